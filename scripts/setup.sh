@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing the program needs.
+# Quick when everything is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config ninja-build
+  qt6-base-dev qt6-base-dev-tools libqt6network6 qt6-qpa-plugins libgl1-mesa-dev
+  libturbojpeg0-dev
+  libsdl2-dev libsdl2-mixer-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth xdotool
+  fonts-ipafont-gothic fonts-ipafont-mincho
+  sox libsox-fmt-mp3 lame
+  python3
+  clang-format
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,169 @@
+#include "core/form1.h"
+
+#include "options/form0.h"
+#include "options/form3.h"
+#include "platform/paths.h"
+#include "viewer/form2.h"
+
+namespace vis {
+
+namespace {
+Font ms_gothic(double size = 9.0) {
+    Font f;
+    f.name = "ＭＳ ゴシック";
+    f.size_pt = size;
+    return f;
+}
+}  // namespace
+
+Form1::Form1(Platform& platform)
+    : Form(platform.windows, "Form1", "初期化しています...(Load)"),
+      img_pre(*this, "img_pre", true),
+      Label1(*this, "Label1", "　保 存 日 時　│　フ　ァ　イ　ル　名"),
+      file_lst(*this, "file_lst", true),
+      file_sort(*this, "file_sort", false),
+      img_sort_up(*this, "img_sort_up", true),
+      img_sort_down(*this, "img_sort_down", true),
+      lbl_ver(*this, "lbl_ver", kVersion),
+      lbl_alt(*this, "lbl_alt"),
+      file_path(*this, "file_path", kScreenshotPattern),
+      tmr_music(*this, "tmr_music", 1, true),
+      lbl_Pelmar_Path(*this, "lbl_Pelmar_Path"),
+      lbl_FullImgInfo(*this, "lbl_FullImgInfo"),
+      lbl_BGMPlay(*this, "lbl_BGMPlay"),
+      lbl_DefaultSave_Path(*this, "lbl_DefaultSave_Path"),
+      mFullMenu("mFullMenu", "フルスクリーンメニュー"),
+      mSave_F("mSave_F", "保存(&S)"),
+      mClipboard_F("mClipboard_F", "クリップボード(&C)"),
+      mh1("mh1", "-"),
+      mInfo_F("mInfo_F", "画像情報(&I)"),
+      mh2("mh2", "-"),
+      mEdit_F("mEdit_F", "編集(&E)"),
+      mh5("mh5", "-"),
+      mClose_F("mClose_F", "画像を閉じる(&X)"),
+      mEditMenu("mEditMenu", "編集メニュー"),
+      mEdit_cancel("mEdit_cancel", "キャンセル"),
+      mFile("mFile", "ファイル(&F)"),
+      mSave("mSave", "画像を保存(&S)", "Ctrl+S"),
+      mClipboard("mClipboard", "クリップボード(&C)", "Ctrl+C"),
+      mh0("mh0", "-"),
+      mEdit("mEdit", "編集(&E)"),
+      mh0_1("mh0_1", "-"),
+      mQuit("mQuit", "終了(&X)"),
+      mCommand("mCommand", "コマンド(&C)"),
+      mAll_move("mAll_move", "全て移動(&M)"),
+      mAll_copy("mAll_copy", "全てコピー(&C)"),
+      mh3("mh3", "-"),
+      mAlbum("mAlbum", "アルバム(&A)"),
+      mOption("mOption", "オプション(&O)"),
+      mSetting("mSetting", "設定(&S)"),
+      mImgInfo("mImgInfo", "画像情報(&I)"),
+      mBGM_option("mBGM_option", "BGM(&B)"),
+      mBGMPlay("mBGMPlay", "BGMを再生する", "Shift+Del"),
+      mBGM_change("mBGM_change", "BGMを変える(&C)", "F1"),
+      mHelp("mHelp", "ヘルプ(&H)"),
+      mHelpFile("mHelpFile", "ヘルプファイル(&H)"),
+      mSite("mSite", "作者HPへ(&S)"),
+      p_(platform) {
+    set_client_size(12000, 11145);
+    set_border_style(BorderStyle::fixed_single);
+    set_min_button(true);
+    set_centred(true);
+
+    img_pre.set_bounds({0, 0, 12000, 9000});
+    Label1.set_bounds({120, 9120, 6255, 255});
+    Label1.set_font(ms_gothic());
+    file_lst.set_bounds({120, 9360, 6255, 1680});
+    file_lst.set_font(ms_gothic());
+    file_sort.set_bounds({120, 9360, 6255, 1680});
+    file_sort.set_font(ms_gothic());
+    file_sort.set_visible(false);
+    img_sort_up.set_bounds({6480, 9360, 375, 375});
+    img_sort_up.set_resource("sort_up.png");
+    img_sort_down.set_bounds({6480, 9360, 375, 375});
+    img_sort_down.set_resource("sort_down.png");
+    img_sort_down.set_visible(false);
+    lbl_ver.set_bounds({6480, 9000, 1695, 255});
+    lbl_alt.set_bounds({6960, 9120, 4935, 1935});
+    lbl_alt.set_font(ms_gothic());
+    tmr_music.set_tag("start");
+    for (Label* hidden : {&lbl_Pelmar_Path, &lbl_FullImgInfo, &lbl_BGMPlay, &lbl_DefaultSave_Path})
+        hidden->set_visible(false);
+    // Check marks carry their design state (on) until the settings are read.
+    mImgInfo.set_checked(true);
+    mBGMPlay.set_checked(true);
+
+    build_menus();
+    wire_events();
+}
+
+Form1::~Form1() = default;
+
+void Form1::build_menus() {
+    for (Menu* m : {&mSave_F, &mClipboard_F, &mh1, &mInfo_F, &mh2, &mEdit_F, &mh5, &mClose_F}) mFullMenu.add(*m);
+    mEditMenu.add(mEdit_cancel);
+    for (Menu* m : {&mSave, &mClipboard, &mh0, &mEdit, &mh0_1, &mQuit}) mFile.add(*m);
+    for (Menu* m : {&mAll_move, &mAll_copy, &mh3, &mAlbum}) mCommand.add(*m);
+    mBGM_option.add(mBGMPlay);
+    mBGM_option.add(mBGM_change);
+    for (Menu* m : {&mSetting, &mImgInfo, &mBGM_option}) mOption.add(*m);
+    mHelp.add(mHelpFile);
+    mHelp.add(mSite);
+    for (Menu* m : {&mFullMenu, &mEditMenu, &mFile, &mCommand, &mOption, &mHelp}) add_menu(*m);
+}
+
+void Form1::wire_events() {
+    on_query_unload = [this] { return Form_QueryUnload(); };
+    tmr_music.on_timer = [this] { tmr_music_Timer(); };
+
+    file_lst.on_click = [this] { file_lst_Click(); };
+    file_sort.on_click = [this] { file_sort_Click(); };
+    file_lst.on_dbl_click = [this] { list_DblClick(file_lst); };
+    file_sort.on_dbl_click = [this] { list_DblClick(file_sort); };
+    file_lst.on_key_down = [this](int k, int s) { list_KeyDown(file_lst, k, s); };
+    file_sort.on_key_down = [this](int k, int s) { list_KeyDown(file_sort, k, s); };
+    file_lst.on_mouse_down = [this](int b, int s, int x, int y) { list_MouseDown(file_lst, b, s, x, y); };
+    file_sort.on_mouse_down = [this](int b, int s, int x, int y) { list_MouseDown(file_sort, b, s, x, y); };
+    img_pre.on_dbl_click = [this] { img_pre_DblClick(); };
+    img_sort_up.on_click = [this] { img_sort_up_Click(); };
+    img_sort_down.on_click = [this] { img_sort_down_Click(); };
+
+    mSave.on_click = [this] { save_as(); };
+    mSave_F.on_click = [this] { save_as(); };
+    mClipboard.on_click = [this] { copy_to_clipboard(); };
+    mClipboard_F.on_click = [this] { copy_to_clipboard(); };
+    mImgInfo.on_click = [this] { mImgInfo_Click(); };
+    mInfo_F.on_click = [this] { mInfo_F_Click(); };
+    mClose_F.on_click = [this] { mClose_F_Click(); };
+    mQuit.on_click = [this] { mQuit_Click(); };
+    mSetting.on_click = [this] { mSetting_Click(); };
+    mBGMPlay.on_click = [this] { mBGMPlay_Click(); };
+    mBGM_change.on_click = [this] { mBGM_change_Click(); };
+    mHelpFile.on_click = [this] { mHelpFile_Click(); };
+    mSite.on_click = [this] { mSite_Click(); };
+}
+
+Form0& Form1::form0() {
+    if (!form0_) form0_ = std::make_unique<Form0>(*this);
+    return *form0_;
+}
+
+Form2& Form1::form2() {
+    if (!form2_) form2_ = std::make_unique<Form2>(*this);
+    return *form2_;
+}
+
+Form3& Form1::form3() {
+    if (!form3_) form3_ = std::make_unique<Form3>(*this);
+    return *form3_;
+}
+
+std::string Form1::settings_path() const {
+    return join_path(join_path(p_.program_folder, "data"), "setting.mto");
+}
+
+std::string Form1::screenshot_folder() const { return join_path(lbl_Pelmar_Path.caption(), "Screen Save"); }
+
+std::string Form1::title() const { return "Pelmarオンライン - Vistelle (v" + lbl_ver.caption() + ")"; }
+
+}  // namespace vis

@@ -1,0 +1,109 @@
+#include <filesystem>
+#include <system_error>
+
+#include "core/form1.h"
+#include "core/settings.h"
+#include "options/form0.h"
+#include "options/form3.h"
+#include "platform/paths.h"
+
+namespace vis {
+
+void Form1::start() {
+    Form_Load();
+    if (!p_.windows.quitting()) show();
+}
+
+void Form1::Form_Load() {
+    set_caption("初期化しています...(Load)");
+    if (p_.instance.another_instance_running()) {
+        request_close();
+        return;
+    }
+    set_caption("初期化しています...(Setting)");
+    mFullMenu.set_visible(false);
+    mEditMenu.set_visible(false);
+    mSave.set_enabled(false);
+    mClipboard.set_enabled(false);
+
+    if (!load_settings()) return;
+
+    set_caption("初期化しています...(BGM)");
+    const bool music = mBGMPlay.checked();
+    mBGM_change.set_enabled(music);
+    form0().open();
+}
+
+bool Form1::load_settings() {
+    const std::string path = settings_path();
+    SettingsResult r = read_setting(path);
+    if (r.status == SettingsRead::missing) {
+        set_caption("初期化しています...(First Settiings)");
+        // A copied program folder may lack data/: make it rather than run without settings.
+        std::error_code ec;
+        std::filesystem::create_directories(to_fs_path(parent_folder(path)), ec);
+        write_setting(path, first_run_settings());
+        r = read_setting(path);
+    }
+    if (r.status != SettingsRead::ok) {
+        // Start without settings: the empty game folder leads the start-up step to the dialog.
+        set_caption("初期化しています...(First Settiings)");
+        return false;
+    }
+    set_caption("初期化しています...(Setting)");
+    lbl_Pelmar_Path.set_caption(r.values.game_folder);
+    lbl_FullImgInfo.set_caption(r.values.info_flag);
+    lbl_BGMPlay.set_caption(r.values.music_flag);
+    lbl_DefaultSave_Path.set_caption(r.values.save_folder);
+    mImgInfo.set_checked(reads_as_one(lbl_FullImgInfo.caption()));
+    mBGMPlay.set_checked(reads_as_one(lbl_BGMPlay.caption()));
+    return true;
+}
+
+void Form1::tmr_music_Timer() {
+    if (tmr_music.tag() == "start")
+        run_startup_step();
+    else
+        music_tick();
+}
+
+void Form1::run_startup_step() {
+    file_lst.clear();
+    set_caption("初期化しています...(SS)");
+    if (!make_ss_list()) {
+        // The folder is missing or cannot be read: stop trying and let the user pick the game.
+        tmr_music.set_timer_enabled(false);
+        form3().open(true);
+        hide();
+        return;
+    }
+    lbl_alt.set_caption(std::string(kListHint1) + "\r\n" + kListHint2);
+    file_lst.set_focus();
+    if (file_lst.count() > 0) show_pre_info(file_lst);
+    tmr_music.set_tag("");
+    tmr_music.set_interval(500);
+    set_caption(title());
+}
+
+void Form1::end_program() {
+    std::string reply;
+    p_.media.send("close \"" + tmr_music.tag() + "\"", reply);
+    p_.windows.quit();
+}
+
+bool Form1::Form_QueryUnload() {
+    end_program();
+    return true;
+}
+
+void Form1::mQuit_Click() { end_program(); }
+
+void Form1::mSetting_Click() { form3().open(false); }
+
+void Form1::mHelpFile_Click() {
+    p_.shell.open(join_path(join_path(p_.program_folder, "help"), "index.html"), p_.program_folder);
+}
+
+void Form1::mSite_Click() { p_.shell.open(p_.update_server + "/", p_.program_folder); }
+
+}  // namespace vis

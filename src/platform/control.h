@@ -1,0 +1,286 @@
+#pragma once
+// The window-system model: plain objects holding the properties the program reads and writes.
+// They hold no widget; a backend renders them and feeds events back through the callbacks.
+// Every property change bumps the control's revision so a backend re-renders only what changed.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "colour.h"
+#include "font.h"
+#include "picture.h"
+
+namespace vis {
+
+class Form;
+
+// Twips (1/1440 inch) for every position and size.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+enum class ControlKind {
+    label,
+    list_box,
+    file_list,
+    image,
+    timer,
+    check_box,
+    text_box,
+    combo_box,
+    button,
+    progress_bar,
+    shape,
+    line,
+    frame,
+    picture_box,
+    scroll_bar,
+};
+
+class Control {
+public:
+    Control(Form& owner, std::string name, ControlKind kind);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& name() const { return name_; }
+    ControlKind kind() const { return kind_; }
+    Form& form() const { return form_; }
+    std::uint64_t revision() const { return revision_; }
+
+    bool visible() const { return visible_; }
+    void set_visible(bool v);
+    bool enabled() const { return enabled_; }
+    void set_enabled(bool v);
+
+    const Rect& bounds() const { return bounds_; }
+    int left() const { return bounds_.left; }
+    int top() const { return bounds_.top; }
+    int width() const { return bounds_.width; }
+    int height() const { return bounds_.height; }
+    void set_bounds(Rect r);
+    void move(int left, int top);
+    void resize(int width, int height);
+
+    // Free text the program uses as a small state variable ("not", "copy", a path).
+    const std::string& tag() const { return tag_; }
+    void set_tag(std::string t) { tag_ = std::move(t); }
+
+    const Font& font() const { return font_; }
+    void set_font(Font f);
+    Colour fore_colour() const { return fore_; }
+    void set_fore_colour(Colour c);
+    Colour back_colour() const { return back_; }
+    void set_back_colour(Colour c);
+
+    // Keyboard focus: asks the form to focus this control.
+    void set_focus();
+
+    // Events, wired by the owning form to its handlers. Positions are twips relative to the control.
+    std::function<void()> on_click;
+    std::function<void()> on_dbl_click;
+    std::function<void(int button, int shift, int x, int y)> on_mouse_down;
+    std::function<void(int button, int shift, int x, int y)> on_mouse_move;
+    std::function<void(int button, int shift, int x, int y)> on_mouse_up;
+    std::function<void(int key_code, int shift)> on_key_down;
+
+protected:
+    void touch() { ++revision_; }
+
+private:
+    Form& form_;
+    std::string name_;
+    ControlKind kind_;
+    std::uint64_t revision_ = 1;
+    bool visible_ = true;
+    bool enabled_ = true;
+    Rect bounds_;
+    std::string tag_;
+    Font font_;
+    Colour fore_ = kDefaultColour;
+    Colour back_ = kDefaultColour;
+};
+
+enum class Alignment { left, right, centre };
+
+class Label : public Control {
+public:
+    Label(Form& owner, std::string name, std::string caption = {});
+    const std::string& caption() const { return caption_; }
+    void set_caption(std::string c);
+    Alignment alignment() const { return alignment_; }
+    void set_alignment(Alignment a);
+    bool opaque() const { return opaque_; }
+    void set_opaque(bool o);
+    bool border() const { return border_; }
+    void set_border(bool b);
+
+private:
+    std::string caption_;
+    Alignment alignment_ = Alignment::left;
+    bool opaque_ = true;
+    bool border_ = false;
+};
+
+// A list box. Setting the selected index from code runs on_click at once, exactly as a
+// user's selection does; the program relies on it to step through screenshots.
+class ListBox : public Control {
+public:
+    ListBox(Form& owner, std::string name, bool sorted);
+    bool sorted() const { return sorted_; }
+    int count() const { return static_cast<int>(items_.size()); }
+    const std::string& item(int i) const { return items_.at(static_cast<std::size_t>(i)); }
+    const std::vector<std::string>& items() const { return items_; }
+
+    // Sorted lists insert at the line's place (letter case ignored), unsorted ones append.
+    void add_item(std::string text);
+    // Adds many lines at once; a sorted list ends exactly as if each were added in turn.
+    void add_items(std::vector<std::string> texts);
+    void remove_item(int i);
+    void clear();
+
+    int list_index() const { return list_index_; }
+    // Selects row i (-1 for none); runs on_click when the selection changes.
+    void set_list_index(int i);
+
+    // Bumped whenever the items change, so a backend re-fills its widget only then.
+    std::uint64_t items_revision() const { return items_revision_; }
+
+private:
+    void items_changed();
+    bool sorted_;
+    std::vector<std::string> items_;
+    int list_index_ = -1;
+    std::uint64_t items_revision_ = 1;
+};
+
+// Orders list lines as a sorted list box does: letter case ignored, then by exact text.
+bool list_line_less(const std::string& a, const std::string& b);
+
+// An image control: the picture stretched to the box, or the box sized to the picture.
+class ImageBox : public Control {
+public:
+    ImageBox(Form& owner, std::string name, bool stretch);
+    bool stretch() const { return stretch_; }
+    const Picture& picture() const { return picture_; }
+    void set_picture(Picture p);
+    // Icons that ship with the program, by file name under data/ (e.g. "sort_up.png").
+    const std::string& resource() const { return resource_; }
+    void set_resource(std::string r);
+
+private:
+    bool stretch_;
+    Picture picture_;
+    std::string resource_;
+};
+
+class Timer : public Control {
+public:
+    Timer(Form& owner, std::string name, int interval_ms, bool enabled);
+    int interval() const { return interval_; }
+    // Setting the interval or the enabled state restarts the countdown.
+    void set_interval(int ms);
+    bool timer_enabled() const { return timer_enabled_; }
+    void set_timer_enabled(bool e);
+    // Changes whenever the countdown must start again.
+    std::uint64_t generation() const { return generation_; }
+
+    std::function<void()> on_timer;
+
+private:
+    int interval_;
+    bool timer_enabled_;
+    std::uint64_t generation_ = 1;
+};
+
+class CheckBox : public Control {
+public:
+    CheckBox(Form& owner, std::string name, std::string caption);
+    const std::string& caption() const { return caption_; }
+    bool value() const { return value_; }
+    void set_value(bool v);
+
+private:
+    std::string caption_;
+    bool value_ = false;
+};
+
+class TextBox : public Control {
+public:
+    TextBox(Form& owner, std::string name, std::string text = {});
+    const std::string& text() const { return text_; }
+    void set_text(std::string t);
+    bool locked() const { return locked_; }
+    void set_locked(bool l);
+    bool multi_line() const { return multi_line_; }
+    void set_multi_line(bool m);
+
+    std::function<void()> on_change;
+
+private:
+    std::string text_;
+    bool locked_ = false;
+    bool multi_line_ = false;
+};
+
+class ComboBox : public Control {
+public:
+    ComboBox(Form& owner, std::string name);
+    int count() const { return static_cast<int>(items_.size()); }
+    const std::string& item(int i) const { return items_.at(static_cast<std::size_t>(i)); }
+    const std::vector<std::string>& items() const { return items_; }
+    void add_item(std::string text);
+    void clear();
+    int list_index() const { return list_index_; }
+    // Runs on_click when the selection changes.
+    void set_list_index(int i);
+    const std::string& text() const;
+    std::uint64_t items_revision() const { return items_revision_; }
+
+private:
+    std::vector<std::string> items_;
+    int list_index_ = -1;
+    std::uint64_t items_revision_ = 1;
+};
+
+class Button : public Control {
+public:
+    Button(Form& owner, std::string name, std::string caption);
+    const std::string& caption() const { return caption_; }
+    void set_caption(std::string c);
+
+private:
+    std::string caption_;
+};
+
+class ProgressBar : public Control {
+public:
+    ProgressBar(Form& owner, std::string name);
+    int value() const { return value_; }
+    void set_value(int v);  // 0 to 100
+
+private:
+    int value_ = 0;
+};
+
+// A rectangle outline or a line, or a group frame with a caption.
+class Shape : public Control {
+public:
+    Shape(Form& owner, std::string name, ControlKind kind, std::string caption = {});
+    const std::string& caption() const { return caption_; }
+    // For lines: the two end points in twips (x1, y1, x2, y2), taken from bounds' corners.
+    Colour border_colour() const { return border_colour_; }
+    void set_border_colour(Colour c);
+
+private:
+    std::string caption_;
+    Colour border_colour_ = rgb(0, 0, 0);
+};
+
+}  // namespace vis

@@ -1,0 +1,104 @@
+#include "file_list.h"
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+
+#include "paths.h"
+
+namespace vis {
+
+namespace {
+
+char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool match_from(const std::string& p, std::size_t pi, const std::string& s, std::size_t si) {
+    // Iterative matching with one backtrack point for the latest "*".
+    std::size_t star = std::string::npos, star_s = 0;
+    while (si < s.size()) {
+        if (pi < p.size() && (p[pi] == '?' || lower(p[pi]) == lower(s[si]))) {
+            ++pi;
+            ++si;
+        } else if (pi < p.size() && p[pi] == '*') {
+            star = pi++;
+            star_s = si;
+        } else if (star != std::string::npos) {
+            pi = star + 1;
+            si = ++star_s;
+        } else {
+            return false;
+        }
+    }
+    while (pi < p.size() && p[pi] == '*') ++pi;
+    return pi == p.size();
+}
+
+bool name_less(const ListedFile& a, const ListedFile& b) {
+    const auto n = std::min(a.name.size(), b.name.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const char x = lower(a.name[i]), y = lower(b.name[i]);
+        if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    }
+    if (a.name.size() != b.name.size()) return a.name.size() < b.name.size();
+    return a.name < b.name;
+}
+
+std::time_t to_time_t(std::filesystem::file_time_type t) {
+    const auto sys = std::chrono::clock_cast<std::chrono::system_clock>(t);
+    return std::chrono::system_clock::to_time_t(std::chrono::time_point_cast<std::chrono::seconds>(sys));
+}
+
+}  // namespace
+
+bool wildcard_match(const std::string& pattern, const std::string& name) { return match_from(pattern, 0, name, 0); }
+
+FileList::FileList(Form& owner, std::string name, std::string pattern)
+    : Control(owner, std::move(name), ControlKind::file_list), pattern_(std::move(pattern)) {
+    set_visible(false);
+}
+
+bool FileList::bind(const std::string& folder) {
+    folder_ = folder;
+    return refresh();
+}
+
+bool FileList::refresh() {
+    files_.clear();
+    index_.clear();
+    total_ = 0;
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path dir = to_fs_path(folder_);
+    if (folder_.empty() || !fs::is_directory(dir, ec)) return false;
+    fs::directory_iterator it(dir, ec);
+    if (ec) return false;
+    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
+        if (ec) return false;
+        const std::string name = from_fs_path(it->path().filename());
+        if (!wildcard_match(pattern_, name)) continue;
+        std::error_code fe;
+        if (!it->is_regular_file(fe) || fe) continue;
+        // A file that vanished since the folder was read is simply not listed.
+        const auto size = it->file_size(fe);
+        if (fe) continue;
+        const auto when = it->last_write_time(fe);
+        if (fe) continue;
+        files_.push_back({name, size, to_time_t(when)});
+    }
+    std::sort(files_.begin(), files_.end(), name_less);
+    index_.reserve(files_.size());
+    for (std::size_t i = 0; i < files_.size(); ++i) {
+        index_.emplace(files_[i].name, i);
+        total_ += files_[i].size;
+    }
+    touch();
+    return true;
+}
+
+const ListedFile* FileList::find(const std::string& name) const {
+    const auto it = index_.find(name);
+    return it == index_.end() ? nullptr : &files_[it->second];
+}
+
+}  // namespace vis

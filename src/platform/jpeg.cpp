@@ -1,0 +1,77 @@
+#include "jpeg.h"
+
+#include <turbojpeg.h>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include "paths.h"
+
+namespace vis {
+
+namespace {
+
+struct TjDeleter {
+    void operator()(void* h) const { tjDestroy(h); }
+};
+using TjHandle = std::unique_ptr<void, TjDeleter>;
+
+// A screenshot file is never larger than this; anything bigger is not read into memory.
+constexpr std::uintmax_t kMaxFileBytes = 256ULL * 1024 * 1024;
+
+}  // namespace
+
+std::optional<Picture> decode_jpeg(const unsigned char* data, std::size_t size) {
+    if (data == nullptr || size == 0 || size > kMaxFileBytes) return std::nullopt;
+    TjHandle h(tjInitDecompress());
+    if (!h) return std::nullopt;
+    int width = 0, height = 0, subsamp = 0, colorspace = 0;
+    if (tjDecompressHeader3(h.get(), data, static_cast<unsigned long>(size), &width, &height, &subsamp,
+                            &colorspace) != 0)
+        return std::nullopt;
+    if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide ||
+        static_cast<long long>(width) * height > kMaxPicturePixels)
+        return std::nullopt;
+    auto pixels = std::make_shared<std::vector<std::uint32_t>>(static_cast<std::size_t>(width) * height);
+    const int rc = tjDecompress2(h.get(), data, static_cast<unsigned long>(size),
+                                 reinterpret_cast<unsigned char*>(pixels->data()), width, width * 4, height,
+                                 TJPF_BGRX, 0);
+    // A truncated or damaged file only half decodes: refuse it rather than show a grey remainder.
+    if (rc != 0) return std::nullopt;
+    Picture p;
+    p.width = width;
+    p.height = height;
+    p.pixels = std::move(pixels);
+    return p;
+}
+
+std::optional<Picture> decode_jpeg_file(const std::string& path) {
+    std::ifstream in(to_fs_path(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    in.seekg(0, std::ios::end);
+    const auto end = in.tellg();
+    if (end <= 0 || static_cast<std::uintmax_t>(end) > kMaxFileBytes) return std::nullopt;
+    in.seekg(0, std::ios::beg);
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(end));
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
+        return std::nullopt;
+    return decode_jpeg(bytes.data(), bytes.size());
+}
+
+std::vector<unsigned char> encode_jpeg(const Picture& picture, int quality) {
+    if (picture.empty()) return {};
+    TjHandle h(tjInitCompress());
+    if (!h) return {};
+    unsigned char* out = nullptr;
+    unsigned long out_size = 0;
+    const int rc = tjCompress2(h.get(), reinterpret_cast<const unsigned char*>(picture.pixels->data()),
+                               picture.width, picture.width * 4, picture.height, TJPF_BGRX, &out, &out_size,
+                               TJSAMP_420, quality, 0);
+    std::vector<unsigned char> result;
+    if (rc == 0 && out != nullptr) result.assign(out, out + out_size);
+    tjFree(out);
+    return result;
+}
+
+}  // namespace vis

@@ -1,0 +1,43 @@
+#include "paths.h"
+
+#include <system_error>
+
+namespace vis {
+
+std::string join_path(const std::string& a, const std::string& b) {
+    std::string r = a;
+    r += kSep;
+    r += b;
+    return r;
+}
+
+std::string parent_folder(const std::string& path) {
+    const auto pos = path.find_last_of(kSep);
+    return pos == std::string::npos ? std::string() : path.substr(0, pos);
+}
+
+std::string file_name_of(const std::string& path) {
+    const auto pos = path.find_last_of(kSep);
+    return pos == std::string::npos ? path : path.substr(pos + 1);
+}
+
+std::filesystem::path to_fs_path(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string from_fs_path(const std::filesystem::path& p) {
+    const std::u8string s = p.u8string();
+    return std::string(s.begin(), s.end());
+}
+
+bool folder_exists(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && std::filesystem::is_directory(to_fs_path(path), ec);
+}
+
+bool file_exists(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && std::filesystem::is_regular_file(to_fs_path(path), ec);
+}
+
+}  // namespace vis

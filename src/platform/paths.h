@@ -1,0 +1,27 @@
+#pragma once
+// Paths are plain UTF-8 strings composed with the system's own separator.
+#include <filesystem>
+#include <string>
+
+namespace vis {
+
+#ifdef _WIN32
+inline constexpr char kSep = '\\';
+#else
+inline constexpr char kSep = '/';
+#endif
+
+// a + separator + b.
+std::string join_path(const std::string& a, const std::string& b);
+// The path without its last separator and everything after it ("D:\shots\a.jpg" -> "D:\shots").
+std::string parent_folder(const std::string& path);
+// The part after the last separator.
+std::string file_name_of(const std::string& path);
+
+std::filesystem::path to_fs_path(const std::string& utf8);
+std::string from_fs_path(const std::filesystem::path& p);
+
+bool folder_exists(const std::string& path);
+bool file_exists(const std::string& path);
+
+}  // namespace vis

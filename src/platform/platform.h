@@ -1,0 +1,34 @@
+#pragma once
+// Everything the program's logic gets from its surroundings, handed to every window.
+#include <string>
+
+#include "clipboard.h"
+#include "clock.h"
+#include "http.h"
+#include "instance_guard.h"
+#include "media.h"
+#include "prompts.h"
+#include "shell.h"
+#include "text_metrics.h"
+#include "window_system.h"
+
+namespace vis {
+
+struct Platform {
+    WindowSystem& windows;
+    Prompts& prompts;
+    TextMetrics& text;
+    Media& media;
+    Shell& shell;
+    Clipboard& clipboard;
+    Http& http;
+    Clock& clock;
+    Random& random;
+    InstanceGuard& instance;
+    // The folder of the executable, without a trailing separator.
+    std::string program_folder;
+    // Base address of the update server, e.g. "http://example.org".
+    std::string update_server;
+};
+
+}  // namespace vis

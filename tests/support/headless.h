@@ -1,0 +1,194 @@
+#pragma once
+// The headless backend: drives the program's windows in tests without a display. Time is a
+// virtual clock that fires timers in order; prompts are answered from a script, and a prompt
+// the test did not expect fails it.
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/form.h"
+#include "platform/platform.h"
+
+namespace vis::test {
+
+class HeadlessWindowSystem : public WindowSystem {
+public:
+    void add_form(Form& f) override;
+    void remove_form(Form& f) override;
+    ScreenInfo screen() const override { return screen_; }
+    void do_events() override;
+    void quit() override { quitting_ = true; }
+    bool quitting() const override { return quitting_; }
+
+    void set_screen(ScreenInfo s) { screen_ = s; }
+    std::int64_t now() const { return now_; }
+    // Moves the virtual clock forward, firing every timer that falls due, in order.
+    void advance(std::int64_t ms);
+    // Runs timers that are due now (interval 0 or elapsed) without moving the clock.
+    void settle() { advance(0); }
+    int do_events_calls() const { return do_events_calls_; }
+    const std::vector<Form*>& forms() const { return forms_; }
+
+private:
+    struct Scheduled {
+        std::uint64_t generation = 0;
+        std::int64_t due = 0;
+    };
+    void sync_timers();
+    std::vector<Timer*> all_timers() const;
+
+    ScreenInfo screen_;
+    std::vector<Form*> forms_;
+    std::map<Timer*, Scheduled> scheduled_;
+    std::int64_t now_ = 0;
+    bool quitting_ = false;
+    int do_events_calls_ = 0;
+};
+
+// A prompt as the program asked it, with what the script answered.
+struct AskedPrompt {
+    enum class Kind { message, save, open, colour, popup } kind;
+    MessageBox box;
+    FileDialog dialog;
+    std::string menu;  // popup: the menu's name
+    int x = 0, y = 0;
+};
+
+class ScriptedPrompts : public Prompts {
+public:
+    // Queue the answers, in the order the program will ask.
+    void answer_message(MsgResult r) { messages_.push_back(r); }
+    void answer_save(std::optional<std::string> path) { saves_.push_back(std::move(path)); }
+    void answer_open(std::optional<std::string> path) { opens_.push_back(std::move(path)); }
+    void answer_colour(std::optional<Colour> c) { colours_.push_back(c); }
+    // A pop-up menu answered by choosing the entry of that name ("" chooses nothing).
+    void answer_popup(std::string entry) { popups_.push_back(std::move(entry)); }
+
+    MsgResult message_box(const MessageBox& box) override;
+    std::optional<std::string> save_file(const FileDialog& dialog) override;
+    std::optional<std::string> open_file(const FileDialog& dialog) override;
+    std::optional<Colour> choose_colour(Colour initial, const Form* owner) override;
+    void popup_menu(Menu& menu, Form& form, int x, int y) override;
+
+    const std::vector<AskedPrompt>& asked() const { return asked_; }
+    // Every scripted answer was used.
+    bool all_answered() const;
+    void clear_asked() { asked_.clear(); }
+
+private:
+    std::deque<MsgResult> messages_;
+    std::deque<std::optional<std::string>> saves_;
+    std::deque<std::optional<std::string>> opens_;
+    std::deque<std::optional<Colour>> colours_;
+    std::deque<std::string> popups_;
+    std::vector<AskedPrompt> asked_;
+};
+
+// Half-width characters are 8 pixels wide and full-width ones 16 at 9 pt, scaled by the font size;
+// a line is 16 pixels high at 9 pt. Bold adds nothing.
+class FixedTextMetrics : public TextMetrics {
+public:
+    TextSize measure(const std::string& text, const Font& font) const override;
+    std::vector<std::string> font_names() const override { return fonts; }
+    std::vector<std::string> fonts{"ＭＳ ゴシック", "ＭＳ Ｐゴシック", "ＭＳ 明朝"};
+};
+
+class RecordingMedia : public Media {
+public:
+    int send(const std::string& command, std::string& reply) override;
+    std::vector<std::string> commands;
+    // Replies to "status ... mode" queries, used in turn; when empty the query fails.
+    std::deque<std::string> status_replies;
+    // Commands starting with one of these words fail (e.g. "open" for a missing file).
+    std::vector<std::string> failing_words;
+};
+
+class RecordingShell : public Shell {
+public:
+    bool open(const std::string& target, const std::string& working_folder) override {
+        opened.push_back(target);
+        folders.push_back(working_folder);
+        return true;
+    }
+    std::vector<std::string> opened;
+    std::vector<std::string> folders;
+};
+
+class RecordingClipboard : public Clipboard {
+public:
+    bool set_picture(const Picture& picture) override {
+        pictures.push_back(picture);
+        return true;
+    }
+    std::vector<Picture> pictures;
+};
+
+class ScriptedHttp : public Http {
+public:
+    std::string get(const std::string& url, int timeout_ms) override {
+        urls.push_back(url);
+        timeouts.push_back(timeout_ms);
+        return body;
+    }
+    std::string body;
+    std::vector<std::string> urls;
+    std::vector<int> timeouts;
+};
+
+class VirtualClock : public Clock {
+public:
+    explicit VirtualClock(const HeadlessWindowSystem& ws) : ws_(ws) {}
+    std::int64_t now_ms() const override { return ws_.now(); }
+
+private:
+    const HeadlessWindowSystem& ws_;
+};
+
+// Returns the queued values in turn, then 0.
+class ScriptedRandom : public Random {
+public:
+    void seed(std::uint64_t s) override { seeds.push_back(s); }
+    double next() override;
+    std::deque<double> values;
+    std::vector<std::uint64_t> seeds;
+};
+
+class FakeInstanceGuard : public InstanceGuard {
+public:
+    bool another_instance_running() override { return another; }
+    bool another = false;
+};
+
+// Every double together, and the Platform the windows take.
+struct HeadlessPlatform {
+    explicit HeadlessPlatform(std::string program_folder);
+    HeadlessWindowSystem windows;
+    ScriptedPrompts prompts;
+    FixedTextMetrics text;
+    RecordingMedia media;
+    RecordingShell shell;
+    RecordingClipboard clipboard;
+    ScriptedHttp http;
+    VirtualClock clock{windows};
+    ScriptedRandom random;
+    FakeInstanceGuard instance;
+    Platform platform;
+};
+
+// --- simulated input
+// A key as the window system delivers it: menu shortcuts of the form's menu bar first, then the
+// form's own key handler, then the focused control (a list box also moves its selection on
+// Up and Down as a real one does).
+void press_key(Form& form, int key_code, int shift = 0);
+// Runs a menu entry as a click would, if it is enabled and visible.
+void click_menu(Menu& entry);
+void dbl_click(Control& c);
+void mouse_down(Control& c, int button, int x = 0, int y = 0, int shift = 0);
+void mouse_move(Control& c, int x, int y, int button = 0, int shift = 0);
+// A user's click on a row of a list.
+void click_row(ListBox& list, int row);
+
+}  // namespace vis::test
