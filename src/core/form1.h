@@ -84,6 +84,9 @@ public:
     ListBox& list_in_use();
     ListBox& other_list(ListBox& list);
     void show_pre_info(ListBox& list);
+    // Preview, panel and menu enabling for the selected line, without moving the focus.
+    // False, with nothing changed, when its file cannot be decoded.
+    bool show_selected(ListBox& list);
     void file_lst_Click();
     void file_sort_Click();
     void list_DblClick(ListBox& list);
@@ -92,7 +95,10 @@ public:
     void list_MouseDown(ListBox& list, int button, int shift, int x, int y);
     // The full path of a list line's screenshot.
     std::string file_of_line(const std::string& line) const;
-    // Deletes a screenshot for good; reports a failure to the user and returns false.
+    // The delete confirmation for a screenshot; true when the user answers Yes.
+    bool ask_delete(const std::string& name, const Form& owner);
+    // Deletes a screenshot of the listing's folder for good. True when its file is gone
+    // afterwards; a file that stays is reported to the user.
     bool delete_screenshot(const std::string& name);
 
     // --- viewer commands shared with the main menu
@@ -114,8 +120,6 @@ private:
     void wire_events();
     // Reads (or first creates) the settings file into the hidden labels and check marks.
     bool load_settings();
-    // Preview, panel and menu enabling for the selected line (the work after the focus step).
-    void show_selected(ListBox& list);
 
     Platform& p_;
     std::unique_ptr<Form0> form0_;

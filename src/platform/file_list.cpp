@@ -45,7 +45,7 @@ bool name_less(const ListedFile& a, const ListedFile& b) {
 }
 
 std::time_t to_time_t(std::filesystem::file_time_type t) {
-    const auto sys = std::chrono::clock_cast<std::chrono::system_clock>(t);
+    const auto sys = std::chrono::file_clock::to_sys(t);
     return std::chrono::system_clock::to_time_t(std::chrono::time_point_cast<std::chrono::seconds>(sys));
 }
 

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "platform/control.h"
+#include "platform/keys.h"
 #include "platform/menu.h"
 
 namespace vis::test {
@@ -222,11 +223,11 @@ HeadlessPlatform::HeadlessPlatform(std::string program_folder)
 
 namespace {
 
-std::string shortcut_text(int key_code, int shift) {
+std::string shortcut_text(int key_code, int shift_state) {
     std::string s;
-    if (shift & shift::kCtrl) s += "Ctrl+";
-    if (shift & shift::kAlt) s += "Alt+";
-    if (shift & shift::kShift) s += "Shift+";
+    if (shift_state & shift::kCtrl) s += "Ctrl+";
+    if (shift_state & shift::kAlt) s += "Alt+";
+    if (shift_state & shift::kShift) s += "Shift+";
     if (key_code >= 'A' && key_code <= 'Z') return s + static_cast<char>(key_code);
     if (key_code >= key::kF1 && key_code < key::kF1 + 12) return s + "F" + std::to_string(key_code - key::kF1 + 1);
     if (key_code == key::kDelete) return s + "Del";
