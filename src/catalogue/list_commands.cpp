@@ -33,7 +33,9 @@ void report(Prompts& prompts, const std::string& text, const Form& owner) {
 
 }  // namespace
 
-bool Form1::ask_delete(const std::string& name, const Form& owner) { return confirm_delete(p_.prompts, name, owner); }
+bool Form1::ask_delete(const std::string& name, const Form& owner) {
+    return confirm_delete(p_.prompts, name, owner);
+}
 
 bool Form1::delete_screenshot(const std::string& name) {
     const auto path = to_fs_path(join_path(file_path.folder(), name));

@@ -20,13 +20,17 @@ std::string make_list_line(std::time_t modified, const std::string& name) {
     return line;
 }
 
-std::string line_date(const std::string& line) { return line.substr(0, kLineDateLength); }
+std::string line_date(const std::string& line) {
+    return line.substr(0, kLineDateLength);
+}
 
 std::string line_name(const std::string& line) {
     return line.size() > kLinePrefixBytes ? line.substr(kLinePrefixBytes) : std::string();
 }
 
-std::string size_kb_text(std::uintmax_t bytes) { return std::to_string(bytes / 1024); }
+std::string size_kb_text(std::uintmax_t bytes) {
+    return std::to_string(bytes / 1024);
+}
 
 namespace {
 // Tenths written in their shortest form: 28 -> "2.8", 20 -> "2".

@@ -30,9 +30,13 @@ bool Form1::make_ss_list() {
     return true;
 }
 
-ListBox& Form1::list_in_use() { return img_sort_up.visible() ? file_lst : file_sort; }
+ListBox& Form1::list_in_use() {
+    return img_sort_up.visible() ? file_lst : file_sort;
+}
 
-ListBox& Form1::other_list(ListBox& list) { return &list == &file_lst ? file_sort : file_lst; }
+ListBox& Form1::other_list(ListBox& list) {
+    return &list == &file_lst ? file_sort : file_lst;
+}
 
 std::string Form1::file_of_line(const std::string& line) const {
     return join_path(file_path.folder(), line_name(line));

@@ -27,12 +27,12 @@ bool Form1::show_selected(ListBox& list) {
 
     const ListedFile* listed = file_path.find(name);
     const std::uintmax_t size = listed != nullptr ? listed->size : 0;
-    lbl_alt.set_caption("ファイル名：" + name + "\r\n" +                                        //
-                        "保存日時　：" + line_date(line) + "\r\n" +                             //
-                        "サイズ　　：" + size_kb_text(size) + " KB\r\n" +                       //
-                        "　　(" + std::to_string(list.list_index() + 1) + "/" +                 //
-                        std::to_string(list.count()) + ")　　　全 " +                           //
-                        total_size_text(file_path.total_size()) + "\r\n" +                      //
+    lbl_alt.set_caption("ファイル名：" + name + "\r\n" +                         //
+                        "保存日時　：" + line_date(line) + "\r\n" +              //
+                        "サイズ　　：" + size_kb_text(size) + " KB\r\n" +        //
+                        "　　(" + std::to_string(list.list_index() + 1) + "/" +  //
+                        std::to_string(list.count()) + ")　　　全 " +            //
+                        total_size_text(file_path.total_size()) + "\r\n" +       //
                         "\r\n" + kListHint1 + "\r\n" + kListHint2);
     mSave.set_enabled(true);
     mClipboard.set_enabled(true);

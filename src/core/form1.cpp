@@ -162,8 +162,12 @@ std::string Form1::settings_path() const {
     return join_path(join_path(p_.program_folder, "data"), "setting.mto");
 }
 
-std::string Form1::screenshot_folder() const { return join_path(lbl_Pelmar_Path.caption(), "Screen Save"); }
+std::string Form1::screenshot_folder() const {
+    return join_path(lbl_Pelmar_Path.caption(), "Screen Save");
+}
 
-std::string Form1::title() const { return "Pelmarオンライン - Vistelle (v" + lbl_ver.caption() + ")"; }
+std::string Form1::title() const {
+    return "Pelmarオンライン - Vistelle (v" + lbl_ver.caption() + ")";
+}
 
 }  // namespace vis

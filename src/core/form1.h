@@ -122,6 +122,8 @@ private:
     bool load_settings();
 
     Platform& p_;
+    // True while a track opens; the window's events run meanwhile, so ticks and changes wait.
+    bool bgm_opening_ = false;
     std::unique_ptr<Form0> form0_;
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;

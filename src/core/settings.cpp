@@ -63,8 +63,8 @@ SettingsResult read_setting(const std::string& path) {
 }
 
 bool write_setting(const std::string& path, const Settings& s) {
-    const std::string text = to_ansi(s.game_folder + "\r\n" + s.info_flag + "\r\n" + s.music_flag + "\r\n" +
-                                     s.save_folder + "\r\n");
+    const std::string text =
+        to_ansi(s.game_folder + "\r\n" + s.info_flag + "\r\n" + s.music_flag + "\r\n" + s.save_folder + "\r\n");
     const auto target = to_fs_path(path);
     auto temp = target;
     temp += ".tmp";
@@ -89,7 +89,9 @@ bool write_setting(const std::string& path, const Settings& s) {
     return true;
 }
 
-Settings first_run_settings() { return {kDefaultGameFolder, "1", "1", kDefaultGameFolder}; }
+Settings first_run_settings() {
+    return {kDefaultGameFolder, "1", "1", kDefaultGameFolder};
+}
 
 bool reads_as_one(const std::string& text) {
     // Decided on the digits themselves: no locale-dependent number parsing.
@@ -107,6 +109,8 @@ bool reads_as_one(const std::string& text) {
     return first != std::string::npos && whole.substr(first) == "1" && fraction_zero;
 }
 
-std::string flag_text(bool on) { return on ? " 1" : " 0"; }
+std::string flag_text(bool on) {
+    return on ? " 1" : " 0";
+}
 
 }  // namespace vis

@@ -96,14 +96,20 @@ bool Form1::Form_QueryUnload() {
     return true;
 }
 
-void Form1::mQuit_Click() { end_program(); }
+void Form1::mQuit_Click() {
+    end_program();
+}
 
-void Form1::mSetting_Click() { form3().open(false); }
+void Form1::mSetting_Click() {
+    form3().open(false);
+}
 
 void Form1::mHelpFile_Click() {
     p_.shell.open(join_path(join_path(p_.program_folder, "help"), "index.html"), p_.program_folder);
 }
 
-void Form1::mSite_Click() { p_.shell.open(p_.update_server + "/", p_.program_folder); }
+void Form1::mSite_Click() {
+    p_.shell.open(p_.update_server + "/", p_.program_folder);
+}
 
 }  // namespace vis

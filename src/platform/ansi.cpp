@@ -22,11 +22,19 @@ std::string convert(const std::string& in, UINT from, UINT to) {
 }
 }  // namespace
 
-std::string to_ansi(const std::string& utf8) { return convert(utf8, CP_UTF8, CP_ACP); }
-std::string from_ansi(const std::string& bytes) { return convert(bytes, CP_ACP, CP_UTF8); }
+std::string to_ansi(const std::string& utf8) {
+    return convert(utf8, CP_UTF8, CP_ACP);
+}
+std::string from_ansi(const std::string& bytes) {
+    return convert(bytes, CP_ACP, CP_UTF8);
+}
 #else
-std::string to_ansi(const std::string& utf8) { return utf8; }
-std::string from_ansi(const std::string& bytes) { return bytes; }
+std::string to_ansi(const std::string& utf8) {
+    return utf8;
+}
+std::string from_ansi(const std::string& bytes) {
+    return bytes;
+}
 #endif
 
 }  // namespace vis

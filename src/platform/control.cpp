@@ -6,12 +6,13 @@
 
 namespace vis {
 
-Control::Control(Form& owner, std::string name, ControlKind kind)
-    : form_(owner), name_(std::move(name)), kind_(kind) {
+Control::Control(Form& owner, std::string name, ControlKind kind) : form_(owner), name_(std::move(name)), kind_(kind) {
     form_.register_control(*this);
 }
 
-Control::~Control() { form_.unregister_control(*this); }
+Control::~Control() {
+    form_.unregister_control(*this);
+}
 
 void Control::set_visible(bool v) {
     if (visible_ != v) {
@@ -34,8 +35,12 @@ void Control::set_bounds(Rect r) {
     }
 }
 
-void Control::move(int left, int top) { set_bounds({left, top, bounds_.width, bounds_.height}); }
-void Control::resize(int width, int height) { set_bounds({bounds_.left, bounds_.top, width, height}); }
+void Control::move(int left, int top) {
+    set_bounds({left, top, bounds_.width, bounds_.height});
+}
+void Control::resize(int width, int height) {
+    set_bounds({bounds_.left, bounds_.top, width, height});
+}
 
 void Control::set_font(Font f) {
     if (!(font_ == f)) {
@@ -58,7 +63,9 @@ void Control::set_back_colour(Colour c) {
     }
 }
 
-void Control::set_focus() { form_.set_focus(*this); }
+void Control::set_focus() {
+    form_.set_focus(*this);
+}
 
 // --- Label
 
@@ -96,7 +103,9 @@ void Label::set_border(bool b) {
 // --- ListBox
 
 namespace {
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 }  // namespace
 
 bool list_line_less(const std::string& a, const std::string& b) {

@@ -11,7 +11,9 @@ namespace vis {
 
 namespace {
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool match_from(const std::string& p, std::size_t pi, const std::string& s, std::size_t si) {
     // Iterative matching with one backtrack point for the latest "*".
@@ -51,7 +53,9 @@ std::time_t to_time_t(std::filesystem::file_time_type t) {
 
 }  // namespace
 
-bool wildcard_match(const std::string& pattern, const std::string& name) { return match_from(pattern, 0, name, 0); }
+bool wildcard_match(const std::string& pattern, const std::string& name) {
+    return match_from(pattern, 0, name, 0);
+}
 
 FileList::FileList(Form& owner, std::string name, std::string pattern)
     : Control(owner, std::move(name), ControlKind::file_list), pattern_(std::move(pattern)) {

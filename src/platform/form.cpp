@@ -11,12 +11,15 @@ Form::Form(WindowSystem& ws, std::string name, std::string caption)
     ws_.add_form(*this);
 }
 
-Form::~Form() { ws_.remove_form(*this); }
+Form::~Form() {
+    ws_.remove_form(*this);
+}
 
 void Form::set_caption(std::string c) {
     if (caption_ != c) {
         caption_ = std::move(c);
         touch();
+        ws_.caption_changed(*this);
     }
 }
 

@@ -27,16 +27,16 @@ std::optional<Picture> decode_jpeg(const unsigned char* data, std::size_t size) 
     TjHandle h(tjInitDecompress());
     if (!h) return std::nullopt;
     int width = 0, height = 0, subsamp = 0, colorspace = 0;
-    if (tjDecompressHeader3(h.get(), data, static_cast<unsigned long>(size), &width, &height, &subsamp,
-                            &colorspace) != 0)
+    if (tjDecompressHeader3(h.get(), data, static_cast<unsigned long>(size), &width, &height, &subsamp, &colorspace) !=
+        0)
         return std::nullopt;
     if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide ||
         static_cast<long long>(width) * height > kMaxPicturePixels)
         return std::nullopt;
     auto pixels = std::make_shared<std::vector<std::uint32_t>>(static_cast<std::size_t>(width) * height);
-    const int rc = tjDecompress2(h.get(), data, static_cast<unsigned long>(size),
-                                 reinterpret_cast<unsigned char*>(pixels->data()), width, width * 4, height,
-                                 TJPF_BGRX, 0);
+    const int rc =
+        tjDecompress2(h.get(), data, static_cast<unsigned long>(size), reinterpret_cast<unsigned char*>(pixels->data()),
+                      width, width * 4, height, TJPF_BGRX, 0);
     // A truncated or damaged file only half decodes: refuse it rather than show a grey remainder.
     if (rc != 0) return std::nullopt;
     Picture p;
@@ -65,9 +65,8 @@ std::vector<unsigned char> encode_jpeg(const Picture& picture, int quality) {
     if (!h) return {};
     unsigned char* out = nullptr;
     unsigned long out_size = 0;
-    const int rc = tjCompress2(h.get(), reinterpret_cast<const unsigned char*>(picture.pixels->data()),
-                               picture.width, picture.width * 4, picture.height, TJPF_BGRX, &out, &out_size,
-                               TJSAMP_420, quality, 0);
+    const int rc = tjCompress2(h.get(), reinterpret_cast<const unsigned char*>(picture.pixels->data()), picture.width,
+                               picture.width * 4, picture.height, TJPF_BGRX, &out, &out_size, TJSAMP_420, quality, 0);
     std::vector<unsigned char> result;
     if (rc == 0 && out != nullptr) result.assign(out, out + out_size);
     tjFree(out);

@@ -23,6 +23,9 @@ public:
     virtual void add_form(Form& f) = 0;
     virtual void remove_form(Form& f) = 0;
 
+    // Told of every caption change; a backend that renders by revision can ignore it.
+    virtual void caption_changed(Form&) {}
+
     virtual ScreenInfo screen() const = 0;
     // Renders what changed and lets pending events run (long loops call it now and then).
     virtual void do_events() = 0;

@@ -13,7 +13,9 @@ namespace vis::test {
 
 // --- window system
 
-void HeadlessWindowSystem::add_form(Form& f) { forms_.push_back(&f); }
+void HeadlessWindowSystem::add_form(Form& f) {
+    forms_.push_back(&f);
+}
 
 void HeadlessWindowSystem::remove_form(Form& f) {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), &f), forms_.end());
@@ -25,7 +27,9 @@ void HeadlessWindowSystem::remove_form(Form& f) {
     }
 }
 
-void HeadlessWindowSystem::do_events() { ++do_events_calls_; }
+void HeadlessWindowSystem::do_events() {
+    ++do_events_calls_;
+}
 
 std::vector<Timer*> HeadlessWindowSystem::all_timers() const {
     std::vector<Timer*> timers;
@@ -216,8 +220,18 @@ double ScriptedRandom::next() {
 }
 
 HeadlessPlatform::HeadlessPlatform(std::string program_folder)
-    : platform{windows, prompts, text,  media,    shell, clipboard, http,
-               clock,   random,  instance, std::move(program_folder), "http://127.0.0.1:9"} {}
+    : platform{windows,
+               prompts,
+               text,
+               media,
+               shell,
+               clipboard,
+               http,
+               clock,
+               random,
+               instance,
+               std::move(program_folder),
+               "http://127.0.0.1:9"} {}
 
 // --- input
 

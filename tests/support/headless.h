@@ -19,6 +19,7 @@ public:
     void add_form(Form& f) override;
     void remove_form(Form& f) override;
     ScreenInfo screen() const override { return screen_; }
+    void caption_changed(Form& f) override { captions[f.name()].push_back(f.caption()); }
     void do_events() override;
     void quit() override { quitting_ = true; }
     bool quitting() const override { return quitting_; }
@@ -31,6 +32,8 @@ public:
     void settle() { advance(0); }
     int do_events_calls() const { return do_events_calls_; }
     const std::vector<Form*>& forms() const { return forms_; }
+    // Every caption each form (by name) has shown, in order.
+    std::map<std::string, std::vector<std::string>> captions;
 
 private:
     struct Scheduled {

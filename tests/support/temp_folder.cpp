@@ -69,7 +69,9 @@ GameFolders::GameFolders() {
     fs::create_directories(to_fs_path(shots));
 }
 
-std::string GameFolders::settings_file() const { return join_path(join_path(program, "data"), "setting.mto"); }
+std::string GameFolders::settings_file() const {
+    return join_path(join_path(program, "data"), "setting.mto");
+}
 
 void GameFolders::write_settings(const std::string& info, const std::string& music,
                                  const std::string& save_folder) const {

@@ -1,0 +1,360 @@
+// The two screenshot lists, the preview and information panel, and the list commands.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "catalogue/list_line.h"
+#include "platform/keys.h"
+#include "platform/paths.h"
+#include "support/app_fixture.h"
+
+namespace vis {
+namespace {
+
+using test::App;
+using test::click_row;
+using test::press_key;
+
+// 2006-11-05 01:07:15 local time.
+std::time_t local_time(int y, int mo, int d, int h, int mi, int s) {
+    std::tm t{};
+    t.tm_year = y - 1900;
+    t.tm_mon = mo - 1;
+    t.tm_mday = d;
+    t.tm_hour = h;
+    t.tm_min = mi;
+    t.tm_sec = s;
+    t.tm_isdst = -1;
+    return std::mktime(&t);
+}
+
+std::string name_of(int i) {
+    return "PelmarOnline_200611" + std::to_string(10 + i) + "_0000" + std::to_string(i) + ".jpg";
+}
+
+// n screenshots, the i-th saved i minutes after the first; returns their names oldest first.
+std::vector<std::string> add_shots(App& app, int n, int width = 64) {
+    std::vector<std::string> names;
+    for (int i = 0; i < n; ++i) {
+        names.push_back(name_of(i));
+        app.folders.add_shot(names.back(), local_time(2006, 11, 5, 1, 7 + i, 15), width + i, 48, rgb(10 * i, 100, 200));
+    }
+    return names;
+}
+
+TEST(ListLine, FormatAndDecode) {
+    const std::string line = make_list_line(local_time(2006, 11, 5, 1, 7, 15), "PelmarOnline_2006115_01715.jpg");
+    EXPECT_EQ(line, "2006/11/05 01:07:15 │ PelmarOnline_2006115_01715.jpg");
+    EXPECT_EQ(line_date(line), "2006/11/05 01:07:15");
+    EXPECT_EQ(line_name(line), "PelmarOnline_2006115_01715.jpg");
+    const std::string odd = make_list_line(local_time(2010, 1, 2, 23, 0, 9), "PelmarOnline_a │ b.jpg");
+    EXPECT_EQ(line_date(odd), "2010/01/02 23:00:09");
+    EXPECT_EQ(line_name(odd), "PelmarOnline_a │ b.jpg");
+}
+
+TEST(ListLine, SizeTexts) {
+    EXPECT_EQ(size_kb_text(300000), "292");
+    EXPECT_EQ(size_kb_text(1023), "0");
+    EXPECT_EQ(size_kb_text(1024), "1");
+    EXPECT_EQ(total_size_text(3000000), "2.8 MB");
+    EXPECT_EQ(total_size_text(500000), "488.2 KB");
+    EXPECT_EQ(total_size_text(1048576), "1024 KB");
+    EXPECT_EQ(total_size_text(1048577), "1 MB");
+    EXPECT_EQ(total_size_text(0), "0 KB");
+    EXPECT_EQ(total_size_text(2048), "2 KB");
+    EXPECT_EQ(total_size_text(12268339), "11.6 MB");
+}
+
+TEST(Lists, BothOrdersWithTiesAndPatternRules) {
+    App app;
+    app.folders.write_settings();
+    const auto t = local_time(2007, 3, 4, 5, 6, 7);
+    app.folders.add_shot("PelmarOnline_b.jpg", t);
+    app.folders.add_shot("PelmarOnline_a.jpg", t);
+    app.folders.add_shot("pelmaronline_old.JPG", t - 3600);
+    // A newer name saved earlier is listed by its time, not its name.
+    app.folders.add_shot("PelmarOnline_9999.jpg", t - 7200);
+    app.folders.add_shot("PelmarOnline_x.jpeg", t);
+    app.folders.add_shot("Other_1.jpg", t);
+    std::filesystem::create_directories(to_fs_path(join_path(app.folders.shots, "sub")));
+    app.folders.add_shot("sub/PelmarOnline_deep.jpg", t);
+    Form1& f = app.start();
+    const std::vector<std::string> oldest_first{
+        "2007/03/04 03:06:07 │ PelmarOnline_9999.jpg", "2007/03/04 04:06:07 │ pelmaronline_old.JPG",
+        "2007/03/04 05:06:07 │ PelmarOnline_a.jpg", "2007/03/04 05:06:07 │ PelmarOnline_b.jpg"};
+    EXPECT_EQ(f.file_lst.items(), oldest_first);
+    EXPECT_EQ(f.file_sort.items(), std::vector<std::string>(oldest_first.rbegin(), oldest_first.rend()));
+}
+
+TEST(Lists, SortToggleCarriesTheRowNumberOver) {
+    App app;
+    app.folders.write_settings();
+    const auto names = add_shots(app, 5);
+    Form1& f = app.start();
+    click_row(f.file_lst, 1);
+    f.img_sort_up_Click();
+    EXPECT_TRUE(f.file_sort.visible());
+    EXPECT_FALSE(f.file_lst.visible());
+    EXPECT_FALSE(f.img_sort_up.visible());
+    EXPECT_TRUE(f.img_sort_down.visible());
+    EXPECT_EQ(&f.list_in_use(), &f.file_sort);
+    EXPECT_EQ(f.file_sort.list_index(), 1);
+    EXPECT_EQ(f.focus(), &f.file_sort);
+    // Row 1 of the newest-first list is the second newest screenshot.
+    EXPECT_EQ(f.lbl_alt.caption().substr(0, f.lbl_alt.caption().find("\r\n")), "ファイル名：" + names[3]);
+    EXPECT_EQ(f.img_pre.picture().width, 64 + 3);
+
+    click_row(f.file_sort, 0);
+    f.img_sort_down_Click();
+    EXPECT_EQ(&f.list_in_use(), &f.file_lst);
+    EXPECT_EQ(f.file_lst.list_index(), 0);
+    EXPECT_EQ(f.img_pre.picture().width, 64);
+    EXPECT_TRUE(f.img_sort_up.visible());
+}
+
+TEST(Lists, SortToggleWithTheSameRowStillFollowsTheNewList) {
+    App app;
+    app.folders.write_settings();
+    add_shots(app, 3);
+    Form1& f = app.start();
+    ASSERT_EQ(f.file_lst.list_index(), 0);
+    f.img_sort_up_Click();
+    EXPECT_EQ(f.file_sort.list_index(), 0);
+    EXPECT_EQ(f.img_pre.picture().width, 64 + 2);
+    f.img_sort_down_Click();
+    EXPECT_EQ(f.img_pre.picture().width, 64);
+}
+
+TEST(Preview, PanelOfTheFirstOfManyLines) {
+    App app;
+    app.folders.write_settings();
+    const auto names = add_shots(app, 25);
+    Form1& f = app.start();
+    std::uintmax_t total = 0, first = 0;
+    for (const auto& n : names) total += std::filesystem::file_size(to_fs_path(join_path(app.folders.shots, n)));
+    first = std::filesystem::file_size(to_fs_path(join_path(app.folders.shots, names[0])));
+    EXPECT_EQ(f.lbl_alt.caption(), "ファイル名：" + names[0] + "\r\n保存日時　：2006/11/05 01:07:15\r\nサイズ　　：" +
+                                       std::to_string(first / 1024) + " KB\r\n　　(1/25)　　　全 " +
+                                       total_size_text(total) + "\r\n\r\n" + kListHint1 + "\r\n" + kListHint2);
+    EXPECT_EQ(f.img_pre.picture().width, 64);
+    EXPECT_TRUE(f.mSave.enabled());
+    EXPECT_TRUE(f.mClipboard.enabled());
+}
+
+TEST(Preview, SizesOnThePanelComeFromTheFiles) {
+    App app;
+    app.folders.write_settings();
+    // Bytes after the end of a JPEG are ignored by the decoder: pad the files to exact sizes.
+    const std::string a = join_path(app.folders.shots, "PelmarOnline_a.jpg");
+    const std::string b = join_path(app.folders.shots, "PelmarOnline_b.jpg");
+    std::string bytes = test::write_jpeg(a, 32, 32);
+    test::write_file(a, bytes + std::string(300000 - bytes.size(), '\0'));
+    test::write_file(b, bytes + std::string(2700000 - bytes.size(), '\0'));
+    Form1& f = app.start();
+    const std::string& panel = f.lbl_alt.caption();
+    EXPECT_NE(panel.find("サイズ　　：292 KB\r\n"), std::string::npos) << panel;
+    EXPECT_NE(panel.find("(1/2)　　　全 2.8 MB\r\n"), std::string::npos) << panel;
+}
+
+TEST(Preview, BusyTagKeepsThePreview) {
+    App app;
+    app.folders.write_settings();
+    add_shots(app, 3);
+    Form1& f = app.start();
+    f.file_lst.set_tag("not");
+    click_row(f.file_lst, 2);
+    EXPECT_EQ(f.file_lst.list_index(), 2);
+    EXPECT_EQ(f.img_pre.picture().width, 64);
+    EXPECT_NE(f.lbl_alt.caption().find("(1/3)"), std::string::npos);
+    f.file_lst.set_tag("");
+    press_key(f, key::kUp);
+    EXPECT_EQ(f.img_pre.picture().width, 65);
+    EXPECT_NE(f.lbl_alt.caption().find("(2/3)"), std::string::npos);
+}
+
+TEST(Preview, UndecodableFilesKeepThePreviousPreview) {
+    App app;
+    app.folders.write_settings();
+    add_shots(app, 1);
+    const auto t = local_time(2020, 1, 1, 0, 0, 0);
+    const std::string valid = test::read_file(join_path(app.folders.shots, name_of(0)));
+    struct Bad {
+        std::string name, bytes;
+    };
+    std::string huge = valid;
+    // Claim 60000 x 60000 pixels in the frame header (SOF0: FF C0, length, precision, height, width).
+    const auto sof = huge.find("\xFF\xC0");
+    ASSERT_NE(sof, std::string::npos);
+    huge[sof + 5] = '\xEA';
+    huge[sof + 6] = '\x60';
+    huge[sof + 7] = '\xEA';
+    huge[sof + 8] = '\x60';
+    std::string noise(5000, '\0');
+    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919u) >> 3);
+    const std::vector<Bad> corpus{{"PelmarOnline_z1.jpg", valid.substr(0, valid.size() / 2)},
+                                  {"PelmarOnline_z2.jpg", ""},
+                                  {"PelmarOnline_z3.jpg", noise},
+                                  {"PelmarOnline_z4.jpg", huge}};
+    for (const auto& bad : corpus) {
+        const auto path = join_path(app.folders.shots, bad.name);
+        test::write_file(path, bad.bytes);
+        test::set_modified(path, t);
+    }
+    Form1& f = app.start();
+    ASSERT_EQ(f.file_lst.count(), 5);
+    const std::string panel = f.lbl_alt.caption();
+    const Picture before = f.img_pre.picture();
+    for (int row = 1; row <= 4; ++row) {
+        click_row(f.file_lst, row);
+        EXPECT_EQ(f.img_pre.picture().pixels, before.pixels) << row;
+        EXPECT_EQ(f.lbl_alt.caption(), panel) << row;
+        EXPECT_TRUE(f.mSave.enabled());
+    }
+    // A file deleted from outside behaves the same.
+    click_row(f.file_lst, 0);
+    const Picture shown = f.img_pre.picture();
+    std::filesystem::remove(to_fs_path(join_path(app.folders.shots, name_of(0))));
+    click_row(f.file_lst, 1);
+    click_row(f.file_lst, 0);
+    EXPECT_EQ(f.img_pre.picture().pixels, shown.pixels);
+}
+
+TEST(ListDelete, MiddleOfFiveFromEitherList) {
+    for (bool newest_first : {false, true}) {
+        App app;
+        app.folders.write_settings();
+        const auto names = add_shots(app, 5);
+        Form1& f = app.start();
+        if (newest_first) f.img_sort_up_Click();
+        ListBox& list = f.list_in_use();
+        click_row(list, 2);
+        const std::string doomed = line_name(list.item(2));
+        app.plat.prompts.answer_message(MsgResult::yes);
+        press_key(f, key::kDelete);
+        const auto& box = app.plat.prompts.asked().back().box;
+        EXPECT_EQ(box.text, "ＳＳ [" + doomed + "]を削除しますか？\r\n削除をすると元には戻せません。");
+        EXPECT_EQ(box.title, "削除");
+        EXPECT_EQ(box.buttons, MsgButtons::yes_no);
+        EXPECT_EQ(box.icon, MsgIcon::exclamation);
+        EXPECT_EQ(box.default_button, 0);
+        EXPECT_FALSE(file_exists(join_path(app.folders.shots, doomed)));
+        ASSERT_EQ(f.file_lst.count(), 4);
+        ASSERT_EQ(f.file_sort.count(), 4);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(f.file_lst.item(i), f.file_sort.item(3 - i));
+            EXPECT_NE(line_name(f.file_lst.item(i)), doomed);
+        }
+        EXPECT_EQ(list.list_index(), 2);
+        EXPECT_EQ(list.tag(), "");
+        EXPECT_NE(f.lbl_alt.caption().find("(3/4)"), std::string::npos);
+        EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + line_name(list.item(2))), 0u);
+    }
+}
+
+TEST(ListDelete, NoChangesNothing) {
+    App app;
+    app.folders.write_settings();
+    const auto names = add_shots(app, 3);
+    Form1& f = app.start();
+    click_row(f.file_lst, 1);
+    const auto items = f.file_lst.items();
+    app.plat.prompts.answer_message(MsgResult::no);
+    press_key(f, key::kDelete);
+    EXPECT_EQ(f.file_lst.items(), items);
+    EXPECT_EQ(f.file_lst.list_index(), 1);
+    EXPECT_TRUE(file_exists(join_path(app.folders.shots, names[1])));
+}
+
+TEST(ListDelete, LastLineThenOnlyLine) {
+    App app;
+    app.folders.write_settings();
+    add_shots(app, 2);
+    Form1& f = app.start();
+    click_row(f.file_lst, 1);
+    app.plat.prompts.answer_message(MsgResult::yes);
+    press_key(f, key::kDelete);
+    EXPECT_EQ(f.file_lst.count(), 1);
+    EXPECT_EQ(f.file_lst.list_index(), 0);
+    EXPECT_TRUE(f.mSave.enabled());
+    EXPECT_NE(f.lbl_alt.caption().find("(1/1)"), std::string::npos);
+
+    app.plat.prompts.answer_message(MsgResult::yes);
+    press_key(f, key::kDelete);
+    EXPECT_EQ(f.file_lst.count(), 0);
+    EXPECT_EQ(f.file_sort.count(), 0);
+    EXPECT_EQ(f.file_lst.list_index(), -1);
+    EXPECT_FALSE(f.mSave.enabled());
+    EXPECT_FALSE(f.mClipboard.enabled());
+    // Nothing left: Delete asks nothing.
+    press_key(f, key::kDelete);
+    EXPECT_TRUE(app.plat.prompts.all_answered());
+}
+
+TEST(ListDelete, AFileThatCannotBeDeletedKeepsItsLine) {
+    App app;
+    app.folders.write_settings();
+    const auto names = add_shots(app, 3);
+    Form1& f = app.start();
+    click_row(f.file_lst, 1);
+    // Replace the listed file with a non-empty folder: removing it fails even for root.
+    const std::string path = join_path(app.folders.shots, names[1]);
+    std::filesystem::remove(to_fs_path(path));
+    std::filesystem::create_directories(to_fs_path(join_path(path, "inner")));
+    app.plat.prompts.answer_message(MsgResult::yes);
+    app.plat.prompts.answer_message(MsgResult::ok);
+    press_key(f, key::kDelete);
+    const auto& report = app.plat.prompts.asked().back().box;
+    EXPECT_NE(report.text.find("削除できませんでした"), std::string::npos);
+    EXPECT_EQ(report.buttons, MsgButtons::ok);
+    EXPECT_EQ(f.file_lst.count(), 3);
+    EXPECT_EQ(f.file_sort.count(), 3);
+    EXPECT_EQ(f.file_lst.list_index(), 1);
+    EXPECT_EQ(f.file_lst.tag(), "");
+}
+
+TEST(ListDelete, AFileGoneFromOutsideLeavesTheListsAfterAWord) {
+    App app;
+    app.folders.write_settings();
+    const auto names = add_shots(app, 3);
+    Form1& f = app.start();
+    std::filesystem::remove(to_fs_path(join_path(app.folders.shots, names[0])));
+    app.plat.prompts.answer_message(MsgResult::yes);
+    app.plat.prompts.answer_message(MsgResult::ok);
+    press_key(f, key::kDelete);
+    EXPECT_NE(app.plat.prompts.asked().back().box.text.find("既に削除されています"), std::string::npos);
+    EXPECT_EQ(f.file_lst.count(), 2);
+    EXPECT_NE(f.lbl_alt.caption().find("(1/2)"), std::string::npos);
+}
+
+TEST(ListDelete, ShiftDelIsTheMusicShortcutAndDeletesNothing) {
+    App app;
+    app.folders.write_settings("1", "0");
+    const auto names = add_shots(app, 2);
+    Form1& f = app.start();
+    press_key(f, key::kDelete, shift::kShift);
+    EXPECT_TRUE(f.mBGMPlay.checked());
+    EXPECT_EQ(f.file_lst.count(), 2);
+    EXPECT_TRUE(file_exists(join_path(app.folders.shots, names[0])));
+}
+
+TEST(ListMouse, RightButtonOpensTheFileMenuWithoutMovingTheSelection) {
+    App app;
+    app.folders.write_settings();
+    add_shots(app, 3);
+    Form1& f = app.start();
+    click_row(f.file_lst, 1);
+    app.plat.prompts.answer_popup("");
+    test::mouse_down(f.file_lst, button::kRight, 300, 450);
+    const auto& asked = app.plat.prompts.asked().back();
+    EXPECT_EQ(asked.kind, test::AskedPrompt::Kind::popup);
+    EXPECT_EQ(asked.menu, "mFile");
+    EXPECT_EQ(asked.x, f.file_lst.left() + 300);
+    EXPECT_EQ(asked.y, f.file_lst.top() + 450);
+    EXPECT_EQ(f.file_lst.list_index(), 1);
+    // The left button is the list's own business.
+    test::mouse_down(f.file_lst, button::kLeft, 10, 10);
+    EXPECT_TRUE(app.plat.prompts.all_answered());
+}
+
+}  // namespace
+}  // namespace vis

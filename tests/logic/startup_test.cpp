@@ -1,0 +1,195 @@
+// Start-up: single instance, the settings file, the timer-driven screenshot step, quitting.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/settings.h"
+#include "options/form3.h"
+#include "platform/paths.h"
+#include "support/app_fixture.h"
+
+namespace vis {
+namespace {
+
+using test::App;
+using test::read_file;
+using test::write_file;
+
+const std::string kTitle = "Pelmarオンライン - Vistelle (v2.00)";
+
+TEST(StartUp, FirstRunWritesTheDefaultsAndPassesEveryCaption) {
+    App app;
+    Form1& f = app.start();
+    EXPECT_EQ(read_file(app.folders.settings_file()),
+              "C:\\Program Files\\QUORIX\\Pelmar Online\r\n1\r\n1\r\nC:\\Program Files\\QUORIX\\Pelmar Online\r\n");
+    EXPECT_TRUE(f.mImgInfo.checked());
+    EXPECT_TRUE(f.mBGMPlay.checked());
+    EXPECT_TRUE(f.mBGM_change.enabled());
+    EXPECT_EQ(f.lbl_Pelmar_Path.caption(), kDefaultGameFolder);
+    const std::vector<std::string> expected{"初期化しています...(Setting)", "初期化しています...(First Settiings)",
+                                            "初期化しています...(Setting)", "初期化しています...(BGM)",
+                                            "初期化しています...(SS)"};
+    const auto& seen = app.plat.windows.captions["Form1"];
+    ASSERT_GE(seen.size(), expected.size());
+    EXPECT_EQ(std::vector<std::string>(seen.begin(), seen.begin() + 5), expected);
+}
+
+TEST(StartUp, AMissingDataFolderIsCreated) {
+    App app;
+    std::filesystem::remove_all(to_fs_path(join_path(app.folders.program, "data")));
+    app.start();
+    EXPECT_TRUE(file_exists(app.folders.settings_file()));
+}
+
+TEST(StartUp, ListsTheFolderAndSetsTheTitle) {
+    App app;
+    app.folders.write_settings(" 1", " 0");
+    app.folders.add_shot("PelmarOnline_2006115_01715.jpg", 1000000000);
+    Form1& f = app.start();
+    EXPECT_EQ(f.caption(), kTitle);
+    EXPECT_EQ(f.tmr_music.tag(), "");
+    EXPECT_EQ(f.tmr_music.interval(), 500);
+    EXPECT_TRUE(f.visible());
+    EXPECT_TRUE(f.mImgInfo.checked());
+    EXPECT_FALSE(f.mBGMPlay.checked());
+    EXPECT_FALSE(f.mBGM_change.enabled());
+    EXPECT_FALSE(f.mFullMenu.visible());
+    EXPECT_FALSE(f.mEditMenu.visible());
+    ASSERT_EQ(f.file_lst.count(), 1);
+    EXPECT_EQ(f.file_lst.list_index(), 0);
+    EXPECT_TRUE(f.mSave.enabled());
+    EXPECT_EQ(f.focus(), &f.file_lst);
+    EXPECT_FALSE(f.file_sort.visible());
+    // The step runs once: later ticks leave the lists alone.
+    app.folders.add_shot("PelmarOnline_2006115_01716.jpg", 1000000100);
+    app.plat.windows.advance(2000);
+    EXPECT_EQ(f.file_lst.count(), 1);
+}
+
+TEST(StartUp, EmptyFolderLeavesNothingSelected) {
+    App app;
+    app.folders.write_settings("0", "0");
+    Form1& f = app.start();
+    EXPECT_EQ(f.caption(), kTitle);
+    EXPECT_EQ(f.file_lst.count(), 0);
+    EXPECT_EQ(f.file_sort.count(), 0);
+    EXPECT_EQ(f.file_lst.list_index(), -1);
+    EXPECT_FALSE(f.mSave.enabled());
+    EXPECT_FALSE(f.mClipboard.enabled());
+    EXPECT_TRUE(f.img_pre.picture().empty());
+    EXPECT_EQ(f.lbl_alt.caption(), std::string(kListHint1) + "\r\n" + kListHint2);
+}
+
+TEST(StartUp, SecondInstanceEndsAtOnce) {
+    App app;
+    app.folders.write_settings();
+    app.plat.instance.another = true;
+    Form1 f(app.plat.platform);
+    f.start();
+    EXPECT_TRUE(app.plat.windows.quitting());
+    EXPECT_FALSE(f.visible());
+    EXPECT_EQ(app.plat.media.commands, std::vector<std::string>{"close \"start\""});
+    EXPECT_EQ(f.caption(), "初期化しています...(Load)");
+    app.plat.windows.advance(1000);
+    EXPECT_EQ(f.file_lst.count(), 0);
+}
+
+TEST(StartUp, ShortSettingsFileSkipsTheLoadAndOpensTheSetUpDialog) {
+    App app;
+    write_file(app.folders.settings_file(), "C:\\x\r\n1\r\n");
+    Form1 f(app.plat.platform);
+    f.start();
+    EXPECT_EQ(f.caption(), "初期化しています...(First Settiings)");
+    EXPECT_TRUE(f.mImgInfo.checked());
+    EXPECT_TRUE(f.mBGMPlay.checked());
+    EXPECT_EQ(f.lbl_Pelmar_Path.caption(), "");
+    app.plat.windows.advance(1);
+    EXPECT_FALSE(f.visible());
+    EXPECT_TRUE(f.form3().visible());
+    EXPECT_FALSE(f.tmr_music.timer_enabled());
+    EXPECT_EQ(f.tmr_music.tag(), "start");
+    // The file is left as it was.
+    EXPECT_EQ(read_file(app.folders.settings_file()), "C:\\x\r\n1\r\n");
+}
+
+TEST(StartUp, MissingScreenshotFolderStopsTheTimerAndAsksForTheGame) {
+    App app;
+    app.folders.write_settings();
+    std::filesystem::remove_all(to_fs_path(app.folders.shots));
+    Form1& f = app.start();
+    EXPECT_FALSE(f.visible());
+    EXPECT_TRUE(f.form3().visible());
+    EXPECT_FALSE(f.tmr_music.timer_enabled());
+    app.plat.windows.advance(5000);
+    EXPECT_EQ(f.tmr_music.tag(), "start");
+}
+
+TEST(StartUp, UnreadableScreenshotPathIsHandledLikeAMissingFolder) {
+    App app;
+    app.folders.write_settings();
+    std::filesystem::remove_all(to_fs_path(app.folders.shots));
+    write_file(app.folders.shots, "not a folder");
+    Form1& f = app.start();
+    EXPECT_FALSE(f.tmr_music.timer_enabled());
+    EXPECT_TRUE(f.form3().visible());
+}
+
+TEST(Quitting, MenuAndCloseBoxSendTheCloseCommandAndEnd) {
+    {
+        App app;
+        app.folders.write_settings();
+        Form1& f = app.start();
+        f.tmr_music.set_tag("C:\\x\\a.mp3");
+        test::click_menu(f.mQuit);
+        EXPECT_TRUE(app.plat.windows.quitting());
+        EXPECT_EQ(app.plat.media.commands.back(), "close \"C:\\x\\a.mp3\"");
+    }
+    {
+        App app;
+        app.folders.write_settings();
+        Form1& f = app.start();
+        f.request_close();
+        EXPECT_TRUE(app.plat.windows.quitting());
+        EXPECT_EQ(app.plat.media.commands.back(), "close \"\"");
+        // Nothing is written on quitting.
+        EXPECT_EQ(read_file(app.folders.settings_file()),
+                  app.folders.game + "\r\n1\r\n0\r\n" + app.folders.game + "\r\n");
+    }
+}
+
+TEST(HelpCommands, OpenTheHelpPageAndTheSiteThroughTheShell) {
+    App app;
+    app.folders.write_settings();
+    Form1& f = app.start();
+    test::click_menu(f.mHelpFile);
+    test::click_menu(f.mSite);
+    ASSERT_EQ(app.plat.shell.opened.size(), 2u);
+    EXPECT_EQ(app.plat.shell.opened[0], join_path(join_path(app.folders.program, "help"), "index.html"));
+    EXPECT_EQ(app.plat.shell.opened[1], app.plat.platform.update_server + "/");
+    EXPECT_EQ(app.plat.shell.folders[0], app.folders.program);
+}
+
+TEST(MenuBar, EntriesCaptionsAndShortcuts) {
+    App app;
+    app.folders.write_settings();
+    Form1& f = app.start();
+    std::vector<std::string> tops;
+    for (const Menu* m : f.menu_bar()) tops.push_back(m->caption());
+    EXPECT_EQ(tops, (std::vector<std::string>{"フルスクリーンメニュー", "編集メニュー", "ファイル(&F)", "コマンド(&C)",
+                                              "オプション(&O)", "ヘルプ(&H)"}));
+    std::vector<std::string> file;
+    for (const Menu* m : f.mFile.entries()) file.push_back(m->caption());
+    EXPECT_EQ(file,
+              (std::vector<std::string>{"画像を保存(&S)", "クリップボード(&C)", "-", "編集(&E)", "-", "終了(&X)"}));
+    EXPECT_EQ(f.mSave.shortcut(), "Ctrl+S");
+    EXPECT_EQ(f.mClipboard.shortcut(), "Ctrl+C");
+    EXPECT_EQ(f.mBGMPlay.shortcut(), "Shift+Del");
+    EXPECT_EQ(f.mBGM_change.shortcut(), "F1");
+    std::vector<std::string> full;
+    for (const Menu* m : f.mFullMenu.entries()) full.push_back(m->name());
+    EXPECT_EQ(full, (std::vector<std::string>{"mSave_F", "mClipboard_F", "mh1", "mInfo_F", "mh2", "mEdit_F", "mh5",
+                                              "mClose_F"}));
+}
+
+}  // namespace
+}  // namespace vis
