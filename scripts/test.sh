@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds everything from scratch and runs the whole suite twice: once as built for players, once
+# with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc)
+
+run_suite() {
+  local build=$1
+  shift
+  rm -rf "$build"
+  cmake -S "$root" -B "$build" -G Ninja "$@"
+  cmake --build "$build" -j "$jobs"
+  (cd "$build" && ctest --output-on-failure -j "$jobs" --timeout 300)
+}
+
+export SDL_AUDIODRIVER=dummy
+run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# Leaks inside system libraries (fonts, X, D-Bus) are not ours to fix.
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+run_suite "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVISTELLE_SANITIZE=ON
