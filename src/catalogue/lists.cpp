@@ -9,8 +9,12 @@
 namespace vis {
 
 bool Form1::make_ss_list() {
+    return make_ss_list(screenshot_folder());
+}
+
+bool Form1::make_ss_list(const std::string& folder) {
     file_lst.clear();
-    if (!file_path.bind(screenshot_folder())) return false;
+    if (!file_path.bind(folder)) return false;
 
     std::vector<std::string> lines;
     lines.reserve(file_path.files().size());

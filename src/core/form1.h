@@ -78,6 +78,9 @@ public:
 
     // --- screenshot catalogue
     bool make_ss_list();
+    // The same from another screenshot folder (the settings dialog's applied game folder);
+    // lbl_Pelmar_Path keeps its start-up value.
+    bool make_ss_list(const std::string& folder);
     void img_sort_up_Click();
     void img_sort_down_Click();
     // The list the window shows: file_lst while img_sort_up is visible, otherwise file_sort.

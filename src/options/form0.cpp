@@ -1,11 +1,96 @@
 #include "options/form0.h"
 
+#include <string>
+
 #include "core/form1.h"
+#include "options/update_check.h"
 
 namespace vis {
 
-Form0::Form0(Form1& main) : Form(main.platform().windows, "Form0", "Form0"), main_(main) {}
+namespace {
 
-void Form0::open() {}
+constexpr const char* kAuthorCredit = "プログラム作成：kazamidori";
+constexpr const char* kProgramCopyright = "Copyright (C) 2006-2007 kazamidori. All rights reserved.";
+constexpr const char* kGameNotice =
+    "Pelmar Online の画像・音楽・名称の著作権は、ゲームの運営会社に帰属します。\r\n"
+    "本ソフトウェアは運営会社とは関係のない非公式のツールです。\r\n"
+    "本ソフトウェアについて運営会社へのお問い合わせはご遠慮ください。";
+
+constexpr int kFadeAfterMs = 3000;
+
+Font bold_gothic() {
+    Font f;
+    f.name = "ＭＳ ゴシック";
+    f.bold = true;
+    return f;
+}
+
+}  // namespace
+
+Form0::Form0(Form1& main)
+    : Form(main.platform().windows, "Form0", "Pelmarオンライン - Vistelle"),
+      Shape1(*this, "Shape1", ControlKind::shape),
+      Shape2(*this, "Shape2", ControlKind::shape),
+      Shape3(*this, "Shape3", ControlKind::shape),
+      lbl_app_info(*this, "lbl_app_info"),
+      lbl_copyright(*this, "lbl_copyright"),
+      tmr_pos(*this, "tmr_pos", 1, true),
+      main_(main) {
+    set_border_style(BorderStyle::none);
+    set_back_colour(rgb(255, 255, 255));
+    set_client_size(9615, 4095);
+    set_centred(true);
+    set_min_button(false);
+
+    Shape1.set_bounds({0, 0, 9615, 4095});
+    Shape2.set_bounds({120, 120, 9375, 2175});
+    Shape3.set_bounds({120, 2400, 9375, 1575});
+    for (Label* l : {&lbl_app_info, &lbl_copyright}) {
+        l->set_font(bold_gothic());
+        l->set_opaque(false);
+    }
+    lbl_app_info.set_bounds({120, 120, 9375, 2175});
+    lbl_copyright.set_bounds({120, 2400, 9375, 1455});
+
+    tmr_pos.set_tag("start");
+    tmr_pos.on_timer = [this] { tmr_pos_Timer(); };
+}
+
+void Form0::open() {
+    lbl_app_info.set_caption(std::string(48, ' ') + "(v" + main_.lbl_ver.caption() + ")\r\n" +  //
+                             "　\r\n" +                                                         //
+                             kAuthorCredit + "\r\n" +                                           //
+                             "　\r\n" +                                                         //
+                             "\r\n" +                                                           //
+                             kProgramCopyright);
+    lbl_copyright.set_caption(kGameNotice);
+    show();
+}
+
+void Form0::tmr_pos_Timer() {
+    if (tmr_pos.tag() == "start") {
+        set_topmost(true);
+        tmr_pos.set_tag("fade");
+        tmr_pos.set_interval(kFadeAfterMs);
+    } else if (tmr_pos.tag() == "fade") {
+        tmr_pos.set_timer_enabled(false);
+        hide();
+    } else {
+        return;
+    }
+    startup_version_check();
+}
+
+void Form0::startup_version_check() {
+    Platform& p = main_.platform();
+    const std::string current = main_.lbl_ver.caption();
+    const UpdateCheck check = check_for_update(p, current);
+    if (check.status == UpdateStatus::no_answer) {
+        report_no_network(p.prompts, *this);
+    } else if (check.status == UpdateStatus::newer) {
+        hide();
+        offer_download(p, check, current, *this);
+    }
+}
 
 }  // namespace vis

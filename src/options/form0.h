@@ -1,5 +1,7 @@
 #pragma once
-// The splash window shown at start-up.
+// The splash window shown at start-up: version and notices on a borderless white panel that
+// stays on top for about three seconds. Its timer also runs the start-up version check.
+#include "platform/control.h"
 #include "platform/form.h"
 
 namespace vis {
@@ -9,8 +11,19 @@ class Form1;
 class Form0 : public Form {
 public:
     explicit Form0(Form1& main);
-    // Shows the window modeless and starts its timer.
+    // Fills the notices and shows the window modeless; the timer does the rest.
     void open();
+
+    Shape Shape1;
+    Shape Shape2;
+    Shape Shape3;
+    Label lbl_app_info;
+    Label lbl_copyright;
+    Timer tmr_pos;
+
+    // "start": put the window on top; "fade": hide it. Each tick then checks for a newer version.
+    void tmr_pos_Timer();
+    void startup_version_check();
 
 private:
     Form1& main_;

@@ -1,11 +1,221 @@
 #include "options/form3.h"
 
+#include <optional>
+
+#include "catalogue/list_line.h"
 #include "core/form1.h"
+#include "core/settings.h"
+#include "options/update_check.h"
+#include "platform/paths.h"
 
 namespace vis {
 
-Form3::Form3(Form1& main) : Form(main.platform().windows, "Form3", " 設定"), main_(main) {}
+namespace {
 
-void Form3::open(bool) { show(); }
+constexpr const char* kBrowseTitle = "インストールディレクトリを参照";
+constexpr const char* kBrowseFilter = "Pelmarオンライン実行ファイル(Pelmar.exe)|Pelmar.exe";
+// The length of "\Pelmar.exe": what the browse cuts off the chosen file to get its folder.
+constexpr int kProgramNameLength = 11;
+
+constexpr const char* kSavedAndEnding = "設定を保存し、終了します。\r\n終了後、再び起動すると使えます。";
+constexpr const char* kWrongFolder = "選択されたファイルが正しくありません。";
+constexpr const char* kNotSaved = "設定ファイルに書き込めなかったため、設定は保存されていません。";
+
+Font gothic() {
+    Font f;
+    f.name = "ＭＳ ゴシック";
+    return f;
+}
+
+// The text without its last n characters (not bytes), or nothing when it is shorter.
+std::optional<std::string> without_last_characters(const std::string& text, int n) {
+    std::size_t end = text.size();
+    for (int i = 0; i < n; ++i) {
+        if (end == 0) return std::nullopt;
+        --end;
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    }
+    return text.substr(0, end);
+}
+
+}  // namespace
+
+Form3::Form3(Form1& main)
+    : Form(main.platform().windows, "Form3", " 設定"),
+      Frame1(*this, "Frame1", ControlKind::frame, "インストールディレクトリ"),
+      Label1(*this, "Label1", "Pelmarオンラインがインストールされている場所を指定：（通常は変更しないでOKです）"),
+      txt_path(*this, "txt_path", kDefaultGameFolder),
+      cmd_path_read(*this, "cmd_path_read", "参照"),
+      Frame2(*this, "Frame2", ControlKind::frame, "その他設定"),
+      chk_FullImgInfo(*this, "chk_FullImgInfo", "画像情報"),
+      chk_BGMPlay(*this, "chk_BGMPlay", "BGMを再生する"),
+      Frame3(*this, "Frame3", ControlKind::frame, "バージョン情報・その他"),
+      Image1(*this, "Image1", false),
+      Label2(*this, "Label2", "Pelmarオンライン - Vistelle"),
+      lbl_ver(*this, "lbl_ver", "Ver x.xx"),
+      Label3(*this, "Label3",
+             "本ソフトウェアはフリーソフトです。使用によって生じたいかなる損害についても、作者は責任を負いません。"),
+      Label5(*this, "Label5", "Pelmar Online の画像・音楽の著作権は、ゲームの運営会社に帰属します。"),
+      cmd_ver_check(*this, "cmd_ver_check", "最新バージョン確認"),
+      cmd_set(*this, "cmd_set", "適用"),
+      cmd_cancel(*this, "cmd_cancel", "キャンセル"),
+      main_(main) {
+    set_border_style(BorderStyle::fixed_dialog);
+    set_min_button(false);
+    set_centred(true);
+    set_client_size(7560, 6255);
+
+    Frame1.set_bounds({120, 120, 7320, 1455});
+    Label1.set_bounds({240, 360, 7080, 435});
+    txt_path.set_bounds({240, 900, 5895, 315});
+    txt_path.set_locked(true);
+    cmd_path_read.set_bounds({6240, 870, 1080, 375});
+    Frame2.set_bounds({120, 1680, 7320, 735});
+    chk_FullImgInfo.set_bounds({240, 1980, 2400, 255});
+    chk_BGMPlay.set_bounds({2760, 1980, 2400, 255});
+    Frame3.set_bounds({120, 2520, 7320, 3135});
+    Image1.set_bounds({240, 2820, 480, 480});
+    Image1.set_resource("vistelle.png");
+    Label2.set_bounds({840, 2820, 4200, 255});
+    Label2.set_font(gothic());
+    lbl_ver.set_bounds({840, 3120, 2000, 255});
+    lbl_ver.set_font(gothic());
+    cmd_ver_check.set_bounds({5280, 2820, 2040, 375});
+    Label3.set_bounds({240, 3480, 7080, 975});
+    Label5.set_bounds({240, 4560, 7080, 975});
+    cmd_set.set_bounds({4800, 5760, 1215, 375});
+    cmd_cancel.set_bounds({6120, 5760, 1215, 375});
+
+    lbl_ver.set_caption("Ver " + main_.lbl_ver.caption());
+
+    cmd_path_read.on_click = [this] { cmd_path_read_Click(); };
+    cmd_set.on_click = [this] { cmd_set_Click(); };
+    cmd_cancel.on_click = [this] { cmd_cancel_Click(); };
+    cmd_ver_check.on_click = [this] { cmd_ver_check_Click(); };
+    on_query_unload = [this] { return Form_QueryUnload(); };
+}
+
+void Form3::open(bool setup_mode) {
+    cmd_path_read.set_enabled(setup_mode);
+    browsed_ = false;
+    show();
+    // A file that cannot be read leaves the fields as they are.
+    const SettingsResult r = read_setting(main_.settings_path());
+    if (r.status != SettingsRead::ok) return;
+    txt_path.set_text(r.values.game_folder);
+    chk_FullImgInfo.set_value(reads_as_one(r.values.info_flag));
+    chk_BGMPlay.set_value(reads_as_one(r.values.music_flag));
+}
+
+void Form3::cmd_path_read_Click() {
+    txt_path.set_tag(txt_path.text());
+    browsed_ = true;
+    FileDialog dialog;
+    dialog.title = kBrowseTitle;
+    dialog.filter = kBrowseFilter;
+    dialog.initial_folder = kDefaultGameFolder;
+    dialog.owner = this;
+    const std::optional<std::string> chosen = main_.platform().prompts.open_file(dialog);
+    if (!chosen) return;
+    // A line break could not be stored in the one-line settings value.
+    if (chosen->find_first_of("\r\n") != std::string::npos) return;
+    const std::optional<std::string> folder = without_last_characters(*chosen, kProgramNameLength);
+    if (folder) txt_path.set_text(*folder);
+}
+
+void Form3::cmd_set_Click() {
+    Prompts& prompts = main_.platform().prompts;
+    if (!save_settings()) {
+        prompts.message_box({kNotSaved, kAppTitle, MsgButtons::ok, MsgIcon::exclamation, 0, this});
+        return;
+    }
+    if (setup_mode()) {
+        prompts.message_box({kSavedAndEnding, kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});
+        main_.end_program();
+        return;
+    }
+    apply_to_main_window();
+}
+
+bool Form3::save_settings() {
+    const std::string path = main_.settings_path();
+    const SettingsResult stored = read_setting(path);
+    Settings s;
+    s.game_folder = txt_path.text();
+    s.info_flag = flag_text(chk_FullImgInfo.value());
+    s.music_flag = flag_text(chk_BGMPlay.value());
+    if (stored.status == SettingsRead::ok) {
+        s.save_folder = stored.values.save_folder;
+    } else {
+        // Without a readable file the save folder the main window holds is kept instead.
+        const std::string& held = main_.lbl_DefaultSave_Path.caption();
+        s.save_folder = held.empty() ? kDefaultGameFolder : held;
+    }
+    return write_setting(path, s);
+}
+
+void Form3::apply_to_main_window() {
+    main_.show();
+    // Checked before the main listing is touched, so a wrong folder leaves the lists as they were.
+    const std::string folder = join_path(txt_path.text(), "Screen Save");
+    if (!folder_exists(folder) || !main_.make_ss_list(folder)) {
+        main_.platform().prompts.message_box({kWrongFolder, kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});
+        if (browsed_) txt_path.set_text(txt_path.tag());
+        show();
+        return;
+    }
+
+    ListBox& list = main_.file_lst;
+    list.set_focus();
+    if (list.list_index() < 0) {
+        // No screenshot there: nothing to preview, and the commands that need one stay off.
+        main_.img_pre.set_picture({});
+        main_.lbl_alt.set_caption(std::string(kListHint1) + "\r\n" + kListHint2);
+        main_.show_pre_info(list);
+    } else if (main_.show_selected(list)) {
+        const std::string& line = list.item(list.list_index());
+        main_.lbl_alt.set_caption("ファイル名：" + line_name(line) + "\r\n" + "保存日時　：" + line_date(line) +
+                                  "\r\n\r\n" + kListHint1 + "\r\n" + kListHint2);
+    }
+
+    const bool music = chk_BGMPlay.value();
+    main_.mImgInfo.set_checked(chk_FullImgInfo.value());
+    main_.mBGMPlay.set_checked(music);
+    main_.mBGM_change.set_enabled(music);
+    hide();
+    main_.show();
+}
+
+void Form3::cmd_cancel_Click() {
+    if (setup_mode())
+        main_.end_program();
+    else
+        hide();
+}
+
+bool Form3::Form_QueryUnload() {
+    if (!setup_mode()) return false;
+    main_.end_program();
+    return true;
+}
+
+void Form3::cmd_ver_check_Click() {
+    Platform& p = main_.platform();
+    const std::string current = main_.lbl_ver.caption();
+    cmd_ver_check.set_enabled(false);
+    const UpdateCheck check = check_for_update(p, current);
+    switch (check.status) {
+        case UpdateStatus::no_answer:
+            report_no_network(p.prompts, *this);
+            break;
+        case UpdateStatus::newer:
+            offer_download(p, check, current, *this);
+            break;
+        case UpdateStatus::up_to_date:
+            report_up_to_date(p.prompts, check, *this);
+            break;
+    }
+    cmd_ver_check.set_enabled(true);
+}
 
 }  // namespace vis

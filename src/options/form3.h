@@ -1,5 +1,10 @@
 #pragma once
-// The settings dialog.
+// The settings dialog: the game folder and the two flags of the settings file, the version and
+// the manual update check. Opened in normal mode from the main menu, or in set-up mode when the
+// screenshot folder is missing at start-up; the enabled browse button is the set-up mode.
+#include <string>
+
+#include "platform/control.h"
 #include "platform/form.h"
 
 namespace vis {
@@ -11,9 +16,40 @@ public:
     explicit Form3(Form1& main);
     // Shows the dialog filled from the settings file; set-up mode keeps the browse button enabled.
     void open(bool setup_mode);
+    bool setup_mode() const { return cmd_path_read.enabled(); }
+
+    Shape Frame1;
+    Label Label1;
+    TextBox txt_path;
+    Button cmd_path_read;
+    Shape Frame2;
+    CheckBox chk_FullImgInfo;
+    CheckBox chk_BGMPlay;
+    Shape Frame3;
+    ImageBox Image1;
+    Label Label2;
+    Label lbl_ver;
+    Label Label3;
+    Label Label5;
+    Button cmd_ver_check;
+    Button cmd_set;
+    Button cmd_cancel;
+
+    void cmd_path_read_Click();
+    void cmd_set_Click();
+    void cmd_cancel_Click();
+    void cmd_ver_check_Click();
+    bool Form_QueryUnload();
 
 private:
+    // Lines 1 to 3 from the dialog, line 4 as stored. False when the file could not be written.
+    bool save_settings();
+    // Lists the applied folder in the main window and carries the flags over to its menus.
+    void apply_to_main_window();
+
     Form1& main_;
+    // A browse took place since the dialog was opened, so txt_path's tag holds the folder before it.
+    bool browsed_ = false;
 };
 
 }  // namespace vis

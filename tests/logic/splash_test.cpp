@@ -1,0 +1,166 @@
+// The splash window: its panel, its two timer states and the version check at each tick.
+#include <gtest/gtest.h>
+
+#include "options/form0.h"
+#include "support/app_fixture.h"
+
+namespace vis {
+namespace {
+
+using test::App;
+
+const std::string kQuery = "http://127.0.0.1:9/cgi-bin/soft/ver.cgi?mode=ver&file=pelmar_vistelle";
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t pos = 0;
+    for (;;) {
+        const auto end = text.find("\r\n", pos);
+        lines.push_back(text.substr(pos, end == std::string::npos ? std::string::npos : end - pos));
+        if (end == std::string::npos) return lines;
+        pos = end + 2;
+    }
+}
+
+// The main window loaded (splash shown) but no tick run yet.
+Form1& load(App& app) {
+    app.folders.write_settings();
+    app.form = std::make_unique<Form1>(app.plat.platform);
+    app.form->start();
+    return *app.form;
+}
+
+TEST(Splash, BorderlessWhitePanelWithTheVersionAndNotices) {
+    App app;
+    Form0& s = load(app).form0();
+    EXPECT_TRUE(s.visible());
+    EXPECT_EQ(s.border_style(), BorderStyle::none);
+    EXPECT_EQ(s.back_colour(), rgb(255, 255, 255));
+    EXPECT_TRUE(s.centred());
+    EXPECT_EQ(s.client_width(), 9615);
+    EXPECT_EQ(s.client_height(), 4095);
+    EXPECT_FALSE(s.topmost());
+    EXPECT_EQ(s.Shape1.bounds(), (Rect{0, 0, 9615, 4095}));
+    EXPECT_EQ(s.Shape2.bounds(), (Rect{120, 120, 9375, 2175}));
+    EXPECT_EQ(s.Shape3.bounds(), (Rect{120, 2400, 9375, 1575}));
+    EXPECT_EQ(s.lbl_copyright.bounds(), (Rect{120, 2400, 9375, 1455}));
+    for (const Label* l : {&s.lbl_app_info, &s.lbl_copyright}) {
+        EXPECT_EQ(l->font().name, "ＭＳ ゴシック");
+        EXPECT_TRUE(l->font().bold);
+    }
+
+    const auto info = lines_of(s.lbl_app_info.caption());
+    ASSERT_EQ(info.size(), 6u);
+    EXPECT_EQ(info[0], std::string(48, ' ') + "(v2.00)");
+    EXPECT_EQ(info[1], "　");
+    EXPECT_FALSE(info[2].empty());
+    EXPECT_EQ(info[3], "　");
+    EXPECT_EQ(info[4], "");
+    EXPECT_FALSE(info[5].empty());
+    const auto notice = lines_of(s.lbl_copyright.caption());
+    ASSERT_EQ(notice.size(), 3u);
+    for (const auto& line : notice) EXPECT_FALSE(line.empty());
+
+    EXPECT_EQ(s.tmr_pos.interval(), 1);
+    EXPECT_EQ(s.tmr_pos.tag(), "start");
+    EXPECT_TRUE(s.tmr_pos.timer_enabled());
+    EXPECT_TRUE(app.plat.http.urls.empty());
+}
+
+TEST(Splash, FirstTickPutsItOnTopSecondHidesItAndEachChecksTheVersion) {
+    App app;
+    Form0& s = load(app).form0();
+    app.plat.windows.advance(1);
+    EXPECT_TRUE(s.topmost());
+    EXPECT_TRUE(s.visible());
+    EXPECT_EQ(s.tmr_pos.tag(), "fade");
+    EXPECT_EQ(s.tmr_pos.interval(), 3000);
+    EXPECT_EQ(app.plat.http.urls, std::vector<std::string>{kQuery});
+    EXPECT_EQ(app.plat.http.timeouts, std::vector<int>{5000});
+
+    app.plat.windows.advance(2999);
+    EXPECT_TRUE(s.visible());
+    EXPECT_EQ(app.plat.http.urls.size(), 1u);
+    app.plat.windows.advance(1);
+    EXPECT_FALSE(s.visible());
+    EXPECT_FALSE(s.tmr_pos.timer_enabled());
+    EXPECT_EQ(app.plat.http.urls, (std::vector<std::string>{kQuery, kQuery}));
+
+    app.plat.windows.advance(20000);
+    EXPECT_EQ(app.plat.http.urls.size(), 2u);
+    EXPECT_FALSE(s.visible());
+    // The up-to-date answer never asked anything.
+    EXPECT_TRUE(app.plat.prompts.asked().empty());
+}
+
+TEST(Splash, NoNetworkIsReportedAfterEachTick) {
+    App app;
+    app.plat.http.body = "";
+    Form0& s = load(app).form0();
+    app.plat.prompts.answer_message(MsgResult::ok);
+    app.plat.prompts.answer_message(MsgResult::ok);
+    app.plat.windows.advance(3001);
+    const auto& asked = app.plat.prompts.asked();
+    ASSERT_EQ(asked.size(), 2u);
+    for (const auto& a : asked) {
+        EXPECT_EQ(a.box.text, "ネットワークに接続できませんでした。");
+        EXPECT_EQ(a.box.title, kAppTitle);
+        EXPECT_EQ(a.box.buttons, MsgButtons::ok);
+        EXPECT_EQ(a.box.owner, &s);
+    }
+    EXPECT_FALSE(s.visible());
+    EXPECT_TRUE(app.plat.shell.opened.empty());
+}
+
+TEST(Splash, NewerVersionHidesTheSplashAndOffersTheDownloadAtEachTick) {
+    App app;
+    app.plat.http.body = "2.1";
+    Form0& s = load(app).form0();
+    app.plat.prompts.answer_message(MsgResult::yes);
+    app.plat.windows.advance(1);
+    EXPECT_FALSE(s.visible());
+    ASSERT_EQ(app.plat.prompts.asked().size(), 1u);
+    const MessageBox& box = app.plat.prompts.asked()[0].box;
+    EXPECT_EQ(box.text, "新しいバージョン(Ver 2.10)が公開されています。\r\n[はい]を押すとダウンロードを開始します。");
+    EXPECT_EQ(box.title, "確認");
+    EXPECT_EQ(box.icon, MsgIcon::question);
+    EXPECT_EQ(box.buttons, MsgButtons::yes_no);
+    EXPECT_EQ(box.owner, &s);
+    ASSERT_EQ(app.plat.shell.opened.size(), 1u);
+    EXPECT_EQ(app.plat.shell.opened[0],
+              "http://127.0.0.1:9/cgi-bin/soft/dl.cgi?mode=dl&file=pelmar_vistelle&ver_up=2.00");
+    EXPECT_EQ(app.plat.shell.folders[0], app.folders.program);
+
+    // The second tick asks again; No opens nothing.
+    app.plat.prompts.answer_message(MsgResult::no);
+    app.plat.windows.advance(3000);
+    EXPECT_EQ(app.plat.prompts.asked().size(), 2u);
+    EXPECT_EQ(app.plat.shell.opened.size(), 1u);
+    EXPECT_FALSE(s.tmr_pos.timer_enabled());
+    EXPECT_TRUE(app.plat.prompts.all_answered());
+}
+
+TEST(Splash, UpToDateOrUnusableAnswersStartSilently) {
+    for (const char* answer : {"2.00", "2", "1.99", "abc", "v3.0", " 2.0 \r\n"}) {
+        App app;
+        app.plat.http.body = answer;
+        Form0& s = load(app).form0();
+        app.plat.windows.advance(3001);
+        EXPECT_TRUE(app.plat.prompts.asked().empty()) << answer;
+        EXPECT_FALSE(s.visible()) << answer;
+        EXPECT_EQ(app.plat.http.urls.size(), 2u) << answer;
+    }
+}
+
+TEST(Splash, NotShownWhenTheSettingsCannotBeRead) {
+    App app;
+    test::write_file(app.folders.settings_file(), "C:\\x\r\n");
+    Form1 f(app.plat.platform);
+    f.start();
+    app.plat.windows.advance(5000);
+    EXPECT_TRUE(app.plat.http.urls.empty());
+    EXPECT_TRUE(app.plat.prompts.asked().empty());
+}
+
+}  // namespace
+}  // namespace vis
