@@ -20,7 +20,7 @@ void HeadlessWindowSystem::add_form(Form& f) {
 void HeadlessWindowSystem::remove_form(Form& f) {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), &f), forms_.end());
     for (auto it = scheduled_.begin(); it != scheduled_.end();) {
-        if (&it->first->form() == &f)
+        if (it->second.owner == &f)
             it = scheduled_.erase(it);
         else
             ++it;
@@ -50,7 +50,7 @@ void HeadlessWindowSystem::sync_timers() {
     for (Timer* t : timers) {
         auto it = scheduled_.find(t);
         if (it == scheduled_.end() || it->second.generation != t->generation()) {
-            scheduled_[t] = {t->generation(), now_ + std::max(0, t->interval())};
+            scheduled_[t] = {t->generation(), now_ + std::max(0, t->interval()), &t->form()};
         }
     }
 }

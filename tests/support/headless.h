@@ -39,6 +39,8 @@ private:
     struct Scheduled {
         std::uint64_t generation = 0;
         std::int64_t due = 0;
+        // Kept so a closing form's timers are dropped without touching its (destroyed) controls.
+        const Form* owner = nullptr;
     };
     void sync_timers();
     std::vector<Timer*> all_timers() const;
