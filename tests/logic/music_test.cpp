@@ -1,0 +1,385 @@
+// Background music on the headless backend: the exact media commands for start-up, polling,
+// restarting an ended track, changing, switching off and on, and quitting.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/form1.h"
+#include "music/tracks.h"
+#include "platform/keys.h"
+#include "platform/paths.h"
+#include "support/headless.h"
+#include "support/temp_folder.h"
+
+namespace vis {
+namespace {
+
+const std::string kTitle = "Pelmarオンライン - Vistelle (v2.00)";
+const std::string kLoading = "BGM読み込み中...";
+const std::vector<std::string> kTrackNames{
+    "S_BGM_BrenhalField.mp3",
+    "S_BGM_BrenhalDgn_NightValley.mp3",
+    "S_BGM_PlainField.mp3",
+    "S_BGM_BrenhalField_Conquest.mp3",
+    "S_BGM_PlainField_conquest.mp3",
+    "S_BGM_SunnyCoast.mp3",
+    "S_BGM_BrenhalTown.mp3",
+    "S_BGM_Tevanis.mp3",
+    "S_BGM_morel.mp3",
+};
+
+// A draw of the random source that picks track `index`.
+double draw_for(int index) {
+    return (index + 0.5) / 9.0;
+}
+
+std::string command(const std::string& word, const std::string& path) {
+    return word + " \"" + path + "\"";
+}
+std::string status_of(const std::string& path) {
+    return command("status", path) + " mode";
+}
+
+// Notes, with every command, the main window's caption at the moment the command was sent.
+class CaptionWatchingMedia : public test::RecordingMedia {
+public:
+    int send(const std::string& cmd, std::string& reply) override {
+        captions.push_back(window != nullptr ? window->caption() : std::string());
+        return RecordingMedia::send(cmd, reply);
+    }
+    const Form* window = nullptr;
+    std::vector<std::string> captions;
+};
+
+class Music : public ::testing::Test {
+protected:
+    test::GameFolders folders;
+    test::HeadlessPlatform plat{folders.program};
+    CaptionWatchingMedia media;
+    Platform platform{plat.windows, plat.prompts,   plat.text,       media,
+                      plat.shell,   plat.clipboard, plat.http,       plat.clock,
+                      plat.random,  plat.instance,  folders.program, plat.platform.update_server};
+    std::unique_ptr<Form1> form;
+
+    Music() { plat.http.body = kVersion; }
+    void TearDown() override { EXPECT_TRUE(plat.prompts.all_answered()); }
+
+    // Loads the window with the music flag as the file holds it and runs the start-up step.
+    Form1& start(const std::string& music_flag) {
+        folders.write_settings("1", music_flag);
+        form = std::make_unique<Form1>(platform);
+        media.window = form.get();
+        form->start();
+        plat.windows.advance(1);
+        return *form;
+    }
+    // Music on and track `index` playing; the commands so far are forgotten.
+    Form1& playing(int index) {
+        plat.random.values.push_back(draw_for(index));
+        Form1& f = start("1");
+        plat.windows.advance(500);
+        EXPECT_EQ(f.tmr_music.tag(), track(index));
+        forget_commands();
+        return f;
+    }
+    void forget_commands() {
+        media.commands.clear();
+        media.captions.clear();
+    }
+    std::string track(int index) const {
+        return folders.game + kSep + "Data" + kSep + "Sound" + kSep + kTrackNames.at(static_cast<std::size_t>(index));
+    }
+    std::string settings_with_music(const std::string& flag) const {
+        return folders.game + "\r\n1\r\n" + flag + "\r\n" + folders.game + "\r\n";
+    }
+};
+
+TEST_F(Music, StartsARandomTrack500msAfterTheStartUpStep) {
+    plat.random.values.push_back(draw_for(5));
+    Form1& f = start("1");
+    EXPECT_EQ(f.caption(), kTitle);
+    EXPECT_EQ(f.tmr_music.tag(), "");
+    EXPECT_EQ(f.tmr_music.interval(), 500);
+    EXPECT_TRUE(media.commands.empty());
+
+    plat.windows.advance(499);
+    EXPECT_TRUE(media.commands.empty());
+    plat.windows.advance(1);
+    EXPECT_EQ(media.commands, (std::vector<std::string>{command("open", track(5)), command("play", track(5))}));
+    EXPECT_EQ(media.captions, (std::vector<std::string>{kLoading, kLoading}));
+    EXPECT_EQ(f.caption(), kTitle);
+    EXPECT_EQ(f.tmr_music.tag(), track(5));
+    // Seeded from the clock at the moment of the choice.
+    ASSERT_FALSE(plat.random.seeds.empty());
+    EXPECT_EQ(plat.random.seeds.back(), static_cast<std::uint64_t>(plat.windows.now()));
+    EXPECT_EQ(f.tmr_music.interval(), 500);
+}
+
+TEST_F(Music, StaysSilentWhenTheFlagIsOffAtStartUp) {
+    Form1& f = start(" 0");
+    EXPECT_FALSE(f.mBGMPlay.checked());
+    EXPECT_FALSE(f.mBGM_change.enabled());
+    plat.windows.advance(5000);
+    EXPECT_TRUE(media.commands.empty());
+    EXPECT_EQ(f.tmr_music.tag(), "");
+}
+
+TEST_F(Music, EveryIndexNamesItsTrackInTableOrder) {
+    test::ScriptedRandom random;
+    test::VirtualClock clock(plat.windows);
+    for (int i = 0; i < 9; ++i) {
+        random.values = {draw_for(i)};
+        const int index = random_track_index(clock, random);
+        EXPECT_EQ(index, i);
+        EXPECT_EQ(track_path(folders.game, index), track(i));
+    }
+    random.values = {0.0, 0.999999999, 1.0};
+    EXPECT_EQ(random_track_index(clock, random), 0);
+    EXPECT_EQ(random_track_index(clock, random), 8);
+    EXPECT_EQ(random_track_index(clock, random), 8);
+}
+
+TEST_F(Music, AnEndedTrackIsPlayedAgainFromItsBeginning) {
+    Form1& f = playing(2);
+    const auto draws = plat.random.seeds.size();
+    media.status_replies = {"playing", "stopped"};
+    plat.windows.advance(500);
+    EXPECT_EQ(media.commands, std::vector<std::string>{status_of(track(2))});
+    plat.windows.advance(500);
+    EXPECT_EQ(media.commands,
+              (std::vector<std::string>{status_of(track(2)), status_of(track(2)), command("close", track(2)),
+                                        command("open", track(2)), command("play", track(2))}));
+    EXPECT_EQ(f.tmr_music.tag(), track(2));
+    EXPECT_EQ(plat.random.seeds.size(), draws);  // the same track, not a new choice
+
+    // The reply counts up to its first NUL and in any letter case.
+    forget_commands();
+    media.status_replies = {std::string("Stopped\0xyz", 11)};
+    plat.windows.advance(500);
+    EXPECT_EQ(media.commands.size(), 4u);
+    EXPECT_EQ(media.commands.back(), command("play", track(2)));
+}
+
+TEST_F(Music, OtherRepliesAndFailedQueriesChangeNothing) {
+    Form1& f = playing(4);
+    media.status_replies = {"paused", "stoppedx", "", std::string("\0stopped", 8)};
+    plat.windows.advance(2500);  // four replies, then a query that fails
+    EXPECT_EQ(media.commands, std::vector<std::string>(5, status_of(track(4))));
+    EXPECT_EQ(f.tmr_music.tag(), track(4));
+}
+
+TEST_F(Music, ChangeClosesTheTrackAndStartsARandomOne) {
+    Form1& f = playing(3);
+    plat.random.values = {draw_for(7)};
+    plat.windows.advance(100);
+    test::press_key(f, key::kF1);
+    EXPECT_EQ(media.commands, (std::vector<std::string>{command("close", track(3)), command("open", track(7)),
+                                                        command("play", track(7))}));
+    EXPECT_EQ(media.captions[1], kLoading);
+    EXPECT_EQ(media.captions[2], kLoading);
+    EXPECT_EQ(f.caption(), kTitle);
+    EXPECT_EQ(f.tmr_music.tag(), track(7));
+    EXPECT_EQ(plat.random.seeds.back(), static_cast<std::uint64_t>(plat.windows.now()));
+
+    // Polling follows the new track, and it repeats too.
+    forget_commands();
+    media.status_replies = {"stopped"};
+    plat.windows.advance(500);
+    EXPECT_EQ(media.commands, (std::vector<std::string>{status_of(track(7)), command("close", track(7)),
+                                                        command("open", track(7)), command("play", track(7))}));
+
+    // The same track may come again.
+    forget_commands();
+    plat.random.values = {draw_for(7)};
+    test::click_menu(f.mBGM_change);
+    EXPECT_EQ(media.commands, (std::vector<std::string>{command("close", track(7)), command("open", track(7)),
+                                                        command("play", track(7))}));
+}
+
+TEST_F(Music, ChangeDoesNothingWhileTheMusicIsOff) {
+    Form1& f = start("0");
+    test::press_key(f, key::kF1);
+    f.mBGM_change_Click();
+    f.change_bgm();
+    EXPECT_TRUE(media.commands.empty());
+    EXPECT_EQ(f.tmr_music.tag(), "");
+    EXPECT_TRUE(plat.random.seeds.empty());
+}
+
+TEST_F(Music, SwitchingOffClosesTheTrackOnEveryTickAndStoresTheFlag) {
+    Form1& f = playing(1);
+    test::click_menu(f.mBGMPlay);
+    EXPECT_FALSE(f.mBGMPlay.checked());
+    EXPECT_FALSE(f.mBGM_change.enabled());
+    EXPECT_EQ(media.commands, std::vector<std::string>{command("close", track(1))});
+    EXPECT_EQ(test::read_file(folders.settings_file()), settings_with_music(" 0"));
+
+    plat.windows.advance(1000);
+    EXPECT_EQ(media.commands, std::vector<std::string>(3, command("close", track(1))));
+    EXPECT_EQ(f.tmr_music.tag(), track(1));  // the path stays until the music is switched on
+    EXPECT_EQ(f.tmr_music.interval(), 500);
+}
+
+TEST_F(Music, SwitchingOnStartsATrackAtTheNextTickAndPollsEveryMillisecond) {
+    Form1& f = playing(1);
+    test::click_menu(f.mBGMPlay);
+    forget_commands();
+    plat.random.values = {draw_for(8)};
+    test::click_menu(f.mBGMPlay);
+    EXPECT_TRUE(f.mBGMPlay.checked());
+    EXPECT_TRUE(f.mBGM_change.enabled());
+    EXPECT_EQ(f.tmr_music.tag(), "");
+    EXPECT_EQ(f.tmr_music.interval(), 1);
+    EXPECT_TRUE(media.commands.empty());
+    EXPECT_EQ(test::read_file(folders.settings_file()), settings_with_music(" 1"));
+
+    plat.windows.advance(1);
+    EXPECT_EQ(media.commands, (std::vector<std::string>{command("open", track(8)), command("play", track(8))}));
+    forget_commands();
+    plat.windows.advance(5);
+    EXPECT_EQ(media.commands, std::vector<std::string>(5, status_of(track(8))));
+    EXPECT_EQ(f.tmr_music.interval(), 1);
+}
+
+TEST_F(Music, ASettingsFileThatCannotBeWrittenLeavesMenuAndMusicAsTheyWere) {
+    Form1& f = playing(6);
+    const std::string before = test::read_file(folders.settings_file());
+    // The file is replaced through a temporary beside it; a folder in that place stops the write.
+    std::filesystem::create_directories(to_fs_path(folders.settings_file() + ".tmp/blocked"));
+
+    plat.prompts.answer_message(MsgResult::ok);
+    test::click_menu(f.mBGMPlay);
+    ASSERT_EQ(plat.prompts.asked().size(), 1u);
+    const MessageBox& box = plat.prompts.asked()[0].box;
+    EXPECT_EQ(box.title, kAppTitle);
+    EXPECT_EQ(box.text, "設定ファイルに書き込めなかったため、BGMの設定は変更されていません。");
+    EXPECT_EQ(box.buttons, MsgButtons::ok);
+    EXPECT_TRUE(f.mBGMPlay.checked());
+    EXPECT_TRUE(f.mBGM_change.enabled());
+    EXPECT_TRUE(media.commands.empty());
+    EXPECT_EQ(test::read_file(folders.settings_file()), before);
+
+    // The music keeps playing and is polled as before.
+    media.status_replies = {"playing"};
+    plat.windows.advance(500);
+    EXPECT_EQ(media.commands, std::vector<std::string>{status_of(track(6))});
+
+    // A settings file that has gone missing is not recreated by the toggle either.
+    std::filesystem::remove(to_fs_path(folders.settings_file()));
+    plat.prompts.answer_message(MsgResult::ok);
+    test::click_menu(f.mBGMPlay);
+    EXPECT_EQ(plat.prompts.asked().size(), 2u);
+    EXPECT_TRUE(f.mBGMPlay.checked());
+    EXPECT_FALSE(file_exists(folders.settings_file()));
+}
+
+TEST_F(Music, SwitchingOnWhenTheFileCannotBeWrittenKeepsTheMusicOff) {
+    Form1& f = start("0");
+    std::filesystem::create_directories(to_fs_path(folders.settings_file() + ".tmp/blocked"));
+    plat.prompts.answer_message(MsgResult::ok);
+    test::click_menu(f.mBGMPlay);
+    EXPECT_FALSE(f.mBGMPlay.checked());
+    EXPECT_FALSE(f.mBGM_change.enabled());
+    EXPECT_EQ(f.tmr_music.interval(), 500);
+    plat.windows.advance(1000);
+    EXPECT_TRUE(media.commands.empty());
+}
+
+TEST_F(Music, ToggledBeforeTheStartUpStepTheStepStillRuns) {
+    folders.write_settings("1", "1");
+    form = std::make_unique<Form1>(platform);
+    Form1& f = *form;
+    f.start();
+    test::click_menu(f.mBGMPlay);
+    test::click_menu(f.mBGMPlay);
+    EXPECT_EQ(f.tmr_music.tag(), "start");
+    forget_commands();
+    plat.random.values = {draw_for(0)};
+    plat.windows.advance(1);
+    EXPECT_EQ(f.caption(), kTitle);
+    EXPECT_EQ(f.tmr_music.tag(), "");
+    plat.windows.advance(500);
+    EXPECT_EQ(media.commands, (std::vector<std::string>{command("open", track(0)), command("play", track(0))}));
+}
+
+TEST_F(Music, AMissingTrackStaysSilentWithoutAMessage) {
+    media.failing_words = {"open", "play", "status"};
+    plat.random.values = {draw_for(5)};
+    Form1& f = start("1");
+    plat.windows.advance(1500);
+    EXPECT_EQ(media.commands, (std::vector<std::string>{command("open", track(5)), command("play", track(5)),
+                                                        status_of(track(5)), status_of(track(5))}));
+    EXPECT_EQ(f.tmr_music.tag(), track(5));
+    EXPECT_TRUE(plat.prompts.asked().empty());
+}
+
+TEST_F(Music, QuittingClosesTheCurrentTrack) {
+    Form1& f = playing(7);
+    test::click_menu(f.mQuit);
+    EXPECT_EQ(media.commands, std::vector<std::string>{command("close", track(7))});
+    EXPECT_TRUE(plat.windows.quitting());
+}
+
+TEST_F(Music, ClosingTheWindowClosesTheCurrentTrack) {
+    Form1& f = playing(0);
+    f.request_close();
+    EXPECT_EQ(media.commands, std::vector<std::string>{command("close", track(0))});
+    EXPECT_TRUE(plat.windows.quitting());
+}
+
+// A window system whose do_events lets one queued user action run, as a real event loop would
+// while the loading caption is painted.
+class EventfulWindows : public test::HeadlessWindowSystem {
+public:
+    void do_events() override {
+        HeadlessWindowSystem::do_events();
+        if (!pending) return;
+        auto action = std::move(pending);
+        pending = nullptr;
+        action();
+    }
+    std::function<void()> pending;
+};
+
+struct EventfulApp {
+    test::GameFolders folders;
+    test::HeadlessPlatform plat{folders.program};
+    EventfulWindows windows;
+    test::VirtualClock clock{windows};
+    Platform platform{windows,     plat.prompts,   plat.text,       plat.media,
+                      plat.shell,  plat.clipboard, plat.http,       clock,
+                      plat.random, plat.instance,  folders.program, plat.platform.update_server};
+    Form1 form{platform};
+    EventfulApp() {
+        plat.http.body = kVersion;
+        folders.write_settings("1", "1");
+        form.start();
+        windows.advance(1);
+    }
+};
+
+TEST(MusicWhileLoading, ChangesAndTicksDuringTheOpenDoNotStartASecondTrack) {
+    EventfulApp app;
+    app.windows.pending = [&] {
+        app.form.change_bgm();
+        app.form.music_tick();
+    };
+    app.windows.advance(500);
+    const std::string first = app.form.tmr_music.tag();
+    EXPECT_EQ(app.plat.media.commands, (std::vector<std::string>{command("open", first), command("play", first)}));
+}
+
+TEST(MusicWhileLoading, QuittingDuringTheOpenOpensNothing) {
+    EventfulApp app;
+    app.windows.pending = [&] { app.form.mQuit_Click(); };
+    app.windows.advance(500);
+    EXPECT_TRUE(app.windows.quitting());
+    EXPECT_EQ(app.plat.media.commands, std::vector<std::string>{command("close", "")});
+}
+
+}  // namespace
+}  // namespace vis
