@@ -1,20 +1,64 @@
 #include "catalogue/list_line.h"
 
-#include <cstdio>
-
 namespace vis {
 
-std::string make_list_line(std::time_t modified, const std::string& name) {
-    std::tm local{};
+namespace {
+
+// Local time of a moment. Zone offsets and their changes fall on quarter hours, so one
+// conversion serves every moment of the same quarter hour: listing a big folder converts each
+// quarter hour once rather than each file.
+std::tm local_time_of(std::time_t t) {
+    constexpr std::time_t kQuarter = 15 * 60;
+    thread_local std::time_t cached_start = -1;
+    thread_local std::tm cached{};
+    const std::time_t start = t - ((t % kQuarter) + kQuarter) % kQuarter;
+    if (start != cached_start) {
 #ifdef _WIN32
-    localtime_s(&local, &modified);
+        localtime_s(&cached, &start);
 #else
-    localtime_r(&modified, &local);
+        localtime_r(&start, &cached);
 #endif
-    char date[64];
-    std::snprintf(date, sizeof date, "%04d/%02d/%02d %02d:%02d:%02d", local.tm_year + 1900, local.tm_mon + 1,
-                  local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
-    std::string line = date;
+        cached_start = start;
+    }
+    std::tm local = cached;
+    const int within_hour = local.tm_min * 60 + local.tm_sec + static_cast<int>(t - start);
+    if (within_hour >= 3600) {
+        // The quarter hour crosses a full hour of an unusual zone: convert this one directly.
+#ifdef _WIN32
+        localtime_s(&local, &t);
+#else
+        localtime_r(&t, &local);
+#endif
+        return local;
+    }
+    local.tm_min = within_hour / 60;
+    local.tm_sec = within_hour % 60;
+    return local;
+}
+
+void put_digits(std::string& out, int value, int width) {
+    char buf[8];
+    for (int i = width - 1; i >= 0; --i, value /= 10) buf[i] = static_cast<char>('0' + value % 10);
+    out.append(buf, static_cast<std::size_t>(width));
+}
+
+}  // namespace
+
+std::string make_list_line(std::time_t modified, const std::string& name) {
+    const std::tm local = local_time_of(modified);
+    std::string line;
+    line.reserve(kLinePrefixBytes + name.size());
+    put_digits(line, local.tm_year + 1900, 4);
+    line += '/';
+    put_digits(line, local.tm_mon + 1, 2);
+    line += '/';
+    put_digits(line, local.tm_mday, 2);
+    line += ' ';
+    put_digits(line, local.tm_hour, 2);
+    line += ':';
+    put_digits(line, local.tm_min, 2);
+    line += ':';
+    put_digits(line, local.tm_sec, 2);
     line += " │ ";
     line += name;
     return line;

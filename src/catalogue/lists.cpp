@@ -1,5 +1,6 @@
 // The two screenshot lists: oldest first (file_lst) and newest first (file_sort), row i of one
 // being row count - 1 - i of the other.
+#include <algorithm>
 #include <vector>
 
 #include "catalogue/list_line.h"
@@ -16,9 +17,17 @@ bool Form1::make_ss_list(const std::string& folder) {
     file_lst.clear();
     if (!file_path.bind(folder)) return false;
 
+    // Time order (then name) is nearly always the lines' own order, so the sorted list takes
+    // them without sorting strings again.
+    std::vector<const ListedFile*> order;
+    order.reserve(file_path.files().size());
+    for (const ListedFile& f : file_path.files()) order.push_back(&f);
+    std::sort(order.begin(), order.end(), [](const ListedFile* a, const ListedFile* b) {
+        return a->modified != b->modified ? a->modified < b->modified : list_line_less(a->name, b->name);
+    });
     std::vector<std::string> lines;
-    lines.reserve(file_path.files().size());
-    for (const ListedFile& f : file_path.files()) lines.push_back(make_list_line(f.modified, f.name));
+    lines.reserve(order.size());
+    for (const ListedFile* f : order) lines.push_back(make_list_line(f->modified, f->name));
     file_lst.add_items(std::move(lines));
 
     file_lst.set_tag("not");

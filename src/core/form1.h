@@ -2,6 +2,7 @@
 // The main window: screenshot list and preview, the menu bar, the settings it holds in hidden
 // labels and check marks, and the timer that finishes start-up and then drives the music.
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/control.h"
@@ -90,6 +91,9 @@ public:
     // Preview, panel and menu enabling for the selected line, without moving the focus.
     // False, with nothing changed, when its file cannot be decoded.
     bool show_selected(ListBox& list);
+    // The picture of a screenshot file: the one the viewer decoded ahead while it is shown,
+    // otherwise decoded now. Nothing when the file cannot be decoded.
+    std::optional<Picture> load_picture(const std::string& path);
     void file_lst_Click();
     void file_sort_Click();
     void list_DblClick(ListBox& list);

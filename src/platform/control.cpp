@@ -146,7 +146,8 @@ void ListBox::add_items(std::vector<std::string> texts) {
         return;
     }
     const std::string selected = list_index_ >= 0 ? items_[static_cast<std::size_t>(list_index_)] : std::string();
-    std::stable_sort(texts.begin(), texts.end(), list_line_less);
+    if (!std::is_sorted(texts.begin(), texts.end(), list_line_less))
+        std::stable_sort(texts.begin(), texts.end(), list_line_less);
     const auto middle = static_cast<std::ptrdiff_t>(items_.size());
     for (auto& t : texts) items_.push_back(std::move(t));
     std::inplace_merge(items_.begin(), items_.begin() + middle, items_.end(), list_line_less);

@@ -36,16 +36,6 @@ bool match_from(const std::string& p, std::size_t pi, const std::string& s, std:
     return pi == p.size();
 }
 
-bool name_less(const ListedFile& a, const ListedFile& b) {
-    const auto n = std::min(a.name.size(), b.name.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const char x = lower(a.name[i]), y = lower(b.name[i]);
-        if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-    }
-    if (a.name.size() != b.name.size()) return a.name.size() < b.name.size();
-    return a.name < b.name;
-}
-
 std::time_t to_time_t(std::filesystem::file_time_type t) {
     const auto sys = std::chrono::file_clock::to_sys(t);
     return std::chrono::system_clock::to_time_t(std::chrono::time_point_cast<std::chrono::seconds>(sys));
@@ -90,7 +80,6 @@ bool FileList::refresh() {
         if (fe) continue;
         files_.push_back({name, size, to_time_t(when)});
     }
-    std::sort(files_.begin(), files_.end(), name_less);
     index_.reserve(files_.size());
     for (std::size_t i = 0; i < files_.size(); ++i) {
         index_.emplace(files_[i].name, i);

@@ -34,7 +34,7 @@ public:
     bool refresh();
 
     int count() const { return static_cast<int>(files_.size()); }
-    const std::string& file_name(int i) const { return files_.at(static_cast<std::size_t>(i)).name; }
+    // In the order the folder gives them: every user of the listing orders the files itself.
     const std::vector<ListedFile>& files() const { return files_; }
     // Sum of the lengths of every listed file.
     std::uintmax_t total_size() const { return total_; }

@@ -52,6 +52,18 @@ TEST(ListLine, FormatAndDecode) {
     EXPECT_EQ(line_name(odd), "PelmarOnline_a │ b.jpg");
 }
 
+TEST(ListLine, DatesMatchTheSystemsLocalTimeEverywhere) {
+    // Across years, seasons (summer time changes) and the seconds of each quarter hour.
+    std::time_t t = 946684800;  // 2000-01-01
+    for (int i = 0; i < 20000; ++i, t += 86399 + 613 * (i % 7)) {
+        std::tm expected{};
+        localtime_r(&t, &expected);
+        char buf[32];
+        std::strftime(buf, sizeof buf, "%Y/%m/%d %H:%M:%S", &expected);
+        ASSERT_EQ(line_date(make_list_line(t, "x")), buf) << t;
+    }
+}
+
 TEST(ListLine, SizeTexts) {
     EXPECT_EQ(size_kb_text(300000), "292");
     EXPECT_EQ(size_kb_text(1023), "0");

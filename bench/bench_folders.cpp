@@ -1,0 +1,49 @@
+#include "bench_folders.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/jpeg.h"
+#include "platform/paths.h"
+
+namespace vis::bench {
+
+namespace {
+
+// A picture with detail everywhere, so its JPEG is as costly to decode as a real screenshot.
+std::string full_hd_jpeg() {
+    const int w = 1920, h = 1080;
+    auto px = std::make_shared<std::vector<std::uint32_t>>(static_cast<std::size_t>(w) * h);
+    std::uint32_t seed = 12345;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            seed = seed * 1103515245u + 12345u;
+            const std::uint32_t noise = (seed >> 16) & 0x1F;
+            (*px)[static_cast<std::size_t>(y) * w + x] =
+                0xFF000000u | (((x / 3 + noise) & 0xFF) << 16) | (((y / 2 + noise) & 0xFF) << 8) | ((x ^ y) & 0xFF);
+        }
+    const auto bytes = encode_jpeg(Picture{w, h, px}, 80);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
+const test::GameFolders& big_game_folder() {
+    static const auto folders = [] {
+        auto f = std::make_unique<test::GameFolders>();
+        f->write_settings("1", "0");
+        const std::string big = full_hd_jpeg();
+        const std::string small = test::write_jpeg(join_path(f->shots, "PelmarOnline_seed.jpg"), 32, 24);
+        for (int i = 0; i < kBigFolderCount; ++i) {
+            const std::string path = join_path(f->shots, "PelmarOnline_2006115_" + std::to_string(100000 + i) + ".jpg");
+            test::write_file(path, i == 0 ? big : small);
+            test::set_modified(path, 1100000000 + i * 60);
+        }
+        std::filesystem::remove(to_fs_path(join_path(f->shots, "PelmarOnline_seed.jpg")));
+        return f;
+    }();
+    return *folders;
+}
+
+}  // namespace vis::bench
