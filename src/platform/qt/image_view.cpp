@@ -1,0 +1,71 @@
+#include "platform/qt/image_view.h"
+
+#include <QPainter>
+#include <cmath>
+
+#include "platform/paths.h"
+#include "platform/qt/form_window.h"
+#include "platform/qt/picture_image.h"
+#include "platform/qt/qt_window_system.h"
+
+namespace vis {
+
+PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {}
+
+void PictureWidget::set_image(QImage image, std::shared_ptr<const std::vector<std::uint32_t>> keep, bool stretch) {
+    image_ = std::move(image);
+    keep_ = std::move(keep);
+    stretch_ = stretch;
+    update();
+}
+
+void PictureWidget::paintEvent(QPaintEvent*) {
+    if (image_.isNull()) return;
+    QPainter painter(this);
+    if (stretch_) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(rect(), image_);
+    } else {
+        // The image carries the device pixel ratio, so it is drawn pixel for pixel.
+        painter.drawImage(QPoint(0, 0), image_);
+    }
+}
+
+ImageView::ImageView(FormWindow& window, ImageBox& image)
+    : ControlView(window, image), picture_(new PictureWidget(&window.client())) {
+    set_widget(picture_);
+    set_clicks_from_mouse(true);
+}
+
+void ImageView::render() {
+    const auto& box = static_cast<const ImageBox&>(*control_);
+    const Picture& picture = box.picture();
+    const bool same_picture =
+        picture.pixels == shown_.pixels && picture.width == shown_.width && picture.height == shown_.height;
+    if (same_picture && box.resource() == shown_resource_) return;
+    shown_ = picture;
+    shown_resource_ = box.resource();
+
+    QImage image;
+    if (!picture.empty()) {
+        image = wrap_picture(picture);
+    } else if (!box.resource().empty()) {
+        const std::string path = join_path(join_path(system_.program_folder(), "data"), box.resource());
+        if (file_exists(path)) image.load(QString::fromStdString(path));
+    }
+    if (!box.stretch()) image.setDevicePixelRatio(system_.screen().device_pixel_ratio);
+    picture_->set_image(std::move(image), picture.pixels, box.stretch());
+}
+
+QRect ImageView::geometry_px() const {
+    QRect r = ControlView::geometry_px();
+    const auto& box = static_cast<const ImageBox&>(*control_);
+    const QImage& image = picture_->image();
+    if (!box.stretch() && !image.isNull()) {
+        const QSizeF natural = image.deviceIndependentSize();
+        r.setSize(QSize(static_cast<int>(std::ceil(natural.width())), static_cast<int>(std::ceil(natural.height()))));
+    }
+    return r;
+}
+
+}  // namespace vis

@@ -1,0 +1,47 @@
+#pragma once
+#include <QImage>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "platform/qt/control_view.h"
+
+namespace vis {
+
+// Paints one image, stretched to the widget or at its natural size.
+class PictureWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureWidget(QWidget* parent);
+    // `keep` owns the pixels the image borrows.
+    void set_image(QImage image, std::shared_ptr<const std::vector<std::uint32_t>> keep, bool stretch);
+    const QImage& image() const { return image_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage image_;
+    std::shared_ptr<const std::vector<std::uint32_t>> keep_;
+    bool stretch_ = false;
+};
+
+// An ImageBox: its picture, or else the icon named by resource() from the program's data folder.
+// Not stretched, the widget takes the picture's natural size, one image pixel per device pixel.
+class ImageView : public ControlView {
+    Q_OBJECT
+public:
+    ImageView(FormWindow& window, ImageBox& image);
+    const PictureWidget& picture_widget() const { return *picture_; }
+
+protected:
+    void render() override;
+    QRect geometry_px() const override;
+
+private:
+    PictureWidget* picture_;
+    Picture shown_;
+    std::string shown_resource_;
+};
+
+}  // namespace vis

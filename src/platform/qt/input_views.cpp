@@ -1,0 +1,107 @@
+#include "platform/qt/input_views.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "platform/qt/colours.h"
+#include "platform/qt/form_window.h"
+
+namespace vis {
+
+CheckBoxView::CheckBoxView(FormWindow& window, CheckBox& check)
+    : ControlView(window, check), box_(new QCheckBox(&window.client())) {
+    set_widget(box_);
+    connect(box_, &QCheckBox::clicked, this, [this](bool checked) {
+        forward([checked](Control& c) {
+            auto& model = static_cast<CheckBox&>(c);
+            model.set_value(checked);
+            if (model.on_click) model.on_click();
+        });
+    });
+}
+
+void CheckBoxView::render() {
+    const auto& model = static_cast<const CheckBox&>(*control_);
+    box_->setText(QString::fromStdString(model.caption()));
+    box_->setChecked(model.value());
+    set_colour_role(*box_, QPalette::WindowText, model.fore_colour());
+}
+
+TextBoxView::TextBoxView(FormWindow& window, TextBox& text) : ControlView(window, text) {
+    if (text.multi_line()) {
+        lines_ = new QPlainTextEdit(&window.client());
+        set_widget(lines_, lines_->viewport());
+        connect(lines_, &QPlainTextEdit::textChanged, this, [this] { user_edited(lines_->toPlainText()); });
+    } else {
+        line_ = new QLineEdit(&window.client());
+        set_widget(line_);
+        connect(line_, &QLineEdit::textEdited, this, &TextBoxView::user_edited);
+    }
+}
+
+void TextBoxView::user_edited(const QString& text) {
+    QString value = text;
+    // The program keeps its line ends as CR LF.
+    if (lines_) value.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    const std::string utf8 = value.toStdString();
+    forward([&utf8](Control& c) { static_cast<TextBox&>(c).set_text(utf8); });
+}
+
+void TextBoxView::render() {
+    const auto& model = static_cast<const TextBox&>(*control_);
+    QString text = QString::fromStdString(model.text());
+    QWidget* w = line_ ? static_cast<QWidget*>(line_) : static_cast<QWidget*>(lines_);
+    if (line_) {
+        if (line_->text() != text) line_->setText(text);
+        line_->setReadOnly(model.locked());
+    } else {
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        if (lines_->toPlainText() != text) {
+            // Rendering the model's text is no user edit.
+            const QSignalBlocker block(lines_);
+            lines_->setPlainText(text);
+        }
+        lines_->setReadOnly(model.locked());
+    }
+    set_colour_role(*w, QPalette::Text, model.fore_colour());
+    set_colour_role(*w, QPalette::Base, model.back_colour());
+}
+
+ComboBoxView::ComboBoxView(FormWindow& window, ComboBox& combo)
+    : ControlView(window, combo), combo_(new QComboBox(&window.client())) {
+    set_widget(combo_);
+    connect(combo_, &QComboBox::activated, this,
+            [this](int index) { forward([index](Control& c) { static_cast<ComboBox&>(c).set_list_index(index); }); });
+}
+
+void ComboBoxView::render() {
+    const auto& model = static_cast<const ComboBox&>(*control_);
+    if (model.items_revision() != items_revision_) {
+        items_revision_ = model.items_revision();
+        QStringList items;
+        for (const std::string& item : model.items()) items << QString::fromStdString(item);
+        combo_->clear();
+        combo_->addItems(items);
+    }
+    if (combo_->currentIndex() != model.list_index()) combo_->setCurrentIndex(model.list_index());
+}
+
+ButtonView::ButtonView(FormWindow& window, Button& button)
+    : ControlView(window, button), button_(new QPushButton(&window.client())) {
+    set_widget(button_);
+    connect(button_, &QPushButton::clicked, this, [this] {
+        forward([](Control& c) {
+            if (c.on_click) c.on_click();
+        });
+    });
+}
+
+void ButtonView::render() {
+    button_->setText(QString::fromStdString(static_cast<const Button&>(*control_).caption()));
+}
+
+}  // namespace vis

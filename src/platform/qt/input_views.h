@@ -1,0 +1,66 @@
+#pragma once
+// The controls the user types into or presses: check box, text box, combo box, button.
+#include "platform/qt/control_view.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vis {
+
+class CheckBoxView : public ControlView {
+    Q_OBJECT
+public:
+    CheckBoxView(FormWindow& window, CheckBox& check);
+
+protected:
+    void render() override;
+
+private:
+    QCheckBox* box_;
+};
+
+// One line (QLineEdit) or several (QPlainTextEdit), chosen when the view is made.
+class TextBoxView : public ControlView {
+    Q_OBJECT
+public:
+    TextBoxView(FormWindow& window, TextBox& text);
+
+protected:
+    void render() override;
+
+private:
+    void user_edited(const QString& text);
+
+    QLineEdit* line_ = nullptr;
+    QPlainTextEdit* lines_ = nullptr;
+};
+
+class ComboBoxView : public ControlView {
+    Q_OBJECT
+public:
+    ComboBoxView(FormWindow& window, ComboBox& combo);
+
+protected:
+    void render() override;
+
+private:
+    QComboBox* combo_;
+    std::uint64_t items_revision_ = 0;
+};
+
+class ButtonView : public ControlView {
+    Q_OBJECT
+public:
+    ButtonView(FormWindow& window, Button& button);
+
+protected:
+    void render() override;
+
+private:
+    QPushButton* button_;
+};
+
+}  // namespace vis

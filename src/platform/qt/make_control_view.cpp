@@ -1,0 +1,44 @@
+#include "platform/qt/control_view.h"
+#include "platform/qt/image_view.h"
+#include "platform/qt/indicator_views.h"
+#include "platform/qt/input_views.h"
+#include "platform/qt/label_view.h"
+#include "platform/qt/list_view.h"
+#include "platform/qt/timer_view.h"
+
+namespace vis {
+
+ControlView* make_control_view(FormWindow& window, Control& control) {
+    switch (control.kind()) {
+        case ControlKind::label:
+            return new LabelView(window, static_cast<Label&>(control));
+        case ControlKind::list_box:
+            return new ListView(window, static_cast<ListBox&>(control));
+        case ControlKind::image:
+            return new ImageView(window, static_cast<ImageBox&>(control));
+        case ControlKind::timer:
+            return new TimerView(window, static_cast<Timer&>(control));
+        case ControlKind::check_box:
+            return new CheckBoxView(window, static_cast<CheckBox&>(control));
+        case ControlKind::text_box:
+            return new TextBoxView(window, static_cast<TextBox&>(control));
+        case ControlKind::combo_box:
+            return new ComboBoxView(window, static_cast<ComboBox&>(control));
+        case ControlKind::button:
+            return new ButtonView(window, static_cast<Button&>(control));
+        case ControlKind::progress_bar:
+            return new ProgressBarView(window, static_cast<ProgressBar&>(control));
+        case ControlKind::shape:
+        case ControlKind::line:
+            return new ShapeView(window, static_cast<Shape&>(control));
+        case ControlKind::frame:
+            return new FrameView(window, static_cast<Shape&>(control));
+        case ControlKind::file_list:
+        case ControlKind::picture_box:
+        case ControlKind::scroll_bar:
+            break;
+    }
+    return new PlainView(window, control);
+}
+
+}  // namespace vis

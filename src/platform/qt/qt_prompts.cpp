@@ -1,0 +1,156 @@
+#include "platform/qt/qt_prompts.h"
+
+#include <QColorDialog>
+#include <QCursor>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <utility>
+#include <vector>
+
+#include "platform/form.h"
+#include "platform/menu.h"
+#include "platform/qt/file_filter.h"
+#include "platform/qt/form_window.h"
+#include "platform/qt/menu_tree.h"
+#include "platform/qt/qt_window_system.h"
+
+namespace vis {
+
+namespace {
+
+QMessageBox::Icon qt_icon(MsgIcon icon) {
+    switch (icon) {
+        case MsgIcon::critical:
+            return QMessageBox::Critical;
+        case MsgIcon::question:
+            return QMessageBox::Question;
+        case MsgIcon::exclamation:
+            return QMessageBox::Warning;
+        case MsgIcon::information:
+            return QMessageBox::Information;
+        case MsgIcon::none:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonSpec {
+    QMessageBox::StandardButton standard;
+    const char* caption;  // as a Japanese system labels its standard buttons
+    MsgResult result;
+};
+
+std::vector<ButtonSpec> buttons_of(MsgButtons buttons) {
+    const ButtonSpec ok{QMessageBox::Ok, "OK", MsgResult::ok};
+    const ButtonSpec cancel{QMessageBox::Cancel, "キャンセル", MsgResult::cancel};
+    const ButtonSpec yes{QMessageBox::Yes, "はい(&Y)", MsgResult::yes};
+    const ButtonSpec no{QMessageBox::No, "いいえ(&N)", MsgResult::no};
+    switch (buttons) {
+        case MsgButtons::ok_cancel:
+            return {ok, cancel};
+        case MsgButtons::yes_no:
+            return {yes, no};
+        case MsgButtons::yes_no_cancel:
+            return {yes, no, cancel};
+        case MsgButtons::ok:
+            break;
+    }
+    return {ok};
+}
+
+// The answer of a box that got none (the program is ending): the safe way out.
+MsgResult no_answer(MsgButtons buttons) {
+    switch (buttons) {
+        case MsgButtons::ok:
+            return MsgResult::ok;
+        case MsgButtons::yes_no:
+            return MsgResult::no;
+        case MsgButtons::ok_cancel:
+        case MsgButtons::yes_no_cancel:
+            break;
+    }
+    return MsgResult::cancel;
+}
+
+}  // namespace
+
+MsgResult QtPrompts::message_box(const MessageBox& box) {
+    if (windows_.quitting()) return no_answer(box.buttons);
+    windows_.render();
+    QMessageBox dialog(windows_.dialog_parent(box.owner));
+    dialog.setWindowTitle(QString::fromUtf8(box.title.empty() ? kAppTitle : box.title.c_str()));
+    dialog.setTextFormat(Qt::PlainText);
+    QString text = QString::fromStdString(box.text);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    dialog.setText(text);
+    dialog.setIcon(qt_icon(box.icon));
+
+    const std::vector<ButtonSpec> specs = buttons_of(box.buttons);
+    std::vector<std::pair<QAbstractButton*, MsgResult>> answers;
+    for (const ButtonSpec& spec : specs) {
+        QPushButton* b = dialog.addButton(spec.standard);
+        b->setText(QString::fromUtf8(spec.caption));
+        answers.emplace_back(b, spec.result);
+    }
+    const int chosen_default =
+        box.default_button >= 0 && box.default_button < static_cast<int>(specs.size()) ? box.default_button : 0;
+    dialog.setDefaultButton(static_cast<QPushButton*>(answers[static_cast<std::size_t>(chosen_default)].first));
+    dialog.exec();
+    for (const auto& [button, result] : answers)
+        if (dialog.clickedButton() == button && !windows_.quitting()) return result;
+    return no_answer(box.buttons);
+}
+
+std::optional<std::string> QtPrompts::file_dialog(const FileDialog& spec, bool save) {
+    if (windows_.quitting()) return std::nullopt;
+    windows_.render();
+    QFileDialog dialog(windows_.dialog_parent(spec.owner), QString::fromStdString(spec.title),
+                       QString::fromStdString(spec.initial_folder));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The program asks its own overwrite question; the descriptions already name their patterns.
+    dialog.setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails);
+    const QStringList filters = to_name_filters(spec.filter);
+    if (!filters.isEmpty()) dialog.setNameFilters(filters);
+    if (!spec.file_name.empty()) dialog.selectFile(QString::fromStdString(spec.file_name));
+    if (dialog.exec() != QDialog::Accepted || windows_.quitting()) return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty()) return std::string();
+    const std::string path = QDir::toNativeSeparators(files.front()).toStdString();
+    return with_default_extension(path, spec.default_extension);
+}
+
+std::optional<std::string> QtPrompts::save_file(const FileDialog& dialog) {
+    return file_dialog(dialog, true);
+}
+
+std::optional<std::string> QtPrompts::open_file(const FileDialog& dialog) {
+    return file_dialog(dialog, false);
+}
+
+std::optional<Colour> QtPrompts::choose_colour(Colour initial, const Form* owner) {
+    if (windows_.quitting()) return std::nullopt;
+    windows_.render();
+    const QColor chosen = QColorDialog::getColor(QColor(red_of(initial), green_of(initial), blue_of(initial)),
+                                                 windows_.dialog_parent(owner));
+    if (!chosen.isValid() || windows_.quitting()) return std::nullopt;
+    return rgb(chosen.red(), chosen.green(), chosen.blue());
+}
+
+void QtPrompts::popup_menu(Menu& menu, Form& form, int x, int y) {
+    if (windows_.quitting()) return;
+    windows_.render();
+    FormWindow* window = windows_.window_of(&form);
+    QMenu popup(window);
+    MenuTree tree(nullptr);
+    tree.fill_menu(popup, menu.entries());
+    const QPoint at = window ? window->to_global(x, y) : QCursor::pos();
+    Menu* entry = tree.entry_of(popup.exec(at));
+    if (entry == nullptr || windows_.quitting() || !tree.reachable(*entry)) return;
+    if (entry->on_click) entry->on_click();
+}
+
+}  // namespace vis

@@ -1,0 +1,16 @@
+#include "platform/qt/qt_shell.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace vis {
+
+bool QtShell::open(const std::string& target, const std::string&) {
+    if (target.empty()) return false;
+    const QString text = QString::fromStdString(target);
+    // An address names its scheme; anything else is a file path ("C:\..." included).
+    const bool address = text.contains(QStringLiteral("://")) || text.startsWith(QStringLiteral("mailto:"));
+    return QDesktopServices::openUrl(address ? QUrl(text) : QUrl::fromLocalFile(text));
+}
+
+}  // namespace vis

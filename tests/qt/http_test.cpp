@@ -1,0 +1,132 @@
+// The synchronous GET against a small server on 127.0.0.1.
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include "platform/qt/qt_http.h"
+#include "qt_fixture.h"
+
+namespace vis::test {
+namespace {
+
+// Answers every request with `response` after `delay_ms`; a negative delay never answers.
+class TinyServer {
+public:
+    TinyServer(QByteArray response, int delay_ms) : response_(std::move(response)), delay_ms_(delay_ms) {
+        server_.listen(QHostAddress::LocalHost);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    request_ += socket->readAll();
+                    if (!request_.contains("\r\n\r\n") || delay_ms_ < 0) return;
+                    QTimer::singleShot(delay_ms_, socket, [this, socket] {
+                        socket->write(response_);
+                        socket->disconnectFromHost();
+                    });
+                });
+            }
+        });
+    }
+    std::string url(const char* path) const {
+        return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + path;
+    }
+    const QByteArray& request() const { return request_; }
+
+private:
+    QTcpServer server_;
+    QByteArray response_;
+    QByteArray request_;
+    int delay_ms_;
+};
+
+QByteArray response(const char* status, const QByteArray& body) {
+    return QByteArray("HTTP/1.1 ") + status +
+           "\r\nContent-Type: text/plain\r\nContent-Length: " + QByteArray::number(body.size()) +
+           "\r\nConnection: close\r\n\r\n" + body;
+}
+
+TEST_F(QtBackendTest, GetReturnsTheBody) {
+    TinyServer server(response("200 OK", "2.10"), 0);
+    QtHttp http(windows);
+    EXPECT_EQ(http.get(server.url("/cgi-bin/soft/ver.cgi?mode=ver&file=pelmar_vistelle"), 5000), "2.10");
+    EXPECT_TRUE(server.request().startsWith("GET /cgi-bin/soft/ver.cgi?mode=ver&file=pelmar_vistelle HTTP/1.1"));
+}
+
+TEST_F(QtBackendTest, GetFailuresAreEmpty) {
+    QtHttp http(windows);
+    TinyServer missing(response("404 Not Found", "no such page"), 0);
+    EXPECT_EQ(http.get(missing.url("/x"), 5000), "");
+    TinyServer broken(response("500 Internal Server Error", "oops"), 0);
+    EXPECT_EQ(http.get(broken.url("/x"), 5000), "");
+
+    // Nobody listens on the port any more.
+    quint16 port = 0;
+    {
+        QTcpServer gone;
+        ASSERT_TRUE(gone.listen(QHostAddress::LocalHost));
+        port = gone.serverPort();
+    }
+    EXPECT_EQ(http.get("http://127.0.0.1:" + std::to_string(port) + "/", 5000), "");
+    EXPECT_EQ(http.get("not an address", 5000), "");
+    EXPECT_EQ(http.get("", 5000), "");
+}
+
+TEST_F(QtBackendTest, GetGivesUpAtItsTimeOut) {
+    TinyServer silent(QByteArray(), -1);
+    QtHttp http(windows);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(http.get(silent.url("/"), 300), "");
+    EXPECT_GE(clock.elapsed(), 250);
+    EXPECT_LT(clock.elapsed(), 5000);
+}
+
+TEST_F(QtBackendTest, LongBodyIsCut) {
+    TinyServer chatty(response("200 OK", QByteArray(10000, 'x')), 0);
+    QtHttp http(windows);
+    const std::string body = http.get(chatty.url("/"), 5000);
+    EXPECT_EQ(body, std::string(QtHttp::kMaxBody, 'x'));
+}
+
+TEST_F(QtBackendTest, WaitingIgnoresTheUserButKeepsTimersRunning) {
+    struct BusyForm : Form {
+        explicit BusyForm(WindowSystem& ws) : Form(ws, "Form3", "settings") {
+            lbl.set_bounds({0, 0, 1500, 600});
+            lbl.on_mouse_down = [this](int, int, int, int) { ++presses; };
+            tmr.on_timer = [this] { ++ticks; };
+        }
+        Label lbl{*this, "lbl", "text"};
+        Timer tmr{*this, "tmr", 10, true};
+        int presses = 0, ticks = 0;
+    } form(windows);
+    form.show();
+    windows.render();
+    QWidget* label = widget(form.lbl);
+    ASSERT_NE(label, nullptr);
+    auto press = [label] {
+        QMouseEvent event(QEvent::MouseButtonPress, QPointF(3, 3), label->mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(label, &event);
+    };
+
+    TinyServer slow(response("200 OK", "2.00"), 400);
+    QtHttp http(windows);
+    int ticks_at_press = -1;
+    QTimer::singleShot(100, [&] {
+        ticks_at_press = form.ticks;
+        press();
+    });
+    EXPECT_EQ(http.get(slow.url("/"), 5000), "2.00");
+    EXPECT_EQ(form.presses, 0);
+    EXPECT_GE(ticks_at_press, 0);
+    EXPECT_GT(form.ticks, ticks_at_press);
+
+    // Afterwards the same press reaches the program.
+    press();
+    EXPECT_EQ(form.presses, 1);
+}
+
+}  // namespace
+}  // namespace vis::test

@@ -1,0 +1,169 @@
+// Message boxes and file dialogs as the user meets them.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include "platform/qt/file_filter.h"
+#include "platform/qt/qt_prompts.h"
+#include "qt_fixture.h"
+
+namespace vis::test {
+namespace {
+
+struct SeenBox {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    QString default_button;
+};
+
+// Once the box is open, notes what it shows and presses the button with this caption.
+void answer_box(const QString& caption, SeenBox* seen) {
+    QTimer::singleShot(50, [caption, seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        seen->icon = box->icon();
+        QAbstractButton* press = nullptr;
+        for (QAbstractButton* b : box->buttons()) {
+            seen->buttons << b->text();
+            if (b->text() == caption) press = b;
+        }
+        if (box->defaultButton()) seen->default_button = box->defaultButton()->text();
+        if (press) press->click();
+    });
+}
+
+TEST_F(QtBackendTest, YesNoQuestionWithWarningIconAndDefaultYes) {
+    QtPrompts prompts(windows);
+    MessageBox box;
+    box.text = "ＳＳ [PelmarOnline_2006115_01715.jpg]を削除しますか？\r\n削除をすると元には戻せません。";
+    box.title = "削除";
+    box.buttons = MsgButtons::yes_no;
+    box.icon = MsgIcon::exclamation;
+    box.default_button = 0;
+    SeenBox seen;
+    answer_box(QStringLiteral("いいえ(&N)"), &seen);
+    EXPECT_EQ(prompts.message_box(box), MsgResult::no);
+    EXPECT_EQ(seen.title, QStringLiteral("削除"));
+    EXPECT_EQ(seen.text,
+              QStringLiteral("ＳＳ [PelmarOnline_2006115_01715.jpg]を削除しますか？\n削除をすると元には戻せません。"));
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_EQ(seen.default_button, QStringLiteral("はい(&Y)"));
+    EXPECT_EQ(seen.buttons.size(), 2);
+}
+
+TEST_F(QtBackendTest, MessageBoxAnswersAndTitles) {
+    QtPrompts prompts(windows);
+    MessageBox box;
+    box.text = "そのファイル名は既に存在します。上書きしますか？";
+    box.title = "上書き";
+    box.buttons = MsgButtons::yes_no_cancel;
+    box.icon = MsgIcon::exclamation;
+    SeenBox seen;
+    answer_box(QStringLiteral("キャンセル"), &seen);
+    EXPECT_EQ(prompts.message_box(box), MsgResult::cancel);
+    EXPECT_EQ(seen.buttons.size(), 3);
+
+    // Without a title the box shows the application's.
+    MessageBox plain;
+    plain.text = "ネットワークに接続できませんでした。";
+    SeenBox plain_seen;
+    answer_box(QStringLiteral("OK"), &plain_seen);
+    EXPECT_EQ(prompts.message_box(plain), MsgResult::ok);
+    EXPECT_EQ(plain_seen.title, QStringLiteral("Pelmar online - Vistelle"));
+    EXPECT_EQ(plain_seen.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(plain_seen.buttons, QStringList{QStringLiteral("OK")});
+
+    MessageBox question;
+    question.text = "新しいバージョン(Ver 2.10)が公開されています。\r\n[はい]を押すとダウンロードを開始します。";
+    question.title = "確認";
+    question.buttons = MsgButtons::yes_no;
+    question.icon = MsgIcon::question;
+    SeenBox question_seen;
+    answer_box(QStringLiteral("はい(&Y)"), &question_seen);
+    EXPECT_EQ(prompts.message_box(question), MsgResult::yes);
+    EXPECT_EQ(question_seen.icon, QMessageBox::Question);
+}
+
+TEST(FileFilter, ProgramFilterBecomesQtNameFilters) {
+    EXPECT_EQ(to_name_filters("スクリーンショット(*.jpg)|*.jpg|すべてのファイル(*.*)|*.*"),
+              (QStringList{QStringLiteral("スクリーンショット(*.jpg) (*.jpg)"),
+                           QStringLiteral("すべてのファイル(*.*) (*.*)")}));
+    EXPECT_EQ(to_name_filters("JPEG|*.jpg;*.jpeg"), QStringList{QStringLiteral("JPEG (*.jpg *.jpeg)")});
+    EXPECT_TRUE(to_name_filters("").isEmpty());
+    // A description without a pattern is dropped rather than offered as an empty filter.
+    EXPECT_EQ(to_name_filters("JPEG|*.jpg|broken"), QStringList{QStringLiteral("JPEG (*.jpg)")});
+}
+
+TEST(FileFilter, DefaultExtensionOnlyWhenTheNameHasNone) {
+    EXPECT_EQ(with_default_extension("/tmp/x", ".jpg"), "/tmp/x.jpg");
+    EXPECT_EQ(with_default_extension("/tmp/x", "jpg"), "/tmp/x.jpg");
+    EXPECT_EQ(with_default_extension("/tmp/x.png", ".jpg"), "/tmp/x.png");
+    EXPECT_EQ(with_default_extension("/tmp/x.", ".jpg"), "/tmp/x.jpg");
+    EXPECT_EQ(with_default_extension("/tmp/.hidden", ".jpg"), "/tmp/.hidden.jpg");
+    EXPECT_EQ(with_default_extension("C:\\shots.d\\x", ".jpg"), "C:\\shots.d\\x.jpg");
+    EXPECT_EQ(with_default_extension("/tmp/x", ""), "/tmp/x");
+    EXPECT_EQ(with_default_extension("", ".jpg"), "");
+}
+
+TEST_F(QtBackendTest, SaveDialogStartsInTheFolderAndAddsTheExtension) {
+    QtPrompts prompts(windows);
+    FileDialog spec;
+    spec.filter = "スクリーンショット(*.jpg)|*.jpg";
+    spec.initial_folder = folder.path().toStdString();
+    spec.file_name = "PelmarOnline_2006115_01715.jpg";
+    spec.default_extension = ".jpg";
+    QString shown_folder, shown_filter;
+    QStringList shown_files;
+    QTimer::singleShot(50, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        shown_folder = dialog->directory().absolutePath();
+        shown_files = dialog->selectedFiles();
+        shown_filter = dialog->selectedNameFilter();
+        // The user types a name without extension.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (name == nullptr) return;
+        name->setText(QStringLiteral("mine"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    const auto chosen = prompts.save_file(spec);
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, QDir(folder.path()).filePath("mine.jpg").toStdString());
+    EXPECT_EQ(shown_folder, QDir(folder.path()).absolutePath());
+    ASSERT_EQ(shown_files.size(), 1);
+    EXPECT_TRUE(shown_files[0].endsWith(QStringLiteral("/PelmarOnline_2006115_01715.jpg")));
+    // The user sees the program's own description.
+    EXPECT_EQ(shown_filter, QStringLiteral("スクリーンショット(*.jpg)"));
+
+    QTimer::singleShot(50, [] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) dialog->reject();
+    });
+    EXPECT_FALSE(prompts.save_file(spec).has_value());
+}
+
+TEST_F(QtBackendTest, ColourDialogSpeaksTheProgramsColourValues) {
+    QtPrompts prompts(windows);
+    QColor shown;
+    QTimer::singleShot(50, [&] {
+        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        shown = dialog->currentColor();
+        dialog->setCurrentColor(QColor(1, 2, 3));
+        dialog->accept();
+    });
+    const auto chosen = prompts.choose_colour(rgb(255, 128, 0), nullptr);
+    EXPECT_EQ(shown, QColor(255, 128, 0));
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, 1u + 256u * 2u + 65536u * 3u);
+}
+
+}  // namespace
+}  // namespace vis::test

@@ -1,0 +1,469 @@
+// Forms and controls rendered as real widgets, and the user's input forwarded to the program.
+#include <QDir>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QScreen>
+#include <array>
+
+#include "platform/keys.h"
+#include "platform/qt/control_view.h"
+#include "qt_fixture.h"
+
+namespace vis::test {
+namespace {
+
+struct LabelForm : Form {
+    explicit LabelForm(WindowSystem& ws) : Form(ws, "LabelForm", "labels") {
+        set_client_size(6000, 3000);
+        info.set_bounds({150, 300, 3000, 600});
+        info.set_back_colour(rgb(192, 255, 255));
+        info.set_fore_colour(rgb(0, 0, 0));
+        Font f;
+        f.name = "ＭＳ ゴシック";
+        f.size_pt = 14.25;
+        f.bold = true;
+        info.set_font(f);
+    }
+    Label info{*this, "lbl_info", "ファイル名：a.jpg\r\n保存日時　：2006/11/05 01:07:15"};
+    Label hidden{*this, "lbl_err", "次の画像はありません"};
+};
+
+TEST_F(QtBackendTest, LabelShowsCaptionLinesColoursFontAndPlace) {
+    LabelForm form(windows);
+    form.hidden.set_visible(false);
+    form.show();
+    windows.render();
+
+    auto* label = qobject_cast<QLabel*>(widget(form.info));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QStringLiteral("ファイル名：a.jpg\n保存日時　：2006/11/05 01:07:15"));
+    EXPECT_EQ(label->palette().color(QPalette::Window), QColor(192, 255, 255));
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    EXPECT_TRUE(label->autoFillBackground());
+    EXPECT_EQ(label->geometry(), QRect(px(150), px(300), px(3000), px(600)));
+    EXPECT_TRUE(label->isVisible());
+    // The Windows font name is drawn with an installed Japanese font.
+    EXPECT_EQ(QFontInfo(label->font()).family(), QStringLiteral("IPAGothic"));
+    EXPECT_TRUE(label->font().bold());
+    EXPECT_FALSE(widget(form.hidden)->isVisible());
+}
+
+TEST_F(QtBackendTest, LabelChangesRenderAfterTheEvent) {
+    LabelForm form(windows);
+    form.show();
+    windows.render();
+    auto* label = qobject_cast<QLabel*>(widget(form.info));
+    ASSERT_NE(label, nullptr);
+
+    // A fade: blank text, transparent background, then shown again.
+    windows.dispatch([&] {
+        form.info.set_caption("     ");
+        form.info.set_opaque(false);
+        form.hidden.set_visible(false);
+    });
+    EXPECT_EQ(label->text(), QStringLiteral("     "));
+    EXPECT_FALSE(label->autoFillBackground());
+    EXPECT_FALSE(widget(form.hidden)->isVisible());
+
+    windows.dispatch([&] {
+        form.info.set_opaque(true);
+        form.info.set_alignment(Alignment::right);
+        form.hidden.set_visible(true);
+    });
+    EXPECT_TRUE(label->autoFillBackground());
+    EXPECT_TRUE(label->alignment() & Qt::AlignRight);
+    EXPECT_TRUE(widget(form.hidden)->isVisible());
+}
+
+struct ListForm : Form {
+    explicit ListForm(WindowSystem& ws) : Form(ws, "ListForm", "lists") {
+        set_client_size(7000, 4000);
+        lst.set_bounds({120, 120, 6000, 2400});
+        lst.on_click = [this] { clicks.push_back(lst.list_index()); };
+        lst.on_key_down = [this](int k, int s) { keys.push_back({k, s}); };
+        lst.on_mouse_down = [this](int b, int, int x, int y) { downs.push_back({b, x, y}); };
+        lst.on_dbl_click = [this] { ++dbl_clicks; };
+    }
+    ListBox lst{*this, "file_lst", true};
+    std::vector<int> clicks;
+    std::vector<std::pair<int, int>> keys;
+    struct Down {
+        int button, x, y;
+    };
+    std::vector<Down> downs;
+    int dbl_clicks = 0;
+};
+
+void send_mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button,
+                Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, modifiers);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+void send_key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QCoreApplication::sendEvent(target, &release);
+}
+
+TEST_F(QtBackendTest, SortedListShowsItemsInOrderAndTheModelSelection) {
+    ListForm form(windows);
+    form.lst.add_items({"2006/11/05 01:07:15 │ b.jpg", "2006/11/04 09:00:00 │ a.jpg", "2006/11/06 12:00:00 │ c.jpg"});
+    form.show();
+    windows.render();
+    auto* list = qobject_cast<QListWidget*>(widget(form.lst));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("2006/11/04 09:00:00 │ a.jpg"));
+    EXPECT_EQ(list->item(2)->text(), QStringLiteral("2006/11/06 12:00:00 │ c.jpg"));
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
+
+    // The program selects: its click handler runs once, and the widget follows without a second event.
+    windows.dispatch([&] { form.lst.set_list_index(2); });
+    EXPECT_EQ(form.clicks, std::vector<int>{2});
+    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_TRUE(list->item(2)->isSelected());
+    spin(20);
+    EXPECT_EQ(form.clicks, std::vector<int>{2});
+
+    windows.dispatch([&] { form.lst.set_list_index(-1); });
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    EXPECT_EQ(form.clicks, (std::vector<int>{2, -1}));
+}
+
+TEST_F(QtBackendTest, UserSelectionRunsTheClickHandlerOnce) {
+    ListForm form(windows);
+    form.lst.add_items({"a", "b", "c"});
+    form.show();
+    windows.render();
+    auto* list = qobject_cast<QListWidget*>(widget(form.lst));
+    ASSERT_NE(list, nullptr);
+
+    const QPoint row1 = list->visualItemRect(list->item(1)).center();
+    send_mouse(list->viewport(), QEvent::MouseButtonPress, row1, Qt::LeftButton);
+    send_mouse(list->viewport(), QEvent::MouseButtonRelease, row1, Qt::LeftButton);
+    EXPECT_EQ(form.lst.list_index(), 1);
+    EXPECT_EQ(form.clicks, std::vector<int>{1});
+    ASSERT_EQ(form.downs.size(), 1u);
+    EXPECT_EQ(form.downs[0].button, button::kLeft);
+
+    // Clicking the selected row again is no change of selection.
+    send_mouse(list->viewport(), QEvent::MouseButtonPress, row1, Qt::LeftButton);
+    send_mouse(list->viewport(), QEvent::MouseButtonRelease, row1, Qt::LeftButton);
+    EXPECT_EQ(form.clicks, std::vector<int>{1});
+
+    send_mouse(list->viewport(), QEvent::MouseButtonDblClick, row1, Qt::LeftButton);
+    EXPECT_EQ(form.dbl_clicks, 1);
+}
+
+TEST_F(QtBackendTest, ListKeysReachTheHandlerThenMoveTheSelection) {
+    ListForm form(windows);
+    form.lst.add_items({"a", "b", "c"});
+    form.lst.set_list_index(0);
+    form.clicks.clear();
+    form.show();
+    windows.render();
+    auto* list = qobject_cast<QListWidget*>(widget(form.lst));
+    ASSERT_NE(list, nullptr);
+
+    send_key(list, Qt::Key_Down);
+    ASSERT_EQ(form.keys.size(), 1u);
+    EXPECT_EQ(form.keys[0], std::make_pair(key::kDown, 0));
+    EXPECT_EQ(form.lst.list_index(), 1);
+    EXPECT_EQ(form.clicks, std::vector<int>{1});
+
+    send_key(list, Qt::Key_Delete, Qt::ShiftModifier | Qt::ControlModifier);
+    ASSERT_EQ(form.keys.size(), 2u);
+    EXPECT_EQ(form.keys[1], std::make_pair(key::kDelete, shift::kShift | shift::kCtrl));
+    EXPECT_EQ(form.lst.list_index(), 1);
+}
+
+TEST_F(QtBackendTest, RightPressOnListGoesToTheProgramAndKeepsTheSelection) {
+    ListForm form(windows);
+    form.lst.add_items({"a", "b", "c"});
+    form.lst.set_list_index(0);
+    form.clicks.clear();
+    form.show();
+    windows.render();
+    auto* list = qobject_cast<QListWidget*>(widget(form.lst));
+    ASSERT_NE(list, nullptr);
+
+    const QPoint row2 = list->visualItemRect(list->item(2)).center();
+    send_mouse(list->viewport(), QEvent::MouseButtonPress, row2, Qt::RightButton);
+    send_mouse(list->viewport(), QEvent::MouseButtonRelease, row2, Qt::RightButton);
+    ASSERT_EQ(form.downs.size(), 1u);
+    EXPECT_EQ(form.downs[0].button, button::kRight);
+    // Twips from the list's own top-left corner.
+    const QPoint in_list = list->viewport()->mapTo(list, row2);
+    const double tpp = windows.screen().twips_per_pixel_x;
+    EXPECT_NEAR(form.downs[0].x, in_list.x() * tpp, tpp);
+    EXPECT_NEAR(form.downs[0].y, in_list.y() * tpp, tpp);
+    EXPECT_EQ(form.lst.list_index(), 0);
+    EXPECT_TRUE(form.clicks.empty());
+    EXPECT_EQ(list->currentRow(), 0);
+}
+
+TEST_F(QtBackendTest, ListRefillsOnlyWhenItsItemsChange) {
+    ListForm form(windows);
+    form.lst.add_items({"a", "b"});
+    form.show();
+    windows.render();
+    auto* list = qobject_cast<QListWidget*>(widget(form.lst));
+    ASSERT_NE(list, nullptr);
+    const QListWidgetItem* first = list->item(0);
+
+    windows.dispatch([&] { form.lst.set_list_index(1); });
+    EXPECT_EQ(list->item(0), first);
+
+    // Re-filling the widget is no selection by the user: the model keeps its row, no click runs.
+    windows.dispatch([&] { form.lst.remove_item(0); });
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("b"));
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(form.lst.list_index(), 0);
+    EXPECT_EQ(form.clicks, std::vector<int>{1});
+}
+
+struct ViewerForm : Form {
+    explicit ViewerForm(WindowSystem& ws) : Form(ws, "Form2", "Form2") {
+        set_border_style(BorderStyle::none);
+        img.on_mouse_move = [this](int b, int, int x, int y) { moves.push_back({b, x, y}); };
+        img.on_dbl_click = [this] { ++dbl_clicks; };
+        img.on_click = [this] { ++clicks; };
+        on_key_down = [this](int k, int s) { keys.push_back({k, s}); };
+    }
+    ImageBox img{*this, "img_view", false};
+    std::vector<std::array<int, 3>> moves;
+    std::vector<std::pair<int, int>> keys;
+    int dbl_clicks = 0, clicks = 0;
+};
+
+Picture test_picture(int w, int h) {
+    auto pixels = std::make_shared<std::vector<std::uint32_t>>(static_cast<std::size_t>(w) * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            (*pixels)[static_cast<std::size_t>(y) * w + x] = 0xFF000000u | (x * 8) << 16 | y * 8;
+    return {w, h, pixels};
+}
+
+TEST_F(QtBackendTest, BorderlessMaximisedFormCoversTheScreen) {
+    ViewerForm form(windows);
+    form.set_window_state(WindowState::maximised);
+    form.show();
+    windows.render();
+    FormWindow* w = window(form);
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(w->windowFlags() & Qt::FramelessWindowHint);
+    ASSERT_TRUE(wait_until([&] { return w->geometry() == QGuiApplication::primaryScreen()->geometry(); }));
+    EXPECT_EQ(form.client_width(), windows.screen().width_twips);
+
+    windows.dispatch([&] { form.hide(); });
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(QtBackendTest, ImageAtNaturalSizeShowsThePicturePixelForPixel) {
+    ViewerForm form(windows);
+    const Picture picture = test_picture(30, 20);
+    form.img.set_picture(picture);
+    form.show();
+    windows.render();
+    QWidget* image = widget(form.img);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->size(), QSize(30, 20));
+    EXPECT_EQ(image->pos(), QPoint(0, 0));
+    const QImage drawn = image->grab().toImage();
+    EXPECT_EQ(drawn.pixel(7, 3), picture.pixel(7, 3));
+    EXPECT_EQ(drawn.pixel(29, 19), picture.pixel(29, 19));
+
+    // Another picture: the widget follows its size.
+    windows.dispatch([&] { form.img.set_picture(test_picture(12, 9)); });
+    EXPECT_EQ(image->size(), QSize(12, 9));
+}
+
+TEST_F(QtBackendTest, StretchedImageFillsItsBox) {
+    struct PreviewForm : Form {
+        explicit PreviewForm(WindowSystem& ws) : Form(ws, "Form1", "preview") { pre.set_bounds({0, 0, 1500, 1500}); }
+        ImageBox pre{*this, "img_pre", true};
+    } form(windows);
+    form.pre.set_picture(test_picture(10, 10));
+    form.show();
+    windows.render();
+    QWidget* image = widget(form.pre);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->size(), QSize(px(1500), px(1500)));
+    const QImage drawn = image->grab().toImage();
+    EXPECT_EQ(qRed(drawn.pixel(drawn.width() - 1, 0)), qRed(form.pre.picture().pixel(9, 0)));
+}
+
+TEST_F(QtBackendTest, ImageResourceComesFromTheDataFolder) {
+    ASSERT_TRUE(QDir(folder.path()).mkpath("data"));
+    QImage icon(23, 23, QImage::Format_RGB32);
+    icon.fill(QColor(10, 20, 200));
+    ASSERT_TRUE(icon.save(folder.filePath("data/sort_up.png")));
+    struct IconForm : Form {
+        explicit IconForm(WindowSystem& ws) : Form(ws, "Form1", "icons") {
+            up.set_bounds({0, 0, 345, 345});
+            up.set_resource("sort_up.png");
+            missing.set_resource("none.png");
+        }
+        ImageBox up{*this, "img_sort_up", true};
+        ImageBox missing{*this, "img_missing", false};
+    } form(windows);
+    form.show();
+    windows.render();
+    const QImage drawn = widget(form.up)->grab().toImage();
+    EXPECT_EQ(QColor(drawn.pixel(5, 5)), QColor(10, 20, 200));
+}
+
+TEST_F(QtBackendTest, PointerMovesAndClicksOnImagesReachTheProgram) {
+    ViewerForm form(windows);
+    form.img.set_picture(test_picture(40, 40));
+    form.show();
+    windows.render();
+    QWidget* image = widget(form.img);
+    ASSERT_NE(image, nullptr);
+    EXPECT_TRUE(image->hasMouseTracking());
+
+    send_mouse(image, QEvent::MouseMove, QPoint(3, 10), Qt::NoButton);
+    ASSERT_EQ(form.moves.size(), 1u);
+    const double tpp = windows.screen().twips_per_pixel_x;
+    EXPECT_EQ(form.moves[0][0], 0);
+    EXPECT_NEAR(form.moves[0][1], 3 * tpp, 1);
+
+    // Click, then a double-click: one click and one double-click, as the window system reports them.
+    send_mouse(image, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton);
+    send_mouse(image, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton);
+    send_mouse(image, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton);
+    send_mouse(image, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton);
+    EXPECT_EQ(form.clicks, 1);
+    EXPECT_EQ(form.dbl_clicks, 1);
+
+    // A right click is no click.
+    send_mouse(image, QEvent::MouseButtonPress, QPoint(5, 5), Qt::RightButton);
+    send_mouse(image, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::RightButton);
+    EXPECT_EQ(form.clicks, 1);
+}
+
+TEST_F(QtBackendTest, KeysGoToTheFormHandlerWhenItHasOne) {
+    ViewerForm form(windows);
+    form.show();
+    windows.render();
+    FormWindow* w = window(form);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->focusPolicy(), Qt::StrongFocus);
+    send_key(w, Qt::Key_Right, Qt::ShiftModifier | Qt::ControlModifier);
+    send_key(w, Qt::Key_F1);
+    ASSERT_EQ(form.keys.size(), 2u);
+    EXPECT_EQ(form.keys[0], std::make_pair(key::kRight, shift::kShift | shift::kCtrl));
+    EXPECT_EQ(form.keys[1], std::make_pair(key::kF1, 0));
+}
+
+TEST_F(QtBackendTest, CloseBoxAsksTheProgram) {
+    struct ClosingForm : Form {
+        explicit ClosingForm(WindowSystem& ws) : Form(ws, "Form5", "album") {
+            on_query_unload = [this] {
+                ++asked;
+                return refuse;
+            };
+        }
+        int asked = 0;
+        bool refuse = true;
+    } form(windows);
+    form.show();
+    windows.render();
+    FormWindow* w = window(form);
+    ASSERT_NE(w, nullptr);
+
+    w->close();
+    EXPECT_EQ(form.asked, 1);
+    EXPECT_TRUE(form.visible());
+    EXPECT_TRUE(w->isVisible());
+
+    form.refuse = false;
+    w->close();
+    EXPECT_EQ(form.asked, 2);
+    EXPECT_FALSE(form.visible());
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(QtBackendTest, FixedSingleFormHasItsClientSizeAndNoMaximiseButton) {
+    struct MainForm : Form {
+        explicit MainForm(WindowSystem& ws) : Form(ws, "Form1", "初期化しています...(Load)") {
+            set_client_size(12000, 11145);
+            set_border_style(BorderStyle::fixed_single);
+            set_centred(true);
+        }
+    } form(windows);
+    form.show();
+    windows.render();
+    FormWindow* w = window(form);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("初期化しています...(Load)"));
+    EXPECT_EQ(w->client().size(), QSize(px(12000), px(11145)));
+    EXPECT_EQ(w->minimumSize(), w->maximumSize());
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_NEAR(w->geometry().center().x(), screen.center().x(), 2);
+
+    windows.dispatch([&] { form.set_caption("Pelmarオンライン - Vistelle (v2.00)"); });
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Pelmarオンライン - Vistelle (v2.00)"));
+}
+
+TEST_F(QtBackendTest, FocusRequestsMoveTheKeyboardFocus) {
+    ListForm form(windows);
+    form.show();
+    windows.render();
+    FormWindow* w = window(form);
+    w->activateWindow();
+    ASSERT_TRUE(wait_until([&] { return w->isActiveWindow(); }));
+    windows.dispatch([&] { form.lst.set_focus(); });
+    EXPECT_TRUE(widget(form.lst)->hasFocus());
+}
+
+TEST_F(QtBackendTest, TimerFiresThroughTheEventLoopAndStopsWhenDisabled) {
+    struct TimerForm : Form {
+        explicit TimerForm(WindowSystem& ws) : Form(ws, "Form0", "splash") {
+            tmr.on_timer = [this] {
+                if (++ticks == 3) tmr.set_timer_enabled(false);
+            };
+        }
+        Timer tmr{*this, "tmr_pos", 15, true};
+        int ticks = 0;
+    } form(windows);
+    windows.render();
+    ASSERT_TRUE(wait_until([&] { return form.ticks >= 3; }));
+    spin(100);
+    EXPECT_EQ(form.ticks, 3);
+
+    // Enabling again restarts the countdown with the new interval.
+    windows.dispatch([&] {
+        form.tmr.set_interval(10);
+        form.tmr.set_timer_enabled(true);
+    });
+    EXPECT_TRUE(wait_until([&] { return form.ticks >= 4; }));
+}
+
+TEST_F(QtBackendTest, RemovedFormForwardsNothingMore) {
+    auto form = std::make_unique<ViewerForm>(windows);
+    form->show();
+    windows.render();
+    QPointer<FormWindow> w = window(*form);
+    ASSERT_TRUE(w);
+    form.reset();
+    EXPECT_FALSE(w->isVisible());
+    // A key still on its way to the window reaches no program code.
+    send_key(w, Qt::Key_Left);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w.isNull());
+}
+
+}  // namespace
+}  // namespace vis::test
