@@ -104,20 +104,51 @@ TEST_F(QtBackendTest, MenuActionsRunTheProgramAndShowItsState) {
     EXPECT_EQ(form.saves, 1);
 }
 
-TEST_F(QtBackendTest, ShortcutRunsTheEntryInItsOwnWindow) {
-    MenuForm form(windows);
+void press_keys(QWidget* target, int key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QCoreApplication::sendEvent(target, &press);
+    QCoreApplication::sendEvent(target, &release);
+}
+
+TEST_F(QtBackendTest, ShortcutsRunTheEntriesBeforeTheFocusedList) {
+    struct ListMenuForm : MenuForm {
+        explicit ListMenuForm(WindowSystem& ws) : MenuForm(ws) {
+            mFile.add(mClipboard);
+            lst.set_bounds({0, 0, 3000, 2000});
+            lst.add_items({"a", "b"});
+            lst.on_key_down = [this](int k, int) { keys.push_back(k); };
+            mClipboard.on_click = [this] { ++copies; };
+        }
+        Menu mClipboard{"mClipboard", "クリップボード(&C)", "Ctrl+C"};
+        ListBox lst{*this, "file_lst", true};
+        std::vector<int> keys;
+        int copies = 0;
+    } form(windows);
     form.mSave.set_enabled(true);
+    form.lst.set_focus();
     form.show();
     windows.render();
     FormWindow* w = window(form);
     w->activateWindow();
     ASSERT_TRUE(wait_until([&] { return w->isActiveWindow(); }));
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_S, Qt::ControlModifier);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_S, Qt::ControlModifier);
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : w;
-    QCoreApplication::sendEvent(target, &press);
-    QCoreApplication::sendEvent(target, &release);
+    QWidget* list = widget(form.lst);
+    ASSERT_TRUE(list->hasFocus());
+
+    press_keys(list, Qt::Key_S, Qt::ControlModifier);
+    press_keys(list, Qt::Key_C, Qt::ControlModifier);
+    press_keys(list, Qt::Key_Delete, Qt::ShiftModifier);
     EXPECT_EQ(form.saves, 1);
+    EXPECT_EQ(form.copies, 1);
+    EXPECT_EQ(form.music, 1);
+    // Taken by the menu, the keys never reach the list's own handler.
+    EXPECT_TRUE(form.keys.empty());
+
+    // A disabled entry's shortcut does nothing; the key then goes to the list.
+    windows.dispatch([&] { form.mSave.set_enabled(false); });
+    press_keys(list, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(form.saves, 1);
+    EXPECT_EQ(form.keys, std::vector<int>{'S'});
 }
 
 // Clicks the pop-up entry with this caption once the menu is open.

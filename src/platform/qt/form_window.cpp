@@ -143,6 +143,8 @@ void FormWindow::apply_size(const Form& f) {
             setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
             applied_fixed_ = false;
         }
+        // Back in the normal state, the window takes its own size again.
+        applied_size_ = QSize();
         return;
     }
     const ScreenInfo s = system_.screen();
@@ -171,7 +173,11 @@ void FormWindow::apply_visibility(const Form& f) {
     // user minimised stays minimised while the program changes its caption.
     if (showing || f.window_state() != applied_state_) {
         applied_state_ = f.window_state();
-        setWindowState(qt_state(f));
+        const Qt::WindowStates state = qt_state(f);
+        // Full screen is the window manager's job; without one the window still covers the screen.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (state == Qt::WindowFullScreen && screen != nullptr) setGeometry(screen->geometry());
+        setWindowState(state);
     }
     if (showing) {
         if (!shown_once_ && f.centred()) {
