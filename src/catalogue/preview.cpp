@@ -21,7 +21,7 @@ bool Form1::show_selected(ListBox& list) {
     const std::string& line = list.item(list.list_index());
     const std::string name = line_name(line);
     // A file that cannot be decoded keeps the previous preview, panel and menu state.
-    auto picture = decode_jpeg_file(file_of_line(line));
+    auto picture = load_picture(file_of_line(line));
     if (!picture) return false;
     img_pre.set_picture(std::move(*picture));
 
@@ -39,6 +39,12 @@ bool Form1::show_selected(ListBox& list) {
     return true;
 }
 
+std::optional<Picture> Form1::load_picture(const std::string& path) {
+    if (has_form2())
+        if (auto ahead = form2().prefetched(path)) return ahead;
+    return decode_jpeg_file(path);
+}
+
 void Form1::file_lst_Click() {
     if (file_lst.tag() != "not") show_pre_info(file_lst);
 }
@@ -49,7 +55,7 @@ void Form1::file_sort_Click() {
 
 void Form1::list_DblClick(ListBox& list) {
     if (list.list_index() < 0) return;
-    auto picture = decode_jpeg_file(file_of_line(list.item(list.list_index())));
+    auto picture = load_picture(file_of_line(list.item(list.list_index())));
     if (!picture) return;
     img_pre.set_picture(std::move(*picture));
     form2().IMG_FULL(true);

@@ -1,11 +1,142 @@
 #include "viewer/form2.h"
 
 #include "core/form1.h"
+#include "platform/font.h"
+#include "platform/text_metrics.h"
+#include "platform/window_system.h"
+#include "viewer/overlay_text.h"
 
 namespace vis {
 
-Form2::Form2(Form1& main) : Form(main.platform().windows, "Form2", "Form2"), main_(main) {}
+namespace {
 
-void Form2::IMG_FULL(bool) {}
+constexpr int kDisplayFadeMs = 2000;
+
+Font bold_gothic(double size_pt) {
+    Font f;
+    f.name = "ＭＳ ゴシック";
+    f.size_pt = size_pt;
+    f.bold = true;
+    return f;
+}
+
+}  // namespace
+
+Form2::Form2(Form1& main)
+    : Form(main.platform().windows, "Form2", "Form2"),
+      img_view(*this, "img_view", false),
+      lbl_info(*this, "lbl_info", "画像情報"),
+      lbl_cnt(*this, "lbl_cnt", "9999/9999"),
+      lbl_err(*this, "lbl_err", "次の画像はありません"),
+      tmr_fade(*this, "tmr_fade", kDisplayFadeMs, false),
+      main_(main) {
+    set_border_style(BorderStyle::none);
+    const TextMetrics& text = main_.platform().text;
+
+    img_view.move(0, 0);
+
+    lbl_info.set_visible(false);
+    lbl_info.set_font(bold_gothic(14.25));
+    lbl_info.set_fore_colour(rgb(0, 0, 0));
+    lbl_info.set_back_colour(rgb(192, 255, 255));
+    fit_to_text(lbl_info, text);
+
+    lbl_cnt.set_alignment(Alignment::right);
+    lbl_cnt.set_font(bold_gothic(11.25));
+    lbl_cnt.set_back_colour(rgb(255, 255, 192));
+    fit_to_text(lbl_cnt, text);
+
+    lbl_err.set_visible(false);
+    lbl_err.set_alignment(Alignment::centre);
+    lbl_err.set_font(bold_gothic(15.75));
+    lbl_err.set_back_colour(rgb(255, 128, 0));
+    fit_to_text(lbl_err, text);
+
+    // Closing the window by the window system's own means closes it as the viewer does.
+    on_query_unload = [this] {
+        IMG_CLOSE();
+        return true;
+    };
+    on_key_down = [this](int k, int s) { Form_KeyDown(k, s); };
+    img_view.on_mouse_move = [this](int b, int s, int x, int y) { img_view_MouseMove(b, s, x, y); };
+    img_view.on_mouse_down = [this](int b, int s, int x, int y) { img_view_MouseDown(b, s, x, y); };
+    img_view.on_dbl_click = [this] { img_view_DblClick(); };
+    lbl_info.on_click = [this] { lbl_info_Click(); };
+    lbl_info.on_mouse_down = [this](int b, int s, int x, int y) { lbl_info_MouseDown(b, s, x, y); };
+    lbl_cnt.on_mouse_move = [this](int b, int s, int x, int y) { lbl_cnt_MouseMove(b, s, x, y); };
+    tmr_fade.on_timer = [this] { tmr_fade_Timer(); };
+}
+
+void Form2::IMG_FULL(bool opening) {
+    ListBox& list = main_.list_in_use();
+    const int row = list.list_index();
+    // There is nothing to show without a selected line.
+    if (row < 0) return;
+
+    show();
+    const Picture& picture = main_.img_pre.picture();
+    img_view.set_picture(picture);
+    const ScreenInfo screen = window_system().screen();
+    img_view.set_bounds({0, 0, natural_width_twips(picture, screen), natural_height_twips(picture, screen)});
+    set_window_state(WindowState::maximised);
+
+    lay_out_information(list.item(row));
+    if (main_.mImgInfo.checked()) lbl_info.set_visible(true);
+
+    const std::string counter = counter_text(row + 1, list.count());
+    lbl_cnt.set_caption(counter);
+    lbl_cnt.set_tag(counter);
+    fit_to_text(lbl_cnt, main_.platform().text);
+    // The counter's right edge meets the picture's, wherever that lies on the screen.
+    lbl_cnt.move(img_view.width() - lbl_cnt.width(), 0);
+    lbl_cnt.set_opaque(true);
+
+    tmr_fade.set_interval(kDisplayFadeMs);
+    tmr_fade.set_timer_enabled(false);
+    tmr_fade.set_timer_enabled(true);
+
+    if (opening) main_.set_window_state(WindowState::minimised);
+    prefetch_neighbours();
+}
+
+void Form2::IMG_CLOSE() {
+    // The fade timer keeps running: if it fires now it only hides the hidden labels.
+    hide();
+    prefetcher_.clear();
+    main_.set_window_state(WindowState::normal);
+    main_.activate();
+}
+
+void Form2::show_information() {
+    ListBox& list = main_.list_in_use();
+    if (list.list_index() < 0) return;
+    lay_out_information(list.item(list.list_index()));
+    lbl_info.set_visible(true);
+}
+
+void Form2::lay_out_information(const std::string& line) {
+    lbl_info.set_caption(information_text(line));
+    fit_to_text(lbl_info, main_.platform().text);
+    place_centred(lbl_info);
+}
+
+void Form2::place_centred(Label& label) {
+    label.move((client_width() - label.width()) / 2, client_height() / 3);
+}
+
+std::optional<Picture> Form2::prefetched(const std::string& path) {
+    if (!visible()) return std::nullopt;
+    return prefetcher_.take(path);
+}
+
+void Form2::prefetch_neighbours() {
+    ListBox& list = main_.list_in_use();
+    const int row = list.list_index();
+    std::vector<std::string> wanted;
+    // Stepping on is the more common way, so the next screenshot comes first.
+    if (row + 1 < list.count()) wanted.push_back(main_.file_of_line(list.item(row + 1)));
+    if (row > 0) wanted.push_back(main_.file_of_line(list.item(row - 1)));
+    prefetcher_.request(wanted);
+}
 
 }  // namespace vis

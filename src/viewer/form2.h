@@ -1,6 +1,12 @@
 #pragma once
-// The full-screen viewer.
+// The full-screen viewer: the current screenshot at its natural size on a borderless window that
+// covers the screen, with the information label, the counter and the error notice over it.
+#include <optional>
+#include <string>
+
+#include "platform/control.h"
 #include "platform/form.h"
+#include "viewer/prefetch.h"
 
 namespace vis {
 
@@ -9,10 +15,48 @@ class Form1;
 class Form2 : public Form {
 public:
     explicit Form2(Form1& main);
+
+    // --- controls; the labels lie over the picture
+    ImageBox img_view;
+    Label lbl_info;
+    Label lbl_cnt;
+    Label lbl_err;
+    Timer tmr_fade;
+
+    // Shows the selected line of the main window's list in use with its preview picture.
     void IMG_FULL(bool opening);
+    void IMG_CLOSE();
+    void IMG_PREV();
+    void IMG_NEXT();
+    void IMG_ERR(const std::string& message);
+    void IMG_DELETE();
+    // The information label for the selected line, placed as a display places it, made visible.
+    void show_information();
+
+    void Form_KeyDown(int key_code, int shift);
+    void img_view_MouseMove(int button, int shift, int x, int y);
+    void img_view_MouseDown(int button, int shift, int x, int y);
+    void img_view_DblClick();
+    void lbl_info_Click();
+    void lbl_info_MouseDown(int button, int shift, int x, int y);
+    void lbl_cnt_MouseMove(int button, int shift, int x, int y);
+    void tmr_fade_Timer();
+
+    // A picture decoded ahead for this file while the viewer is shown; nothing otherwise.
+    std::optional<Picture> prefetched(const std::string& path);
+    Prefetcher& prefetcher() { return prefetcher_; }
 
 private:
+    enum class Step { none, shown, at_end, unreadable };
+    // Selects the line `delta` away in the list in use and displays it, or shows the end notice.
+    Step step(int delta);
+    // Sets the information label for a list line and centres it at a third of the height.
+    void lay_out_information(const std::string& line);
+    void place_centred(Label& label);
+    void prefetch_neighbours();
+
     Form1& main_;
+    Prefetcher prefetcher_;
 };
 
 }  // namespace vis

@@ -1,0 +1,17 @@
+#pragma once
+// The texts the viewer lays over the picture.
+#include <string>
+
+namespace vis {
+
+// Two lines for a list line: "ファイル名：" + the file name, CR LF, "保存日時　：" + the save date-time.
+std::string information_text(const std::string& line);
+
+// "n/t (bar)" for the n-th of t lines (n counted from 1): the bar is n * 10 / t characters "|"
+// followed by "･" up to ten characters.
+std::string counter_text(int n, int t);
+
+// As many blanks as the text has characters (not bytes).
+std::string blanks_for(const std::string& text);
+
+}  // namespace vis

@@ -1,0 +1,66 @@
+// The viewer's mouse: stepping at the picture's edges, the pop-up menu, closing, and the fade
+// of the labels.
+#include "core/form1.h"
+#include "platform/keys.h"
+#include "platform/text_metrics.h"
+#include "viewer/form2.h"
+#include "viewer/overlay_text.h"
+
+namespace vis {
+
+namespace {
+
+// Width of the strips at the picture's left and right edges that step.
+constexpr int kEdgeZone = 100;
+constexpr int kHoverFadeMs = 5000;
+
+}  // namespace
+
+void Form2::img_view_MouseMove(int, int, int x, int) {
+    // Each move inside a strip steps once; a picture that cannot be shown is passed over silently.
+    if (x <= kEdgeZone)
+        step(-1);
+    else if (x >= img_view.width() - kEdgeZone && x < img_view.width())
+        step(+1);
+}
+
+void Form2::img_view_MouseDown(int button, int, int x, int y) {
+    if (button == button::kRight)
+        main_.platform().prompts.popup_menu(main_.mFullMenu, *this, img_view.left() + x, img_view.top() + y);
+}
+
+void Form2::img_view_DblClick() {
+    IMG_CLOSE();
+}
+
+void Form2::lbl_info_Click() {
+    lbl_info.set_visible(false);
+}
+
+void Form2::lbl_info_MouseDown(int button, int, int x, int y) {
+    if (button == button::kRight)
+        main_.platform().prompts.popup_menu(main_.mFullMenu, *this, lbl_info.left() + x, lbl_info.top() + y);
+}
+
+void Form2::lbl_cnt_MouseMove(int, int, int, int) {
+    tmr_fade.set_interval(kHoverFadeMs);
+    tmr_fade.set_timer_enabled(true);
+    lbl_cnt.set_caption(lbl_cnt.tag());
+    fit_to_text(lbl_cnt, main_.platform().text);
+    lbl_cnt.set_opaque(true);
+}
+
+void Form2::tmr_fade_Timer() {
+    tmr_fade.set_timer_enabled(false);
+    // A counter already blank keeps the counter text in its Tag; storing the blanks would lose it.
+    if (lbl_cnt.opaque()) {
+        lbl_cnt.set_tag(lbl_cnt.caption());
+        // The label keeps its size, so the pointer still finds it where the counter was.
+        lbl_cnt.set_caption(blanks_for(lbl_cnt.tag()));
+        lbl_cnt.set_opaque(false);
+    }
+    lbl_info.set_visible(false);
+    lbl_err.set_visible(false);
+}
+
+}  // namespace vis
