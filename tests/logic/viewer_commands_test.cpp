@@ -1,0 +1,200 @@
+// Save-as, clipboard and the information commands of the main menu and the viewer's pop-up.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/keys.h"
+#include "platform/paths.h"
+#include "viewer_fixture.h"
+
+namespace vis {
+namespace {
+
+using test::App;
+using test::AskedPrompt;
+using test::open_viewer_at;
+using test::read_file;
+using test::shot_name;
+using test::start_with_shots;
+
+std::string settings_text(const App& app, const std::string& save_folder) {
+    return app.folders.game + "\r\n1\r\n0\r\n" + save_folder + "\r\n";
+}
+
+std::string make_folder(const App& app, const std::string& name) {
+    const std::string path = join_path(app.folders.root.path(), name);
+    std::filesystem::create_directories(to_fs_path(path));
+    return path;
+}
+
+void expect_save_dialog(const AskedPrompt& asked, const App& app, const std::string& name, const Form* owner) {
+    ASSERT_EQ(asked.kind, AskedPrompt::Kind::save);
+    EXPECT_EQ(asked.dialog.title, "名前を付けて保存");
+    EXPECT_EQ(asked.dialog.filter, "スクリーンショット(*.jpg)|*.jpg");
+    EXPECT_EQ(asked.dialog.default_extension, ".jpg");
+    EXPECT_EQ(asked.dialog.initial_folder, app.folders.game);
+    EXPECT_EQ(asked.dialog.file_name, name);
+    EXPECT_EQ(asked.dialog.owner, owner);
+}
+
+TEST(ViewerSaveAs, EmptyNameThenNoThenYesCopiesAndRemembersTheFolder) {
+    App app;
+    Form1& f = start_with_shots(app, 3);
+    Form2& v = open_viewer_at(f, 1);
+    const std::string out = make_folder(app, "out");
+    const std::string target = join_path(out, "x.jpg");
+    test::write_file(target, "old bytes");
+
+    auto& prompts = app.plat.prompts;
+    prompts.answer_popup("mSave_F");
+    prompts.answer_save("");
+    prompts.answer_message(MsgResult::ok);
+    prompts.answer_save(target);
+    prompts.answer_message(MsgResult::no);
+    prompts.answer_save(target);
+    prompts.answer_message(MsgResult::yes);
+    test::mouse_down(v.img_view, button::kRight, 10, 10);
+    EXPECT_TRUE(prompts.all_answered());
+
+    const auto& asked = prompts.asked();
+    ASSERT_EQ(asked.size(), 7u);
+    for (const int i : {1, 3, 5}) expect_save_dialog(asked[i], app, shot_name(1), &v);
+    const MessageBox& empty = asked[2].box;
+    EXPECT_EQ(empty.text, "ファイル名が入力されていません。");
+    EXPECT_EQ(empty.title, kAppTitle);
+    EXPECT_EQ(empty.buttons, MsgButtons::ok);
+    EXPECT_EQ(empty.icon, MsgIcon::none);
+    for (const int i : {4, 6}) {
+        const MessageBox& ask = asked[i].box;
+        EXPECT_EQ(ask.text, "そのファイル名は既に存在します。上書きしますか？");
+        EXPECT_EQ(ask.title, "上書き");
+        EXPECT_EQ(ask.buttons, MsgButtons::yes_no_cancel);
+        EXPECT_EQ(ask.icon, MsgIcon::exclamation);
+        EXPECT_EQ(ask.default_button, 0);
+    }
+
+    EXPECT_EQ(read_file(target), read_file(join_path(app.folders.shots, shot_name(1))));
+    EXPECT_TRUE(std::filesystem::exists(to_fs_path(join_path(app.folders.shots, shot_name(1)))));
+    EXPECT_EQ(read_file(app.folders.settings_file()), settings_text(app, out));
+    EXPECT_EQ(f.lbl_DefaultSave_Path.caption(), app.folders.game);
+    EXPECT_TRUE(f.mImgInfo.checked());
+
+    // The next save of this run still opens in the folder read at start-up.
+    prompts.clear_asked();
+    prompts.answer_save(std::nullopt);
+    test::click_menu(f.mSave_F);
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    expect_save_dialog(prompts.asked()[0], app, shot_name(1), &v);
+}
+
+TEST(ViewerSaveAs, CancelInTheQuestionOrTheDialogCopiesNothing) {
+    App app;
+    Form1& f = start_with_shots(app, 2);
+    const std::string target = join_path(make_folder(app, "out"), "x.jpg");
+    test::write_file(target, "old bytes");
+    const std::string settings = read_file(app.folders.settings_file());
+
+    app.plat.prompts.answer_save(target);
+    app.plat.prompts.answer_message(MsgResult::cancel);
+    test::click_menu(f.mSave);
+    app.plat.prompts.answer_save(std::nullopt);
+    test::click_menu(f.mSave);
+    EXPECT_EQ(app.plat.prompts.asked().size(), 3u);
+    EXPECT_EQ(read_file(target), "old bytes");
+    EXPECT_EQ(read_file(app.folders.settings_file()), settings);
+}
+
+TEST(ViewerSaveAs, ReversedListSavesTheShownScreenshot) {
+    App app;
+    Form1& f = start_with_shots(app, 4);
+    f.img_sort_up_Click();
+    test::click_row(f.file_sort, 1);  // the second newest
+    const std::string out = make_folder(app, "a folder");
+    const std::string target = join_path(out, "copy.jpg");
+    app.plat.prompts.answer_save(target);
+    test::press_key(f, 'S', shift::kCtrl);
+    expect_save_dialog(app.plat.prompts.asked()[0], app, shot_name(2), &f);
+    EXPECT_EQ(read_file(target), read_file(join_path(app.folders.shots, shot_name(2))));
+    EXPECT_EQ(read_file(app.folders.settings_file()), settings_text(app, out));
+}
+
+TEST(ViewerSaveAs, AFailedCopyIsReportedAndChangesNoSetting) {
+    App app;
+    Form1& f = start_with_shots(app, 2);
+    const std::string settings = read_file(app.folders.settings_file());
+    const std::string target = join_path(join_path(app.folders.root.path(), "missing"), "x.jpg");
+    app.plat.prompts.answer_save(target);
+    app.plat.prompts.answer_message(MsgResult::ok);
+    test::click_menu(f.mSave);
+    ASSERT_EQ(app.plat.prompts.asked().size(), 2u);
+    const MessageBox& report = app.plat.prompts.asked()[1].box;
+    EXPECT_NE(report.text.find("保存できませんでした"), std::string::npos);
+    EXPECT_NE(report.text.find(target), std::string::npos);
+    EXPECT_EQ(report.title, kAppTitle);
+    EXPECT_FALSE(std::filesystem::exists(to_fs_path(target)));
+    EXPECT_EQ(read_file(app.folders.settings_file()), settings);
+}
+
+TEST(ViewerSaveAs, ASettingsFileThatCannotBeWrittenKeepsTheCopy) {
+    App app;
+    Form1& f = start_with_shots(app, 2);
+    const std::string settings = read_file(app.folders.settings_file());
+    std::filesystem::create_directory(to_fs_path(app.folders.settings_file() + ".tmp"));
+    const std::string target = join_path(make_folder(app, "out"), "x.jpg");
+    app.plat.prompts.answer_save(target);
+    test::click_menu(f.mSave);
+    EXPECT_EQ(read_file(target), read_file(join_path(app.folders.shots, shot_name(0))));
+    EXPECT_EQ(read_file(app.folders.settings_file()), settings);
+    EXPECT_EQ(app.plat.prompts.asked().size(), 1u);
+}
+
+TEST(ViewerInformationSetting, TogglingTwiceRestoresTheMarkAndTheLine) {
+    App app;
+    Form1& f = start_with_shots(app, 2);
+    const std::string game = app.folders.game;
+    test::click_menu(f.mImgInfo);
+    EXPECT_FALSE(f.mImgInfo.checked());
+    EXPECT_EQ(read_file(app.folders.settings_file()), game + "\r\n 0\r\n0\r\n" + game + "\r\n");
+    EXPECT_EQ(f.lbl_FullImgInfo.caption(), "1");
+    // The next display leaves the label hidden.
+    Form2& v = open_viewer_at(f, 0);
+    EXPECT_FALSE(v.lbl_info.visible());
+
+    test::click_menu(f.mImgInfo);
+    EXPECT_TRUE(f.mImgInfo.checked());
+    EXPECT_EQ(read_file(app.folders.settings_file()), game + "\r\n 1\r\n0\r\n" + game + "\r\n");
+    test::press_key(v, key::kRight);
+    EXPECT_TRUE(v.lbl_info.visible());
+}
+
+TEST(ViewerInformationSetting, AFileThatCannotBeWrittenKeepsTheMark) {
+    App app;
+    Form1& f = start_with_shots(app, 1);
+    const std::string settings = read_file(app.folders.settings_file());
+    std::filesystem::create_directory(to_fs_path(app.folders.settings_file() + ".tmp"));
+    app.plat.prompts.answer_message(MsgResult::ok);
+    test::click_menu(f.mImgInfo);
+    EXPECT_TRUE(f.mImgInfo.checked());
+    EXPECT_EQ(read_file(app.folders.settings_file()), settings);
+    EXPECT_TRUE(app.plat.prompts.all_answered());
+}
+
+TEST(ViewerClipboard, CopiesExactlyThePictureOnTheScreen) {
+    App app;
+    Form1& f = start_with_shots(app, 3);
+    Form2& v = open_viewer_at(f, 0);
+    test::press_key(v, key::kRight);
+    app.plat.prompts.answer_popup("mClipboard_F");
+    test::mouse_down(v.img_view, button::kRight, 10, 10);
+    ASSERT_EQ(app.plat.clipboard.pictures.size(), 1u);
+    EXPECT_EQ(app.plat.clipboard.pictures[0].pixels, v.img_view.picture().pixels);
+    EXPECT_EQ(app.plat.clipboard.pictures[0].width, test::shot_width(1));
+
+    test::dbl_click(v.img_view);
+    test::press_key(f, 'C', shift::kCtrl);
+    ASSERT_EQ(app.plat.clipboard.pictures.size(), 2u);
+    EXPECT_EQ(app.plat.clipboard.pictures[1].pixels, f.img_pre.picture().pixels);
+}
+
+}  // namespace
+}  // namespace vis

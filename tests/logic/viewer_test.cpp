@@ -1,0 +1,337 @@
+// The full-screen viewer: display, stepping by key, deleting, and the overlay texts.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "catalogue/list_line.h"
+#include "platform/keys.h"
+#include "platform/paths.h"
+#include "viewer/overlay_text.h"
+#include "viewer_fixture.h"
+
+namespace vis {
+namespace {
+
+using test::App;
+using test::open_viewer_at;
+using test::press_key;
+using test::shot_width;
+using test::start_with_shots;
+
+constexpr int kTwips = 15;
+const std::string kNoticeHeading = "■ ＥＲＲＯＲ ■\r\n";
+
+int row_of_width(const Form2& v) {
+    return (v.img_view.picture().width - 100) / 10;
+}
+
+TEST(ViewerTexts, CounterBarAndBlanks) {
+    EXPECT_EQ(counter_text(1, 100), "1/100 (･･････････)");
+    EXPECT_EQ(counter_text(3, 12), "3/12 (||････････)");
+    EXPECT_EQ(counter_text(5, 10), "5/10 (|||||･････)");
+    EXPECT_EQ(counter_text(1, 1), "1/1 (||||||||||)");
+    EXPECT_EQ(counter_text(100, 100), "100/100 (||||||||||)");
+    EXPECT_EQ(counter_text(9999, 10000), "9999/10000 (|||||||||･)");
+    // Eighteen characters, whatever their byte length.
+    EXPECT_EQ(blanks_for("1/100 (･･････････)"), std::string(18, ' '));
+    EXPECT_EQ(blanks_for(""), "");
+    EXPECT_EQ(information_text("2006/11/05 01:07:15 │ PelmarOnline_2006115_01715.jpg"),
+              "ファイル名：PelmarOnline_2006115_01715.jpg\r\n保存日時　：2006/11/05 01:07:15");
+}
+
+TEST(ViewerDisplay, OpensOverTheMainWindowWithItsLabels) {
+    App app;
+    Form1& f = start_with_shots(app, 5);
+    test::dbl_click(f.img_pre);
+    ASSERT_TRUE(f.has_form2());
+    Form2& v = f.form2();
+    const ScreenInfo screen = app.plat.windows.screen();
+
+    EXPECT_TRUE(v.visible());
+    EXPECT_EQ(v.window_state(), WindowState::maximised);
+    EXPECT_EQ(v.border_style(), BorderStyle::none);
+    EXPECT_EQ(f.window_state(), WindowState::minimised);
+    // The very picture of the preview, at natural size in the top-left corner.
+    EXPECT_EQ(v.img_view.picture().pixels, f.img_pre.picture().pixels);
+    EXPECT_FALSE(v.img_view.stretch());
+    EXPECT_EQ(v.img_view.bounds(), (Rect{0, 0, shot_width(0) * kTwips, 60 * kTwips}));
+
+    EXPECT_TRUE(v.lbl_info.visible());
+    EXPECT_EQ(v.lbl_info.caption(), information_text(f.file_lst.item(0)));
+    EXPECT_EQ(v.lbl_info.top(), screen.height_twips / 3);
+    EXPECT_EQ(v.lbl_info.left(), (screen.width_twips - v.lbl_info.width()) / 2);
+    const TextSize info_size = app.plat.text.measure(v.lbl_info.caption(), v.lbl_info.font());
+    EXPECT_EQ(v.lbl_info.width(), info_size.width);
+    EXPECT_EQ(v.lbl_info.font(), (Font{"ＭＳ ゴシック", 14.25, true, false, false}));
+    EXPECT_EQ(v.lbl_info.fore_colour(), rgb(0, 0, 0));
+    EXPECT_EQ(v.lbl_info.back_colour(), rgb(192, 255, 255));
+
+    EXPECT_EQ(v.lbl_cnt.caption(), "1/5 (||････････)");
+    EXPECT_EQ(v.lbl_cnt.tag(), "1/5 (||････････)");
+    EXPECT_TRUE(v.lbl_cnt.opaque());
+    EXPECT_EQ(v.lbl_cnt.top(), 0);
+    EXPECT_EQ(v.lbl_cnt.left() + v.lbl_cnt.width(), v.img_view.width());
+    EXPECT_EQ(v.lbl_cnt.alignment(), Alignment::right);
+    EXPECT_EQ(v.lbl_cnt.font(), (Font{"ＭＳ ゴシック", 11.25, true, false, false}));
+    EXPECT_EQ(v.lbl_cnt.back_colour(), rgb(255, 255, 192));
+
+    EXPECT_FALSE(v.lbl_err.visible());
+    EXPECT_EQ(v.lbl_err.caption(), "次の画像はありません");
+    EXPECT_EQ(v.lbl_err.alignment(), Alignment::centre);
+    EXPECT_EQ(v.lbl_err.font(), (Font{"ＭＳ ゴシック", 15.75, true, false, false}));
+    EXPECT_EQ(v.lbl_err.back_colour(), rgb(255, 128, 0));
+
+    EXPECT_TRUE(v.tmr_fade.timer_enabled());
+    EXPECT_EQ(v.tmr_fade.interval(), 2000);
+
+    test::dbl_click(v.img_view);
+    EXPECT_FALSE(v.visible());
+    EXPECT_EQ(f.window_state(), WindowState::normal);
+    // Opening again reuses the same window.
+    Form2& again = open_viewer_at(f, 3);
+    EXPECT_EQ(&again, &v);
+    EXPECT_EQ(v.lbl_cnt.caption(), "4/5 (||||||||･･)");
+    EXPECT_EQ(row_of_width(v), 3);
+}
+
+TEST(ViewerDisplay, DoesNotOpenWithoutASelectedLine) {
+    App app;
+    Form1& f = start_with_shots(app, 0);
+    test::dbl_click(f.img_pre);
+    test::dbl_click(f.file_lst);
+    EXPECT_FALSE(f.has_form2() && f.form2().visible());
+    EXPECT_EQ(f.window_state(), WindowState::normal);
+}
+
+TEST(ViewerDisplay, InformationLabelFollowsTheCheckMarkNotTheStartUpFlag) {
+    App app;
+    Form1& f = start_with_shots(app, 3, "0");
+    Form2& v = open_viewer_at(f, 0);
+    EXPECT_FALSE(v.lbl_info.visible());
+    press_key(v, key::kRight);
+    EXPECT_FALSE(v.lbl_info.visible());
+    EXPECT_EQ(v.lbl_info.caption(), information_text(f.file_lst.item(1)));
+}
+
+TEST(ViewerDisplay, HighDpiScreenShowsOneImagePixelPerDevicePixel) {
+    App app;
+    ScreenInfo screen;
+    screen.device_pixel_ratio = 2.0;
+    app.plat.windows.set_screen(screen);
+    Form1& f = start_with_shots(app, 2);
+    Form2& v = open_viewer_at(f, 1);
+    EXPECT_EQ(v.img_view.width(), shot_width(1) * kTwips / 2);
+    EXPECT_EQ(v.img_view.height(), 60 * kTwips / 2);
+    EXPECT_EQ(v.lbl_cnt.left() + v.lbl_cnt.width(), v.img_view.width());
+}
+
+TEST(ViewerDisplay, ReversedListCountsTheNewestFirst) {
+    App app;
+    Form1& f = start_with_shots(app, 4);
+    f.img_sort_up_Click();
+    Form2& v = open_viewer_at(f, 0);
+    EXPECT_EQ(v.lbl_cnt.caption(), "1/4 (||････････)");
+    EXPECT_EQ(row_of_width(v), 3);
+}
+
+TEST(ViewerKeys, ArrowsStepAndStopAtBothEndsOfEitherList) {
+    for (const bool reversed : {false, true}) {
+        SCOPED_TRACE(reversed ? "file_sort" : "file_lst");
+        App app;
+        Form1& f = start_with_shots(app, 3);
+        if (reversed) f.img_sort_up_Click();
+        ListBox& list = f.list_in_use();
+        Form2& v = open_viewer_at(f, 0);
+        const int first = row_of_width(v);
+
+        press_key(v, key::kLeft);
+        EXPECT_TRUE(v.lbl_err.visible());
+        EXPECT_EQ(v.lbl_err.caption(), kNoticeHeading + "前の画像はありません");
+        EXPECT_EQ(v.lbl_err.top(), app.plat.windows.screen().height_twips / 3);
+        EXPECT_EQ(v.lbl_err.left(), (app.plat.windows.screen().width_twips - v.lbl_err.width()) / 2);
+        EXPECT_EQ(list.list_index(), 0);
+        EXPECT_EQ(v.lbl_cnt.caption(), "1/3 (|||･･･････)");
+        EXPECT_EQ(row_of_width(v), first);
+
+        // A step hides the notice at once.
+        press_key(v, key::kRight);
+        EXPECT_FALSE(v.lbl_err.visible());
+        EXPECT_EQ(list.list_index(), 1);
+        EXPECT_EQ(v.lbl_cnt.caption(), "2/3 (||||||････)");
+        EXPECT_EQ(v.img_view.picture().pixels, f.img_pre.picture().pixels);
+        EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + line_name(list.item(1))), 0u);
+
+        press_key(v, key::kRight, shift::kShift);
+        press_key(v, key::kRight, shift::kCtrl);
+        EXPECT_EQ(list.list_index(), 2);
+        EXPECT_EQ(v.lbl_err.caption(), kNoticeHeading + "次の画像はありません");
+        EXPECT_TRUE(v.lbl_err.visible());
+        EXPECT_EQ(v.lbl_cnt.caption(), "3/3 (||||||||||)");
+        EXPECT_EQ(row_of_width(v), reversed ? 0 : 2);
+
+        press_key(v, key::kLeft, shift::kShift | shift::kCtrl | shift::kAlt);
+        EXPECT_EQ(list.list_index(), 1);
+        // Other keys do nothing.
+        press_key(v, key::kUp);
+        press_key(v, 'A');
+        EXPECT_EQ(list.list_index(), 1);
+        EXPECT_TRUE(app.plat.prompts.all_answered());
+    }
+}
+
+TEST(ViewerKeys, ANoticeRestartsTheFadeWithoutTouchingTheCounter) {
+    App app;
+    Form1& f = start_with_shots(app, 2);
+    Form2& v = open_viewer_at(f, 1);
+    app.plat.windows.advance(1500);
+    press_key(v, key::kRight);
+    app.plat.windows.advance(1999);
+    EXPECT_TRUE(v.lbl_err.visible());
+    app.plat.windows.advance(1);
+    EXPECT_FALSE(v.lbl_err.visible());
+}
+
+TEST(ViewerKeys, F1ChangesTheMusicOnlyWhileItIsOn) {
+    App app;
+    Form1& f = start_with_shots(app, 2);
+    Form2& v = open_viewer_at(f, 0);
+    const auto before = app.plat.media.commands.size();
+    press_key(v, key::kF1);
+    EXPECT_EQ(app.plat.media.commands.size(), before);
+
+    f.mBGMPlay.set_checked(true);
+    app.plat.windows.advance(500);  // the music starts
+    const auto playing = app.plat.media.commands.size();
+    press_key(v, key::kF1);
+    ASSERT_GT(app.plat.media.commands.size(), playing);
+    EXPECT_EQ(app.plat.media.commands[playing].rfind("close ", 0), 0u);
+}
+
+TEST(ViewerKeys, AFileThatCannotBeDecodedIsNotSteppedOnto) {
+    App app;
+    Form1& f = start_with_shots(app, 3);
+    test::write_file(join_path(app.folders.shots, test::shot_name(1)), "not a picture");
+    Form2& v = open_viewer_at(f, 0);
+    press_key(v, key::kRight);
+    EXPECT_EQ(f.file_lst.list_index(), 0);
+    EXPECT_EQ(row_of_width(v), 0);
+    EXPECT_EQ(v.lbl_cnt.caption(), "1/3 (|||･･･････)");
+    EXPECT_EQ(v.lbl_err.caption(), kNoticeHeading + "この画像は表示できません");
+    EXPECT_TRUE(v.lbl_err.visible());
+    EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + test::shot_name(0)), 0u);
+}
+
+TEST(ViewerDelete, SecondOfFiveLeavesTheFormerThirdAsTwoOfFour) {
+    for (const bool reversed : {false, true}) {
+        SCOPED_TRACE(reversed ? "file_sort" : "file_lst");
+        App app;
+        Form1& f = start_with_shots(app, 5);
+        if (reversed) f.img_sort_up_Click();
+        ListBox& list = f.list_in_use();
+        ListBox& other = f.other_list(list);
+        const std::vector<std::string> lines = list.items();
+        const std::vector<std::string> other_lines = other.items();
+        Form2& v = open_viewer_at(f, 1);
+        const std::string name = line_name(lines[1]);
+
+        app.plat.prompts.answer_message(MsgResult::yes);
+        press_key(v, key::kDelete);
+        const auto& box = app.plat.prompts.asked().back().box;
+        EXPECT_EQ(box.text, "ＳＳ [" + name + "]を削除しますか？\r\n削除をすると元には戻せません。");
+        EXPECT_EQ(box.title, "削除");
+        EXPECT_EQ(box.buttons, MsgButtons::yes_no);
+        EXPECT_EQ(box.icon, MsgIcon::exclamation);
+        EXPECT_EQ(box.default_button, 0);
+        EXPECT_EQ(box.owner, &v);
+
+        EXPECT_FALSE(std::filesystem::exists(to_fs_path(join_path(app.folders.shots, name))));
+        EXPECT_EQ(list.items(), (std::vector<std::string>{lines[0], lines[2], lines[3], lines[4]}));
+        EXPECT_EQ(other.items(),
+                  (std::vector<std::string>{other_lines[0], other_lines[1], other_lines[2], other_lines[4]}));
+        EXPECT_EQ(list.list_index(), 1);
+        EXPECT_EQ(list.tag(), "");
+        EXPECT_EQ(v.lbl_cnt.caption(), "2/4 (|||||･････)");
+        EXPECT_EQ(v.lbl_info.caption(), information_text(lines[2]));
+        EXPECT_EQ(row_of_width(v), 2);  // the former third in either order
+        EXPECT_NE(f.lbl_alt.caption().find("(2/4)"), std::string::npos);
+        EXPECT_EQ(f.file_path.count(), 4);
+        EXPECT_TRUE(f.mSave.enabled());
+    }
+}
+
+TEST(ViewerDelete, NoChangesNothing) {
+    App app;
+    Form1& f = start_with_shots(app, 3);
+    Form2& v = open_viewer_at(f, 1);
+    app.plat.prompts.answer_message(MsgResult::no);
+    press_key(v, key::kDelete);
+    EXPECT_EQ(f.file_lst.count(), 3);
+    EXPECT_EQ(f.file_path.count(), 3);
+    EXPECT_EQ(f.file_lst.list_index(), 1);
+    EXPECT_EQ(v.lbl_cnt.caption(), "2/3 (||||||････)");
+}
+
+TEST(ViewerDelete, TheLastLineOfALongerListLeavesTheNewLast) {
+    App app;
+    Form1& f = start_with_shots(app, 4);
+    Form2& v = open_viewer_at(f, 3);
+    app.plat.prompts.answer_message(MsgResult::yes);
+    press_key(v, key::kDelete);
+    EXPECT_EQ(f.file_lst.count(), 3);
+    EXPECT_EQ(f.file_lst.list_index(), 2);
+    EXPECT_EQ(v.lbl_cnt.caption(), "3/3 (||||||||||)");
+    EXPECT_EQ(row_of_width(v), 2);
+    EXPECT_EQ(f.img_pre.picture().pixels, v.img_view.picture().pixels);
+}
+
+TEST(ViewerDelete, TheOnlyScreenshotLeavesEmptyListsAndQuietKeys) {
+    App app;
+    Form1& f = start_with_shots(app, 1);
+    Form2& v = open_viewer_at(f, 0);
+    const auto shown = v.img_view.picture().pixels;
+    app.plat.prompts.answer_message(MsgResult::yes);
+    press_key(v, key::kDelete);
+    EXPECT_EQ(f.file_lst.count(), 0);
+    EXPECT_EQ(f.file_sort.count(), 0);
+    EXPECT_FALSE(f.mSave.enabled());
+    EXPECT_FALSE(f.mClipboard.enabled());
+    EXPECT_TRUE(v.visible());
+    EXPECT_EQ(v.img_view.picture().pixels, shown);
+
+    // Nothing left to step through or delete: no notice, no question.
+    press_key(v, key::kRight);
+    press_key(v, key::kLeft);
+    press_key(v, key::kDelete);
+    EXPECT_FALSE(v.lbl_err.visible());
+    EXPECT_EQ(app.plat.prompts.asked().size(), 1u);
+    // The pop-up entries stay harmless.
+    test::click_menu(f.mSave_F);
+    test::click_menu(f.mInfo_F);
+    EXPECT_EQ(app.plat.prompts.asked().size(), 1u);
+    test::dbl_click(v.img_view);
+    EXPECT_FALSE(v.visible());
+    EXPECT_EQ(f.window_state(), WindowState::normal);
+}
+
+TEST(ViewerDelete, AFileThatCannotBeDeletedKeepsItsLine) {
+    App app;
+    Form1& f = start_with_shots(app, 3);
+    const std::string path = join_path(app.folders.shots, test::shot_name(1));
+    Form2& v = open_viewer_at(f, 1);
+    // A non-empty folder in the file's place cannot be removed, not even by root.
+    std::filesystem::remove(to_fs_path(path));
+    std::filesystem::create_directories(to_fs_path(join_path(path, "inner")));
+    app.plat.prompts.answer_message(MsgResult::yes);
+    app.plat.prompts.answer_message(MsgResult::ok);
+    press_key(v, key::kDelete);
+    EXPECT_NE(app.plat.prompts.asked().back().box.text.find("削除できませんでした"), std::string::npos);
+    EXPECT_EQ(f.file_lst.count(), 3);
+    EXPECT_EQ(f.file_sort.count(), 3);
+    EXPECT_EQ(f.file_lst.list_index(), 1);
+    EXPECT_EQ(f.file_lst.tag(), "");
+    EXPECT_EQ(v.lbl_cnt.caption(), "2/3 (||||||････)");
+    EXPECT_TRUE(app.plat.prompts.all_answered());
+}
+
+}  // namespace
+}  // namespace vis
