@@ -1,0 +1,102 @@
+// A viewer step (IMG_NEXT through the main window's selection handling to the displayed picture)
+// over 1920 x 1080 screenshots, against one plain libjpeg-turbo decode of the same kind of file.
+// Between steps the benchmark waits, untimed, until the neighbours are decoded ahead, as a user's
+// pace of a few steps a second allows.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "core/form1.h"
+#include "platform/jpeg.h"
+#include "platform/paths.h"
+#include "support/headless.h"
+#include "support/temp_folder.h"
+#include "viewer/form2.h"
+
+namespace vis::bench {
+namespace {
+
+constexpr int kShots = 16;
+
+// Detail everywhere, so the file is as costly to decode as a real screenshot.
+std::string screenshot_jpeg(std::uint32_t seed) {
+    const int w = 1920, h = 1080;
+    auto px = std::make_shared<std::vector<std::uint32_t>>(static_cast<std::size_t>(w) * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            seed = seed * 1103515245u + 12345u;
+            const std::uint32_t noise = (seed >> 16) & 0x1F;
+            (*px)[static_cast<std::size_t>(y) * w + x] =
+                0xFF000000u | (((x / 3 + noise) & 0xFF) << 16) | (((y / 2 + noise) & 0xFF) << 8) | ((x ^ y) & 0xFF);
+        }
+    const auto bytes = encode_jpeg(Picture{w, h, px}, 80);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::string shot_name(int i) {
+    return "PelmarOnline_2006115_" + std::to_string(20000 + i) + ".jpg";
+}
+
+const test::GameFolders& viewer_folder() {
+    static const auto folders = [] {
+        auto f = std::make_unique<test::GameFolders>();
+        f->write_settings("1", "0");
+        for (int i = 0; i < kShots; ++i) {
+            const std::string path = join_path(f->shots, shot_name(i));
+            test::write_file(path, screenshot_jpeg(static_cast<std::uint32_t>(7919 * (i + 1))));
+            test::set_modified(path, 1100000000 + i * 60);
+        }
+        return f;
+    }();
+    return *folders;
+}
+
+void BM_ViewerPlainDecode1080p(benchmark::State& state) {
+    const std::string bytes = test::read_file(join_path(viewer_folder().shots, shot_name(0)));
+    for (auto _ : state) {
+        auto p = decode_jpeg(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+        benchmark::DoNotOptimize(p);
+    }
+}
+BENCHMARK(BM_ViewerPlainDecode1080p)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_ViewerStep1080p(benchmark::State& state) {
+    const auto& folders = viewer_folder();
+    test::HeadlessPlatform plat(folders.program);
+    plat.http.body = kVersion;
+    Form1 f(plat.platform);
+    f.start();
+    plat.windows.advance(1);
+    if (f.file_lst.count() != kShots) {
+        state.SkipWithError("the screenshots were not listed");
+        return;
+    }
+    f.img_pre_DblClick();
+    Form2& v = f.form2();
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (f.file_lst.list_index() + 1 == f.file_lst.count()) {
+            f.file_lst.set_list_index(0);
+            v.IMG_FULL(false);
+        }
+        v.prefetcher().wait_idle();
+        const int before = f.file_lst.list_index();
+        state.ResumeTiming();
+
+        v.IMG_NEXT();
+
+        state.PauseTiming();
+        if (f.file_lst.list_index() != before + 1 || v.img_view.picture().width != 1920) {
+            state.SkipWithError("the step did not show the next screenshot");
+            break;
+        }
+        state.ResumeTiming();
+    }
+}
+// Every step waits for a decode outside the timed region: a fixed count keeps the run short.
+BENCHMARK(BM_ViewerStep1080p)->Unit(benchmark::kMicrosecond)->UseRealTime()->Iterations(300);
+
+}  // namespace
+}  // namespace vis::bench
