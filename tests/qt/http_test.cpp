@@ -5,7 +5,12 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
 #include "platform/qt/qt_http.h"
+#include "platform/qt/qt_prompts.h"
 #include "qt_fixture.h"
 
 namespace vis::test {
@@ -126,6 +131,53 @@ TEST_F(QtBackendTest, WaitingIgnoresTheUserButKeepsTimersRunning) {
     // Afterwards the same press reaches the program.
     press();
     EXPECT_EQ(form.presses, 1);
+}
+
+TEST_F(QtBackendTest, BoxOpenedByATimerDuringTheWaitCanBeAnswered) {
+    QtPrompts prompts(windows);
+    struct NoticeForm : Form {
+        NoticeForm(WindowSystem& ws, Prompts& prompts) : Form(ws, "Form0", "splash") {
+            tmr.on_timer = [this, &prompts] {
+                tmr.set_timer_enabled(false);
+                MessageBox box;
+                box.text = "ネットワークに接続できませんでした。";
+                answer = prompts.message_box(box);
+                answered = true;
+            };
+        }
+        Timer tmr{*this, "tmr_pos", 50, true};
+        MsgResult answer = MsgResult::cancel;
+        bool answered = false;
+    } form(windows, prompts);
+    windows.render();
+
+    // The user clicks the box's button with the mouse.
+    QTimer::singleShot(200, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box->buttons().isEmpty()) return;
+        QAbstractButton* ok = box->buttons().front();
+        const QPointF at = ok->rect().center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, ok->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, ok->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QCoreApplication::sendEvent(ok, &press);
+        QCoreApplication::sendEvent(ok, &release);
+    });
+    // Should the click not get through, the box is closed from here and the test fails, not hangs.
+    bool forced = false;
+    QTimer::singleShot(3000, [&forced] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            forced = true;
+            box->reject();
+        }
+    });
+    TinyServer slow(response("200 OK", "2.00"), 400);
+    QtHttp http(windows);
+    EXPECT_EQ(http.get(slow.url("/"), 5000), "2.00");
+    EXPECT_FALSE(forced);
+    EXPECT_TRUE(form.answered);
+    EXPECT_EQ(form.answer, MsgResult::ok);
 }
 
 }  // namespace

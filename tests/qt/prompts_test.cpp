@@ -92,6 +92,27 @@ TEST_F(QtBackendTest, MessageBoxAnswersAndTitles) {
     EXPECT_EQ(question_seen.icon, QMessageBox::Question);
 }
 
+TEST_F(QtBackendTest, BoxWhoseWindowIsClosedMeanwhileGivesTheSafeAnswer) {
+    struct EditorForm : Form {
+        explicit EditorForm(WindowSystem& ws) : Form(ws, "Form6", "editor") {}
+    };
+    auto editor = std::make_unique<EditorForm>(windows);
+    editor->show();
+    windows.render();
+    QtPrompts prompts(windows);
+    MessageBox box;
+    box.text = "保存しますか？";
+    box.buttons = MsgButtons::yes_no_cancel;
+    box.owner = editor.get();
+    // A timer tick closes the editor for good while its question waits.
+    QTimer::singleShot(50, [&] {
+        editor.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    });
+    EXPECT_EQ(prompts.message_box(box), MsgResult::cancel);
+    EXPECT_EQ(editor, nullptr);
+}
+
 TEST(FileFilter, ProgramFilterBecomesQtNameFilters) {
     EXPECT_EQ(to_name_filters("スクリーンショット(*.jpg)|*.jpg|すべてのファイル(*.*)|*.*"),
               (QStringList{QStringLiteral("スクリーンショット(*.jpg) (*.jpg)"),

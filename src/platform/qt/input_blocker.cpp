@@ -1,6 +1,6 @@
 #include "platform/qt/input_blocker.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QWidget>
 
@@ -14,7 +14,15 @@ InputBlocker::~InputBlocker() {
     QCoreApplication::instance()->removeEventFilter(this);
 }
 
+bool InputBlocker::newer_dialog_open() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* popup = QApplication::activePopupWidget();
+    return (modal != nullptr && modal != modal_at_start_) || (popup != nullptr && popup != popup_at_start_);
+}
+
 bool InputBlocker::eventFilter(QObject* watched, QEvent* event) {
+    // Qt's own modality keeps such a dialog's input to itself.
+    if (newer_dialog_open()) return false;
     switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <utility>
 #include <vector>
@@ -75,49 +76,68 @@ MsgResult no_answer(MsgButtons buttons) {
     return MsgResult::cancel;
 }
 
+// A dialog owned by a window that the program may close while the dialog waits: the window
+// then takes the dialog with it, and the dialog's answer is "none".
+template <class Dialog>
+class Owned {
+public:
+    explicit Owned(Dialog* dialog) : dialog_(dialog) {}
+    ~Owned() { delete dialog_.data(); }
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    Dialog* operator->() const { return dialog_.data(); }
+    Dialog& operator*() const { return *dialog_; }
+    bool gone() const { return dialog_.isNull(); }
+
+private:
+    QPointer<Dialog> dialog_;
+};
+
 }  // namespace
 
 MsgResult QtPrompts::message_box(const MessageBox& box) {
     if (windows_.quitting()) return no_answer(box.buttons);
     windows_.render();
-    QMessageBox dialog(windows_.dialog_parent(box.owner));
-    dialog.setWindowTitle(QString::fromUtf8(box.title.empty() ? kAppTitle : box.title.c_str()));
-    dialog.setTextFormat(Qt::PlainText);
+    const Owned<QMessageBox> dialog(new QMessageBox(windows_.dialog_parent(box.owner)));
+    dialog->setWindowTitle(QString::fromUtf8(box.title.empty() ? kAppTitle : box.title.c_str()));
+    dialog->setTextFormat(Qt::PlainText);
     QString text = QString::fromStdString(box.text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    dialog.setText(text);
-    dialog.setIcon(qt_icon(box.icon));
+    dialog->setText(text);
+    dialog->setIcon(qt_icon(box.icon));
 
     const std::vector<ButtonSpec> specs = buttons_of(box.buttons);
     std::vector<std::pair<QAbstractButton*, MsgResult>> answers;
     for (const ButtonSpec& spec : specs) {
-        QPushButton* b = dialog.addButton(spec.standard);
+        QPushButton* b = dialog->addButton(spec.standard);
         b->setText(QString::fromUtf8(spec.caption));
         answers.emplace_back(b, spec.result);
     }
     const int chosen_default =
         box.default_button >= 0 && box.default_button < static_cast<int>(specs.size()) ? box.default_button : 0;
-    dialog.setDefaultButton(static_cast<QPushButton*>(answers[static_cast<std::size_t>(chosen_default)].first));
-    dialog.exec();
+    dialog->setDefaultButton(static_cast<QPushButton*>(answers[static_cast<std::size_t>(chosen_default)].first));
+    dialog->exec();
+    if (dialog.gone() || windows_.quitting()) return no_answer(box.buttons);
     for (const auto& [button, result] : answers)
-        if (dialog.clickedButton() == button && !windows_.quitting()) return result;
+        if (dialog->clickedButton() == button) return result;
     return no_answer(box.buttons);
 }
 
 std::optional<std::string> QtPrompts::file_dialog(const FileDialog& spec, bool save) {
     if (windows_.quitting()) return std::nullopt;
     windows_.render();
-    QFileDialog dialog(windows_.dialog_parent(spec.owner), QString::fromStdString(spec.title),
-                       QString::fromStdString(spec.initial_folder));
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const Owned<QFileDialog> dialog(new QFileDialog(windows_.dialog_parent(spec.owner),
+                                                    QString::fromStdString(spec.title),
+                                                    QString::fromStdString(spec.initial_folder)));
+    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The program asks its own overwrite question; the descriptions already name their patterns.
-    dialog.setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails);
+    dialog->setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails);
     const QStringList filters = to_name_filters(spec.filter);
-    if (!filters.isEmpty()) dialog.setNameFilters(filters);
-    if (!spec.file_name.empty()) dialog.selectFile(QString::fromStdString(spec.file_name));
-    if (dialog.exec() != QDialog::Accepted || windows_.quitting()) return std::nullopt;
-    const QStringList files = dialog.selectedFiles();
+    if (!filters.isEmpty()) dialog->setNameFilters(filters);
+    if (!spec.file_name.empty()) dialog->selectFile(QString::fromStdString(spec.file_name));
+    if (dialog->exec() != QDialog::Accepted || dialog.gone() || windows_.quitting()) return std::nullopt;
+    const QStringList files = dialog->selectedFiles();
     if (files.isEmpty()) return std::string();
     const std::string path = QDir::toNativeSeparators(files.front()).toStdString();
     return with_default_extension(path, spec.default_extension);
@@ -134,9 +154,11 @@ std::optional<std::string> QtPrompts::open_file(const FileDialog& dialog) {
 std::optional<Colour> QtPrompts::choose_colour(Colour initial, const Form* owner) {
     if (windows_.quitting()) return std::nullopt;
     windows_.render();
-    const QColor chosen = QColorDialog::getColor(QColor(red_of(initial), green_of(initial), blue_of(initial)),
-                                                 windows_.dialog_parent(owner));
-    if (!chosen.isValid() || windows_.quitting()) return std::nullopt;
+    const Owned<QColorDialog> dialog(new QColorDialog(windows_.dialog_parent(owner)));
+    dialog->setCurrentColor(QColor(red_of(initial), green_of(initial), blue_of(initial)));
+    if (dialog->exec() != QDialog::Accepted || dialog.gone() || windows_.quitting()) return std::nullopt;
+    const QColor chosen = dialog->selectedColor();
+    if (!chosen.isValid()) return std::nullopt;
     return rgb(chosen.red(), chosen.green(), chosen.blue());
 }
 
@@ -144,12 +166,14 @@ void QtPrompts::popup_menu(Menu& menu, Form& form, int x, int y) {
     if (windows_.quitting()) return;
     windows_.render();
     FormWindow* window = windows_.window_of(&form);
-    QMenu popup(window);
+    const Owned<QMenu> popup(new QMenu(window));
     MenuTree tree(nullptr);
-    tree.fill_menu(popup, menu.entries());
+    tree.fill_menu(*popup, menu.entries());
     const QPoint at = window ? window->to_global(x, y) : QCursor::pos();
-    Menu* entry = tree.entry_of(popup.exec(at));
-    if (entry == nullptr || windows_.quitting() || !tree.reachable(*entry)) return;
+    QAction* chosen = popup->exec(at);
+    if (popup.gone() || windows_.quitting()) return;
+    Menu* entry = tree.entry_of(chosen);
+    if (entry == nullptr || !tree.reachable(*entry)) return;
     if (entry->on_click) entry->on_click();
 }
 
