@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config ninja-build
-  qt6-base-dev qt6-base-dev-tools libqt6network6 qt6-qpa-plugins libgl1-mesa-dev
+  qt6-base-dev qt6-base-dev-tools libqt6network6 qt6-qpa-plugins libgl1-mesa-dev qt6-translations-l10n
   libturbojpeg0-dev
   libsdl2-dev libsdl2-mixer-dev
   libgtest-dev libgmock-dev libbenchmark-dev

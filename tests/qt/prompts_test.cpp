@@ -113,6 +113,11 @@ TEST_F(QtBackendTest, BoxWhoseWindowIsClosedMeanwhileGivesTheSafeAnswer) {
     EXPECT_EQ(editor, nullptr);
 }
 
+TEST_F(QtBackendTest, QtsOwnDialogTextsAreJapanese) {
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("ファイル名(&N):"));
+}
+
 TEST(FileFilter, ProgramFilterBecomesQtNameFilters) {
     EXPECT_EQ(to_name_filters("スクリーンショット(*.jpg)|*.jpg|すべてのファイル(*.*)|*.*"),
               (QStringList{QStringLiteral("スクリーンショット(*.jpg) (*.jpg)"),

@@ -1,9 +1,9 @@
 // Ending the program: every event loop ends at once and no program code runs afterwards. It
 // ends the process's event loops for good, so it runs in a process of its own.
+#include <unistd.h>
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
-#include <cstdlib>
 
 #include "platform/qt/qt_prompts.h"
 #include "qt_fixture.h"
@@ -55,7 +55,10 @@ struct RunningForm : Form {
         check(prompts.message_box(box) == MsgResult::no, "a later box returns at once");
         check(windows.run() == 0, "the event loop does not start again");
     }
-    std::exit(failures == 0 ? 0 : 1);
+    // Straight out: the QApplication of main() is never torn down in this child process, so
+    // exit handlers (the leak checker's among them) would only report what it still holds.
+    std::fflush(nullptr);
+    _exit(failures == 0 ? 0 : 1);
 }
 
 TEST(QtQuit, EndsEveryLoopAndRunsNothingMore) {

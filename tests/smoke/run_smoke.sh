@@ -48,7 +48,7 @@ game="$work/game"
 mkdir -p "$game/Screen Save" "$work/saves"
 python3 "$here/make_jpeg.py" "$game/Screen Save/PelmarOnline_2006115_01715.jpg" 64 48 200 || fail "cannot write a JPEG"
 python3 "$here/make_jpeg.py" "$game/Screen Save/PelmarOnline_2006116_01716.jpg" 48 32 60 || fail "cannot write a JPEG"
-printf '%s\r\n 1\r\n 0\r\n%s\r\n' "$game" "$work/saves" >"$program/data/setting.mto"
+printf '%s\r\n1\r\n0\r\n%s\r\n' "$game" "$work/saves" >"$program/data/setting.mto"
 
 export TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$TMPDIR" "$XDG_RUNTIME_DIR"
@@ -92,7 +92,8 @@ fi
 wait "$second_pid"
 second_status=$?
 second_pid=
-echo "second copy ended by itself (status $second_status)"
+[ "$second_status" -eq 0 ] || fail "the second copy ended with status $second_status instead of quietly"
+echo "second copy ended by itself"
 
 running "$first_pid" || fail "the first copy ended when the second one started"
 window_shown || fail "the first copy lost its window when the second one started"

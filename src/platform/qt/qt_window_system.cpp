@@ -1,6 +1,7 @@
 #include "platform/qt/qt_window_system.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <algorithm>
 
@@ -14,6 +15,9 @@ namespace vis {
 
 QtWindowSystem::QtWindowSystem(std::string program_folder) : program_folder_(std::move(program_folder)) {
     install_font_substitutes();
+    // Qt's own dialogs (files, colours) speak the program's language.
+    if (qt_texts_.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt_texts_);
     // Hiding or closing windows never ends the program by itself: the program decides.
     QApplication::setQuitOnLastWindowClosed(false);
 }

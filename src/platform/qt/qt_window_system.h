@@ -1,6 +1,7 @@
 #pragma once
 // The window system of a real run: one Qt window per form, re-rendered from the model after
 // every event it forwards to the program.
+#include <QTranslator>
 #include <functional>
 #include <string>
 #include <vector>
@@ -50,6 +51,7 @@ private:
         FormWindow* window;
     };
     std::string program_folder_;
+    QTranslator qt_texts_;
     std::vector<Entry> windows_;
     bool quitting_ = false;
     bool rendering_ = false;
