@@ -9,13 +9,9 @@
 
 namespace vis::bench {
 
-namespace {
-
-// A picture with detail everywhere, so its JPEG is as costly to decode as a real screenshot.
-std::string full_hd_jpeg() {
+std::string full_hd_jpeg(std::uint32_t seed) {
     const int w = 1920, h = 1080;
     auto px = std::make_shared<std::vector<std::uint32_t>>(static_cast<std::size_t>(w) * h);
-    std::uint32_t seed = 12345;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             seed = seed * 1103515245u + 12345u;
@@ -26,8 +22,6 @@ std::string full_hd_jpeg() {
     const auto bytes = encode_jpeg(Picture{w, h, px}, 80);
     return std::string(bytes.begin(), bytes.end());
 }
-
-}  // namespace
 
 const test::GameFolders& big_game_folder() {
     static const auto folders = [] {

@@ -1,10 +1,15 @@
 #pragma once
 // A game folder with many screenshots, made once per benchmark run.
+#include <cstdint>
 #include <string>
 
 #include "support/temp_folder.h"
 
 namespace vis::bench {
+
+// A 1920 x 1080 picture with detail everywhere, saved at quality 80, so it is as costly to
+// decode as a real screenshot; `seed` varies the detail.
+std::string full_hd_jpeg(std::uint32_t seed = 12345);
 
 // 10,000 small screenshots with distinct save times; the first one is a 1920 x 1080 picture
 // saved at quality 80. Made on first use and kept for the whole run.

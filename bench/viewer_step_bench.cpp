@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench_folders.h"
 #include "core/form1.h"
 #include "platform/jpeg.h"
 #include "platform/paths.h"
@@ -20,21 +21,6 @@ namespace {
 
 constexpr int kShots = 16;
 
-// Detail everywhere, so the file is as costly to decode as a real screenshot.
-std::string screenshot_jpeg(std::uint32_t seed) {
-    const int w = 1920, h = 1080;
-    auto px = std::make_shared<std::vector<std::uint32_t>>(static_cast<std::size_t>(w) * h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            seed = seed * 1103515245u + 12345u;
-            const std::uint32_t noise = (seed >> 16) & 0x1F;
-            (*px)[static_cast<std::size_t>(y) * w + x] =
-                0xFF000000u | (((x / 3 + noise) & 0xFF) << 16) | (((y / 2 + noise) & 0xFF) << 8) | ((x ^ y) & 0xFF);
-        }
-    const auto bytes = encode_jpeg(Picture{w, h, px}, 80);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 std::string shot_name(int i) {
     return "PelmarOnline_2006115_" + std::to_string(20000 + i) + ".jpg";
 }
@@ -45,7 +31,7 @@ const test::GameFolders& viewer_folder() {
         f->write_settings("1", "0");
         for (int i = 0; i < kShots; ++i) {
             const std::string path = join_path(f->shots, shot_name(i));
-            test::write_file(path, screenshot_jpeg(static_cast<std::uint32_t>(7919 * (i + 1))));
+            test::write_file(path, full_hd_jpeg(static_cast<std::uint32_t>(7919 * (i + 1))));
             test::set_modified(path, 1100000000 + i * 60);
         }
         return f;
