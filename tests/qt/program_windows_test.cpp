@@ -1,0 +1,122 @@
+// The program's own windows rendered by the Qt backend: the main window's preview and panel,
+// the full-screen viewer and the clipboard, with real widgets under the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QScreen>
+
+#include "core/form1.h"
+#include "platform/qt/form_window.h"
+#include "platform/qt/image_view.h"
+#include "platform/qt/qt_clipboard.h"
+#include "platform/qt/qt_window_system.h"
+#include "qt_fixture.h"
+#include "support/headless.h"
+#include "support/temp_folder.h"
+#include "viewer/form2.h"
+
+namespace vis {
+namespace {
+
+using test::wait_until;
+
+// Form1 on real widgets; prompts, media and network stay doubles so nothing waits for a person.
+struct QtProgram {
+    test::GameFolders folders;
+    QtWindowSystem windows{folders.program};
+    test::HeadlessPlatform doubles{folders.program};
+    QtClipboard clipboard;
+    Platform platform{windows,        doubles.prompts,  doubles.text,    doubles.media,
+                      doubles.shell,  clipboard,        doubles.http,    doubles.clock,
+                      doubles.random, doubles.instance, folders.program, "http://127.0.0.1:9"};
+    std::unique_ptr<Form1> form;
+
+    QtProgram() {
+        doubles.http.body = kVersion;
+        folders.write_settings("1", "0");
+        folders.add_shot("PelmarOnline_2006115_01715.jpg", 1100000000, 96, 64, rgb(200, 30, 30));
+        folders.add_shot("PelmarOnline_2006116_01716.jpg", 1100000060, 80, 40, rgb(20, 30, 220));
+    }
+    Form1& start() {
+        form = std::make_unique<Form1>(platform);
+        windows.dispatch([&] { form->start(); });
+        EXPECT_TRUE(wait_until([&] { return form->caption() == "Pelmarオンライン - Vistelle (v2.00)"; }, 5000));
+        return *form;
+    }
+};
+
+TEST(QtProgramWindows, PreviewAndPanelShowInRealWidgets) {
+    QtProgram app;
+    Form1& f = app.start();
+    FormWindow* main = app.windows.window_of(&f);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->windowTitle().toStdString(), "Pelmarオンライン - Vistelle (v2.00)");
+
+    auto* panel = qobject_cast<QLabel*>(app.windows.widget_of(f.lbl_alt));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->text().startsWith(QStringLiteral("ファイル名：PelmarOnline_2006115_01715.jpg\n")));
+    EXPECT_TRUE(panel->text().contains(QStringLiteral("　　(1/2)　　　全 ")));
+
+    auto* list = qobject_cast<QListWidget*>(app.windows.widget_of(f.file_lst));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->currentRow(), 0);
+
+    // The stretched preview fills its 800 x 600 box with the red screenshot.
+    QWidget* preview = app.windows.widget_of(f.img_pre);
+    ASSERT_NE(preview, nullptr);
+    const QImage red = preview->grab().toImage();
+    EXPECT_GT(qRed(red.pixel(red.width() / 2, red.height() / 2)), 150);
+    EXPECT_LT(qBlue(red.pixel(red.width() / 2, red.height() / 2)), 80);
+
+    // A user's selection of the second row previews the blue screenshot.
+    list->setCurrentRow(1);
+    ASSERT_TRUE(wait_until([&] { return panel->text().contains(QStringLiteral("(2/2)")); }));
+    const QImage blue = preview->grab().toImage();
+    EXPECT_GT(qBlue(blue.pixel(blue.width() / 2, blue.height() / 2)), 150);
+    EXPECT_TRUE(f.mSave.enabled());
+}
+
+TEST(QtProgramWindows, ViewerIsABorderlessFullScreenWindowWithItsLabels) {
+    QtProgram app;
+    Form1& f = app.start();
+    app.windows.dispatch([&] { f.img_pre_DblClick(); });
+    Form2& v = f.form2();
+    FormWindow* viewer = app.windows.window_of(&v);
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(viewer->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(wait_until([&] { return viewer->geometry() == QGuiApplication::primaryScreen()->geometry(); }));
+    EXPECT_EQ(f.window_state(), WindowState::minimised);
+
+    auto* counter = qobject_cast<QLabel*>(app.windows.widget_of(v.lbl_cnt));
+    auto* info = qobject_cast<QLabel*>(app.windows.widget_of(v.lbl_info));
+    ASSERT_NE(counter, nullptr);
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(counter->text(), QStringLiteral("1/2 (|||||･････)"));
+    EXPECT_TRUE(info->isVisible());
+    EXPECT_EQ(info->text(), QStringLiteral("ファイル名：PelmarOnline_2006115_01715.jpg\n保存日時　：") +
+                                QString::fromStdString(f.file_lst.item(0).substr(0, 19)));
+    // The picture at natural size in the top-left corner; the counter's right edge on its right edge.
+    QWidget* picture = app.windows.widget_of(v.img_view);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->geometry(), QRect(0, 0, 96, 64));
+    EXPECT_EQ(counter->geometry().right() + 1, 96);
+
+    // The clipboard gets exactly the picture on the screen.
+    app.windows.dispatch([&] { f.copy_to_clipboard(); });
+    const QImage clip = QGuiApplication::clipboard()->image();
+    ASSERT_EQ(clip.size(), QSize(96, 64));
+    EXPECT_EQ(clip.pixel(10, 10) & 0xFFFFFFu, f.img_pre.picture().pixel(10, 10) & 0xFFFFFFu);
+
+    app.windows.dispatch([&] { v.IMG_CLOSE(); });
+    EXPECT_FALSE(viewer->isVisible());
+    EXPECT_EQ(f.window_state(), WindowState::normal);
+}
+
+}  // namespace
+}  // namespace vis
