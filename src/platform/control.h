@@ -38,8 +38,6 @@ enum class ControlKind {
     shape,
     line,
     frame,
-    picture_box,
-    scroll_bar,
 };
 
 class Control {

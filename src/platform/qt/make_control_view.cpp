@@ -34,8 +34,6 @@ ControlView* make_control_view(FormWindow& window, Control& control) {
         case ControlKind::frame:
             return new FrameView(window, static_cast<Shape&>(control));
         case ControlKind::file_list:
-        case ControlKind::picture_box:
-        case ControlKind::scroll_bar:
             break;
     }
     return new PlainView(window, control);
