@@ -79,8 +79,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         std::filesystem::last_write_time(
-            vis::to_fs_path(path),
-            std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(when)));
+            vis::to_fs_path(path), std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(when)));
     }
     return 0;
 }

@@ -38,17 +38,17 @@ QMessageBox::Icon qt_icon(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-struct ButtonSpec {
+struct ButtonChoice {
     QMessageBox::StandardButton standard;
     const char* caption;  // as a Japanese system labels its standard buttons
     MsgResult result;
 };
 
-std::vector<ButtonSpec> buttons_of(MsgButtons buttons) {
-    const ButtonSpec ok{QMessageBox::Ok, "OK", MsgResult::ok};
-    const ButtonSpec cancel{QMessageBox::Cancel, "キャンセル", MsgResult::cancel};
-    const ButtonSpec yes{QMessageBox::Yes, "はい(&Y)", MsgResult::yes};
-    const ButtonSpec no{QMessageBox::No, "いいえ(&N)", MsgResult::no};
+std::vector<ButtonChoice> buttons_of(MsgButtons buttons) {
+    const ButtonChoice ok{QMessageBox::Ok, "OK", MsgResult::ok};
+    const ButtonChoice cancel{QMessageBox::Cancel, "キャンセル", MsgResult::cancel};
+    const ButtonChoice yes{QMessageBox::Yes, "はい(&Y)", MsgResult::yes};
+    const ButtonChoice no{QMessageBox::No, "いいえ(&N)", MsgResult::no};
     switch (buttons) {
         case MsgButtons::ok_cancel:
             return {ok, cancel};
@@ -106,15 +106,15 @@ MsgResult QtPrompts::message_box(const MessageBox& box) {
     dialog->setText(text);
     dialog->setIcon(qt_icon(box.icon));
 
-    const std::vector<ButtonSpec> specs = buttons_of(box.buttons);
+    const std::vector<ButtonChoice> choices = buttons_of(box.buttons);
     std::vector<std::pair<QAbstractButton*, MsgResult>> answers;
-    for (const ButtonSpec& spec : specs) {
-        QPushButton* b = dialog->addButton(spec.standard);
-        b->setText(QString::fromUtf8(spec.caption));
-        answers.emplace_back(b, spec.result);
+    for (const ButtonChoice& choice : choices) {
+        QPushButton* b = dialog->addButton(choice.standard);
+        b->setText(QString::fromUtf8(choice.caption));
+        answers.emplace_back(b, choice.result);
     }
     const int chosen_default =
-        box.default_button >= 0 && box.default_button < static_cast<int>(specs.size()) ? box.default_button : 0;
+        box.default_button >= 0 && box.default_button < static_cast<int>(choices.size()) ? box.default_button : 0;
     dialog->setDefaultButton(static_cast<QPushButton*>(answers[static_cast<std::size_t>(chosen_default)].first));
     dialog->exec();
     if (dialog.gone() || windows_.quitting()) return no_answer(box.buttons);
@@ -123,24 +123,24 @@ MsgResult QtPrompts::message_box(const MessageBox& box) {
     return no_answer(box.buttons);
 }
 
-std::optional<std::string> QtPrompts::file_dialog(const FileDialog& spec, bool save) {
+std::optional<std::string> QtPrompts::file_dialog(const FileDialog& request, bool save) {
     if (windows_.quitting()) return std::nullopt;
     windows_.render();
-    const Owned<QFileDialog> dialog(new QFileDialog(windows_.dialog_parent(spec.owner),
-                                                    QString::fromStdString(spec.title),
-                                                    QString::fromStdString(spec.initial_folder)));
+    const Owned<QFileDialog> dialog(new QFileDialog(windows_.dialog_parent(request.owner),
+                                                    QString::fromStdString(request.title),
+                                                    QString::fromStdString(request.initial_folder)));
     dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The program asks its own overwrite question; the descriptions already name their patterns.
     dialog->setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails);
-    const QStringList filters = to_name_filters(spec.filter);
+    const QStringList filters = to_name_filters(request.filter);
     if (!filters.isEmpty()) dialog->setNameFilters(filters);
-    if (!spec.file_name.empty()) dialog->selectFile(QString::fromStdString(spec.file_name));
+    if (!request.file_name.empty()) dialog->selectFile(QString::fromStdString(request.file_name));
     if (dialog->exec() != QDialog::Accepted || dialog.gone() || windows_.quitting()) return std::nullopt;
     const QStringList files = dialog->selectedFiles();
     if (files.isEmpty()) return std::string();
     const std::string path = QDir::toNativeSeparators(files.front()).toStdString();
-    return with_default_extension(path, spec.default_extension);
+    return with_default_extension(path, request.default_extension);
 }
 
 std::optional<std::string> QtPrompts::save_file(const FileDialog& dialog) {
