@@ -141,11 +141,11 @@ TEST(FileFilter, DefaultExtensionOnlyWhenTheNameHasNone) {
 
 TEST_F(QtBackendTest, SaveDialogStartsInTheFolderAndAddsTheExtension) {
     QtPrompts prompts(windows);
-    FileDialog spec;
-    spec.filter = "スクリーンショット(*.jpg)|*.jpg";
-    spec.initial_folder = folder.path().toStdString();
-    spec.file_name = "PelmarOnline_2006115_01715.jpg";
-    spec.default_extension = ".jpg";
+    FileDialog request;
+    request.filter = "スクリーンショット(*.jpg)|*.jpg";
+    request.initial_folder = folder.path().toStdString();
+    request.file_name = "PelmarOnline_2006115_01715.jpg";
+    request.default_extension = ".jpg";
     QString shown_folder, shown_filter;
     QStringList shown_files;
     QTimer::singleShot(50, [&] {
@@ -160,7 +160,7 @@ TEST_F(QtBackendTest, SaveDialogStartsInTheFolderAndAddsTheExtension) {
         name->setText(QStringLiteral("mine"));
         static_cast<QDialog*>(dialog)->accept();
     });
-    const auto chosen = prompts.save_file(spec);
+    const auto chosen = prompts.save_file(request);
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(*chosen, QDir(folder.path()).filePath("mine.jpg").toStdString());
     EXPECT_EQ(shown_folder, QDir(folder.path()).absolutePath());
@@ -172,7 +172,7 @@ TEST_F(QtBackendTest, SaveDialogStartsInTheFolderAndAddsTheExtension) {
     QTimer::singleShot(50, [] {
         if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) dialog->reject();
     });
-    EXPECT_FALSE(prompts.save_file(spec).has_value());
+    EXPECT_FALSE(prompts.save_file(request).has_value());
 }
 
 TEST_F(QtBackendTest, ColourDialogSpeaksTheProgramsColourValues) {
