@@ -1,0 +1,101 @@
+// The settings dialog's version check over real HTTP against a server on 127.0.0.1: each answer
+// leads to its own message, title and icon.
+#include <gtest/gtest.h>
+
+#include <QTcpServer>
+
+#include "core/form1.h"
+#include "options/form3.h"
+#include "platform/qt/qt_http.h"
+#include "platform/qt/qt_window_system.h"
+#include "support/headless.h"
+#include "support/temp_folder.h"
+#include "tiny_server.h"
+
+namespace vis {
+namespace {
+
+using test::AskedPrompt;
+using test::response;
+using test::TinyServer;
+
+// Form1 and its settings dialog with the real HTTP client; prompts stay scripted.
+struct ServerCheck {
+    explicit ServerCheck(std::string server) : server_base(std::move(server)) {
+        folders.write_settings("1", "0");
+        form3.open(false);
+    }
+    // Presses "最新バージョン確認" and returns the message box it showed.
+    MessageBox press(MsgResult answer) {
+        doubles.prompts.answer_message(answer);
+        windows.dispatch([&] { form3.cmd_ver_check.on_click(); });
+        EXPECT_TRUE(form3.cmd_ver_check.enabled());
+        const auto& asked = doubles.prompts.asked();
+        return asked.empty() ? MessageBox{} : asked.back().box;
+    }
+
+    std::string server_base;
+    test::GameFolders folders;
+    QtWindowSystem windows{folders.program};
+    test::HeadlessPlatform doubles{folders.program};
+    QtHttp http{windows};
+    Platform platform{windows, doubles.prompts, doubles.text,   doubles.media,    doubles.shell,   doubles.clipboard,
+                      http,    doubles.clock,   doubles.random, doubles.instance, folders.program, server_base};
+    Form1 form{platform};
+    Form3& form3 = form.form3();
+};
+
+TEST(UpdateCheckOverHttp, AnswersGiveTheirMessages) {
+    struct Case {
+        QByteArray body;
+        std::string text, title;
+        MsgIcon icon;
+    };
+    const Case cases[] = {
+        {"2.00", "最新バージョン(Ver 2.00)です。このままお使いください", "バージョン", MsgIcon::information},
+        {"2.1", "新しいバージョン(Ver 2.10)が公開されています。\r\n[はい]を押すとダウンロードを開始します。", "確認",
+         MsgIcon::question},
+        {"10.0", "新しいバージョン(Ver 10.00)が公開されています。\r\n[はい]を押すとダウンロードを開始します。", "確認",
+         MsgIcon::question},
+        {"abc", "最新バージョン(Ver .00)です。このままお使いください", "バージョン", MsgIcon::information},
+        {"", "ネットワークに接続できませんでした。", kAppTitle, MsgIcon::none},
+    };
+    for (const Case& c : cases) {
+        TinyServer server(response("200 OK", c.body), 0);
+        ServerCheck check(server.url(""));
+        const MessageBox box = check.press(MsgResult::no);
+        EXPECT_EQ(box.text, c.text) << c.body.toStdString();
+        EXPECT_EQ(box.title, c.title) << c.body.toStdString();
+        EXPECT_EQ(box.icon, c.icon) << c.body.toStdString();
+        EXPECT_TRUE(server.request().startsWith("GET /cgi-bin/soft/ver.cgi?mode=ver&file=pelmar_vistelle HTTP/1.1"));
+        EXPECT_TRUE(check.doubles.shell.opened.empty());
+    }
+}
+
+TEST(UpdateCheckOverHttp, YesOpensTheDownloadPageForTheCurrentVersion) {
+    TinyServer server(response("200 OK", "2.1"), 0);
+    ServerCheck check(server.url(""));
+    check.press(MsgResult::yes);
+    ASSERT_EQ(check.doubles.shell.opened.size(), 1u);
+    EXPECT_EQ(check.doubles.shell.opened[0],
+              server.url("") + "/cgi-bin/soft/dl.cgi?mode=dl&file=pelmar_vistelle&ver_up=2.00");
+}
+
+TEST(UpdateCheckOverHttp, SlowAndRefusedServersCountAsNoNetwork) {
+    {
+        TinyServer slow(response("200 OK", "9.99"), 8000);
+        ServerCheck check(slow.url(""));
+        EXPECT_EQ(check.press(MsgResult::ok).text, "ネットワークに接続できませんでした。");
+    }
+    quint16 port = 0;
+    {
+        QTcpServer gone;
+        ASSERT_TRUE(gone.listen(QHostAddress::LocalHost));
+        port = gone.serverPort();
+    }
+    ServerCheck refused("http://127.0.0.1:" + std::to_string(port));
+    EXPECT_EQ(refused.press(MsgResult::ok).text, "ネットワークに接続できませんでした。");
+}
+
+}  // namespace
+}  // namespace vis
