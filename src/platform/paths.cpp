@@ -16,11 +16,6 @@ std::string parent_folder(const std::string& path) {
     return pos == std::string::npos ? std::string() : path.substr(0, pos);
 }
 
-std::string file_name_of(const std::string& path) {
-    const auto pos = path.find_last_of(kSep);
-    return pos == std::string::npos ? path : path.substr(pos + 1);
-}
-
 std::filesystem::path to_fs_path(const std::string& utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }

@@ -15,8 +15,6 @@ inline constexpr char kSep = '/';
 std::string join_path(const std::string& a, const std::string& b);
 // The path without its last separator and everything after it ("D:\shots\a.jpg" -> "D:\shots").
 std::string parent_folder(const std::string& path);
-// The part after the last separator.
-std::string file_name_of(const std::string& path);
 
 std::filesystem::path to_fs_path(const std::string& utf8);
 std::string from_fs_path(const std::filesystem::path& p);
