@@ -7,15 +7,6 @@
 
 namespace vis {
 
-namespace {
-Font ms_gothic(double size = 9.0) {
-    Font f;
-    f.name = "ＭＳ ゴシック";
-    f.size_pt = size;
-    return f;
-}
-}  // namespace
-
 Form1::Form1(Platform& platform)
     : Form(platform.windows, "Form1", "初期化しています...(Load)"),
       img_pre(*this, "img_pre", true),

@@ -18,13 +18,6 @@ constexpr const char* kGameNotice =
 
 constexpr int kFadeAfterMs = 3000;
 
-Font bold_gothic() {
-    Font f;
-    f.name = "ＭＳ ゴシック";
-    f.bold = true;
-    return f;
-}
-
 }  // namespace
 
 Form0::Form0(Form1& main)
@@ -46,7 +39,7 @@ Form0::Form0(Form1& main)
     Shape2.set_bounds({120, 120, 9375, 2175});
     Shape3.set_bounds({120, 2400, 9375, 1575});
     for (Label* l : {&lbl_app_info, &lbl_copyright}) {
-        l->set_font(bold_gothic());
+        l->set_font(ms_gothic(9.0, true));
         l->set_opaque(false);
     }
     lbl_app_info.set_bounds({120, 120, 9375, 2175});

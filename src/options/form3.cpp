@@ -21,12 +21,6 @@ constexpr const char* kSavedAndEnding = "設定を保存し、終了します。
 constexpr const char* kWrongFolder = "選択されたファイルが正しくありません。";
 constexpr const char* kNotSaved = "設定ファイルに書き込めなかったため、設定は保存されていません。";
 
-Font gothic() {
-    Font f;
-    f.name = "ＭＳ ゴシック";
-    return f;
-}
-
 // The text without its last n characters (not bytes), or nothing when it is shorter.
 std::optional<std::string> without_last_characters(const std::string& text, int n) {
     std::size_t end = text.size();
@@ -77,9 +71,9 @@ Form3::Form3(Form1& main)
     Image1.set_bounds({240, 2820, 480, 480});
     Image1.set_resource("vistelle.png");
     Label2.set_bounds({840, 2820, 4200, 255});
-    Label2.set_font(gothic());
+    Label2.set_font(ms_gothic());
     lbl_ver.set_bounds({840, 3120, 2000, 255});
-    lbl_ver.set_font(gothic());
+    lbl_ver.set_font(ms_gothic());
     cmd_ver_check.set_bounds({5280, 2820, 2040, 375});
     Label3.set_bounds({240, 3480, 7080, 975});
     Label5.set_bounds({240, 4560, 7080, 975});

@@ -12,14 +12,6 @@ namespace {
 
 constexpr int kDisplayFadeMs = 2000;
 
-Font bold_gothic(double size_pt) {
-    Font f;
-    f.name = "ＭＳ ゴシック";
-    f.size_pt = size_pt;
-    f.bold = true;
-    return f;
-}
-
 }  // namespace
 
 Form2::Form2(Form1& main)
@@ -36,19 +28,19 @@ Form2::Form2(Form1& main)
     img_view.move(0, 0);
 
     lbl_info.set_visible(false);
-    lbl_info.set_font(bold_gothic(14.25));
+    lbl_info.set_font(ms_gothic(14.25, true));
     lbl_info.set_fore_colour(rgb(0, 0, 0));
     lbl_info.set_back_colour(rgb(192, 255, 255));
     fit_to_text(lbl_info, text);
 
     lbl_cnt.set_alignment(Alignment::right);
-    lbl_cnt.set_font(bold_gothic(11.25));
+    lbl_cnt.set_font(ms_gothic(11.25, true));
     lbl_cnt.set_back_colour(rgb(255, 255, 192));
     fit_to_text(lbl_cnt, text);
 
     lbl_err.set_visible(false);
     lbl_err.set_alignment(Alignment::centre);
-    lbl_err.set_font(bold_gothic(15.75));
+    lbl_err.set_font(ms_gothic(15.75, true));
     lbl_err.set_back_colour(rgb(255, 128, 0));
     fit_to_text(lbl_err, text);
 
