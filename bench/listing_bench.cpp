@@ -5,7 +5,8 @@
 #include <filesystem>
 
 #include "bench_folders.h"
-#include "core/form1.h"
+#include "catalogue/screenshot_lists.h"
+#include "platform/form.h"
 #include "platform/paths.h"
 #include "support/headless.h"
 
@@ -29,14 +30,19 @@ BENCHMARK(BM_RawScanWithTimesAndSizes)->Unit(benchmark::kMillisecond);
 
 void BM_BuildBothLists(benchmark::State& state) {
     const auto& folders = big_game_folder();
-    test::HeadlessPlatform plat(folders.program);
-    Form1 form(plat.platform);
-    form.lbl_Pelmar_Path.set_caption(folders.game);
+    test::HeadlessWindowSystem windows;
+    Form form(windows, "Form1", "lists");
+    ListBox ascending(form, "file_lst", true);
+    ListBox descending(form, "file_sort", false);
+    FileList listing(form, "file_path", "PelmarOnline_*.jpg");
+    ImageBox sort_up(form, "img_sort_up", true);
+    ImageBox sort_down(form, "img_sort_down", true);
+    ScreenshotLists lists(ascending, descending, listing, sort_up, sort_down);
     for (auto _ : state) {
-        const bool ok = form.make_ss_list();
+        const bool ok = lists.rebuild(folders.shots);
         benchmark::DoNotOptimize(ok);
     }
-    if (form.file_lst.count() != kBigFolderCount || form.file_sort.count() != kBigFolderCount)
+    if (ascending.count() != kBigFolderCount || descending.count() != kBigFolderCount)
         state.SkipWithError("lists incomplete");
 }
 BENCHMARK(BM_BuildBothLists)->Unit(benchmark::kMillisecond);

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "core/form1.h"
+#include "music/bgm_player.h"
 #include "music/tracks.h"
 #include "platform/sdl/sdl_media.h"
 #include "support/headless.h"
@@ -26,8 +26,9 @@ struct PlayingGame {
     fs::path root = fs::temp_directory_path() / ("vistelle_music_bench_" + std::to_string(::getpid()));
     std::unique_ptr<HeadlessPlatform> headless;
     std::unique_ptr<vis::SdlMedia> media;
-    std::unique_ptr<vis::Platform> platform;
-    std::unique_ptr<vis::Form1> form;
+    std::unique_ptr<vis::Form> window;
+    std::unique_ptr<vis::Timer> timer;
+    std::unique_ptr<vis::BgmPlayer> player;
     std::string track;
 
     bool make() {
@@ -40,22 +41,21 @@ struct PlayingGame {
 
         headless = std::make_unique<HeadlessPlatform>(root.string());
         media = std::make_unique<vis::SdlMedia>();
-        auto& h = *headless;
-        platform = std::make_unique<vis::Platform>(vis::Platform{h.windows, h.prompts, h.text, *media, h.shell,
-                                                                 h.clipboard, h.http, h.clock, h.random, h.instance,
-                                                                 root.string(), "http://127.0.0.1:9"});
-        form = std::make_unique<vis::Form1>(*platform);
-        form->lbl_Pelmar_Path.set_caption(root.string());
-        form->mBGMPlay.set_checked(true);
-        form->tmr_music.set_tag("");
-        form->music_tick();  // opens and plays track 0 (the scripted random source draws 0)
+        headless->use(*media);
+        window = std::make_unique<vis::Form>(headless->windows, "Form1", "music");
+        timer = std::make_unique<vis::Timer>(*window, "tmr_music", 500, false);
+        player = std::make_unique<vis::BgmPlayer>(headless->platform(), *timer, *window);
+        player->tick(true, root.string());  // opens and plays track 0 (the scripted random source draws 0)
         std::string reply;
         media->send("status \"" + track + "\" mode", reply);
-        return form->tmr_music.tag() == track && reply == "playing";
+        return timer->tag() == track && reply == "playing";
     }
 
     ~PlayingGame() {
-        form.reset();
+        player.reset();
+        timer.reset();
+        window.reset();
+        headless.reset();
         media.reset();
         std::error_code ec;
         fs::remove_all(root, ec);
@@ -68,7 +68,7 @@ void BM_music_tick_poll(benchmark::State& state) {
         state.SkipWithError("could not make and play a test track (sox, SDL2_mixer)");
         return;
     }
-    for (auto _ : state) game.form->music_tick();
+    for (auto _ : state) game.player->tick(true, game.root.string());
 }
 BENCHMARK(BM_music_tick_poll);
 

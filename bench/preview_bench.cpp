@@ -3,9 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_folders.h"
-#include "core/form1.h"
+#include "main_window/form1.h"
 #include "platform/jpeg.h"
 #include "platform/paths.h"
+#include "support/app_fixture.h"
 #include "support/headless.h"
 
 namespace vis::bench {
@@ -27,7 +28,8 @@ BENCHMARK(BM_PlainDecode1080p)->Unit(benchmark::kMillisecond);
 void BM_ShowPreInfo1080pIn10000(benchmark::State& state) {
     const auto& folders = big_game_folder();
     test::HeadlessPlatform plat(folders.program);
-    Form1 form(plat.platform);
+    test::ProgramWindows program_windows(plat.platform());
+    Form1& form = program_windows.main();
     form.lbl_Pelmar_Path.set_caption(folders.game);
     form.make_ss_list();
     form.file_lst.set_tag("not");

@@ -9,9 +9,10 @@
 #include <vector>
 
 #include "bench_folders.h"
-#include "core/form1.h"
+#include "main_window/form1.h"
 #include "platform/jpeg.h"
 #include "platform/paths.h"
+#include "support/app_fixture.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
 #include "viewer/form2.h"
@@ -52,7 +53,8 @@ void BM_ViewerStep1080p(benchmark::State& state) {
     const auto& folders = viewer_folder();
     test::HeadlessPlatform plat(folders.program);
     plat.http.body = kVersion;
-    Form1 f(plat.platform);
+    test::ProgramWindows program_windows(plat.platform());
+    Form1& f = program_windows.main();
     f.start();
     plat.windows.advance(1);
     if (f.file_lst.count() != kShots) {
@@ -60,7 +62,7 @@ void BM_ViewerStep1080p(benchmark::State& state) {
         return;
     }
     f.img_pre_DblClick();
-    Form2& v = f.form2();
+    Form2& v = test::win<Form2>(f);
     for (auto _ : state) {
         state.PauseTiming();
         if (f.file_lst.list_index() + 1 == f.file_lst.count()) {

@@ -14,6 +14,9 @@ run_suite() {
   (cd "$build" && ctest --output-on-failure -j "$jobs" --timeout 300)
 }
 
+# Folders must not include each other in a loop.
+python3 "$root/scripts/check_structure.py" >/dev/null
+
 export SDL_AUDIODRIVER=dummy
 run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 

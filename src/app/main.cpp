@@ -2,7 +2,10 @@
 #include <QApplication>
 #include <QDir>
 
-#include "core/form1.h"
+#include "core/app.h"
+#include "core/windows.h"
+#include "main_window/form1.h"
+#include "main_window/program_windows.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_http.h"
@@ -16,6 +19,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The title of a message box that the program gives none.
+    QCoreApplication::setApplicationName(QString::fromUtf8(vis::kAppTitle));
     // The executable's own folder, wherever the program folder was copied to.
     const std::string folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
 
@@ -29,10 +34,23 @@ int main(int argc, char** argv) {
     vis::SystemClock clock;
     vis::MersenneRandom random;
     vis::QtInstanceGuard instance(folder);
-    vis::Platform platform{windows, prompts, text,   media,    shell,  clipboard,
-                           http,    clock,   random, instance, folder, VISTELLE_UPDATE_SERVER};
+    vis::DiskFileSystem files;
+    vis::Platform platform{windows,
+                           prompts,
+                           text,
+                           media,
+                           shell,
+                           clipboard,
+                           http,
+                           clock,
+                           random,
+                           instance,
+                           files,
+                           folder,
+                           VISTELLE_UPDATE_SERVER};
 
-    vis::Form1 form1(platform);
-    form1.start();
+    vis::Windows program(platform);
+    vis::add_program_windows(program);
+    program.get<vis::Form1>().start();
     return windows.run();
 }

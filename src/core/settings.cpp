@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/ansi.h"
+#include "platform/file_ops.h"
 #include "platform/paths.h"
 
 namespace vis {
@@ -62,31 +63,12 @@ SettingsResult read_setting(const std::string& path) {
     return r;
 }
 
-bool write_setting(const std::string& path, const Settings& s) {
-    const std::string text =
-        to_ansi(s.game_folder + "\r\n" + s.info_flag + "\r\n" + s.music_flag + "\r\n" + s.save_folder + "\r\n");
-    const auto target = to_fs_path(path);
-    auto temp = target;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, target, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        return false;
-    }
-    return true;
+bool write_setting(FileSystem& fs, const std::string& path, const Settings& s) {
+    return write_text_file(fs, path, {s.game_folder, s.info_flag, s.music_flag, s.save_folder});
+}
+
+std::string settings_path(const std::string& program_folder) {
+    return join_path(join_path(program_folder, "data"), "setting.mto");
 }
 
 Settings first_run_settings() {

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/file_system.h"
+
 namespace vis {
 
 inline constexpr const char* kDefaultGameFolder = "C:\\Program Files\\QUORIX\\Pelmar Online";
@@ -27,7 +29,10 @@ SettingsResult read_setting(const std::string& path);
 
 // Writes the four values whole: to a temporary file beside the settings file, then renamed over
 // it, so a failed write never leaves a half-written file. False when it could not be written.
-bool write_setting(const std::string& path, const Settings& s);
+bool write_setting(FileSystem& fs, const std::string& path, const Settings& s);
+
+// program folder/data/setting.mto
+std::string settings_path(const std::string& program_folder);
 
 // The values written on the very first start.
 Settings first_run_settings();
@@ -38,14 +43,15 @@ bool reads_as_one(const std::string& text);
 // The numeric form the toggles and the settings dialog write: " 1" or " 0".
 std::string flag_text(bool on);
 
+enum class SettingsUpdate { ok, unreadable, unwritable };
 // Read-modify-write of one file: reads it, lets `change` edit the values, writes them back.
-// False (and nothing written) when the file cannot be read or written.
+// Nothing is written when the file cannot be read.
 template <class Change>
-bool update_setting(const std::string& path, Change change) {
+SettingsUpdate update_setting(FileSystem& fs, const std::string& path, Change change) {
     SettingsResult r = read_setting(path);
-    if (r.status != SettingsRead::ok) return false;
+    if (r.status != SettingsRead::ok) return SettingsUpdate::unreadable;
     change(r.values);
-    return write_setting(path, r.values);
+    return write_setting(fs, path, r.values) ? SettingsUpdate::ok : SettingsUpdate::unwritable;
 }
 
 }  // namespace vis

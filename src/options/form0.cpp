@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/form1.h"
+#include "core/app.h"
 #include "options/update_check.h"
 
 namespace vis {
@@ -20,15 +20,15 @@ constexpr int kFadeAfterMs = 3000;
 
 }  // namespace
 
-Form0::Form0(Form1& main)
-    : Form(main.platform().windows, "Form0", "Pelmarオンライン - Vistelle"),
-      Shape1(*this, "Shape1", ControlKind::shape),
-      Shape2(*this, "Shape2", ControlKind::shape),
-      Shape3(*this, "Shape3", ControlKind::shape),
+Form0::Form0(Windows& windows)
+    : Form(windows.platform().windows, "Form0", "Pelmarオンライン - Vistelle"),
+      Shape1(*this, "Shape1"),
+      Shape2(*this, "Shape2"),
+      Shape3(*this, "Shape3"),
       lbl_app_info(*this, "lbl_app_info"),
       lbl_copyright(*this, "lbl_copyright"),
       tmr_pos(*this, "tmr_pos", 1, true),
-      main_(main) {
+      windows_(windows) {
     set_border_style(BorderStyle::none);
     set_back_colour(rgb(255, 255, 255));
     set_client_size(9615, 4095);
@@ -50,11 +50,11 @@ Form0::Form0(Form1& main)
 }
 
 void Form0::open() {
-    lbl_app_info.set_caption(std::string(48, ' ') + "(v" + main_.lbl_ver.caption() + ")\r\n" +  //
-                             "　\r\n" +                                                         //
-                             kAuthorCredit + "\r\n" +                                           //
-                             "　\r\n" +                                                         //
-                             "\r\n" +                                                           //
+    lbl_app_info.set_caption(std::string(48, ' ') + "(v" + kVersion + ")\r\n" +  //
+                             "　\r\n" +                                          //
+                             kAuthorCredit + "\r\n" +                            //
+                             "　\r\n" +                                          //
+                             "\r\n" +                                            //
                              kProgramCopyright);
     lbl_copyright.set_caption(kGameNotice);
     show();
@@ -75,8 +75,8 @@ void Form0::tmr_pos_Timer() {
 }
 
 void Form0::startup_version_check() {
-    Platform& p = main_.platform();
-    const std::string current = main_.lbl_ver.caption();
+    Platform& p = windows_.platform();
+    const std::string current = kVersion;
     const UpdateCheck check = check_for_update(p, current);
     if (check.status == UpdateStatus::no_answer) {
         report_no_network(p.prompts, *this);

@@ -1,16 +1,15 @@
 #pragma once
 // The splash window shown at start-up: version and notices on a borderless white panel that
 // stays on top for about three seconds. Its timer also runs the start-up version check.
+#include "core/windows.h"
 #include "platform/control.h"
 #include "platform/form.h"
 
 namespace vis {
 
-class Form1;
-
 class Form0 : public Form {
 public:
-    explicit Form0(Form1& main);
+    explicit Form0(Windows& windows);
     // Fills the notices and shows the window modeless; the timer does the rest.
     void open();
 
@@ -26,7 +25,7 @@ public:
     void startup_version_check();
 
 private:
-    Form1& main_;
+    Windows& windows_;
 };
 
 }  // namespace vis

@@ -2,8 +2,10 @@
 
 #include <optional>
 
-#include "catalogue/list_line.h"
-#include "core/form1.h"
+#include "catalogue/info_text.h"
+#include "catalogue/screenshot_lists.h"
+#include "core/app.h"
+#include "core/main_window.h"
 #include "core/settings.h"
 #include "options/update_check.h"
 #include "platform/paths.h"
@@ -34,16 +36,16 @@ std::optional<std::string> without_last_characters(const std::string& text, int 
 
 }  // namespace
 
-Form3::Form3(Form1& main)
-    : Form(main.platform().windows, "Form3", " 設定"),
-      Frame1(*this, "Frame1", ControlKind::frame, "インストールディレクトリ"),
+Form3::Form3(Windows& windows)
+    : Form(windows.platform().windows, "Form3", " 設定"),
+      Frame1(*this, "Frame1", "インストールディレクトリ"),
       Label1(*this, "Label1", "Pelmarオンラインがインストールされている場所を指定：（通常は変更しないでOKです）"),
       txt_path(*this, "txt_path", kDefaultGameFolder),
       cmd_path_read(*this, "cmd_path_read", "参照"),
-      Frame2(*this, "Frame2", ControlKind::frame, "その他設定"),
+      Frame2(*this, "Frame2", "その他設定"),
       chk_FullImgInfo(*this, "chk_FullImgInfo", "画像情報"),
       chk_BGMPlay(*this, "chk_BGMPlay", "BGMを再生する"),
-      Frame3(*this, "Frame3", ControlKind::frame, "バージョン情報・その他"),
+      Frame3(*this, "Frame3", "バージョン情報・その他"),
       Image1(*this, "Image1", false),
       Label2(*this, "Label2", "Pelmarオンライン - Vistelle"),
       lbl_ver(*this, "lbl_ver", "Ver x.xx"),
@@ -53,7 +55,7 @@ Form3::Form3(Form1& main)
       cmd_ver_check(*this, "cmd_ver_check", "最新バージョン確認"),
       cmd_set(*this, "cmd_set", "適用"),
       cmd_cancel(*this, "cmd_cancel", "キャンセル"),
-      main_(main) {
+      windows_(windows) {
     set_border_style(BorderStyle::fixed_dialog);
     set_min_button(false);
     set_centred(true);
@@ -80,7 +82,7 @@ Form3::Form3(Form1& main)
     cmd_set.set_bounds({4800, 5760, 1215, 375});
     cmd_cancel.set_bounds({6120, 5760, 1215, 375});
 
-    lbl_ver.set_caption("Ver " + main_.lbl_ver.caption());
+    lbl_ver.set_caption(std::string("Ver ") + kVersion);
 
     cmd_path_read.on_click = [this] { cmd_path_read_Click(); };
     cmd_set.on_click = [this] { cmd_set_Click(); };
@@ -94,7 +96,7 @@ void Form3::open(bool setup_mode) {
     browsed_ = false;
     show();
     // A file that cannot be read leaves the fields as they are.
-    const SettingsResult r = read_setting(main_.settings_path());
+    const SettingsResult r = read_setting(settings_path(windows_.platform().program_folder));
     if (r.status != SettingsRead::ok) return;
     txt_path.set_text(r.values.game_folder);
     chk_FullImgInfo.set_value(reads_as_one(r.values.info_flag));
@@ -109,7 +111,7 @@ void Form3::cmd_path_read_Click() {
     dialog.filter = kBrowseFilter;
     dialog.initial_folder = kDefaultGameFolder;
     dialog.owner = this;
-    const std::optional<std::string> chosen = main_.platform().prompts.open_file(dialog);
+    const std::optional<std::string> chosen = windows_.platform().prompts.open_file(dialog);
     if (!chosen) return;
     // A line break could not be stored in the one-line settings value.
     if (chosen->find_first_of("\r\n") != std::string::npos) return;
@@ -118,21 +120,21 @@ void Form3::cmd_path_read_Click() {
 }
 
 void Form3::cmd_set_Click() {
-    Prompts& prompts = main_.platform().prompts;
+    Prompts& prompts = windows_.platform().prompts;
     if (!save_settings()) {
         prompts.message_box({kNotSaved, kAppTitle, MsgButtons::ok, MsgIcon::exclamation, 0, this});
         return;
     }
     if (setup_mode()) {
         prompts.message_box({kSavedAndEnding, kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});
-        main_.end_program();
+        windows_.main().end_program();
         return;
     }
     apply_to_main_window();
 }
 
 bool Form3::save_settings() {
-    const std::string path = main_.settings_path();
+    const std::string path = settings_path(windows_.platform().program_folder);
     const SettingsResult stored = read_setting(path);
     Settings s;
     s.game_folder = txt_path.text();
@@ -142,60 +144,56 @@ bool Form3::save_settings() {
         s.save_folder = stored.values.save_folder;
     } else {
         // Without a readable file the save folder the main window holds is kept instead.
-        const std::string& held = main_.lbl_DefaultSave_Path.caption();
+        const std::string& held = windows_.main().default_save_folder();
         s.save_folder = held.empty() ? kDefaultGameFolder : held;
     }
-    return write_setting(path, s);
+    return write_setting(windows_.platform().files, path, s);
 }
 
 void Form3::apply_to_main_window() {
-    main_.show();
+    MainWindow& main = windows_.main();
+    main.form().show();
     // Checked before the main listing is touched, so a wrong folder leaves the lists as they were.
     const std::string folder = join_path(txt_path.text(), "Screen Save");
-    if (!folder_exists(folder) || !main_.make_ss_list(folder)) {
-        main_.platform().prompts.message_box({kWrongFolder, kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});
+    if (!folder_exists(folder) || !main.lists().rebuild(folder)) {
+        windows_.platform().prompts.message_box({kWrongFolder, kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});
         if (browsed_) txt_path.set_text(txt_path.tag());
         show();
         return;
     }
 
-    ListBox& list = main_.file_lst;
+    ListBox& list = main.lists().ascending();
     list.set_focus();
     if (list.list_index() < 0) {
         // No screenshot there: nothing to preview, and the commands that need one stay off.
-        main_.img_pre.set_picture({});
-        main_.lbl_alt.set_caption(std::string(kListHint1) + "\r\n" + kListHint2);
-        main_.show_pre_info(list);
-    } else if (main_.show_selected(list)) {
-        const std::string& line = list.item(list.list_index());
-        main_.lbl_alt.set_caption("ファイル名：" + line_name(line) + "\r\n" + "保存日時　：" + line_date(line) +
-                                  "\r\n\r\n" + kListHint1 + "\r\n" + kListHint2);
+        main.clear_preview();
+        main.set_panel_text(list_hints());
+        main.show_pre_info(list);
+    } else if (main.show_selected(list)) {
+        main.set_panel_text(name_date_and_hints(list.item(list.list_index())));
     }
 
-    const bool music = chk_BGMPlay.value();
-    main_.mImgInfo.set_checked(chk_FullImgInfo.value());
-    main_.mBGMPlay.set_checked(music);
-    main_.mBGM_change.set_enabled(music);
+    main.show_flags(chk_FullImgInfo.value(), chk_BGMPlay.value());
     hide();
-    main_.show();
+    main.form().show();
 }
 
 void Form3::cmd_cancel_Click() {
     if (setup_mode())
-        main_.end_program();
+        windows_.main().end_program();
     else
         hide();
 }
 
 bool Form3::Form_QueryUnload() {
     if (!setup_mode()) return false;
-    main_.end_program();
+    windows_.main().end_program();
     return true;
 }
 
 void Form3::cmd_ver_check_Click() {
-    Platform& p = main_.platform();
-    const std::string current = main_.lbl_ver.caption();
+    Platform& p = windows_.platform();
+    const std::string current = kVersion;
     cmd_ver_check.set_enabled(false);
     const UpdateCheck check = check_for_update(p, current);
     switch (check.status) {

@@ -4,28 +4,27 @@
 // screenshot folder is missing at start-up; the enabled browse button is the set-up mode.
 #include <string>
 
+#include "core/windows.h"
 #include "platform/control.h"
 #include "platform/form.h"
 
 namespace vis {
 
-class Form1;
-
 class Form3 : public Form {
 public:
-    explicit Form3(Form1& main);
+    explicit Form3(Windows& windows);
     // Shows the dialog filled from the settings file; set-up mode keeps the browse button enabled.
     void open(bool setup_mode);
     bool setup_mode() const { return cmd_path_read.enabled(); }
 
-    Shape Frame1;
+    Frame Frame1;
     Label Label1;
     TextBox txt_path;
     Button cmd_path_read;
-    Shape Frame2;
+    Frame Frame2;
     CheckBox chk_FullImgInfo;
     CheckBox chk_BGMPlay;
-    Shape Frame3;
+    Frame Frame3;
     ImageBox Image1;
     Label Label2;
     Label lbl_ver;
@@ -47,7 +46,7 @@ private:
     // Lists the applied folder in the main window and carries the flags over to its menus.
     void apply_to_main_window();
 
-    Form1& main_;
+    Windows& windows_;
     // A browse took place since the dialog was opened, so txt_path's tag holds the folder before it.
     bool browsed_ = false;
 };

@@ -4,6 +4,7 @@
 #include <optional>
 #include <system_error>
 
+#include "core/app.h"
 #include "platform/form.h"
 
 namespace vis {

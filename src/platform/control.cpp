@@ -93,13 +93,6 @@ void Label::set_opaque(bool o) {
     }
 }
 
-void Label::set_border(bool b) {
-    if (border_ != b) {
-        border_ = b;
-        touch();
-    }
-}
-
 // --- ListBox
 
 namespace {
@@ -250,13 +243,6 @@ void TextBox::set_locked(bool l) {
     }
 }
 
-void TextBox::set_multi_line(bool m) {
-    if (multi_line_ != m) {
-        multi_line_ = m;
-        touch();
-    }
-}
-
 ComboBox::ComboBox(Form& owner, std::string name) : Control(owner, std::move(name), ControlKind::combo_box) {}
 
 void ComboBox::add_item(std::string text) {
@@ -305,8 +291,14 @@ void ProgressBar::set_value(int v) {
     }
 }
 
-Shape::Shape(Form& owner, std::string name, ControlKind kind, std::string caption)
-    : Control(owner, std::move(name), kind), caption_(std::move(caption)) {}
+Shape::Shape(Form& owner, std::string name) : Shape(owner, std::move(name), ControlKind::shape) {}
+
+Shape::Shape(Form& owner, std::string name, ControlKind kind) : Control(owner, std::move(name), kind) {}
+
+Line::Line(Form& owner, std::string name) : Shape(owner, std::move(name), ControlKind::line) {}
+
+Frame::Frame(Form& owner, std::string name, std::string caption)
+    : Control(owner, std::move(name), ControlKind::frame), caption_(std::move(caption)) {}
 
 void Shape::set_border_colour(Colour c) {
     if (border_colour_ != c) {

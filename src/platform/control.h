@@ -116,14 +116,11 @@ public:
     void set_alignment(Alignment a);
     bool opaque() const { return opaque_; }
     void set_opaque(bool o);
-    bool border() const { return border_; }
-    void set_border(bool b);
 
 private:
     std::string caption_;
     Alignment alignment_ = Alignment::left;
     bool opaque_ = true;
-    bool border_ = false;
 };
 
 // A list box. Setting the selected index from code runs on_click at once, exactly as a
@@ -216,15 +213,12 @@ public:
     void set_text(std::string t);
     bool locked() const { return locked_; }
     void set_locked(bool l);
-    bool multi_line() const { return multi_line_; }
-    void set_multi_line(bool m);
 
     std::function<void()> on_change;
 
 private:
     std::string text_;
     bool locked_ = false;
-    bool multi_line_ = false;
 };
 
 class ComboBox : public Control {
@@ -267,18 +261,34 @@ private:
     int value_ = 0;
 };
 
-// A rectangle outline or a line, or a group frame with a caption.
+// A rectangle outline.
 class Shape : public Control {
 public:
-    Shape(Form& owner, std::string name, ControlKind kind, std::string caption = {});
-    const std::string& caption() const { return caption_; }
-    // For lines: the two end points in twips (x1, y1, x2, y2), taken from bounds' corners.
+    Shape(Form& owner, std::string name);
     Colour border_colour() const { return border_colour_; }
     void set_border_colour(Colour c);
 
+protected:
+    Shape(Form& owner, std::string name, ControlKind kind);
+
+private:
+    Colour border_colour_ = rgb(0, 0, 0);
+};
+
+// A straight line whose two end points are the corners of its bounds (x1, y1, x2, y2).
+class Line : public Shape {
+public:
+    Line(Form& owner, std::string name);
+};
+
+// A group frame with a caption.
+class Frame : public Control {
+public:
+    Frame(Form& owner, std::string name, std::string caption);
+    const std::string& caption() const { return caption_; }
+
 private:
     std::string caption_;
-    Colour border_colour_ = rgb(0, 0, 0);
 };
 
 }  // namespace vis

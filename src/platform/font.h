@@ -8,7 +8,6 @@ struct Font {
     double size_pt = 9.0;
     bool bold = false;
     bool italic = false;
-    bool underline = false;
 
     bool operator==(const Font&) const = default;
 };

@@ -4,6 +4,7 @@
 
 #include "clipboard.h"
 #include "clock.h"
+#include "file_system.h"
 #include "http.h"
 #include "instance_guard.h"
 #include "media.h"
@@ -25,6 +26,7 @@ struct Platform {
     Clock& clock;
     Random& random;
     InstanceGuard& instance;
+    FileSystem& files;
     // The folder of the executable, without a trailing separator.
     std::string program_folder;
     // Base address of the update server, e.g. "http://example.org".

@@ -49,7 +49,4 @@ public:
     virtual void popup_menu(Menu& menu, Form& form, int x, int y) = 0;
 };
 
-// The title a message box shows when the program gives it none.
-inline constexpr const char* kAppTitle = "Pelmar online - Vistelle";
-
 }  // namespace vis

@@ -1,6 +1,8 @@
 #include "viewer/form2.h"
 
-#include "core/form1.h"
+#include "catalogue/info_text.h"
+#include "catalogue/screenshot_lists.h"
+#include "core/main_window.h"
 #include "platform/font.h"
 #include "platform/text_metrics.h"
 #include "platform/window_system.h"
@@ -14,16 +16,16 @@ constexpr int kDisplayFadeMs = 2000;
 
 }  // namespace
 
-Form2::Form2(Form1& main)
-    : Form(main.platform().windows, "Form2", "Form2"),
+Form2::Form2(Windows& windows)
+    : Form(windows.platform().windows, "Form2", "Form2"),
       img_view(*this, "img_view", false),
       lbl_info(*this, "lbl_info", "画像情報"),
       lbl_cnt(*this, "lbl_cnt", "9999/9999"),
       lbl_err(*this, "lbl_err", "次の画像はありません"),
       tmr_fade(*this, "tmr_fade", kDisplayFadeMs, false),
-      main_(main) {
+      windows_(windows) {
     set_border_style(BorderStyle::none);
-    const TextMetrics& text = main_.platform().text;
+    const TextMetrics& text = windows_.platform().text;
 
     img_view.move(0, 0);
 
@@ -60,25 +62,25 @@ Form2::Form2(Form1& main)
 }
 
 void Form2::IMG_FULL(bool opening) {
-    ListBox& list = main_.list_in_use();
+    ListBox& list = main().lists().in_use();
     const int row = list.list_index();
     // There is nothing to show without a selected line.
     if (row < 0) return;
 
     show();
-    const Picture& picture = main_.img_pre.picture();
+    const Picture& picture = main().preview_picture();
     img_view.set_picture(picture);
     const ScreenInfo screen = window_system().screen();
     img_view.set_bounds({0, 0, natural_width_twips(picture, screen), natural_height_twips(picture, screen)});
     set_window_state(WindowState::maximised);
 
     lay_out_information(list.item(row));
-    if (main_.mImgInfo.checked()) lbl_info.set_visible(true);
+    if (main().information_on()) lbl_info.set_visible(true);
 
     const std::string counter = counter_text(row + 1, list.count());
     lbl_cnt.set_caption(counter);
     lbl_cnt.set_tag(counter);
-    fit_to_text(lbl_cnt, main_.platform().text);
+    fit_to_text(lbl_cnt, windows_.platform().text);
     // The counter's right edge meets the picture's, wherever that lies on the screen.
     lbl_cnt.move(img_view.width() - lbl_cnt.width(), 0);
     lbl_cnt.set_opaque(true);
@@ -87,7 +89,7 @@ void Form2::IMG_FULL(bool opening) {
     tmr_fade.set_timer_enabled(false);
     tmr_fade.set_timer_enabled(true);
 
-    if (opening) main_.set_window_state(WindowState::minimised);
+    if (opening) main().form().set_window_state(WindowState::minimised);
     prefetch_neighbours();
 }
 
@@ -95,20 +97,20 @@ void Form2::IMG_CLOSE() {
     // The fade timer keeps running: if it fires now it only hides the hidden labels.
     hide();
     prefetcher_.clear();
-    main_.set_window_state(WindowState::normal);
-    main_.activate();
+    main().form().set_window_state(WindowState::normal);
+    main().form().activate();
 }
 
 void Form2::show_information() {
-    ListBox& list = main_.list_in_use();
+    ListBox& list = main().lists().in_use();
     if (list.list_index() < 0) return;
     lay_out_information(list.item(list.list_index()));
     lbl_info.set_visible(true);
 }
 
 void Form2::lay_out_information(const std::string& line) {
-    lbl_info.set_caption(information_text(line));
-    fit_to_text(lbl_info, main_.platform().text);
+    lbl_info.set_caption(name_and_date_text(line));
+    fit_to_text(lbl_info, windows_.platform().text);
     place_centred(lbl_info);
 }
 
@@ -122,12 +124,12 @@ std::optional<Picture> Form2::prefetched(const std::string& path) {
 }
 
 void Form2::prefetch_neighbours() {
-    ListBox& list = main_.list_in_use();
+    ListBox& list = main().lists().in_use();
     const int row = list.list_index();
     std::vector<std::string> wanted;
     // Stepping on is the more common way, so the next screenshot comes first.
-    if (row + 1 < list.count()) wanted.push_back(main_.file_of_line(list.item(row + 1)));
-    if (row > 0) wanted.push_back(main_.file_of_line(list.item(row - 1)));
+    if (row + 1 < list.count()) wanted.push_back(main().lists().file_of_line(list.item(row + 1)));
+    if (row > 0) wanted.push_back(main().lists().file_of_line(list.item(row - 1)));
     prefetcher_.request(wanted);
 }
 

@@ -4,17 +4,18 @@
 #include <optional>
 #include <string>
 
+#include "core/windows.h"
 #include "platform/control.h"
 #include "platform/form.h"
 #include "viewer/prefetch.h"
 
 namespace vis {
 
-class Form1;
+class MainWindow;
 
 class Form2 : public Form {
 public:
-    explicit Form2(Form1& main);
+    explicit Form2(Windows& windows);
 
     // --- controls; the labels lie over the picture
     ImageBox img_view;
@@ -55,7 +56,9 @@ private:
     void place_centred(Label& label);
     void prefetch_neighbours();
 
-    Form1& main_;
+    MainWindow& main() { return windows_.main(); }
+
+    Windows& windows_;
     Prefetcher prefetcher_;
 };
 

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "catalogue/list_line.h"
-#include "core/form1.h"
+#include "catalogue/screenshot_delete.h"
+#include "catalogue/screenshot_lists.h"
+#include "core/main_window.h"
 #include "platform/keys.h"
 #include "platform/text_metrics.h"
 #include "viewer/form2.h"
@@ -32,7 +34,7 @@ void Form2::Form_KeyDown(int key_code, int) {
             IMG_DELETE();
             break;
         case key::kF1:
-            if (main_.mBGMPlay.checked()) main_.change_bgm();
+            main().change_bgm();
             break;
         default:
             break;
@@ -48,7 +50,7 @@ void Form2::IMG_NEXT() {
 }
 
 Form2::Step Form2::step(int delta) {
-    ListBox& list = main_.list_in_use();
+    ListBox& list = main().lists().in_use();
     const int row = list.list_index();
     // After the only screenshot was deleted there is nothing to step through.
     if (row < 0) return Step::none;
@@ -58,15 +60,14 @@ Form2::Step Form2::step(int delta) {
         return Step::at_end;
     }
     lbl_err.set_visible(false);
-    const auto shown_before = main_.img_pre.picture().pixels;
+    const auto shown_before = main().preview_picture().pixels;
     // The main window's selection handling loads the new preview before this goes on.
     list.set_list_index(target);
-    if (main_.img_pre.picture().pixels == shown_before) {
+    if (main().preview_picture().pixels == shown_before) {
         // Its file could not be decoded and the main window kept the previous preview: go back
         // to the line that picture belongs to.
-        list.set_tag("not");
+        const BusyList quiet(list);
         list.set_list_index(row);
-        list.set_tag("");
         return Step::unreadable;
     }
     IMG_FULL(false);
@@ -75,7 +76,7 @@ Form2::Step Form2::step(int delta) {
 
 void Form2::IMG_ERR(const std::string& message) {
     lbl_err.set_caption(std::string(kNoticeHeading) + "\r\n" + message);
-    fit_to_text(lbl_err, main_.platform().text);
+    fit_to_text(lbl_err, windows_.platform().text);
     place_centred(lbl_err);
     lbl_err.set_visible(true);
     // Fades with the other labels after the interval now in force.
@@ -84,30 +85,16 @@ void Form2::IMG_ERR(const std::string& message) {
 }
 
 void Form2::IMG_DELETE() {
-    ListBox& list = main_.list_in_use();
-    const int row = list.list_index();
-    if (row < 0) return;
-    const std::string name = line_name(list.item(row));
-    if (!main_.ask_delete(name, *this)) return;
-    // A file that stays is reported there, and its line stays with it.
-    if (!main_.delete_screenshot(name)) return;
-
-    list.set_tag("not");
-    ListBox& other = main_.other_list(list);
-    other.remove_item(other.count() - 1 - row);
-    list.remove_item(row);
-    main_.file_path.refresh();
-    // The line that followed takes the deleted one's place; after the last line, the new last.
-    list.set_list_index(std::min(row, list.count() - 1));
-    list.set_tag("");
-
+    Platform& p = windows_.platform();
+    ListBox& list = main().lists().in_use();
+    // The question and any report belong to the viewer, above which they must show.
+    if (!delete_selected_line(p.prompts, p.files, main().lists(), list, *this)) return;
     if (list.list_index() >= 0) {
-        main_.show_pre_info(list);
+        main().show_pre_info(list);
         IMG_FULL(false);
     } else {
         // The deleted picture stays on the screen until the viewer is closed.
-        main_.mSave.set_enabled(false);
-        main_.mClipboard.set_enabled(false);
+        main().enable_file_commands(false);
     }
 }
 

@@ -2,13 +2,7 @@
 
 #include <algorithm>
 
-#include "catalogue/list_line.h"
-
 namespace vis {
-
-std::string information_text(const std::string& line) {
-    return "ファイル名：" + line_name(line) + "\r\n" + "保存日時　：" + line_date(line);
-}
 
 std::string counter_text(int n, int t) {
     constexpr int kBarLength = 10;

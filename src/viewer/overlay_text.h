@@ -4,9 +4,6 @@
 
 namespace vis {
 
-// Two lines for a list line: "ファイル名：" + the file name, CR LF, "保存日時　：" + the save date-time.
-std::string information_text(const std::string& line);
-
 // "n/t (bar)" for the n-th of t lines (n counted from 1): the bar is n * 10 / t characters "|"
 // followed by "･" up to ten characters.
 std::string counter_text(int n, int t);

@@ -1,6 +1,7 @@
 // The viewer's mouse: stepping at the picture's edges, the pop-up menu, closing, and the fade
 // of the labels.
-#include "core/form1.h"
+#include "catalogue/screenshot_lists.h"
+#include "core/main_window.h"
 #include "platform/keys.h"
 #include "platform/text_metrics.h"
 #include "viewer/form2.h"
@@ -26,7 +27,7 @@ void Form2::img_view_MouseMove(int, int, int x, int) {
 
 void Form2::img_view_MouseDown(int button, int, int x, int y) {
     if (button == button::kRight)
-        main_.platform().prompts.popup_menu(main_.mFullMenu, *this, img_view.left() + x, img_view.top() + y);
+        windows_.platform().prompts.popup_menu(main().full_menu(), *this, img_view.left() + x, img_view.top() + y);
 }
 
 void Form2::img_view_DblClick() {
@@ -39,14 +40,14 @@ void Form2::lbl_info_Click() {
 
 void Form2::lbl_info_MouseDown(int button, int, int x, int y) {
     if (button == button::kRight)
-        main_.platform().prompts.popup_menu(main_.mFullMenu, *this, lbl_info.left() + x, lbl_info.top() + y);
+        windows_.platform().prompts.popup_menu(main().full_menu(), *this, lbl_info.left() + x, lbl_info.top() + y);
 }
 
 void Form2::lbl_cnt_MouseMove(int, int, int, int) {
     tmr_fade.set_interval(kHoverFadeMs);
     tmr_fade.set_timer_enabled(true);
     lbl_cnt.set_caption(lbl_cnt.tag());
-    fit_to_text(lbl_cnt, main_.platform().text);
+    fit_to_text(lbl_cnt, windows_.platform().text);
     lbl_cnt.set_opaque(true);
 }
 

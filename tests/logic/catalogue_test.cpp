@@ -109,7 +109,7 @@ TEST(Lists, SortToggleCarriesTheRowNumberOver) {
     EXPECT_FALSE(f.file_lst.visible());
     EXPECT_FALSE(f.img_sort_up.visible());
     EXPECT_TRUE(f.img_sort_down.visible());
-    EXPECT_EQ(&f.list_in_use(), &f.file_sort);
+    EXPECT_EQ(&f.lists().in_use(), &f.file_sort);
     EXPECT_EQ(f.file_sort.list_index(), 1);
     EXPECT_EQ(f.focus(), &f.file_sort);
     // Row 1 of the newest-first list is the second newest screenshot.
@@ -118,7 +118,7 @@ TEST(Lists, SortToggleCarriesTheRowNumberOver) {
 
     click_row(f.file_sort, 0);
     f.img_sort_down_Click();
-    EXPECT_EQ(&f.list_in_use(), &f.file_lst);
+    EXPECT_EQ(&f.lists().in_use(), &f.file_lst);
     EXPECT_EQ(f.file_lst.list_index(), 0);
     EXPECT_EQ(f.img_pre.picture().width, 64);
     EXPECT_TRUE(f.img_sort_up.visible());
@@ -147,7 +147,7 @@ TEST(Preview, PanelOfTheFirstOfManyLines) {
     first = std::filesystem::file_size(to_fs_path(join_path(app.folders.shots, names[0])));
     EXPECT_EQ(f.lbl_alt.caption(), "ファイル名：" + names[0] + "\r\n保存日時　：2006/11/05 01:07:15\r\nサイズ　　：" +
                                        std::to_string(first / 1024) + " KB\r\n　　(1/25)　　　全 " +
-                                       total_size_text(total) + "\r\n\r\n" + kListHint1 + "\r\n" + kListHint2);
+                                       total_size_text(total) + "\r\n\r\n" + test::kHintLines);
     EXPECT_EQ(f.img_pre.picture().width, 64);
     EXPECT_TRUE(f.mSave.enabled());
     EXPECT_TRUE(f.mClipboard.enabled());
@@ -238,7 +238,7 @@ TEST(ListDelete, MiddleOfFiveFromEitherList) {
         const auto names = add_shots(app, 5);
         Form1& f = app.start();
         if (newest_first) f.img_sort_up_Click();
-        ListBox& list = f.list_in_use();
+        ListBox& list = f.lists().in_use();
         click_row(list, 2);
         const std::string doomed = line_name(list.item(2));
         app.plat.prompts.answer_message(MsgResult::yes);

@@ -17,7 +17,7 @@ using test::read_file;
 using test::write_file;
 
 constexpr std::time_t kSaved = 1160000000;
-const std::string kHints = std::string(kListHint1) + "\r\n" + kListHint2;
+const std::string kHints = test::kHintLines;
 
 // A game folder beside the fixture's one, with a "Screen Save" holding `shots` screenshots of
 // widths 100, 101, ... saved a minute apart (oldest first).
@@ -40,7 +40,7 @@ void store_game_folder(App& app, const std::string& game, const std::string& sav
 
 Form3& open_from_menu(Form1& f) {
     test::click_menu(f.mSetting);
-    return f.form3();
+    return test::win<Form3>(f);
 }
 
 // A started program whose game folder has no "Screen Save": the dialog opens in set-up mode.
@@ -246,7 +246,7 @@ TEST(SettingsDialog, AFileThatCannotBeWrittenIsReportedAndNothingChanges) {
 TEST(SetUpDialog, MissingScreenshotFolderOpensItOnceWithTheStoredValues) {
     App app;
     Form1& f = start_without_screenshot_folder(app, " 1", "0");
-    Form3& d = f.form3();
+    Form3& d = test::win<Form3>(f);
     EXPECT_FALSE(f.visible());
     EXPECT_TRUE(d.visible());
     EXPECT_TRUE(d.setup_mode());
@@ -269,7 +269,7 @@ TEST(SetUpDialog, MissingScreenshotFolderOpensItOnceWithTheStoredValues) {
 TEST(SetUpDialog, BrowseCutsTheProgramNameOffTheChosenFile) {
     App app;
     Form1& f = start_without_screenshot_folder(app);
-    Form3& d = f.form3();
+    Form3& d = test::win<Form3>(f);
     auto& prompts = app.plat.prompts;
 
     prompts.answer_open("C:\\Games\\Pelmar Online\\Pelmar.exe");
@@ -310,7 +310,7 @@ TEST(SetUpDialog, BrowseCutsTheProgramNameOffTheChosenFile) {
 TEST(SetUpDialog, ApplySavesShowsTheMessageAndEndsTheProgram) {
     App app;
     Form1& f = start_without_screenshot_folder(app, "1", "1");
-    Form3& d = f.form3();
+    Form3& d = test::win<Form3>(f);
     app.plat.prompts.answer_open("C:\\Games\\Pelmar Online\\Pelmar.exe");
     d.cmd_path_read_Click();
     d.chk_BGMPlay.set_value(false);
@@ -334,10 +334,10 @@ TEST(SetUpDialog, ApplyThatCannotWriteKeepsTheDialogOpen) {
     Form1& f = start_without_screenshot_folder(app);
     std::filesystem::create_directory(to_fs_path(app.folders.settings_file() + ".tmp"));
     app.plat.prompts.answer_message(MsgResult::ok);
-    f.form3().cmd_set_Click();
+    test::win<Form3>(f).cmd_set_Click();
     EXPECT_EQ(only_message(app).text, "設定ファイルに書き込めなかったため、設定は保存されていません。");
     EXPECT_FALSE(app.plat.windows.quitting());
-    EXPECT_TRUE(f.form3().visible());
+    EXPECT_TRUE(test::win<Form3>(f).visible());
 }
 
 TEST(SetUpDialog, CancelAndCloseEndWithoutWriting) {
@@ -345,7 +345,7 @@ TEST(SetUpDialog, CancelAndCloseEndWithoutWriting) {
         App app;
         Form1& f = start_without_screenshot_folder(app);
         const std::string stored = read_file(app.folders.settings_file());
-        Form3& d = f.form3();
+        Form3& d = test::win<Form3>(f);
         d.chk_BGMPlay.set_value(true);
         if (by_frame)
             d.request_close();
@@ -360,10 +360,11 @@ TEST(SetUpDialog, CancelAndCloseEndWithoutWriting) {
 TEST(SetUpDialog, WithoutReadableSettingsItKeepsItsDefaultsAndStoresAWholeFile) {
     App app;
     write_file(app.folders.settings_file(), "C:\\x\r\n1\r\n");
-    Form1 f(app.plat.platform);
+    test::ProgramWindows program_windows(app.plat.platform());
+    Form1& f = program_windows.main();
     f.start();
     app.plat.windows.advance(1);
-    Form3& d = f.form3();
+    Form3& d = test::win<Form3>(f);
     ASSERT_TRUE(d.visible());
     EXPECT_EQ(d.txt_path.text(), "C:\\Program Files\\QUORIX\\Pelmar Online");
     app.plat.prompts.answer_message(MsgResult::ok);

@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "core/form1.h"
+#include "core/app.h"
+#include "main_window/form1.h"
 #include "music/tracks.h"
 #include "platform/keys.h"
 #include "platform/paths.h"
+#include "support/app_fixture.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
 
@@ -60,19 +62,25 @@ protected:
     test::GameFolders folders;
     test::HeadlessPlatform plat{folders.program};
     CaptionWatchingMedia media;
-    Platform platform{plat.windows, plat.prompts,   plat.text,       media,
-                      plat.shell,   plat.clipboard, plat.http,       plat.clock,
-                      plat.random,  plat.instance,  folders.program, plat.platform.update_server};
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<test::ProgramWindows> program;
+    Form1* form = nullptr;
 
-    Music() { plat.http.body = kVersion; }
+    Music() {
+        plat.use(media);
+        plat.http.body = kVersion;
+    }
+    Form1& make() {
+        program = std::make_unique<test::ProgramWindows>(plat.platform());
+        form = &program->main();
+        return *form;
+    }
     void TearDown() override { EXPECT_TRUE(plat.prompts.all_answered()); }
 
     // Loads the window with the music flag as the file holds it and runs the start-up step.
     Form1& start(const std::string& music_flag) {
         folders.write_settings("1", music_flag);
-        form = std::make_unique<Form1>(platform);
-        media.window = form.get();
+        make();
+        media.window = form;
         form->start();
         plat.windows.advance(1);
         return *form;
@@ -291,8 +299,7 @@ TEST_F(Music, SwitchingOnWhenTheFileCannotBeWrittenKeepsTheMusicOff) {
 
 TEST_F(Music, ToggledBeforeTheStartUpStepTheStepStillRuns) {
     folders.write_settings("1", "1");
-    form = std::make_unique<Form1>(platform);
-    Form1& f = *form;
+    Form1& f = make();
     f.start();
     test::click_menu(f.mBGMPlay);
     test::click_menu(f.mBGMPlay);
@@ -331,54 +338,41 @@ TEST_F(Music, ClosingTheWindowClosesTheCurrentTrack) {
     EXPECT_TRUE(plat.windows.quitting());
 }
 
-// A window system whose do_events lets one queued user action run, as a real event loop would
-// while the loading caption is painted.
-class EventfulWindows : public test::HeadlessWindowSystem {
-public:
-    void do_events() override {
-        HeadlessWindowSystem::do_events();
-        if (!pending) return;
-        auto action = std::move(pending);
-        pending = nullptr;
-        action();
-    }
-    std::function<void()> pending;
-};
-
-struct EventfulApp {
-    test::GameFolders folders;
-    test::HeadlessPlatform plat{folders.program};
-    EventfulWindows windows;
-    test::VirtualClock clock{windows};
-    Platform platform{windows,     plat.prompts,   plat.text,       plat.media,
-                      plat.shell,  plat.clipboard, plat.http,       clock,
-                      plat.random, plat.instance,  folders.program, plat.platform.update_server};
-    Form1 form{platform};
-    EventfulApp() {
-        plat.http.body = kVersion;
+// The main window started with the music on, its first track not yet opened.
+struct MusicApp : test::App {
+    MusicApp() {
         folders.write_settings("1", "1");
-        form.start();
-        windows.advance(1);
+        start();
     }
 };
 
 TEST(MusicWhileLoading, ChangesAndTicksDuringTheOpenDoNotStartASecondTrack) {
-    EventfulApp app;
-    app.windows.pending = [&] {
-        app.form.change_bgm();
-        app.form.music_tick();
-    };
-    app.windows.advance(500);
-    const std::string first = app.form.tmr_music.tag();
+    MusicApp app;
+    app.plat.windows.queue([&] {
+        test::press_key(*app.form, key::kF1);
+        app.form->tmr_music_Timer();
+    });
+    app.plat.windows.advance(500);
+    const std::string first = app.form->tmr_music.tag();
     EXPECT_EQ(app.plat.media.commands, (std::vector<std::string>{command("open", first), command("play", first)}));
 }
 
 TEST(MusicWhileLoading, QuittingDuringTheOpenOpensNothing) {
-    EventfulApp app;
-    app.windows.pending = [&] { app.form.mQuit_Click(); };
-    app.windows.advance(500);
-    EXPECT_TRUE(app.windows.quitting());
+    MusicApp app;
+    app.plat.windows.queue([&] { test::click_menu(app.form->mQuit); });
+    app.plat.windows.advance(500);
+    EXPECT_TRUE(app.plat.windows.quitting());
     EXPECT_EQ(app.plat.media.commands, std::vector<std::string>{command("close", "")});
+}
+
+TEST(MusicWhileLoading, SwitchingOffDuringTheOpenLeavesTheMusicSilent) {
+    MusicApp app;
+    app.plat.windows.queue([&] { test::press_key(*app.form, key::kDelete, shift::kShift); });
+    app.plat.windows.advance(500);
+    EXPECT_FALSE(app.form->mBGMPlay.checked());
+    app.plat.windows.advance(5000);
+    EXPECT_EQ(app.plat.media.commands, std::vector<std::string>{command("close", "")});
+    EXPECT_EQ(app.form->caption(), app.form->title());
 }
 
 }  // namespace

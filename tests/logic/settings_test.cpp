@@ -14,10 +14,12 @@ using test::read_file;
 using test::TempFolder;
 using test::write_file;
 
+DiskFileSystem disk;
+
 TEST(SettingsFile, FirstRunValuesAreWrittenByteForByte) {
     TempFolder dir;
     const std::string path = join_path(dir.path(), "setting.mto");
-    ASSERT_TRUE(write_setting(path, first_run_settings()));
+    ASSERT_TRUE(write_setting(disk, path, first_run_settings()));
     EXPECT_EQ(read_file(path),
               "C:\\Program Files\\QUORIX\\Pelmar Online\r\n1\r\n1\r\nC:\\Program Files\\QUORIX\\Pelmar Online\r\n");
     EXPECT_FALSE(std::filesystem::exists(to_fs_path(path + ".tmp")));
@@ -59,7 +61,7 @@ TEST(SettingsFile, UpdateReplacesOneLineAndKeepsTheOthers) {
     TempFolder dir;
     const std::string path = join_path(dir.path(), "setting.mto");
     write_file(path, "C:\\g\r\n1\r\n1\r\nC:\\s\r\n");
-    ASSERT_TRUE(update_setting(path, [](Settings& s) { s.music_flag = flag_text(false); }));
+    ASSERT_EQ(update_setting(disk, path, [](Settings& s) { s.music_flag = flag_text(false); }), SettingsUpdate::ok);
     EXPECT_EQ(read_file(path), "C:\\g\r\n1\r\n 0\r\nC:\\s\r\n");
 }
 
@@ -69,9 +71,9 @@ TEST(SettingsFile, AWriteThatFailsLeavesTheOldFile) {
     write_file(path, "C:\\g\r\n1\r\n1\r\nC:\\s\r\n");
     // A folder in the temporary file's place makes the write fail.
     std::filesystem::create_directory(to_fs_path(path + ".tmp"));
-    EXPECT_FALSE(write_setting(path, first_run_settings()));
+    EXPECT_FALSE(write_setting(disk, path, first_run_settings()));
     EXPECT_EQ(read_file(path), "C:\\g\r\n1\r\n1\r\nC:\\s\r\n");
-    EXPECT_FALSE(update_setting(join_path(dir.path(), "none.mto"), [](Settings&) {}));
+    EXPECT_EQ(update_setting(disk, join_path(dir.path(), "none.mto"), [](Settings&) {}), SettingsUpdate::unreadable);
 }
 
 }  // namespace

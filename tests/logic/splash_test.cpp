@@ -25,14 +25,13 @@ std::vector<std::string> lines_of(const std::string& text) {
 // The main window loaded (splash shown) but no tick run yet.
 Form1& load(App& app) {
     app.folders.write_settings();
-    app.form = std::make_unique<Form1>(app.plat.platform);
-    app.form->start();
+    app.make().start();
     return *app.form;
 }
 
 TEST(Splash, BorderlessWhitePanelWithTheVersionAndNotices) {
     App app;
-    Form0& s = load(app).form0();
+    Form0& s = test::win<Form0>(load(app));
     EXPECT_TRUE(s.visible());
     EXPECT_EQ(s.border_style(), BorderStyle::none);
     EXPECT_EQ(s.back_colour(), rgb(255, 255, 255));
@@ -69,7 +68,7 @@ TEST(Splash, BorderlessWhitePanelWithTheVersionAndNotices) {
 
 TEST(Splash, FirstTickPutsItOnTopSecondHidesItAndEachChecksTheVersion) {
     App app;
-    Form0& s = load(app).form0();
+    Form0& s = test::win<Form0>(load(app));
     app.plat.windows.advance(1);
     EXPECT_TRUE(s.topmost());
     EXPECT_TRUE(s.visible());
@@ -96,7 +95,7 @@ TEST(Splash, FirstTickPutsItOnTopSecondHidesItAndEachChecksTheVersion) {
 TEST(Splash, NoNetworkIsReportedAfterEachTick) {
     App app;
     app.plat.http.body = "";
-    Form0& s = load(app).form0();
+    Form0& s = test::win<Form0>(load(app));
     app.plat.prompts.answer_message(MsgResult::ok);
     app.plat.prompts.answer_message(MsgResult::ok);
     app.plat.windows.advance(3001);
@@ -115,7 +114,7 @@ TEST(Splash, NoNetworkIsReportedAfterEachTick) {
 TEST(Splash, NewerVersionHidesTheSplashAndOffersTheDownloadAtEachTick) {
     App app;
     app.plat.http.body = "2.1";
-    Form0& s = load(app).form0();
+    Form0& s = test::win<Form0>(load(app));
     app.plat.prompts.answer_message(MsgResult::yes);
     app.plat.windows.advance(1);
     EXPECT_FALSE(s.visible());
@@ -144,7 +143,7 @@ TEST(Splash, UpToDateOrUnusableAnswersStartSilently) {
     for (const char* answer : {"2.00", "2", "1.99", "abc", "v3.0", " 2.0 \r\n"}) {
         App app;
         app.plat.http.body = answer;
-        Form0& s = load(app).form0();
+        Form0& s = test::win<Form0>(load(app));
         app.plat.windows.advance(3001);
         EXPECT_TRUE(app.plat.prompts.asked().empty()) << answer;
         EXPECT_FALSE(s.visible()) << answer;
@@ -155,7 +154,8 @@ TEST(Splash, UpToDateOrUnusableAnswersStartSilently) {
 TEST(Splash, NotShownWhenTheSettingsCannotBeRead) {
     App app;
     test::write_file(app.folders.settings_file(), "C:\\x\r\n");
-    Form1 f(app.plat.platform);
+    test::ProgramWindows program_windows(app.plat.platform());
+    Form1& f = program_windows.main();
     f.start();
     app.plat.windows.advance(5000);
     EXPECT_TRUE(app.plat.http.urls.empty());

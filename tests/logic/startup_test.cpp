@@ -77,14 +77,15 @@ TEST(StartUp, EmptyFolderLeavesNothingSelected) {
     EXPECT_FALSE(f.mSave.enabled());
     EXPECT_FALSE(f.mClipboard.enabled());
     EXPECT_TRUE(f.img_pre.picture().empty());
-    EXPECT_EQ(f.lbl_alt.caption(), std::string(kListHint1) + "\r\n" + kListHint2);
+    EXPECT_EQ(f.lbl_alt.caption(), test::kHintLines);
 }
 
 TEST(StartUp, SecondInstanceEndsAtOnce) {
     App app;
     app.folders.write_settings();
     app.plat.instance.another = true;
-    Form1 f(app.plat.platform);
+    test::ProgramWindows program_windows(app.plat.platform());
+    Form1& f = program_windows.main();
     f.start();
     EXPECT_TRUE(app.plat.windows.quitting());
     EXPECT_FALSE(f.visible());
@@ -97,7 +98,8 @@ TEST(StartUp, SecondInstanceEndsAtOnce) {
 TEST(StartUp, ShortSettingsFileSkipsTheLoadAndOpensTheSetUpDialog) {
     App app;
     write_file(app.folders.settings_file(), "C:\\x\r\n1\r\n");
-    Form1 f(app.plat.platform);
+    test::ProgramWindows program_windows(app.plat.platform());
+    Form1& f = program_windows.main();
     f.start();
     EXPECT_EQ(f.caption(), "初期化しています...(First Settiings)");
     EXPECT_TRUE(f.mImgInfo.checked());
@@ -105,7 +107,7 @@ TEST(StartUp, ShortSettingsFileSkipsTheLoadAndOpensTheSetUpDialog) {
     EXPECT_EQ(f.lbl_Pelmar_Path.caption(), "");
     app.plat.windows.advance(1);
     EXPECT_FALSE(f.visible());
-    EXPECT_TRUE(f.form3().visible());
+    EXPECT_TRUE(test::win<Form3>(f).visible());
     EXPECT_FALSE(f.tmr_music.timer_enabled());
     EXPECT_EQ(f.tmr_music.tag(), "start");
     // The file is left as it was.
@@ -118,7 +120,7 @@ TEST(StartUp, MissingScreenshotFolderStopsTheTimerAndAsksForTheGame) {
     std::filesystem::remove_all(to_fs_path(app.folders.shots));
     Form1& f = app.start();
     EXPECT_FALSE(f.visible());
-    EXPECT_TRUE(f.form3().visible());
+    EXPECT_TRUE(test::win<Form3>(f).visible());
     EXPECT_FALSE(f.tmr_music.timer_enabled());
     app.plat.windows.advance(5000);
     EXPECT_EQ(f.tmr_music.tag(), "start");
@@ -131,7 +133,7 @@ TEST(StartUp, UnreadableScreenshotPathIsHandledLikeAMissingFolder) {
     write_file(app.folders.shots, "not a folder");
     Form1& f = app.start();
     EXPECT_FALSE(f.tmr_music.timer_enabled());
-    EXPECT_TRUE(f.form3().visible());
+    EXPECT_TRUE(test::win<Form3>(f).visible());
 }
 
 TEST(Quitting, MenuAndCloseBoxSendTheCloseCommandAndEnd) {
@@ -165,7 +167,7 @@ TEST(HelpCommands, OpenTheHelpPageAndTheSiteThroughTheShell) {
     test::click_menu(f.mSite);
     ASSERT_EQ(app.plat.shell.opened.size(), 2u);
     EXPECT_EQ(app.plat.shell.opened[0], join_path(join_path(app.folders.program, "help"), "index.html"));
-    EXPECT_EQ(app.plat.shell.opened[1], app.plat.platform.update_server + "/");
+    EXPECT_EQ(app.plat.shell.opened[1], app.plat.platform().update_server + "/");
     EXPECT_EQ(app.plat.shell.folders[0], app.folders.program);
 }
 

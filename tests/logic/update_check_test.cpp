@@ -81,7 +81,7 @@ TEST(ManualVersionCheck, AnswersOfTheServer) {
         app.folders.write_settings();
         Form1& f = app.start();
         test::click_menu(f.mSetting);
-        Form3& d = f.form3();
+        Form3& d = test::win<Form3>(f);
         app.plat.http.body = c.answer;
         app.plat.http.urls.clear();
         app.plat.http.timeouts.clear();
@@ -125,20 +125,9 @@ public:
 TEST(ManualVersionCheck, TheButtonIsOffWhileTheQueryWaitsAndUsableAgainAfterAFailure) {
     App app;
     ButtonWatchingHttp http;
-    Platform platform{app.plat.windows,
-                      app.plat.prompts,
-                      app.plat.text,
-                      app.plat.media,
-                      app.plat.shell,
-                      app.plat.clipboard,
-                      http,
-                      app.plat.clock,
-                      app.plat.random,
-                      app.plat.instance,
-                      app.folders.program,
-                      "http://127.0.0.1:9"};
-    Form1 f(platform);
-    Form3& d = f.form3();
+    app.plat.use(http);
+    Form1& f = app.make();
+    Form3& d = test::win<Form3>(f);
     http.button = &d.cmd_ver_check;
     d.open(false);
     app.plat.prompts.answer_message(MsgResult::ok);

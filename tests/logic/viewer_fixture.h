@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/form1.h"
+#include "main_window/form1.h"
 #include "support/app_fixture.h"
 #include "viewer/form2.h"
 
@@ -51,11 +51,11 @@ inline Form1& start_with_shots(App& app, int n, const std::string& info = "1") {
 
 // Selects a row of the list in use and opens the viewer on it, as a double-click on the line does.
 inline Form2& open_viewer_at(Form1& f, int row) {
-    ListBox& list = f.list_in_use();
+    ListBox& list = f.lists().in_use();
     list.set_focus();
     list.set_list_index(row);
     if (list.on_dbl_click) list.on_dbl_click();
-    return f.form2();
+    return test::win<Form2>(f);
 }
 
 }  // namespace vis::test

@@ -1,6 +1,7 @@
 // The viewer's mouse handling and the fade of its labels.
 #include <gtest/gtest.h>
 
+#include "catalogue/info_text.h"
 #include "platform/keys.h"
 #include "platform/paths.h"
 #include "viewer/overlay_text.h"
@@ -169,7 +170,7 @@ TEST(ViewerPointer, RightButtonMenuAndInformationLabelClicks) {
     app.plat.prompts.answer_popup("mInfo_F");
     mouse_down(v.img_view, button::kRight, 5, 5);
     EXPECT_TRUE(v.lbl_info.visible());
-    EXPECT_EQ(v.lbl_info.caption(), information_text(f.file_lst.item(0)));
+    EXPECT_EQ(v.lbl_info.caption(), name_and_date_text(f.file_lst.item(0)));
     EXPECT_EQ(v.lbl_info.top(), app.plat.windows.screen().height_twips / 3);
     EXPECT_FALSE(v.tmr_fade.timer_enabled());
 
@@ -188,7 +189,7 @@ TEST(ViewerPointer, InformationFromTheMenuWithTheCheckMarkOff) {
     EXPECT_FALSE(v.lbl_info.visible());
     test::click_menu(f.mInfo_F);
     EXPECT_TRUE(v.lbl_info.visible());
-    EXPECT_EQ(v.lbl_info.caption(), information_text(f.file_lst.item(1)));
+    EXPECT_EQ(v.lbl_info.caption(), name_and_date_text(f.file_lst.item(1)));
     app.plat.windows.advance(2000);
     EXPECT_FALSE(v.lbl_info.visible());
 }

@@ -4,9 +4,13 @@
 
 #include <QApplication>
 
+#include "core/app.h"
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // As the program does: the title of a message box given none.
+    QCoreApplication::setApplicationName(QString::fromUtf8(vis::kAppTitle));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -9,12 +9,13 @@
 #include <QListWidget>
 #include <QScreen>
 
-#include "core/form1.h"
+#include "main_window/form1.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/image_view.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_window_system.h"
 #include "qt_fixture.h"
+#include "support/app_fixture.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
 #include "viewer/form2.h"
@@ -30,19 +31,20 @@ struct QtProgram {
     QtWindowSystem windows{folders.program};
     test::HeadlessPlatform doubles{folders.program};
     QtClipboard clipboard;
-    Platform platform{windows,        doubles.prompts,  doubles.text,    doubles.media,
-                      doubles.shell,  clipboard,        doubles.http,    doubles.clock,
-                      doubles.random, doubles.instance, folders.program, "http://127.0.0.1:9"};
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<test::ProgramWindows> program;
+    Form1* form = nullptr;
 
     QtProgram() {
+        doubles.use(windows);
+        doubles.use(clipboard);
         doubles.http.body = kVersion;
         folders.write_settings("1", "0");
         folders.add_shot("PelmarOnline_2006115_01715.jpg", 1100000000, 96, 64, rgb(200, 30, 30));
         folders.add_shot("PelmarOnline_2006116_01716.jpg", 1100000060, 80, 40, rgb(20, 30, 220));
     }
     Form1& start() {
-        form = std::make_unique<Form1>(platform);
+        program = std::make_unique<test::ProgramWindows>(doubles.platform());
+        form = &program->main();
         windows.dispatch([&] { form->start(); });
         EXPECT_TRUE(wait_until([&] { return form->caption() == "Pelmarオンライン - Vistelle (v2.00)"; }, 5000));
         return *form;
@@ -85,7 +87,7 @@ TEST(QtProgramWindows, ViewerIsABorderlessFullScreenWindowWithItsLabels) {
     QtProgram app;
     Form1& f = app.start();
     app.windows.dispatch([&] { f.img_pre_DblClick(); });
-    Form2& v = f.form2();
+    Form2& v = test::win<Form2>(f);
     FormWindow* viewer = app.windows.window_of(&v);
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible());

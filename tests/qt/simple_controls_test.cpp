@@ -35,8 +35,8 @@ struct SettingsForm : Form {
     ComboBox cmb{*this, "cmb_style"};
     Button cmd{*this, "cmd_set", "設定"};
     ProgressBar pgb{*this, "pgb"};
-    Shape shp{*this, "Shape1", ControlKind::shape};
-    Shape fra{*this, "Frame1", ControlKind::frame, "スタイル"};
+    Shape shp{*this, "Shape1"};
+    Frame fra{*this, "Frame1", "スタイル"};
     std::vector<bool> checks;
     std::vector<std::string> texts;
     std::vector<int> picks;

@@ -4,10 +4,11 @@
 
 #include <QTcpServer>
 
-#include "core/form1.h"
+#include "main_window/form1.h"
 #include "options/form3.h"
 #include "platform/qt/qt_http.h"
 #include "platform/qt/qt_window_system.h"
+#include "support/app_fixture.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
 #include "tiny_server.h"
@@ -18,6 +19,14 @@ namespace {
 using test::AskedPrompt;
 using test::response;
 using test::TinyServer;
+
+Platform& with_real_network(test::HeadlessPlatform& doubles, QtWindowSystem& windows, QtHttp& http,
+                            const std::string& server) {
+    doubles.use(windows);
+    doubles.use(http);
+    doubles.update_server = server;
+    return doubles.platform();
+}
 
 // Form1 and its settings dialog with the real HTTP client; prompts stay scripted.
 struct ServerCheck {
@@ -39,10 +48,9 @@ struct ServerCheck {
     QtWindowSystem windows{folders.program};
     test::HeadlessPlatform doubles{folders.program};
     QtHttp http{windows};
-    Platform platform{windows, doubles.prompts, doubles.text,   doubles.media,    doubles.shell,   doubles.clipboard,
-                      http,    doubles.clock,   doubles.random, doubles.instance, folders.program, server_base};
-    Form1 form{platform};
-    Form3& form3 = form.form3();
+    Platform& platform = with_real_network(doubles, windows, http, server_base);
+    test::ProgramWindows program_windows{platform};
+    Form3& form3 = test::win<Form3>(program_windows.main());
 };
 
 TEST(UpdateCheckOverHttp, AnswersGiveTheirMessages) {

@@ -1,26 +1,57 @@
 #pragma once
-// A main window on the headless backend over real temporary folders.
+// The program's windows on the headless backend over real temporary folders.
 #include <memory>
 
-#include "core/form1.h"
+#include "core/app.h"
+#include "core/windows.h"
+#include "main_window/form1.h"
+#include "main_window/program_windows.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
 
 namespace vis::test {
 
+// The two hint lines of the main window's panel, as the user reads them.
+inline const std::string kHintLines =
+    "リストをクリックすると、スクリーンショットがプレビューされます。\r\n"
+    "イメージをダブルクリックすると、フルスクリーンで表示されます。ダブルクリックで閉じられます。";
+
+// Every window of the program over a platform; the main window is made on first use, not loaded.
+struct ProgramWindows {
+    explicit ProgramWindows(Platform& platform) : windows(platform) { add_program_windows(windows); }
+    Form1& main() { return windows.get<Form1>(); }
+    Windows windows;
+};
+
+// Another window of the program that a main window belongs to, made if need be.
+template <class W>
+W& win(Form1& main) {
+    return main.windows().get<W>();
+}
+template <class W>
+W* loaded(Form1& main) {
+    return main.windows().loaded<W>();
+}
+
 struct App {
     GameFolders folders;
     HeadlessPlatform plat{folders.program};
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<ProgramWindows> program;
+    Form1* form = nullptr;
 
     App() {
         // An up-to-date answer keeps the splash window's version check silent.
         plat.http.body = kVersion;
     }
+    // Makes the main window without loading it.
+    Form1& make() {
+        program = std::make_unique<ProgramWindows>(plat.platform());
+        form = &program->main();
+        return *form;
+    }
     // Loads the main window and runs the start-up step (the first timer tick).
     Form1& start() {
-        form = std::make_unique<Form1>(plat.platform);
-        form->start();
+        make().start();
         plat.windows.advance(1);
         return *form;
     }

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <limits>
 
 #include "platform/control.h"
 #include "platform/keys.h"
 #include "platform/menu.h"
+#include "platform/paths.h"
 
 namespace vis::test {
 
@@ -28,7 +30,11 @@ void HeadlessWindowSystem::remove_form(Form& f) {
 }
 
 void HeadlessWindowSystem::do_events() {
-    ++do_events_calls_;
+    // Only what waited so far: an action that queues another leaves it for the next call.
+    auto waiting = std::move(queued_);
+    queued_.clear();
+    for (auto& action : waiting)
+        if (!quitting_) action();
 }
 
 std::vector<Timer*> HeadlessWindowSystem::all_timers() const {
@@ -155,6 +161,13 @@ void ScriptedPrompts::popup_menu(Menu& menu, Form&, int x, int y) {
     click_menu(*entry);
 }
 
+ScriptedPrompts::~ScriptedPrompts() {
+    if (!all_answered())
+        ADD_FAILURE() << "scripted answers left unused: " << messages_.size() << " message boxes, " << saves_.size()
+                      << " save dialogs, " << opens_.size() << " open dialogs, " << colours_.size()
+                      << " colour dialogs, " << popups_.size() << " pop-up menus";
+}
+
 bool ScriptedPrompts::all_answered() const {
     return messages_.empty() && saves_.empty() && opens_.empty() && colours_.empty() && popups_.empty();
 }
@@ -219,19 +232,83 @@ double ScriptedRandom::next() {
     return v;
 }
 
-HeadlessPlatform::HeadlessPlatform(std::string program_folder)
-    : platform{windows,
-               prompts,
-               text,
-               media,
-               shell,
-               clipboard,
-               http,
-               clock,
-               random,
-               instance,
-               std::move(program_folder),
-               "http://127.0.0.1:9"} {}
+// --- file system
+
+bool FaultyFileSystem::write(const std::string& path, std::string_view bytes) {
+    writes.push_back(path);
+    if (disk_space && bytes.size() > *disk_space) {
+        // The disk fills up halfway: part of the file is there, and the write fails.
+        DiskFileSystem::write(path, bytes.substr(0, static_cast<std::size_t>(*disk_space)));
+        *disk_space = 0;
+        return false;
+    }
+    if (disk_space) *disk_space -= bytes.size();
+    return DiskFileSystem::write(path, bytes);
+}
+
+bool FaultyFileSystem::rename(const std::string& from, const std::string& to) {
+    return !fail_rename && DiskFileSystem::rename(from, to);
+}
+
+bool FaultyFileSystem::copy(const std::string& from, const std::string& to) {
+    if (fail_copy) return false;
+    if (!short_copy) return DiskFileSystem::copy(from, to);
+    const auto n = size(from);
+    if (!n) return false;
+    std::ifstream in(to_fs_path(from), std::ios::binary);
+    std::string half(static_cast<std::size_t>(*n / 2), '\0');
+    in.read(half.data(), static_cast<std::streamsize>(half.size()));
+    return DiskFileSystem::write(to, half);
+}
+
+bool FaultyFileSystem::remove(const std::string& path) {
+    return !fail_remove && DiskFileSystem::remove(path);
+}
+
+// --- platform
+
+HeadlessPlatform::HeadlessPlatform(std::string program_folder) : program_folder_(std::move(program_folder)) {}
+
+Platform& HeadlessPlatform::platform() {
+    if (!platform_)
+        platform_.emplace(Platform{*windows_, *prompts_, text, *media_, shell, *clipboard_, *http_, clock, random,
+                                   instance, *files_, program_folder_, update_server});
+    return *platform_;
+}
+
+void HeadlessPlatform::check_not_built(const char* service) const {
+    if (platform_) ADD_FAILURE() << "the " << service << " was swapped after the platform was handed out";
+}
+
+void HeadlessPlatform::use(WindowSystem& w) {
+    check_not_built("window system");
+    windows_ = &w;
+}
+
+void HeadlessPlatform::use(Media& m) {
+    check_not_built("media");
+    media_ = &m;
+}
+
+void HeadlessPlatform::use(Clipboard& c) {
+    check_not_built("clipboard");
+    clipboard_ = &c;
+}
+
+void HeadlessPlatform::use(Http& h) {
+    check_not_built("HTTP client");
+    http_ = &h;
+}
+
+void HeadlessPlatform::use(FileSystem& f) {
+    check_not_built("file system");
+    files_ = &f;
+}
+
+void HeadlessPlatform::use(Prompts& p) {
+    check_not_built("prompts");
+    prompts_ = &p;
+}
 
 // --- input
 
@@ -284,6 +361,29 @@ void press_key(Form& form, int key_code, int shift) {
 
 void click_menu(Menu& entry) {
     if (entry.enabled() && entry.visible() && entry.on_click) entry.on_click();
+}
+
+namespace {
+bool reachable(const Control& c) {
+    return c.visible() && c.enabled() && c.form().visible();
+}
+}  // namespace
+
+void click(Control& c) {
+    if (!reachable(c)) return;
+    if (c.kind() == ControlKind::check_box) {
+        auto& box = static_cast<CheckBox&>(c);
+        box.set_value(!box.value());
+    }
+    if (c.on_click) c.on_click();
+}
+
+void type_text(TextBox& box, const std::string& text) {
+    if (reachable(box) && !box.locked()) box.set_text(text);
+}
+
+void mouse_up(Control& c, int button, int x, int y, int shift) {
+    if (c.on_mouse_up) c.on_mouse_up(button, shift, x, y);
 }
 
 void dbl_click(Control& c) {

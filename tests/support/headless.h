@@ -4,6 +4,7 @@
 // the test did not expect fails it.
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -20,18 +21,17 @@ public:
     void remove_form(Form& f) override;
     ScreenInfo screen() const override { return screen_; }
     void caption_changed(Form& f) override { captions[f.name()].push_back(f.caption()); }
+    // Runs the actions queued so far, as a real window system runs the user's input that waited.
     void do_events() override;
     void quit() override { quitting_ = true; }
+    // Input that arrives while the program is busy: it runs at the program's next do_events().
+    void queue(std::function<void()> action) { queued_.push_back(std::move(action)); }
     bool quitting() const override { return quitting_; }
 
     void set_screen(ScreenInfo s) { screen_ = s; }
     std::int64_t now() const { return now_; }
     // Moves the virtual clock forward, firing every timer that falls due, in order.
     void advance(std::int64_t ms);
-    // Runs timers that are due now (interval 0 or elapsed) without moving the clock.
-    void settle() { advance(0); }
-    int do_events_calls() const { return do_events_calls_; }
-    const std::vector<Form*>& forms() const { return forms_; }
     // Every caption each form (by name) has shown, in order.
     std::map<std::string, std::vector<std::string>> captions;
 
@@ -50,7 +50,7 @@ private:
     std::map<Timer*, Scheduled> scheduled_;
     std::int64_t now_ = 0;
     bool quitting_ = false;
-    int do_events_calls_ = 0;
+    std::deque<std::function<void()>> queued_;
 };
 
 // A prompt as the program asked it, with what the script answered.
@@ -62,8 +62,10 @@ struct AskedPrompt {
     int x = 0, y = 0;
 };
 
+// Answers left unused when the test ends fail it: the program did not ask what the test expected.
 class ScriptedPrompts : public Prompts {
 public:
+    ~ScriptedPrompts() override;
     // Queue the answers, in the order the program will ask.
     void answer_message(MsgResult r) { messages_.push_back(r); }
     void answer_save(std::optional<std::string> path) { saves_.push_back(std::move(path)); }
@@ -125,10 +127,31 @@ public:
 class RecordingClipboard : public Clipboard {
 public:
     bool set_picture(const Picture& picture) override {
+        if (fail) return false;
         pictures.push_back(picture);
         return true;
     }
     std::vector<Picture> pictures;
+    // The clipboard is held by another program.
+    bool fail = false;
+};
+
+// The real disk, with operations that fail on purpose: a full disk (writes fail once
+// `disk_space` bytes have been written), a locked file (removes fail), a copy that breaks off.
+class FaultyFileSystem : public DiskFileSystem {
+public:
+    bool write(const std::string& path, std::string_view bytes) override;
+    bool rename(const std::string& from, const std::string& to) override;
+    bool copy(const std::string& from, const std::string& to) override;
+    bool remove(const std::string& path) override;
+
+    std::optional<std::uintmax_t> disk_space;  // nothing: unlimited
+    bool fail_rename = false;
+    bool fail_remove = false;
+    // The copy writes only half of the file and reports success, as a broken network drive may.
+    bool short_copy = false;
+    bool fail_copy = false;
+    std::vector<std::string> writes;  // paths, in order
 };
 
 class ScriptedHttp : public Http {
@@ -167,9 +190,18 @@ public:
     bool another = false;
 };
 
-// Every double together, and the Platform the windows take.
+// Every double together, and the Platform the windows take. use() puts another service in place
+// of a double, before the platform is first handed out.
 struct HeadlessPlatform {
     explicit HeadlessPlatform(std::string program_folder);
+    Platform& platform();
+    void use(WindowSystem& w);
+    void use(Media& m);
+    void use(Clipboard& c);
+    void use(Http& h);
+    void use(FileSystem& f);
+    void use(Prompts& p);
+
     HeadlessWindowSystem windows;
     ScriptedPrompts prompts;
     FixedTextMetrics text;
@@ -180,7 +212,19 @@ struct HeadlessPlatform {
     VirtualClock clock{windows};
     ScriptedRandom random;
     FakeInstanceGuard instance;
-    Platform platform;
+    FaultyFileSystem files;
+    std::string update_server = "http://127.0.0.1:9";
+
+private:
+    void check_not_built(const char* service) const;
+    std::string program_folder_;
+    WindowSystem* windows_ = &windows;
+    Media* media_ = &media;
+    Clipboard* clipboard_ = &clipboard;
+    Http* http_ = &http;
+    FileSystem* files_ = &files;
+    Prompts* prompts_ = &prompts;
+    std::optional<Platform> platform_;
 };
 
 // --- simulated input
@@ -190,9 +234,14 @@ struct HeadlessPlatform {
 void press_key(Form& form, int key_code, int shift = 0);
 // Runs a menu entry as a click would, if it is enabled and visible.
 void click_menu(Menu& entry);
+// A user's click: nothing happens on a control that is disabled or hidden, or whose window is.
+void click(Control& c);
 void dbl_click(Control& c);
 void mouse_down(Control& c, int button, int x = 0, int y = 0, int shift = 0);
 void mouse_move(Control& c, int x, int y, int button = 0, int shift = 0);
+void mouse_up(Control& c, int button, int x = 0, int y = 0, int shift = 0);
+// Typing into a text box replaces its text, unless it is disabled, hidden or locked.
+void type_text(TextBox& box, const std::string& text);
 // A user's click on a row of a list.
 void click_row(ListBox& list, int row);
 

@@ -43,7 +43,6 @@ QFont to_qfont(const Font& font) {
     if (font.size_pt > 0) f.setPointSizeF(font.size_pt);
     f.setBold(font.bold);
     f.setItalic(font.italic);
-    f.setUnderline(font.underline);
     return f;
 }
 

@@ -32,7 +32,6 @@ class ImageView : public ControlView {
     Q_OBJECT
 public:
     ImageView(FormWindow& window, ImageBox& image);
-    const PictureWidget& picture_widget() const { return *picture_; }
 
 protected:
     void render() override;

@@ -62,7 +62,7 @@ QRect ShapeView::geometry_px() const {
     return control_->kind() == ControlKind::line ? r.adjusted(0, 0, 1, 1) : r;
 }
 
-FrameView::FrameView(FormWindow& window, Shape& frame)
+FrameView::FrameView(FormWindow& window, Frame& frame)
     : ControlView(window, frame), box_(new QGroupBox(&window.client())) {
     box_->setAttribute(Qt::WA_TransparentForMouseEvents);
     set_widget(box_);
@@ -71,7 +71,7 @@ FrameView::FrameView(FormWindow& window, Shape& frame)
 }
 
 void FrameView::render() {
-    box_->setTitle(QString::fromStdString(static_cast<const Shape&>(*control_).caption()));
+    box_->setTitle(QString::fromStdString(static_cast<const Frame&>(*control_).caption()));
 }
 
 PlainView::PlainView(FormWindow& window, Control& control) : ControlView(window, control) {

@@ -56,7 +56,7 @@ private:
 class FrameView : public ControlView {
     Q_OBJECT
 public:
-    FrameView(FormWindow& window, Shape& frame);
+    FrameView(FormWindow& window, Frame& frame);
 
 protected:
     void render() override;

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -31,44 +30,24 @@ void CheckBoxView::render() {
     set_colour_role(*box_, QPalette::WindowText, model.fore_colour());
 }
 
-TextBoxView::TextBoxView(FormWindow& window, TextBox& text) : ControlView(window, text) {
-    if (text.multi_line()) {
-        lines_ = new QPlainTextEdit(&window.client());
-        set_widget(lines_, lines_->viewport());
-        connect(lines_, &QPlainTextEdit::textChanged, this, [this] { user_edited(lines_->toPlainText()); });
-    } else {
-        line_ = new QLineEdit(&window.client());
-        set_widget(line_);
-        connect(line_, &QLineEdit::textEdited, this, &TextBoxView::user_edited);
-    }
+TextBoxView::TextBoxView(FormWindow& window, TextBox& text)
+    : ControlView(window, text), line_(new QLineEdit(&window.client())) {
+    set_widget(line_);
+    connect(line_, &QLineEdit::textEdited, this, &TextBoxView::user_edited);
 }
 
 void TextBoxView::user_edited(const QString& text) {
-    QString value = text;
-    // The program keeps its line ends as CR LF.
-    if (lines_) value.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    const std::string utf8 = value.toStdString();
+    const std::string utf8 = text.toStdString();
     forward([&utf8](Control& c) { static_cast<TextBox&>(c).set_text(utf8); });
 }
 
 void TextBoxView::render() {
     const auto& model = static_cast<const TextBox&>(*control_);
-    QString text = QString::fromStdString(model.text());
-    QWidget* w = line_ ? static_cast<QWidget*>(line_) : static_cast<QWidget*>(lines_);
-    if (line_) {
-        if (line_->text() != text) line_->setText(text);
-        line_->setReadOnly(model.locked());
-    } else {
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        if (lines_->toPlainText() != text) {
-            // Rendering the model's text is no user edit.
-            const QSignalBlocker block(lines_);
-            lines_->setPlainText(text);
-        }
-        lines_->setReadOnly(model.locked());
-    }
-    set_colour_role(*w, QPalette::Text, model.fore_colour());
-    set_colour_role(*w, QPalette::Base, model.back_colour());
+    const QString text = QString::fromStdString(model.text());
+    if (line_->text() != text) line_->setText(text);
+    line_->setReadOnly(model.locked());
+    set_colour_role(*line_, QPalette::Text, model.fore_colour());
+    set_colour_role(*line_, QPalette::Base, model.back_colour());
 }
 
 ComboBoxView::ComboBoxView(FormWindow& window, ComboBox& combo)

@@ -5,7 +5,6 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace vis {
@@ -22,7 +21,7 @@ private:
     QCheckBox* box_;
 };
 
-// One line (QLineEdit) or several (QPlainTextEdit), chosen when the view is made.
+// A one-line text box.
 class TextBoxView : public ControlView {
     Q_OBJECT
 public:
@@ -34,8 +33,7 @@ protected:
 private:
     void user_edited(const QString& text);
 
-    QLineEdit* line_ = nullptr;
-    QPlainTextEdit* lines_ = nullptr;
+    QLineEdit* line_;
 };
 
 class ComboBoxView : public ControlView {

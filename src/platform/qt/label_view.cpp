@@ -45,7 +45,6 @@ void LabelView::render() {
     const auto& label = static_cast<const Label&>(*control_);
     label_->setText(display_text(label.caption()));
     label_->setAlignment(qt_alignment(label.alignment()));
-    label_->setFrameShape(label.border() ? QFrame::Box : QFrame::NoFrame);
     set_colour_role(*label_, QPalette::WindowText, label.fore_colour());
     set_colour_role(*label_, QPalette::Window, label.back_colour());
     // A transparent label shows what lies beneath it; only its text is drawn.

@@ -32,7 +32,7 @@ ControlView* make_control_view(FormWindow& window, Control& control) {
         case ControlKind::line:
             return new ShapeView(window, static_cast<Shape&>(control));
         case ControlKind::frame:
-            return new FrameView(window, static_cast<Shape&>(control));
+            return new FrameView(window, static_cast<Frame&>(control));
         case ControlKind::file_list:
             break;
     }

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_prompts.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QFileDialog>
@@ -99,7 +100,8 @@ MsgResult QtPrompts::message_box(const MessageBox& box) {
     if (windows_.quitting()) return no_answer(box.buttons);
     windows_.render();
     const Owned<QMessageBox> dialog(new QMessageBox(windows_.dialog_parent(box.owner)));
-    dialog->setWindowTitle(QString::fromUtf8(box.title.empty() ? kAppTitle : box.title.c_str()));
+    // A box given no title shows the program's name, as the program set it at start-up.
+    dialog->setWindowTitle(box.title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(box.title));
     dialog->setTextFormat(Qt::PlainText);
     QString text = QString::fromStdString(box.text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -1,14 +1,11 @@
-#include "core/form1.h"
+#include "main_window/form1.h"
 
-#include "options/form0.h"
-#include "options/form3.h"
-#include "platform/paths.h"
-#include "viewer/form2.h"
+#include "core/app.h"
 
 namespace vis {
 
-Form1::Form1(Platform& platform)
-    : Form(platform.windows, "Form1", "初期化しています...(Load)"),
+Form1::Form1(Windows& windows)
+    : Form(windows.platform().windows, "Form1", "初期化しています...(Load)"),
       img_pre(*this, "img_pre", true),
       Label1(*this, "Label1", "　保 存 日 時　│　フ　ァ　イ　ル　名"),
       file_lst(*this, "file_lst", true),
@@ -55,7 +52,10 @@ Form1::Form1(Platform& platform)
       mHelp("mHelp", "ヘルプ(&H)"),
       mHelpFile("mHelpFile", "ヘルプファイル(&H)"),
       mSite("mSite", "作者HPへ(&S)"),
-      p_(platform) {
+      windows_(windows),
+      p_(windows.platform()),
+      lists_(file_lst, file_sort, file_path, img_sort_up, img_sort_down),
+      bgm_(p_, tmr_music, *this) {
     set_client_size(12000, 11145);
     set_border_style(BorderStyle::fixed_single);
     set_min_button(true);
@@ -87,8 +87,6 @@ Form1::Form1(Platform& platform)
     build_menus();
     wire_events();
 }
-
-Form1::~Form1() = default;
 
 void Form1::build_menus() {
     for (Menu* m : {&mSave_F, &mClipboard_F, &mh1, &mInfo_F, &mh2, &mEdit_F, &mh5, &mClose_F}) mFullMenu.add(*m);
@@ -134,31 +132,18 @@ void Form1::wire_events() {
     mSite.on_click = [this] { mSite_Click(); };
 }
 
-Form0& Form1::form0() {
-    if (!form0_) form0_ = std::make_unique<Form0>(*this);
-    return *form0_;
-}
-
-Form2& Form1::form2() {
-    if (!form2_) form2_ = std::make_unique<Form2>(*this);
-    return *form2_;
-}
-
-Form3& Form1::form3() {
-    if (!form3_) form3_ = std::make_unique<Form3>(*this);
-    return *form3_;
-}
-
-std::string Form1::settings_path() const {
-    return join_path(join_path(p_.program_folder, "data"), "setting.mto");
-}
-
-std::string Form1::screenshot_folder() const {
-    return join_path(lbl_Pelmar_Path.caption(), "Screen Save");
+std::string Form1::settings_file() const {
+    return settings_path(p_.program_folder);
 }
 
 std::string Form1::title() const {
     return "Pelmarオンライン - Vistelle (v" + lbl_ver.caption() + ")";
+}
+
+void Form1::show_flags(bool information, bool music) {
+    mImgInfo.set_checked(information);
+    mBGMPlay.set_checked(music);
+    mBGM_change.set_enabled(music);
 }
 
 }  // namespace vis

@@ -1,8 +1,11 @@
+// Loading the main window, the timer's start-up step, quitting, and the Options and Help commands
+// that open other windows or documents.
 #include <filesystem>
 #include <system_error>
 
-#include "core/form1.h"
+#include "catalogue/info_text.h"
 #include "core/settings.h"
+#include "main_window/form1.h"
 #include "options/form0.h"
 #include "options/form3.h"
 #include "platform/paths.h"
@@ -23,26 +26,24 @@ void Form1::Form_Load() {
     set_caption("初期化しています...(Setting)");
     mFullMenu.set_visible(false);
     mEditMenu.set_visible(false);
-    mSave.set_enabled(false);
-    mClipboard.set_enabled(false);
+    enable_file_commands(false);
 
     if (!load_settings()) return;
 
     set_caption("初期化しています...(BGM)");
-    const bool music = mBGMPlay.checked();
-    mBGM_change.set_enabled(music);
-    form0().open();
+    mBGM_change.set_enabled(mBGMPlay.checked());
+    windows_.get<Form0>().open();
 }
 
 bool Form1::load_settings() {
-    const std::string path = settings_path();
+    const std::string path = settings_file();
     SettingsResult r = read_setting(path);
     if (r.status == SettingsRead::missing) {
         set_caption("初期化しています...(First Settiings)");
         // A copied program folder may lack data/: make it rather than run without settings.
         std::error_code ec;
         std::filesystem::create_directories(to_fs_path(parent_folder(path)), ec);
-        write_setting(path, first_run_settings());
+        write_setting(p_.files, path, first_run_settings());
         r = read_setting(path);
     }
     if (r.status != SettingsRead::ok) {
@@ -64,7 +65,11 @@ void Form1::tmr_music_Timer() {
     if (tmr_music.tag() == "start")
         run_startup_step();
     else
-        music_tick();
+        bgm_.tick(mBGMPlay.checked(), game_folder());
+}
+
+bool Form1::make_ss_list() {
+    return lists_.rebuild(join_path(game_folder(), "Screen Save"));
 }
 
 void Form1::run_startup_step() {
@@ -73,11 +78,11 @@ void Form1::run_startup_step() {
     if (!make_ss_list()) {
         // The folder is missing or cannot be read: stop trying and let the user pick the game.
         tmr_music.set_timer_enabled(false);
-        form3().open(true);
+        windows_.get<Form3>().open(true);
         hide();
         return;
     }
-    lbl_alt.set_caption(std::string(kListHint1) + "\r\n" + kListHint2);
+    set_panel_text(list_hints());
     file_lst.set_focus();
     if (file_lst.count() > 0) show_pre_info(file_lst);
     tmr_music.set_tag("");
@@ -86,8 +91,7 @@ void Form1::run_startup_step() {
 }
 
 void Form1::end_program() {
-    std::string reply;
-    p_.media.send("close \"" + tmr_music.tag() + "\"", reply);
+    bgm_.close_current();
     p_.windows.quit();
 }
 
@@ -101,7 +105,7 @@ void Form1::mQuit_Click() {
 }
 
 void Form1::mSetting_Click() {
-    form3().open(false);
+    windows_.get<Form3>().open(false);
 }
 
 void Form1::mHelpFile_Click() {

@@ -1,0 +1,96 @@
+#!/usr/bin/env python3
+"""Lists which folders of src/ include which, and fails when folders include each other in a loop
+or when a file defines members of a class that is declared in another folder."""
+import os
+import re
+import sys
+
+ROOT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src")
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
+CLASS = re.compile(r'^\s*(?:class|struct)\s+(\w+)\s*(?:final\s*)?[:{]', re.M)
+MEMBER = re.compile(r'^[\w:<>,&\*\s]*?\b(\w+)::~?\w+\s*\(', re.M)
+
+
+def sources():
+    for base, _, files in os.walk(ROOT):
+        for name in files:
+            if name.endswith((".h", ".cpp")):
+                yield os.path.relpath(os.path.join(base, name), ROOT)
+
+
+def folder_of(path):
+    return os.path.dirname(path) or "."
+
+
+def resolve(including, target):
+    beside = os.path.normpath(os.path.join(folder_of(including), target))
+    if os.path.exists(os.path.join(ROOT, beside)):
+        return beside
+    if os.path.exists(os.path.join(ROOT, target)):
+        return os.path.normpath(target)
+    return None
+
+
+def read(path):
+    with open(os.path.join(ROOT, path), encoding="utf-8") as f:
+        return f.read()
+
+
+def find_cycle(edges):
+    state = {}
+
+    def visit(node, trail):
+        state[node] = "open"
+        for nxt in sorted(edges.get(node, ())):
+            if state.get(nxt) == "open":
+                return trail[trail.index(nxt):] + [nxt] if nxt in trail else [node, nxt]
+            if nxt not in state:
+                found = visit(nxt, trail + [nxt])
+                if found:
+                    return found
+        state[node] = "done"
+        return None
+
+    for start in sorted(edges):
+        if start not in state:
+            found = visit(start, [start])
+            if found:
+                return found
+    return None
+
+
+def main():
+    files = sorted(sources())
+    edges = {}
+    declared = {}
+    for path in files:
+        text = read(path)
+        for target in INCLUDE.findall(text):
+            resolved = resolve(path, target)
+            if resolved and folder_of(resolved) != folder_of(path):
+                edges.setdefault(folder_of(path), set()).add(folder_of(resolved))
+        if path.endswith(".h"):
+            for name in CLASS.findall(text):
+                declared.setdefault(name, set()).add(folder_of(path))
+
+    for source in sorted(edges):
+        print(f"{source} -> {', '.join(sorted(edges[source]))}")
+
+    failed = False
+    cycle = find_cycle(edges)
+    if cycle:
+        print("folders include each other in a loop: " + " -> ".join(cycle), file=sys.stderr)
+        failed = True
+    for path in files:
+        if not path.endswith(".cpp"):
+            continue
+        for name in set(MEMBER.findall(read(path))):
+            homes = declared.get(name)
+            if homes and folder_of(path) not in homes:
+                print(f"{path} defines members of {name}, declared in {', '.join(sorted(homes))}", file=sys.stderr)
+                failed = True
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

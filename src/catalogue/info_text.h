@@ -1,0 +1,23 @@
+#pragma once
+// The texts that describe a screenshot: the main window's information panel with its hint lines,
+// and the name-and-date lines the viewer and the settings dialog show.
+#include <cstdint>
+#include <string>
+
+namespace vis {
+
+// The two lines that tell how to preview and how to view full screen.
+std::string list_hints();
+
+// "ファイル名：" + name, CR LF, "保存日時　：" + date-time of a list line.
+std::string name_and_date_text(const std::string& line);
+
+// The panel for the line at `position` (from 1) of `count`: name, date, size in KB, position and
+// the folder's total, an empty line, then the hints.
+std::string panel_text(const std::string& line, std::uintmax_t size, int position, int count,
+                       std::uintmax_t folder_total);
+
+// Name and date, an empty line, then the hints.
+std::string name_date_and_hints(const std::string& line);
+
+}  // namespace vis

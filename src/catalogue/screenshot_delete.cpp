@@ -1,0 +1,57 @@
+#include "catalogue/screenshot_delete.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "catalogue/list_line.h"
+#include "catalogue/screenshot_lists.h"
+#include "platform/paths.h"
+
+namespace vis {
+
+namespace {
+
+void report(Prompts& prompts, const std::string& text, const Form& owner) {
+    prompts.message_box({text, "削除", MsgButtons::ok, MsgIcon::exclamation, 0, &owner});
+}
+
+}  // namespace
+
+bool ask_delete(Prompts& prompts, const std::string& name, const Form& owner) {
+    const MessageBox box{"ＳＳ [" + name + "]を削除しますか？\r\n削除をすると元には戻せません。",
+                         "削除",
+                         MsgButtons::yes_no,
+                         MsgIcon::exclamation,
+                         0,
+                         &owner};
+    return prompts.message_box(box) == MsgResult::yes;
+}
+
+bool delete_screenshot(Prompts& prompts, FileSystem& fs, const std::string& folder, const std::string& name,
+                       const Form& owner) {
+    const std::string path = join_path(folder, name);
+    std::error_code ec;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(to_fs_path(path), ec))) {
+        // Gone already (deleted from outside): nothing left to delete, so the line may go.
+        report(prompts, "ＳＳ [" + name + "]は既に削除されています。", owner);
+        return true;
+    }
+    if (fs.remove(path)) return true;
+    report(prompts, "ＳＳ [" + name + "]を削除できませんでした。\r\nファイルが使用中か、書き込みが禁止されています。",
+           owner);
+    return false;
+}
+
+bool delete_selected_line(Prompts& prompts, FileSystem& fs, ScreenshotLists& lists, ListBox& list, const Form& owner) {
+    const int row = list.list_index();
+    if (ScreenshotLists::busy(list) || row < 0) return false;
+    const std::string name = line_name(list.item(row));
+    if (!ask_delete(prompts, name, owner)) return false;
+    const BusyList quiet(list);
+    // A file that stays is reported, and its line stays with it.
+    if (!delete_screenshot(prompts, fs, lists.listing().folder(), name, owner)) return false;
+    lists.remove_line(list, row);
+    return true;
+}
+
+}  // namespace vis

@@ -1,0 +1,64 @@
+#pragma once
+// The two screenshot lists of the main window: oldest first (`file_lst`) and newest first
+// (`file_sort`), row i of one being row count - 1 - i of the other, over the folder listing they
+// were built from. A list whose tag is "not" is busy: selections made by the program itself then
+// run no selection handling.
+#include <string>
+
+#include "platform/control.h"
+#include "platform/file_list.h"
+
+namespace vis {
+
+// Marks a list busy for its lifetime, then gives it back the tag it had.
+class BusyList {
+public:
+    explicit BusyList(ListBox& list);
+    ~BusyList();
+    BusyList(const BusyList&) = delete;
+    BusyList& operator=(const BusyList&) = delete;
+
+private:
+    ListBox& list_;
+    std::string before_;
+};
+
+class ScreenshotLists {
+public:
+    ScreenshotLists(ListBox& ascending, ListBox& descending, FileList& listing, ImageBox& sort_up, ImageBox& sort_down);
+
+    ListBox& ascending() { return ascending_; }
+    FileList& listing() { return listing_; }
+
+    // Lists the folder's screenshots into both orders, oldest first shown, row 0 selected without
+    // running the selection handling. False, with the lists empty, when the folder cannot be read.
+    bool rebuild(const std::string& folder);
+
+    // The list the window shows: the ascending one while the up icon is visible.
+    ListBox& in_use();
+    ListBox& other(ListBox& list);
+    static bool busy(const ListBox& list);
+
+    // The full path of a list line's screenshot.
+    std::string file_of_line(const std::string& line) const;
+    // The selected line of the list in use; empty when nothing is selected.
+    std::string selected_line();
+
+    // Shows the other order in place of the one in use, keeping the selected row number (the
+    // highlight stays at the same height). Returns the list now in use; the caller previews it.
+    ListBox& switch_order();
+
+    // After a screenshot was deleted: its row goes from `list` and the mirrored row from the
+    // other list, the listing is read again, and the line that followed (or the new last) is
+    // selected while the list is busy.
+    void remove_line(ListBox& list, int row);
+
+private:
+    ListBox& ascending_;
+    ListBox& descending_;
+    FileList& listing_;
+    ImageBox& sort_up_;
+    ImageBox& sort_down_;
+};
+
+}  // namespace vis

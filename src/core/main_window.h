@@ -1,0 +1,46 @@
+#pragma once
+// What the other windows use of the main window: its screenshot lists and preview, the settings
+// it holds, its pop-up menu, the music and the end of the program.
+#include <string>
+
+#include "platform/picture.h"
+
+namespace vis {
+
+class Form;
+class ListBox;
+class Menu;
+class ScreenshotLists;
+
+class MainWindow {
+public:
+    virtual ~MainWindow() = default;
+
+    virtual Form& form() = 0;
+    virtual ScreenshotLists& lists() = 0;
+    // The picture of the selected screenshot at full size, as the preview holds it.
+    virtual const Picture& preview_picture() const = 0;
+    // Preview, information panel and the File commands for the list's selected line.
+    virtual void show_pre_info(ListBox& list) = 0;
+    // Preview, panel and File commands without moving the focus. False, with nothing changed,
+    // when the file cannot be decoded.
+    virtual bool show_selected(ListBox& list) = 0;
+    virtual void clear_preview() = 0;
+    virtual void set_panel_text(const std::string& text) = 0;
+    // The two File commands that need a screenshot.
+    virtual void enable_file_commands(bool on) = 0;
+
+    // The settings the window holds: folders as read at start-up, flags as the menus show them.
+    virtual std::string game_folder() const = 0;
+    virtual std::string default_save_folder() const = 0;
+    virtual bool information_on() const = 0;
+    virtual void show_flags(bool information, bool music) = 0;
+
+    // The viewer's pop-up menu, owned by the main window.
+    virtual Menu& full_menu() = 0;
+    virtual void change_bgm() = 0;
+    // Sends the close command for the current track and ends the program at once.
+    virtual void end_program() = 0;
+};
+
+}  // namespace vis

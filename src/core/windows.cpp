@@ -1,0 +1,42 @@
+#include "core/windows.h"
+
+#include <vector>
+
+namespace vis {
+
+Windows::Windows(Platform& platform) : platform_(platform) {}
+
+Windows::~Windows() {
+    // Later windows may refer to earlier ones (every window to the main one): newest go first.
+    for (auto& [type, slot] : slots_) slot.retired.reset();
+    for (auto it = made_.rbegin(); it != made_.rend(); ++it) slots_.at(*it).form.reset();
+}
+
+Form& Windows::make_if_missing(std::type_index type) {
+    Slot& slot = slots_.at(type);
+    if (!slot.form) {
+        slot.retired.reset();
+        slot.form = slot.make(*this);
+        std::erase(made_, type);
+        made_.push_back(type);
+    }
+    return *slot.form;
+}
+
+Form* Windows::existing(std::type_index type) {
+    const auto it = slots_.find(type);
+    return it == slots_.end() ? nullptr : it->second.form.get();
+}
+
+void Windows::retire(std::type_index type) {
+    const auto it = slots_.find(type);
+    if (it == slots_.end() || !it->second.form) return;
+    Form& form = *it->second.form;
+    form.hide();
+    // A window on its way out runs no more timers.
+    for (Control* c : form.controls())
+        if (c->kind() == ControlKind::timer) static_cast<Timer*>(c)->set_timer_enabled(false);
+    it->second.retired = std::move(it->second.form);
+}
+
+}  // namespace vis

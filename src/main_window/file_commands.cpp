@@ -1,0 +1,94 @@
+// Commands shared by the main menu and the viewer's pop-up menu: save a copy, clipboard, and the
+// information label; and the two menu switches that are stored in the settings file.
+#include "catalogue/list_line.h"
+#include "core/app.h"
+#include "main_window/form1.h"
+#include "platform/file_ops.h"
+#include "platform/paths.h"
+#include "platform/save_name.h"
+#include "viewer/form2.h"
+
+namespace vis {
+
+namespace {
+
+MessageBox notice(const std::string& text, const Form& owner) {
+    return {text, kAppTitle, MsgButtons::ok, MsgIcon::exclamation, 0, &owner};
+}
+
+}  // namespace
+
+const Form& Form1::front_window() {
+    if (Form2* viewer = windows_.loaded<Form2>(); viewer != nullptr && viewer->visible()) return *viewer;
+    return *this;
+}
+
+void Form1::save_as() {
+    const std::string line = lists_.selected_line();
+    if (line.empty()) return;
+    FileDialog dialog;
+    dialog.title = "名前を付けて保存";
+    dialog.filter = "スクリーンショット(*.jpg)|*.jpg";
+    // Every round opens in the start-up folder with the screenshot's own name.
+    dialog.initial_folder = default_save_folder();
+    dialog.file_name = line_name(line);
+    dialog.default_extension = ".jpg";
+    dialog.owner = &front_window();
+    const auto target = ask_save_name(p_.prompts, dialog, kAppTitle);
+    if (!target) return;
+    if (!copy_file(p_.files, lists_.file_of_line(line), *target)) {
+        p_.prompts.message_box(notice("画像を保存できませんでした。\r\n" + *target, *dialog.owner));
+        return;
+    }
+    // Remembered for the next start; this run keeps proposing the folder it started with.
+    const std::string folder = parent_folder(*target);
+    update_setting(p_.files, settings_file(), [&](Settings& s) { s.save_folder = folder; });
+}
+
+void Form1::copy_to_clipboard() {
+    const Picture& picture = img_pre.picture();
+    if (picture.empty()) return;
+    if (!p_.clipboard.set_picture(picture))
+        p_.prompts.message_box(notice("クリップボードにコピーできませんでした。", front_window()));
+}
+
+void Form1::report_setting_not_changed(SettingsUpdate failure, const char* what) {
+    const std::string cause = failure == SettingsUpdate::unreadable ? "設定ファイルを読み込めなかったため、"
+                                                                    : "設定ファイルに書き込めなかったため、";
+    p_.prompts.message_box(notice(cause + what + "の設定は変更されていません。", *this));
+}
+
+void Form1::mImgInfo_Click() {
+    const bool on = !mImgInfo.checked();
+    // The check mark only changes once the file holds the new flag, so the two never disagree.
+    const auto result = update_setting(p_.files, settings_file(), [on](Settings& s) { s.info_flag = flag_text(on); });
+    if (result != SettingsUpdate::ok) return report_setting_not_changed(result, "画像情報");
+    mImgInfo.set_checked(on);
+}
+
+void Form1::mBGMPlay_Click() {
+    const bool on = !mBGMPlay.checked();
+    const auto result = update_setting(p_.files, settings_file(), [on](Settings& s) { s.music_flag = flag_text(on); });
+    if (result != SettingsUpdate::ok) return report_setting_not_changed(result, "BGM");
+    mBGMPlay.set_checked(on);
+    mBGM_change.set_enabled(on);
+    bgm_.switched(on);
+}
+
+void Form1::mBGM_change_Click() {
+    change_bgm();
+}
+
+void Form1::change_bgm() {
+    bgm_.change(mBGMPlay.checked(), game_folder());
+}
+
+void Form1::mInfo_F_Click() {
+    if (Form2* viewer = windows_.loaded<Form2>()) viewer->show_information();
+}
+
+void Form1::mClose_F_Click() {
+    if (Form2* viewer = windows_.loaded<Form2>()) viewer->IMG_CLOSE();
+}
+
+}  // namespace vis

@@ -1,0 +1,124 @@
+#pragma once
+// The main window: screenshot list and preview, the menu bar, the settings it holds in hidden
+// labels and check marks, and the timer that finishes start-up and then drives the music.
+#include <optional>
+#include <string>
+
+#include "catalogue/screenshot_lists.h"
+#include "core/main_window.h"
+#include "core/settings.h"
+#include "core/windows.h"
+#include "music/bgm_player.h"
+#include "platform/control.h"
+#include "platform/file_list.h"
+#include "platform/form.h"
+#include "platform/menu.h"
+#include "platform/platform.h"
+
+namespace vis {
+
+inline constexpr const char* kScreenshotPattern = "PelmarOnline_*.jpg";
+
+class Form1 : public Form, public MainWindow {
+public:
+    explicit Form1(Windows& windows);
+    Windows& windows() { return windows_; }
+
+    // --- controls
+    ImageBox img_pre;
+    Label Label1;
+    ListBox file_lst;
+    ListBox file_sort;
+    ImageBox img_sort_up;
+    ImageBox img_sort_down;
+    Label lbl_ver;
+    Label lbl_alt;
+    FileList file_path;
+    Timer tmr_music;
+    Label lbl_Pelmar_Path;
+    Label lbl_FullImgInfo;
+    Label lbl_BGMPlay;
+    Label lbl_DefaultSave_Path;
+
+    // --- menus
+    Menu mFullMenu, mSave_F, mClipboard_F, mh1, mInfo_F, mh2, mEdit_F, mh5, mClose_F;
+    Menu mEditMenu, mEdit_cancel;
+    Menu mFile, mSave, mClipboard, mh0, mEdit, mh0_1, mQuit;
+    Menu mCommand, mAll_move, mAll_copy, mh3, mAlbum;
+    Menu mOption, mSetting, mImgInfo, mBGM_option, mBGMPlay, mBGM_change;
+    Menu mHelp, mHelpFile, mSite;
+
+    // --- start-up, timer, quitting
+    // Loads the window and, unless the program ended while loading, shows it.
+    void start();
+    void Form_Load();
+    void tmr_music_Timer();
+    void run_startup_step();
+    bool Form_QueryUnload();
+    void mQuit_Click();
+    void mSetting_Click();
+    void mHelpFile_Click();
+    void mSite_Click();
+    std::string title() const;
+
+    // --- screenshot lists and preview
+    bool make_ss_list();
+    void img_sort_up_Click();
+    void img_sort_down_Click();
+    void file_lst_Click();
+    void file_sort_Click();
+    void list_DblClick(ListBox& list);
+    void img_pre_DblClick();
+    void list_KeyDown(ListBox& list, int key_code, int shift);
+    void list_MouseDown(ListBox& list, int button, int shift, int x, int y);
+
+    // --- File and Options commands shared with the viewer's pop-up menu
+    void save_as();
+    void copy_to_clipboard();
+    void mImgInfo_Click();
+    void mInfo_F_Click();
+    void mClose_F_Click();
+
+    // --- music
+    void mBGMPlay_Click();
+    void mBGM_change_Click();
+
+    // --- what the other windows use
+    Form& form() override { return *this; }
+    ScreenshotLists& lists() override { return lists_; }
+    const Picture& preview_picture() const override { return img_pre.picture(); }
+    void show_pre_info(ListBox& list) override;
+    bool show_selected(ListBox& list) override;
+    void clear_preview() override;
+    void set_panel_text(const std::string& text) override;
+    void enable_file_commands(bool on) override;
+    std::string game_folder() const override { return lbl_Pelmar_Path.caption(); }
+    std::string default_save_folder() const override { return lbl_DefaultSave_Path.caption(); }
+    bool information_on() const override { return mImgInfo.checked(); }
+    void show_flags(bool information, bool music) override;
+    Menu& full_menu() override { return mFullMenu; }
+    void change_bgm() override;
+    void end_program() override;
+
+private:
+    void build_menus();
+    void wire_events();
+    // Reads (or first creates) the settings file into the hidden labels and check marks.
+    bool load_settings();
+    std::string settings_file() const;
+    // The picture of a screenshot file: the one the viewer decoded ahead while it is shown,
+    // otherwise decoded now. Nothing when the file cannot be decoded.
+    std::optional<Picture> load_picture(const std::string& path);
+    // The window the user looks at: the viewer while it is shown, otherwise this one.
+    const Form& front_window();
+    // Reports a settings change that did not reach the file, saying whether it could not be read
+    // or not be written.
+    void report_setting_not_changed(SettingsUpdate failure, const char* what);
+
+    Windows& windows_;
+    Platform& p_;
+    ScreenshotLists lists_;
+    BgmPlayer bgm_;
+};
+
+}  // namespace vis

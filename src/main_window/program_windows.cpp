@@ -1,0 +1,27 @@
+#include "main_window/program_windows.h"
+
+#include "main_window/form1.h"
+#include "options/form0.h"
+#include "options/form3.h"
+#include "viewer/form2.h"
+
+namespace vis {
+
+namespace {
+
+template <class W>
+void add(Windows& windows) {
+    windows.add<W>([](Windows& w) { return std::make_unique<W>(w); });
+}
+
+}  // namespace
+
+void add_program_windows(Windows& windows) {
+    add<Form1>(windows);
+    add<Form0>(windows);
+    add<Form2>(windows);
+    add<Form3>(windows);
+    windows.set_main([&windows]() -> MainWindow& { return windows.get<Form1>(); });
+}
+
+}  // namespace vis

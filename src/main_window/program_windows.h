@@ -1,0 +1,9 @@
+#pragma once
+// Tells the window owner how each of the program's windows is made.
+#include "core/windows.h"
+
+namespace vis {
+
+void add_program_windows(Windows& windows);
+
+}  // namespace vis

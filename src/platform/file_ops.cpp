@@ -1,0 +1,40 @@
+#include "platform/file_ops.h"
+
+#include "platform/ansi.h"
+
+namespace vis {
+
+bool write_text_file(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    const std::string temp = path + ".tmp";
+    if (!fs.write(temp, to_ansi(text)) || !fs.rename(temp, path)) {
+        fs.remove(temp);
+        return false;
+    }
+    return true;
+}
+
+bool copy_file(FileSystem& fs, const std::string& from, const std::string& to) {
+    if (fs.same_file(from, to)) return true;
+    return fs.copy(from, to);
+}
+
+MoveResult safe_move(FileSystem& fs, const std::string& from, const std::string& to) {
+    const auto source_size = fs.size(from);
+    if (!source_size) return MoveResult::failed;
+    if (fs.same_file(from, to)) return MoveResult::moved;
+    if (fs.rename(from, to)) return MoveResult::moved;
+    // Copied beside the target first, so a copy that fails halfway leaves an old target intact.
+    const std::string part = to + ".part";
+    if (!fs.copy(from, part) || fs.size(part) != source_size || !fs.rename(part, to)) {
+        fs.remove(part);
+        return MoveResult::failed;
+    }
+    return fs.remove(from) ? MoveResult::moved : MoveResult::copied_source_kept;
+}
+
+}  // namespace vis

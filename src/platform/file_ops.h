@@ -1,0 +1,29 @@
+#pragma once
+// The file operations of every window that writes: whole text files, copies, and moves that
+// never lose the source.
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace vis {
+
+// Writes the lines, each ended by CR LF, in the system's ANSI code page: to a temporary file
+// beside the target, then renamed over it, so a failed write leaves the old file as it was.
+bool write_text_file(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines);
+
+// Copies byte for byte, replacing the target. A file copied onto itself stays as it is.
+bool copy_file(FileSystem& fs, const std::string& from, const std::string& to);
+
+enum class MoveResult {
+    moved,
+    // Nothing was changed: the source and any old target are as they were.
+    failed,
+    // The copy is complete but the source could not be deleted: both exist.
+    copied_source_kept,
+};
+// A rename where the filesystem allows it; otherwise a copy whose length is checked before the
+// source is deleted. The source is never deleted unless a complete copy exists.
+MoveResult safe_move(FileSystem& fs, const std::string& from, const std::string& to);
+
+}  // namespace vis

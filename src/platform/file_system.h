@@ -1,0 +1,38 @@
+#pragma once
+// The raw file operations every write of the program goes through. The real one works on the
+// disk; tests put one in its place that fails on purpose (a full disk, a locked file).
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vis {
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    // Creates or truncates the file and writes the bytes, flushed and closed. False on any failure.
+    virtual bool write(const std::string& path, std::string_view bytes) = 0;
+    // Replaces `to` when it exists. False when the two are on different drives, among others.
+    virtual bool rename(const std::string& from, const std::string& to) = 0;
+    // Copies byte for byte, replacing `to`.
+    virtual bool copy(const std::string& from, const std::string& to) = 0;
+    // True when no file is left at the path afterwards.
+    virtual bool remove(const std::string& path) = 0;
+    // The length of a file; nothing when there is no readable file at the path.
+    virtual std::optional<std::uintmax_t> size(const std::string& path) = 0;
+    // Both paths name the same existing file.
+    virtual bool same_file(const std::string& a, const std::string& b) = 0;
+};
+
+class DiskFileSystem : public FileSystem {
+public:
+    bool write(const std::string& path, std::string_view bytes) override;
+    bool rename(const std::string& from, const std::string& to) override;
+    bool copy(const std::string& from, const std::string& to) override;
+    bool remove(const std::string& path) override;
+    std::optional<std::uintmax_t> size(const std::string& path) override;
+    bool same_file(const std::string& a, const std::string& b) override;
+};
+
+}  // namespace vis
