@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool
   fonts-ipafont-gothic fonts-ipafont-mincho
+  tzdata
   sox libsox-fmt-mp3 lame
   python3
   clang-format

@@ -4,35 +4,17 @@ namespace vis {
 
 namespace {
 
-// Local time of a moment. Zone offsets and their changes fall on quarter hours, so one
-// conversion serves every moment of the same quarter hour: listing a big folder converts each
-// quarter hour once rather than each file.
+// Local time of a moment, asked of the system for each moment: zone changes may fall on any
+// minute (St. John's changed at 00:01 for years) or, in old zones, any second, so a conversion
+// shared across a stretch of time lists wrong times after them. One conversion costs little
+// beside reading the file's time.
 std::tm local_time_of(std::time_t t) {
-    constexpr std::time_t kQuarter = 15 * 60;
-    thread_local std::time_t cached_start = -1;
-    thread_local std::tm cached{};
-    const std::time_t start = t - ((t % kQuarter) + kQuarter) % kQuarter;
-    if (start != cached_start) {
+    std::tm local{};
 #ifdef _WIN32
-        localtime_s(&cached, &start);
+    localtime_s(&local, &t);
 #else
-        localtime_r(&start, &cached);
+    localtime_r(&t, &local);
 #endif
-        cached_start = start;
-    }
-    std::tm local = cached;
-    const int within_hour = local.tm_min * 60 + local.tm_sec + static_cast<int>(t - start);
-    if (within_hour >= 3600) {
-        // The quarter hour crosses a full hour of an unusual zone: convert this one directly.
-#ifdef _WIN32
-        localtime_s(&local, &t);
-#else
-        localtime_r(&t, &local);
-#endif
-        return local;
-    }
-    local.tm_min = within_hour / 60;
-    local.tm_sec = within_hour % 60;
     return local;
 }
 

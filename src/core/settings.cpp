@@ -76,19 +76,41 @@ Settings first_run_settings() {
 }
 
 bool reads_as_one(const std::string& text) {
-    // Decided on the digits themselves: no locale-dependent number parsing.
+    // Blanks go first, wherever they are ("1 0" reads 10); then a sign, digits, a fraction and an
+    // exponent ("1e1" reads 10, "10e-1" reads 1). Decided on the digits themselves: no rounding,
+    // no locale-dependent number parsing.
+    std::string s;
+    for (const char c : text)
+        if (c != ' ' && c != '\t') s += c;
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    if (i < text.size() && text[i] == '+') ++i;
-    std::string whole;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') whole += text[i++];
-    bool fraction_zero = true;
-    if (i < text.size() && text[i] == '.') {
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-') return false;
         ++i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') fraction_zero = fraction_zero && text[i++] == '0';
     }
-    const auto first = whole.find_first_not_of('0');
-    return first != std::string::npos && whole.substr(first) == "1" && fraction_zero;
+    std::string digits;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') digits += s[i++];
+    const std::size_t whole = digits.size();  // how many digits stand before the point
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') digits += s[i++];
+    }
+    long long exponent = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        const bool negative = j < s.size() && s[j] == '-';
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        // An exponent without digits is no exponent: the number ends before the "e".
+        if (j < s.size() && s[j] >= '0' && s[j] <= '9') {
+            for (; j < s.size() && s[j] >= '0' && s[j] <= '9'; ++j)
+                if (exponent < 1'000'000'000) exponent = exponent * 10 + (s[j] - '0');
+            if (negative) exponent = -exponent;
+        }
+    }
+    // The value is 1 exactly when its only significant digit is a 1 in the units place.
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos || digits[first] != '1') return false;
+    if (digits.find_first_not_of('0', first + 1) != std::string::npos) return false;
+    return static_cast<long long>(whole) + exponent == static_cast<long long>(first) + 1;
 }
 
 std::string flag_text(bool on) {

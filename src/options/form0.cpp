@@ -3,14 +3,13 @@
 #include <string>
 
 #include "core/app.h"
+#include "core/credits.h"
 #include "options/update_check.h"
 
 namespace vis {
 
 namespace {
 
-constexpr const char* kAuthorCredit = "プログラム作成：kazamidori";
-constexpr const char* kProgramCopyright = "Copyright (C) 2006-2007 kazamidori. All rights reserved.";
 constexpr const char* kGameNotice =
     "Pelmar Online の画像・音楽・名称の著作権は、ゲームの運営会社に帰属します。\r\n"
     "本ソフトウェアは運営会社とは関係のない非公式のツールです。\r\n"
@@ -52,10 +51,10 @@ Form0::Form0(Windows& windows)
 void Form0::open() {
     lbl_app_info.set_caption(std::string(48, ' ') + "(v" + kVersion + ")\r\n" +  //
                              "　\r\n" +                                          //
-                             kAuthorCredit + "\r\n" +                            //
+                             kCreditLine + "\r\n" +                              //
                              "　\r\n" +                                          //
                              "\r\n" +                                            //
-                             kProgramCopyright);
+                             kCopyrightLine);
     lbl_copyright.set_caption(kGameNotice);
     show();
 }

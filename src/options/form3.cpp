@@ -19,6 +19,12 @@ constexpr const char* kBrowseFilter = "Pelmarオンライン実行ファイル(P
 // The length of "\Pelmar.exe": what the browse cuts off the chosen file to get its folder.
 constexpr int kProgramNameLength = 11;
 
+// The two notices under the version.
+constexpr const char* kNoWarranty =
+    "本ソフトウェアは無料でお使いいただけます。使用によって生じた損害について、Vistelle 開発チームは責任を負いません。";
+constexpr const char* kUnofficial =
+    "本ソフトウェアは非公式のツールです。ゲームの運営会社へのお問い合わせはご遠慮ください。";
+
 constexpr const char* kSavedAndEnding = "設定を保存し、終了します。\r\n終了後、再び起動すると使えます。";
 constexpr const char* kWrongFolder = "選択されたファイルが正しくありません。";
 constexpr const char* kNotSaved = "設定ファイルに書き込めなかったため、設定は保存されていません。";
@@ -49,9 +55,8 @@ Form3::Form3(Windows& windows)
       Image1(*this, "Image1", false),
       Label2(*this, "Label2", "Pelmarオンライン - Vistelle"),
       lbl_ver(*this, "lbl_ver", "Ver x.xx"),
-      Label3(*this, "Label3",
-             "本ソフトウェアはフリーソフトです。使用によって生じたいかなる損害についても、作者は責任を負いません。"),
-      Label5(*this, "Label5", "Pelmar Online の画像・音楽の著作権は、ゲームの運営会社に帰属します。"),
+      Label3(*this, "Label3", kNoWarranty),
+      Label5(*this, "Label5", kUnofficial),
       cmd_ver_check(*this, "cmd_ver_check", "最新バージョン確認"),
       cmd_set(*this, "cmd_set", "適用"),
       cmd_cancel(*this, "cmd_cancel", "キャンセル"),

@@ -50,9 +50,14 @@ TEST(SettingsFile, MissingShortAndLfOnlyFiles) {
 }
 
 TEST(SettingsFile, FlagsReadAsTheNumberOne) {
-    for (const char* on : {"1", " 1", "1 ", " 1 ", "01", " 1.0", "1.00", "+1"}) EXPECT_TRUE(reads_as_one(on)) << on;
-    for (const char* off : {"", " ", "0", " 0", "2", "11", "10", "1.5", "yes", "-1", "x1", "0.1"})
-        EXPECT_FALSE(reads_as_one(off)) << off;
+    const char* const on[] = {"1",  " 1",    "1 ",  " 1 ",   "01",   " 1.0",    "1.00", "+1",
+                              "1x", "1 . 0", "1e0", "10e-1", ".1e1", "0.01E+2", "1e",   "1e+"};
+    for (const char* text : on) EXPECT_TRUE(reads_as_one(text)) << text;
+    // Blanks inside the number join its digits; an exponent scales it.
+    const char* const off[] = {"",    " ", "0",  " 0",  "2",     "11",  "10",  "1.5",  "yes",   "-1",  "x1",
+                               "0.1", ".", "e1", "1 0", "0 1 0", "1e1", "1E1", "1e-1", "1 e 1", "- 1", "1.0001"};
+    for (const char* text : off) EXPECT_FALSE(reads_as_one(text)) << text;
+    EXPECT_FALSE(reads_as_one("1e99999999999999999999"));
     EXPECT_EQ(flag_text(true), " 1");
     EXPECT_EQ(flag_text(false), " 0");
 }

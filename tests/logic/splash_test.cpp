@@ -52,10 +52,11 @@ TEST(Splash, BorderlessWhitePanelWithTheVersionAndNotices) {
     ASSERT_EQ(info.size(), 6u);
     EXPECT_EQ(info[0], std::string(48, ' ') + "(v2.00)");
     EXPECT_EQ(info[1], "　");
-    EXPECT_FALSE(info[2].empty());
+    // Credit and copyright name the developers as a group, never a person.
+    EXPECT_EQ(info[2], "プログラム作成：Vistelle 開発チーム");
     EXPECT_EQ(info[3], "　");
     EXPECT_EQ(info[4], "");
-    EXPECT_FALSE(info[5].empty());
+    EXPECT_EQ(info[5], "Copyright (C) Vistelle developers");
     const auto notice = lines_of(s.lbl_copyright.caption());
     ASSERT_EQ(notice.size(), 3u);
     for (const auto& line : notice) EXPECT_FALSE(line.empty());

@@ -24,13 +24,19 @@ TEST_F(QtBackendTest, GetReturnsTheBody) {
     EXPECT_TRUE(server.request().startsWith("GET /cgi-bin/soft/ver.cgi?mode=ver&file=pelmar_vistelle HTTP/1.1"));
 }
 
+TEST_F(QtBackendTest, AnErrorPageIsAnAnswer) {
+    QtHttp http(windows);
+    TinyServer missing(response("404 Not Found", "<html>no such page</html>"), 0);
+    EXPECT_EQ(http.get(missing.url("/x"), 5000), "<html>no such page</html>");
+    TinyServer broken(response("500 Internal Server Error", "2.10"), 0);
+    EXPECT_EQ(http.get(broken.url("/x"), 5000), "2.10");
+    // Still bounded.
+    TinyServer chatty(response("404 Not Found", QByteArray(10000, 'y')), 0);
+    EXPECT_EQ(http.get(chatty.url("/x"), 5000), std::string(QtHttp::kMaxBody, 'y'));
+}
+
 TEST_F(QtBackendTest, GetFailuresAreEmpty) {
     QtHttp http(windows);
-    TinyServer missing(response("404 Not Found", "no such page"), 0);
-    EXPECT_EQ(http.get(missing.url("/x"), 5000), "");
-    TinyServer broken(response("500 Internal Server Error", "oops"), 0);
-    EXPECT_EQ(http.get(broken.url("/x"), 5000), "");
-
     // Nobody listens on the port any more.
     quint16 port = 0;
     {

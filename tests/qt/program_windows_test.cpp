@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "main_window/form1.h"
+#include "options/form3.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/image_view.h"
 #include "platform/qt/qt_clipboard.h"
@@ -118,6 +119,23 @@ TEST(QtProgramWindows, ViewerIsABorderlessFullScreenWindowWithItsLabels) {
     app.windows.dispatch([&] { v.IMG_CLOSE(); });
     EXPECT_FALSE(viewer->isVisible());
     EXPECT_EQ(f.window_state(), WindowState::normal);
+}
+
+TEST(QtProgramWindows, SettingsNoticesShowWholeAndNameTheDevelopers) {
+    QtProgram app;
+    Form1& f = app.start();
+    Form3& settings = test::win<Form3>(f);
+    app.windows.dispatch([&] { settings.open(false); });
+    for (const Label* notice : {&settings.Label3, &settings.Label5}) {
+        auto* label = qobject_cast<QLabel*>(app.windows.widget_of(*notice));
+        ASSERT_NE(label, nullptr) << notice->name();
+        EXPECT_TRUE(label->isVisible()) << notice->name();
+        EXPECT_FALSE(label->text().trimmed().isEmpty()) << notice->name();
+        // Wrapped within the box, no line cut off at its bottom.
+        EXPECT_LE(label->heightForWidth(label->width()), label->height()) << notice->name();
+    }
+    // The disclaimer answers for the program in the developers' name, not a person's.
+    EXPECT_NE(settings.Label3.caption().find("Vistelle 開発チーム"), std::string::npos);
 }
 
 }  // namespace

@@ -175,6 +175,33 @@ TEST_F(QtBackendTest, SaveDialogStartsInTheFolderAndAddsTheExtension) {
     EXPECT_FALSE(prompts.save_file(request).has_value());
 }
 
+TEST_F(QtBackendTest, DialogForAMissingFolderStartsInTheNearestExistingOne) {
+    QtPrompts prompts(windows);
+    // What the dialog showed: its folder and the text of its name box.
+    auto shown = [&](const std::string& initial, const std::string& name, bool save) {
+        FileDialog request;
+        request.initial_folder = initial;
+        request.file_name = name;
+        std::pair<std::string, std::string> seen;
+        QTimer::singleShot(50, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) return;
+            seen.first = dialog->directory().absolutePath().toStdString();
+            if (auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                seen.second = box->text().toStdString();
+            dialog->reject();
+        });
+        EXPECT_FALSE((save ? prompts.save_file(request) : prompts.open_file(request)).has_value());
+        return seen;
+    };
+    const std::string here = QDir(folder.path()).absolutePath().toStdString();
+    const std::string gone = QDir(folder.path()).filePath("gone/deeper").toStdString();
+    EXPECT_EQ(shown(gone, "", false), std::make_pair(here, std::string()));
+    EXPECT_EQ(shown(gone, "Edit_a.jpg", true), std::make_pair(here, std::string("Edit_a.jpg")));
+    EXPECT_EQ(shown("C:\\Program Files\\QUORIX\\Pelmar Online", "", false),
+              std::make_pair(QDir::homePath().toStdString(), std::string()));
+}
+
 TEST_F(QtBackendTest, ColourDialogSpeaksTheProgramsColourValues) {
     QtPrompts prompts(windows);
     QColor shown;

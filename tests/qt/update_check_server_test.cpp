@@ -58,6 +58,7 @@ TEST(UpdateCheckOverHttp, AnswersGiveTheirMessages) {
         QByteArray body;
         std::string text, title;
         MsgIcon icon;
+        const char* status = "200 OK";
     };
     const Case cases[] = {
         {"2.00", "最新バージョン(Ver 2.00)です。このままお使いください", "バージョン", MsgIcon::information},
@@ -67,9 +68,14 @@ TEST(UpdateCheckOverHttp, AnswersGiveTheirMessages) {
          MsgIcon::question},
         {"abc", "最新バージョン(Ver .00)です。このままお使いください", "バージョン", MsgIcon::information},
         {"", "ネットワークに接続できませんでした。", kAppTitle, MsgIcon::none},
+        // An error page is an answer, not a missing network: it reads as no version.
+        {"<html>Not Found</html>", "最新バージョン(Ver .00)です。このままお使いください", "バージョン",
+         MsgIcon::information, "404 Not Found"},
+        {"3.5", "新しいバージョン(Ver 3.50)が公開されています。\r\n[はい]を押すとダウンロードを開始します。", "確認",
+         MsgIcon::question, "500 Internal Server Error"},
     };
     for (const Case& c : cases) {
-        TinyServer server(response("200 OK", c.body), 0);
+        TinyServer server(response(c.status, c.body), 0);
         ServerCheck check(server.url(""));
         const MessageBox box = check.press(MsgResult::no);
         EXPECT_EQ(box.text, c.text) << c.body.toStdString();

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
+#include <QTest>
 #include <array>
 
 #include "platform/keys.h"
@@ -207,6 +208,39 @@ TEST_F(QtBackendTest, RightPressOnListGoesToTheProgramAndKeepsTheSelection) {
     EXPECT_EQ(form.lst.list_index(), 0);
     EXPECT_TRUE(form.clicks.empty());
     EXPECT_EQ(list->currentRow(), 0);
+}
+
+TEST_F(QtBackendTest, TheUserMovesTheListSelectionButNeverClearsIt) {
+    ListForm form(windows);
+    form.lst.add_items({"a", "b", "c"});
+    form.lst.set_list_index(1);
+    form.clicks.clear();
+    form.show();
+    windows.render();
+    auto* list = qobject_cast<QListWidget*>(widget(form.lst));
+    ASSERT_NE(list, nullptr);
+    list->setFocus();
+    auto still_on = [&](int row) {
+        EXPECT_EQ(form.lst.list_index(), row);
+        EXPECT_EQ(list->selectedItems(), QList<QListWidgetItem*>{list->item(row)});
+    };
+
+    // Ctrl+click and Ctrl+Space on the selected line, and a click below the last line.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list->visualItemRect(list->item(1)).center());
+    still_on(1);
+    QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+    still_on(1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      QPoint(5, list->visualItemRect(list->item(2)).bottom() + 20));
+    still_on(1);
+    EXPECT_TRUE(form.clicks.empty());
+
+    // Ctrl+click on another line moves the selection as a plain click does.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list->visualItemRect(list->item(2)).center());
+    still_on(2);
+    EXPECT_EQ(form.clicks, std::vector<int>{2});
 }
 
 TEST_F(QtBackendTest, ListRefillsOnlyWhenItsItemsChange) {

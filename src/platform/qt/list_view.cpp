@@ -7,8 +7,27 @@
 
 namespace vis {
 
+namespace {
+
+// A list box lets the user move its selection but never clear it: Qt's single selection
+// deselects on Ctrl+click and Ctrl+Space, which here select the line instead.
+class KeepSelectionList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override {
+        const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+        if (!command.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) return command;
+        if (!index.isValid()) return QItemSelectionModel::NoUpdate;
+        return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    }
+};
+
+}  // namespace
+
 ListView::ListView(FormWindow& window, ListBox& list)
-    : ControlView(window, list), list_(new QListWidget(&window.client())) {
+    : ControlView(window, list), list_(new KeepSelectionList(&window.client())) {
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setUniformItemSizes(true);
     set_widget(list_, list_->viewport());
@@ -20,7 +39,12 @@ ListView::ListView(FormWindow& window, ListBox& list)
 void ListView::user_selected() {
     if (rendering_) return;
     const QList<QListWidgetItem*> selected = list_->selectedItems();
-    const int row = selected.isEmpty() ? -1 : list_->row(selected.front());
+    if (selected.isEmpty()) {
+        // No way of the user's may clear the selection: show the program's own again.
+        render();
+        return;
+    }
+    const int row = list_->row(selected.front());
     forward([row](Control& c) { static_cast<ListBox&>(c).set_list_index(row); });
 }
 

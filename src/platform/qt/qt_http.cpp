@@ -18,11 +18,9 @@ struct LaterDeleter {
     void operator()(QNetworkReply* r) const { r->deleteLater(); }
 };
 
-bool success_status(const QNetworkReply& reply) {
-    const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (!status.isValid()) return false;
-    const int code = status.toInt();
-    return code >= 200 && code < 300;
+// Whether the server answered at all, whatever its status: an error page is an answer too.
+bool response_arrived(const QNetworkReply& reply) {
+    return reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
 }
 
 }  // namespace
@@ -62,16 +60,14 @@ std::string QtHttp::get(const std::string& url, int timeout_ms) {
         reply->abort();
         return {};
     }
-    if (!success_status(*reply)) {
+    if (!response_arrived(*reply)) {
         reply->abort();
         return {};
     }
-    if (full) {
+    if (full)
         reply->abort();
-    } else {
-        if (reply->error() != QNetworkReply::NoError) return {};
+    else
         body += reply->read(kMaxBody - body.size());
-    }
     return body.toStdString();
 }
 

@@ -11,7 +11,8 @@ namespace vis {
 class WindowSystem;
 
 // A synchronous GET: a local event loop waits for the answer, keeps the windows painted and
-// drops the user's input meanwhile. Empty on any failure, a non-2xx status or time-out.
+// drops the user's input meanwhile. The body of whatever response arrives, error pages
+// included; empty when none arrives (no connection, time-out).
 class QtHttp : public Http {
 public:
     // Bodies longer than this are cut; the program only ever asks for a version number.

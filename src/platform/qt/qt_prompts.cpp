@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
@@ -94,6 +95,20 @@ private:
     QPointer<Dialog> dialog_;
 };
 
+// Where a file dialog starts: the nearest existing folder up the asked one, else the home
+// folder. Qt takes a folder that does not exist for a file name and puts the whole path into
+// the name box; a Windows default path never exists here.
+QString start_folder(const std::string& asked) {
+    QString folder = QDir::cleanPath(QDir::fromNativeSeparators(QString::fromStdString(asked)));
+    if (folder.isEmpty() || QDir::isRelativePath(folder)) return QDir::homePath();
+    while (!QFileInfo(folder).isDir()) {
+        const QString up = QFileInfo(folder).path();
+        if (up == folder) return QDir::homePath();
+        folder = up;
+    }
+    return folder;
+}
+
 }  // namespace
 
 MsgResult QtPrompts::message_box(const MessageBox& box) {
@@ -130,7 +145,7 @@ std::optional<std::string> QtPrompts::file_dialog(const FileDialog& request, boo
     windows_.render();
     const Owned<QFileDialog> dialog(new QFileDialog(windows_.dialog_parent(request.owner),
                                                     QString::fromStdString(request.title),
-                                                    QString::fromStdString(request.initial_folder)));
+                                                    start_folder(request.initial_folder)));
     dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The program asks its own overwrite question; the descriptions already name their patterns.
