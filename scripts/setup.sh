@@ -14,6 +14,7 @@ packages=(
   sox libsox-fmt-mp3 lame
   python3
   clang-format
+  chromium
 )
 
 missing=()
