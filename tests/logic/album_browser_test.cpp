@@ -32,6 +32,12 @@ std::string dump_dom(const std::string& file, const std::string& profile) {
     return dom;
 }
 
+struct FixedClock : Clock {
+    explicit FixedClock(std::int64_t ms) : ms(ms) {}
+    std::int64_t ms;
+    std::int64_t now_ms() const override { return ms; }
+};
+
 int count_of(const std::string& text, const std::string& part) {
     int n = 0;
     for (auto pos = text.find(part); pos != std::string::npos; pos = text.find(part, pos + 1)) ++n;
@@ -65,7 +71,8 @@ TEST(AlbumBrowser, ChromiumFindsTheFrameMenuAndThumbnails) {
     }
 
     DiskAlbumOutput out;
-    const AlbumResult r = create_pattern_sam(in, SystemClock(), out);
+    const FixedClock clock(SystemClock().now_ms());
+    const AlbumResult r = create_pattern_sam(in, clock, out);
     ASSERT_TRUE(r.ok()) << r.failed_path;
     for (int i = 0; i < 10; ++i) {
         const std::string name = line_name(in.lines[static_cast<std::size_t>(i)]);
@@ -76,6 +83,13 @@ TEST(AlbumBrowser, ChromiumFindsTheFrameMenuAndThumbnails) {
     int entries = 0;
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(to_fs_path(r.folder))) ++entries;
     EXPECT_EQ(entries, 4);  // index.html, page1.html, page2.html, images
+
+    // A second build in the same second finds the folder taken and leaves the first album alone.
+    const std::string index_bytes = test::read_file(r.index);
+    const AlbumResult again = create_pattern_sam(in, clock, out);
+    EXPECT_EQ(again.failure, AlbumFailure::make_folder);
+    EXPECT_FALSE(again.partial_album_left);
+    EXPECT_EQ(test::read_file(r.index), index_bytes);
 
     test::TempFolder profile;
     const std::string index = dump_dom(r.index, profile.path());
