@@ -4,18 +4,22 @@
 
 namespace vis {
 
+bool write_whole_file(FileSystem& fs, const std::string& path, const std::string& bytes) {
+    const std::string temp = path + ".tmp";
+    if (!fs.write(temp, bytes) || !fs.rename(temp, path)) {
+        fs.remove(temp);
+        return false;
+    }
+    return true;
+}
+
 bool write_text_file(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) {
         text += line;
         text += "\r\n";
     }
-    const std::string temp = path + ".tmp";
-    if (!fs.write(temp, to_ansi(text)) || !fs.rename(temp, path)) {
-        fs.remove(temp);
-        return false;
-    }
-    return true;
+    return write_whole_file(fs, path, to_ansi(text));
 }
 
 bool copy_file(FileSystem& fs, const std::string& from, const std::string& to) {

@@ -8,8 +8,11 @@
 
 namespace vis {
 
-// Writes the lines, each ended by CR LF, in the system's ANSI code page: to a temporary file
-// beside the target, then renamed over it, so a failed write leaves the old file as it was.
+// Writes the bytes to a temporary file beside the target, then renames it over the target, so a
+// failed write leaves the old file as it was and never a half-written one.
+bool write_whole_file(FileSystem& fs, const std::string& path, const std::string& bytes);
+
+// The lines, each ended by CR LF, in the system's ANSI code page, written whole.
 bool write_text_file(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines);
 
 // Copies byte for byte, replacing the target. A file copied onto itself stays as it is.

@@ -36,6 +36,11 @@ bool DiskFileSystem::remove(const std::string& path) {
     return !ec && !fs::exists(fs::symlink_status(to_fs_path(path), ec));
 }
 
+bool DiskFileSystem::make_folder(const std::string& path) {
+    std::error_code ec;
+    return fs::create_directory(to_fs_path(path), ec) && !ec;
+}
+
 std::optional<std::uintmax_t> DiskFileSystem::size(const std::string& path) {
     std::error_code ec;
     const auto p = to_fs_path(path);

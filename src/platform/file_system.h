@@ -17,8 +17,10 @@ public:
     virtual bool rename(const std::string& from, const std::string& to) = 0;
     // Copies byte for byte, replacing `to`.
     virtual bool copy(const std::string& from, const std::string& to) = 0;
-    // True when no file is left at the path afterwards.
+    // True when no file (or empty folder) is left at the path afterwards.
     virtual bool remove(const std::string& path) = 0;
+    // Makes a new folder; false when it cannot be made or something is already there.
+    virtual bool make_folder(const std::string& path) = 0;
     // The length of a file; nothing when there is no readable file at the path.
     virtual std::optional<std::uintmax_t> size(const std::string& path) = 0;
     // Both paths name the same existing file.
@@ -31,6 +33,7 @@ public:
     bool rename(const std::string& from, const std::string& to) override;
     bool copy(const std::string& from, const std::string& to) override;
     bool remove(const std::string& path) override;
+    bool make_folder(const std::string& path) override;
     std::optional<std::uintmax_t> size(const std::string& path) override;
     bool same_file(const std::string& a, const std::string& b) override;
 };

@@ -1,0 +1,24 @@
+#include "album/disk_album_output.h"
+
+#include "platform/ansi.h"
+#include "platform/file_ops.h"
+
+namespace vis {
+
+bool DiskAlbumOutput::make_folder(const std::string& path) {
+    return fs_.make_folder(path);
+}
+
+bool DiskAlbumOutput::write_text(const std::string& path, const std::string& utf8_text) {
+    return write_whole_file(fs_, path, to_ansi(utf8_text));
+}
+
+bool DiskAlbumOutput::copy_file(const std::string& from, const std::string& to) {
+    return vis::copy_file(fs_, from, to);
+}
+
+bool DiskAlbumOutput::remove(const std::string& path) {
+    return fs_.remove(path);
+}
+
+}  // namespace vis

@@ -1,0 +1,113 @@
+// A copy album written to real files and opened in headless Chromium: the browser's own
+// parse shows the frame, the page menu and the thumbnails.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "album/disk_album_output.h"
+#include "album/pattern_sam.h"
+#include "catalogue/list_line.h"
+#include "platform/paths.h"
+#include "platform/system_clock.h"
+#include "support/temp_folder.h"
+
+namespace vis {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The document as Chromium built it, or empty when the browser did not answer in time.
+std::string dump_dom(const std::string& file, const std::string& profile) {
+    const std::string command =
+        "timeout 60 chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
+        "--disable-background-networking --disable-component-update --disable-sync --user-data-dir='" +
+        profile + "' --dump-dom 'file://" + file + "' 2>/dev/null";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return {};
+    std::string dom;
+    char buf[4096];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;) dom.append(buf, n);
+    pclose(pipe);
+    return dom;
+}
+
+struct FixedClock : Clock {
+    explicit FixedClock(std::int64_t ms) : ms(ms) {}
+    std::int64_t ms;
+    std::int64_t now_ms() const override { return ms; }
+};
+
+int count_of(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (auto pos = text.find(part); pos != std::string::npos; pos = text.find(part, pos + 1)) ++n;
+    return n;
+}
+
+TEST(AlbumBrowser, ChromiumFindsTheFrameMenuAndThumbnails) {
+    ASSERT_EQ(std::system("command -v chromium >/dev/null 2>&1"), 0) << "chromium is missing: run scripts/setup.sh";
+    test::GameFolders folders;
+    fs::create_directory(to_fs_path(join_path(folders.program, "album")));
+    const std::string gif(
+        "GIF89a\x01\x00\x01\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff\x2c\x00\x00\x00\x00\x01\x00"
+        "\x01\x00\x00\x02\x02\x44\x01\x00\x3b",
+        36);
+    test::write_file(join_path(join_path(folders.program, "data"), "null.gif"), gif);
+
+    AlbumInput in;
+    in.shots_folder = folders.shots;
+    in.program_folder = folders.program;
+    in.line_colour = "Black";
+    in.edge_colour = "Aqua";
+    in.zoom = true;
+    std::vector<std::string> shots;
+    const std::time_t when = 1165500000;
+    for (int i = 0; i < 10; ++i) {
+        // The last one's name holds characters that mean something in HTML.
+        const std::string name =
+            i < 9 ? "PelmarOnline_2006115_0" + std::to_string(1000 + i) + ".jpg" : "PelmarOnline_<b>&'9.jpg";
+        shots.push_back(folders.add_shot(name, when + 60 * i));
+        in.lines.push_back(make_list_line(when + 60 * i, name));
+    }
+
+    DiskFileSystem disk;
+    DiskAlbumOutput out(disk);
+    const FixedClock clock(SystemClock().now_ms());
+    const AlbumResult r = create_pattern_sam(in, clock, out);
+    ASSERT_TRUE(r.ok()) << r.failed_path;
+    for (int i = 0; i < 10; ++i) {
+        const std::string name = line_name(in.lines[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(test::read_file(join_path(join_path(r.folder, "images"), name)), test::read_file(shots[i])) << name;
+    }
+    EXPECT_EQ(test::read_file(join_path(join_path(r.folder, "images"), "null.gif")), gif);
+    // Written whole: no temporary file stays behind.
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(to_fs_path(r.folder))) ++entries;
+    EXPECT_EQ(entries, 4);  // index.html, page1.html, page2.html, images
+
+    // A second build in the same second finds the folder taken and leaves the first album alone.
+    const std::string index_bytes = test::read_file(r.index);
+    const AlbumResult again = create_pattern_sam(in, clock, out);
+    EXPECT_EQ(again.failure, AlbumFailure::make_folder);
+    EXPECT_FALSE(again.partial_album_left);
+    EXPECT_EQ(test::read_file(r.index), index_bytes);
+
+    test::TempFolder profile;
+    const std::string index = dump_dom(r.index, profile.path());
+    EXPECT_NE(index.find("<iframe src=\"page1.html\""), std::string::npos) << index;
+    EXPECT_NE(index.find("name=\"frame\""), std::string::npos);
+    EXPECT_NE(index.find("<a href=\"page2.html\" target=\"frame\">[2]</a>"), std::string::npos);
+
+    const std::string page = dump_dom(join_path(r.folder, "page2.html"), profile.path());
+    EXPECT_EQ(count_of(page, "<img "), 9) << page;
+    EXPECT_EQ(count_of(page, "<img src=\"images/null.gif\""), 8);
+    EXPECT_EQ(count_of(page, "<td "), 11);  // nine thumbnails, the previous and the finish cell
+    EXPECT_EQ(count_of(page, "</tr>"), 3);
+    // The odd name is caption text, and its picture is one image of its own.
+    EXPECT_NE(page.find(">PelmarOnline_&lt;b&gt;&amp;'9.jpg<br>"), std::string::npos);
+    EXPECT_EQ(count_of(page, "<b>"), 0);
+    EXPECT_NE(page.find("<a href=\"page1.html\">前へ<br>(1)</a>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vis

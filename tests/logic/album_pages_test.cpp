@@ -1,0 +1,325 @@
+// The thumbnail album: whole pages byte for byte, copy and absolute-path albums, escaping,
+// and builds that fail half way.
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+#include "album/pattern_sam.h"
+#include "platform/paths.h"
+#include "support/album_recorder.h"
+
+namespace vis {
+namespace {
+
+using test::AlbumRecorder;
+
+struct FixedClock : Clock {
+    std::int64_t ms = 0;
+    std::int64_t now_ms() const override { return ms; }
+};
+
+// 2006-12-07 15:04:33.999 local time: the milliseconds are cut off, not rounded.
+FixedClock creation_clock() {
+    std::tm t{};
+    t.tm_year = 2006 - 1900;
+    t.tm_mon = 11;
+    t.tm_mday = 7;
+    t.tm_hour = 15;
+    t.tm_min = 4;
+    t.tm_sec = 33;
+    t.tm_isdst = -1;
+    FixedClock c;
+    c.ms = static_cast<std::int64_t>(std::mktime(&t)) * 1000 + 999;
+    return c;
+}
+
+const std::string kProgram = join_path("prog", "Vistelle");
+const std::string kShots = join_path("game", "Screen Save");
+const std::string kAlbum = join_path(join_path(kProgram, "album"), "2006.12.07.15.04.33");
+const std::string kImages = join_path(kAlbum, "images");
+const std::string kIndex = join_path(kAlbum, "index.html");
+const std::string kNullGif = join_path(join_path(kProgram, "data"), "null.gif");
+std::string page_path(int p) {
+    return join_path(kAlbum, "page" + std::to_string(p) + ".html");
+}
+
+std::string shot_name(int i) {
+    return "PelmarOnline_2006115_0" + std::to_string(1000 + i) + ".jpg";
+}
+std::string shot_date(int i) {
+    return "2006/11/05 01:" + std::to_string(10 + i) + ":15";
+}
+
+AlbumInput input_of(int shots) {
+    AlbumInput in;
+    for (int i = 0; i < shots; ++i) in.lines.push_back(shot_date(i) + " │ " + shot_name(i));
+    in.shots_folder = kShots;
+    in.program_folder = kProgram;
+    in.line_colour = "Black";
+    in.edge_colour = "Aqua";
+    return in;
+}
+
+// Lines joined with CR LF, the last one ended too.
+std::string crlf(const std::string& lf_text) {
+    std::string r;
+    for (const char c : lf_text) r += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return r;
+}
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    EXPECT_EQ(start, text.size()) << "text after the last CR LF";
+    return lines;
+}
+
+const std::string kTitle = "<html><head><title>2006/12/07 15:04:33 作成 - Pelmarオンライン - Vistelle</title>\n";
+
+const std::string kPageHead = kTitle + R"(<style TYPE=text/css>
+td{
+ color: #55555a;
+ font-family: ＭＳ ゴシック;
+ font-size: 10px;
+}
+body{
+ color: #55555a;
+ font-family: ＭＳ ゴシック;
+ font-size: 10px;
+}
+BODY{overflow : hidden;}
+</style>
+)";
+
+const std::string kScript = R"(<script language="JavaScript"><!--
+function MouseOver_Events(cnt){
+for(i=0;i<9;i++){
+document.images["img_" + i].width = 180;
+document.images["img_" + i].height = 120;
+}
+document.images["img_" + cnt].width = 600;
+document.images["img_" + cnt].height = 480;
+}
+//--></script>
+<script language="JavaScript"><!--
+function MouseOut_Events(cnt){
+for(i=0;i<9;i++){
+document.images["img_" + i].width = 320;
+document.images["img_" + i].height = 240;
+}}
+//--></script>
+)";
+
+const std::string kTd =
+    R"(<td align='center' style="filter:Alpha(opacity=100)};" onMouseover="this.filters['alpha'].opacity=90" onMouseout="this.filters['alpha'].opacity=100"><div style="position:relative;">)";
+
+std::string side(const std::string& edge, const std::string& content) {
+    return "<td rowspan='3' bgcolor='" + edge +
+           R"(' style="filter:Alpha(opacity=100)};" onMouseover="this.filters['alpha'].opacity=80" onMouseout="this.filters['alpha'].opacity=100"><div style="position:relative;">)" +
+           content + "</div></td>";
+}
+const std::string kBegin = side("Aqua", "Ｂ<br>Ｅ<br>Ｇ<br>Ｉ<br>Ｎ");
+const std::string kFinish = side("Aqua", "Ｆ<br>Ｉ<br>Ｎ<br>Ｉ<br>Ｓ<br>Ｈ");
+
+// A row of three cells, each given as its caption-and-picture part.
+std::string row(const std::string& left, const std::string& c0, const std::string& c1, const std::string& c2,
+                const std::string& right) {
+    return "<tr bgcolor='white'><div style=\"position:relative;\">" + left + "</div>" + kTd + c0 + "</div></td>\n" +
+           kTd + c1 + "</div></td>\n" + kTd + c2 + "</div></td>" + right + "</tr>\n";
+}
+
+// Link and zoom on, both captions on, copy album.
+std::string zoom_cell(const std::string& name, const std::string& date, const std::string& ref, int j) {
+    const std::string n = std::to_string(j);
+    return name + "<br>" + date + "<br><a href='" + ref + "'><img src='" + ref +
+           "' width='320' height='240' border='0' name='img_" + n + "' onMouseOver='JavaScript:MouseOver_Events(" + n +
+           ")'></a>";
+}
+std::string shot_cell(int i) {
+    return zoom_cell(shot_name(i), " (" + shot_date(i) + ")", "images/" + shot_name(i), i % 9);
+}
+
+TEST(AlbumPages, TenShotsMakeACopyAlbumOfAFullAndAFilledUpPage) {
+    AlbumInput in = input_of(10);
+    in.zoom = true;
+    AlbumRecorder out;
+    const AlbumResult r = create_pattern_sam(in, creation_clock(), out);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.folder, kAlbum);
+    EXPECT_EQ(r.index, kIndex);
+
+    std::vector<std::string> calls = {"mkdir " + kAlbum, "mkdir " + kImages, "write " + kIndex};
+    for (int i = 0; i < 9; ++i) {
+        calls.push_back("copy " + join_path(kShots, shot_name(i)) + " -> " + join_path(kImages, shot_name(i)));
+    }
+    calls.push_back("write " + page_path(1));
+    calls.push_back("copy " + kNullGif + " -> " + join_path(kImages, "null.gif"));
+    calls.push_back("copy " + join_path(kShots, shot_name(9)) + " -> " + join_path(kImages, shot_name(9)));
+    calls.push_back("write " + page_path(2));
+    EXPECT_EQ(out.calls, calls);
+    // By pages: through the index's page menu, then through the pages.
+    EXPECT_EQ(out.progress_values, (std::vector<int>{50, 100, 50, 100}));
+
+    EXPECT_EQ(out.files[kIndex], crlf(kTitle + R"(<style TYPE=text/css>
+body{
+ color: #55555a;
+ font-family: ＭＳ ゴシック;
+ font-size: 11px;
+}
+a{
+ color: #00bbff;
+ font-family: ＭＳ ゴシック;
+ font-size: 11px;
+ text-decoration:none;
+}
+a:hover { background-color:red; }
+BODY{overflow : hidden;}!
+</style></head><body leftmargin="0" topmargin="2">
+　Pages:2(10Shots)　
+2006/12/07 15:04:33　
+<a href='page1.html' target='frame'>[1]</a>　
+<a href='page2.html' target='frame'>[2]</a>　
+<iframe src="page1.html" width="100%" height="100%" frameborder="0" border="0" framespacing="0" name="frame"></iframe></body></html>
+)"));
+
+    const std::string table =
+        "<table bgcolor='Black' cellpadding='5' cellspacing='1' onMouseOut=\"JavaScript:MouseOut_Events()\">\n";
+    const std::string next = side("Aqua", "<a href='page2.html'>次へ<br>(2)</a>");
+    EXPECT_EQ(out.files[page_path(1)],
+              crlf(kPageHead + kScript +
+                   "</head><body topmargin=\"0\"><center><div align='right'>[ 1 / 2 ] ( 1 - 9 )</div>\n" + table +
+                   row(kBegin, shot_cell(0), shot_cell(1), shot_cell(2), next) +
+                   row("", shot_cell(3), shot_cell(4), shot_cell(5), "") +
+                   row("", shot_cell(6), shot_cell(7), shot_cell(8), "") + "</table><br></center></body></html>\n"));
+
+    // A copy album's filler cells have no name and a blank for a date.
+    const auto filler = [](int j) { return zoom_cell("", " ", "images/null.gif", j); };
+    const std::string previous = side("Aqua", "<a href='page1.html'>前へ<br>(1)</a>");
+    EXPECT_EQ(
+        out.files[page_path(2)],
+        crlf(kPageHead + kScript +
+             "</head><body topmargin=\"0\"><center><div align='right'>[ 2 / 2 ] ( 10 - 18 )</div>\n" + table +
+             row(previous, shot_cell(9), filler(1), filler(2), kFinish) + row("", filler(3), filler(4), filler(5), "") +
+             row("", filler(6), filler(7), filler(8), "") + "</table><br></center></body></html>\n"));
+}
+
+TEST(AlbumPages, OneShotAbsolutePathAlbumWithZoomAndNoLinks) {
+    AlbumInput in = input_of(1);
+    in.create_mode = kAbsolutePathAlbum;
+    in.zoom = true;
+    in.link = false;
+    in.date = false;
+    AlbumRecorder out;
+    ASSERT_TRUE(create_pattern_sam(in, creation_clock(), out).ok());
+    // No screenshot is copied; null.gif fills the eight empty cells.
+    EXPECT_EQ(out.calls, (std::vector<std::string>{"mkdir " + kAlbum, "mkdir " + kImages, "write " + kIndex,
+                                                   "copy " + kNullGif + " -> " + join_path(kImages, "null.gif"),
+                                                   "write " + page_path(1)}));
+    EXPECT_EQ(out.progress_values, (std::vector<int>{100, 100}));
+    EXPECT_EQ(lines_of(out.files[kIndex]).at(16), "　Pages:1(1Shots)　");
+
+    const auto lines = lines_of(out.files[page_path(1)]);
+    ASSERT_EQ(lines.size(), 1u + 13 + 17 + 2 + 9 + 1);
+    EXPECT_EQ(lines[31], "</head><body topmargin=\"0\"><center><div align='right'>[ 1 / 1 ] ( 1 - 9 )</div>");
+    // The scripts and the mouse-out are there although the images carry no names.
+    EXPECT_EQ(lines[32],
+              "<table bgcolor='Black' cellpadding='5' cellspacing='1' onMouseOut=\"JavaScript:MouseOut_Events()\">");
+    const std::string shot = kShots + kSep + shot_name(0);
+    const std::string blank =
+        kTd + " <br><br><img src='images/null.gif' width='320' height='240' border='0'></div></td>";
+    // One page carries both the begin and the finish cell.
+    EXPECT_EQ(lines[33], "<tr bgcolor='white'><div style=\"position:relative;\">" + kBegin + "</div>" + kTd +
+                             shot_name(0) + "<br><br><img src='" + shot +
+                             "' width='320' height='240' border='0'></div></td>");
+    EXPECT_EQ(lines[34], blank);
+    EXPECT_EQ(lines[35], blank + kFinish + "</tr>");
+}
+
+TEST(AlbumPages, NineShotsFillOnePageWithoutNullGifAndCaptionsOff) {
+    AlbumInput in = input_of(9);
+    in.link = false;
+    in.date = false;
+    in.file_name = false;
+    AlbumRecorder out;
+    ASSERT_TRUE(create_pattern_sam(in, creation_clock(), out).ok());
+    EXPECT_EQ(out.calls.size(), 3u + 9 + 1);
+    for (const auto& call : out.calls) EXPECT_EQ(call.find("null.gif"), std::string::npos) << call;
+
+    const auto lines = lines_of(out.files[page_path(1)]);
+    ASSERT_EQ(lines.size(), 1u + 13 + 2 + 9 + 1);
+    EXPECT_EQ(lines[15], "<table bgcolor='Black' cellpadding='5' cellspacing='1'>");
+    EXPECT_EQ(lines[24], kTd + "<br><br><img src='images/" + shot_name(8) +
+                             "' width='320' height='240' border='0'></div></td></tr>");
+}
+
+TEST(AlbumPages, FileNamesAndColourTextsCannotBreakTheMarkup) {
+    AlbumInput in = input_of(0);
+    const std::string odd = "PelmarOnline_<b>&'x\"#1%?.jpg";
+    in.lines = {shot_date(0) + " │ " + odd};
+    in.line_colour = "Red' onclick='alert(1)";
+    in.edge_colour = "#FF8800";  // typed colours come through unchanged
+    AlbumRecorder out;
+    ASSERT_TRUE(create_pattern_sam(in, creation_clock(), out).ok());
+    // The file itself is copied under its own name.
+    EXPECT_EQ(out.calls.at(4), "copy " + join_path(kShots, odd) + " -> " + join_path(kImages, odd));
+
+    const auto lines = lines_of(out.files[page_path(1)]);
+    EXPECT_EQ(lines.at(15), "<table bgcolor='Red&#39; onclick=&#39;alert(1)' cellpadding='5' cellspacing='1'>");
+    const std::string ref = "images/PelmarOnline_&lt;b&gt;&amp;&#39;x&quot;%231%25%3F.jpg";
+    EXPECT_EQ(lines.at(16), "<tr bgcolor='white'><div style=\"position:relative;\">" +
+                                side("#FF8800", "Ｂ<br>Ｅ<br>Ｇ<br>Ｉ<br>Ｎ") + "</div>" + kTd +
+                                "PelmarOnline_&lt;b&gt;&amp;'x\"#1%?.jpg<br> (" + shot_date(0) + ")<br><a href='" +
+                                ref + "'><img src='" + ref + "' width='320' height='240' border='0'></a></div></td>");
+}
+
+TEST(AlbumPages, FailuresAreReportedAndWhatWasMadeIsTakenBack) {
+    const FixedClock clock = creation_clock();
+    {
+        AlbumRecorder out;
+        const AlbumResult r = create_pattern_sam(input_of(0), clock, out);
+        EXPECT_EQ(r.failure, AlbumFailure::empty_list);
+        EXPECT_TRUE(out.calls.empty());
+    }
+    {
+        // A screenshot gone since it was listed: no page claims it, and the half album goes.
+        AlbumRecorder out;
+        out.fail_on = "copy " + join_path(kShots, shot_name(2));
+        const AlbumResult r = create_pattern_sam(input_of(10), clock, out);
+        EXPECT_FALSE(r.ok());
+        EXPECT_EQ(r.failure, AlbumFailure::copy);
+        EXPECT_EQ(r.failed_path, join_path(kShots, shot_name(2)));
+        EXPECT_FALSE(r.partial_album_left);
+        const std::vector<std::string> undo(out.calls.end() - 5, out.calls.end());
+        EXPECT_EQ(undo, (std::vector<std::string>{"remove " + join_path(kImages, shot_name(1)),
+                                                  "remove " + join_path(kImages, shot_name(0)), "remove " + kIndex,
+                                                  "remove " + kImages, "remove " + kAlbum}));
+        EXPECT_TRUE(out.files.empty());
+        EXPECT_EQ(out.progress_values, (std::vector<int>{50, 100}));
+    }
+    {
+        // An album built in the same second already holds the folder: it is left alone.
+        AlbumRecorder out;
+        out.fail_on = "mkdir " + kAlbum;
+        const AlbumResult r = create_pattern_sam(input_of(3), clock, out);
+        EXPECT_EQ(r.failure, AlbumFailure::make_folder);
+        EXPECT_EQ(r.failed_path, kAlbum);
+        EXPECT_EQ(out.calls, (std::vector<std::string>{"mkdir " + kAlbum}));
+    }
+    {
+        // The last page cannot be written and the rest cannot be removed either: say so.
+        AlbumRecorder out;
+        out.fail_on = "write " + page_path(2);
+        out.fail_removes = true;
+        const AlbumResult r = create_pattern_sam(input_of(12), clock, out);
+        EXPECT_EQ(r.failure, AlbumFailure::write);
+        EXPECT_EQ(r.failed_path, page_path(2));
+        EXPECT_TRUE(r.partial_album_left);
+        EXPECT_EQ(out.calls.back(), "remove " + kAlbum);
+    }
+}
+
+}  // namespace
+}  // namespace vis
