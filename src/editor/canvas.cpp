@@ -1,0 +1,263 @@
+#include "editor/canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "platform/text_painter.h"
+
+namespace vis {
+
+namespace {
+
+// Keeps absurd coordinates finite and far outside any canvas, so pixel arithmetic stays in range.
+constexpr double kFarAway = 1e9;
+// Absorbs the rounding of twips divided by a fractional scale (43.2 twips at 14.4 is pixel 3).
+constexpr double kSlack = 1e-9;
+
+// The one place where the program's colours meet the buffer's pixels. The unused byte is set as
+// Qt's RGB32 and the JPEG decoder have it.
+std::uint32_t to_pixel(Colour c) {
+    return 0xFF000000u | static_cast<std::uint32_t>(red_of(c)) << 16 | static_cast<std::uint32_t>(green_of(c)) << 8 |
+           static_cast<std::uint32_t>(blue_of(c));
+}
+
+std::int32_t to_colour(std::uint32_t pixel) {
+    return static_cast<std::int32_t>(rgb((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF));
+}
+
+double squared(double v) {
+    return v * v;
+}
+
+}  // namespace
+
+Canvas::Canvas(double twips_per_pixel) : twips_per_pixel_(twips_per_pixel > 0 ? twips_per_pixel : 15.0) {}
+
+void Canvas::set_twips_per_pixel(double twips_per_pixel) {
+    if (twips_per_pixel > 0) twips_per_pixel_ = twips_per_pixel;
+}
+
+void Canvas::set_background(const Picture& picture) {
+    const bool usable = !picture.empty() && picture.pixels->size() >= static_cast<std::size_t>(picture.width) *
+                                                                          static_cast<std::size_t>(picture.height);
+    background_ = usable ? picture : Picture{};
+    width_ = usable ? picture.width : 0;
+    height_ = usable ? picture.height : 0;
+    clear();
+}
+
+int Canvas::width() const {
+    return static_cast<int>(std::lround(width_ * twips_per_pixel_));
+}
+
+int Canvas::height() const {
+    return static_cast<int>(std::lround(height_ * twips_per_pixel_));
+}
+
+Picture Canvas::image() const {
+    if (pixels_.empty()) return {};
+    return {width_, height_, std::make_shared<const std::vector<std::uint32_t>>(pixels_)};
+}
+
+void Canvas::clear() {
+    if (background_.empty()) {
+        pixels_.clear();
+        return;
+    }
+    const auto count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    pixels_.assign(background_.pixels->begin(), background_.pixels->begin() + static_cast<std::ptrdiff_t>(count));
+}
+
+void Canvas::set_draw_width(int pixels) {
+    draw_width_ = std::max(pixels, 1);
+}
+
+void Canvas::set_current_point(double x, double y) {
+    current_x_ = x;
+    current_y_ = y;
+}
+
+double Canvas::to_px(double v) const {
+    const double px = scale_mode_ == ScaleMode::twips ? v / twips_per_pixel_ : v;
+    if (std::isnan(px)) return -kFarAway;
+    return std::clamp(std::floor(px + kSlack), -kFarAway, kFarAway);
+}
+
+double Canvas::from_px(double px) const {
+    return scale_mode_ == ScaleMode::twips ? px * twips_per_pixel_ : px;
+}
+
+void Canvas::pset(double x, double y, Colour colour) {
+    set_current_point(x, y);
+    if (draw_mode_ == DrawMode::no_op) return;
+    const double px = to_px(x);
+    const double py = to_px(y);
+    fill_rounded_box(px, py, px, py, to_pixel(colour));
+}
+
+void Canvas::line_to(double x, double y, Colour colour) {
+    line(current_x_, current_y_, x, y, colour);
+}
+
+void Canvas::line(double x1, double y1, double x2, double y2, Colour colour) {
+    set_current_point(x2, y2);
+    if (draw_mode_ == DrawMode::no_op) return;
+    if (draw_width_ == 1)
+        thin_line(to_px(x1), to_px(y1), to_px(x2), to_px(y2), to_pixel(colour));
+    else
+        thick_line(to_px(x1), to_px(y1), to_px(x2), to_px(y2), to_pixel(colour));
+}
+
+void Canvas::box(double x1, double y1, double x2, double y2, Colour colour) {
+    set_current_point(x2, y2);
+    if (draw_mode_ == DrawMode::no_op) return;
+    fill_rounded_box(to_px(x1), to_px(y1), to_px(x2), to_px(y2), to_pixel(colour));
+}
+
+void Canvas::box_sized(double x, double y, double width, double height, Colour colour) {
+    box(x, y, x + width, y + height, colour);
+}
+
+std::int32_t Canvas::point(double x, double y) const {
+    const double px = to_px(x);
+    const double py = to_px(y);
+    if (px < 0 || py < 0 || px >= width_ || py >= height_) return -1;
+    return to_colour(pixels_[static_cast<std::size_t>(py) * width_ + static_cast<std::size_t>(px)]);
+}
+
+void Canvas::print(const std::string& text, TextPainter& painter) {
+    const PixelSurface surface{pixels_.data(), width_, height_, twips_per_pixel_};
+    const PixelSize size = painter.draw_line(surface, static_cast<int>(to_px(current_x_)),
+                                             static_cast<int>(to_px(current_y_)), text, font_, text_colour_);
+    current_x_ = 0;
+    current_y_ += from_px(size.height);
+}
+
+void Canvas::fill_span(int y, double first, double last, std::uint32_t pixel) {
+    if (y < 0 || y >= height_) return;
+    first = std::max(first, 0.0);
+    last = std::min(last, width_ - 1.0);
+    if (first > last) return;
+    std::uint32_t* r = row(y);
+    std::fill(r + static_cast<int>(first), r + static_cast<int>(last) + 1, pixel);
+}
+
+// A round pen swept around the box's outline, then the inside filled: the pixels whose centres
+// lie within half the pen width of the rectangle between the corner pixels' pen centres. A pen of
+// odd width is centred on its pixel, one of even width on the pixel's top-left corner, so a dot
+// of width w always fits in w x w pixels; width 1 gives exactly the pixels between the corners.
+void Canvas::fill_rounded_box(double x1, double y1, double x2, double y2, std::uint32_t pixel) {
+    if (width_ == 0 || height_ == 0) return;
+    const double r = draw_width_ / 2.0;
+    const double c = draw_width_ % 2 == 1 ? 0.5 : 0.0;
+    const double left = std::min(x1, x2) + c, right = std::max(x1, x2) + c;
+    const double top = std::min(y1, y2) + c, bottom = std::max(y1, y2) + c;
+    const int first_row = static_cast<int>(std::max(std::floor(top - r - 1), 0.0));
+    const int last_row = static_cast<int>(std::min(std::ceil(bottom + r + 1), height_ - 1.0));
+    for (int y = first_row; y <= last_row; ++y) {
+        const double centre = y + 0.5;
+        const double dy = std::max({top - centre, 0.0, centre - bottom});
+        if (dy > r + kSlack) continue;
+        const double reach = std::sqrt(std::max(squared(r) - squared(dy), 0.0));
+        fill_span(y, std::ceil(left - reach - 0.5 - kSlack), std::floor(right + reach - 0.5 + kSlack), pixel);
+    }
+}
+
+// One pixel per step along the longer axis, only over the part that can be on the canvas.
+void Canvas::thin_line(double x1, double y1, double x2, double y2, std::uint32_t pixel) {
+    const double dx = x2 - x1, dy = y2 - y1;
+    if (std::abs(dx) >= std::abs(dy)) {
+        if (dx == 0) return fill_span(static_cast<int>(y1), x1, x1, pixel);
+        const int first = static_cast<int>(std::max(std::min(x1, x2), 0.0));
+        const int last = static_cast<int>(std::min(std::max(x1, x2), width_ - 1.0));
+        for (int x = first; x <= last; ++x) {
+            const double y = std::floor(y1 + (x - x1) * dy / dx + 0.5);
+            if (y >= 0 && y < height_) row(static_cast<int>(y))[x] = pixel;
+        }
+    } else {
+        const int first = static_cast<int>(std::max(std::min(y1, y2), 0.0));
+        const int last = static_cast<int>(std::min(std::max(y1, y2), height_ - 1.0));
+        for (int y = first; y <= last; ++y) {
+            const double x = std::floor(x1 + (y - y1) * dx / dy + 0.5);
+            if (x >= 0 && x < width_) row(y)[static_cast<int>(x)] = pixel;
+        }
+    }
+}
+
+// The round pen swept from one end to the other: pixels whose centres lie within half the pen
+// width of the segment between the two pen centres (placed as for a dot).
+void Canvas::thick_line(double x1, double y1, double x2, double y2, std::uint32_t pixel) {
+    if (width_ == 0 || height_ == 0) return;
+    const double r = draw_width_ / 2.0;
+    const double c = draw_width_ % 2 == 1 ? 0.5 : 0.0;
+    const double ax = x1 + c, ay = y1 + c, dx = x2 - x1, dy = y2 - y1;
+    const double length2 = squared(dx) + squared(dy);
+    const int first_row = static_cast<int>(std::max(std::floor(std::min(ay, ay + dy) - r - 1), 0.0));
+    const int last_row = static_cast<int>(std::min(std::ceil(std::max(ay, ay + dy) + r + 1), height_ - 1.0));
+    const int first_col = static_cast<int>(std::max(std::floor(std::min(ax, ax + dx) - r - 1), 0.0));
+    const int last_col = static_cast<int>(std::min(std::ceil(std::max(ax, ax + dx) + r + 1), width_ - 1.0));
+    for (int y = first_row; y <= last_row; ++y) {
+        std::uint32_t* r_pixels = row(y);
+        for (int x = first_col; x <= last_col; ++x) {
+            const double px = x + 0.5 - ax, py = y + 0.5 - ay;
+            const double t = length2 == 0 ? 0.0 : std::clamp((px * dx + py * dy) / length2, 0.0, 1.0);
+            if (squared(px - t * dx) + squared(py - t * dy) <= squared(r) + kSlack) r_pixels[x] = pixel;
+        }
+    }
+}
+
+namespace {
+
+void put_u16(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    out.push_back(static_cast<std::uint8_t>(v & 0xFF));
+    out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
+}
+
+void put_u32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    put_u16(out, v & 0xFFFF);
+    put_u16(out, v >> 16);
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> bitmap_file(const Picture& picture) {
+    if (picture.empty()) return {};
+    const auto w = static_cast<std::uint32_t>(picture.width);
+    const auto h = static_cast<std::uint32_t>(picture.height);
+    const std::uint32_t stride = (w * 3 + 3) / 4 * 4;  // rows padded to whole 32-bit words
+    constexpr std::uint32_t kHeaders = 14 + 40;
+    constexpr std::uint32_t kPixelsPerMetre = 3780;  // 96 dpi
+    std::vector<std::uint8_t> out;
+    out.reserve(kHeaders + static_cast<std::size_t>(stride) * h);
+    // File header.
+    out.push_back('B');
+    out.push_back('M');
+    put_u32(out, kHeaders + stride * h);
+    put_u32(out, 0);
+    put_u32(out, kHeaders);
+    // Information header: uncompressed, bottom-up.
+    put_u32(out, 40);
+    put_u32(out, w);
+    put_u32(out, h);
+    put_u16(out, 1);
+    put_u16(out, 24);
+    put_u32(out, 0);
+    put_u32(out, stride * h);
+    put_u32(out, kPixelsPerMetre);
+    put_u32(out, kPixelsPerMetre);
+    put_u32(out, 0);
+    put_u32(out, 0);
+    for (int y = picture.height - 1; y >= 0; --y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const std::uint32_t p = picture.pixel(x, y);
+            out.push_back(static_cast<std::uint8_t>(p & 0xFF));
+            out.push_back(static_cast<std::uint8_t>((p >> 8) & 0xFF));
+            out.push_back(static_cast<std::uint8_t>((p >> 16) & 0xFF));
+        }
+        out.insert(out.end(), stride - w * 3, 0);
+    }
+    return out;
+}
+
+}  // namespace vis

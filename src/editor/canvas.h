@@ -1,0 +1,103 @@
+#pragma once
+// The editor's drawing surface: a screenshot to draw on, with the drawing state of a picture box
+// (pen width, drawing mode, current point, font and text colour). Everything drawn persists in
+// the canvas image until clear() brings back the background picture.
+//
+// Coordinates are twips from the top-left corner (or pixels while the scale mode says so); an
+// operation affects the pixel that contains the point, and whatever falls outside is clipped.
+// Colours are the program's values (red + 256 * green + 65536 * blue).
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/colour.h"
+#include "platform/font.h"
+#include "platform/picture.h"
+
+namespace vis {
+
+class TextPainter;
+
+enum class DrawMode { copy, no_op };
+enum class ScaleMode { twips, pixels };
+
+class Canvas {
+public:
+    explicit Canvas(double twips_per_pixel = 15.0);
+
+    double twips_per_pixel() const { return twips_per_pixel_; }
+    // Values of 0 or below are ignored.
+    void set_twips_per_pixel(double twips_per_pixel);
+    ScaleMode scale_mode() const { return scale_mode_; }
+    void set_scale_mode(ScaleMode mode) { scale_mode_ = mode; }
+
+    // The canvas takes the picture's size and shows it; an empty picture gives an empty canvas.
+    void set_background(const Picture& picture);
+    int width_px() const { return width_; }
+    int height_px() const { return height_; }
+    int width() const;  // twips
+    int height() const;
+
+    // A snapshot: later drawing does not change it.
+    Picture image() const;
+    void clear();
+
+    int draw_width() const { return draw_width_; }
+    // Pixels; a width below 1 counts as 1.
+    void set_draw_width(int pixels);
+    DrawMode draw_mode() const { return draw_mode_; }
+    void set_draw_mode(DrawMode mode) { draw_mode_ = mode; }
+
+    double current_x() const { return current_x_; }
+    double current_y() const { return current_y_; }
+    void set_current_point(double x, double y);
+
+    // A round dot as wide as the pen; moves the current point there.
+    void pset(double x, double y, Colour colour);
+    // Lines as thick as the pen, both ends included; they move the current point to their end.
+    void line_to(double x, double y, Colour colour);
+    void line(double x1, double y1, double x2, double y2, Colour colour);
+    // A filled box between two corners, both included, outlined with the pen (so a wide pen makes
+    // it larger, with rounded corners); moves the current point to the second corner.
+    void box(double x1, double y1, double x2, double y2, Colour colour);
+    void box_sized(double x, double y, double width, double height, Colour colour);
+    // The colour of the pixel at the point, or -1 outside the canvas.
+    std::int32_t point(double x, double y) const;
+
+    const Font& font() const { return font_; }
+    void set_font(Font font) { font_ = std::move(font); }
+    Colour text_colour() const { return text_colour_; }
+    void set_text_colour(Colour colour) { text_colour_ = colour; }
+    // Prints one line with its top-left corner at the current point, which then moves to the start
+    // of the next line (left edge, one line lower), as printing a line does. Drawn in any mode.
+    void print(const std::string& text, TextPainter& painter);
+
+private:
+    double to_px(double v) const;
+    double from_px(double px) const;
+    std::uint32_t* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+    void fill_span(int y, double first, double last, std::uint32_t pixel);
+    void fill_rounded_box(double x1, double y1, double x2, double y2, std::uint32_t pixel);
+    void thin_line(double x1, double y1, double x2, double y2, std::uint32_t pixel);
+    void thick_line(double x1, double y1, double x2, double y2, std::uint32_t pixel);
+
+    double twips_per_pixel_;
+    ScaleMode scale_mode_ = ScaleMode::twips;
+    Picture background_;
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<std::uint32_t> pixels_;
+    int draw_width_ = 1;
+    DrawMode draw_mode_ = DrawMode::copy;
+    double current_x_ = 0;
+    double current_y_ = 0;
+    Font font_;
+    Colour text_colour_ = rgb(0, 0, 0);
+};
+
+// The picture as the bytes of a 24-bit Windows bitmap file (bottom-up rows, 96 dpi); empty for
+// an empty picture, which no bitmap can hold.
+std::vector<std::uint8_t> bitmap_file(const Picture& picture);
+
+}  // namespace vis

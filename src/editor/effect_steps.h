@@ -1,0 +1,76 @@
+#pragma once
+// Pieces the four effects share: the canvas state they borrow, rounding, progress, and the part
+// of a loop that can touch the canvas at all.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "editor/canvas.h"
+#include "editor/effects.h"
+
+namespace vis::effect {
+
+// Borrows the canvas for an effect and gives back its scale mode and pen width when done, by
+// whatever way the effect ends.
+class CanvasState {
+public:
+    CanvasState(Canvas& canvas, ScaleMode mode)
+        : canvas_(canvas), mode_(canvas.scale_mode()), width_(canvas.draw_width()) {
+        canvas.set_scale_mode(mode);
+    }
+    ~CanvasState() {
+        canvas_.set_scale_mode(mode_);
+        canvas_.set_draw_width(width_);
+    }
+    CanvasState(const CanvasState&) = delete;
+    CanvasState& operator=(const CanvasState&) = delete;
+
+private:
+    Canvas& canvas_;
+    ScaleMode mode_;
+    int width_;
+};
+
+inline bool stop_asked(const EffectPacing& pacing) {
+    return pacing.keep_going && !pacing.keep_going();
+}
+
+// Int(100 * done / end), kept on the bar.
+inline void report(const EffectPacing& pacing, double done, double end) {
+    if (!pacing.progress) return;
+    const double percent = end > 0 ? std::floor(100.0 * done / end) : 100.0;
+    pacing.progress(static_cast<int>(std::clamp(percent, 0.0, 100.0)));
+}
+
+// sum / n rounded to the nearest whole number, halves to even; sum >= 0, n > 0.
+inline int divide_to_even(std::int64_t sum, std::int64_t n) {
+    std::int64_t q = sum / n;
+    const std::int64_t twice_rest = 2 * (sum % n);
+    if (twice_rest > n || (twice_rest == n && q % 2 == 1)) ++q;
+    return static_cast<int>(q);
+}
+
+// Components above 255 count as 255.
+inline Colour compose(int r, int g, int b) {
+    return rgb(std::min(r, 255), std::min(g, 255), std::min(b, 255));
+}
+
+// A loop "for v = start to end step s" as the steps k = 0..last (v = start + k * s, s > 0), cut
+// down to the steps whose value may lie in [lo, hi]: with a step to spare at each end, since
+// steps beyond the canvas change nothing whether they run or not. first > last when none do.
+struct Steps {
+    std::int64_t first = 0;
+    std::int64_t last = -1;
+};
+
+inline Steps steps_within(double start, double end, double step, double lo, double hi) {
+    if (!(end >= start)) return {};
+    constexpr double kMost = 4e9;  // more steps than any canvas has pixels in a row
+    const double last = std::min(std::floor((end - start) / step + 1e-9), kMost);
+    const double first = std::max(std::floor((lo - start) / step) - 1, 0.0);
+    const double cut = std::min(std::ceil((hi - start) / step) + 1, last);
+    if (first > cut) return {};
+    return {static_cast<std::int64_t>(first), static_cast<std::int64_t>(cut)};
+}
+
+}  // namespace vis::effect
