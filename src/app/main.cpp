@@ -13,6 +13,7 @@
 #include "platform/qt/qt_prompts.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_text_metrics.h"
+#include "platform/qt/qt_text_painter.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/sdl/sdl_media.h"
 #include "platform/system_clock.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     vis::QtWindowSystem windows(folder);
     vis::QtPrompts prompts(windows);
     vis::QtTextMetrics text(windows);
+    vis::QtTextPainter painter;
     vis::SdlMedia media;
     vis::QtShell shell;
     vis::QtClipboard clipboard;
@@ -35,19 +37,8 @@ int main(int argc, char** argv) {
     vis::MersenneRandom random;
     vis::QtInstanceGuard instance(folder);
     vis::DiskFileSystem files;
-    vis::Platform platform{windows,
-                           prompts,
-                           text,
-                           media,
-                           shell,
-                           clipboard,
-                           http,
-                           clock,
-                           random,
-                           instance,
-                           files,
-                           folder,
-                           VISTELLE_UPDATE_SERVER};
+    vis::Platform platform{windows, prompts, text,   painter,  media, shell,  clipboard,
+                           http,    clock,   random, instance, files, folder, VISTELLE_UPDATE_SERVER};
 
     vis::Windows program(platform);
     vis::add_program_windows(program);

@@ -11,6 +11,7 @@
 #include "prompts.h"
 #include "shell.h"
 #include "text_metrics.h"
+#include "text_painter.h"
 #include "window_system.h"
 
 namespace vis {
@@ -19,6 +20,7 @@ struct Platform {
     WindowSystem& windows;
     Prompts& prompts;
     TextMetrics& text;
+    TextPainter& painter;
     Media& media;
     Shell& shell;
     Clipboard& clipboard;

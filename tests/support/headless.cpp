@@ -210,6 +210,19 @@ TextSize FixedTextMetrics::measure(const std::string& text, const Font& font) co
     return {static_cast<int>(widest * 15 * scale), static_cast<int>(lines * 16 * 15 * scale)};
 }
 
+PixelSize BlockTextPainter::draw_line(PixelSurface surface, int x, int y, const std::string& text, const Font& font,
+                                      Colour colour) {
+    lines.push_back(text);
+    const TextSize twips = FixedTextMetrics().measure(text, font);
+    const PixelSize size{static_cast<int>(twips.width / surface.twips_per_pixel),
+                         static_cast<int>(twips.height / surface.twips_per_pixel)};
+    const std::uint32_t pixel = 0xFF000000u | red_of(colour) << 16 | green_of(colour) << 8 | blue_of(colour);
+    for (int row = std::max(0, y); row < std::min(surface.height, y + size.height); ++row)
+        for (int col = std::max(0, x); col < std::min(surface.width, x + size.width); ++col)
+            surface.pixels[static_cast<std::size_t>(row) * surface.width + col] = pixel;
+    return size;
+}
+
 // --- media
 
 int RecordingMedia::send(const std::string& command, std::string& reply) {
@@ -271,8 +284,8 @@ HeadlessPlatform::HeadlessPlatform(std::string program_folder) : program_folder_
 
 Platform& HeadlessPlatform::platform() {
     if (!platform_)
-        platform_.emplace(Platform{*windows_, *prompts_, text, *media_, shell, *clipboard_, *http_, clock, random,
-                                   instance, *files_, program_folder_, update_server});
+        platform_.emplace(Platform{*windows_, *prompts_, text, painter, *media_, shell, *clipboard_, *http_, clock,
+                                   random, instance, *files_, program_folder_, update_server});
     return *platform_;
 }
 

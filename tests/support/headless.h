@@ -103,6 +103,14 @@ public:
     std::vector<std::string> fonts{"ＭＳ ゴシック", "ＭＳ Ｐゴシック", "ＭＳ 明朝"};
 };
 
+// Draws each character as a solid block the size FixedTextMetrics gives it, in the text colour.
+class BlockTextPainter : public TextPainter {
+public:
+    PixelSize draw_line(PixelSurface surface, int x, int y, const std::string& text, const Font& font,
+                        Colour colour) override;
+    std::vector<std::string> lines;  // every line drawn, in order
+};
+
 class RecordingMedia : public Media {
 public:
     int send(const std::string& command, std::string& reply) override;
@@ -205,6 +213,7 @@ struct HeadlessPlatform {
     HeadlessWindowSystem windows;
     ScriptedPrompts prompts;
     FixedTextMetrics text;
+    BlockTextPainter painter;
     RecordingMedia media;
     RecordingShell shell;
     RecordingClipboard clipboard;
