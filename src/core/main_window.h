@@ -25,6 +25,9 @@ public:
     // Preview, panel and File commands without moving the focus. False, with nothing changed,
     // when the file cannot be decoded.
     virtual bool show_selected(ListBox& list) = 0;
+    // After a delete: the line now selected, described whatever its file holds; a file that
+    // cannot be decoded shows as no picture rather than leaving the deleted one on screen.
+    virtual void show_remaining(ListBox& list) = 0;
     virtual void clear_preview() = 0;
     virtual void set_panel_text(const std::string& text) = 0;
     // The two File commands that need a screenshot.

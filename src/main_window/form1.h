@@ -89,6 +89,7 @@ public:
     const Picture& preview_picture() const override { return img_pre.picture(); }
     void show_pre_info(ListBox& list) override;
     bool show_selected(ListBox& list) override;
+    void show_remaining(ListBox& list) override;
     void clear_preview() override;
     void set_panel_text(const std::string& text) override;
     void enable_file_commands(bool on) override;
@@ -109,6 +110,8 @@ private:
     // The picture of a screenshot file: the one the viewer decoded ahead while it is shown,
     // otherwise decoded now. Nothing when the file cannot be decoded.
     std::optional<Picture> load_picture(const std::string& path);
+    // The panel for the selected line, and the File commands for what the preview now holds.
+    void describe_selected(ListBox& list);
     // The window the user looks at: the viewer while it is shown, otherwise this one.
     const Form& front_window();
     // Reports a settings change that did not reach the file, saying whether it could not be read

@@ -20,16 +20,37 @@ void Form1::show_pre_info(ListBox& list) {
 }
 
 bool Form1::show_selected(ListBox& list) {
-    const std::string& line = list.item(list.list_index());
-    // A file that cannot be decoded keeps the previous preview, panel and menu state.
-    auto picture = load_picture(lists_.file_of_line(line));
+    // Stepping onto a file that cannot be decoded keeps the previous preview, panel and menus.
+    auto picture = load_picture(lists_.file_of_line(list.item(list.list_index())));
     if (!picture) return false;
     img_pre.set_picture(std::move(*picture));
+    describe_selected(list);
+    return true;
+}
+
+void Form1::show_remaining(ListBox& list) {
+    if (list.list_index() < 0) {
+        // The last screenshot went: nothing is left to show or describe.
+        clear_preview();
+        set_panel_text(list_hints());
+        enable_file_commands(false);
+        return;
+    }
+    list.set_focus();
+    // The previous picture belongs to a file that is gone: never keep it.
+    auto picture = load_picture(lists_.file_of_line(list.item(list.list_index())));
+    img_pre.set_picture(picture ? std::move(*picture) : Picture{});
+    describe_selected(list);
+}
+
+void Form1::describe_selected(ListBox& list) {
+    const std::string& line = list.item(list.list_index());
     const ListedFile* listed = file_path.find(line_name(line));
     set_panel_text(panel_text(line, listed != nullptr ? listed->size : 0, list.list_index() + 1, list.count(),
                               file_path.total_size()));
-    enable_file_commands(true);
-    return true;
+    mSave.set_enabled(true);
+    // Without a picture there is nothing to put on the clipboard.
+    mClipboard.set_enabled(!img_pre.picture().empty());
 }
 
 void Form1::clear_preview() {
@@ -82,7 +103,7 @@ void Form1::img_pre_DblClick() {
 
 void Form1::list_KeyDown(ListBox& list, int key_code, int) {
     if (key_code == key::kDelete && delete_selected_line(p_.prompts, p_.files, lists_, list, *this))
-        show_pre_info(list);
+        show_remaining(list);
 }
 
 void Form1::list_MouseDown(ListBox& list, int button, int, int x, int y) {

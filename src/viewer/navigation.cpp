@@ -89,13 +89,14 @@ void Form2::IMG_DELETE() {
     ListBox& list = main().lists().in_use();
     // The question and any report belong to the viewer, above which they must show.
     if (!delete_selected_line(p.prompts, p.files, main().lists(), list, *this)) return;
-    if (list.list_index() >= 0) {
-        main().show_pre_info(list);
-        IMG_FULL(false);
-    } else {
+    if (list.list_index() < 0) {
         // The deleted picture stays on the screen until the viewer is closed.
         main().enable_file_commands(false);
+        return;
     }
+    main().show_remaining(list);
+    IMG_FULL(false);
+    if (main().preview_picture().empty()) IMG_ERR(kCannotShow);
 }
 
 }  // namespace vis

@@ -10,6 +10,7 @@
 #include "platform/keys.h"
 #include "platform/paths.h"
 #include "support/app_fixture.h"
+#include "viewer/form2.h"
 
 namespace vis {
 namespace {
@@ -427,6 +428,65 @@ TEST(ListMouse, RightButtonOpensTheFileMenuWithoutMovingTheSelection) {
     // The left button is the list's own business.
     test::mouse_down(f.file_lst, button::kLeft, 10, 10);
     EXPECT_TRUE(app.plat.prompts.all_answered());
+}
+
+TEST(ListMouse, RightButtonWithNothingSelectedOffersNoScreenshotCommands) {
+    App app;
+    app.folders.write_settings();
+    Form1& f = app.start();
+    ASSERT_EQ(f.file_lst.list_index(), -1);
+    app.plat.prompts.answer_popup("mSave");
+    test::mouse_down(f.file_lst, button::kRight, 30, 40);
+    EXPECT_FALSE(f.mSave.enabled());
+    EXPECT_FALSE(f.mClipboard.enabled());
+    // The disabled entry did nothing: no save dialog was asked for.
+    EXPECT_EQ(app.plat.prompts.asked().size(), 1u);
+}
+
+TEST(ListDelete, DeleteWhileTheListIsBusyAsksNothing) {
+    App app;
+    app.folders.write_settings();
+    const auto names = add_shots(app, 2);
+    Form1& f = app.start();
+    f.file_lst.set_tag("not");
+    press_key(f, key::kDelete);
+    EXPECT_TRUE(app.plat.prompts.asked().empty());
+    EXPECT_EQ(f.file_lst.count(), 2);
+}
+
+TEST(ListDelete, ALineThatCannotBeDecodedTakesTheDeletedOnesPlaceAsNoPicture) {
+    App app;
+    app.folders.write_settings();
+    const auto names = add_shots(app, 3);
+    Form1& f = app.start();
+    test::write_file(join_path(app.folders.shots, names[1]), "not a picture");
+    const auto total_after = std::filesystem::file_size(to_fs_path(join_path(app.folders.shots, names[1]))) +
+                             std::filesystem::file_size(to_fs_path(join_path(app.folders.shots, names[2])));
+    app.plat.prompts.answer_message(MsgResult::yes);
+    press_key(f, key::kDelete);
+    EXPECT_TRUE(f.img_pre.picture().empty());
+    EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + names[1]), 0u);
+    EXPECT_NE(f.lbl_alt.caption().find("(1/2)　　　全 " + total_size_text(total_after)), std::string::npos);
+    EXPECT_TRUE(f.mSave.enabled());
+    EXPECT_FALSE(f.mClipboard.enabled());
+    press_key(f, 'C', shift::kCtrl);
+    EXPECT_TRUE(app.plat.clipboard.pictures.empty());
+}
+
+TEST(ListMouse, DoubleClickOnALineShowsThatLineNotThePreviewedOne) {
+    App app;
+    app.folders.write_settings();
+    add_shots(app, 3);
+    Form1& f = app.start();
+    // The preview shows line 0; line 2 is selected without its selection handling.
+    f.file_lst.set_tag("not");
+    f.file_lst.set_list_index(2);
+    f.file_lst.set_tag("");
+    ASSERT_EQ(f.img_pre.picture().width, 64);
+    test::dbl_click(f.file_lst);
+    Form2& v = test::win<Form2>(f);
+    EXPECT_TRUE(v.visible());
+    EXPECT_EQ(v.img_view.picture().width, 66);
 }
 
 }  // namespace

@@ -187,10 +187,21 @@ TEST(MenuBar, EntriesCaptionsAndShortcuts) {
     EXPECT_EQ(f.mClipboard.shortcut(), "Ctrl+C");
     EXPECT_EQ(f.mBGMPlay.shortcut(), "Shift+Del");
     EXPECT_EQ(f.mBGM_change.shortcut(), "F1");
-    std::vector<std::string> full;
-    for (const Menu* m : f.mFullMenu.entries()) full.push_back(m->name());
-    EXPECT_EQ(full, (std::vector<std::string>{"mSave_F", "mClipboard_F", "mh1", "mInfo_F", "mh2", "mEdit_F", "mh5",
-                                              "mClose_F"}));
+    const auto captions = [](const Menu& menu) {
+        std::vector<std::string> out;
+        for (const Menu* m : menu.entries()) out.push_back(m->caption());
+        return out;
+    };
+    EXPECT_EQ(captions(f.mCommand), (std::vector<std::string>{"全て移動(&M)", "全てコピー(&C)", "-", "アルバム(&A)"}));
+    EXPECT_EQ(captions(f.mOption), (std::vector<std::string>{"設定(&S)", "画像情報(&I)", "BGM(&B)"}));
+    EXPECT_EQ(captions(f.mBGM_option), (std::vector<std::string>{"BGMを再生する", "BGMを変える(&C)"}));
+    EXPECT_EQ(captions(f.mHelp), (std::vector<std::string>{"ヘルプファイル(&H)", "作者HPへ(&S)"}));
+    EXPECT_EQ(captions(f.mFullMenu), (std::vector<std::string>{"保存(&S)", "クリップボード(&C)", "-", "画像情報(&I)",
+                                                               "-", "編集(&E)", "-", "画像を閉じる(&X)"}));
+    EXPECT_EQ(captions(f.mEditMenu), std::vector<std::string>{"キャンセル"});
+    // The two pop-up menus never show in the menu bar.
+    EXPECT_FALSE(f.mFullMenu.visible());
+    EXPECT_FALSE(f.mEditMenu.visible());
 }
 
 }  // namespace

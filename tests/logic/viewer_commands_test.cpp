@@ -167,16 +167,25 @@ TEST(ViewerInformationSetting, TogglingTwiceRestoresTheMarkAndTheLine) {
     EXPECT_TRUE(v.lbl_info.visible());
 }
 
-TEST(ViewerInformationSetting, AFileThatCannotBeWrittenKeepsTheMark) {
+TEST(ViewerInformationSetting, AFileThatCannotBeWrittenOrReadKeepsTheMarkAndSaysWhich) {
     App app;
     Form1& f = start_with_shots(app, 1);
     const std::string settings = read_file(app.folders.settings_file());
-    std::filesystem::create_directory(to_fs_path(app.folders.settings_file() + ".tmp"));
+    app.plat.files.disk_space = 3;  // the disk fills up during the write
     app.plat.prompts.answer_message(MsgResult::ok);
     test::click_menu(f.mImgInfo);
     EXPECT_TRUE(f.mImgInfo.checked());
     EXPECT_EQ(read_file(app.folders.settings_file()), settings);
-    EXPECT_TRUE(app.plat.prompts.all_answered());
+    EXPECT_FALSE(std::filesystem::exists(to_fs_path(app.folders.settings_file() + ".tmp")));
+    EXPECT_EQ(app.plat.prompts.asked().back().box.text,
+              "設定ファイルに書き込めなかったため、画像情報の設定は変更されていません。");
+
+    std::filesystem::remove(to_fs_path(app.folders.settings_file()));
+    app.plat.prompts.answer_message(MsgResult::ok);
+    test::click_menu(f.mImgInfo);
+    EXPECT_TRUE(f.mImgInfo.checked());
+    EXPECT_EQ(app.plat.prompts.asked().back().box.text,
+              "設定ファイルを読み込めなかったため、画像情報の設定は変更されていません。");
 }
 
 TEST(ViewerClipboard, CopiesExactlyThePictureOnTheScreen) {
@@ -194,6 +203,20 @@ TEST(ViewerClipboard, CopiesExactlyThePictureOnTheScreen) {
     test::press_key(f, 'C', shift::kCtrl);
     ASSERT_EQ(app.plat.clipboard.pictures.size(), 2u);
     EXPECT_EQ(app.plat.clipboard.pictures[1].pixels, f.img_pre.picture().pixels);
+}
+
+TEST(ViewerClipboard, AClipboardHeldByAnotherProgramIsReportedAboveTheViewer) {
+    App app;
+    Form1& f = start_with_shots(app, 2);
+    Form2& v = open_viewer_at(f, 0);
+    app.plat.clipboard.fail = true;
+    app.plat.prompts.answer_popup("mClipboard_F");
+    app.plat.prompts.answer_message(MsgResult::ok);
+    test::mouse_down(v.img_view, button::kRight, 10, 10);
+    const MessageBox& box = app.plat.prompts.asked().back().box;
+    EXPECT_EQ(box.text, "クリップボードにコピーできませんでした。");
+    EXPECT_EQ(box.title, "Pelmar online - Vistelle");
+    EXPECT_EQ(box.owner, &v);
 }
 
 }  // namespace

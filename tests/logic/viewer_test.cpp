@@ -177,10 +177,17 @@ TEST(ViewerKeys, ANoticeRestartsTheFadeWithoutTouchingTheCounter) {
     Form2& v = open_viewer_at(f, 1);
     app.plat.windows.advance(1500);
     press_key(v, key::kRight);
+    // The counter is still shown as it was, not refreshed by the notice.
+    EXPECT_EQ(v.lbl_cnt.caption(), "2/2 (||||||||||)");
+    EXPECT_TRUE(v.lbl_cnt.opaque());
     app.plat.windows.advance(1999);
     EXPECT_TRUE(v.lbl_err.visible());
+    EXPECT_EQ(v.lbl_cnt.caption(), "2/2 (||||||||||)");
     app.plat.windows.advance(1);
     EXPECT_FALSE(v.lbl_err.visible());
+    // Both fade together; the counter keeps its text in its tag for the pointer to bring back.
+    EXPECT_EQ(v.lbl_cnt.caption(), std::string(16, ' '));
+    EXPECT_EQ(v.lbl_cnt.tag(), "2/2 (||||||||||)");
 }
 
 TEST(ViewerKeys, F1ChangesTheMusicOnlyWhileItIsOn) {
@@ -194,9 +201,15 @@ TEST(ViewerKeys, F1ChangesTheMusicOnlyWhileItIsOn) {
     f.mBGMPlay.set_checked(true);
     app.plat.windows.advance(500);  // the music starts
     const auto playing = app.plat.media.commands.size();
+    const std::string first = f.tmr_music.tag();
+    app.plat.random.values.push_back(0.5);  // the fifth track
     press_key(v, key::kF1);
-    ASSERT_GT(app.plat.media.commands.size(), playing);
-    EXPECT_EQ(app.plat.media.commands[playing].rfind("close ", 0), 0u);
+    const std::string next =
+        join_path(join_path(join_path(app.folders.game, "Data"), "Sound"), "S_BGM_PlainField_conquest.mp3");
+    EXPECT_EQ(std::vector<std::string>(app.plat.media.commands.begin() + static_cast<long>(playing),
+                                       app.plat.media.commands.end()),
+              (std::vector<std::string>{"close \"" + first + "\"", "open \"" + next + "\"", "play \"" + next + "\""}));
+    EXPECT_EQ(f.tmr_music.tag(), next);
 }
 
 TEST(ViewerKeys, AFileThatCannotBeDecodedIsNotSteppedOnto) {
@@ -249,6 +262,29 @@ TEST(ViewerDelete, SecondOfFiveLeavesTheFormerThirdAsTwoOfFour) {
         EXPECT_EQ(f.file_path.count(), 4);
         EXPECT_TRUE(f.mSave.enabled());
     }
+}
+
+TEST(ViewerDelete, ALineThatCannotBeDecodedTakesTheDeletedOnesPlaceAsNoPicture) {
+    App app;
+    Form1& f = start_with_shots(app, 6);
+    test::write_file(join_path(app.folders.shots, test::shot_name(2)), "not a picture");
+    Form2& v = open_viewer_at(f, 1);
+    app.plat.prompts.answer_message(MsgResult::yes);
+    press_key(v, key::kDelete);
+    // The former third line, now second of five: described, but no picture of the deleted one.
+    EXPECT_EQ(f.file_lst.list_index(), 1);
+    EXPECT_TRUE(f.img_pre.picture().empty());
+    EXPECT_TRUE(v.img_view.picture().empty());
+    EXPECT_EQ(v.lbl_cnt.caption(), "2/5 (||||･･････)");
+    EXPECT_TRUE(v.lbl_err.visible());
+    EXPECT_EQ(v.lbl_err.caption(), kNoticeHeading + "この画像は表示できません");
+    EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + test::shot_name(2)), 0u);
+    EXPECT_NE(f.lbl_alt.caption().find("(2/5)"), std::string::npos);
+    // Nothing of the deleted picture reaches the clipboard.
+    EXPECT_FALSE(f.mClipboard.enabled());
+    app.plat.prompts.answer_popup("mClipboard_F");
+    test::mouse_down(v.img_view, button::kRight, 0, 0);
+    EXPECT_TRUE(app.plat.clipboard.pictures.empty());
 }
 
 TEST(ViewerDelete, NoChangesNothing) {
@@ -317,6 +353,8 @@ TEST(ViewerDelete, AFileThatCannotBeDeletedKeepsItsLine) {
     app.plat.prompts.answer_message(MsgResult::ok);
     press_key(v, key::kDelete);
     EXPECT_NE(app.plat.prompts.asked().back().box.text.find("削除できませんでした"), std::string::npos);
+    // Shown above the viewer, which the user is looking at, not the minimised main window.
+    EXPECT_EQ(app.plat.prompts.asked().back().box.owner, &v);
     EXPECT_EQ(f.file_lst.count(), 3);
     EXPECT_EQ(f.file_sort.count(), 3);
     EXPECT_EQ(f.file_lst.list_index(), 1);

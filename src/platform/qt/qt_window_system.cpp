@@ -60,6 +60,15 @@ ScreenInfo QtWindowSystem::screen() const {
     return info;
 }
 
+void QtWindowSystem::caption_changed(Form& f) {
+    if (quitting_) return;
+    FormWindow* window = window_of(&f);
+    if (window == nullptr || !window->isVisible()) return;
+    window->setWindowTitle(QString::fromStdString(f.caption()));
+    // Hands the new title to the window system now rather than at the next event-loop pass.
+    QGuiApplication::sync();
+}
+
 void QtWindowSystem::do_events() {
     if (quitting_) return;
     render();

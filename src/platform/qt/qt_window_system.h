@@ -26,6 +26,9 @@ public:
     void add_form(Form& f) override;
     void remove_form(Form& f) override;
     ScreenInfo screen() const override;
+    // A shown window's title changes at once, so a caption set before a long step is seen
+    // during it, not after.
+    void caption_changed(Form& f) override;
     void do_events() override;
     void quit() override;
     bool quitting() const override { return quitting_; }
