@@ -260,7 +260,8 @@ bool FaultyFileSystem::write(const std::string& path, std::string_view bytes) {
 }
 
 bool FaultyFileSystem::rename(const std::string& from, const std::string& to) {
-    return !fail_rename && DiskFileSystem::rename(from, to);
+    if (fail_rename || (cross_device && parent_folder(from) != parent_folder(to))) return false;
+    return DiskFileSystem::rename(from, to);
 }
 
 bool FaultyFileSystem::copy(const std::string& from, const std::string& to) {

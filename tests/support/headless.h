@@ -154,6 +154,8 @@ public:
     bool remove(const std::string& path) override;
 
     std::optional<std::uintmax_t> disk_space;  // nothing: unlimited
+    // Renames from one folder to another fail, as between two drives.
+    bool cross_device = false;
     bool fail_rename = false;
     bool fail_remove = false;
     // The copy writes only half of the file and reports success, as a broken network drive may.
