@@ -166,7 +166,7 @@ TEST(Lists, SortToggleCarriesTheRowNumberOver) {
     const auto names = add_shots(app, 5);
     Form1& f = app.start();
     click_row(f.file_lst, 1);
-    f.img_sort_up_Click();
+    test::click(f.img_sort_up);
     EXPECT_TRUE(f.file_sort.visible());
     EXPECT_FALSE(f.file_lst.visible());
     EXPECT_FALSE(f.img_sort_up.visible());
@@ -179,7 +179,7 @@ TEST(Lists, SortToggleCarriesTheRowNumberOver) {
     EXPECT_EQ(f.img_pre.picture().width, 64 + 3);
 
     click_row(f.file_sort, 0);
-    f.img_sort_down_Click();
+    test::click(f.img_sort_down);
     EXPECT_EQ(&f.lists().in_use(), &f.file_lst);
     EXPECT_EQ(f.file_lst.list_index(), 0);
     EXPECT_EQ(f.img_pre.picture().width, 64);
@@ -192,10 +192,10 @@ TEST(Lists, SortToggleWithTheSameRowStillFollowsTheNewList) {
     add_shots(app, 3);
     Form1& f = app.start();
     ASSERT_EQ(f.file_lst.list_index(), 0);
-    f.img_sort_up_Click();
+    test::click(f.img_sort_up);
     EXPECT_EQ(f.file_sort.list_index(), 0);
     EXPECT_EQ(f.img_pre.picture().width, 64 + 2);
-    f.img_sort_down_Click();
+    test::click(f.img_sort_down);
     EXPECT_EQ(f.img_pre.picture().width, 64);
 }
 
@@ -299,7 +299,7 @@ TEST(ListDelete, MiddleOfFiveFromEitherList) {
         app.folders.write_settings();
         const auto names = add_shots(app, 5);
         Form1& f = app.start();
-        if (newest_first) f.img_sort_up_Click();
+        if (newest_first) test::click(f.img_sort_up);
         ListBox& list = f.lists().in_use();
         click_row(list, 2);
         const std::string doomed = line_name(list.item(2));

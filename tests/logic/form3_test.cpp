@@ -86,7 +86,7 @@ TEST(SettingsDialog, ApplyWithOnlyTheBoxesChangedRewritesLinesTwoAndThree) {
     Form3& d = open_from_menu(f);
     d.chk_FullImgInfo.set_value(false);
     d.chk_BGMPlay.set_value(true);
-    d.cmd_set_Click();
+    test::click(d.cmd_set);
     EXPECT_EQ(read_file(app.folders.settings_file()), app.folders.game + "\r\n 0\r\n 1\r\nD:\\saved\r\n");
     EXPECT_FALSE(f.mImgInfo.checked());
     EXPECT_TRUE(f.mBGMPlay.checked());
@@ -100,7 +100,7 @@ TEST(SettingsDialog, ApplyWithOnlyTheBoxesChangedRewritesLinesTwoAndThree) {
     open_from_menu(f);
     d.chk_FullImgInfo.set_value(true);
     d.chk_BGMPlay.set_value(false);
-    d.cmd_set_Click();
+    test::click(d.cmd_set);
     EXPECT_EQ(read_file(app.folders.settings_file()), app.folders.game + "\r\n 1\r\n 0\r\nD:\\saved\r\n");
     EXPECT_TRUE(f.mImgInfo.checked());
     EXPECT_FALSE(f.mBGMPlay.checked());
@@ -113,12 +113,12 @@ TEST(SettingsDialog, ApplyListsTheAppliedFolderAndKeepsTheStartUpFolder) {
     app.folders.add_shot("PelmarOnline_a.jpg", kSaved, 64);
     app.folders.add_shot("PelmarOnline_b.jpg", kSaved + 5, 65);
     Form1& f = app.start();
-    f.img_sort_up_Click();
+    test::click(f.img_sort_up);
     const std::string game = other_game(app, 3);
     store_game_folder(app, game);
     Form3& d = open_from_menu(f);
     EXPECT_EQ(d.txt_path.text(), game);
-    d.cmd_set_Click();
+    test::click(d.cmd_set);
 
     const std::string first = "PelmarOnline_other_0.jpg";
     ASSERT_EQ(f.file_lst.count(), 3);
@@ -149,7 +149,7 @@ TEST(SettingsDialog, AppliedFolderWithoutScreenshotsEmptiesTheLists) {
     ASSERT_TRUE(f.mSave.enabled());
     store_game_folder(app, other_game(app, 0));
     Form3& d = open_from_menu(f);
-    d.cmd_set_Click();
+    test::click(d.cmd_set);
     EXPECT_EQ(f.file_lst.count(), 0);
     EXPECT_EQ(f.file_sort.count(), 0);
     EXPECT_EQ(f.file_lst.list_index(), -1);
@@ -173,7 +173,7 @@ TEST(SettingsDialog, AFolderWithoutScreenSaveIsRefusedAndTheListsStay) {
     Form3& d = open_from_menu(f);
     d.chk_FullImgInfo.set_value(false);
     app.plat.prompts.answer_message(MsgResult::ok);
-    d.cmd_set_Click();
+    test::click(d.cmd_set);
     const MessageBox& box = only_message(app);
     EXPECT_EQ(box.text, "選択されたファイルが正しくありません。");
     EXPECT_EQ(box.title, kAppTitle);
@@ -194,7 +194,7 @@ TEST(SettingsDialog, NormalCancelAndCloseOnlyHideAndReopeningRefills) {
     const std::string stored = read_file(app.folders.settings_file());
     Form3& d = open_from_menu(f);
     d.chk_BGMPlay.set_value(true);
-    d.cmd_cancel_Click();
+    test::click(d.cmd_cancel);
     EXPECT_FALSE(d.visible());
     EXPECT_FALSE(app.plat.windows.quitting());
     open_from_menu(f);
@@ -212,13 +212,13 @@ TEST(SettingsDialog, AnUnreadableFileKeepsTheFieldsAndTheHeldSaveFolder) {
     app.folders.add_shot("PelmarOnline_a.jpg", kSaved);
     Form1& f = app.start();
     Form3& d = open_from_menu(f);
-    d.cmd_cancel_Click();
+    test::click(d.cmd_cancel);
     write_file(app.folders.settings_file(), "only one line\r\n");
     open_from_menu(f);
     EXPECT_EQ(d.txt_path.text(), app.folders.game);
     EXPECT_FALSE(d.chk_FullImgInfo.value());
     EXPECT_TRUE(d.chk_BGMPlay.value());
-    d.cmd_set_Click();
+    test::click(d.cmd_set);
     EXPECT_EQ(read_file(app.folders.settings_file()), app.folders.game + "\r\n 0\r\n 1\r\nD:\\saved\r\n");
     EXPECT_FALSE(d.visible());
 }
@@ -233,7 +233,7 @@ TEST(SettingsDialog, AFileThatCannotBeWrittenIsReportedAndNothingChanges) {
     Form3& d = open_from_menu(f);
     d.chk_BGMPlay.set_value(true);
     app.plat.prompts.answer_message(MsgResult::ok);
-    d.cmd_set_Click();
+    test::click(d.cmd_set);
     const MessageBox& box = only_message(app);
     EXPECT_EQ(box.text, "設定ファイルに書き込めなかったため、設定は保存されていません。");
     EXPECT_EQ(box.icon, MsgIcon::exclamation);
@@ -273,7 +273,7 @@ TEST(SetUpDialog, BrowseCutsTheProgramNameOffTheChosenFile) {
     auto& prompts = app.plat.prompts;
 
     prompts.answer_open("C:\\Games\\Pelmar Online\\Pelmar.exe");
-    d.cmd_path_read_Click();
+    test::click(d.cmd_path_read);
     EXPECT_EQ(d.txt_path.text(), "C:\\Games\\Pelmar Online");
     EXPECT_EQ(d.txt_path.tag(), app.folders.game);
     ASSERT_EQ(prompts.asked().size(), 1u);
@@ -286,13 +286,13 @@ TEST(SetUpDialog, BrowseCutsTheProgramNameOffTheChosenFile) {
 
     // Exactly eleven characters go, whatever the chosen name; characters, not bytes.
     prompts.answer_open("D:\\Pelmar\\Pelmar2.exe");
-    d.cmd_path_read_Click();
+    test::click(d.cmd_path_read);
     EXPECT_EQ(d.txt_path.text(), "D:\\Pelmar\\");
     prompts.answer_open("E:\\ゲーム\\Pelmar.exe");
-    d.cmd_path_read_Click();
+    test::click(d.cmd_path_read);
     EXPECT_EQ(d.txt_path.text(), "E:\\ゲーム");
     prompts.answer_open("E:\\ゲーム\\ペルマー.exe");
-    d.cmd_path_read_Click();
+    test::click(d.cmd_path_read);
     EXPECT_EQ(d.txt_path.text(), "E:\\ゲ");
 
     // Cancelled, too short to hold the program name, or not storable: nothing changes.
@@ -300,7 +300,7 @@ TEST(SetUpDialog, BrowseCutsTheProgramNameOffTheChosenFile) {
          {std::optional<std::string>{}, std::optional<std::string>{"Pelmar.exe"}, std::optional<std::string>{""},
           std::optional<std::string>{"C:\\a\r\nb\\Pelmar.exe"}}) {
         prompts.answer_open(answer);
-        d.cmd_path_read_Click();
+        test::click(d.cmd_path_read);
         EXPECT_EQ(d.txt_path.text(), "E:\\ゲ");
     }
     EXPECT_TRUE(prompts.all_answered());
@@ -312,11 +312,11 @@ TEST(SetUpDialog, ApplySavesShowsTheMessageAndEndsTheProgram) {
     Form1& f = start_without_screenshot_folder(app, "1", "1");
     Form3& d = test::win<Form3>(f);
     app.plat.prompts.answer_open("C:\\Games\\Pelmar Online\\Pelmar.exe");
-    d.cmd_path_read_Click();
+    test::click(d.cmd_path_read);
     d.chk_BGMPlay.set_value(false);
     app.plat.prompts.clear_asked();
     app.plat.prompts.answer_message(MsgResult::ok);
-    d.cmd_set_Click();
+    test::click(d.cmd_set);
     EXPECT_EQ(read_file(app.folders.settings_file()), "C:\\Games\\Pelmar Online\r\n 1\r\n 0\r\nD:\\saved\r\n");
     const MessageBox& box = only_message(app);
     EXPECT_EQ(box.text, "設定を保存し、終了します。\r\n終了後、再び起動すると使えます。");
@@ -350,7 +350,7 @@ TEST(SetUpDialog, CancelAndCloseEndWithoutWriting) {
         if (by_frame)
             d.request_close();
         else
-            d.cmd_cancel_Click();
+            test::click(d.cmd_cancel);
         EXPECT_TRUE(app.plat.windows.quitting()) << by_frame;
         EXPECT_EQ(read_file(app.folders.settings_file()), stored) << by_frame;
         EXPECT_EQ(app.plat.media.commands.back(), "close \"start\"");
@@ -368,7 +368,7 @@ TEST(SetUpDialog, WithoutReadableSettingsItKeepsItsDefaultsAndStoresAWholeFile) 
     ASSERT_TRUE(d.visible());
     EXPECT_EQ(d.txt_path.text(), "C:\\Program Files\\QUORIX\\Pelmar Online");
     app.plat.prompts.answer_message(MsgResult::ok);
-    d.cmd_set_Click();
+    test::click(d.cmd_set);
     // Line 4 falls back to the first-run folder when the main window holds none.
     EXPECT_EQ(read_file(app.folders.settings_file()),
               "C:\\Program Files\\QUORIX\\Pelmar Online\r\n 0\r\n 0\r\nC:\\Program Files\\QUORIX\\Pelmar Online\r\n");

@@ -211,7 +211,7 @@ TEST_F(Music, ChangeClosesTheTrackAndStartsARandomOne) {
 TEST_F(Music, ChangeDoesNothingWhileTheMusicIsOff) {
     Form1& f = start("0");
     test::press_key(f, key::kF1);
-    f.mBGM_change_Click();
+    test::click_menu(f.mBGM_change);
     f.change_bgm();
     EXPECT_TRUE(media.commands.empty());
     EXPECT_EQ(f.tmr_music.tag(), "");

@@ -86,7 +86,7 @@ TEST(ManualVersionCheck, AnswersOfTheServer) {
         app.plat.http.urls.clear();
         app.plat.http.timeouts.clear();
         app.plat.prompts.answer_message(c.reply);
-        d.cmd_ver_check_Click();
+        test::click(d.cmd_ver_check);
 
         ASSERT_EQ(app.plat.prompts.asked().size(), 1u) << c.answer;
         const MessageBox& box = app.plat.prompts.asked()[0].box;
@@ -132,8 +132,8 @@ TEST(ManualVersionCheck, TheButtonIsOffWhileTheQueryWaitsAndUsableAgainAfterAFai
     d.open(false);
     app.plat.prompts.answer_message(MsgResult::ok);
     app.plat.prompts.answer_message(MsgResult::ok);
-    d.cmd_ver_check_Click();
-    d.cmd_ver_check_Click();
+    test::click(d.cmd_ver_check);
+    test::click(d.cmd_ver_check);
     EXPECT_EQ(http.enabled_during_query, (std::vector<bool>{false, false}));
     EXPECT_TRUE(d.cmd_ver_check.enabled());
     EXPECT_EQ(app.plat.prompts.asked().size(), 2u);

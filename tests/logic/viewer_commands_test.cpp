@@ -107,7 +107,7 @@ TEST(ViewerSaveAs, CancelInTheQuestionOrTheDialogCopiesNothing) {
 TEST(ViewerSaveAs, ReversedListSavesTheShownScreenshot) {
     App app;
     Form1& f = start_with_shots(app, 4);
-    f.img_sort_up_Click();
+    test::click(f.img_sort_up);
     test::click_row(f.file_sort, 1);  // the second newest
     const std::string out = make_folder(app, "a folder");
     const std::string target = join_path(out, "copy.jpg");

@@ -19,10 +19,7 @@ using test::start_with_shots;
 
 constexpr int kTwips = 15;
 
-void click(Control& c) {
-    ASSERT_TRUE(c.on_click);
-    c.on_click();
-}
+using test::click;
 
 TEST(ViewerFade, LabelsGoTogetherAndTheCounterComesBackUnderThePointer) {
     App app;

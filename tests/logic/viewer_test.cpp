@@ -120,7 +120,7 @@ TEST(ViewerDisplay, HighDpiScreenShowsOneImagePixelPerDevicePixel) {
 TEST(ViewerDisplay, ReversedListCountsTheNewestFirst) {
     App app;
     Form1& f = start_with_shots(app, 4);
-    f.img_sort_up_Click();
+    test::click(f.img_sort_up);
     Form2& v = open_viewer_at(f, 0);
     EXPECT_EQ(v.lbl_cnt.caption(), "1/4 (||････････)");
     EXPECT_EQ(row_of_width(v), 3);
@@ -131,7 +131,7 @@ TEST(ViewerKeys, ArrowsStepAndStopAtBothEndsOfEitherList) {
         SCOPED_TRACE(reversed ? "file_sort" : "file_lst");
         App app;
         Form1& f = start_with_shots(app, 3);
-        if (reversed) f.img_sort_up_Click();
+        if (reversed) test::click(f.img_sort_up);
         ListBox& list = f.lists().in_use();
         Form2& v = open_viewer_at(f, 0);
         const int first = row_of_width(v);
@@ -231,7 +231,7 @@ TEST(ViewerDelete, SecondOfFiveLeavesTheFormerThirdAsTwoOfFour) {
         SCOPED_TRACE(reversed ? "file_sort" : "file_lst");
         App app;
         Form1& f = start_with_shots(app, 5);
-        if (reversed) f.img_sort_up_Click();
+        if (reversed) test::click(f.img_sort_up);
         ListBox& list = f.lists().in_use();
         ListBox& other = f.lists().other(list);
         const std::vector<std::string> lines = list.items();

@@ -37,7 +37,7 @@ struct ServerCheck {
     // Presses "最新バージョン確認" and returns the message box it showed.
     MessageBox press(MsgResult answer) {
         doubles.prompts.answer_message(answer);
-        windows.dispatch([&] { form3.cmd_ver_check.on_click(); });
+        windows.dispatch([&] { test::click(form3.cmd_ver_check); });
         EXPECT_TRUE(form3.cmd_ver_check.enabled());
         const auto& asked = doubles.prompts.asked();
         return asked.empty() ? MessageBox{} : asked.back().box;

@@ -64,9 +64,9 @@ void QtWindowSystem::caption_changed(Form& f) {
     if (quitting_) return;
     FormWindow* window = window_of(&f);
     if (window == nullptr || !window->isVisible()) return;
+    // The platform window passes a new title on to the window system at once. Nothing here may
+    // run pending events: the caller is in the middle of its own.
     window->setWindowTitle(QString::fromStdString(f.caption()));
-    // Hands the new title to the window system now rather than at the next event-loop pass.
-    QGuiApplication::sync();
 }
 
 void QtWindowSystem::do_events() {
