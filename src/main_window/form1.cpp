@@ -126,6 +126,7 @@ void Form1::wire_events() {
     mClose_F.on_click = [this] { mClose_F_Click(); };
     mQuit.on_click = [this] { mQuit_Click(); };
     mSetting.on_click = [this] { mSetting_Click(); };
+    mAlbum.on_click = [this] { mAlbum_Click(); };
     mBGMPlay.on_click = [this] { mBGMPlay_Click(); };
     mBGM_change.on_click = [this] { mBGM_change_Click(); };
     mHelpFile.on_click = [this] { mHelpFile_Click(); };

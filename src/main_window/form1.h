@@ -57,6 +57,7 @@ public:
     bool Form_QueryUnload();
     void mQuit_Click();
     void mSetting_Click();
+    void mAlbum_Click();
     void mHelpFile_Click();
     void mSite_Click();
     std::string title() const;

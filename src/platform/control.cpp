@@ -254,6 +254,7 @@ void ComboBox::add_item(std::string text) {
 void ComboBox::clear() {
     items_.clear();
     list_index_ = -1;
+    text_.clear();
     ++items_revision_;
     touch();
 }
@@ -262,13 +263,23 @@ void ComboBox::set_list_index(int i) {
     if (i < -1 || i >= count()) i = -1;
     if (i == list_index_) return;
     list_index_ = i;
+    text_ = i >= 0 ? items_[static_cast<std::size_t>(i)] : std::string();
     touch();
     if (on_click) on_click();
 }
 
-const std::string& ComboBox::text() const {
-    static const std::string empty;
-    return list_index_ >= 0 ? items_[static_cast<std::size_t>(list_index_)] : empty;
+void ComboBox::set_editable(bool e) {
+    if (editable_ != e) {
+        editable_ = e;
+        touch();
+    }
+}
+
+void ComboBox::set_text(std::string t) {
+    if (!editable_ || (text_ == t && list_index_ == -1)) return;
+    text_ = std::move(t);
+    list_index_ = -1;
+    touch();
 }
 
 Button::Button(Form& owner, std::string name, std::string caption)

@@ -221,6 +221,7 @@ private:
     bool locked_ = false;
 };
 
+// A drop-down list. An editable one also takes text the user types, which is then its text.
 class ComboBox : public Control {
 public:
     ComboBox(Form& owner, std::string name);
@@ -228,16 +229,24 @@ public:
     const std::string& item(int i) const { return items_.at(static_cast<std::size_t>(i)); }
     const std::vector<std::string>& items() const { return items_; }
     void add_item(std::string text);
+    // Removes the items and the text.
     void clear();
     int list_index() const { return list_index_; }
-    // Runs on_click when the selection changes.
+    // Runs on_click when the selection changes; the text becomes the chosen item's.
     void set_list_index(int i);
-    const std::string& text() const;
+    bool editable() const { return editable_; }
+    void set_editable(bool e);
+    // The chosen item, or what was typed into an editable combo.
+    const std::string& text() const { return text_; }
+    // Typed text: the combo shows it with no item chosen. Ignored unless editable.
+    void set_text(std::string t);
     std::uint64_t items_revision() const { return items_revision_; }
 
 private:
     std::vector<std::string> items_;
     int list_index_ = -1;
+    bool editable_ = false;
+    std::string text_;
     std::uint64_t items_revision_ = 1;
 };
 

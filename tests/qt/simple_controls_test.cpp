@@ -120,5 +120,38 @@ TEST_F(QtBackendTest, SimpleControlsForwardTheUsersInput) {
     EXPECT_EQ(form.picks, std::vector<int>{1});
 }
 
+TEST_F(QtBackendTest, EditableComboTakesTypedTextAsItsText) {
+    SettingsForm form(windows);
+    form.cmb.set_editable(true);
+    form.cmb.set_list_index(0);
+    form.show();
+    windows.render();
+    auto* cmb = qobject_cast<QComboBox*>(widget(form.cmb));
+    ASSERT_TRUE(cmb && cmb->isEditable() && cmb->lineEdit());
+    EXPECT_EQ(cmb->currentText(), QStringLiteral("標準"));
+
+    cmb->lineEdit()->setFocus();
+    cmb->lineEdit()->end(false);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QCoreApplication::sendEvent(cmb->lineEdit(), &key);
+    EXPECT_EQ(form.cmb.text(), "標準x");
+    EXPECT_EQ(form.cmb.list_index(), -1);
+    // Typing in the middle goes on where the cursor is.
+    cmb->lineEdit()->setCursorPosition(1);
+    QKeyEvent y(QEvent::KeyPress, Qt::Key_Y, Qt::NoModifier, QStringLiteral("y"));
+    QCoreApplication::sendEvent(cmb->lineEdit(), &y);
+    QCoreApplication::sendEvent(cmb->lineEdit(), &y);
+    EXPECT_EQ(form.cmb.text(), "標yy準x");
+    // Enter keeps the typed text as text; it does not become an item.
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(cmb->lineEdit(), &enter);
+    EXPECT_EQ(cmb->count(), 2);
+
+    emit cmb->activated(1);
+    EXPECT_EQ(form.cmb.text(), "太字");
+    windows.dispatch([&] { form.cmb.set_text("#ff8800"); });
+    EXPECT_EQ(cmb->currentText(), QStringLiteral("#ff8800"));
+}
+
 }  // namespace
 }  // namespace vis::test

@@ -396,6 +396,10 @@ void type_text(TextBox& box, const std::string& text) {
     if (reachable(box) && !box.locked()) box.set_text(text);
 }
 
+void type_text(ComboBox& box, const std::string& text) {
+    if (reachable(box)) box.set_text(text);
+}
+
 void mouse_up(Control& c, int button, int x, int y, int shift) {
     if (c.on_mouse_up) c.on_mouse_up(button, shift, x, y);
 }

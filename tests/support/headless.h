@@ -253,6 +253,8 @@ void mouse_move(Control& c, int x, int y, int button = 0, int shift = 0);
 void mouse_up(Control& c, int button, int x = 0, int y = 0, int shift = 0);
 // Typing into a text box replaces its text, unless it is disabled, hidden or locked.
 void type_text(TextBox& box, const std::string& text);
+// Typing into an editable combo box makes the typed text its text, with no item chosen.
+void type_text(ComboBox& box, const std::string& text);
 // A user's click on a row of a list.
 void click_row(ListBox& list, int row);
 

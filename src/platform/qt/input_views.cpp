@@ -59,6 +59,7 @@ ComboBoxView::ComboBoxView(FormWindow& window, ComboBox& combo)
 
 void ComboBoxView::render() {
     const auto& model = static_cast<const ComboBox&>(*control_);
+    if (combo_->isEditable() != model.editable()) make_editable(model.editable());
     if (model.items_revision() != items_revision_) {
         items_revision_ = model.items_revision();
         QStringList items;
@@ -66,7 +67,23 @@ void ComboBoxView::render() {
         combo_->clear();
         combo_->addItems(items);
     }
-    if (combo_->currentIndex() != model.list_index()) combo_->setCurrentIndex(model.list_index());
+    // Text the user is typing is left alone, so the cursor keeps its place.
+    const bool typed = model.editable() && model.list_index() < 0;
+    if (!typed && combo_->currentIndex() != model.list_index()) combo_->setCurrentIndex(model.list_index());
+    const QString text = QString::fromStdString(model.text());
+    if (model.editable() && combo_->currentText() != text) combo_->setEditText(text);
+}
+
+void ComboBoxView::make_editable(bool editable) {
+    combo_->setEditable(editable);
+    if (!editable) return;
+    // Typed text stays the combo's text as typed: Enter adds no item and nothing completes it.
+    combo_->setInsertPolicy(QComboBox::NoInsert);
+    combo_->setCompleter(nullptr);
+    connect(combo_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        const std::string utf8 = text.toStdString();
+        forward([&utf8](Control& c) { static_cast<ComboBox&>(c).set_text(utf8); });
+    });
 }
 
 ButtonView::ButtonView(FormWindow& window, Button& button)

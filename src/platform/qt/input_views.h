@@ -45,6 +45,8 @@ protected:
     void render() override;
 
 private:
+    void make_editable(bool editable);
+
     QComboBox* combo_;
     std::uint64_t items_revision_ = 0;
 };

@@ -1,0 +1,127 @@
+// The two build buttons of the album window: a copy album or an absolute-path album from the
+// album list, through the thumbnail generator.
+#include "album/disk_album_output.h"
+#include "album_window/form5.h"
+#include "catalogue/screenshot_lists.h"
+#include "core/app.h"
+#include "core/main_window.h"
+#include "platform/pacer.h"
+#include "platform/paths.h"
+#include "platform/window_system.h"
+
+namespace vis {
+
+namespace {
+
+constexpr const char* kNoAlbumList = "アルバムリストがありません";
+constexpr const char* kCreateTitle = "作成";
+constexpr const char* kDone = "「サムネイル」パターンのアルバムを作成しました。\r\n表示しますか？";
+constexpr const char* kDoneTitle = "完了";
+constexpr int kThumbnailPattern = 0;
+
+// What went wrong, in the user's words, with the path the generator names.
+std::string failure_text(const AlbumResult& r) {
+    std::string text = "アルバムを作成できませんでした。\r\n";
+    switch (r.failure) {
+        case AlbumFailure::make_folder:
+            text += "次のフォルダを作成できませんでした：\r\n" + r.failed_path;
+            // The folder is named after the second of its creation: another album made in the
+            // same second holds the name.
+            if (!r.partial_album_left && folder_exists(r.failed_path))
+                text += "\r\n同じ時刻に作成したアルバムがあります。少し待ってからもう一度作成してください。";
+            break;
+        case AlbumFailure::copy:
+            text += "次のファイルをコピーできませんでした：\r\n" + r.failed_path;
+            break;
+        case AlbumFailure::write:
+            text += "次のファイルを書き込めませんでした：\r\n" + r.failed_path;
+            break;
+        case AlbumFailure::empty_list:
+        case AlbumFailure::none:
+            break;
+    }
+    text += "\r\n\r\n";
+    if (r.partial_album_left)
+        text += "作りかけのアルバムを削除できなかったため、一部が残っています：\r\n" + r.folder;
+    else
+        text += "作りかけのアルバムは残っていません。";
+    return text;
+}
+
+}  // namespace
+
+void Form5::cmd_copy_create_Click() {
+    create_album(kCopyAlbum, "「コピー作成」を実行しますか？");
+}
+
+void Form5::cmd_path_create_Click() {
+    create_album(kAbsolutePathAlbum, "「絶対パス作成」を実行しますか？");
+}
+
+void Form5::create_album(int mode, const std::string& question) {
+    Platform& p = windows_.platform();
+    if (file_album.count() == 0) {
+        p.prompts.message_box({kNoAlbumList, kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});
+        return;
+    }
+    if (p.prompts.message_box({question, kCreateTitle, MsgButtons::ok_cancel, MsgIcon::question, 0, this}) !=
+        MsgResult::ok)
+        return;
+
+    const Busy busy(*this);
+    if (cmb_pattern.list_index() != kThumbnailPattern) return;
+    create_mode = mode;
+    // Paint the busy window before the first page is written.
+    p.windows.do_events();
+    // A program folder laid out by hand may lack the albums' parent folder.
+    const std::string albums = join_path(p.program_folder, "album");
+    if (!folder_exists(albums)) p.files.make_folder(albums);
+
+    Pacer pacer(p.clock);
+    DiskAlbumOutput out(p.files, [this, &pacer](int percent) {
+        pgb.set_value(percent);
+        let_events_run(pacer);
+    });
+    const AlbumResult result = create_pattern_sam(album_input(), p.clock, out);
+    // The generator walks the album list from its first entry and leaves it there.
+    file_album.set_list_index(0);
+    file_album.set_focus();
+    if (p.windows.quitting()) return;
+    if (result.ok())
+        offer_to_open(result);
+    else
+        report_failure(result);
+    pgb.set_value(0);
+}
+
+AlbumInput Form5::album_input() const {
+    AlbumInput in;
+    in.lines = file_album.items();
+    in.shots_folder = windows_.main().lists().listing().folder();
+    in.program_folder = windows_.platform().program_folder;
+    in.line_colour = cmb_border_color.text();
+    in.edge_colour = cmb_con_color.text();
+    in.zoom = chk_zoom.value();
+    in.link = chk_link.value();
+    in.date = chk_date.value();
+    in.file_name = chk_file_name.value();
+    in.create_mode = create_mode;
+    return in;
+}
+
+void Form5::offer_to_open(const AlbumResult& result) {
+    Platform& p = windows_.platform();
+    if (p.prompts.message_box({kDone, kDoneTitle, MsgButtons::yes_no, MsgIcon::question, 0, this}) != MsgResult::yes)
+        return;
+    if (!p.shell.open(result.index, p.program_folder)) {
+        p.prompts.message_box({"アルバムを開けませんでした。\r\n" + result.index, kAppTitle, MsgButtons::ok,
+                               MsgIcon::exclamation, 0, this});
+    }
+}
+
+void Form5::report_failure(const AlbumResult& result) {
+    windows_.platform().prompts.message_box(
+        {failure_text(result), kAppTitle, MsgButtons::ok, MsgIcon::exclamation, 0, this});
+}
+
+}  // namespace vis

@@ -1,0 +1,285 @@
+// The album window through its controls: loading, moving lines between the two lists, closing,
+// and the two build buttons writing real albums (or, on a failure, nothing).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "album_window/form5.h"
+#include "album_window/progress_caption.h"
+#include "catalogue/list_line.h"
+#include "platform/paths.h"
+#include "support/app_fixture.h"
+
+namespace vis {
+namespace {
+
+namespace fs = std::filesystem;
+using test::click;
+using test::click_row;
+
+constexpr std::time_t kWhen = 1165500000;
+const std::string kGif(
+    "GIF89a\x01\x00\x01\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff\x2c\x00\x00\x00\x00\x01\x00"
+    "\x01\x00\x00\x02\x02\x44\x01\x00\x3b",
+    36);
+
+std::vector<std::string> entries(const std::string& folder) {
+    std::vector<std::string> names;
+    if (!fs::exists(to_fs_path(folder))) return names;
+    for (const auto& e : fs::directory_iterator(to_fs_path(folder))) names.push_back(from_fs_path(e.path().filename()));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+struct AlbumWindow : ::testing::Test {
+    test::App app;
+    std::vector<std::string> lines;  // oldest first
+    Form5* d = nullptr;
+
+    // Shots named against their date order, each of its own width so the preview tells them apart.
+    void open_with(int shots) {
+        app.folders.write_settings();
+        test::write_file(join_path(join_path(app.folders.program, "data"), "null.gif"), kGif);
+        for (int i = 0; i < shots; ++i) {
+            const std::string name = "PelmarOnline_2006115_0" + std::to_string(1900 - i) + ".jpg";
+            app.folders.add_shot(name, kWhen + 60 * i, 40 + i, 30);
+            lines.push_back(make_list_line(kWhen + 60 * i, name));
+        }
+        Form1& f = app.start();
+        test::click_menu(f.mAlbum);
+        d = &test::win<Form5>(f);
+    }
+    std::string albums() const { return join_path(app.folders.program, "album"); }
+    const std::vector<std::string>& captions() { return app.plat.windows.captions["Form5"]; }
+    bool has_caption(const std::string& c) {
+        return std::find(captions().begin(), captions().end(), c) != captions().end();
+    }
+    void send_all() {
+        click_row(d->file_lst, 0);
+        click(d->cmd_send_list_all);
+    }
+    const test::AskedPrompt& last_prompt() const { return app.plat.prompts.asked().back(); }
+};
+
+TEST_F(AlbumWindow, OpeningListsTheScreenshotsWithItsLoadingCaption) {
+    open_with(3);
+    EXPECT_TRUE(d->visible());
+    EXPECT_EQ(app.form->window_state(), WindowState::minimised);
+    EXPECT_EQ(d->file_lst.items(), lines);
+    EXPECT_EQ(d->file_album.count(), 0);
+    const std::vector<std::string> loading(captions().end() - 4, captions().end());
+    EXPECT_EQ(loading, (std::vector<std::string>{"読み込み中... 1 / 3 (25.0%)", "読み込み中... 2 / 3 (50.0%)",
+                                                 "読み込み中... 3 / 3 (75.0%)", " アルバム"}));
+    EXPECT_EQ(d->pgb.value(), 0);
+    EXPECT_FALSE(d->busy());
+    EXPECT_EQ(d->cmb_pattern.text(), "サムネイル");
+    EXPECT_EQ(d->cmb_border_color.text(), "Black");
+    EXPECT_EQ(d->cmb_con_color.text(), "Aqua");
+    EXPECT_FALSE(d->cmd_send_list.enabled());
+    EXPECT_FALSE(d->cmd_return_list_all.enabled());
+
+    // Reopening: the album list empties, the colours are listed once and chosen afresh, the
+    // check boxes stay as the user left them.
+    send_all();
+    test::type_text(d->cmb_border_color, "#102030");
+    click(d->chk_zoom);
+    click(d->cmd_cancel);
+    test::click_menu(app.form->mAlbum);
+    EXPECT_EQ(d->file_lst.items(), lines);
+    EXPECT_EQ(d->file_album.count(), 0);
+    EXPECT_EQ(d->cmb_border_color.count(), 17);
+    EXPECT_EQ(d->cmb_border_color.text(), "Black");
+    EXPECT_EQ(d->cmb_con_color.item(16), "Orange");
+    EXPECT_TRUE(d->chk_zoom.value());
+}
+
+TEST_F(AlbumWindow, PercentagesHaveOneDecimalAndNoLeadingZero) {
+    EXPECT_EQ(progress_caption("読み込み中... ", 1, 1), "読み込み中... 1 / 1 (50.0%)");
+    EXPECT_EQ(percent_text(album_progress(1, 199)), ".5");
+    EXPECT_EQ(percent_text(album_progress(2, 2)), "66.7");
+}
+
+TEST_F(AlbumWindow, SendAndReturnMoveLinesAndSetTheButtons) {
+    open_with(4);
+    click_row(d->file_lst, 1);
+    EXPECT_TRUE(d->cmd_send_list.enabled() && d->cmd_send_list_all.enabled());
+    EXPECT_FALSE(d->cmd_return_list.enabled() || d->cmd_return_list_all.enabled());
+    EXPECT_EQ(d->img_pre.picture().width, 41);
+
+    // From the middle: the line that moved up is selected and previewed, as by a click.
+    click(d->cmd_send_list);
+    EXPECT_EQ(d->file_album.items(), std::vector<std::string>{lines[1]});
+    EXPECT_EQ(d->file_lst.list_index(), 1);
+    EXPECT_EQ(d->file_lst.item(1), lines[2]);
+    EXPECT_EQ(d->img_pre.picture().width, 42);
+    // From the end: the new last line.
+    click_row(d->file_lst, 2);
+    click(d->cmd_send_list);
+    EXPECT_EQ(d->file_lst.list_index(), 1);
+    EXPECT_EQ(d->file_album.items(), (std::vector<std::string>{lines[1], lines[3]}));
+
+    // Returning puts the line back at its date-ordered place.
+    click_row(d->file_album, 0);
+    EXPECT_TRUE(d->cmd_return_list.enabled() && !d->cmd_send_list.enabled());
+    click(d->cmd_return_list);
+    EXPECT_EQ(d->file_lst.items(), (std::vector<std::string>{lines[0], lines[1], lines[2]}));
+    EXPECT_EQ(d->file_album.list_index(), 0);
+
+    click(d->cmd_return_list_all);
+    EXPECT_EQ(d->file_lst.items(), lines);
+    EXPECT_FALSE(d->cmd_return_list.enabled() || d->cmd_return_list_all.enabled());
+    EXPECT_TRUE(has_caption(" アルバムリストから削除中... 1 / 1 (50.0%)"));
+
+    send_all();
+    EXPECT_EQ(d->file_lst.count(), 0);
+    EXPECT_EQ(d->file_album.items(), lines);
+    EXPECT_FALSE(d->cmd_send_list.enabled() || d->cmd_send_list_all.enabled());
+    EXPECT_TRUE(has_caption(" アルバムリストへ移動中... 4 / 4 (80.0%)"));
+    EXPECT_EQ(d->caption(), " アルバム");
+    EXPECT_EQ(d->pgb.value(), 0);
+    EXPECT_FALSE(d->busy());
+
+    // The last one sent alone leaves nothing selected and the send buttons off.
+    click_row(d->file_album, 2);
+    click(d->cmd_return_list);
+    click_row(d->file_lst, 0);
+    click(d->cmd_send_list);
+    EXPECT_EQ(d->file_lst.count(), 0);
+    EXPECT_EQ(d->file_lst.list_index(), -1);
+    EXPECT_FALSE(d->cmd_send_list.enabled() || d->cmd_send_list_all.enabled());
+}
+
+TEST_F(AlbumWindow, ClosingHidesTheWindowAndRestoresTheMainWindow) {
+    open_with(1);
+    click(d->cmd_cancel);
+    EXPECT_FALSE(d->visible());
+    EXPECT_EQ(app.form->window_state(), WindowState::normal);
+
+    test::click_menu(app.form->mAlbum);
+    click_row(d->file_lst, 0);
+    click(d->cmd_send_list);
+    d->request_close();
+    EXPECT_FALSE(d->visible());
+    EXPECT_EQ(app.form->window_state(), WindowState::normal);
+    EXPECT_EQ(test::loaded<Form5>(*app.form), d);
+    EXPECT_EQ(d->file_album.count(), 1);
+}
+
+TEST_F(AlbumWindow, EmptyListOrCancelBuildsNothing) {
+    open_with(2);
+    app.plat.prompts.answer_message(MsgResult::ok);
+    click(d->cmd_copy_create);
+    EXPECT_EQ(last_prompt().box.text, "アルバムリストがありません");
+    EXPECT_EQ(last_prompt().box.title, kAppTitle);
+
+    send_all();
+    app.plat.prompts.answer_message(MsgResult::cancel);
+    click(d->cmd_path_create);
+    EXPECT_EQ(last_prompt().box.text, "「絶対パス作成」を実行しますか？");
+    EXPECT_EQ(last_prompt().box.title, "作成");
+    EXPECT_EQ(last_prompt().box.buttons, MsgButtons::ok_cancel);
+    EXPECT_EQ(last_prompt().box.icon, MsgIcon::question);
+    EXPECT_TRUE(entries(albums()).empty());
+    EXPECT_FALSE(d->busy());
+}
+
+TEST_F(AlbumWindow, CopyAlbumIsWrittenAndOpenedInTheBrowser) {
+    open_with(4);
+    send_all();
+    test::type_text(d->cmb_border_color, "#123456");
+    app.plat.prompts.answer_message(MsgResult::ok);
+    app.plat.prompts.answer_message(MsgResult::yes);
+    // Pressed while the album is being built: ignored (an unexpected question would fail here).
+    bool pressed = false;
+    app.plat.windows.queue([&] {
+        pressed = true;
+        EXPECT_TRUE(d->busy());
+        click(d->cmd_copy_create);
+        click(d->cmd_return_list_all);
+        test::click_menu(app.form->mAlbum);
+    });
+    click(d->cmd_copy_create);
+    EXPECT_TRUE(pressed);
+
+    // The build read the clock 1 ms after the epoch, local time.
+    const std::string created = line_date(make_list_line(0, ""));
+    std::string name = created;
+    for (char& c : name) c = (c == '/' || c == ' ' || c == ':') ? '.' : c;
+    ASSERT_EQ(entries(albums()), std::vector<std::string>{name});
+    const std::string album = join_path(albums(), name);
+    EXPECT_EQ(entries(album), (std::vector<std::string>{"images", "index.html", "page1.html"}));
+    std::vector<std::string> images{"null.gif"};
+    for (const std::string& l : lines) images.push_back(line_name(l));
+    std::sort(images.begin(), images.end());
+    EXPECT_EQ(entries(join_path(album, "images")), images);
+    EXPECT_EQ(test::read_file(join_path(join_path(album, "images"), line_name(lines[2]))),
+              test::read_file(join_path(app.folders.shots, line_name(lines[2]))));
+
+    const std::string index = test::read_file(join_path(album, "index.html"));
+    EXPECT_NE(index.find("<html><head><title>" + created + " 作成 - Pelmarオンライン - Vistelle</title>\r\n"),
+              std::string::npos);
+    EXPECT_NE(
+        index.find("\r\n　Pages:1(4Shots)　\r\n" + created + "　\r\n<a href='page1.html' target='frame'>[1]</a>　\r\n"),
+        std::string::npos);
+    const std::string page = test::read_file(join_path(album, "page1.html"));
+    EXPECT_NE(page.find("<table bgcolor='#123456' cellpadding='5' cellspacing='1'>\r\n"), std::string::npos);
+    EXPECT_NE(page.find("<a href='images/" + line_name(lines[0]) + "'>"), std::string::npos);
+
+    const test::AskedPrompt& done = last_prompt();
+    EXPECT_EQ(done.box.text, "「サムネイル」パターンのアルバムを作成しました。\r\n表示しますか？");
+    EXPECT_EQ(done.box.title, "完了");
+    EXPECT_EQ(done.box.buttons, MsgButtons::yes_no);
+    EXPECT_EQ(app.plat.shell.opened, std::vector<std::string>{join_path(album, "index.html")});
+    EXPECT_EQ(d->file_album.items(), lines);
+    EXPECT_EQ(d->file_album.list_index(), 0);
+    EXPECT_EQ(d->pgb.value(), 0);
+    EXPECT_FALSE(d->busy());
+    EXPECT_FALSE(d->cmd_send_list.enabled());
+    EXPECT_TRUE(d->cmd_copy_create.enabled() && d->cmd_cancel.enabled());
+}
+
+TEST_F(AlbumWindow, AbsolutePathAlbumCopiesNoScreenshot) {
+    open_with(1);
+    send_all();
+    app.plat.prompts.answer_message(MsgResult::ok);
+    app.plat.prompts.answer_message(MsgResult::no);
+    click(d->cmd_path_create);
+    ASSERT_EQ(entries(albums()).size(), 1u);
+    const std::string album = join_path(albums(), entries(albums())[0]);
+    EXPECT_EQ(entries(join_path(album, "images")), std::vector<std::string>{"null.gif"});
+    const std::string shot = join_path(app.folders.shots, line_name(lines[0]));
+    EXPECT_NE(test::read_file(join_path(album, "page1.html")).find("<a href='" + shot + "'><img src='" + shot + "'"),
+              std::string::npos);
+    EXPECT_TRUE(app.plat.shell.opened.empty());
+}
+
+TEST_F(AlbumWindow, FailedBuildSaysWhatAndLeavesNoAlbum) {
+    open_with(2);
+    send_all();
+    app.plat.files.disk_space = 0;
+    app.plat.prompts.answer_message(MsgResult::ok);
+    app.plat.prompts.answer_message(MsgResult::ok);
+    click(d->cmd_copy_create);
+    ASSERT_EQ(entries(albums()), std::vector<std::string>{});
+    const std::string& text = last_prompt().box.text;
+    EXPECT_EQ(text.rfind("アルバムを作成できませんでした。\r\n次のファイルを書き込めませんでした：\r\n", 0), 0u)
+        << text;
+    EXPECT_NE(text.find("index.html\r\n\r\n作りかけのアルバムは残っていません。"), std::string::npos) << text;
+    EXPECT_EQ(last_prompt().box.title, kAppTitle);
+    EXPECT_EQ(d->pgb.value(), 0);
+
+    // Without the placeholder picture the copy fails and says which file it needed.
+    app.plat.files.disk_space.reset();
+    fs::remove(to_fs_path(join_path(join_path(app.folders.program, "data"), "null.gif")));
+    app.plat.prompts.answer_message(MsgResult::ok);
+    app.plat.prompts.answer_message(MsgResult::ok);
+    click(d->cmd_copy_create);
+    EXPECT_NE(last_prompt().box.text.find("次のファイルをコピーできませんでした：\r\n" +
+                                          join_path(join_path(app.folders.program, "data"), "null.gif")),
+              std::string::npos);
+    EXPECT_TRUE(entries(albums()).empty());
+    EXPECT_FALSE(d->busy());
+}
+
+}  // namespace
+}  // namespace vis
