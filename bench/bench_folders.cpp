@@ -40,4 +40,24 @@ const test::GameFolders& big_game_folder() {
     return *folders;
 }
 
+std::string full_hd_run_name(int i) {
+    return "PelmarOnline_2006115_" + std::to_string(200000 + i) + ".jpg";
+}
+
+const test::GameFolders& full_hd_run_folder() {
+    static const auto folders = [] {
+        auto f = std::make_unique<test::GameFolders>();
+        f->write_settings("1", "0");
+        const std::string small = test::write_jpeg(join_path(f->shots, "PelmarOnline_seed.jpg"), 32, 24);
+        for (int i = 0; i < kBigFolderCount; ++i) {
+            const std::string path = join_path(f->shots, full_hd_run_name(i));
+            test::write_file(path, i < kFullHdRun ? full_hd_jpeg(static_cast<std::uint32_t>(7919 * (i + 1))) : small);
+            test::set_modified(path, 1100000000 + i * 60);
+        }
+        std::filesystem::remove(to_fs_path(join_path(f->shots, "PelmarOnline_seed.jpg")));
+        return f;
+    }();
+    return *folders;
+}
+
 }  // namespace vis::bench

@@ -16,4 +16,10 @@ std::string full_hd_jpeg(std::uint32_t seed = 12345);
 const test::GameFolders& big_game_folder();
 inline constexpr int kBigFolderCount = 10000;
 
+// 10,000 screenshots whose first `kFullHdRun` (oldest first) are distinct 1920 x 1080 pictures
+// saved at quality 80, for stepping from one full-size screenshot to the next.
+const test::GameFolders& full_hd_run_folder();
+inline constexpr int kFullHdRun = 16;
+std::string full_hd_run_name(int i);
+
 }  // namespace vis::bench

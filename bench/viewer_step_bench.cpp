@@ -1,5 +1,5 @@
 // A viewer step (IMG_NEXT through the main window's selection handling to the displayed picture)
-// over 1920 x 1080 screenshots, against one plain libjpeg-turbo decode of the same kind of file.
+// over 1920 x 1080 screenshots in a folder of 10,000, against one plain libjpeg-turbo decode of the same kind of file.
 // Between steps the benchmark waits, untimed, until the neighbours are decoded ahead, as a user's
 // pace of a few steps a second allows.
 #include <benchmark/benchmark.h>
@@ -20,28 +20,8 @@
 namespace vis::bench {
 namespace {
 
-constexpr int kShots = 16;
-
-std::string shot_name(int i) {
-    return "PelmarOnline_2006115_" + std::to_string(20000 + i) + ".jpg";
-}
-
-const test::GameFolders& viewer_folder() {
-    static const auto folders = [] {
-        auto f = std::make_unique<test::GameFolders>();
-        f->write_settings("1", "0");
-        for (int i = 0; i < kShots; ++i) {
-            const std::string path = join_path(f->shots, shot_name(i));
-            test::write_file(path, full_hd_jpeg(static_cast<std::uint32_t>(7919 * (i + 1))));
-            test::set_modified(path, 1100000000 + i * 60);
-        }
-        return f;
-    }();
-    return *folders;
-}
-
 void BM_ViewerPlainDecode1080p(benchmark::State& state) {
-    const std::string bytes = test::read_file(join_path(viewer_folder().shots, shot_name(0)));
+    const std::string bytes = test::read_file(join_path(full_hd_run_folder().shots, full_hd_run_name(0)));
     for (auto _ : state) {
         auto p = decode_jpeg(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
         benchmark::DoNotOptimize(p);
@@ -50,14 +30,14 @@ void BM_ViewerPlainDecode1080p(benchmark::State& state) {
 BENCHMARK(BM_ViewerPlainDecode1080p)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 void BM_ViewerStep1080p(benchmark::State& state) {
-    const auto& folders = viewer_folder();
+    const auto& folders = full_hd_run_folder();
     test::HeadlessPlatform plat(folders.program);
     plat.http.body = kVersion;
     test::ProgramWindows program_windows(plat.platform());
     Form1& f = program_windows.main();
     f.start();
     plat.windows.advance(1);
-    if (f.file_lst.count() != kShots) {
+    if (f.file_lst.count() != kBigFolderCount) {
         state.SkipWithError("the screenshots were not listed");
         return;
     }
@@ -65,11 +45,11 @@ void BM_ViewerStep1080p(benchmark::State& state) {
     Form2& v = test::win<Form2>(f);
     for (auto _ : state) {
         state.PauseTiming();
-        if (f.file_lst.list_index() + 1 == f.file_lst.count()) {
+        if (f.file_lst.list_index() + 1 == kFullHdRun) {
             f.file_lst.set_list_index(0);
             v.IMG_FULL(false);
         }
-        v.prefetcher().wait_idle();
+        f.decode_ahead().wait_idle();
         const int before = f.file_lst.list_index();
         state.ResumeTiming();
 

@@ -10,6 +10,7 @@ namespace vis {
 class Form;
 class ListBox;
 class Menu;
+class Prefetcher;
 class ScreenshotLists;
 
 class MainWindow {
@@ -18,6 +19,8 @@ public:
 
     virtual Form& form() = 0;
     virtual ScreenshotLists& lists() = 0;
+    // Decodes the neighbours of the line last shown ahead of time, for the list and the viewer.
+    virtual Prefetcher& decode_ahead() = 0;
     // The picture of the selected screenshot at full size, as the preview holds it.
     virtual const Picture& preview_picture() const = 0;
     // Preview, information panel and the File commands for the list's selected line.

@@ -1,6 +1,7 @@
 #include "main_window/form1.h"
 
 #include "core/app.h"
+#include "platform/window_system.h"
 
 namespace vis {
 
@@ -83,6 +84,12 @@ Form1::Form1(Windows& windows)
     // Check marks carry their design state (on) until the settings are read.
     mImgInfo.set_checked(true);
     mBGMPlay.set_checked(true);
+
+    // Screenshots decoded ahead come with a copy at the preview's size on this screen.
+    const ScreenInfo screen = p_.windows.screen();
+    decode_ahead_.set_scaled_size(
+        static_cast<int>(img_pre.width() / screen.twips_per_pixel_x * screen.device_pixel_ratio + 0.5),
+        static_cast<int>(img_pre.height() / screen.twips_per_pixel_y * screen.device_pixel_ratio + 0.5));
 
     build_menus();
     wire_events();

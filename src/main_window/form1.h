@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "catalogue/prefetch.h"
 #include "catalogue/screenshot_lists.h"
 #include "core/main_window.h"
 #include "core/settings.h"
@@ -87,6 +88,7 @@ public:
     // --- what the other windows use
     Form& form() override { return *this; }
     ScreenshotLists& lists() override { return lists_; }
+    Prefetcher& decode_ahead() override { return decode_ahead_; }
     const Picture& preview_picture() const override { return img_pre.picture(); }
     void show_pre_info(ListBox& list) override;
     bool show_selected(ListBox& list) override;
@@ -108,9 +110,11 @@ private:
     // Reads (or first creates) the settings file into the hidden labels and check marks.
     bool load_settings();
     std::string settings_file() const;
-    // The picture of a screenshot file: the one the viewer decoded ahead while it is shown,
+    // The picture of a screenshot file: the one decoded ahead while its file is unchanged,
     // otherwise decoded now. Nothing when the file cannot be decoded.
     std::optional<Picture> load_picture(const std::string& path);
+    // Asks for the lines after and before the selected one, the next first: the way a user steps.
+    void decode_neighbours(const ListBox& list);
     // The panel for the selected line, and the File commands for what the preview now holds.
     void describe_selected(ListBox& list);
     // The window the user looks at: the viewer while it is shown, otherwise this one.
@@ -123,6 +127,7 @@ private:
     Platform& p_;
     ScreenshotLists lists_;
     BgmPlayer bgm_;
+    Prefetcher decode_ahead_;
 };
 
 }  // namespace vis

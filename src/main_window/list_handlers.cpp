@@ -25,6 +25,7 @@ bool Form1::show_selected(ListBox& list) {
     if (!picture) return false;
     img_pre.set_picture(std::move(*picture));
     describe_selected(list);
+    decode_neighbours(list);
     return true;
 }
 
@@ -41,6 +42,7 @@ void Form1::show_remaining(ListBox& list) {
     auto picture = load_picture(lists_.file_of_line(list.item(list.list_index())));
     img_pre.set_picture(picture ? std::move(*picture) : Picture{});
     describe_selected(list);
+    decode_neighbours(list);
 }
 
 void Form1::describe_selected(ListBox& list) {
@@ -67,9 +69,16 @@ void Form1::enable_file_commands(bool on) {
 }
 
 std::optional<Picture> Form1::load_picture(const std::string& path) {
-    if (Form2* viewer = windows_.loaded<Form2>())
-        if (auto ahead = viewer->prefetched(path)) return ahead;
+    if (auto ahead = decode_ahead_.take(path)) return ahead;
     return decode_jpeg_file(path);
+}
+
+void Form1::decode_neighbours(const ListBox& list) {
+    const int row = list.list_index();
+    std::vector<std::string> wanted;
+    if (row + 1 < list.count()) wanted.push_back(lists_.file_of_line(list.item(row + 1)));
+    if (row > 0) wanted.push_back(lists_.file_of_line(list.item(row - 1)));
+    decode_ahead_.request(wanted);
 }
 
 void Form1::file_lst_Click() {

@@ -7,10 +7,19 @@
 
 namespace vis {
 
+// The same picture scaled to the size a stretched display shows it at, prepared ahead of time.
+struct ScaledCopy {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+};
+
 struct Picture {
     int width = 0;
     int height = 0;
     std::shared_ptr<const std::vector<std::uint32_t>> pixels;
+    // Present when the picture was decoded ahead for a stretched preview of a known size.
+    std::shared_ptr<const ScaledCopy> scaled = nullptr;
 
     bool empty() const { return !pixels || width <= 0 || height <= 0; }
     std::uint32_t pixel(int x, int y) const { return (*pixels)[static_cast<std::size_t>(y) * width + x]; }

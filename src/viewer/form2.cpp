@@ -90,13 +90,11 @@ void Form2::IMG_FULL(bool opening) {
     tmr_fade.set_timer_enabled(true);
 
     if (opening) main().form().set_window_state(WindowState::minimised);
-    prefetch_neighbours();
 }
 
 void Form2::IMG_CLOSE() {
     // The fade timer keeps running: if it fires now it only hides the hidden labels.
     hide();
-    prefetcher_.clear();
     main().form().set_window_state(WindowState::normal);
     main().form().activate();
 }
@@ -116,21 +114,6 @@ void Form2::lay_out_information(const std::string& line) {
 
 void Form2::place_centred(Label& label) {
     label.move((client_width() - label.width()) / 2, client_height() / 3);
-}
-
-std::optional<Picture> Form2::prefetched(const std::string& path) {
-    if (!visible()) return std::nullopt;
-    return prefetcher_.take(path);
-}
-
-void Form2::prefetch_neighbours() {
-    ListBox& list = main().lists().in_use();
-    const int row = list.list_index();
-    std::vector<std::string> wanted;
-    // Stepping on is the more common way, so the next screenshot comes first.
-    if (row + 1 < list.count()) wanted.push_back(main().lists().file_of_line(list.item(row + 1)));
-    if (row > 0) wanted.push_back(main().lists().file_of_line(list.item(row - 1)));
-    prefetcher_.request(wanted);
 }
 
 }  // namespace vis

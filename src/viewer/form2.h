@@ -7,7 +7,6 @@
 #include "core/windows.h"
 #include "platform/control.h"
 #include "platform/form.h"
-#include "viewer/prefetch.h"
 
 namespace vis {
 
@@ -43,10 +42,6 @@ public:
     void lbl_cnt_MouseMove(int button, int shift, int x, int y);
     void tmr_fade_Timer();
 
-    // A picture decoded ahead for this file while the viewer is shown; nothing otherwise.
-    std::optional<Picture> prefetched(const std::string& path);
-    Prefetcher& prefetcher() { return prefetcher_; }
-
 private:
     enum class Step { none, shown, at_end, unreadable };
     // Selects the line `delta` away in the list in use and displays it, or shows the end notice.
@@ -54,12 +49,10 @@ private:
     // Sets the information label for a list line and centres it at a third of the height.
     void lay_out_information(const std::string& line);
     void place_centred(Label& label);
-    void prefetch_neighbours();
 
     MainWindow& main() { return windows_.main(); }
 
     Windows& windows_;
-    Prefetcher prefetcher_;
 };
 
 }  // namespace vis

@@ -1,11 +1,12 @@
 // Decoding ahead for the viewer: the right pictures, a small memory bound, never a stale one.
-#include "viewer/prefetch.h"
+#include "catalogue/prefetch.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/jpeg.h"
 #include "platform/keys.h"
 #include "platform/paths.h"
+#include "platform/picture_scale.h"
 #include "support/temp_folder.h"
 #include "viewer_fixture.h"
 
@@ -99,41 +100,84 @@ TEST(Prefetcher, TakingWhileItDecodesGivesTheRightPictureOrNone) {
     EXPECT_EQ(prefetch.kept(), 0u);
 }
 
-TEST(ViewerPrefetch, StepsShowThePicturesDecodedAheadOnlyWhileTheViewerIsOpen) {
+TEST(DecodeAhead, TheListAndTheViewerShowThePicturesDecodedAhead) {
     test::App app;
     Form1& f = test::start_with_shots(app, 4);
-    Form2& v = test::open_viewer_at(f, 1);
-    v.prefetcher().wait_idle();
-    EXPECT_EQ(v.prefetcher().kept(), 2u);  // the next and the previous
+    test::click_row(f.file_lst, 1);
+    f.decode_ahead().wait_idle();
+    EXPECT_EQ(f.decode_ahead().kept(), 2u);  // the next and the previous
 
-    const std::string next = join_path(app.folders.shots, test::shot_name(2));
-    const auto ahead = v.prefetcher().take(next);
+    // Down in the list takes the next picture as it was decoded ahead.
+    const auto ahead = f.decode_ahead().take(join_path(app.folders.shots, test::shot_name(2)));
     ASSERT_TRUE(ahead.has_value());
-    test::press_key(v, key::kRight);
-    EXPECT_EQ(v.img_view.picture().pixels, ahead->pixels);
+    test::press_key(f, key::kDown);
     EXPECT_EQ(f.img_pre.picture().pixels, ahead->pixels);
 
-    v.prefetcher().wait_idle();
-    EXPECT_LE(v.prefetcher().kept(), 3u);
-    test::dbl_click(v.img_view);
-    EXPECT_EQ(v.prefetcher().kept(), 0u);
-    test::click_row(f.file_lst, 3);
-    test::click_row(f.file_lst, 0);
-    v.prefetcher().wait_idle();
-    EXPECT_EQ(v.prefetcher().kept(), 0u);
+    // So does a step in the viewer.
+    f.decode_ahead().wait_idle();
+    const auto next = f.decode_ahead().take(join_path(app.folders.shots, test::shot_name(3)));
+    ASSERT_TRUE(next.has_value());
+    Form2& v = test::open_viewer_at(f, 2);
+    test::press_key(v, key::kRight);
+    EXPECT_EQ(v.img_view.picture().pixels, next->pixels);
+    f.decode_ahead().wait_idle();
+    EXPECT_LE(f.decode_ahead().kept(), 3u);
 }
 
-TEST(ViewerPrefetch, AScreenshotChangedAfterItWasDecodedAheadShowsItsNewPicture) {
+TEST(DecodeAhead, APictureDecodedAheadComesShrunkForThePreviewByAveraging) {
     test::App app;
-    Form1& f = test::start_with_shots(app, 3);
-    Form2& v = test::open_viewer_at(f, 0);
-    v.prefetcher().wait_idle();
-    const std::string next = join_path(app.folders.shots, test::shot_name(1));
-    test::write_jpeg(next, 333, 40);
-    test::set_modified(next, test::viewer_local_time(30));
-    test::press_key(v, key::kRight);
-    EXPECT_EQ(v.img_view.picture().width, 333);
-    EXPECT_EQ(f.img_pre.picture().width, 333);
+    Form1& f = test::start_with_shots(app, 2);
+    f.decode_ahead().wait_idle();
+    test::press_key(f, key::kDown);
+    const Picture& shown = f.img_pre.picture();
+    ASSERT_TRUE(shown.scaled);
+    // The preview's 12000 x 9000 twips at 15 twips a pixel.
+    EXPECT_EQ(shown.scaled->width, 800);
+    EXPECT_EQ(shown.scaled->height, 600);
+
+    // Four pixels into one: the rounded mean of each component.
+    auto px = std::make_shared<std::vector<std::uint32_t>>(
+        std::vector<std::uint32_t>{0x000000, 0x0A1403, 0x020406, 0x0A1403});
+    const ScaledCopy one = scale_by_area(Picture{2, 2, px}, 1, 1);
+    ASSERT_EQ(one.pixels.size(), 1u);
+    EXPECT_EQ(one.pixels[0] & 0xFFFFFF, 0x060B03u);
+    EXPECT_TRUE(scale_by_area(Picture{}, 10, 10).pixels.empty());
+}
+
+TEST(DecodeAhead, AScreenshotChangedAfterItWasDecodedAheadShowsItsNewPicture) {
+    for (const bool same_size : {false, true}) {
+        SCOPED_TRACE(same_size ? "only its time changed" : "its size changed");
+        test::App app;
+        app.folders.write_settings("1", "0");
+        test::add_viewer_shots(app, 3);
+        const std::string next = join_path(app.folders.shots, test::shot_name(1));
+        // Room at its end, so a new picture of the same length can take its place.
+        test::write_file(next, test::read_file(next) + std::string(64, '\0'));
+        test::set_modified(next, test::viewer_local_time(1));
+        Form1& f = app.start();
+        f.decode_ahead().wait_idle();
+        if (same_size) {
+            // Same length, new bytes: only the time tells the file changed. A decoder stops at the
+            // picture's end marker, so padding brings the new file to the old length.
+            const std::size_t old_size = test::read_file(next).size();
+            std::string other = test::write_jpeg(next, test::shot_width(1), 60, rgb(250, 0, 0));
+            ASSERT_LE(other.size(), old_size);
+            other.resize(old_size, '\0');
+            test::write_file(next, other);
+        } else {
+            test::write_jpeg(next, 333, 40);
+        }
+        test::set_modified(next, test::viewer_local_time(30));
+        test::press_key(f, key::kDown);
+        EXPECT_EQ(f.img_pre.picture().width, same_size ? test::shot_width(1) : 333);
+        if (same_size) {
+            const std::uint32_t centre = f.img_pre.picture().pixel(test::shot_width(1) / 2, 30);
+            EXPECT_GT(centre >> 16 & 0xFFu, 200u);
+        }
+        Form2& v = test::open_viewer_at(f, 0);
+        test::press_key(v, key::kRight);
+        EXPECT_EQ(v.img_view.picture().width, same_size ? test::shot_width(1) : 333);
+    }
 }
 
 }  // namespace

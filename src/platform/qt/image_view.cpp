@@ -12,10 +12,13 @@ namespace vis {
 
 PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {}
 
-void PictureWidget::set_image(QImage image, std::shared_ptr<const std::vector<std::uint32_t>> keep, bool stretch) {
+void PictureWidget::set_image(QImage image, std::shared_ptr<const std::vector<std::uint32_t>> keep, bool stretch,
+                              std::shared_ptr<const ScaledCopy> scaled) {
     image_ = std::move(image);
     keep_ = std::move(keep);
     stretch_ = stretch;
+    prepared_ = std::move(scaled);
+    scaled_ = QImage();
     update();
 }
 
@@ -23,8 +26,16 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     if (image_.isNull()) return;
     QPainter painter(this);
     if (stretch_) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(rect(), image_);
+        const QSize device_size = size() * devicePixelRatioF();
+        if (scaled_.size() != device_size) {
+            if (prepared_ && QSize(prepared_->width, prepared_->height) == device_size)
+                scaled_ = QImage(reinterpret_cast<const uchar*>(prepared_->pixels.data()), prepared_->width,
+                                 prepared_->height, prepared_->width * 4, QImage::Format_RGB32);
+            else
+                scaled_ = image_.scaled(device_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            scaled_.setDevicePixelRatio(devicePixelRatioF());
+        }
+        painter.drawImage(QPoint(0, 0), scaled_);
     } else {
         // The image carries the device pixel ratio, so it is drawn pixel for pixel.
         painter.drawImage(QPoint(0, 0), image_);
@@ -54,7 +65,7 @@ void ImageView::render() {
         if (file_exists(path)) image.load(QString::fromStdString(path));
     }
     if (!box.stretch()) image.setDevicePixelRatio(system_.screen().device_pixel_ratio);
-    picture_->set_image(std::move(image), picture.pixels, box.stretch());
+    picture_->set_image(std::move(image), picture.pixels, box.stretch(), picture.scaled);
 }
 
 QRect ImageView::geometry_px() const {

@@ -8,13 +8,16 @@
 
 namespace vis {
 
-// Paints one image, stretched to the widget or at its natural size.
+// Paints one image, stretched to the widget or at its natural size. A stretched image is scaled
+// once for the widget's size and kept, so a repaint costs a copy, not a smooth rescale.
 class PictureWidget : public QWidget {
     Q_OBJECT
 public:
     explicit PictureWidget(QWidget* parent);
-    // `keep` owns the pixels the image borrows.
-    void set_image(QImage image, std::shared_ptr<const std::vector<std::uint32_t>> keep, bool stretch);
+    // `keep` owns the pixels the image borrows; `scaled`, when given, is the image already
+    // shrunk for a stretched display, used when it fits the widget exactly.
+    void set_image(QImage image, std::shared_ptr<const std::vector<std::uint32_t>> keep, bool stretch,
+                   std::shared_ptr<const ScaledCopy> scaled = {});
     const QImage& image() const { return image_; }
 
 protected:
@@ -22,7 +25,9 @@ protected:
 
 private:
     QImage image_;
+    QImage scaled_;
     std::shared_ptr<const std::vector<std::uint32_t>> keep_;
+    std::shared_ptr<const ScaledCopy> prepared_;
     bool stretch_ = false;
 };
 

@@ -32,6 +32,9 @@ public:
     std::optional<Picture> take(const std::string& path);
     // Forgets every request and every kept picture.
     void clear();
+    // Pictures decoded from now on also carry a copy scaled to this size (pixels), for a
+    // stretched display; 0 x 0 for none.
+    void set_scaled_size(int width, int height);
     // Returns once no request waits and none is being decoded.
     void wait_idle();
     std::size_t kept() const;
@@ -62,6 +65,8 @@ private:
     std::deque<std::string> queue_;
     std::vector<Entry> entries_;
     std::string in_flight_;  // the file being decoded; empty when idle
+    int scaled_width_ = 0;
+    int scaled_height_ = 0;
     std::uint64_t use_clock_ = 0;
     // Bumped by clear(): a decode started before it is not kept.
     std::uint64_t generation_ = 0;

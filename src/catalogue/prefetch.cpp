@@ -1,10 +1,11 @@
-#include "viewer/prefetch.h"
+#include "catalogue/prefetch.h"
 
 #include <algorithm>
 #include <system_error>
 
 #include "platform/jpeg.h"
 #include "platform/paths.h"
+#include "platform/picture_scale.h"
 
 namespace vis {
 
@@ -67,6 +68,12 @@ void Prefetcher::clear() {
     ++generation_;
 }
 
+void Prefetcher::set_scaled_size(int width, int height) {
+    std::lock_guard lock(mutex_);
+    scaled_width_ = width;
+    scaled_height_ = height;
+}
+
 void Prefetcher::wait_idle() {
     std::unique_lock lock(mutex_);
     finished_.wait(lock, [&] { return queue_.empty() && in_flight_.empty(); });
@@ -100,6 +107,8 @@ void Prefetcher::run() {
         const std::string path = queue_.front();
         queue_.pop_front();
         const std::uint64_t generation = generation_;
+        const int scaled_width = scaled_width_;
+        const int scaled_height = scaled_height_;
         in_flight_ = path;
         lock.unlock();
 
@@ -113,6 +122,9 @@ void Prefetcher::run() {
             already_kept = e != nullptr && e->stamp == *before;
             lock.unlock();
             if (!already_kept) picture = decode_jpeg_file(path);
+            if (picture && scaled_width > 0 && scaled_height > 0)
+                picture->scaled =
+                    std::make_shared<const ScaledCopy>(scale_by_area(*picture, scaled_width, scaled_height));
         }
         // A file that changed while it was read may have been read half old, half new.
         const bool unchanged = picture && stamp_of(path) == before;
