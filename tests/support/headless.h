@@ -209,6 +209,7 @@ struct HeadlessPlatform {
     void use(Http& h);
     void use(FileSystem& f);
     void use(Prompts& p);
+    void use(Clock& c);
 
     HeadlessWindowSystem windows;
     ScriptedPrompts prompts;
@@ -233,6 +234,7 @@ private:
     Http* http_ = &http;
     FileSystem* files_ = &files;
     Prompts* prompts_ = &prompts;
+    Clock* clock_ = &clock;
     std::optional<Platform> platform_;
 };
 
