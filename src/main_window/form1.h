@@ -90,6 +90,7 @@ public:
     void show_pre_info(ListBox& list) override;
     bool show_selected(ListBox& list) override;
     void clear_preview() override;
+    void relist() override;
     void set_panel_text(const std::string& text) override;
     void enable_file_commands(bool on) override;
     std::string game_folder() const override { return lbl_Pelmar_Path.caption(); }
