@@ -57,6 +57,8 @@ public:
     bool Form_QueryUnload();
     void mQuit_Click();
     void mSetting_Click();
+    void mAll_copy_Click();
+    void mAll_move_Click();
     void mHelpFile_Click();
     void mSite_Click();
     std::string title() const;

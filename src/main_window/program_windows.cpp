@@ -1,5 +1,6 @@
 #include "main_window/program_windows.h"
 
+#include "bulk/form4.h"
 #include "main_window/form1.h"
 #include "options/form0.h"
 #include "options/form3.h"
@@ -21,6 +22,7 @@ void add_program_windows(Windows& windows) {
     add<Form0>(windows);
     add<Form2>(windows);
     add<Form3>(windows);
+    add<Form4>(windows);
     windows.set_main([&windows]() -> MainWindow& { return windows.get<Form1>(); });
 }
 

@@ -1,8 +1,9 @@
-// Loading the main window, the timer's start-up step, quitting, and the Options and Help commands
-// that open other windows or documents.
+// Loading the main window, the timer's start-up step, quitting, and the Command, Options and Help
+// commands that open other windows or documents.
 #include <filesystem>
 #include <system_error>
 
+#include "bulk/form4.h"
 #include "catalogue/info_text.h"
 #include "core/settings.h"
 #include "main_window/form1.h"
@@ -106,6 +107,14 @@ void Form1::mQuit_Click() {
 
 void Form1::mSetting_Click() {
     windows_.get<Form3>().open(false);
+}
+
+void Form1::mAll_copy_Click() {
+    windows_.get<Form4>().open(BulkMode::copy);
+}
+
+void Form1::mAll_move_Click() {
+    windows_.get<Form4>().open(BulkMode::move);
 }
 
 void Form1::mHelpFile_Click() {
