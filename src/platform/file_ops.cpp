@@ -41,8 +41,10 @@ bool checked_copy(FileSystem& fs, const std::string& from, const std::string& to
 
 MoveResult safe_move(FileSystem& fs, const std::string& from, const std::string& to) {
     if (!fs.size(from)) return MoveResult::failed;
-    if (fs.same_file(from, to)) return MoveResult::moved;
+    // A rename onto the file itself changes nothing and succeeds, so it is tried first.
     if (fs.rename(from, to)) return MoveResult::moved;
+    // Past here the source is deleted after the copy: never when the copy is the source.
+    if (fs.same_file(from, to)) return MoveResult::moved;
     if (!checked_copy(fs, from, to)) return MoveResult::failed;
     return fs.remove(from) ? MoveResult::moved : MoveResult::copied_source_kept;
 }

@@ -125,6 +125,11 @@ TEST(BulkCopy, ProgressRunsToOneHundredAndAMissingFileFails) {
     EXPECT_TRUE(run_bulk(disk, BulkMode::move, from.path(), {"c", "B", "a"}, to.path(), record).failed.empty());
     EXPECT_EQ(percents, (std::vector<int>{33, 67, 100}));
     EXPECT_EQ(read_file(join_path(to.path(), "B")), "B");
+
+    // A screenshot moved or copied onto itself stays whole.
+    const std::string a = join_path(to.path(), "a");
+    EXPECT_TRUE(transfer(disk, BulkMode::move, a, a) && transfer(disk, BulkMode::copy, a, a));
+    EXPECT_EQ(read_file(a), "a");
 }
 
 TEST(BulkMove, MovesEveryScreenshotAndTheMainListNoLongerShowsThem) {
