@@ -32,6 +32,9 @@ public:
     // cannot be decoded shows as no picture rather than leaving the deleted one on screen.
     virtual void show_remaining(ListBox& list) = 0;
     virtual void clear_preview() = 0;
+    // Lists its screenshot folder again into both lists, oldest first, and previews the first
+    // line; with none left (or none readable) the preview is empty and the File commands are off.
+    virtual void relist() = 0;
     virtual void set_panel_text(const std::string& text) = 0;
     // The two File commands that need a screenshot.
     virtual void enable_file_commands(bool on) = 0;

@@ -134,6 +134,8 @@ void Form1::wire_events() {
     mQuit.on_click = [this] { mQuit_Click(); };
     mSetting.on_click = [this] { mSetting_Click(); };
     mAlbum.on_click = [this] { mAlbum_Click(); };
+    mAll_copy.on_click = [this] { mAll_copy_Click(); };
+    mAll_move.on_click = [this] { mAll_move_Click(); };
     mBGMPlay.on_click = [this] { mBGMPlay_Click(); };
     mBGM_change.on_click = [this] { mBGM_change_Click(); };
     mHelpFile.on_click = [this] { mHelpFile_Click(); };

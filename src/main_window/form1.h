@@ -59,6 +59,8 @@ public:
     void mQuit_Click();
     void mSetting_Click();
     void mAlbum_Click();
+    void mAll_copy_Click();
+    void mAll_move_Click();
     void mHelpFile_Click();
     void mSite_Click();
     std::string title() const;
@@ -94,6 +96,7 @@ public:
     bool show_selected(ListBox& list) override;
     void show_remaining(ListBox& list) override;
     void clear_preview() override;
+    void relist() override;
     void set_panel_text(const std::string& text) override;
     void enable_file_commands(bool on) override;
     std::string game_folder() const override { return lbl_Pelmar_Path.caption(); }

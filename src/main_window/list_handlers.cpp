@@ -59,6 +59,16 @@ void Form1::clear_preview() {
     img_pre.set_picture({});
 }
 
+void Form1::relist() {
+    const std::string folder = file_path.folder();
+    lists_.rebuild(folder);
+    // Nothing of the old selection stays on screen when the first line cannot be shown.
+    clear_preview();
+    set_panel_text(list_hints());
+    enable_file_commands(false);
+    show_pre_info(file_lst);
+}
+
 void Form1::set_panel_text(const std::string& text) {
     lbl_alt.set_caption(text);
 }

@@ -1,6 +1,7 @@
 #include "main_window/program_windows.h"
 
 #include "album_window/form5.h"
+#include "bulk/form4.h"
 #include "main_window/form1.h"
 #include "options/form0.h"
 #include "options/form3.h"
@@ -23,6 +24,7 @@ void add_program_windows(Windows& windows) {
     add<Form2>(windows);
     add<Form3>(windows);
     add<Form5>(windows);
+    add<Form4>(windows);
     windows.set_main([&windows]() -> MainWindow& { return windows.get<Form1>(); });
 }
 

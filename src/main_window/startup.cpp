@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "album_window/form5.h"
+#include "bulk/form4.h"
 #include "catalogue/info_text.h"
 #include "core/settings.h"
 #include "main_window/form1.h"
@@ -111,6 +112,14 @@ void Form1::mSetting_Click() {
 
 void Form1::mAlbum_Click() {
     windows_.get<Form5>().open();
+}
+
+void Form1::mAll_copy_Click() {
+    windows_.get<Form4>().open(BulkMode::copy);
+}
+
+void Form1::mAll_move_Click() {
+    windows_.get<Form4>().open(BulkMode::move);
 }
 
 void Form1::mHelpFile_Click() {

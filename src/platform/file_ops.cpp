@@ -27,17 +27,25 @@ bool copy_file(FileSystem& fs, const std::string& from, const std::string& to) {
     return fs.copy(from, to);
 }
 
-MoveResult safe_move(FileSystem& fs, const std::string& from, const std::string& to) {
+bool checked_copy(FileSystem& fs, const std::string& from, const std::string& to) {
     const auto source_size = fs.size(from);
-    if (!source_size) return MoveResult::failed;
-    if (fs.same_file(from, to)) return MoveResult::moved;
-    if (fs.rename(from, to)) return MoveResult::moved;
-    // Copied beside the target first, so a copy that fails halfway leaves an old target intact.
+    if (!source_size) return false;
+    if (fs.same_file(from, to)) return true;
     const std::string part = to + ".part";
-    if (!fs.copy(from, part) || fs.size(part) != source_size || !fs.rename(part, to)) {
+    if (!copy_file(fs, from, part) || fs.size(part) != source_size || !fs.rename(part, to)) {
         fs.remove(part);
-        return MoveResult::failed;
+        return false;
     }
+    return true;
+}
+
+MoveResult safe_move(FileSystem& fs, const std::string& from, const std::string& to) {
+    if (!fs.size(from)) return MoveResult::failed;
+    // A rename onto the file itself changes nothing and succeeds, so it is tried first.
+    if (fs.rename(from, to)) return MoveResult::moved;
+    // Past here the source is deleted after the copy: never when the copy is the source.
+    if (fs.same_file(from, to)) return MoveResult::moved;
+    if (!checked_copy(fs, from, to)) return MoveResult::failed;
     return fs.remove(from) ? MoveResult::moved : MoveResult::copied_source_kept;
 }
 

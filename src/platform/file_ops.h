@@ -18,6 +18,10 @@ bool write_text_file(FileSystem& fs, const std::string& path, const std::vector<
 // Copies byte for byte, replacing the target. A file copied onto itself stays as it is.
 bool copy_file(FileSystem& fs, const std::string& from, const std::string& to);
 
+// A copy made beside the target and renamed over it once its length matches the source's, so a
+// copy that fails or breaks off leaves an old target as it was and nothing half-written.
+bool checked_copy(FileSystem& fs, const std::string& from, const std::string& to);
+
 enum class MoveResult {
     moved,
     // Nothing was changed: the source and any old target are as they were.

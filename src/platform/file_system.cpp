@@ -43,9 +43,10 @@ bool DiskFileSystem::make_folder(const std::string& path) {
 
 std::optional<std::uintmax_t> DiskFileSystem::size(const std::string& path) {
     std::error_code ec;
-    const auto p = to_fs_path(path);
-    if (!fs::is_regular_file(p, ec)) return std::nullopt;
-    const auto n = fs::file_size(p, ec);
+    // One look at the file: the entry keeps what it read for both questions.
+    const fs::directory_entry entry(to_fs_path(path), ec);
+    if (ec || !entry.is_regular_file(ec)) return std::nullopt;
+    const auto n = entry.file_size(ec);
     if (ec) return std::nullopt;
     return n;
 }

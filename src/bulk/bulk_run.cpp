@@ -1,0 +1,86 @@
+#include "bulk/bulk_run.h"
+
+#include <algorithm>
+
+#include "platform/control.h"
+#include "platform/file_ops.h"
+#include "platform/paths.h"
+
+namespace vis {
+
+namespace {
+
+// One byte written and removed again, to learn whether the output folder takes new files.
+constexpr const char* kWriteProbe = "~vistelle_write_check.tmp";
+// A long list of failed names would outgrow the message box.
+constexpr std::size_t kNamesShown = 10;
+
+}  // namespace
+
+const char* mode_key(BulkMode mode) {
+    return mode == BulkMode::move ? "move" : "copy";
+}
+
+const char* mode_name(BulkMode mode) {
+    return mode == BulkMode::move ? "全て移動" : "全てコピー";
+}
+
+BulkMode mode_of_key(const std::string& key) {
+    return key == "move" ? BulkMode::move : BulkMode::copy;
+}
+
+std::string confirmation_text(BulkMode mode) {
+    const std::string lines = mode == BulkMode::move
+                                  ? "スクリーンショットを全て移動します。\r\n実行の際はご注意ください。"
+                                  : "スクリーンショットを全てコピーします。\r\nバックアップのように使用できます。";
+    return lines + "\r\n\r\n[OK]を押すと開始します。";
+}
+
+std::string completion_text(BulkMode mode) {
+    return std::string("「") + mode_name(mode) + "」を完了しました。";
+}
+
+std::optional<std::string> output_folder_problem(FileSystem& fs, const std::string& output, const std::string& shots) {
+    if (!folder_exists(output)) return "出力先のフォルダが見つかりません。\r\n" + output;
+    if (fs.same_file(output, shots))
+        return std::string("出力先がスクリーンショットのフォルダと同じです。\r\n別のフォルダを選んでください。");
+    const std::string probe = join_path(output, kWriteProbe);
+    if (!fs.write(probe, "-")) {
+        fs.remove(probe);
+        return "出力先のフォルダに書き込めません。\r\n" + output;
+    }
+    fs.remove(probe);
+    return std::nullopt;
+}
+
+bool transfer(FileSystem& fs, BulkMode mode, const std::string& from, const std::string& to) {
+    // A copy that breaks off may still report success: only a complete one counts.
+    return mode == BulkMode::move ? safe_move(fs, from, to) == MoveResult::moved : checked_copy(fs, from, to);
+}
+
+BulkResult run_bulk(FileSystem& fs, BulkMode mode, const std::string& folder, std::vector<std::string> names,
+                    const std::string& output, const std::function<bool(int percent)>& before) {
+    std::sort(names.begin(), names.end(), list_line_less);
+    BulkResult result;
+    const std::size_t n = names.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!before(static_cast<int>(((i + 1) * 100 + n / 2) / n))) {
+            result.stopped = true;
+            break;
+        }
+        if (!transfer(fs, mode, join_path(folder, names[i]), join_path(output, names[i])))
+            result.failed.push_back(names[i]);
+    }
+    return result;
+}
+
+std::string failure_text(BulkMode mode, const std::vector<std::string>& failed) {
+    std::string text = std::string("「") + mode_name(mode) + "」の途中で、次の " + std::to_string(failed.size()) +
+                       " 個のファイルを" + (mode == BulkMode::move ? "移動" : "コピー") +
+                       "できませんでした。\r\n元のファイルはスクリーンショットのフォルダに残っています。\r\n";
+    for (std::size_t i = 0; i < failed.size() && i < kNamesShown; ++i) text += "\r\n" + failed[i];
+    if (failed.size() > kNamesShown) text += "\r\nほか " + std::to_string(failed.size() - kNamesShown) + " 個";
+    return text;
+}
+
+}  // namespace vis
