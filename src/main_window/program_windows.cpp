@@ -1,5 +1,7 @@
 #include "main_window/program_windows.h"
 
+#include "editor_window/form6.h"
+#include "editor_window/form6_sub1.h"
 #include "main_window/form1.h"
 #include "options/form0.h"
 #include "options/form3.h"
@@ -21,6 +23,8 @@ void add_program_windows(Windows& windows) {
     add<Form0>(windows);
     add<Form2>(windows);
     add<Form3>(windows);
+    add<Form6>(windows);
+    add<Form6_Sub1>(windows);
     windows.set_main([&windows]() -> MainWindow& { return windows.get<Form1>(); });
 }
 
