@@ -6,7 +6,6 @@
 #include "editor/navigator.h"
 #include "editor/tool_geometry.h"
 #include "editor_window/tool_icons.h"
-#include "platform/text_metrics.h"
 #include "platform/window_system.h"
 
 namespace vis {

@@ -8,7 +8,6 @@
 #include "editor_window/form6.h"
 #include "editor_window/form6_sub1.h"
 #include "platform/keys.h"
-#include "platform/text_metrics.h"
 
 namespace vis {
 
