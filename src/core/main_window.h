@@ -45,8 +45,9 @@ public:
     virtual bool information_on() const = 0;
     virtual void show_flags(bool information, bool music) = 0;
 
-    // The viewer's pop-up menu, owned by the main window.
+    // The viewer's pop-up menu and the editor canvas's, owned by the main window.
     virtual Menu& full_menu() = 0;
+    virtual Menu& edit_menu() = 0;
     virtual void change_bgm() = 0;
     // Sends the close command for the current track and ends the program at once.
     virtual void end_program() = 0;

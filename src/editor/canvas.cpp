@@ -44,6 +44,7 @@ void Canvas::set_background(const Picture& picture) {
     background_ = usable ? picture : Picture{};
     width_ = usable ? picture.width : 0;
     height_ = usable ? picture.height : 0;
+    pixels_ = std::make_shared<std::vector<std::uint32_t>>();
     clear();
 }
 
@@ -56,17 +57,29 @@ int Canvas::height() const {
 }
 
 Picture Canvas::image() const {
-    if (pixels_.empty()) return {};
-    return {width_, height_, std::make_shared<const std::vector<std::uint32_t>>(pixels_)};
+    if (pixels_->empty()) return {};
+    return {width_, height_, std::make_shared<const std::vector<std::uint32_t>>(*pixels_)};
+}
+
+Picture Canvas::live() const {
+    if (pixels_->empty()) return {};
+    return {width_, height_, pixels_};
 }
 
 void Canvas::clear() {
-    if (background_.empty()) {
-        pixels_.clear();
-        return;
-    }
+    if (background_.empty()) return;
+    // In place once the surface has its size, so a shown surface stays where it is.
     const auto count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
-    pixels_.assign(background_.pixels->begin(), background_.pixels->begin() + static_cast<std::ptrdiff_t>(count));
+    const auto first = background_.pixels->begin();
+    if (pixels_->size() == count)
+        std::copy(first, first + static_cast<std::ptrdiff_t>(count), pixels_->begin());
+    else
+        pixels_->assign(first, first + static_cast<std::ptrdiff_t>(count));
+    mark(0, 0, width_, height_);
+}
+
+void Canvas::mark(int left, int top, int width, int height) {
+    changed_ = united(changed_, {left, top, width, height});
 }
 
 void Canvas::set_draw_width(int pixels) {
@@ -123,13 +136,15 @@ std::int32_t Canvas::point(double x, double y) const {
     const double px = to_px(x);
     const double py = to_px(y);
     if (px < 0 || py < 0 || px >= width_ || py >= height_) return -1;
-    return to_colour(pixels_[static_cast<std::size_t>(py) * width_ + static_cast<std::size_t>(px)]);
+    return to_colour((*pixels_)[static_cast<std::size_t>(py) * width_ + static_cast<std::size_t>(px)]);
 }
 
 void Canvas::print(const std::string& text, TextPainter& painter) {
-    const PixelSurface surface{pixels_.data(), width_, height_, twips_per_pixel_};
-    const PixelSize size = painter.draw_line(surface, static_cast<int>(to_px(current_x_)),
-                                             static_cast<int>(to_px(current_y_)), text, font_, text_colour_);
+    const PixelSurface surface{pixels_->data(), width_, height_, twips_per_pixel_};
+    const int x = static_cast<int>(to_px(current_x_)), y = static_cast<int>(to_px(current_y_));
+    const PixelSize size = painter.draw_line(surface, x, y, text, font_, text_colour_);
+    // Italic glyphs may lean a little past their advance.
+    mark(x, y, size.width + size.height / 2, size.height);
     current_x_ = 0;
     current_y_ += from_px(size.height);
 }
@@ -141,6 +156,7 @@ void Canvas::fill_span(int y, double first, double last, std::uint32_t pixel) {
     if (first > last) return;
     std::uint32_t* r = row(y);
     std::fill(r + static_cast<int>(first), r + static_cast<int>(last) + 1, pixel);
+    mark(static_cast<int>(first), y, static_cast<int>(last) - static_cast<int>(first) + 1, 1);
 }
 
 // A round pen swept around the box's outline, then the inside filled: the pixels whose centres
@@ -173,14 +189,20 @@ void Canvas::thin_line(double x1, double y1, double x2, double y2, std::uint32_t
         const int last = static_cast<int>(std::min(std::max(x1, x2), width_ - 1.0));
         for (int x = first; x <= last; ++x) {
             const double y = std::floor(y1 + (x - x1) * dy / dx + 0.5);
-            if (y >= 0 && y < height_) row(static_cast<int>(y))[x] = pixel;
+            if (y >= 0 && y < height_) {
+                row(static_cast<int>(y))[x] = pixel;
+                mark(x, static_cast<int>(y), 1, 1);
+            }
         }
     } else {
         const int first = static_cast<int>(std::max(std::min(y1, y2), 0.0));
         const int last = static_cast<int>(std::min(std::max(y1, y2), height_ - 1.0));
         for (int y = first; y <= last; ++y) {
             const double x = std::floor(x1 + (y - y1) * dx / dy + 0.5);
-            if (x >= 0 && x < width_) row(y)[static_cast<int>(x)] = pixel;
+            if (x >= 0 && x < width_) {
+                row(y)[static_cast<int>(x)] = pixel;
+                mark(static_cast<int>(x), y, 1, 1);
+            }
         }
     }
 }
@@ -205,6 +227,7 @@ void Canvas::thick_line(double x1, double y1, double x2, double y2, std::uint32_
             if (squared(px - t * dx) + squared(py - t * dy) <= squared(r) + kSlack) r_pixels[x] = pixel;
         }
     }
+    mark(first_col, first_row, last_col - first_col + 1, last_row - first_row + 1);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 // operation affects the pixel that contains the point, and whatever falls outside is clipped.
 // Colours are the program's values (red + 256 * green + 65536 * blue).
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,6 +26,11 @@ enum class ScaleMode { twips, pixels };
 class Canvas {
 public:
     explicit Canvas(double twips_per_pixel = 15.0);
+    // One surface, one owner: a copy would draw into the surface another canvas shows.
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+    Canvas(Canvas&&) = default;
+    Canvas& operator=(Canvas&&) = default;
 
     double twips_per_pixel() const { return twips_per_pixel_; }
     // Values of 0 or below are ignored.
@@ -41,6 +47,12 @@ public:
 
     // A snapshot: later drawing does not change it.
     Picture image() const;
+    // The drawing surface itself, for showing it: later drawing changes it in place, and
+    // take_changed() tells where. A new background gives a new surface; the old one stays valid
+    // for whoever still holds it.
+    Picture live() const;
+    // The pixels written since the last call, as one rectangle.
+    PixelRect take_changed() { return std::exchange(changed_, PixelRect{}); }
     void clear();
 
     int draw_width() const { return draw_width_; }
@@ -76,7 +88,8 @@ public:
 private:
     double to_px(double v) const;
     double from_px(double px) const;
-    std::uint32_t* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+    std::uint32_t* row(int y) { return pixels_->data() + static_cast<std::size_t>(y) * width_; }
+    void mark(int left, int top, int width, int height);
     void fill_span(int y, double first, double last, std::uint32_t pixel);
     void fill_rounded_box(double x1, double y1, double x2, double y2, std::uint32_t pixel);
     void thin_line(double x1, double y1, double x2, double y2, std::uint32_t pixel);
@@ -87,7 +100,8 @@ private:
     Picture background_;
     int width_ = 0;
     int height_ = 0;
-    std::vector<std::uint32_t> pixels_;
+    std::shared_ptr<std::vector<std::uint32_t>> pixels_ = std::make_shared<std::vector<std::uint32_t>>();
+    PixelRect changed_;
     int draw_width_ = 1;
     DrawMode draw_mode_ = DrawMode::copy;
     double current_x_ = 0;

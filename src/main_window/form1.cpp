@@ -131,6 +131,9 @@ void Form1::wire_events() {
     mImgInfo.on_click = [this] { mImgInfo_Click(); };
     mInfo_F.on_click = [this] { mInfo_F_Click(); };
     mClose_F.on_click = [this] { mClose_F_Click(); };
+    mEdit.on_click = [this] { mEdit_Click(); };
+    mEdit_F.on_click = [this] { mEdit_F_Click(); };
+    mEdit_cancel.on_click = [this] { mEdit_cancel_Click(); };
     mQuit.on_click = [this] { mQuit_Click(); };
     mSetting.on_click = [this] { mSetting_Click(); };
     mAlbum.on_click = [this] { mAlbum_Click(); };

@@ -83,6 +83,11 @@ public:
     void mInfo_F_Click();
     void mClose_F_Click();
 
+    // --- the editor
+    void mEdit_Click();
+    void mEdit_F_Click();
+    void mEdit_cancel_Click();
+
     // --- music
     void mBGMPlay_Click();
     void mBGM_change_Click();
@@ -104,6 +109,7 @@ public:
     bool information_on() const override { return mImgInfo.checked(); }
     void show_flags(bool information, bool music) override;
     Menu& full_menu() override { return mFullMenu; }
+    Menu& edit_menu() override { return mEditMenu; }
     void change_bgm() override;
     void end_program() override;
 

@@ -2,6 +2,8 @@
 
 #include "album_window/form5.h"
 #include "bulk/form4.h"
+#include "editor_window/form6.h"
+#include "editor_window/form6_sub1.h"
 #include "main_window/form1.h"
 #include "options/form0.h"
 #include "options/form3.h"
@@ -25,6 +27,8 @@ void add_program_windows(Windows& windows) {
     add<Form3>(windows);
     add<Form5>(windows);
     add<Form4>(windows);
+    add<Form6>(windows);
+    add<Form6_Sub1>(windows);
     windows.set_main([&windows]() -> MainWindow& { return windows.get<Form1>(); });
 }
 

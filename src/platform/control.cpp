@@ -1,6 +1,7 @@
 #include "control.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "form.h"
 
@@ -40,6 +41,13 @@ void Control::move(int left, int top) {
 }
 void Control::resize(int width, int height) {
     set_bounds({bounds_.left, bounds_.top, width, height});
+}
+
+void Control::set_container(Control& c) {
+    if (container_ != &c) {
+        container_ = &c;
+        touch();
+    }
 }
 
 void Control::set_font(Font f) {
@@ -180,11 +188,35 @@ void ListBox::set_list_index(int i) {
 // --- ImageBox
 
 ImageBox::ImageBox(Form& owner, std::string name, bool stretch)
-    : Control(owner, std::move(name), ControlKind::image), stretch_(stretch) {}
+    : ImageBox(owner, std::move(name), stretch, ControlKind::image) {}
+
+ImageBox::ImageBox(Form& owner, std::string name, bool stretch, ControlKind kind)
+    : Control(owner, std::move(name), kind), stretch_(stretch) {}
 
 void ImageBox::set_picture(Picture p) {
     picture_ = std::move(p);
+    changed_ = {0, 0, picture_.width, picture_.height};
     touch();
+}
+
+void ImageBox::picture_changed(PixelRect r) {
+    if (r.empty()) return;
+    changed_ = united(changed_, r);
+    touch();
+}
+
+PixelRect ImageBox::take_changed() {
+    return std::exchange(changed_, PixelRect{});
+}
+
+PictureBox::PictureBox(Form& owner, std::string name)
+    : ImageBox(owner, std::move(name), false, ControlKind::picture_box) {}
+
+void PictureBox::set_mouse_icon(Icon icon) {
+    if (!(mouse_icon_ == icon)) {
+        mouse_icon_ = std::move(icon);
+        touch();
+    }
 }
 
 void ImageBox::set_resource(std::string r) {
@@ -292,6 +324,13 @@ void Button::set_caption(std::string c) {
     }
 }
 
+void Button::set_icon(Icon icon) {
+    if (!(icon_ == icon)) {
+        icon_ = std::move(icon);
+        touch();
+    }
+}
+
 ProgressBar::ProgressBar(Form& owner, std::string name) : Control(owner, std::move(name), ControlKind::progress_bar) {}
 
 void ProgressBar::set_value(int v) {
@@ -316,6 +355,40 @@ void Shape::set_border_colour(Colour c) {
         border_colour_ = c;
         touch();
     }
+}
+
+void Shape::set_border_width(int pixels) {
+    pixels = std::max(pixels, 1);
+    if (border_width_ != pixels) {
+        border_width_ = pixels;
+        touch();
+    }
+}
+
+ScrollBar::ScrollBar(Form& owner, std::string name, int min, int max, int value)
+    : Control(owner, std::move(name), ControlKind::scroll_bar),
+      min_(min),
+      max_(max),
+      value_(std::clamp(value, min, max)) {}
+
+void ScrollBar::set_value(int v) {
+    v = std::clamp(v, min_, max_);
+    if (value_ == v) return;
+    value_ = v;
+    touch();
+    if (on_change) on_change();
+}
+
+void ScrollBar::drag_to(int v) {
+    dragging_ = true;
+    value_ = std::clamp(v, min_, max_);
+    touch();
+    if (on_scroll) on_scroll();
+}
+
+void ScrollBar::end_drag() {
+    if (!std::exchange(dragging_, false)) return;
+    if (on_change) on_change();
 }
 
 }  // namespace vis

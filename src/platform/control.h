@@ -38,6 +38,16 @@ enum class ControlKind {
     shape,
     line,
     frame,
+    picture_box,
+    scroll_bar,
+};
+
+// A small picture that ships with the program (data/<resource>), with its size in pixels.
+struct Icon {
+    std::string resource;
+    int width = 0;
+    int height = 0;
+    bool operator==(const Icon&) const = default;
 };
 
 class Control {
@@ -65,6 +75,12 @@ public:
     void set_bounds(Rect r);
     void move(int left, int top);
     void resize(int width, int height);
+
+    // The control this one lies in (a frame or a picture box), or nullptr for the form itself.
+    // Its position is then relative to the container's top-left corner and may be negative, and
+    // the container clips it. A container is made before the controls it holds.
+    Control* container() const { return container_; }
+    void set_container(Control& c);
 
     // Free text the program uses as a small state variable ("not", "copy", a path).
     const std::string& tag() const { return tag_; }
@@ -99,6 +115,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     Rect bounds_;
+    Control* container_ = nullptr;
     std::string tag_;
     Font font_;
     Colour fore_ = kDefaultColour;
@@ -164,15 +181,38 @@ public:
     ImageBox(Form& owner, std::string name, bool stretch);
     bool stretch() const { return stretch_; }
     const Picture& picture() const { return picture_; }
+    // The whole picture is shown anew, even when it is the same buffer as before.
     void set_picture(Picture p);
+    // The picture's pixels changed in place inside `r`: a backend repaints only that part.
+    void picture_changed(PixelRect r);
+    // What changed since the backend last took it (the whole picture after set_picture).
+    PixelRect take_changed();
     // Icons that ship with the program, by file name under data/ (e.g. "sort_up.png").
     const std::string& resource() const { return resource_; }
     void set_resource(std::string r);
 
+protected:
+    ImageBox(Form& owner, std::string name, bool stretch, ControlKind kind);
+
 private:
     bool stretch_;
     Picture picture_;
+    PixelRect changed_;
     std::string resource_;
+};
+
+// A picture box: a picture at its natural size that reports the pointer (press, move and release
+// with the button mask, shift state and X, Y in twips). While a button is held it keeps getting
+// the pointer, even outside itself. Over it the pointer shows `mouse_icon`. Controls it contains
+// are overlays: they lie over the picture in its coordinates and let the pointer through to it.
+class PictureBox : public ImageBox {
+public:
+    PictureBox(Form& owner, std::string name);
+    const Icon& mouse_icon() const { return mouse_icon_; }
+    void set_mouse_icon(Icon icon);
+
+private:
+    Icon mouse_icon_;
 };
 
 class Timer : public Control {
@@ -255,9 +295,14 @@ public:
     Button(Form& owner, std::string name, std::string caption);
     const std::string& caption() const { return caption_; }
     void set_caption(std::string c);
+    // A graphical button shows its icon above the caption. Give the icon before the form is
+    // first shown: the backend picks the kind of button then.
+    const Icon& icon() const { return icon_; }
+    void set_icon(Icon icon);
 
 private:
     std::string caption_;
+    Icon icon_;
 };
 
 class ProgressBar : public Control {
@@ -276,12 +321,16 @@ public:
     Shape(Form& owner, std::string name);
     Colour border_colour() const { return border_colour_; }
     void set_border_colour(Colour c);
+    // Pixels; below 1 counts as 1.
+    int border_width() const { return border_width_; }
+    void set_border_width(int pixels);
 
 protected:
     Shape(Form& owner, std::string name, ControlKind kind);
 
 private:
     Colour border_colour_ = rgb(0, 0, 0);
+    int border_width_ = 1;
 };
 
 // A straight line whose two end points are the corners of its bounds (x1, y1, x2, y2).
@@ -290,7 +339,7 @@ public:
     Line(Form& owner, std::string name);
 };
 
-// A group frame with a caption.
+// A group frame with a caption; it may also contain controls (see Control::container).
 class Frame : public Control {
 public:
     Frame(Form& owner, std::string name, std::string caption);
@@ -298,6 +347,30 @@ public:
 
 private:
     std::string caption_;
+};
+
+// A horizontal scroll bar. While the user drags the thumb the value follows and on_scroll runs;
+// on_change runs when the thumb is let go, and whenever an arrow, the track or the program
+// changes the value.
+class ScrollBar : public Control {
+public:
+    ScrollBar(Form& owner, std::string name, int min, int max, int value);
+    int min() const { return min_; }
+    int max() const { return max_; }
+    int value() const { return value_; }
+    // Clamped to min..max; runs on_change when the value changes.
+    void set_value(int v);
+    void drag_to(int v);
+    void end_drag();
+
+    std::function<void()> on_scroll;
+    std::function<void()> on_change;
+
+private:
+    int min_;
+    int max_;
+    int value_;
+    bool dragging_ = false;
 };
 
 }  // namespace vis

@@ -1,6 +1,7 @@
 #pragma once
 // A decoded picture: 32-bit pixels laid out B, G, R, unused (one uint32_t 0xXXRRGGBB per pixel),
 // shared between the preview, the viewer and the clipboard without copying.
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -13,6 +14,27 @@ struct ScaledCopy {
     int height = 0;
     std::vector<std::uint32_t> pixels;
 };
+
+// A rectangle of a picture's pixels.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool empty() const { return width <= 0 || height <= 0; }
+    bool operator==(const PixelRect&) const = default;
+};
+
+// The smallest rectangle holding both; an empty one adds nothing.
+inline PixelRect united(const PixelRect& a, const PixelRect& b) {
+    if (a.empty()) return b;
+    if (b.empty()) return a;
+    const int left = std::min(a.left, b.left), top = std::min(a.top, b.top);
+    const int right = std::max(a.left + a.width, b.left + b.width);
+    const int bottom = std::max(a.top + a.height, b.top + b.height);
+    return {left, top, right - left, bottom - top};
+}
 
 struct Picture {
     int width = 0;

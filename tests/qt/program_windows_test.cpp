@@ -7,8 +7,11 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QScreen>
+#include <tuple>
 
+#include "editor_window/form6.h"
 #include "main_window/form1.h"
 #include "options/form3.h"
 #include "platform/qt/form_window.h"
@@ -136,6 +139,34 @@ TEST(QtProgramWindows, SettingsNoticesShowWholeAndNameTheDevelopers) {
     }
     // The disclaimer answers for the program in the developers' name, not a person's.
     EXPECT_NE(settings.Label3.caption().find("Vistelle 開発チーム"), std::string::npos);
+}
+
+TEST(QtProgramWindows, EditorDrawsOnItsCanvasInsideTheViewport) {
+    QtProgram app;
+    Form1& f = app.start();
+    app.windows.dispatch([&] { test::click_menu(f.mEdit); });
+    Form6* e = test::loaded<Form6>(f);
+    ASSERT_NE(e, nullptr);
+    QWidget* canvas = app.windows.widget_of(e->pct_ss);
+    QWidget* viewport = app.windows.widget_of(e->frm_pct);
+    QWidget* navigator = app.windows.widget_of(e->img_pre);
+    ASSERT_TRUE(canvas && viewport && navigator);
+    EXPECT_EQ(canvas->parentWidget(), viewport);
+    EXPECT_EQ(viewport->size(), QSize(48, 32));  // a quarter of the 96 x 64 screenshot
+    const QColor before = navigator->grab().toImage().pixelColor(5, 2);
+
+    // The pencil draws about one tool picture (16 pixels) up and left of the pointer.
+    for (const auto& [type, at, held] : {std::tuple{QEvent::MouseButtonPress, QPoint(36, 28), Qt::LeftButton},
+                                         std::tuple{QEvent::MouseMove, QPoint(44, 28), Qt::LeftButton},
+                                         std::tuple{QEvent::MouseButtonRelease, QPoint(44, 28), Qt::NoButton}}) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas, &event);
+    }
+    const QImage shown = viewport->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(24, 12), QColor(0, 0, 0));
+    EXPECT_GT(shown.pixelColor(40, 28).red(), 150);  // the pointer's own place is untouched
+    EXPECT_NE(navigator->grab().toImage().pixelColor(5, 2), before);
 }
 
 }  // namespace

@@ -421,6 +421,16 @@ void mouse_move(Control& c, int x, int y, int button, int shift) {
     if (c.on_mouse_move) c.on_mouse_move(button, shift, x, y);
 }
 
+void drag_thumb(ScrollBar& bar, const std::vector<int>& values) {
+    if (!reachable(bar)) return;
+    for (int v : values) bar.drag_to(v);
+    bar.end_drag();
+}
+
+void scroll_to(ScrollBar& bar, int value) {
+    if (reachable(bar)) bar.set_value(value);
+}
+
 void click_row(ListBox& list, int row) {
     list.set_focus();
     list.set_list_index(row);

@@ -259,5 +259,9 @@ void type_text(TextBox& box, const std::string& text);
 void type_text(ComboBox& box, const std::string& text);
 // A user's click on a row of a list.
 void click_row(ListBox& list, int row);
+// The user drags a scroll bar's thumb through these values and lets go.
+void drag_thumb(ScrollBar& bar, const std::vector<int>& values);
+// A click on an arrow or the track that moves the value to `value`.
+void scroll_to(ScrollBar& bar, int value);
 
 }  // namespace vis::test

@@ -29,11 +29,24 @@ void ControlView::sync() {
     rendered_revision_ = control_->revision();
     render();
     if (!widget_) return;
+    place_in_container();
     widget_->setGeometry(geometry_px());
     widget_->setEnabled(control_->enabled());
     const QFont font = to_qfont(control_->font());
     if (widget_->font() != font) widget_->setFont(font);
     widget_->setVisible(control_->visible());
+}
+
+void ControlView::place_in_container() {
+    const Control* container = control_->container();
+    const ControlView* holder = container != nullptr ? window_.view_of(*container) : nullptr;
+    QWidget* parent = holder != nullptr && holder->widget() != nullptr ? holder->widget() : &window_.client();
+    if (widget_->parentWidget() == parent) return;
+    // The parent clips the widget; the visibility is applied again right after.
+    widget_->setParent(parent);
+    // Overlays on a picture box let the pointer through to the picture.
+    if (container != nullptr && container->kind() == ControlKind::picture_box)
+        widget_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 QRect ControlView::geometry_px() const {

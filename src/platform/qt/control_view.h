@@ -54,6 +54,8 @@ protected:
 
 private:
     bool mouse_event(QWidget& receiver, QEvent& event);
+    // Puts the widget into its container's widget (or the client area) if it is elsewhere.
+    void place_in_container();
 
     QPointer<QWidget> widget_;
     std::uint64_t rendered_revision_ = 0;

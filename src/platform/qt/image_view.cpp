@@ -1,6 +1,8 @@
 #include "platform/qt/image_view.h"
 
+#include <QCursor>
 #include <QPainter>
+#include <QPixmap>
 #include <cmath>
 
 #include "platform/paths.h"
@@ -20,6 +22,24 @@ void PictureWidget::set_image(QImage image, std::shared_ptr<const std::vector<st
     prepared_ = std::move(scaled);
     scaled_ = QImage();
     update();
+}
+
+void PictureWidget::repaint_pixels(const PixelRect& r) {
+    if (image_.isNull() || r.empty()) return;
+    QRectF area(r.left, r.top, r.width, r.height);
+    if (stretch_) {
+        // The picture changed in place: the scaled copy no longer shows it.
+        scaled_ = QImage();
+        prepared_.reset();
+        const double sx = static_cast<double>(width()) / image_.width();
+        const double sy = static_cast<double>(height()) / image_.height();
+        area = QRectF(area.left() * sx, area.top() * sy, area.width() * sx, area.height() * sy);
+    } else {
+        const double ratio = image_.devicePixelRatio();
+        area = QRectF(area.topLeft() / ratio, area.size() / ratio);
+    }
+    // Smoothing reaches a pixel beyond the changed ones.
+    update(area.toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
 void PictureWidget::paintEvent(QPaintEvent*) {
@@ -44,16 +64,22 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 
 ImageView::ImageView(FormWindow& window, ImageBox& image)
     : ControlView(window, image), picture_(new PictureWidget(&window.client())) {
+    picture_->setAccessibleName(QString::fromStdString(image.name()));
     set_widget(picture_);
     set_clicks_from_mouse(true);
 }
 
 void ImageView::render() {
-    const auto& box = static_cast<const ImageBox&>(*control_);
+    auto& box = static_cast<ImageBox&>(*control_);
+    if (box.kind() == ControlKind::picture_box) apply_pointer(static_cast<const PictureBox&>(box).mouse_icon());
     const Picture& picture = box.picture();
+    const PixelRect changed = box.take_changed();
     const bool same_picture =
         picture.pixels == shown_.pixels && picture.width == shown_.width && picture.height == shown_.height;
-    if (same_picture && box.resource() == shown_resource_) return;
+    if (same_picture && box.resource() == shown_resource_) {
+        picture_->repaint_pixels(changed);
+        return;
+    }
     shown_ = picture;
     shown_resource_ = box.resource();
 
@@ -66,6 +92,20 @@ void ImageView::render() {
     }
     if (!box.stretch()) image.setDevicePixelRatio(system_.screen().device_pixel_ratio);
     picture_->set_image(std::move(image), picture.pixels, box.stretch(), picture.scaled);
+}
+
+// The hot spot is the icon's bottom-right pixel: the tools draw about one icon up and left of it,
+// at the icon's top-left corner, where the icons put their tips.
+void ImageView::apply_pointer(const Icon& icon) {
+    if (icon == shown_pointer_) return;
+    shown_pointer_ = icon;
+    const std::string path = join_path(join_path(system_.program_folder(), "data"), icon.resource);
+    QPixmap pixmap;
+    if (icon.resource.empty() || !file_exists(path) || !pixmap.load(QString::fromStdString(path))) {
+        picture_->unsetCursor();
+        return;
+    }
+    picture_->setCursor(QCursor(pixmap, pixmap.width() - 1, pixmap.height() - 1));
 }
 
 QRect ImageView::geometry_px() const {

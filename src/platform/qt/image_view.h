@@ -19,6 +19,8 @@ public:
     void set_image(QImage image, std::shared_ptr<const std::vector<std::uint32_t>> keep, bool stretch,
                    std::shared_ptr<const ScaledCopy> scaled = {});
     const QImage& image() const { return image_; }
+    // Repaints the part of the widget that shows these pixels of the image.
+    void repaint_pixels(const PixelRect& r);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,8 +33,9 @@ private:
     bool stretch_ = false;
 };
 
-// An ImageBox: its picture, or else the icon named by resource() from the program's data folder.
-// Not stretched, the widget takes the picture's natural size, one image pixel per device pixel.
+// An ImageBox or a PictureBox: its picture, or else the icon named by resource() from the
+// program's data folder. Not stretched, the widget takes the picture's natural size, one image
+// pixel per device pixel. A picture changed in place is repainted where it changed.
 class ImageView : public ControlView {
     Q_OBJECT
 public:
@@ -43,9 +46,12 @@ protected:
     QRect geometry_px() const override;
 
 private:
+    void apply_pointer(const Icon& icon);
+
     PictureWidget* picture_;
     Picture shown_;
     std::string shown_resource_;
+    Icon shown_pointer_;
 };
 
 }  // namespace vis

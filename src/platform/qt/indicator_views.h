@@ -27,7 +27,8 @@ class OutlineWidget : public QWidget {
     Q_OBJECT
 public:
     explicit OutlineWidget(QWidget* parent);
-    void set_outline(bool line, bool falling, QColor colour);
+    // `margin` pixels around the line's ends leave room for a wide pen.
+    void set_outline(bool line, bool falling, QColor colour, int pen_width, int margin);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,10 +37,13 @@ private:
     bool line_ = false;
     bool falling_ = true;  // a line from the top-left to the bottom-right corner
     QColor colour_;
+    int pen_width_ = 1;
+    int margin_ = 0;
 };
 
 // Shape (rectangle) and Line. A line's ends are the corners of its bounds, which may run
-// right to left or bottom to top.
+// right to left or bottom to top. A wide rectangle border is drawn inside the bounds; a wide
+// line is drawn with a round pen centred on its ends.
 class ShapeView : public ControlView {
     Q_OBJECT
 public:
@@ -50,6 +54,7 @@ protected:
     QRect geometry_px() const override;
 
 private:
+    int line_margin() const;
     OutlineWidget* outline_;
 };
 

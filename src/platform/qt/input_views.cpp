@@ -4,10 +4,14 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QToolButton>
 
+#include "platform/paths.h"
 #include "platform/qt/colours.h"
 #include "platform/qt/form_window.h"
+#include "platform/qt/qt_window_system.h"
 
 namespace vis {
 
@@ -86,8 +90,19 @@ void ComboBoxView::make_editable(bool editable) {
     });
 }
 
+namespace {
+
+QAbstractButton* make_button(const Button& button, QWidget* parent) {
+    if (button.icon().resource.empty()) return new QPushButton(parent);
+    auto* tool = new QToolButton(parent);
+    tool->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    return tool;
+}
+
+}  // namespace
+
 ButtonView::ButtonView(FormWindow& window, Button& button)
-    : ControlView(window, button), button_(new QPushButton(&window.client())) {
+    : ControlView(window, button), button_(make_button(button, &window.client())) {
     set_widget(button_);
     connect(button_, &QPushButton::clicked, this, [this] {
         forward([](Control& c) {
@@ -97,7 +112,41 @@ ButtonView::ButtonView(FormWindow& window, Button& button)
 }
 
 void ButtonView::render() {
-    button_->setText(QString::fromStdString(static_cast<const Button&>(*control_).caption()));
+    const auto& model = static_cast<const Button&>(*control_);
+    button_->setText(QString::fromStdString(model.caption()));
+    if (model.icon() == shown_icon_) return;
+    shown_icon_ = model.icon();
+    const std::string path = join_path(join_path(system_.program_folder(), "data"), model.icon().resource);
+    button_->setIcon(file_exists(path) ? QIcon(QString::fromStdString(path)) : QIcon());
+    button_->setIconSize(QSize(model.icon().width, model.icon().height));
+}
+
+ScrollBarView::ScrollBarView(FormWindow& window, ScrollBar& bar)
+    : ControlView(window, bar), bar_(new QScrollBar(Qt::Horizontal, &window.client())) {
+    bar_->setRange(bar.min(), bar.max());
+    bar_->setPageStep(1);
+    set_widget(bar_);
+    connect(bar_, &QScrollBar::valueChanged, this, [this](int value) {
+        // The model may be the one that moved the bar.
+        if (control_ == nullptr || static_cast<const ScrollBar&>(*control_).value() == value) return;
+        const bool dragging = bar_->isSliderDown();
+        forward([value, dragging](Control& c) {
+            auto& model = static_cast<ScrollBar&>(c);
+            if (dragging)
+                model.drag_to(value);
+            else
+                model.set_value(value);
+        });
+    });
+    connect(bar_, &QScrollBar::sliderReleased, this,
+            [this] { forward([](Control& c) { static_cast<ScrollBar&>(c).end_drag(); }); });
+}
+
+void ScrollBarView::render() {
+    const auto& model = static_cast<const ScrollBar&>(*control_);
+    const QSignalBlocker quiet(bar_);
+    bar_->setRange(model.min(), model.max());
+    bar_->setValue(model.value());
 }
 
 }  // namespace vis

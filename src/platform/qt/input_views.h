@@ -2,10 +2,11 @@
 // The controls the user types into or presses: check box, text box, combo box, button.
 #include "platform/qt/control_view.h"
 
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QPushButton;
+class QScrollBar;
 
 namespace vis {
 
@@ -51,6 +52,7 @@ private:
     std::uint64_t items_revision_ = 0;
 };
 
+// A push button, or a tool button with its icon above the caption when the button has an icon.
 class ButtonView : public ControlView {
     Q_OBJECT
 public:
@@ -60,7 +62,21 @@ protected:
     void render() override;
 
 private:
-    QPushButton* button_;
+    QAbstractButton* button_;
+    Icon shown_icon_;
+};
+
+// A horizontal scroll bar: thumb drags report scrolling, everything else a change.
+class ScrollBarView : public ControlView {
+    Q_OBJECT
+public:
+    ScrollBarView(FormWindow& window, ScrollBar& bar);
+
+protected:
+    void render() override;
+
+private:
+    QScrollBar* bar_;
 };
 
 }  // namespace vis

@@ -15,6 +15,7 @@ ControlView* make_control_view(FormWindow& window, Control& control) {
         case ControlKind::list_box:
             return new ListView(window, static_cast<ListBox&>(control));
         case ControlKind::image:
+        case ControlKind::picture_box:
             return new ImageView(window, static_cast<ImageBox&>(control));
         case ControlKind::timer:
             return new TimerView(window, static_cast<Timer&>(control));
@@ -31,6 +32,8 @@ ControlView* make_control_view(FormWindow& window, Control& control) {
         case ControlKind::shape:
         case ControlKind::line:
             return new ShapeView(window, static_cast<Shape&>(control));
+        case ControlKind::scroll_bar:
+            return new ScrollBarView(window, static_cast<ScrollBar&>(control));
         case ControlKind::frame:
             return new FrameView(window, static_cast<Frame&>(control));
         case ControlKind::file_list:

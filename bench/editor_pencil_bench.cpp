@@ -1,0 +1,67 @@
+// One pointer move of the pencil on a 1920 x 1080 canvas (a width-10 segment, its repaint and the
+// navigator refresh) against a plain memory copy of the canvas buffer.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "bench_folders.h"
+#include "editor_window/form6.h"
+#include "main_window/form1.h"
+#include "platform/keys.h"
+#include "platform/paths.h"
+#include "support/app_fixture.h"
+#include "support/headless.h"
+
+namespace vis::bench {
+namespace {
+
+constexpr std::size_t kCanvasPixels = 1920 * 1080;
+
+void BM_EditorPlainCopy1080p(benchmark::State& state) {
+    const std::vector<std::uint32_t> from(kCanvasPixels, 0xFF336699);
+    std::vector<std::uint32_t> to(kCanvasPixels);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), kCanvasPixels * sizeof(std::uint32_t));
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_EditorPlainCopy1080p)->Unit(benchmark::kMicrosecond);
+
+void BM_EditorPencilMove1080p(benchmark::State& state) {
+    test::GameFolders folders;
+    folders.write_settings("1", "0");
+    const std::string shot = join_path(folders.shots, "PelmarOnline_2006115_01715.jpg");
+    test::write_file(shot, full_hd_jpeg());
+    test::set_modified(shot, 1100000000);
+    test::HeadlessPlatform plat(folders.program);
+    plat.http.body = kVersion;
+    test::ProgramWindows program_windows(plat.platform());
+    Form1& f = program_windows.main();
+    f.start();
+    plat.windows.advance(1);
+    test::click_menu(f.mEdit);
+    Form6* e = test::loaded<Form6>(f);
+    if (e == nullptr || e->canvas().width_px() != 1920) {
+        state.SkipWithError("the editor did not open on the screenshot");
+        return;
+    }
+    // The pointer circles the canvas's middle, 10 pixels (150 twips) per move.
+    constexpr double kRadius = 6000, kStep = 150.0 / kRadius;
+    double angle = 0;
+    test::mouse_down(e->pct_ss, button::kLeft, 14400, 8100);
+    for (auto _ : state) {
+        angle += kStep;
+        test::mouse_move(e->pct_ss, 14400 + static_cast<int>(kRadius * std::cos(angle)),
+                         8100 + static_cast<int>(kRadius * std::sin(angle)), button::kLeft);
+    }
+    test::mouse_up(e->pct_ss, button::kLeft, 14400, 8100);
+}
+BENCHMARK(BM_EditorPencilMove1080p)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace vis::bench

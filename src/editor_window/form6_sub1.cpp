@@ -1,0 +1,173 @@
+#include "editor_window/form6_sub1.h"
+
+#include <algorithm>
+
+#include "editor/tool_geometry.h"
+#include "editor_window/form6.h"
+#include "platform/text_metrics.h"
+
+namespace vis {
+
+namespace {
+
+constexpr const char* kLoadingCaption = " フォント読み込み中...";
+constexpr const char* kReadyCaption = " 文字";
+constexpr const char* kPreferredFont = "ＭＳ Ｐゴシック";
+// Larger sizes would ask the window system for glyphs bigger than any screenshot.
+constexpr double kLargestSize = 999;
+
+// The style list's index as font attributes; no selection (-1) leaves them as they are.
+void apply_style(Font& font, int index) {
+    if (index < 0) return;
+    font.italic = index == 1 || index == 3;
+    font.bold = index == 2 || index == 3;
+}
+
+}  // namespace
+
+Form6_Sub1::Form6_Sub1(Windows& windows)
+    : Form(windows.platform().windows, "Form6_Sub1", kLoadingCaption),
+      txt_5(*this, "txt_5"),
+      Label1(*this, "Label1", "フォント："),
+      cmb_font(*this, "cmb_font"),
+      Label3(*this, "Label3", "スタイル："),
+      cmb_style(*this, "cmb_style"),
+      Label2(*this, "Label2", "サイズ："),
+      txt_size(*this, "txt_size", "10"),
+      cmd_ok(*this, "cmd_ok", "ＯＫ"),
+      Timer1(*this, "Timer1", 1, true),
+      windows_(windows) {
+    set_client_size(4095, 1695);
+    set_border_style(BorderStyle::fixed_dialog);
+    txt_5.set_bounds({120, 120, 3855, 270});
+    Label1.set_bounds({120, 480, 975, 255});
+    cmb_font.set_bounds({1080, 480, 2895, 300});
+    Label3.set_bounds({120, 840, 975, 255});
+    cmb_style.set_bounds({1080, 840, 1695, 300});
+    for (const char* style : {"標準", "斜体", "太字", "斜体＋太字"}) cmb_style.add_item(style);
+    Label2.set_bounds({120, 1200, 975, 255});
+    txt_size.set_bounds({1080, 1200, 855, 270});
+    cmd_ok.set_bounds({3000, 1200, 975, 375});
+
+    on_query_unload = [this] { return Form_QueryUnload(); };
+    Timer1.on_timer = [this] { Timer1_Timer(); };
+    cmb_font.on_click = [this] { cmb_font_Click(); };
+    cmb_style.on_click = [this] { cmb_style_sub(); };
+    txt_5.on_change = [this] { txt_5_Change(); };
+    txt_size.on_change = [this] { txt_size_Change(); };
+    cmd_ok.on_click = [this] { cmd_ok_Click(); };
+}
+
+Label* Form6_Sub1::preview() {
+    Form6* editor = windows_.loaded<Form6>();
+    return editor != nullptr ? &editor->lbl_pnt_5 : nullptr;
+}
+
+double Form6_Sub1::size_pt() const {
+    return leading_number(txt_size.text());
+}
+
+void Form6_Sub1::fit_preview(Label& label) {
+    fit_to_text(label, windows_.platform().text);
+}
+
+void Form6_Sub1::Timer1_Timer() {
+    Timer1.set_timer_enabled(false);
+    for (const std::string& name : windows_.platform().text.font_names()) cmb_font.add_item(name);
+    // The preferred font if the system offers it, otherwise the last one. Choosing it directly
+    // ends where selecting every entry in turn until it would: only the last choice shows.
+    const auto& fonts = cmb_font.items();
+    const auto preferred = std::find(fonts.begin(), fonts.end(), kPreferredFont);
+    cmb_font.set_list_index(preferred != fonts.end() ? static_cast<int>(preferred - fonts.begin())
+                                                     : cmb_font.count() - 1);
+    cmb_style.set_list_index(0);
+    txt_5.set_focus();
+    if (Label* label = preview()) {
+        Font font = label->font();
+        font.size_pt = 10;
+        label->set_font(font);
+        fit_preview(*label);
+    }
+    set_caption(kReadyCaption);
+}
+
+void Form6_Sub1::cmb_font_Click() {
+    Label* label = preview();
+    if (label == nullptr || cmb_font.list_index() < 0) return;
+    Font font = label->font();
+    font.name = cmb_font.text();
+    label->set_font(font);
+    fit_preview(*label);
+}
+
+void Form6_Sub1::cmb_style_sub() {
+    Label* label = preview();
+    if (label == nullptr) return;
+    Font font = label->font();
+    apply_style(font, cmb_style.list_index());
+    label->set_font(font);
+    fit_preview(*label);
+}
+
+void Form6_Sub1::cmb_style_sub_print() {
+    Form6* editor = windows_.loaded<Form6>();
+    if (editor == nullptr) return;
+    Font font = editor->canvas().font();
+    apply_style(font, cmb_style.list_index());
+    editor->canvas().set_font(font);
+}
+
+void Form6_Sub1::txt_5_Change() {
+    Form6* editor = windows_.loaded<Form6>();
+    if (editor == nullptr) return;
+    editor->lbl_pnt_5.set_caption(txt_5.text());
+    editor->lbl_pnt_5.set_fore_colour(colour_from_text(editor->lbl_pnt_color.tag()));
+    cmb_style_sub();
+}
+
+void Form6_Sub1::txt_size_Change() {
+    const double size = size_pt();
+    if (!(size >= 1)) {
+        txt_size.set_text("1");
+        return;
+    }
+    if (size > kLargestSize) {
+        txt_size.set_text("999");
+        return;
+    }
+    if (Label* label = preview()) {
+        Font font = label->font();
+        font.size_pt = size;
+        label->set_font(font);
+        fit_preview(*label);
+    }
+}
+
+void Form6_Sub1::cmd_ok_Click() {
+    if (Form6* editor = windows_.loaded<Form6>()) {
+        Label& label = editor->lbl_pnt_5;
+        Canvas& canvas = editor->canvas();
+        canvas.set_current_point(label.left(), label.top());
+        Font font = canvas.font();
+        font.size_pt = std::clamp(size_pt(), 1.0, kLargestSize);
+        if (!cmb_font.text().empty()) font.name = cmb_font.text();
+        canvas.set_font(font);
+        cmb_style_sub_print();
+        canvas.set_text_colour(colour_from_text(editor->lbl_pnt_color.tag()));
+        canvas.print(label.caption(), windows_.platform().painter);
+        label.set_caption("");
+        label.set_visible(false);
+        editor->refresh_navigator();
+    }
+    txt_5.set_text("");
+    txt_5.set_focus();
+    hide();
+}
+
+bool Form6_Sub1::Form_QueryUnload() {
+    // The close box ends the dialog; the next opening loads the fonts again.
+    windows_.unload<Form6_Sub1>();
+    return false;
+}
+
+}  // namespace vis

@@ -1,0 +1,328 @@
+// The editor window: opening and closing, the navigator, the drawing tools, the cancel and the
+// text dialog, driven headless over an 800 x 600 screenshot.
+#include <gtest/gtest.h>
+
+#include "editor_window/form6.h"
+#include "editor_window/form6_sub1.h"
+#include "platform/keys.h"
+#include "viewer_fixture.h"
+
+namespace vis {
+namespace {
+
+using test::App;
+using test::AskedPrompt;
+using test::click;
+using test::mouse_down;
+using test::mouse_move;
+using test::mouse_up;
+
+constexpr std::int32_t kBlack = 0;
+// The pointer lies 236.5 twips right of and below the drawing point (16-pixel tool pictures);
+// a pointer at p + kAhead draws at p - 0.5.
+constexpr int kAhead = 237;
+
+struct Editor : ::testing::Test {
+    App app;
+    Form1* main = nullptr;
+
+    void SetUp() override {
+        app.folders.write_settings("1", "0");
+        app.folders.add_shot("PelmarOnline_2006115_01715.jpg", test::viewer_local_time(0), 800, 600);
+        main = &app.start();
+    }
+    Form6& open() {
+        test::click_menu(main->mEdit);
+        Form6* e = test::loaded<Form6>(*main);
+        EXPECT_NE(e, nullptr);
+        return *e;
+    }
+    // A press, moves and release of the left button at drawing points (twips).
+    static void stroke(Form6& e, std::initializer_list<std::pair<int, int>> points) {
+        auto it = points.begin();
+        mouse_down(e.pct_ss, button::kLeft, it->first + kAhead, it->second + kAhead);
+        for (++it; it != points.end(); ++it) mouse_move(e.pct_ss, it->first + kAhead, it->second + kAhead, 1);
+        const auto last = *(points.end() - 1);
+        mouse_up(e.pct_ss, button::kLeft, last.first + kAhead, last.second + kAhead);
+    }
+    static bool same_pixels(const Picture& a, const Picture& b) { return *a.pixels == *b.pixels; }
+};
+
+TEST_F(Editor, OpensLaidOutAndTheNavigatorScrollsTheCanvasToItsFarCorner) {
+    Form6& e = open();
+    EXPECT_EQ(e.caption(), " 編集");
+    EXPECT_TRUE(e.visible());
+    EXPECT_EQ(main->window_state(), WindowState::minimised);
+    EXPECT_EQ(e.pct_ss.bounds(), (Rect{0, 0, 12000, 9000}));
+    EXPECT_EQ(e.img_pre.bounds(), (Rect{120, 120, 2400, 1800}));
+    EXPECT_EQ(e.shp_pre.bounds(), (Rect{120, 120, 2400, 1800}));
+    EXPECT_EQ(e.shp_pos.bounds(), (Rect{120, 120, 1200, 900}));
+    EXPECT_EQ(e.frm_pct.bounds(), (Rect{5160, 120, 6000, 4500}));
+    EXPECT_EQ(e.pct_ss.container(), &e.frm_pct);
+    EXPECT_EQ(e.Label1.caption(), "選\r\n\r\n択");
+
+    // Moving over the navigator without a button changes nothing.
+    mouse_move(e.img_pre, 2400, 1800);
+    EXPECT_EQ(e.pct_ss.left(), 0);
+    mouse_down(e.img_pre, button::kLeft, 1000, 1000);
+    EXPECT_EQ(e.pct_ss.left(), 0);  // the press itself moves nothing
+    mouse_move(e.img_pre, 2400, 1800, 1);
+    EXPECT_EQ(e.shp_pos.bounds(), (Rect{1320, 1020, 1200, 900}));
+    EXPECT_EQ(e.pct_ss.left(), -6000);
+    EXPECT_EQ(e.pct_ss.top(), -4500);
+    mouse_move(e.img_pre, 0, 0, 1);
+    EXPECT_EQ(e.shp_pos.bounds(), (Rect{120, 120, 1200, 900}));
+    EXPECT_EQ(e.pct_ss.left(), 0);
+    mouse_up(e.img_pre, button::kLeft, 0, 0);
+    mouse_move(e.img_pre, 2400, 1800);
+    EXPECT_EQ(e.pct_ss.left(), 0);
+}
+
+TEST_F(Editor, PencilDrawsAtTheDrawingPointAndTheNavigatorFollowsTheStroke) {
+    Form6& e = open();
+    const std::uint32_t navigator_before = e.img_pre.picture().pixel(30, 19);
+    mouse_down(e.pct_ss, button::kLeft, 1500 + kAhead, 1500 + kAhead);
+    EXPECT_EQ(e.canvas().point(1500, 1500), kBlack);
+    // Not where the pointer itself is: the tools act up and left of it.
+    EXPECT_NE(e.canvas().point(1500 + kAhead + 60, 1500 + kAhead + 60), kBlack);
+    mouse_move(e.pct_ss, 3000 + kAhead, 1500 + kAhead, 1);
+    mouse_up(e.pct_ss, button::kLeft, 3000 + kAhead, 1500 + kAhead);
+    for (int x = 1500; x <= 3000; x += 150) EXPECT_EQ(e.canvas().point(x, 1500), kBlack) << x;
+    EXPECT_NE(e.canvas().point(2250, 1500 + 150), kBlack);  // width 10: 5 pixels either side
+    EXPECT_NE(e.img_pre.picture().pixel(30, 19), navigator_before);
+    EXPECT_EQ(e.img_pre.picture().pixel(30, 19) & 0xFFFFFF, 0u);
+    // Moves after the release draw nothing.
+    mouse_move(e.pct_ss, 3000 + kAhead, 4500 + kAhead);
+    EXPECT_NE(e.canvas().point(3000, 4500), kBlack);
+}
+
+TEST_F(Editor, StraightLineIsDrawnOnceAtTheReleaseInTheColourAndWidthThen) {
+    Form6& e = open();
+    click(e.cmd_pnt_3);
+    EXPECT_EQ(e.img_cur.tag(), "3");
+    const Picture before = e.canvas().image();
+    mouse_down(e.pct_ss, button::kLeft, 1500 + kAhead, 3000 + kAhead);
+    mouse_move(e.pct_ss, 4500 + kAhead, 3000 + kAhead, 1);
+    EXPECT_TRUE(e.lne_str.visible());
+    EXPECT_EQ(e.lne_str.bounds(), (Rect{1500, 3000, 3000, 0}));
+    EXPECT_TRUE(same_pixels(e.canvas().image(), before));  // only the rubber band so far
+
+    app.plat.prompts.answer_colour(rgb(255, 0, 0));
+    click(e.lbl_pnt_color);
+    test::scroll_to(e.scr_width, 3);
+    mouse_up(e.pct_ss, button::kLeft, 4500 + kAhead, 3000 + kAhead);
+    EXPECT_FALSE(e.lne_str.visible());
+    EXPECT_EQ(e.lbl_pnt_color.tag(), "255");
+    EXPECT_EQ(e.canvas().point(3000, 3000), static_cast<std::int32_t>(rgb(255, 0, 0)));
+    EXPECT_NE(e.canvas().point(3000, 3000 + 45), static_cast<std::int32_t>(rgb(255, 0, 0)));  // 3 pixels wide
+    EXPECT_EQ(e.str_x, -1);
+
+    // A right press shows the pop-up and draws nothing, not even when its release comes.
+    const Picture with_line = e.canvas().image();
+    app.plat.prompts.answer_popup("");
+    mouse_down(e.pct_ss, button::kRight, 6000, 6000);
+    mouse_up(e.pct_ss, button::kRight, 6000, 6000);
+    EXPECT_TRUE(same_pixels(e.canvas().image(), with_line));
+    ASSERT_EQ(app.plat.prompts.asked().back().kind, AskedPrompt::Kind::popup);
+    EXPECT_EQ(app.plat.prompts.asked().back().menu, "mEditMenu");
+}
+
+TEST_F(Editor, SelectionGrowsAndSlidesAndTheFillIsInsetInIt) {
+    Form6& e = open();
+    app.plat.prompts.answer_message(MsgResult::ok);
+    click(e.cmd_pnt_4);
+    EXPECT_EQ(app.plat.prompts.asked().back().box.text, "ERR:選択範囲がありません");
+
+    click(e.cmd_pnt_0);
+    mouse_down(e.pct_ss, button::kLeft, 1000 + kAhead, 1000 + kAhead);
+    mouse_move(e.pct_ss, 3000 + kAhead, 2500 + kAhead, 1);
+    EXPECT_EQ(e.shp_sel.bounds(), (Rect{1000, 1000, 2000, 1500}));
+    mouse_move(e.pct_ss, 500 + kAhead, 2500 + kAhead, 1);
+    EXPECT_EQ(e.shp_sel.bounds(), (Rect{500, 1000, 2000, 1500}));
+    mouse_move(e.pct_ss, -900, -900, 1);
+    EXPECT_EQ(e.shp_sel.left(), 0);
+    EXPECT_EQ(e.shp_sel.top(), 0);
+    mouse_move(e.pct_ss, 3000 + kAhead, 3000 + kAhead, 1);
+    mouse_up(e.pct_ss, button::kLeft, 3000 + kAhead, 3000 + kAhead);
+    EXPECT_EQ(e.shp_sel.bounds(), (Rect{0, 0, 3000, 3000}));
+
+    // The box runs from (70, 70) with size 2850, widened by the pen's 5 pixels each way.
+    test::scroll_to(e.scr_width, 1);
+    click(e.cmd_pnt_4);
+    EXPECT_TRUE(e.shp_sel.visible());
+    EXPECT_EQ(e.canvas().point(75, 75), kBlack);
+    EXPECT_EQ(e.canvas().point(2920, 2920), kBlack);
+    EXPECT_NE(e.canvas().point(45, 1500), kBlack);
+    EXPECT_NE(e.canvas().point(2940, 1500), kBlack);
+
+    // Another tool's press drops the selection.
+    click(e.cmd_pnt_1);
+    stroke(e, {{6000, 6000}});
+    EXPECT_FALSE(e.shp_sel.visible());
+}
+
+TEST_F(Editor, ClearAllAskedNoKeepsTheDrawingAndYesBringsBackTheScreenshot) {
+    Form6& e = open();
+    const Picture original = e.canvas().image();
+    stroke(e, {{1500, 1500}, {4500, 4500}});
+    const Picture drawn = e.canvas().image();
+
+    app.plat.prompts.answer_message(MsgResult::no);
+    click(e.cmd_all_crear);
+    const AskedPrompt& asked = app.plat.prompts.asked().back();
+    EXPECT_EQ(asked.box.text, "全消去しますか？\r\n一度実行すると元には戻せません。");
+    EXPECT_EQ(asked.box.title, "AC");
+    EXPECT_EQ(asked.box.buttons, MsgButtons::yes_no);
+    EXPECT_TRUE(same_pixels(e.canvas().image(), drawn));
+
+    app.plat.prompts.answer_message(MsgResult::yes);
+    click(e.cmd_all_crear);
+    EXPECT_TRUE(same_pixels(e.canvas().image(), original));
+    EXPECT_NE(e.img_pre.picture().pixel(30, 30) & 0xFFFFFF, 0u);
+}
+
+TEST_F(Editor, CancelDropsTheSelectionAndLineOnTheNextTickWithoutTouchingPixels) {
+    Form6& e = open();
+    const Picture before = e.canvas().image();
+    click(e.cmd_pnt_0);
+    stroke(e, {{1000, 1000}, {3000, 3000}});
+    app.plat.prompts.answer_popup("mEdit_cancel");
+    mouse_down(e.pct_ss, button::kRight, 5000, 5000);
+    EXPECT_TRUE(e.shp_sel.visible());  // the menu only starts the timer
+    app.plat.windows.advance(1);
+    EXPECT_FALSE(e.shp_sel.visible());
+
+    click(e.cmd_pnt_3);
+    mouse_down(e.pct_ss, button::kLeft, 4000 + kAhead, 4000 + kAhead);
+    app.plat.prompts.answer_popup("mEdit_cancel");
+    mouse_down(e.pct_ss, button::kRight, 5000, 5000);
+    app.plat.windows.advance(1);
+    EXPECT_FALSE(e.lne_str.visible());
+    EXPECT_EQ(e.pnt_down, 0);
+    EXPECT_EQ(e.str_x, -1);
+    EXPECT_FALSE(e.tmr_form6_cancel.timer_enabled());
+    // The left button's release after the cancel draws no line from the canvas's corner.
+    mouse_up(e.pct_ss, button::kLeft, 6000 + kAhead, 6000 + kAhead);
+    EXPECT_TRUE(same_pixels(e.canvas().image(), before));
+}
+
+TEST_F(Editor, ClosingRestoresTheMainWindowAndTheNextOpeningIsLaidOutAfresh) {
+    Form6& e = open();
+    click(e.cmd_pnt_0);
+    app.plat.prompts.answer_colour(rgb(0, 0, 255));
+    click(e.lbl_pnt_color);
+    test::drag_thumb(e.scr_width, {20, 25});
+    stroke(e, {{1000, 1000}, {3000, 3000}});
+
+    e.request_close();
+    EXPECT_EQ(main->window_state(), WindowState::normal);
+    EXPECT_TRUE(main->visible());
+    EXPECT_EQ(test::loaded<Form6>(*main), nullptr);
+
+    Form6& again = open();
+    EXPECT_EQ(again.img_cur.tag(), "1");
+    EXPECT_EQ(again.lbl_pnt_color.tag(), "000000000");
+    EXPECT_EQ(again.scr_width.value(), 10);
+    EXPECT_FALSE(again.shp_sel.visible());
+    EXPECT_EQ(again.pct_ss.mouse_icon().resource, "tool_pencil.png");
+}
+
+TEST_F(Editor, FromTheViewerItHidesTheViewerAndClosingShowsOnlyTheMainWindow) {
+    Form2& viewer = test::open_viewer_at(*main, 0);
+    test::click_menu(main->mEdit_F);
+    Form6* e = test::loaded<Form6>(*main);
+    ASSERT_NE(e, nullptr);
+    EXPECT_FALSE(viewer.visible());
+    EXPECT_EQ(e->canvas().width(), 12000);
+    e->request_close();
+    EXPECT_EQ(main->window_state(), WindowState::normal);
+    EXPECT_FALSE(viewer.visible());
+}
+
+TEST_F(Editor, WidthShowsWhileTheThumbIsDraggedAndAppliesWhenLetGo) {
+    Form6& e = open();
+    e.scr_width.drag_to(17);
+    EXPECT_TRUE(e.lbl_width.visible());
+    EXPECT_EQ(e.lbl_width.caption(), "17");
+    e.scr_width.end_drag();
+    EXPECT_FALSE(e.lbl_width.visible());
+    EXPECT_EQ(e.canvas().draw_width(), 17);
+    EXPECT_EQ(e.lne_str.border_width(), 17);
+}
+
+TEST(EditorWithoutPicture, DoesNotOpen) {
+    App app;
+    app.folders.write_settings("1", "0");
+    Form1& main = app.start();
+    ASSERT_TRUE(main.preview_picture().empty());
+    test::click_menu(main.mEdit);
+    EXPECT_EQ(test::loaded<Form6>(main), nullptr);
+    EXPECT_EQ(main.window_state(), WindowState::normal);
+}
+
+// --- the text dialog
+
+TEST_F(Editor, TextDialogLoadsFontsThenPrintsThePreviewWhereItLies) {
+    Form6& e = open();
+    click(e.cmd_pnt_5);
+    app.plat.prompts.answer_colour(rgb(255, 0, 0));
+    click(e.lbl_pnt_color);
+    mouse_down(e.pct_ss, button::kLeft, 2000 + kAhead, 1000 + kAhead);
+    mouse_move(e.pct_ss, 3000 + kAhead, 1500 + kAhead, 1);
+    mouse_up(e.pct_ss, button::kLeft, 3000 + kAhead, 1500 + kAhead);
+    Form6_Sub1* d = test::loaded<Form6_Sub1>(*main);
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(d->visible());
+    EXPECT_EQ(d->caption(), " フォント読み込み中...");
+    app.plat.windows.advance(1);
+    EXPECT_EQ(d->caption(), " 文字");
+    EXPECT_EQ(d->cmb_font.count(), 3);
+    EXPECT_EQ(d->cmb_font.text(), "ＭＳ Ｐゴシック");
+    EXPECT_EQ(d->cmb_style.text(), "標準");
+    EXPECT_EQ(d->txt_size.text(), "10");
+    EXPECT_EQ(d->focus(), &d->txt_5);
+
+    for (const char* bad : {"0", "abc", "-3"}) {
+        test::type_text(d->txt_size, bad);
+        EXPECT_EQ(d->txt_size.text(), "1") << bad;
+    }
+    test::type_text(d->txt_size, "18");
+    d->cmb_style.set_list_index(3);
+    test::type_text(d->txt_5, "Ab");
+    const Label& preview = e.lbl_pnt_5;
+    EXPECT_TRUE(preview.visible());
+    EXPECT_EQ(preview.caption(), "Ab");
+    EXPECT_EQ(preview.fore_colour(), rgb(255, 0, 0));
+    EXPECT_EQ(preview.bounds().left, 3000);
+    EXPECT_TRUE(preview.font().bold && preview.font().italic);
+    EXPECT_EQ(preview.font().size_pt, 18);
+
+    click(d->cmd_ok);
+    EXPECT_EQ(app.plat.painter.lines.back(), "Ab");
+    EXPECT_EQ(e.canvas().point(preview.left() + 20, preview.top() + 20), static_cast<std::int32_t>(rgb(255, 0, 0)));
+    EXPECT_NE(e.canvas().point(preview.left() - 20, preview.top() + 20), static_cast<std::int32_t>(rgb(255, 0, 0)));
+    EXPECT_TRUE(e.canvas().font().bold && e.canvas().font().italic);
+    EXPECT_FALSE(preview.visible());
+    EXPECT_FALSE(d->visible());
+    EXPECT_EQ(d->txt_5.text(), "");
+}
+
+TEST_F(Editor, TextDialogOutlivesTheEditorAndItsCloseBoxUnloadsIt) {
+    Form6& e = open();
+    click(e.cmd_pnt_5);
+    stroke(e, {{1000, 1000}});
+    app.plat.windows.advance(1);
+    Form6_Sub1* d = test::loaded<Form6_Sub1>(*main);
+    ASSERT_NE(d, nullptr);
+    e.request_close();
+    test::type_text(d->txt_5, "x");
+    click(d->cmd_ok);
+    EXPECT_FALSE(d->visible());
+    EXPECT_EQ(test::loaded<Form6>(*main), nullptr);
+
+    d->request_close();
+    EXPECT_EQ(test::loaded<Form6_Sub1>(*main), nullptr);
+}
+
+}  // namespace
+}  // namespace vis

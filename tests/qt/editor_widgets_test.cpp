@@ -1,0 +1,146 @@
+// The editor's controls as real widgets: a picture box in a clipping frame with overlays, a
+// picture repainted where it changed in place, the pointer while a button is held, the scroll
+// bar and a graphical button.
+#include <QDir>
+#include <QImage>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "platform/keys.h"
+#include "qt_fixture.h"
+
+namespace vis::test {
+namespace {
+
+constexpr std::uint32_t kGrey = 0xFF808080;
+
+struct CanvasForm : Form {
+    explicit CanvasForm(WindowSystem& ws)
+        : Form(ws, "Form6", " 編集"), pixels(std::make_shared<std::vector<std::uint32_t>>(200 * 100, kGrey)) {
+        set_client_size(6000, 3000);
+        frm.set_bounds({1500, 150, 1500, 750});  // 100 x 50 pixels: half the picture each way
+        pct.set_container(frm);
+        pct.set_bounds({0, 0, 3000, 1500});
+        pct.set_picture({200, 100, pixels});
+        pct.set_mouse_icon({"tool.png", 16, 16});
+        sel.set_container(pct);
+        sel.set_bounds({1800, 900, 600, 300});
+        sel.set_border_colour(rgb(255, 0, 0));
+        lne.set_container(pct);
+        lne.set_bounds({300, 300, 600, 0});
+        lne.set_border_width(10);
+        tool.set_icon({"tool.png", 16, 16});
+        pct.on_mouse_down = [this](int b, int, int x, int y) { events.push_back({'d', b, x, y}); };
+        pct.on_mouse_move = [this](int b, int, int x, int y) { events.push_back({'m', b, x, y}); };
+        pct.on_mouse_up = [this](int b, int, int x, int y) { events.push_back({'u', b, x, y}); };
+        scr.on_scroll = [this] { widths.push_back(-scr.value()); };
+        scr.on_change = [this] { widths.push_back(scr.value()); };
+    }
+    std::shared_ptr<std::vector<std::uint32_t>> pixels;
+    Button tool{*this, "cmd_pnt_1", "鉛筆"};
+    ScrollBar scr{*this, "scr_width", 1, 30, 10};
+    Frame frm{*this, "frm_pct", ""};
+    PictureBox pct{*this, "pct_ss"};
+    Shape sel{*this, "shp_sel"};
+    Line lne{*this, "lne_str"};
+    struct Event {
+        char kind;
+        int button, x, y;
+        bool operator==(const Event&) const = default;
+    };
+    std::vector<Event> events;
+    std::vector<int> widths;  // scrolls negative, changes positive
+};
+
+class EditorWidgets : public QtBackendTest {
+protected:
+    void SetUp() override {
+        QDir(folder.path()).mkpath("data");
+        QImage icon(16, 16, QImage::Format_ARGB32);
+        icon.fill(Qt::black);
+        ASSERT_TRUE(icon.save(folder.path() + "/data/tool.png"));
+    }
+};
+
+void send_mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+TEST_F(EditorWidgets, CanvasSitsClippedInItsFrameWithOverlaysInItsCoordinates) {
+    CanvasForm form(windows);
+    form.show();
+    windows.render();
+    QWidget* frame = widget(form.frm);
+    QWidget* canvas = widget(form.pct);
+    QWidget* sel = widget(form.sel);
+    ASSERT_TRUE(frame && canvas && sel);
+    EXPECT_EQ(canvas->parentWidget(), frame);
+    EXPECT_EQ(sel->parentWidget(), canvas);
+    EXPECT_EQ(widget(form.lne)->parentWidget(), canvas);
+    EXPECT_TRUE(sel->testAttribute(Qt::WA_TransparentForMouseEvents));
+    EXPECT_EQ(sel->geometry(), QRect(px(1800), px(900), px(600), px(300)));
+    EXPECT_EQ(canvas->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(canvas->accessibleName(), QStringLiteral("pct_ss"));
+
+    // Scrolled to its far corner, the frame shows the canvas's bottom-right quarter, overlays too.
+    windows.dispatch([&] { form.pct.move(-1500, -750); });
+    EXPECT_EQ(canvas->pos(), QPoint(-px(1500), -px(750)));
+    const QImage shown = frame->grab().toImage();
+    EXPECT_EQ(shown.size(), QSize(px(1500), px(750)));
+    EXPECT_EQ(QColor(shown.pixel(px(1800) - px(1500) + 5, px(900) - px(750))), QColor(255, 0, 0));
+
+    // Pixels changed in place show after the model says where.
+    windows.dispatch([&] {
+        for (int y = 60; y < 70; ++y)
+            for (int x = 150; x < 160; ++x) (*form.pixels)[static_cast<std::size_t>(y) * 200 + x] = 0xFF0000FF;
+        form.pct.picture_changed({150, 60, 10, 10});
+    });
+    EXPECT_EQ(QColor(frame->grab().toImage().pixel(55, 15)), QColor(0, 0, 255));
+}
+
+TEST_F(EditorWidgets, CanvasKeepsReportingThePointerOutsideItselfWhileAButtonIsHeld) {
+    CanvasForm form(windows);
+    form.show();
+    windows.render();
+    QWidget* canvas = widget(form.pct);
+    ASSERT_NE(canvas, nullptr);
+    send_mouse(canvas, QEvent::MouseButtonPress, QPoint(10, 20), Qt::LeftButton);
+    send_mouse(canvas, QEvent::MouseMove, QPoint(-30, -4), Qt::LeftButton);
+    send_mouse(canvas, QEvent::MouseButtonRelease, QPoint(-30, -4), Qt::NoButton);
+    const double t = windows.screen().twips_per_pixel_x;
+    const auto tw = [t](int p) { return static_cast<int>(std::lround(p * t)); };
+    EXPECT_EQ(form.events, (std::vector<CanvasForm::Event>{{'d', button::kLeft, tw(10), tw(20)},
+                                                           {'m', button::kLeft, tw(-30), tw(-4)},
+                                                           {'u', button::kLeft, tw(-30), tw(-4)}}));
+}
+
+TEST_F(EditorWidgets, ScrollBarAndGraphicalButton) {
+    CanvasForm form(windows);
+    form.show();
+    windows.render();
+    auto* bar = qobject_cast<QScrollBar*>(widget(form.scr));
+    auto* tool = qobject_cast<QToolButton*>(widget(form.tool));
+    ASSERT_TRUE(bar && tool);
+    EXPECT_EQ(bar->orientation(), Qt::Horizontal);
+    EXPECT_EQ(bar->minimum(), 1);
+    EXPECT_EQ(bar->maximum(), 30);
+    EXPECT_EQ(bar->value(), 10);
+    EXPECT_FALSE(tool->icon().isNull());
+    EXPECT_EQ(tool->text(), QStringLiteral("鉛筆"));
+
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(form.scr.value(), 11);
+    bar->setSliderDown(true);
+    bar->setValue(20);
+    bar->setSliderDown(false);
+    EXPECT_EQ(form.widths, (std::vector<int>{11, -20, 20}));
+
+    windows.dispatch([&] { form.scr.set_value(3); });
+    EXPECT_EQ(bar->value(), 3);
+}
+
+}  // namespace
+}  // namespace vis::test
