@@ -82,11 +82,13 @@ std::optional<fs::path> find_entry(const fs::path& folder, const std::string& na
     return folder / raw(*best);
 }
 
+#ifndef _WIN32
 std::optional<std::string> process_env(const std::string& name) {
     const char* value = std::getenv(name.c_str());
     if (value == nullptr) return std::nullopt;
     return std::string(value);
 }
+#endif
 
 }  // namespace
 
