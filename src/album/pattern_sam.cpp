@@ -4,6 +4,7 @@
 
 #include "catalogue/list_line.h"
 #include "platform/paths.h"
+#include "platform/wine_path.h"
 
 namespace vis {
 
@@ -285,7 +286,8 @@ bool write_page(const Album& a, int p, AlbumOutput& out, Made& made, AlbumResult
                 made.add(to);
                 ref = link_attribute("images/" + file);
             } else {
-                ref = link_attribute(path);
+                // The browser opens the file itself: a Windows path under Wine must name it there.
+                ref = link_attribute(host_path(path));
             }
         } else {
             name = a.copy ? "" : " ";

@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "wine_path.h"
+
 namespace vis {
 
 std::string join_path(const std::string& a, const std::string& b) {
@@ -17,7 +19,8 @@ std::string parent_folder(const std::string& path) {
 }
 
 std::filesystem::path to_fs_path(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    const std::string host = host_path(utf8);
+    return std::filesystem::path(std::u8string(host.begin(), host.end()));
 }
 
 std::string from_fs_path(const std::filesystem::path& p) {

@@ -16,6 +16,7 @@ std::string join_path(const std::string& a, const std::string& b);
 // The path without its last separator and everything after it ("D:\shots\a.jpg" -> "D:\shots").
 std::string parent_folder(const std::string& path);
 
+// The file the system knows for a path of the program (a Windows path under Wine, see host_path).
 std::filesystem::path to_fs_path(const std::string& utf8);
 std::string from_fs_path(const std::filesystem::path& p);
 

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <filesystem>
 
 #include "album/pattern_sam.h"
 #include "platform/paths.h"
 #include "support/album_recorder.h"
+#include "support/temp_folder.h"
+#include "support/wine_prefix.h"
 
 namespace vis {
 namespace {
@@ -236,6 +239,22 @@ TEST(AlbumPages, OneShotAbsolutePathAlbumWithZoomAndNoLinks) {
                              "' width='320' height='240' border='0'></div></td>");
     EXPECT_EQ(lines[34], blank);
     EXPECT_EQ(lines[35], blank + kFinish + "</tr>");
+}
+
+TEST(AlbumPages, AbsolutePathsOfAGameUnderWineNameTheFilesThere) {
+    test::TempFolder wine;
+    const std::string shots =
+        join_path(test::make_wine_prefix(wine.path()), "Program Files/QUORIX/Pelmar Online/Screen Save");
+    std::filesystem::create_directories(to_fs_path(shots));
+    test::write_file(join_path(shots, shot_name(0)), "jpeg");
+    const test::ScopedEnv wineprefix("WINEPREFIX", wine.path());
+    AlbumInput in = input_of(1);
+    in.create_mode = kAbsolutePathAlbum;
+    in.shots_folder = "C:\\Program Files\\QUORIX\\Pelmar Online/Screen Save";
+    AlbumRecorder out;
+    ASSERT_TRUE(create_pattern_sam(in, creation_clock(), out).ok());
+    const std::string src = "<img src='" + join_path(shots, shot_name(0)) + "'";
+    EXPECT_NE(out.files[page_path(1)].find(src), std::string::npos);
 }
 
 TEST(AlbumPages, NineShotsFillOnePageWithoutNullGifAndCaptionsOff) {

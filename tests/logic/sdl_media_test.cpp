@@ -11,6 +11,7 @@
 #include "platform/sdl/media_command.h"
 #include "platform/sdl/sdl_media.h"
 #include "support/temp_folder.h"
+#include "support/wine_prefix.h"
 
 namespace vis {
 namespace {
@@ -111,6 +112,21 @@ TEST_F(SdlMediaTest, MissingOrUnreadableFilesFail) {
     EXPECT_NE(send(quoted("play", junk)), 0);
 }
 
+TEST_F(SdlMediaTest, TrackUnderTheWinePrefixPlaysByItsWindowsPath) {
+    const std::string prefix = join_path(folder.path(), "wine");
+    const std::string sound =
+        join_path(test::make_wine_prefix(prefix), "Program Files/QUORIX/Pelmar Online/Data/Sound");
+    std::filesystem::create_directories(to_fs_path(sound));
+    std::filesystem::copy_file(to_fs_path(tone), to_fs_path(join_path(sound, "S_BGM_morel.mp3")));
+    const test::ScopedEnv wineprefix("WINEPREFIX", prefix);
+    const std::string track = "C:\\Program Files\\QUORIX\\Pelmar Online/Data/Sound/S_BGM_morel.mp3";
+    ASSERT_EQ(send(quoted("open", track)), 0);
+    ASSERT_EQ(send(quoted("play", track)), 0);
+    EXPECT_EQ(mode_of(track), "playing");
+    ASSERT_EQ(send(quoted("close", track)), 0);
+    EXPECT_NE(send(quoted("open", "C:\\Program Files\\QUORIX\\Pelmar Online/Data/Sound/S_BGM_Tevanis.mp3")), 0);
+}
+
 TEST_F(SdlMediaTest, MalformedCommandsFail) {
     ASSERT_EQ(send(quoted("open", tone)), 0);
     for (const std::string& bad :
@@ -144,9 +160,7 @@ TEST(SdlMediaWithoutSound, EveryCommandFailsWhenNoDeviceOpens) {
     test::TempFolder folder;
     const std::string tone = join_path(folder.path(), "t.mp3");
     ASSERT_EQ(std::system(("sox -q -n -r 44100 -c 2 '" + tone + "' synth 0.2 sine 440").c_str()), 0);
-    const char* before = std::getenv("SDL_AUDIODRIVER");
-    const std::string saved = before != nullptr ? before : "";
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    const test::ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
     {
         SdlMedia media;
         std::string reply;
@@ -157,10 +171,6 @@ TEST(SdlMediaWithoutSound, EveryCommandFailsWhenNoDeviceOpens) {
         EXPECT_NE(media.send(quoted("close", tone), reply), 0);
         EXPECT_EQ(media.send(quoted("open", tone), reply), SdlMedia::kNoAudio);
     }
-    if (before != nullptr)
-        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
-    else
-        unsetenv("SDL_AUDIODRIVER");
 }
 
 }  // namespace

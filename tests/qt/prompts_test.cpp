@@ -11,6 +11,7 @@
 #include "platform/qt/file_filter.h"
 #include "platform/qt/qt_prompts.h"
 #include "qt_fixture.h"
+#include "support/wine_prefix.h"
 
 namespace vis::test {
 namespace {
@@ -198,8 +199,16 @@ TEST_F(QtBackendTest, DialogForAMissingFolderStartsInTheNearestExistingOne) {
     const std::string gone = QDir(folder.path()).filePath("gone/deeper").toStdString();
     EXPECT_EQ(shown(gone, "", false), std::make_pair(here, std::string()));
     EXPECT_EQ(shown(gone, "Edit_a.jpg", true), std::make_pair(here, std::string("Edit_a.jpg")));
-    EXPECT_EQ(shown("C:\\Program Files\\QUORIX\\Pelmar Online", "", false),
-              std::make_pair(QDir::homePath().toStdString(), std::string()));
+    EXPECT_EQ(shown("relative\\folder", "", false), std::make_pair(QDir::homePath().toStdString(), std::string()));
+
+    // A Windows path starts in its folder inside the Wine prefix, or the nearest one there.
+    const std::string prefix = QDir(folder.path()).filePath("wine").toStdString();
+    const std::string game = test::make_wine_prefix(prefix) + "/Program Files/QUORIX/Pelmar Online";
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(game)));
+    const test::ScopedEnv wineprefix("WINEPREFIX", prefix);
+    EXPECT_EQ(shown("C:\\Program Files\\quorix\\Pelmar Online", "", false), std::make_pair(game, std::string()));
+    EXPECT_EQ(shown("C:\\Program Files\\QUORIX\\Pelmar Online\\Screen Save", "", false),
+              std::make_pair(game, std::string()));
 }
 
 TEST_F(QtBackendTest, ColourDialogSpeaksTheProgramsColourValues) {

@@ -19,6 +19,7 @@
 #include "platform/qt/form_window.h"
 #include "platform/qt/menu_tree.h"
 #include "platform/qt/qt_window_system.h"
+#include "platform/wine_path.h"
 
 namespace vis {
 
@@ -97,9 +98,9 @@ private:
 
 // Where a file dialog starts: the nearest existing folder up the asked one, else the home
 // folder. Qt takes a folder that does not exist for a file name and puts the whole path into
-// the name box; a Windows default path never exists here.
+// the name box; a Windows path is looked for in the Wine prefix.
 QString start_folder(const std::string& asked) {
-    QString folder = QDir::cleanPath(QDir::fromNativeSeparators(QString::fromStdString(asked)));
+    QString folder = QDir::cleanPath(QDir::fromNativeSeparators(QString::fromStdString(host_path(asked))));
     if (folder.isEmpty() || QDir::isRelativePath(folder)) return QDir::homePath();
     while (!QFileInfo(folder).isDir()) {
         const QString up = QFileInfo(folder).path();

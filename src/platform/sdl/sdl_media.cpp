@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include "platform/sdl/media_command.h"
+#include "platform/wine_path.h"
 
 namespace vis {
 
@@ -65,7 +66,8 @@ int SdlMedia::open(std::string_view path) {
     if (!ensure_audio()) return kNoAudio;
     if (find(path) != nullptr) return kOk;
     const std::string file(path);
-    Mix_Music* music = Mix_LoadMUS(file.c_str());
+    // Tracks stay known by the path the program gave; the file is read where that path lies.
+    Mix_Music* music = Mix_LoadMUS(host_path(file).c_str());
     if (music == nullptr) return kLoadFailed;
     tracks_.emplace(file, music);
     return kOk;

@@ -1,0 +1,92 @@
+// Start-up on Linux with the game installed under a made-up Wine prefix.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "catalogue/list_line.h"
+#include "core/settings.h"
+#include "options/form3.h"
+#include "platform/keys.h"
+#include "platform/paths.h"
+#include "support/app_fixture.h"
+#include "support/wine_prefix.h"
+
+namespace vis {
+namespace {
+
+using test::read_file;
+
+const std::string kFirstRunBytes =
+    "C:\\Program Files\\QUORIX\\Pelmar Online\r\n1\r\n1\r\nC:\\Program Files\\QUORIX\\Pelmar Online\r\n";
+
+// The prefix outlives the program's windows: WINEPREFIX points at it for the whole test.
+struct WineGame {
+    test::TempFolder wine;
+    test::ScopedEnv env{"WINEPREFIX", wine.path()};
+    std::string drive_c = test::make_wine_prefix(wine.path());
+
+    // A screenshot in drive_c's `folder` + "/Screen Save", made if need be.
+    std::string add_shot(const std::string& folder, const std::string& name, std::time_t when) const {
+        const std::string shots = join_path(join_path(drive_c, folder), "Screen Save");
+        std::filesystem::create_directories(to_fs_path(shots));
+        const std::string path = join_path(shots, name);
+        test::write_jpeg(path, 64, 48);
+        test::set_modified(path, when);
+        return path;
+    }
+};
+
+TEST(StartUpUnderWine, FirstStartListsTheGamesScreenshotsWithoutTheSetUpDialog) {
+    WineGame wine;
+    wine.add_shot("Program Files/QUORIX/Pelmar Online", "PelmarOnline_2006115_01715.jpg", 1000000000);
+    wine.add_shot("Program Files/QUORIX/Pelmar Online", "PelmarOnline_2006116_01716.jpg", 1000000100);
+    test::App app;
+    Form1& f = app.start();
+    EXPECT_EQ(read_file(app.folders.settings_file()), kFirstRunBytes);
+    EXPECT_EQ(f.lbl_Pelmar_Path.caption(), kDefaultGameFolder);
+    EXPECT_EQ(f.lbl_DefaultSave_Path.caption(), kDefaultGameFolder);
+    EXPECT_EQ(test::loaded<Form3>(f), nullptr);
+    EXPECT_TRUE(f.visible());
+    EXPECT_EQ(f.caption(), "Pelmarオンライン - Vistelle (v2.00)");
+    ASSERT_EQ(f.file_lst.count(), 2);
+    EXPECT_EQ(line_name(f.file_lst.item(0)), "PelmarOnline_2006115_01715.jpg");
+    EXPECT_EQ(f.file_lst.list_index(), 0);
+    EXPECT_EQ(f.img_pre.picture().width, 64);
+    EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：PelmarOnline_2006115_01715.jpg"), 0u);
+}
+
+TEST(StartUpUnderWine, StoredWindowsPathInAnotherCaseIsUsedAndKept) {
+    WineGame wine;
+    const std::string shot = wine.add_shot("Games/Pelmar Online", "PelmarOnline_2006115_01715.jpg", 1000000000);
+    test::App app;
+    const std::string stored = "c:\\GAMES\\pelmar online\r\n0\r\n0\r\nC:\\Users\\player\\Pictures\r\n";
+    test::write_file(app.folders.settings_file(), stored);
+    Form1& f = app.start();
+    EXPECT_EQ(test::loaded<Form3>(f), nullptr);
+    ASSERT_EQ(f.file_lst.count(), 1);
+    EXPECT_EQ(f.lbl_Pelmar_Path.caption(), "c:\\GAMES\\pelmar online");
+    // Deleting reaches the file inside the prefix; the message names the screenshot as listed.
+    app.plat.prompts.answer_message(MsgResult::yes);
+    test::press_key(f, key::kDelete);
+    EXPECT_EQ(app.plat.prompts.asked().back().box.text,
+              "ＳＳ [PelmarOnline_2006115_01715.jpg]を削除しますか？\r\n削除をすると元には戻せません。");
+    EXPECT_FALSE(std::filesystem::exists(to_fs_path(shot)));
+    EXPECT_EQ(f.file_lst.count(), 0);
+    EXPECT_EQ(read_file(app.folders.settings_file()), stored);
+}
+
+TEST(StartUpUnderWine, FirstStartWithoutTheGameAsksForIt) {
+    WineGame wine;
+    std::filesystem::create_directories(to_fs_path(join_path(wine.drive_c, "Program Files/QUORIX")));
+    test::App app;
+    Form1& f = app.start();
+    EXPECT_EQ(read_file(app.folders.settings_file()), kFirstRunBytes);
+    EXPECT_FALSE(f.visible());
+    Form3& setup = test::win<Form3>(f);
+    EXPECT_TRUE(setup.visible());
+    EXPECT_TRUE(setup.cmd_path_read.enabled());
+    EXPECT_EQ(setup.txt_path.text(), kDefaultGameFolder);
+}
+
+}  // namespace
+}  // namespace vis
