@@ -285,7 +285,7 @@ HeadlessPlatform::HeadlessPlatform(std::string program_folder) : program_folder_
 
 Platform& HeadlessPlatform::platform() {
     if (!platform_)
-        platform_.emplace(Platform{*windows_, *prompts_, text, painter, *media_, shell, *clipboard_, *http_, clock,
+        platform_.emplace(Platform{*windows_, *prompts_, text, painter, *media_, shell, *clipboard_, *http_, *clock_,
                                    random, instance, *files_, program_folder_, update_server});
     return *platform_;
 }
@@ -322,6 +322,11 @@ void HeadlessPlatform::use(FileSystem& f) {
 void HeadlessPlatform::use(Prompts& p) {
     check_not_built("prompts");
     prompts_ = &p;
+}
+
+void HeadlessPlatform::use(Clock& c) {
+    check_not_built("clock");
+    clock_ = &c;
 }
 
 // --- input
