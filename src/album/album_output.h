@@ -8,9 +8,12 @@ namespace vis {
 class AlbumOutput {
 public:
     virtual ~AlbumOutput() = default;
-    // Makes a new folder whose parent exists. False when it cannot be made or is already there:
-    // an album never writes into a folder it did not make.
-    virtual bool make_folder(const std::string& path) = 0;
+    enum class NewFolder { made, taken, failed };
+    // Makes a new folder whose parent exists. `taken` when something is already at the path: an
+    // album never writes into a folder it did not make.
+    virtual NewFolder make_folder(const std::string& path) = 0;
+    // A file is there to read. A screenshot may have been moved or deleted since it was listed.
+    virtual bool has_file(const std::string& path) = 0;
     // Writes a whole text file: UTF-8 in, the system's ANSI code page on disk. The text
     // carries its own CR LF line ends.
     virtual bool write_text(const std::string& path, const std::string& utf8_text) = 0;

@@ -2,11 +2,17 @@
 
 #include "platform/ansi.h"
 #include "platform/file_ops.h"
+#include "platform/paths.h"
 
 namespace vis {
 
-bool DiskAlbumOutput::make_folder(const std::string& path) {
-    return fs_.make_folder(path);
+AlbumOutput::NewFolder DiskAlbumOutput::make_folder(const std::string& path) {
+    if (fs_.make_folder(path)) return NewFolder::made;
+    return folder_exists(path) || file_exists(path) ? NewFolder::taken : NewFolder::failed;
+}
+
+bool DiskAlbumOutput::has_file(const std::string& path) {
+    return fs_.size(path).has_value();
 }
 
 bool DiskAlbumOutput::write_text(const std::string& path, const std::string& utf8_text) {

@@ -12,7 +12,8 @@ public:
     explicit DiskAlbumOutput(FileSystem& fs, std::function<void(int)> on_progress = {})
         : fs_(fs), on_progress_(std::move(on_progress)) {}
 
-    bool make_folder(const std::string& path) override;
+    NewFolder make_folder(const std::string& path) override;
+    bool has_file(const std::string& path) override;
     bool write_text(const std::string& path, const std::string& utf8_text) override;
     bool copy_file(const std::string& from, const std::string& to) override;
     bool remove(const std::string& path) override;

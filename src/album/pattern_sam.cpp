@@ -11,6 +11,8 @@ namespace vis {
 namespace {
 
 constexpr int kPerPage = 9;
+// Albums built within one second take the names F, F_2, ... up to F_<this>.
+constexpr int kMostAlbumsPerSecond = 999;
 
 // Caption text from a file name. Screenshot names hold none of these characters, so their
 // bytes stay as they are.
@@ -189,7 +191,8 @@ std::string index_text(const std::string& created, int pages, int shots, AlbumOu
 // Everything a page needs besides its cells.
 struct Album {
     const AlbumInput& in;
-    std::string created;  // "YYYY/MM/DD HH:MM:SS"
+    std::vector<std::string> lines;  // the album list without the screenshots that have gone
+    std::string created;             // "YYYY/MM/DD HH:MM:SS"
     std::string folder;
     std::string images;
     std::string line_colour;  // both colours escaped once for their attributes
@@ -271,7 +274,7 @@ bool write_page(const Album& a, int p, AlbumOutput& out, Made& made, AlbumResult
         std::string date;
         std::string ref;
         if (k < a.shots) {
-            const std::string& line = in.lines[static_cast<std::size_t>(k)];
+            const std::string& line = a.lines[static_cast<std::size_t>(k)];
             const std::string file = line_name(line);
             name = html_text(file);
             date = " (" + html_text(line_date(line)) + ")";
@@ -322,15 +325,31 @@ bool write_page(const Album& a, int p, AlbumOutput& out, Made& made, AlbumResult
     return true;
 }
 
-bool build(const Album& a, AlbumOutput& out, Made& made, AlbumResult& result) {
-    for (const std::string& folder : {a.folder, a.images}) {
-        if (!out.make_folder(folder)) {
-            result.failure = AlbumFailure::make_folder;
-            result.failed_path = folder;
-            return false;
+// Makes the album folder under the first name of `base`, `base`_2, ... that is not in use, and
+// puts it into `result`.
+bool make_album_folder(const std::string& base, AlbumOutput& out, AlbumResult& result) {
+    for (int n = 1; n <= kMostAlbumsPerSecond; ++n) {
+        result.folder = n == 1 ? base : base + "_" + std::to_string(n);
+        const AlbumOutput::NewFolder made = out.make_folder(result.folder);
+        if (made == AlbumOutput::NewFolder::made) {
+            result.index = join_path(result.folder, "index.html");
+            return true;
         }
-        made.add(folder);
+        if (made == AlbumOutput::NewFolder::failed) break;
     }
+    result.failure = AlbumFailure::make_folder;
+    result.failed_path = result.folder;
+    return false;
+}
+
+bool build(const Album& a, AlbumOutput& out, Made& made, AlbumResult& result) {
+    made.add(a.folder);
+    if (out.make_folder(a.images) != AlbumOutput::NewFolder::made) {
+        result.failure = AlbumFailure::make_folder;
+        result.failed_path = a.images;
+        return false;
+    }
+    made.add(a.images);
     if (!out.write_text(result.index, index_text(a.created, a.pages, a.shots, out))) {
         result.failure = AlbumFailure::write;
         result.failed_path = result.index;
@@ -352,6 +371,18 @@ AlbumResult create_pattern_sam(const AlbumInput& in, const Clock& clock, AlbumOu
         result.failure = AlbumFailure::empty_list;
         return result;
     }
+    // The album lays out the screenshots that are still there; the others are named afterwards.
+    std::vector<std::string> lines;
+    for (const std::string& line : in.lines) {
+        if (out.has_file(join_path(in.shots_folder, line_name(line))))
+            lines.push_back(line);
+        else
+            result.skipped.push_back(line_name(line));
+    }
+    if (lines.empty()) {
+        result.failure = AlbumFailure::no_screenshots;
+        return result;
+    }
     // One instant names the folder and dates the pages; the lists' own conversion makes the
     // date text, so both read the same local time.
     const std::time_t now = static_cast<std::time_t>(clock.now_ms() / 1000);
@@ -361,20 +392,19 @@ AlbumResult create_pattern_sam(const AlbumInput& in, const Clock& clock, AlbumOu
         if (c == '/' || c == ' ' || c == ':') c = '.';
     }
 
-    const std::string folder = join_path(join_path(in.program_folder, "album"), folder_name);
-    const int shots = static_cast<int>(in.lines.size());
+    if (!make_album_folder(join_path(join_path(in.program_folder, "album"), folder_name), out, result)) return result;
+    const int shots = static_cast<int>(lines.size());
     const Album a{.in = in,
+                  .lines = std::move(lines),
                   .created = created,
-                  .folder = folder,
-                  .images = join_path(folder, "images"),
+                  .folder = result.folder,
+                  .images = join_path(result.folder, "images"),
                   .line_colour = html_attribute(in.line_colour),
                   .edge_colour = html_attribute(in.edge_colour),
                   .shots = shots,
                   .pages = (shots - 1) / kPerPage + 1,
                   .copy = in.create_mode == kCopyAlbum};
 
-    result.folder = a.folder;
-    result.index = join_path(a.folder, "index.html");
     Made made(out);
     if (!build(a, out, made, result)) result.partial_album_left = !made.take_back();
     return result;

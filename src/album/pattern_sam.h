@@ -30,10 +30,11 @@ struct AlbumInput {
 
 enum class AlbumFailure {
     none,
-    empty_list,   // nothing to build; nothing was touched
-    make_folder,  // failed_path: the album folder or its images folder
-    copy,         // failed_path: the file that could not be copied (a screenshot or null.gif)
-    write,        // failed_path: the page that could not be written
+    empty_list,      // nothing to build; nothing was touched
+    no_screenshots,  // every screenshot of the list has gone (`skipped` names them); nothing was touched
+    make_folder,     // failed_path: the album folder or its images folder
+    copy,            // failed_path: the file that could not be copied (a screenshot or null.gif)
+    write,           // failed_path: the page that could not be written
 };
 
 struct AlbumResult {
@@ -41,6 +42,9 @@ struct AlbumResult {
     std::string failed_path;
     std::string folder;  // the album folder
     std::string index;   // its index.html, the page to open when the build succeeded
+    // File names of the album list whose screenshots were no longer there when the build began:
+    // the album lays out the others, numbered as if the missing ones had never been listed.
+    std::vector<std::string> skipped;
     // After a failure the build takes back what it made; true when some of it could not be
     // removed, so a partial album is left in `folder`.
     bool partial_album_left = false;
@@ -48,7 +52,10 @@ struct AlbumResult {
 };
 
 // Builds the album. The creation time is read from the clock once, as milliseconds since the
-// epoch (what the system clock gives), and names both the folder and the pages' titles. Progress
+// epoch (what the system clock gives), and names both the folder and the pages' titles. When an
+// earlier album of the same second holds that folder name, the new one takes the first free name
+// of F + "_2", F + "_3", ...; its pages link to one another and to images/ relatively, so they
+// work in any folder. Progress
 // goes by pages: through the index's page menu, then through the pages. The window sets the
 // progress bar back to 0 and leaves entry 0 of its album list selected afterwards.
 AlbumResult create_pattern_sam(const AlbumInput& in, const Clock& clock, AlbumOutput& out);

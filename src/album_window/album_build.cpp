@@ -18,17 +18,27 @@ constexpr const char* kCreateTitle = "作成";
 constexpr const char* kDone = "「サムネイル」パターンのアルバムを作成しました。\r\n表示しますか？";
 constexpr const char* kDoneTitle = "完了";
 constexpr int kThumbnailPattern = 0;
+constexpr const char* kShotsGone = "次のスクリーンショットが見つかりませんでした（移動または削除されています）：";
+// A message box names this many missing screenshots at most, then counts the rest.
+constexpr std::size_t kMostNamesShown = 10;
+
+// The names one to a line, the ones beyond the first few counted.
+std::string name_lines(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size() && i < kMostNamesShown; ++i) text += "\r\n" + names[i];
+    if (names.size() > kMostNamesShown) text += "\r\nほか " + std::to_string(names.size() - kMostNamesShown) + " 枚";
+    return text;
+}
 
 // What went wrong, in the user's words, with the path the generator names.
 std::string failure_text(const AlbumResult& r) {
     std::string text = "アルバムを作成できませんでした。\r\n";
     switch (r.failure) {
+        case AlbumFailure::no_screenshots:
+            // Nothing was made: there is no partial album to speak of.
+            return text + kShotsGone + name_lines(r.skipped);
         case AlbumFailure::make_folder:
             text += "次のフォルダを作成できませんでした：\r\n" + r.failed_path;
-            // The folder is named after the second of its creation: another album made in the
-            // same second holds the name.
-            if (!r.partial_album_left && folder_exists(r.failed_path))
-                text += "\r\n同じ時刻に作成したアルバムがあります。少し待ってからもう一度作成してください。";
             break;
         case AlbumFailure::copy:
             text += "次のファイルをコピーできませんでした：\r\n" + r.failed_path;
@@ -87,10 +97,12 @@ void Form5::create_album(int mode, const std::string& question) {
     file_album.set_list_index(0);
     file_album.set_focus();
     if (p.windows.quitting()) return;
-    if (result.ok())
+    if (result.ok()) {
+        if (!result.skipped.empty()) report_skipped(result);
         offer_to_open(result);
-    else
+    } else {
         report_failure(result);
+    }
     pgb.set_value(0);
 }
 
@@ -117,6 +129,12 @@ void Form5::offer_to_open(const AlbumResult& result) {
         p.prompts.message_box({"アルバムを開けませんでした。\r\n" + result.index, kAppTitle, MsgButtons::ok,
                                MsgIcon::exclamation, 0, this});
     }
+}
+
+void Form5::report_skipped(const AlbumResult& result) {
+    windows_.platform().prompts.message_box(
+        {std::string(kShotsGone) + name_lines(result.skipped) + "\r\n\r\nこれらを除いてアルバムを作成しました。",
+         kAppTitle, MsgButtons::ok, MsgIcon::exclamation, 0, this});
 }
 
 void Form5::report_failure(const AlbumResult& result) {

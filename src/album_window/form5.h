@@ -104,6 +104,8 @@ private:
     void create_album(int mode, const std::string& question);
     AlbumInput album_input() const;
     void report_failure(const AlbumResult& result);
+    // Names the screenshots a finished build left out because they had gone.
+    void report_skipped(const AlbumResult& result);
     void offer_to_open(const AlbumResult& result);
 
     Windows& windows_;

@@ -303,7 +303,8 @@ TEST(AlbumPages, FailuresAreReportedAndWhatWasMadeIsTakenBack) {
         EXPECT_TRUE(out.calls.empty());
     }
     {
-        // A screenshot gone since it was listed: no page claims it, and the half album goes.
+        // A screenshot that is there but cannot be copied (a full disk, a file the user may not
+        // read): no page claims it, and the half album goes.
         AlbumRecorder out;
         out.fail_on = "copy " + join_path(kShots, shot_name(2));
         const AlbumResult r = create_pattern_sam(input_of(10), clock, out);
@@ -319,7 +320,7 @@ TEST(AlbumPages, FailuresAreReportedAndWhatWasMadeIsTakenBack) {
         EXPECT_EQ(out.progress_values, (std::vector<int>{50, 100}));
     }
     {
-        // An album built in the same second already holds the folder: it is left alone.
+        // The album folder cannot be made, for a reason other than its name being in use.
         AlbumRecorder out;
         out.fail_on = "mkdir " + kAlbum;
         const AlbumResult r = create_pattern_sam(input_of(3), clock, out);
@@ -338,6 +339,69 @@ TEST(AlbumPages, FailuresAreReportedAndWhatWasMadeIsTakenBack) {
         EXPECT_TRUE(r.partial_album_left);
         EXPECT_EQ(out.calls.back(), "remove " + kAlbum);
     }
+}
+
+TEST(AlbumPages, AlbumsOfTheSameSecondTakeTheNextFreeNameAndLinkTheSame) {
+    AlbumRecorder first;
+    ASSERT_TRUE(create_pattern_sam(input_of(10), creation_clock(), first).ok());
+
+    // Two albums of this second are there already; the one before them is left alone.
+    AlbumRecorder out;
+    out.taken = {kAlbum, kAlbum + "_2"};
+    const AlbumResult r = create_pattern_sam(input_of(10), creation_clock(), out);
+    ASSERT_TRUE(r.ok());
+    const std::string third = kAlbum + "_3";
+    EXPECT_EQ(r.folder, third);
+    EXPECT_EQ(r.index, join_path(third, "index.html"));
+    EXPECT_EQ(std::vector<std::string>(out.calls.begin(), out.calls.begin() + 5),
+              (std::vector<std::string>{"mkdir " + kAlbum, "mkdir " + kAlbum + "_2", "mkdir " + third,
+                                        "mkdir " + join_path(third, "images"), "write " + r.index}));
+    EXPECT_EQ(out.calls.back(), "write " + join_path(third, "page2.html"));
+    // Pages and images refer to one another relatively, so the texts are those of any album.
+    for (const char* name : {"index.html", "page1.html", "page2.html"})
+        EXPECT_EQ(out.files[join_path(third, name)], first.files[join_path(kAlbum, name)]) << name;
+}
+
+TEST(AlbumPages, ScreenshotsThatHaveGoneAreLeftOutAndTheRestLaidOut) {
+    // Eleven listed, two gone: the nine left fill one page, in list order, with no filler.
+    AlbumInput in = input_of(11);
+    AlbumRecorder out;
+    out.gone = {join_path(kShots, shot_name(0)), join_path(kShots, shot_name(5))};
+    const AlbumResult r = create_pattern_sam(in, creation_clock(), out);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.skipped, (std::vector<std::string>{shot_name(0), shot_name(5)}));
+    EXPECT_EQ(lines_of(out.files[kIndex]).at(16), "　Pages:1(9Shots)　");
+    EXPECT_EQ(out.calls.back(), "write " + page_path(1));
+    const auto lines = lines_of(out.files[page_path(1)]);
+    ASSERT_EQ(lines.size(), 1u + 13 + 2 + 9 + 1);
+    const int kept[] = {1, 2, 3, 4, 6, 7, 8, 9, 10};
+    for (int j = 0; j < 9; ++j) {
+        const std::string cell = lines[16 + static_cast<std::size_t>(j)];
+        EXPECT_NE(cell.find(kTd + shot_name(kept[j]) + "<br> (" + shot_date(kept[j]) + ")<br><a href='images/" +
+                            shot_name(kept[j]) + "'>"),
+                  std::string::npos)
+            << j << ": " << cell;
+    }
+    for (const auto& call : out.calls) {
+        EXPECT_EQ(call.find(shot_name(0)), std::string::npos) << call;
+        EXPECT_EQ(call.find(shot_name(5)), std::string::npos) << call;
+    }
+
+    // An absolute-path album leaves them out too: its links would lead nowhere.
+    in.create_mode = kAbsolutePathAlbum;
+    AlbumRecorder path_out;
+    path_out.gone = out.gone;
+    ASSERT_TRUE(create_pattern_sam(in, creation_clock(), path_out).ok());
+    EXPECT_EQ(path_out.files[page_path(1)].find(shot_name(5)), std::string::npos);
+    EXPECT_NE(path_out.files[page_path(1)].find(shot_name(6)), std::string::npos);
+
+    // All gone: nothing is made, and every name is given.
+    AlbumRecorder none;
+    none.gone = {join_path(kShots, shot_name(0)), join_path(kShots, shot_name(1))};
+    const AlbumResult empty = create_pattern_sam(input_of(2), creation_clock(), none);
+    EXPECT_EQ(empty.failure, AlbumFailure::no_screenshots);
+    EXPECT_EQ(empty.skipped, (std::vector<std::string>{shot_name(0), shot_name(1)}));
+    EXPECT_TRUE(none.calls.empty());
 }
 
 }  // namespace

@@ -238,19 +238,77 @@ TEST_F(AlbumWindow, CopyAlbumIsWrittenAndOpenedInTheBrowser) {
     EXPECT_TRUE(d->cmd_copy_create.enabled() && d->cmd_cancel.enabled());
 }
 
-TEST_F(AlbumWindow, AbsolutePathAlbumCopiesNoScreenshot) {
+TEST_F(AlbumWindow, AbsolutePathAlbumCopiesNoScreenshotAndASecondOneGetsItsOwnFolder) {
     open_with(1);
     send_all();
     app.plat.prompts.answer_message(MsgResult::ok);
     app.plat.prompts.answer_message(MsgResult::no);
     click(d->cmd_path_create);
     ASSERT_EQ(entries(albums()).size(), 1u);
-    const std::string album = join_path(albums(), entries(albums())[0]);
+    const std::string name = entries(albums())[0];
+    const std::string album = join_path(albums(), name);
     EXPECT_EQ(entries(join_path(album, "images")), std::vector<std::string>{"null.gif"});
     const std::string shot = join_path(app.folders.shots, line_name(lines[0]));
-    EXPECT_NE(test::read_file(join_path(album, "page1.html")).find("<a href='" + shot + "'><img src='" + shot + "'"),
-              std::string::npos);
+    const std::string page = test::read_file(join_path(album, "page1.html"));
+    EXPECT_NE(page.find("<a href='" + shot + "'><img src='" + shot + "'"), std::string::npos);
     EXPECT_TRUE(app.plat.shell.opened.empty());
+
+    // Built again within the same second: a folder of its own, opened from there.
+    app.plat.prompts.answer_message(MsgResult::ok);
+    app.plat.prompts.answer_message(MsgResult::yes);
+    click(d->cmd_path_create);
+    ASSERT_EQ(entries(albums()), (std::vector<std::string>{name, name + "_2"}));
+    const std::string second = join_path(albums(), name + "_2");
+    EXPECT_EQ(test::read_file(join_path(second, "page1.html")), page);
+    EXPECT_EQ(entries(join_path(second, "images")), std::vector<std::string>{"null.gif"});
+    EXPECT_EQ(app.plat.shell.opened, std::vector<std::string>{join_path(second, "index.html")});
+}
+
+TEST_F(AlbumWindow, ScreenshotsThatHaveGoneAreLeftOutAndNamed) {
+    open_with(12);
+    send_all();
+    const auto name = [&](int i) { return line_name(lines[static_cast<std::size_t>(i)]); };
+    for (int i = 0; i < 11; ++i) fs::remove(to_fs_path(join_path(app.folders.shots, name(i))));
+    const std::string gone = "次のスクリーンショットが見つかりませんでした（移動または削除されています）：";
+    std::string first_ten;
+    for (int i = 0; i < 10; ++i) first_ten += "\r\n" + name(i);
+
+    // The one left makes the album; the box names the first ten that had gone and counts the rest.
+    app.plat.prompts.answer_message(MsgResult::ok);
+    app.plat.prompts.answer_message(MsgResult::ok);
+    app.plat.prompts.answer_message(MsgResult::no);
+    click(d->cmd_copy_create);
+    const auto& asked = app.plat.prompts.asked();
+    const MessageBox& notice = asked[asked.size() - 2].box;
+    EXPECT_EQ(notice.text, gone + first_ten + "\r\nほか 1 枚\r\n\r\nこれらを除いてアルバムを作成しました。");
+    EXPECT_EQ(notice.title, kAppTitle);
+    EXPECT_EQ(last_prompt().box.title, "完了");
+    ASSERT_EQ(entries(albums()).size(), 1u);
+    const std::string album = join_path(albums(), entries(albums())[0]);
+    EXPECT_EQ(entries(join_path(album, "images")), (std::vector<std::string>{name(11), "null.gif"}));
+    EXPECT_NE(test::read_file(join_path(album, "index.html")).find("\r\n　Pages:1(1Shots)　\r\n"), std::string::npos);
+    EXPECT_EQ(d->file_album.items(), lines);
+
+    // Any other failure still takes the album back, gone screenshots or not.
+    app.plat.files.fail_copy = true;
+    app.plat.prompts.answer_message(MsgResult::ok);
+    app.plat.prompts.answer_message(MsgResult::ok);
+    click(d->cmd_copy_create);
+    EXPECT_EQ(
+        last_prompt().box.text.rfind("アルバムを作成できませんでした。\r\n次のファイルをコピーできませんでした：", 0),
+        0u)
+        << last_prompt().box.text;
+    EXPECT_EQ(entries(albums()).size(), 1u);
+
+    // With none left there is nothing to build, and the box says why.
+    app.plat.files.fail_copy = false;
+    fs::remove(to_fs_path(join_path(app.folders.shots, name(11))));
+    app.plat.prompts.answer_message(MsgResult::ok);
+    app.plat.prompts.answer_message(MsgResult::ok);
+    click(d->cmd_path_create);
+    EXPECT_EQ(last_prompt().box.text, "アルバムを作成できませんでした。\r\n" + gone + first_ten + "\r\nほか 2 枚");
+    EXPECT_EQ(entries(albums()).size(), 1u);
+    EXPECT_FALSE(d->busy());
 }
 
 TEST_F(AlbumWindow, FailedBuildSaysWhatAndLeavesNoAlbum) {

@@ -2,6 +2,7 @@
 // An album output that keeps everything in memory: the calls in order, the texts written and
 // the progress values, with a chosen call made to fail.
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,16 @@ public:
     std::string fail_on;
     // Removing fails too, as on a folder the user has locked meanwhile.
     bool fail_removes = false;
+    // Folders already there: making them again gives `taken` (recorded all the same).
+    std::set<std::string> taken;
+    // Files that have gone; every other file is there to read.
+    std::set<std::string> gone;
 
-    bool make_folder(const std::string& path) override { return record("mkdir " + path); }
+    NewFolder make_folder(const std::string& path) override {
+        if (!record("mkdir " + path)) return NewFolder::failed;
+        return taken.count(path) ? NewFolder::taken : NewFolder::made;
+    }
+    bool has_file(const std::string& path) override { return gone.count(path) == 0; }
     bool write_text(const std::string& path, const std::string& utf8_text) override {
         if (!record("write " + path)) return false;
         files[path] = utf8_text;
