@@ -14,56 +14,35 @@ constexpr int kPerPage = 9;
 // Albums built within one second take the names F, F_2, ... up to F_<this>.
 constexpr int kMostAlbumsPerSecond = 999;
 
-// Caption text from a file name. Screenshot names hold none of these characters, so their
-// bytes stay as they are.
-std::string html_text(const std::string& s) {
+// Text for a page: "&", "<" and ">" always; inside a quoted attribute also both quotes, so no
+// value can end it early whichever quote the template uses. Screenshot names, colour names and
+// hexadecimal colours hold none of these, so their bytes stay as they are.
+std::string escape_html(const std::string& s, bool in_attribute) {
     std::string r;
     r.reserve(s.size());
     for (const char c : s) {
-        switch (c) {
-            case '&':
-                r += "&amp;";
-                break;
-            case '<':
-                r += "&lt;";
-                break;
-            case '>':
-                r += "&gt;";
-                break;
-            default:
-                r += c;
-        }
+        if (c == '&')
+            r += "&amp;";
+        else if (c == '<')
+            r += "&lt;";
+        else if (c == '>')
+            r += "&gt;";
+        else if (in_attribute && c == '"')
+            r += "&quot;";
+        else if (in_attribute && c == '\'')
+            r += "&#39;";
+        else
+            r += c;
     }
     return r;
 }
 
-// A value inside a quoted attribute: no quote may end it early, whichever quote the template
-// uses. Colour names and hexadecimal colours come through unchanged.
+std::string html_text(const std::string& s) {
+    return escape_html(s, false);
+}
+
 std::string html_attribute(const std::string& s) {
-    std::string r;
-    r.reserve(s.size());
-    for (const char c : s) {
-        switch (c) {
-            case '&':
-                r += "&amp;";
-                break;
-            case '<':
-                r += "&lt;";
-                break;
-            case '>':
-                r += "&gt;";
-                break;
-            case '"':
-                r += "&quot;";
-                break;
-            case '\'':
-                r += "&#39;";
-                break;
-            default:
-                r += c;
-        }
-    }
-    return r;
+    return escape_html(s, true);
 }
 
 // A file path as a link target: "#", "?" and "%" would cut the path short or be read as an
