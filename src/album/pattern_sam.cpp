@@ -15,12 +15,19 @@ constexpr int kPerPage = 9;
 constexpr int kMostAlbumsPerSecond = 999;
 
 // Caption text from a file name. Screenshot names hold none of these characters, so their
-// bytes stay as they are.
+// bytes stay as they are. A line break (a Linux file name may hold one) is written as a
+// reference, so every cell stays one line of the page.
 std::string html_text(const std::string& s) {
     std::string r;
     r.reserve(s.size());
     for (const char c : s) {
         switch (c) {
+            case '\r':
+                r += "&#13;";
+                break;
+            case '\n':
+                r += "&#10;";
+                break;
             case '&':
                 r += "&amp;";
                 break;
@@ -59,6 +66,12 @@ std::string html_attribute(const std::string& s) {
             case '\'':
                 r += "&#39;";
                 break;
+            case '\r':
+                r += "&#13;";
+                break;
+            case '\n':
+                r += "&#10;";
+                break;
             default:
                 r += c;
         }
@@ -67,13 +80,22 @@ std::string html_attribute(const std::string& s) {
 }
 
 // A file path as a link target: "#", "?" and "%" would cut the path short or be read as an
-// escape, so they are written as escapes themselves. Everything else, blanks and backslashes of
-// a Windows path included, stays as it is.
+// escape, and a browser drops tabs and line breaks from a link, so they are all written as
+// escapes. Everything else, blanks and backslashes of a Windows path included, stays as it is.
 std::string link_attribute(const std::string& path) {
     std::string r;
     r.reserve(path.size());
     for (const char c : path) {
         switch (c) {
+            case '\t':
+                r += "%09";
+                break;
+            case '\n':
+                r += "%0A";
+                break;
+            case '\r':
+                r += "%0D";
+                break;
             case '#':
                 r += "%23";
                 break;
