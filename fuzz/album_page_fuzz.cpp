@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "album/pattern_sam.h"
@@ -44,7 +45,7 @@ char lower(char c) {
 }
 
 // "&" only as the start of an entity: "&name;" or "&#digits;".
-void check_entities(const std::string& text) {
+void check_entities(std::string_view text) {
     for (std::size_t i = text.find('&'); i != std::string::npos; i = text.find('&', i + 1)) {
         std::size_t j = i + 1;
         if (j < text.size() && text[j] == '#') {
@@ -75,8 +76,8 @@ std::size_t read_attributes(const std::string& page, std::size_t i) {
                 const char quote = page[i];
                 const std::size_t close = page.find(quote, i + 1);
                 if (close == std::string::npos) fault(i);
-                const std::string value = page.substr(i + 1, close - i - 1);
-                if (value.find_first_of("<>\r\n") != std::string::npos) fault(i);
+                const std::string_view value = std::string_view(page).substr(i + 1, close - i - 1);
+                if (value.find_first_of("<>\r\n") != std::string_view::npos) fault(i);
                 check_entities(value);
                 i = close + 1;
                 // A quote inside the value would end it here, before a blank or the tag's end.
@@ -97,8 +98,9 @@ void check_page(const std::string& page) {
     std::size_t i = 0;
     while (i < page.size()) {
         const std::size_t lt = page.find('<', i);
-        const std::string text = page.substr(i, lt == std::string::npos ? std::string::npos : lt - i);
-        if (text.find('>') != std::string::npos) fault(i + text.find('>'));
+        const std::string_view text =
+            std::string_view(page).substr(i, lt == std::string::npos ? std::string::npos : lt - i);
+        if (text.find('>') != std::string_view::npos) fault(i + text.find('>'));
         check_entities(text);
         if (lt == std::string::npos) break;
         i = lt + 1;
