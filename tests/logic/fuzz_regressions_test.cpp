@@ -43,7 +43,9 @@ TEST(FuzzRegressions, LineBreaksInNamesAndColoursStayInsideTheirCell) {
     AlbumInput in;
     in.shots_folder = join_path("game", "Screen Save");
     in.program_folder = "prog";
-    in.line_colour = "'\"><\x05&amp\x04" "a'b\"<c>.jpg\n%23?#.jpg";
+    in.line_colour =
+        "'\"><\x05&amp\x04"
+        "a'b\"<c>.jpg\n%23?#.jpg";
     in.edge_colour = "Aqua";
     in.lines = {"2006/11/05 01:07:15 │ a\r\nb.jpg"};
     test::AlbumRecorder out;
