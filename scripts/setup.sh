@@ -15,6 +15,7 @@ packages=(
   sox libsox-fmt-mp3 lame
   python3
   clang-format
+  clang libclang-rt-14-dev
   chromium
 )
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything from scratch and runs the whole suite twice: once as built for players, once
-# with AddressSanitizer and UndefinedBehaviorSanitizer.
+# with AddressSanitizer and UndefinedBehaviorSanitizer; between them the fuzz targets run briefly.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -19,6 +19,9 @@ python3 "$root/scripts/check_structure.py" >/dev/null
 
 export SDL_AUDIODRIVER=dummy
 run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# Every reader of outside input under libFuzzer for 30 s, from the committed seed corpus.
+"$root/scripts/fuzz.sh" 30
 
 # Leaks inside system libraries (fonts, X, D-Bus) are not ours to fix.
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"

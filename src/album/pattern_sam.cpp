@@ -16,7 +16,8 @@ constexpr int kMostAlbumsPerSecond = 999;
 
 // Text for a page: "&", "<" and ">" always; inside a quoted attribute also both quotes, so no
 // value can end it early whichever quote the template uses. Screenshot names, colour names and
-// hexadecimal colours hold none of these, so their bytes stay as they are.
+// hexadecimal colours hold none of these, so their bytes stay as they are. A line break (a Linux
+// file name may hold one) is written as a reference, so every cell stays one line of the page.
 std::string escape_html(const std::string& s, bool in_attribute) {
     std::string r;
     r.reserve(s.size());
@@ -31,6 +32,10 @@ std::string escape_html(const std::string& s, bool in_attribute) {
             r += "&quot;";
         else if (in_attribute && c == '\'')
             r += "&#39;";
+        else if (c == '\r')
+            r += "&#13;";
+        else if (c == '\n')
+            r += "&#10;";
         else
             r += c;
     }
@@ -46,13 +51,22 @@ std::string html_attribute(const std::string& s) {
 }
 
 // A file path as a link target: "#", "?" and "%" would cut the path short or be read as an
-// escape, so they are written as escapes themselves. Everything else, blanks and backslashes of
-// a Windows path included, stays as it is.
+// escape, and a browser drops tabs and line breaks from a link, so they are all written as
+// escapes. Everything else, blanks and backslashes of a Windows path included, stays as it is.
 std::string link_attribute(const std::string& path) {
     std::string r;
     r.reserve(path.size());
     for (const char c : path) {
         switch (c) {
+            case '\t':
+                r += "%09";
+                break;
+            case '\n':
+                r += "%0A";
+                break;
+            case '\r':
+                r += "%0D";
+                break;
             case '#':
                 r += "%23";
                 break;

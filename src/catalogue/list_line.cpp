@@ -8,13 +8,27 @@ namespace {
 // minute (St. John's changed at 00:01 for years) or, in old zones, any second, so a conversion
 // shared across a stretch of time lists wrong times after them. One conversion costs little
 // beside reading the file's time.
+// A file's time may lie beyond four-digit years (a tool set it, or the file system is damaged):
+// it is shown as the first or last moment four digits can write, so the line keeps its shape
+// and sorts where the time belongs.
 std::tm local_time_of(std::time_t t) {
     std::tm local{};
 #ifdef _WIN32
-    localtime_s(&local, &t);
+    const bool converted = localtime_s(&local, &t) == 0;
 #else
-    localtime_r(&t, &local);
+    const bool converted = localtime_r(&t, &local) != nullptr;
 #endif
+    const bool late = converted ? local.tm_year + 1900 > 9999 : t > 0;
+    const bool early = converted ? local.tm_year + 1900 < 0 : t <= 0;
+    if (late || early) {
+        local = std::tm{};
+        local.tm_year = late ? 9999 - 1900 : -1900;
+        local.tm_mon = late ? 11 : 0;
+        local.tm_mday = late ? 31 : 1;
+        local.tm_hour = late ? 23 : 0;
+        local.tm_min = late ? 59 : 0;
+        local.tm_sec = late ? 59 : 0;
+    }
     return local;
 }
 

@@ -42,7 +42,12 @@ SettingsResult read_setting(const std::string& path) {
     }
     std::stringstream buffer;
     buffer << in.rdbuf();
-    const std::string text = from_ansi(buffer.str());
+    return parse_settings(buffer.str());
+}
+
+SettingsResult parse_settings(const std::string& file_bytes) {
+    SettingsResult r;
+    const std::string text = from_ansi(file_bytes);
     std::vector<std::string> lines;
     std::size_t pos = 0;
     while (pos < text.size() && lines.size() < 4) {

@@ -26,6 +26,9 @@ struct SettingsResult {
     Settings values;
 };
 SettingsResult read_setting(const std::string& path);
+// The same reading of the file's bytes as they are on disk: `unreadable` when they hold fewer
+// than four lines.
+SettingsResult parse_settings(const std::string& file_bytes);
 
 // Writes the four values whole: to a temporary file beside the settings file, then renamed over
 // it, so a failed write never leaves a half-written file. False when it could not be written.

@@ -98,7 +98,11 @@ std::string format_version(const std::string& text) {
 }
 
 UpdateCheck check_for_update(Platform& p, const std::string& current_version) {
-    const std::string answer = p.http.get(version_query_url(p.update_server), kVersionQueryTimeoutMs);
+    return read_version_answer(p.http.get(version_query_url(p.update_server), kVersionQueryTimeoutMs),
+                               current_version);
+}
+
+UpdateCheck read_version_answer(const std::string& answer, const std::string& current_version) {
     UpdateCheck check;
     if (answer.find_first_not_of(kBlanks) == std::string::npos) return check;
     // Only the version number is taken from the answer: whatever else the server (or a proxy in

@@ -31,6 +31,9 @@ struct UpdateCheck {
     std::string shown;
 };
 
+// What the server's answer says against the current version.
+UpdateCheck read_version_answer(const std::string& answer, const std::string& current_version);
+
 // Asks the server (synchronously) and compares its answer with the current version.
 UpdateCheck check_for_update(Platform& p, const std::string& current_version);
 

@@ -45,7 +45,10 @@ public:
 private:
     enum class Step { none, shown, at_end, unreadable };
     // Selects the line `delta` away in the list in use and displays it, or shows the end notice.
-    Step step(int delta);
+    // A line whose file cannot be decoded is stepped onto with `step_onto` (the keys);
+    // with `stay` the selection goes back to where it was (the pointer).
+    enum class Unreadable { step_onto, stay };
+    Step step(int delta, Unreadable unreadable);
     // Sets the information label for a list line and centres it at a third of the height.
     void lay_out_information(const std::string& line);
     void place_centred(Label& label);

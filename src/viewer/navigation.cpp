@@ -42,14 +42,14 @@ void Form2::Form_KeyDown(int key_code, int) {
 }
 
 void Form2::IMG_PREV() {
-    if (step(-1) == Step::unreadable) IMG_ERR(kCannotShow);
+    if (step(-1, Unreadable::step_onto) == Step::unreadable) IMG_ERR(kCannotShow);
 }
 
 void Form2::IMG_NEXT() {
-    if (step(+1) == Step::unreadable) IMG_ERR(kCannotShow);
+    if (step(+1, Unreadable::step_onto) == Step::unreadable) IMG_ERR(kCannotShow);
 }
 
-Form2::Step Form2::step(int delta) {
+Form2::Step Form2::step(int delta, Unreadable unreadable) {
     ListBox& list = main().lists().in_use();
     const int row = list.list_index();
     // After the only screenshot was deleted there is nothing to step through.
@@ -64,10 +64,17 @@ Form2::Step Form2::step(int delta) {
     // The main window's selection handling loads the new preview before this goes on.
     list.set_list_index(target);
     if (main().preview_picture().pixels == shown_before) {
-        // Its file could not be decoded and the main window kept the previous preview: go back
-        // to the line that picture belongs to.
-        const BusyList quiet(list);
-        list.set_list_index(row);
+        // Its file could not be decoded and the main window kept the previous preview.
+        if (unreadable == Unreadable::stay) {
+            const BusyList quiet(list);
+            list.set_list_index(row);
+            return Step::unreadable;
+        }
+        // The keys step onto it all the same, so one damaged file never bars the way to the
+        // screenshots beyond it; the viewer shows no picture under this file's counter and name
+        // rather than another's.
+        IMG_FULL(false);
+        img_view.set_picture({});
         return Step::unreadable;
     }
     IMG_FULL(false);

@@ -18,11 +18,12 @@ constexpr int kHoverFadeMs = 5000;
 }  // namespace
 
 void Form2::img_view_MouseMove(int, int, int x, int) {
-    // Each move inside a strip steps once; a picture that cannot be shown is passed over silently.
+    // Each move inside a strip steps once; a picture that cannot be shown is not stepped onto,
+    // silently: the strips belong to the picture shown, and an empty one would leave none.
     if (x <= kEdgeZone)
-        step(-1);
+        step(-1, Unreadable::stay);
     else if (x >= img_view.width() - kEdgeZone && x < img_view.width())
-        step(+1);
+        step(+1, Unreadable::stay);
 }
 
 void Form2::img_view_MouseDown(int button, int, int x, int y) {

@@ -212,18 +212,26 @@ TEST(ViewerKeys, F1ChangesTheMusicOnlyWhileItIsOn) {
     EXPECT_EQ(f.tmr_music.tag(), next);
 }
 
-TEST(ViewerKeys, AFileThatCannotBeDecodedIsNotSteppedOnto) {
+TEST(ViewerKeys, AFileThatCannotBeDecodedIsSteppedOntoWithANoticeAndPassed) {
     App app;
     Form1& f = start_with_shots(app, 3);
     test::write_file(join_path(app.folders.shots, test::shot_name(1)), "not a picture");
     Form2& v = open_viewer_at(f, 0);
     press_key(v, key::kRight);
-    EXPECT_EQ(f.file_lst.list_index(), 0);
-    EXPECT_EQ(row_of_width(v), 0);
-    EXPECT_EQ(v.lbl_cnt.caption(), "1/3 (|||･･･････)");
+    EXPECT_EQ(f.file_lst.list_index(), 1);
+    EXPECT_TRUE(v.img_view.picture().empty());
+    EXPECT_EQ(v.lbl_cnt.caption().rfind("2/3 ", 0), 0u) << v.lbl_cnt.caption();
     EXPECT_EQ(v.lbl_err.caption(), kNoticeHeading + "この画像は表示できません");
     EXPECT_TRUE(v.lbl_err.visible());
+    // The main window keeps the last picture it could show.
     EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + test::shot_name(0)), 0u);
+    press_key(v, key::kRight);
+    EXPECT_EQ(f.file_lst.list_index(), 2);
+    EXPECT_EQ(row_of_width(v), 2);
+    EXPECT_FALSE(v.lbl_err.visible());
+    press_key(v, key::kLeft);
+    press_key(v, key::kLeft);
+    EXPECT_EQ(row_of_width(v), 0);
 }
 
 TEST(ViewerDelete, SecondOfFiveLeavesTheFormerThirdAsTwoOfFour) {

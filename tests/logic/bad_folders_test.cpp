@@ -1,0 +1,125 @@
+// A screenshot folder holding what the game never writes: a folder named like a screenshot,
+// symbolic link loops, a name that is not valid UTF-8 (the system's encoding here), an empty file
+// and a 300 MB one. The lists show every file they can, stepping over each line never ends the
+// program, and no message box comes up for any of it (an unexpected prompt fails at once).
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "catalogue/list_line.h"
+#include "platform/keys.h"
+#include "platform/paths.h"
+#include "support/app_fixture.h"
+#include "viewer/form2.h"
+
+namespace vis {
+namespace {
+
+namespace fs = std::filesystem;
+using test::App;
+
+constexpr std::time_t kFirst = 1'165'000'000;
+const std::string kGood1 = "PelmarOnline_2006115_01715.jpg";
+const std::string kNotUtf8 = "PelmarOnline_\xff\xfe\x81.jpg";
+const std::string kEmpty = "PelmarOnline_empty.jpg";
+const std::string kHuge = "PelmarOnline_huge.jpg";
+const std::string kGood2 = "PelmarOnline_2006116_00001.jpg";
+constexpr std::uintmax_t kHugeBytes = 300ULL * 1024 * 1024;
+
+// The folder, oldest first: the files the list must show, a minute apart.
+std::vector<std::string> make_bad_folder(App& app) {
+    app.folders.write_settings("1", "0");
+    const std::string& shots = app.folders.shots;
+    app.folders.add_shot(kGood1, kFirst, 64, 48);
+    app.folders.add_shot(kNotUtf8, kFirst + 60, 80, 40);
+    test::write_file(join_path(shots, kEmpty), "");
+    test::set_modified(join_path(shots, kEmpty), kFirst + 120);
+    {
+        // Sparse: the length without the bytes.
+        test::write_file(join_path(shots, kHuge), "");
+        fs::resize_file(to_fs_path(join_path(shots, kHuge)), kHugeBytes);
+        test::set_modified(join_path(shots, kHuge), kFirst + 180);
+    }
+    app.folders.add_shot(kGood2, kFirst + 240, 96, 48);
+
+    fs::create_directory(to_fs_path(join_path(shots, "PelmarOnline_folder.jpg")));
+    fs::create_symlink("PelmarOnline_loop.jpg", to_fs_path(join_path(shots, "PelmarOnline_loop.jpg")));
+    fs::create_symlink("PelmarOnline_b.jpg", to_fs_path(join_path(shots, "PelmarOnline_a.jpg")));
+    fs::create_symlink("PelmarOnline_a.jpg", to_fs_path(join_path(shots, "PelmarOnline_b.jpg")));
+    fs::create_directory_symlink(".", to_fs_path(join_path(shots, "PelmarOnline_up.jpg")));
+    return {kGood1, kNotUtf8, kEmpty, kHuge, kGood2};
+}
+
+std::vector<std::string> names_in(const ListBox& list) {
+    std::vector<std::string> names;
+    for (const std::string& line : list.items()) names.push_back(line_name(line));
+    return names;
+}
+
+TEST(BadFolders, EveryFileIsListedAndNothingElse) {
+    App app;
+    const auto expected = make_bad_folder(app);
+    Form1& f = app.start();
+    EXPECT_EQ(names_in(f.file_lst), expected);
+    EXPECT_EQ(names_in(f.file_sort), std::vector<std::string>(expected.rbegin(), expected.rend()));
+    // The oldest is shown, with the sparse file's whole length in the folder total.
+    EXPECT_EQ(f.img_pre.picture().width, 64);
+    EXPECT_NE(f.lbl_alt.caption().find("(1/5)　　　全 300 MB"), std::string::npos) << f.lbl_alt.caption();
+    EXPECT_TRUE(f.mSave.enabled());
+}
+
+TEST(BadFolders, EachLineShowsWhatItCanAndTheRestKeepThePreviousPreview) {
+    App app;
+    make_bad_folder(app);
+    Form1& f = app.start();
+
+    test::click_row(f.file_lst, 1);  // the name the system's encoding cannot read is still a file
+    EXPECT_EQ(f.img_pre.picture().width, 80);
+    EXPECT_NE(f.lbl_alt.caption().find("ファイル名：" + kNotUtf8), std::string::npos);
+    const std::string panel = f.lbl_alt.caption();
+    for (const int row : {2, 3}) {  // empty, 300 MB: nothing to show, nothing read
+        test::click_row(f.file_lst, row);
+        EXPECT_EQ(f.img_pre.picture().width, 80) << row;
+        EXPECT_EQ(f.lbl_alt.caption(), panel) << row;
+    }
+    test::click_row(f.file_lst, 4);
+    EXPECT_EQ(f.img_pre.picture().width, 96);
+
+    // The newest-first order and a rebuild go over the same files.
+    test::click(f.img_sort_up);
+    EXPECT_EQ(f.file_sort.list_index(), 4);
+    EXPECT_EQ(f.img_pre.picture().width, 64);
+    f.relist();
+    EXPECT_EQ(f.file_lst.count(), 5);
+    EXPECT_EQ(f.img_pre.picture().width, 64);
+}
+
+TEST(BadFolders, TheViewerStepsAcrossEveryLineBothWays) {
+    App app;
+    make_bad_folder(app);
+    Form1& f = app.start();
+    test::dbl_click(f.img_pre);
+    Form2& v = test::win<Form2>(f);
+    ASSERT_TRUE(v.visible());
+    std::vector<int> widths{v.img_view.picture().width};
+    for (int i = 0; i < 4; ++i) {
+        test::press_key(v, key::kRight);
+        widths.push_back(v.img_view.picture().width);
+        if (i == 1) {
+            EXPECT_TRUE(v.lbl_err.visible());
+        }
+    }
+    // The unreadable two show no picture, with a notice, and bar nothing beyond them.
+    EXPECT_EQ(widths, (std::vector<int>{64, 80, 0, 0, 96}));
+    EXPECT_EQ(f.file_lst.list_index(), 4);
+    for (int i = 0; i < 4; ++i) test::press_key(v, key::kLeft);
+    EXPECT_EQ(f.file_lst.list_index(), 0);
+    EXPECT_EQ(v.img_view.picture().width, 64);
+    EXPECT_TRUE(v.visible());
+}
+
+}  // namespace
+}  // namespace vis
