@@ -85,11 +85,17 @@ public:
     // of the next line (left edge, one line lower), as printing a line does. Drawn in any mode.
     void print(const std::string& text, TextPainter& painter);
 
-private:
+    // For work over whole rows (the effects), giving the pixels that point() and pset() with a
+    // pen of 1 would: the pixel column or row that a coordinate falls in, in the current scale
+    // mode (possibly off the canvas); row y (0 <= y < height) as 0xFFRRGGBB values; and a note
+    // of what was written there, for take_changed(). A new background replaces the rows.
     double to_px(double v) const;
-    double from_px(double px) const;
     std::uint32_t* row(int y) { return pixels_->data() + static_cast<std::size_t>(y) * width_; }
+    const std::uint32_t* row(int y) const { return pixels_->data() + static_cast<std::size_t>(y) * width_; }
     void mark(int left, int top, int width, int height);
+
+private:
+    double from_px(double px) const;
     void fill_span(int y, double first, double last, std::uint32_t pixel);
     void fill_rounded_box(double x1, double y1, double x2, double y2, std::uint32_t pixel);
     void thin_line(double x1, double y1, double x2, double y2, std::uint32_t pixel);

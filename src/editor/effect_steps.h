@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "editor/canvas.h"
 #include "editor/effects.h"
@@ -71,6 +72,62 @@ inline Steps steps_within(double start, double end, double step, double lo, doub
     const double cut = std::min(std::ceil((hi - start) / step) + 1, last);
     if (first > cut) return {};
     return {static_cast<std::int64_t>(first), static_cast<std::int64_t>(cut)};
+}
+
+// A pixel's three components in 16-bit lanes of one number (blue lowest), so sums of many
+// pixels add all three at once.
+inline std::uint64_t spread(std::uint32_t pixel) {
+    return (pixel & 0xFFu) | static_cast<std::uint64_t>((pixel >> 8) & 0xFFu) << 16 |
+           static_cast<std::uint64_t>((pixel >> 16) & 0xFFu) << 32;
+}
+inline int lane(std::uint64_t lanes, int i) {
+    return static_cast<int>((lanes >> (16 * i)) & 0xFFFFu);
+}
+
+// The values "for v = start to end step 1" takes that fall on a pixel of the canvas, with the
+// pixel each falls on (the canvas's own rounding in its current scale mode).
+struct PixelStep {
+    double value;
+    int pixel;
+};
+inline std::vector<PixelStep> pixel_steps(const Canvas& canvas, double start, double end, int size) {
+    std::vector<PixelStep> out;
+    const Steps steps = steps_within(start, end, 1, 0, size);
+    for (auto k = steps.first; k <= steps.last; ++k) {
+        const double v = start + static_cast<double>(k);
+        const double px = canvas.to_px(v);
+        if (px >= 0 && px < size) out.push_back({v, static_cast<int>(px)});
+    }
+    return out;
+}
+
+// The loops of monochrome and negative: over the selection in pixels, both ends included,
+// column by column; each pixel on the canvas becomes change(pixel), and progress follows every
+// column. A stop is asked for before each column.
+template <class Change>
+EffectEnd each_pixel_by_columns(Canvas& canvas, const Rect& selection, const EffectPacing& pacing, Change change) {
+    CanvasState state(canvas, ScaleMode::pixels);
+    canvas.set_draw_width(1);
+    const double tpp = canvas.twips_per_pixel();
+    const double left = selection.left / tpp, top = selection.top / tpp;
+    const double right = left + selection.width / tpp, bottom = top + selection.height / tpp;
+    const std::vector<PixelStep> rows = pixel_steps(canvas, top, bottom, canvas.height_px());
+    const auto columns = steps_within(left, right, 1, 0, canvas.width_px());
+    for (auto i = columns.first; i <= columns.last; ++i) {
+        if (stop_asked(pacing)) return EffectEnd::stopped;
+        const double x = left + static_cast<double>(i);
+        const double column = canvas.to_px(x);
+        if (column >= 0 && column < canvas.width_px() && !rows.empty()) {
+            const auto c = static_cast<int>(column);
+            for (const PixelStep& row : rows) {
+                std::uint32_t& pixel = canvas.row(row.pixel)[c];
+                pixel = change(pixel);
+            }
+            canvas.mark(c, rows.front().pixel, 1, rows.back().pixel - rows.front().pixel + 1);
+        }
+        report(pacing, x, right);
+    }
+    return EffectEnd::completed;
 }
 
 }  // namespace vis::effect

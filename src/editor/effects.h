@@ -26,7 +26,8 @@ enum class EffectEnd { completed, stopped };
 // 8 x 8 pixel blocks from the selection's top-left corner, each filled (with the current pen) in
 // the average of its pixels on the canvas; the last column and row of blocks are drawn whole.
 EffectEnd mosaic(Canvas& canvas, const Rect& selection, const EffectPacing& pacing = {});
-// Each pixel becomes the average of itself and its eight neighbours as they were before the blur.
+// Each pixel becomes the average of itself and its eight neighbours as they were before the blur;
+// at the selection's or the canvas's border, of those of them inside both.
 EffectEnd blur(Canvas& canvas, const Rect& selection, const EffectPacing& pacing = {});
 // Each pixel becomes the grey of its three components' average, rounded down.
 EffectEnd monochrome(Canvas& canvas, const Rect& selection, const EffectPacing& pacing = {});

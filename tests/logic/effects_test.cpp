@@ -60,12 +60,15 @@ TEST(EffectBlur, SpreadsAPixelOverItsNeighboursFromTheSnapshot) {
         for (int x = 0; x < 9; ++x)
             EXPECT_EQ(at(c, x, y), x >= 3 && x <= 5 && y >= 3 && y <= 5 ? rgb(28, 28, 28) : 0) << x << "," << y;
 
-    // Far beyond 1300 pixels, and at the selection's border the neighbours outside it count.
-    Canvas wide = canvas_of(1500, 12, [](int x, int y) { return x == 1450 && y == 5 ? rgb(255, 255, 255) : 0; });
+    // Far beyond 1300 pixels; at the selection's border only the neighbours inside it count, so
+    // a white pixel just outside stays out and a white one just inside is averaged over six.
+    Canvas wide = canvas_of(
+        1500, 12, [](int x, int y) { return (x == 1450 && y == 5) || (x == 1451 && y == 8) ? rgb(255, 255, 255) : 0; });
     EXPECT_EQ(blur(wide, px(1451, 0, 20, 11)), EffectEnd::completed);
-    EXPECT_EQ(at(wide, 1451, 5), rgb(28, 28, 28));
+    EXPECT_EQ(at(wide, 1451, 5), 0u);
     EXPECT_EQ(at(wide, 1450, 5), rgb(255, 255, 255));  // outside, unwritten
-    EXPECT_EQ(at(wide, 1452, 5), 0u);
+    EXPECT_EQ(at(wide, 1451, 8), rgb(42, 42, 42));     // 255 / 6 = 42.5, to even
+    EXPECT_EQ(at(wide, 1452, 8), rgb(28, 28, 28));
 }
 
 TEST(EffectBlur, EdgesOfTheCanvasAverageWhatIsThereRoundingHalvesToEven) {
