@@ -1,6 +1,5 @@
 #include <array>
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 #include "editor/effect_steps.h"
@@ -55,24 +54,24 @@ EffectEnd blur(Canvas& canvas, const Rect& selection, const EffectPacing& pacing
     const auto [y0, y1] = clip(top, bottom, canvas.height_px());
     if (x0 > x1 || y0 > y1) return EffectEnd::completed;
 
-    // Only the row above and the row itself need keeping as they were: the row below is not
-    // written yet when it is read.
+    // The rows above, at and below the one being written, as they were, spread into lanes: the
+    // row below is read before it is written, the other two kept from the rows before.
     const auto w = static_cast<std::size_t>(x1 - x0 + 1);
-    std::vector<std::uint32_t> above(w), here(w);
-    std::vector<std::uint64_t> columns(w);  // vertical sums of each column's (up to) three pixels
+    std::vector<std::uint64_t> above(w), here(w), below(w), columns(w);
+    const auto spread_row = [&](int y, std::vector<std::uint64_t>& out) {
+        const std::uint32_t* pixels = canvas.row(y) + x0;
+        for (std::size_t i = 0; i < w; ++i) out[i] = effect::spread(pixels[i]);
+    };
+    spread_row(y0, below);
     for (int y = y0; y <= y1; ++y) {
         if (effect::stop_asked(pacing)) return EffectEnd::stopped;
         std::swap(above, here);
+        std::swap(here, below);
+        if (y < y1) spread_row(y + 1, below);
+        // Vertical sums of each column's pixels inside the selection.
+        const int rows_in = 1 + (y > y0 ? 1 : 0) + (y < y1 ? 1 : 0);
+        for (std::size_t i = 0; i < w; ++i) columns[i] = here[i] + (y > y0 ? above[i] : 0) + (y < y1 ? below[i] : 0);
         std::uint32_t* row = canvas.row(y) + x0;
-        std::memcpy(here.data(), row, w * sizeof(std::uint32_t));
-        const std::uint32_t* below = y < y1 ? canvas.row(y + 1) + x0 : nullptr;
-        for (std::size_t i = 0; i < w; ++i) {
-            std::uint64_t s = effect::spread(here[i]);
-            if (y > y0) s += effect::spread(above[i]);
-            if (below != nullptr) s += effect::spread(below[i]);
-            columns[i] = s;
-        }
-        const int rows_in = 1 + (y > y0 ? 1 : 0) + (below != nullptr ? 1 : 0);
         if (w == 1) {
             row[0] = quotients.pixel(columns[0], rows_in);
         } else {

@@ -98,6 +98,7 @@ private:
     double from_px(double px) const;
     void fill_span(int y, double first, double last, std::uint32_t pixel);
     void fill_rounded_box(double x1, double y1, double x2, double y2, std::uint32_t pixel);
+    const std::vector<double>& pen_reaches(double height);
     void thin_line(double x1, double y1, double x2, double y2, std::uint32_t pixel);
     void thick_line(double x1, double y1, double x2, double y2, std::uint32_t pixel);
 
@@ -108,6 +109,9 @@ private:
     int height_ = 0;
     std::shared_ptr<std::vector<std::uint32_t>> pixels_ = std::make_shared<std::vector<std::uint32_t>>();
     PixelRect changed_;
+    int reaches_pen_ = 0;
+    double reaches_height_ = -1;
+    std::vector<double> reaches_;
     int draw_width_ = 1;
     DrawMode draw_mode_ = DrawMode::copy;
     double current_x_ = 0;

@@ -101,9 +101,12 @@ inline std::vector<PixelStep> pixel_steps(const Canvas& canvas, double start, do
     return out;
 }
 
-// The loops of monochrome and negative: over the selection in pixels, both ends included,
-// column by column; each pixel on the canvas becomes change(pixel), and progress follows every
-// column. A stop is asked for before each column.
+// The loops of monochrome and negative over the selection in pixels, both ends included, column
+// by column: each pixel on the canvas becomes change(pixel). A column's pixels lie a row apart
+// in memory, so the columns go in bands of kBand, each band row by row; a stop is asked for
+// before each band, and progress follows each band's last column.
+inline constexpr std::size_t kBand = 64;
+
 template <class Change>
 EffectEnd each_pixel_by_columns(Canvas& canvas, const Rect& selection, const EffectPacing& pacing, Change change) {
     CanvasState state(canvas, ScaleMode::pixels);
@@ -112,20 +115,25 @@ EffectEnd each_pixel_by_columns(Canvas& canvas, const Rect& selection, const Eff
     const double left = selection.left / tpp, top = selection.top / tpp;
     const double right = left + selection.width / tpp, bottom = top + selection.height / tpp;
     const std::vector<PixelStep> rows = pixel_steps(canvas, top, bottom, canvas.height_px());
-    const auto columns = steps_within(left, right, 1, 0, canvas.width_px());
-    for (auto i = columns.first; i <= columns.last; ++i) {
+    const std::vector<PixelStep> columns = pixel_steps(canvas, left, right, canvas.width_px());
+    if (rows.empty()) return EffectEnd::completed;
+    const int first_row = rows.front().pixel, row_count = rows.back().pixel - first_row + 1;
+    for (std::size_t band = 0; band < columns.size(); band += kBand) {
         if (stop_asked(pacing)) return EffectEnd::stopped;
-        const double x = left + static_cast<double>(i);
-        const double column = canvas.to_px(x);
-        if (column >= 0 && column < canvas.width_px() && !rows.empty()) {
-            const auto c = static_cast<int>(column);
-            for (const PixelStep& row : rows) {
-                std::uint32_t& pixel = canvas.row(row.pixel)[c];
-                pixel = change(pixel);
+        const std::size_t end = std::min(band + kBand, columns.size());
+        const int from = columns[band].pixel, to = columns[end - 1].pixel;
+        // Steps of one always land on neighbouring pixels; the general case is kept for safety.
+        const bool adjacent = to - from == static_cast<int>(end - band) - 1;
+        for (const PixelStep& row : rows) {
+            std::uint32_t* pixels = canvas.row(row.pixel);
+            if (adjacent) {
+                for (int x = from; x <= to; ++x) pixels[x] = change(pixels[x]);
+            } else {
+                for (std::size_t k = band; k < end; ++k) pixels[columns[k].pixel] = change(pixels[columns[k].pixel]);
             }
-            canvas.mark(c, rows.front().pixel, 1, rows.back().pixel - rows.front().pixel + 1);
         }
-        report(pacing, x, right);
+        canvas.mark(from, first_row, to - from + 1, row_count);
+        report(pacing, columns[end - 1].value, right);
     }
     return EffectEnd::completed;
 }

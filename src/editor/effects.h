@@ -9,10 +9,10 @@
 
 namespace vis {
 
-// How a running effect talks to its caller. keep_going is asked before every block (mosaic),
-// column (monochrome, negative) or row (blur): answering false stops the effect there, and what
-// it has done so far stays. progress gets the progress bar's value (0 to 100) after every column
-// or row. Either may be left empty.
+// How a running effect talks to its caller. keep_going is asked before every column of blocks
+// (mosaic), band of 64 pixel columns (monochrome, negative) or row (blur): answering false stops
+// the effect there, and what it has done so far stays. progress gets the progress bar's value
+// (0 to 100) after each of them. Either may be left empty.
 struct EffectPacing {
     std::function<bool()> keep_going;
     std::function<void(int percent)> progress;

@@ -41,9 +41,10 @@ EffectEnd mosaic(Canvas& canvas, const Rect& selection, const EffectPacing& paci
 
     for (auto i = columns.first; i <= columns.last; ++i) {
         const double x = left + static_cast<double>(i) * side;
+        // A column of blocks takes well under the pacer's interval: the stop is asked before each.
+        if (effect::stop_asked(pacing)) return EffectEnd::stopped;
         const std::vector<int> sample_columns = sample_pixels(canvas, x, t, canvas.width_px());
         for (auto j = rows.first; j <= rows.last; ++j) {
-            if (effect::stop_asked(pacing)) return EffectEnd::stopped;
             const double y = top + static_cast<double>(j) * side;
             const std::vector<int>& sample_rows = row_samples[static_cast<std::size_t>(j - rows.first)];
             // Samples off the canvas read as -1 and are left out of the count.

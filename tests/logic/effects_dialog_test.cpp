@@ -108,7 +108,7 @@ TEST_F(EffectsDialog, AnEffectRunsWithTheEditorMinimisedAndEndsWithItsMessageAnd
         bool dialog_visible, running_disabled, others_disabled, quit_disabled;
         int progress;
     } seen{};
-    after_events(20, [&] {
+    after_events(3, [&] {
         seen = {editor->window_state(), d.visible(),           !d.cmd_eff_4.enabled(),
                 !d.cmd_eff_1.enabled(), !d.cmd_quit.enabled(), d.pgb.value()};
         editor->request_close();  // refused while the effect works on its canvas
@@ -144,7 +144,7 @@ TEST_F(EffectsDialog, BreakInMidRunKeepsTheColumnsDoneAndLeavesTheNavigator) {
     const Picture before = editor->canvas().image();
     const std::uint32_t thumbnail_before = editor->img_pre.picture().pixel(10, 10);
     int progress_at_break = -1;
-    after_events(40, [&] {
+    after_events(3, [&] {
         progress_at_break = d.pgb.value();
         click(d.cmd_break);
     });
@@ -161,7 +161,8 @@ TEST_F(EffectsDialog, BreakInMidRunKeepsTheColumnsDoneAndLeavesTheNavigator) {
     EXPECT_EQ(editor->canvas().scale_mode(), ScaleMode::twips);
     EXPECT_EQ(editor->canvas().draw_width(), 10);
 
-    // Whole columns from the left are grey, the rest untouched; the cut lies where the bar was.
+    // Whole bands of columns from the left are grey, the rest untouched; the cut lies where the
+    // bar was.
     const Picture after = editor->canvas().image();
     int done = 0;
     while (done < 800 && pixel(after, done, 0) != pixel(before, done, 0)) ++done;
@@ -186,7 +187,7 @@ TEST_F(EffectsDialog, BreakInMidRunKeepsTheColumnsDoneAndLeavesTheNavigator) {
 TEST_F(EffectsDialog, OpeningTheEditorOnAnotherPictureMeanwhileStopsTheEffect) {
     select(0, 0, 11985, 8985);
     Form6_Sub2& d = open_dialog();
-    after_events(5, [&] {
+    after_events(2, [&] {
         main->set_window_state(WindowState::normal);
         test::click_menu(main->mEdit);
     });

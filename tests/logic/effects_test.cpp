@@ -121,14 +121,18 @@ TEST(EffectMosaic, AveragesOnlyWhatIsOnTheCanvasAndDrawsWithThePen) {
 }
 
 TEST(Effects, StopKeepsWhatWasDoneAndGivesTheCanvasBack) {
-    Canvas c = canvas_of(6, 3, [](int, int) { return rgb(0, 0, 0); });
+    // Monochrome and negative go in bands of 64 columns, asking before each band.
+    Canvas c = canvas_of(200, 3, [](int, int) { return rgb(0, 0, 0); });
     c.set_draw_width(7);
     int asked = 0;
     std::vector<int> progress;
-    const EffectPacing stop_at_fourth{[&] { return ++asked < 4; }, [&](int p) { progress.push_back(p); }};
-    EXPECT_EQ(negative(c, px(0, 0, 5, 2), stop_at_fourth), EffectEnd::stopped);
-    for (int x = 0; x < 6; ++x) EXPECT_EQ(at(c, x, 2), x < 3 ? rgb(255, 255, 255) : 0u) << x;
-    EXPECT_EQ(progress, (std::vector<int>{0, 20, 40}));  // Int(100 * x / 5) after each column
+    const EffectPacing stop_at_third{[&] { return ++asked < 3; }, [&](int p) { progress.push_back(p); }};
+    EXPECT_EQ(negative(c, px(0, 0, 199, 1), stop_at_third), EffectEnd::stopped);
+    for (int x : {0, 127, 128, 199}) {
+        EXPECT_EQ(at(c, x, 1), x < 128 ? rgb(255, 255, 255) : 0u) << x;
+        EXPECT_EQ(at(c, x, 2), 0u) << x;  // below the selection
+    }
+    EXPECT_EQ(progress, (std::vector<int>{31, 63}));  // Int(100 * x / 199) after each band's last column
     EXPECT_EQ(c.draw_width(), 7);
     EXPECT_EQ(c.scale_mode(), ScaleMode::twips);
 
