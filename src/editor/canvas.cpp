@@ -165,19 +165,39 @@ void Canvas::fill_span(int y, double first, double last, std::uint32_t pixel) {
 // of width w always fits in w x w pixels; width 1 gives exactly the pixels between the corners.
 void Canvas::fill_rounded_box(double x1, double y1, double x2, double y2, std::uint32_t pixel) {
     if (width_ == 0 || height_ == 0) return;
-    const double r = draw_width_ / 2.0;
     const double c = draw_width_ % 2 == 1 ? 0.5 : 0.0;
     const double left = std::min(x1, x2) + c, right = std::max(x1, x2) + c;
-    const double top = std::min(y1, y2) + c, bottom = std::max(y1, y2) + c;
-    const int first_row = static_cast<int>(std::max(std::floor(top - r - 1), 0.0));
-    const int last_row = static_cast<int>(std::min(std::ceil(bottom + r + 1), height_ - 1.0));
-    for (int y = first_row; y <= last_row; ++y) {
+    const double top = std::min(y1, y2);
+    const std::vector<double>& reaches = pen_reaches(std::abs(y2 - y1));
+    // Whole pixels and halves add exactly, so the rows are those counted from the box's top.
+    const double first = top + std::floor(c - draw_width_ / 2.0 - 1);
+    for (std::size_t k = 0; k < reaches.size(); ++k) {
+        const double y = first + static_cast<double>(k);
+        if (y < 0 || reaches[k] < 0) continue;
+        if (y >= height_) break;
+        const double reach = reaches[k];
+        fill_span(static_cast<int>(y), std::ceil(left - reach - 0.5 - kSlack), std::floor(right + reach - 0.5 + kSlack),
+                  pixel);
+    }
+}
+
+// How far the pen reaches beyond a box's sides on each row, from the top row it may touch; -1
+// for rows it misses. Kept for the last pen and height: the mosaic draws thousands of equal boxes.
+const std::vector<double>& Canvas::pen_reaches(double height) {
+    if (reaches_pen_ == draw_width_ && reaches_height_ == height) return reaches_;
+    reaches_pen_ = draw_width_;
+    reaches_height_ = height;
+    const double r = draw_width_ / 2.0;
+    const double c = draw_width_ % 2 == 1 ? 0.5 : 0.0;
+    const double top = c, bottom = height + c;
+    const double first = std::floor(top - r - 1), last = std::ceil(bottom + r + 1);
+    reaches_.clear();
+    for (double y = first; y <= last; ++y) {
         const double centre = y + 0.5;
         const double dy = std::max({top - centre, 0.0, centre - bottom});
-        if (dy > r + kSlack) continue;
-        const double reach = std::sqrt(std::max(squared(r) - squared(dy), 0.0));
-        fill_span(y, std::ceil(left - reach - 0.5 - kSlack), std::floor(right + reach - 0.5 + kSlack), pixel);
+        reaches_.push_back(dy > r + kSlack ? -1.0 : std::sqrt(std::max(squared(r) - squared(dy), 0.0)));
     }
+    return reaches_;
 }
 
 // One pixel per step along the longer axis, only over the part that can be on the canvas.

@@ -85,13 +85,20 @@ public:
     // of the next line (left edge, one line lower), as printing a line does. Drawn in any mode.
     void print(const std::string& text, TextPainter& painter);
 
-private:
+    // For work over whole rows (the effects), giving the pixels that point() and pset() with a
+    // pen of 1 would: the pixel column or row that a coordinate falls in, in the current scale
+    // mode (possibly off the canvas); row y (0 <= y < height) as 0xFFRRGGBB values; and a note
+    // of what was written there, for take_changed(). A new background replaces the rows.
     double to_px(double v) const;
-    double from_px(double px) const;
     std::uint32_t* row(int y) { return pixels_->data() + static_cast<std::size_t>(y) * width_; }
+    const std::uint32_t* row(int y) const { return pixels_->data() + static_cast<std::size_t>(y) * width_; }
     void mark(int left, int top, int width, int height);
+
+private:
+    double from_px(double px) const;
     void fill_span(int y, double first, double last, std::uint32_t pixel);
     void fill_rounded_box(double x1, double y1, double x2, double y2, std::uint32_t pixel);
+    const std::vector<double>& pen_reaches(double height);
     void thin_line(double x1, double y1, double x2, double y2, std::uint32_t pixel);
     void thick_line(double x1, double y1, double x2, double y2, std::uint32_t pixel);
 
@@ -102,6 +109,9 @@ private:
     int height_ = 0;
     std::shared_ptr<std::vector<std::uint32_t>> pixels_ = std::make_shared<std::vector<std::uint32_t>>();
     PixelRect changed_;
+    int reaches_pen_ = 0;
+    double reaches_height_ = -1;
+    std::vector<double> reaches_;
     int draw_width_ = 1;
     DrawMode draw_mode_ = DrawMode::copy;
     double current_x_ = 0;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "editor/canvas.h"
 #include "editor/effects.h"
@@ -71,6 +72,70 @@ inline Steps steps_within(double start, double end, double step, double lo, doub
     const double cut = std::min(std::ceil((hi - start) / step) + 1, last);
     if (first > cut) return {};
     return {static_cast<std::int64_t>(first), static_cast<std::int64_t>(cut)};
+}
+
+// A pixel's three components in 16-bit lanes of one number (blue lowest), so sums of many
+// pixels add all three at once.
+inline std::uint64_t spread(std::uint32_t pixel) {
+    return (pixel & 0xFFu) | static_cast<std::uint64_t>((pixel >> 8) & 0xFFu) << 16 |
+           static_cast<std::uint64_t>((pixel >> 16) & 0xFFu) << 32;
+}
+inline int lane(std::uint64_t lanes, int i) {
+    return static_cast<int>((lanes >> (16 * i)) & 0xFFFFu);
+}
+
+// The values "for v = start to end step 1" takes that fall on a pixel of the canvas, with the
+// pixel each falls on (the canvas's own rounding in its current scale mode).
+struct PixelStep {
+    double value;
+    int pixel;
+};
+inline std::vector<PixelStep> pixel_steps(const Canvas& canvas, double start, double end, int size) {
+    std::vector<PixelStep> out;
+    const Steps steps = steps_within(start, end, 1, 0, size);
+    for (auto k = steps.first; k <= steps.last; ++k) {
+        const double v = start + static_cast<double>(k);
+        const double px = canvas.to_px(v);
+        if (px >= 0 && px < size) out.push_back({v, static_cast<int>(px)});
+    }
+    return out;
+}
+
+// The loops of monochrome and negative over the selection in pixels, both ends included, column
+// by column: each pixel on the canvas becomes change(pixel). A column's pixels lie a row apart
+// in memory, so the columns go in bands of kBand, each band row by row; a stop is asked for
+// before each band, and progress follows each band's last column.
+inline constexpr std::size_t kBand = 64;
+
+template <class Change>
+EffectEnd each_pixel_by_columns(Canvas& canvas, const Rect& selection, const EffectPacing& pacing, Change change) {
+    CanvasState state(canvas, ScaleMode::pixels);
+    canvas.set_draw_width(1);
+    const double tpp = canvas.twips_per_pixel();
+    const double left = selection.left / tpp, top = selection.top / tpp;
+    const double right = left + selection.width / tpp, bottom = top + selection.height / tpp;
+    const std::vector<PixelStep> rows = pixel_steps(canvas, top, bottom, canvas.height_px());
+    const std::vector<PixelStep> columns = pixel_steps(canvas, left, right, canvas.width_px());
+    if (rows.empty()) return EffectEnd::completed;
+    const int first_row = rows.front().pixel, row_count = rows.back().pixel - first_row + 1;
+    for (std::size_t band = 0; band < columns.size(); band += kBand) {
+        if (stop_asked(pacing)) return EffectEnd::stopped;
+        const std::size_t end = std::min(band + kBand, columns.size());
+        const int from = columns[band].pixel, to = columns[end - 1].pixel;
+        // Steps of one always land on neighbouring pixels; the general case is kept for safety.
+        const bool adjacent = to - from == static_cast<int>(end - band) - 1;
+        for (const PixelStep& row : rows) {
+            std::uint32_t* pixels = canvas.row(row.pixel);
+            if (adjacent) {
+                for (int x = from; x <= to; ++x) pixels[x] = change(pixels[x]);
+            } else {
+                for (std::size_t k = band; k < end; ++k) pixels[columns[k].pixel] = change(pixels[columns[k].pixel]);
+            }
+        }
+        canvas.mark(from, first_row, to - from + 1, row_count);
+        report(pacing, columns[end - 1].value, right);
+    }
+    return EffectEnd::completed;
 }
 
 }  // namespace vis::effect

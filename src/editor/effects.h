@@ -9,10 +9,10 @@
 
 namespace vis {
 
-// How a running effect talks to its caller. keep_going is asked before every block (mosaic),
-// column (monochrome, negative) or row (blur): answering false stops the effect there, and what
-// it has done so far stays. progress gets the progress bar's value (0 to 100) after every column
-// or row. Either may be left empty.
+// How a running effect talks to its caller. keep_going is asked before every column of blocks
+// (mosaic), band of 64 pixel columns (monochrome, negative) or row (blur): answering false stops
+// the effect there, and what it has done so far stays. progress gets the progress bar's value
+// (0 to 100) after each of them. Either may be left empty.
 struct EffectPacing {
     std::function<bool()> keep_going;
     std::function<void(int percent)> progress;
@@ -26,7 +26,8 @@ enum class EffectEnd { completed, stopped };
 // 8 x 8 pixel blocks from the selection's top-left corner, each filled (with the current pen) in
 // the average of its pixels on the canvas; the last column and row of blocks are drawn whole.
 EffectEnd mosaic(Canvas& canvas, const Rect& selection, const EffectPacing& pacing = {});
-// Each pixel becomes the average of itself and its eight neighbours as they were before the blur.
+// Each pixel becomes the average of itself and its eight neighbours as they were before the blur;
+// at the selection's or the canvas's border, of those of them inside both.
 EffectEnd blur(Canvas& canvas, const Rect& selection, const EffectPacing& pacing = {});
 // Each pixel becomes the grey of its three components' average, rounded down.
 EffectEnd monochrome(Canvas& canvas, const Rect& selection, const EffectPacing& pacing = {});

@@ -4,27 +4,11 @@
 namespace vis {
 
 EffectEnd monochrome(Canvas& canvas, const Rect& selection, const EffectPacing& pacing) {
-    effect::CanvasState state(canvas, ScaleMode::pixels);
-    canvas.set_draw_width(1);
-    const double tpp = canvas.twips_per_pixel();
-    const double left = selection.left / tpp, top = selection.top / tpp;
-    const double width = selection.width / tpp, height = selection.height / tpp;
-    const auto columns = effect::steps_within(left, left + width, 1, 0, canvas.width_px());
-    const auto rows = effect::steps_within(top, top + height, 1, 0, canvas.height_px());
-    for (auto i = columns.first; i <= columns.last; ++i) {
-        if (effect::stop_asked(pacing)) return EffectEnd::stopped;
-        const double x = left + static_cast<double>(i);
-        for (auto j = rows.first; j <= rows.last; ++j) {
-            const double y = top + static_cast<double>(j);
-            const std::int32_t v = canvas.point(x, y);
-            if (v == -1) continue;
-            const auto c = static_cast<Colour>(v);
-            const int grey = (red_of(c) + green_of(c) + blue_of(c)) / 3;
-            canvas.pset(x, y, rgb(grey, grey, grey));
-        }
-        effect::report(pacing, x, left + width);
-    }
-    return EffectEnd::completed;
+    return effect::each_pixel_by_columns(canvas, selection, pacing, [](std::uint32_t p) {
+        // The three components weighted alike, the quotient rounded down.
+        const std::uint32_t grey = (((p >> 16) & 0xFFu) + ((p >> 8) & 0xFFu) + (p & 0xFFu)) / 3;
+        return 0xFF000000u | grey * 0x010101u;
+    });
 }
 
 }  // namespace vis

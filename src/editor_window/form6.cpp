@@ -5,6 +5,7 @@
 #include "core/main_window.h"
 #include "editor/navigator.h"
 #include "editor/tool_geometry.h"
+#include "editor_window/form6_sub2.h"
 #include "editor_window/tool_icons.h"
 #include "platform/window_system.h"
 
@@ -89,9 +90,6 @@ void Form6::lay_out() {
     cmd_pnt_eff.set_bounds({4200, 5160, 855, 615});
     cmd_all_crear.set_bounds({4200, 5880, 855, 615});
     cmd_save.set_bounds({120, 3600, 1575, 735});
-    // The effects and saving come with their own dialogs; until then their buttons stay off.
-    cmd_pnt_eff.set_enabled(false);
-    cmd_save.set_enabled(false);
     Label2.set_bounds({120, 4440, 3975, 735});
 
     frm_pct.move(5160, 120);
@@ -124,6 +122,8 @@ void Form6::wire_events() {
     cmd_pnt_5.on_click = [this] { cmd_pnt_Click(cmd_pnt_5, tool::kText); };
     cmd_pnt_4.on_click = [this] { cmd_pnt_4_Click(); };
     cmd_all_crear.on_click = [this] { cmd_all_crear_Click(); };
+    cmd_pnt_eff.on_click = [this] { cmd_pnt_eff_Click(); };
+    cmd_save.on_click = [this] { cmd_save_Click(); };
     lbl_pnt_color.on_click = [this] { lbl_pnt_color_Click(); };
     scr_width.on_scroll = [this] { scr_width_Scroll(); };
     scr_width.on_change = [this] { scr_width_Change(); };
@@ -155,6 +155,9 @@ void Form6::fit_client_area() {
 }
 
 bool Form6::Form_QueryUnload() {
+    // A running effect works on this canvas: the editor stays until it ends or is stopped.
+    if (const Form6_Sub2* effects = windows_.loaded<Form6_Sub2>(); effects != nullptr && effects->running())
+        return true;
     Form& main = windows_.main().form();
     main.show();
     main.set_window_state(WindowState::normal);

@@ -78,6 +78,8 @@ public:
     void cmd_pnt_Click(Button& button, int code);
     void cmd_pnt_4_Click();
     void cmd_all_crear_Click();
+    void cmd_pnt_eff_Click();
+    void cmd_save_Click();
     void lbl_pnt_color_Click();
     void scr_width_Scroll();
     void scr_width_Change();

@@ -1,5 +1,5 @@
 // The drawing tools on the canvas: selection, pencil, straight line and text placement, and the
-// buttons and controls beside it: tools, fill, clear all, colour and pen width.
+// buttons and controls beside it: tools, fill, clear all, effects, colour and pen width.
 #include <string>
 
 #include "core/app.h"
@@ -7,6 +7,7 @@
 #include "editor/tool_geometry.h"
 #include "editor_window/form6.h"
 #include "editor_window/form6_sub1.h"
+#include "editor_window/form6_sub2.h"
 #include "platform/keys.h"
 
 namespace vis {
@@ -143,6 +144,10 @@ void Form6::cmd_all_crear_Click() {
     if (windows_.platform().prompts.message_box(ask) == MsgResult::no) return;
     canvas_.clear();
     refresh_navigator();
+}
+
+void Form6::cmd_pnt_eff_Click() {
+    windows_.get<Form6_Sub2>().show();
 }
 
 void Form6::lbl_pnt_color_Click() {

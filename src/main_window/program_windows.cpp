@@ -4,6 +4,7 @@
 #include "bulk/form4.h"
 #include "editor_window/form6.h"
 #include "editor_window/form6_sub1.h"
+#include "editor_window/form6_sub2.h"
 #include "main_window/form1.h"
 #include "options/form0.h"
 #include "options/form3.h"
@@ -29,6 +30,7 @@ void add_program_windows(Windows& windows) {
     add<Form4>(windows);
     add<Form6>(windows);
     add<Form6_Sub1>(windows);
+    add<Form6_Sub2>(windows);
     windows.set_main([&windows]() -> MainWindow& { return windows.get<Form1>(); });
 }
 

@@ -10,11 +10,6 @@ namespace vis {
 
 namespace {
 
-constexpr const char* kGameNotice =
-    "Pelmar Online の画像・音楽・名称の著作権は、ゲームの運営会社に帰属します。\r\n"
-    "本ソフトウェアは運営会社とは関係のない非公式のツールです。\r\n"
-    "本ソフトウェアについて運営会社へのお問い合わせはご遠慮ください。";
-
 constexpr int kFadeAfterMs = 3000;
 
 }  // namespace
@@ -55,7 +50,7 @@ void Form0::open() {
                              "　\r\n" +                                          //
                              "\r\n" +                                            //
                              kCopyrightLine);
-    lbl_copyright.set_caption(kGameNotice);
+    lbl_copyright.set_caption(game_notice("\r\n"));
     show();
 }
 

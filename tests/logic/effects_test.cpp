@@ -60,12 +60,15 @@ TEST(EffectBlur, SpreadsAPixelOverItsNeighboursFromTheSnapshot) {
         for (int x = 0; x < 9; ++x)
             EXPECT_EQ(at(c, x, y), x >= 3 && x <= 5 && y >= 3 && y <= 5 ? rgb(28, 28, 28) : 0) << x << "," << y;
 
-    // Far beyond 1300 pixels, and at the selection's border the neighbours outside it count.
-    Canvas wide = canvas_of(1500, 12, [](int x, int y) { return x == 1450 && y == 5 ? rgb(255, 255, 255) : 0; });
+    // Far beyond 1300 pixels; at the selection's border only the neighbours inside it count, so
+    // a white pixel just outside stays out and a white one just inside is averaged over six.
+    Canvas wide = canvas_of(
+        1500, 12, [](int x, int y) { return (x == 1450 && y == 5) || (x == 1451 && y == 8) ? rgb(255, 255, 255) : 0; });
     EXPECT_EQ(blur(wide, px(1451, 0, 20, 11)), EffectEnd::completed);
-    EXPECT_EQ(at(wide, 1451, 5), rgb(28, 28, 28));
+    EXPECT_EQ(at(wide, 1451, 5), 0u);
     EXPECT_EQ(at(wide, 1450, 5), rgb(255, 255, 255));  // outside, unwritten
-    EXPECT_EQ(at(wide, 1452, 5), 0u);
+    EXPECT_EQ(at(wide, 1451, 8), rgb(42, 42, 42));     // 255 / 6 = 42.5, to even
+    EXPECT_EQ(at(wide, 1452, 8), rgb(28, 28, 28));
 }
 
 TEST(EffectBlur, EdgesOfTheCanvasAverageWhatIsThereRoundingHalvesToEven) {
@@ -118,14 +121,18 @@ TEST(EffectMosaic, AveragesOnlyWhatIsOnTheCanvasAndDrawsWithThePen) {
 }
 
 TEST(Effects, StopKeepsWhatWasDoneAndGivesTheCanvasBack) {
-    Canvas c = canvas_of(6, 3, [](int, int) { return rgb(0, 0, 0); });
+    // Monochrome and negative go in bands of 64 columns, asking before each band.
+    Canvas c = canvas_of(200, 3, [](int, int) { return rgb(0, 0, 0); });
     c.set_draw_width(7);
     int asked = 0;
     std::vector<int> progress;
-    const EffectPacing stop_at_fourth{[&] { return ++asked < 4; }, [&](int p) { progress.push_back(p); }};
-    EXPECT_EQ(negative(c, px(0, 0, 5, 2), stop_at_fourth), EffectEnd::stopped);
-    for (int x = 0; x < 6; ++x) EXPECT_EQ(at(c, x, 2), x < 3 ? rgb(255, 255, 255) : 0u) << x;
-    EXPECT_EQ(progress, (std::vector<int>{0, 20, 40}));  // Int(100 * x / 5) after each column
+    const EffectPacing stop_at_third{[&] { return ++asked < 3; }, [&](int p) { progress.push_back(p); }};
+    EXPECT_EQ(negative(c, px(0, 0, 199, 1), stop_at_third), EffectEnd::stopped);
+    for (int x : {0, 127, 128, 199}) {
+        EXPECT_EQ(at(c, x, 1), x < 128 ? rgb(255, 255, 255) : 0u) << x;
+        EXPECT_EQ(at(c, x, 2), 0u) << x;  // below the selection
+    }
+    EXPECT_EQ(progress, (std::vector<int>{31, 63}));  // Int(100 * x / 199) after each band's last column
     EXPECT_EQ(c.draw_width(), 7);
     EXPECT_EQ(c.scale_mode(), ScaleMode::twips);
 

@@ -1,0 +1,14 @@
+#include "editor/edit_save.h"
+
+#include "platform/file_ops.h"
+
+namespace vis {
+
+int save_edit(FileSystem& fs, const std::string& path, const Picture& picture, const JpegEncoder& encode) {
+    const std::vector<unsigned char> jpeg = encode(picture, kEditQuality);
+    if (jpeg.empty()) return kEncodeFailed;
+    const std::string bytes(jpeg.begin(), jpeg.end());
+    return write_whole_file(fs, path, bytes) ? kSaved : kWriteFailed;
+}
+
+}  // namespace vis

@@ -1,0 +1,40 @@
+// "保存": the edit, stamped with the two notice lines, as a new JPEG file under a name the user
+// chooses; the screenshot itself is never touched.
+#include <string>
+
+#include "catalogue/list_line.h"
+#include "catalogue/screenshot_lists.h"
+#include "core/app.h"
+#include "core/credits.h"
+#include "core/main_window.h"
+#include "editor/edit_save.h"
+#include "editor/stamp.h"
+#include "editor_window/form6.h"
+#include "platform/jpeg.h"
+#include "platform/save_name.h"
+
+namespace vis {
+
+void Form6::cmd_save_Click() {
+    Platform& p = windows_.platform();
+    MainWindow& main = windows_.main();
+    FileDialog dialog;
+    dialog.title = "ファイル名を付けて保存";
+    dialog.filter = "編集済スクリーンショット(*.jpg)|*.jpg";
+    // Every round opens in the default save folder with the screenshot's name after "Edit_".
+    dialog.initial_folder = main.default_save_folder();
+    dialog.file_name = "Edit_" + line_name(main.lists().selected_line());
+    dialog.default_extension = ".jpg";
+    dialog.owner = this;
+    const auto target = ask_save_name(p.prompts, dialog, kAppTitle);
+    if (!target) return;
+
+    // The stamp stays on the canvas, as saved; saving again prints it again in the same place.
+    stamp_notices(canvas_, p.painter, kCopyrightLine + p.update_server + "/", game_notice(""));
+    refresh_navigator();
+    const int code = save_edit(p.files, *target, canvas_.live(), encode_jpeg);
+    const std::string text = code == kSaved ? "保存しました" : "保存に失敗しました(" + std::to_string(code) + ")";
+    p.prompts.message_box({text, kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});
+}
+
+}  // namespace vis

@@ -1,0 +1,125 @@
+#include "editor_window/form6_sub2.h"
+
+#include "core/app.h"
+#include "editor_window/form6.h"
+#include "platform/pacer.h"
+#include "platform/window_system.h"
+
+namespace vis {
+
+Form6_Sub2::Form6_Sub2(Windows& windows)
+    : Form(windows.platform().windows, "Form6_Sub2", " 効果"),
+      cmd_eff_1(*this, "cmd_eff_1", "モザイク"),
+      cmd_eff_2(*this, "cmd_eff_2", "ぼかし"),
+      cmd_eff_3(*this, "cmd_eff_3", "モノクロ"),
+      cmd_eff_4(*this, "cmd_eff_4", "ネガポジ"),
+      cmd_break(*this, "cmd_break", "中断"),
+      cmd_quit(*this, "cmd_quit", "閉じる"),
+      pgb(*this, "pgb"),
+      windows_(windows) {
+    set_client_size(4335, 2190);
+    set_border_style(BorderStyle::fixed_dialog);
+    cmd_eff_1.set_bounds({120, 120, 1935, 495});
+    cmd_eff_2.set_bounds({2280, 120, 1935, 495});
+    cmd_eff_3.set_bounds({120, 720, 1935, 495});
+    cmd_eff_4.set_bounds({2280, 720, 1935, 495});
+    cmd_break.set_bounds({240, 1320, 975, 495});
+    cmd_quit.set_bounds({3000, 1320, 1215, 495});
+    pgb.set_bounds({0, 1935, 4335, 255});
+
+    on_query_unload = [this] { return Form_QueryUnload(); };
+    cmd_eff_1.on_click = [this] { cmd_eff_1_Click(); };
+    cmd_eff_2.on_click = [this] { cmd_eff_2_Click(); };
+    cmd_eff_3.on_click = [this] { cmd_eff_3_Click(); };
+    cmd_eff_4.on_click = [this] { cmd_eff_4_Click(); };
+    cmd_break.on_click = [this] { cmd_break_Click(); };
+    cmd_quit.on_click = [this] { cmd_quit_Click(); };
+}
+
+void Form6_Sub2::cmd_eff_1_Click() {
+    run(mosaic, "完了(モザイク処理)");
+}
+
+void Form6_Sub2::cmd_eff_2_Click() {
+    run(blur, "完了(ぼかし)");
+}
+
+void Form6_Sub2::cmd_eff_3_Click() {
+    run(monochrome, "完了(モノクロ)");
+}
+
+void Form6_Sub2::cmd_eff_4_Click() {
+    run(negative, "完了(ネガポジ)");
+}
+
+void Form6_Sub2::cmd_break_Click() {
+    eff_break = 1;
+}
+
+void Form6_Sub2::cmd_quit_Click() {
+    hide();
+}
+
+bool Form6_Sub2::Form_QueryUnload() {
+    // Closed like "閉じる": hidden, keeping its state; never while the break button is needed.
+    if (!running_) hide();
+    return true;
+}
+
+void Form6_Sub2::message(const char* text) {
+    windows_.platform().prompts.message_box({text, kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});
+}
+
+void Form6_Sub2::enable_commands(bool on) {
+    for (Button* b : {&cmd_eff_1, &cmd_eff_2, &cmd_eff_3, &cmd_eff_4, &cmd_quit}) b->set_enabled(on);
+}
+
+void Form6_Sub2::run(Effect effect, const char* done_text) {
+    Form6* editor = windows_.loaded<Form6>();
+    if (editor == nullptr || !editor->shp_sel.visible()) return message("ERR:選択範囲がありません");
+    Platform& p = windows_.platform();
+    Canvas& canvas = editor->canvas();
+    const Rect selection = editor->shp_sel.bounds();
+
+    enable_commands(false);
+    eff_break = 0;
+    running_ = true;
+    editor->set_window_state(WindowState::minimised);
+    show();
+    p.windows.do_events();
+
+    // Events run every few milliseconds. The editor cannot close meanwhile, but it can be opened
+    // again on another screenshot, which gives the canvas new pixels: the effect stops there.
+    const auto pixels = canvas.live().pixels;
+    bool replaced = false;
+    Pacer pacer(p.clock);
+    const EffectPacing pacing{[&] {
+                                  if (pacer.due()) {
+                                      p.windows.do_events();
+                                      replaced = canvas.live().pixels != pixels;
+                                  }
+                                  return eff_break == 0 && !replaced && !p.windows.quitting();
+                              },
+                              [&](int percent) { pgb.set_value(percent); }};
+    const bool completed = effect(canvas, selection, pacing) == EffectEnd::completed;
+    running_ = false;
+    if (p.windows.quitting()) return;
+
+    if (!completed) {
+        message("中断されました");
+        pgb.set_value(0);
+        enable_commands(true);
+        editor->show_drawing();
+        editor->set_window_state(WindowState::normal);
+        show();
+        return;
+    }
+    editor->set_window_state(WindowState::normal);
+    show();
+    editor->refresh_navigator();
+    pgb.set_value(0);
+    message(done_text);
+    enable_commands(true);
+}
+
+}  // namespace vis

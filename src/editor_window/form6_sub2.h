@@ -1,0 +1,51 @@
+#pragma once
+// The effects dialog: mosaic, blur, monochrome and negative over the editor's selection, with a
+// progress bar and a break button. It lives apart from the editor and is only hidden when closed.
+#include "core/windows.h"
+#include "editor/effects.h"
+#include "platform/control.h"
+#include "platform/form.h"
+
+namespace vis {
+
+class Form6_Sub2 : public Form {
+public:
+    explicit Form6_Sub2(Windows& windows);
+
+    Button cmd_eff_1;
+    Button cmd_eff_2;
+    Button cmd_eff_3;
+    Button cmd_eff_4;
+    Button cmd_break;
+    Button cmd_quit;
+    ProgressBar pgb;
+
+    // 1 once the break button asked the running effect to stop.
+    int eff_break = 0;
+
+    void cmd_eff_1_Click();
+    void cmd_eff_2_Click();
+    void cmd_eff_3_Click();
+    void cmd_eff_4_Click();
+    void cmd_break_Click();
+    void cmd_quit_Click();
+    bool Form_QueryUnload();
+
+    // An effect is running (its loop lets events through, so handlers can run meanwhile).
+    bool running() const { return running_; }
+
+private:
+    using Effect = EffectEnd (*)(Canvas&, const Rect&, const EffectPacing&);
+    // The frame every effect runs in: the selection check, the buttons, the editor minimised
+    // meanwhile, progress, break, and the closing message.
+    void run(Effect effect, const char* done_text);
+    void message(const char* text);
+    // All four effect buttons and "閉じる" are off while an effect runs, so no second one starts
+    // on the same canvas and the dialog holding the break button stays on screen.
+    void enable_commands(bool on);
+
+    Windows& windows_;
+    bool running_ = false;
+};
+
+}  // namespace vis

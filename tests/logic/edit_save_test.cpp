@@ -1,0 +1,171 @@
+// "保存" in the editor: the save-name loop, the stamp, the JPEG written whole, and failures that
+// show their code and leave nothing behind.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/credits.h"
+#include "editor/edit_save.h"
+#include "editor_window/form6.h"
+#include "platform/jpeg.h"
+#include "platform/paths.h"
+#include "viewer_fixture.h"
+
+namespace vis {
+namespace {
+
+using test::click;
+
+constexpr const char* kShot = "PelmarOnline_2006115_01715.jpg";
+
+struct SaveEdit : ::testing::Test {
+    test::App app;
+    Form1* main = nullptr;
+    Form6* editor = nullptr;
+    std::string folder;  // the default save folder
+
+    void SetUp() override {
+        folder = join_path(app.folders.root.path(), "saved");
+        std::filesystem::create_directory(folder);
+        app.folders.write_settings("1", "0", folder);
+        app.folders.add_shot("PelmarOnline_2006114_00001.jpg", test::viewer_local_time(0), 800, 600);
+        app.folders.add_shot(kShot, test::viewer_local_time(1), 800, 600, rgb(30, 60, 90));
+        main = &app.start();
+        // The newest first, then the second line: the screenshot the editor opens on.
+        test::click_row(main->file_lst, 1);
+        test::click_menu(main->mEdit);
+        editor = test::loaded<Form6>(*main);
+        ASSERT_NE(editor, nullptr);
+    }
+    const std::vector<test::AskedPrompt>& asked() const { return app.plat.prompts.asked(); }
+    std::vector<std::string> files_in(const std::string& dir) const {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+        return names;
+    }
+};
+
+TEST_F(SaveEdit, ProposesEditNameAndLoopsOnEmptyNoAndCancel) {
+    auto& prompts = app.plat.prompts;
+    const std::string target = join_path(folder, "mine.jpg");
+    test::write_file(target, "old");
+    prompts.answer_save("");
+    prompts.answer_message(MsgResult::ok);
+    prompts.answer_save(target);
+    prompts.answer_message(MsgResult::no);
+    prompts.answer_save(target);
+    prompts.answer_message(MsgResult::cancel);
+    click(editor->cmd_save);
+
+    ASSERT_EQ(asked().size(), 6u);
+    for (int i : {0, 2, 4}) {
+        const FileDialog& d = asked()[static_cast<std::size_t>(i)].dialog;
+        EXPECT_EQ(d.title, "ファイル名を付けて保存");
+        EXPECT_EQ(d.filter, "編集済スクリーンショット(*.jpg)|*.jpg");
+        EXPECT_EQ(d.initial_folder, folder);
+        EXPECT_EQ(d.file_name, std::string("Edit_") + kShot);
+    }
+    EXPECT_EQ(asked()[1].box.text, "ファイル名が入力されていません。");
+    EXPECT_EQ(asked()[3].box.title, "上書き");
+    EXPECT_EQ(asked()[3].box.buttons, MsgButtons::yes_no_cancel);
+    EXPECT_EQ(asked()[3].box.icon, MsgIcon::exclamation);
+    EXPECT_EQ(test::read_file(target), "old");
+    EXPECT_TRUE(app.plat.painter.lines.empty());  // nothing stamped
+
+    // Cancelling the dialog ends silently.
+    prompts.clear_asked();
+    prompts.answer_save(std::nullopt);
+    click(editor->cmd_save);
+    EXPECT_EQ(asked().size(), 1u);
+}
+
+TEST_F(SaveEdit, YesReplacesTheFileWithTheStampedCanvasAsAJpeg) {
+    auto& prompts = app.plat.prompts;
+    Canvas& canvas = editor->canvas();
+    Font own;
+    own.name = "ＭＳ 明朝";
+    own.size_pt = 20;
+    own.bold = true;
+    canvas.set_font(own);
+    canvas.set_text_colour(rgb(1, 2, 3));
+    const std::string target = join_path(folder, "mine.jpg");
+    test::write_file(target, "old");
+    prompts.answer_save(target);
+    prompts.answer_message(MsgResult::yes);
+    prompts.answer_message(MsgResult::ok);
+    click(editor->cmd_save);
+    EXPECT_EQ(asked().back().box.text, "保存しました");
+
+    const std::vector<std::string> lines{std::string(kCopyrightLine) + app.plat.update_server + "/", game_notice("")};
+    EXPECT_EQ(app.plat.painter.lines, lines);
+    EXPECT_EQ(canvas.font(), own);
+    EXPECT_EQ(canvas.text_colour(), rgb(1, 2, 3));
+    // The stamp's white blocks lie at (800 - 5300 / 15, 600 - 400 / 15) and (800 - 9400 / 15, 600 - 220 / 15).
+    const Picture edited = canvas.image();
+    EXPECT_EQ(edited.pixel(448, 575) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(edited.pixel(175, 587) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_NE(edited.pixel(445, 572) & 0xFFFFFF, 0xFFFFFFu);
+
+    const auto saved = decode_jpeg_file(target);
+    ASSERT_TRUE(saved);
+    ASSERT_EQ(saved->width, 800);
+    ASSERT_EQ(saved->height, 600);
+    int worst = 0;
+    for (int y = 0; y < 600; y += 7)
+        for (int x = 0; x < 800; x += 7)
+            for (int shift : {0, 8, 16}) {
+                const int a = static_cast<int>(saved->pixel(x, y) >> shift & 0xFF);
+                const int b = static_cast<int>(edited.pixel(x, y) >> shift & 0xFF);
+                worst = std::max(worst, std::abs(a - b));
+            }
+    EXPECT_LE(worst, 12);
+    EXPECT_GT(saved->pixel(460, 580) & 0xFF, 230u);  // inside the first stamp line
+    const std::vector<std::string> kept{"mine.jpg"};
+    EXPECT_EQ(files_in(folder), kept);
+    for (const std::string& name : files_in(app.folders.program)) EXPECT_NE(name, "img.bmp");
+}
+
+TEST_F(SaveEdit, AFullDiskShowsItsCodeAndLeavesTheOldFileAndNothingElse) {
+    auto& prompts = app.plat.prompts;
+    const std::string target = join_path(folder, "mine.jpg");
+    test::write_file(target, "old");
+    app.plat.files.disk_space = 1000;
+    prompts.answer_save(target);
+    prompts.answer_message(MsgResult::yes);
+    prompts.answer_message(MsgResult::ok);
+    click(editor->cmd_save);
+    EXPECT_EQ(asked().back().box.text, "保存に失敗しました(2)");
+    EXPECT_EQ(test::read_file(target), "old");
+    EXPECT_EQ(files_in(folder), std::vector<std::string>{"mine.jpg"});
+
+    const std::string fresh = join_path(folder, "new.jpg");
+    prompts.answer_save(fresh);
+    prompts.answer_message(MsgResult::ok);
+    click(editor->cmd_save);
+    EXPECT_EQ(asked().back().box.text, "保存に失敗しました(2)");
+    EXPECT_EQ(files_in(folder), std::vector<std::string>{"mine.jpg"});
+}
+
+TEST(SaveEditFile, AFailingEncoderWritesNothing) {
+    test::TempFolder dir;
+    test::FaultyFileSystem fs;
+    const std::string path = join_path(dir.path(), "out.jpg");
+    const Picture picture{2, 2, std::make_shared<std::vector<std::uint32_t>>(4, 0xFF102030u)};
+    EXPECT_EQ(save_edit(fs, path, picture, [](const Picture&, int) { return std::vector<unsigned char>{}; }),
+              kEncodeFailed);
+    EXPECT_TRUE(fs.writes.empty());
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    int quality = 0;
+    EXPECT_EQ(save_edit(fs, path, picture,
+                        [&](const Picture& p, int q) {
+                            quality = q;
+                            return encode_jpeg(p, q);
+                        }),
+              kSaved);
+    EXPECT_EQ(quality, 80);
+    EXPECT_EQ(decode_jpeg_file(path)->pixel(1, 1) & 0xFFFFFF, 0x102030u);
+}
+
+}  // namespace
+}  // namespace vis

@@ -1,0 +1,202 @@
+// The effects dialog over the editor, headless: the frame around each effect, a break in the
+// middle of a run through the event queue, and the dialog outliving the editor.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "editor_window/form6.h"
+#include "editor_window/form6_sub2.h"
+#include "platform/keys.h"
+#include "viewer_fixture.h"
+
+namespace vis {
+namespace {
+
+using test::click;
+
+// The pointer lies 236.5 twips right of and below the drawing point (16-pixel tool pictures).
+constexpr int kAhead = 237;
+
+// A clock that moves on 10 ms at every look, so a running effect lets events through now and then.
+struct SteppingClock : Clock {
+    mutable std::int64_t now = 0;
+    std::int64_t now_ms() const override { return now += 10; }
+};
+
+struct EffectsDialog : ::testing::Test {
+    test::App app;
+    SteppingClock clock;
+    Form1* main = nullptr;
+    Form6* editor = nullptr;
+
+    void SetUp() override {
+        app.plat.use(clock);
+        app.folders.write_settings("1", "0");
+        app.folders.add_shot("PelmarOnline_2006115_01715.jpg", test::viewer_local_time(0), 800, 600);
+        main = &app.start();
+        test::click_menu(main->mEdit);
+        editor = test::loaded<Form6>(*main);
+        ASSERT_NE(editor, nullptr);
+    }
+    Form6_Sub2& open_dialog() {
+        click(editor->cmd_pnt_eff);
+        Form6_Sub2* d = test::loaded<Form6_Sub2>(*main);
+        EXPECT_NE(d, nullptr);
+        return *d;
+    }
+    // Drags a selection with the selection tool between two drawing points (twips).
+    void select(int x1, int y1, int x2, int y2) {
+        click(editor->cmd_pnt_0);
+        test::mouse_down(editor->pct_ss, button::kLeft, x1 + kAhead, y1 + kAhead);
+        test::mouse_move(editor->pct_ss, x2 + kAhead, y2 + kAhead, 1);
+        test::mouse_up(editor->pct_ss, button::kLeft, x2 + kAhead, y2 + kAhead);
+    }
+    // Runs `action` at the program's n-th do_events() from now.
+    void after_events(int n, std::function<void()> action) {
+        app.plat.windows.queue([this, n, action] {
+            if (n <= 1)
+                action();
+            else
+                after_events(n - 1, action);
+        });
+    }
+    std::string last_message() const { return app.plat.prompts.asked().back().box.text; }
+    std::uint32_t pixel(const Picture& p, int x, int y) const { return p.pixel(x, y) & 0xFFFFFFu; }
+};
+
+std::uint32_t negated(std::uint32_t p) {
+    const auto part = [](std::uint32_t c) { return c == 0 ? 255u : 256u - c; };
+    return part(p >> 16 & 0xFF) << 16 | part(p >> 8 & 0xFF) << 8 | part(p & 0xFF);
+}
+
+TEST_F(EffectsDialog, WithoutASelectionNothingRunsAndTheDialogOutlivesTheEditor) {
+    Form6_Sub2& d = open_dialog();
+    EXPECT_TRUE(d.visible());
+    EXPECT_EQ(d.caption(), " 効果");
+    const Picture before = editor->canvas().image();
+    app.plat.prompts.answer_message(MsgResult::ok);
+    click(d.cmd_eff_2);
+    EXPECT_EQ(last_message(), "ERR:選択範囲がありません");
+    EXPECT_EQ(*editor->canvas().image().pixels, *before.pixels);
+    EXPECT_TRUE(d.cmd_eff_2.enabled());
+    EXPECT_EQ(editor->window_state(), WindowState::normal);
+
+    click(d.cmd_quit);
+    EXPECT_FALSE(d.visible());
+    click(editor->cmd_pnt_eff);
+    EXPECT_TRUE(d.visible());
+    EXPECT_EQ(test::loaded<Form6_Sub2>(*main), &d);  // shown again, not made again
+
+    // Closing the editor leaves the dialog, which then has no selection to work on.
+    editor->request_close();
+    EXPECT_EQ(test::loaded<Form6>(*main), nullptr);
+    EXPECT_TRUE(d.visible());
+    app.plat.prompts.answer_message(MsgResult::ok);
+    click(d.cmd_eff_4);
+    EXPECT_EQ(last_message(), "ERR:選択範囲がありません");
+}
+
+TEST_F(EffectsDialog, AnEffectRunsWithTheEditorMinimisedAndEndsWithItsMessageAndTheNavigator) {
+    select(1500, 1500, 9000, 6000);  // pixels 100 to 600 across, 100 to 400 down
+    Form6_Sub2& d = open_dialog();
+    const Picture before = editor->canvas().image();
+    const Picture navigator_before = editor->img_pre.picture();
+    const std::uint32_t thumbnail_before = navigator_before.pixel(70, 50);
+
+    struct Seen {
+        WindowState editor;
+        bool dialog_visible, running_disabled, others_disabled, quit_disabled;
+        int progress;
+    } seen{};
+    after_events(3, [&] {
+        seen = {editor->window_state(), d.visible(),           !d.cmd_eff_4.enabled(),
+                !d.cmd_eff_1.enabled(), !d.cmd_quit.enabled(), d.pgb.value()};
+        editor->request_close();  // refused while the effect works on its canvas
+        click(d.cmd_eff_1);       // off while one runs
+    });
+    app.plat.prompts.answer_message(MsgResult::ok);
+    click(d.cmd_eff_4);
+    EXPECT_EQ(seen.editor, WindowState::minimised);
+    EXPECT_TRUE(seen.dialog_visible && seen.running_disabled && seen.others_disabled && seen.quit_disabled);
+    // Int(100 * x / 600) after each column, from 16 at the selection's left.
+    EXPECT_GT(seen.progress, 16);
+    EXPECT_LT(seen.progress, 100);
+    ASSERT_EQ(test::loaded<Form6>(*main), editor);
+
+    EXPECT_EQ(last_message(), "完了(ネガポジ)");
+    ASSERT_EQ(app.plat.prompts.asked().size(), 1u);  // the mosaic never started
+    EXPECT_EQ(editor->window_state(), WindowState::normal);
+    EXPECT_TRUE(d.visible());
+    EXPECT_EQ(d.pgb.value(), 0);
+    EXPECT_TRUE(d.cmd_eff_4.enabled() && d.cmd_eff_1.enabled() && d.cmd_quit.enabled());
+    const Picture after = editor->canvas().image();
+    for (const auto& [x, y] : {std::pair{100, 100}, {600, 400}, {350, 250}})
+        EXPECT_EQ(pixel(after, x, y), negated(pixel(before, x, y))) << x << "," << y;
+    for (const auto& [x, y] : {std::pair{99, 100}, {601, 400}, {350, 99}, {350, 401}})
+        EXPECT_EQ(pixel(after, x, y), pixel(before, x, y)) << x << "," << y;
+    // The navigator shows the result: its middle lies inside the selection.
+    EXPECT_NE(editor->img_pre.picture().pixel(70, 50), thumbnail_before);
+}
+
+TEST_F(EffectsDialog, BreakInMidRunKeepsTheColumnsDoneAndLeavesTheNavigator) {
+    select(0, 0, 11985, 8985);  // the whole 800 x 600 canvas
+    Form6_Sub2& d = open_dialog();
+    const Picture before = editor->canvas().image();
+    const std::uint32_t thumbnail_before = editor->img_pre.picture().pixel(10, 10);
+    int progress_at_break = -1;
+    after_events(3, [&] {
+        progress_at_break = d.pgb.value();
+        click(d.cmd_break);
+    });
+    app.plat.prompts.answer_message(MsgResult::ok);
+    click(d.cmd_eff_3);
+    EXPECT_EQ(last_message(), "中断されました");
+    EXPECT_EQ(d.eff_break, 1);
+    EXPECT_GT(progress_at_break, 0);
+    EXPECT_LT(progress_at_break, 100);
+    EXPECT_EQ(d.pgb.value(), 0);
+    EXPECT_TRUE(d.cmd_eff_3.enabled());
+    EXPECT_EQ(editor->window_state(), WindowState::normal);
+    EXPECT_TRUE(d.visible());
+    EXPECT_EQ(editor->canvas().scale_mode(), ScaleMode::twips);
+    EXPECT_EQ(editor->canvas().draw_width(), 10);
+
+    // Whole bands of columns from the left are grey, the rest untouched; the cut lies where the
+    // bar was.
+    const Picture after = editor->canvas().image();
+    int done = 0;
+    while (done < 800 && pixel(after, done, 0) != pixel(before, done, 0)) ++done;
+    EXPECT_NEAR(done, progress_at_break * 8, 8);
+    for (int x : {0, done - 1, done, 799})
+        for (int y : {0, 300, 599}) {
+            const std::uint32_t p = pixel(after, x, y);
+            if (x < done)
+                EXPECT_TRUE((p & 0xFF) == (p >> 8 & 0xFF) && (p & 0xFF) == (p >> 16)) << x << "," << y;
+            else
+                EXPECT_EQ(p, pixel(before, x, y)) << x << "," << y;
+        }
+    EXPECT_EQ(editor->img_pre.picture().pixel(10, 10), thumbnail_before);
+
+    // The next run starts afresh.
+    app.plat.prompts.answer_message(MsgResult::ok);
+    click(d.cmd_eff_3);
+    EXPECT_EQ(last_message(), "完了(モノクロ)");
+    EXPECT_EQ(d.eff_break, 0);
+}
+
+TEST_F(EffectsDialog, OpeningTheEditorOnAnotherPictureMeanwhileStopsTheEffect) {
+    select(0, 0, 11985, 8985);
+    Form6_Sub2& d = open_dialog();
+    after_events(2, [&] {
+        main->set_window_state(WindowState::normal);
+        test::click_menu(main->mEdit);
+    });
+    app.plat.prompts.answer_message(MsgResult::ok);
+    click(d.cmd_eff_2);
+    EXPECT_EQ(last_message(), "中断されました");
+    EXPECT_EQ(test::loaded<Form6>(*main), editor);
+    EXPECT_TRUE(d.cmd_eff_2.enabled());
+}
+
+}  // namespace
+}  // namespace vis
