@@ -1,6 +1,7 @@
 #pragma once
 // Who made the program and whose the game is, as the splash window and the editor's stamp name
 // them: the Vistelle developers as a group, and the game's rights in three parts.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,10 +16,19 @@ inline constexpr const char* kGameNoticeParts[] = {
     "本ソフトウェアについて運営会社へのお問い合わせはご遠慮ください。",
 };
 
-// The three parts joined by `separator`: line breaks on the splash, nothing on the stamp.
-inline std::string game_notice(std::string_view separator) {
+// The same rights in three short parts for the edit's stamp, which must fit the width of a
+// screenshot at 8 points: the developer's, the operator's licence, the publisher's.
+inline constexpr const char* kStampNoticeParts[] = {
+    "(C) Pelmar Online 開発元 All rights reserved. ",
+    "運営会社に独占的に許諾。",
+    "発行元 All rights reserved.",
+};
+
+// Parts joined by `separator`: line breaks on the splash, nothing on the stamp.
+template <std::size_t N>
+std::string joined_notice(const char* const (&parts)[N], std::string_view separator) {
     std::string text;
-    for (const char* part : kGameNoticeParts) {
+    for (const char* part : parts) {
         if (!text.empty()) text += separator;
         text += part;
     }

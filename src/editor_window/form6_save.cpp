@@ -30,7 +30,7 @@ void Form6::cmd_save_Click() {
     if (!target) return;
 
     // The stamp stays on the canvas, as saved; saving again prints it again in the same place.
-    stamp_notices(canvas_, p.painter, kCopyrightLine + p.update_server + "/", game_notice(""));
+    stamp_notices(canvas_, p.painter, kCopyrightLine + p.update_server + "/", joined_notice(kStampNoticeParts, ""));
     refresh_navigator();
     const int code = save_edit(p.files, *target, canvas_.live(), encode_jpeg);
     const std::string text = code == kSaved ? "保存しました" : "保存に失敗しました(" + std::to_string(code) + ")";

@@ -50,7 +50,7 @@ void Form0::open() {
                              "　\r\n" +                                          //
                              "\r\n" +                                            //
                              kCopyrightLine);
-    lbl_copyright.set_caption(game_notice("\r\n"));
+    lbl_copyright.set_caption(joined_notice(kGameNoticeParts, "\r\n"));
     show();
 }
 

@@ -96,7 +96,9 @@ TEST_F(SaveEdit, YesReplacesTheFileWithTheStampedCanvasAsAJpeg) {
     click(editor->cmd_save);
     EXPECT_EQ(asked().back().box.text, "保存しました");
 
-    const std::vector<std::string> lines{std::string(kCopyrightLine) + app.plat.update_server + "/", game_notice("")};
+    const std::vector<std::string> lines{
+        std::string(kCopyrightLine) + app.plat.update_server + "/",
+        "(C) Pelmar Online 開発元 All rights reserved. 運営会社に独占的に許諾。発行元 All rights reserved."};
     EXPECT_EQ(app.plat.painter.lines, lines);
     EXPECT_EQ(canvas.font(), own);
     EXPECT_EQ(canvas.text_colour(), rgb(1, 2, 3));
