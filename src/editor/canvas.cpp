@@ -165,20 +165,33 @@ void Canvas::fill_span(int y, double first, double last, std::uint32_t pixel) {
 // of width w always fits in w x w pixels; width 1 gives exactly the pixels between the corners.
 void Canvas::fill_rounded_box(double x1, double y1, double x2, double y2, std::uint32_t pixel) {
     if (width_ == 0 || height_ == 0) return;
-    const double c = draw_width_ % 2 == 1 ? 0.5 : 0.0;
-    const double left = std::min(x1, x2) + c, right = std::max(x1, x2) + c;
-    const double top = std::min(y1, y2);
-    const std::vector<double>& reaches = pen_reaches(std::abs(y2 - y1));
-    // Whole pixels and halves add exactly, so the rows are those counted from the box's top.
-    const double first = top + std::floor(c - draw_width_ / 2.0 - 1);
-    for (std::size_t k = 0; k < reaches.size(); ++k) {
+    const BoxRows& rows = box_rows(std::min(x1, x2), std::max(x1, x2), std::abs(y2 - y1));
+    // Whole pixels add exactly, so the rows are those counted from the box's top.
+    const double first = std::min(y1, y2) + rows.first_row;
+    for (std::size_t k = 0; k < rows.spans.size(); ++k) {
         const double y = first + static_cast<double>(k);
-        if (y < 0 || reaches[k] < 0) continue;
+        if (y < 0) continue;
         if (y >= height_) break;
-        const double reach = reaches[k];
-        fill_span(static_cast<int>(y), std::ceil(left - reach - 0.5 - kSlack), std::floor(right + reach - 0.5 + kSlack),
-                  pixel);
+        fill_span(static_cast<int>(y), rows.spans[k].first, rows.spans[k].last, pixel);
     }
+}
+
+const Canvas::BoxRows& Canvas::box_rows(double left, double right, double height) {
+    const double c = draw_width_ % 2 == 1 ? 0.5 : 0.0;
+    left += c;
+    right += c;
+    const std::vector<double>& reaches = pen_reaches(height);
+    box_rows_.first_row = static_cast<int>(std::floor(c - draw_width_ / 2.0 - 1));
+    box_rows_.spans.clear();
+    for (const double reach : reaches) {
+        const double first = std::max(std::ceil(left - reach - 0.5 - kSlack), 0.0);
+        const double last = std::min(std::floor(right + reach - 0.5 + kSlack), width_ - 1.0);
+        if (reach < 0 || first > last)
+            box_rows_.spans.push_back({0, -1});
+        else
+            box_rows_.spans.push_back({static_cast<int>(first), static_cast<int>(last)});
+    }
+    return box_rows_;
 }
 
 // How far the pen reaches beyond a box's sides on each row, from the top row it may touch; -1

@@ -93,6 +93,20 @@ public:
     std::uint32_t* row(int y) { return pixels_->data() + static_cast<std::size_t>(y) * width_; }
     const std::uint32_t* row(int y) const { return pixels_->data() + static_cast<std::size_t>(y) * width_; }
     void mark(int left, int top, int width, int height);
+    // The pixels box() covers with the current pen, for drawing many equal boxes straight into the
+    // rows: for a box from pixel column `left` to `right`, `height` pixels tall, one span of
+    // columns per row, the first row `first_row` rows from the box's top row. Spans are cut to
+    // the canvas's width; rows the pen misses, or that lie beside the canvas, have first > last.
+    // The answer is kept only until the next call or drawing.
+    struct ColumnSpan {
+        int first;
+        int last;
+    };
+    struct BoxRows {
+        int first_row = 0;
+        std::vector<ColumnSpan> spans;
+    };
+    const BoxRows& box_rows(double left, double right, double height);
 
 private:
     double from_px(double px) const;
@@ -112,6 +126,7 @@ private:
     int reaches_pen_ = 0;
     double reaches_height_ = -1;
     std::vector<double> reaches_;
+    BoxRows box_rows_;
     int draw_width_ = 1;
     DrawMode draw_mode_ = DrawMode::copy;
     double current_x_ = 0;

@@ -51,9 +51,10 @@ inline int divide_to_even(std::int64_t sum, std::int64_t n) {
     return static_cast<int>(q);
 }
 
-// Components above 255 count as 255.
-inline Colour compose(int r, int g, int b) {
-    return rgb(std::min(r, 255), std::min(g, 255), std::min(b, 255));
+// Components above 255 count as 255, as the buffer's 0xFFRRGGBB pixel.
+inline std::uint32_t pixel_of(int r, int g, int b) {
+    return 0xFF000000u | static_cast<std::uint32_t>(std::min(r, 255)) << 16 |
+           static_cast<std::uint32_t>(std::min(g, 255)) << 8 | static_cast<std::uint32_t>(std::min(b, 255));
 }
 
 // A loop "for v = start to end step s" as the steps k = 0..last (v = start + k * s, s > 0), cut
