@@ -1,5 +1,8 @@
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "editor/effect_steps.h"
@@ -20,16 +23,38 @@ public:
                 table_[static_cast<std::size_t>(n)][static_cast<std::size_t>(sum)] =
                     static_cast<std::uint8_t>(std::min(effect::divide_to_even(sum, n), 255));
     }
-    std::uint32_t pixel(std::uint64_t sums, int n) const {
+    std::uint32_t pixel(unsigned r, unsigned g, unsigned b, int n) const {
         const auto& q = table_[static_cast<std::size_t>(n)];
-        return 0xFF000000u | std::uint32_t{q[static_cast<std::size_t>(effect::lane(sums, 2))]} << 16 |
-               std::uint32_t{q[static_cast<std::size_t>(effect::lane(sums, 1))]} << 8 |
-               q[static_cast<std::size_t>(effect::lane(sums, 0))];
+        return 0xFF000000u | std::uint32_t{q[r]} << 16 | std::uint32_t{q[g]} << 8 | q[b];
     }
 
 private:
     std::array<std::array<std::uint8_t, kMaxSum + 1>, 10> table_{};
 };
+
+// Nine is odd, so no average of nine pixels ends in a half: it rounds as (sum + 4) / 9, which a
+// multiply and a shift give exactly for every sum nine pixels can reach.
+constexpr std::uint32_t ninth(std::uint32_t sum) {
+    return ((sum + 4) * 7282u) >> 16;
+}
+constexpr bool ninths_exact() {
+    for (int sum = 0; sum <= kMaxSum; ++sum)
+        if (ninth(static_cast<std::uint32_t>(sum)) != static_cast<std::uint32_t>(effect::divide_to_even(sum, 9)))
+            return false;
+    return true;
+}
+static_assert(ninths_exact());
+
+// Runs step(i) for i from `from` up to `to`: in runs of a fixed length, which the compiler turns
+// into vector code, then the rest one at a time.
+template <class Step>
+void each(std::size_t from, std::size_t to, Step step) {
+    constexpr std::size_t kRun = 16;
+    std::size_t i = from;
+    for (; i + kRun <= to; i += kRun)
+        for (std::size_t k = 0; k < kRun; ++k) step(i + k);
+    for (; i < to; ++i) step(i);
+}
 
 }  // namespace
 
@@ -54,13 +79,21 @@ EffectEnd blur(Canvas& canvas, const Rect& selection, const EffectPacing& pacing
     const auto [y0, y1] = clip(top, bottom, canvas.height_px());
     if (x0 > x1 || y0 > y1) return EffectEnd::completed;
 
-    // The rows above, at and below the one being written, as they were, spread into lanes: the
-    // row below is read before it is written, the other two kept from the rows before.
+    // The rows above, at and below the one being written, as they were, each as three planes of
+    // red, green and blue: the row below is read before it is written, the other two kept from
+    // the rows before. A missing neighbour row reads as zeros.
     const auto w = static_cast<std::size_t>(x1 - x0 + 1);
-    std::vector<std::uint64_t> above(w), here(w), below(w), columns(w);
-    const auto spread_row = [&](int y, std::vector<std::uint64_t>& out) {
+    std::vector<std::uint16_t> above(3 * w), here(3 * w), below(3 * w), none(3 * w), columns(3 * w);
+    const auto spread_row = [&](int y, std::vector<std::uint16_t>& out) {
         const std::uint32_t* pixels = canvas.row(y) + x0;
-        for (std::size_t i = 0; i < w; ++i) out[i] = effect::spread(pixels[i]);
+        std::uint16_t* r = out.data();
+        std::uint16_t* g = r + w;
+        std::uint16_t* b = g + w;
+        each(0, w, [&](std::size_t i) {
+            r[i] = static_cast<std::uint16_t>((pixels[i] >> 16) & 0xFFu);
+            g[i] = static_cast<std::uint16_t>((pixels[i] >> 8) & 0xFFu);
+            b[i] = static_cast<std::uint16_t>(pixels[i] & 0xFFu);
+        });
     };
     spread_row(y0, below);
     for (int y = y0; y <= y1; ++y) {
@@ -68,17 +101,36 @@ EffectEnd blur(Canvas& canvas, const Rect& selection, const EffectPacing& pacing
         std::swap(above, here);
         std::swap(here, below);
         if (y < y1) spread_row(y + 1, below);
-        // Vertical sums of each column's pixels inside the selection.
+        // Vertical sums of each column's pixels inside the selection, plane by plane.
         const int rows_in = 1 + (y > y0 ? 1 : 0) + (y < y1 ? 1 : 0);
-        for (std::size_t i = 0; i < w; ++i) columns[i] = here[i] + (y > y0 ? above[i] : 0) + (y < y1 ? below[i] : 0);
+        const std::uint16_t* a = y > y0 ? above.data() : none.data();
+        const std::uint16_t* h = here.data();
+        const std::uint16_t* b = y < y1 ? below.data() : none.data();
+        std::uint16_t* sums = columns.data();
+        each(0, 3 * w, [&](std::size_t k) { sums[k] = static_cast<std::uint16_t>(a[k] + h[k] + b[k]); });
+
+        const std::uint16_t* red = sums;
+        const std::uint16_t* green = red + w;
+        const std::uint16_t* blue = green + w;
+        const auto across = [&](const std::uint16_t* plane, std::size_t i) {
+            return static_cast<unsigned>(plane[i - 1] + plane[i] + plane[i + 1]);
+        };
         std::uint32_t* row = canvas.row(y) + x0;
         if (w == 1) {
-            row[0] = quotients.pixel(columns[0], rows_in);
+            row[0] = quotients.pixel(red[0], green[0], blue[0], rows_in);
         } else {
-            row[0] = quotients.pixel(columns[0] + columns[1], 2 * rows_in);
-            for (std::size_t i = 1; i + 1 < w; ++i)
-                row[i] = quotients.pixel(columns[i - 1] + columns[i] + columns[i + 1], 3 * rows_in);
-            row[w - 1] = quotients.pixel(columns[w - 2] + columns[w - 1], 2 * rows_in);
+            row[0] = quotients.pixel(red[0] + red[1], green[0] + green[1], blue[0] + blue[1], 2 * rows_in);
+            if (rows_in == 3) {
+                each(1, w - 1, [&](std::size_t i) {
+                    row[i] = 0xFF000000u | ninth(across(red, i)) << 16 | ninth(across(green, i)) << 8 |
+                             ninth(across(blue, i));
+                });
+            } else {
+                for (std::size_t i = 1; i + 1 < w; ++i)
+                    row[i] = quotients.pixel(across(red, i), across(green, i), across(blue, i), 3 * rows_in);
+            }
+            const std::size_t e = w - 1;
+            row[e] = quotients.pixel(red[e - 1] + red[e], green[e - 1] + green[e], blue[e - 1] + blue[e], 2 * rows_in);
         }
         canvas.mark(x0, y, static_cast<int>(w), 1);
         effect::report(pacing, y, bottom);

@@ -44,7 +44,7 @@ inline void report(const EffectPacing& pacing, double done, double end) {
 }
 
 // sum / n rounded to the nearest whole number, halves to even; sum >= 0, n > 0.
-inline int divide_to_even(std::int64_t sum, std::int64_t n) {
+constexpr int divide_to_even(std::int64_t sum, std::int64_t n) {
     std::int64_t q = sum / n;
     const std::int64_t twice_rest = 2 * (sum % n);
     if (twice_rest > n || (twice_rest == n && q % 2 == 1)) ++q;
@@ -73,16 +73,6 @@ inline Steps steps_within(double start, double end, double step, double lo, doub
     const double cut = std::min(std::ceil((hi - start) / step) + 1, last);
     if (first > cut) return {};
     return {static_cast<std::int64_t>(first), static_cast<std::int64_t>(cut)};
-}
-
-// A pixel's three components in 16-bit lanes of one number (blue lowest), so sums of many
-// pixels add all three at once.
-inline std::uint64_t spread(std::uint32_t pixel) {
-    return (pixel & 0xFFu) | static_cast<std::uint64_t>((pixel >> 8) & 0xFFu) << 16 |
-           static_cast<std::uint64_t>((pixel >> 16) & 0xFFu) << 32;
-}
-inline int lane(std::uint64_t lanes, int i) {
-    return static_cast<int>((lanes >> (16 * i)) & 0xFFFFu);
 }
 
 // The values "for v = start to end step 1" takes that fall on a pixel of the canvas, with the
