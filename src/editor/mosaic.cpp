@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -38,19 +39,31 @@ BlockLine block_line(const Canvas& canvas, double start, int side, int t, int si
             sample_pixels(canvas, start, t, size)};
 }
 
+// Per sample row of a block, the pixel the box just above left over all its samples, or 0 (no
+// pixel of the canvas is 0, all being opaque) where the row has to be read.
+using KnownRows = std::array<std::uint32_t, kBlock>;
+
 // The block's average, rounded halves to even, as a pixel; a block wholly off the canvas
 // averages nothing and is black.
-std::uint32_t average(const Canvas& canvas, const std::vector<int>& columns, const std::vector<int>& rows) {
+std::uint32_t average(const Canvas& canvas, const std::vector<int>& columns, const std::vector<int>& rows,
+                      const KnownRows& known) {
     const auto count = static_cast<std::int64_t>(columns.size() * rows.size());
     if (count == 0) return effect::pixel_of(0, 0, 0);
     // Red and blue in 16-bit lanes of one sum: 64 samples of 255 cannot carry into red.
     std::uint32_t red_blue = 0, green = 0;
-    const bool adjacent = columns.back() - columns.front() + 1 == static_cast<int>(columns.size());
-    for (const int py : rows) {
-        const std::uint32_t* pixels = canvas.row(py);
-        if (adjacent) {
+    const bool whole = columns.size() == kBlock && columns.back() - columns.front() + 1 == kBlock;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (known[r] != 0) {
+            const auto n = static_cast<std::uint32_t>(columns.size());
+            red_blue += n * (known[r] & 0xFF00FFu);
+            green += n * ((known[r] >> 8) & 0xFFu);
+            continue;
+        }
+        const std::uint32_t* pixels = canvas.row(rows[r]);
+        if (whole) {
+            // A fixed count the compiler sums a vector at a time.
             const std::uint32_t* p = pixels + columns.front();
-            for (std::size_t k = 0; k < columns.size(); ++k) {
+            for (std::size_t k = 0; k < kBlock; ++k) {
                 red_blue += p[k] & 0xFF00FFu;
                 green += (p[k] >> 8) & 0xFFu;
             }
@@ -147,18 +160,48 @@ EffectEnd mosaic(Canvas& canvas, const Rect& selection, const EffectPacing& paci
         const BlockLine column = block_line(canvas, left + static_cast<double>(i) * side, side, t, canvas.width_px());
         for (std::size_t h = 0; h < heights.size(); ++h)
             shapes[h] = canvas.box_rows(column.first_px, column.last_px, heights[h]);
+        // A column off the canvas samples nothing, and no span covers its samples.
+        const int samples_from = column.samples.empty() ? INT_MIN : column.samples.front();
+        const int samples_to = column.samples.empty() ? INT_MAX : column.samples.back();
+        KnownRows known{};
         for (std::size_t j = 0; j < block_rows.size(); ++j) {
             const BlockLine& block_row = block_rows[j];
             painted.box_to(column.start + side, block_row.start + side);
             if (!draws) continue;
-            const std::uint32_t pixel = average(canvas, column.samples, block_row.samples);
+            const std::uint32_t pixel = average(canvas, column.samples, block_row.samples, known);
+            known.fill(0);
             const Canvas::BoxRows& shape = shapes[height_of[j]];
             const int first_y = block_row.first_px + shape.first_row;
+            // The next box down rewrites whatever of this one it covers before anything but the
+            // next block's samples reads it; and where this box covers all of a sampled row,
+            // that row's samples are its colour.
+            const bool next = j + 1 < block_rows.size();
+            const Canvas::BoxRows* next_shape = next ? &shapes[height_of[j + 1]] : nullptr;
+            const int next_first_y = next ? block_rows[j + 1].first_px + next_shape->first_row : 0;
+            const std::vector<int>& next_samples = next ? block_rows[j + 1].samples : block_row.samples;
+            const int sampled_from = next_samples.empty() ? INT_MAX : next_samples.front();
+            const int sampled_to = next_samples.empty() ? INT_MIN : next_samples.back();
             for (std::size_t k = 0; k < shape.spans.size(); ++k) {
                 const int y = first_y + static_cast<int>(k);
                 const Canvas::ColumnSpan span = shape.spans[k];
                 if (y < 0 || span.first > span.last) continue;
                 if (y >= height) break;
+                bool rewritten = false;
+                if (next) {
+                    const auto sampled = y < sampled_from || y > sampled_to
+                                             ? next_samples.end()
+                                             : std::find(next_samples.begin(), next_samples.end(), y);
+                    const bool covers_samples = span.first <= samples_from && span.last >= samples_to;
+                    if (sampled != next_samples.end() && covers_samples)
+                        known[static_cast<std::size_t>(sampled - next_samples.begin())] = pixel;
+                    const auto n = static_cast<std::size_t>(y - next_first_y);
+                    if (y >= next_first_y && n < next_shape->spans.size()) {
+                        const Canvas::ColumnSpan over = next_shape->spans[n];
+                        rewritten = over.first <= span.first && over.last >= span.last &&
+                                    (sampled == next_samples.end() || covers_samples);
+                    }
+                }
+                if (rewritten) continue;
                 fill(canvas.row(y) + span.first, span.last - span.first + 1, pixel);
                 painted.span(y, span.first, span.last);
             }
