@@ -181,13 +181,15 @@ EffectEnd mosaic(Canvas& canvas, const Rect& selection, const EffectPacing& paci
             const std::vector<int>& next_samples = next ? block_rows[j + 1].samples : block_row.samples;
             const int sampled_from = next_samples.empty() ? INT_MAX : next_samples.front();
             const int sampled_to = next_samples.empty() ? INT_MIN : next_samples.back();
+            // The rows above both the next box and its samples are simply filled.
+            const int next_from = next ? std::min(next_first_y, sampled_from) : INT_MAX;
             for (std::size_t k = 0; k < shape.spans.size(); ++k) {
                 const int y = first_y + static_cast<int>(k);
                 const Canvas::ColumnSpan span = shape.spans[k];
                 if (y < 0 || span.first > span.last) continue;
                 if (y >= height) break;
                 bool rewritten = false;
-                if (next) {
+                if (y >= next_from) {
                     const auto sampled = y < sampled_from || y > sampled_to
                                              ? next_samples.end()
                                              : std::find(next_samples.begin(), next_samples.end(), y);
