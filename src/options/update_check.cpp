@@ -98,8 +98,7 @@ std::string format_version(const std::string& text) {
 }
 
 UpdateCheck check_for_update(Platform& p, const std::string& current_version) {
-    return read_version_answer(p.http.get(version_query_url(p.update_server), kVersionQueryTimeoutMs),
-                               current_version);
+    return read_version_answer(p.http.get(version_query_url(p.update_server), kVersionQueryTimeoutMs), current_version);
 }
 
 UpdateCheck read_version_answer(const std::string& answer, const std::string& current_version) {
