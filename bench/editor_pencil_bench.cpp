@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "bench_folders.h"
+#include "editor_on_full_hd.h"
 #include "editor_window/form6.h"
 #include "main_window/form1.h"
 #include "platform/keys.h"
@@ -33,20 +33,9 @@ void BM_EditorPlainCopy1080p(benchmark::State& state) {
 BENCHMARK(BM_EditorPlainCopy1080p)->Unit(benchmark::kMicrosecond);
 
 void BM_EditorPencilMove1080p(benchmark::State& state) {
-    test::GameFolders folders;
-    folders.write_settings("1", "0");
-    const std::string shot = join_path(folders.shots, "PelmarOnline_2006115_01715.jpg");
-    test::write_file(shot, full_hd_jpeg());
-    test::set_modified(shot, 1100000000);
-    test::HeadlessPlatform plat(folders.program);
-    plat.http.body = kVersion;
-    test::ProgramWindows program_windows(plat.platform());
-    Form1& f = program_windows.main();
-    f.start();
-    plat.windows.advance(1);
-    test::click_menu(f.mEdit);
-    Form6* e = test::loaded<Form6>(f);
-    if (e == nullptr || e->canvas().width_px() != 1920) {
+    EditorOnFullHd run;
+    Form6* e = run.editor;
+    if (e == nullptr) {
         state.SkipWithError("the editor did not open on the screenshot");
         return;
     }

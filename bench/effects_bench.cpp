@@ -11,6 +11,7 @@
 #include "bench_folders.h"
 #include "editor/canvas.h"
 #include "editor/effects.h"
+#include "editor_on_full_hd.h"
 #include "editor_window/form6.h"
 #include "main_window/form1.h"
 #include "platform/jpeg.h"
@@ -108,24 +109,14 @@ BENCHMARK(BM_SavePlainEncode1080p)->Unit(benchmark::kMicrosecond);
 // "保存" in the editor on the same buffer: the save dialog answered, the stamp, the navigator,
 // the encode, the file written beside its target and renamed, and the closing message.
 void BM_SaveEdit1080p(benchmark::State& state) {
-    test::GameFolders folders;
-    folders.write_settings("1", "0");
-    const std::string shot = join_path(folders.shots, "PelmarOnline_2006115_01715.jpg");
-    test::write_file(shot, full_hd_jpeg());
-    test::set_modified(shot, 1100000000);
-    test::HeadlessPlatform plat(folders.program);
-    plat.http.body = kVersion;
-    test::ProgramWindows program_windows(plat.platform());
-    Form1& f = program_windows.main();
-    f.start();
-    plat.windows.advance(1);
-    test::click_menu(f.mEdit);
-    Form6* e = test::loaded<Form6>(f);
-    if (e == nullptr || e->canvas().width_px() != kWidth) {
+    EditorOnFullHd run;
+    Form6* e = run.editor;
+    if (e == nullptr) {
         state.SkipWithError("the editor did not open on the screenshot");
         return;
     }
-    const std::string target = join_path(folders.program, "Edit.jpg");
+    test::HeadlessPlatform& plat = run.plat;
+    const std::string target = join_path(run.folders.program, "Edit.jpg");
     plat.prompts.answer_save(target);
     plat.prompts.answer_message(MsgResult::ok);
     test::click(e->cmd_save);
