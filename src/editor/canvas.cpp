@@ -184,8 +184,8 @@ const Canvas::BoxRows& Canvas::box_rows(double left, double right, double height
     box_rows_.first_row = static_cast<int>(std::floor(c - draw_width_ / 2.0 - 1));
     box_rows_.spans.clear();
     for (const double reach : reaches) {
-        const double first = std::max(std::ceil(left - reach - 0.5 - kSlack), 0.0);
-        const double last = std::min(std::floor(right + reach - 0.5 + kSlack), width_ - 1.0);
+        const double first = std::ceil(left - reach - 0.5 - kSlack);
+        const double last = std::floor(right + reach - 0.5 + kSlack);
         if (reach < 0 || first > last)
             box_rows_.spans.push_back({0, -1});
         else

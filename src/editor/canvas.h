@@ -95,9 +95,9 @@ public:
     void mark(int left, int top, int width, int height);
     // The pixels box() covers with the current pen, for drawing many equal boxes straight into the
     // rows: for a box from pixel column `left` to `right`, `height` pixels tall, one span of
-    // columns per row, the first row `first_row` rows from the box's top row. Spans are cut to
-    // the canvas's width; rows the pen misses, or that lie beside the canvas, have first > last.
-    // The answer is kept only until the next call or drawing.
+    // columns per row, the first row `first_row` rows from the box's top row. Spans are not cut
+    // to the canvas, so a box's shape is the same wherever it lies; rows the pen misses have
+    // first > last. The answer is kept only until the next call or drawing.
     struct ColumnSpan {
         int first;
         int last;

@@ -43,12 +43,13 @@ inline void report(const EffectPacing& pacing, double done, double end) {
     pacing.progress(static_cast<int>(std::clamp(percent, 0.0, 100.0)));
 }
 
-// sum / n rounded to the nearest whole number, halves to even; sum >= 0, n > 0.
-constexpr int divide_to_even(std::int64_t sum, std::int64_t n) {
-    std::int64_t q = sum / n;
-    const std::int64_t twice_rest = 2 * (sum % n);
-    if (twice_rest > n || (twice_rest == n && q % 2 == 1)) ++q;
-    return static_cast<int>(q);
+// sum / n rounded to the nearest whole number, halves to even; n > 0. Unsigned, so a power of
+// two divides by shifts.
+constexpr int divide_to_even(std::uint64_t sum, std::uint64_t n) {
+    const std::uint64_t q = sum / n;
+    const std::uint64_t twice_rest = 2 * (sum % n);
+    // Without branches: over random pictures they would go either way.
+    return static_cast<int>(q + ((twice_rest > n) | ((twice_rest == n) & (q % 2 == 1))));
 }
 
 // Components above 255 count as 255, as the buffer's 0xFFRRGGBB pixel.

@@ -3,15 +3,20 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
-#include <utility>
+#include <cstring>
 #include <vector>
 
 #include "editor/effect_steps.h"
 #include "editor/effects.h"
+#include "editor/mosaic_layout.h"
 
 namespace vis {
 
 namespace {
+
+using mosaic_layout::BlockLine;
+using mosaic_layout::Layout;
+using mosaic_layout::Plan;
 
 constexpr int kBlock = 8;  // pixels a side
 
@@ -26,87 +31,84 @@ std::vector<int> sample_pixels(const Canvas& canvas, double start, int step, int
     return out;
 }
 
-// A line of blocks along one axis: where each starts and ends in pixels, and its samples.
-struct BlockLine {
-    double start;  // twips
-    int first_px;
-    int last_px;
-    std::vector<int> samples;
-};
-
 BlockLine block_line(const Canvas& canvas, double start, int side, int t, int size) {
     return {start, static_cast<int>(canvas.to_px(start)), static_cast<int>(canvas.to_px(start + side)),
             sample_pixels(canvas, start, t, size)};
 }
 
-// Per sample row of a block, the pixel the box just above left over all its samples, or 0 (no
-// pixel of the canvas is 0, all being opaque) where the row has to be read.
-using KnownRows = std::array<std::uint32_t, kBlock>;
-
-// The block's average, rounded halves to even, as a pixel; a block wholly off the canvas
-// averages nothing and is black.
-std::uint32_t average(const Canvas& canvas, const std::vector<int>& columns, const std::vector<int>& rows,
-                      const KnownRows& known) {
-    const auto count = static_cast<std::int64_t>(columns.size() * rows.size());
-    if (count == 0) return effect::pixel_of(0, 0, 0);
-    // Red and blue in 16-bit lanes of one sum: 64 samples of 255 cannot carry into red.
-    std::uint32_t red_blue = 0, green = 0;
-    const bool whole = columns.size() == kBlock && columns.back() - columns.front() + 1 == kBlock;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        if (known[r] != 0) {
-            const auto n = static_cast<std::uint32_t>(columns.size());
-            red_blue += n * (known[r] & 0xFF00FFu);
-            green += n * ((known[r] >> 8) & 0xFFu);
-            continue;
-        }
-        const std::uint32_t* pixels = canvas.row(rows[r]);
-        if (whole) {
-            // A fixed count the compiler sums a vector at a time.
-            const std::uint32_t* p = pixels + columns.front();
-            for (std::size_t k = 0; k < kBlock; ++k) {
-                red_blue += p[k] & 0xFF00FFu;
-                green += (p[k] >> 8) & 0xFFu;
-            }
-        } else {
-            for (const int px : columns) {
-                red_blue += pixels[px] & 0xFF00FFu;
-                green += (pixels[px] >> 8) & 0xFFu;
-            }
-        }
-    }
-    const auto divide = [count](std::uint32_t sum) {
-        // Whole blocks are the rule: their division becomes shifts.
-        return count == 64 ? effect::divide_to_even(sum, 64) : effect::divide_to_even(sum, count);
-    };
-    return effect::pixel_of(divide(red_blue >> 16), divide(green), divide(red_blue & 0xFFFFu));
-}
-
-// Spans are a few dozen pixels: runs of a fixed length let the compiler store them a vector at
-// a time.
+// Spans are a few pixels to a few dozen: four at a time, the last four overlapping those before
+// them, rather than a pixel at a time after the last whole four.
 void fill(std::uint32_t* pixels, int count, std::uint32_t pixel) {
-    constexpr int kRun = 8;
-    for (; count >= kRun; count -= kRun, pixels += kRun)
-        for (int k = 0; k < kRun; ++k) pixels[k] = pixel;
-    for (int k = 0; k < count; ++k) pixels[k] = pixel;
+    if (count < 4) {
+        for (int k = 0; k < count; ++k) pixels[k] = pixel;
+        return;
+    }
+    const std::array<std::uint32_t, 4> four{pixel, pixel, pixel, pixel};
+    for (int k = 0; k + 4 < count; k += 4) std::memcpy(pixels + k, four.data(), sizeof four);
+    std::memcpy(pixels + count - 4, four.data(), sizeof four);
 }
 
-// The pixels the boxes wrote, as one rectangle noted on the canvas when the run ends however it
-// ends, and the corner the last box left as the current point.
-class Painted {
+// The colours of the boxes drawn so far, column by column.
+class BoxColours {
 public:
-    explicit Painted(Canvas& canvas) : canvas_(canvas) {}
-    ~Painted() {
+    BoxColours(std::size_t columns, std::size_t rows) : rows_(rows), colours_(columns * rows) {}
+
+    std::size_t at(std::size_t column, std::size_t row) const { return column * rows_ + row; }
+    std::uint32_t& operator[](std::size_t at) { return colours_[at]; }
+    // The box `columns` and `rows` from the one at `at`.
+    std::uint32_t near(std::size_t at, int columns, int rows) const {
+        return colours_[static_cast<std::size_t>(static_cast<std::ptrdiff_t>(at) +
+                                                 columns * static_cast<std::ptrdiff_t>(rows_) + rows)];
+    }
+
+private:
+    std::size_t rows_;
+    std::vector<std::uint32_t> colours_;
+};
+
+// Fills spans of the boxes, cut to the canvas; notes what they covered as one rectangle when the
+// run ends however it ends, and the corner the last box left as the current point.
+class Painter {
+public:
+    explicit Painter(Canvas& canvas) : canvas_(canvas) {}
+    ~Painter() {
         if (boxes_) canvas_.set_current_point(corner_x_, corner_y_);
         if (right_ >= left_) canvas_.mark(left_, top_, right_ - left_ + 1, bottom_ - top_ + 1);
     }
-    Painted(const Painted&) = delete;
-    Painted& operator=(const Painted&) = delete;
+    Painter(const Painter&) = delete;
+    Painter& operator=(const Painter&) = delete;
 
-    void span(int y, int first, int last) {
-        left_ = std::min(left_, first);
-        right_ = std::max(right_, last);
-        top_ = std::min(top_, y);
-        bottom_ = std::max(bottom_, y);
+    void span(int y, int first, int last, std::uint32_t pixel) {
+        first = std::max(first, 0);
+        last = std::min(last, canvas_.width_px() - 1);
+        if (y < 0 || y >= canvas_.height_px() || first > last) return;
+        fill(canvas_.row(y) + first, last - first + 1, pixel);
+        note(first, y, last, y);
+    }
+    // The block's cell, its first pixel at (x0, y0) and its box's colour at `at`.
+    void cell(const Plan& plan, int x0, int y0, const BoxColours& colours, std::size_t at) {
+        const std::uint32_t own = colours.near(at, 0, 0);
+        if (!plan.whole_cell || x0 + plan.left < 0 || x0 + plan.right >= canvas_.width_px() || y0 + plan.top < 0 ||
+            y0 + plan.bottom >= canvas_.height_px()) {
+            for (const mosaic_layout::Span& s : plan.own) span(y0 + s.dy, x0 + s.first, x0 + s.last, own);
+            for (const mosaic_layout::Span& s : plan.patches)
+                span(y0 + s.dy, x0 + s.first, x0 + s.last, colours.near(at, s.columns, s.rows));
+            return;
+        }
+        // Mostly the block's own colour: the whole cell in it, then the patches over it.
+        const int width = plan.right - plan.left + 1;
+        std::uint32_t* pixels = canvas_.row(y0 + plan.top) + x0 + plan.left;
+        if (width == kBlock) {
+            // The rule: a fixed width the compiler stores a vector at a time.
+            for (int y = plan.top; y <= plan.bottom; ++y, pixels += canvas_.width_px())
+                for (int k = 0; k < kBlock; ++k) pixels[k] = own;
+        } else {
+            for (int y = plan.top; y <= plan.bottom; ++y, pixels += canvas_.width_px()) fill(pixels, width, own);
+        }
+        std::uint32_t* origin = canvas_.row(y0) + x0;
+        for (const mosaic_layout::Span& s : plan.patches)
+            fill(origin + s.offset, s.last - s.first + 1, colours.near(at, s.columns, s.rows));
+        note(x0 + plan.left, y0 + plan.top, x0 + plan.right, y0 + plan.bottom);
     }
     void box_to(double x, double y) {
         boxes_ = true;
@@ -115,101 +117,150 @@ public:
     }
 
 private:
+    void note(int left, int top, int right, int bottom) {
+        left_ = std::min(left_, left);
+        right_ = std::max(right_, right);
+        top_ = std::min(top_, top);
+        bottom_ = std::max(bottom_, bottom);
+    }
+
     Canvas& canvas_;
     int left_ = INT_MAX, right_ = INT_MIN, top_ = INT_MAX, bottom_ = INT_MIN;
     bool boxes_ = false;
     double corner_x_ = 0, corner_y_ = 0;
 };
 
+// Red and blue in 16-bit lanes of one sum: 64 samples of 255 cannot carry into red.
+struct Sum {
+    std::uint32_t red_blue = 0;
+    std::uint32_t green = 0;
+
+    void add(std::uint32_t pixel, std::uint32_t times = 1) {
+        red_blue += times * (pixel & 0xFF00FFu);
+        green += times * ((pixel >> 8) & 0xFFu);
+    }
+};
+
+// What the samples of a block that still show the picture add up to. No box has been drawn over
+// them when the block samples, so they are read before any is.
+Sum picture_sum(const Canvas& canvas, const Plan& plan, int x0, int y0) {
+    Sum sum;
+    std::array<std::uint32_t, 8> lanes_red_blue{}, lanes_green{};
+    for (const mosaic_layout::PictureRow& row : plan.picture) {
+        const std::uint32_t* pixels = canvas.row(y0 + row.dy) + x0;
+        if (plan.adjacent) {
+            // The samples that show an earlier box masked out, each sample column in a lane of
+            // its own: a fixed count the compiler sums a vector at a time.
+            const std::uint32_t* p = pixels + plan.sample_dx[0];
+            for (std::size_t k = 0; k < 8; ++k) {
+                const std::uint32_t v = p[k] & row.shows[k];
+                lanes_red_blue[k] += v & 0xFF00FFu;
+                lanes_green[k] += (v >> 8) & 0xFFu;
+            }
+        } else {
+            for (std::size_t k = 0; k < plan.sample_dx.size(); ++k) sum.add(pixels[plan.sample_dx[k]] & row.shows[k]);
+        }
+    }
+    for (std::size_t k = 0; k < 8; ++k) {
+        sum.red_blue += lanes_red_blue[k];
+        sum.green += lanes_green[k];
+    }
+    return sum;
+}
+
+// The block's average, rounded halves to even, as a pixel, its samples in earlier boxes counting
+// their box's colour. A block wholly off the canvas averages nothing and is black.
+std::uint32_t average(const Plan& plan, Sum sum, const BoxColours& colours, std::size_t at) {
+    if (plan.count == 0) return effect::pixel_of(0, 0, 0);
+    for (const mosaic_layout::Source& s : plan.sources) sum.add(colours.near(at, s.columns, s.rows), s.count);
+    const auto divide = [n = plan.count](std::uint32_t v) {
+        // Whole blocks are the rule: their division becomes shifts.
+        return n == 64 ? effect::divide_to_even(v, 64) : effect::divide_to_even(v, n);
+    };
+    return effect::pixel_of(divide(sum.red_blue >> 16), divide(sum.green), divide(sum.red_blue & 0xFFFFu));
+}
+
+// Sums of the picture under the blocks' samples that no earlier box covers, by block rows.
+std::vector<Sum> read_picture(const Canvas& canvas, Layout& layout) {
+    const std::size_t column_count = layout.columns().size(), row_count = layout.rows().size();
+    std::vector<Sum> sums(column_count * row_count);
+    for (std::size_t r = 0; r < row_count; ++r)
+        for (std::size_t c = 0; c < column_count; ++c)
+            sums[r * column_count + c] =
+                picture_sum(canvas, layout.plan(c, r), layout.columns()[c].first_px, layout.rows()[r].first_px);
+    return sums;
+}
+
+// The blocks' colours for one column, in drawing order.
+void colour_column(Layout& layout, std::size_t column, const std::vector<Sum>& sums, BoxColours& colours) {
+    const std::size_t column_count = layout.columns().size(), row_count = layout.rows().size();
+    for (std::size_t r = 0; r < row_count; ++r) {
+        const std::size_t at = colours.at(column, r);
+        colours[at] = average(layout.plan(column, r), sums[r * column_count + column], colours, at);
+    }
+}
+
+// Every block's cell, block rows in turn.
+void paint_cells(Painter& painter, Layout& layout, const BoxColours& colours) {
+    for (std::size_t r = 0; r < layout.rows().size(); ++r)
+        for (std::size_t c = 0; c < layout.columns().size(); ++c)
+            painter.cell(layout.plan(c, r), layout.columns()[c].first_px, layout.rows()[r].first_px, colours,
+                         colours.at(c, r));
+}
+
+// The boxes of the first `columns` columns whole, in drawing order.
+void paint_boxes(Painter& painter, Layout& layout, const BoxColours& colours, std::size_t columns) {
+    for (std::size_t c = 0; c < columns; ++c)
+        for (std::size_t r = 0; r < layout.rows().size(); ++r) {
+            const Canvas::BoxRows& shape = layout.shape(c, r);
+            const int x0 = layout.columns()[c].first_px, y0 = layout.rows()[r].first_px + shape.first_row;
+            for (std::size_t k = 0; k < shape.spans.size(); ++k)
+                painter.span(y0 + static_cast<int>(k), x0 + shape.spans[k].first, x0 + shape.spans[k].last,
+                             colours.near(colours.at(c, r), 0, 0));
+        }
+}
+
 }  // namespace
 
-// Works in twips: each block samples one point 1 twip inside each of its 64 pixels. Blocks are
-// drawn one after another as boxes with the pen, so a wide pen's box reaches into blocks sampled
-// later. All the boxes have the same few shapes, so each column works its shapes out once and
-// fills their rows straight into the canvas.
+// Works in twips: each block samples one point 1 twip inside each of its 64 pixels, and is drawn
+// as a box with the pen before the next block samples. Rather than drawing the boxes over one
+// another, the run reads the picture under the samples first, then works out the colours column
+// by column as the boxes would be drawn (asking for a stop before each column), then paints each
+// block's cell of what the boxes leave. Cells count on the boxes after them, so a stopped run
+// draws the boxes it got to whole, in turn.
 EffectEnd mosaic(Canvas& canvas, const Rect& selection, const EffectPacing& pacing) {
     effect::CanvasState state(canvas, ScaleMode::twips);
-    Painted painted(canvas);
+    Painter painter(canvas);
     const int t = std::max(static_cast<int>(std::lround(canvas.twips_per_pixel())), 1);
     const int side = kBlock * t;
     const double left = selection.left, top = selection.top;
     const double right = left + selection.width, bottom = top + selection.height;
     // A block reaches one side beyond its start, and the pen half its width further.
     const double reach = (canvas.draw_width() / 2.0 + 2) * t + side;
-    const auto columns = effect::steps_within(left, right, side, -reach, canvas.width() + reach);
-    const auto rows = effect::steps_within(top, bottom, side, -reach, canvas.height() + reach);
-    const int height = canvas.height_px();
+    const auto column_steps = effect::steps_within(left, right, side, -reach, canvas.width() + reach);
+    const auto row_steps = effect::steps_within(top, bottom, side, -reach, canvas.height() + reach);
+    std::vector<BlockLine> columns, rows;
+    for (auto i = column_steps.first; i <= column_steps.last; ++i)
+        columns.push_back(block_line(canvas, left + static_cast<double>(i) * side, side, t, canvas.width_px()));
+    for (auto j = row_steps.first; j <= row_steps.last; ++j)
+        rows.push_back(block_line(canvas, top + static_cast<double>(j) * side, side, t, canvas.height_px()));
+    // With the pen drawing nothing, the boxes only move the current point.
     const bool draws = canvas.draw_mode() == DrawMode::copy;
-
-    // The rows of blocks, and the few heights in pixels their boxes have.
-    std::vector<BlockLine> block_rows;
-    std::vector<int> heights;
-    std::vector<std::size_t> height_of;
-    for (auto j = rows.first; j <= rows.last; ++j) {
-        block_rows.push_back(block_line(canvas, top + static_cast<double>(j) * side, side, t, height));
-        const int h = block_rows.back().last_px - block_rows.back().first_px;
-        const auto known = std::find(heights.begin(), heights.end(), h);
-        height_of.push_back(static_cast<std::size_t>(known - heights.begin()));
-        if (known == heights.end()) heights.push_back(h);
-    }
-
-    std::vector<Canvas::BoxRows> shapes(heights.size());
-    for (auto i = columns.first; i <= columns.last; ++i) {
-        // A column of blocks takes well under the pacer's interval: the stop is asked before each.
-        if (effect::stop_asked(pacing)) return EffectEnd::stopped;
-        const BlockLine column = block_line(canvas, left + static_cast<double>(i) * side, side, t, canvas.width_px());
-        for (std::size_t h = 0; h < heights.size(); ++h)
-            shapes[h] = canvas.box_rows(column.first_px, column.last_px, heights[h]);
-        // A column off the canvas samples nothing, and no span covers its samples.
-        const int samples_from = column.samples.empty() ? INT_MIN : column.samples.front();
-        const int samples_to = column.samples.empty() ? INT_MAX : column.samples.back();
-        KnownRows known{};
-        for (std::size_t j = 0; j < block_rows.size(); ++j) {
-            const BlockLine& block_row = block_rows[j];
-            painted.box_to(column.start + side, block_row.start + side);
-            if (!draws) continue;
-            const std::uint32_t pixel = average(canvas, column.samples, block_row.samples, known);
-            known.fill(0);
-            const Canvas::BoxRows& shape = shapes[height_of[j]];
-            const int first_y = block_row.first_px + shape.first_row;
-            // The next box down rewrites whatever of this one it covers before anything but the
-            // next block's samples reads it; and where this box covers all of a sampled row,
-            // that row's samples are its colour.
-            const bool next = j + 1 < block_rows.size();
-            const Canvas::BoxRows* next_shape = next ? &shapes[height_of[j + 1]] : nullptr;
-            const int next_first_y = next ? block_rows[j + 1].first_px + next_shape->first_row : 0;
-            const std::vector<int>& next_samples = next ? block_rows[j + 1].samples : block_row.samples;
-            const int sampled_from = next_samples.empty() ? INT_MAX : next_samples.front();
-            const int sampled_to = next_samples.empty() ? INT_MIN : next_samples.back();
-            // The rows above both the next box and its samples are simply filled.
-            const int next_from = next ? std::min(next_first_y, sampled_from) : INT_MAX;
-            for (std::size_t k = 0; k < shape.spans.size(); ++k) {
-                const int y = first_y + static_cast<int>(k);
-                const Canvas::ColumnSpan span = shape.spans[k];
-                if (y < 0 || span.first > span.last) continue;
-                if (y >= height) break;
-                bool rewritten = false;
-                if (y >= next_from) {
-                    const auto sampled = y < sampled_from || y > sampled_to
-                                             ? next_samples.end()
-                                             : std::find(next_samples.begin(), next_samples.end(), y);
-                    const bool covers_samples = span.first <= samples_from && span.last >= samples_to;
-                    if (sampled != next_samples.end() && covers_samples)
-                        known[static_cast<std::size_t>(sampled - next_samples.begin())] = pixel;
-                    const auto n = static_cast<std::size_t>(y - next_first_y);
-                    if (y >= next_first_y && n < next_shape->spans.size()) {
-                        const Canvas::ColumnSpan over = next_shape->spans[n];
-                        rewritten = over.first <= span.first && over.last >= span.last &&
-                                    (sampled == next_samples.end() || covers_samples);
-                    }
-                }
-                if (rewritten) continue;
-                fill(canvas.row(y) + span.first, span.last - span.first + 1, pixel);
-                painted.span(y, span.first, span.last);
-            }
+    Layout layout(canvas, std::move(columns), std::move(rows));
+    const std::vector<Sum> sums = draws ? read_picture(canvas, layout) : std::vector<Sum>{};
+    BoxColours colours(layout.columns().size(), layout.rows().size());
+    for (std::size_t c = 0; c < layout.columns().size(); ++c) {
+        // A column of blocks takes well under the pacer's interval.
+        if (effect::stop_asked(pacing)) {
+            if (draws) paint_boxes(painter, layout, colours, c);
+            return EffectEnd::stopped;
         }
+        const BlockLine& column = layout.columns()[c];
+        if (!layout.rows().empty()) painter.box_to(column.start + side, layout.rows().back().start + side);
+        if (draws) colour_column(layout, c, sums, colours);
         effect::report(pacing, column.start, right);
     }
+    if (draws) paint_cells(painter, layout, colours);
     return EffectEnd::completed;
 }
 
