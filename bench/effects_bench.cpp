@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "bench_folders.h"
@@ -107,8 +108,10 @@ void BM_SavePlainEncode1080p(benchmark::State& state) {
 BENCHMARK(BM_SavePlainEncode1080p)->Unit(benchmark::kMicrosecond);
 
 // "保存" in the editor on the same buffer: the save dialog answered, the stamp, the navigator,
-// the encode, the file written beside its target and renamed, and the closing message.
-void BM_SaveEdit1080p(benchmark::State& state) {
+// the encode, the file written beside its target and renamed, and the closing message. The
+// first saves under a new name each time; the second replaces the file it saved before, which
+// also has the file system start writing the replaced file out.
+void save_edits(benchmark::State& state, bool replace) {
     EditorOnFullHd run;
     Form6* e = run.editor;
     if (e == nullptr) {
@@ -116,20 +119,29 @@ void BM_SaveEdit1080p(benchmark::State& state) {
         return;
     }
     test::HeadlessPlatform& plat = run.plat;
-    const std::string target = join_path(run.folders.program, "Edit.jpg");
-    plat.prompts.answer_save(target);
-    plat.prompts.answer_message(MsgResult::ok);
-    test::click(e->cmd_save);
-    for (auto _ : state) {
+    int saved = 0;
+    const auto save = [&](bool replacing) {
         plat.prompts.clear_asked();
-        plat.prompts.answer_save(target);
-        plat.prompts.answer_message(MsgResult::yes);  // replace the last one
+        plat.prompts.answer_save(join_path(run.folders.program, "Edit_" + std::to_string(replace ? 0 : saved) + ".jpg"));
+        if (replacing) plat.prompts.answer_message(MsgResult::yes);
         plat.prompts.answer_message(MsgResult::ok);
         test::click(e->cmd_save);
-    }
+        ++saved;
+    };
+    if (replace) save(false);
+    for (auto _ : state) save(replace);
     if (plat.prompts.asked().back().box.text != "保存しました") state.SkipWithError("the save failed");
 }
+
+void BM_SaveEdit1080p(benchmark::State& state) {
+    save_edits(state, false);
+}
 BENCHMARK(BM_SaveEdit1080p)->Unit(benchmark::kMicrosecond);
+
+void BM_SaveEditReplacing1080p(benchmark::State& state) {
+    save_edits(state, true);
+}
+BENCHMARK(BM_SaveEditReplacing1080p)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vis::bench

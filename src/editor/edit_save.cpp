@@ -1,5 +1,7 @@
 #include "editor/edit_save.h"
 
+#include <string_view>
+
 #include "platform/file_ops.h"
 
 namespace vis {
@@ -7,7 +9,7 @@ namespace vis {
 int save_edit(FileSystem& fs, const std::string& path, const Picture& picture, const JpegEncoder& encode) {
     const std::vector<unsigned char> jpeg = encode(picture, kEditQuality);
     if (jpeg.empty()) return kEncodeFailed;
-    const std::string bytes(jpeg.begin(), jpeg.end());
+    const std::string_view bytes(reinterpret_cast<const char*>(jpeg.data()), jpeg.size());
     return write_whole_file(fs, path, bytes) ? kSaved : kWriteFailed;
 }
 

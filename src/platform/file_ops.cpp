@@ -4,7 +4,7 @@
 
 namespace vis {
 
-bool write_whole_file(FileSystem& fs, const std::string& path, const std::string& bytes) {
+bool write_whole_file(FileSystem& fs, const std::string& path, std::string_view bytes) {
     const std::string temp = path + ".tmp";
     if (!fs.write(temp, bytes) || !fs.rename(temp, path)) {
         fs.remove(temp);

@@ -2,6 +2,7 @@
 // The file operations of every window that writes: whole text files, copies, and moves that
 // never lose the source.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -10,7 +11,7 @@ namespace vis {
 
 // Writes the bytes to a temporary file beside the target, then renames it over the target, so a
 // failed write leaves the old file as it was and never a half-written one.
-bool write_whole_file(FileSystem& fs, const std::string& path, const std::string& bytes);
+bool write_whole_file(FileSystem& fs, const std::string& path, std::string_view bytes);
 
 // The lines, each ended by CR LF, in the system's ANSI code page, written whole.
 bool write_text_file(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines);
