@@ -122,7 +122,8 @@ void save_edits(benchmark::State& state, bool replace) {
     int saved = 0;
     const auto save = [&](bool replacing) {
         plat.prompts.clear_asked();
-        plat.prompts.answer_save(join_path(run.folders.program, "Edit_" + std::to_string(replace ? 0 : saved) + ".jpg"));
+        plat.prompts.answer_save(
+            join_path(run.folders.program, "Edit_" + std::to_string(replace ? 0 : saved) + ".jpg"));
         if (replacing) plat.prompts.answer_message(MsgResult::yes);
         plat.prompts.answer_message(MsgResult::ok);
         test::click(e->cmd_save);

@@ -39,7 +39,8 @@ Layout::Layout(Canvas& canvas, std::vector<BlockLine> columns, std::vector<Block
     // The pen reaches half its width and a pixel past the box; one more for safety.
     const int margin = (canvas.draw_width() + 1) / 2 + 2;
     std::size_t k = 1;
-    while (k < std::max(columns_.size(), rows_.size()) && !(clear_at(columns_, k, margin) && clear_at(rows_, k, margin)))
+    while (k < std::max(columns_.size(), rows_.size()) &&
+           !(clear_at(columns_, k, margin) && clear_at(rows_, k, margin)))
         ++k;
     reach_ = static_cast<int>(k);
     margin_ = margin;
@@ -60,8 +61,8 @@ Layout::Axis Layout::kinds(const std::vector<BlockLine>& lines) const {
             const auto n = static_cast<std::ptrdiff_t>(b) + d;
             const bool present = n >= 0 && n < static_cast<std::ptrdiff_t>(lines.size());
             const BlockLine* other = present ? &lines[static_cast<std::size_t>(n)] : nullptr;
-            key.insert(key.end(), {present ? 1 : 0, other ? other->first_px - origin : 0,
-                                   other ? other->last_px - origin : 0});
+            key.insert(key.end(),
+                       {present ? 1 : 0, other ? other->first_px - origin : 0, other ? other->last_px - origin : 0});
         }
         for (const int s : lines[b].samples) key.push_back(s - origin);
         const auto [it, added] = known.emplace(std::move(key), static_cast<int>(axis.example.size()));
@@ -107,8 +108,7 @@ Plan Layout::work_out(std::size_t column, std::size_t row) {
     // The latest of `boxes` covering the pixel, or boxes.size().
     const auto latest = [](const std::vector<NearBox>& boxes, int x, int y) {
         return static_cast<std::size_t>(
-            std::find_if(boxes.begin(), boxes.end(), [&](const NearBox& b) { return b.covers(x, y); }) -
-            boxes.begin());
+            std::find_if(boxes.begin(), boxes.end(), [&](const NearBox& b) { return b.covers(x, y); }) - boxes.begin());
     };
 
     Plan plan;
@@ -141,8 +141,8 @@ Plan Layout::work_out(std::size_t column, std::size_t row) {
     const int shift = -(canvas_.draw_width() / 2);
     const auto cell = [&](const std::vector<BlockLine>& lines, std::size_t b) {
         const int origin = lines[b].first_px;
-        return std::pair{b == 0 ? -margin_ : shift,
-                         b + 1 == lines.size() ? lines[b].last_px - origin + margin_ : lines[b + 1].first_px - origin + shift - 1};
+        return std::pair{b == 0 ? -margin_ : shift, b + 1 == lines.size() ? lines[b].last_px - origin + margin_
+                                                                          : lines[b + 1].first_px - origin + shift - 1};
     };
     std::tie(plan.left, plan.right) = cell(columns_, column);
     std::tie(plan.top, plan.bottom) = cell(rows_, row);

@@ -86,7 +86,7 @@ public:
 
 private:
     struct Axis {
-        std::vector<int> kind_of;           // per block
+        std::vector<int> kind_of;          // per block
         std::vector<std::size_t> example;  // per kind, a block of it
     };
     Axis kinds(const std::vector<BlockLine>& lines) const;

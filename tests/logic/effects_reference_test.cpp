@@ -50,9 +50,10 @@ void reference_negative(Canvas& c, const Rect& s) {
     each_pixel(c, s, [](Colour v) { return capped(256 - red_of(v), 256 - green_of(v), 256 - blue_of(v)); });
 }
 
-void reference_mosaic(Canvas& c, const Rect& s) {
+// Stops after `columns` columns of blocks, if given.
+void reference_mosaic(Canvas& c, const Rect& s, int columns) {
     const int tx = static_cast<int>(std::lround(c.twips_per_pixel())), ty = tx;
-    for (int x = s.left; x <= s.left + s.width; x += 8 * tx)
+    for (int x = s.left; x <= s.left + s.width && columns-- != 0; x += 8 * tx)
         for (int y = s.top; y <= s.top + s.height; y += 8 * ty) {
             int count = 64, r = 0, g = 0, b = 0;
             for (int i = 1; i <= 8 * tx; i += tx)
@@ -73,6 +74,10 @@ void reference_mosaic(Canvas& c, const Rect& s) {
             }
             c.box(x, y, x + 8 * tx, y + 8 * ty, capped(r, g, b));
         }
+}
+
+void reference_mosaic(Canvas& c, const Rect& s) {
+    reference_mosaic(c, s, -1);
 }
 
 // The 3 x 3 average over a snapshot, counting only the neighbours inside both the selection and
@@ -123,23 +128,31 @@ struct Case {
     Rect selection;  // in pixels of 15 twips, scaled to the canvas below
 };
 
+// Twips: whole, inside, at each edge, reaching past the canvas, off whole pixels, one pixel.
+const Case cases[] = {
+    {"whole canvas", {0, 0, 40 * 15, 28 * 15}},
+    {"inside", {5 * 15, 3 * 15, 17 * 15, 11 * 15}},
+    {"top-left edge", {0, 0, 9 * 15, 6 * 15}},
+    {"bottom-right edge", {30 * 15, 20 * 15, 10 * 15, 8 * 15}},
+    {"past every edge", {-7 * 15, -5 * 15, 60 * 15, 45 * 15}},
+    {"off whole pixels", {157, 83, 203, 97}},
+    {"one pixel", {12 * 15, 9 * 15, 0, 0}},
+    {"one row", {2 * 15, 14 * 15, 30 * 15, 0}},
+};
+
+// The selection of a case, for a canvas of the given scale.
+Rect scaled(const Case& c, double twips_per_pixel) {
+    const double k = twips_per_pixel / 15;
+    return {static_cast<int>(c.selection.left * k), static_cast<int>(c.selection.top * k),
+            static_cast<int>(c.selection.width * k), static_cast<int>(c.selection.height * k)};
+}
+
 TEST(EffectsAgainstTheirRules, EveryPixelMatchesOverATableOfSelections) {
     const std::pair<const char*, std::pair<Effect, Reference>> effects[] = {
         {"mosaic", {mosaic, reference_mosaic}},
         {"blur", {blur, reference_blur}},
         {"monochrome", {monochrome, reference_monochrome}},
         {"negative", {negative, reference_negative}},
-    };
-    // Twips: whole, inside, at each edge, reaching past the canvas, off whole pixels, one pixel.
-    const Case cases[] = {
-        {"whole canvas", {0, 0, 40 * 15, 28 * 15}},
-        {"inside", {5 * 15, 3 * 15, 17 * 15, 11 * 15}},
-        {"top-left edge", {0, 0, 9 * 15, 6 * 15}},
-        {"bottom-right edge", {30 * 15, 20 * 15, 10 * 15, 8 * 15}},
-        {"past every edge", {-7 * 15, -5 * 15, 60 * 15, 45 * 15}},
-        {"off whole pixels", {157, 83, 203, 97}},
-        {"one pixel", {12 * 15, 9 * 15, 0, 0}},
-        {"one row", {2 * 15, 14 * 15, 30 * 15, 0}},
     };
     for (const double twips_per_pixel : {15.0, 12.0})
         for (const int pen : {1, 10})
@@ -149,15 +162,44 @@ TEST(EffectsAgainstTheirRules, EveryPixelMatchesOverATableOfSelections) {
                     Canvas actual = noise_canvas(41, 29, twips_per_pixel);
                     expected.set_draw_width(pen);
                     actual.set_draw_width(pen);
-                    const double k = twips_per_pixel / 15;
-                    const Rect s{static_cast<int>(c.selection.left * k), static_cast<int>(c.selection.top * k),
-                                 static_cast<int>(c.selection.width * k), static_cast<int>(c.selection.height * k)};
+                    const Rect s = scaled(c, twips_per_pixel);
                     fns.second(expected, s);
                     ASSERT_EQ(fns.first(actual, s, {}), EffectEnd::completed);
                     EXPECT_TRUE(*actual.image().pixels == *expected.image().pixels)
                         << name << ", " << c.name << ", " << twips_per_pixel << " twips a pixel, pen " << pen;
                     EXPECT_EQ(actual.draw_width(), pen);
                 }
+}
+
+// The mosaic paints each pixel once, from what the boxes drawn in turn would leave: block pitches
+// off whole pixels (samples skipping pixels or sharing one), pens wider than a block, and stops
+// after any column are where that could part from drawing them.
+TEST(EffectsAgainstTheirRules, MosaicAtOddScalesWithWidePensAndWhenStopped) {
+    for (const double twips_per_pixel : {7.5, 10.4, 14.4})
+        for (const int pen : {1, 3, 25})
+            for (const Case& c : cases) {
+                Canvas expected = noise_canvas(41, 29, twips_per_pixel);
+                Canvas actual = noise_canvas(41, 29, twips_per_pixel);
+                expected.set_draw_width(pen);
+                actual.set_draw_width(pen);
+                reference_mosaic(expected, scaled(c, twips_per_pixel));
+                mosaic(actual, scaled(c, twips_per_pixel));
+                EXPECT_TRUE(*actual.image().pixels == *expected.image().pixels)
+                    << c.name << ", " << twips_per_pixel << " twips a pixel, pen " << pen;
+            }
+    // The whole canvas has six columns of blocks.
+    for (const int pen : {1, 10, 25})
+        for (int columns = 0; columns < 6; ++columns) {
+            Canvas expected = noise_canvas(41, 29, 15);
+            Canvas actual = noise_canvas(41, 29, 15);
+            expected.set_draw_width(pen);
+            actual.set_draw_width(pen);
+            reference_mosaic(expected, cases[0].selection, columns);
+            int asked = 0;
+            EXPECT_EQ(mosaic(actual, cases[0].selection, {[&] { return asked++ < columns; }, {}}), EffectEnd::stopped);
+            EXPECT_TRUE(*actual.image().pixels == *expected.image().pixels)
+                << "stopped after " << columns << " columns, pen " << pen;
+        }
 }
 
 }  // namespace
