@@ -55,10 +55,9 @@ public:
 
     std::size_t at(std::size_t column, std::size_t row) const { return column * rows_ + row; }
     std::uint32_t& operator[](std::size_t at) { return colours_[at]; }
-    // The box `columns` and `rows` from the one at `at`.
-    std::uint32_t near(std::size_t at, int columns, int rows) const {
-        return colours_[static_cast<std::size_t>(static_cast<std::ptrdiff_t>(at) +
-                                                 columns * static_cast<std::ptrdiff_t>(rows_) + rows)];
+    // The box `box` places from the one at `at`.
+    std::uint32_t near(std::size_t at, std::ptrdiff_t box) const {
+        return colours_[static_cast<std::size_t>(static_cast<std::ptrdiff_t>(at) + box)];
     }
 
 private:
@@ -87,12 +86,12 @@ public:
     }
     // The block's cell, its first pixel at (x0, y0) and its box's colour at `at`.
     void cell(const Plan& plan, int x0, int y0, const BoxColours& colours, std::size_t at) {
-        const std::uint32_t own = colours.near(at, 0, 0);
+        const std::uint32_t own = colours.near(at, 0);
         if (!plan.whole_cell || x0 + plan.left < 0 || x0 + plan.right >= canvas_.width_px() || y0 + plan.top < 0 ||
             y0 + plan.bottom >= canvas_.height_px()) {
             for (const mosaic_layout::Span& s : plan.own) span(y0 + s.dy, x0 + s.first, x0 + s.last, own);
             for (const mosaic_layout::Span& s : plan.patches)
-                span(y0 + s.dy, x0 + s.first, x0 + s.last, colours.near(at, s.columns, s.rows));
+                span(y0 + s.dy, x0 + s.first, x0 + s.last, colours.near(at, s.box));
             return;
         }
         // Mostly the block's own colour: the whole cell in it, then the patches over it.
@@ -107,7 +106,7 @@ public:
         }
         std::uint32_t* origin = canvas_.row(y0) + x0;
         for (const mosaic_layout::Span& s : plan.patches)
-            fill(origin + s.offset, s.last - s.first + 1, colours.near(at, s.columns, s.rows));
+            fill(origin + s.offset, s.last - s.first + 1, colours.near(at, s.box));
         note(x0 + plan.left, y0 + plan.top, x0 + plan.right, y0 + plan.bottom);
     }
     void box_to(double x, double y) {
@@ -172,7 +171,7 @@ Sum picture_sum(const Canvas& canvas, const Plan& plan, int x0, int y0) {
 // their box's colour. A block wholly off the canvas averages nothing and is black.
 std::uint32_t average(const Plan& plan, Sum sum, const BoxColours& colours, std::size_t at) {
     if (plan.count == 0) return effect::pixel_of(0, 0, 0);
-    for (const mosaic_layout::Source& s : plan.sources) sum.add(colours.near(at, s.columns, s.rows), s.count);
+    for (const mosaic_layout::Source& s : plan.sources) sum.add(colours.near(at, s.box), s.count);
     const auto divide = [n = plan.count](std::uint32_t v) {
         // Whole blocks are the rule: their division becomes shifts.
         return n == 64 ? effect::divide_to_even(v, 64) : effect::divide_to_even(v, n);
@@ -216,7 +215,7 @@ void paint_boxes(Painter& painter, Layout& layout, const BoxColours& colours, st
             const int x0 = layout.columns()[c].first_px, y0 = layout.rows()[r].first_px + shape.first_row;
             for (std::size_t k = 0; k < shape.spans.size(); ++k)
                 painter.span(y0 + static_cast<int>(k), x0 + shape.spans[k].first, x0 + shape.spans[k].last,
-                             colours.near(colours.at(c, r), 0, 0));
+                             colours.near(colours.at(c, r), 0));
         }
 }
 

@@ -105,6 +105,9 @@ Plan Layout::work_out(std::size_t column, std::size_t row) {
         }
     std::copy_if(near_boxes.begin(), near_boxes.end(), std::back_inserter(before),
                  [](const NearBox& b) { return b.columns < 0 || (b.columns == 0 && b.rows < 0); });
+    const auto box_at = [&](const NearBox& b) {
+        return b.columns * static_cast<std::ptrdiff_t>(rows_.size()) + b.rows;
+    };
     // The latest of `boxes` covering the pixel, or boxes.size().
     const auto latest = [](const std::vector<NearBox>& boxes, int x, int y) {
         return static_cast<std::size_t>(
@@ -133,7 +136,7 @@ Plan Layout::work_out(std::size_t column, std::size_t row) {
         if (any) plan.picture.push_back(picture);
     }
     for (std::size_t s = 0; s < before.size(); ++s)
-        if (counts[s] != 0) plan.sources.push_back({before[s].columns, before[s].rows, counts[s]});
+        if (counts[s] != 0) plan.sources.push_back({box_at(before[s]), counts[s]});
 
     // The block's cell: one pitch each way from `shift` pixels before its first pixel, so that
     // the cells tile the mosaic and most of a cell is the block's own box. The first and last
@@ -155,10 +158,10 @@ Plan Layout::work_out(std::size_t column, std::size_t row) {
             if (owner == near_boxes.size()) plan.whole_cell = false;
             if (owner == run_owner) continue;
             if (run_owner < near_boxes.size()) {
-                const int dc = near_boxes[run_owner].columns, dr = near_boxes[run_owner].rows;
+                const NearBox& box = near_boxes[run_owner];
                 const Span span{dy, run_first, dx - 1, static_cast<std::ptrdiff_t>(dy) * canvas_.width_px() + run_first,
-                                dc, dr};
-                (dc == 0 && dr == 0 ? plan.own : plan.patches).push_back(span);
+                                box_at(box)};
+                (box.columns == 0 && box.rows == 0 ? plan.own : plan.patches).push_back(span);
             }
             run_owner = owner;
             run_first = dx;

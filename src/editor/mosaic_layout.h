@@ -25,11 +25,10 @@ struct BlockLine {
     std::vector<int> samples;
 };
 
-// A box earlier in the drawing order, as columns and rows from the block, and how many of the
-// block's samples show it.
+// A box earlier in the drawing order, as its place in a table of the boxes column by column
+// from the block's, and how many of the block's samples show it.
 struct Source {
-    int columns;
-    int rows;
+    std::ptrdiff_t box;
     std::uint32_t count;
 };
 
@@ -40,15 +39,15 @@ struct PictureRow {
     std::array<std::uint32_t, 8> shows;
 };
 
-// Pixels of one row that show one box for good: the block's own, or the one `columns` and `rows`
-// from it. `offset` is where the span starts in the canvas's pixels, from the block's first pixel.
+// Pixels of one row that show one box for good: the block's own, or the one at `box` from it in
+// a table of the boxes column by column. `offset` is where the span starts in the canvas's
+// pixels, from the block's first pixel.
 struct Span {
     int dy;
     int first;
     int last;
     std::ptrdiff_t offset;
-    int columns;
-    int rows;
+    std::ptrdiff_t box;
 };
 
 // All relative to the block's first pixel column and row.
