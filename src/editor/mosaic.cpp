@@ -169,9 +169,10 @@ Sum picture_sum(const Canvas& canvas, const Plan& plan, int x0, int y0) {
 
 // The block's average, rounded halves to even, as a pixel, its samples in earlier boxes counting
 // their box's colour. A block wholly off the canvas averages nothing and is black.
-std::uint32_t average(const Plan& plan, Sum sum, const BoxColours& colours, std::size_t at) {
+std::uint32_t average(const Plan& plan, Sum sum, const BoxColours& colours, std::size_t at, std::uint32_t above) {
     if (plan.count == 0) return effect::pixel_of(0, 0, 0);
     for (const mosaic_layout::Source& s : plan.sources) sum.add(colours.near(at, s.box), s.count);
+    sum.add(above, plan.above);
     const auto divide = [n = plan.count](std::uint32_t v) {
         // Whole blocks are the rule: their division becomes shifts.
         return n == 64 ? effect::divide_to_even(v, 64) : effect::divide_to_even(v, n);
@@ -193,9 +194,12 @@ std::vector<Sum> read_picture(const Canvas& canvas, Layout& layout) {
 // The blocks' colours for one column, in drawing order.
 void colour_column(Layout& layout, std::size_t column, const std::vector<Sum>& sums, BoxColours& colours) {
     const std::size_t column_count = layout.columns().size(), row_count = layout.rows().size();
+    // Each block counts on the one just above: it is kept at hand rather than read back.
+    std::uint32_t above = 0;
     for (std::size_t r = 0; r < row_count; ++r) {
         const std::size_t at = colours.at(column, r);
-        colours[at] = average(layout.plan(column, r), sums[r * column_count + column], colours, at);
+        above = average(layout.plan(column, r), sums[r * column_count + column], colours, at, above);
+        colours[at] = above;
     }
 }
 

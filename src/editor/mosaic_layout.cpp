@@ -136,7 +136,10 @@ Plan Layout::work_out(std::size_t column, std::size_t row) {
         if (any) plan.picture.push_back(picture);
     }
     for (std::size_t s = 0; s < before.size(); ++s)
-        if (counts[s] != 0) plan.sources.push_back({box_at(before[s]), counts[s]});
+        if (before[s].columns == 0 && before[s].rows == -1)
+            plan.above = counts[s];
+        else if (counts[s] != 0)
+            plan.sources.push_back({box_at(before[s]), counts[s]});
 
     // The block's cell: one pitch each way from `shift` pixels before its first pixel, so that
     // the cells tile the mosaic and most of a cell is the block's own box. The first and last

@@ -53,6 +53,8 @@ struct Span {
 // All relative to the block's first pixel column and row.
 struct Plan {
     std::uint32_t count = 0;  // samples on the canvas
+    // Samples in the box just above, drawn last before the block samples; and in other boxes.
+    std::uint32_t above = 0;
     std::vector<Source> sources;
     std::vector<int> sample_dx;
     // The samples on 8 neighbouring pixels, read as one run.
