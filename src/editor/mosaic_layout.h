@@ -3,8 +3,9 @@
 // column, each box drawn with the pen before the next block samples, so a wide pen's box reaches
 // into blocks sampled later. Rather than paint every box whole and have its neighbours paint over
 // most of it, a block's plan tells which of its samples fall in which earlier box (their colour
-// is known), which still show the picture, and which pixels of its box no later box covers. Blocks
-// whose surroundings lie alike share one plan.
+// is known), which still show the picture, and which box each pixel of its cell shows once all
+// are drawn: the cells tile the mosaic, so every pixel is painted once. Blocks whose surroundings
+// lie alike share one plan.
 #include <array>
 #include <cstdint>
 #include <map>
