@@ -7,6 +7,7 @@
 // are drawn: the cells tile the mosaic, so every pixel is painted once. Blocks whose surroundings
 // lie alike share one plan.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
