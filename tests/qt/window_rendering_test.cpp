@@ -114,6 +114,21 @@ struct ListForm : Form {
     int dbl_clicks = 0;
 };
 
+// The list form shown with lines "a", "b" and "c", `selected` selected (or none) and no clicks
+// recorded yet.
+class ShownListTest : public QtBackendTest {
+protected:
+    QListWidget* show_abc(int selected) {
+        form.lst.add_items({"a", "b", "c"});
+        if (selected >= 0) form.lst.set_list_index(selected);
+        form.clicks.clear();
+        form.show();
+        windows.render();
+        return qobject_cast<QListWidget*>(widget(form.lst));
+    }
+    ListForm form{windows};
+};
+
 void send_mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button,
                 Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
@@ -153,12 +168,8 @@ TEST_F(QtBackendTest, SortedListShowsItemsInOrderAndTheModelSelection) {
     EXPECT_EQ(form.clicks, (std::vector<int>{2, -1}));
 }
 
-TEST_F(QtBackendTest, UserSelectionRunsTheClickHandlerOnce) {
-    ListForm form(windows);
-    form.lst.add_items({"a", "b", "c"});
-    form.show();
-    windows.render();
-    auto* list = qobject_cast<QListWidget*>(widget(form.lst));
+TEST_F(ShownListTest, UserSelectionRunsTheClickHandlerOnce) {
+    auto* list = show_abc(-1);
     ASSERT_NE(list, nullptr);
 
     const QPoint row1 = list->visualItemRect(list->item(1)).center();
@@ -178,14 +189,8 @@ TEST_F(QtBackendTest, UserSelectionRunsTheClickHandlerOnce) {
     EXPECT_EQ(form.dbl_clicks, 1);
 }
 
-TEST_F(QtBackendTest, ListKeysReachTheHandlerThenMoveTheSelection) {
-    ListForm form(windows);
-    form.lst.add_items({"a", "b", "c"});
-    form.lst.set_list_index(0);
-    form.clicks.clear();
-    form.show();
-    windows.render();
-    auto* list = qobject_cast<QListWidget*>(widget(form.lst));
+TEST_F(ShownListTest, ListKeysReachTheHandlerThenMoveTheSelection) {
+    auto* list = show_abc(0);
     ASSERT_NE(list, nullptr);
 
     send_key(list, Qt::Key_Down);
@@ -200,14 +205,8 @@ TEST_F(QtBackendTest, ListKeysReachTheHandlerThenMoveTheSelection) {
     EXPECT_EQ(form.lst.list_index(), 1);
 }
 
-TEST_F(QtBackendTest, RightPressOnListGoesToTheProgramAndKeepsTheSelection) {
-    ListForm form(windows);
-    form.lst.add_items({"a", "b", "c"});
-    form.lst.set_list_index(0);
-    form.clicks.clear();
-    form.show();
-    windows.render();
-    auto* list = qobject_cast<QListWidget*>(widget(form.lst));
+TEST_F(ShownListTest, RightPressOnListGoesToTheProgramAndKeepsTheSelection) {
+    auto* list = show_abc(0);
     ASSERT_NE(list, nullptr);
 
     const QPoint row2 = list->visualItemRect(list->item(2)).center();
@@ -225,14 +224,8 @@ TEST_F(QtBackendTest, RightPressOnListGoesToTheProgramAndKeepsTheSelection) {
     EXPECT_EQ(list->currentRow(), 0);
 }
 
-TEST_F(QtBackendTest, TheUserMovesTheListSelectionButNeverClearsIt) {
-    ListForm form(windows);
-    form.lst.add_items({"a", "b", "c"});
-    form.lst.set_list_index(1);
-    form.clicks.clear();
-    form.show();
-    windows.render();
-    auto* list = qobject_cast<QListWidget*>(widget(form.lst));
+TEST_F(ShownListTest, TheUserMovesTheListSelectionButNeverClearsIt) {
+    auto* list = show_abc(1);
     ASSERT_NE(list, nullptr);
     list->setFocus();
     auto still_on = [&](int row) {
