@@ -180,9 +180,9 @@ TEST(Splash, TheStartUpCheckAsksOnlyARealServer) {
         app.plat.windows.advance(3001);
         EXPECT_FALSE(s.visible()) << c.server;
         EXPECT_FALSE(s.tmr_pos.timer_enabled()) << c.server;
-        EXPECT_EQ(app.plat.http.urls, c.asked_at_start ? std::vector<std::string>{query, query}
-                                                       : std::vector<std::string>{})
-            << c.server;
+        const std::vector<std::string> asked =
+            c.asked_at_start ? std::vector<std::string>{query, query} : std::vector<std::string>{};
+        EXPECT_EQ(app.plat.http.urls, asked) << c.server;
         EXPECT_EQ(app.plat.prompts.asked().size(), c.asked_at_start ? 2u : 0u) << c.server;
         EXPECT_TRUE(f.visible()) << c.server;
 
