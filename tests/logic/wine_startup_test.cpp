@@ -119,22 +119,27 @@ TEST(StartUpUnderWine, TheGameUnderProgramFilesX86IsProposedAndStoredOnlyWhenApp
     }
 }
 
-TEST(StartUpUnderWine, AStoredFolderWithScreenshotsIsNeverReplacedByTheX86One) {
+// The (x86) folder is proposed only in place of a stored folder without screenshots, and only at
+// set-up: the normal dialog shows the stored folder, whatever has become of it.
+TEST(StartUpUnderWine, TheX86FolderIsNotProposedOverAUsableFolderOrInNormalMode) {
     WineGame wine;
     std::filesystem::create_directories(
         to_fs_path(join_path(wine.drive_c, "Program Files (x86)/QUORIX/Pelmar Online/Screen Save")));
-    wine.add_shot("Program Files/QUORIX/Pelmar Online", "PelmarOnline_2006115_01715.jpg", 1000000000);
+    const std::string shot =
+        wine.add_shot("Program Files/QUORIX/Pelmar Online", "PelmarOnline_2006115_01715.jpg", 1000000000);
     test::App app;
     Form1& f = app.start();
     EXPECT_EQ(test::loaded<Form3>(f), nullptr);
     EXPECT_EQ(f.file_lst.count(), 1);
-    test::click_menu(f.mSetting);
-    EXPECT_EQ(test::win<Form3>(f).txt_path.text(), kDefaultGameFolder);
 
-    // The set-up dialog opened for a stored folder that does have "Screen Save" keeps it too.
     Form3& d = test::win<Form3>(f);
-    d.hide();
     d.open(true);
+    EXPECT_EQ(d.txt_path.text(), kDefaultGameFolder);
+    d.hide();
+
+    std::filesystem::remove_all(to_fs_path(parent_folder(shot)));
+    test::click_menu(f.mSetting);
+    EXPECT_FALSE(d.setup_mode());
     EXPECT_EQ(d.txt_path.text(), kDefaultGameFolder);
     EXPECT_EQ(read_file(app.folders.settings_file()), kFirstRunBytes);
 }
