@@ -14,7 +14,7 @@ class Form3 : public Form {
 public:
     explicit Form3(Windows& windows);
     // Shows the dialog filled from the settings file; set-up mode keeps the browse button enabled
-    // and proposes the game's "Program Files (x86)" folder when the stored one has no screenshots.
+    // and proposes the game's "Program Files (x86)" folder when the stored one has no "Screen Save".
     void open(bool setup_mode);
     bool setup_mode() const { return cmd_path_read.enabled(); }
 
