@@ -132,6 +132,9 @@ void Form6::wire_events() {
 
 void Form6::open(const Picture& picture) {
     show();
+    // One picture pixel per device pixel, as the viewer shows it.
+    const ScreenInfo screen = windows_.platform().windows.screen();
+    canvas_.set_screen(screen.twips_per_pixel_x, screen.device_pixel_ratio);
     canvas_.set_background(picture);
     canvas_.take_changed();
     pct_ss.set_picture(canvas_.live());
@@ -156,8 +159,7 @@ void Form6::fit_client_area() {
 
 bool Form6::Form_QueryUnload() {
     // A running effect works on this canvas: the editor stays until it ends or is stopped.
-    if (const Form6_Sub2* effects = windows_.loaded<Form6_Sub2>(); effects != nullptr && effects->running())
-        return true;
+    if (effect_running()) return true;
     Form& main = windows_.main().form();
     main.show();
     main.set_window_state(WindowState::normal);
@@ -176,6 +178,11 @@ void Form6::refresh_navigator() {
     show_drawing();
     img_pre.picture_changed(thumbnail_.refresh(canvas_.live(), navigator_pending_));
     navigator_pending_ = {};
+}
+
+bool Form6::effect_running() const {
+    const Form6_Sub2* effects = windows_.loaded<Form6_Sub2>();
+    return effects != nullptr && effects->running();
 }
 
 int Form6::tool_code() const {

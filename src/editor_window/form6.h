@@ -63,6 +63,9 @@ public:
     void show_drawing();
     // Gives the navigator the canvas image as it is now.
     void refresh_navigator();
+    // An effect is working on the canvas: until it ends nothing else draws on it or saves it,
+    // so no stroke lands among its pixels half done.
+    bool effect_running() const;
     // The current tool and drawing colour, as their tags hold them.
     int tool_code() const;
     Colour drawing_colour() const;

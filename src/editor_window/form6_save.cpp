@@ -16,6 +16,7 @@
 namespace vis {
 
 void Form6::cmd_save_Click() {
+    if (effect_running()) return;
     Platform& p = windows_.platform();
     MainWindow& main = windows_.main();
     FileDialog dialog;

@@ -144,7 +144,10 @@ void Form6_Sub1::txt_size_Change() {
 }
 
 void Form6_Sub1::cmd_ok_Click() {
-    if (Form6* editor = windows_.loaded<Form6>()) {
+    Form6* editor = windows_.loaded<Form6>();
+    // The text waits, typed as it is, until the effect is done with the canvas.
+    if (editor != nullptr && editor->effect_running()) return;
+    if (editor != nullptr) {
         Label& label = editor->lbl_pnt_5;
         Canvas& canvas = editor->canvas();
         canvas.set_current_point(label.left(), label.top());

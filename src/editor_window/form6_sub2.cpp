@@ -89,16 +89,11 @@ void Form6_Sub2::run(Effect effect, const char* done_text) {
     p.windows.do_events();
 
     // Events run every few milliseconds. The editor cannot close meanwhile, but it can be opened
-    // again on another screenshot, which gives the canvas new pixels: the effect stops there.
-    const auto pixels = canvas.live().pixels;
-    bool replaced = false;
+    // again on another screenshot: the effect then stops by itself, leaving the new one alone.
     Pacer pacer(p.clock);
     const EffectPacing pacing{[&] {
-                                  if (pacer.due()) {
-                                      p.windows.do_events();
-                                      replaced = canvas.live().pixels != pixels;
-                                  }
-                                  return eff_break == 0 && !replaced && !p.windows.quitting();
+                                  if (pacer.due()) p.windows.do_events();
+                                  return eff_break == 0 && !p.windows.quitting();
                               },
                               [&](int percent) { pgb.set_value(percent); }};
     const bool completed = effect(canvas, selection, pacing) == EffectEnd::completed;

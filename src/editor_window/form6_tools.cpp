@@ -22,12 +22,15 @@ Colour caption_colour_on(Colour c) {
 
 }  // namespace
 
+// The pointer picture is measured in screen pixels, whatever the canvas's pixels are worth.
 double Form6::point_x(int x) const {
-    return static_cast<float>(x - drawing_offset(pct_ss.mouse_icon().width, canvas_.twips_per_pixel()));
+    const double screen_twips = canvas_.twips_per_pixel() * canvas_.pixel_ratio();
+    return static_cast<float>(x - drawing_offset(pct_ss.mouse_icon().width, screen_twips));
 }
 
 double Form6::point_y(int y) const {
-    return static_cast<float>(y - drawing_offset(pct_ss.mouse_icon().height, canvas_.twips_per_pixel()));
+    const double screen_twips = canvas_.twips_per_pixel() * canvas_.pixel_ratio();
+    return static_cast<float>(y - drawing_offset(pct_ss.mouse_icon().height, screen_twips));
 }
 
 void Form6::pct_ss_MouseDown(int button, int x, int y) {
@@ -36,6 +39,7 @@ void Form6::pct_ss_MouseDown(int button, int x, int y) {
                                                frm_pct.top() + pct_ss.top() + y);
         return;
     }
+    if (effect_running()) return;
     pnt_color = lbl_pnt_color.tag();
     const Colour colour = drawing_colour();
     const double px = point_x(x), py = point_y(y);
@@ -78,7 +82,7 @@ void Form6::pct_ss_MouseDown(int button, int x, int y) {
 }
 
 void Form6::pct_ss_MouseMove(int x, int y) {
-    if (pnt_down != 1) return;
+    if (pnt_down != 1 || effect_running()) return;
     pnt_color = lbl_pnt_color.tag();
     canvas_.set_draw_width(scr_width.value());
     const double px = point_x(x), py = point_y(y);
@@ -105,7 +109,7 @@ void Form6::pct_ss_MouseUp(int x, int y) {
     pnt_color = lbl_pnt_color.tag();
     // Only a line that was started draws: the release of the right button, or of a line the
     // cancel command dropped, must not draw from the canvas's corner.
-    if (tool_code() == tool::kLine && str_x != -1) {
+    if (tool_code() == tool::kLine && str_x != -1 && !effect_running()) {
         canvas_.line(str_x, str_y, point_x(x), point_y(y), drawing_colour());
         lne_str.set_visible(false);
         show_drawing();
@@ -126,6 +130,7 @@ void Form6::cmd_pnt_Click(Button& button, int code) {
 }
 
 void Form6::cmd_pnt_4_Click() {
+    if (effect_running()) return;
     if (!shp_sel.visible()) {
         windows_.platform().prompts.message_box(
             {"ERR:選択範囲がありません", kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});
@@ -139,6 +144,7 @@ void Form6::cmd_pnt_4_Click() {
 }
 
 void Form6::cmd_all_crear_Click() {
+    if (effect_running()) return;
     const MessageBox ask{
         "全消去しますか？\r\n一度実行すると元には戻せません。", "AC", MsgButtons::yes_no, MsgIcon::none, 0, this};
     if (windows_.platform().prompts.message_box(ask) == MsgResult::no) return;
