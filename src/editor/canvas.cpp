@@ -86,7 +86,9 @@ void Canvas::clear() {
 }
 
 void Canvas::mark(int left, int top, int width, int height) {
-    changed_ = united(changed_, {left, top, width, height});
+    const PixelRect r{left, top, width, height};
+    changed_ = united(changed_, r);
+    unrecorded_ = united(unrecorded_, r);
 }
 
 void Canvas::set_draw_width(int pixels) {

@@ -59,8 +59,10 @@ public:
     // Counts the pictures the canvas was given: work planned for one picture checks it before
     // writing, since events run meanwhile may have opened another.
     std::uint64_t picture_count() const { return picture_count_; }
-    // The pixels written since the last call, as one rectangle.
+    // The pixels written since the last call, as one rectangle: for showing them, and apart from
+    // that for keeping their old state (the undo history).
     PixelRect take_changed() { return std::exchange(changed_, PixelRect{}); }
+    PixelRect take_unrecorded() { return std::exchange(unrecorded_, PixelRect{}); }
     void clear();
 
     int draw_width() const { return draw_width_; }
@@ -132,6 +134,7 @@ private:
     int height_ = 0;
     std::shared_ptr<std::vector<std::uint32_t>> pixels_ = std::make_shared<std::vector<std::uint32_t>>();
     PixelRect changed_;
+    PixelRect unrecorded_;
     std::uint64_t picture_count_ = 0;
     int reaches_pen_ = 0;
     double reaches_height_ = -1;

@@ -33,6 +33,8 @@ void Form6::cmd_save_Click() {
     // The stamp stays on the canvas, as saved; saving again prints it again in the same place.
     stamp_notices(canvas_, p.painter, kCopyrightLine + p.update_server + "/", joined_notice(kStampNoticeParts, ""));
     refresh_navigator();
+    // Undone apart from the edit, so a player may undo the stamp and go on editing.
+    record();
     const int code = save_edit(p.files, *target, canvas_.live(), encode_jpeg);
     const std::string text = code == kSaved ? "保存しました" : "保存に失敗しました(" + std::to_string(code) + ")";
     p.prompts.message_box({text, kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});

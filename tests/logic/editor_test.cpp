@@ -108,7 +108,7 @@ TEST_F(Editor, StraightLineIsDrawnOnceAtTheReleaseInTheColourAndWidthThen) {
     EXPECT_FALSE(e.lne_str.visible());
     EXPECT_EQ(e.canvas().point(3000, 3000), static_cast<std::int32_t>(rgb(255, 0, 0)));
     EXPECT_NE(e.canvas().point(3000, 3000 + 45), static_cast<std::int32_t>(rgb(255, 0, 0)));  // 3 pixels wide
-    EXPECT_EQ(e.str_x, -1);
+    EXPECT_FALSE(e.state().overlay.line);
 
     // A right press shows the pop-up and draws nothing, not even when its release comes.
     const Picture with_line = e.canvas().image();
@@ -191,8 +191,8 @@ TEST_F(Editor, CancelDropsTheSelectionAndLineOnTheNextTickWithoutTouchingPixels)
     mouse_down(e.pct_ss, button::kRight, 5000, 5000);
     app.plat.windows.advance(1);
     EXPECT_FALSE(e.lne_str.visible());
-    EXPECT_EQ(e.pnt_down, 0);
-    EXPECT_EQ(e.str_x, -1);
+    EXPECT_FALSE(e.state().pressed);
+    EXPECT_FALSE(e.state().overlay.line);
     EXPECT_FALSE(e.tmr_form6_cancel.timer_enabled());
     // The left button's release after the cancel draws no line from the canvas's corner.
     mouse_up(e.pct_ss, button::kLeft, 6000 + kAhead, 6000 + kAhead);
