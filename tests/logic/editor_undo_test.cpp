@@ -91,7 +91,10 @@ TEST_F(EditorUndo, EveryToolAndEffectIsUndoneAndRedoneByteForByte) {
         const char* name;
         std::function<void(EditorUndo&)> act;
     } actions[] = {
-        {"pencil stroke", [](EditorUndo& t) { t.stroke({{600, 600}, {2400, 900}, {4000, 3000}}); }},
+        {"pencil stroke",
+         [](EditorUndo& t) {
+             t.stroke({{600, 600}, {2400, 900}, {4000, 3000}});
+         }},
         {"straight line",
          [](EditorUndo& t) {
              click(t.e->cmd_pnt_3);
