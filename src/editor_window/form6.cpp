@@ -4,8 +4,6 @@
 
 #include "core/main_window.h"
 #include "editor/navigator.h"
-#include "editor/tool_geometry.h"
-#include "editor_window/form6_sub2.h"
 #include "editor_window/tool_icons.h"
 #include "platform/window_system.h"
 
