@@ -71,6 +71,13 @@ void Control::set_back_colour(Colour c) {
     }
 }
 
+void Control::set_tool_tip(std::string text) {
+    if (tool_tip_ != text) {
+        tool_tip_ = std::move(text);
+        touch();
+    }
+}
+
 void Control::set_focus() {
     form_.set_focus(*this);
 }

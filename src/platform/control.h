@@ -93,6 +93,10 @@ public:
     Colour back_colour() const { return back_; }
     void set_back_colour(Colour c);
 
+    // A hint shown while the pointer rests on the control (and told to screen readers).
+    const std::string& tool_tip() const { return tool_tip_; }
+    void set_tool_tip(std::string text);
+
     // Keyboard focus: asks the form to focus this control.
     void set_focus();
 
@@ -117,6 +121,7 @@ private:
     Rect bounds_;
     Control* container_ = nullptr;
     std::string tag_;
+    std::string tool_tip_;
     Font font_;
     Colour fore_ = kDefaultColour;
     Colour back_ = kDefaultColour;

@@ -362,6 +362,7 @@ void press_key(Form& form, int key_code, int shift) {
             return;
         }
     }
+    if (form.on_shortcut && form.on_shortcut(key_code, shift)) return;
     if (form.on_key_down) {
         form.on_key_down(key_code, shift);
         return;
