@@ -54,7 +54,7 @@ void bulk(BulkMode mode, const std::string& from, const std::string& to, benchma
         last = percent;
         return true;
     });
-    if (!r.failed.empty() || last != 100) state.SkipWithError("bulk run incomplete");
+    if (!r.failed.empty() || !r.missing.empty() || last != 100) state.SkipWithError("bulk run incomplete");
 }
 
 // Every copy goes into an empty output folder, as a first backup does; emptying it is not timed.
