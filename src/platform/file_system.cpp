@@ -101,13 +101,10 @@ bool DiskFileSystem::make_folder(const std::string& path) {
 }
 
 std::optional<std::uintmax_t> DiskFileSystem::size(const std::string& path) {
-    std::error_code ec;
-    // One look at the file: the entry keeps what it read for both questions.
-    const fs::directory_entry entry(to_fs_path(path), ec);
-    if (ec || !entry.is_regular_file(ec)) return std::nullopt;
-    const auto n = entry.file_size(ec);
-    if (ec) return std::nullopt;
-    return n;
+    // One look at the file answers both questions.
+    struct stat st {};
+    if (::stat(to_fs_path(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    return static_cast<std::uintmax_t>(st.st_size);
 }
 
 bool DiskFileSystem::same_file(const std::string& a, const std::string& b) {
