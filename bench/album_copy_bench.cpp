@@ -1,7 +1,7 @@
 // A copy album of 1,000 screenshots of 300 KiB, against copying the same files into a new folder
 // with a plain std::filesystem::copy_file loop and with one `cp`, in the same run. Each run's
-// copies are set aside, and the disk brought up to date, outside the timing. One iteration a
-// repetition keeps the copies kept till the end to a few gigabytes; run with
+// copies are set aside, and the disk brought up to date, outside the timing. The copies stay
+// until the run ends, so each repetition times one iteration; run with
 // --benchmark_repetitions=3 --benchmark_enable_random_interleaving=true.
 #include <benchmark/benchmark.h>
 
