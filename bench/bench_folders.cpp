@@ -1,6 +1,7 @@
 #include "bench_folders.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -58,6 +59,12 @@ const test::GameFolders& full_hd_run_folder() {
         return f;
     }();
     return *folders;
+}
+
+void set_aside(const std::string& folder) {
+    static const test::TempFolder held;
+    static int n = 0;
+    std::filesystem::rename(to_fs_path(folder), to_fs_path(join_path(held.path(), std::to_string(++n))));
 }
 
 }  // namespace vis::bench

@@ -22,4 +22,9 @@ const test::GameFolders& full_hd_run_folder();
 inline constexpr int kFullHdRun = 16;
 std::string full_hd_run_name(int i);
 
+// Moves a folder of copies out of the way, to be deleted when the run ends. Making a file on
+// ext4 without a journal searches past the files deleted in the last minute, so deleting one
+// side's copies would slow down whichever side is timed next.
+void set_aside(const std::string& folder);
+
 }  // namespace vis::bench

@@ -11,9 +11,10 @@ inline constexpr char kSep = '\\';
 inline constexpr char kSep = '/';
 #endif
 
-// a + separator + b.
+// a + separator + b; a root folder ("/", "D:\") is not given a second separator.
 std::string join_path(const std::string& a, const std::string& b);
-// The path without its last separator and everything after it ("D:\shots\a.jpg" -> "D:\shots").
+// The path without its last separator and everything after it ("D:\shots\a.jpg" -> "D:\shots"),
+// but a root folder keeps its separator ("/a.jpg" -> "/", "D:\a.jpg" -> "D:\").
 std::string parent_folder(const std::string& path);
 
 // The file the system knows for a path of the program (a Windows path under Wine, see host_path).

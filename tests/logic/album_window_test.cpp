@@ -311,5 +311,25 @@ TEST_F(AlbumWindow, FailedBuildSaysWhatAndLeavesNoAlbum) {
     EXPECT_FALSE(d->busy());
 }
 
+// The disk fills up halfway through the first screenshot copied: the part already written goes
+// with the rest of the album.
+TEST_F(AlbumWindow, ACopyBreakingOffMidFileLeavesNoAlbum) {
+    struct FillingDisk : test::FaultyFileSystem {
+        bool copy(const std::string& from, const std::string& to) override {
+            if (from.ends_with(".jpg") && !disk_space) disk_space = *size(from) / 2;
+            return FaultyFileSystem::copy(from, to);
+        }
+    } disk;
+    app.plat.use(disk);
+    open_with(2);
+    send_all();
+    build(d->cmd_copy_create, {MsgResult::ok});
+    const std::string& text = last_prompt().box.text;
+    EXPECT_EQ(text.rfind("アルバムを作成できませんでした。\r\n次のファイルをコピーできませんでした：\r\n", 0), 0u)
+        << text;
+    EXPECT_TRUE(text.ends_with("\r\n\r\n作りかけのアルバムは残っていません。")) << text;
+    EXPECT_EQ(entries(albums()), std::vector<std::string>{});
+}
+
 }  // namespace
 }  // namespace vis
