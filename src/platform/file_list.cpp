@@ -4,6 +4,7 @@
 #include <chrono>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "paths.h"
 
@@ -48,7 +49,9 @@ bool wildcard_match(const std::string& pattern, const std::string& name) {
 }
 
 FileList::FileList(Form& owner, std::string name, std::string pattern)
-    : Control(owner, std::move(name), ControlKind::file_list), pattern_(std::move(pattern)) {
+    : Control(owner, std::move(name), ControlKind::file_list),
+      pattern_(std::move(pattern)),
+      files_(std::make_shared<const ListedFiles>()) {
     set_visible(false);
 }
 
@@ -58,18 +61,24 @@ bool FileList::bind(const std::string& folder) {
 }
 
 bool FileList::refresh() {
-    files_.clear();
-    index_.clear();
-    total_ = 0;
+    const bool ok = read_folder();
+    touch();
+    return ok;
+}
+
+bool FileList::read_folder() {
     namespace fs = std::filesystem;
+    const std::shared_ptr<const ListedFiles> previous = std::exchange(files_, std::make_shared<const ListedFiles>());
+    total_ = 0;
     std::error_code ec;
     const fs::path dir = to_fs_path(folder_);
     if (folder_.empty() || !fs::is_directory(dir, ec)) return false;
     fs::directory_iterator it(dir, ec);
     if (ec) return false;
+    auto files = std::make_shared<ListedFiles>();
     for (const fs::directory_iterator end; it != end; it.increment(ec)) {
         if (ec) return false;
-        const std::string name = from_fs_path(it->path().filename());
+        std::string name = from_fs_path(it->path().filename());
         if (!wildcard_match(pattern_, name)) continue;
         std::error_code fe;
         if (!it->is_regular_file(fe) || fe) continue;
@@ -78,20 +87,16 @@ bool FileList::refresh() {
         if (fe) continue;
         const auto when = it->last_write_time(fe);
         if (fe) continue;
-        files_.push_back({name, size, to_time_t(when)});
+        files->push_back({std::move(name), size, save_time_of(to_time_t(when))});
     }
-    index_.reserve(files_.size());
-    for (std::size_t i = 0; i < files_.size(); ++i) {
-        index_.emplace(files_[i].name, i);
-        total_ += files_[i].size;
-    }
-    touch();
+    files->shrink_to_fit();
+    for (const ListedFile& f : *files) total_ += f.size;
+    // The lists that show the last reading keep sharing it while nothing changed.
+    if (*previous == *files)
+        files_ = previous;
+    else
+        files_ = std::move(files);
     return true;
-}
-
-const ListedFile* FileList::find(const std::string& name) const {
-    const auto it = index_.find(name);
-    return it == index_.end() ? nullptr : &files_[it->second];
 }
 
 }  // namespace vis
