@@ -47,9 +47,9 @@ const test::GameFolders& shots_folder(int count) {
     if (!f) {
         f = std::make_unique<test::GameFolders>();
         f->write_settings("1", "0");
-        const std::string small = test::write_jpeg(join_path(f->shots, "PelmarOnline_seed.jpg"), 32, 24);
-        const std::string bytes = test::read_file(small);
-        std::filesystem::remove(to_fs_path(small));
+        const std::string seed = join_path(f->shots, "PelmarOnline_seed.jpg");
+        const std::string bytes = test::write_jpeg(seed, 32, 24);
+        std::filesystem::remove(to_fs_path(seed));
         for (int i = 0; i < count; ++i) {
             const std::string path = join_path(f->shots, "PelmarOnline_2006115_" + std::to_string(100000 + i) + ".jpg");
             test::write_file(path, bytes);

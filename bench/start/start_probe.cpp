@@ -3,6 +3,8 @@
 // and ends. Run it under a process timer to compare start-up time and memory between folders:
 //   vistelle_start_probe <program folder> [album]
 #include <QApplication>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 #include <cstdio>
 #include <fstream>
@@ -10,6 +12,7 @@
 
 #include "album_window/form5.h"
 #include "app/qt_program.h"
+#include "core/app.h"
 #include "core/windows.h"
 #include "main_window/form1.h"
 
@@ -23,6 +26,23 @@ long resident_kb() {
     return -1;
 }
 
+// Answers every request with the program's own version, so the start-up check stays silent.
+void serve_current_version(QTcpServer& server) {
+    server.listen(QHostAddress::LocalHost);
+    QObject::connect(&server, &QTcpServer::newConnection, [&server] {
+        while (QTcpSocket* socket = server.nextPendingConnection()) {
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                socket->readAll();
+                const QByteArray body(vis::kVersion);
+                socket->write("HTTP/1.0 200 OK\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" +
+                              body);
+                socket->disconnectFromHost();
+            });
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -33,9 +53,11 @@ int main(int argc, char** argv) {
     }
     const std::string folder = argv[1];
     const bool album = argc > 2 && std::string(argv[2]) == "album";
+    QTcpServer update_server;
+    serve_current_version(update_server);
+    const std::string server = "http://127.0.0.1:" + std::to_string(update_server.serverPort());
     QTimer poll;
-    // Nothing answers on this port: the update check fails at once.
-    return vis::run_qt_program(folder, "http://127.0.0.1:9", [&](vis::Windows& windows) {
+    return vis::run_qt_program(folder, server, [&](vis::Windows& windows) {
         QObject::connect(&poll, &QTimer::timeout, [&] {
             vis::Form1& main = windows.get<vis::Form1>();
             if (main.tmr_music.tag() == "start") return;

@@ -42,33 +42,29 @@ void ScreenshotOrder::add_records(std::size_t first, std::size_t last) {
     const auto middle = static_cast<std::ptrdiff_t>(ids_.size());
     ids_.reserve(ids_.size() + (last - first));
     for (std::size_t i = first; i < last; ++i) ids_.push_back(static_cast<std::uint32_t>(i));
-    const auto by_line = [this](std::uint32_t a, std::uint32_t b) { return less(a, b); };
-    std::sort(ids_.begin() + middle, ids_.end(), by_line);
-    std::inplace_merge(ids_.begin(), ids_.begin() + middle, ids_.end(), by_line);
+    std::sort(ids_.begin() + middle, ids_.end(), by_line());
+    std::inplace_merge(ids_.begin(), ids_.begin() + middle, ids_.end(), by_line());
 }
 
 int ScreenshotOrder::take_row(ScreenshotOrder& from, int row) {
     assert(from.records_ == records_);
     const std::uint32_t id = from.ids_.at(static_cast<std::size_t>(row));
     from.remove(row);
-    const auto at = std::upper_bound(ids_.begin(), ids_.end(), id, [this](std::uint32_t a, std::uint32_t b) {
-        return less(a, b);
-    });
+    const auto at = std::upper_bound(ids_.begin(), ids_.end(), id, by_line());
     return static_cast<int>(ids_.insert(at, id) - ids_.begin());
 }
 
 int ScreenshotOrder::take_first(ScreenshotOrder& from, int n, int selected) {
     assert(from.records_ == records_);
-    const auto by_line = [this](std::uint32_t a, std::uint32_t b) { return less(a, b); };
     const bool kept = selected >= 0 && selected < count();
     const std::uint32_t selected_id = kept ? ids_[static_cast<std::size_t>(selected)] : 0;
     const auto end = from.ids_.begin() + n;
     const auto middle = static_cast<std::ptrdiff_t>(ids_.size());
     ids_.insert(ids_.end(), from.ids_.begin(), end);
     from.ids_.erase(from.ids_.begin(), end);
-    std::inplace_merge(ids_.begin(), ids_.begin() + middle, ids_.end(), by_line);
+    std::inplace_merge(ids_.begin(), ids_.begin() + middle, ids_.end(), by_line());
     if (!kept) return -1;
-    return static_cast<int>(std::lower_bound(ids_.begin(), ids_.end(), selected_id, by_line) - ids_.begin());
+    return static_cast<int>(std::lower_bound(ids_.begin(), ids_.end(), selected_id, by_line()) - ids_.begin());
 }
 
 void ScreenshotOrder::remove(int row) {

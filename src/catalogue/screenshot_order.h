@@ -36,6 +36,9 @@ public:
 
 private:
     bool less(std::uint32_t a, std::uint32_t b) const;
+    auto by_line() const {
+        return [this](std::uint32_t a, std::uint32_t b) { return less(a, b); };
+    }
 
     std::shared_ptr<const ListedFiles> records_;
     std::vector<std::uint32_t> ids_;

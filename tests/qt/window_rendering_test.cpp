@@ -1,9 +1,9 @@
 // Forms and controls rendered as real widgets, and the user's input forwarded to the program.
+#include <QAccessible>
 #include <QDir>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QAccessible>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPointer>
@@ -169,7 +169,8 @@ QString shown_line(QListView* view, int row) {
 }
 
 TEST_F(ShownListTest, ShowsTheSourcesLinesAndTheModelSelection) {
-    const FixedLines lines({"2006/11/04 09:00:00 │ a.jpg", "2006/11/05 01:07:15 │ b.jpg", "2006/11/06 12:00:00 │ c.jpg"});
+    const FixedLines lines(
+        {"2006/11/04 09:00:00 │ a.jpg", "2006/11/05 01:07:15 │ b.jpg", "2006/11/06 12:00:00 │ c.jpg"});
     QListView* view = show_list(lines, -1);
     ASSERT_NE(view, nullptr);
     ASSERT_EQ(view->model()->rowCount(), 3);
@@ -287,9 +288,8 @@ TEST_F(ShownListTest, FiftyThousandLinesByKeyClickAndScreenReader) {
         Qt::KeyboardModifiers modifiers;
         int row;  // where the selection is afterwards; -1: a page or more further down than before
     };
-    const Step steps[] = {{Qt::Key_End, {}, kLines - 1}, {Qt::Key_Up, {}, kLines - 2},
-                          {Qt::Key_Home, {}, 0},         {Qt::Key_Down, {}, 1},
-                          {Qt::Key_PageDown, {}, -1},    {Qt::Key_PageUp, {}, 1}};
+    const Step steps[] = {{Qt::Key_End, {}, kLines - 1}, {Qt::Key_Up, {}, kLines - 2}, {Qt::Key_Home, {}, 0},
+                          {Qt::Key_Down, {}, 1},         {Qt::Key_PageDown, {}, -1},   {Qt::Key_PageUp, {}, 1}};
     int before = 0;
     for (const Step& step : steps) {
         form->clicks.clear();
