@@ -16,6 +16,10 @@ std::string full_hd_jpeg(std::uint32_t seed = 12345);
 const test::GameFolders& big_game_folder();
 inline constexpr int kBigFolderCount = 10000;
 
+// `count` small screenshots, each saved a minute after the one before. Made on first use of each
+// count and kept for the whole run.
+const test::GameFolders& shots_folder(int count);
+
 // 10,000 screenshots whose first `kFullHdRun` (oldest first) are distinct 1920 x 1080 pictures
 // saved at quality 80, for stepping from one full-size screenshot to the next.
 const test::GameFolders& full_hd_run_folder();

@@ -146,6 +146,19 @@ TEST_F(AlbumWindow, SendAndReturnMoveLinesAndSetTheButtons) {
     EXPECT_FALSE(d->cmd_send_list.enabled() || d->cmd_send_list_all.enabled());
 }
 
+TEST_F(AlbumWindow, ClickingTheLineAlreadySelectedStillSetsTheButtonsAndThePreview) {
+    open_with(3);
+    click_row(d->file_lst, 1);
+    click(d->cmd_send_list);
+    click_row(d->file_lst, 0);
+    click_row(d->file_album, 0);
+    // Back to the upper list's selected line: its pair of buttons and its picture again.
+    click_row(d->file_lst, 0);
+    EXPECT_TRUE(d->cmd_send_list.enabled() && d->cmd_send_list_all.enabled());
+    EXPECT_FALSE(d->cmd_return_list.enabled() || d->cmd_return_list_all.enabled());
+    EXPECT_EQ(d->img_pre.picture().width, 40);
+}
+
 TEST_F(AlbumWindow, ClosingHidesTheWindowAndRestoresTheMainWindow) {
     open_with(1);
     click(d->cmd_cancel);

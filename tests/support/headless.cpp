@@ -448,7 +448,7 @@ void scroll_to(ScrollBar& bar, int value) {
 
 void click_row(ListBox& list, int row) {
     list.set_focus();
-    list.set_list_index(row);
+    list.click_line(row);
 }
 
 }  // namespace vis::test
