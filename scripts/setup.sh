@@ -17,6 +17,7 @@ packages=(
   clang-format
   clang libclang-rt-14-dev
   chromium
+  g++-mingw-w64-x86-64-posix nasm wine64 zip unzip ccache dpkg-dev
 )
 
 missing=()
@@ -32,3 +33,14 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# The Windows build cross-compiles libjpeg-turbo and Google Benchmark from Debian's own source
+# packages (the same versions as the Linux build). Source entries are enabled where missing,
+# nothing else in the sources is changed.
+sources=/etc/apt/sources.list.d/debian.sources
+if [ -f "$sources" ] && grep -q '^Types: deb$' "$sources"; then
+  if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
+  $SUDO sed -i 's/^Types: deb$/Types: deb deb-src/' "$sources"
+  $SUDO apt-get update -qq
+fi
+bash "$(dirname "$0")/fetch-windows-sources.sh"

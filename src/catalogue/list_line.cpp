@@ -1,5 +1,7 @@
 #include "catalogue/list_line.h"
 
+#include "platform/local_time.h"
+
 namespace vis {
 
 namespace {
@@ -13,11 +15,7 @@ namespace {
 // and sorts where the time belongs.
 std::tm local_time_of(std::time_t t) {
     std::tm local{};
-#ifdef _WIN32
-    const bool converted = localtime_s(&local, &t) == 0;
-#else
-    const bool converted = localtime_r(&t, &local) != nullptr;
-#endif
+    const bool converted = to_local_time(t, local);
     const bool late = converted ? local.tm_year + 1900 > 9999 : t > 0;
     const bool early = converted ? local.tm_year + 1900 < 0 : t <= 0;
     if (late || early) {

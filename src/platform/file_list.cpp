@@ -1,11 +1,6 @@
 #include "file_list.h"
 
 #include <algorithm>
-#include <chrono>
-#include <filesystem>
-#include <system_error>
-
-#include "paths.h"
 
 namespace vis {
 
@@ -36,11 +31,6 @@ bool match_from(const std::string& p, std::size_t pi, const std::string& s, std:
     return pi == p.size();
 }
 
-std::time_t to_time_t(std::filesystem::file_time_type t) {
-    const auto sys = std::chrono::file_clock::to_sys(t);
-    return std::chrono::system_clock::to_time_t(std::chrono::time_point_cast<std::chrono::seconds>(sys));
-}
-
 }  // namespace
 
 bool wildcard_match(const std::string& pattern, const std::string& name) {
@@ -61,24 +51,9 @@ bool FileList::refresh() {
     files_.clear();
     index_.clear();
     total_ = 0;
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::path dir = to_fs_path(folder_);
-    if (folder_.empty() || !fs::is_directory(dir, ec)) return false;
-    fs::directory_iterator it(dir, ec);
-    if (ec) return false;
-    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
-        if (ec) return false;
-        const std::string name = from_fs_path(it->path().filename());
-        if (!wildcard_match(pattern_, name)) continue;
-        std::error_code fe;
-        if (!it->is_regular_file(fe) || fe) continue;
-        // A file that vanished since the folder was read is simply not listed.
-        const auto size = it->file_size(fe);
-        if (fe) continue;
-        const auto when = it->last_write_time(fe);
-        if (fe) continue;
-        files_.push_back({name, size, to_time_t(when)});
+    if (!list_folder(folder_, pattern_, files_)) {
+        files_.clear();
+        return false;
     }
     index_.reserve(files_.size());
     for (std::size_t i = 0; i < files_.size(); ++i) {

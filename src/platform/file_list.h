@@ -3,20 +3,14 @@
 // It keeps what the scan read of each file (length, last-modified time) so that nothing is
 // queried again per selection.
 #include <cstdint>
-#include <ctime>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "control.h"
+#include "folder_listing.h"
 
 namespace vis {
-
-struct ListedFile {
-    std::string name;
-    std::uintmax_t size = 0;
-    std::time_t modified = 0;  // seconds since the epoch
-};
 
 // "*" any run, "?" one character; letter case ignored (ASCII).
 bool wildcard_match(const std::string& pattern, const std::string& name);
