@@ -251,32 +251,32 @@ bool FaultyFileSystem::write(const std::string& path, std::string_view bytes) {
     writes.push_back(path);
     if (disk_space && bytes.size() > *disk_space) {
         // The disk fills up halfway: part of the file is there, and the write fails.
-        DiskFileSystem::write(path, bytes.substr(0, static_cast<std::size_t>(*disk_space)));
+        SystemFileSystem::write(path, bytes.substr(0, static_cast<std::size_t>(*disk_space)));
         *disk_space = 0;
         return false;
     }
     if (disk_space) *disk_space -= bytes.size();
-    return DiskFileSystem::write(path, bytes);
+    return SystemFileSystem::write(path, bytes);
 }
 
 bool FaultyFileSystem::rename(const std::string& from, const std::string& to) {
     if (fail_rename || (cross_device && parent_folder(from) != parent_folder(to))) return false;
-    return DiskFileSystem::rename(from, to);
+    return SystemFileSystem::rename(from, to);
 }
 
 bool FaultyFileSystem::copy(const std::string& from, const std::string& to) {
     if (fail_copy) return false;
-    if (!short_copy) return DiskFileSystem::copy(from, to);
+    if (!short_copy) return SystemFileSystem::copy(from, to);
     const auto n = size(from);
     if (!n) return false;
     std::ifstream in(to_fs_path(from), std::ios::binary);
     std::string half(static_cast<std::size_t>(*n / 2), '\0');
     in.read(half.data(), static_cast<std::streamsize>(half.size()));
-    return DiskFileSystem::write(to, half);
+    return SystemFileSystem::write(to, half);
 }
 
 bool FaultyFileSystem::remove(const std::string& path) {
-    return !fail_remove && DiskFileSystem::remove(path);
+    return !fail_remove && SystemFileSystem::remove(path);
 }
 
 // --- platform
