@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything from scratch and runs the whole suite twice: once as built for players, once
-# with AddressSanitizer and UndefinedBehaviorSanitizer; between them the fuzz targets run briefly.
+# with AddressSanitizer and UndefinedBehaviorSanitizer; between them the fuzz targets run briefly,
+# and the Windows build's suite runs under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -21,6 +22,18 @@ python3 "$root/scripts/check_readme_layout.py"
 
 export SDL_AUDIODRIVER=dummy
 run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# The Windows build: the logic suite and the tests of the Windows services, cross-built with
+# MinGW-w64 and run under Wine.
+windows_start=$SECONDS
+windows_build="$root/build-windows"
+windows_deps=$(bash "$root/scripts/build-windows-deps.sh")
+rm -rf "$windows_build"
+cmake -S "$root" -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_PREFIX_PATH="$windows_deps"
+cmake --build "$windows_build" -j "$jobs"
+bash "$root/scripts/wine-run.sh" "$windows_build/tests/vistelle_tests.exe"
+echo "Windows build and tests under Wine: $((SECONDS - windows_start)) s"
 
 # Every reader of outside input under libFuzzer for 30 s, from the committed seed corpus.
 "$root/scripts/fuzz.sh" 30

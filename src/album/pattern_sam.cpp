@@ -4,7 +4,6 @@
 
 #include "catalogue/list_line.h"
 #include "platform/paths.h"
-#include "platform/wine_path.h"
 
 namespace vis {
 

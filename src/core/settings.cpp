@@ -1,13 +1,12 @@
 #include "core/settings.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 #include <vector>
 
 #include "platform/ansi.h"
 #include "platform/file_ops.h"
+#include "platform/file_read.h"
 #include "platform/paths.h"
 
 namespace vis {
@@ -35,14 +34,12 @@ SettingsResult read_setting(const std::string& path) {
         r.status = ec ? SettingsRead::unreadable : SettingsRead::missing;
         return r;
     }
-    std::ifstream in(fs_path, std::ios::binary);
-    if (!in) {
+    const auto bytes = read_file_bytes(path);
+    if (!bytes) {
         r.status = SettingsRead::unreadable;
         return r;
     }
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return parse_settings(buffer.str());
+    return parse_settings(*bytes);
 }
 
 SettingsResult parse_settings(const std::string& file_bytes) {

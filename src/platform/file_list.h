@@ -9,18 +9,9 @@
 #include <vector>
 
 #include "control.h"
-#include "save_time.h"
+#include "folder_listing.h"
 
 namespace vis {
-
-struct ListedFile {
-    std::string name;
-    std::uintmax_t size = 0;
-    SaveTime saved = 0;
-    bool operator==(const ListedFile&) const = default;
-};
-
-using ListedFiles = std::vector<ListedFile>;
 
 // "*" any run, "?" one character; letter case ignored (ASCII).
 bool wildcard_match(const std::string& pattern, const std::string& name);

@@ -2,7 +2,6 @@
 
 #include <system_error>
 
-#include "wine_path.h"
 
 namespace vis {
 

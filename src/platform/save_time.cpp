@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "local_time.h"
+
 namespace vis {
 
 namespace {
@@ -11,11 +13,7 @@ namespace {
 // shared across a stretch of time lists wrong times after them.
 std::tm local_time_of(std::time_t t) {
     std::tm local{};
-#ifdef _WIN32
-    const bool converted = localtime_s(&local, &t) == 0;
-#else
-    const bool converted = localtime_r(&t, &local) != nullptr;
-#endif
+    const bool converted = to_local_time(t, local);
     // A file's time may lie beyond four-digit years (a tool set it, or the file system is
     // damaged): the line keeps its shape and sorts where the time belongs.
     const bool late = converted ? local.tm_year + 1900 > 9999 : t > 0;

@@ -8,60 +8,14 @@
 #include "album/pattern_sam.h"
 #include "platform/paths.h"
 #include "support/album_recorder.h"
+#include "support/album_inputs.h"
 #include "support/temp_folder.h"
-#include "support/wine_prefix.h"
 
 namespace vis {
 namespace {
 
 using test::AlbumRecorder;
-
-struct FixedClock : Clock {
-    std::int64_t ms = 0;
-    std::int64_t now_ms() const override { return ms; }
-};
-
-// 2006-12-07 15:04:33.999 local time: the milliseconds are cut off, not rounded.
-FixedClock creation_clock() {
-    std::tm t{};
-    t.tm_year = 2006 - 1900;
-    t.tm_mon = 11;
-    t.tm_mday = 7;
-    t.tm_hour = 15;
-    t.tm_min = 4;
-    t.tm_sec = 33;
-    t.tm_isdst = -1;
-    FixedClock c;
-    c.ms = static_cast<std::int64_t>(std::mktime(&t)) * 1000 + 999;
-    return c;
-}
-
-const std::string kProgram = join_path("prog", "Vistelle");
-const std::string kShots = join_path("game", "Screen Save");
-const std::string kAlbum = join_path(join_path(kProgram, "album"), "2006.12.07.15.04.33");
-const std::string kImages = join_path(kAlbum, "images");
-const std::string kIndex = join_path(kAlbum, "index.html");
-const std::string kNullGif = join_path(join_path(kProgram, "data"), "null.gif");
-std::string page_path(int p) {
-    return join_path(kAlbum, "page" + std::to_string(p) + ".html");
-}
-
-std::string shot_name(int i) {
-    return "PelmarOnline_2006115_0" + std::to_string(1000 + i) + ".jpg";
-}
-std::string shot_date(int i) {
-    return "2006/11/05 01:" + std::to_string(10 + i) + ":15";
-}
-
-AlbumInput input_of(int shots) {
-    AlbumInput in;
-    for (int i = 0; i < shots; ++i) in.lines.push_back(shot_date(i) + " │ " + shot_name(i));
-    in.shots_folder = kShots;
-    in.program_folder = kProgram;
-    in.line_colour = "Black";
-    in.edge_colour = "Aqua";
-    return in;
-}
+using namespace test::album;
 
 // Lines joined with CR LF, the last one ended too.
 std::string crlf(const std::string& lf_text) {
@@ -238,22 +192,6 @@ TEST(AlbumPages, OneShotAbsolutePathAlbumWithZoomAndNoLinks) {
                              "' width='320' height='240' border='0'></div></td>");
     EXPECT_EQ(lines[34], blank);
     EXPECT_EQ(lines[35], blank + kFinish + "</tr>");
-}
-
-TEST(AlbumPages, AbsolutePathsOfAGameUnderWineNameTheFilesThere) {
-    test::TempFolder wine;
-    const std::string shots =
-        join_path(test::make_wine_prefix(wine.path()), "Program Files/QUORIX/Pelmar Online/Screen Save");
-    std::filesystem::create_directories(to_fs_path(shots));
-    test::write_file(join_path(shots, shot_name(0)), "jpeg");
-    const test::ScopedEnv wineprefix("WINEPREFIX", wine.path());
-    AlbumInput in = input_of(1);
-    in.create_mode = kAbsolutePathAlbum;
-    in.shots_folder = "C:\\Program Files\\QUORIX\\Pelmar Online/Screen Save";
-    AlbumRecorder out;
-    ASSERT_TRUE(create_pattern_sam(in, creation_clock(), out).ok());
-    const std::string src = "<img src='" + join_path(shots, shot_name(0)) + "'";
-    EXPECT_NE(out.files[page_path(1)].find(src), std::string::npos);
 }
 
 TEST(AlbumPages, NineShotsFillOnePageWithoutNullGifAndCaptionsOff) {

@@ -7,6 +7,7 @@
 #include "album_window/form5.h"
 #include "album_window/progress_caption.h"
 #include "catalogue/list_line.h"
+#include "platform/ansi.h"
 #include "platform/paths.h"
 #include "support/app_fixture.h"
 
@@ -221,7 +222,7 @@ TEST_F(AlbumWindow, CopyAlbumIsWrittenAndOpenedInTheBrowser) {
     EXPECT_EQ(test::read_file(join_path(join_path(album, "images"), line_name(lines[2]))),
               test::read_file(join_path(app.folders.shots, line_name(lines[2]))));
 
-    const std::string index = test::read_file(join_path(album, "index.html"));
+    const std::string index = from_ansi(test::read_file(join_path(album, "index.html")));
     EXPECT_NE(index.find("<html><head><title>" + created + " 作成 - Pelmarオンライン - Vistelle</title>\r\n"),
               std::string::npos);
     const std::string page = test::read_file(join_path(album, "page1.html"));

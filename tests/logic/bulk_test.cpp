@@ -8,6 +8,7 @@
 
 #include "bulk/form4.h"
 #include "core/app.h"
+#include "platform/ansi.h"
 #include "platform/paths.h"
 #include "support/app_fixture.h"
 
@@ -142,7 +143,7 @@ TEST(BulkRun, CopyAndMoveTakeEveryScreenshotByteForByte) {
 
 TEST(BulkCopy, ProgressRunsToOneHundredAndAMissingFileIsNamedMissing) {
     test::TempFolder from, to;
-    DiskFileSystem disk;
+    test::SystemFileSystem disk;
     std::vector<int> percents;
     auto record = [&](int p) {
         percents.push_back(p);
@@ -275,7 +276,7 @@ TEST(BulkWindow, TheFolderButtonRewritesOnlyLineFourOfTheSettings) {
     click(d.cmd_cmd4);
     EXPECT_EQ(b.app.plat.prompts.asked().back().dialog.initial_folder, b.out);
     EXPECT_EQ(d.txt_Output_Path.text(), chosen);
-    EXPECT_EQ(read_file(file), b.app.folders.game + "\r\n1\r\n0\r\n" + chosen + "\r\n");
+    EXPECT_EQ(from_ansi(read_file(file)), b.app.folders.game + "\r\n1\r\n0\r\n" + chosen + "\r\n");
     EXPECT_EQ(f.default_save_folder(), b.out);
 
     // A name in the root folder chooses the root folder.

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/paths.h"
+#include "system_file_system.h"
 #include "support/temp_folder.h"
 
 namespace vis {
@@ -14,7 +15,7 @@ using test::read_file;
 using test::TempFolder;
 using test::write_file;
 
-DiskFileSystem disk;
+test::SystemFileSystem disk;
 
 TEST(SettingsFile, FirstRunValuesAreWrittenByteForByte) {
     TempFolder dir;

@@ -11,7 +11,7 @@
 #include "platform/qt/file_filter.h"
 #include "platform/qt/qt_prompts.h"
 #include "qt_fixture.h"
-#include "support/wine_prefix.h"
+#include "support/posix/wine_prefix.h"
 
 namespace vis::test {
 namespace {

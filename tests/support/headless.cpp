@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 
 #include "platform/control.h"
+#include "platform/file_read.h"
 #include "platform/keys.h"
 #include "platform/menu.h"
 #include "platform/paths.h"
@@ -252,30 +252,29 @@ bool FaultyFileSystem::write(const std::string& path, std::string_view bytes) {
     writes.push_back(path);
     if (disk_space && bytes.size() > *disk_space) {
         // The disk fills up halfway: part of the file is there, and the write fails.
-        DiskFileSystem::write(path, bytes.substr(0, static_cast<std::size_t>(*disk_space)));
+        SystemFileSystem::write(path, bytes.substr(0, static_cast<std::size_t>(*disk_space)));
         *disk_space = 0;
         return false;
     }
     if (disk_space) *disk_space -= bytes.size();
-    return DiskFileSystem::write(path, bytes);
+    return SystemFileSystem::write(path, bytes);
 }
 
 bool FaultyFileSystem::rename(const std::string& from, const std::string& to) {
     calls.push_back("rename " + from + " -> " + to);
-    if (!vanishing.empty() && from.ends_with(vanishing)) DiskFileSystem::remove(from);
+    if (!vanishing.empty() && from.ends_with(vanishing)) SystemFileSystem::remove(from);
     if (fail_rename || (cross_device && parent_folder(from) != parent_folder(to))) return false;
-    return DiskFileSystem::rename(from, to);
+    return SystemFileSystem::rename(from, to);
 }
 
 bool FaultyFileSystem::copy(const std::string& from, const std::string& to) {
     calls.push_back("copy " + from + " -> " + to);
-    if (!vanishing.empty() && from.ends_with(vanishing)) DiskFileSystem::remove(from);
+    if (!vanishing.empty() && from.ends_with(vanishing)) SystemFileSystem::remove(from);
     const auto n = size(from);
     if (fail_copy || !n) return false;
-    if (!short_copy && !disk_space) return DiskFileSystem::copy(from, to);
-    std::ifstream in(to_fs_path(from), std::ios::binary);
-    std::string bytes(static_cast<std::size_t>(short_copy ? *n / 2 : *n), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!short_copy && !disk_space) return SystemFileSystem::copy(from, to);
+    std::string bytes = read_file_bytes(from).value_or("");
+    if (short_copy) bytes.resize(bytes.size() / 2);
     // A full disk keeps what fitted and fails; a short copy reports success.
     if (!write(to, bytes)) return false;
     std::error_code ec;
@@ -285,12 +284,12 @@ bool FaultyFileSystem::copy(const std::string& from, const std::string& to) {
 
 bool FaultyFileSystem::flush(const std::string& path) {
     calls.push_back("flush " + path);
-    return !fail_flush && DiskFileSystem::flush(path);
+    return !fail_flush && SystemFileSystem::flush(path);
 }
 
 bool FaultyFileSystem::remove(const std::string& path) {
     calls.push_back("remove " + path);
-    return !fail_remove && DiskFileSystem::remove(path);
+    return !fail_remove && SystemFileSystem::remove(path);
 }
 
 // --- platform

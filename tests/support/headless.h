@@ -12,6 +12,7 @@
 
 #include "platform/form.h"
 #include "platform/platform.h"
+#include "system_file_system.h"
 
 namespace vis::test {
 
@@ -147,7 +148,7 @@ public:
 // The real disk, with operations that fail on purpose: a full disk (writes and copies break off
 // once `disk_space` bytes have been written), a locked file (removes fail), a copy that breaks
 // off, a disk that does not take a flush, a file deleted by someone else.
-class FaultyFileSystem : public DiskFileSystem {
+class FaultyFileSystem : public SystemFileSystem {
 public:
     bool write(const std::string& path, std::string_view bytes) override;
     bool rename(const std::string& from, const std::string& to) override;

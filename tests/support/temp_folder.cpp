@@ -1,14 +1,15 @@
 #include "temp_folder.h"
 
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <stdexcept>
 #include <vector>
 
+#include "platform/file_ops.h"
+#include "platform/file_read.h"
 #include "platform/jpeg.h"
 #include "platform/paths.h"
+#include "system_file_system.h"
 
 namespace vis::test {
 
@@ -32,16 +33,14 @@ TempFolder::~TempFolder() {
 }
 
 std::string read_file(const std::string& path) {
-    std::ifstream in(to_fs_path(path), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return read_file_bytes(path).value_or("");
 }
 
 void write_file(const std::string& path, const std::string& bytes) {
-    std::ofstream out(to_fs_path(path), std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + path);
+    // Through a temporary file renamed over the target: a worker of the program may be reading the
+    // file at that moment, which Windows lets a rename replace but not a write.
+    SystemFileSystem fs;
+    if (!write_whole_file(fs, path, bytes)) throw std::runtime_error("cannot write " + path);
 }
 
 void set_modified(const std::string& path, std::time_t when) {

@@ -19,7 +19,7 @@
 #include "platform/qt/form_window.h"
 #include "platform/qt/menu_tree.h"
 #include "platform/qt/qt_window_system.h"
-#include "platform/wine_path.h"
+#include "platform/paths.h"
 
 namespace vis {
 

@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "platform/wine_path.h"
+#include "platform/paths.h"
 
 namespace vis {
 

@@ -4,7 +4,7 @@
 #include <SDL_mixer.h>
 
 #include "platform/sdl/media_command.h"
-#include "platform/wine_path.h"
+#include "platform/paths.h"
 
 namespace vis {
 

@@ -11,7 +11,7 @@
 #include "platform/sdl/media_command.h"
 #include "platform/sdl/sdl_media.h"
 #include "support/temp_folder.h"
-#include "support/wine_prefix.h"
+#include "support/posix/wine_prefix.h"
 
 namespace vis {
 namespace {

@@ -15,6 +15,7 @@
 #include "platform/jpeg.h"
 #include "platform/paths.h"
 #include "platform/system_clock.h"
+#include "system_file_system.h"
 #include "support/temp_folder.h"
 
 namespace vis {
@@ -109,7 +110,7 @@ TEST(AlbumBrowser, ChromiumFindsTheFrameMenuAndThumbnails) {
         in.lines.push_back(make_list_line(when + 60 * i, name));
     }
 
-    DiskFileSystem disk;
+    test::SystemFileSystem disk;
     DiskAlbumOutput out(disk);
     const FixedClock clock(SystemClock().now_ms());
     const AlbumResult r = create_pattern_sam(in, clock, out);

@@ -20,8 +20,4 @@ std::string wine_prefix(const EnvLookup& env);
 // prefix, comes back unchanged.
 std::string resolve_in_prefix(const std::string& path, const std::string& prefix);
 
-// The path the operating system knows for a path the program holds: unchanged on Windows;
-// elsewhere a Windows path is resolved through this process's Wine prefix.
-std::string host_path(const std::string& path);
-
 }  // namespace vis

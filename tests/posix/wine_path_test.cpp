@@ -5,9 +5,9 @@
 #include <map>
 
 #include "platform/paths.h"
-#include "platform/wine_path.h"
+#include "platform/posix/wine_path.h"
 #include "support/temp_folder.h"
-#include "support/wine_prefix.h"
+#include "support/posix/wine_prefix.h"
 
 namespace vis {
 namespace {

@@ -1,11 +1,11 @@
-#include "wine_path.h"
+#include "platform/posix/wine_path.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
-#include "paths.h"
+#include "platform/paths.h"
 
 namespace vis {
 
@@ -82,13 +82,11 @@ std::optional<fs::path> find_entry(const fs::path& folder, const std::string& na
     return folder / raw(*best);
 }
 
-#ifndef _WIN32
 std::optional<std::string> process_env(const std::string& name) {
     const char* value = std::getenv(name.c_str());
     if (value == nullptr) return std::nullopt;
     return std::string(value);
 }
-#endif
 
 }  // namespace
 
@@ -115,12 +113,8 @@ std::string resolve_in_prefix(const std::string& path, const std::string& prefix
 }
 
 std::string host_path(const std::string& path) {
-#ifdef _WIN32
-    return path;
-#else
     if (!is_windows_path(path)) return path;
     return resolve_in_prefix(path, wine_prefix(process_env));
-#endif
 }
 
 }  // namespace vis

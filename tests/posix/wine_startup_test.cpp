@@ -9,7 +9,7 @@
 #include "platform/keys.h"
 #include "platform/paths.h"
 #include "support/app_fixture.h"
-#include "support/wine_prefix.h"
+#include "support/posix/wine_prefix.h"
 
 namespace vis {
 namespace {

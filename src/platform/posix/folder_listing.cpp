@@ -1,0 +1,44 @@
+#include "platform/folder_listing.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/file_list.h"
+#include "platform/paths.h"
+
+namespace vis {
+
+// One status query per file gives its kind, length and time together: a large folder is read
+// about as fast as the system lists it.
+bool list_folder(const std::string& folder, const std::string& pattern, std::vector<ListedFile>& files) {
+    std::error_code ec;
+    const std::filesystem::path dir = to_fs_path(folder);
+    if (folder.empty() || !std::filesystem::is_directory(dir, ec)) return false;
+    DIR* listing = opendir(dir.c_str());
+    if (listing == nullptr) return false;
+    const int fd = dirfd(listing);
+    bool ok = true;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = readdir(listing);
+        if (entry == nullptr) {
+            ok = errno == 0;
+            break;
+        }
+        std::string name = entry->d_name;
+        if (!wildcard_match(pattern, name)) continue;
+        struct stat st {};
+        // A file that vanished since the folder was read is simply not listed.
+        if (fstatat(fd, entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode)) continue;
+        files.push_back({std::move(name), static_cast<std::uintmax_t>(st.st_size), save_time_of(st.st_mtime)});
+    }
+    closedir(listing);
+    return ok;
+}
+
+}  // namespace vis

@@ -1,0 +1,7 @@
+#include "platform/paths.h"
+
+namespace vis {
+
+const char kSep = '/';
+
+}  // namespace vis

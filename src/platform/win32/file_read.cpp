@@ -1,0 +1,33 @@
+#include "platform/file_read.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/win32/handle.h"
+#include "platform/win32/wide.h"
+
+namespace vis {
+
+std::optional<std::string> read_file_bytes(const std::string& path, std::uintmax_t limit) {
+    const std::wstring name = win32::long_path(path);
+    if (name.empty()) return std::nullopt;
+    // Others may go on reading, writing or deleting it meanwhile, as with any program's open.
+    win32::Handle file(CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file.valid() || !GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
+        static_cast<std::uintmax_t>(size.QuadPart) > limit)
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        DWORD read = 0;
+        if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr) || read == 0) return std::nullopt;
+        done += read;
+    }
+    return bytes;
+}
+
+}  // namespace vis

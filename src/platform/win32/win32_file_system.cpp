@@ -1,0 +1,102 @@
+#include "platform/win32/win32_file_system.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/win32/handle.h"
+#include "platform/win32/wide.h"
+
+namespace vis::win32 {
+
+namespace {
+
+// The volume and file index that name a file, whatever path reached it.
+std::optional<BY_HANDLE_FILE_INFORMATION> identity(const std::wstring& path) {
+    // Backup semantics open folders too; no access asked, so a file locked by another program answers.
+    Handle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!file.valid() || !GetFileInformationByHandle(file.get(), &info)) return std::nullopt;
+    return info;
+}
+
+bool gone(const std::wstring& path) {
+    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+}  // namespace
+
+bool Win32FileSystem::write(const std::string& path, std::string_view bytes) {
+    const std::wstring target = long_path(path);
+    if (target.empty()) return false;
+    Handle file(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return false;
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file.get(), bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+        bytes.remove_prefix(written);
+    }
+    return FlushFileBuffers(file.get()) && file.close();
+}
+
+bool Win32FileSystem::rename(const std::string& from, const std::string& to) {
+    const std::wstring source = long_path(from), target = long_path(to);
+    return !source.empty() && !target.empty() &&
+           MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+bool Win32FileSystem::copy(const std::string& from, const std::string& to) {
+    const std::wstring source = long_path(from), target = long_path(to);
+    return !source.empty() && !target.empty() && CopyFileW(source.c_str(), target.c_str(), FALSE);
+}
+
+bool Win32FileSystem::flush(const std::string& path) {
+    const std::wstring target = long_path(path);
+    if (target.empty()) return false;
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return true;
+    Handle file(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.valid() && FlushFileBuffers(file.get()) && file.close();
+}
+
+bool Win32FileSystem::remove(const std::string& path) {
+    const std::wstring target = long_path(path);
+    if (target.empty()) return false;
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return gone(target);
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveDirectoryW(target.c_str());
+    else
+        DeleteFileW(target.c_str());
+    return gone(target);
+}
+
+bool Win32FileSystem::make_folder(const std::string& path) {
+    const std::wstring target = long_path(path);
+    return !target.empty() && CreateDirectoryW(target.c_str(), nullptr);
+}
+
+std::optional<std::uintmax_t> Win32FileSystem::size(const std::string& path) {
+    const std::wstring target = long_path(path);
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (target.empty() || !GetFileAttributesExW(target.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    return (static_cast<std::uintmax_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+bool Win32FileSystem::same_file(const std::string& a, const std::string& b) {
+    const std::wstring first = long_path(a), second = long_path(b);
+    if (first.empty() || second.empty()) return false;
+    const auto x = identity(first), y = identity(second);
+    return x && y && x->dwVolumeSerialNumber == y->dwVolumeSerialNumber && x->nFileIndexHigh == y->nFileIndexHigh &&
+           x->nFileIndexLow == y->nFileIndexLow;
+}
+
+}  // namespace vis::win32

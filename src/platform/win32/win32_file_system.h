@@ -1,0 +1,24 @@
+#pragma once
+// The disk through the wide-character file API: every path in its long form, so names of any
+// script and paths beyond 260 characters reach the right file.
+#include "platform/file_system.h"
+
+namespace vis::win32 {
+
+class Win32FileSystem : public FileSystem {
+public:
+    bool write(const std::string& path, std::string_view bytes) override;
+    // Replaces the target in one step, written through to the disk before it returns.
+    bool rename(const std::string& from, const std::string& to) override;
+    // Keeps the source's last-modified time. A read-only target is not replaced.
+    bool copy(const std::string& from, const std::string& to) override;
+    // A file's bytes through FlushFileBuffers; a folder's entries reach the disk with the
+    // renames that made them (written through), so a folder asks nothing more.
+    bool flush(const std::string& path) override;
+    bool remove(const std::string& path) override;
+    bool make_folder(const std::string& path) override;
+    std::optional<std::uintmax_t> size(const std::string& path) override;
+    bool same_file(const std::string& a, const std::string& b) override;
+};
+
+}  // namespace vis::win32

@@ -1,0 +1,9 @@
+#pragma once
+// The real disk as this system's program uses it.
+#include "platform/file_system.h"
+
+namespace vis::test {
+
+using SystemFileSystem = DiskFileSystem;
+
+}  // namespace vis::test
