@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "album/pattern_sam.h"
-#include "core/windows.h"
+#include "core/window_owner.h"
 #include "platform/control.h"
 #include "platform/form.h"
 

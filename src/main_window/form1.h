@@ -8,7 +8,7 @@
 #include "catalogue/screenshot_lists.h"
 #include "core/main_window.h"
 #include "core/settings.h"
-#include "core/windows.h"
+#include "core/window_owner.h"
 #include "music/bgm_player.h"
 #include "platform/control.h"
 #include "platform/file_list.h"

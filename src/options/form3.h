@@ -4,7 +4,7 @@
 // screenshot folder is missing at start-up; the enabled browse button is the set-up mode.
 #include <string>
 
-#include "core/windows.h"
+#include "core/window_owner.h"
 #include "platform/control.h"
 #include "platform/form.h"
 

@@ -1,4 +1,4 @@
-#include "core/windows.h"
+#include "core/window_owner.h"
 
 #include <vector>
 
