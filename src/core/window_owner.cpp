@@ -4,7 +4,7 @@
 
 namespace vis {
 
-Windows::Windows(Platform& platform) : platform_(platform) {}
+Windows::Windows(Platform& platform) : platform_(platform), settings_(platform) {}
 
 Windows::~Windows() {
     // Later windows may refer to earlier ones (every window to the main one): newest go first.
