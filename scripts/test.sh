@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything from scratch and runs the whole suite twice: once as built for players, once
-# with AddressSanitizer and UndefinedBehaviorSanitizer; between them the fuzz targets run briefly.
+# Checks the code's shape and format, then builds everything from scratch with warnings as errors
+# and runs the whole suite twice: once as built for players, once with AddressSanitizer and
+# UndefinedBehaviorSanitizer; between them the fuzz targets run briefly.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -14,13 +15,16 @@ run_suite() {
   (cd "$build" && ctest --output-on-failure -j "$jobs" --timeout 300)
 }
 
-# Folders must not include each other in a loop.
+# Folders must not include each other in a loop; no header may be named like a system header.
 python3 "$root/scripts/check_structure.py" >/dev/null
 # README's Layout names every folder of src/.
 python3 "$root/scripts/check_readme_layout.py"
+# Every C++ file as clang-format lays it out (.clang-format at the top).
+find "$root/src" "$root/tests" "$root/bench" "$root/fuzz" -type f \( -name '*.cpp' -o -name '*.h' \) -print0 |
+  xargs -0 clang-format --dry-run -Werror
 
 export SDL_AUDIODRIVER=dummy
-run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVISTELLE_WERROR=ON
 
 # Every reader of outside input under libFuzzer for 30 s, from the committed seed corpus.
 "$root/scripts/fuzz.sh" 30
@@ -29,4 +33,4 @@ run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-run_suite "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVISTELLE_SANITIZE=ON
+run_suite "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVISTELLE_SANITIZE=ON -DVISTELLE_WERROR=ON

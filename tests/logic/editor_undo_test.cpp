@@ -12,6 +12,7 @@
 #include "editor_window/form6_sub2.h"
 #include "platform/keys.h"
 #include "platform/paths.h"
+#include "support/canvas_pixels.h"
 #include "viewer_fixture.h"
 
 namespace vis {
@@ -217,7 +218,7 @@ TEST(EditorHistory, KeepsAtMost128MegabytesForFullHdDroppingTheOldestFirst) {
     history.reset(canvas);
     // Whole-canvas actions, each a colour of its own: only the latest fit.
     for (int k = 1; k <= 30; ++k) {
-        canvas.box(0, 0, 1919 * 15, 1079 * 15, rgb(k, 0, 0));
+        canvas.box_sized(0, 0, 1919 * 15, 1079 * 15, rgb(k, 0, 0));
         EXPECT_TRUE(history.record(canvas));
         EXPECT_LE(history.bytes(), History::kBudget) << k;
     }
@@ -225,7 +226,7 @@ TEST(EditorHistory, KeepsAtMost128MegabytesForFullHdDroppingTheOldestFirst) {
     EXPECT_LT(kept, 30u);
     EXPECT_GE(kept, 10u);
     while (history.can_undo()) history.undo(canvas);
-    EXPECT_EQ(canvas.point(0, 0), static_cast<std::int32_t>(rgb(static_cast<int>(30 - kept), 0, 0)));
+    EXPECT_EQ(test::colour_at(canvas, 0, 0), static_cast<std::int32_t>(rgb(static_cast<int>(30 - kept), 0, 0)));
 
     // Strokes keep only the tiles they touch: well over fifty of them fit, all undone exactly.
     canvas.set_background({1920, 1080, full_hd(0xFF336699u)});
