@@ -259,11 +259,11 @@ TEST(EditorHistory, UndoesAndRedoesActionsAtTheEdgesOfItsTilesByteForByte) {
         const char* name;
         std::function<void(Canvas&)> act;
     } actions[] = {
-        {"bottom-right corner, partly off", [](Canvas& c) { c.box(280, 60, 320, 90, rgb(255, 0, 0)); }},
-        {"top-left corner, partly off", [](Canvas& c) { c.box(-5, -5, 3, 3, rgb(0, 255, 0)); }},
+        {"bottom-right corner, partly off", [](Canvas& c) { c.box_sized(280, 60, 40, 30, rgb(255, 0, 0)); }},
+        {"top-left corner, partly off", [](Canvas& c) { c.box_sized(-5, -5, 8, 8, rgb(0, 255, 0)); }},
         {"across the first band, and a dot lower",
          [](Canvas& c) {
-             c.box(0, 0, kWidth - 1, 31, rgb(0, 0, 255));
+             c.box_sized(0, 0, kWidth - 1, 31, rgb(0, 0, 255));
              c.pset(200, 50, rgb(1, 2, 3));
          }},
         {"two tiles apart in one band",
@@ -272,7 +272,7 @@ TEST(EditorHistory, UndoesAndRedoesActionsAtTheEdgesOfItsTilesByteForByte) {
              c.pset(290, 40, rgb(9, 9, 9));
          }},
         {"a line down through every band", [](Canvas& c) { c.line(150, 0, 160, kHeight - 1, rgb(7, 8, 9)); }},
-        {"the whole canvas", [](Canvas& c) { c.box(0, 0, kWidth - 1, kHeight - 1, rgb(4, 5, 6)); }},
+        {"the whole canvas", [](Canvas& c) { c.box_sized(0, 0, kWidth - 1, kHeight - 1, rgb(4, 5, 6)); }},
     };
     std::vector<std::vector<std::uint32_t>> states{*canvas.image().pixels};
     for (const auto& action : actions) {
@@ -284,7 +284,7 @@ TEST(EditorHistory, UndoesAndRedoesActionsAtTheEdgesOfItsTilesByteForByte) {
         ASSERT_NE(states.back(), states[states.size() - 2]);
     }
     // Drawing what is already there is no action.
-    canvas.box(0, 0, 10, 10, rgb(4, 5, 6));
+    canvas.box_sized(0, 0, 10, 10, rgb(4, 5, 6));
     EXPECT_FALSE(history.record(canvas));
     ASSERT_EQ(history.size(), std::size(actions));
 
