@@ -58,7 +58,7 @@ void BM_AlbumOpenAndSendAll10000(benchmark::State& state) {
     plat.use(clock);
     test::ProgramWindows program_windows(plat.platform());
     Form1& form = program_windows.main();
-    form.lbl_Pelmar_Path.set_caption(folders.game);
+    program_windows.windows.settings().load();
     form.make_ss_list();
     Form5& album = program_windows.windows.get<Form5>();
     windows.watch(album.file_lst, album.file_album);

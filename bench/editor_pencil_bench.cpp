@@ -1,6 +1,7 @@
 // One pointer move of the pencil on a 1920 x 1080 canvas (a width-10 segment, its repaint and the
 // navigator refresh) against a plain memory copy of the canvas buffer; a 200-move stroke with
-// and without recording it for undo; undoing a whole-canvas mosaic against the plain copy.
+// and without recording it for undo; undoing a whole-canvas mosaic against the plain copy, alone
+// and after another copy as an undo follows a redo.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -36,6 +37,23 @@ void BM_EditorPlainCopy1080p(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EditorPlainCopy1080p)->Unit(benchmark::kMicrosecond);
+
+// The same copy as an undo meets it: between two undos the redo copied other pixels, so the
+// source has not been read since two canvas copies ago.
+void BM_EditorPlainCopyAfterAnother1080p(benchmark::State& state) {
+    const std::vector<std::uint32_t> from(kCanvasPixels, 0xFF336699), other(kCanvasPixels, 0xFF996633);
+    std::vector<std::uint32_t> to(kCanvasPixels);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), kCanvasPixels * sizeof(std::uint32_t));
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+        state.PauseTiming();
+        std::memcpy(to.data(), other.data(), kCanvasPixels * sizeof(std::uint32_t));
+        benchmark::ClobberMemory();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_EditorPlainCopyAfterAnother1080p)->Unit(benchmark::kMicrosecond);
 
 void BM_EditorPencilMove1080p(benchmark::State& state) {
     EditorOnFullHd run;

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Lists which folders of src/ include which, and fails when folders include each other in a loop
-or when a file defines members of a class that is declared in another folder."""
+"""Lists which folders of src/ include which, and fails when folders include each other in a loop,
+when a file defines members of a class that is declared in another folder, or when a header is
+named like a system header (it would be mistaken for one, or hide it, wherever both are included)."""
 import os
 import re
 import sys
@@ -9,6 +10,15 @@ ROOT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.pat
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 CLASS = re.compile(r'^\s*(?:class|struct)\s+(\w+)\s*(?:final\s*)?[:{]', re.M)
 MEMBER = re.compile(r'^[\w:<>,&\*\s]*?\b(\w+)::~?\w+\s*\(', re.M)
+# Well-known headers of the C library, POSIX and Windows, compared without regard to case.
+SYSTEM_HEADERS = {
+    "assert.h", "ctype.h", "errno.h", "float.h", "limits.h", "locale.h", "math.h", "setjmp.h", "signal.h",
+    "stdarg.h", "stddef.h", "stdint.h", "stdio.h", "stdlib.h", "string.h", "time.h", "wchar.h",
+    "fcntl.h", "dirent.h", "pthread.h", "unistd.h", "strings.h", "poll.h", "dlfcn.h",
+    "windows.h", "windowsx.h", "winsock.h", "winsock2.h", "ws2tcpip.h", "winbase.h", "winuser.h", "wingdi.h",
+    "shlobj.h", "shellapi.h", "shlwapi.h", "commctrl.h", "commdlg.h", "mmsystem.h", "wininet.h", "objbase.h",
+    "process.h", "io.h", "direct.h", "tchar.h",
+}
 
 
 def sources():
@@ -77,6 +87,10 @@ def main():
         print(f"{source} -> {', '.join(sorted(edges[source]))}")
 
     failed = False
+    for path in files:
+        if os.path.basename(path).lower() in SYSTEM_HEADERS:
+            print(f"{path} is named like a system header: give it a name that says what it is", file=sys.stderr)
+            failed = True
     cycle = find_cycle(edges)
     if cycle:
         print("folders include each other in a loop: " + " -> ".join(cycle), file=sys.stderr)

@@ -2,7 +2,8 @@
 # Builds the fuzz targets with clang and libFuzzer and runs each in turn from the seed corpus in
 # fuzz/corpus/<target>/.
 #   scripts/fuzz.sh [seconds per target, default 300] [target ...]
-# Inputs the fuzzer finds go to a scratch corpus under the build folder, never into fuzz/corpus.
+# Warnings are errors, as in the test builds. Inputs the fuzzer finds go to a scratch corpus
+# under the build folder, never into fuzz/corpus.
 # A crash, a sanitizer report, a hang of 10 s or more, or 2 GB of memory fails the run; the
 # input is kept in build-fuzz/artifacts/<target>/.
 set -euo pipefail
@@ -13,7 +14,7 @@ targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(settings jpeg version_answer list_line album_page)
 build="$root/build-fuzz"
 
-cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVISTELLE_WERROR=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" >/dev/null
 
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything from scratch and runs the whole suite twice: once as built for players, once
-# with AddressSanitizer and UndefinedBehaviorSanitizer; between them the fuzz targets run briefly,
-# and the Windows build's suite runs under Wine.
+# Checks the code's shape and format, then builds everything from scratch with warnings as errors
+# and runs the whole suite twice: once as built for players, once with AddressSanitizer and
+# UndefinedBehaviorSanitizer; between them the Windows build's suite runs under Wine and the fuzz
+# targets run briefly.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -15,13 +16,16 @@ run_suite() {
   (cd "$build" && ctest --output-on-failure -j "$jobs" --timeout 300)
 }
 
-# Folders must not include each other in a loop.
+# Folders must not include each other in a loop; no header may be named like a system header.
 python3 "$root/scripts/check_structure.py" >/dev/null
 # README's Layout names every folder of src/.
 python3 "$root/scripts/check_readme_layout.py"
+# Every C++ file as clang-format lays it out (.clang-format at the top).
+find "$root/src" "$root/tests" "$root/bench" "$root/fuzz" -type f \( -name '*.cpp' -o -name '*.h' \) -print0 |
+  xargs -0 clang-format --dry-run -Werror
 
 export SDL_AUDIODRIVER=dummy
-run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVISTELLE_WERROR=ON
 
 # The Windows build: the logic suite and the tests of the Windows services, cross-built with
 # MinGW-w64 and run under Wine.
@@ -30,7 +34,7 @@ windows_build="$root/build-windows"
 windows_deps=$(bash "$root/scripts/build-windows-deps.sh")
 rm -rf "$windows_build"
 cmake -S "$root" -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_PREFIX_PATH="$windows_deps"
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_PREFIX_PATH="$windows_deps" -DVISTELLE_WERROR=ON
 cmake --build "$windows_build" -j "$jobs"
 bash "$root/scripts/wine-run.sh" "$windows_build/tests/vistelle_tests.exe"
 echo "Windows build and tests under Wine: $((SECONDS - windows_start)) s"
@@ -42,4 +46,4 @@ echo "Windows build and tests under Wine: $((SECONDS - windows_start)) s"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-run_suite "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVISTELLE_SANITIZE=ON
+run_suite "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVISTELLE_SANITIZE=ON -DVISTELLE_WERROR=ON

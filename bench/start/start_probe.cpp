@@ -13,7 +13,7 @@
 #include "album_window/form5.h"
 #include "app/qt_program.h"
 #include "core/app.h"
-#include "core/windows.h"
+#include "core/window_owner.h"
 #include "main_window/form1.h"
 
 namespace {

@@ -2,6 +2,7 @@
 // album list, through the thumbnail generator.
 #include "album/disk_album_output.h"
 #include "album_window/form5.h"
+#include "catalogue/listed_names.h"
 #include "catalogue/screenshot_lists.h"
 #include "core/app.h"
 #include "core/main_window.h"
@@ -19,16 +20,6 @@ constexpr const char* kDone = "「サムネイル」パターンのアルバム�
 constexpr const char* kDoneTitle = "完了";
 constexpr int kThumbnailPattern = 0;
 constexpr const char* kShotsGone = "次のスクリーンショットが見つかりませんでした（移動または削除されています）：";
-// A message box names this many missing screenshots at most, then counts the rest.
-constexpr std::size_t kMostNamesShown = 10;
-
-// The names one to a line, the ones beyond the first few counted.
-std::string name_lines(const std::vector<std::string>& names) {
-    std::string text;
-    for (std::size_t i = 0; i < names.size() && i < kMostNamesShown; ++i) text += "\r\n" + names[i];
-    if (names.size() > kMostNamesShown) text += "\r\nほか " + std::to_string(names.size() - kMostNamesShown) + " 枚";
-    return text;
-}
 
 // What went wrong, in the user's words, with the path the generator names.
 std::string failure_text(const AlbumResult& r) {
@@ -36,7 +27,7 @@ std::string failure_text(const AlbumResult& r) {
     switch (r.failure) {
         case AlbumFailure::no_screenshots:
             // Nothing was made: there is no partial album to speak of.
-            return text + kShotsGone + name_lines(r.skipped);
+            return text + kShotsGone + listed_names(r.skipped, "枚");
         case AlbumFailure::make_folder:
             text += "次のフォルダを作成できませんでした：\r\n" + r.failed_path;
             break;
@@ -132,9 +123,9 @@ void Form5::offer_to_open(const AlbumResult& result) {
 }
 
 void Form5::report_skipped(const AlbumResult& result) {
-    windows_.platform().prompts.message_box(
-        {std::string(kShotsGone) + name_lines(result.skipped) + "\r\n\r\nこれらを除いてアルバムを作成しました。",
-         kAppTitle, MsgButtons::ok, MsgIcon::exclamation, 0, this});
+    windows_.platform().prompts.message_box({std::string(kShotsGone) + listed_names(result.skipped, "枚") +
+                                                 "\r\n\r\nこれらを除いてアルバムを作成しました。",
+                                             kAppTitle, MsgButtons::ok, MsgIcon::exclamation, 0, this});
 }
 
 void Form5::report_failure(const AlbumResult& result) {

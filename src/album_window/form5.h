@@ -8,7 +8,7 @@
 
 #include "album/pattern_sam.h"
 #include "catalogue/screenshot_order.h"
-#include "core/windows.h"
+#include "core/window_owner.h"
 #include "platform/control.h"
 #include "platform/form.h"
 

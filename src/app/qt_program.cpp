@@ -1,6 +1,6 @@
 #include "app/qt_program.h"
 
-#include "core/windows.h"
+#include "core/window_owner.h"
 #include "main_window/form1.h"
 #include "main_window/program_windows.h"
 #include "platform/platform.h"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "catalogue/listed_names.h"
 #include "platform/control.h"
 #include "platform/file_ops.h"
 #include "platform/paths.h"
@@ -12,8 +13,6 @@ namespace {
 
 // One byte written and removed again, to learn whether the output folder takes new files.
 constexpr const char* kWriteProbe = "~vistelle_write_check.tmp";
-// A long list of failed names would outgrow the message box.
-constexpr std::size_t kNamesShown = 10;
 
 }  // namespace
 
@@ -78,12 +77,9 @@ BulkResult run_bulk(FileSystem& fs, BulkMode mode, const std::string& folder, st
 
 namespace {
 
-// A blank line, then the first names, one a line, and how many more there are.
+// A blank line, then the names.
 std::string name_lines(const std::vector<std::string>& names) {
-    std::string text = "\r\n";
-    for (std::size_t i = 0; i < names.size() && i < kNamesShown; ++i) text += "\r\n" + names[i];
-    if (names.size() > kNamesShown) text += "\r\nほか " + std::to_string(names.size() - kNamesShown) + " 個";
-    return text;
+    return "\r\n" + listed_names(names, "個");
 }
 
 }  // namespace

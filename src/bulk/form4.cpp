@@ -6,7 +6,7 @@
 #include "catalogue/screenshot_lists.h"
 #include "core/app.h"
 #include "core/main_window.h"
-#include "core/settings.h"
+#include "core/settings_store.h"
 #include "platform/pacer.h"
 #include "platform/paths.h"
 
@@ -40,9 +40,6 @@ Form4::Form4(Windows& windows)
     cmd_Start.set_bounds({2160, 1740, 1215, 375});
     cmd_cancel.set_bounds({3465, 1740, 1215, 375});
 
-    const SettingsResult stored = read_setting(settings_path(windows.platform().program_folder));
-    if (stored.status == SettingsRead::ok) txt_Output_Path.set_text(stored.values.save_folder);
-
     cmd_cmd4.on_click = [this] { cmd_cmd4_Click(); };
     cmd_Start.on_click = [this] { cmd_Start_Click(); };
     cmd_cancel.on_click = [this] { cmd_cancel_Click(); };
@@ -56,7 +53,7 @@ void Form4::open(BulkMode mode) {
         lbl_mode.set_caption(mode_name(mode));
         MainWindow& main = windows_.main();
         file_path.bind(main.lists().listing().folder());
-        txt_Output_Path.set_text(main.default_save_folder());
+        txt_Output_Path.set_text(windows_.settings().startup().save_folder);
     }
     show();
 }
@@ -67,14 +64,14 @@ void Form4::notice(const std::string& text) {
 
 void Form4::cmd_cmd4_Click() {
     Platform& p = windows_.platform();
-    const std::string path = settings_path(p.program_folder);
-    const SettingsResult stored = read_setting(path);
+    SettingsStore& settings = windows_.settings();
+    const SettingsResult stored = settings.read();
     FileDialog dialog;
     dialog.title = "入力しないでください";
     dialog.file_name = "全スクリーンショット";
     // Without a readable file the user still picks a folder, starting where the main window saves.
     dialog.initial_folder =
-        stored.status == SettingsRead::ok ? stored.values.save_folder : windows_.main().default_save_folder();
+        stored.status == SettingsRead::ok ? stored.values.save_folder : settings.startup().save_folder;
     dialog.owner = this;
     const auto chosen = p.prompts.save_file(dialog);
     // The name in the dialog is only a placeholder: its folder is the choice.
@@ -86,7 +83,7 @@ void Form4::cmd_cmd4_Click() {
     }
     txt_Output_Path.set_text(folder);
     // Remembered for the next start; the main window keeps proposing the folder it started with.
-    update_setting(p.files, path, [&folder](Settings& s) { s.save_folder = folder; });
+    settings.update(SettingsLine::save_folder, folder, *this);
 }
 
 void Form4::cmd_Start_Click() {

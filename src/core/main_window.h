@@ -39,9 +39,7 @@ public:
     // The two File commands that need a screenshot.
     virtual void enable_file_commands(bool on) = 0;
 
-    // The settings the window holds: folders as read at start-up, flags as the menus show them.
-    virtual std::string game_folder() const = 0;
-    virtual std::string default_save_folder() const = 0;
+    // The two flags as the menus show them (the folders are the settings store's start-up values).
     virtual bool information_on() const = 0;
     virtual void show_flags(bool information, bool music) = 0;
 

@@ -7,6 +7,7 @@
 #include "platform/ansi.h"
 #include "platform/file_ops.h"
 #include "platform/file_read.h"
+#include "platform/number_text.h"
 #include "platform/paths.h"
 
 namespace vis {
@@ -69,50 +70,22 @@ bool write_setting(FileSystem& fs, const std::string& path, const Settings& s) {
     return write_text_file(fs, path, {s.game_folder, s.info_flag, s.music_flag, s.save_folder});
 }
 
-std::string settings_path(const std::string& program_folder) {
-    return join_path(join_path(program_folder, "data"), "setting.mto");
-}
-
 Settings first_run_settings() {
     return {kDefaultGameFolder, "1", "1", kDefaultGameFolder};
 }
 
 bool reads_as_one(const std::string& text) {
-    // Blanks go first, wherever they are ("1 0" reads 10); then a sign, digits, a fraction and an
-    // exponent ("1e1" reads 10, "10e-1" reads 1). Decided on the digits themselves: no rounding,
-    // no locale-dependent number parsing.
+    // Blanks go first, wherever they are ("1 0" reads 10); the value is then decided on its
+    // digits: 1 exactly when its only significant digit is a 1 in the units place.
     std::string s;
     for (const char c : text)
         if (c != ' ' && c != '\t') s += c;
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        if (s[i] == '-') return false;
-        ++i;
-    }
-    std::string digits;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') digits += s[i++];
-    const std::size_t whole = digits.size();  // how many digits stand before the point
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') digits += s[i++];
-    }
-    long long exponent = 0;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        std::size_t j = i + 1;
-        const bool negative = j < s.size() && s[j] == '-';
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
-        // An exponent without digits is no exponent: the number ends before the "e".
-        if (j < s.size() && s[j] >= '0' && s[j] <= '9') {
-            for (; j < s.size() && s[j] >= '0' && s[j] <= '9'; ++j)
-                if (exponent < 1'000'000'000) exponent = exponent * 10 + (s[j] - '0');
-            if (negative) exponent = -exponent;
-        }
-    }
-    // The value is 1 exactly when its only significant digit is a 1 in the units place.
-    const std::size_t first = digits.find_first_not_of('0');
-    if (first == std::string::npos || digits[first] != '1') return false;
-    if (digits.find_first_not_of('0', first + 1) != std::string::npos) return false;
-    return static_cast<long long>(whole) + exponent == static_cast<long long>(first) + 1;
+    const NumberText n = read_number(s);
+    if (!n.found || n.negative) return false;
+    const std::size_t first = n.digits.find_first_not_of('0');
+    if (first == std::string::npos || n.digits[first] != '1') return false;
+    if (n.digits.find_first_not_of('0', first + 1) != std::string::npos) return false;
+    return n.point == static_cast<long long>(first) + 1;
 }
 
 std::string flag_text(bool on) {

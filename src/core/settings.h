@@ -34,9 +34,6 @@ SettingsResult parse_settings(const std::string& file_bytes);
 // it, so a failed write never leaves a half-written file. False when it could not be written.
 bool write_setting(FileSystem& fs, const std::string& path, const Settings& s);
 
-// program folder/data/setting.mto
-std::string settings_path(const std::string& program_folder);
-
 // The values written on the very first start.
 Settings first_run_settings();
 
@@ -45,16 +42,5 @@ Settings first_run_settings();
 bool reads_as_one(const std::string& text);
 // The numeric form the toggles and the settings dialog write: " 1" or " 0".
 std::string flag_text(bool on);
-
-enum class SettingsUpdate { ok, unreadable, unwritable };
-// Read-modify-write of one file: reads it, lets `change` edit the values, writes them back.
-// Nothing is written when the file cannot be read.
-template <class Change>
-SettingsUpdate update_setting(FileSystem& fs, const std::string& path, Change change) {
-    SettingsResult r = read_setting(path);
-    if (r.status != SettingsRead::ok) return SettingsUpdate::unreadable;
-    change(r.values);
-    return write_setting(fs, path, r.values) ? SettingsUpdate::ok : SettingsUpdate::unwritable;
-}
 
 }  // namespace vis

@@ -22,10 +22,6 @@ std::uint32_t to_pixel(Colour c) {
            static_cast<std::uint32_t>(blue_of(c));
 }
 
-std::int32_t to_colour(std::uint32_t pixel) {
-    return static_cast<std::int32_t>(rgb((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF));
-}
-
 double squared(double v) {
     return v * v;
 }
@@ -33,10 +29,6 @@ double squared(double v) {
 }  // namespace
 
 Canvas::Canvas(double twips_per_pixel) : twips_per_pixel_(twips_per_pixel > 0 ? twips_per_pixel : 15.0) {}
-
-void Canvas::set_twips_per_pixel(double twips_per_pixel) {
-    if (twips_per_pixel > 0) twips_per_pixel_ = twips_per_pixel;
-}
 
 void Canvas::set_screen(double screen_twips_per_pixel, double device_pixel_ratio) {
     if (!(screen_twips_per_pixel > 0) || !(device_pixel_ratio > 0)) return;
@@ -139,13 +131,6 @@ void Canvas::box(double x1, double y1, double x2, double y2, Colour colour) {
 
 void Canvas::box_sized(double x, double y, double width, double height, Colour colour) {
     box(x, y, x + width, y + height, colour);
-}
-
-std::int32_t Canvas::point(double x, double y) const {
-    const double px = to_px(x);
-    const double py = to_px(y);
-    if (px < 0 || py < 0 || px >= width_ || py >= height_) return -1;
-    return to_colour((*pixels_)[static_cast<std::size_t>(py) * width_ + static_cast<std::size_t>(px)]);
 }
 
 void Canvas::print(const std::string& text, TextPainter& painter) {
@@ -270,59 +255,6 @@ void Canvas::thick_line(double x1, double y1, double x2, double y2, std::uint32_
         }
     }
     mark(first_col, first_row, last_col - first_col + 1, last_row - first_row + 1);
-}
-
-namespace {
-
-void put_u16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v & 0xFF));
-    out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
-}
-
-void put_u32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    put_u16(out, v & 0xFFFF);
-    put_u16(out, v >> 16);
-}
-
-}  // namespace
-
-std::vector<std::uint8_t> bitmap_file(const Picture& picture) {
-    if (picture.empty()) return {};
-    const auto w = static_cast<std::uint32_t>(picture.width);
-    const auto h = static_cast<std::uint32_t>(picture.height);
-    const std::uint32_t stride = (w * 3 + 3) / 4 * 4;  // rows padded to whole 32-bit words
-    constexpr std::uint32_t kHeaders = 14 + 40;
-    constexpr std::uint32_t kPixelsPerMetre = 3780;  // 96 dpi
-    std::vector<std::uint8_t> out;
-    out.reserve(kHeaders + static_cast<std::size_t>(stride) * h);
-    // File header.
-    out.push_back('B');
-    out.push_back('M');
-    put_u32(out, kHeaders + stride * h);
-    put_u32(out, 0);
-    put_u32(out, kHeaders);
-    // Information header: uncompressed, bottom-up.
-    put_u32(out, 40);
-    put_u32(out, w);
-    put_u32(out, h);
-    put_u16(out, 1);
-    put_u16(out, 24);
-    put_u32(out, 0);
-    put_u32(out, stride * h);
-    put_u32(out, kPixelsPerMetre);
-    put_u32(out, kPixelsPerMetre);
-    put_u32(out, 0);
-    put_u32(out, 0);
-    for (int y = picture.height - 1; y >= 0; --y) {
-        for (int x = 0; x < picture.width; ++x) {
-            const std::uint32_t p = picture.pixel(x, y);
-            out.push_back(static_cast<std::uint8_t>(p & 0xFF));
-            out.push_back(static_cast<std::uint8_t>((p >> 8) & 0xFF));
-            out.push_back(static_cast<std::uint8_t>((p >> 16) & 0xFF));
-        }
-        out.insert(out.end(), stride - w * 3, 0);
-    }
-    return out;
 }
 
 }  // namespace vis

@@ -34,7 +34,6 @@ public:
 
     // Twips per pixel of the picture. Values of 0 or below are ignored.
     double twips_per_pixel() const { return twips_per_pixel_; }
-    void set_twips_per_pixel(double twips_per_pixel);
     // On a scaled screen the picture shows one pixel per device pixel, so a picture pixel is the
     // screen's twips per pixel divided by the device-pixel ratio. What is measured in screen
     // pixels (the mosaic's sampling step, the stamp) asks for the ratio.
@@ -71,8 +70,6 @@ public:
     DrawMode draw_mode() const { return draw_mode_; }
     void set_draw_mode(DrawMode mode) { draw_mode_ = mode; }
 
-    double current_x() const { return current_x_; }
-    double current_y() const { return current_y_; }
     void set_current_point(double x, double y);
 
     // A round dot as wide as the pen; moves the current point there.
@@ -80,12 +77,10 @@ public:
     // Lines as thick as the pen, both ends included; they move the current point to their end.
     void line_to(double x, double y, Colour colour);
     void line(double x1, double y1, double x2, double y2, Colour colour);
-    // A filled box between two corners, both included, outlined with the pen (so a wide pen makes
-    // it larger, with rounded corners); moves the current point to the second corner.
-    void box(double x1, double y1, double x2, double y2, Colour colour);
+    // A filled box from a corner over a width and height (either may be negative), both ends
+    // included, outlined with the pen (so a wide pen makes it larger, with rounded corners);
+    // moves the current point to the far corner.
     void box_sized(double x, double y, double width, double height, Colour colour);
-    // The colour of the pixel at the point, or -1 outside the canvas.
-    std::int32_t point(double x, double y) const;
 
     const Font& font() const { return font_; }
     void set_font(Font font) { font_ = std::move(font); }
@@ -95,15 +90,15 @@ public:
     // of the next line (left edge, one line lower), as printing a line does. Drawn in any mode.
     void print(const std::string& text, TextPainter& painter);
 
-    // For work over whole rows (the effects), giving the pixels that point() and pset() with a
-    // pen of 1 would: the pixel column or row that a coordinate falls in, in the current scale
+    // For work over whole rows (the effects), giving the pixels that pset() with a pen of 1
+    // would: the pixel column or row that a coordinate falls in, in the current scale
     // mode (possibly off the canvas); row y (0 <= y < height) as 0xFFRRGGBB values; and a note
     // of what was written there, for take_changed(). A new background replaces the rows.
     double to_px(double v) const;
     std::uint32_t* row(int y) { return pixels_->data() + static_cast<std::size_t>(y) * width_; }
     const std::uint32_t* row(int y) const { return pixels_->data() + static_cast<std::size_t>(y) * width_; }
     void mark(int left, int top, int width, int height);
-    // The pixels box() covers with the current pen, for drawing many equal boxes straight into the
+    // The pixels box_sized() covers with the current pen, for drawing many equal boxes straight into the
     // rows: for a box from pixel column `left` to `right`, `height` pixels tall, one span of
     // columns per row, the first row `first_row` rows from the box's top row. Spans are not cut
     // to the canvas, so a box's shape is the same wherever it lies; rows the pen misses have
@@ -119,6 +114,7 @@ public:
     const BoxRows& box_rows(double left, double right, double height);
 
 private:
+    void box(double x1, double y1, double x2, double y2, Colour colour);
     double from_px(double px) const;
     void fill_span(int y, double first, double last, std::uint32_t pixel);
     void fill_rounded_box(double x1, double y1, double x2, double y2, std::uint32_t pixel);
@@ -147,9 +143,5 @@ private:
     Font font_;
     Colour text_colour_ = rgb(0, 0, 0);
 };
-
-// The picture as the bytes of a 24-bit Windows bitmap file (bottom-up rows, 96 dpi); empty for
-// an empty picture, which no bitmap can hold.
-std::vector<std::uint8_t> bitmap_file(const Picture& picture);
 
 }  // namespace vis

@@ -1,9 +1,11 @@
 #pragma once
-// Undo and redo of the canvas, an action at a time. The canvas is kept in tiles: a copy of it as
-// the last recorded action left it, and per action the tiles it changed as they were before.
-// Undoing writes those back and keeps the tiles they replace for redoing, so either costs about
-// one copy of what the action changed. The oldest actions go once the history outgrows its
-// budget.
+// Undo and redo of the canvas, an action at a time. The history keeps a copy of the canvas as the
+// last recorded action left it, in bands of whole rows, and per action what it changed as it was
+// before: whole bands where the action changed them across, else runs of tiles. Undoing writes
+// those back and keeps what they replace for redoing. A whole band goes back with one copy into
+// the canvas and trades places with the copy's band, so undoing a whole-canvas action costs one
+// copy of the canvas; runs of tiles cost about three copies of what they hold. The oldest actions
+// go once the history outgrows its budget.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -18,7 +20,7 @@ public:
     // hundreds of strokes.
     static constexpr std::size_t kBudget = std::size_t{128} << 20;
     static constexpr int kTileWidth = 128;
-    static constexpr int kTileHeight = 32;
+    static constexpr int kTileHeight = 32;  // also the height of a band
 
     explicit History(std::size_t budget = kBudget) : budget_(budget) {}
 
@@ -43,20 +45,25 @@ public:
     std::size_t bytes() const { return bytes_; }
 
 private:
-    struct Tile {
-        std::size_t index;
+    // Columns [left, left + width) of one band, row by row.
+    struct Piece {
+        int band;
+        int left;
+        int width;
         std::vector<std::uint32_t> pixels;
     };
     struct Step {
-        std::vector<Tile> tiles;
+        std::vector<Piece> pieces;
         PixelRect bounds;
         std::size_t bytes = 0;
     };
 
-    PixelRect tile_rect(std::size_t index) const;
-    void copy_out(const Canvas& canvas, std::size_t index, std::vector<std::uint32_t>& to) const;
-    bool same(const Canvas& canvas, std::size_t index) const;
-    // Writes the step's tiles into the canvas and trades them for the copy's, which then match
+    int band_rows(int band) const;
+    // Whether the canvas still matches the copy where the tile was noted changed.
+    bool same(const Canvas& canvas, std::size_t tile) const;
+    // The copy's pixels of tiles [first, end) of one band, which then take the canvas's.
+    Piece take(const Canvas& canvas, std::size_t first, std::size_t end);
+    // Writes the step's pieces into the canvas and trades them for the copy's, which then match
     // the canvas again: the step then holds what it replaced.
     PixelRect swap_in(Canvas& canvas, Step& step);
     bool usable(const Canvas& canvas) const;
@@ -65,11 +72,10 @@ private:
     std::uint64_t picture_ = 0;
     int width_ = 0;
     int height_ = 0;
-    int columns_ = 0;
-    std::vector<std::vector<std::uint32_t>> copy_;  // by tile, row by row
-    std::vector<bool> dirty_;
+    int columns_ = 0;                                // tiles across
+    std::vector<std::vector<std::uint32_t>> bands_;  // the copy: kTileHeight rows each
+    std::vector<PixelRect> dirty_;                   // by tile, row by row: where it changed
     std::vector<std::size_t> dirty_list_;
-    std::size_t copy_bytes_ = 0;
     std::vector<Step> steps_;
     std::size_t position_ = 0;  // steps before it are done, from it on undone
     std::size_t bytes_ = 0;

@@ -1,8 +1,8 @@
 #include "editor/tool_geometry.h"
 
-#include <cctype>
-#include <charconv>
 #include <cmath>
+
+#include "platform/number_text.h"
 
 namespace vis {
 
@@ -31,16 +31,7 @@ Rect drag_selection(Rect selection, int x, int y) {
 }
 
 double leading_number(std::string_view text) {
-    std::size_t i = text.find_first_not_of(" \t");
-    if (i == std::string_view::npos) return 0;
-    bool negative = false;
-    if (text[i] == '+' || text[i] == '-') negative = text[i++] == '-';
-    // Only digits or a point may follow: no words such as "inf", no second sign.
-    if (i >= text.size() || !(std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == '.')) return 0;
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data() + i, text.data() + text.size(), value);
-    if (error != std::errc() || !std::isfinite(value)) return 0;
-    return negative ? -value : value;
+    return read_number(text).value().value_or(0.0);
 }
 
 Colour colour_from_text(std::string_view text) {

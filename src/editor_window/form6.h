@@ -3,7 +3,7 @@
 // the navigator scrolls, with the drawing tools beside it. It never touches the screenshot file.
 #include <string>
 
-#include "core/windows.h"
+#include "core/window_owner.h"
 #include "editor/canvas.h"
 #include "editor/history.h"
 #include "editor/thumbnail.h"

@@ -23,7 +23,7 @@ void Form6::cmd_save_Click() {
     dialog.title = "ファイル名を付けて保存";
     dialog.filter = "編集済スクリーンショット(*.jpg)|*.jpg";
     // Every round opens in the default save folder with the screenshot's name after "Edit_".
-    dialog.initial_folder = main.default_save_folder();
+    dialog.initial_folder = windows_.settings().startup().save_folder;
     dialog.file_name = "Edit_" + line_name(main.lists().selected_line());
     dialog.default_extension = ".jpg";
     dialog.owner = this;

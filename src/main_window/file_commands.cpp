@@ -43,8 +43,7 @@ void Form1::save_as() {
         return;
     }
     // Remembered for the next start; this run keeps proposing the folder it started with.
-    const std::string folder = parent_folder(*target);
-    update_setting(p_.files, settings_file(), [&](Settings& s) { s.save_folder = folder; });
+    windows_.settings().update(SettingsLine::save_folder, parent_folder(*target), *dialog.owner);
 }
 
 void Form1::copy_to_clipboard() {
@@ -54,24 +53,16 @@ void Form1::copy_to_clipboard() {
         p_.prompts.message_box(notice("クリップボードにコピーできませんでした。", front_window()));
 }
 
-void Form1::report_setting_not_changed(SettingsUpdate failure, const char* what) {
-    const std::string cause = failure == SettingsUpdate::unreadable ? "設定ファイルを読み込めなかったため、"
-                                                                    : "設定ファイルに書き込めなかったため、";
-    p_.prompts.message_box(notice(cause + what + "の設定は変更されていません。", *this));
-}
-
 void Form1::mImgInfo_Click() {
     const bool on = !mImgInfo.checked();
     // The check mark only changes once the file holds the new flag, so the two never disagree.
-    const auto result = update_setting(p_.files, settings_file(), [on](Settings& s) { s.info_flag = flag_text(on); });
-    if (result != SettingsUpdate::ok) return report_setting_not_changed(result, "画像情報");
+    if (!windows_.settings().update(SettingsLine::info_flag, flag_text(on), *this)) return;
     mImgInfo.set_checked(on);
 }
 
 void Form1::mBGMPlay_Click() {
     const bool on = !mBGMPlay.checked();
-    const auto result = update_setting(p_.files, settings_file(), [on](Settings& s) { s.music_flag = flag_text(on); });
-    if (result != SettingsUpdate::ok) return report_setting_not_changed(result, "BGM");
+    if (!windows_.settings().update(SettingsLine::music_flag, flag_text(on), *this)) return;
     mBGMPlay.set_checked(on);
     mBGM_change.set_enabled(on);
     bgm_.switched(on);

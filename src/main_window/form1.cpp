@@ -145,10 +145,6 @@ void Form1::wire_events() {
     mSite.on_click = [this] { mSite_Click(); };
 }
 
-std::string Form1::settings_file() const {
-    return settings_path(p_.program_folder);
-}
-
 std::string Form1::title() const {
     return "Pelmarオンライン - Vistelle (v" + lbl_ver.caption() + ")";
 }

@@ -7,8 +7,7 @@
 #include "catalogue/prefetch.h"
 #include "catalogue/screenshot_lists.h"
 #include "core/main_window.h"
-#include "core/settings.h"
-#include "core/windows.h"
+#include "core/window_owner.h"
 #include "music/bgm_player.h"
 #include "platform/control.h"
 #include "platform/file_list.h"
@@ -104,8 +103,6 @@ public:
     void relist() override;
     void set_panel_text(const std::string& text) override;
     void enable_file_commands(bool on) override;
-    std::string game_folder() const override { return lbl_Pelmar_Path.caption(); }
-    std::string default_save_folder() const override { return lbl_DefaultSave_Path.caption(); }
     bool information_on() const override { return mImgInfo.checked(); }
     void show_flags(bool information, bool music) override;
     Menu& full_menu() override { return mFullMenu; }
@@ -118,7 +115,9 @@ private:
     void wire_events();
     // Reads (or first creates) the settings file into the hidden labels and check marks.
     bool load_settings();
-    std::string settings_file() const;
+    // The folders as read at start-up.
+    const std::string& game_folder() const { return windows_.settings().startup().game_folder; }
+    const std::string& default_save_folder() const { return windows_.settings().startup().save_folder; }
     // The picture of a screenshot file: the one decoded ahead while its file is unchanged,
     // otherwise decoded now. Nothing when the file cannot be decoded.
     std::optional<Picture> load_picture(const std::string& path);
@@ -128,9 +127,6 @@ private:
     void describe_selected(ListBox& list);
     // The window the user looks at: the viewer while it is shown, otherwise this one.
     const Form& front_window();
-    // Reports a settings change that did not reach the file, saying whether it could not be read
-    // or not be written.
-    void report_setting_not_changed(SettingsUpdate failure, const char* what);
 
     Windows& windows_;
     Platform& p_;

@@ -1,6 +1,6 @@
 #pragma once
 // Tells the window owner how each of the program's windows is made.
-#include "core/windows.h"
+#include "core/window_owner.h"
 
 namespace vis {
 

@@ -1,12 +1,8 @@
 // Loading the main window, the timer's start-up step, quitting, and the Command, Options and Help
 // commands that open other windows or documents.
-#include <filesystem>
-#include <system_error>
-
 #include "album_window/form5.h"
 #include "bulk/form4.h"
 #include "catalogue/info_text.h"
-#include "core/settings.h"
 #include "main_window/form1.h"
 #include "options/form0.h"
 #include "options/form3.h"
@@ -38,26 +34,16 @@ void Form1::Form_Load() {
 }
 
 bool Form1::load_settings() {
-    const std::string path = settings_file();
-    SettingsResult r = read_setting(path);
-    if (r.status == SettingsRead::missing) {
-        set_caption("初期化しています...(First Settiings)");
-        // A copied program folder may lack data/: make it rather than run without settings.
-        std::error_code ec;
-        std::filesystem::create_directories(to_fs_path(parent_folder(path)), ec);
-        write_setting(p_.files, path, first_run_settings());
-        r = read_setting(path);
-    }
-    if (r.status != SettingsRead::ok) {
-        // Start without settings: the empty game folder leads the start-up step to the dialog.
-        set_caption("初期化しています...(First Settiings)");
-        return false;
-    }
+    const SettingsStore::Loaded loaded = windows_.settings().load();
+    if (!loaded.ok || loaded.first_run) set_caption("初期化しています...(First Settiings)");
+    // Without settings the empty game folder leads the start-up step to the dialog.
+    if (!loaded.ok) return false;
     set_caption("初期化しています...(Setting)");
-    lbl_Pelmar_Path.set_caption(r.values.game_folder);
-    lbl_FullImgInfo.set_caption(r.values.info_flag);
-    lbl_BGMPlay.set_caption(r.values.music_flag);
-    lbl_DefaultSave_Path.set_caption(r.values.save_folder);
+    const Settings& s = windows_.settings().startup();
+    lbl_Pelmar_Path.set_caption(s.game_folder);
+    lbl_FullImgInfo.set_caption(s.info_flag);
+    lbl_BGMPlay.set_caption(s.music_flag);
+    lbl_DefaultSave_Path.set_caption(s.save_folder);
     mImgInfo.set_checked(reads_as_one(lbl_FullImgInfo.caption()));
     mBGMPlay.set_checked(reads_as_one(lbl_BGMPlay.caption()));
     return true;

@@ -1,7 +1,7 @@
 #pragma once
 // The splash window shown at start-up: version and notices on a borderless white panel that
 // stays on top for about three seconds. Its timer also runs the start-up version check.
-#include "core/windows.h"
+#include "core/window_owner.h"
 #include "platform/control.h"
 #include "platform/form.h"
 

@@ -6,7 +6,7 @@
 #include "catalogue/screenshot_lists.h"
 #include "core/app.h"
 #include "core/main_window.h"
-#include "core/settings.h"
+#include "core/settings_store.h"
 #include "options/update_check.h"
 #include "platform/paths.h"
 
@@ -30,7 +30,6 @@ constexpr const char* kUnofficial =
 
 constexpr const char* kSavedAndEnding = "設定を保存し、終了します。\r\n終了後、再び起動すると使えます。";
 constexpr const char* kWrongFolder = "選択されたファイルが正しくありません。";
-constexpr const char* kNotSaved = "設定ファイルに書き込めなかったため、設定は保存されていません。";
 
 // The text without its last n characters (not bytes), or nothing when it is shorter.
 std::optional<std::string> without_last_characters(const std::string& text, int n) {
@@ -104,7 +103,7 @@ void Form3::open(bool setup_mode) {
     browsed_ = false;
     show();
     // A file that cannot be read leaves the fields as they are.
-    const SettingsResult r = read_setting(settings_path(windows_.platform().program_folder));
+    const SettingsResult r = windows_.settings().read();
     if (r.status == SettingsRead::ok) {
         txt_path.set_text(r.values.game_folder);
         chk_FullImgInfo.set_value(reads_as_one(r.values.info_flag));
@@ -137,10 +136,7 @@ void Form3::cmd_path_read_Click() {
 
 void Form3::cmd_set_Click() {
     Prompts& prompts = windows_.platform().prompts;
-    if (!save_settings()) {
-        prompts.message_box({kNotSaved, kAppTitle, MsgButtons::ok, MsgIcon::exclamation, 0, this});
-        return;
-    }
+    if (!save_settings()) return;
     if (setup_mode()) {
         prompts.message_box({kSavedAndEnding, kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});
         windows_.main().end_program();
@@ -150,8 +146,8 @@ void Form3::cmd_set_Click() {
 }
 
 bool Form3::save_settings() {
-    const std::string path = settings_path(windows_.platform().program_folder);
-    const SettingsResult stored = read_setting(path);
+    SettingsStore& settings = windows_.settings();
+    const SettingsResult stored = settings.read();
     Settings s;
     s.game_folder = txt_path.text();
     s.info_flag = flag_text(chk_FullImgInfo.value());
@@ -159,11 +155,12 @@ bool Form3::save_settings() {
     if (stored.status == SettingsRead::ok) {
         s.save_folder = stored.values.save_folder;
     } else {
-        // Without a readable file the save folder the main window holds is kept instead.
-        const std::string& held = windows_.main().default_save_folder();
+        // Without a readable file (set-up after a broken one) the save folder read at start-up is
+        // kept instead, and the file is made whole again.
+        const std::string& held = settings.startup().save_folder;
         s.save_folder = held.empty() ? kDefaultGameFolder : held;
     }
-    return write_setting(windows_.platform().files, path, s);
+    return settings.write(s, *this);
 }
 
 void Form3::apply_to_main_window() {

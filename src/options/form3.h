@@ -4,7 +4,7 @@
 // screenshot folder is missing at start-up; the enabled browse button is the set-up mode.
 #include <string>
 
-#include "core/windows.h"
+#include "core/window_owner.h"
 #include "platform/control.h"
 #include "platform/form.h"
 
@@ -43,7 +43,8 @@ public:
 
 private:
     void suggest_x86_game_folder();
-    // Lines 1 to 3 from the dialog, line 4 as stored. False when the file could not be written.
+    // Lines 1 to 3 from the dialog, line 4 as stored. False, the user told, when the file could
+    // not be written.
     bool save_settings();
     // Lists the applied folder in the main window and carries the flags over to its menus.
     void apply_to_main_window();

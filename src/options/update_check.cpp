@@ -1,11 +1,10 @@
 #include "options/update_check.h"
 
-#include <charconv>
 #include <optional>
-#include <system_error>
 
 #include "core/app.h"
 #include "platform/form.h"
+#include "platform/number_text.h"
 
 namespace vis {
 
@@ -15,55 +14,16 @@ constexpr const char* kQueryPath = "/cgi-bin/soft/ver.cgi?mode=ver&file=pelmar_v
 constexpr const char* kDownloadPath = "/cgi-bin/soft/dl.cgi?mode=dl&file=pelmar_vistelle&ver_up=";
 constexpr const char* kBlanks = " \t\r\n";
 
-bool is_blank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// A number as written at the start of a text, kept as its digits so that rounding for display
-// is exact and nothing depends on the locale.
-struct LeadingNumber {
-    bool found = false;
-    // Nothing but blanks follows the number.
-    bool whole_text = false;
-    bool negative = false;
-    std::string integer;
-    std::string fraction;
-};
-
-LeadingNumber read_number(const std::string& text) {
-    LeadingNumber n;
-    std::size_t i = 0;
-    while (i < text.size() && is_blank(text[i])) ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) n.negative = text[i++] == '-';
-    while (i < text.size() && is_digit(text[i])) n.integer += text[i++];
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && is_digit(text[i])) n.fraction += text[i++];
-    }
-    n.found = !n.integer.empty() || !n.fraction.empty();
-    while (i < text.size() && is_blank(text[i])) ++i;
-    n.whole_text = n.found && i == text.size();
-    return n;
-}
-
-// Nothing when there is no number or it is beyond what a double holds.
-std::optional<double> value_of(const LeadingNumber& n) {
-    if (!n.found) return std::nullopt;
-    const std::string digits =
-        (n.integer.empty() ? std::string("0") : n.integer) + "." + (n.fraction.empty() ? std::string("0") : n.fraction);
-    double v = 0;
-    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), v);
-    if (ec != std::errc()) return std::nullopt;
-    return n.negative ? -v : v;
+// Nothing but blanks follows the number.
+bool whole_text(const NumberText& n, const std::string& text) {
+    return n.found && text.find_first_not_of(kBlanks, n.end) == std::string::npos;
 }
 
 // "#.#0", rounding the third decimal half away from zero.
-std::string format_number(const LeadingNumber& n) {
-    std::string digits = n.integer + (n.fraction + "00").substr(0, 2);
-    if (n.fraction.size() > 2 && n.fraction[2] >= '5') {
+std::string format_number(const NumberText& n) {
+    const std::string fraction = n.fraction_digits();
+    std::string digits = n.integer_digits() + (fraction + "00").substr(0, 2);
+    if (fraction.size() > 2 && fraction[2] >= '5') {
         std::size_t i = digits.size();
         while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
         if (i > 0)
@@ -89,12 +49,12 @@ std::string download_page_url(const std::string& server, const std::string& curr
 }
 
 double version_value(const std::string& text) {
-    return value_of(read_number(text)).value_or(0.0);
+    return read_number(text).value().value_or(0.0);
 }
 
 std::string format_version(const std::string& text) {
-    const LeadingNumber n = read_number(text);
-    return n.whole_text && value_of(n) ? format_number(n) : text;
+    const NumberText n = read_number(text);
+    return whole_text(n, text) && n.value() ? format_number(n) : text;
 }
 
 UpdateCheck check_for_update(Platform& p, const std::string& current_version) {
@@ -106,8 +66,8 @@ UpdateCheck read_version_answer(const std::string& answer, const std::string& cu
     if (answer.find_first_not_of(kBlanks) == std::string::npos) return check;
     // Only the version number is taken from the answer: whatever else the server (or a proxy in
     // between) sends is never shown, and an answer without a number counts as version 0.
-    LeadingNumber n = read_number(answer);
-    const std::optional<double> latest = value_of(n);
+    NumberText n = read_number(answer);
+    const std::optional<double> latest = n.value();
     if (!latest) n = {};
     check.shown = format_number(n);
     check.status =

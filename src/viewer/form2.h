@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/windows.h"
+#include "core/window_owner.h"
 #include "platform/control.h"
 #include "platform/form.h"
 

@@ -277,7 +277,7 @@ TEST(BulkWindow, TheFolderButtonRewritesOnlyLineFourOfTheSettings) {
     EXPECT_EQ(b.app.plat.prompts.asked().back().dialog.initial_folder, b.out);
     EXPECT_EQ(d.txt_Output_Path.text(), chosen);
     EXPECT_EQ(from_ansi(read_file(file)), b.app.folders.game + "\r\n1\r\n0\r\n" + chosen + "\r\n");
-    EXPECT_EQ(f.default_save_folder(), b.out);
+    EXPECT_EQ(f.lbl_DefaultSave_Path.caption(), b.out);
 
     // A name in the root folder chooses the root folder.
     const std::string root = kSep == '/' ? "/" : "C:\\";
@@ -285,6 +285,17 @@ TEST(BulkWindow, TheFolderButtonRewritesOnlyLineFourOfTheSettings) {
     click(d.cmd_cmd4);
     EXPECT_EQ(d.txt_Output_Path.text(), root);
     EXPECT_EQ(read_file(file), b.app.folders.game + "\r\n1\r\n0\r\n" + root + "\r\n");
+
+    // A choice that cannot be stored is still used, and the user is told.
+    std::filesystem::create_directory(to_fs_path(file + ".tmp"));
+    b.app.plat.prompts.answer_save(join_path(chosen, "x"));
+    b.app.plat.prompts.answer_message(MsgResult::ok);
+    click(d.cmd_cmd4);
+    EXPECT_EQ(d.txt_Output_Path.text(), chosen);
+    EXPECT_EQ(read_file(file), b.app.folders.game + "\r\n1\r\n0\r\n" + root + "\r\n");
+    EXPECT_EQ(b.app.plat.prompts.asked().back().box.text,
+              "設定ファイルに書き込めなかったため、保存先の設定は変更されていません。");
+    EXPECT_EQ(b.app.plat.prompts.asked().back().box.owner, &d);
 
     // Reopening shows the main window's folder again, not the one chosen last.
     click(d.cmd_cancel);

@@ -1,4 +1,4 @@
-// The editor's canvas: twips to pixels, round pens, lines, boxes, clipping, text and bitmaps.
+// The editor's canvas: twips to pixels, round pens, lines, boxes, clipping and text.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -6,6 +6,7 @@
 
 #include "editor/canvas.h"
 #include "platform/text_painter.h"
+#include "support/canvas_pixels.h"
 
 namespace vis {
 namespace {
@@ -43,17 +44,16 @@ TEST(Canvas, TwipsAddressThePixelThatContainsThemAndClearBringsBackThePicture) {
     EXPECT_EQ(c.height(), 9000);
     c.pset(29, 44, kInk);
     EXPECT_EQ(inked(c), (Pixels{{1, 2}}));
-    EXPECT_EQ(c.point(15, 30), ink);
-    EXPECT_EQ(c.point(14.9, 30), grey);
-    EXPECT_EQ(c.current_x(), 29);
+    EXPECT_EQ(test::colour_at(c, 15, 30), ink);
+    EXPECT_EQ(test::colour_at(c, 14.9, 30), grey);
     for (const auto& [x, y] : {std::pair{-1.0, 0.0}, {0.0, -0.5}, {12000.0, 0.0}, {0.0, 9000.0}})
-        EXPECT_EQ(c.point(x, y), -1) << x << "," << y;
+        EXPECT_EQ(test::colour_at(c, x, y), -1) << x << "," << y;
 
     const Picture snapshot = c.image();
     c.pset(600, 450, kInk);
     EXPECT_EQ(snapshot.pixel(40, 30) & 0xFFFFFF, 0x5A5A5Au);  // later drawing is not in it
-    c.set_twips_per_pixel(12);
-    EXPECT_EQ(c.point(480, 360), ink);
+    c.set_screen(12, 1);
+    EXPECT_EQ(test::colour_at(c, 480, 360), ink);
     c.clear();
     EXPECT_TRUE(inked(c).empty());
 }
@@ -87,45 +87,48 @@ TEST(Canvas, LinesJoinBothEndsAndMoveTheCurrentPoint) {
     c.set_draw_mode(DrawMode::copy);
     c.line_to(8, 5, kInk);
     EXPECT_EQ(inked(c), (Pixels{{2, 3}, {3, 3}, {4, 4}, {5, 4}, {6, 4}, {7, 5}, {8, 5}}));
-    EXPECT_EQ(std::pair(c.current_x(), c.current_y()), std::pair(8.0, 5.0));
+    // The next line goes on from the end of the last.
+    c.line_to(8, 8, kInk);
+    EXPECT_EQ(inked(c).count({8, 6}), 1u);
+    EXPECT_EQ(inked(c).size(), 10u);
 
     // Thickness spreads across the line, round at the ends.
     c.clear();
     c.set_draw_width(5);
     c.line(4, 10, 14, 10, kInk);
-    for (int y = 7; y <= 13; ++y) EXPECT_EQ(c.point(9, y) == ink, y >= 8 && y <= 12) << y;
-    EXPECT_EQ(c.point(2, 10), ink);
-    EXPECT_EQ(c.point(1, 10), grey);
-    EXPECT_EQ(c.point(2, 8), grey);
+    for (int y = 7; y <= 13; ++y) EXPECT_EQ(test::colour_at(c, 9, y) == ink, y >= 8 && y <= 12) << y;
+    EXPECT_EQ(test::colour_at(c, 2, 10), ink);
+    EXPECT_EQ(test::colour_at(c, 1, 10), grey);
+    EXPECT_EQ(test::colour_at(c, 2, 8), grey);
 }
 
 TEST(Canvas, BoxesFillBetweenTheirCornersAndGrowWithThePen) {
     Canvas c;
     c.set_background(filled(10, 10));
-    c.box(30, 45, 75, 15, kInk);  // pixels 2..5 by 1..3, corners in any order
+    c.box_sized(30, 45, 45, -30, kInk);  // pixels 2..5 by 1..3, either direction
     Pixels expected;
     for (int y = 1; y <= 3; ++y)
         for (int x = 2; x <= 5; ++x) expected.insert({x, y});
     EXPECT_EQ(inked(c), expected);
     c.clear();
-    c.box_sized(75, 45, -45, -30, kInk);
+    c.box_sized(75, 15, -45, 30, kInk);
     EXPECT_EQ(inked(c), expected);
 
     // A pen of 3 adds a pixel all round, corners included (they lie within its reach).
     c.clear();
     c.set_scale_mode(ScaleMode::pixels);
     c.set_draw_width(3);
-    c.box(4, 4, 5, 5, kInk);
+    c.box_sized(4, 4, 1, 1, kInk);
     EXPECT_EQ(inked(c).size(), 16u);
-    EXPECT_EQ(c.point(3, 3), ink);
+    EXPECT_EQ(test::colour_at(c, 3, 3), ink);
 }
 
 TEST(Canvas, ClipsWhateverFallsOutsideAndTakesAnEmptyPicture) {
     Canvas c = pixel_canvas(6, 4);
     c.set_draw_width(3);
     c.line(-50, -50, 1, 1, kInk);  // from far outside into the top-left corner
-    EXPECT_EQ(c.point(0, 0), ink);
-    EXPECT_EQ(c.point(5, 3), grey);
+    EXPECT_EQ(test::colour_at(c, 0, 0), ink);
+    EXPECT_EQ(test::colour_at(c, 5, 3), grey);
     // A huge pen or huge coordinates cover the canvas and no more, at once.
     c.set_draw_width(1'000'000'000);
     c.line(-1e12, 0, 1e12, 1e12, kInk);
@@ -139,11 +142,10 @@ TEST(Canvas, ClipsWhateverFallsOutsideAndTakesAnEmptyPicture) {
     empty.set_background(Picture{});
     empty.set_draw_width(30);
     empty.pset(0, 0, kInk);
-    empty.box(0, 0, 100, 100, kInk);
+    empty.box_sized(0, 0, 100, 100, kInk);
     empty.line(0, 0, 100, 100, kInk);
     EXPECT_EQ(empty.width(), 0);
-    EXPECT_EQ(empty.point(0, 0), -1);
-    EXPECT_TRUE(bitmap_file(empty.image()).empty());
+    EXPECT_EQ(test::colour_at(empty, 0, 0), -1);
 }
 
 // Marks the pixel it is given in the text colour and reports a line 7 pixels high.
@@ -168,26 +170,11 @@ TEST(Canvas, PrintsALineAtTheCurrentPointThenMovesBelowIt) {
     FakePainter painter;
     c.print("Ｐ", painter);
     EXPECT_EQ(painter.seen, "Ｐ/ＭＳ 明朝/15.000000");
-    EXPECT_EQ(c.point(45, 60), static_cast<std::int32_t>(rgb(255, 0, 0)));
-    EXPECT_EQ(std::pair(c.current_x(), c.current_y()), std::pair(0.0, 60.0 + 7 * 15));
-}
-
-TEST(Canvas, BitmapFileIsA24BitBottomUpWindowsBitmap) {
-    auto pixels = std::make_shared<std::vector<std::uint32_t>>(
-        std::vector<std::uint32_t>{0xFF102030, 0xFF405060, 0xFF708090, 0xFFA0B0C0, 0xFFD0E0F0, 0xFF010203});
-    const auto bmp = bitmap_file(Picture{3, 2, pixels});
-    const auto u32 = [&](std::size_t at) {
-        return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | static_cast<std::uint32_t>(bmp[at + 3]) << 24;
-    };
-    ASSERT_EQ(bmp.size(), 54u + 2 * 12);  // 9 bytes a row, padded to 12
-    EXPECT_EQ(std::string(bmp.begin(), bmp.begin() + 2), "BM");
-    EXPECT_EQ(u32(2), bmp.size());
-    EXPECT_EQ(u32(10), 54u);
-    EXPECT_EQ(std::pair(u32(18), u32(22)), std::pair(3u, 2u));
-    EXPECT_EQ(bmp[28], 24);
-    // The bottom row comes first, each pixel B, G, R.
-    EXPECT_EQ(std::vector<std::uint8_t>(bmp.begin() + 54, bmp.begin() + 69),
-              (std::vector<std::uint8_t>{0xC0, 0xB0, 0xA0, 0xF0, 0xE0, 0xD0, 3, 2, 1, 0, 0, 0, 0x30, 0x20, 0x10}));
+    EXPECT_EQ(test::colour_at(c, 45, 60), static_cast<std::int32_t>(rgb(255, 0, 0)));
+    // The next line starts at the left edge, one line (7 pixels) lower.
+    c.set_text_colour(rgb(128, 0, 0));
+    c.print("Ｑ", painter);
+    EXPECT_EQ(test::colour_at(c, 0, 60 + 7 * 15), static_cast<std::int32_t>(rgb(128, 0, 0)));
 }
 
 }  // namespace

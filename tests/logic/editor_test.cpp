@@ -7,6 +7,7 @@
 #include "editor_window/form6.h"
 #include "editor_window/form6_sub1.h"
 #include "platform/keys.h"
+#include "support/canvas_pixels.h"
 #include "viewer_fixture.h"
 
 namespace vis {
@@ -77,18 +78,18 @@ TEST_F(Editor, PencilDrawsAtTheDrawingPointAndTheNavigatorFollowsTheStroke) {
     Form6& e = open();
     const std::uint32_t navigator_before = e.img_pre.picture().pixel(30, 19);
     mouse_down(e.pct_ss, button::kLeft, 1500 + kAhead, 1500 + kAhead);
-    EXPECT_EQ(e.canvas().point(1500, 1500), kBlack);
+    EXPECT_EQ(test::colour_at(e.canvas(), 1500, 1500), kBlack);
     // Not where the pointer itself is: the tools act up and left of it.
-    EXPECT_NE(e.canvas().point(1500 + kAhead + 60, 1500 + kAhead + 60), kBlack);
+    EXPECT_NE(test::colour_at(e.canvas(), 1500 + kAhead + 60, 1500 + kAhead + 60), kBlack);
     mouse_move(e.pct_ss, 3000 + kAhead, 1500 + kAhead, 1);
     mouse_up(e.pct_ss, button::kLeft, 3000 + kAhead, 1500 + kAhead);
-    for (int x = 1500; x <= 3000; x += 150) EXPECT_EQ(e.canvas().point(x, 1500), kBlack) << x;
-    EXPECT_NE(e.canvas().point(2250, 1500 + 150), kBlack);  // width 10: 5 pixels either side
+    for (int x = 1500; x <= 3000; x += 150) EXPECT_EQ(test::colour_at(e.canvas(), x, 1500), kBlack) << x;
+    EXPECT_NE(test::colour_at(e.canvas(), 2250, 1500 + 150), kBlack);  // width 10: 5 pixels either side
     EXPECT_NE(e.img_pre.picture().pixel(30, 19), navigator_before);
     EXPECT_EQ(e.img_pre.picture().pixel(30, 19) & 0xFFFFFF, 0u);
     // Moves after the release draw nothing.
     mouse_move(e.pct_ss, 3000 + kAhead, 4500 + kAhead);
-    EXPECT_NE(e.canvas().point(3000, 4500), kBlack);
+    EXPECT_NE(test::colour_at(e.canvas(), 3000, 4500), kBlack);
 }
 
 TEST_F(Editor, StraightLineIsDrawnOnceAtTheReleaseInTheColourAndWidthThen) {
@@ -106,8 +107,9 @@ TEST_F(Editor, StraightLineIsDrawnOnceAtTheReleaseInTheColourAndWidthThen) {
     test::scroll_to(e.scr_width, 3);
     mouse_up(e.pct_ss, button::kLeft, 4500 + kAhead, 3000 + kAhead);
     EXPECT_FALSE(e.lne_str.visible());
-    EXPECT_EQ(e.canvas().point(3000, 3000), static_cast<std::int32_t>(rgb(255, 0, 0)));
-    EXPECT_NE(e.canvas().point(3000, 3000 + 45), static_cast<std::int32_t>(rgb(255, 0, 0)));  // 3 pixels wide
+    EXPECT_EQ(test::colour_at(e.canvas(), 3000, 3000), static_cast<std::int32_t>(rgb(255, 0, 0)));
+    EXPECT_NE(test::colour_at(e.canvas(), 3000, 3000 + 45),
+              static_cast<std::int32_t>(rgb(255, 0, 0)));  // 3 pixels wide
     EXPECT_FALSE(e.state().overlay.line);
 
     // A right press shows the pop-up and draws nothing, not even when its release comes.
@@ -143,10 +145,10 @@ TEST_F(Editor, SelectionGrowsAndSlidesAndTheFillIsInsetInIt) {
     test::scroll_to(e.scr_width, 1);
     click(e.cmd_pnt_4);
     EXPECT_TRUE(e.shp_sel.visible());
-    EXPECT_EQ(e.canvas().point(75, 75), kBlack);
-    EXPECT_EQ(e.canvas().point(2920, 2920), kBlack);
-    EXPECT_NE(e.canvas().point(45, 1500), kBlack);
-    EXPECT_NE(e.canvas().point(2940, 1500), kBlack);
+    EXPECT_EQ(test::colour_at(e.canvas(), 75, 75), kBlack);
+    EXPECT_EQ(test::colour_at(e.canvas(), 2920, 2920), kBlack);
+    EXPECT_NE(test::colour_at(e.canvas(), 45, 1500), kBlack);
+    EXPECT_NE(test::colour_at(e.canvas(), 2940, 1500), kBlack);
 
     // Another tool's press drops the selection.
     click(e.cmd_pnt_1);
@@ -350,8 +352,10 @@ TEST_F(Editor, TextDialogLoadsFontsThenPrintsThePreviewWhereItLies) {
 
     click(d->cmd_ok);
     EXPECT_EQ(app.plat.painter.lines.back(), "Ab");
-    EXPECT_EQ(e.canvas().point(preview.left() + 20, preview.top() + 20), static_cast<std::int32_t>(rgb(255, 0, 0)));
-    EXPECT_NE(e.canvas().point(preview.left() - 20, preview.top() + 20), static_cast<std::int32_t>(rgb(255, 0, 0)));
+    EXPECT_EQ(test::colour_at(e.canvas(), preview.left() + 20, preview.top() + 20),
+              static_cast<std::int32_t>(rgb(255, 0, 0)));
+    EXPECT_NE(test::colour_at(e.canvas(), preview.left() - 20, preview.top() + 20),
+              static_cast<std::int32_t>(rgb(255, 0, 0)));
     EXPECT_TRUE(e.canvas().font().bold && e.canvas().font().italic);
     EXPECT_FALSE(preview.visible());
     EXPECT_FALSE(d->visible());

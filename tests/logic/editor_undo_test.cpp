@@ -12,6 +12,7 @@
 #include "editor_window/form6_sub2.h"
 #include "platform/keys.h"
 #include "platform/paths.h"
+#include "support/canvas_pixels.h"
 #include "viewer_fixture.h"
 
 namespace vis {
@@ -217,7 +218,7 @@ TEST(EditorHistory, KeepsAtMost128MegabytesForFullHdDroppingTheOldestFirst) {
     history.reset(canvas);
     // Whole-canvas actions, each a colour of its own: only the latest fit.
     for (int k = 1; k <= 30; ++k) {
-        canvas.box(0, 0, 1919 * 15, 1079 * 15, rgb(k, 0, 0));
+        canvas.box_sized(0, 0, 1919 * 15, 1079 * 15, rgb(k, 0, 0));
         EXPECT_TRUE(history.record(canvas));
         EXPECT_LE(history.bytes(), History::kBudget) << k;
     }
@@ -225,7 +226,7 @@ TEST(EditorHistory, KeepsAtMost128MegabytesForFullHdDroppingTheOldestFirst) {
     EXPECT_LT(kept, 30u);
     EXPECT_GE(kept, 10u);
     while (history.can_undo()) history.undo(canvas);
-    EXPECT_EQ(canvas.point(0, 0), static_cast<std::int32_t>(rgb(static_cast<int>(30 - kept), 0, 0)));
+    EXPECT_EQ(test::colour_at(canvas, 0, 0), static_cast<std::int32_t>(rgb(static_cast<int>(30 - kept), 0, 0)));
 
     // Strokes keep only the tiles they touch: well over fifty of them fit, all undone exactly.
     canvas.set_background({1920, 1080, full_hd(0xFF336699u)});
@@ -241,6 +242,72 @@ TEST(EditorHistory, KeepsAtMost128MegabytesForFullHdDroppingTheOldestFirst) {
     EXPECT_LT(history.bytes(), std::size_t{64} << 20);
     while (history.can_undo()) history.undo(canvas);
     EXPECT_EQ(*canvas.image().pixels, opened);
+}
+
+// Actions that meet the history's own edges: bands across, tiles cut by the canvas's right and
+// bottom edges, shapes partly off the canvas, a band changed across beside runs of tiles in one
+// step, a drawing that changes nothing. Undone one by one, then redone, each state byte for byte.
+TEST(EditorHistory, UndoesAndRedoesActionsAtTheEdgesOfItsTilesByteForByte) {
+    constexpr int kWidth = 300, kHeight = 70;  // three tiles across, the last 44 wide; 6 rows in the last band
+    Canvas canvas;
+    canvas.set_background(
+        {kWidth, kHeight, std::make_shared<std::vector<std::uint32_t>>(std::size_t{kWidth} * kHeight, 0xFF102030u)});
+    canvas.set_scale_mode(ScaleMode::pixels);
+    History history;
+    history.reset(canvas);
+    const struct {
+        const char* name;
+        std::function<void(Canvas&)> act;
+    } actions[] = {
+        {"bottom-right corner, partly off", [](Canvas& c) { c.box_sized(280, 60, 40, 30, rgb(255, 0, 0)); }},
+        {"top-left corner, partly off", [](Canvas& c) { c.box_sized(-5, -5, 8, 8, rgb(0, 255, 0)); }},
+        {"across the first band, and a dot lower",
+         [](Canvas& c) {
+             c.box_sized(0, 0, kWidth - 1, 31, rgb(0, 0, 255));
+             c.pset(200, 50, rgb(1, 2, 3));
+         }},
+        {"two tiles apart in one band",
+         [](Canvas& c) {
+             c.pset(10, 40, rgb(9, 9, 9));
+             c.pset(290, 40, rgb(9, 9, 9));
+         }},
+        {"a line down through every band", [](Canvas& c) { c.line(150, 0, 160, kHeight - 1, rgb(7, 8, 9)); }},
+        {"the whole canvas", [](Canvas& c) { c.box_sized(0, 0, kWidth - 1, kHeight - 1, rgb(4, 5, 6)); }},
+    };
+    std::vector<std::vector<std::uint32_t>> states{*canvas.image().pixels};
+    for (const auto& action : actions) {
+        SCOPED_TRACE(action.name);
+        action.act(canvas);
+        history.note(canvas);
+        ASSERT_TRUE(history.record(canvas));
+        states.push_back(*canvas.image().pixels);
+        ASSERT_NE(states.back(), states[states.size() - 2]);
+    }
+    // Drawing what is already there is no action.
+    canvas.box_sized(0, 0, 10, 10, rgb(4, 5, 6));
+    EXPECT_FALSE(history.record(canvas));
+    ASSERT_EQ(history.size(), std::size(actions));
+
+    for (std::size_t k = states.size() - 1; k > 0; --k) {
+        const PixelRect changed = history.undo(canvas);
+        EXPECT_FALSE(changed.empty()) << k;
+        EXPECT_EQ(*canvas.image().pixels, states[k - 1]) << k;
+    }
+    EXPECT_TRUE(history.undo(canvas).empty());
+    for (std::size_t k = 1; k < states.size(); ++k) {
+        history.redo(canvas);
+        EXPECT_EQ(*canvas.image().pixels, states[k]) << k;
+    }
+    EXPECT_TRUE(history.redo(canvas).empty());
+    // Back two, then a new action: its own undo goes back to where it started, with nothing to redo.
+    history.undo(canvas);
+    history.undo(canvas);
+    canvas.pset(5, 65, rgb(200, 100, 50));
+    history.note(canvas);
+    EXPECT_TRUE(history.record(canvas));
+    EXPECT_FALSE(history.can_redo());
+    history.undo(canvas);
+    EXPECT_EQ(*canvas.image().pixels, states[states.size() - 3]);
 }
 
 }  // namespace

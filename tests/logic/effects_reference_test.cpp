@@ -10,6 +10,7 @@
 
 #include "editor/canvas.h"
 #include "editor/effects.h"
+#include "support/canvas_pixels.h"
 
 namespace vis {
 namespace {
@@ -32,7 +33,7 @@ void each_pixel(Canvas& c, const Rect& s, Change change) {
     const double left = s.left / t, top = s.top / t;
     for (double x = left; x <= left + s.width / t + 1e-9; x += 1)
         for (double y = top; y <= top + s.height / t + 1e-9; y += 1) {
-            const std::int32_t v = c.point(x, y);
+            const std::int32_t v = test::colour_at(c, x, y);
             if (v != -1) c.pset(x, y, change(static_cast<Colour>(v)));
         }
     c.set_scale_mode(ScaleMode::twips);
@@ -58,7 +59,7 @@ void reference_mosaic(Canvas& c, const Rect& s, int columns) {
             int count = 64, r = 0, g = 0, b = 0;
             for (int i = 1; i <= 8 * tx; i += tx)
                 for (int j = 1; j <= 8 * ty; j += ty) {
-                    const std::int32_t v = c.point(x + i, y + j);
+                    const std::int32_t v = test::colour_at(c, x + i, y + j);
                     if (v == -1) {
                         --count;
                         continue;
@@ -72,7 +73,7 @@ void reference_mosaic(Canvas& c, const Rect& s, int columns) {
                 g = to_even(g / static_cast<double>(count));
                 b = to_even(b / static_cast<double>(count));
             }
-            c.box(x, y, x + 8 * tx, y + 8 * ty, capped(r, g, b));
+            c.box_sized(x, y, 8 * tx, 8 * ty, capped(r, g, b));
         }
 }
 
@@ -88,7 +89,7 @@ void reference_blur(Canvas& c, const Rect& s) {
     const int y0 = std::max(to_even(s.top / t), 0), y1 = std::min(to_even((s.top + s.height) / t), c.height_px() - 1);
     std::map<std::pair<int, int>, Colour> snapshot;
     for (int y = y0; y <= y1; ++y)
-        for (int x = x0; x <= x1; ++x) snapshot[{x, y}] = static_cast<Colour>(c.point(x * t, y * t));
+        for (int x = x0; x <= x1; ++x) snapshot[{x, y}] = static_cast<Colour>(test::colour_at(c, x * t, y * t));
     const int width = c.draw_width();
     c.set_draw_width(1);
     for (int y = y0; y <= y1; ++y)

@@ -5,6 +5,7 @@
 
 #include "editor/canvas.h"
 #include "editor/effects.h"
+#include "support/canvas_pixels.h"
 
 namespace vis {
 namespace {
@@ -24,7 +25,7 @@ Canvas canvas_of(int w, int h, const PixelFn& colour) {
 }
 
 Colour at(const Canvas& c, int x, int y) {
-    return static_cast<Colour>(c.point(x * 15, y * 15));
+    return static_cast<Colour>(test::colour_at(c, x * 15, y * 15));
 }
 
 // Pixels to the twips of a selection.

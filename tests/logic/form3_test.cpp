@@ -236,7 +236,7 @@ TEST(SettingsDialog, AFileThatCannotBeWrittenIsReportedAndNothingChanges) {
     app.plat.prompts.answer_message(MsgResult::ok);
     test::click(d.cmd_set);
     const MessageBox& box = only_message(app);
-    EXPECT_EQ(box.text, "設定ファイルに書き込めなかったため、設定は保存されていません。");
+    EXPECT_EQ(box.text, "設定ファイルに書き込めなかったため、設定は変更されていません。");
     EXPECT_EQ(box.icon, MsgIcon::exclamation);
     EXPECT_TRUE(d.visible());
     EXPECT_FALSE(f.mBGMPlay.checked());
@@ -336,7 +336,7 @@ TEST(SetUpDialog, ApplyThatCannotWriteKeepsTheDialogOpen) {
     std::filesystem::create_directory(to_fs_path(app.folders.settings_file() + ".tmp"));
     app.plat.prompts.answer_message(MsgResult::ok);
     test::win<Form3>(f).cmd_set_Click();
-    EXPECT_EQ(only_message(app).text, "設定ファイルに書き込めなかったため、設定は保存されていません。");
+    EXPECT_EQ(only_message(app).text, "設定ファイルに書き込めなかったため、設定は変更されていません。");
     EXPECT_FALSE(app.plat.windows.quitting());
     EXPECT_TRUE(test::win<Form3>(f).visible());
 }

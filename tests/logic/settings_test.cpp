@@ -4,9 +4,12 @@
 
 #include <filesystem>
 
+#include "core/settings_store.h"
+#include "platform/form.h"
 #include "platform/paths.h"
-#include "system_file_system.h"
+#include "support/headless.h"
 #include "support/temp_folder.h"
+#include "system_file_system.h"
 
 namespace vis {
 namespace {
@@ -63,14 +66,6 @@ TEST(SettingsFile, FlagsReadAsTheNumberOne) {
     EXPECT_EQ(flag_text(false), " 0");
 }
 
-TEST(SettingsFile, UpdateReplacesOneLineAndKeepsTheOthers) {
-    TempFolder dir;
-    const std::string path = join_path(dir.path(), "setting.mto");
-    write_file(path, "C:\\g\r\n1\r\n1\r\nC:\\s\r\n");
-    ASSERT_EQ(update_setting(disk, path, [](Settings& s) { s.music_flag = flag_text(false); }), SettingsUpdate::ok);
-    EXPECT_EQ(read_file(path), "C:\\g\r\n1\r\n 0\r\nC:\\s\r\n");
-}
-
 TEST(SettingsFile, AWriteThatFailsLeavesTheOldFile) {
     TempFolder dir;
     const std::string path = join_path(dir.path(), "setting.mto");
@@ -79,7 +74,111 @@ TEST(SettingsFile, AWriteThatFailsLeavesTheOldFile) {
     std::filesystem::create_directory(to_fs_path(path + ".tmp"));
     EXPECT_FALSE(write_setting(disk, path, first_run_settings()));
     EXPECT_EQ(read_file(path), "C:\\g\r\n1\r\n1\r\nC:\\s\r\n");
-    EXPECT_EQ(update_setting(disk, join_path(dir.path(), "none.mto"), [](Settings&) {}), SettingsUpdate::unreadable);
+}
+
+// The store over a program folder, and a window for its messages to belong to.
+struct Store {
+    test::GameFolders folders;
+    test::HeadlessPlatform plat{folders.program};
+    SettingsStore store{plat.platform()};
+    Form owner{plat.windows, "Owner", ""};
+
+    // The one message the store showed since the last look, as "[title] text".
+    std::string told() {
+        const auto& asked = plat.prompts.asked();
+        if (asked.size() != 1) return "asked " + std::to_string(asked.size()) + " times";
+        const MessageBox box = asked[0].box;
+        plat.prompts.clear_asked();
+        EXPECT_EQ(box.owner, &owner);
+        EXPECT_EQ(box.icon, MsgIcon::exclamation);
+        EXPECT_EQ(box.buttons, MsgButtons::ok);
+        return "[" + box.title + "] " + box.text;
+    }
+};
+
+TEST(SettingsStore, EachLineIsReplacedAloneAndEveryFailureIsToldByItsName) {
+    const std::string before = "C:\\g\r\n1\r\n1\r\nC:\\s\r\n";
+    const struct {
+        SettingsLine line;
+        std::string value;
+        std::string after;
+        std::string name;
+    } cases[] = {
+        {SettingsLine::game_folder, "D:\\ゲーム", "D:\\ゲーム\r\n1\r\n1\r\nC:\\s\r\n", "インストールディレクトリ"},
+        {SettingsLine::info_flag, " 0", "C:\\g\r\n 0\r\n1\r\nC:\\s\r\n", "画像情報"},
+        {SettingsLine::music_flag, " 0", "C:\\g\r\n1\r\n 0\r\nC:\\s\r\n", "BGM"},
+        {SettingsLine::save_folder, "E:\\a,b", "C:\\g\r\n1\r\n1\r\nE:\\a,b\r\n", "保存先"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Store s;
+        ASSERT_EQ(s.store.path(), s.folders.settings_file());
+        write_file(s.store.path(), before);
+        ASSERT_TRUE(s.store.load().ok);
+        EXPECT_TRUE(s.store.update(c.line, c.value, s.owner));
+        EXPECT_EQ(read_file(s.store.path()), c.after);
+        EXPECT_TRUE(s.plat.prompts.asked().empty());
+        // What was read at start-up stays for the rest of the run.
+        EXPECT_EQ(s.store.startup().game_folder, "C:\\g");
+        EXPECT_EQ(s.store.startup().save_folder, "C:\\s");
+
+        // A write that fails leaves the file as it was.
+        std::filesystem::create_directory(to_fs_path(s.store.path() + ".tmp"));
+        s.plat.prompts.answer_message(MsgResult::ok);
+        EXPECT_FALSE(s.store.update(c.line, "x", s.owner));
+        EXPECT_EQ(s.told(), "[Pelmar online - Vistelle] 設定ファイルに書き込めなかったため、" + c.name +
+                                "の設定は変更されていません。");
+        EXPECT_EQ(read_file(s.store.path()), c.after);
+        std::filesystem::remove(to_fs_path(s.store.path() + ".tmp"));
+
+        // A file that cannot be read is not written over, whether short or gone.
+        for (const std::string& broken : {std::string("C:\\g\r\n1\r\n"), std::string()}) {
+            if (broken.empty())
+                std::filesystem::remove(to_fs_path(s.store.path()));
+            else
+                write_file(s.store.path(), broken);
+            s.plat.prompts.answer_message(MsgResult::ok);
+            EXPECT_FALSE(s.store.update(c.line, "x", s.owner));
+            EXPECT_EQ(s.told(), "[Pelmar online - Vistelle] 設定ファイルを読み込めなかったため、" + c.name +
+                                    "の設定は変更されていません。");
+            if (broken.empty()) {
+                EXPECT_FALSE(std::filesystem::exists(to_fs_path(s.store.path())));
+            } else {
+                EXPECT_EQ(read_file(s.store.path()), broken);
+            }
+        }
+    }
+}
+
+TEST(SettingsStore, AWholeWriteThatFailsIsToldWithoutALineName) {
+    Store s;
+    write_file(s.store.path(), "C:\\g\r\n1\r\n1\r\nC:\\s\r\n");
+    EXPECT_TRUE(s.store.write(first_run_settings(), s.owner));
+    EXPECT_EQ(s.store.read().values.game_folder, kDefaultGameFolder);
+    std::filesystem::create_directory(to_fs_path(s.store.path() + ".tmp"));
+    s.plat.prompts.answer_message(MsgResult::ok);
+    EXPECT_FALSE(s.store.write({"D:\\x", " 1", " 1", "D:\\y"}, s.owner));
+    EXPECT_EQ(s.told(), "[Pelmar online - Vistelle] 設定ファイルに書き込めなかったため、設定は変更されていません。");
+    EXPECT_EQ(s.store.read().values.game_folder, kDefaultGameFolder);
+}
+
+TEST(SettingsStore, LoadCreatesAMissingFileAndItsFolderButNotOverAnUnreadableOne) {
+    Store s;
+    std::filesystem::remove_all(to_fs_path(parent_folder(s.store.path())));
+    const auto first = s.store.load();
+    EXPECT_TRUE(first.ok);
+    EXPECT_TRUE(first.first_run);
+    EXPECT_EQ(read_file(s.store.path()),
+              "C:\\Program Files\\QUORIX\\Pelmar Online\r\n1\r\n1\r\n"
+              "C:\\Program Files\\QUORIX\\Pelmar Online\r\n");
+    EXPECT_EQ(s.store.startup().save_folder, kDefaultGameFolder);
+
+    write_file(s.store.path(), "C:\\x\r\n");
+    const auto broken = s.store.load();
+    EXPECT_FALSE(broken.ok);
+    EXPECT_FALSE(broken.first_run);
+    EXPECT_EQ(s.store.startup().game_folder, "");
+    EXPECT_EQ(read_file(s.store.path()), "C:\\x\r\n");
 }
 
 }  // namespace

@@ -13,11 +13,11 @@ using test::App;
 
 TEST(VersionText, FormattedWithTwoDecimalsAndNoLeadingZero) {
     const std::vector<std::pair<std::string, std::string>> table{
-        {"2.1", "2.10"},    {"3", "3.00"},     {"0.5", ".50"},       {"2.00", "2.00"},  {"10.0", "10.00"},
-        {".5", ".50"},      {"007.5", "7.50"}, {" 2.1 ", "2.10"},    {"2.004", "2.00"}, {"2.005", "2.01"},
-        {"9.995", "10.00"}, {"0.001", ".00"},  {"-0.5", "-.50"},     {"-0.001", ".00"}, {"+1.2", "1.20"},
-        {"2.", "2.00"},     {"abc", "abc"},    {"2.1abc", "2.1abc"}, {"", ""},          {".", "."},
-        {"1,5", "1,5"}};
+        {"2.1", "2.10"},    {"3", "3.00"},      {"0.5", ".50"},       {"2.00", "2.00"},  {"10.0", "10.00"},
+        {".5", ".50"},      {"007.5", "7.50"},  {" 2.1 ", "2.10"},    {"2.004", "2.00"}, {"2.005", "2.01"},
+        {"9.995", "10.00"}, {"0.001", ".00"},   {"-0.5", "-.50"},     {"-0.001", ".00"}, {"+1.2", "1.20"},
+        {"2.", "2.00"},     {"abc", "abc"},     {"2.1abc", "2.1abc"}, {"", ""},          {".", "."},
+        {"1,5", "1,5"},     {"2.5e1", "25.00"}, {"25E-1", "2.50"},    {"2e", "2e"},      {"1e999", "1e999"}};
     for (const auto& [text, shown] : table) EXPECT_EQ(format_version(text), shown) << text;
 }
 
@@ -35,6 +35,9 @@ TEST(VersionText, ValueIsTheLeadingNumber) {
     // Numeric, not text, order.
     EXPECT_GT(version_value("10.0"), version_value("2.00"));
     EXPECT_DOUBLE_EQ(version_value(std::string(400, '9')), 0.0);
+    // An exponent scales the number; one beyond what a double holds counts as no number.
+    EXPECT_DOUBLE_EQ(version_value("2.5e1"), 25.0);
+    EXPECT_DOUBLE_EQ(version_value("1e999"), 0.0);
 }
 
 TEST(VersionText, QueryAndDownloadAddresses) {

@@ -151,17 +151,21 @@ TEST(ViewerSaveAs, ACopyBrokenOffLeavesTheFileItWasToReplace) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(to_fs_path(parent_folder(target))), {}), 1);
 }
 
-TEST(ViewerSaveAs, ASettingsFileThatCannotBeWrittenKeepsTheCopy) {
+TEST(ViewerSaveAs, ASettingsFileThatCannotBeWrittenKeepsTheCopyAndSaysSo) {
     App app;
     Form1& f = start_with_shots(app, 2);
     const std::string settings = read_file(app.folders.settings_file());
     std::filesystem::create_directory(to_fs_path(app.folders.settings_file() + ".tmp"));
     const std::string target = join_path(make_folder(app, "out"), "x.jpg");
     app.plat.prompts.answer_save(target);
+    app.plat.prompts.answer_message(MsgResult::ok);
     test::click_menu(f.mSave);
     EXPECT_EQ(read_file(target), read_file(join_path(app.folders.shots, shot_name(0))));
     EXPECT_EQ(read_file(app.folders.settings_file()), settings);
-    EXPECT_EQ(app.plat.prompts.asked().size(), 1u);
+    ASSERT_EQ(app.plat.prompts.asked().size(), 2u);
+    const MessageBox& told = app.plat.prompts.asked()[1].box;
+    EXPECT_EQ(told.text, "設定ファイルに書き込めなかったため、保存先の設定は変更されていません。");
+    EXPECT_EQ(told.owner, &f);
 }
 
 TEST(ViewerInformationSetting, TogglingTwiceRestoresTheMarkAndTheLine) {

@@ -1,7 +1,7 @@
 // The window owner: each window made once on first use, unloaded windows made afresh.
 #include <gtest/gtest.h>
 
-#include "core/windows.h"
+#include "core/window_owner.h"
 #include "platform/pacer.h"
 #include "support/headless.h"
 

@@ -1,6 +1,8 @@
 // Text printed into a canvas's own pixel buffer by Qt.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "editor/canvas.h"
 #include "platform/qt/qt_text_painter.h"
 
@@ -32,9 +34,16 @@ TEST(QtTextPainter, PrintsIntoTheCanvasBufferInTheTextColour) {
     EXPECT_GT(in_colour, 50);
     EXPECT_EQ(left_of_text, 0);
     EXPECT_EQ(image.pixel(199, 59) & 0xFFFFFF, 0u);
-    // The current point moved one 20-point line down: at least 26 pixels of 15 twips.
-    EXPECT_GE(canvas.current_y(), 75 + 26 * 15);
-    EXPECT_EQ(canvas.current_x(), 0);
+    // The next line starts at the left edge, one 20-point line down: at least 26 pixels lower.
+    canvas.set_text_colour(rgb(0, 128, 255));
+    canvas.print("ＡＢ", painter);
+    const Picture both = canvas.image();
+    int top = both.height, left = both.width;
+    for (int y = 0; y < both.height; ++y)
+        for (int x = 0; x < both.width; ++x)
+            if ((both.pixel(x, y) & 0xFFFFFF) == 0x0080FFu) top = std::min(top, y), left = std::min(left, x);
+    EXPECT_GE(top, 5 + 26);
+    EXPECT_LT(left, 5);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "core/app.h"
-#include "core/windows.h"
+#include "core/window_owner.h"
 #include "main_window/form1.h"
 #include "main_window/program_windows.h"
 #include "support/headless.h"

@@ -1,10 +1,10 @@
-#include "core/windows.h"
+#include "core/window_owner.h"
 
 #include <vector>
 
 namespace vis {
 
-Windows::Windows(Platform& platform) : platform_(platform) {}
+Windows::Windows(Platform& platform) : platform_(platform), settings_(platform) {}
 
 Windows::~Windows() {
     // Later windows may refer to earlier ones (every window to the main one): newest go first.

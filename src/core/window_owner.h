@@ -1,13 +1,15 @@
 #pragma once
 // The owner of the program's windows: each is made on first use, reached by its type, and can be
 // unloaded so that its next opening starts from its laid-out state. Windows reach one another
-// only through here; the main window's shared parts through MainWindow.
+// only through here; the main window's shared parts through MainWindow. It also keeps the
+// settings store every window shares.
 #include <functional>
 #include <map>
 #include <memory>
 #include <typeindex>
 #include <vector>
 
+#include "core/settings_store.h"
 #include "platform/form.h"
 #include "platform/platform.h"
 
@@ -23,6 +25,8 @@ public:
     Windows& operator=(const Windows&) = delete;
 
     Platform& platform() const { return platform_; }
+    // The settings file and the values read from it at start-up.
+    SettingsStore& settings() { return settings_; }
 
     // How a window of type W is made; registered once, before the first use.
     template <class W>
@@ -62,6 +66,7 @@ private:
     void retire(std::type_index type);
 
     Platform& platform_;
+    SettingsStore settings_;
     std::function<MainWindow&()> main_;
     std::map<std::type_index, Slot> slots_;
     // Types in the order their windows were made.
