@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/settings_store.h"
+#include "platform/ansi.h"
 #include "platform/form.h"
 #include "platform/paths.h"
 #include "support/headless.h"
@@ -116,7 +117,7 @@ TEST(SettingsStore, EachLineIsReplacedAloneAndEveryFailureIsToldByItsName) {
         write_file(s.store.path(), before);
         ASSERT_TRUE(s.store.load().ok);
         EXPECT_TRUE(s.store.update(c.line, c.value, s.owner));
-        EXPECT_EQ(read_file(s.store.path()), c.after);
+        EXPECT_EQ(read_file(s.store.path()), to_ansi(c.after));
         EXPECT_TRUE(s.plat.prompts.asked().empty());
         // What was read at start-up stays for the rest of the run.
         EXPECT_EQ(s.store.startup().game_folder, "C:\\g");
@@ -128,7 +129,7 @@ TEST(SettingsStore, EachLineIsReplacedAloneAndEveryFailureIsToldByItsName) {
         EXPECT_FALSE(s.store.update(c.line, "x", s.owner));
         EXPECT_EQ(s.told(), "[Pelmar online - Vistelle] 設定ファイルに書き込めなかったため、" + c.name +
                                 "の設定は変更されていません。");
-        EXPECT_EQ(read_file(s.store.path()), c.after);
+        EXPECT_EQ(read_file(s.store.path()), to_ansi(c.after));
         std::filesystem::remove(to_fs_path(s.store.path() + ".tmp"));
 
         // A file that cannot be read is not written over, whether short or gone.
