@@ -17,7 +17,7 @@ packages=(
   clang-format
   clang libclang-rt-14-dev
   chromium
-  g++-mingw-w64-x86-64-posix nasm wine64 zip unzip ccache dpkg-dev
+  g++-mingw-w64-x86-64-posix nasm wine64 zip unzip ccache dpkg-dev locales
 )
 
 missing=()

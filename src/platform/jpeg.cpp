@@ -2,11 +2,10 @@
 
 #include <turbojpeg.h>
 
-#include <fstream>
 #include <iterator>
 #include <memory>
 
-#include "paths.h"
+#include "whole_file.h"
 
 namespace vis {
 
@@ -49,16 +48,9 @@ std::optional<Picture> decode_jpeg(const unsigned char* data, std::size_t size) 
 }
 
 std::optional<Picture> decode_jpeg_file(const std::string& path) {
-    std::ifstream in(to_fs_path(path), std::ios::binary);
-    if (!in) return std::nullopt;
-    in.seekg(0, std::ios::end);
-    const auto end = in.tellg();
-    if (end <= 0 || static_cast<std::uintmax_t>(end) > kMaxFileBytes) return std::nullopt;
-    in.seekg(0, std::ios::beg);
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(end));
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
-        return std::nullopt;
-    return decode_jpeg(bytes.data(), bytes.size());
+    const auto bytes = read_whole_file(path, kMaxFileBytes);
+    if (!bytes || bytes->empty()) return std::nullopt;
+    return decode_jpeg(reinterpret_cast<const unsigned char*>(bytes->data()), bytes->size());
 }
 
 std::vector<unsigned char> encode_jpeg(const Picture& picture, int quality) {
