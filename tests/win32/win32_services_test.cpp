@@ -2,8 +2,9 @@
 // HTTP, the music's media command strings, GDI text in the canvas and the clipboard.
 #include <gtest/gtest.h>
 
-#include <mmsystem.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <mmsystem.h>
 
 #include <chrono>
 #include <cstring>
