@@ -14,7 +14,8 @@ bool list_folder(const std::string& folder, const std::string& pattern, std::vec
     if (folder.empty()) return false;
     const std::wstring where = win32::long_path(folder);
     const DWORD attributes = GetFileAttributesW(where.c_str());
-    if (where.empty() || attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    if (where.empty() || attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
     WIN32_FIND_DATAW found{};
     HANDLE search = FindFirstFileExW((where + L"\\" + win32::widen(pattern)).c_str(), FindExInfoBasic, &found,
                                      FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
