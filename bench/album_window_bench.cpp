@@ -2,7 +2,8 @@
 // to the album list ("▼"), against building the main window's two lists of the same folder
 // (BM_BuildBothLists, run beside it). The pacer goes by the real clock, as in the program; the
 // counters say how often events ran, the longest stretch without them (what the user would feel
-// as a freeze), and how often the two lists changed, which is how often a backend refills them.
+// as a freeze), and how often the two lists changed (lines or selection), which is how often a
+// backend renders them.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -38,7 +39,7 @@ public:
         longest_ms = std::max(longest_ms, std::chrono::duration<double, std::milli>(now - last_).count());
         last_ = now;
     }
-    std::uint64_t list_changes() const { return lists_[0]->items_revision() + lists_[1]->items_revision(); }
+    std::uint64_t list_changes() const { return lists_[0]->revision() + lists_[1]->revision(); }
 
     long passes = 0;
     double longest_ms = 0;

@@ -1,6 +1,8 @@
 #include "bench_folders.h"
 
 #include <cstdint>
+#include <filesystem>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -40,6 +42,24 @@ const test::GameFolders& big_game_folder() {
     return *folders;
 }
 
+const test::GameFolders& shots_folder(int count) {
+    static std::map<int, std::unique_ptr<test::GameFolders>> made;
+    auto& f = made[count];
+    if (!f) {
+        f = std::make_unique<test::GameFolders>();
+        f->write_settings("1", "0");
+        const std::string seed = join_path(f->shots, "PelmarOnline_seed.jpg");
+        const std::string bytes = test::write_jpeg(seed, 32, 24);
+        std::filesystem::remove(to_fs_path(seed));
+        for (int i = 0; i < count; ++i) {
+            const std::string path = join_path(f->shots, "PelmarOnline_2006115_" + std::to_string(100000 + i) + ".jpg");
+            test::write_file(path, bytes);
+            test::set_modified(path, 1100000000 + i * 60);
+        }
+    }
+    return *f;
+}
+
 std::string full_hd_run_name(int i) {
     return "PelmarOnline_2006115_" + std::to_string(200000 + i) + ".jpg";
 }
@@ -58,6 +78,12 @@ const test::GameFolders& full_hd_run_folder() {
         return f;
     }();
     return *folders;
+}
+
+void set_aside(const std::string& folder) {
+    static const test::TempFolder held;
+    static int n = 0;
+    std::filesystem::rename(to_fs_path(folder), to_fs_path(join_path(held.path(), std::to_string(++n))));
 }
 
 }  // namespace vis::bench

@@ -16,10 +16,19 @@ std::string full_hd_jpeg(std::uint32_t seed = 12345);
 const test::GameFolders& big_game_folder();
 inline constexpr int kBigFolderCount = 10000;
 
+// `count` small screenshots, each saved a minute after the one before. Made on first use of each
+// count and kept for the whole run.
+const test::GameFolders& shots_folder(int count);
+
 // 10,000 screenshots whose first `kFullHdRun` (oldest first) are distinct 1920 x 1080 pictures
 // saved at quality 80, for stepping from one full-size screenshot to the next.
 const test::GameFolders& full_hd_run_folder();
 inline constexpr int kFullHdRun = 16;
 std::string full_hd_run_name(int i);
+
+// Moves a folder of copies out of the way, to be deleted when the run ends. Making a file on
+// ext4 without a journal searches past the files deleted in the last minute, so deleting one
+// side's copies would slow down whichever side is timed next.
+void set_aside(const std::string& folder);
 
 }  // namespace vis::bench

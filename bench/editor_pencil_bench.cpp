@@ -1,5 +1,7 @@
 // One pointer move of the pencil on a 1920 x 1080 canvas (a width-10 segment, its repaint and the
-// navigator refresh) against a plain memory copy of the canvas buffer.
+// navigator refresh) against a plain memory copy of the canvas buffer; a 200-move stroke with
+// and without recording it for undo; undoing a whole-canvas mosaic against the plain copy, alone
+// and after another copy as an undo follows a redo.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -8,6 +10,10 @@
 #include <memory>
 #include <vector>
 
+#include "editor/canvas.h"
+#include "editor/effects.h"
+#include "editor/history.h"
+#include "editor/tools/canvas_tool.h"
 #include "editor_on_full_hd.h"
 #include "editor_window/form6.h"
 #include "main_window/form1.h"
@@ -32,6 +38,23 @@ void BM_EditorPlainCopy1080p(benchmark::State& state) {
 }
 BENCHMARK(BM_EditorPlainCopy1080p)->Unit(benchmark::kMicrosecond);
 
+// The same copy as an undo meets it: between two undos the redo copied other pixels, so the
+// source has not been read since two canvas copies ago.
+void BM_EditorPlainCopyAfterAnother1080p(benchmark::State& state) {
+    const std::vector<std::uint32_t> from(kCanvasPixels, 0xFF336699), other(kCanvasPixels, 0xFF996633);
+    std::vector<std::uint32_t> to(kCanvasPixels);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), kCanvasPixels * sizeof(std::uint32_t));
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+        state.PauseTiming();
+        std::memcpy(to.data(), other.data(), kCanvasPixels * sizeof(std::uint32_t));
+        benchmark::ClobberMemory();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_EditorPlainCopyAfterAnother1080p)->Unit(benchmark::kMicrosecond);
+
 void BM_EditorPencilMove1080p(benchmark::State& state) {
     EditorOnFullHd run;
     Form6* e = run.editor;
@@ -51,6 +74,71 @@ void BM_EditorPencilMove1080p(benchmark::State& state) {
     test::mouse_up(e->pct_ss, button::kLeft, 14400, 8100);
 }
 BENCHMARK(BM_EditorPencilMove1080p)->Unit(benchmark::kMicrosecond);
+
+Picture full_hd_noise() {
+    auto pixels = std::make_shared<std::vector<std::uint32_t>>();
+    pixels->reserve(kCanvasPixels);
+    std::uint32_t seed = 12345;
+    for (std::size_t i = 0; i < kCanvasPixels; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        pixels->push_back(0xFF000000u | (seed >> 8));
+    }
+    return {1920, 1080, pixels};
+}
+
+// A pencil stroke of 200 moves around the canvas's middle, as the editor's tools draw it; with
+// undo, each move's change is noted and the stroke recorded at the release.
+void pencil_stroke(benchmark::State& state, bool with_undo) {
+    Canvas canvas;
+    canvas.set_background(full_hd_noise());
+    History history;
+    history.reset(canvas);
+    EditorState editor;
+    int k = 0;
+    for (auto _ : state) {
+        const double angle0 = 0.37 * ++k;
+        tool_press(canvas, editor, 14400 + 6000 * std::cos(angle0), 8100 + 6000 * std::sin(angle0));
+        for (int m = 1; m <= 200; ++m) {
+            const double angle = angle0 + m * 0.025;
+            tool_move(canvas, editor, 14400 + 6000 * std::cos(angle), 8100 + 6000 * std::sin(angle));
+            canvas.take_changed();
+            if (with_undo) history.note(canvas);
+        }
+        tool_release(canvas, editor, 0, 0);
+        if (with_undo) history.record(canvas);
+        benchmark::DoNotOptimize(canvas.row(0));
+    }
+}
+
+void BM_EditorStroke200(benchmark::State& state) {
+    pencil_stroke(state, false);
+}
+BENCHMARK(BM_EditorStroke200)->Unit(benchmark::kMicrosecond);
+
+void BM_EditorStroke200WithUndo(benchmark::State& state) {
+    pencil_stroke(state, true);
+}
+BENCHMARK(BM_EditorStroke200WithUndo)->Unit(benchmark::kMicrosecond);
+
+// Undoing a mosaic over the whole canvas; the redo that brings it back again is not timed.
+void BM_EditorUndoMosaic1080p(benchmark::State& state) {
+    Canvas canvas;
+    canvas.set_background(full_hd_noise());
+    canvas.set_draw_width(10);
+    History history;
+    history.reset(canvas);
+    mosaic(canvas, {0, 0, 1920 * 15, 1080 * 15});
+    history.record(canvas);
+    for (auto _ : state) {
+        history.undo(canvas);
+        benchmark::ClobberMemory();
+        state.PauseTiming();
+        history.redo(canvas);
+        state.ResumeTiming();
+    }
+    if (history.size() != 1) state.SkipWithError("the mosaic was not one action");
+}
+BENCHMARK(BM_EditorUndoMosaic1080p)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vis::bench

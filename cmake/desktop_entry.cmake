@@ -25,7 +25,7 @@ Comment=Lists, views and edits Pelmar Online screenshots
 Exec=\"${exec}\"
 Icon=vistelle
 Terminal=false
-Categories=Graphics;Viewer;Game;
+Categories=Graphics;Viewer;
 ")
 set(applications "$ENV{DESTDIR}${data_home}/applications")
 message(STATUS "Installing: ${applications}/vistelle.desktop")

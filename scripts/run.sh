@@ -9,9 +9,39 @@ build="$root/build-release"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVISTELLE_TESTS=OFF -DVISTELLE_BENCH=OFF >/dev/null
 cmake --build "$build" --target vistelle make_demo_shots
 
+# Succeeds when the Wine prefix holds the folder C:\<names...>: through the drive's link in
+# dosdevices/, each name matched exactly or else without regard to letter case, as Wine and the
+# program do.
+in_wine_prefix() {
+  local prefix="${WINEPREFIX:-$HOME/.wine}" dir name entry base found
+  dir="$prefix/dosdevices/c:"
+  [ -d "$dir" ] || dir="$prefix/drive_c"
+  for name in "$@"; do
+    if [ -d "$dir/$name" ]; then
+      dir="$dir/$name"
+      continue
+    fi
+    found=
+    for entry in "$dir"/*/; do
+      entry="${entry%/}"
+      base="${entry##*/}"
+      if [ -d "$entry" ] && [ "${base,,}" = "${name,,}" ]; then
+        found="$entry"
+        break
+      fi
+    done
+    [ -n "$found" ] || return 1
+    dir="$found"
+  done
+}
+
+game_installed() {
+  in_wine_prefix "Program Files" QUORIX "Pelmar Online" ||
+    in_wine_prefix "Program Files (x86)" QUORIX "Pelmar Online"
+}
+
 settings="$build/data/setting.mto"
-game_under_wine="${WINEPREFIX:-$HOME/.wine}/drive_c/Program Files/QUORIX/Pelmar Online"
-if [ ! -f "$settings" ] && [ ! -d "$game_under_wine" ]; then
+if [ ! -f "$settings" ] && ! game_installed; then
   demo="$root/demo/Pelmar Online"
   echo "No game and no settings found: preparing a demo game folder in $demo"
   if [ ! -d "$demo/Screen Save" ]; then

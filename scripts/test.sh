@@ -17,6 +17,8 @@ run_suite() {
 
 # Folders must not include each other in a loop.
 python3 "$root/scripts/check_structure.py" >/dev/null
+# README's Layout names every folder of src/.
+python3 "$root/scripts/check_readme_layout.py"
 
 export SDL_AUDIODRIVER=dummy
 run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo

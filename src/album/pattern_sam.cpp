@@ -219,7 +219,8 @@ struct Album {
     bool copy = false;
 };
 
-// What a build has made so far, so that a failed build can take it back.
+// What a build has made so far, so that a failed build can take it back. A file is added before
+// it is written: one that breaks off midway (a full disk) is taken back too.
 class Made {
 public:
     explicit Made(AlbumOutput& out) : out_(out) {}
@@ -269,12 +270,12 @@ bool write_page(const Album& a, int p, AlbumOutput& out, Made& made, AlbumResult
     if (last >= a.shots) {
         const std::string from = join_path(join_path(in.program_folder, "data"), "null.gif");
         const std::string to = join_path(a.images, "null.gif");
+        made.add(to);
         if (!out.copy_file(from, to)) {
             result.failure = AlbumFailure::copy;
             result.failed_path = from;
             return false;
         }
-        made.add(to);
     }
 
     for (int k = first; k <= last; ++k) {
@@ -298,12 +299,12 @@ bool write_page(const Album& a, int p, AlbumOutput& out, Made& made, AlbumResult
             const std::string path = join_path(in.shots_folder, file);
             if (a.copy) {
                 const std::string to = join_path(a.images, file);
+                made.add(to);
                 if (!out.copy_file(path, to)) {
                     result.failure = AlbumFailure::copy;
                     result.failed_path = path;
                     return false;
                 }
-                made.add(to);
                 ref = link_attribute("images/" + file);
             } else {
                 // The browser opens the file itself: a Windows path under Wine must name it there.
@@ -333,12 +334,12 @@ bool write_page(const Album& a, int p, AlbumOutput& out, Made& made, AlbumResult
     add_line(text, "</table><br></center></body></html>");
 
     const std::string path = join_path(a.folder, "page" + std::to_string(p) + ".html");
+    made.add(path);
     if (!out.write_text(path, text)) {
         result.failure = AlbumFailure::write;
         result.failed_path = path;
         return false;
     }
-    made.add(path);
     return true;
 }
 
@@ -367,12 +368,12 @@ bool build(const Album& a, AlbumOutput& out, Made& made, AlbumResult& result) {
         return false;
     }
     made.add(a.images);
+    made.add(result.index);
     if (!out.write_text(result.index, index_text(a.created, a.pages, a.shots, out))) {
         result.failure = AlbumFailure::write;
         result.failed_path = result.index;
         return false;
     }
-    made.add(result.index);
     for (int p = 1; p <= a.pages; ++p) {
         if (!write_page(a, p, out, made, result)) return false;
         out.progress(p * 100 / a.pages);

@@ -1,7 +1,6 @@
 #include "album_window/form5.h"
 
 #include "album_window/progress_caption.h"
-#include "catalogue/list_line.h"
 #include "catalogue/screenshot_lists.h"
 #include "core/main_window.h"
 #include "platform/font.h"
@@ -25,16 +24,6 @@ constexpr const char* kColours[] = {"Black",  "White",   "Red",  "Blue", "Yellow
 constexpr int kLineColourIndex = 0;   // Black
 constexpr int kEdgeColourIndex = 14;  // Aqua
 
-// The first `n` lines of a sorted list, taken out of it.
-std::vector<std::string> take_first(ListBox& list, int n) {
-    const auto& items = list.items();
-    std::vector<std::string> taken(items.begin(), items.begin() + n);
-    std::vector<std::string> rest(items.begin() + n, items.end());
-    list.clear();
-    list.add_items(std::move(rest));
-    return taken;
-}
-
 }  // namespace
 
 Form5::Busy::Busy(Form5& form) : form_(form) {
@@ -55,14 +44,14 @@ Form5::Form5(Windows& windows)
     : Form(windows.platform().windows, "Form5", kCaption),
       Label2(*this, "Label2", "▲ スクリーンショット"),
       Label1_0(*this, "Label1(0)", kListHeader),
-      file_lst(*this, "file_lst", true),
+      file_lst(*this, "file_lst"),
       cmd_send_list(*this, "cmd_send_list", "▽"),
       cmd_send_list_all(*this, "cmd_send_list_all", "▼"),
       cmd_return_list(*this, "cmd_return_list", "△"),
       cmd_return_list_all(*this, "cmd_return_list_all", "▲"),
       Label3(*this, "Label3", "▼ アルバムリスト"),
       Label1_1(*this, "Label1(1)", kListHeader),
-      file_album(*this, "file_album", true),
+      file_album(*this, "file_album"),
       Frame3(*this, "Frame3", "プレビュー"),
       img_pre(*this, "img_pre", true),
       Frame2(*this, "Frame2", "新規作成"),
@@ -92,6 +81,8 @@ Form5::Form5(Windows& windows)
     chk_date.set_value(true);
     chk_file_name.set_value(true);
 
+    file_lst.set_source(&shots_lines_);
+    file_album.set_source(&album_lines_);
     file_lst.on_click = [this] { file_lst_Click(); };
     file_album.on_click = [this] { file_album_Click(); };
     cmd_send_list.on_click = [this] { cmd_send_list_Click(); };
@@ -163,27 +154,27 @@ void Form5::load_screenshots() {
     FileList& listing = windows_.main().lists().listing();
     // A folder that has gone lists nothing.
     listing.refresh();
-    // A copy: the main window may read its folder again while events run here.
-    const std::vector<ListedFile> files = listing.files();
+    // The lists keep these records while the main window reads its folder again.
+    const std::shared_ptr<const ListedFiles> records = listing.shared_files();
 
     const Busy busy(*this);
-    file_lst.clear();
-    file_album.clear();
-    const int n = static_cast<int>(files.size());
+    shots_.assign_none(records);
+    album_.assign_none(records);
+    file_lst.lines_reset();
+    file_album.lines_reset();
+    const std::size_t n = records->size();
     Pacer pacer(windows_.platform().clock);
-    std::vector<std::string> batch;
-    for (int i = 0; i < n; ++i) {
-        const ListedFile& f = files[static_cast<std::size_t>(i)];
-        batch.push_back(make_list_line(f.modified, f.name));
-        show_progress(kLoading, i + 1, n);
+    std::size_t listed = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        show_progress(kLoading, static_cast<int>(i + 1), static_cast<int>(n));
         // The list takes what was read so far in one pass, then the window repaints.
-        if (pacer.due()) {
-            file_lst.add_items(std::move(batch));
-            batch.clear();
-            windows_.platform().windows.do_events();
+        if (i + 1 == n || pacer.due()) {
+            shots_.add_records(listed, i + 1);
+            listed = i + 1;
+            file_lst.lines_reset();
+            if (i + 1 < n) windows_.platform().windows.do_events();
         }
     }
-    file_lst.add_items(std::move(batch));
 }
 
 void Form5::fill_colours() {
@@ -243,11 +234,16 @@ void Form5::cmd_return_list_all_Click() {
     move_all(file_album, file_lst, cmd_return_list, cmd_return_list_all, kReturning);
 }
 
+ScreenshotOrder& Form5::order_of(const ListBox& list) {
+    return &list == &file_lst ? shots_ : album_;
+}
+
 void Form5::move_one(ListBox& from, ListBox& to, Button& one, Button& all) {
     const int i = from.list_index();
     if (i < 0) return;
-    to.add_item(from.item(i));
-    from.remove_item(i);
+    const int row = order_of(to).take_row(order_of(from), i);
+    to.line_inserted(row);
+    from.line_removed(i);
     // The line that moved up into the row, or the new last line, as if the user clicked it.
     from.set_list_index(i <= from.count() - 1 ? i : i - 1);
     if (from.count() == 0) {
@@ -267,8 +263,11 @@ void Form5::move_all(ListBox& from, ListBox& to, Button& one, Button& all, const
             // Lines move in batches between repaints, so each list is rendered once per pass.
             const bool last = i == n - 1;
             if (last || pacer.due()) {
-                to.add_items(take_first(from, i + 1 - moved));
+                const int selected = order_of(to).take_first(order_of(from), i + 1 - moved, to.list_index());
                 moved = i + 1;
+                from.lines_reset();
+                // The selected line keeps its highlight wherever the merge moved it.
+                to.lines_reset(selected);
                 if (!last) windows_.platform().windows.do_events();
             }
         }

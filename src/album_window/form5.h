@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "album/pattern_sam.h"
+#include "catalogue/screenshot_order.h"
 #include "core/windows.h"
 #include "platform/control.h"
 #include "platform/form.h"
@@ -92,6 +93,8 @@ private:
     // and the clicked screenshot previewed.
     void list_clicked(ListBox& list, Button& out_one, Button& out_all, Button& in_one, Button& in_all);
     void preview(const std::string& line);
+    // The order a list shows.
+    ScreenshotOrder& order_of(const ListBox& list);
     void move_one(ListBox& from, ListBox& to, Button& one, Button& all);
     // Moves every line, a batch at a time between repaints; `prefix` begins the progress caption.
     void move_all(ListBox& from, ListBox& to, Button& one, Button& all, const std::string& prefix);
@@ -109,6 +112,11 @@ private:
     void offer_to_open(const AlbumResult& result);
 
     Windows& windows_;
+    // Both lists over the records of one reading of the screenshot folder.
+    ScreenshotOrder shots_;
+    ScreenshotOrder album_;
+    OrderLines shots_lines_{shots_, false};
+    OrderLines album_lines_{album_, false};
 };
 
 }  // namespace vis

@@ -68,18 +68,40 @@ BulkResult run_bulk(FileSystem& fs, BulkMode mode, const std::string& folder, st
             result.stopped = true;
             break;
         }
-        if (!transfer(fs, mode, join_path(folder, names[i]), join_path(output, names[i])))
-            result.failed.push_back(names[i]);
+        const std::string from = join_path(folder, names[i]);
+        // Only a failure needs the second look, to tell a file that had gone from one left behind.
+        if (!transfer(fs, mode, from, join_path(output, names[i])))
+            (fs.size(from) ? result.failed : result.missing).push_back(names[i]);
     }
     return result;
 }
 
-std::string failure_text(BulkMode mode, const std::vector<std::string>& failed) {
-    std::string text = std::string("「") + mode_name(mode) + "」の途中で、次の " + std::to_string(failed.size()) +
-                       " 個のファイルを" + (mode == BulkMode::move ? "移動" : "コピー") +
-                       "できませんでした。\r\n元のファイルはスクリーンショットのフォルダに残っています。\r\n";
-    for (std::size_t i = 0; i < failed.size() && i < kNamesShown; ++i) text += "\r\n" + failed[i];
-    if (failed.size() > kNamesShown) text += "\r\nほか " + std::to_string(failed.size() - kNamesShown) + " 個";
+namespace {
+
+// A blank line, then the first names, one a line, and how many more there are.
+std::string name_lines(const std::vector<std::string>& names) {
+    std::string text = "\r\n";
+    for (std::size_t i = 0; i < names.size() && i < kNamesShown; ++i) text += "\r\n" + names[i];
+    if (names.size() > kNamesShown) text += "\r\nほか " + std::to_string(names.size() - kNamesShown) + " 個";
+    return text;
+}
+
+}  // namespace
+
+std::string failure_text(BulkMode mode, const BulkResult& result) {
+    const std::string during = std::string("「") + mode_name(mode) + "」の途中で、次の ";
+    std::string text;
+    if (!result.failed.empty()) {
+        text = during + std::to_string(result.failed.size()) + " 個のファイルを" +
+               (mode == BulkMode::move ? "移動" : "コピー") +
+               "できませんでした。\r\n元のファイルはスクリーンショットのフォルダに残っています。" +
+               name_lines(result.failed);
+    }
+    if (!result.missing.empty()) {
+        if (!text.empty()) text += "\r\n\r\n";
+        text += during + std::to_string(result.missing.size()) +
+                " 個のファイルが見つかりませんでした（移動または削除されています）。" + name_lines(result.missing);
+    }
     return text;
 }
 

@@ -31,8 +31,10 @@ std::optional<std::string> output_folder_problem(FileSystem& fs, const std::stri
 bool transfer(FileSystem& fs, BulkMode mode, const std::string& from, const std::string& to);
 
 struct BulkResult {
-    // Names of the files that were not copied or moved, in run order.
+    // Names of the files that were not copied or moved, in run order: those still in the
+    // screenshot folder, and those that had gone from it (moved or deleted meanwhile).
     std::vector<std::string> failed;
+    std::vector<std::string> missing;
     // The run was stopped before its end (the program is ending).
     bool stopped = false;
 };
@@ -42,8 +44,8 @@ struct BulkResult {
 BulkResult run_bulk(FileSystem& fs, BulkMode mode, const std::string& folder, std::vector<std::string> names,
                     const std::string& output, const std::function<bool(int percent)>& before);
 
-// What the user is told instead of the completion text when some files failed: how many, which
-// (the first few by name), and that their sources are still there.
-std::string failure_text(BulkMode mode, const std::vector<std::string>& failed);
+// What the user is told instead of the completion text when some files were not copied or moved:
+// how many, which (the first few by name), and whether their sources are still there or had gone.
+std::string failure_text(BulkMode mode, const BulkResult& result);
 
 }  // namespace vis

@@ -104,10 +104,10 @@ void Form4::cmd_Start_Click() {
     if (result.stopped) return;
     // The main lists must not offer screenshots that are no longer there.
     if (mode == BulkMode::move) windows_.main().relist();
-    if (result.failed.empty())
+    if (result.failed.empty() && result.missing.empty())
         p.prompts.message_box({completion_text(mode), kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});
     else
-        notice(failure_text(mode, result.failed));
+        notice(failure_text(mode, result));
     hide();
     set_running(false);
     pgb.set_value(0);

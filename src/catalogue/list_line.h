@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <ctime>
 #include <string>
+#include <string_view>
+
+#include "platform/save_time.h"
 
 namespace vis {
 
@@ -10,6 +13,8 @@ inline constexpr std::size_t kLineDateLength = 19;
 // The date-time, " │ " (U+2502 is three bytes in UTF-8): 22 characters, 24 bytes.
 inline constexpr std::size_t kLinePrefixBytes = 24;
 
+// The line of a screenshot saved at `saved`.
+std::string format_list_line(SaveTime saved, std::string_view name);
 // `modified` is seconds since the epoch, shown as local time.
 std::string make_list_line(std::time_t modified, const std::string& name);
 // The first 19 characters: the save date-time.

@@ -1,7 +1,6 @@
 #include "catalogue/screenshot_lists.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "catalogue/list_line.h"
 #include "platform/paths.h"
@@ -24,32 +23,19 @@ BusyList::~BusyList() {
 
 ScreenshotLists::ScreenshotLists(ListBox& ascending, ListBox& descending, FileList& listing, ImageBox& sort_up,
                                  ImageBox& sort_down)
-    : ascending_(ascending), descending_(descending), listing_(listing), sort_up_(sort_up), sort_down_(sort_down) {}
+    : ascending_(ascending), descending_(descending), listing_(listing), sort_up_(sort_up), sort_down_(sort_down) {
+    ascending_.set_source(&oldest_first_);
+    descending_.set_source(&newest_first_);
+}
 
 bool ScreenshotLists::rebuild(const std::string& folder) {
-    ascending_.clear();
-    if (!listing_.bind(folder)) return false;
-
-    // Time order (then name) is nearly always the lines' own order, so the sorted list takes
-    // them without sorting strings again.
-    std::vector<const ListedFile*> order;
-    order.reserve(listing_.files().size());
-    for (const ListedFile& f : listing_.files()) order.push_back(&f);
-    std::sort(order.begin(), order.end(), [](const ListedFile* a, const ListedFile* b) {
-        return a->modified != b->modified ? a->modified < b->modified : list_line_less(a->name, b->name);
-    });
-    std::vector<std::string> lines;
-    lines.reserve(order.size());
-    for (const ListedFile* f : order) lines.push_back(make_list_line(f->modified, f->name));
-    ascending_.add_items(std::move(lines));
-
-    descending_.clear();
-    descending_.add_items(std::vector<std::string>(ascending_.items().rbegin(), ascending_.items().rend()));
-    {
-        const BusyList quiet(ascending_);
-        ascending_.set_list_index(ascending_.count() > 0 ? 0 : -1);
-    }
-    // A rebuilt list is shown oldest first, with the icon that says so.
+    const bool read = listing_.bind(folder);
+    // The lists keep the records they show even when the listing reads the folder again.
+    order_.assign_all(listing_.shared_files());
+    ascending_.lines_reset(0);
+    descending_.lines_reset();
+    if (!read) return false;
+    // A rebuilt list is shown oldest first, with row 0 selected and the icon that says so.
     descending_.set_visible(false);
     ascending_.set_visible(true);
     sort_up_.set_visible(true);
@@ -71,6 +57,14 @@ bool ScreenshotLists::busy(const ListBox& list) {
 
 std::string ScreenshotLists::file_of_line(const std::string& line) const {
     return join_path(listing_.folder(), line_name(line));
+}
+
+const OrderLines& ScreenshotLists::lines_of(const ListBox& list) const {
+    return &list == &ascending_ ? oldest_first_ : newest_first_;
+}
+
+const ListedFile& ScreenshotLists::record(const ListBox& list, int row) const {
+    return order_.record(lines_of(list).order_row(row));
 }
 
 std::string ScreenshotLists::selected_line() {
@@ -100,9 +94,11 @@ ListBox& ScreenshotLists::switch_order() {
 void ScreenshotLists::remove_line(ListBox& list, int row) {
     const BusyList quiet(list);
     listing_.refresh();
-    ListBox& mirror = other(list);
-    mirror.remove_item(mirror.count() - 1 - row);
-    list.remove_item(row);
+    const int order_row = lines_of(list).order_row(row);
+    const int count = order_.count();
+    order_.remove(order_row);
+    ascending_.line_removed(order_row);
+    descending_.line_removed(count - 1 - order_row);
     list.set_list_index(std::min(row, list.count() - 1));
 }
 

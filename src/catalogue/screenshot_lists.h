@@ -1,10 +1,11 @@
 #pragma once
 // The two screenshot lists of the main window: oldest first (`file_lst`) and newest first
-// (`file_sort`), row i of one being row count - 1 - i of the other, over the folder listing they
-// were built from. A list whose tag is "not" is busy: selections made by the program itself then
-// run no selection handling.
+// (`file_sort`), row i of one being row count - 1 - i of the other. Both show one order over the
+// records the folder listing read; the newest-first list reads it backwards. A list whose tag is
+// "not" is busy: selections made by the program itself then run no selection handling.
 #include <string>
 
+#include "catalogue/screenshot_order.h"
 #include "platform/control.h"
 #include "platform/file_list.h"
 
@@ -43,6 +44,8 @@ public:
     std::string file_of_line(const std::string& line) const;
     // The selected line of the list in use; empty when nothing is selected.
     std::string selected_line();
+    // What the listing read of the screenshot on row `row` of `list`.
+    const ListedFile& record(const ListBox& list, int row) const;
 
     // Shows the other order in place of the one in use, keeping the selected row number (the
     // highlight stays at the same height). Returns the list now in use; the caller previews it.
@@ -54,8 +57,13 @@ public:
     void remove_line(ListBox& list, int row);
 
 private:
+    const OrderLines& lines_of(const ListBox& list) const;
+
     ListBox& ascending_;
     ListBox& descending_;
+    ScreenshotOrder order_;
+    OrderLines oldest_first_{order_, false};
+    OrderLines newest_first_{order_, true};
     FileList& listing_;
     ImageBox& sort_up_;
     ImageBox& sort_down_;

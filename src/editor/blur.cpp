@@ -80,6 +80,7 @@ EffectEnd blur(Canvas& canvas, const Rect& selection, const EffectPacing& pacing
         clip(selection.left / tpp, (selection.left + static_cast<double>(selection.width)) / tpp, canvas.width_px());
     const auto [y0, y1] = clip(top, bottom, canvas.height_px());
     if (x0 > x1 || y0 > y1) return EffectEnd::completed;
+    const effect::Run run(canvas, pacing);
 
     // The rows above, at and below the one being written, as they were: the row below is read
     // before it is written, the other two kept from the rows before. A missing neighbour row
@@ -95,7 +96,7 @@ EffectEnd blur(Canvas& canvas, const Rect& selection, const EffectPacing& pacing
     };
     widen_row(y0, below);
     for (int y = y0; y <= y1; ++y) {
-        if (effect::stop_asked(pacing)) return EffectEnd::stopped;
+        if (run.stop()) return EffectEnd::stopped;
         std::swap(above, here);
         std::swap(here, below);
         if (y < y1) widen_row(y + 1, below);
@@ -127,7 +128,7 @@ EffectEnd blur(Canvas& canvas, const Rect& selection, const EffectPacing& pacing
         std::uint32_t* row = canvas.row(y) + x0;
         each(0, w, [&](std::size_t i) { row[i] |= 0xFF000000u; });
         canvas.mark(x0, y, static_cast<int>(w), 1);
-        effect::report(pacing, y, bottom);
+        run.report(y, bottom);
     }
     return EffectEnd::completed;
 }

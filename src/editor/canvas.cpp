@@ -38,6 +38,12 @@ void Canvas::set_twips_per_pixel(double twips_per_pixel) {
     if (twips_per_pixel > 0) twips_per_pixel_ = twips_per_pixel;
 }
 
+void Canvas::set_screen(double screen_twips_per_pixel, double device_pixel_ratio) {
+    if (!(screen_twips_per_pixel > 0) || !(device_pixel_ratio > 0)) return;
+    pixel_ratio_ = device_pixel_ratio;
+    twips_per_pixel_ = screen_twips_per_pixel / device_pixel_ratio;
+}
+
 void Canvas::set_background(const Picture& picture) {
     const bool usable = !picture.empty() && picture.pixels->size() >= static_cast<std::size_t>(picture.width) *
                                                                           static_cast<std::size_t>(picture.height);
@@ -45,6 +51,7 @@ void Canvas::set_background(const Picture& picture) {
     width_ = usable ? picture.width : 0;
     height_ = usable ? picture.height : 0;
     pixels_ = std::make_shared<std::vector<std::uint32_t>>();
+    ++picture_count_;
     clear();
 }
 
@@ -79,7 +86,9 @@ void Canvas::clear() {
 }
 
 void Canvas::mark(int left, int top, int width, int height) {
-    changed_ = united(changed_, {left, top, width, height});
+    const PixelRect r{left, top, width, height};
+    changed_ = united(changed_, r);
+    unrecorded_ = united(unrecorded_, r);
 }
 
 void Canvas::set_draw_width(int pixels) {

@@ -32,9 +32,14 @@ public:
     Canvas(Canvas&&) = default;
     Canvas& operator=(Canvas&&) = default;
 
+    // Twips per pixel of the picture. Values of 0 or below are ignored.
     double twips_per_pixel() const { return twips_per_pixel_; }
-    // Values of 0 or below are ignored.
     void set_twips_per_pixel(double twips_per_pixel);
+    // On a scaled screen the picture shows one pixel per device pixel, so a picture pixel is the
+    // screen's twips per pixel divided by the device-pixel ratio. What is measured in screen
+    // pixels (the mosaic's sampling step, the stamp) asks for the ratio.
+    void set_screen(double screen_twips_per_pixel, double device_pixel_ratio);
+    double pixel_ratio() const { return pixel_ratio_; }
     ScaleMode scale_mode() const { return scale_mode_; }
     void set_scale_mode(ScaleMode mode) { scale_mode_ = mode; }
 
@@ -51,8 +56,13 @@ public:
     // take_changed() tells where. A new background gives a new surface; the old one stays valid
     // for whoever still holds it.
     Picture live() const;
-    // The pixels written since the last call, as one rectangle.
+    // Counts the pictures the canvas was given: work planned for one picture checks it before
+    // writing, since events run meanwhile may have opened another.
+    std::uint64_t picture_count() const { return picture_count_; }
+    // The pixels written since the last call, as one rectangle: for showing them, and apart from
+    // that for keeping their old state (the undo history).
     PixelRect take_changed() { return std::exchange(changed_, PixelRect{}); }
+    PixelRect take_unrecorded() { return std::exchange(unrecorded_, PixelRect{}); }
     void clear();
 
     int draw_width() const { return draw_width_; }
@@ -117,12 +127,15 @@ private:
     void thick_line(double x1, double y1, double x2, double y2, std::uint32_t pixel);
 
     double twips_per_pixel_;
+    double pixel_ratio_ = 1.0;
     ScaleMode scale_mode_ = ScaleMode::twips;
     Picture background_;
     int width_ = 0;
     int height_ = 0;
     std::shared_ptr<std::vector<std::uint32_t>> pixels_ = std::make_shared<std::vector<std::uint32_t>>();
     PixelRect changed_;
+    PixelRect unrecorded_;
+    std::uint64_t picture_count_ = 0;
     int reaches_pen_ = 0;
     double reaches_height_ = -1;
     std::vector<double> reaches_;

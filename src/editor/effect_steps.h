@@ -32,16 +32,28 @@ private:
     int width_;
 };
 
-inline bool stop_asked(const EffectPacing& pacing) {
-    return pacing.keep_going && !pacing.keep_going();
-}
+// One run's talk with its caller. Events that run while the caller is asked may give the canvas
+// another picture: the run then ends at once and writes nothing more, since its rows and columns
+// were worked out for the old one.
+class Run {
+public:
+    Run(const Canvas& canvas, const EffectPacing& pacing)
+        : canvas_(canvas), pacing_(pacing), picture_(canvas.picture_count()) {}
 
-// Int(100 * done / end), kept on the bar.
-inline void report(const EffectPacing& pacing, double done, double end) {
-    if (!pacing.progress) return;
-    const double percent = end > 0 ? std::floor(100.0 * done / end) : 100.0;
-    pacing.progress(static_cast<int>(std::clamp(percent, 0.0, 100.0)));
-}
+    bool stop() const { return (pacing_.keep_going && !pacing_.keep_going()) || replaced(); }
+    bool replaced() const { return canvas_.picture_count() != picture_; }
+    // Int(100 * done / end), kept on the bar.
+    void report(double done, double end) const {
+        if (!pacing_.progress) return;
+        const double percent = end > 0 ? std::floor(100.0 * done / end) : 100.0;
+        pacing_.progress(static_cast<int>(std::clamp(percent, 0.0, 100.0)));
+    }
+
+private:
+    const Canvas& canvas_;
+    const EffectPacing& pacing_;
+    std::uint64_t picture_;
+};
 
 // sum / n rounded to the nearest whole number, halves to even; n > 0. Unsigned, so a power of
 // two divides by shifts.
@@ -109,9 +121,10 @@ EffectEnd each_pixel_by_columns(Canvas& canvas, const Rect& selection, const Eff
     const std::vector<PixelStep> rows = pixel_steps(canvas, top, bottom, canvas.height_px());
     const std::vector<PixelStep> columns = pixel_steps(canvas, left, right, canvas.width_px());
     if (rows.empty()) return EffectEnd::completed;
+    const Run run(canvas, pacing);
     const int first_row = rows.front().pixel, row_count = rows.back().pixel - first_row + 1;
     for (std::size_t band = 0; band < columns.size(); band += kBand) {
-        if (stop_asked(pacing)) return EffectEnd::stopped;
+        if (run.stop()) return EffectEnd::stopped;
         const std::size_t end = std::min(band + kBand, columns.size());
         const int from = columns[band].pixel, to = columns[end - 1].pixel;
         // Steps of one always land on neighbouring pixels; the general case is kept for safety.
@@ -125,7 +138,7 @@ EffectEnd each_pixel_by_columns(Canvas& canvas, const Rect& selection, const Eff
             }
         }
         canvas.mark(from, first_row, to - from + 1, row_count);
-        report(pacing, columns[end - 1].value, right);
+        run.report(columns[end - 1].value, right);
     }
     return EffectEnd::completed;
 }

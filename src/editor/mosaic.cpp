@@ -22,16 +22,16 @@ constexpr int kBlock = 8;  // pixels a side
 
 // The pixels that a block's 8 samples along one axis fall on, from the block's start: 1 twip in,
 // then one pixel's twips apart. Samples off the canvas are left out.
-std::vector<int> sample_pixels(const Canvas& canvas, double start, int step, int size) {
+std::vector<int> sample_pixels(const Canvas& canvas, double start, double step, int size) {
     std::vector<int> out;
-    for (int d = 1; d <= kBlock * step; d += step) {
-        const double px = canvas.to_px(start + d);
+    for (int k = 0; k < kBlock; ++k) {
+        const double px = canvas.to_px(start + (1 + k * step));
         if (px >= 0 && px < size) out.push_back(static_cast<int>(px));
     }
     return out;
 }
 
-BlockLine block_line(const Canvas& canvas, double start, int side, int t, int size) {
+BlockLine block_line(const Canvas& canvas, double start, double side, double t, int size) {
     return {start, static_cast<int>(canvas.to_px(start)), static_cast<int>(canvas.to_px(start + side)),
             sample_pixels(canvas, start, t, size)};
 }
@@ -71,6 +71,7 @@ class Painter {
 public:
     explicit Painter(Canvas& canvas) : canvas_(canvas) {}
     ~Painter() {
+        if (abandoned_) return;
         if (boxes_) canvas_.set_current_point(corner_x_, corner_y_);
         if (right_ >= left_) canvas_.mark(left_, top_, right_ - left_ + 1, bottom_ - top_ + 1);
     }
@@ -109,6 +110,8 @@ public:
             fill(origin + s.offset, s.last - s.first + 1, colours.near(at, s.box));
         note(x0 + plan.left, y0 + plan.top, x0 + plan.right, y0 + plan.bottom);
     }
+    // The canvas holds another picture now: nothing of this run is noted on it.
+    void abandon() { abandoned_ = true; }
     void box_to(double x, double y) {
         boxes_ = true;
         corner_x_ = x;
@@ -126,6 +129,7 @@ private:
     Canvas& canvas_;
     int left_ = INT_MAX, right_ = INT_MIN, top_ = INT_MAX, bottom_ = INT_MIN;
     bool boxes_ = false;
+    bool abandoned_ = false;
     double corner_x_ = 0, corner_y_ = 0;
 };
 
@@ -234,8 +238,11 @@ void paint_boxes(Painter& painter, Layout& layout, const BoxColours& colours, st
 EffectEnd mosaic(Canvas& canvas, const Rect& selection, const EffectPacing& pacing) {
     effect::CanvasState state(canvas, ScaleMode::twips);
     Painter painter(canvas);
-    const int t = std::max(static_cast<int>(std::lround(canvas.twips_per_pixel())), 1);
-    const int side = kBlock * t;
+    // The screen's twips per pixel rounded, as steps of whole screen pixels; on a scaled screen a
+    // picture pixel is a fraction of that, so the blocks stay 8 picture pixels a side.
+    const double ratio = canvas.pixel_ratio();
+    const double t = std::max(static_cast<double>(std::lround(canvas.twips_per_pixel() * ratio)), 1.0) / ratio;
+    const double side = kBlock * t;
     const double left = selection.left, top = selection.top;
     const double right = left + selection.width, bottom = top + selection.height;
     // A block reaches one side beyond its start, and the pen half its width further.
@@ -252,16 +259,20 @@ EffectEnd mosaic(Canvas& canvas, const Rect& selection, const EffectPacing& paci
     Layout layout(canvas, std::move(columns), std::move(rows));
     const std::vector<Sum> sums = draws ? read_picture(canvas, layout) : std::vector<Sum>{};
     BoxColours colours(layout.columns().size(), layout.rows().size());
+    const effect::Run run(canvas, pacing);
     for (std::size_t c = 0; c < layout.columns().size(); ++c) {
         // A column of blocks takes well under the pacer's interval.
-        if (effect::stop_asked(pacing)) {
-            if (draws) paint_boxes(painter, layout, colours, c);
+        if (run.stop()) {
+            if (run.replaced())
+                painter.abandon();
+            else if (draws)
+                paint_boxes(painter, layout, colours, c);
             return EffectEnd::stopped;
         }
         const BlockLine& column = layout.columns()[c];
         if (!layout.rows().empty()) painter.box_to(column.start + side, layout.rows().back().start + side);
         if (draws) colour_column(layout, c, sums, colours);
-        effect::report(pacing, column.start, right);
+        run.report(column.start, right);
     }
     if (draws) paint_cells(painter, layout, colours);
     return EffectEnd::completed;

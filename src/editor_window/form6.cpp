@@ -4,8 +4,6 @@
 
 #include "core/main_window.h"
 #include "editor/navigator.h"
-#include "editor/tool_geometry.h"
-#include "editor_window/form6_sub2.h"
 #include "editor_window/tool_icons.h"
 #include "platform/window_system.h"
 
@@ -65,7 +63,7 @@ void Form6::lay_out() {
     Label1.set_caption("選\r\n\r\n択");
     img_cur.set_bounds({4440, 120, 615, 615});
     img_cur.set_resource(kPencilIcon.resource);
-    img_cur.set_tag(std::to_string(tool::kPencil));
+    img_cur.set_tag(std::to_string(static_cast<int>(state_.tool)));
     lbl_pnt_color.set_bounds({4200, 840, 855, 255});
     lbl_pnt_color.set_alignment(Alignment::centre);
     lbl_pnt_color.set_fore_colour(rgb(255, 255, 255));
@@ -91,6 +89,7 @@ void Form6::lay_out() {
     cmd_all_crear.set_bounds({4200, 5880, 855, 615});
     cmd_save.set_bounds({120, 3600, 1575, 735});
     Label2.set_bounds({120, 4440, 3975, 735});
+    Label2.set_tool_tip("元に戻す: Ctrl+Z\nやり直し: Ctrl+Y / Ctrl+Shift+Z");
 
     frm_pct.move(5160, 120);
     pct_ss.set_container(frm_pct);
@@ -100,12 +99,13 @@ void Form6::lay_out() {
         overlay->set_container(pct_ss);
         overlay->set_visible(false);
     }
-    lne_str.set_border_width(scr_width.value());
-    Font preview;
-    preview.size_pt = 9.75;
-    lbl_pnt_5.set_font(preview);
+    state_.width = scr_width.value();
+    state_.overlay.line_width = state_.width;
+    lne_str.set_border_width(state_.width);
+    state_.text.font.size_pt = 9.75;
+    lbl_pnt_5.set_font(state_.text.font);
     lbl_pnt_5.set_opaque(false);
-    canvas_.set_draw_width(scr_width.value());
+    canvas_.set_draw_width(state_.width);
 }
 
 void Form6::wire_events() {
@@ -116,10 +116,11 @@ void Form6::wire_events() {
     pct_ss.on_mouse_down = [this](int b, int, int x, int y) { pct_ss_MouseDown(b, x, y); };
     pct_ss.on_mouse_move = [this](int, int, int x, int y) { pct_ss_MouseMove(x, y); };
     pct_ss.on_mouse_up = [this](int, int, int x, int y) { pct_ss_MouseUp(x, y); };
-    cmd_pnt_0.on_click = [this] { cmd_pnt_Click(cmd_pnt_0, tool::kSelect); };
-    cmd_pnt_1.on_click = [this] { cmd_pnt_Click(cmd_pnt_1, tool::kPencil); };
-    cmd_pnt_3.on_click = [this] { cmd_pnt_Click(cmd_pnt_3, tool::kLine); };
-    cmd_pnt_5.on_click = [this] { cmd_pnt_Click(cmd_pnt_5, tool::kText); };
+    on_shortcut = [this](int key_code, int shift) { return Form_Shortcut(key_code, shift); };
+    cmd_pnt_0.on_click = [this] { cmd_pnt_Click(cmd_pnt_0, ToolKind::select); };
+    cmd_pnt_1.on_click = [this] { cmd_pnt_Click(cmd_pnt_1, ToolKind::pencil); };
+    cmd_pnt_3.on_click = [this] { cmd_pnt_Click(cmd_pnt_3, ToolKind::line); };
+    cmd_pnt_5.on_click = [this] { cmd_pnt_Click(cmd_pnt_5, ToolKind::text); };
     cmd_pnt_4.on_click = [this] { cmd_pnt_4_Click(); };
     cmd_all_crear.on_click = [this] { cmd_all_crear_Click(); };
     cmd_pnt_eff.on_click = [this] { cmd_pnt_eff_Click(); };
@@ -132,8 +133,13 @@ void Form6::wire_events() {
 
 void Form6::open(const Picture& picture) {
     show();
+    // One picture pixel per device pixel, as the viewer shows it.
+    const ScreenInfo screen = windows_.platform().windows.screen();
+    canvas_.set_screen(screen.twips_per_pixel_x, screen.device_pixel_ratio);
     canvas_.set_background(picture);
     canvas_.take_changed();
+    // Another screenshot: what was done on the last one cannot be undone on this one.
+    history_.reset(canvas_);
     pct_ss.set_picture(canvas_.live());
     pct_ss.resize(canvas_.width(), canvas_.height());
 
@@ -156,8 +162,7 @@ void Form6::fit_client_area() {
 
 bool Form6::Form_QueryUnload() {
     // A running effect works on this canvas: the editor stays until it ends or is stopped.
-    if (const Form6_Sub2* effects = windows_.loaded<Form6_Sub2>(); effects != nullptr && effects->running())
-        return true;
+    if (effect_running_) return true;
     Form& main = windows_.main().form();
     main.show();
     main.set_window_state(WindowState::normal);
@@ -167,6 +172,7 @@ bool Form6::Form_QueryUnload() {
 }
 
 void Form6::show_drawing() {
+    history_.note(canvas_);
     const PixelRect changed = canvas_.take_changed();
     pct_ss.picture_changed(changed);
     navigator_pending_ = united(navigator_pending_, changed);
@@ -176,14 +182,6 @@ void Form6::refresh_navigator() {
     show_drawing();
     img_pre.picture_changed(thumbnail_.refresh(canvas_.live(), navigator_pending_));
     navigator_pending_ = {};
-}
-
-int Form6::tool_code() const {
-    return static_cast<int>(leading_number(img_cur.tag()));
-}
-
-Colour Form6::drawing_colour() const {
-    return colour_from_text(pnt_color);
 }
 
 // --- navigator
@@ -207,11 +205,7 @@ void Form6::img_pre_MouseMove(int x, int y) {
 // --- cancel from the canvas's pop-up menu, one tick after the menu closed
 
 void Form6::tmr_form6_cancel_Timer() {
-    lne_str.set_visible(false);
-    shp_sel.set_visible(false);
-    pnt_down = 0;
-    str_x = -1;
-    str_y = -1;
+    show_overlay(tool_cancel(state_));
     tmr_form6_cancel.set_timer_enabled(false);
 }
 

@@ -5,21 +5,16 @@
 
 #include "core/windows.h"
 #include "editor/canvas.h"
+#include "editor/history.h"
 #include "editor/thumbnail.h"
+#include "editor/tools/canvas_tool.h"
+#include "editor_window/editor_access.h"
 #include "platform/control.h"
 #include "platform/form.h"
 
 namespace vis {
 
-// Tool codes as the current-tool image's tag holds them.
-namespace tool {
-constexpr int kSelect = 0;
-constexpr int kPencil = 1;
-constexpr int kLine = 3;
-constexpr int kText = 5;
-}  // namespace tool
-
-class Form6 : public Form {
+class Form6 : public Form, public EditorAccess {
 public:
     explicit Form6(Windows& windows);
 
@@ -48,24 +43,26 @@ public:
     Label lbl_pnt_5;
     Timer tmr_form6_cancel;
 
-    // --- window-level state
+    // 1 while a button is held on the navigator.
     int pre_drag = 0;
-    int pnt_down = 0;
-    int str_x = -1;
-    int str_y = -1;
-    std::string pnt_color;
 
-    // Shows the editor with this picture (not empty) on the canvas, and sizes the navigator, the
-    // view rectangle and the viewport for it.
+    // Shows the editor with this picture (not empty) on the canvas, sizes the navigator, the
+    // view rectangle and the viewport for it, and starts the undo history afresh.
     void open(const Picture& picture);
     Canvas& canvas() { return canvas_; }
+    const History& history() const { return history_; }
     // Shows on screen what was drawn on the canvas since the last call.
     void show_drawing();
     // Gives the navigator the canvas image as it is now.
     void refresh_navigator();
-    // The current tool and drawing colour, as their tags hold them.
-    int tool_code() const;
-    Colour drawing_colour() const;
+
+    // --- what the dialogs may ask
+    const EditorState& state() const override { return state_; }
+    void set_text(const TextSettings& text) override;
+    bool insert_text() override;
+    void set_minimised(bool minimised) override;
+    EffectEnd run_effect(EffectFn effect, const EffectPacing& pacing) override;
+    bool effect_running() const override { return effect_running_; }
 
     // --- handlers
     bool Form_QueryUnload();
@@ -75,7 +72,7 @@ public:
     void pct_ss_MouseDown(int button, int x, int y);
     void pct_ss_MouseMove(int x, int y);
     void pct_ss_MouseUp(int x, int y);
-    void cmd_pnt_Click(Button& button, int code);
+    void cmd_pnt_Click(Button& button, ToolKind tool);
     void cmd_pnt_4_Click();
     void cmd_all_crear_Click();
     void cmd_pnt_eff_Click();
@@ -84,6 +81,10 @@ public:
     void scr_width_Scroll();
     void scr_width_Change();
     void tmr_form6_cancel_Timer();
+    // Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo; true when the key was one of them.
+    bool Form_Shortcut(int key_code, int shift);
+    void undo();
+    void redo();
 
 private:
     void lay_out();
@@ -93,9 +94,18 @@ private:
     double point_y(int y) const;
     // The window's client area grows to hold a large viewport.
     void fit_client_area();
+    // Draws what lies over the canvas.
+    void show_overlay(const Overlay& overlay);
+    // After a tool's event: the canvas changed, or not, and what lies over it.
+    void show_result(const ToolResult& result);
+    // The canvas's changes since the last action become one action to undo.
+    void record();
 
     Windows& windows_;
     Canvas canvas_;
+    History history_;
+    EditorState state_;
+    bool effect_running_ = false;
     Thumbnail thumbnail_;
     // Drawn on the canvas but not yet in the navigator.
     PixelRect navigator_pending_;

@@ -16,6 +16,7 @@
 namespace vis {
 
 void Form6::cmd_save_Click() {
+    if (effect_running()) return;
     Platform& p = windows_.platform();
     MainWindow& main = windows_.main();
     FileDialog dialog;
@@ -32,6 +33,8 @@ void Form6::cmd_save_Click() {
     // The stamp stays on the canvas, as saved; saving again prints it again in the same place.
     stamp_notices(canvas_, p.painter, kCopyrightLine + p.update_server + "/", joined_notice(kStampNoticeParts, ""));
     refresh_navigator();
+    // Undone apart from the edit, so a player may undo the stamp and go on editing.
+    record();
     const int code = save_edit(p.files, *target, canvas_.live(), encode_jpeg);
     const std::string text = code == kSaved ? "保存しました" : "保存に失敗しました(" + std::to_string(code) + ")";
     p.prompts.message_box({text, kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "editor/tool_geometry.h"
+#include "editor_window/editor_access.h"
 #include "editor_window/form6.h"
-#include "platform/text_metrics.h"
 
 namespace vis {
 
@@ -58,17 +58,26 @@ Form6_Sub1::Form6_Sub1(Windows& windows)
     cmd_ok.on_click = [this] { cmd_ok_Click(); };
 }
 
-Label* Form6_Sub1::preview() {
-    Form6* editor = windows_.loaded<Form6>();
-    return editor != nullptr ? &editor->lbl_pnt_5 : nullptr;
+EditorAccess* Form6_Sub1::editor() const {
+    return windows_.loaded<Form6>();
 }
 
 double Form6_Sub1::size_pt() const {
     return leading_number(txt_size.text());
 }
 
-void Form6_Sub1::fit_preview(Label& label) {
-    fit_to_text(label, windows_.platform().text);
+TextSettings Form6_Sub1::settings() const {
+    const EditorAccess* e = editor();
+    TextSettings settings = e != nullptr ? e->state().text : TextSettings{};
+    settings.text = txt_5.text();
+    if (!cmb_font.text().empty()) settings.font.name = cmb_font.text();
+    settings.font.size_pt = std::clamp(size_pt(), 1.0, kLargestSize);
+    apply_style(settings.font, cmb_style.list_index());
+    return settings;
+}
+
+void Form6_Sub1::send() {
+    if (EditorAccess* e = editor()) e->set_text(settings());
 }
 
 void Form6_Sub1::Timer1_Timer() {
@@ -82,47 +91,20 @@ void Form6_Sub1::Timer1_Timer() {
                                                      : cmb_font.count() - 1);
     cmb_style.set_list_index(0);
     txt_5.set_focus();
-    if (Label* label = preview()) {
-        Font font = label->font();
-        font.size_pt = 10;
-        label->set_font(font);
-        fit_preview(*label);
-    }
+    send();
     set_caption(kReadyCaption);
 }
 
 void Form6_Sub1::cmb_font_Click() {
-    Label* label = preview();
-    if (label == nullptr || cmb_font.list_index() < 0) return;
-    Font font = label->font();
-    font.name = cmb_font.text();
-    label->set_font(font);
-    fit_preview(*label);
+    if (cmb_font.list_index() >= 0) send();
 }
 
 void Form6_Sub1::cmb_style_sub() {
-    Label* label = preview();
-    if (label == nullptr) return;
-    Font font = label->font();
-    apply_style(font, cmb_style.list_index());
-    label->set_font(font);
-    fit_preview(*label);
-}
-
-void Form6_Sub1::cmb_style_sub_print() {
-    Form6* editor = windows_.loaded<Form6>();
-    if (editor == nullptr) return;
-    Font font = editor->canvas().font();
-    apply_style(font, cmb_style.list_index());
-    editor->canvas().set_font(font);
+    send();
 }
 
 void Form6_Sub1::txt_5_Change() {
-    Form6* editor = windows_.loaded<Form6>();
-    if (editor == nullptr) return;
-    editor->lbl_pnt_5.set_caption(txt_5.text());
-    editor->lbl_pnt_5.set_fore_colour(colour_from_text(editor->lbl_pnt_color.tag()));
-    cmb_style_sub();
+    send();
 }
 
 void Form6_Sub1::txt_size_Change() {
@@ -135,29 +117,14 @@ void Form6_Sub1::txt_size_Change() {
         txt_size.set_text("999");
         return;
     }
-    if (Label* label = preview()) {
-        Font font = label->font();
-        font.size_pt = size;
-        label->set_font(font);
-        fit_preview(*label);
-    }
+    send();
 }
 
 void Form6_Sub1::cmd_ok_Click() {
-    if (Form6* editor = windows_.loaded<Form6>()) {
-        Label& label = editor->lbl_pnt_5;
-        Canvas& canvas = editor->canvas();
-        canvas.set_current_point(label.left(), label.top());
-        Font font = canvas.font();
-        font.size_pt = std::clamp(size_pt(), 1.0, kLargestSize);
-        if (!cmb_font.text().empty()) font.name = cmb_font.text();
-        canvas.set_font(font);
-        cmb_style_sub_print();
-        canvas.set_text_colour(colour_from_text(editor->lbl_pnt_color.tag()));
-        canvas.print(label.caption(), windows_.platform().painter);
-        label.set_caption("");
-        label.set_visible(false);
-        editor->refresh_navigator();
+    if (EditorAccess* e = editor()) {
+        e->set_text(settings());
+        // The text waits, typed as it is, until an effect is done with the canvas.
+        if (!e->insert_text()) return;
     }
     txt_5.set_text("");
     txt_5.set_focus();

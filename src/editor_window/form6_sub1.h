@@ -1,14 +1,15 @@
 #pragma once
 // The text dialog: one line of text in a chosen font, style and size, previewed live on the
-// editor's canvas by its label lbl_pnt_5 and printed into the canvas by "ＯＫ". It lives apart
-// from the editor: with no editor open it previews and prints nothing.
+// editor's canvas and printed into it by "ＯＫ". It lives apart from the editor: with no editor
+// open it previews and prints nothing.
 #include "core/windows.h"
+#include "editor/tools/editor_state.h"
 #include "platform/control.h"
 #include "platform/form.h"
 
 namespace vis {
 
-class Form6;
+class EditorAccess;
 
 class Form6_Sub1 : public Form {
 public:
@@ -27,19 +28,22 @@ public:
     void Timer1_Timer();
     void cmb_font_Click();
     void cmb_style_sub();
-    void cmb_style_sub_print();
     void txt_5_Change();
     void txt_size_Change();
     void cmd_ok_Click();
     bool Form_QueryUnload();
 
+    // The choices as they stand: the text, and the font, size and style for it (a style or font
+    // not chosen yet keeps the editor's).
+    TextSettings settings() const;
+
 private:
-    // The editor's preview label, or nullptr when no editor is open.
-    Label* preview();
+    // The open editor, or nullptr.
+    EditorAccess* editor() const;
+    // Tells the editor the choices, so its preview follows.
+    void send();
     // The size box's number, in points.
     double size_pt() const;
-    // Sizes the preview to its text after a change of text or font.
-    void fit_preview(Label& label);
 
     Windows& windows_;
 };

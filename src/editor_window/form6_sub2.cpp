@@ -74,34 +74,27 @@ void Form6_Sub2::enable_commands(bool on) {
     for (Button* b : {&cmd_eff_1, &cmd_eff_2, &cmd_eff_3, &cmd_eff_4, &cmd_quit}) b->set_enabled(on);
 }
 
-void Form6_Sub2::run(Effect effect, const char* done_text) {
-    Form6* editor = windows_.loaded<Form6>();
-    if (editor == nullptr || !editor->shp_sel.visible()) return message("ERR:選択範囲がありません");
+void Form6_Sub2::run(EffectFn effect, const char* done_text) {
+    EditorAccess* editor = windows_.loaded<Form6>();
+    if (editor == nullptr || !editor->state().overlay.selection) return message("ERR:選択範囲がありません");
     Platform& p = windows_.platform();
-    Canvas& canvas = editor->canvas();
-    const Rect selection = editor->shp_sel.bounds();
 
     enable_commands(false);
     eff_break = 0;
     running_ = true;
-    editor->set_window_state(WindowState::minimised);
+    editor->set_minimised(true);
     show();
     p.windows.do_events();
 
     // Events run every few milliseconds. The editor cannot close meanwhile, but it can be opened
-    // again on another screenshot, which gives the canvas new pixels: the effect stops there.
-    const auto pixels = canvas.live().pixels;
-    bool replaced = false;
+    // again on another screenshot: the effect then stops by itself, leaving the new one alone.
     Pacer pacer(p.clock);
     const EffectPacing pacing{[&] {
-                                  if (pacer.due()) {
-                                      p.windows.do_events();
-                                      replaced = canvas.live().pixels != pixels;
-                                  }
-                                  return eff_break == 0 && !replaced && !p.windows.quitting();
+                                  if (pacer.due()) p.windows.do_events();
+                                  return eff_break == 0 && !p.windows.quitting();
                               },
                               [&](int percent) { pgb.set_value(percent); }};
-    const bool completed = effect(canvas, selection, pacing) == EffectEnd::completed;
+    const bool completed = editor->run_effect(effect, pacing) == EffectEnd::completed;
     running_ = false;
     if (p.windows.quitting()) return;
 
@@ -109,14 +102,12 @@ void Form6_Sub2::run(Effect effect, const char* done_text) {
         message("中断されました");
         pgb.set_value(0);
         enable_commands(true);
-        editor->show_drawing();
-        editor->set_window_state(WindowState::normal);
+        editor->set_minimised(false);
         show();
         return;
     }
-    editor->set_window_state(WindowState::normal);
+    editor->set_minimised(false);
     show();
-    editor->refresh_navigator();
     pgb.set_value(0);
     message(done_text);
     enable_commands(true);

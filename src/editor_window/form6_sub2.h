@@ -2,7 +2,7 @@
 // The effects dialog: mosaic, blur, monochrome and negative over the editor's selection, with a
 // progress bar and a break button. It lives apart from the editor and is only hidden when closed.
 #include "core/windows.h"
-#include "editor/effects.h"
+#include "editor_window/editor_access.h"
 #include "platform/control.h"
 #include "platform/form.h"
 
@@ -35,10 +35,9 @@ public:
     bool running() const { return running_; }
 
 private:
-    using Effect = EffectEnd (*)(Canvas&, const Rect&, const EffectPacing&);
     // The frame every effect runs in: the selection check, the buttons, the editor minimised
     // meanwhile, progress, break, and the closing message.
-    void run(Effect effect, const char* done_text);
+    void run(EffectFn effect, const char* done_text);
     void message(const char* text);
     // All four effect buttons and "閉じる" are off while an effect runs, so no second one starts
     // on the same canvas and the dialog holding the break button stays on screen.

@@ -1,14 +1,18 @@
-// The drawing tools on the canvas: selection, pencil, straight line and text placement, and the
-// buttons and controls beside it: tools, fill, clear all, effects, colour and pen width.
+// The editor's events mapped to its tools: the pointer on the canvas, the tool buttons, fill,
+// clear all, effects, colour, pen width, the text dialog's requests, and undo and redo.
 #include <string>
 
 #include "core/app.h"
 #include "core/main_window.h"
 #include "editor/tool_geometry.h"
+#include "editor/tools/clear_all_tool.h"
+#include "editor/tools/fill_tool.h"
+#include "editor/tools/text_tool.h"
 #include "editor_window/form6.h"
 #include "editor_window/form6_sub1.h"
 #include "editor_window/form6_sub2.h"
 #include "platform/keys.h"
+#include "platform/text_metrics.h"
 
 namespace vis {
 
@@ -20,14 +24,49 @@ Colour caption_colour_on(Colour c) {
     return brightness > 128000 ? rgb(0, 0, 0) : rgb(255, 255, 255);
 }
 
+constexpr int kKeyY = 'Y';
+constexpr int kKeyZ = 'Z';
+
 }  // namespace
 
+// The pointer picture is measured in screen pixels, whatever the canvas's pixels are worth.
 double Form6::point_x(int x) const {
-    return static_cast<float>(x - drawing_offset(pct_ss.mouse_icon().width, canvas_.twips_per_pixel()));
+    const double screen_twips = canvas_.twips_per_pixel() * canvas_.pixel_ratio();
+    return static_cast<float>(x - drawing_offset(pct_ss.mouse_icon().width, screen_twips));
 }
 
 double Form6::point_y(int y) const {
-    return static_cast<float>(y - drawing_offset(pct_ss.mouse_icon().height, canvas_.twips_per_pixel()));
+    const double screen_twips = canvas_.twips_per_pixel() * canvas_.pixel_ratio();
+    return static_cast<float>(y - drawing_offset(pct_ss.mouse_icon().height, screen_twips));
+}
+
+void Form6::show_overlay(const Overlay& overlay) {
+    shp_sel.set_visible(overlay.selection.has_value());
+    if (overlay.selection) {
+        shp_sel.set_border_colour(overlay.selection_colour);
+        shp_sel.set_bounds(*overlay.selection);
+    }
+    lne_str.set_visible(overlay.line.has_value());
+    if (overlay.line) {
+        const auto& [from, to] = *overlay.line;
+        lne_str.set_border_colour(overlay.line_colour);
+        lne_str.set_border_width(overlay.line_width);
+        lne_str.set_bounds({from.x, from.y, to.x - from.x, to.y - from.y});
+    }
+    lbl_pnt_5.set_visible(overlay.text_at.has_value());
+    if (overlay.text_at) {
+        lbl_pnt_5.set_fore_colour(overlay.text_colour);
+        lbl_pnt_5.move(overlay.text_at->x, overlay.text_at->y);
+    }
+}
+
+void Form6::show_result(const ToolResult& result) {
+    if (result.drew) show_drawing();
+    show_overlay(result.overlay);
+}
+
+void Form6::record() {
+    history_.record(canvas_);
 }
 
 void Form6::pct_ss_MouseDown(int button, int x, int y) {
@@ -36,114 +75,52 @@ void Form6::pct_ss_MouseDown(int button, int x, int y) {
                                                frm_pct.top() + pct_ss.top() + y);
         return;
     }
-    pnt_color = lbl_pnt_color.tag();
-    const Colour colour = drawing_colour();
-    const double px = point_x(x), py = point_y(y);
-    canvas_.set_draw_width(scr_width.value());
-    canvas_.set_draw_mode(DrawMode::no_op);
-    canvas_.pset(px, py, colour);
-    canvas_.set_draw_mode(DrawMode::copy);
-
-    const int code = tool_code();
-    switch (code) {
-        case tool::kSelect:
-            shp_sel.set_border_colour(colour);
-            shp_sel.set_bounds({whole_twips(px), whole_twips(py), 1, 1});
-            shp_sel.set_visible(true);
-            break;
-        case tool::kPencil:
-            canvas_.line_to(px, py, colour);
-            show_drawing();
-            break;
-        case tool::kLine:
-            lne_str.set_border_colour(colour);
-            if (str_x == -1) {
-                str_x = whole_twips(px);
-                str_y = whole_twips(py);
-            }
-            lne_str.set_bounds({str_x, str_y, whole_twips(px) - str_x, whole_twips(py) - str_y});
-            lne_str.set_visible(true);
-            break;
-        case tool::kText:
-            lbl_pnt_5.set_visible(true);
-            lbl_pnt_5.set_fore_colour(colour);
-            lbl_pnt_5.move(whole_twips(px), whole_twips(py));
-            windows_.get<Form6_Sub1>().show();
-            break;
-        default:
-            break;
-    }
-    if (code != tool::kSelect) shp_sel.set_visible(false);
-    pnt_down = 1;
+    if (effect_running_) return;
+    const ToolResult result = tool_press(canvas_, state_, point_x(x), point_y(y));
+    show_result(result);
+    if (result.ask_text) windows_.get<Form6_Sub1>().show();
 }
 
 void Form6::pct_ss_MouseMove(int x, int y) {
-    if (pnt_down != 1) return;
-    pnt_color = lbl_pnt_color.tag();
-    canvas_.set_draw_width(scr_width.value());
-    const double px = point_x(x), py = point_y(y);
-    switch (tool_code()) {
-        case tool::kSelect:
-            shp_sel.set_bounds(drag_selection(shp_sel.bounds(), whole_twips(px), whole_twips(py)));
-            break;
-        case tool::kPencil:
-            canvas_.line_to(px, py, drawing_colour());
-            break;
-        case tool::kLine:
-            lne_str.set_bounds({str_x, str_y, whole_twips(px) - str_x, whole_twips(py) - str_y});
-            break;
-        case tool::kText:
-            lbl_pnt_5.move(whole_twips(px), whole_twips(py));
-            break;
-        default:
-            break;
-    }
+    if (!state_.pressed || effect_running_) return;
+    show_result(tool_move(canvas_, state_, point_x(x), point_y(y)));
     refresh_navigator();
 }
 
 void Form6::pct_ss_MouseUp(int x, int y) {
-    pnt_color = lbl_pnt_color.tag();
-    // Only a line that was started draws: the release of the right button, or of a line the
-    // cancel command dropped, must not draw from the canvas's corner.
-    if (tool_code() == tool::kLine && str_x != -1) {
-        canvas_.line(str_x, str_y, point_x(x), point_y(y), drawing_colour());
-        lne_str.set_visible(false);
-        show_drawing();
-    }
-    pnt_down = 0;
-    str_x = -1;
-    str_y = -1;
+    if (effect_running_) return;
+    show_result(tool_release(canvas_, state_, point_x(x), point_y(y)));
+    // A whole stroke, or a line, is one action.
+    record();
 }
 
-void Form6::cmd_pnt_Click(Button& button, int code) {
+void Form6::cmd_pnt_Click(Button& button, ToolKind tool) {
     img_cur.set_resource(button.icon().resource);
-    img_cur.set_tag(std::to_string(code));
+    state_.tool = tool;
+    img_cur.set_tag(std::to_string(static_cast<int>(tool)));
     pct_ss.set_mouse_icon(button.icon());
-    if (code == tool::kLine) {
-        str_x = -1;
-        str_y = -1;
-    }
+    if (tool == ToolKind::line) state_.overlay.line.reset();
 }
 
 void Form6::cmd_pnt_4_Click() {
-    if (!shp_sel.visible()) {
+    if (effect_running_) return;
+    if (!fill_selection(canvas_, state_)) {
         windows_.platform().prompts.message_box(
             {"ERR:選択範囲がありません", kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});
         return;
     }
-    pnt_color = lbl_pnt_color.tag();
-    // Inset 70 twips from the left and top and 80 from the right and bottom.
-    const Rect& s = shp_sel.bounds();
-    canvas_.box_sized(s.left + 70, s.top + 70, s.width - 150, s.height - 150, drawing_colour());
     refresh_navigator();
+    record();
 }
 
 void Form6::cmd_all_crear_Click() {
+    if (effect_running_) return;
     const MessageBox ask{
         "全消去しますか？\r\n一度実行すると元には戻せません。", "AC", MsgButtons::yes_no, MsgIcon::none, 0, this};
     if (windows_.platform().prompts.message_box(ask) == MsgResult::no) return;
-    canvas_.clear();
+    clear_all(canvas_);
     refresh_navigator();
+    record();
 }
 
 void Form6::cmd_pnt_eff_Click() {
@@ -151,8 +128,9 @@ void Form6::cmd_pnt_eff_Click() {
 }
 
 void Form6::lbl_pnt_color_Click() {
-    const auto chosen = windows_.platform().prompts.choose_colour(colour_from_text(lbl_pnt_color.tag()), this);
+    const auto chosen = windows_.platform().prompts.choose_colour(state_.colour, this);
     if (!chosen) return;
+    state_.colour = *chosen;
     lbl_pnt_color.set_back_colour(*chosen);
     lbl_pnt_color.set_fore_colour(caption_colour_on(*chosen));
     lbl_pnt_color.set_tag(std::to_string(*chosen));
@@ -165,8 +143,78 @@ void Form6::scr_width_Scroll() {
 
 void Form6::scr_width_Change() {
     lbl_width.set_visible(false);
-    canvas_.set_draw_width(scr_width.value());
-    lne_str.set_border_width(scr_width.value());
+    state_.width = scr_width.value();
+    state_.overlay.line_width = state_.width;
+    canvas_.set_draw_width(state_.width);
+    lne_str.set_border_width(state_.width);
+}
+
+// --- the text dialog's requests
+
+void Form6::set_text(const TextSettings& text) {
+    // A change of the text itself shows it in the drawing colour of the moment.
+    if (text.text != state_.text.text) state_.overlay.text_colour = state_.colour;
+    state_.text = text;
+    lbl_pnt_5.set_caption(text.text);
+    lbl_pnt_5.set_font(text.font);
+    lbl_pnt_5.set_fore_colour(state_.overlay.text_colour);
+    fit_to_text(lbl_pnt_5, windows_.platform().text);
+}
+
+bool Form6::insert_text() {
+    if (effect_running_) return false;
+    if (vis::insert_text(canvas_, state_, windows_.platform().painter)) {
+        lbl_pnt_5.set_caption("");
+        show_overlay(state_.overlay);
+        refresh_navigator();
+        record();
+    }
+    return true;
+}
+
+// --- the effects dialog's requests
+
+void Form6::set_minimised(bool minimised) {
+    set_window_state(minimised ? WindowState::minimised : WindowState::normal);
+}
+
+EffectEnd Form6::run_effect(EffectFn effect, const EffectPacing& pacing) {
+    if (effect_running_ || !state_.overlay.selection) return EffectEnd::stopped;
+    effect_running_ = true;
+    const EffectEnd end = effect(canvas_, *state_.overlay.selection, pacing);
+    effect_running_ = false;
+    // What a stopped run did is one action too.
+    if (end == EffectEnd::completed)
+        refresh_navigator();
+    else
+        show_drawing();
+    record();
+    return end;
+}
+
+// --- undo and redo
+
+bool Form6::Form_Shortcut(int key_code, int shift) {
+    const int keys = shift & (shift::kCtrl | shift::kShift | shift::kAlt);
+    if (key_code == kKeyZ && keys == shift::kCtrl)
+        undo();
+    else if ((key_code == kKeyY && keys == shift::kCtrl) ||
+             (key_code == kKeyZ && keys == (shift::kCtrl | shift::kShift)))
+        redo();
+    else
+        return false;
+    return true;
+}
+
+void Form6::undo() {
+    // Not amid a stroke nor while an effect works on the canvas.
+    if (state_.pressed || effect_running_) return;
+    if (!history_.undo(canvas_).empty()) refresh_navigator();
+}
+
+void Form6::redo() {
+    if (state_.pressed || effect_running_) return;
+    if (!history_.redo(canvas_).empty()) refresh_navigator();
 }
 
 }  // namespace vis

@@ -36,7 +36,9 @@ void Form1::save_as() {
     dialog.owner = &front_window();
     const auto target = ask_save_name(p_.prompts, dialog, kAppTitle);
     if (!target) return;
-    if (!copy_file(p_.files, lists_.file_of_line(line), *target)) {
+    // Made beside the target and renamed over it, so a copy that breaks off leaves a file it was
+    // to replace as it was.
+    if (!checked_copy(p_.files, lists_.file_of_line(line), *target)) {
         p_.prompts.message_box(notice("画像を保存できませんでした。\r\n" + *target, *dialog.owner));
         return;
     }

@@ -1,7 +1,6 @@
 // The screenshot lists: selection and preview, the sort toggle, double-clicks, Delete and the
 // right button.
 #include "catalogue/info_text.h"
-#include "catalogue/list_line.h"
 #include "catalogue/screenshot_delete.h"
 #include "main_window/form1.h"
 #include "platform/jpeg.h"
@@ -46,9 +45,8 @@ void Form1::show_remaining(ListBox& list) {
 }
 
 void Form1::describe_selected(ListBox& list) {
-    const std::string& line = list.item(list.list_index());
-    const ListedFile* listed = file_path.find(line_name(line));
-    set_panel_text(panel_text(line, listed != nullptr ? listed->size : 0, list.list_index() + 1, list.count(),
+    const std::string line = list.item(list.list_index());
+    set_panel_text(panel_text(line, lists_.record(list, list.list_index()).size, list.list_index() + 1, list.count(),
                               file_path.total_size()));
     mSave.set_enabled(true);
     // Without a picture there is nothing to put on the clipboard.

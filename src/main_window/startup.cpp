@@ -75,7 +75,6 @@ bool Form1::make_ss_list() {
 }
 
 void Form1::run_startup_step() {
-    file_lst.clear();
     set_caption("初期化しています...(SS)");
     if (!make_ss_list()) {
         // The folder is missing or cannot be read: stop trying and let the user pick the game.

@@ -12,6 +12,12 @@ namespace {
 
 constexpr int kFadeAfterMs = 3000;
 
+// False for an empty server or the placeholder a build gets when none is given: asking it at
+// every start could only ever report that the network is unreachable.
+bool update_server_configured(const std::string& server) {
+    return !server.empty() && server != VISTELLE_PLACEHOLDER_SERVER;
+}
+
 }  // namespace
 
 Form0::Form0(Windows& windows)
@@ -70,6 +76,7 @@ void Form0::tmr_pos_Timer() {
 
 void Form0::startup_version_check() {
     Platform& p = windows_.platform();
+    if (!update_server_configured(p.update_server)) return;
     const std::string current = kVersion;
     const UpdateCheck check = check_for_update(p, current);
     if (check.status == UpdateStatus::no_answer) {

@@ -20,7 +20,8 @@ public:
     Label lbl_copyright;
     Timer tmr_pos;
 
-    // "start": put the window on top; "fade": hide it. Each tick then checks for a newer version.
+    // "start": put the window on top; "fade": hide it. Each tick then checks for a newer version,
+    // unless the build names no real update server.
     void tmr_pos_Timer();
     void startup_version_check();
 

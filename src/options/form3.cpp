@@ -14,6 +14,9 @@ namespace vis {
 
 namespace {
 
+// Where a 32-bit installer puts the game on a 64-bit system (and in Wine's default prefix).
+constexpr const char* kX86GameFolder = "C:\\Program Files (x86)\\QUORIX\\Pelmar Online";
+
 constexpr const char* kBrowseTitle = "インストールディレクトリを参照";
 constexpr const char* kBrowseFilter = "Pelmarオンライン実行ファイル(Pelmar.exe)|Pelmar.exe";
 // The length of "\Pelmar.exe": what the browse cuts off the chosen file to get its folder.
@@ -102,10 +105,18 @@ void Form3::open(bool setup_mode) {
     show();
     // A file that cannot be read leaves the fields as they are.
     const SettingsResult r = read_setting(settings_path(windows_.platform().program_folder));
-    if (r.status != SettingsRead::ok) return;
-    txt_path.set_text(r.values.game_folder);
-    chk_FullImgInfo.set_value(reads_as_one(r.values.info_flag));
-    chk_BGMPlay.set_value(reads_as_one(r.values.music_flag));
+    if (r.status == SettingsRead::ok) {
+        txt_path.set_text(r.values.game_folder);
+        chk_FullImgInfo.set_value(reads_as_one(r.values.info_flag));
+        chk_BGMPlay.set_value(reads_as_one(r.values.music_flag));
+    }
+    if (setup_mode) suggest_x86_game_folder();
+}
+
+void Form3::suggest_x86_game_folder() {
+    // Only shown: the settings file changes when the player applies it.
+    if (folder_exists(join_path(txt_path.text(), "Screen Save"))) return;
+    if (folder_exists(kX86GameFolder)) txt_path.set_text(kX86GameFolder);
 }
 
 void Form3::cmd_path_read_Click() {

@@ -13,7 +13,8 @@ namespace vis {
 class Form3 : public Form {
 public:
     explicit Form3(Windows& windows);
-    // Shows the dialog filled from the settings file; set-up mode keeps the browse button enabled.
+    // Shows the dialog filled from the settings file; set-up mode keeps the browse button enabled
+    // and proposes the game's "Program Files (x86)" folder when the stored one has no "Screen Save".
     void open(bool setup_mode);
     bool setup_mode() const { return cmd_path_read.enabled(); }
 
@@ -41,6 +42,7 @@ public:
     bool Form_QueryUnload();
 
 private:
+    void suggest_x86_game_folder();
     // Lines 1 to 3 from the dialog, line 4 as stored. False when the file could not be written.
     bool save_settings();
     // Lists the applied folder in the main window and carries the flags over to its menus.

@@ -71,6 +71,13 @@ void Control::set_back_colour(Colour c) {
     }
 }
 
+void Control::set_tool_tip(std::string text) {
+    if (tool_tip_ != text) {
+        tool_tip_ = std::move(text);
+        touch();
+    }
+}
+
 void Control::set_focus() {
     form_.set_focus(*this);
 }
@@ -109,7 +116,7 @@ char lower(char c) {
 }
 }  // namespace
 
-bool list_line_less(const std::string& a, const std::string& b) {
+bool list_line_less(std::string_view a, std::string_view b) {
     const auto n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
         const char x = lower(a[i]), y = lower(b[i]);
@@ -119,62 +126,54 @@ bool list_line_less(const std::string& a, const std::string& b) {
     return a < b;
 }
 
-ListBox::ListBox(Form& owner, std::string name, bool sorted)
-    : Control(owner, std::move(name), ControlKind::list_box), sorted_(sorted) {}
+ListBox::ListBox(Form& owner, std::string name) : Control(owner, std::move(name), ControlKind::list_box) {}
 
-void ListBox::items_changed() {
-    ++items_revision_;
+void ListBox::set_source(const ListSource* source) {
+    source_ = source;
+    lines_reset();
+}
+
+std::string ListBox::item(int i) const {
+    return i >= 0 && i < count() ? source_->line(i) : std::string();
+}
+
+std::vector<std::string> ListBox::items() const {
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(count()));
+    for (int i = 0; i < count(); ++i) lines.push_back(source_->line(i));
+    return lines;
+}
+
+void ListBox::note(LineChange change) {
+    // A backend that never looks (or a big batch) gets one reset instead of a long log.
+    constexpr std::size_t kMostTold = 64;
+    if (change.kind == LineChange::Kind::reset || changes_.size() >= kMostTold)
+        changes_.assign(1, {LineChange::Kind::reset, 0});
+    else
+        changes_.push_back(change);
     touch();
 }
 
-void ListBox::add_item(std::string text) {
-    if (sorted_) {
-        const auto at = std::upper_bound(items_.begin(), items_.end(), text, list_line_less);
-        const auto pos = at - items_.begin();
-        items_.insert(at, std::move(text));
-        if (list_index_ >= pos) ++list_index_;
-    } else {
-        items_.push_back(std::move(text));
-    }
-    items_changed();
+void ListBox::line_inserted(int row) {
+    if (list_index_ >= row) ++list_index_;
+    note({LineChange::Kind::inserted, row});
 }
 
-void ListBox::add_items(std::vector<std::string> texts) {
-    if (texts.empty()) return;
-    if (!sorted_) {
-        for (auto& t : texts) items_.push_back(std::move(t));
-        items_changed();
-        return;
-    }
-    const std::string selected = list_index_ >= 0 ? items_[static_cast<std::size_t>(list_index_)] : std::string();
-    if (!std::is_sorted(texts.begin(), texts.end(), list_line_less))
-        std::stable_sort(texts.begin(), texts.end(), list_line_less);
-    const auto middle = static_cast<std::ptrdiff_t>(items_.size());
-    for (auto& t : texts) items_.push_back(std::move(t));
-    std::inplace_merge(items_.begin(), items_.begin() + middle, items_.end(), list_line_less);
-    if (list_index_ >= 0) {
-        // The selected line keeps its highlight wherever the merge moved it.
-        const auto lo = std::lower_bound(items_.begin(), items_.end(), selected, list_line_less);
-        list_index_ = static_cast<int>(lo - items_.begin());
-    }
-    items_changed();
-}
-
-void ListBox::remove_item(int i) {
-    if (i < 0 || i >= count()) return;
-    items_.erase(items_.begin() + i);
-    if (list_index_ == i)
+void ListBox::line_removed(int row) {
+    if (list_index_ == row)
         list_index_ = -1;
-    else if (list_index_ > i)
+    else if (list_index_ > row)
         --list_index_;
-    items_changed();
+    note({LineChange::Kind::removed, row});
 }
 
-void ListBox::clear() {
-    if (items_.empty() && list_index_ == -1) return;
-    items_.clear();
-    list_index_ = -1;
-    items_changed();
+void ListBox::lines_reset(int selected) {
+    list_index_ = selected >= 0 && selected < count() ? selected : -1;
+    note({LineChange::Kind::reset, 0});
+}
+
+std::vector<ListBox::LineChange> ListBox::take_line_changes() {
+    return std::exchange(changes_, {});
 }
 
 void ListBox::set_list_index(int i) {
@@ -182,6 +181,15 @@ void ListBox::set_list_index(int i) {
     if (i == list_index_) return;
     list_index_ = i;
     touch();
+    if (on_click) on_click();
+}
+
+void ListBox::click_line(int i) {
+    if (i < 0 || i >= count()) return;
+    if (i != list_index_) {
+        list_index_ = i;
+        touch();
+    }
     if (on_click) on_click();
 }
 

@@ -5,10 +5,12 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "colour.h"
 #include "font.h"
+#include "list_source.h"
 #include "picture.h"
 
 namespace vis {
@@ -93,6 +95,10 @@ public:
     Colour back_colour() const { return back_; }
     void set_back_colour(Colour c);
 
+    // A hint shown while the pointer rests on the control (and told to screen readers).
+    const std::string& tool_tip() const { return tool_tip_; }
+    void set_tool_tip(std::string text);
+
     // Keyboard focus: asks the form to focus this control.
     void set_focus();
 
@@ -117,6 +123,7 @@ private:
     Rect bounds_;
     Control* container_ = nullptr;
     std::string tag_;
+    std::string tool_tip_;
     Font font_;
     Colour fore_ = kDefaultColour;
     Colour back_ = kDefaultColour;
@@ -140,40 +147,53 @@ private:
     bool opaque_ = true;
 };
 
-// A list box. Setting the selected index from code runs on_click at once, exactly as a
-// user's selection does; the program relies on it to step through screenshots.
+// A list box over a source of lines, which it asks for a line when it is shown. Whoever changes
+// the source tells the list box which line came or went, so the selection stays on its line and
+// a backend updates only that line. Setting the selected index from code runs on_click at once,
+// exactly as a user's selection does; the program relies on it to step through screenshots.
 class ListBox : public Control {
 public:
-    ListBox(Form& owner, std::string name, bool sorted);
-    bool sorted() const { return sorted_; }
-    int count() const { return static_cast<int>(items_.size()); }
-    const std::string& item(int i) const { return items_.at(static_cast<std::size_t>(i)); }
-    const std::vector<std::string>& items() const { return items_; }
+    ListBox(Form& owner, std::string name);
+    // The lines shown; nullptr shows none. The source stays alive while the list box shows it.
+    void set_source(const ListSource* source);
+    int count() const { return source_ != nullptr ? source_->count() : 0; }
+    std::string item(int i) const;
+    // Every line: for a build that needs them all, and for tests.
+    std::vector<std::string> items() const;
 
-    // Sorted lists insert at the line's place (letter case ignored), unsorted ones append.
-    void add_item(std::string text);
-    // Adds many lines at once; a sorted list ends exactly as if each were added in turn.
-    void add_items(std::vector<std::string> texts);
-    void remove_item(int i);
-    void clear();
+    // The source gained line `row` / lost line `row`.
+    void line_inserted(int row);
+    void line_removed(int row);
+    // The source changed as a whole; `selected` is the row selected now (-1 for none). Runs no
+    // click handling: the lines changed, not the user's choice.
+    void lines_reset(int selected = -1);
 
     int list_index() const { return list_index_; }
     // Selects row i (-1 for none); runs on_click when the selection changes.
     void set_list_index(int i);
+    // A click on row i: selects it and runs on_click, whether it was selected already or not.
+    void click_line(int i);
 
-    // Bumped whenever the items change, so a backend re-fills its widget only then.
-    std::uint64_t items_revision() const { return items_revision_; }
+    // What a backend showing the list has not yet applied, oldest first. When more changed than
+    // is worth telling line by line, one reset stands for all.
+    struct LineChange {
+        enum class Kind { reset, inserted, removed };
+        Kind kind;
+        int row;
+        bool operator==(const LineChange&) const = default;
+    };
+    std::vector<LineChange> take_line_changes();
 
 private:
-    void items_changed();
-    bool sorted_;
-    std::vector<std::string> items_;
+    void note(LineChange change);
+
+    const ListSource* source_ = nullptr;
     int list_index_ = -1;
-    std::uint64_t items_revision_ = 1;
+    std::vector<LineChange> changes_;
 };
 
 // Orders list lines as a sorted list box does: letter case ignored, then by exact text.
-bool list_line_less(const std::string& a, const std::string& b);
+bool list_line_less(std::string_view a, std::string_view b);
 
 // An image control: the picture stretched to the box, or the box sized to the picture.
 class ImageBox : public Control {

@@ -1,6 +1,7 @@
 #include "file_list.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vis {
 
@@ -38,7 +39,9 @@ bool wildcard_match(const std::string& pattern, const std::string& name) {
 }
 
 FileList::FileList(Form& owner, std::string name, std::string pattern)
-    : Control(owner, std::move(name), ControlKind::file_list), pattern_(std::move(pattern)) {
+    : Control(owner, std::move(name), ControlKind::file_list),
+      pattern_(std::move(pattern)),
+      files_(std::make_shared<const ListedFiles>()) {
     set_visible(false);
 }
 
@@ -48,25 +51,24 @@ bool FileList::bind(const std::string& folder) {
 }
 
 bool FileList::refresh() {
-    files_.clear();
-    index_.clear();
-    total_ = 0;
-    if (!list_folder(folder_, pattern_, files_)) {
-        files_.clear();
-        return false;
-    }
-    index_.reserve(files_.size());
-    for (std::size_t i = 0; i < files_.size(); ++i) {
-        index_.emplace(files_[i].name, i);
-        total_ += files_[i].size;
-    }
+    const bool ok = read_folder();
     touch();
-    return true;
+    return ok;
 }
 
-const ListedFile* FileList::find(const std::string& name) const {
-    const auto it = index_.find(name);
-    return it == index_.end() ? nullptr : &files_[it->second];
+bool FileList::read_folder() {
+    const std::shared_ptr<const ListedFiles> previous = std::exchange(files_, std::make_shared<const ListedFiles>());
+    total_ = 0;
+    auto files = std::make_shared<ListedFiles>();
+    if (!list_folder(folder_, pattern_, *files)) return false;
+    files->shrink_to_fit();
+    for (const ListedFile& f : *files) total_ += f.size;
+    // The lists that show the last reading keep sharing it while nothing changed.
+    if (*previous == *files)
+        files_ = previous;
+    else
+        files_ = std::move(files);
+    return true;
 }
 
 }  // namespace vis

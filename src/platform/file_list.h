@@ -1,10 +1,11 @@
 #pragma once
 // The invisible file list bound to a folder and a wildcard pattern (the screenshot listing).
-// It keeps what the scan read of each file (length, last-modified time) so that nothing is
-// queried again per selection.
+// It keeps what the scan read of each file (length, save time) so that nothing is queried again
+// per selection. What one reading found is kept once and shared, read-only, with the lists that
+// show it: reading the folder again makes a new set of records and leaves theirs as they are.
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "control.h"
@@ -24,22 +25,23 @@ public:
     // Binds to a folder and reads it. False, with nothing listed, when the folder does not
     // exist or cannot be read.
     bool bind(const std::string& folder);
-    // Reads the bound folder again.
+    // Reads the bound folder again. Records equal to the last reading's are that reading's own.
     bool refresh();
 
-    int count() const { return static_cast<int>(files_.size()); }
+    int count() const { return static_cast<int>(files_->size()); }
     // In the order the folder gives them: every user of the listing orders the files itself.
-    const std::vector<ListedFile>& files() const { return files_; }
+    const ListedFiles& files() const { return *files_; }
+    // The same records, for a list that shows them after the listing has been read again.
+    std::shared_ptr<const ListedFiles> shared_files() const { return files_; }
     // Sum of the lengths of every listed file.
     std::uintmax_t total_size() const { return total_; }
-    // The listed file of that name, or nullptr.
-    const ListedFile* find(const std::string& name) const;
 
 private:
+    bool read_folder();
+
     std::string pattern_;
     std::string folder_;
-    std::vector<ListedFile> files_;
-    std::unordered_map<std::string, std::size_t> index_;
+    std::shared_ptr<const ListedFiles> files_;
     std::uintmax_t total_ = 0;
 };
 

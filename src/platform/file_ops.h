@@ -16,11 +16,13 @@ bool write_whole_file(FileSystem& fs, const std::string& path, std::string_view 
 // The lines, each ended by CR LF, in the system's ANSI code page, written whole.
 bool write_text_file(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines);
 
-// Copies byte for byte, replacing the target. A file copied onto itself stays as it is.
+// Copies byte for byte with the source's last-modified time, replacing the target. A file copied
+// onto itself stays as it is.
 bool copy_file(FileSystem& fs, const std::string& from, const std::string& to);
 
-// A copy made beside the target and renamed over it once its length matches the source's, so a
-// copy that fails or breaks off leaves an old target as it was and nothing half-written.
+// A copy with the source's last-modified time, made beside the target and renamed over it once
+// its length matches the source's, so a copy that fails or breaks off leaves an old target as it
+// was and nothing half-written.
 bool checked_copy(FileSystem& fs, const std::string& from, const std::string& to);
 
 enum class MoveResult {
@@ -30,8 +32,9 @@ enum class MoveResult {
     // The copy is complete but the source could not be deleted: both exist.
     copied_source_kept,
 };
-// A rename where the filesystem allows it; otherwise a copy whose length is checked before the
-// source is deleted. The source is never deleted unless a complete copy exists.
+// A rename where the filesystem allows it; otherwise a checked copy that is on the disk, under
+// its name, before the source is deleted. The source is never deleted unless a complete copy
+// exists.
 MoveResult safe_move(FileSystem& fs, const std::string& from, const std::string& to);
 
 }  // namespace vis

@@ -1,22 +1,26 @@
 #pragma once
 // Reading a folder: each system lists it its own way, with what the listing already knows of
-// each file, so nothing is asked of the disk again per file.
+// each file (length, save time), so nothing is asked of the disk again per file.
 #include <cstdint>
-#include <ctime>
 #include <string>
 #include <vector>
+
+#include "save_time.h"
 
 namespace vis {
 
 struct ListedFile {
     std::string name;
     std::uintmax_t size = 0;
-    std::time_t modified = 0;  // seconds since the epoch
+    SaveTime saved = 0;
+    bool operator==(const ListedFile&) const = default;
 };
+
+using ListedFiles = std::vector<ListedFile>;
 
 // Appends the files (not folders) of `folder` whose names match the wildcard `pattern` ("*" any
 // run, "?" one character, letter case ignored), in the order the folder gives them. False when
 // the folder does not exist or cannot be read.
-bool list_folder(const std::string& folder, const std::string& pattern, std::vector<ListedFile>& files);
+bool list_folder(const std::string& folder, const std::string& pattern, ListedFiles& files);
 
 }  // namespace vis

@@ -75,6 +75,9 @@ public:
     // Keys seen by the window before its controls (used by borderless views without controls
     // that take focus).
     std::function<void(int key_code, int shift)> on_key_down;
+    // Keys the window may take whichever of its controls has the focus (shortcuts such as
+    // Ctrl+Z): true when the handler took the key, which then goes no further.
+    std::function<bool(int key_code, int shift)> on_shortcut;
     void request_close();
 
     void touch() { ++revision_; }

@@ -7,14 +7,18 @@ namespace vis {
 
 std::string join_path(const std::string& a, const std::string& b) {
     std::string r = a;
-    r += kSep;
+    // A root folder ("/", "D:\") already ends with its separator.
+    if (!a.ends_with(kSep)) r += kSep;
     r += b;
     return r;
 }
 
 std::string parent_folder(const std::string& path) {
     const auto pos = path.find_last_of(kSep);
-    return pos == std::string::npos ? std::string() : path.substr(0, pos);
+    if (pos == std::string::npos) return {};
+    // A name in a root folder keeps the separator: the parent of "/a" is "/", of "D:\a" "D:\".
+    const bool in_root = pos == 0 || (pos == 2 && path[1] == ':');
+    return path.substr(0, in_root ? pos + 1 : pos);
 }
 
 std::filesystem::path to_fs_path(const std::string& utf8) {

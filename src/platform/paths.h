@@ -8,9 +8,10 @@ namespace vis {
 // The system's separator: "\\" on Windows, "/" elsewhere.
 extern const char kSep;
 
-// a + separator + b.
+// a + separator + b; a root folder ("/", "D:\") is not given a second separator.
 std::string join_path(const std::string& a, const std::string& b);
-// The path without its last separator and everything after it ("D:\shots\a.jpg" -> "D:\shots").
+// The path without its last separator and everything after it ("D:\shots\a.jpg" -> "D:\shots"),
+// but a root folder keeps its separator ("/a.jpg" -> "/", "D:\a.jpg" -> "D:\").
 std::string parent_folder(const std::string& path);
 
 // The path the operating system knows for a path the program holds: unchanged on Windows; on

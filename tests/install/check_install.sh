@@ -42,7 +42,7 @@ expect_line 'Type=Application'
 expect_line 'Name=Vistelle'
 expect_line "Exec=\"$work/opt \\\\\$pelmar/vistelle/vistelle\""
 expect_line 'Icon=vistelle'
-expect_line 'Categories=Graphics;Viewer;Game;'
+expect_line 'Categories=Graphics;Viewer;'
 cmp -s "$XDG_DATA_HOME/icons/hicolor/32x32/apps/vistelle.png" "$prefix/data/vistelle.png" ||
     fail "the icon is not installed under hicolor/32x32/apps"
 

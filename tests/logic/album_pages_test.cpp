@@ -249,8 +249,9 @@ TEST(AlbumPages, FailuresAreReportedAndWhatWasMadeIsTakenBack) {
         EXPECT_EQ(r.failure, AlbumFailure::copy);
         EXPECT_EQ(r.failed_path, join_path(kShots, shot_name(2)));
         EXPECT_FALSE(r.partial_album_left);
-        const std::vector<std::string> undo(out.calls.end() - 5, out.calls.end());
-        EXPECT_EQ(undo, (std::vector<std::string>{"remove " + join_path(kImages, shot_name(1)),
+        const std::vector<std::string> undo(out.calls.end() - 6, out.calls.end());
+        EXPECT_EQ(undo, (std::vector<std::string>{"remove " + join_path(kImages, shot_name(2)),
+                                                  "remove " + join_path(kImages, shot_name(1)),
                                                   "remove " + join_path(kImages, shot_name(0)), "remove " + kIndex,
                                                   "remove " + kImages, "remove " + kAlbum}));
         EXPECT_TRUE(out.files.empty());

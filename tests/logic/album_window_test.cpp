@@ -147,6 +147,19 @@ TEST_F(AlbumWindow, SendAndReturnMoveLinesAndSetTheButtons) {
     EXPECT_FALSE(d->cmd_send_list.enabled() || d->cmd_send_list_all.enabled());
 }
 
+TEST_F(AlbumWindow, ClickingTheLineAlreadySelectedStillSetsTheButtonsAndThePreview) {
+    open_with(3);
+    click_row(d->file_lst, 1);
+    click(d->cmd_send_list);
+    click_row(d->file_lst, 0);
+    click_row(d->file_album, 0);
+    // Back to the upper list's selected line: its pair of buttons and its picture again.
+    click_row(d->file_lst, 0);
+    EXPECT_TRUE(d->cmd_send_list.enabled() && d->cmd_send_list_all.enabled());
+    EXPECT_FALSE(d->cmd_return_list.enabled() || d->cmd_return_list_all.enabled());
+    EXPECT_EQ(d->img_pre.picture().width, 40);
+}
+
 TEST_F(AlbumWindow, ClosingHidesTheWindowAndRestoresTheMainWindow) {
     open_with(1);
     click(d->cmd_cancel);
@@ -310,6 +323,26 @@ TEST_F(AlbumWindow, FailedBuildSaysWhatAndLeavesNoAlbum) {
               std::string::npos);
     EXPECT_TRUE(entries(albums()).empty());
     EXPECT_FALSE(d->busy());
+}
+
+// The disk fills up halfway through the first screenshot copied: the part already written goes
+// with the rest of the album.
+TEST_F(AlbumWindow, ACopyBreakingOffMidFileLeavesNoAlbum) {
+    struct FillingDisk : test::FaultyFileSystem {
+        bool copy(const std::string& from, const std::string& to) override {
+            if (from.ends_with(".jpg") && !disk_space) disk_space = *size(from) / 2;
+            return FaultyFileSystem::copy(from, to);
+        }
+    } disk;
+    app.plat.use(disk);
+    open_with(2);
+    send_all();
+    build(d->cmd_copy_create, {MsgResult::ok});
+    const std::string& text = last_prompt().box.text;
+    EXPECT_EQ(text.rfind("アルバムを作成できませんでした。\r\n次のファイルをコピーできませんでした：\r\n", 0), 0u)
+        << text;
+    EXPECT_TRUE(text.ends_with("\r\n\r\n作りかけのアルバムは残っていません。")) << text;
+    EXPECT_EQ(entries(albums()), std::vector<std::string>{});
 }
 
 }  // namespace

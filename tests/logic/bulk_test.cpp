@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <map>
 
@@ -23,15 +24,17 @@ constexpr std::time_t kSaved = 1160000000;
 struct Bulk {
     test::App app;
     std::string out = join_path(app.folders.root.path(), "backup");
-    // Every screenshot's bytes by name, as written.
+    // Every screenshot's bytes and save time by name, as written.
     std::map<std::string, std::string> bytes;
+    std::map<std::string, std::time_t> saved;
 
     explicit Bulk(int shots) {
         std::filesystem::create_directory(to_fs_path(out));
         app.folders.write_settings("1", "0", out);
         for (int i = 0; i < shots; ++i) {
             const std::string name = "PelmarOnline_200611" + std::to_string(i) + "_0171" + std::to_string(i) + ".jpg";
-            bytes[name] = read_file(app.folders.add_shot(name, kSaved + 60 * i, 40 + i, 30));
+            saved[name] = kSaved + 60 * i;
+            bytes[name] = read_file(app.folders.add_shot(name, saved[name], 40 + i, 30));
         }
     }
     Form1& start() { return app.start(); }
@@ -61,6 +64,13 @@ struct Bulk {
                 << name;
     }
     const MessageBox& message(std::size_t i) const { return app.plat.prompts.asked().at(i).box; }
+    // The copy in the output folder lists at its screenshot's save time.
+    void expect_save_time_kept(const std::string& name) const {
+        const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
+            std::chrono::file_clock::to_sys(std::filesystem::last_write_time(to_fs_path(copy(name))))
+                .time_since_epoch());
+        EXPECT_EQ(seconds.count(), saved.at(name)) << name;
+    }
 };
 
 // The output folder on another drive: no rename across folders, and faults to order, among them
@@ -112,6 +122,7 @@ TEST(BulkRun, CopyAndMoveTakeEveryScreenshotByteForByte) {
         for (const auto& [name, data] : b.bytes) {
             names.push_back(name);
             EXPECT_EQ(read_file(b.copy(name)), data);
+            b.expect_save_time_kept(name);
             // A copy leaves the screenshot as it was; a move leaves nothing behind.
             EXPECT_EQ(file_exists(b.shot(name)) ? read_file(b.shot(name)) : "gone", move ? "gone" : data) << name;
         }
@@ -130,7 +141,7 @@ TEST(BulkRun, CopyAndMoveTakeEveryScreenshotByteForByte) {
     }
 }
 
-TEST(BulkCopy, ProgressRunsToOneHundredAndAMissingFileFails) {
+TEST(BulkCopy, ProgressRunsToOneHundredAndAMissingFileIsNamedMissing) {
     test::TempFolder from, to;
     test::SystemFileSystem disk;
     std::vector<int> percents;
@@ -138,8 +149,9 @@ TEST(BulkCopy, ProgressRunsToOneHundredAndAMissingFileFails) {
         percents.push_back(p);
         return true;
     };
-    EXPECT_EQ(run_bulk(disk, BulkMode::copy, from.path(), {"gone"}, to.path(), record).failed,
-              std::vector<std::string>{"gone"});
+    const BulkResult gone = run_bulk(disk, BulkMode::copy, from.path(), {"gone"}, to.path(), record);
+    EXPECT_TRUE(gone.failed.empty());
+    EXPECT_EQ(gone.missing, std::vector<std::string>{"gone"});
     EXPECT_EQ(percents, std::vector<int>{100});
 
     percents.clear();
@@ -194,6 +206,33 @@ TEST(BulkMove, ACopyFailingOnTheThirdOfFiveDoesNotStopTheRun) {
     EXPECT_EQ(f.img_pre.picture().width, 42);
 }
 
+// Someone deletes a screenshot while the run goes on: it is named apart from the one that could
+// not be copied, which is still there, and every other screenshot is taken.
+TEST(BulkRun, AScreenshotThatWentMeanwhileIsNamedApartFromOneThatFailed) {
+    const std::string failed =
+        "「全て移動」の途中で、次の 1 個のファイルを移動できませんでした。\r\n"
+        "元のファイルはスクリーンショットのフォルダに残っています。\r\n\r\n";
+    const std::string gone =
+        "の途中で、次の 1 個のファイルが見つかりませんでした（移動または削除されています）。\r\n\r\n";
+    for (const bool move : {false, true}) {
+        SCOPED_TRACE(move ? "move" : "copy");
+        Bulk b(4);
+        OtherDrive drive;
+        const std::string vanishing = std::next(b.bytes.begin(), 2)->first;
+        drive.vanishing = vanishing;
+        if (move) drive.unreadable = b.bytes.begin()->first;
+        b.app.plat.use(drive);
+        Form1& f = b.start();
+        b.run(b.open(f, move ? f.mAll_move : f.mAll_copy));
+        EXPECT_EQ(b.message(1).text, move ? failed + drive.unreadable + "\r\n\r\n「全て移動」" + gone + vanishing
+                                          : "「全てコピー」" + gone + vanishing);
+        EXPECT_EQ(b.message(1).icon, MsgIcon::exclamation);
+        b.bytes.erase(vanishing);
+        b.expect_every_shot_kept();
+        EXPECT_EQ(b.files_in(b.out).size(), move ? 2u : 3u);
+    }
+}
+
 TEST(BulkCopy, NothingIsDoneWhenCancelledOrWhenTheOutputFolderCannotTakeTheFiles) {
     Bulk b(1);
     Form1& f = b.start();
@@ -239,6 +278,13 @@ TEST(BulkWindow, TheFolderButtonRewritesOnlyLineFourOfTheSettings) {
     EXPECT_EQ(d.txt_Output_Path.text(), chosen);
     EXPECT_EQ(from_ansi(read_file(file)), b.app.folders.game + "\r\n1\r\n0\r\n" + chosen + "\r\n");
     EXPECT_EQ(f.default_save_folder(), b.out);
+
+    // A name in the root folder chooses the root folder.
+    const std::string root = kSep == '/' ? "/" : "C:\\";
+    b.app.plat.prompts.answer_save(root + "全スクリーンショット");
+    click(d.cmd_cmd4);
+    EXPECT_EQ(d.txt_Output_Path.text(), root);
+    EXPECT_EQ(read_file(file), b.app.folders.game + "\r\n1\r\n0\r\n" + root + "\r\n");
 
     // Reopening shows the main window's folder again, not the one chosen last.
     click(d.cmd_cancel);

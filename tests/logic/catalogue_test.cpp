@@ -1,15 +1,21 @@
 // The two screenshot lists, the preview and information panel, and the list commands.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 #include "catalogue/list_line.h"
+#include "options/form3.h"
+#include "platform/file_list.h"
 #include "platform/keys.h"
 #include "platform/paths.h"
 #include "support/app_fixture.h"
+#include "support/zone.h"
 #include "viewer/form2.h"
 
 namespace vis {
@@ -17,6 +23,7 @@ namespace {
 
 using test::App;
 using test::click_row;
+using test::InZone;
 using test::press_key;
 
 // 2006-11-05 01:07:15 local time.
@@ -90,6 +97,69 @@ TEST(Lists, BothOrdersWithTiesAndPatternRules) {
     EXPECT_EQ(f.file_sort.items(), std::vector<std::string>(oldest_first.rbegin(), oldest_first.rend()));
 }
 
+// The screenshot folder's lines built the straightforward way: each file's line, sorted as a
+// sorted list box sorts its lines.
+std::vector<std::string> lines_on_disk(const std::string& folder) {
+    std::vector<std::string> lines;
+    for (const auto& e : std::filesystem::directory_iterator(to_fs_path(folder))) {
+        const std::string name = from_fs_path(e.path().filename());
+        if (!e.is_regular_file() || !wildcard_match("PelmarOnline_*.jpg", name)) continue;
+        const auto when = std::chrono::file_clock::to_sys(e.last_write_time());
+        lines.push_back(make_list_line(
+            std::chrono::system_clock::to_time_t(std::chrono::time_point_cast<std::chrono::seconds>(when)), name));
+    }
+    std::sort(lines.begin(), lines.end(), list_line_less);
+    return lines;
+}
+
+TEST(Lists, BothOrdersMatchLinesBuiltOneByOneThroughEveryChange) {
+    // Summer time ends at 03:00: the shot of 02:50 summer time was saved before the one of 02:10
+    // winter time, yet lists after it.
+    const InZone berlin("Europe/Berlin");
+    App app;
+    app.folders.write_settings();
+    const std::time_t t = local_time(2007, 3, 4, 5, 6, 7);
+    app.folders.add_shot("PelmarOnline_b.jpg", t);
+    app.folders.add_shot("PelmarOnline_B.jpg", t);
+    app.folders.add_shot("PelmarOnline_a │ b.jpg", t);
+    app.folders.add_shot("pelmaronline_low.JPG", t - 1);
+    app.folders.add_shot("PelmarOnline_summer.jpg", 1635641400);
+    app.folders.add_shot("PelmarOnline_winter.jpg", 1635642600);
+    for (int i = 0; i < 4; ++i) app.folders.add_shot(name_of(i), t + 3600 * (i + 1));
+    // Where names ignore letter case (Windows) "_B" is "_b" written again.
+    const int made = static_cast<int>(lines_on_disk(app.folders.shots).size());
+    Form1& f = app.start();
+    auto delete_row = [&](ListBox& list, int row) {
+        click_row(list, row);
+        app.plat.prompts.answer_message(MsgResult::yes);
+        press_key(f, key::kDelete);
+    };
+
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"start", [] {}},
+        {"delete oldest first", [&] { delete_row(f.file_lst, 2); }},
+        {"toggle", [&] { test::click(f.img_sort_up); }},
+        {"delete newest first", [&] { delete_row(f.file_sort, 0); }},
+        {"delete last newest first", [&] { delete_row(f.file_sort, f.file_sort.count() - 1); }},
+        {"toggle back", [&] { test::click(f.img_sort_down); }},
+        {"rebuild",
+         [&] {
+             app.folders.add_shot("PelmarOnline_new.jpg", t);
+             test::click_menu(f.mSetting);
+             test::click(test::win<Form3>(f).cmd_set);
+         }},
+        {"delete the first", [&] { delete_row(f.file_lst, 0); }},
+    };
+    for (const auto& [step, run] : steps) {
+        run();
+        const std::vector<std::string> expected = lines_on_disk(app.folders.shots);
+        EXPECT_EQ(f.file_lst.items(), expected) << step;
+        EXPECT_EQ(f.file_sort.items(), std::vector<std::string>(expected.rbegin(), expected.rend())) << step;
+    }
+    // Four deleted, one added.
+    EXPECT_EQ(f.file_lst.count(), made - 3);
+}
+
 TEST(Lists, SortToggleCarriesTheRowNumberOver) {
     App app;
     app.folders.write_settings();
@@ -158,6 +228,27 @@ TEST(Preview, SizesOnThePanelComeFromTheFiles) {
     const std::string& panel = f.lbl_alt.caption();
     EXPECT_NE(panel.find("サイズ　　：292 KB\r\n"), std::string::npos) << panel;
     EXPECT_NE(panel.find("(1/2)　　　全 2.8 MB\r\n"), std::string::npos) << panel;
+}
+
+TEST(Preview, ClickingTheSelectedLineShowsItAgain) {
+    App app;
+    app.folders.write_settings();
+    const auto names = add_shots(app, 2);
+    Form1& f = app.start();
+    ASSERT_EQ(f.img_pre.picture().width, 64);
+    // The file changed on disk since it was shown: a click on its line shows it anew.
+    app.folders.add_shot(names[0], local_time(2006, 11, 5, 1, 7, 15), 99, 48, rgb(1, 2, 3));
+    click_row(f.file_lst, 0);
+    EXPECT_EQ(f.img_pre.picture().width, 99);
+
+    // After the settings dialog's rebuild the panel names the first line only; a click on that
+    // line describes it in full.
+    test::click_menu(f.mSetting);
+    test::click(test::win<Form3>(f).cmd_set);
+    ASSERT_EQ(f.file_lst.list_index(), 0);
+    EXPECT_EQ(f.lbl_alt.caption().find("(1/2)"), std::string::npos);
+    click_row(f.file_lst, 0);
+    EXPECT_NE(f.lbl_alt.caption().find("(1/2)"), std::string::npos);
 }
 
 TEST(Preview, BusyTagKeepsThePreview) {

@@ -6,6 +6,7 @@
 
 #include "core/credits.h"
 #include "editor/edit_save.h"
+#include "editor/stamp.h"
 #include "editor_window/form6.h"
 #include "platform/jpeg.h"
 #include "platform/paths.h"
@@ -134,6 +135,21 @@ TEST_F(SaveEdit, AFullDiskShowsItsCodeAndLeavesTheOldFileAndNothingElse) {
         EXPECT_EQ(files_in(folder), std::vector<std::string>{"mine.jpg"}) << path;
     }
     EXPECT_EQ(test::read_file(target), "old");
+}
+
+TEST(SaveEditStamp, LandsOnTheSamePixelsWhateverTheScreensScale) {
+    const Picture shot{800, 600, std::make_shared<std::vector<std::uint32_t>>(800 * 600, 0xFF102030u)};
+    test::BlockTextPainter painter;
+    std::vector<std::uint32_t> stamped[2];
+    for (const int ratio : {1, 2}) {
+        Canvas canvas;
+        canvas.set_screen(15, ratio);
+        canvas.set_background(shot);
+        stamp_notices(canvas, painter, "Vistelle", "Pelmar Online");
+        stamped[ratio - 1] = *canvas.image().pixels;
+    }
+    EXPECT_NE(stamped[0], *shot.pixels);
+    EXPECT_EQ(stamped[1], stamped[0]);
 }
 
 TEST(SaveEditFile, AFailingEncoderWritesNothing) {

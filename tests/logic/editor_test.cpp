@@ -2,6 +2,8 @@
 // text dialog, driven headless over an 800 x 600 screenshot.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "editor_window/form6.h"
 #include "editor_window/form6_sub1.h"
 #include "platform/keys.h"
@@ -106,7 +108,7 @@ TEST_F(Editor, StraightLineIsDrawnOnceAtTheReleaseInTheColourAndWidthThen) {
     EXPECT_FALSE(e.lne_str.visible());
     EXPECT_EQ(e.canvas().point(3000, 3000), static_cast<std::int32_t>(rgb(255, 0, 0)));
     EXPECT_NE(e.canvas().point(3000, 3000 + 45), static_cast<std::int32_t>(rgb(255, 0, 0)));  // 3 pixels wide
-    EXPECT_EQ(e.str_x, -1);
+    EXPECT_FALSE(e.state().overlay.line);
 
     // A right press shows the pop-up and draws nothing, not even when its release comes.
     const Picture with_line = e.canvas().image();
@@ -189,8 +191,8 @@ TEST_F(Editor, CancelDropsTheSelectionAndLineOnTheNextTickWithoutTouchingPixels)
     mouse_down(e.pct_ss, button::kRight, 5000, 5000);
     app.plat.windows.advance(1);
     EXPECT_FALSE(e.lne_str.visible());
-    EXPECT_EQ(e.pnt_down, 0);
-    EXPECT_EQ(e.str_x, -1);
+    EXPECT_FALSE(e.state().pressed);
+    EXPECT_FALSE(e.state().overlay.line);
     EXPECT_FALSE(e.tmr_form6_cancel.timer_enabled());
     // The left button's release after the cancel draws no line from the canvas's corner.
     mouse_up(e.pct_ss, button::kLeft, 6000 + kAhead, 6000 + kAhead);
@@ -249,6 +251,66 @@ TEST(EditorWithoutPicture, DoesNotOpen) {
     test::click_menu(main.mEdit);
     EXPECT_EQ(test::loaded<Form6>(main), nullptr);
     EXPECT_EQ(main.window_state(), WindowState::normal);
+}
+
+// --- a scaled screen
+
+// The pixels that differ between two pictures of one size, as their bounding rectangle.
+PixelRect changed_between(const Picture& a, const Picture& b) {
+    PixelRect r;
+    for (int y = 0; y < a.height; ++y)
+        for (int x = 0; x < a.width; ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) r = united(r, {x, y, 1, 1});
+    return r;
+}
+
+TEST(EditorOnAScaledScreen, ShowsOnePicturePixelPerDevicePixelAndEachToolActsUnderItsPoint) {
+    for (const int ratio : {1, 2}) {
+        SCOPED_TRACE(ratio);
+        App app;
+        ScreenInfo screen;
+        screen.device_pixel_ratio = ratio;
+        app.plat.windows.set_screen(screen);
+        app.folders.write_settings("1", "0");
+        app.folders.add_shot("PelmarOnline_2006115_01715.jpg", test::viewer_local_time(0), 800, 600);
+        Form1& main = app.start();
+        test::click_menu(main.mEdit);
+        Form6& e = *test::loaded<Form6>(main);
+        // The picture pixel that holds a drawing point given in twips.
+        const double twips = 15.0 / ratio;
+        const auto px = [&](double v) { return static_cast<int>(std::floor(v / twips)); };
+        EXPECT_EQ(e.pct_ss.width(), 12000 / ratio);
+        EXPECT_EQ(e.pct_ss.height(), 9000 / ratio);
+        EXPECT_EQ(e.frm_pct.width(), 6000 / ratio);  // a quarter of the picture
+        EXPECT_EQ(e.frm_pct.height(), 4500 / ratio);
+
+        // A pencil dot of width 1: the one pixel under the point (a pointer 237 twips on).
+        test::scroll_to(e.scr_width, 1);
+        Picture before = e.canvas().image();
+        Editor::stroke(e, {{1003, 707}});
+        EXPECT_EQ(changed_between(before, e.canvas().image()), (PixelRect{px(1003.5), px(707.5), 1, 1}));
+
+        // A fill lies inside the selection rectangle as drawn, inset 70 and 80 twips.
+        click(e.cmd_pnt_0);
+        Editor::stroke(e, {{1500, 1200}, {4500, 3000}});
+        ASSERT_EQ(e.shp_sel.bounds(), (Rect{1500, 1200, 3000, 1800}));
+        before = e.canvas().image();
+        click(e.cmd_pnt_4);
+        EXPECT_EQ(changed_between(before, e.canvas().image()),
+                  (PixelRect{px(1570), px(1270), px(4420) - px(1570) + 1, px(2920) - px(1270) + 1}));
+
+        // Printed text starts at the preview's top-left corner.
+        click(e.cmd_pnt_5);
+        Editor::stroke(e, {{2003, 4003}});
+        app.plat.windows.advance(1);
+        Form6_Sub1& d = *test::loaded<Form6_Sub1>(main);
+        test::type_text(d.txt_5, "Ab");
+        const Rect preview = e.lbl_pnt_5.bounds();
+        before = e.canvas().image();
+        click(d.cmd_ok);
+        const PixelRect text = changed_between(before, e.canvas().image());
+        EXPECT_EQ(std::pair(text.left, text.top), std::pair(px(preview.left), px(preview.top)));
+    }
 }
 
 // --- the text dialog

@@ -33,6 +33,8 @@ struct EffectsDialog : ::testing::Test {
         app.plat.use(clock);
         app.folders.write_settings("1", "0");
         app.folders.add_shot("PelmarOnline_2006115_01715.jpg", test::viewer_local_time(0), 800, 600);
+        // A smaller picture of another colour, second in the list.
+        app.folders.add_shot("PelmarOnline_2006116_00001.jpg", test::viewer_local_time(1), 640, 480, rgb(200, 30, 60));
         main = &app.start();
         test::click_menu(main->mEdit);
         editor = test::loaded<Form6>(*main);
@@ -180,18 +182,67 @@ TEST_F(EffectsDialog, BreakInMidRunKeepsTheColumnsDoneAndLeavesTheNavigator) {
     EXPECT_EQ(d.eff_break, 0);
 }
 
-TEST_F(EffectsDialog, OpeningTheEditorOnAnotherPictureMeanwhileStopsTheEffect) {
-    select(0, 0, 11985, 8985);
-    Form6_Sub2& d = open_dialog();
-    after_events(2, [&] {
+TEST_F(EffectsDialog, OpeningTheEditorOnAnotherPictureMeanwhileLeavesTheNewPictureAsOpened) {
+    const struct {
+        const char* name;
+        Button Form6_Sub2::*button;
+    } effects[] = {{"mosaic", &Form6_Sub2::cmd_eff_1},
+                   {"blur", &Form6_Sub2::cmd_eff_2},
+                   {"monochrome", &Form6_Sub2::cmd_eff_3},
+                   {"negative", &Form6_Sub2::cmd_eff_4}};
+    for (const auto& effect : effects) {
         main->set_window_state(WindowState::normal);
+        test::click_row(main->file_lst, 0);
         test::click_menu(main->mEdit);
+        select(0, 0, 11985, 8985);
+        Form6_Sub2& d = open_dialog();
+        Picture opened;
+        after_events(2, [&] {
+            main->set_window_state(WindowState::normal);
+            test::click_row(main->file_lst, 1);
+            test::click_menu(main->mEdit);
+            opened = editor->canvas().image();
+        });
+        app.plat.prompts.answer_message(MsgResult::ok);
+        click(d.*effect.button);
+        EXPECT_EQ(last_message(), "中断されました") << effect.name;
+        ASSERT_EQ(test::loaded<Form6>(*main), editor);
+        ASSERT_EQ(opened.width, 640) << effect.name;
+        EXPECT_EQ(*editor->canvas().image().pixels, *opened.pixels) << effect.name;
+        EXPECT_TRUE((d.*effect.button).enabled()) << effect.name;
+    }
+}
+
+TEST_F(EffectsDialog, NoStrokeNorSaveLandsWhileAnEffectRuns) {
+    select(0, 0, 1500, 1500);  // pixels 0 to 100
+    Form6_Sub2& d = open_dialog();
+    const Picture before = editor->canvas().image();
+    const std::string folder = app.folders.root.path();
+    after_events(2, [&] {
+        editor->set_window_state(WindowState::normal);
+        click(editor->cmd_pnt_1);
+        // Twips read as pixels would put this on the canvas at pixel (300, 300).
+        test::mouse_down(editor->pct_ss, button::kLeft, 300 + kAhead, 300 + kAhead);
+        test::mouse_move(editor->pct_ss, 4500 + kAhead, 4500 + kAhead, 1);
+        test::mouse_up(editor->pct_ss, button::kLeft, 4500 + kAhead, 4500 + kAhead);
+        click(editor->cmd_save);  // no save dialog: an unexpected one fails the test
     });
     app.plat.prompts.answer_message(MsgResult::ok);
-    click(d.cmd_eff_2);
-    EXPECT_EQ(last_message(), "中断されました");
-    EXPECT_EQ(test::loaded<Form6>(*main), editor);
-    EXPECT_TRUE(d.cmd_eff_2.enabled());
+    click(d.cmd_eff_4);
+    EXPECT_EQ(last_message(), "完了(ネガポジ)");
+    ASSERT_EQ(app.plat.prompts.asked().size(), 1u);
+    // The selection negated, every other pixel as it was.
+    const Picture after = editor->canvas().image();
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x) {
+            const std::uint32_t expected = x <= 100 && y <= 100 ? negated(pixel(before, x, y)) : pixel(before, x, y);
+            ASSERT_EQ(pixel(after, x, y), expected) << x << "," << y;
+        }
+
+    // Once the run is over, the editor draws where the pointer is again.
+    test::mouse_down(editor->pct_ss, button::kLeft, 4500 + kAhead, 4500 + kAhead);
+    test::mouse_up(editor->pct_ss, button::kLeft, 4500 + kAhead, 4500 + kAhead);
+    EXPECT_EQ(pixel(editor->canvas().image(), 300, 300), 0u);
 }
 
 }  // namespace

@@ -103,6 +103,21 @@ TEST(EffectMosaic, BlocksOfEightFromTheCornerWithAWholeLastColumnAndRow) {
         for (int x = 0; x < 40; ++x) ASSERT_EQ(at(flat, x, y), rgb(9, 99, 199));
 }
 
+TEST(EffectMosaic, OnAScaledScreenGivesThePixelsItGivesOnAPlainOne) {
+    // Twice as many device pixels as screen pixels: a picture pixel is 7.5 twips, and the same
+    // selection in picture pixels is half as many twips.
+    const PixelFn picture = [](int x, int y) { return rgb(7 * x, 5 * y, 3 * (x ^ y)); };
+    for (const int pen : {1, 4}) {
+        Canvas plain = canvas_of(40, 30, picture), scaled = canvas_of(40, 30, picture);
+        scaled.set_screen(15, 2);
+        plain.set_draw_width(pen);
+        scaled.set_draw_width(pen);
+        mosaic(plain, px(4, 2, 20, 18));
+        mosaic(scaled, {30, 15, 150, 135});
+        EXPECT_EQ(*scaled.image().pixels, *plain.image().pixels) << "pen " << pen;
+    }
+}
+
 TEST(EffectMosaic, AveragesOnlyWhatIsOnTheCanvasAndDrawsWithThePen) {
     const Colour reds[] = {rgb(10, 0, 0), rgb(11, 0, 0), rgb(12, 0, 0), rgb(14, 0, 0)};
     const PixelFn picture = [&](int x, int) { return x >= 8 ? reds[x - 8] : 0; };

@@ -77,6 +77,8 @@ TEST(SafeMove, NeverLosesTheSourceNorAnOldTarget) {
              Case{"other drive, copy breaks off", true, true, false, false, MoveResult::failed, true, false},
              Case{"other drive, copy refused", true, false, true, false, MoveResult::failed, true, false},
              Case{"other drive, source locked", true, false, false, true, MoveResult::copied_source_kept, true, true},
+             Case{"other drive, disk does not take the flush", true, false, false, false, MoveResult::failed, true,
+                  false},
          }) {
         SCOPED_TRACE(c.what);
         Disk d;
@@ -89,6 +91,7 @@ TEST(SafeMove, NeverLosesTheSourceNorAnOldTarget) {
         d.fs.short_copy = c.short_copy;
         d.fs.fail_copy = c.fail_copy;
         d.fs.fail_remove = c.fail_remove;
+        d.fs.fail_flush = std::string_view(c.what).ends_with("flush");
         EXPECT_EQ(safe_move(d.fs, from, to), c.result);
         EXPECT_EQ(exists(from), c.source_left);
         if (c.source_left) {
@@ -100,6 +103,59 @@ TEST(SafeMove, NeverLosesTheSourceNorAnOldTarget) {
     Disk d;
     EXPECT_EQ(safe_move(d.fs, d.at("missing.jpg"), d.at("x.jpg")), MoveResult::failed);
     EXPECT_FALSE(exists(d.at("x.jpg")));
+}
+
+// The source goes only once its copy and the copy's name are on the disk; a move within one
+// drive touches no bytes and waits for nothing.
+TEST(SafeMove, DeletesTheSourceOnlyAfterTheCopyIsOnTheDisk) {
+    Disk d;
+    std::filesystem::create_directory(to_fs_path(d.at("out")));
+    const std::string from = d.at("shot.jpg");
+    const std::string to = join_path(d.at("out"), "shot.jpg");
+    write_file(from, "the screenshot's bytes");
+    d.fs.cross_device = true;
+    ASSERT_EQ(safe_move(d.fs, from, to), MoveResult::moved);
+    EXPECT_EQ(d.fs.calls,
+              (std::vector<std::string>{"rename " + from + " -> " + to, "copy " + from + " -> " + to + ".part",
+                                        "flush " + to + ".part", "rename " + to + ".part -> " + to,
+                                        "flush " + d.at("out"), "remove " + from}));
+
+    d.fs.calls.clear();
+    d.fs.cross_device = false;
+    ASSERT_EQ(safe_move(d.fs, to, from), MoveResult::moved);
+    EXPECT_EQ(d.fs.calls, std::vector<std::string>{"rename " + to + " -> " + from});
+}
+
+// However a copy is made, it lists where the screenshot does: at its save time.
+TEST(FileCopy, EveryKindOfCopyKeepsTheSaveTime) {
+    struct Case {
+        const char* what;
+        bool (*copy)(FileSystem&, const std::string&, const std::string&);
+    };
+    const Case cases[] = {
+        {"copy", copy_file},
+        {"checked copy", checked_copy},
+        {"move to another drive", [](FileSystem& fs, const std::string& a,
+                                     const std::string& b) { return safe_move(fs, a, b) == MoveResult::moved; }},
+    };
+    constexpr std::time_t kSaved = 1160000000;
+    for (const Case& c : cases) {
+        for (const bool over_older : {false, true}) {
+            SCOPED_TRACE(std::string(c.what) + (over_older ? ", over an older copy" : ""));
+            Disk d;
+            d.fs.cross_device = true;
+            std::filesystem::create_directory(to_fs_path(d.at("out")));
+            const std::string from = d.at("shot.jpg");
+            const std::string to = join_path(d.at("out"), "shot.jpg");
+            write_file(from, "the screenshot's bytes");
+            test::set_modified(from, kSaved);
+            const auto saved = std::filesystem::last_write_time(to_fs_path(from));
+            if (over_older) write_file(to, "an older copy");
+            ASSERT_TRUE(c.copy(d.fs, from, to));
+            EXPECT_EQ(read_file(to), "the screenshot's bytes");
+            EXPECT_EQ(std::filesystem::last_write_time(to_fs_path(to)), saved);
+        }
+    }
 }
 
 }  // namespace

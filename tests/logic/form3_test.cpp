@@ -123,7 +123,8 @@ TEST(SettingsDialog, ApplyListsTheAppliedFolderAndKeepsTheStartUpFolder) {
     const std::string first = "PelmarOnline_other_0.jpg";
     ASSERT_EQ(f.file_lst.count(), 3);
     EXPECT_EQ(f.file_lst.item(0), make_list_line(kSaved, first));
-    EXPECT_EQ(f.file_sort.items(), std::vector<std::string>(f.file_lst.items().rbegin(), f.file_lst.items().rend()));
+    const std::vector<std::string> oldest_first = f.file_lst.items();
+    EXPECT_EQ(f.file_sort.items(), std::vector<std::string>(oldest_first.rbegin(), oldest_first.rend()));
     EXPECT_TRUE(f.file_lst.visible());
     EXPECT_FALSE(f.file_sort.visible());
     EXPECT_EQ(f.file_lst.list_index(), 0);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "options/form0.h"
+#include "options/form3.h"
 #include "support/app_fixture.h"
 
 namespace vis {
@@ -149,6 +150,52 @@ TEST(Splash, UpToDateOrUnusableAnswersStartSilently) {
         EXPECT_TRUE(app.plat.prompts.asked().empty()) << answer;
         EXPECT_FALSE(s.visible()) << answer;
         EXPECT_EQ(app.plat.http.urls.size(), 2u) << answer;
+    }
+}
+
+// A build without a real update server (the CMake default, or none) would only ever report the
+// network unreachable at start-up, so it does not ask; the settings dialog's button and the Help
+// menu's web page still use whatever server the build names.
+TEST(Splash, TheStartUpCheckAsksOnlyARealServer) {
+    const struct {
+        std::string server;
+        bool asked_at_start;
+    } cases[] = {
+        {"http://vistelle.pelmar-fans.example", false},
+        {"", false},
+        {"http://updates.vistelle.test", true},
+        {"http://vistelle.pelmar-fans.example.net", true},
+    };
+    for (const auto& c : cases) {
+        App app;
+        app.plat.update_server = c.server;
+        app.plat.http.body = "";
+        const std::string query = c.server + "/cgi-bin/soft/ver.cgi?mode=ver&file=pelmar_vistelle";
+        Form1& f = load(app);
+        Form0& s = test::win<Form0>(f);
+        if (c.asked_at_start) {
+            app.plat.prompts.answer_message(MsgResult::ok);
+            app.plat.prompts.answer_message(MsgResult::ok);
+        }
+        app.plat.windows.advance(3001);
+        EXPECT_FALSE(s.visible()) << c.server;
+        EXPECT_FALSE(s.tmr_pos.timer_enabled()) << c.server;
+        const std::vector<std::string> asked =
+            c.asked_at_start ? std::vector<std::string>{query, query} : std::vector<std::string>{};
+        EXPECT_EQ(app.plat.http.urls, asked) << c.server;
+        EXPECT_EQ(app.plat.prompts.asked().size(), c.asked_at_start ? 2u : 0u) << c.server;
+        EXPECT_TRUE(f.visible()) << c.server;
+
+        test::click_menu(f.mSite);
+        EXPECT_EQ(app.plat.shell.opened, std::vector<std::string>{c.server + "/"}) << c.server;
+        test::click_menu(f.mSetting);
+        app.plat.prompts.clear_asked();
+        app.plat.http.urls.clear();
+        app.plat.prompts.answer_message(MsgResult::ok);
+        test::click(test::win<Form3>(f).cmd_ver_check);
+        EXPECT_EQ(app.plat.http.urls, std::vector<std::string>{query}) << c.server;
+        ASSERT_EQ(app.plat.prompts.asked().size(), 1u) << c.server;
+        EXPECT_EQ(app.plat.prompts.asked()[0].box.text, "ネットワークに接続できませんでした。") << c.server;
     }
 }
 

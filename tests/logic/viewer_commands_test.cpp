@@ -135,6 +135,22 @@ TEST(ViewerSaveAs, AFailedCopyIsReportedAndChangesNoSetting) {
     EXPECT_EQ(read_file(app.folders.settings_file()), settings);
 }
 
+TEST(ViewerSaveAs, ACopyBrokenOffLeavesTheFileItWasToReplace) {
+    App app;
+    Form1& f = start_with_shots(app, 2);
+    const std::string target = join_path(make_folder(app, "out"), "x.jpg");
+    test::write_file(target, "an older picture");
+    app.plat.files.short_copy = true;
+    app.plat.prompts.answer_save(target);
+    app.plat.prompts.answer_message(MsgResult::yes);
+    app.plat.prompts.answer_message(MsgResult::ok);
+    test::click_menu(f.mSave);
+    ASSERT_EQ(app.plat.prompts.asked().size(), 3u);
+    EXPECT_NE(app.plat.prompts.asked()[2].box.text.find("保存できませんでした"), std::string::npos);
+    EXPECT_EQ(read_file(target), "an older picture");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(to_fs_path(parent_folder(target))), {}), 1);
+}
+
 TEST(ViewerSaveAs, ASettingsFileThatCannotBeWrittenKeepsTheCopy) {
     App app;
     Form1& f = start_with_shots(app, 2);

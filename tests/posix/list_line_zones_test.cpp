@@ -9,31 +9,12 @@
 #include <vector>
 
 #include "catalogue/list_line.h"
+#include "support/zone.h"
 
 namespace vis {
 namespace {
 
-// Puts the process in a time zone for one test and back afterwards.
-class InZone {
-public:
-    explicit InZone(const char* zone) {
-        if (const char* old = std::getenv("TZ")) old_ = old;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~InZone() {
-        if (old_)
-            setenv("TZ", old_->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    InZone(const InZone&) = delete;
-    InZone& operator=(const InZone&) = delete;
-
-private:
-    std::optional<std::string> old_;
-};
+using test::InZone;
 
 long offset_at(std::time_t t) {
     std::tm local{};

@@ -88,5 +88,61 @@ TEST(StartUpUnderWine, FirstStartWithoutTheGameAsksForIt) {
     EXPECT_EQ(setup.txt_path.text(), kDefaultGameFolder);
 }
 
+const std::string kX86Folder = "C:\\Program Files (x86)\\QUORIX\\Pelmar Online";
+
+// A 32-bit installer in Wine's 64-bit prefix: the set-up dialog proposes that folder, found
+// whatever the letter case on disk, and the settings file keeps the first-run folder until the
+// player applies it.
+TEST(StartUpUnderWine, TheGameUnderProgramFilesX86IsProposedAndStoredOnlyWhenApplied) {
+    for (const bool apply : {false, true}) {
+        WineGame wine;
+        std::filesystem::create_directories(
+            to_fs_path(join_path(wine.drive_c, "program files (x86)/quorix/PELMAR ONLINE/Screen Save")));
+        test::App app;
+        Form1& f = app.start();
+        EXPECT_EQ(read_file(app.folders.settings_file()), kFirstRunBytes);
+        EXPECT_FALSE(f.visible());
+        Form3& setup = test::win<Form3>(f);
+        EXPECT_TRUE(setup.setup_mode());
+        EXPECT_EQ(setup.txt_path.text(), kX86Folder);
+        if (apply) {
+            app.plat.prompts.answer_message(MsgResult::ok);
+            test::click(setup.cmd_set);
+            EXPECT_EQ(read_file(app.folders.settings_file()),
+                      kX86Folder + "\r\n 1\r\n 1\r\nC:\\Program Files\\QUORIX\\Pelmar Online\r\n");
+        } else {
+            test::click(setup.cmd_cancel);
+            EXPECT_EQ(read_file(app.folders.settings_file()), kFirstRunBytes);
+        }
+        EXPECT_TRUE(app.plat.windows.quitting()) << apply;
+        EXPECT_TRUE(app.plat.prompts.all_answered()) << apply;
+    }
+}
+
+// The (x86) folder is proposed only in place of a stored folder without screenshots, and only at
+// set-up: the normal dialog shows the stored folder, whatever has become of it.
+TEST(StartUpUnderWine, TheX86FolderIsNotProposedOverAUsableFolderOrInNormalMode) {
+    WineGame wine;
+    std::filesystem::create_directories(
+        to_fs_path(join_path(wine.drive_c, "Program Files (x86)/QUORIX/Pelmar Online/Screen Save")));
+    const std::string shot =
+        wine.add_shot("Program Files/QUORIX/Pelmar Online", "PelmarOnline_2006115_01715.jpg", 1000000000);
+    test::App app;
+    Form1& f = app.start();
+    EXPECT_EQ(test::loaded<Form3>(f), nullptr);
+    EXPECT_EQ(f.file_lst.count(), 1);
+
+    Form3& d = test::win<Form3>(f);
+    d.open(true);
+    EXPECT_EQ(d.txt_path.text(), kDefaultGameFolder);
+    d.hide();
+
+    std::filesystem::remove_all(to_fs_path(parent_folder(shot)));
+    test::click_menu(f.mSetting);
+    EXPECT_FALSE(d.setup_mode());
+    EXPECT_EQ(d.txt_path.text(), kDefaultGameFolder);
+    EXPECT_EQ(read_file(app.folders.settings_file()), kFirstRunBytes);
+}
+
 }  // namespace
 }  // namespace vis

@@ -3,6 +3,7 @@
 // bar and a graphical button.
 #include <QDir>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QToolButton>
@@ -44,6 +45,7 @@ struct CanvasForm : Form {
     PictureBox pct{*this, "pct_ss"};
     Shape sel{*this, "shp_sel"};
     Line lne{*this, "lne_str"};
+    Label notice{*this, "Label2", "この機能は…"};
     struct Event {
         char kind;
         int button, x, y;
@@ -131,6 +133,29 @@ TEST_F(EditorWidgets, ScrollBarAndGraphicalButton) {
 
     windows.dispatch([&] { form->scr.set_value(3); });
     EXPECT_EQ(bar->value(), 3);
+}
+
+TEST_F(EditorWidgets, ShortcutsReachTheFormFromAFocusedControlAndTipsShow) {
+    Label& notice = form->notice;
+    windows.dispatch([&] { notice.set_tool_tip("元に戻す: Ctrl+Z"); });
+    std::vector<std::pair<int, int>> taken, passed;
+    form->on_shortcut = [&](int key, int shift) {
+        if (key != 'Z') return false;
+        taken.emplace_back(key, shift);
+        return true;
+    };
+    form->tool.on_key_down = [&](int key, int shift) { passed.emplace_back(key, shift); };
+    windows.render();
+    EXPECT_EQ(widget(notice)->toolTip().toStdString(), "元に戻す: Ctrl+Z");
+    EXPECT_EQ(widget(notice)->accessibleDescription().toStdString(), "元に戻す: Ctrl+Z");
+
+    QWidget* button = widget(form->tool);
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Y, Qt::ControlModifier}}) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QCoreApplication::sendEvent(button, &press);
+    }
+    EXPECT_EQ(taken, (std::vector<std::pair<int, int>>{{'Z', shift::kCtrl}}));
+    EXPECT_EQ(passed, (std::vector<std::pair<int, int>>{{'Y', shift::kCtrl}}));
 }
 
 }  // namespace

@@ -116,12 +116,13 @@ TEST_F(QtBackendTest, ShortcutsRunTheEntriesBeforeTheFocusedList) {
         explicit ListMenuForm(WindowSystem& ws) : MenuForm(ws) {
             mFile.add(mClipboard);
             lst.set_bounds({0, 0, 3000, 2000});
-            lst.add_items({"a", "b"});
+            lst.set_source(&lines);
             lst.on_key_down = [this](int k, int) { keys.push_back(k); };
             mClipboard.on_click = [this] { ++copies; };
         }
         Menu mClipboard{"mClipboard", "クリップボード(&C)", "Ctrl+C"};
-        ListBox lst{*this, "file_lst", true};
+        FixedLines lines{{"a", "b"}};
+        ListBox lst{*this, "file_lst"};
         std::vector<int> keys;
         int copies = 0;
     } form(windows);

@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QScreen>
 #include <tuple>
@@ -67,10 +67,10 @@ TEST(QtProgramWindows, PreviewAndPanelShowInRealWidgets) {
     EXPECT_TRUE(panel->text().startsWith(QStringLiteral("ファイル名：PelmarOnline_2006115_01715.jpg\n")));
     EXPECT_TRUE(panel->text().contains(QStringLiteral("　　(1/2)　　　全 ")));
 
-    auto* list = qobject_cast<QListWidget*>(app.windows.widget_of(f.file_lst));
+    auto* list = qobject_cast<QListView*>(app.windows.widget_of(f.file_lst));
     ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->count(), 2);
-    EXPECT_EQ(list->currentRow(), 0);
+    ASSERT_EQ(list->model()->rowCount(), 2);
+    EXPECT_EQ(list->currentIndex().row(), 0);
 
     // The stretched preview fills its 800 x 600 box with the red screenshot.
     QWidget* preview = app.windows.widget_of(f.img_pre);
@@ -80,7 +80,7 @@ TEST(QtProgramWindows, PreviewAndPanelShowInRealWidgets) {
     EXPECT_LT(qBlue(red.pixel(red.width() / 2, red.height() / 2)), 80);
 
     // A user's selection of the second row previews the blue screenshot.
-    list->setCurrentRow(1);
+    list->setCurrentIndex(list->model()->index(1, 0));
     ASSERT_TRUE(wait_until([&] { return panel->text().contains(QStringLiteral("(2/2)")); }));
     const QImage blue = preview->grab().toImage();
     EXPECT_GT(qBlue(blue.pixel(blue.width() / 2, blue.height() / 2)), 150);

@@ -9,8 +9,11 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/form.h"
+#include "platform/list_source.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/qt_window_system.h"
 
@@ -31,6 +34,14 @@ inline bool wait_until(const std::function<bool()>& done, int ms = 3000) {
 inline void spin(int ms) {
     wait_until([] { return false; }, ms);
 }
+
+// Fixed lines for a list box.
+struct FixedLines : ListSource {
+    explicit FixedLines(std::vector<std::string> l) : lines(std::move(l)) {}
+    int count() const override { return static_cast<int>(lines.size()); }
+    std::string line(int row) const override { return lines.at(static_cast<std::size_t>(row)); }
+    std::vector<std::string> lines;
+};
 
 class QtBackendTest : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 
@@ -260,22 +261,35 @@ bool FaultyFileSystem::write(const std::string& path, std::string_view bytes) {
 }
 
 bool FaultyFileSystem::rename(const std::string& from, const std::string& to) {
+    calls.push_back("rename " + from + " -> " + to);
+    if (!vanishing.empty() && from.ends_with(vanishing)) SystemFileSystem::remove(from);
     if (fail_rename || (cross_device && parent_folder(from) != parent_folder(to))) return false;
     return SystemFileSystem::rename(from, to);
 }
 
 bool FaultyFileSystem::copy(const std::string& from, const std::string& to) {
-    if (fail_copy) return false;
-    if (!short_copy) return SystemFileSystem::copy(from, to);
+    calls.push_back("copy " + from + " -> " + to);
+    if (!vanishing.empty() && from.ends_with(vanishing)) SystemFileSystem::remove(from);
     const auto n = size(from);
-    if (!n) return false;
+    if (fail_copy || !n) return false;
+    if (!short_copy && !disk_space) return SystemFileSystem::copy(from, to);
     std::ifstream in(to_fs_path(from), std::ios::binary);
-    std::string half(static_cast<std::size_t>(*n / 2), '\0');
-    in.read(half.data(), static_cast<std::streamsize>(half.size()));
-    return SystemFileSystem::write(to, half);
+    std::string bytes(static_cast<std::size_t>(short_copy ? *n / 2 : *n), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    // A full disk keeps what fitted and fails; a short copy reports success.
+    if (!write(to, bytes)) return false;
+    std::error_code ec;
+    std::filesystem::last_write_time(to_fs_path(to), std::filesystem::last_write_time(to_fs_path(from), ec), ec);
+    return true;
+}
+
+bool FaultyFileSystem::flush(const std::string& path) {
+    calls.push_back("flush " + path);
+    return !fail_flush && SystemFileSystem::flush(path);
 }
 
 bool FaultyFileSystem::remove(const std::string& path) {
+    calls.push_back("remove " + path);
     return !fail_remove && SystemFileSystem::remove(path);
 }
 
@@ -362,6 +376,7 @@ void press_key(Form& form, int key_code, int shift) {
             return;
         }
     }
+    if (form.on_shortcut && form.on_shortcut(key_code, shift)) return;
     if (form.on_key_down) {
         form.on_key_down(key_code, shift);
         return;
@@ -433,7 +448,7 @@ void scroll_to(ScrollBar& bar, int value) {
 
 void click_row(ListBox& list, int row) {
     list.set_focus();
-    list.set_list_index(row);
+    list.click_line(row);
 }
 
 }  // namespace vis::test

@@ -145,13 +145,15 @@ public:
     bool fail = false;
 };
 
-// The real disk, with operations that fail on purpose: a full disk (writes fail once
-// `disk_space` bytes have been written), a locked file (removes fail), a copy that breaks off.
+// The real disk, with operations that fail on purpose: a full disk (writes and copies break off
+// once `disk_space` bytes have been written), a locked file (removes fail), a copy that breaks
+// off, a disk that does not take a flush, a file deleted by someone else.
 class FaultyFileSystem : public SystemFileSystem {
 public:
     bool write(const std::string& path, std::string_view bytes) override;
     bool rename(const std::string& from, const std::string& to) override;
     bool copy(const std::string& from, const std::string& to) override;
+    bool flush(const std::string& path) override;
     bool remove(const std::string& path) override;
 
     std::optional<std::uintmax_t> disk_space;  // nothing: unlimited
@@ -162,7 +164,12 @@ public:
     // The copy writes only half of the file and reports success, as a broken network drive may.
     bool short_copy = false;
     bool fail_copy = false;
+    bool fail_flush = false;
+    // A file whose name ends so is deleted by someone else just before it is copied or renamed.
+    std::string vanishing;
     std::vector<std::string> writes;  // paths, in order
+    // "copy <from> -> <to>", "rename <from> -> <to>", "flush <path>", "remove <path>", in order.
+    std::vector<std::string> calls;
 };
 
 class ScriptedHttp : public Http {

@@ -77,7 +77,7 @@ TEST(Win32Files, ListingMatchesThePatternIgnoringCaseWithSizesAndTimes) {
     std::vector<std::string> names;
     for (const auto& f : found) {
         names.push_back(f.name);
-        EXPECT_EQ(f.modified, kSaved) << f.name;
+        EXPECT_EQ(f.saved, save_time_of(kSaved)) << f.name;
         EXPECT_EQ(f.size, read_file(join_path(shots, f.name)).size()) << f.name;
     }
     EXPECT_EQ(names, expected);
@@ -99,7 +99,7 @@ TEST(Win32Files, CopiesKeepTheSaveTimeAndNeverReplaceAReadOnlyTarget) {
     std::vector<ListedFile> files;
     ASSERT_TRUE(list_folder(d.root.path(), "写し.jpg", files));
     ASSERT_EQ(files.size(), 1u);
-    EXPECT_EQ(files[0].modified, kSaved);
+    EXPECT_EQ(files[0].saved, save_time_of(kSaved));
 
     const std::string locked = d.at("読み取り専用.jpg");
     write_file(locked, "keep");

@@ -32,6 +32,11 @@ void ControlView::sync() {
     place_in_container();
     widget_->setGeometry(geometry_px());
     widget_->setEnabled(control_->enabled());
+    const QString tip = QString::fromStdString(control_->tool_tip());
+    if (widget_->toolTip() != tip) {
+        widget_->setToolTip(tip);
+        widget_->setAccessibleDescription(tip);
+    }
     const QFont font = to_qfont(control_->font());
     if (widget_->font() != font) widget_->setFont(font);
     widget_->setVisible(control_->visible());

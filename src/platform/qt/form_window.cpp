@@ -128,8 +128,8 @@ void FormWindow::sync_window() {
     }
     setAutoFillBackground(f.back_colour() != kDefaultColour);
     set_colour_role(*this, QPalette::Window, f.back_colour());
-    // A form with its own key handler takes the keyboard itself (the viewer has no focusable control).
-    setFocusPolicy(f.on_key_down ? Qt::StrongFocus : Qt::NoFocus);
+    // A form with its own key handler or shortcuts takes the keyboard itself when no control has it.
+    setFocusPolicy(f.on_key_down || f.on_shortcut ? Qt::StrongFocus : Qt::NoFocus);
     apply_size(f);
     apply_visibility(f);
 }
@@ -216,11 +216,17 @@ QPoint FormWindow::to_global(int x_twips, int y_twips) const {
 }
 
 bool FormWindow::route_form_key(const QKeyEvent& event) {
-    if (form_ == nullptr || !form_->on_key_down) return false;
+    if (form_ == nullptr) return false;
     const int code = program_key_code(event.key(), event.modifiers());
     if (code == 0) return false;
     const int shift = program_shift(event.modifiers());
     Form* f = form_;
+    if (f->on_shortcut) {
+        bool taken = false;
+        system_.dispatch([f, code, shift, &taken] { taken = f->on_shortcut && f->on_shortcut(code, shift); });
+        if (taken) return true;
+    }
+    if (!f->on_key_down) return false;
     system_.dispatch([f, code, shift] {
         if (f->on_key_down) f->on_key_down(code, shift);
     });

@@ -10,7 +10,7 @@ namespace vis {
 
 // The system matches the pattern without regard to letter case; the names it finds through their
 // short 8.3 forms alone ("*.jpg" finding "a.jpeg") are dropped by matching the long name again.
-bool list_folder(const std::string& folder, const std::string& pattern, std::vector<ListedFile>& files) {
+bool list_folder(const std::string& folder, const std::string& pattern, ListedFiles& files) {
     if (folder.empty()) return false;
     const std::wstring where = win32::long_path(folder);
     const DWORD attributes = GetFileAttributesW(where.c_str());
@@ -25,7 +25,7 @@ bool list_folder(const std::string& folder, const std::string& pattern, std::vec
         std::string name = win32::narrow(found.cFileName);
         if (!wildcard_match(pattern, name)) continue;
         const std::uintmax_t size = (static_cast<std::uintmax_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
-        files.push_back({std::move(name), size, win32::to_time_t(found.ftLastWriteTime)});
+        files.push_back({std::move(name), size, save_time_of(win32::to_time_t(found.ftLastWriteTime))});
     } while (FindNextFileW(search, &found));
     const bool complete = GetLastError() == ERROR_NO_MORE_FILES;
     FindClose(search);

@@ -62,6 +62,17 @@ bool Win32FileSystem::copy(const std::string& from, const std::string& to) {
     return !source.empty() && !target.empty() && !read_only(target) && CopyFileW(source.c_str(), target.c_str(), FALSE);
 }
 
+bool Win32FileSystem::flush(const std::string& path) {
+    const std::wstring target = long_path(path);
+    if (target.empty()) return false;
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return true;
+    Handle file(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.valid() && FlushFileBuffers(file.get()) && file.close();
+}
+
 bool Win32FileSystem::remove(const std::string& path) {
     const std::wstring target = long_path(path);
     if (target.empty()) return false;

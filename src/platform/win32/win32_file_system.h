@@ -12,6 +12,8 @@ public:
     bool rename(const std::string& from, const std::string& to) override;
     // Keeps the source's last-modified time. A read-only target is not replaced.
     bool copy(const std::string& from, const std::string& to) override;
+    // A folder's names reach the disk through the file system's own journal.
+    bool flush(const std::string& path) override;
     bool remove(const std::string& path) override;
     bool make_folder(const std::string& path) override;
     std::optional<std::uintmax_t> size(const std::string& path) override;

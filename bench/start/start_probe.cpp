@@ -1,0 +1,75 @@
+// The whole program, started on a program folder, until its screenshot list is ready (with
+// "album", until the album window has listed the folder too); then prints its resident memory
+// and ends. Run it under a process timer to compare start-up time and memory between folders:
+//   vistelle_start_probe <program folder> [album]
+#include <QApplication>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "album_window/form5.h"
+#include "app/qt_program.h"
+#include "core/app.h"
+#include "core/windows.h"
+#include "main_window/form1.h"
+
+namespace {
+
+long resident_kb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    return -1;
+}
+
+// Answers every request with the program's own version, so the start-up check stays silent.
+void serve_current_version(QTcpServer& server) {
+    server.listen(QHostAddress::LocalHost);
+    QObject::connect(&server, &QTcpServer::newConnection, [&server] {
+        while (QTcpSocket* socket = server.nextPendingConnection()) {
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                socket->readAll();
+                const QByteArray body(vis::kVersion);
+                socket->write("HTTP/1.0 200 OK\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" +
+                              body);
+                socket->disconnectFromHost();
+            });
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: vistelle_start_probe <program folder> [album]\n");
+        return 2;
+    }
+    const std::string folder = argv[1];
+    const bool album = argc > 2 && std::string(argv[2]) == "album";
+    QTcpServer update_server;
+    serve_current_version(update_server);
+    const std::string server = "http://127.0.0.1:" + std::to_string(update_server.serverPort());
+    QTimer poll;
+    return vis::run_qt_program(folder, server, [&](vis::Windows& windows) {
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            vis::Form1& main = windows.get<vis::Form1>();
+            if (main.tmr_music.tag() == "start") return;
+            poll.stop();
+            if (album) main.mAlbum_Click();
+            // What is shown is painted before it is weighed.
+            QCoreApplication::processEvents();
+            std::printf("lines %d album %d resident_kb %ld\n", main.file_lst.count(),
+                        album ? windows.get<vis::Form5>().file_lst.count() : 0, resident_kb());
+            std::fflush(stdout);
+            main.mQuit_Click();
+        });
+        poll.start(0);
+    });
+}

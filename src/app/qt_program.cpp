@@ -1,0 +1,44 @@
+#include "app/qt_program.h"
+
+#include "core/windows.h"
+#include "main_window/form1.h"
+#include "main_window/program_windows.h"
+#include "platform/platform.h"
+#include "platform/qt/qt_clipboard.h"
+#include "platform/qt/qt_http.h"
+#include "platform/qt/qt_instance_guard.h"
+#include "platform/qt/qt_prompts.h"
+#include "platform/qt/qt_shell.h"
+#include "platform/qt/qt_text_metrics.h"
+#include "platform/qt/qt_text_painter.h"
+#include "platform/qt/qt_window_system.h"
+#include "platform/sdl/sdl_media.h"
+#include "platform/system_clock.h"
+
+namespace vis {
+
+int run_qt_program(const std::string& folder, const std::string& update_server,
+                   const std::function<void(Windows&)>& started) {
+    QtWindowSystem windows(folder);
+    QtPrompts prompts(windows);
+    QtTextMetrics text(windows);
+    QtTextPainter painter;
+    SdlMedia media;
+    QtShell shell;
+    QtClipboard clipboard;
+    QtHttp http(windows);
+    SystemClock clock;
+    MersenneRandom random;
+    QtInstanceGuard instance(folder);
+    DiskFileSystem files;
+    Platform platform{windows, prompts, text,   painter,  media, shell,  clipboard,
+                      http,    clock,   random, instance, files, folder, update_server};
+
+    Windows program(platform);
+    add_program_windows(program);
+    program.get<Form1>().start();
+    if (started) started(program);
+    return windows.run();
+}
+
+}  // namespace vis

@@ -1,0 +1,74 @@
+#include "catalogue/screenshot_order.h"
+
+#include <algorithm>
+#include <cassert>
+#include <iterator>
+
+#include "catalogue/list_line.h"
+#include "platform/control.h"
+
+namespace vis {
+
+ScreenshotOrder::ScreenshotOrder() : records_(std::make_shared<const ListedFiles>()) {}
+
+bool ScreenshotOrder::less(std::uint32_t a, std::uint32_t b) const {
+    // The lines' own order: the date-time prefix orders as the save time, then the names.
+    const ListedFile& x = (*records_)[a];
+    const ListedFile& y = (*records_)[b];
+    return x.saved != y.saved ? x.saved < y.saved : list_line_less(x.name, y.name);
+}
+
+void ScreenshotOrder::assign_all(std::shared_ptr<const ListedFiles> records) {
+    assign_none(std::move(records));
+    add_records(0, records_->size());
+}
+
+void ScreenshotOrder::assign_none(std::shared_ptr<const ListedFiles> records) {
+    records_ = std::move(records);
+    ids_.clear();
+    ids_.shrink_to_fit();
+}
+
+const ListedFile& ScreenshotOrder::record(int row) const {
+    return (*records_)[ids_.at(static_cast<std::size_t>(row))];
+}
+
+std::string ScreenshotOrder::line(int row) const {
+    const ListedFile& f = record(row);
+    return format_list_line(f.saved, f.name);
+}
+
+void ScreenshotOrder::add_records(std::size_t first, std::size_t last) {
+    const auto middle = static_cast<std::ptrdiff_t>(ids_.size());
+    ids_.reserve(ids_.size() + (last - first));
+    for (std::size_t i = first; i < last; ++i) ids_.push_back(static_cast<std::uint32_t>(i));
+    std::sort(ids_.begin() + middle, ids_.end(), by_line());
+    std::inplace_merge(ids_.begin(), ids_.begin() + middle, ids_.end(), by_line());
+}
+
+int ScreenshotOrder::take_row(ScreenshotOrder& from, int row) {
+    assert(from.records_ == records_);
+    const std::uint32_t id = from.ids_.at(static_cast<std::size_t>(row));
+    from.remove(row);
+    const auto at = std::upper_bound(ids_.begin(), ids_.end(), id, by_line());
+    return static_cast<int>(ids_.insert(at, id) - ids_.begin());
+}
+
+int ScreenshotOrder::take_first(ScreenshotOrder& from, int n, int selected) {
+    assert(from.records_ == records_);
+    const bool kept = selected >= 0 && selected < count();
+    const std::uint32_t selected_id = kept ? ids_[static_cast<std::size_t>(selected)] : 0;
+    const auto end = from.ids_.begin() + n;
+    const auto middle = static_cast<std::ptrdiff_t>(ids_.size());
+    ids_.insert(ids_.end(), from.ids_.begin(), end);
+    from.ids_.erase(from.ids_.begin(), end);
+    std::inplace_merge(ids_.begin(), ids_.begin() + middle, ids_.end(), by_line());
+    if (!kept) return -1;
+    return static_cast<int>(std::lower_bound(ids_.begin(), ids_.end(), selected_id, by_line()) - ids_.begin());
+}
+
+void ScreenshotOrder::remove(int row) {
+    ids_.erase(ids_.begin() + row);
+}
+
+}  // namespace vis

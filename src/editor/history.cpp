@@ -1,0 +1,178 @@
+#include "editor/history.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace vis {
+
+namespace {
+
+std::size_t count(int width, int height) {
+    return static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+}
+
+}  // namespace
+
+bool History::usable(const Canvas& canvas) const {
+    return !bands_.empty() && canvas.picture_count() == picture_ && canvas.width_px() == width_ &&
+           canvas.height_px() == height_;
+}
+
+int History::band_rows(int band) const {
+    return std::min(kTileHeight, height_ - band * kTileHeight);
+}
+
+void History::reset(const Canvas& canvas) {
+    steps_.clear();
+    position_ = 0;
+    bands_.clear();
+    dirty_.clear();
+    dirty_list_.clear();
+    picture_ = canvas.picture_count();
+    width_ = canvas.width_px();
+    height_ = canvas.height_px();
+    const std::size_t canvas_bytes = count(width_, height_) * sizeof(std::uint32_t);
+    bytes_ = 0;
+    if (canvas_bytes == 0 || canvas_bytes > budget_ / 2) return;
+    columns_ = (width_ + kTileWidth - 1) / kTileWidth;
+    const int rows = (height_ + kTileHeight - 1) / kTileHeight;
+    for (int band = 0; band < rows; ++band) {
+        const std::uint32_t* first = canvas.row(band * kTileHeight);
+        bands_.emplace_back(first, first + count(width_, band_rows(band)));
+    }
+    dirty_.assign(count(columns_, rows), PixelRect{});
+    bytes_ = canvas_bytes + bands_.size() * sizeof(std::vector<std::uint32_t>);
+}
+
+bool History::same(const Canvas& canvas, std::size_t tile) const {
+    const PixelRect& r = dirty_[tile];
+    const std::size_t band = tile / static_cast<std::size_t>(columns_);
+    const std::size_t bytes = static_cast<std::size_t>(r.width) * sizeof(std::uint32_t);
+    const std::uint32_t* kept = bands_[band].data() + count(r.top % kTileHeight, width_) + r.left;
+    for (int y = r.top; y < r.top + r.height; ++y, kept += width_)
+        if (std::memcmp(kept, canvas.row(y) + r.left, bytes) != 0) return false;
+    return true;
+}
+
+History::Piece History::take(const Canvas& canvas, std::size_t first, std::size_t end) {
+    const auto columns = static_cast<std::size_t>(columns_);
+    const int band = static_cast<int>(first / columns);
+    const int left = static_cast<int>(first % columns) * kTileWidth;
+    const int right = std::min(static_cast<int>((end - 1) % columns + 1) * kTileWidth, width_);
+    const int top = band * kTileHeight, rows = band_rows(band);
+    std::vector<std::uint32_t>& kept = bands_[static_cast<std::size_t>(band)];
+    Piece piece{band, left, right - left, {}};
+    if (piece.width == width_) {
+        // The whole band: the copy's becomes the piece, the canvas's the copy's.
+        piece.pixels =
+            std::exchange(kept, std::vector<std::uint32_t>(canvas.row(top), canvas.row(top) + count(width_, rows)));
+        return piece;
+    }
+    piece.pixels.resize(count(piece.width, rows));
+    const std::size_t bytes = static_cast<std::size_t>(piece.width) * sizeof(std::uint32_t);
+    for (int y = 0; y < rows; ++y) {
+        std::uint32_t* copy_row = kept.data() + count(width_, y) + left;
+        std::memcpy(piece.pixels.data() + count(piece.width, y), copy_row, bytes);
+        std::memcpy(copy_row, canvas.row(top + y) + left, bytes);
+    }
+    return piece;
+}
+
+void History::note(Canvas& canvas) {
+    const PixelRect r = canvas.take_unrecorded();
+    if (!usable(canvas) || r.empty()) return;
+    const int left = std::max(r.left, 0), top = std::max(r.top, 0);
+    const int right = std::min(r.left + r.width, width_), bottom = std::min(r.top + r.height, height_);
+    for (int ty = top / kTileHeight; ty <= (bottom - 1) / kTileHeight && top < bottom; ++ty)
+        for (int tx = left / kTileWidth; tx <= (right - 1) / kTileWidth && left < right; ++tx) {
+            const std::size_t i = count(ty, columns_) + static_cast<std::size_t>(tx);
+            const int tile_left = std::max(left, tx * kTileWidth), tile_top = std::max(top, ty * kTileHeight);
+            const PixelRect part{tile_left, tile_top, std::min(right, (tx + 1) * kTileWidth) - tile_left,
+                                 std::min(bottom, (ty + 1) * kTileHeight) - tile_top};
+            if (dirty_[i].empty()) dirty_list_.push_back(i);
+            dirty_[i] = united(dirty_[i], part);
+        }
+}
+
+bool History::record(Canvas& canvas) {
+    if (!usable(canvas)) {
+        reset(canvas);
+        canvas.take_unrecorded();
+        return false;
+    }
+    note(canvas);
+    std::erase_if(dirty_list_, [&](std::size_t i) {
+        const bool unchanged = same(canvas, i);
+        dirty_[i] = {};
+        return unchanged;
+    });
+    std::sort(dirty_list_.begin(), dirty_list_.end());
+    // Neighbouring changed tiles of a band go together, so a band changed across is one piece.
+    Step step;
+    const auto columns = static_cast<std::size_t>(columns_);
+    for (std::size_t k = 0; k < dirty_list_.size();) {
+        const std::size_t first = dirty_list_[k];
+        std::size_t end = first + 1;
+        while (++k < dirty_list_.size() && dirty_list_[k] == end && end % columns != 0) ++end;
+        Piece piece = take(canvas, first, end);
+        step.bounds = united(step.bounds, {piece.left, piece.band * kTileHeight, piece.width, band_rows(piece.band)});
+        step.bytes += piece.pixels.size() * sizeof(std::uint32_t) + sizeof(Piece);
+        step.pieces.push_back(std::move(piece));
+    }
+    dirty_list_.clear();
+    if (step.pieces.empty()) return false;
+    while (steps_.size() > position_) {
+        bytes_ -= steps_.back().bytes;
+        steps_.pop_back();
+    }
+    bytes_ += step.bytes;
+    steps_.push_back(std::move(step));
+    position_ = steps_.size();
+    // The oldest first; the action just done stays even alone over the budget.
+    std::size_t drop = 0;
+    while (bytes_ > budget_ && drop + 1 < steps_.size()) bytes_ -= steps_[drop++].bytes;
+    steps_.erase(steps_.begin(), steps_.begin() + static_cast<std::ptrdiff_t>(drop));
+    position_ -= drop;
+    return true;
+}
+
+PixelRect History::swap_in(Canvas& canvas, Step& step) {
+    // The canvas matches the copy here, so the canvas's pixels are the copy's.
+    for (Piece& piece : step.pieces) {
+        const int top = piece.band * kTileHeight, rows = band_rows(piece.band);
+        std::vector<std::uint32_t>& kept = bands_[static_cast<std::size_t>(piece.band)];
+        if (piece.width == width_) {
+            std::memcpy(canvas.row(top), piece.pixels.data(), piece.pixels.size() * sizeof(std::uint32_t));
+            std::swap(piece.pixels, kept);
+            continue;
+        }
+        for (int y = 0; y < rows; ++y) {
+            std::uint32_t* own = piece.pixels.data() + count(piece.width, y);
+            std::uint32_t* on_canvas = canvas.row(top + y) + piece.left;
+            std::swap_ranges(own, own + piece.width, on_canvas);
+            std::memcpy(kept.data() + count(width_, y) + piece.left, on_canvas,
+                        static_cast<std::size_t>(piece.width) * sizeof(std::uint32_t));
+        }
+    }
+    canvas.mark(step.bounds.left, step.bounds.top, step.bounds.width, step.bounds.height);
+    // Already matched by the copy: nothing to record.
+    canvas.take_unrecorded();
+    return step.bounds;
+}
+
+PixelRect History::undo(Canvas& canvas) {
+    record(canvas);
+    if (!can_undo()) return {};
+    return swap_in(canvas, steps_[--position_]);
+}
+
+PixelRect History::redo(Canvas& canvas) {
+    if (!usable(canvas) || !can_redo()) return {};
+    // Unrecorded changes would be a new action, which drops what could be redone.
+    note(canvas);
+    if (!dirty_list_.empty() && record(canvas)) return {};
+    return swap_in(canvas, steps_[position_++]);
+}
+
+}  // namespace vis

@@ -1,0 +1,84 @@
+#pragma once
+// Undo and redo of the canvas, an action at a time. The history keeps a copy of the canvas as the
+// last recorded action left it, in bands of whole rows, and per action what it changed as it was
+// before: whole bands where the action changed them across, else runs of tiles. Undoing writes
+// those back and keeps what they replace for redoing. A whole band goes back with one copy into
+// the canvas and trades places with the copy's band, so undoing a whole-canvas action costs one
+// copy of the canvas; runs of tiles cost about three copies of what they hold. The oldest actions
+// go once the history outgrows its budget.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "editor/canvas.h"
+
+namespace vis {
+
+class History {
+public:
+    // 128 MB, copy included: for a 1920 x 1080 canvas over a dozen full-canvas actions, or
+    // hundreds of strokes.
+    static constexpr std::size_t kBudget = std::size_t{128} << 20;
+    static constexpr int kTileWidth = 128;
+    static constexpr int kTileHeight = 32;  // also the height of a band
+
+    explicit History(std::size_t budget = kBudget) : budget_(budget) {}
+
+    // Starts afresh from the canvas as it is: nothing to undo or redo. A canvas whose copy alone
+    // would take half the budget keeps no history.
+    void reset(const Canvas& canvas);
+    // Notes where the canvas changed since the last note, so recording compares only there.
+    // Cheap; call it as often as the canvas is drawn on.
+    void note(Canvas& canvas);
+    // What changed since the last record becomes one action, and the actions undone before are
+    // gone. Returns false when nothing changed. A canvas given another picture starts afresh.
+    bool record(Canvas& canvas);
+    // Undo and redo the last action (recording first what is not yet); they return the pixels
+    // they changed, nothing when there is nothing to undo or redo.
+    PixelRect undo(Canvas& canvas);
+    PixelRect redo(Canvas& canvas);
+
+    bool can_undo() const { return position_ > 0; }
+    bool can_redo() const { return position_ < steps_.size(); }
+    std::size_t size() const { return steps_.size(); }
+    // What the history holds, in bytes.
+    std::size_t bytes() const { return bytes_; }
+
+private:
+    // Columns [left, left + width) of one band, row by row.
+    struct Piece {
+        int band;
+        int left;
+        int width;
+        std::vector<std::uint32_t> pixels;
+    };
+    struct Step {
+        std::vector<Piece> pieces;
+        PixelRect bounds;
+        std::size_t bytes = 0;
+    };
+
+    int band_rows(int band) const;
+    // Whether the canvas still matches the copy where the tile was noted changed.
+    bool same(const Canvas& canvas, std::size_t tile) const;
+    // The copy's pixels of tiles [first, end) of one band, which then take the canvas's.
+    Piece take(const Canvas& canvas, std::size_t first, std::size_t end);
+    // Writes the step's pieces into the canvas and trades them for the copy's, which then match
+    // the canvas again: the step then holds what it replaced.
+    PixelRect swap_in(Canvas& canvas, Step& step);
+    bool usable(const Canvas& canvas) const;
+
+    std::size_t budget_;
+    std::uint64_t picture_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    int columns_ = 0;                                // tiles across
+    std::vector<std::vector<std::uint32_t>> bands_;  // the copy: kTileHeight rows each
+    std::vector<PixelRect> dirty_;                   // by tile, row by row: where it changed
+    std::vector<std::size_t> dirty_list_;
+    std::vector<Step> steps_;
+    std::size_t position_ = 0;  // steps before it are done, from it on undone
+    std::size_t bytes_ = 0;
+};
+
+}  // namespace vis

@@ -1,0 +1,20 @@
+#pragma once
+// A file's last-modified time as local time to the second, packed as the decimal number
+// YYYYMMDDhhmmss: it orders as its written form "YYYY/MM/DD hh:mm:ss" does.
+#include <cstdint>
+#include <ctime>
+
+namespace vis {
+
+using SaveTime = std::int64_t;
+
+// `modified` is seconds since the epoch. A time beyond four-digit years is shown as the first or
+// last moment four digits can write.
+SaveTime save_time_of(std::time_t modified);
+
+struct SaveTimeParts {
+    int year, month, day, hour, minute, second;
+};
+SaveTimeParts split_save_time(SaveTime t);
+
+}  // namespace vis

@@ -1,0 +1,313 @@
+// Undo and redo in the editor: every tool and effect undone and redone byte for byte by its
+// keys, the navigator following, redo steps dropped by a new action, the history kept over a
+// save and cleared by another screenshot, and its memory bound.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "editor/history.h"
+#include "editor/thumbnail.h"
+#include "editor_window/form6.h"
+#include "editor_window/form6_sub1.h"
+#include "editor_window/form6_sub2.h"
+#include "platform/keys.h"
+#include "platform/paths.h"
+#include "viewer_fixture.h"
+
+namespace vis {
+namespace {
+
+using test::click;
+
+constexpr int kAhead = 237;  // the pointer lies this far right of and below the drawing point
+
+// A clock that moves on 10 ms at every look, so a running effect lets events through.
+struct SteppingClock : Clock {
+    mutable std::int64_t now = 0;
+    std::int64_t now_ms() const override { return now += 10; }
+};
+
+struct EditorUndo : ::testing::Test {
+    test::App app;
+    SteppingClock clock;
+    Form1* main = nullptr;
+    Form6* e = nullptr;
+    std::vector<std::uint32_t> opened;
+
+    void SetUp() override {
+        app.plat.use(clock);
+        app.folders.write_settings("1", "0");
+        app.folders.add_shot("PelmarOnline_2006115_01715.jpg", test::viewer_local_time(0), 800, 600);
+        app.folders.add_shot("PelmarOnline_2006116_00001.jpg", test::viewer_local_time(1), 640, 480, rgb(9, 9, 9));
+        main = &app.start();
+        test::click_menu(main->mEdit);
+        e = test::loaded<Form6>(*main);
+        ASSERT_NE(e, nullptr);
+        opened = pixels();
+        // Something to undo to that is not the screenshot as opened.
+        stroke({{3000, 3000}, {3300, 3300}});
+    }
+    void stroke(std::initializer_list<std::pair<int, int>> points) {
+        auto it = points.begin();
+        test::mouse_down(e->pct_ss, button::kLeft, it->first + kAhead, it->second + kAhead);
+        for (++it; it != points.end(); ++it) test::mouse_move(e->pct_ss, it->first + kAhead, it->second + kAhead, 1);
+        const auto last = *(points.end() - 1);
+        test::mouse_up(e->pct_ss, button::kLeft, last.first + kAhead, last.second + kAhead);
+    }
+    void select(int x1, int y1, int x2, int y2) {
+        click(e->cmd_pnt_0);
+        stroke({{x1, y1}, {x2, y2}});
+    }
+    void effect(Button Form6_Sub2::*button, bool stop = false) {
+        select(1500, 1500, 9000, 6000);
+        click(e->cmd_pnt_eff);
+        Form6_Sub2& d = *test::loaded<Form6_Sub2>(*main);
+        if (stop) after_events(3, [&d] { click(d.cmd_break); });
+        app.plat.prompts.answer_message(MsgResult::ok);
+        click(d.*button);
+        EXPECT_EQ(app.plat.prompts.asked().back().box.text.starts_with(stop ? "中断" : "完了"), true);
+    }
+    // Runs `action` at the program's n-th do_events() from now.
+    void after_events(int n, std::function<void()> action) {
+        app.plat.windows.queue([this, n, action] {
+            if (n <= 1)
+                action();
+            else
+                after_events(n - 1, action);
+        });
+    }
+    void undo() { test::press_key(*e, 'Z', shift::kCtrl); }
+    std::vector<std::uint32_t> pixels() const { return *e->canvas().image().pixels; }
+    // The navigator shows the canvas as it is.
+    void expect_navigator_follows() {
+        Thumbnail fresh;
+        fresh.reset(e->canvas().image());
+        EXPECT_EQ(*e->img_pre.picture().pixels, *fresh.picture().pixels);
+    }
+};
+
+TEST_F(EditorUndo, EveryToolAndEffectIsUndoneAndRedoneByteForByte) {
+    const struct {
+        const char* name;
+        std::function<void(EditorUndo&)> act;
+    } actions[] = {
+        {"pencil stroke",
+         [](EditorUndo& t) {
+             t.stroke({{600, 600}, {2400, 900}, {4000, 3000}});
+         }},
+        {"straight line",
+         [](EditorUndo& t) {
+             click(t.e->cmd_pnt_3);
+             t.stroke({{600, 4000}, {5000, 1000}});
+         }},
+        {"fill",
+         [](EditorUndo& t) {
+             t.select(1000, 1000, 4000, 3000);
+             click(t.e->cmd_pnt_4);
+         }},
+        {"text",
+         [](EditorUndo& t) {
+             click(t.e->cmd_pnt_5);
+             t.stroke({{6000, 6000}});
+             t.app.plat.windows.advance(1);
+             Form6_Sub1& d = *test::loaded<Form6_Sub1>(*t.main);
+             test::type_text(d.txt_5, "Ab");
+             click(d.cmd_ok);
+         }},
+        {"mosaic", [](EditorUndo& t) { t.effect(&Form6_Sub2::cmd_eff_1); }},
+        {"blur", [](EditorUndo& t) { t.effect(&Form6_Sub2::cmd_eff_2); }},
+        {"monochrome", [](EditorUndo& t) { t.effect(&Form6_Sub2::cmd_eff_3); }},
+        {"negative", [](EditorUndo& t) { t.effect(&Form6_Sub2::cmd_eff_4); }},
+        {"negative stopped", [](EditorUndo& t) { t.effect(&Form6_Sub2::cmd_eff_4, true); }},
+        {"clear all",
+         [](EditorUndo& t) {
+             t.app.plat.prompts.answer_message(MsgResult::yes);
+             click(t.e->cmd_all_crear);
+         }},
+    };
+    for (const auto& action : actions) {
+        SCOPED_TRACE(action.name);
+        const auto before = pixels();
+        action.act(*this);
+        const auto after = pixels();
+        ASSERT_NE(after, before);
+        undo();
+        EXPECT_EQ(pixels(), before);
+        expect_navigator_follows();
+        test::press_key(*e, 'Y', shift::kCtrl);
+        EXPECT_EQ(pixels(), after);
+        expect_navigator_follows();
+        undo();
+        test::press_key(*e, 'Z', shift::kCtrl | shift::kShift);
+        EXPECT_EQ(pixels(), after);
+    }
+    // Back through all of them to the first stroke, then to the screenshot as opened.
+    const std::size_t steps = e->history().size();
+    EXPECT_EQ(steps, 11u);  // the first stroke and the ten actions; selections are none
+    for (std::size_t k = 1; k < steps; ++k) undo();
+    EXPECT_NE(pixels(), opened);
+    undo();
+    EXPECT_EQ(pixels(), opened);
+    undo();  // nothing more to undo
+    EXPECT_EQ(pixels(), opened);
+}
+
+TEST_F(EditorUndo, ANewActionDropsTheRedoStepsAndAnotherScreenshotTheHistory) {
+    const auto one = pixels();
+    stroke({{600, 600}, {900, 600}});
+    const auto two = pixels();
+    undo();
+    stroke({{600, 3000}, {900, 3000}});
+    const auto three = pixels();
+    test::press_key(*e, 'Y', shift::kCtrl);
+    EXPECT_EQ(pixels(), three);  // nothing to redo
+    undo();
+    EXPECT_EQ(pixels(), one);
+    undo();
+    EXPECT_EQ(pixels(), opened);
+    ASSERT_NE(two, three);
+
+    // Keys with Alt, or without Ctrl, are not the shortcuts.
+    test::press_key(*e, 'Y', shift::kCtrl | shift::kAlt);
+    test::press_key(*e, 'Y');
+    EXPECT_EQ(pixels(), opened);
+
+    // Undo waits while the button is held.
+    test::press_key(*e, 'Y', shift::kCtrl);
+    test::mouse_down(e->pct_ss, button::kLeft, 6000 + kAhead, 6000 + kAhead);
+    undo();
+    test::mouse_up(e->pct_ss, button::kLeft, 6000 + kAhead, 6000 + kAhead);
+    EXPECT_NE(pixels(), opened);
+    EXPECT_EQ(e->history().size(), 2u);
+
+    main->set_window_state(WindowState::normal);
+    test::click_row(main->file_lst, 1);
+    test::click_menu(main->mEdit);
+    const auto other = pixels();
+    EXPECT_FALSE(e->history().can_undo());
+    undo();
+    EXPECT_EQ(pixels(), other);
+}
+
+TEST_F(EditorUndo, SavingKeepsTheHistoryAndItsStampIsUndoneFirst) {
+    const auto stroked = pixels();
+    const std::string target = join_path(app.folders.root.path(), "edit.jpg");
+    app.plat.prompts.answer_save(target);
+    app.plat.prompts.answer_message(MsgResult::ok);
+    click(e->cmd_save);
+    ASSERT_EQ(app.plat.prompts.asked().back().box.text, "保存しました");
+    const auto stamped = pixels();
+    ASSERT_NE(stamped, stroked);
+    undo();
+    EXPECT_EQ(pixels(), stroked);
+    undo();
+    EXPECT_EQ(pixels(), opened);
+}
+
+// --- the history's memory
+
+std::shared_ptr<std::vector<std::uint32_t>> full_hd(std::uint32_t pixel) {
+    return std::make_shared<std::vector<std::uint32_t>>(std::size_t{1920} * 1080, pixel);
+}
+
+TEST(EditorHistory, KeepsAtMost128MegabytesForFullHdDroppingTheOldestFirst) {
+    Canvas canvas;
+    canvas.set_background({1920, 1080, full_hd(0xFF000000u)});
+    History history;
+    history.reset(canvas);
+    // Whole-canvas actions, each a colour of its own: only the latest fit.
+    for (int k = 1; k <= 30; ++k) {
+        canvas.box(0, 0, 1919 * 15, 1079 * 15, rgb(k, 0, 0));
+        EXPECT_TRUE(history.record(canvas));
+        EXPECT_LE(history.bytes(), History::kBudget) << k;
+    }
+    const std::size_t kept = history.size();
+    EXPECT_LT(kept, 30u);
+    EXPECT_GE(kept, 10u);
+    while (history.can_undo()) history.undo(canvas);
+    EXPECT_EQ(canvas.point(0, 0), static_cast<std::int32_t>(rgb(static_cast<int>(30 - kept), 0, 0)));
+
+    // Strokes keep only the tiles they touch: well over fifty of them fit, all undone exactly.
+    canvas.set_background({1920, 1080, full_hd(0xFF336699u)});
+    history.reset(canvas);
+    const std::vector<std::uint32_t> opened = *canvas.image().pixels;
+    canvas.set_draw_width(10);
+    for (int k = 0; k < 200; ++k) {
+        canvas.line(k * 140, 1000, k * 140 + 1500, 4000, rgb(k, 255 - k, 0));
+        history.note(canvas);
+        ASSERT_TRUE(history.record(canvas));
+    }
+    EXPECT_EQ(history.size(), 200u);
+    EXPECT_LT(history.bytes(), std::size_t{64} << 20);
+    while (history.can_undo()) history.undo(canvas);
+    EXPECT_EQ(*canvas.image().pixels, opened);
+}
+
+// Actions that meet the history's own edges: bands across, tiles cut by the canvas's right and
+// bottom edges, shapes partly off the canvas, a band changed across beside runs of tiles in one
+// step, a drawing that changes nothing. Undone one by one, then redone, each state byte for byte.
+TEST(EditorHistory, UndoesAndRedoesActionsAtTheEdgesOfItsTilesByteForByte) {
+    constexpr int kWidth = 300, kHeight = 70;  // three tiles across, the last 44 wide; 6 rows in the last band
+    Canvas canvas;
+    canvas.set_background(
+        {kWidth, kHeight, std::make_shared<std::vector<std::uint32_t>>(std::size_t{kWidth} * kHeight, 0xFF102030u)});
+    canvas.set_scale_mode(ScaleMode::pixels);
+    History history;
+    history.reset(canvas);
+    const struct {
+        const char* name;
+        std::function<void(Canvas&)> act;
+    } actions[] = {
+        {"bottom-right corner, partly off", [](Canvas& c) { c.box(280, 60, 320, 90, rgb(255, 0, 0)); }},
+        {"top-left corner, partly off", [](Canvas& c) { c.box(-5, -5, 3, 3, rgb(0, 255, 0)); }},
+        {"across the first band, and a dot lower",
+         [](Canvas& c) {
+             c.box(0, 0, kWidth - 1, 31, rgb(0, 0, 255));
+             c.pset(200, 50, rgb(1, 2, 3));
+         }},
+        {"two tiles apart in one band",
+         [](Canvas& c) {
+             c.pset(10, 40, rgb(9, 9, 9));
+             c.pset(290, 40, rgb(9, 9, 9));
+         }},
+        {"a line down through every band", [](Canvas& c) { c.line(150, 0, 160, kHeight - 1, rgb(7, 8, 9)); }},
+        {"the whole canvas", [](Canvas& c) { c.box(0, 0, kWidth - 1, kHeight - 1, rgb(4, 5, 6)); }},
+    };
+    std::vector<std::vector<std::uint32_t>> states{*canvas.image().pixels};
+    for (const auto& action : actions) {
+        SCOPED_TRACE(action.name);
+        action.act(canvas);
+        history.note(canvas);
+        ASSERT_TRUE(history.record(canvas));
+        states.push_back(*canvas.image().pixels);
+        ASSERT_NE(states.back(), states[states.size() - 2]);
+    }
+    // Drawing what is already there is no action.
+    canvas.box(0, 0, 10, 10, rgb(4, 5, 6));
+    EXPECT_FALSE(history.record(canvas));
+    ASSERT_EQ(history.size(), std::size(actions));
+
+    for (std::size_t k = states.size() - 1; k > 0; --k) {
+        const PixelRect changed = history.undo(canvas);
+        EXPECT_FALSE(changed.empty()) << k;
+        EXPECT_EQ(*canvas.image().pixels, states[k - 1]) << k;
+    }
+    EXPECT_TRUE(history.undo(canvas).empty());
+    for (std::size_t k = 1; k < states.size(); ++k) {
+        history.redo(canvas);
+        EXPECT_EQ(*canvas.image().pixels, states[k]) << k;
+    }
+    EXPECT_TRUE(history.redo(canvas).empty());
+    // Back two, then a new action: its own undo goes back to where it started, with nothing to redo.
+    history.undo(canvas);
+    history.undo(canvas);
+    canvas.pset(5, 65, rgb(200, 100, 50));
+    history.note(canvas);
+    EXPECT_TRUE(history.record(canvas));
+    EXPECT_FALSE(history.can_redo());
+    history.undo(canvas);
+    EXPECT_EQ(*canvas.image().pixels, states[states.size() - 3]);
+}
+
+}  // namespace
+}  // namespace vis
