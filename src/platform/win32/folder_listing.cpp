@@ -10,7 +10,7 @@ namespace vis {
 
 // The system matches the pattern without regard to letter case; the names it finds through their
 // short 8.3 forms alone ("*.jpg" finding "a.jpeg") are dropped by matching the long name again.
-bool list_folder(const std::string& folder, const std::string& pattern, std::vector<ListedFile>& files) {
+bool list_folder(const std::string& folder, const std::string& pattern, ListedFiles& files) {
     if (folder.empty()) return false;
     const std::wstring where = win32::long_path(folder);
     const DWORD attributes = GetFileAttributesW(where.c_str());
