@@ -9,7 +9,7 @@
 
 namespace vis {
 
-ScreenshotOrder::ScreenshotOrder() : records_(std::make_shared<const ListedFiles>()) {}
+ScreenshotOrder::ScreenshotOrder() : records_(std::make_shared<ListedFiles>()) {}
 
 bool ScreenshotOrder::less(std::uint32_t a, std::uint32_t b) const {
     // The lines' own order: the date-time prefix orders as the save time, then the names.
@@ -69,6 +69,21 @@ int ScreenshotOrder::take_first(ScreenshotOrder& from, int n, int selected) {
 
 void ScreenshotOrder::remove(int row) {
     ids_.erase(ids_.begin() + row);
+}
+
+int ScreenshotOrder::insert(const ListedFile& file) {
+    // Records are only ever added, so the rows of the others stay valid.
+    ListedFiles& records = own_records(records_);
+    records.push_back(file);
+    const auto id = static_cast<std::uint32_t>(records.size() - 1);
+    const auto at = std::upper_bound(ids_.begin(), ids_.end(), id, by_line());
+    return static_cast<int>(ids_.insert(at, id) - ids_.begin());
+}
+
+int ScreenshotOrder::find(const std::string& name) const {
+    const auto at =
+        std::find_if(ids_.begin(), ids_.end(), [&](std::uint32_t id) { return (*records_)[id].name == name; });
+    return at == ids_.end() ? -1 : static_cast<int>(at - ids_.begin());
 }
 
 }  // namespace vis

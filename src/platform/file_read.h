@@ -12,4 +12,7 @@ namespace vis {
 std::optional<std::string> read_file_bytes(const std::string& path,
                                            std::uintmax_t limit = std::numeric_limits<std::uintmax_t>::max());
 
+// The file's last `n` bytes (all of it when shorter); nothing when it cannot be opened or read.
+std::optional<std::string> read_file_tail(const std::string& path, std::size_t n);
+
 }  // namespace vis
