@@ -51,7 +51,9 @@ int ScreenshotOrder::take_row(ScreenshotOrder& from, int row) {
     const std::uint32_t id = from.ids_.at(static_cast<std::size_t>(row));
     from.remove(row);
     const auto at = std::upper_bound(ids_.begin(), ids_.end(), id, by_line());
-    return static_cast<int>(ids_.insert(at, id) - ids_.begin());
+    // The insertion may move the ids: their start is read after it.
+    const auto inserted = ids_.insert(at, id);
+    return static_cast<int>(inserted - ids_.begin());
 }
 
 int ScreenshotOrder::take_first(ScreenshotOrder& from, int n, int selected) {
@@ -77,7 +79,9 @@ int ScreenshotOrder::insert(const ListedFile& file) {
     records.push_back(file);
     const auto id = static_cast<std::uint32_t>(records.size() - 1);
     const auto at = std::upper_bound(ids_.begin(), ids_.end(), id, by_line());
-    return static_cast<int>(ids_.insert(at, id) - ids_.begin());
+    // The insertion may move the ids: their start is read after it.
+    const auto inserted = ids_.insert(at, id);
+    return static_cast<int>(inserted - ids_.begin());
 }
 
 int ScreenshotOrder::find(const std::string& name) const {

@@ -80,12 +80,13 @@ bool FileList::read_folder() {
 bool FileList::put(const ListedFile& file) {
     const auto at =
         std::find_if(files_->begin(), files_->end(), [&](const ListedFile& f) { return f.name == file.name; });
-    if (at != files_->end() && *at == file) return false;
-    const auto index = at - files_->begin();
+    const bool known = at != files_->end();
+    if (known && *at == file) return false;
+    const auto index = static_cast<std::size_t>(at - files_->begin());
     ListedFiles& files = own_records(files_);
-    if (at != files_->end()) {
-        total_ -= files[static_cast<std::size_t>(index)].size;
-        files[static_cast<std::size_t>(index)] = file;
+    if (known) {
+        total_ -= files[index].size;
+        files[index] = file;
     } else {
         files.push_back(file);
     }
