@@ -32,7 +32,7 @@ int run_qt_program(const std::string& folder, const std::string& update_server,
     MersenneRandom random;
     QtInstanceGuard instance(folder);
     DiskFileSystem files;
-    QtFolderWatch folder_watch;
+    QtFolderWatch folder_watch(windows);
     Platform platform{windows, prompts, text,     painter, media,  shell,         clipboard,    http,
                       clock,   random,  instance, files,   folder, update_server, &folder_watch};
 

@@ -22,12 +22,14 @@ struct Heard {
     bool has(const std::string& name) const { return names.count(name) > 0; }
 };
 
-TEST(QtFolderWatchTest, NamesWhatWasSavedRenamedAndRemovedAndNothingOfAnotherFolder) {
+using QtFolderWatchTest = QtBackendTest;
+
+TEST_F(QtFolderWatchTest, NamesWhatWasSavedRenamedAndRemovedAndNothingOfAnotherFolder) {
     QTemporaryDir dir;
     const std::string folder = dir.path().toStdString();
     const std::string other = join_path(folder, "other");
     std::filesystem::create_directory(other);
-    QtFolderWatch watch;
+    QtFolderWatch watch(windows);
     Heard heard;
     ASSERT_TRUE(watch.watch(other, std::ref(heard)));
     // Watching another folder forgets the first.
@@ -52,9 +54,23 @@ TEST(QtFolderWatchTest, NamesWhatWasSavedRenamedAndRemovedAndNothingOfAnotherFol
     EXPECT_EQ(heard.calls, calls);
 }
 
-TEST(QtFolderWatchTest, AFolderThatIsNotThereCannotBeWatched) {
+TEST_F(QtFolderWatchTest, ATimerStartedByAChangeRuns) {
+    // What the lists rely on: the change is an event after which the backend starts the timer.
     QTemporaryDir dir;
-    QtFolderWatch watch;
+    Form form(windows, "Form1", "watch");
+    Timer timer(form, "tmr_watch", 50, false);
+    int ticks = 0;
+    timer.on_timer = [&] { ++ticks; };
+    windows.render();
+    QtFolderWatch watch(windows);
+    ASSERT_TRUE(watch.watch(dir.path().toStdString(), [&](const FolderChanges&) { timer.set_timer_enabled(true); }));
+    write_file(join_path(dir.path().toStdString(), "PelmarOnline_1.jpg"), "x");
+    EXPECT_TRUE(wait_until([&] { return ticks > 0; }));
+}
+
+TEST_F(QtFolderWatchTest, AFolderThatIsNotThereCannotBeWatched) {
+    QTemporaryDir dir;
+    QtFolderWatch watch(windows);
     EXPECT_FALSE(watch.watch(join_path(dir.path().toStdString(), "missing"), [](const FolderChanges&) {}));
     EXPECT_FALSE(watch.watch("", [](const FolderChanges&) {}));
 }

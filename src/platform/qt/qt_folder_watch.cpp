@@ -4,12 +4,12 @@
 
 namespace vis {
 
-QtFolderWatch::QtFolderWatch() {
+QtFolderWatch::QtFolderWatch(QtWindowSystem& windows) : windows_(windows) {
     if (inotify_.fd() < 0) return;
     ready_ = std::make_unique<QSocketNotifier>(inotify_.fd(), QSocketNotifier::Read);
     QObject::connect(ready_.get(), &QSocketNotifier::activated, [this] {
         FolderChanges changes = inotify_.take_changes();
-        if (listener_ && (changes.overflowed || !changes.names.empty())) listener_(changes);
+        if (listener_ && (changes.overflowed || !changes.names.empty())) windows_.dispatch([&] { listener_(changes); });
     });
 }
 

@@ -6,16 +6,19 @@
 
 #include "platform/folder_watch.h"
 #include "platform/posix/inotify_watch.h"
+#include "platform/qt/qt_window_system.h"
 
 namespace vis {
 
 class QtFolderWatch : public FolderWatch {
 public:
-    QtFolderWatch();
+    // Changes reach the listener as an event of `windows`, which then renders what they changed.
+    explicit QtFolderWatch(QtWindowSystem& windows);
     bool watch(const std::string& folder, Listener listener) override;
     void stop() override;
 
 private:
+    QtWindowSystem& windows_;
     InotifyWatch inotify_;
     std::unique_ptr<QSocketNotifier> ready_;
     Listener listener_;
