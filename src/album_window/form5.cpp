@@ -151,6 +151,8 @@ void Form5::open() {
 }
 
 void Form5::load_screenshots() {
+    // Changes of the folder reach the main lists once these are filled.
+    const ScreenshotLists::Hold hold(windows_.main().lists());
     FileList& listing = windows_.main().lists().listing();
     // A folder that has gone lists nothing.
     listing.refresh();

@@ -5,6 +5,7 @@
 #include "main_window/program_windows.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_clipboard.h"
+#include "platform/qt/qt_folder_watch.h"
 #include "platform/qt/qt_http.h"
 #include "platform/qt/qt_instance_guard.h"
 #include "platform/qt/qt_prompts.h"
@@ -31,8 +32,9 @@ int run_qt_program(const std::string& folder, const std::string& update_server,
     MersenneRandom random;
     QtInstanceGuard instance(folder);
     DiskFileSystem files;
-    Platform platform{windows, prompts, text,   painter,  media, shell,  clipboard,
-                      http,    clock,   random, instance, files, folder, update_server};
+    QtFolderWatch folder_watch(windows);
+    Platform platform{windows, prompts, text,     painter, media,  shell,         clipboard,    http,
+                      clock,   random,  instance, files,   folder, update_server, &folder_watch};
 
     Windows program(platform);
     add_program_windows(program);

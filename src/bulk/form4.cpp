@@ -117,6 +117,8 @@ BulkResult Form4::run(BulkMode mode) {
     for (const ListedFile& f : file_path.files()) names.push_back(f.name);
 
     set_running(true);
+    // The main lists take the folder's changes once the run is over.
+    const ScreenshotLists::Hold hold(windows_.main().lists());
     Pacer pacer(p.clock);
     // The window can be neither closed nor started again meanwhile, so it outlives the run.
     return run_bulk(p.files, mode, file_path.folder(), std::move(names), txt_Output_Path.text(), [&](int percent) {

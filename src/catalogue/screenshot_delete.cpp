@@ -46,8 +46,9 @@ bool delete_selected_line(Prompts& prompts, FileSystem& fs, ScreenshotLists& lis
     const int row = list.list_index();
     if (ScreenshotLists::busy(list) || row < 0) return false;
     const std::string name = line_name(list.item(row));
-    if (!ask_delete(prompts, name, owner)) return false;
+    // Busy while the question waits too: changes of the folder must not move the row meanwhile.
     const BusyList quiet(list);
+    if (!ask_delete(prompts, name, owner)) return false;
     // A file that stays is reported, and its line stays with it.
     if (!delete_screenshot(prompts, fs, lists.listing().folder(), name, owner)) return false;
     lists.remove_line(list, row);

@@ -29,6 +29,7 @@ ScreenshotLists::ScreenshotLists(ListBox& ascending, ListBox& descending, FileLi
 }
 
 bool ScreenshotLists::rebuild(const std::string& folder) {
+    if (on_reading) on_reading(folder);
     const bool read = listing_.bind(folder);
     // The lists keep the records they show even when the listing reads the folder again.
     order_.assign_all(listing_.shared_files());
@@ -91,15 +92,58 @@ ListBox& ScreenshotLists::switch_order() {
     return to;
 }
 
-void ScreenshotLists::remove_line(ListBox& list, int row) {
-    const BusyList quiet(list);
-    listing_.refresh();
-    const int order_row = lines_of(list).order_row(row);
+void ScreenshotLists::remove_order_row(int order_row) {
     const int count = order_.count();
     order_.remove(order_row);
     ascending_.line_removed(order_row);
     descending_.line_removed(count - 1 - order_row);
+}
+
+void ScreenshotLists::remove_line(ListBox& list, int row) {
+    const BusyList quiet(list);
+    listing_.refresh();
+    remove_order_row(lines_of(list).order_row(row));
     list.set_list_index(std::min(row, list.count() - 1));
+}
+
+bool ScreenshotLists::held() const {
+    return holds_ > 0 || busy(ascending_) || busy(descending_);
+}
+
+bool ScreenshotLists::put_file(const ListedFile& file) {
+    listing_.put(file);
+    const int old = order_.find(file.name);
+    if (old >= 0 && order_.record(old) == file) return false;
+    // A replaced file keeps its line, at the place of its new time, and stays selected where it was.
+    ListBox* const lists[] = {&ascending_, &descending_};
+    bool selected[2] = {false, false};
+    for (int i = 0; i < 2; ++i)
+        selected[i] =
+            old >= 0 && lists[i]->list_index() >= 0 && lines_of(*lists[i]).order_row(lists[i]->list_index()) == old;
+    const BusyList quiet_up(ascending_), quiet_down(descending_);
+    if (old >= 0) remove_order_row(old);
+    const int row = order_.insert(file);
+    ascending_.line_inserted(row);
+    descending_.line_inserted(order_.count() - 1 - row);
+    for (int i = 0; i < 2; ++i)
+        if (selected[i]) lists[i]->set_list_index(lines_of(*lists[i]).order_row(row));
+    return selected[&in_use() == &ascending_ ? 0 : 1];
+}
+
+bool ScreenshotLists::drop_file(const std::string& name) {
+    listing_.drop(name);
+    const int order_row = order_.find(name);
+    if (order_row < 0) return false;
+    ListBox& list = in_use();
+    const int row = lines_of(list).order_row(order_row);
+    if (list.list_index() != row) {
+        remove_order_row(order_row);
+        return false;
+    }
+    const BusyList quiet(list);
+    remove_order_row(order_row);
+    list.set_list_index(std::min(row, list.count() - 1));
+    return true;
 }
 
 }  // namespace vis

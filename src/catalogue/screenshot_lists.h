@@ -3,6 +3,7 @@
 // (`file_sort`), row i of one being row count - 1 - i of the other. Both show one order over the
 // records the folder listing read; the newest-first list reads it backwards. A list whose tag is
 // "not" is busy: selections made by the program itself then run no selection handling.
+#include <functional>
 #include <string>
 
 #include "catalogue/screenshot_order.h"
@@ -31,6 +32,9 @@ public:
     ListBox& ascending() { return ascending_; }
     FileList& listing() { return listing_; }
 
+    // Runs with the folder before each reading of it.
+    std::function<void(const std::string& folder)> on_reading;
+
     // Lists the folder's screenshots into both orders, oldest first shown, row 0 selected without
     // running the selection handling. False, with the lists empty, when the folder cannot be read.
     bool rebuild(const std::string& folder);
@@ -56,8 +60,31 @@ public:
     // selected while the list is busy.
     void remove_line(ListBox& list, int row);
 
+    // Changes of the folder learnt by name. Each list keeps its selected screenshot; a line gone
+    // leaves the list in use as a deletion does. True when the list in use had this screenshot
+    // selected (gone: the line that followed is selected now).
+    bool put_file(const ListedFile& file);
+    bool drop_file(const std::string& name);
+
+    // While one is alive (a bulk run, the album window filling its lists) changes of the folder
+    // wait.
+    class Hold {
+    public:
+        explicit Hold(ScreenshotLists& lists) : lists_(lists) { ++lists_.holds_; }
+        ~Hold() { --lists_.holds_; }
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        ScreenshotLists& lists_;
+    };
+    // Whether changes of the folder must wait: held, or a list busy with a change of its own.
+    bool held() const;
+
 private:
     const OrderLines& lines_of(const ListBox& list) const;
+    // Takes row `order_row` of the order out of both lists.
+    void remove_order_row(int order_row);
 
     ListBox& ascending_;
     ListBox& descending_;
@@ -67,6 +94,7 @@ private:
     FileList& listing_;
     ImageBox& sort_up_;
     ImageBox& sort_down_;
+    int holds_ = 0;
 };
 
 }  // namespace vis

@@ -9,7 +9,7 @@
 
 namespace vis {
 
-ScreenshotOrder::ScreenshotOrder() : records_(std::make_shared<const ListedFiles>()) {}
+ScreenshotOrder::ScreenshotOrder() : records_(std::make_shared<ListedFiles>()) {}
 
 bool ScreenshotOrder::less(std::uint32_t a, std::uint32_t b) const {
     // The lines' own order: the date-time prefix orders as the save time, then the names.
@@ -51,7 +51,9 @@ int ScreenshotOrder::take_row(ScreenshotOrder& from, int row) {
     const std::uint32_t id = from.ids_.at(static_cast<std::size_t>(row));
     from.remove(row);
     const auto at = std::upper_bound(ids_.begin(), ids_.end(), id, by_line());
-    return static_cast<int>(ids_.insert(at, id) - ids_.begin());
+    // The insertion may move the ids: their start is read after it.
+    const auto inserted = ids_.insert(at, id);
+    return static_cast<int>(inserted - ids_.begin());
 }
 
 int ScreenshotOrder::take_first(ScreenshotOrder& from, int n, int selected) {
@@ -69,6 +71,23 @@ int ScreenshotOrder::take_first(ScreenshotOrder& from, int n, int selected) {
 
 void ScreenshotOrder::remove(int row) {
     ids_.erase(ids_.begin() + row);
+}
+
+int ScreenshotOrder::insert(const ListedFile& file) {
+    // Records are only ever added, so the rows of the others stay valid.
+    ListedFiles& records = own_records(records_);
+    records.push_back(file);
+    const auto id = static_cast<std::uint32_t>(records.size() - 1);
+    const auto at = std::upper_bound(ids_.begin(), ids_.end(), id, by_line());
+    // The insertion may move the ids: their start is read after it.
+    const auto inserted = ids_.insert(at, id);
+    return static_cast<int>(inserted - ids_.begin());
+}
+
+int ScreenshotOrder::find(const std::string& name) const {
+    const auto at =
+        std::find_if(ids_.begin(), ids_.end(), [&](std::uint32_t id) { return (*records_)[id].name == name; });
+    return at == ids_.end() ? -1 : static_cast<int>(at - ids_.begin());
 }
 
 }  // namespace vis

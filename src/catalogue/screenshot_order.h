@@ -33,6 +33,11 @@ public:
     // row `selected` here (-1 for none) has now.
     int take_first(ScreenshotOrder& from, int n, int selected);
     void remove(int row);
+    // Takes a record that the folder gained (or a new record of a replaced file) in at its place;
+    // returns its row. Whoever shares the records keeps them as they were.
+    int insert(const ListedFile& file);
+    // The row of the screenshot named `name`; -1 when it is not in the order.
+    int find(const std::string& name) const;
 
 private:
     bool less(std::uint32_t a, std::uint32_t b) const;

@@ -17,6 +17,7 @@ Form1::Form1(Windows& windows)
       lbl_alt(*this, "lbl_alt"),
       file_path(*this, "file_path", kScreenshotPattern),
       tmr_music(*this, "tmr_music", 1, true),
+      tmr_watch(*this, "tmr_watch", ScreenshotWatch::kTickMs, false),
       lbl_Pelmar_Path(*this, "lbl_Pelmar_Path"),
       lbl_FullImgInfo(*this, "lbl_FullImgInfo"),
       lbl_BGMPlay(*this, "lbl_BGMPlay"),
@@ -56,6 +57,7 @@ Form1::Form1(Windows& windows)
       windows_(windows),
       p_(windows.platform()),
       lists_(file_lst, file_sort, file_path, img_sort_up, img_sort_down),
+      watch_(lists_, tmr_watch, p_.folder_watch),
       bgm_(p_, tmr_music, *this) {
     set_client_size(12000, 11145);
     set_border_style(BorderStyle::fixed_single);
@@ -111,6 +113,8 @@ void Form1::build_menus() {
 void Form1::wire_events() {
     on_query_unload = [this] { return Form_QueryUnload(); };
     tmr_music.on_timer = [this] { tmr_music_Timer(); };
+    tmr_watch.on_timer = [this] { tmr_watch_Timer(); };
+    lists_.on_reading = [this](const std::string& folder) { watch_.follow(folder); };
 
     file_lst.on_click = [this] { file_lst_Click(); };
     file_sort.on_click = [this] { file_sort_Click(); };

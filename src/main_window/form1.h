@@ -6,6 +6,7 @@
 
 #include "catalogue/prefetch.h"
 #include "catalogue/screenshot_lists.h"
+#include "catalogue/screenshot_watch.h"
 #include "core/main_window.h"
 #include "core/window_owner.h"
 #include "music/bgm_player.h"
@@ -35,6 +36,7 @@ public:
     Label lbl_alt;
     FileList file_path;
     Timer tmr_music;
+    Timer tmr_watch;
     Label lbl_Pelmar_Path;
     Label lbl_FullImgInfo;
     Label lbl_BGMPlay;
@@ -53,6 +55,8 @@ public:
     void start();
     void Form_Load();
     void tmr_music_Timer();
+    // Applies the changes of the screenshot folder that are complete.
+    void tmr_watch_Timer();
     void run_startup_step();
     bool Form_QueryUnload();
     void mQuit_Click();
@@ -131,6 +135,7 @@ private:
     Windows& windows_;
     Platform& p_;
     ScreenshotLists lists_;
+    ScreenshotWatch watch_;
     BgmPlayer bgm_;
     Prefetcher decode_ahead_;
 };

@@ -67,6 +67,19 @@ void Form1::relist() {
     show_pre_info(file_lst);
 }
 
+void Form1::tmr_watch_Timer() {
+    const ScreenshotWatch::Update update = watch_.tick();
+    if (!update.changed) return;
+    ListBox& list = lists_.in_use();
+    // The selection, the preview and the viewer stay as they are; the panel's counts follow.
+    if (update.selected_gone)
+        show_remaining(list);
+    else if (update.selected_replaced)
+        show_pre_info(list);
+    else if (list.list_index() >= 0)
+        describe_selected(list);
+}
+
 void Form1::set_panel_text(const std::string& text) {
     lbl_alt.set_caption(text);
 }

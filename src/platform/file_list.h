@@ -13,6 +13,10 @@
 
 namespace vis {
 
+// The records to change: `records` themselves while nobody else shares them, otherwise a copy put
+// in their place, so that whoever holds the old ones keeps what they read.
+ListedFiles& own_records(std::shared_ptr<const ListedFiles>& records);
+
 // "*" any run, "?" one character; letter case ignored (ASCII).
 bool wildcard_match(const std::string& pattern, const std::string& name);
 
@@ -33,6 +37,11 @@ public:
     const ListedFiles& files() const { return *files_; }
     // The same records, for a list that shows them after the listing has been read again.
     std::shared_ptr<const ListedFiles> shared_files() const { return files_; }
+    // One file changed, learnt without reading the folder again: `file` is there now (new, or
+    // replacing the record of its name), or the file `name` is gone. True when the listing changed.
+    bool put(const ListedFile& file);
+    bool drop(const std::string& name);
+
     // Sum of the lengths of every listed file.
     std::uintmax_t total_size() const { return total_; }
 

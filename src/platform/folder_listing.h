@@ -23,4 +23,8 @@ using ListedFiles = std::vector<ListedFile>;
 // the folder does not exist or cannot be read.
 bool list_folder(const std::string& folder, const std::string& pattern, ListedFiles& files);
 
+// What a listing of `folder` says of the one file `name`, asking the disk of that file only.
+// False when it is not there or is not a file.
+bool read_listed_file(const std::string& folder, const std::string& name, ListedFile& file);
+
 }  // namespace vis

@@ -5,6 +5,7 @@
 #include "clipboard.h"
 #include "clock.h"
 #include "file_system.h"
+#include "folder_watch.h"
 #include "http.h"
 #include "instance_guard.h"
 #include "media.h"
@@ -33,6 +34,9 @@ struct Platform {
     std::string program_folder;
     // Base address of the update server, e.g. "http://example.org".
     std::string update_server;
+    // Tells which screenshots changed while the program runs; without one the lists change only
+    // when they are read again.
+    FolderWatch* folder_watch = nullptr;
 };
 
 }  // namespace vis

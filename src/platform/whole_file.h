@@ -1,6 +1,7 @@
 #pragma once
 // Reading a whole file while letting other programs (and the program itself) rename or delete it
 // meanwhile: a picture decoded ahead must never stand in the way of deleting it.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,5 +10,8 @@ namespace vis {
 
 // The file's bytes; nothing when it cannot be read or is longer than `max_bytes`.
 std::optional<std::string> read_whole_file(const std::string& path, std::uintmax_t max_bytes);
+
+// The file's last `n` bytes (all of it when shorter); nothing when it cannot be opened or read.
+std::optional<std::string> read_file_tail(const std::string& path, std::size_t n);
 
 }  // namespace vis

@@ -12,6 +12,7 @@
 
 #include "platform/form.h"
 #include "platform/platform.h"
+#include "scripted_folder_watch.h"
 #include "system_file_system.h"
 
 namespace vis::test {
@@ -240,6 +241,7 @@ struct HeadlessPlatform {
     ScriptedRandom random;
     FakeInstanceGuard instance;
     FaultyFileSystem files;
+    ScriptedFolderWatch folder_watch;
     std::string update_server = "http://127.0.0.1:9";
 
 private:

@@ -41,4 +41,11 @@ bool list_folder(const std::string& folder, const std::string& pattern, ListedFi
     return ok;
 }
 
+bool read_listed_file(const std::string& folder, const std::string& name, ListedFile& file) {
+    struct stat st {};
+    if (stat(to_fs_path(join_path(folder, name)).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    file = {name, static_cast<std::uintmax_t>(st.st_size), save_time_of(st.st_mtime)};
+    return true;
+}
+
 }  // namespace vis

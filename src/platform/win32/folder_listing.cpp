@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/file_list.h"
+#include "platform/paths.h"
 #include "platform/win32/file_time.h"
 #include "platform/win32/wide.h"
 
@@ -30,6 +31,17 @@ bool list_folder(const std::string& folder, const std::string& pattern, ListedFi
     const bool complete = GetLastError() == ERROR_NO_MORE_FILES;
     FindClose(search);
     return complete;
+}
+
+bool read_listed_file(const std::string& folder, const std::string& name, ListedFile& file) {
+    const std::wstring path = win32::long_path(join_path(folder, name));
+    WIN32_FILE_ATTRIBUTE_DATA found{};
+    if (path.empty() || !GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &found) ||
+        (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    const std::uintmax_t size = (static_cast<std::uintmax_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+    file = {name, size, save_time_of(win32::to_time_t(found.ftLastWriteTime))};
+    return true;
 }
 
 }  // namespace vis

@@ -31,4 +31,23 @@ std::optional<std::string> read_whole_file(const std::string& path, std::uintmax
     return bytes;
 }
 
+std::optional<std::string> read_file_tail(const std::string& path, std::size_t n) {
+    const std::wstring name = win32::long_path(path);
+    if (name.empty()) return std::nullopt;
+    win32::Handle file(CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file.valid() || !GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return std::nullopt;
+    const auto take = std::min<LONGLONG>(static_cast<LONGLONG>(n), size.QuadPart);
+    LARGE_INTEGER from{};
+    from.QuadPart = size.QuadPart - take;
+    std::string bytes(static_cast<std::size_t>(take), '\0');
+    DWORD read = 0;
+    if (!SetFilePointerEx(file.get(), from, nullptr, FILE_BEGIN) ||
+        !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(take), &read, nullptr))
+        return std::nullopt;
+    bytes.resize(read);
+    return bytes;
+}
+
 }  // namespace vis

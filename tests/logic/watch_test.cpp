@@ -1,0 +1,319 @@
+// Screenshots saved, removed, renamed or replaced while the program runs reach both lists through
+// the folder watch (driven by the test), without a rebuild.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <utility>
+
+#include "bulk/form4.h"
+#include "catalogue/list_line.h"
+#include "platform/keys.h"
+#include "platform/paths.h"
+#include "support/app_fixture.h"
+#include "viewer/form2.h"
+#include "viewer_fixture.h"
+
+namespace vis {
+namespace {
+
+using test::App;
+
+constexpr std::time_t kFirst = 1160000000;
+// Two looks at a file (its size unchanged between them) and the tick that shows it.
+constexpr int kSettle = 2 * ScreenshotWatch::kTickMs + 50;
+
+std::string shot(int i) {
+    char name[40];
+    std::snprintf(name, sizeof name, "PelmarOnline_2006115_%05d.jpg", i);
+    return name;
+}
+
+// A started program with `n` screenshots saved a minute apart, the i-th `shot(10 * i)`.
+struct Watched {
+    App app;
+    Form1* f = nullptr;
+
+    // `before` puts services in place before the program starts.
+    explicit Watched(int n, const std::function<void(App&)>& before = {}) {
+        if (before) before(app);
+        app.folders.write_settings("1", "0", app.folders.root.path());
+        for (int i = 0; i < n; ++i) save(10 * i, kFirst + 60 * i, 40 + i);
+        f = &app.start();
+    }
+    std::string path(const std::string& name) const { return join_path(app.folders.shots, name); }
+    // A screenshot written whole, the game's way; the watch is not told.
+    std::string save(int i, std::time_t when, int width = 64) {
+        app.folders.add_shot(shot(i), when, width, 30);
+        return shot(i);
+    }
+    void report(std::vector<std::string> names) { app.plat.folder_watch.report(std::move(names)); }
+    void settle() { app.plat.windows.advance(kSettle); }
+    std::uintmax_t folder_bytes() const {
+        std::uintmax_t total = 0;
+        for (const auto& e : std::filesystem::directory_iterator(to_fs_path(app.folders.shots)))
+            if (wildcard_match(kScreenshotPattern, from_fs_path(e.path().filename()))) total += e.file_size();
+        return total;
+    }
+    // Both lists agree with a reading of the whole folder, in both orders.
+    void expect_as_read_again() {
+        const auto up = f->file_lst.items();
+        const auto down = f->file_sort.items();
+        ASSERT_EQ(std::vector<std::string>(up.rbegin(), up.rend()), down);
+        ListedFiles read;
+        ASSERT_TRUE(list_folder(app.folders.shots, kScreenshotPattern, read));
+        ScreenshotOrder order;
+        order.assign_all(std::make_shared<ListedFiles>(std::move(read)));
+        std::vector<std::string> expected;
+        for (int i = 0; i < order.count(); ++i) expected.push_back(order.line(i));
+        EXPECT_EQ(up, expected);
+        EXPECT_EQ(f->file_path.total_size(), folder_bytes());
+    }
+    std::string panel_row_text() const {
+        const std::string& text = f->lbl_alt.caption();
+        const auto at = text.find("　　(");
+        return at == std::string::npos ? std::string() : text.substr(at, text.find("\r\n", at) - at);
+    }
+};
+
+TEST(ListWatch, ANewScreenshotTakesItsPlaceAndTheSelectionAndPreviewStay) {
+    for (const bool newest_first : {false, true}) {
+        Watched w(3);
+        Form1& f = *w.f;
+        if (newest_first) test::click(f.img_sort_up);
+        ListBox& list = f.lists().in_use();
+        test::click_row(list, 1);
+        const std::string selected = list.item(1);
+        const int preview_width = f.img_pre.picture().width;
+        // Saved between the first and the second screenshot.
+        const std::string name = w.save(5, kFirst + 30);
+        w.report({name});
+        w.app.plat.windows.advance(1000);
+
+        EXPECT_EQ(f.file_lst.item(1), make_list_line(kFirst + 30, name));
+        EXPECT_EQ(list.item(list.list_index()), selected);
+        EXPECT_EQ(f.img_pre.picture().width, preview_width);
+        EXPECT_EQ(w.panel_row_text(),
+                  "　　(" + std::to_string(list.list_index() + 1) + "/4)　　　全 " + total_size_text(w.folder_bytes()));
+        w.expect_as_read_again();
+    }
+}
+
+TEST(ListWatch, AFileStillBeingWrittenAppearsWhenComplete) {
+    Watched w(2);
+    Form1& f = *w.f;
+    const std::string whole = test::read_file(w.path(w.save(5, kFirst + 600)));
+    // Written in three parts: the first ends like a JPEG (an embedded thumbnail does), the second
+    // does not, and the size changes between looks.
+    const std::string parts[] = {whole.substr(0, 200) + "\xFF\xD9", whole.substr(0, whole.size() / 2), whole};
+    for (const std::string& part : {parts[0], parts[1]}) {
+        test::write_file(w.path(shot(5)), part);
+        w.report({shot(5)});
+        w.app.plat.windows.advance(ScreenshotWatch::kTickMs);
+        EXPECT_EQ(f.file_lst.count(), 2) << "listed at " << part.size() << " bytes";
+    }
+    // Complete, but not yet seen complete twice.
+    test::write_file(w.path(shot(5)), parts[2]);
+    test::set_modified(w.path(shot(5)), kFirst + 600);
+    w.report({shot(5)});
+    w.app.plat.windows.advance(ScreenshotWatch::kTickMs);
+    EXPECT_EQ(f.file_lst.count(), 2);
+    w.app.plat.windows.advance(ScreenshotWatch::kTickMs);
+    EXPECT_EQ(f.file_lst.count(), 3);
+    w.expect_as_read_again();
+}
+
+TEST(ListWatch, AFileThatNeverEndsAsAJpegIsListedOnceItStopsGrowing) {
+    // What a reading of the folder would list, the watch lists too, only later.
+    Watched w(1);
+    test::write_file(w.path(shot(5)), "not a picture");
+    w.report({shot(5)});
+    w.settle();
+    EXPECT_EQ(w.f->file_lst.count(), 1);
+    w.app.plat.windows.advance(2000);
+    EXPECT_EQ(w.f->file_lst.count(), 2);
+    w.expect_as_read_again();
+}
+
+TEST(ListWatch, ARemovedOrRenamedScreenshotLeavesTheListsAsADeleteDoes) {
+    const std::function<void(Watched&, const std::string&)> ways[] = {
+        [](Watched& w, const std::string& name) { std::filesystem::remove(to_fs_path(w.path(name))); },
+        [](Watched& w, const std::string& name) {
+            std::filesystem::rename(to_fs_path(w.path(name)), to_fs_path(w.path("kept.jpg")));
+        },
+    };
+    for (const auto& away : ways) {
+        Watched w(5);
+        Form1& f = *w.f;
+        test::click_row(f.file_lst, 2);
+        away(w, shot(20));
+        w.report({shot(20), "kept.jpg"});
+        w.settle();
+        // The line that followed takes the selection and is shown, as after a delete.
+        EXPECT_EQ(f.file_lst.count(), 4);
+        EXPECT_EQ(f.file_lst.list_index(), 2);
+        EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + shot(30)), 0u);
+        EXPECT_EQ(f.img_pre.picture().width, 43);
+        EXPECT_EQ(w.panel_row_text(), "　　(3/4)　　　全 " + total_size_text(w.folder_bytes()));
+        w.expect_as_read_again();
+    }
+}
+
+TEST(ListWatch, ALineThatGoesBelowTheSelectionOnlyMovesIt) {
+    Watched w(5);
+    Form1& f = *w.f;
+    test::click_row(f.file_lst, 3);
+    std::filesystem::remove(to_fs_path(w.path(shot(0))));
+    w.report({shot(0)});
+    w.settle();
+    EXPECT_EQ(f.file_lst.list_index(), 2);
+    EXPECT_EQ(line_name(f.file_lst.item(2)), shot(30));
+    EXPECT_EQ(f.img_pre.picture().width, 43);
+    EXPECT_EQ(w.panel_row_text(), "　　(3/4)　　　全 " + total_size_text(w.folder_bytes()));
+}
+
+TEST(ListWatch, AReplacedScreenshotKeepsItsLineWithItsNewTimeAndSize) {
+    Watched w(3);
+    Form1& f = *w.f;
+    test::click(f.img_sort_up);
+    test::click_row(f.file_sort, 2);  // the oldest
+    // Saved again over the oldest: now the newest, and larger.
+    w.app.folders.add_shot(shot(0), kFirst + 3600, 200, 150);
+    w.report({shot(0)});
+    w.settle();
+    EXPECT_EQ(f.file_sort.list_index(), 0);
+    EXPECT_EQ(f.file_sort.item(0), make_list_line(kFirst + 3600, shot(0)));
+    const auto size = std::filesystem::file_size(to_fs_path(w.path(shot(0))));
+    EXPECT_NE(f.lbl_alt.caption().find("サイズ　　：" + size_kb_text(size) + " KB"), std::string::npos);
+    EXPECT_EQ(f.img_pre.picture().width, 200);
+    w.expect_as_read_again();
+}
+
+TEST(ListWatch, ABurstOfAHundredIsShownWithinOneSecondInFewUpdates) {
+    Watched w(3);
+    Form1& f = *w.f;
+    test::click_row(f.file_lst, 2);
+    std::vector<std::string> names;
+    for (int i = 0; i < 100; ++i) {
+        names.push_back(w.save(1000 + i, kFirst + 7 * i, 16));
+        // Told a few at a time, as the system does.
+        if (names.size() % 10 == 0) w.report({names.end() - 10, names.end()});
+    }
+    std::uint64_t last = f.file_lst.revision();
+    int updates = 0;
+    for (int ms = 0; ms < 1000; ms += 10) {
+        w.app.plat.windows.advance(10);
+        if (f.file_lst.revision() != last) ++updates;
+        last = f.file_lst.revision();
+    }
+    EXPECT_EQ(f.file_lst.count(), 103);
+    EXPECT_LE(updates, 2);
+    EXPECT_EQ(line_name(f.file_lst.item(f.file_lst.list_index())), shot(20));
+    w.expect_as_read_again();
+    EXPECT_FALSE(f.tmr_watch.timer_enabled());
+}
+
+// Prompts that let something happen while a question is on screen.
+struct PromptsWithPause : test::ScriptedPrompts {
+    std::function<void()> meanwhile;
+    MsgResult message_box(const MessageBox& box) override {
+        if (meanwhile) std::exchange(meanwhile, nullptr)();
+        return ScriptedPrompts::message_box(box);
+    }
+};
+
+TEST(ListWatch, ChangesWaitWhileADeleteAsksAndAreAppliedAfter) {
+    PromptsWithPause prompts;
+    Watched w(4, [&](App& app) { app.plat.use(prompts); });
+    Form1& f = *w.f;
+    test::click_row(f.file_lst, 2);
+    prompts.meanwhile = [&] {
+        // Saved before the selected one while the question is shown: its row must not move.
+        w.report({w.save(5, kFirst + 5)});
+        w.app.plat.windows.advance(1000);
+        EXPECT_EQ(f.file_lst.count(), 4);
+    };
+    prompts.answer_message(MsgResult::yes);
+    test::press_key(f, key::kDelete);
+    EXPECT_FALSE(std::filesystem::exists(to_fs_path(w.path(shot(20)))));
+    EXPECT_EQ(f.file_lst.count(), 3);
+    EXPECT_EQ(line_name(f.file_lst.item(2)), shot(30));
+    w.settle();
+    EXPECT_EQ(f.file_lst.count(), 4);
+    EXPECT_EQ(line_name(f.file_lst.item(f.file_lst.list_index())), shot(30));
+    w.expect_as_read_again();
+}
+
+// A move on one drive that lets the clock run at its first file, as the run's pacer does.
+struct MoveWithPause : test::FaultyFileSystem {
+    std::function<void()> meanwhile;
+    bool rename(const std::string& from, const std::string& to) override {
+        if (meanwhile) std::exchange(meanwhile, nullptr)();
+        return FaultyFileSystem::rename(from, to);
+    }
+};
+
+TEST(ListWatch, ChangesWaitWhileABulkMoveRunsAndAreAppliedAfter) {
+    MoveWithPause files;
+    Watched w(3, [&](App& app) { app.plat.use(files); });
+    Form1& f = *w.f;
+    const std::string out = join_path(w.app.folders.root.path(), "moved");
+    std::filesystem::create_directory(to_fs_path(out));
+    test::click_menu(f.mAll_move);
+    Form4& d = test::win<Form4>(f);
+    d.txt_Output_Path.set_text(out);
+    std::vector<std::string> during;
+    files.meanwhile = [&] {
+        w.report({w.save(5, kFirst + 5), shot(0), shot(10), shot(20)});
+        w.app.plat.windows.advance(1000);
+        during = f.file_lst.items();
+    };
+    w.app.plat.prompts.answer_message(MsgResult::ok);
+    w.app.plat.prompts.answer_message(MsgResult::ok);
+    test::click(d.cmd_Start);
+    EXPECT_EQ(during.size(), 3u);
+    // The run moved what it read when it started; the one saved meanwhile stays and is listed.
+    EXPECT_TRUE(std::filesystem::exists(to_fs_path(join_path(out, shot(20)))));
+    w.settle();
+    ASSERT_EQ(f.file_lst.count(), 1);
+    EXPECT_EQ(line_name(f.file_lst.item(0)), shot(5));
+    w.expect_as_read_again();
+}
+
+TEST(ListWatch, TheViewerKeepsItsPictureWhileLinesArrive) {
+    Watched w(3);
+    Form1& f = *w.f;
+    Form2& v = test::open_viewer_at(f, 1);
+    const int width = v.img_view.picture().width;
+    w.report({w.save(5, kFirst + 5, 99)});
+    w.settle();
+    EXPECT_EQ(f.file_lst.count(), 4);
+    EXPECT_EQ(v.img_view.picture().width, width);
+    EXPECT_EQ(line_name(f.file_lst.item(f.file_lst.list_index())), shot(10));
+}
+
+TEST(ListWatch, NamesOutsideThePatternAndVanishedFilesChangeNothing) {
+    Watched w(2);
+    Form1& f = *w.f;
+    test::write_file(w.path("notes.txt"), "x");
+    test::write_jpeg(w.path("PelmarOnline_1.jpeg"), 8, 8);
+    const auto before = f.file_lst.revision();
+    w.report({"notes.txt", "PelmarOnline_1.jpeg", shot(77)});
+    w.settle();
+    EXPECT_EQ(f.file_lst.revision(), before);
+    EXPECT_FALSE(f.tmr_watch.timer_enabled());
+}
+
+TEST(ListWatch, ALostCountIsMadeGoodFromTheFolder) {
+    Watched w(2);
+    w.save(5, kFirst + 5);
+    std::filesystem::remove(to_fs_path(w.path(shot(10))));
+    w.app.plat.folder_watch.report({}, true);
+    w.settle();
+    EXPECT_EQ(w.f->file_lst.count(), 2);
+    w.expect_as_read_again();
+}
+
+}  // namespace
+}  // namespace vis

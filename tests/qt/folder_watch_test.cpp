@@ -1,0 +1,79 @@
+// The folder watch of a real run, over a real folder: each change arrives with its file's name.
+#include <QTemporaryDir>
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+#include "platform/paths.h"
+#include "platform/qt/qt_folder_watch.h"
+#include "qt_fixture.h"
+#include "support/temp_folder.h"
+
+namespace vis::test {
+namespace {
+
+struct Heard {
+    std::set<std::string> names;
+    int calls = 0;
+    void operator()(const FolderChanges& c) {
+        ++calls;
+        names.insert(c.names.begin(), c.names.end());
+    }
+    bool has(const std::string& name) const { return names.count(name) > 0; }
+};
+
+using QtFolderWatchTest = QtBackendTest;
+
+TEST_F(QtFolderWatchTest, NamesWhatWasSavedRenamedAndRemovedAndNothingOfAnotherFolder) {
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    const std::string other = join_path(folder, "other");
+    std::filesystem::create_directory(other);
+    QtFolderWatch watch(windows);
+    Heard heard;
+    ASSERT_TRUE(watch.watch(other, std::ref(heard)));
+    // Watching another folder forgets the first.
+    ASSERT_TRUE(watch.watch(folder, std::ref(heard)));
+    write_file(join_path(other, "PelmarOnline_old.jpg"), "x");
+
+    write_jpeg(join_path(folder, "PelmarOnline_1.jpg"), 16, 16);
+    EXPECT_TRUE(wait_until([&] { return heard.has("PelmarOnline_1.jpg"); }));
+    std::filesystem::rename(join_path(folder, "PelmarOnline_1.jpg"), join_path(folder, "PelmarOnline_2.jpg"));
+    EXPECT_TRUE(wait_until([&] { return heard.has("PelmarOnline_2.jpg"); }));
+    heard.names.clear();
+    std::filesystem::remove(join_path(folder, "PelmarOnline_2.jpg"));
+    EXPECT_TRUE(wait_until([&] { return heard.has("PelmarOnline_2.jpg"); }));
+    spin(100);
+    EXPECT_FALSE(heard.has("PelmarOnline_old.jpg"));
+    EXPECT_FALSE(heard.has("other"));
+
+    watch.stop();
+    const int calls = heard.calls;
+    write_file(join_path(folder, "PelmarOnline_3.jpg"), "x");
+    spin(100);
+    EXPECT_EQ(heard.calls, calls);
+}
+
+TEST_F(QtFolderWatchTest, ATimerStartedByAChangeRuns) {
+    // What the lists rely on: the change is an event after which the backend starts the timer.
+    QTemporaryDir dir;
+    Form form(windows, "Form1", "watch");
+    Timer timer(form, "tmr_watch", 50, false);
+    int ticks = 0;
+    timer.on_timer = [&] { ++ticks; };
+    windows.render();
+    QtFolderWatch watch(windows);
+    ASSERT_TRUE(watch.watch(dir.path().toStdString(), [&](const FolderChanges&) { timer.set_timer_enabled(true); }));
+    write_file(join_path(dir.path().toStdString(), "PelmarOnline_1.jpg"), "x");
+    EXPECT_TRUE(wait_until([&] { return ticks > 0; }));
+}
+
+TEST_F(QtFolderWatchTest, AFolderThatIsNotThereCannotBeWatched) {
+    QTemporaryDir dir;
+    QtFolderWatch watch(windows);
+    EXPECT_FALSE(watch.watch(join_path(dir.path().toStdString(), "missing"), [](const FolderChanges&) {}));
+    EXPECT_FALSE(watch.watch("", [](const FolderChanges&) {}));
+}
+
+}  // namespace
+}  // namespace vis::test

@@ -1,0 +1,51 @@
+// The folder watch of Windows over a real folder: the names arrive through the message loop.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <set>
+
+#include "platform/paths.h"
+#include "platform/win32/win32_folder_watch.h"
+#include "support/temp_folder.h"
+
+namespace vis {
+namespace {
+
+// Runs the thread's message loop until `done` holds or three seconds pass.
+template <class Done>
+bool pump_until(Done done) {
+    for (int waited = 0; !done(); waited += 10) {
+        if (waited > 3000) return false;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        Sleep(10);
+    }
+    return true;
+}
+
+TEST(Win32FolderWatchTest, NamesWhatWasSavedRenamedAndRemoved) {
+    test::TempFolder dir;
+    const std::string folder = dir.path();
+    Win32FolderWatch watch;
+    std::set<std::string> heard;
+    ASSERT_TRUE(watch.watch(folder, [&](const FolderChanges& c) { heard.insert(c.names.begin(), c.names.end()); }));
+    test::write_jpeg(join_path(folder, "PelmarOnline_1.jpg"), 16, 16);
+    EXPECT_TRUE(pump_until([&] { return heard.count("PelmarOnline_1.jpg") > 0; }));
+    std::filesystem::rename(to_fs_path(join_path(folder, "PelmarOnline_1.jpg")),
+                            to_fs_path(join_path(folder, "PelmarOnline_2.jpg")));
+    EXPECT_TRUE(pump_until([&] { return heard.count("PelmarOnline_2.jpg") > 0; }));
+    heard.clear();
+    std::filesystem::remove(to_fs_path(join_path(folder, "PelmarOnline_2.jpg")));
+    EXPECT_TRUE(pump_until([&] { return heard.count("PelmarOnline_2.jpg") > 0; }));
+
+    watch.stop();
+    heard.clear();
+    test::write_file(join_path(folder, "PelmarOnline_3.jpg"), "x");
+    pump_until([] { return false; });
+    EXPECT_TRUE(heard.empty());
+    EXPECT_FALSE(watch.watch(join_path(folder, "missing"), [](const FolderChanges&) {}));
+}
+
+}  // namespace
+}  // namespace vis
