@@ -7,9 +7,9 @@
 
 #include "platform/ansi.h"
 #include "platform/file_ops.h"
-#include "platform/whole_file.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
+#include "platform/whole_file.h"
 
 namespace vis {
 

@@ -7,10 +7,10 @@
 #include <limits>
 
 #include "platform/control.h"
-#include "platform/whole_file.h"
 #include "platform/keys.h"
 #include "platform/menu.h"
 #include "platform/paths.h"
+#include "platform/whole_file.h"
 
 namespace vis::test {
 

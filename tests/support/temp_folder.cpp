@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "platform/file_ops.h"
-#include "platform/whole_file.h"
 #include "platform/jpeg.h"
 #include "platform/paths.h"
+#include "platform/whole_file.h"
 #include "system_file_system.h"
 
 namespace vis::test {

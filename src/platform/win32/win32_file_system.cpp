@@ -78,10 +78,11 @@ bool Win32FileSystem::remove(const std::string& path) {
     if (target.empty()) return false;
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return gone(target);
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveDirectoryW(target.c_str());
-    else
-        DeleteFileW(target.c_str());
+    const bool removed =
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryW(target.c_str()) : DeleteFileW(target.c_str());
+    // A reader that shares deletion (a picture being decoded ahead) keeps the name until it
+    // closes the file, a moment later: the delete is done once it has.
+    for (int waited_ms = 0; removed && waited_ms < 1000 && !gone(target); waited_ms += 10) Sleep(10);
     return gone(target);
 }
 
