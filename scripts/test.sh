@@ -37,6 +37,9 @@ cmake -S "$root" -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo 
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_PREFIX_PATH="$windows_deps" -DVISTELLE_WERROR=ON
 cmake --build "$windows_build" -j "$jobs"
 bash "$root/scripts/wine-run.sh" "$windows_build/tests/vistelle_tests.exe"
+# The zip a player downloads, unpacked and run under Wine on a virtual X server.
+windows_zip=$(bash "$root/scripts/package-windows.sh" "$windows_build")
+bash "$root/tests/smoke/run_windows_zip.sh" "$windows_zip"
 echo "Windows build and tests under Wine: $((SECONDS - windows_start)) s"
 
 # Every reader of outside input under libFuzzer for 30 s, from the committed seed corpus.
