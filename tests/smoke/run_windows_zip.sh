@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows zip as a player uses it, under Wine on a virtual X server: unpacked into a fresh
 # prefix beside a game folder holding screenshots, vistelle.exe starts, shows its main window's
-# title, writes the first-run settings file (Shift_JIS, CR LF) and ends when its window is closed.
+# title, writes the first-run settings file (Shift_JIS, CR LF), deletes a screenshot after asking,
+# and ends when its window is closed.
 # usage: run_windows_zip.sh path/to/vistelle-windows-x64.zip
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -90,9 +91,36 @@ expected=$(printf '%s\r\n1\r\n1\r\n%s\r\n' "$game_folder" "$game_folder" | od -A
 actual=$(od -An -tx1 "$program/data/setting.mto" 2>/dev/null)
 [ "$expected" = "$actual" ] || fail "first-run settings differ: $(od -c "$program/data/setting.mto" 2>&1 | head -n 5)"
 
+focus_main() {
+    xdotool windowactivate --sync "$main_window" >/dev/null 2>&1 || xdotool windowfocus --sync "$main_window"
+}
+
+# The window titled $1, once it shows (up to 15 s).
+window_titled() {
+    for _ in $(seq 30); do
+        for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+            [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && { echo "$id"; return 0; }
+        done
+        sleep 0.5
+    done
+    return 1
+}
+
+# Delete on the list asks first; Yes (the default button) deletes the selected screenshot only.
+focus_main
+xdotool key Delete
+question=$(window_titled '削除') || fail "Delete asked nothing"
+xdotool windowfocus --sync "$question" >/dev/null 2>&1
+xdotool key Return
+for _ in $(seq 20); do
+    [ "$(find "$shots" -name '*.jpg' | wc -l)" -eq 2 ] && break
+    sleep 0.5
+done
+[ "$(find "$shots" -name '*.jpg' | wc -l)" -eq 2 ] || fail "Delete with Yes left $(find "$shots" -name '*.jpg' | wc -l) of 3 screenshots"
+
 # Closing the main window through its frame (Alt+F4) ends the program.
-xdotool windowactivate --sync "$main_window" >/dev/null 2>&1 || xdotool windowfocus --sync "$main_window"
-xdotool key --window "$main_window" alt+F4
+focus_main
+xdotool key alt+F4
 for _ in $(seq 60); do
     kill -0 "$program_pid" 2>/dev/null || break
     sleep 0.5
@@ -102,4 +130,4 @@ wait "$program_pid"
 status=$?
 program_pid=
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
-echo "Windows zip: main window, first-run settings and quitting are right"
+echo "Windows zip: main window, first-run settings, Delete and quitting are right"
