@@ -9,8 +9,13 @@ source "$root/scripts/windows-env.sh"
 toolchain="$root/cmake/mingw-w64-x86_64.cmake"
 jobs=$(nproc)
 
-# Built again whenever this script or the toolchain changes.
-stamp="$windows_prefix/.built-$(cat "$0" "$toolchain" | sha256sum | cut -c1-16)"
+# The Debian source package of a binary package, at the version installed for Linux.
+source_of() { dpkg-query -W -f='${source:Package}_${source:Version}' "$1" | sed 's/_[0-9]*:/_/'; }
+jpeg=$(source_of libturbojpeg0-dev)
+benchmark=$(source_of libbenchmark-dev)
+
+# Built again whenever this script, the toolchain or a version changes.
+stamp="$windows_prefix/.built-$(echo "$jpeg $benchmark" | cat "$0" "$toolchain" - | sha256sum | cut -c1-16)"
 if [ -f "$stamp" ]; then
   echo "$windows_prefix"
   exit 0
@@ -30,21 +35,19 @@ cross_build() {
   cmake --install "$work/build-$name" >&2
 }
 
-# Unpacks a fetched Debian source package with its patches applied; prints the folder.
+# Unpacks a fetched Debian source package ("name_version") with its patches applied; prints the
+# folder.
 unpack() {
-  local dsc
-  dsc=$(ls "$windows_sources/$1"_*.dsc | head -n 1)
-  (cd "$work" && dpkg-source --no-check -x "$dsc" "src-$1" >&2)
+  (cd "$work" && dpkg-source --no-check -x "$windows_sources/$1.dsc" "src-$1" >&2)
   echo "$work/src-$1"
 }
 
-cross_build libjpeg-turbo "$(unpack libjpeg-turbo)" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON \
+cross_build libjpeg-turbo "$(unpack "$jpeg")" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON \
   -DWITH_TURBOJPEG=ON -DWITH_SIMD=ON -DREQUIRE_SIMD=ON
 cross_build googletest /usr/src/googletest -DBUILD_GMOCK=ON -DINSTALL_GTEST=ON
 # Debian's patches leave the version to the packaging, as its rules do.
-benchmark_version=$(dpkg-query -W -f='${source:Version}' libbenchmark-dev)
-benchmark_version=${benchmark_version%-*}
-cross_build benchmark "$(unpack benchmark)" -DGIT_VERSION="$benchmark_version" -DBENCHMARK_ENABLE_TESTING=OFF \
+benchmark_version=${benchmark#*_}
+cross_build benchmark "$(unpack "$benchmark")" -DGIT_VERSION="${benchmark_version%-*}" -DBENCHMARK_ENABLE_TESTING=OFF \
   -DBENCHMARK_ENABLE_GTEST_TESTS=OFF -DBENCHMARK_ENABLE_WERROR=OFF -DBENCHMARK_ENABLE_INSTALL=ON
 
 touch "$stamp"

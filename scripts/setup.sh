@@ -34,16 +34,6 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# Wine runs the Windows tests in a Japanese locale (ANSI code page 932). It stores file names in
-# the Unix locale's character set, so that locale must exist: without it, every name outside
-# ASCII fails to open.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-  if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
-  $SUDO sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
-  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
-  $SUDO locale-gen >/dev/null
-fi
-
 # The Windows build cross-compiles libjpeg-turbo and Google Benchmark from Debian's own source
 # packages (the same versions as the Linux build). Source entries are enabled where missing,
 # nothing else in the sources is changed.

@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine in a throw-away prefix that is removed afterwards, with the
 # ANSI code page of a Japanese system (932, Shift_JIS) and Wine's own messages off. The locale is
-# given to Wine alone: the machine need not have it generated. Exits with the program's status.
+# given to Wine alone. Wine turns file names into the Unix locale's charset, so the Japanese UTF-8
+# locale is compiled once into the cache (the machine's own locales stay as they are).
 set -uo pipefail
 source "$(dirname "$0")/windows-env.sh"
+
+locales="$windows_cache/locale"
+if [ ! -d "$locales/ja_JP.UTF-8" ]; then
+  mkdir -p "$locales"
+  localedef -i ja_JP -f UTF-8 "$locales/ja_JP.UTF-8" || [ -d "$locales/ja_JP.UTF-8" ]
+fi
 
 prefix=$(mktemp -d)
 cleanup() {
@@ -11,4 +18,4 @@ cleanup() {
   rm -rf "$prefix"
 }
 trap cleanup EXIT
-WINEPREFIX="$prefix" WINEDEBUG=-all LC_ALL=ja_JP.UTF-8 "$(wine64_command)" "$@"
+WINEPREFIX="$prefix" WINEDEBUG=-all LOCPATH="$locales" LC_ALL=ja_JP.UTF-8 "$(wine64_command)" "$@"

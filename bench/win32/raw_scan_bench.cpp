@@ -26,9 +26,9 @@ void BM_RawFindFirstFileExW(benchmark::State& state) {
         int count = 0;
         do {
             total += (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
-            newest = std::max<std::uint64_t>(
-                newest, (static_cast<std::uint64_t>(found.ftLastWriteTime.dwHighDateTime) << 32) |
-                            found.ftLastWriteTime.dwLowDateTime);
+            newest = std::max<std::uint64_t>(newest,
+                                             (static_cast<std::uint64_t>(found.ftLastWriteTime.dwHighDateTime) << 32) |
+                                                 found.ftLastWriteTime.dwLowDateTime);
             ++count;
         } while (FindNextFileW(search, &found));
         FindClose(search);

@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "catalogue/list_line.h"
+#include "platform/ansi.h"
 #include "platform/paths.h"
 
 namespace vis {
@@ -49,13 +50,37 @@ std::string html_attribute(const std::string& s) {
     return escape_html(s, true);
 }
 
+void percent_encode(std::string& out, std::string_view bytes) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        out += '%';
+        out += kHex[b >> 4];
+        out += kHex[b & 15];
+    }
+}
+
 // A file path as a link target: "#", "?" and "%" would cut the path short or be read as an
 // escape, and a browser drops tabs and line breaks from a link, so they are all written as
-// escapes. Everything else, blanks and backslashes of a Windows path included, stays as it is.
+// escapes. A character the page's code page cannot hold is written as the escapes of its UTF-8
+// bytes rather than lost as "?". Everything else, blanks and backslashes of a Windows path
+// included, stays as it is.
 std::string link_attribute(const std::string& path) {
     std::string r;
     r.reserve(path.size());
-    for (const char c : path) {
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const char c = path[i];
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            std::size_t end = i + 1;
+            while (end < path.size() && (static_cast<unsigned char>(path[end]) & 0xC0) == 0x80) ++end;
+            const std::string_view character(path.data() + i, end - i);
+            if (fits_ansi(character))
+                r += character;
+            else
+                percent_encode(r, character);
+            i = end - 1;
+            continue;
+        }
         switch (c) {
             case '\t':
                 r += "%09";

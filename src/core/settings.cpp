@@ -1,12 +1,13 @@
 #include "core/settings.h"
 
 #include <filesystem>
+#include <limits>
 #include <system_error>
 #include <vector>
 
 #include "platform/ansi.h"
 #include "platform/file_ops.h"
-#include "platform/file_read.h"
+#include "platform/whole_file.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
 
@@ -35,7 +36,7 @@ SettingsResult read_setting(const std::string& path) {
         r.status = ec ? SettingsRead::unreadable : SettingsRead::missing;
         return r;
     }
-    const auto bytes = read_file_bytes(path);
+    const auto bytes = read_whole_file(path, std::numeric_limits<std::uintmax_t>::max());
     if (!bytes) {
         r.status = SettingsRead::unreadable;
         return r;

@@ -1,6 +1,6 @@
 #pragma once
 // Reading a folder: each system lists it its own way, with what the listing already knows of
-// each file, so nothing is asked of the disk again per file.
+// each file (length, save time), so nothing is asked of the disk again per file.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,6 +21,6 @@ using ListedFiles = std::vector<ListedFile>;
 // Appends the files (not folders) of `folder` whose names match the wildcard `pattern` ("*" any
 // run, "?" one character, letter case ignored), in the order the folder gives them. False when
 // the folder does not exist or cannot be read.
-bool list_folder(const std::string& folder, const std::string& pattern, std::vector<ListedFile>& files);
+bool list_folder(const std::string& folder, const std::string& pattern, ListedFiles& files);
 
 }  // namespace vis

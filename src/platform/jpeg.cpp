@@ -5,7 +5,7 @@
 #include <iterator>
 #include <memory>
 
-#include "file_read.h"
+#include "whole_file.h"
 
 namespace vis {
 
@@ -48,7 +48,7 @@ std::optional<Picture> decode_jpeg(const unsigned char* data, std::size_t size) 
 }
 
 std::optional<Picture> decode_jpeg_file(const std::string& path) {
-    const auto bytes = read_file_bytes(path, kMaxFileBytes);
+    const auto bytes = read_whole_file(path, kMaxFileBytes);
     if (!bytes || bytes->empty()) return std::nullopt;
     return decode_jpeg(reinterpret_cast<const unsigned char*>(bytes->data()), bytes->size());
 }

@@ -2,7 +2,6 @@
 
 #include <system_error>
 
-
 namespace vis {
 
 std::string join_path(const std::string& a, const std::string& b) {

@@ -7,8 +7,8 @@
 
 #include "album/pattern_sam.h"
 #include "platform/paths.h"
-#include "support/album_recorder.h"
 #include "support/album_inputs.h"
+#include "support/album_recorder.h"
 #include "support/temp_folder.h"
 
 namespace vis {

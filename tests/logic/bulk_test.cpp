@@ -17,6 +17,7 @@ namespace {
 
 using test::click;
 using test::read_file;
+using test::SteppingClock;
 
 constexpr std::time_t kSaved = 1160000000;
 
@@ -312,12 +313,6 @@ TEST(BulkWindow, TheCloseBoxUnloadsTheWindowAndAnEmptyFolderStillSaysDone) {
     b.run(b.open(f, f.mAll_move));
     EXPECT_EQ(b.message(1).text, "「全て移動」を完了しました。");
 }
-
-// A clock that moves on 10 ms at every look, so the run lets events through now and then.
-struct SteppingClock : Clock {
-    mutable std::int64_t now = 0;
-    std::int64_t now_ms() const override { return now += 10; }
-};
 
 TEST(BulkWindow, WhileRunningTheProgressShowsAndNothingStartsOrClosesIt) {
     Bulk b(5);

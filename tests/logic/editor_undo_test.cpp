@@ -19,14 +19,9 @@ namespace vis {
 namespace {
 
 using test::click;
+using test::SteppingClock;
 
 constexpr int kAhead = 237;  // the pointer lies this far right of and below the drawing point
-
-// A clock that moves on 10 ms at every look, so a running effect lets events through.
-struct SteppingClock : Clock {
-    mutable std::int64_t now = 0;
-    std::int64_t now_ms() const override { return now += 10; }
-};
 
 struct EditorUndo : ::testing::Test {
     test::App app;

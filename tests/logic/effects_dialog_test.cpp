@@ -13,15 +13,10 @@ namespace vis {
 namespace {
 
 using test::click;
+using test::SteppingClock;
 
 // The pointer lies 236.5 twips right of and below the drawing point (16-pixel tool pictures).
 constexpr int kAhead = 237;
-
-// A clock that moves on 10 ms at every look, so a running effect lets events through now and then.
-struct SteppingClock : Clock {
-    mutable std::int64_t now = 0;
-    std::int64_t now_ms() const override { return now += 10; }
-};
 
 struct EffectsDialog : ::testing::Test {
     test::App app;

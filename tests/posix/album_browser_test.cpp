@@ -15,8 +15,8 @@
 #include "platform/jpeg.h"
 #include "platform/paths.h"
 #include "platform/system_clock.h"
-#include "system_file_system.h"
 #include "support/temp_folder.h"
+#include "system_file_system.h"
 
 namespace vis {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "catalogue/list_line.h"
-#include "in_zone.h"
+#include "support/zone.h"
 
 namespace vis {
 namespace {

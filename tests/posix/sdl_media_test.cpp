@@ -10,8 +10,8 @@
 #include "platform/paths.h"
 #include "platform/sdl/media_command.h"
 #include "platform/sdl/sdl_media.h"
-#include "support/temp_folder.h"
 #include "support/posix/wine_prefix.h"
+#include "support/temp_folder.h"
 
 namespace vis {
 namespace {

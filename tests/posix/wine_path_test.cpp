@@ -6,8 +6,8 @@
 
 #include "platform/paths.h"
 #include "platform/posix/wine_path.h"
-#include "support/temp_folder.h"
 #include "support/posix/wine_prefix.h"
+#include "support/temp_folder.h"
 
 namespace vis {
 namespace {

@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "platform/control.h"
-#include "platform/file_read.h"
+#include "platform/whole_file.h"
 #include "platform/keys.h"
 #include "platform/menu.h"
 #include "platform/paths.h"
@@ -273,7 +273,7 @@ bool FaultyFileSystem::copy(const std::string& from, const std::string& to) {
     const auto n = size(from);
     if (fail_copy || !n) return false;
     if (!short_copy && !disk_space) return SystemFileSystem::copy(from, to);
-    std::string bytes = read_file_bytes(from).value_or("");
+    std::string bytes = read_whole_file(from, std::numeric_limits<std::uintmax_t>::max()).value_or("");
     if (short_copy) bytes.resize(bytes.size() / 2);
     // A full disk keeps what fitted and fails; a short copy reports success.
     if (!write(to, bytes)) return false;

@@ -193,6 +193,13 @@ private:
     const HeadlessWindowSystem& ws_;
 };
 
+// A clock that moves on 10 ms at every look, so a long run (an effect, a bulk copy) lets events
+// through now and then.
+struct SteppingClock : Clock {
+    mutable std::int64_t now = 0;
+    std::int64_t now_ms() const override { return now += 10; }
+};
+
 // Returns the queued values in turn, then 0.
 class ScriptedRandom : public Random {
 public:

@@ -1,12 +1,13 @@
 #include "temp_folder.h"
 
 #include <filesystem>
+#include <limits>
 #include <random>
 #include <stdexcept>
 #include <vector>
 
 #include "platform/file_ops.h"
-#include "platform/file_read.h"
+#include "platform/whole_file.h"
 #include "platform/jpeg.h"
 #include "platform/paths.h"
 #include "system_file_system.h"
@@ -33,7 +34,7 @@ TempFolder::~TempFolder() {
 }
 
 std::string read_file(const std::string& path) {
-    return read_file_bytes(path).value_or("");
+    return read_whole_file(path, std::numeric_limits<std::uintmax_t>::max()).value_or("");
 }
 
 void write_file(const std::string& path, const std::string& bytes) {

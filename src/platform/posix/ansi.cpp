@@ -9,5 +9,8 @@ std::string to_ansi(const std::string& utf8) {
 std::string from_ansi(const std::string& bytes) {
     return bytes;
 }
+bool fits_ansi(std::string_view) {
+    return true;
+}
 
 }  // namespace vis

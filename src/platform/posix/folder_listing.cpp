@@ -15,7 +15,7 @@ namespace vis {
 
 // One status query per file gives its kind, length and time together: a large folder is read
 // about as fast as the system lists it.
-bool list_folder(const std::string& folder, const std::string& pattern, std::vector<ListedFile>& files) {
+bool list_folder(const std::string& folder, const std::string& pattern, ListedFiles& out) {
     std::error_code ec;
     const std::filesystem::path dir = to_fs_path(folder);
     if (folder.empty() || !std::filesystem::is_directory(dir, ec)) return false;
@@ -35,7 +35,7 @@ bool list_folder(const std::string& folder, const std::string& pattern, std::vec
         struct stat st {};
         // A file that vanished since the folder was read is simply not listed.
         if (fstatat(fd, entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode)) continue;
-        files.push_back({std::move(name), static_cast<std::uintmax_t>(st.st_size), save_time_of(st.st_mtime)});
+        out.push_back({std::move(name), static_cast<std::uintmax_t>(st.st_size), save_time_of(st.st_mtime)});
     }
     closedir(listing);
     return ok;

@@ -15,11 +15,11 @@
 
 #include "platform/form.h"
 #include "platform/menu.h"
+#include "platform/paths.h"
 #include "platform/qt/file_filter.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/menu_tree.h"
 #include "platform/qt/qt_window_system.h"
-#include "platform/paths.h"
 
 namespace vis {
 

@@ -3,8 +3,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include "platform/sdl/media_command.h"
 #include "platform/paths.h"
+#include "platform/sdl/media_command.h"
 
 namespace vis {
 

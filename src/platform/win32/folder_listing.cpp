@@ -10,11 +10,12 @@ namespace vis {
 
 // The system matches the pattern without regard to letter case; the names it finds through their
 // short 8.3 forms alone ("*.jpg" finding "a.jpeg") are dropped by matching the long name again.
-bool list_folder(const std::string& folder, const std::string& pattern, std::vector<ListedFile>& files) {
+bool list_folder(const std::string& folder, const std::string& pattern, ListedFiles& files) {
     if (folder.empty()) return false;
     const std::wstring where = win32::long_path(folder);
     const DWORD attributes = GetFileAttributesW(where.c_str());
-    if (where.empty() || attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    if (where.empty() || attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
     WIN32_FIND_DATAW found{};
     HANDLE search = FindFirstFileExW((where + L"\\" + win32::widen(pattern)).c_str(), FindExInfoBasic, &found,
                                      FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);

@@ -40,17 +40,4 @@ std::wstring long_path(const std::string& utf8) {
     return L"\\\\?\\" + full;
 }
 
-std::string error_text(unsigned long code) {
-    wchar_t* text = nullptr;
-    const DWORD n = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-        reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring message(text != nullptr ? text : L"", n);
-    LocalFree(text);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
-        message.pop_back();
-    if (message.empty()) return "error " + std::to_string(code);
-    return narrow(message);
-}
-
 }  // namespace vis::win32

@@ -12,7 +12,4 @@ std::string narrow(std::wstring_view utf16);
 // that lifts the 260-character limit. Empty when the path cannot be made absolute.
 std::wstring long_path(const std::string& utf8);
 
-// The system's text for an error code, without its line end.
-std::string error_text(unsigned long code);
-
 }  // namespace vis::win32

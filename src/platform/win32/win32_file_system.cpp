@@ -21,6 +21,14 @@ std::optional<BY_HANDLE_FILE_INFORMATION> identity(const std::wstring& path) {
     return info;
 }
 
+// Windows refuses to replace a read-only file; said here too, so no file system lets it happen.
+bool read_only(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return false;
+    SetLastError(ERROR_ACCESS_DENIED);
+    return true;
+}
+
 bool gone(const std::wstring& path) {
     if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
     const DWORD error = GetLastError();
@@ -45,13 +53,13 @@ bool Win32FileSystem::write(const std::string& path, std::string_view bytes) {
 
 bool Win32FileSystem::rename(const std::string& from, const std::string& to) {
     const std::wstring source = long_path(from), target = long_path(to);
-    return !source.empty() && !target.empty() &&
+    return !source.empty() && !target.empty() && !read_only(target) &&
            MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
 bool Win32FileSystem::copy(const std::string& from, const std::string& to) {
     const std::wstring source = long_path(from), target = long_path(to);
-    return !source.empty() && !target.empty() && CopyFileW(source.c_str(), target.c_str(), FALSE);
+    return !source.empty() && !target.empty() && !read_only(target) && CopyFileW(source.c_str(), target.c_str(), FALSE);
 }
 
 bool Win32FileSystem::flush(const std::string& path) {

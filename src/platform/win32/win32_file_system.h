@@ -12,8 +12,7 @@ public:
     bool rename(const std::string& from, const std::string& to) override;
     // Keeps the source's last-modified time. A read-only target is not replaced.
     bool copy(const std::string& from, const std::string& to) override;
-    // A file's bytes through FlushFileBuffers; a folder's entries reach the disk with the
-    // renames that made them (written through), so a folder asks nothing more.
+    // A folder's names reach the disk through the file system's own journal.
     bool flush(const std::string& path) override;
     bool remove(const std::string& path) override;
     bool make_folder(const std::string& path) override;

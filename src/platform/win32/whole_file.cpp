@@ -1,4 +1,4 @@
-#include "platform/file_read.h"
+#include "platform/whole_file.h"
 
 #include <windows.h>
 
@@ -9,15 +9,16 @@
 
 namespace vis {
 
-std::optional<std::string> read_file_bytes(const std::string& path, std::uintmax_t limit) {
+std::optional<std::string> read_whole_file(const std::string& path, std::uintmax_t max_bytes) {
     const std::wstring name = win32::long_path(path);
     if (name.empty()) return std::nullopt;
-    // Others may go on reading, writing or deleting it meanwhile, as with any program's open.
-    win32::Handle file(CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Shared for deleting too, so a read under way never makes a delete fail.
+    const win32::Handle file(CreateFileW(name.c_str(), GENERIC_READ,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                         FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     LARGE_INTEGER size{};
     if (!file.valid() || !GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
-        static_cast<std::uintmax_t>(size.QuadPart) > limit)
+        static_cast<std::uintmax_t>(size.QuadPart) > max_bytes)
         return std::nullopt;
     std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
     std::size_t done = 0;

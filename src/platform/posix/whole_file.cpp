@@ -1,4 +1,4 @@
-#include "platform/file_read.h"
+#include "platform/whole_file.h"
 
 #include <fstream>
 
@@ -6,12 +6,13 @@
 
 namespace vis {
 
-std::optional<std::string> read_file_bytes(const std::string& path, std::uintmax_t limit) {
+// An open file never stops a delete here.
+std::optional<std::string> read_whole_file(const std::string& path, std::uintmax_t max_bytes) {
     std::ifstream in(to_fs_path(path), std::ios::binary);
     if (!in) return std::nullopt;
     in.seekg(0, std::ios::end);
     const auto end = in.tellg();
-    if (end < 0 || static_cast<std::uintmax_t>(end) > limit) return std::nullopt;
+    if (end < 0 || static_cast<std::uintmax_t>(end) > max_bytes) return std::nullopt;
     in.seekg(0, std::ios::beg);
     std::string bytes(static_cast<std::size_t>(end), '\0');
     if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) return std::nullopt;

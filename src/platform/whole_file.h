@@ -1,0 +1,13 @@
+#pragma once
+// Reading a whole file while letting other programs (and the program itself) rename or delete it
+// meanwhile: a picture decoded ahead must never stand in the way of deleting it.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace vis {
+
+// The file's bytes; nothing when it cannot be read or is longer than `max_bytes`.
+std::optional<std::string> read_whole_file(const std::string& path, std::uintmax_t max_bytes);
+
+}  // namespace vis

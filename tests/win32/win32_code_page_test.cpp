@@ -1,0 +1,92 @@
+// The settings file and the album pages in the ANSI code page of a Japanese system (932,
+// Shift_JIS), as the game's own machines have it; names the code page lacks still reach the
+// right file.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "album/disk_album_output.h"
+#include "album/pattern_sam.h"
+#include "core/settings.h"
+#include "platform/ansi.h"
+#include "platform/paths.h"
+#include "platform/win32/win32_file_system.h"
+#include "support/album_inputs.h"
+#include "support/temp_folder.h"
+
+namespace vis {
+namespace {
+
+using test::read_file;
+using test::write_file;
+
+// "ゲーム" and "保存" in Shift_JIS.
+const std::string kGameSjis = "\x83Q\x81[\x83\x80";
+const std::string kSaveSjis = "\x95\xDB\x91\xB6";
+
+TEST(Win32CodePage, TheTestRunsWithTheJapaneseCodePage) {
+    ASSERT_EQ(GetACP(), 932u) << "run under Wine with LC_ALL=ja_JP.UTF-8";
+    EXPECT_EQ(to_ansi("ゲーム"), kGameSjis);
+    EXPECT_EQ(from_ansi(kGameSjis + "\r\n"), "ゲーム\r\n");
+    // Half-width katakana are single bytes; a character Shift_JIS lacks is "?", never a look-alike.
+    EXPECT_EQ(to_ansi("ｱ"), "\xB1");
+    EXPECT_EQ(to_ansi("é한"), "??");
+    EXPECT_TRUE(fits_ansi("ゲーム①"));
+    EXPECT_FALSE(fits_ansi("é"));
+    EXPECT_FALSE(fits_ansi("한"));
+}
+
+TEST(Win32CodePage, TheSettingsFileIsWrittenInShiftJisAndReadBack) {
+    test::TempFolder dir;
+    win32::Win32FileSystem disk;
+    const std::string path = join_path(dir.path(), "setting.mto");
+    const Settings s{"D:\\ゲーム\\Pelmar Online", "1", "0", "E:\\保存"};
+    ASSERT_TRUE(write_setting(disk, path, s));
+    EXPECT_EQ(read_file(path), "D:\\" + kGameSjis + "\\Pelmar Online\r\n1\r\n0\r\nE:\\" + kSaveSjis + "\r\n");
+    const auto r = read_setting(path);
+    ASSERT_EQ(r.status, SettingsRead::ok);
+    EXPECT_EQ(r.values.game_folder, s.game_folder);
+    EXPECT_EQ(r.values.save_folder, s.save_folder);
+
+    // A file written by the game's own Japanese tools reads the same.
+    write_file(path, "C:\\" + kGameSjis + "\r\n0\r\n1\r\nC:\\" + kSaveSjis + "\r\n");
+    const auto theirs = read_setting(path);
+    ASSERT_EQ(theirs.status, SettingsRead::ok);
+    EXPECT_EQ(theirs.values.game_folder, "C:\\ゲーム");
+    EXPECT_EQ(theirs.values.save_folder, "C:\\保存");
+}
+
+TEST(Win32CodePage, AlbumPagesAreShiftJisAndLinkNamesTheCodePageLacksAsUtf8Escapes) {
+    test::TempFolder dir;
+    win32::Win32FileSystem disk;
+    const std::string program = join_path(dir.path(), "プログラム");
+    const std::string shots = join_path(dir.path(), "ゲーム");
+    for (const std::string& folder : {program, join_path(program, "data"), join_path(program, "album"), shots})
+        ASSERT_TRUE(disk.make_folder(folder));
+    write_file(join_path(join_path(program, "data"), "null.gif"), "GIF89a");
+    const std::string kana = "PelmarOnline_画像.jpg", hangul = "PelmarOnline_한.jpg";
+    write_file(join_path(shots, kana), "jpeg");
+    write_file(join_path(shots, hangul), "jpeg");
+
+    AlbumInput in;
+    in.lines = {"2006/11/05 01:10:15 │ " + kana, "2006/11/05 01:11:15 │ " + hangul};
+    in.shots_folder = shots;
+    in.program_folder = program;
+    in.line_colour = "Black";
+    in.edge_colour = "Aqua";
+    in.create_mode = kAbsolutePathAlbum;
+    DiskAlbumOutput out(disk);
+    const AlbumResult r = create_pattern_sam(in, test::album::creation_clock(), out);
+    ASSERT_EQ(r.failure, AlbumFailure::none);
+    const std::string page = read_file(join_path(r.folder, "page1.html"));
+    // The caption and the link of a name the code page holds, in Shift_JIS bytes.
+    const std::string kana_sjis = "PelmarOnline_\x89\xE6\x91\x9C.jpg";
+    EXPECT_NE(page.find(kana_sjis + "<br>"), std::string::npos);
+    EXPECT_NE(page.find("<img src='" + to_ansi(shots) + "\\" + kana_sjis + "'"), std::string::npos);
+    // The other one's link carries its UTF-8 bytes as escapes, so the browser finds the file.
+    EXPECT_NE(page.find("<img src='" + to_ansi(shots) + "\\PelmarOnline_%ED%95%9C.jpg'"), std::string::npos);
+    EXPECT_EQ(page.find("PelmarOnline_?.jpg'"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vis
