@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "platform/form.h"
@@ -266,6 +268,59 @@ TEST_F(Win32Backend, ButtonsCheckBoxesAndTextBoxesFollowTheUser) {
     windows.render();
     EXPECT_EQ(text_of(hwnd_of(text)), "別");
     EXPECT_EQ(changes, 2);
+}
+
+}  // namespace
+}  // namespace vis::win32
+
+namespace vis::win32 {
+namespace {
+
+TEST_F(Win32Backend, CombosProgressBarsScrollBarsAndFramesShowTheModel) {
+    Frame frame(form, "fra", "BGM");
+    frame.set_bounds({150, 150, 3000, 1500});
+    ComboBox combo(form, "cbo");
+    combo.set_container(frame);
+    combo.set_bounds({150, 300, 1800, 300});
+    combo.add_item("一");
+    combo.add_item("二");
+    ProgressBar progress(form, "prg");
+    progress.set_bounds({0, 1800, 3000, 300});
+    ScrollBar bar(form, "hsb", 0, 10, 3);
+    bar.set_bounds({0, 2250, 3000, 255});
+    std::vector<std::string> seen;
+    bar.on_change = [&] { seen.push_back("change " + std::to_string(bar.value())); };
+    bar.on_scroll = [&] { seen.push_back("scroll " + std::to_string(bar.value())); };
+    show();
+
+    // The combo lies in the frame, at its place there.
+    EXPECT_EQ(GetParent(hwnd_of(combo)), hwnd_of(frame));
+    EXPECT_EQ(place_of(hwnd_of(combo)).left, 10);
+    EXPECT_EQ(SendMessageW(hwnd_of(combo), CB_GETCOUNT, 0, 0), 2);
+    combo.set_list_index(1);
+    windows.render();
+    EXPECT_EQ(SendMessageW(hwnd_of(combo), CB_GETCURSEL, 0, 0), 1);
+    SendMessageW(hwnd_of(combo), CB_SETCURSEL, 0, 0);
+    SendMessageW(GetParent(hwnd_of(combo)), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd_of(combo)), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(hwnd_of(combo)));
+    EXPECT_EQ(combo.list_index(), 0);
+    EXPECT_EQ(combo.text(), "一");
+
+    progress.set_value(40);
+    windows.render();
+    EXPECT_EQ(SendMessageW(hwnd_of(progress), PBM_GETPOS, 0, 0), 40);
+
+    EXPECT_EQ(GetScrollPos(hwnd_of(bar), SB_CTL), 3);
+    SendMessageW(window().hwnd(), WM_HSCROLL, SB_LINERIGHT, reinterpret_cast<LPARAM>(hwnd_of(bar)));
+    EXPECT_EQ(bar.value(), 4);
+    EXPECT_EQ(GetScrollPos(hwnd_of(bar), SB_CTL), 4);
+    // The right arrow at the end moves nothing.
+    bar.set_value(10);
+    windows.render();
+    seen.clear();
+    SendMessageW(window().hwnd(), WM_HSCROLL, SB_LINERIGHT, reinterpret_cast<LPARAM>(hwnd_of(bar)));
+    EXPECT_EQ(bar.value(), 10);
+    EXPECT_TRUE(seen.empty());
 }
 
 }  // namespace

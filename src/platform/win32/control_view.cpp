@@ -191,8 +191,6 @@ LRESULT CALLBACK ControlView::subclass_proc(HWND hwnd, UINT msg, WPARAM wp, LPAR
     return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
-PlainView::PlainView(FormWindow& window, Control& control) : ControlView(window, control) {
-    create(kPanelClass, WS_CLIPSIBLINGS);
-}
+PlainView::PlainView(FormWindow& window, Control& control) : ControlView(window, control) {}
 
 }  // namespace vis::win32

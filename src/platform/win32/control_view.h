@@ -78,7 +78,7 @@ private:
     bool left_pressed_ = false;
 };
 
-// A control with no native look of its own yet: an empty panel at its place.
+// A control with no native look of its own yet: nothing shows, so nothing it lies over is hidden.
 class PlainView : public ControlView {
 public:
     PlainView(FormWindow& window, Control& control);

@@ -1,5 +1,6 @@
 #include "platform/win32/control_view.h"
 #include "platform/win32/image_view.h"
+#include "platform/win32/indicator_views.h"
 #include "platform/win32/input_views.h"
 #include "platform/win32/label_view.h"
 #include "platform/win32/list_view.h"
@@ -25,11 +26,15 @@ std::unique_ptr<ControlView> make_control_view(FormWindow& window, Control& cont
         case ControlKind::button:
             return std::make_unique<ButtonView>(window, static_cast<Button&>(control));
         case ControlKind::combo_box:
+            return std::make_unique<ComboBoxView>(window, static_cast<ComboBox&>(control));
         case ControlKind::progress_bar:
+            return std::make_unique<ProgressBarView>(window, static_cast<ProgressBar&>(control));
+        case ControlKind::scroll_bar:
+            return std::make_unique<ScrollBarView>(window, static_cast<ScrollBar&>(control));
+        case ControlKind::frame:
+            return std::make_unique<FrameView>(window, static_cast<Frame&>(control));
         case ControlKind::shape:
         case ControlKind::line:
-        case ControlKind::scroll_bar:
-        case ControlKind::frame:
         case ControlKind::file_list:
             break;
     }
