@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows zip as a player uses it, under Wine on a virtual X server: unpacked into a fresh
 # prefix beside a game folder holding screenshots, vistelle.exe starts, shows its main window's
-# title, writes the first-run settings file (Shift_JIS, CR LF), deletes a screenshot after asking,
+# title, writes the first-run settings file (Shift_JIS, CR LF), shows the selected screenshot's
+# colour in the preview, deletes that screenshot after asking,
 # and ends when its window is closed.
 # usage: run_windows_zip.sh path/to/vistelle-windows-x64.zip
 set -uo pipefail
@@ -20,7 +21,7 @@ fail() {
 
 zip_file=${1:-}
 [ -f "$zip_file" ] || fail "no zip given (got '${zip_file}')"
-for tool in Xvfb xdotool unzip python3; do
+for tool in Xvfb xdotool xwd unzip python3; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/setup.sh installs it)"
 done
 
@@ -106,7 +107,18 @@ window_titled() {
     return 1
 }
 
-# Delete on the list asks first; Yes (the default button) deletes the selected screenshot only.
+# The preview shows the selected screenshot's colour: one of the three greys as a solid square.
+shown_grey=
+for _ in $(seq 20); do
+    xwd -silent -id "$main_window" >"$work/main.xwd" 2>/dev/null
+    shown_grey=$(python3 "$here/solid_grey.py" "$work/main.xwd" 40 200 60 120)
+    [ -n "$shown_grey" ] && break
+    sleep 0.5
+done
+[ -n "$shown_grey" ] || fail "no screenshot's colour is on screen in the preview"
+
+# Delete on the list asks first; Yes (the default button) deletes the selected screenshot only:
+# the one the preview showed.
 focus_main
 xdotool key Delete
 question=$(window_titled '削除') || fail "Delete asked nothing"
@@ -117,6 +129,12 @@ for _ in $(seq 20); do
     sleep 0.5
 done
 [ "$(find "$shots" -name '*.jpg' | wc -l)" -eq 2 ] || fail "Delete with Yes left $(find "$shots" -name '*.jpg' | wc -l) of 3 screenshots"
+case $shown_grey in
+    200) deleted=PelmarOnline_2006115_01715.jpg ;;
+    60) deleted=PelmarOnline_2006116_01716.jpg ;;
+    *) deleted=PelmarOnline_2006117_01717.jpg ;;
+esac
+[ ! -e "$shots/$deleted" ] || fail "Delete removed another screenshot than the one previewed ($deleted, grey $shown_grey)"
 
 # Closing the main window through its frame (Alt+F4) ends the program.
 focus_main
@@ -130,4 +148,4 @@ wait "$program_pid"
 status=$?
 program_pid=
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
-echo "Windows zip: main window, first-run settings, Delete and quitting are right"
+echo "Windows zip: main window, first-run settings, preview, Delete and quitting are right"
