@@ -27,8 +27,8 @@ find "$root/src" "$root/tests" "$root/bench" "$root/fuzz" -type f \( -name '*.cp
 export SDL_AUDIODRIVER=dummy
 run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVISTELLE_WERROR=ON
 
-# The Windows build: the logic suite and the tests of the Windows services, cross-built with
-# MinGW-w64 and run under Wine.
+# The Windows build: the logic suite and the tests of the Windows services and windows,
+# cross-built with MinGW-w64 and run under Wine.
 windows_start=$SECONDS
 windows_build="$root/build-windows"
 windows_deps=$(bash "$root/scripts/build-windows-deps.sh")
@@ -36,7 +36,11 @@ rm -rf "$windows_build"
 cmake -S "$root" -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_PREFIX_PATH="$windows_deps" -DVISTELLE_WERROR=ON
 cmake --build "$windows_build" -j "$jobs"
-bash "$root/scripts/wine-run.sh" "$windows_build/tests/vistelle_tests.exe"
+# The window-system tests make real windows: they need an X server.
+xvfb-run -a bash "$root/scripts/wine-run.sh" "$windows_build/tests/vistelle_tests.exe"
+# The zip a player downloads, unpacked and run under Wine on a virtual X server.
+windows_zip=$(bash "$root/scripts/package-windows.sh" "$windows_build")
+bash "$root/tests/smoke/run_windows_zip.sh" "$windows_zip"
 echo "Windows build and tests under Wine: $((SECONDS - windows_start)) s"
 
 # Every reader of outside input under libFuzzer for 30 s, from the committed seed corpus.

@@ -1,0 +1,44 @@
+#include "app/win32_program.h"
+
+#include "core/app.h"
+#include "core/window_owner.h"
+#include "main_window/form1.h"
+#include "main_window/program_windows.h"
+#include "platform/platform.h"
+#include "platform/system_clock.h"
+#include "platform/win32/gdi_text_metrics.h"
+#include "platform/win32/gdi_text_painter.h"
+#include "platform/win32/mci_media.h"
+#include "platform/win32/mutex_instance_guard.h"
+#include "platform/win32/win32_clipboard.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_prompts.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_window_system.h"
+#include "platform/win32/wininet_http.h"
+
+namespace vis {
+
+int run_win32_program(const std::string& folder, const std::string& update_server) {
+    win32::Win32WindowSystem windows(folder);
+    win32::Win32Prompts prompts(windows, kAppTitle);
+    win32::GdiTextMetrics text;
+    win32::GdiTextPainter painter;
+    win32::MciMedia media;
+    win32::Win32Shell shell;
+    win32::Win32Clipboard clipboard;
+    win32::WinInetHttp http;
+    SystemClock clock;
+    MersenneRandom random;
+    win32::MutexInstanceGuard instance(folder);
+    win32::Win32FileSystem files;
+    Platform platform{windows, prompts, text,   painter,  media, shell,  clipboard,
+                      http,    clock,   random, instance, files, folder, update_server};
+
+    Windows program(platform);
+    add_program_windows(program);
+    program.get<Form1>().start();
+    return windows.run();
+}
+
+}  // namespace vis

@@ -1,0 +1,102 @@
+#include "platform/win32/image_view.h"
+
+#include "platform/win32/window_classes.h"
+
+namespace vis::win32 {
+
+ImageView::ImageView(FormWindow& window, ImageBox& image) : ControlView(window, image) {
+    create(kPictureClass, WS_CLIPCHILDREN | WS_CLIPSIBLINGS);
+    set_clicks_from_mouse(true);
+    set_capture_while_pressed(image.kind() == ControlKind::picture_box);
+}
+
+void ImageView::render() {
+    auto& box = static_cast<ImageBox&>(*control_);
+    const Picture& picture = box.picture();
+    const PixelRect changed = box.take_changed();
+    const bool same_picture =
+        picture.pixels == shown_.pixels && picture.width == shown_.width && picture.height == shown_.height;
+    if (same_picture && box.resource() == shown_resource_) {
+        if (changed.empty() || picture.empty()) return;
+        RECT area{changed.left, changed.top, changed.left + changed.width, changed.top + changed.height};
+        if (box.stretch()) {
+            RECT client;
+            GetClientRect(hwnd(), &client);
+            const double sx = static_cast<double>(client.right) / picture.width;
+            const double sy = static_cast<double>(client.bottom) / picture.height;
+            area = {static_cast<LONG>(area.left * sx), static_cast<LONG>(area.top * sy),
+                    static_cast<LONG>(area.right * sx) + 1, static_cast<LONG>(area.bottom * sy) + 1};
+        }
+        // Halftone reaches a pixel beyond the changed ones.
+        InflateRect(&area, 1, 1);
+        InvalidateRect(hwnd(), &area, FALSE);
+        return;
+    }
+    shown_ = picture;
+    shown_resource_ = box.resource();
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+RECT ImageView::geometry_px() const {
+    RECT r = ControlView::geometry_px();
+    const auto& box = static_cast<const ImageBox&>(*control_);
+    // At natural size the window takes the picture's size in device pixels.
+    if (!box.stretch() && !shown_.empty()) {
+        r.right = r.left + shown_.width;
+        r.bottom = r.top + shown_.height;
+    }
+    return r;
+}
+
+void ImageView::paint(HDC dc) {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    if (shown_.empty()) {
+        const Colour back = control_ != nullptr ? control_->back_colour() : kDefaultColour;
+        HBRUSH brush = back != kDefaultColour ? CreateSolidBrush(back & 0xFFFFFFu) : nullptr;
+        FillRect(dc, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
+        if (brush != nullptr) DeleteObject(brush);
+        return;
+    }
+    const auto* box = static_cast<const ImageBox*>(control_);
+    const bool stretch = box != nullptr && box->stretch();
+    // A copy scaled ahead for exactly this size is shown as it is.
+    const ScaledCopy* scaled = shown_.scaled.get();
+    const bool use_scaled =
+        stretch && scaled != nullptr && scaled->width == client.right && scaled->height == client.bottom;
+    const int width = use_scaled ? scaled->width : shown_.width;
+    const int height = use_scaled ? scaled->height : shown_.height;
+    const void* bits = use_scaled ? static_cast<const void*>(scaled->pixels.data()) : shown_.pixels->data();
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first, as the picture keeps them
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    const int dest_w = stretch ? client.right : width;
+    const int dest_h = stretch ? client.bottom : height;
+    SetStretchBltMode(dc, stretch && !use_scaled ? HALFTONE : COLORONCOLOR);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchDIBits(dc, 0, 0, dest_w, dest_h, 0, 0, width, height, bits, &info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+bool ImageView::message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    switch (msg) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd(), &ps);
+            paint(dc);
+            EndPaint(hwnd(), &ps);
+            result = 0;
+            return true;
+        }
+        case WM_ERASEBKGND:
+            result = 1;
+            return true;
+        default:
+            return ControlView::message(msg, wp, lp, result);
+    }
+}
+
+}  // namespace vis::win32

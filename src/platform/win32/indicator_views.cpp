@@ -1,0 +1,32 @@
+#include "platform/win32/indicator_views.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/wide.h"
+#include "platform/win32/window_classes.h"
+
+namespace vis::win32 {
+
+ProgressBarView::ProgressBarView(FormWindow& window, ProgressBar& bar) : ControlView(window, bar) {
+    create(PROGRESS_CLASSW, 0);
+    SendMessageW(hwnd(), PBM_SETRANGE32, 0, 100);
+}
+
+void ProgressBarView::render() {
+    SendMessageW(hwnd(), PBM_SETPOS, static_cast<WPARAM>(static_cast<const ProgressBar&>(*control_).value()), 0);
+}
+
+FrameView::FrameView(FormWindow& window, Frame& frame) : ControlView(window, frame) {
+    create(kPanelClass, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, widen(frame.caption()));
+    group_ = CreateWindowExW(0, L"BUTTON", widen(frame.caption()).c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 0,
+                             0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+void FrameView::render() {
+    const RECT r = geometry_px();
+    SetWindowTextW(group_, widen(static_cast<const Frame&>(*control_).caption()).c_str());
+    // Below the controls the frame holds, which are made after it.
+    SetWindowPos(group_, HWND_BOTTOM, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
+}
+
+}  // namespace vis::win32

@@ -1,0 +1,44 @@
+#include "platform/win32/label_view.h"
+
+#include "platform/win32/wide.h"
+
+namespace vis::win32 {
+
+namespace {
+
+DWORD alignment_style(Alignment a) {
+    switch (a) {
+        case Alignment::right:
+            return SS_RIGHT;
+        case Alignment::centre:
+            return SS_CENTER;
+        case Alignment::left:
+            break;
+    }
+    return SS_LEFT;
+}
+
+}  // namespace
+
+LabelView::LabelView(FormWindow& window, Label& label) : ControlView(window, label) {
+    // A label over a picture lets the pointer through to it; others report their clicks.
+    const bool overlay = label.container() != nullptr && label.container()->kind() == ControlKind::picture_box;
+    create(L"STATIC", alignment_style(label.alignment()) | SS_NOPREFIX | (overlay ? 0 : SS_NOTIFY),
+           label.opaque() ? 0 : WS_EX_TRANSPARENT, widen(label.caption()));
+    applied_alignment_ = label.alignment();
+    set_clicks_from_mouse(true);
+}
+
+void LabelView::render() {
+    const auto& label = static_cast<const Label&>(*control_);
+    if (label.alignment() != applied_alignment_) {
+        applied_alignment_ = label.alignment();
+        const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
+        SetWindowLongPtrW(hwnd(), GWL_STYLE, style | static_cast<LONG_PTR>(alignment_style(label.alignment())));
+    }
+    // Line ends in captions are CR LF already, as the static control wants them.
+    SetWindowTextW(hwnd(), widen(label.caption()).c_str());
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+}  // namespace vis::win32

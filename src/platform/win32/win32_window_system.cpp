@@ -1,0 +1,144 @@
+#include "platform/win32/win32_window_system.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "platform/form.h"
+#include "platform/win32/form_window.h"
+#include "platform/win32/window_classes.h"
+
+namespace vis::win32 {
+
+Win32WindowSystem::Win32WindowSystem(std::string program_folder) : program_folder_(std::move(program_folder)) {
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                  ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    register_window_classes();
+}
+
+Win32WindowSystem::~Win32WindowSystem() {
+    for (auto& w : windows_) w->detach();
+    windows_.clear();
+    retired_.clear();
+}
+
+void Win32WindowSystem::add_form(Form& f) {
+    windows_.push_back(std::make_unique<FormWindow>(*this, f));
+}
+
+void Win32WindowSystem::remove_form(Form& f) {
+    const auto it = std::find_if(windows_.begin(), windows_.end(), [&](const auto& w) { return w->form() == &f; });
+    if (it == windows_.end()) return;
+    (*it)->detach();
+    (*it)->hide();
+    // The window may be handling the very message that closed its form: destroyed later.
+    retired_.push_back(std::move(*it));
+    windows_.erase(it);
+}
+
+ScreenInfo Win32WindowSystem::screen() const {
+    ScreenInfo info;
+    // The program is aware of each monitor's scale, so pixels here are the device's own.
+    const UINT dpi = GetDpiForSystem();
+    const double per_pixel = 1440.0 / (dpi > 0 ? dpi : 96);
+    info.twips_per_pixel_x = per_pixel;
+    info.twips_per_pixel_y = per_pixel;
+    info.width_twips = static_cast<int>(GetSystemMetrics(SM_CXSCREEN) * per_pixel + 0.5);
+    info.height_twips = static_cast<int>(GetSystemMetrics(SM_CYSCREEN) * per_pixel + 0.5);
+    info.device_pixel_ratio = 1.0;
+    return info;
+}
+
+void Win32WindowSystem::caption_changed(Form& f) {
+    if (quitting_) return;
+    if (FormWindow* w = window_of(&f)) w->show_caption();
+}
+
+void Win32WindowSystem::do_events() {
+    if (quitting_) return;
+    render();
+    pump(false);
+}
+
+void Win32WindowSystem::quit() {
+    if (quitting_) return;
+    quitting_ = true;
+    for (auto& w : windows_) {
+        w->detach();
+        w->hide();
+    }
+    // Leaves every running message loop, nested ones (dialogs, waits) included.
+    PostQuitMessage(0);
+}
+
+void Win32WindowSystem::dispatch(const std::function<void()>& handler) {
+    if (quitting_) return;
+    handler();
+    render();
+}
+
+void Win32WindowSystem::render() {
+    if (quitting_ || rendering_) return;
+    rendering_ = true;
+    for (std::size_t i = 0; i < windows_.size(); ++i) windows_[i]->sync();
+    rendering_ = false;
+}
+
+int Win32WindowSystem::run() {
+    if (quitting_) return 0;
+    render();
+    pump(true);
+    return 0;
+}
+
+void Win32WindowSystem::pump(bool wait) {
+    MSG msg;
+    while (!quitting_) {
+        if (wait) {
+            if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;
+        } else if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            break;
+        } else if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (pre_translate(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+        if (wait) retired_.clear();
+    }
+}
+
+bool Win32WindowSystem::pre_translate(MSG& msg) {
+    if (msg.hwnd == nullptr) return false;
+    const HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    FormWindow* w = window_of(root);
+    if (w == nullptr) return false;
+    if (HACCEL keys = w->accelerators(); keys != nullptr && TranslateAcceleratorW(root, keys, &msg)) return true;
+    // Tab moves between the controls; every other key goes to the control that has the focus.
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && msg.hwnd != root) return IsDialogMessageW(root, &msg);
+    return false;
+}
+
+FormWindow* Win32WindowSystem::window_of(const Form* f) const {
+    for (const auto& w : windows_)
+        if (w->form() == f) return w.get();
+    return nullptr;
+}
+
+FormWindow* Win32WindowSystem::window_of(HWND top_level) const {
+    for (const auto& w : windows_)
+        if (w->hwnd() == top_level) return w.get();
+    return nullptr;
+}
+
+HWND Win32WindowSystem::dialog_parent(const Form* owner) const {
+    if (FormWindow* w = window_of(owner); w && IsWindowVisible(w->hwnd())) return w->hwnd();
+    for (const auto& w : windows_)
+        if (w->form() && w->form()->topmost() && IsWindowVisible(w->hwnd())) return w->hwnd();
+    const HWND active = GetActiveWindow();
+    return window_of(active) ? active : nullptr;
+}
+
+}  // namespace vis::win32

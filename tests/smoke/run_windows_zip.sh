@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# The Windows zip as a player uses it, under Wine on a virtual X server: unpacked into a fresh
+# prefix beside a game folder holding screenshots, vistelle.exe starts, shows its main window's
+# title, writes the first-run settings file (Shift_JIS, CR LF), shows the selected screenshot's
+# colour in the preview, deletes that screenshot after asking,
+# and ends when its window is closed.
+# usage: run_windows_zip.sh path/to/vistelle-windows-x64.zip
+set -uo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+source "$root/scripts/windows-env.sh"
+here="$root/tests/smoke"
+
+title='Pelmarオンライン - Vistelle (v2.00)'
+game_folder='C:\Program Files\QUORIX\Pelmar Online'
+
+fail() {
+    echo "WINDOWS ZIP FAILED: $*" >&2
+    [ -s "${work:-/nonexistent}/wine.log" ] && tail -n 20 "$work/wine.log" >&2
+    exit 1
+}
+
+zip_file=${1:-}
+[ -f "$zip_file" ] || fail "no zip given (got '${zip_file}')"
+for tool in Xvfb xdotool xwd unzip python3; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/setup.sh installs it)"
+done
+
+work=$(mktemp -d)
+prefix="$work/prefix"
+xvfb_pid= program_pid=
+cleanup() {
+    [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1
+    for pid in $program_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+export WINEPREFIX="$prefix" WINEDEBUG=-all
+wine=$(wine64_command)
+"$wine" wineboot -i >"$work/wine.log" 2>&1 || fail "cannot make a Wine prefix"
+drive_c="$prefix/drive_c"
+
+# The player's copy, unpacked where a player might put it.
+mkdir -p "$drive_c/Games"
+unzip -q "$zip_file" -d "$drive_c/Games" || fail "cannot unpack the zip"
+program="$drive_c/Games/Vistelle"
+for entry in vistelle.exe data/null.gif help/index.html; do
+    [ -f "$program/$entry" ] || fail "the zip holds no Vistelle/$entry"
+done
+[ -d "$program/album" ] || fail "the zip holds no Vistelle/album/"
+[ ! -e "$program/data/setting.mto" ] || fail "the zip carries a settings file"
+
+shots="$drive_c/Program Files/QUORIX/Pelmar Online/Screen Save"
+mkdir -p "$shots"
+python3 "$here/make_jpeg.py" "$shots/PelmarOnline_2006115_01715.jpg" 64 48 200 || fail "cannot write a JPEG"
+python3 "$here/make_jpeg.py" "$shots/PelmarOnline_2006116_01716.jpg" 48 32 60 || fail "cannot write a JPEG"
+python3 "$here/make_jpeg.py" "$shots/PelmarOnline_2006117_01717.jpg" 32 32 120 || fail "cannot write a JPEG"
+
+# The Japanese code page for the program alone (see scripts/wine-run.sh).
+(cd "$program" && LC_ALL=ja_JP.UTF-8 exec "$wine" 'C:\Games\Vistelle\vistelle.exe') >>"$work/wine.log" 2>&1 &
+program_pid=$!
+
+# Japanese titles are readable only as _NET_WM_NAME, so every window's name is compared.
+main_window=
+for _ in $(seq 120); do
+    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$title" ]; then
+            main_window=$id
+            break 2
+        fi
+    done
+    kill -0 "$program_pid" 2>/dev/null || fail "the program ended before its main window showed"
+    sleep 0.5
+done
+[ -n "$main_window" ] || {
+    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        echo "window: $(xdotool getwindowname "$id" 2>/dev/null)" >&2
+    done
+    fail "no window titled '$title'"
+}
+
+expected=$(printf '%s\r\n1\r\n1\r\n%s\r\n' "$game_folder" "$game_folder" | od -An -tx1)
+actual=$(od -An -tx1 "$program/data/setting.mto" 2>/dev/null)
+[ "$expected" = "$actual" ] || fail "first-run settings differ: $(od -c "$program/data/setting.mto" 2>&1 | head -n 5)"
+
+focus_main() {
+    xdotool windowactivate --sync "$main_window" >/dev/null 2>&1 || xdotool windowfocus --sync "$main_window"
+}
+
+# The window titled $1, once it shows (up to 15 s).
+window_titled() {
+    for _ in $(seq 30); do
+        for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+            [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && { echo "$id"; return 0; }
+        done
+        sleep 0.5
+    done
+    return 1
+}
+
+# The preview shows the selected screenshot's colour: one of the three greys as a solid square.
+shown_grey=
+for _ in $(seq 20); do
+    xwd -silent -id "$main_window" >"$work/main.xwd" 2>/dev/null
+    shown_grey=$(python3 "$here/solid_grey.py" "$work/main.xwd" 40 200 60 120)
+    [ -n "$shown_grey" ] && break
+    sleep 0.5
+done
+[ -n "$shown_grey" ] || fail "no screenshot's colour is on screen in the preview"
+
+# Delete on the list asks first; Yes (the default button) deletes the selected screenshot only:
+# the one the preview showed.
+focus_main
+xdotool key Delete
+question=$(window_titled '削除') || fail "Delete asked nothing"
+xdotool windowfocus --sync "$question" >/dev/null 2>&1
+xdotool key Return
+for _ in $(seq 20); do
+    [ "$(find "$shots" -name '*.jpg' | wc -l)" -eq 2 ] && break
+    sleep 0.5
+done
+[ "$(find "$shots" -name '*.jpg' | wc -l)" -eq 2 ] || fail "Delete with Yes left $(find "$shots" -name '*.jpg' | wc -l) of 3 screenshots"
+case $shown_grey in
+    200) deleted=PelmarOnline_2006115_01715.jpg ;;
+    60) deleted=PelmarOnline_2006116_01716.jpg ;;
+    *) deleted=PelmarOnline_2006117_01717.jpg ;;
+esac
+[ ! -e "$shots/$deleted" ] || fail "Delete removed another screenshot than the one previewed ($deleted, grey $shown_grey)"
+
+# Closing the main window through its frame (Alt+F4) ends the program.
+focus_main
+xdotool key alt+F4
+for _ in $(seq 60); do
+    kill -0 "$program_pid" 2>/dev/null || break
+    sleep 0.5
+done
+kill -0 "$program_pid" 2>/dev/null && fail "the program did not end after its main window was closed"
+wait "$program_pid"
+status=$?
+program_pid=
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "Windows zip: main window, first-run settings, preview, Delete and quitting are right"

@@ -1,0 +1,149 @@
+// Message boxes: the program's buttons, icons and defaults as the system's, answered by a "user".
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#undef MessageBox
+
+#include <atomic>
+#include <thread>
+
+#include "platform/form.h"
+#include "platform/win32/message_box_style.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_prompts.h"
+#include "platform/win32/win32_window_system.h"
+
+namespace vis::win32 {
+namespace {
+
+TEST(MessageBoxStyle, ButtonsIconsAndDefaults) {
+    struct Case {
+        MsgButtons buttons;
+        MsgIcon icon;
+        int default_button;
+        unsigned expected;
+    };
+    const Case cases[] = {
+        {MsgButtons::ok, MsgIcon::none, 0, MB_OK | MB_DEFBUTTON1},
+        {MsgButtons::yes_no, MsgIcon::question, 1, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2},
+        {MsgButtons::yes_no_cancel, MsgIcon::exclamation, 2, MB_YESNOCANCEL | MB_ICONWARNING | MB_DEFBUTTON3},
+        {MsgButtons::ok_cancel, MsgIcon::critical, 1, MB_OKCANCEL | MB_ICONERROR | MB_DEFBUTTON2},
+        {MsgButtons::ok, MsgIcon::information, 0, MB_OK | MB_ICONINFORMATION | MB_DEFBUTTON1},
+        // A default beyond the buttons falls back to the first, never to a button not shown.
+        {MsgButtons::yes_no, MsgIcon::none, 2, MB_YESNO | MB_DEFBUTTON1},
+        {MsgButtons::ok, MsgIcon::none, -1, MB_OK | MB_DEFBUTTON1},
+    };
+    for (const Case& c : cases) {
+        MessageBox box;
+        box.buttons = c.buttons;
+        box.icon = c.icon;
+        box.default_button = c.default_button;
+        EXPECT_EQ(message_box_style(box) & ~static_cast<unsigned>(MB_SETFOREGROUND), c.expected)
+            << static_cast<int>(c.buttons) << " " << c.default_button;
+    }
+}
+
+TEST(MessageBoxStyle, EscapeAndNoAnswerTakeTheSafeWayOut) {
+    EXPECT_EQ(message_box_result(IDYES, MsgButtons::yes_no), MsgResult::yes);
+    EXPECT_EQ(message_box_result(IDNO, MsgButtons::yes_no_cancel), MsgResult::no);
+    EXPECT_EQ(message_box_result(IDCANCEL, MsgButtons::yes_no_cancel), MsgResult::cancel);
+    EXPECT_EQ(message_box_result(IDCANCEL, MsgButtons::yes_no), MsgResult::no);
+    EXPECT_EQ(message_box_result(IDCANCEL, MsgButtons::ok), MsgResult::ok);
+    EXPECT_EQ(message_box_result(0, MsgButtons::yes_no), MsgResult::no);
+    EXPECT_EQ(message_box_result(0, MsgButtons::ok_cancel), MsgResult::cancel);
+}
+
+// The whole literal, its NULs included (but not the one ending it).
+template <std::size_t N>
+std::wstring with_nuls(const wchar_t (&text)[N]) {
+    return std::wstring(text, N - 1);
+}
+
+TEST(FileFilter, PairsEndInNulAndAPatternlessDescriptionShowsEveryFile) {
+    EXPECT_EQ(file_filter("スクリーンショット(*.jpg)|*.jpg"), with_nuls(L"スクリーンショット(*.jpg)\0*.jpg\0\0"));
+    EXPECT_EQ(file_filter("A|*.a|B|*.b;*.c"), with_nuls(L"A\0*.a\0B\0*.b;*.c\0\0"));
+    EXPECT_EQ(file_filter("All"), with_nuls(L"All\0*.*\0\0"));
+    EXPECT_EQ(file_filter(""), std::wstring(2, L'\0'));
+}
+
+// Presses `button` in the message box titled `title` once it shows; what it read is kept.
+class BoxAnswerer {
+public:
+    BoxAnswerer(std::wstring title, int button) {
+        thread_ = std::thread([this, title = std::move(title), button] {
+            for (int i = 0; i < 500 && !found_; ++i) {
+                if (HWND box = FindWindowW(L"#32770", title.c_str())) {
+                    wchar_t text[256] = {};
+                    // The text is the box's static control with the identifier 0xFFFF.
+                    GetDlgItemTextW(box, 0xFFFF, text, 256);
+                    text_ = text;
+                    for (int id : {IDOK, IDCANCEL, IDYES, IDNO})
+                        if (HWND b = GetDlgItem(box, id); b && (GetWindowLongW(b, GWL_STYLE) & BS_DEFPUSHBUTTON))
+                            default_id_ = id;
+                    found_ = true;
+                    PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+                    return;
+                }
+                Sleep(10);
+            }
+        });
+    }
+    ~BoxAnswerer() { thread_.join(); }
+    BoxAnswerer(const BoxAnswerer&) = delete;
+    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
+    std::wstring text_;
+    int default_id_ = 0;
+    std::atomic<bool> found_{false};
+
+private:
+    std::thread thread_;
+};
+
+TEST(Win32Prompts, AMessageBoxShowsTheTextAndGivesTheUsersAnswer) {
+    Win32WindowSystem windows(".");
+    Win32Prompts prompts(windows, "Pelmar online - Vistelle");
+    MessageBox box;
+    box.text = "削除しますか？";
+    box.title = "確認";
+    box.buttons = MsgButtons::yes_no;
+    box.icon = MsgIcon::question;
+    box.default_button = 1;
+    MsgResult result;
+    std::wstring text;
+    int default_id = 0;
+    {
+        BoxAnswerer user(L"確認", IDYES);
+        result = prompts.message_box(box);
+        text = user.text_;
+        default_id = user.default_id_;
+    }
+    EXPECT_EQ(result, MsgResult::yes);
+    EXPECT_EQ(text, widen("削除しますか？"));
+    EXPECT_EQ(default_id, IDNO);
+}
+
+TEST(Win32Prompts, ABoxGivenNoTitleShowsTheProgramsName) {
+    Win32WindowSystem windows(".");
+    Win32Prompts prompts(windows, "Pelmar online - Vistelle");
+    MessageBox box;
+    box.text = "x";
+    box.buttons = MsgButtons::ok_cancel;
+    BoxAnswerer user(L"Pelmar online - Vistelle", IDCANCEL);
+    EXPECT_EQ(prompts.message_box(box), MsgResult::cancel);
+}
+
+TEST(Win32Prompts, NoBoxShowsOnceTheProgramEnds) {
+    Win32WindowSystem windows(".");
+    Win32Prompts prompts(windows, "t");
+    windows.quit();
+    MessageBox box;
+    box.buttons = MsgButtons::yes_no;
+    EXPECT_EQ(prompts.message_box(box), MsgResult::no);
+    // The quit message left for the loop is not the next test's.
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}
+
+}  // namespace
+}  // namespace vis::win32

@@ -1,0 +1,327 @@
+// The Win32 backend: controls made from the model, read back through the system's messages, and
+// the user's input sent as messages reaching the program's handlers.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "platform/form.h"
+#include "platform/win32/control_view.h"
+#include "platform/win32/form_window.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_window_system.h"
+
+namespace vis::win32 {
+namespace {
+
+std::string text_of(HWND hwnd) {
+    wchar_t text[512] = {};
+    GetWindowTextW(hwnd, text, 512);
+    return narrow(text);
+}
+
+// A window's place in its parent's client area, in pixels.
+RECT place_of(HWND hwnd) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+class Lines : public ListSource {
+public:
+    explicit Lines(int n) : n_(n) {}
+    int count() const override { return n_; }
+    std::string line(int row) const override { return "行 " + std::to_string(row); }
+    int n_;
+};
+
+class Win32Backend : public ::testing::Test {
+protected:
+    Win32WindowSystem windows{"."};
+    Form form{windows, "F", "題名"};
+
+    FormWindow& window() { return *windows.window_of(&form); }
+    HWND hwnd_of(const Control& c) { return window().view_of(c)->hwnd(); }
+    void show() {
+        form.show();
+        windows.render();
+    }
+};
+
+TEST_F(Win32Backend, TheFormShowsItsCaptionAndClientSize) {
+    form.set_client_size(4800, 3000);
+    show();
+    EXPECT_EQ(text_of(window().hwnd()), "題名");
+    EXPECT_TRUE(IsWindowVisible(window().hwnd()));
+    RECT client;
+    GetClientRect(window().hwnd(), &client);
+    // 15 twips per pixel at 96 DPI.
+    EXPECT_EQ(client.right, 320);
+    EXPECT_EQ(client.bottom, 200);
+    form.set_caption("次の題名");
+    EXPECT_EQ(text_of(window().hwnd()), "次の題名");
+    form.hide();
+    windows.render();
+    EXPECT_FALSE(IsWindowVisible(window().hwnd()));
+}
+
+TEST_F(Win32Backend, LabelsShowTheirCaptionWhereTheModelPutsThem) {
+    Label label(form, "lbl", "スクリーンショット");
+    label.set_bounds({150, 300, 1500, 450});
+    show();
+    const HWND hwnd = hwnd_of(label);
+    EXPECT_EQ(text_of(hwnd), "スクリーンショット");
+    const RECT r = place_of(hwnd);
+    EXPECT_EQ(r.left, 10);
+    EXPECT_EQ(r.top, 20);
+    EXPECT_EQ(r.right - r.left, 100);
+    EXPECT_EQ(r.bottom - r.top, 30);
+    label.set_caption("二行\r\n目");
+    label.set_visible(false);
+    windows.render();
+    EXPECT_EQ(text_of(hwnd), "二行\r\n目");
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+}
+
+TEST_F(Win32Backend, TheListShowsTheSourcesCountAndTheModelsSelection) {
+    Lines lines(10000);
+    ListBox list(form, "lst");
+    list.set_bounds({0, 0, 3000, 3000});
+    list.set_source(&lines);
+    list.lines_reset();
+    show();
+    const HWND hwnd = hwnd_of(list);
+    EXPECT_EQ(SendMessageW(hwnd, LB_GETCOUNT, 0, 0), 10000);
+    list.set_list_index(9999);
+    windows.render();
+    EXPECT_EQ(SendMessageW(hwnd, LB_GETCURSEL, 0, 0), 9999);
+    lines.n_ = 9999;
+    list.line_removed(9999);
+    windows.render();
+    EXPECT_EQ(SendMessageW(hwnd, LB_GETCOUNT, 0, 0), 9999);
+}
+
+TEST_F(Win32Backend, AKeyedSelectionInTheListReachesTheProgram) {
+    Lines lines(5);
+    ListBox list(form, "lst");
+    list.set_bounds({0, 0, 3000, 3000});
+    list.set_source(&lines);
+    list.lines_reset();
+    int clicks = 0;
+    list.on_click = [&] { ++clicks; };
+    show();
+    const HWND hwnd = hwnd_of(list);
+    SetFocus(hwnd);
+    SendMessageW(hwnd, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(list.list_index(), 0);
+    SendMessageW(hwnd, WM_KEYDOWN, VK_END, 0);
+    EXPECT_EQ(list.list_index(), 4);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(Win32Backend, KeysGoToTheFormsShortcutsFirst) {
+    Lines lines(3);
+    ListBox list(form, "lst");
+    list.set_source(&lines);
+    list.lines_reset(0);
+    std::vector<std::pair<int, int>> seen;
+    form.on_shortcut = [&](int key, int shift) {
+        seen.emplace_back(key, shift);
+        return key == VK_DELETE;
+    };
+    show();
+    const HWND hwnd = hwnd_of(list);
+    SendMessageW(hwnd, WM_KEYDOWN, VK_DELETE, 0);
+    SendMessageW(hwnd, WM_KEYDOWN, VK_DOWN, 0);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].first, VK_DELETE);
+    // Delete was taken; Down went on to the list.
+    EXPECT_EQ(list.list_index(), 1);
+}
+
+TEST_F(Win32Backend, MenusShowCaptionAndShortcutAndRunOnlyReachableEntries) {
+    Menu file("mFile", "ファイル(&F)");
+    Menu save("mSave", "保存(&S)", "Ctrl+S");
+    Menu help("mHelp", "ヘルプ(&H)", "F1");
+    file.add(save);
+    file.add(help);
+    form.add_menu(file);
+    int saves = 0, helps = 0;
+    save.on_click = [&] { ++saves; };
+    help.on_click = [&] { ++helps; };
+    show();
+    const HMENU bar = GetMenu(window().hwnd());
+    ASSERT_NE(bar, nullptr);
+    const HMENU sub = GetSubMenu(bar, 0);
+    wchar_t text[128] = {};
+    GetMenuStringW(bar, 0, text, 128, MF_BYPOSITION);
+    EXPECT_EQ(narrow(text), "ファイル(&F)");
+    GetMenuStringW(sub, 0, text, 128, MF_BYPOSITION);
+    EXPECT_EQ(narrow(text), "保存(&S)\tCtrl+S");
+    const UINT save_id = GetMenuItemID(sub, 0);
+    const UINT help_id = GetMenuItemID(sub, 1);
+    // Two accelerators, one per shortcut.
+    EXPECT_EQ(CopyAcceleratorTableW(window().accelerators(), nullptr, 0), 2);
+
+    SendMessageW(window().hwnd(), WM_COMMAND, MAKEWPARAM(save_id, 1), 0);
+    EXPECT_EQ(saves, 1);
+    help.set_enabled(false);
+    windows.render();
+    EXPECT_EQ(GetMenuState(GetSubMenu(GetMenu(window().hwnd()), 0), 1, MF_BYPOSITION) & MF_GRAYED,
+              static_cast<UINT>(MF_GRAYED));
+    SendMessageW(window().hwnd(), WM_COMMAND, MAKEWPARAM(help_id, 1), 0);
+    EXPECT_EQ(helps, 0);
+    // An entry inside a hidden menu is not reachable either.
+    file.set_visible(false);
+    windows.render();
+    SendMessageW(window().hwnd(), WM_COMMAND, MAKEWPARAM(save_id, 0), 0);
+    EXPECT_EQ(saves, 1);
+}
+
+TEST_F(Win32Backend, ClosingThroughTheFrameAsksTheProgram) {
+    bool refuse = true;
+    int asked = 0;
+    form.on_query_unload = [&] {
+        ++asked;
+        return refuse;
+    };
+    show();
+    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(form.visible());
+    EXPECT_TRUE(IsWindowVisible(window().hwnd()));
+    refuse = false;
+    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(form.visible());
+    EXPECT_FALSE(IsWindowVisible(window().hwnd()));
+}
+
+TEST_F(Win32Backend, TimersTickAndStopWhenDisabled) {
+    Timer timer(form, "tmr", 10, true);
+    int ticks = 0;
+    timer.on_timer = [&] {
+        if (++ticks == 3) timer.set_timer_enabled(false);
+    };
+    show();
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < 2000 && ticks < 3) {
+        windows.do_events();
+        Sleep(1);
+    }
+    EXPECT_EQ(ticks, 3);
+    const DWORD after = GetTickCount();
+    while (GetTickCount() - after < 100) {
+        windows.do_events();
+        Sleep(1);
+    }
+    EXPECT_EQ(ticks, 3);
+}
+
+TEST_F(Win32Backend, PicturesClickAndReportThePointerInTwips) {
+    PictureBox picture(form, "pic");
+    picture.set_bounds({0, 0, 1500, 1500});
+    std::vector<int> downs;
+    int clicks = 0;
+    picture.on_mouse_down = [&](int button, int shift, int x, int y) { downs = {button, shift, x, y}; };
+    picture.on_click = [&] { ++clicks; };
+    show();
+    const HWND hwnd = hwnd_of(picture);
+    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(4, 6));
+    EXPECT_EQ(downs, (std::vector<int>{1, 1, 60, 90}));
+    // Held, the picture keeps the pointer.
+    EXPECT_EQ(GetCapture(), hwnd);
+    SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(4, 6));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_NE(GetCapture(), hwnd);
+    // Let go outside, it is no click.
+    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 6));
+    SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(500, 6));
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Win32Backend, ButtonsCheckBoxesAndTextBoxesFollowTheUser) {
+    Button button(form, "cmd", "OK");
+    CheckBox check(form, "chk", "表示する");
+    TextBox text(form, "txt", "初め");
+    button.set_bounds({0, 0, 1200, 375});
+    check.set_bounds({0, 450, 1800, 375});
+    text.set_bounds({0, 900, 1800, 375});
+    int presses = 0, changes = 0;
+    button.on_click = [&] { ++presses; };
+    text.on_change = [&] { ++changes; };
+    show();
+    EXPECT_EQ(text_of(hwnd_of(check)), "表示する");
+    SendMessageW(hwnd_of(button), BM_CLICK, 0, 0);
+    EXPECT_EQ(presses, 1);
+    SendMessageW(hwnd_of(check), BM_CLICK, 0, 0);
+    EXPECT_TRUE(check.value());
+    EXPECT_EQ(SendMessageW(hwnd_of(check), BM_GETCHECK, 0, 0), BST_CHECKED);
+    SetWindowTextW(hwnd_of(text), widen("日本語の文").c_str());
+    EXPECT_EQ(text.text(), "日本語の文");
+    EXPECT_EQ(changes, 1);
+    // Text set by the program shows without running the user's change again.
+    text.set_text("別");
+    windows.render();
+    EXPECT_EQ(text_of(hwnd_of(text)), "別");
+    EXPECT_EQ(changes, 2);
+}
+
+}  // namespace
+}  // namespace vis::win32
+
+namespace vis::win32 {
+namespace {
+
+TEST_F(Win32Backend, CombosProgressBarsScrollBarsAndFramesShowTheModel) {
+    Frame frame(form, "fra", "BGM");
+    frame.set_bounds({150, 150, 3000, 1500});
+    ComboBox combo(form, "cbo");
+    combo.set_container(frame);
+    combo.set_bounds({150, 300, 1800, 300});
+    combo.add_item("一");
+    combo.add_item("二");
+    ProgressBar progress(form, "prg");
+    progress.set_bounds({0, 1800, 3000, 300});
+    ScrollBar bar(form, "hsb", 0, 10, 3);
+    bar.set_bounds({0, 2250, 3000, 255});
+    std::vector<std::string> seen;
+    bar.on_change = [&] { seen.push_back("change " + std::to_string(bar.value())); };
+    bar.on_scroll = [&] { seen.push_back("scroll " + std::to_string(bar.value())); };
+    show();
+
+    // The combo lies in the frame, at its place there.
+    EXPECT_EQ(GetParent(hwnd_of(combo)), hwnd_of(frame));
+    EXPECT_EQ(place_of(hwnd_of(combo)).left, 10);
+    EXPECT_EQ(SendMessageW(hwnd_of(combo), CB_GETCOUNT, 0, 0), 2);
+    combo.set_list_index(1);
+    windows.render();
+    EXPECT_EQ(SendMessageW(hwnd_of(combo), CB_GETCURSEL, 0, 0), 1);
+    SendMessageW(hwnd_of(combo), CB_SETCURSEL, 0, 0);
+    SendMessageW(GetParent(hwnd_of(combo)), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd_of(combo)), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(hwnd_of(combo)));
+    EXPECT_EQ(combo.list_index(), 0);
+    EXPECT_EQ(combo.text(), "一");
+
+    progress.set_value(40);
+    windows.render();
+    EXPECT_EQ(SendMessageW(hwnd_of(progress), PBM_GETPOS, 0, 0), 40);
+
+    EXPECT_EQ(GetScrollPos(hwnd_of(bar), SB_CTL), 3);
+    SendMessageW(window().hwnd(), WM_HSCROLL, SB_LINERIGHT, reinterpret_cast<LPARAM>(hwnd_of(bar)));
+    EXPECT_EQ(bar.value(), 4);
+    EXPECT_EQ(GetScrollPos(hwnd_of(bar), SB_CTL), 4);
+    // The right arrow at the end moves nothing.
+    bar.set_value(10);
+    windows.render();
+    seen.clear();
+    SendMessageW(window().hwnd(), WM_HSCROLL, SB_LINERIGHT, reinterpret_cast<LPARAM>(hwnd_of(bar)));
+    EXPECT_EQ(bar.value(), 10);
+    EXPECT_TRUE(seen.empty());
+}
+
+}  // namespace
+}  // namespace vis::win32
