@@ -14,6 +14,10 @@ enum class MsgButtons { ok, ok_cancel, yes_no, yes_no_cancel };
 enum class MsgIcon { none, critical, question, exclamation, information };
 enum class MsgResult { ok, cancel, yes, no };
 
+// The answer of a box closed without a choice (Escape, the close box, the program ending): the
+// safe way out its buttons offer.
+MsgResult way_out(MsgButtons buttons);
+
 struct MessageBox {
     std::string text;
     std::string title;

@@ -65,20 +65,6 @@ std::vector<ButtonChoice> buttons_of(MsgButtons buttons) {
     return {ok};
 }
 
-// The answer of a box that got none (the program is ending): the safe way out.
-MsgResult no_answer(MsgButtons buttons) {
-    switch (buttons) {
-        case MsgButtons::ok:
-            return MsgResult::ok;
-        case MsgButtons::yes_no:
-            return MsgResult::no;
-        case MsgButtons::ok_cancel:
-        case MsgButtons::yes_no_cancel:
-            break;
-    }
-    return MsgResult::cancel;
-}
-
 // A dialog owned by a window that the program may close while the dialog waits: the window
 // then takes the dialog with it, and the dialog's answer is "none".
 template <class Dialog>
@@ -113,7 +99,7 @@ QString start_folder(const std::string& asked) {
 }  // namespace
 
 MsgResult QtPrompts::message_box(const MessageBox& box) {
-    if (windows_.quitting()) return no_answer(box.buttons);
+    if (windows_.quitting()) return way_out(box.buttons);
     windows_.render();
     const Owned<QMessageBox> dialog(new QMessageBox(windows_.dialog_parent(box.owner)));
     // A box given no title shows the program's name, as the program set it at start-up.
@@ -135,10 +121,10 @@ MsgResult QtPrompts::message_box(const MessageBox& box) {
         box.default_button >= 0 && box.default_button < static_cast<int>(choices.size()) ? box.default_button : 0;
     dialog->setDefaultButton(static_cast<QPushButton*>(answers[static_cast<std::size_t>(chosen_default)].first));
     dialog->exec();
-    if (dialog.gone() || windows_.quitting()) return no_answer(box.buttons);
+    if (dialog.gone() || windows_.quitting()) return way_out(box.buttons);
     for (const auto& [button, result] : answers)
         if (dialog->clickedButton() == button) return result;
-    return no_answer(box.buttons);
+    return way_out(box.buttons);
 }
 
 std::optional<std::string> QtPrompts::file_dialog(const FileDialog& request, bool save) {

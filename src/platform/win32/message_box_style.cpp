@@ -71,24 +71,10 @@ MsgResult message_box_result(int id, MsgButtons buttons) {
             return MsgResult::yes;
         case IDNO:
             return MsgResult::no;
-        case IDCANCEL:
-            // Escape or the close box on a box without Cancel: its own way out.
-            if (buttons == MsgButtons::ok) return MsgResult::ok;
-            if (buttons == MsgButtons::yes_no) return MsgResult::no;
-            return MsgResult::cancel;
         default:
-            break;
+            // Escape or the close box on a box without Cancel: its own way out.
+            return way_out(buttons);
     }
-    switch (buttons) {
-        case MsgButtons::ok:
-            return MsgResult::ok;
-        case MsgButtons::yes_no:
-            return MsgResult::no;
-        case MsgButtons::ok_cancel:
-        case MsgButtons::yes_no_cancel:
-            break;
-    }
-    return MsgResult::cancel;
 }
 
 std::wstring file_filter(const std::string& filter) {
