@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <thread>
 
 #include "platform/file_ops.h"
 #include "platform/folder_listing.h"
@@ -150,6 +151,27 @@ TEST(Win32Files, MovesAndWholeWritesLoseNothingWhileAnotherProgramHoldsAFile) {
     }
     EXPECT_TRUE(write_whole_file(d.fs, settings, "new\r\n"));
     EXPECT_EQ(read_file(settings), "new\r\n");
+}
+
+// The viewer decodes the next picture ahead with a reader that shares everything and closes a
+// moment later: a whole write over that file, or its delete, waits for it instead of failing.
+TEST(Win32Files, AFileReadAheadIsReplacedOrDeletedOnceTheReaderLetsGo) {
+    Folder d;
+    const std::string shot = d.at("PelmarOnline_2006115_01002.jpg");
+    for (const bool replace : {true, false}) {
+        write_file(shot, "old");
+        Handle held = hold(shot, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+        ASSERT_TRUE(held.valid());
+        std::thread reader([&held] {
+            Sleep(150);
+            held.close();
+        });
+        EXPECT_TRUE(replace ? write_whole_file(d.fs, shot, "new") : d.fs.remove(shot));
+        reader.join();
+        EXPECT_EQ(exists(shot), replace);
+        EXPECT_EQ(read_file(shot), replace ? "new" : "");
+        EXPECT_FALSE(exists(shot + ".tmp"));
+    }
 }
 
 TEST(Win32Files, PathsLongerThan260CharactersWork) {

@@ -53,8 +53,16 @@ bool Win32FileSystem::write(const std::string& path, std::string_view bytes) {
 
 bool Win32FileSystem::rename(const std::string& from, const std::string& to) {
     const std::wstring source = long_path(from), target = long_path(to);
-    return !source.empty() && !target.empty() && !read_only(target) &&
-           MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (source.empty() || target.empty() || read_only(target)) return false;
+    // Windows does not replace a file that is open, even by a reader that shares deletion (a
+    // picture being decoded ahead); such a reader lets go a moment later.
+    for (int waited_ms = 0;; waited_ms += 10) {
+        if (MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || waited_ms >= 1000) return false;
+        Sleep(10);
+    }
 }
 
 bool Win32FileSystem::copy(const std::string& from, const std::string& to) {
