@@ -4,11 +4,11 @@
 
 #include <cmath>
 
+#include "editor_fixture.h"
 #include "editor_window/form6.h"
 #include "editor_window/form6_sub1.h"
 #include "platform/keys.h"
 #include "support/canvas_pixels.h"
-#include "viewer_fixture.h"
 
 namespace vis {
 namespace {
@@ -21,9 +21,7 @@ using test::mouse_move;
 using test::mouse_up;
 
 constexpr std::int32_t kBlack = 0;
-// The pointer lies 236.5 twips right of and below the drawing point (16-pixel tool pictures);
-// a pointer at p + kAhead draws at p - 0.5.
-constexpr int kAhead = 237;
+using test::kAhead;
 
 struct Editor : ::testing::Test {
     App app;

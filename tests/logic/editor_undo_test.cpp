@@ -7,78 +7,46 @@
 
 #include "editor/history.h"
 #include "editor/thumbnail.h"
+#include "editor_fixture.h"
 #include "editor_window/form6.h"
 #include "editor_window/form6_sub1.h"
 #include "editor_window/form6_sub2.h"
 #include "platform/keys.h"
 #include "platform/paths.h"
 #include "support/canvas_pixels.h"
-#include "viewer_fixture.h"
 
 namespace vis {
 namespace {
 
 using test::click;
-using test::SteppingClock;
+using test::kAhead;
 
-constexpr int kAhead = 237;  // the pointer lies this far right of and below the drawing point
-
-struct EditorUndo : ::testing::Test {
-    test::App app;
-    SteppingClock clock;
-    Form1* main = nullptr;
-    Form6* e = nullptr;
+struct EditorUndo : test::EditorOnTwoShots {
     std::vector<std::uint32_t> opened;
 
     void SetUp() override {
-        app.plat.use(clock);
-        app.folders.write_settings("1", "0");
-        app.folders.add_shot("PelmarOnline_2006115_01715.jpg", test::viewer_local_time(0), 800, 600);
-        app.folders.add_shot("PelmarOnline_2006116_00001.jpg", test::viewer_local_time(1), 640, 480, rgb(9, 9, 9));
-        main = &app.start();
-        test::click_menu(main->mEdit);
-        e = test::loaded<Form6>(*main);
-        ASSERT_NE(e, nullptr);
+        EditorOnTwoShots::SetUp();
+        if (HasFatalFailure()) return;
         opened = pixels();
         // Something to undo to that is not the screenshot as opened.
-        stroke({{3000, 3000}, {3300, 3300}});
-    }
-    void stroke(std::initializer_list<std::pair<int, int>> points) {
-        auto it = points.begin();
-        test::mouse_down(e->pct_ss, button::kLeft, it->first + kAhead, it->second + kAhead);
-        for (++it; it != points.end(); ++it) test::mouse_move(e->pct_ss, it->first + kAhead, it->second + kAhead, 1);
-        const auto last = *(points.end() - 1);
-        test::mouse_up(e->pct_ss, button::kLeft, last.first + kAhead, last.second + kAhead);
-    }
-    void select(int x1, int y1, int x2, int y2) {
-        click(e->cmd_pnt_0);
-        stroke({{x1, y1}, {x2, y2}});
+        drag({{3000, 3000}, {3300, 3300}});
     }
     void effect(Button Form6_Sub2::*button, bool stop = false) {
         select(1500, 1500, 9000, 6000);
-        click(e->cmd_pnt_eff);
+        click(editor->cmd_pnt_eff);
         Form6_Sub2& d = *test::loaded<Form6_Sub2>(*main);
         if (stop) after_events(3, [&d] { click(d.cmd_break); });
         app.plat.prompts.answer_message(MsgResult::ok);
         click(d.*button);
         EXPECT_EQ(app.plat.prompts.asked().back().box.text.starts_with(stop ? "中断" : "完了"), true);
     }
-    // Runs `action` at the program's n-th do_events() from now.
-    void after_events(int n, std::function<void()> action) {
-        app.plat.windows.queue([this, n, action] {
-            if (n <= 1)
-                action();
-            else
-                after_events(n - 1, action);
-        });
-    }
-    void undo() { test::press_key(*e, 'Z', shift::kCtrl); }
-    std::vector<std::uint32_t> pixels() const { return *e->canvas().image().pixels; }
+    void undo() { test::press_key(*editor, 'Z', shift::kCtrl); }
+    std::vector<std::uint32_t> pixels() const { return *editor->canvas().image().pixels; }
     // The navigator shows the canvas as it is.
     void expect_navigator_follows() {
         Thumbnail fresh;
-        fresh.reset(e->canvas().image());
-        EXPECT_EQ(*e->img_pre.picture().pixels, *fresh.picture().pixels);
+        fresh.reset(editor->canvas().image());
+        EXPECT_EQ(*editor->img_pre.picture().pixels, *fresh.picture().pixels);
     }
 };
 
@@ -89,22 +57,22 @@ TEST_F(EditorUndo, EveryToolAndEffectIsUndoneAndRedoneByteForByte) {
     } actions[] = {
         {"pencil stroke",
          [](EditorUndo& t) {
-             t.stroke({{600, 600}, {2400, 900}, {4000, 3000}});
+             t.drag({{600, 600}, {2400, 900}, {4000, 3000}});
          }},
         {"straight line",
          [](EditorUndo& t) {
-             click(t.e->cmd_pnt_3);
-             t.stroke({{600, 4000}, {5000, 1000}});
+             click(t.editor->cmd_pnt_3);
+             t.drag({{600, 4000}, {5000, 1000}});
          }},
         {"fill",
          [](EditorUndo& t) {
              t.select(1000, 1000, 4000, 3000);
-             click(t.e->cmd_pnt_4);
+             click(t.editor->cmd_pnt_4);
          }},
         {"text",
          [](EditorUndo& t) {
-             click(t.e->cmd_pnt_5);
-             t.stroke({{6000, 6000}});
+             click(t.editor->cmd_pnt_5);
+             t.drag({{6000, 6000}});
              t.app.plat.windows.advance(1);
              Form6_Sub1& d = *test::loaded<Form6_Sub1>(*t.main);
              test::type_text(d.txt_5, "Ab");
@@ -118,7 +86,7 @@ TEST_F(EditorUndo, EveryToolAndEffectIsUndoneAndRedoneByteForByte) {
         {"clear all",
          [](EditorUndo& t) {
              t.app.plat.prompts.answer_message(MsgResult::yes);
-             click(t.e->cmd_all_crear);
+             click(t.editor->cmd_all_crear);
          }},
     };
     for (const auto& action : actions) {
@@ -130,15 +98,15 @@ TEST_F(EditorUndo, EveryToolAndEffectIsUndoneAndRedoneByteForByte) {
         undo();
         EXPECT_EQ(pixels(), before);
         expect_navigator_follows();
-        test::press_key(*e, 'Y', shift::kCtrl);
+        test::press_key(*editor, 'Y', shift::kCtrl);
         EXPECT_EQ(pixels(), after);
         expect_navigator_follows();
         undo();
-        test::press_key(*e, 'Z', shift::kCtrl | shift::kShift);
+        test::press_key(*editor, 'Z', shift::kCtrl | shift::kShift);
         EXPECT_EQ(pixels(), after);
     }
     // Back through all of them to the first stroke, then to the screenshot as opened.
-    const std::size_t steps = e->history().size();
+    const std::size_t steps = editor->history().size();
     EXPECT_EQ(steps, 11u);  // the first stroke and the ten actions; selections are none
     for (std::size_t k = 1; k < steps; ++k) undo();
     EXPECT_NE(pixels(), opened);
@@ -150,12 +118,12 @@ TEST_F(EditorUndo, EveryToolAndEffectIsUndoneAndRedoneByteForByte) {
 
 TEST_F(EditorUndo, ANewActionDropsTheRedoStepsAndAnotherScreenshotTheHistory) {
     const auto one = pixels();
-    stroke({{600, 600}, {900, 600}});
+    drag({{600, 600}, {900, 600}});
     const auto two = pixels();
     undo();
-    stroke({{600, 3000}, {900, 3000}});
+    drag({{600, 3000}, {900, 3000}});
     const auto three = pixels();
-    test::press_key(*e, 'Y', shift::kCtrl);
+    test::press_key(*editor, 'Y', shift::kCtrl);
     EXPECT_EQ(pixels(), three);  // nothing to redo
     undo();
     EXPECT_EQ(pixels(), one);
@@ -164,23 +132,23 @@ TEST_F(EditorUndo, ANewActionDropsTheRedoStepsAndAnotherScreenshotTheHistory) {
     ASSERT_NE(two, three);
 
     // Keys with Alt, or without Ctrl, are not the shortcuts.
-    test::press_key(*e, 'Y', shift::kCtrl | shift::kAlt);
-    test::press_key(*e, 'Y');
+    test::press_key(*editor, 'Y', shift::kCtrl | shift::kAlt);
+    test::press_key(*editor, 'Y');
     EXPECT_EQ(pixels(), opened);
 
     // Undo waits while the button is held.
-    test::press_key(*e, 'Y', shift::kCtrl);
-    test::mouse_down(e->pct_ss, button::kLeft, 6000 + kAhead, 6000 + kAhead);
+    test::press_key(*editor, 'Y', shift::kCtrl);
+    test::mouse_down(editor->pct_ss, button::kLeft, 6000 + kAhead, 6000 + kAhead);
     undo();
-    test::mouse_up(e->pct_ss, button::kLeft, 6000 + kAhead, 6000 + kAhead);
+    test::mouse_up(editor->pct_ss, button::kLeft, 6000 + kAhead, 6000 + kAhead);
     EXPECT_NE(pixels(), opened);
-    EXPECT_EQ(e->history().size(), 2u);
+    EXPECT_EQ(editor->history().size(), 2u);
 
     main->set_window_state(WindowState::normal);
     test::click_row(main->file_lst, 1);
     test::click_menu(main->mEdit);
     const auto other = pixels();
-    EXPECT_FALSE(e->history().can_undo());
+    EXPECT_FALSE(editor->history().can_undo());
     undo();
     EXPECT_EQ(pixels(), other);
 }
@@ -190,7 +158,7 @@ TEST_F(EditorUndo, SavingKeepsTheHistoryAndItsStampIsUndoneFirst) {
     const std::string target = join_path(app.folders.root.path(), "edit.jpg");
     app.plat.prompts.answer_save(target);
     app.plat.prompts.answer_message(MsgResult::ok);
-    click(e->cmd_save);
+    click(editor->cmd_save);
     ASSERT_EQ(app.plat.prompts.asked().back().box.text, "保存しました");
     const auto stamped = pixels();
     ASSERT_NE(stamped, stroked);

@@ -4,58 +4,22 @@
 
 #include <functional>
 
+#include "editor_fixture.h"
 #include "editor_window/form6.h"
 #include "editor_window/form6_sub2.h"
 #include "platform/keys.h"
-#include "viewer_fixture.h"
 
 namespace vis {
 namespace {
 
 using test::click;
-using test::SteppingClock;
 
-// The pointer lies 236.5 twips right of and below the drawing point (16-pixel tool pictures).
-constexpr int kAhead = 237;
-
-struct EffectsDialog : ::testing::Test {
-    test::App app;
-    SteppingClock clock;
-    Form1* main = nullptr;
-    Form6* editor = nullptr;
-
-    void SetUp() override {
-        app.plat.use(clock);
-        app.folders.write_settings("1", "0");
-        app.folders.add_shot("PelmarOnline_2006115_01715.jpg", test::viewer_local_time(0), 800, 600);
-        // A smaller picture of another colour, second in the list.
-        app.folders.add_shot("PelmarOnline_2006116_00001.jpg", test::viewer_local_time(1), 640, 480, rgb(200, 30, 60));
-        main = &app.start();
-        test::click_menu(main->mEdit);
-        editor = test::loaded<Form6>(*main);
-        ASSERT_NE(editor, nullptr);
-    }
+struct EffectsDialog : test::EditorOnTwoShots {
     Form6_Sub2& open_dialog() {
         click(editor->cmd_pnt_eff);
         Form6_Sub2* d = test::loaded<Form6_Sub2>(*main);
         EXPECT_NE(d, nullptr);
         return *d;
-    }
-    // Drags a selection with the selection tool between two drawing points (twips).
-    void select(int x1, int y1, int x2, int y2) {
-        click(editor->cmd_pnt_0);
-        test::mouse_down(editor->pct_ss, button::kLeft, x1 + kAhead, y1 + kAhead);
-        test::mouse_move(editor->pct_ss, x2 + kAhead, y2 + kAhead, 1);
-        test::mouse_up(editor->pct_ss, button::kLeft, x2 + kAhead, y2 + kAhead);
-    }
-    // Runs `action` at the program's n-th do_events() from now.
-    void after_events(int n, std::function<void()> action) {
-        app.plat.windows.queue([this, n, action] {
-            if (n <= 1)
-                action();
-            else
-                after_events(n - 1, action);
-        });
     }
     std::string last_message() const { return app.plat.prompts.asked().back().box.text; }
     std::uint32_t pixel(const Picture& p, int x, int y) const { return p.pixel(x, y) & 0xFFFFFFu; }
@@ -217,9 +181,7 @@ TEST_F(EffectsDialog, NoStrokeNorSaveLandsWhileAnEffectRuns) {
         editor->set_window_state(WindowState::normal);
         click(editor->cmd_pnt_1);
         // Twips read as pixels would put this on the canvas at pixel (300, 300).
-        test::mouse_down(editor->pct_ss, button::kLeft, 300 + kAhead, 300 + kAhead);
-        test::mouse_move(editor->pct_ss, 4500 + kAhead, 4500 + kAhead, 1);
-        test::mouse_up(editor->pct_ss, button::kLeft, 4500 + kAhead, 4500 + kAhead);
+        drag({{300, 300}, {4500, 4500}});
         click(editor->cmd_save);  // no save dialog: an unexpected one fails the test
     });
     app.plat.prompts.answer_message(MsgResult::ok);
@@ -235,8 +197,7 @@ TEST_F(EffectsDialog, NoStrokeNorSaveLandsWhileAnEffectRuns) {
         }
 
     // Once the run is over, the editor draws where the pointer is again.
-    test::mouse_down(editor->pct_ss, button::kLeft, 4500 + kAhead, 4500 + kAhead);
-    test::mouse_up(editor->pct_ss, button::kLeft, 4500 + kAhead, 4500 + kAhead);
+    drag({{4500, 4500}});
     EXPECT_EQ(pixel(editor->canvas().image(), 300, 300), 0u);
 }
 
