@@ -6,7 +6,9 @@
 
 #include <commctrl.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/form.h"
 #include "platform/win32/control_view.h"
@@ -85,6 +87,37 @@ TEST_F(Win32Backend, LabelsShowTheirCaptionWhereTheModelPutsThem) {
     windows.render();
     EXPECT_EQ(text_of(hwnd), "二行\r\n目");
     EXPECT_FALSE(IsWindowVisible(hwnd));
+}
+
+// The viewer's counter over the picture: with its back colour while opaque, and once it fades
+// (see-through, blank) nothing of it is left on the picture.
+TEST_F(Win32Backend, ASeeThroughLabelLeavesThePictureBeneathIt) {
+    form.set_client_size(1500, 1500);
+    ImageBox picture(form, "pic", true);
+    picture.set_bounds({0, 0, 1500, 1500});
+    picture.set_picture({2, 2, std::make_shared<std::vector<std::uint32_t>>(4, 0xFFFF0000u)});
+    Label counter(form, "cnt", "1/5 (||････････)");
+    counter.set_bounds({150, 150, 1200, 600});
+    counter.set_back_colour(rgb(0, 0, 0));
+    counter.set_fore_colour(rgb(255, 255, 255));
+    show();
+    const auto colour_at_counter = [&] {
+        RedrawWindow(window().hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const HWND hwnd = hwnd_of(counter);
+        HDC dc = GetDC(hwnd);
+        const COLORREF c = GetPixel(dc, 1, 1);
+        ReleaseDC(hwnd, dc);
+        return c;
+    };
+    EXPECT_EQ(colour_at_counter(), RGB(0, 0, 0));
+    counter.set_opaque(false);
+    counter.set_caption(std::string(16, ' '));
+    windows.render();
+    EXPECT_EQ(colour_at_counter(), RGB(255, 0, 0));
+    counter.set_opaque(true);
+    counter.set_caption("1/5 (||････････)");
+    windows.render();
+    EXPECT_EQ(colour_at_counter(), RGB(0, 0, 0));
 }
 
 TEST_F(Win32Backend, TheListShowsTheSourcesCountAndTheModelsSelection) {

@@ -74,6 +74,10 @@ RECT ControlView::geometry_px() const {
 HBRUSH ControlView::colours(HDC dc) {
     if (control_ == nullptr) return nullptr;
     if (control_->fore_colour() != kDefaultColour) SetTextColor(dc, colour_ref(control_->fore_colour()));
+    if (see_through()) {
+        SetBkMode(dc, TRANSPARENT);
+        return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    }
     const Colour back = control_->back_colour();
     if (back == kDefaultColour) {
         SetBkMode(dc, TRANSPARENT);

@@ -35,6 +35,8 @@ public:
     virtual void scroll(int /*code*/) {}
     // The brush for WM_CTLCOLOR*, or nullptr for the system's colours.
     HBRUSH colours(HDC dc);
+    // Draws only its text, over whatever lies beneath it.
+    virtual bool see_through() const { return false; }
 
 protected:
     virtual void render() = 0;

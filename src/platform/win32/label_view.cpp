@@ -36,9 +36,26 @@ void LabelView::render() {
         const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
         SetWindowLongPtrW(hwnd(), GWL_STYLE, style | static_cast<LONG_PTR>(alignment_style(label.alignment())));
     }
+    // A see-through label is painted after the windows beneath it, which do not clip it away.
+    const LONG_PTR ex_style = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+    const LONG_PTR wanted = label.opaque() ? ex_style & ~WS_EX_TRANSPARENT : ex_style | WS_EX_TRANSPARENT;
+    if (wanted != ex_style) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, wanted);
     // Line ends in captions are CR LF already, as the static control wants them.
     SetWindowTextW(hwnd(), widen(label.caption()).c_str());
-    InvalidateRect(hwnd(), nullptr, TRUE);
+    if (label.opaque()) {
+        InvalidateRect(hwnd(), nullptr, TRUE);
+        return;
+    }
+    // The old text goes only when what lies beneath is painted again.
+    RECT beneath;
+    GetWindowRect(hwnd(), &beneath);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd()), reinterpret_cast<POINT*>(&beneath), 2);
+    RedrawWindow(GetParent(hwnd()), &beneath, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+bool LabelView::see_through() const {
+    const auto* label = static_cast<const Label*>(control_);
+    return label != nullptr && !label->opaque();
 }
 
 }  // namespace vis::win32

@@ -8,6 +8,8 @@ class LabelView : public ControlView {
 public:
     LabelView(FormWindow& window, Label& label);
 
+    bool see_through() const override;
+
 protected:
     void render() override;
 
