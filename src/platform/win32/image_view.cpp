@@ -1,5 +1,9 @@
 #include "platform/win32/image_view.h"
 
+#include "platform/form.h"
+#include "platform/win32/form_window.h"
+#include "platform/win32/units.h"
+#include "platform/win32/win32_window_system.h"
 #include "platform/win32/window_classes.h"
 
 namespace vis::win32 {
@@ -10,8 +14,15 @@ ImageView::ImageView(FormWindow& window, ImageBox& image) : ControlView(window, 
     set_capture_while_pressed(image.kind() == ControlKind::picture_box);
 }
 
+ImageView::~ImageView() {
+    if (pointer_ == nullptr) return;
+    if (GetCursor() == pointer_) SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    DestroyCursor(pointer_);
+}
+
 void ImageView::render() {
     auto& box = static_cast<ImageBox&>(*control_);
+    if (box.kind() == ControlKind::picture_box) apply_pointer(static_cast<const PictureBox&>(box).mouse_icon());
     const Picture& picture = box.picture();
     const PixelRect changed = box.take_changed();
     const bool same_picture =
@@ -33,17 +44,37 @@ void ImageView::render() {
         return;
     }
     shown_ = picture;
-    shown_resource_ = box.resource();
+    if (box.resource() != shown_resource_) {
+        shown_resource_ = box.resource();
+        icon_.load(system_.program_folder(), shown_resource_);
+    }
     InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+// The hot spot is the icon's bottom-right pixel: the tools draw about one icon up and left of it,
+// at the icon's top-left corner, where the icons put their tips. With no icon, the arrow.
+void ImageView::apply_pointer(const Icon& icon) {
+    if (icon == shown_pointer_) return;
+    shown_pointer_ = icon;
+    if (pointer_ != nullptr) {
+        if (GetCursor() == pointer_) SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+        DestroyCursor(pointer_);
+    }
+    DataIcon picture;
+    picture.load(system_.program_folder(), icon.resource);
+    pointer_ = picture.make_pointer(picture.width() - 1, picture.height() - 1);
 }
 
 RECT ImageView::geometry_px() const {
     RECT r = ControlView::geometry_px();
     const auto& box = static_cast<const ImageBox&>(*control_);
-    // At natural size the window takes the picture's size in device pixels.
+    // At natural size the window takes the picture's (or the icon's) size in device pixels.
     if (!box.stretch() && !shown_.empty()) {
         r.right = r.left + shown_.width;
         r.bottom = r.top + shown_.height;
+    } else if (!box.stretch() && shown_.empty() && !icon_.empty()) {
+        r.right = r.left + icon_.width();
+        r.bottom = r.top + icon_.height();
     }
     return r;
 }
@@ -51,15 +82,18 @@ RECT ImageView::geometry_px() const {
 void ImageView::paint(HDC dc) {
     RECT client;
     GetClientRect(hwnd(), &client);
-    if (shown_.empty()) {
-        const Colour back = control_ != nullptr ? control_->back_colour() : kDefaultColour;
-        HBRUSH brush = back != kDefaultColour ? CreateSolidBrush(back & 0xFFFFFFu) : nullptr;
-        FillRect(dc, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
-        if (brush != nullptr) DeleteObject(brush);
-        return;
-    }
     const auto* box = static_cast<const ImageBox*>(control_);
     const bool stretch = box != nullptr && box->stretch();
+    if (shown_.empty()) {
+        // The box's colour, else the form's, shows around and through the icon.
+        Colour back = control_ != nullptr ? control_->back_colour() : kDefaultColour;
+        if (back == kDefaultColour && window_.form() != nullptr) back = window_.form()->back_colour();
+        HBRUSH brush = back != kDefaultColour ? CreateSolidBrush(colour_ref(back)) : nullptr;
+        FillRect(dc, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
+        if (brush != nullptr) DeleteObject(brush);
+        icon_.draw(dc, stretch ? client : RECT{0, 0, icon_.width(), icon_.height()});
+        return;
+    }
     // A copy scaled ahead for exactly this size is shown as it is.
     const ScaledCopy* scaled = shown_.scaled.get();
     const bool use_scaled =
@@ -94,9 +128,15 @@ bool ImageView::message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         case WM_ERASEBKGND:
             result = 1;
             return true;
+        case WM_SETCURSOR:
+            if (pointer_ == nullptr || LOWORD(lp) != HTCLIENT) break;
+            SetCursor(pointer_);
+            result = TRUE;
+            return true;
         default:
-            return ControlView::message(msg, wp, lp, result);
+            break;
     }
+    return ControlView::message(msg, wp, lp, result);
 }
 
 }  // namespace vis::win32

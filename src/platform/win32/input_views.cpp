@@ -1,6 +1,10 @@
 #include "platform/win32/input_views.h"
 
+#include <cmath>
+
+#include "platform/win32/graphical_button.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/win32_window_system.h"
 
 namespace vis::win32 {
 
@@ -18,12 +22,28 @@ void set_text_if_changed(HWND hwnd, const std::string& text) {
 
 }  // namespace
 
-ButtonView::ButtonView(FormWindow& window, Button& button) : ControlView(window, button) {
-    create(L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, widen(button.caption()));
+ButtonView::ButtonView(FormWindow& window, Button& button)
+    : ControlView(window, button), graphical_(!button.icon().resource.empty()) {
+    create(L"BUTTON", WS_TABSTOP | (graphical_ ? BS_OWNERDRAW : BS_PUSHBUTTON), 0, widen(button.caption()));
 }
 
 void ButtonView::render() {
-    set_text_if_changed(hwnd(), static_cast<const Button&>(*control_).caption());
+    const auto& button = static_cast<const Button&>(*control_);
+    set_text_if_changed(hwnd(), button.caption());
+    if (!graphical_ || button.icon() == shown_icon_) return;
+    shown_icon_ = button.icon();
+    icon_.load(system_.program_folder(), shown_icon_.resource);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+bool ButtonView::draw_item(const DRAWITEMSTRUCT& item) {
+    if (!graphical_) return false;
+    // The icon's size is given at 96 DPI (15 twips a pixel); it grows with the screen's scale.
+    const auto scaled = [this](int side) { return static_cast<int>(std::lround(side * 15.0 / twips_per_pixel())); };
+    const SIZE size{scaled(shown_icon_.width > 0 ? shown_icon_.width : icon_.width()),
+                    scaled(shown_icon_.height > 0 ? shown_icon_.height : icon_.height())};
+    draw_graphical_button(item, icon_, size);
+    return true;
 }
 
 void ButtonView::command(int code) {

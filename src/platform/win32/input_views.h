@@ -3,16 +3,25 @@
 #include <cstdint>
 
 #include "platform/win32/control_view.h"
+#include "platform/win32/data_icon.h"
 
 namespace vis::win32 {
 
+// A button with an icon is drawn by its owner, the icon above the caption; the kind is fixed
+// when the window is made.
 class ButtonView : public ControlView {
 public:
     ButtonView(FormWindow& window, Button& button);
     void command(int code) override;
+    bool draw_item(const DRAWITEMSTRUCT& item) override;
 
 protected:
     void render() override;
+
+private:
+    bool graphical_;
+    Icon shown_icon_;
+    DataIcon icon_;
 };
 
 class CheckBoxView : public ControlView {

@@ -4,6 +4,7 @@
 #include "platform/win32/input_views.h"
 #include "platform/win32/label_view.h"
 #include "platform/win32/list_view.h"
+#include "platform/win32/shape_view.h"
 #include "platform/win32/timer_view.h"
 
 namespace vis::win32 {
@@ -35,6 +36,7 @@ std::unique_ptr<ControlView> make_control_view(FormWindow& window, Control& cont
             return std::make_unique<FrameView>(window, static_cast<Frame&>(control));
         case ControlKind::shape:
         case ControlKind::line:
+            return std::make_unique<ShapeView>(window, static_cast<Shape&>(control));
         case ControlKind::file_list:
             break;
     }

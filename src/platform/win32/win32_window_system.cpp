@@ -1,6 +1,7 @@
 #include "platform/win32/win32_window_system.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <algorithm>
 
@@ -11,6 +12,9 @@
 namespace vis::win32 {
 
 Win32WindowSystem::Win32WindowSystem(std::string program_folder) : program_folder_(std::move(program_folder)) {
+    // The windows' thread is a single-threaded COM apartment: the imaging component decodes the
+    // program's icons through COM, and the system's dialogs expect it.
+    com_initialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                   ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
@@ -21,6 +25,7 @@ Win32WindowSystem::~Win32WindowSystem() {
     for (auto& w : windows_) w->detach();
     windows_.clear();
     retired_.clear();
+    if (com_initialised_) CoUninitialize();
 }
 
 void Win32WindowSystem::add_form(Form& f) {

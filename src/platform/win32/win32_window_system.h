@@ -53,6 +53,7 @@ private:
     std::vector<std::unique_ptr<FormWindow>> retired_;
     bool quitting_ = false;
     bool rendering_ = false;
+    bool com_initialised_ = false;
 };
 
 }  // namespace vis::win32

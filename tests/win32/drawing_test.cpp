@@ -1,0 +1,306 @@
+// What the Win32 backend draws itself: outlines and lines over what lies beneath them, the
+// program's icons on image controls and graphical buttons, and the editor's pointer. Pixels are
+// read back from the form's window after it painted.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/form.h"
+#include "platform/paths.h"
+#include "platform/win32/control_view.h"
+#include "platform/win32/form_window.h"
+#include "platform/win32/line_pixels.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_window_system.h"
+#include "support/temp_folder.h"
+
+namespace vis::win32 {
+namespace {
+
+// --- A PNG written here byte for byte (stored, uncompressed deflate), so the test knows every
+// pixel the icon decoder must give back.
+
+std::uint32_t crc32(const std::string& bytes) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (unsigned char c : bytes) {
+        crc ^= c;
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+std::string big_endian(std::uint32_t v) {
+    return {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8), static_cast<char>(v)};
+}
+
+std::string chunk(const std::string& type, const std::string& data) {
+    return big_endian(static_cast<std::uint32_t>(data.size())) + type + data + big_endian(crc32(type + data));
+}
+
+// `rgba` holds width x height pixels 0xAARRGGBB, top row first.
+std::string png_bytes(int width, int height, const std::vector<std::uint32_t>& rgba) {
+    std::string raw;
+    for (int y = 0; y < height; ++y) {
+        raw += '\0';  // no filter
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t p = rgba[static_cast<std::size_t>(y * width + x)];
+            raw += {static_cast<char>(p >> 16), static_cast<char>(p >> 8), static_cast<char>(p),
+                    static_cast<char>(p >> 24)};
+        }
+    }
+    std::uint32_t a = 1, b = 0;
+    for (unsigned char c : raw) {
+        a = (a + c) % 65521;
+        b = (b + a) % 65521;
+    }
+    std::string zlib = "\x78\x01";
+    for (std::size_t at = 0; at < raw.size(); at += 65535) {
+        const std::size_t n = std::min<std::size_t>(65535, raw.size() - at);
+        zlib += static_cast<char>(at + n == raw.size() ? 1 : 0);
+        zlib += {static_cast<char>(n & 0xFF), static_cast<char>(n >> 8), static_cast<char>(~n & 0xFF),
+                 static_cast<char>((~n >> 8) & 0xFF)};
+        zlib += raw.substr(at, n);
+    }
+    zlib += big_endian((b << 16) | a);
+    const std::string header = big_endian(static_cast<std::uint32_t>(width)) +
+                               big_endian(static_cast<std::uint32_t>(height)) + std::string("\x08\x06\0\0\0", 5);
+    return std::string("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", zlib) + chunk("IEND", "");
+}
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// A 16 x 16 tool icon: its top-left quarter opaque red, pixel (15, 15) black at half alpha, the
+// rest fully transparent.
+std::vector<std::uint32_t> tool_icon() {
+    std::vector<std::uint32_t> pixels(256, 0x00000000u);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) pixels[static_cast<std::size_t>(y * 16 + x)] = 0xFFFF0000u;
+    pixels[255] = 0x80000000u;
+    return pixels;
+}
+
+class Win32Drawing : public ::testing::Test {
+protected:
+    Win32Drawing() {
+        const std::string data = join_path(root.path(), "data");
+        CreateDirectoryW(widen(data).c_str(), nullptr);
+        test::write_file(join_path(data, "tool.png"), png_bytes(16, 16, tool_icon()));
+        test::write_file(join_path(data, "broken.png"), "\x89PNG\r\n\x1a\nnot a picture");
+        form.set_back_colour(rgb(255, 255, 255));
+        form.set_client_size(3000, 3000);
+    }
+
+    FormWindow& window() { return *windows->window_of(&form); }
+    HWND hwnd_of(const Control& c) { return window().view_of(c)->hwnd(); }
+    void show() {
+        form.show();
+        windows->render();
+        RedrawWindow(window().hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+    // The colour on screen at a point of the form's client area, in pixels.
+    COLORREF at(int x, int y) {
+        HDC dc = GetDC(window().hwnd());
+        const COLORREF c = GetPixel(dc, x, y);
+        ReleaseDC(window().hwnd(), dc);
+        return c;
+    }
+    int count_of(COLORREF colour, const RECT& area) {
+        int n = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) n += at(x, y) == colour ? 1 : 0;
+        return n;
+    }
+
+    test::TempFolder root;
+    std::unique_ptr<Win32WindowSystem> windows = std::make_unique<Win32WindowSystem>(root.path());
+    Form form{*windows, "F", "描画"};
+};
+
+Picture solid_picture(int width, int height, std::uint32_t colour) {
+    Picture p;
+    p.width = width;
+    p.height = height;
+    p.pixels = std::make_shared<std::vector<std::uint32_t>>(static_cast<std::size_t>(width * height), colour);
+    return p;
+}
+
+TEST(LinePixels, CoverTheLineFromEndToEnd) {
+    struct Case {
+        int x0, y0, x1, y1, pen;
+        std::vector<PixelRun> runs;
+    };
+    const Case cases[] = {
+        {0, 0, 4, 0, 1, {{0, 0, 5}}},
+        {0, 0, 3, 3, 1, {{0, 0, 1}, {1, 1, 1}, {2, 2, 1}, {3, 3, 1}}},
+        {0, 3, 3, 0, 1, {{0, 3, 1}, {1, 2, 1}, {2, 1, 1}, {3, 0, 1}}},
+        {0, 0, 4, 2, 1, {{0, 0, 1}, {1, 1, 2}, {3, 2, 2}}},
+        {2, 2, 2, 2, 1, {{2, 2, 1}}},
+        // An odd pen is centred on the pixels, an even one between them: either covers `pen` rows.
+        {1, 1, 5, 1, 3, {{0, 0, 7}, {0, 1, 7}, {0, 2, 7}}},
+        {1, 1, 5, 1, 2, {{0, 0, 6}, {0, 1, 6}}},
+        // Round ends: the corners of a wide dot stay empty.
+        {2, 2, 2, 2, 5, {{1, 0, 3}, {0, 1, 5}, {0, 2, 5}, {0, 3, 5}, {1, 4, 3}}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(line_pixels(c.x0, c.y0, c.x1, c.y1, c.pen), c.runs)
+            << c.x0 << "," << c.y0 << " to " << c.x1 << "," << c.y1 << " pen " << c.pen;
+}
+
+TEST_F(Win32Drawing, AnOutlineShowsThePictureItFramesAndLetsThePointerThrough) {
+    ImageBox image(form, "img", true);
+    image.set_bounds({150, 150, 1500, 1500});
+    image.set_picture(solid_picture(10, 10, 0x0000FFu));
+    Shape shape(form, "shp");
+    shape.set_bounds({150, 150, 1500, 1500});
+    shape.set_border_colour(rgb(255, 0, 0));
+    shape.set_border_width(3);
+    show();
+    // The border lies inside the bounds (10 to 109), three pixels wide; the picture shows within.
+    EXPECT_EQ(at(10, 10), kRed);
+    EXPECT_EQ(at(12, 60), kRed);
+    EXPECT_EQ(at(109, 109), kRed);
+    EXPECT_EQ(at(13, 13), RGB(0, 0, 255));
+    EXPECT_EQ(at(60, 60), RGB(0, 0, 255));
+    EXPECT_EQ(at(110, 60), kWhite);
+    EXPECT_EQ(at(9, 9), kWhite);
+    // A press on the border reaches the picture beneath.
+    POINT on_border{11, 60};
+    ClientToScreen(window().hwnd(), &on_border);
+    EXPECT_EQ(WindowFromPoint(on_border), hwnd_of(image));
+
+    shape.set_border_colour(rgb(0, 128, 0));
+    shape.set_border_width(1);
+    windows->render();
+    UpdateWindow(hwnd_of(shape));
+    RedrawWindow(window().hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_EQ(at(10, 10), RGB(0, 128, 0));
+    EXPECT_EQ(at(11, 11), RGB(0, 0, 255));
+}
+
+TEST_F(Win32Drawing, ALineJoinsTheCornersOfItsBoundsEvenBackwards) {
+    Line line(form, "lne");
+    // From (20, 80) up to (120, 30).
+    line.set_bounds({300, 1200, 1500, -750});
+    line.set_border_colour(rgb(0, 128, 0));
+    show();
+    const COLORREF green = RGB(0, 128, 0);
+    EXPECT_EQ(at(20, 80), green);
+    EXPECT_EQ(at(120, 30), green);
+    EXPECT_EQ(at(70, 55), green);
+    EXPECT_EQ(at(70, 53), kWhite);
+    // The other diagonal stays empty.
+    EXPECT_EQ(at(20, 30), kWhite);
+    EXPECT_EQ(at(120, 80), kWhite);
+
+    line.set_border_width(5);
+    windows->render();
+    RedrawWindow(window().hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // Five pixels wide: about two and a half each side of the line.
+    EXPECT_EQ(at(70, 53), green);
+    EXPECT_EQ(at(70, 50), kWhite);
+    EXPECT_EQ(at(18, 80), green);
+}
+
+TEST_F(Win32Drawing, AnImageShowsItsIconWithTransparencyAtNaturalSizeOrStretched) {
+    ImageBox natural(form, "img_cur", false);
+    natural.set_bounds({0, 0, 615, 615});
+    natural.set_resource("tool.png");
+    ImageBox stretched(form, "img_sort", true);
+    stretched.set_bounds({1500, 0, 480, 480});
+    stretched.set_resource("tool.png");
+    show();
+    // At natural size the box takes the icon's 16 x 16 pixels.
+    RECT r;
+    GetClientRect(hwnd_of(natural), &r);
+    EXPECT_EQ(r.right, 16);
+    EXPECT_EQ(r.bottom, 16);
+    EXPECT_EQ(count_of(kRed, {0, 0, 16, 16}), 64);
+    EXPECT_EQ(at(12, 3), kWhite);
+    // Half-transparent black over the white form: a middle grey.
+    const COLORREF grey = at(15, 15);
+    EXPECT_NEAR(GetRValue(grey), 127, 2);
+    EXPECT_EQ(GetRValue(grey), GetBValue(grey));
+    // Stretched to 32 x 32, the red quarter is 16 x 16.
+    EXPECT_EQ(count_of(kRed, {100, 0, 132, 32}), 256);
+}
+
+TEST_F(Win32Drawing, AMissingOrBrokenIconLeavesTheBoxEmpty) {
+    ImageBox missing(form, "missing", false);
+    missing.set_bounds({0, 0, 615, 615});
+    missing.set_resource("no_such.png");
+    ImageBox broken(form, "broken", true);
+    broken.set_bounds({1500, 0, 480, 480});
+    broken.set_resource("broken.png");
+    show();
+    RECT r;
+    GetClientRect(hwnd_of(missing), &r);
+    EXPECT_EQ(r.right, 41);
+    EXPECT_EQ(count_of(kWhite, {0, 0, 41, 41}), 41 * 41);
+    EXPECT_EQ(count_of(kWhite, {100, 0, 132, 32}), 32 * 32);
+    // Given a real icon later, the box shows it.
+    missing.set_resource("tool.png");
+    windows->render();
+    RedrawWindow(window().hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_EQ(count_of(kRed, {0, 0, 16, 16}), 64);
+}
+
+TEST_F(Win32Drawing, AGraphicalButtonShowsItsIconOnceAboveItsCaption) {
+    Button tool(form, "cmd_pnt_1", "鉛筆");
+    tool.set_bounds({0, 0, 855, 615});
+    tool.set_icon({"tool.png", 16, 16});
+    Button lost(form, "cmd_pnt_3", "直線");
+    lost.set_bounds({0, 720, 855, 615});
+    lost.set_icon({"no_such.png", 16, 16});
+    int clicks = 0;
+    tool.on_click = [&] { ++clicks; };
+    show();
+    // 57 x 41 pixels; the whole icon's red quarter, at its own size, in the upper half.
+    EXPECT_EQ(count_of(kRed, {0, 0, 57, 41}), 64);
+    EXPECT_EQ(count_of(kRed, {0, 20, 57, 41}), 0);
+    EXPECT_EQ(count_of(kRed, {0, 48, 57, 89}), 0);
+    wchar_t text[32] = {};
+    GetWindowTextW(hwnd_of(lost), text, 32);
+    EXPECT_EQ(std::wstring(text), L"直線");
+    SendMessageW(hwnd_of(tool), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Win32Drawing, ThePictureBoxPointerIsItsIconWithTheTipAtTheBottomRight) {
+    PictureBox picture(form, "pct_ss");
+    picture.set_bounds({0, 0, 1500, 1500});
+    picture.set_mouse_icon({"tool.png", 16, 16});
+    show();
+    const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+    SendMessageW(hwnd_of(picture), WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd_of(picture)),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    const HCURSOR pointer = GetCursor();
+    ASSERT_NE(pointer, nullptr);
+    EXPECT_NE(pointer, arrow);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(pointer, &info));
+    EXPECT_FALSE(info.fIcon);
+    EXPECT_EQ(info.xHotspot, 15u);
+    EXPECT_EQ(info.yHotspot, 15u);
+    BITMAP colour{};
+    GetObjectW(info.hbmColor, sizeof(colour), &colour);
+    EXPECT_EQ(colour.bmWidth, 16);
+    EXPECT_EQ(colour.bmHeight, 16);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+
+    // With the icon missing, the arrow.
+    picture.set_mouse_icon({"no_such.png", 16, 16});
+    windows->render();
+    SendMessageW(hwnd_of(picture), WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd_of(picture)),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), arrow);
+}
+
+}  // namespace
+}  // namespace vis::win32
