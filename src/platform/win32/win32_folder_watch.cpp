@@ -43,7 +43,11 @@ bool Win32FolderWatch::watch(const std::string& folder, Listener listener) {
         return false;
     }
     listener_ = std::move(listener);
-    worker_ = std::thread([this] { run(); });
+    // Windows keeps changes for a folder handle only from its first read on: a file saved before
+    // the worker got that far would be missed.
+    const win32::Handle armed(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    worker_ = std::thread([this, signal = armed.get()] { run(signal); });
+    WaitForSingleObject(armed.get(), INFINITE);
     return true;
 }
 
@@ -59,15 +63,17 @@ void Win32FolderWatch::stop() {
     pending_ = {};
 }
 
-void Win32FolderWatch::run() {
+void Win32FolderWatch::run(HANDLE armed) {
     alignas(DWORD) char buffer[32768];
     win32::Handle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     for (;;) {
         OVERLAPPED overlapped{};
         overlapped.hEvent = done.get();
         ResetEvent(done.get());
-        if (!ReadDirectoryChangesW(folder_.get(), buffer, sizeof buffer, FALSE, kWhat, nullptr, &overlapped, nullptr))
-            return;
+        const bool reading =
+            ReadDirectoryChangesW(folder_.get(), buffer, sizeof buffer, FALSE, kWhat, nullptr, &overlapped, nullptr);
+        if (armed != nullptr) SetEvent(std::exchange(armed, nullptr));
+        if (!reading) return;
         const HANDLE waits[] = {done.get(), stopping_.get()};
         DWORD got = 0;
         if (WaitForMultipleObjects(2, waits, FALSE, INFINITE) != WAIT_OBJECT_0 ||

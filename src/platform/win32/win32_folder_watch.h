@@ -24,7 +24,8 @@ public:
 
 private:
     static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM w, LPARAM l);
-    void run();
+    // Signals `armed` once the first read is under way: changes from then on are heard.
+    void run(HANDLE armed);
     void deliver();
 
     HWND window_ = nullptr;
