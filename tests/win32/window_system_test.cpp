@@ -118,6 +118,14 @@ TEST_F(Win32Backend, ASeeThroughLabelLeavesThePictureBeneathIt) {
     counter.set_caption("1/5 (||････････)");
     windows.render();
     EXPECT_EQ(colour_at_counter(), RGB(0, 0, 0));
+
+    // Straight on the form (the splash's notices), it shows the form's colour.
+    form.set_back_colour(rgb(255, 255, 255));
+    picture.set_visible(false);
+    counter.set_opaque(false);
+    counter.set_caption(std::string(16, ' '));
+    windows.render();
+    EXPECT_EQ(colour_at_counter(), RGB(255, 255, 255));
 }
 
 TEST_F(Win32Backend, TheListShowsTheSourcesCountAndTheModelsSelection) {
