@@ -31,7 +31,8 @@ public:
 
     // Notifications the control's window sends its parent.
     virtual void command(int /*code*/) {}
-    virtual bool draw_item(const DRAWITEMSTRUCT&) { return false; }
+    // WM_NOTIFY from the control's window; true when handled, with the answer in `result`.
+    virtual bool notify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
     virtual void scroll(int /*code*/) {}
     // The brush for WM_CTLCOLOR*, or nullptr for the system's colours.
     HBRUSH colours(HDC dc);

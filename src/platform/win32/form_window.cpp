@@ -241,9 +241,10 @@ LRESULT FormWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             if (ControlView* v = view_of(reinterpret_cast<HWND>(lp))) v->command(HIWORD(wp));
             return 0;
         }
-        case WM_DRAWITEM: {
-            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-            if (ControlView* v = view_of(item.hwndItem); v && v->draw_item(item)) return TRUE;
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lp);
+            LRESULT result = 0;
+            if (ControlView* v = view_of(header.hwndFrom); v && v->notify(header, result)) return result;
             break;
         }
         case WM_HSCROLL:

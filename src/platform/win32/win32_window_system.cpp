@@ -12,7 +12,7 @@ namespace vis::win32 {
 
 Win32WindowSystem::Win32WindowSystem(std::string program_folder) : program_folder_(std::move(program_folder)) {
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                  ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
+                                  ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     register_window_classes();
 }

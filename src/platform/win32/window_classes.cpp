@@ -8,7 +8,6 @@ LRESULT CALLBACK child_host_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_COMMAND:
         case WM_NOTIFY:
-        case WM_DRAWITEM:
         case WM_HSCROLL:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
