@@ -35,7 +35,7 @@ void ControlView::create(const wchar_t* window_class, DWORD style, DWORD ex_styl
 }
 
 double ControlView::twips_per_pixel() const {
-    return system_.screen().twips_per_pixel_x;
+    return window_.twips_per_pixel();
 }
 
 void ControlView::sync() {
@@ -48,6 +48,12 @@ void ControlView::sync() {
     EnableWindow(hwnd_, control_->enabled());
     apply_font();
     ShowWindow(hwnd_, control_->visible() ? SW_SHOWNA : SW_HIDE);
+}
+
+void ControlView::rescale() {
+    rendered_revision_ = 0;
+    font_applied_ = false;
+    sync();
 }
 
 void ControlView::apply_font() {

@@ -28,6 +28,8 @@ public:
     virtual void detach() { control_ = nullptr; }
     // Renders the control if it changed since the last time.
     void sync();
+    // The window's DPI changed: renders, places and makes the font again at the new one.
+    void rescale();
 
     // Notifications the control's window sends its parent.
     virtual void command(int /*code*/) {}

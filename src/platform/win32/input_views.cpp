@@ -1,5 +1,6 @@
 #include "platform/win32/input_views.h"
 
+#include "platform/win32/units.h"
 #include "platform/win32/wide.h"
 
 namespace vis::win32 {
@@ -80,9 +81,9 @@ ComboBoxView::ComboBoxView(FormWindow& window, ComboBox& combo) : ControlView(wi
 }
 
 RECT ComboBoxView::geometry_px() const {
-    // The window's height includes the list that drops down.
+    // The window's height includes the list that drops down (200 pixels at 96 DPI).
     RECT r = ControlView::geometry_px();
-    r.bottom += 200;
+    r.bottom += twips_to_px(3000, twips_per_pixel());
     return r;
 }
 
