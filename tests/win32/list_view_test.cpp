@@ -75,6 +75,16 @@ TEST_F(Win32List, ShowsTheSourcesCountAndTheModelsSelectionInView) {
     const auto per_page = SendMessageW(hwnd, LVM_GETCOUNTPERPAGE, 0, 0);
     EXPECT_LE(top, 9999);
     EXPECT_GT(top + per_page, 9999);
+    // Scrolled away by the user, the list stays there when a line comes.
+    SendMessageW(hwnd, LVM_ENSUREVISIBLE, 0, FALSE);
+    ASSERT_EQ(SendMessageW(hwnd, LVM_GETTOPINDEX, 0, 0), 0);
+    lines.n_ = 10001;
+    list.line_inserted(10000);
+    windows.render();
+    EXPECT_EQ(SendMessageW(hwnd, LVM_GETTOPINDEX, 0, 0), 0);
+    EXPECT_EQ(selected_row(hwnd), 9999);
+    lines.n_ = 10000;
+    list.line_removed(10000);
     lines.n_ = 9999;
     list.line_removed(9999);
     windows.render();

@@ -45,17 +45,17 @@ void ListView::show_colours(const ListBox& list) {
 void ListView::show_selection(int row) {
     // The list's own notices of this change are no choice of the user's.
     const bool was_rendering = std::exchange(rendering_, true);
-    const int shown = static_cast<int>(SendMessageW(hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-    if (row < 0 && shown >= 0) {
+    // Asked of one line and of the count, not by a walk over fifty thousand lines.
+    if (row < 0 && SendMessageW(hwnd(), LVM_GETSELECTEDCOUNT, 0, 0) > 0) {
         LVITEMW none{};
         none.stateMask = LVIS_SELECTED;
         SendMessageW(hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
-    } else if (row >= 0) {
-        // The keys move on from the selected line, so it has the focus mark too.
+    } else if (row >= 0 && SendMessageW(hwnd(), LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) == 0) {
+        // The keys move on from the selected line, so it has the focus mark too. Only a new
+        // choice scrolls: a list the user scrolled away stays where it is.
         LVITEMW chosen{};
         chosen.state = chosen.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        if (shown != row)
-            SendMessageW(hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&chosen));
+        SendMessageW(hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&chosen));
         SendMessageW(hwnd(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
     }
     rendering_ = was_rendering;
