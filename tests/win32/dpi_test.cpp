@@ -87,8 +87,12 @@ TEST_F(Win32Dpi, EveryControlAndFontDoublesAt192AndPicturesKeepTheirPixels) {
     PictureBox canvas(form, "pct_canvas");
     canvas.set_bounds({5100, 4050, 600, 600});
     canvas.set_picture({40, 30, std::make_shared<std::vector<std::uint32_t>>(40 * 30, 0xFF336699u)});
-    std::vector<int> press;
+    Label overlay(form, "lbl_count", "1/3");
+    overlay.set_container(canvas);
+    overlay.set_bounds({150, 300, 450, 225});
+    std::vector<int> press, canvas_press;
     preview.on_mouse_down = [&](int, int, int x, int y) { press = {x, y}; };
+    canvas.on_mouse_down = [&](int, int, int x, int y) { canvas_press = {x, y}; };
     show();
 
     const std::vector<const Control*> scaled{&label, &list, &button, &check, &frame, &inside, &progress, &preview};
@@ -96,6 +100,10 @@ TEST_F(Win32Dpi, EveryControlAndFontDoublesAt192AndPicturesKeepTheirPixels) {
     for (const Control* c : scaled) at_96[c] = place_of(hwnd_of(*c));
     const RECT client_96 = client();
     const RECT canvas_96 = place_of(hwnd_of(canvas));
+    const RECT overlay_96 = place_of(hwnd_of(overlay));
+    SendMessageW(hwnd_of(canvas), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 6));
+    SendMessageW(hwnd_of(canvas), WM_LBUTTONUP, 0, MAKELPARAM(4, 6));
+    const std::vector<int> canvas_press_96 = canvas_press;
     const LONG font_96 = font_height(hwnd_of(label));
     const LONG combo_reach_96 = combo_reach(hwnd_of(combo));
     ASSERT_EQ(canvas_96.right - canvas_96.left, 40);
@@ -114,6 +122,12 @@ TEST_F(Win32Dpi, EveryControlAndFontDoublesAt192AndPicturesKeepTheirPixels) {
     EXPECT_EQ(canvas_192.top, 2 * canvas_96.top);
     EXPECT_EQ(canvas_192.right - canvas_192.left, 40);
     EXPECT_EQ(canvas_192.bottom - canvas_192.top, 30);
+    // Over it, the program still counts in the picture's pixels: what lies on its pixel (4, 6)
+    // stays there, and a press on that pixel is where it was.
+    EXPECT_EQ(edges(place_of(hwnd_of(overlay))), edges(overlay_96));
+    SendMessageW(hwnd_of(canvas), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 6));
+    SendMessageW(hwnd_of(canvas), WM_LBUTTONUP, 0, MAKELPARAM(4, 6));
+    EXPECT_EQ(canvas_press, canvas_press_96);
     // The pointer is in twips at the new DPI: a device pixel is half as many.
     SendMessageW(hwnd_of(preview), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 6));
     EXPECT_EQ(press, (std::vector<int>{30, 45}));

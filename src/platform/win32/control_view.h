@@ -56,6 +56,8 @@ protected:
     void set_right_press_consumed(bool on) { right_press_consumed_ = on; }
     // The pointer stays with the control while a button is held (pictures).
     void set_capture_while_pressed(bool on) { capture_while_pressed_ = on; }
+    // Twips per pixel for the control's place and font: the window's DPI, or the screen's inside a
+    // picture at its own size.
     double twips_per_pixel() const;
 
     FormWindow& window_;
@@ -67,6 +69,8 @@ private:
     bool mouse(UINT msg, WPARAM wp, LPARAM lp);
     bool key(WPARAM wp);
     void apply_font();
+    // For the pointer's position over the control: a picture at its own size counts in its pixels.
+    double pointer_twips_per_pixel() const;
 
     HWND hwnd_ = nullptr;
     HFONT font_ = nullptr;
