@@ -1,6 +1,5 @@
 // The Win32 backend: controls made from the model, read back through the system's messages, and
 // the user's input sent as messages reaching the program's handlers.
-#include <gtest/gtest.h>
 
 #include <windows.h>
 
@@ -10,49 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/form.h"
-#include "platform/win32/control_view.h"
-#include "platform/win32/form_window.h"
-#include "platform/win32/wide.h"
-#include "platform/win32/win32_window_system.h"
+#include "backend_fixture.h"
 
 namespace vis::win32 {
 namespace {
-
-std::string text_of(HWND hwnd) {
-    wchar_t text[512] = {};
-    GetWindowTextW(hwnd, text, 512);
-    return narrow(text);
-}
-
-// A window's place in its parent's client area, in pixels.
-RECT place_of(HWND hwnd) {
-    RECT r;
-    GetWindowRect(hwnd, &r);
-    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-class Lines : public ListSource {
-public:
-    explicit Lines(int n) : n_(n) {}
-    int count() const override { return n_; }
-    std::string line(int row) const override { return "行 " + std::to_string(row); }
-    int n_;
-};
-
-class Win32Backend : public ::testing::Test {
-protected:
-    Win32WindowSystem windows{"."};
-    Form form{windows, "F", "題名"};
-
-    FormWindow& window() { return *windows.window_of(&form); }
-    HWND hwnd_of(const Control& c) { return window().view_of(c)->hwnd(); }
-    void show() {
-        form.show();
-        windows.render();
-    }
-};
 
 TEST_F(Win32Backend, TheFormShowsItsCaptionAndClientSize) {
     form.set_client_size(4800, 3000);
@@ -126,62 +86,6 @@ TEST_F(Win32Backend, ASeeThroughLabelLeavesThePictureBeneathIt) {
     counter.set_caption(std::string(16, ' '));
     windows.render();
     EXPECT_EQ(colour_at_counter(), RGB(255, 255, 255));
-}
-
-TEST_F(Win32Backend, TheListShowsTheSourcesCountAndTheModelsSelection) {
-    Lines lines(10000);
-    ListBox list(form, "lst");
-    list.set_bounds({0, 0, 3000, 3000});
-    list.set_source(&lines);
-    list.lines_reset();
-    show();
-    const HWND hwnd = hwnd_of(list);
-    EXPECT_EQ(SendMessageW(hwnd, LB_GETCOUNT, 0, 0), 10000);
-    list.set_list_index(9999);
-    windows.render();
-    EXPECT_EQ(SendMessageW(hwnd, LB_GETCURSEL, 0, 0), 9999);
-    lines.n_ = 9999;
-    list.line_removed(9999);
-    windows.render();
-    EXPECT_EQ(SendMessageW(hwnd, LB_GETCOUNT, 0, 0), 9999);
-}
-
-TEST_F(Win32Backend, AKeyedSelectionInTheListReachesTheProgram) {
-    Lines lines(5);
-    ListBox list(form, "lst");
-    list.set_bounds({0, 0, 3000, 3000});
-    list.set_source(&lines);
-    list.lines_reset();
-    int clicks = 0;
-    list.on_click = [&] { ++clicks; };
-    show();
-    const HWND hwnd = hwnd_of(list);
-    SetFocus(hwnd);
-    SendMessageW(hwnd, WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_EQ(list.list_index(), 0);
-    SendMessageW(hwnd, WM_KEYDOWN, VK_END, 0);
-    EXPECT_EQ(list.list_index(), 4);
-    EXPECT_EQ(clicks, 2);
-}
-
-TEST_F(Win32Backend, KeysGoToTheFormsShortcutsFirst) {
-    Lines lines(3);
-    ListBox list(form, "lst");
-    list.set_source(&lines);
-    list.lines_reset(0);
-    std::vector<std::pair<int, int>> seen;
-    form.on_shortcut = [&](int key, int shift) {
-        seen.emplace_back(key, shift);
-        return key == VK_DELETE;
-    };
-    show();
-    const HWND hwnd = hwnd_of(list);
-    SendMessageW(hwnd, WM_KEYDOWN, VK_DELETE, 0);
-    SendMessageW(hwnd, WM_KEYDOWN, VK_DOWN, 0);
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0].first, VK_DELETE);
-    // Delete was taken; Down went on to the list.
-    EXPECT_EQ(list.list_index(), 1);
 }
 
 TEST_F(Win32Backend, MenusShowCaptionAndShortcutAndRunOnlyReachableEntries) {

@@ -34,8 +34,25 @@ void ControlView::create(const wchar_t* window_class, DWORD style, DWORD ex_styl
     if (text.empty()) SetWindowTextW(hwnd_, widen(control_->name()).c_str());
 }
 
+namespace {
+
+// A picture shown at its own size: one image pixel on one device pixel, whatever the window's DPI.
+bool at_natural_size(const Control* c) {
+    return c != nullptr && (c->kind() == ControlKind::image || c->kind() == ControlKind::picture_box) &&
+           !static_cast<const ImageBox*>(c)->stretch();
+}
+
+}  // namespace
+
 double ControlView::twips_per_pixel() const {
-    return system_.screen().twips_per_pixel_x;
+    // Over a picture at its own size the program counts in the picture's pixels, measured in twips
+    // at the screen's scale: there a device pixel is always one of them.
+    if (control_ != nullptr && at_natural_size(control_->container())) return system_.screen().twips_per_pixel_x;
+    return window_.twips_per_pixel();
+}
+
+double ControlView::pointer_twips_per_pixel() const {
+    return at_natural_size(control_) ? system_.screen().twips_per_pixel_x : twips_per_pixel();
 }
 
 void ControlView::sync() {
@@ -48,6 +65,12 @@ void ControlView::sync() {
     EnableWindow(hwnd_, control_->enabled());
     apply_font();
     ShowWindow(hwnd_, control_->visible() ? SW_SHOWNA : SW_HIDE);
+}
+
+void ControlView::rescale() {
+    rendered_revision_ = 0;
+    font_applied_ = false;
+    sync();
 }
 
 void ControlView::apply_font() {
@@ -130,7 +153,7 @@ bool ControlView::key(WPARAM wp) {
 }
 
 bool ControlView::mouse(UINT msg, WPARAM wp, LPARAM lp) {
-    const double per_pixel = twips_per_pixel();
+    const double per_pixel = pointer_twips_per_pixel();
     const int px = static_cast<short>(LOWORD(lp)), py = static_cast<short>(HIWORD(lp));
     const int x = px_to_twips(px, per_pixel), y = px_to_twips(py, per_pixel);
     const int shift = ((wp & MK_SHIFT) ? 1 : 0) | ((wp & MK_CONTROL) ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);

@@ -28,10 +28,15 @@ public:
     virtual void detach() { control_ = nullptr; }
     // Renders the control if it changed since the last time.
     void sync();
+    // The window's DPI changed: renders, places and makes the font again at the new one.
+    void rescale();
 
     // Notifications the control's window sends its parent.
     virtual void command(int /*code*/) {}
+    // WM_DRAWITEM for an owner-drawn control; true when drawn.
     virtual bool draw_item(const DRAWITEMSTRUCT&) { return false; }
+    // WM_NOTIFY from the control's window; true when handled, with the answer in `result`.
+    virtual bool notify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
     virtual void scroll(int /*code*/) {}
     // The brush for WM_CTLCOLOR*, or nullptr for the system's colours.
     HBRUSH colours(HDC dc);
@@ -55,6 +60,8 @@ protected:
     void set_right_press_consumed(bool on) { right_press_consumed_ = on; }
     // The pointer stays with the control while a button is held (pictures).
     void set_capture_while_pressed(bool on) { capture_while_pressed_ = on; }
+    // Twips per pixel for the control's place and font: the window's DPI, or the screen's inside a
+    // picture at its own size.
     double twips_per_pixel() const;
 
     FormWindow& window_;
@@ -66,6 +73,8 @@ private:
     bool mouse(UINT msg, WPARAM wp, LPARAM lp);
     bool key(WPARAM wp);
     void apply_font();
+    // For the pointer's position over the control: a picture at its own size counts in its pixels.
+    double pointer_twips_per_pixel() const;
 
     HWND hwnd_ = nullptr;
     HFONT font_ = nullptr;

@@ -33,6 +33,7 @@ FormWindow::FormWindow(Win32WindowSystem& system, Form& form) : system_(system),
     applied_style_ = style_for(form);
     hwnd_ = CreateWindowExW(0, kFormClass, widen(form.caption()).c_str(), applied_style_, CW_USEDEFAULT, CW_USEDEFAULT,
                             100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (const UINT dpi = hwnd_ != nullptr ? GetDpiForWindow(hwnd_) : 0; dpi > 0) dpi_ = dpi;
 }
 
 FormWindow::~FormWindow() {
@@ -107,8 +108,9 @@ void FormWindow::apply_style(const Form& f) {
 
 void FormWindow::apply_size(const Form& f) {
     if (f.window_state() != WindowState::normal) return;
-    const double per_pixel = system_.screen().twips_per_pixel_x;
+    const double per_pixel = twips_per_pixel();
     RECT r{0, 0, twips_to_px(f.client_width(), per_pixel), twips_to_px(f.client_height(), per_pixel)};
+    // The frame is measured at the DPI the system draws it with.
     AdjustWindowRectExForDpi(&r, applied_style_, GetMenu(hwnd_) != nullptr, 0, GetDpiForWindow(hwnd_));
     const SIZE size{r.right - r.left, r.bottom - r.top};
     if (size.cx == applied_size_.cx && size.cy == applied_size_.cy) return;
@@ -166,6 +168,18 @@ void FormWindow::sync_focus(const Form& f) {
     if (const ControlView* v = view_of(*f.focus()); v && v->hwnd()) SetFocus(v->hwnd());
 }
 
+void FormWindow::rescale(UINT dpi, const RECT& suggested) {
+    if (dpi > 0) dpi_ = dpi;
+    // Containers come before the controls they hold, as when they were made.
+    for (std::size_t i = 0; i < views_.size(); ++i) views_[i]->rescale();
+    // The system's rectangle puts the window on its new monitor; the form's size in twips then
+    // gives the client area at the new DPI.
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    applied_size_ = {};
+    apply_size(*form_);
+}
+
 ControlView* FormWindow::view_of(const Control& c) const {
     for (const auto& v : views_)
         if (v->control() == &c) return v.get();
@@ -186,7 +200,7 @@ HWND FormWindow::parent_for(const Control& c) const {
 }
 
 POINT FormWindow::to_screen(int x_twips, int y_twips) const {
-    const double per_pixel = system_.screen().twips_per_pixel_x;
+    const double per_pixel = twips_per_pixel();
     POINT p{twips_to_px(x_twips, per_pixel), twips_to_px(y_twips, per_pixel)};
     ClientToScreen(hwnd_, &p);
     return p;
@@ -246,6 +260,12 @@ LRESULT FormWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             if (ControlView* v = view_of(item.hwndItem); v && v->draw_item(item)) return TRUE;
             break;
         }
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lp);
+            LRESULT result = 0;
+            if (ControlView* v = view_of(header.hwndFrom); v && v->notify(header, result)) return result;
+            break;
+        }
         case WM_HSCROLL:
             if (ControlView* v = view_of(reinterpret_cast<HWND>(lp))) v->scroll(LOWORD(wp));
             return 0;
@@ -272,12 +292,9 @@ LRESULT FormWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_KEYDOWN:
             if (route_form_key(static_cast<int>(wp), held_shift())) return 0;
             break;
-        case WM_DPICHANGED: {
-            const auto* suggested = reinterpret_cast<const RECT*>(lp);
-            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        case WM_DPICHANGED:
+            rescale(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
             return 0;
-        }
         default:
             break;
     }

@@ -40,6 +40,8 @@ public:
     HWND parent_for(const Control& c) const;
     // A point of the client area in twips, on the screen.
     POINT to_screen(int x_twips, int y_twips) const;
+    // At the DPI of the monitor the window is on.
+    double twips_per_pixel() const { return 1440.0 / dpi_; }
 
     static LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
@@ -52,6 +54,7 @@ private:
     void apply_size(const Form& f);
     void apply_visibility(const Form& f);
     void sync_focus(const Form& f);
+    void rescale(UINT dpi, const RECT& suggested);
 
     Win32WindowSystem& system_;
     Form* form_;
@@ -59,6 +62,7 @@ private:
     MenuBar menus_;
     std::vector<std::unique_ptr<ControlView>> views_;
     HBRUSH back_brush_ = nullptr;
+    UINT dpi_ = 96;
 
     std::uint64_t rendered_revision_ = 0;
     DWORD applied_style_ = 0;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/win32/graphical_button.h"
+#include "platform/win32/units.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_window_system.h"
 
@@ -100,9 +101,9 @@ ComboBoxView::ComboBoxView(FormWindow& window, ComboBox& combo) : ControlView(wi
 }
 
 RECT ComboBoxView::geometry_px() const {
-    // The window's height includes the list that drops down.
+    // The window's height includes the list that drops down (200 pixels at 96 DPI).
     RECT r = ControlView::geometry_px();
-    r.bottom += 200;
+    r.bottom += twips_to_px(3000, twips_per_pixel());
     return r;
 }
 

@@ -1,6 +1,11 @@
 #pragma once
-// A list box over the model's source: a native list box that stores no line (owner data), drawing
-// line i when it shows it, so ten thousand lines cost nothing until they are seen.
+// A list over the model's source: a native list-view that stores no line (owner data). It asks
+// for line i's text when it shows the line, and so do screen readers when they read it, so ten
+// thousand lines cost nothing until they are seen or read.
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "platform/win32/control_view.h"
 
 namespace vis::win32 {
@@ -9,8 +14,7 @@ class ListView : public ControlView {
 public:
     ListView(FormWindow& window, ListBox& list);
 
-    void command(int code) override;
-    bool draw_item(const DRAWITEMSTRUCT& item) override;
+    bool notify(const NMHDR& header, LRESULT& result) override;
 
 protected:
     void render() override;
@@ -18,6 +22,9 @@ protected:
 
 private:
     void show_selection(int row);
+    void show_colours(const ListBox& list);
+    void fill_text(NMLVDISPINFOW& info) const;
+    void fit_column();
 
     bool rendering_ = false;
     bool pressing_ = false;
