@@ -69,6 +69,17 @@ TEST_F(Win32Backend, ASeeThroughLabelLeavesThePictureBeneathIt) {
         ReleaseDC(hwnd, dc);
         return c;
     };
+    // The counter's pixels in a colour.
+    const auto pixels_in = [&](COLORREF colour) {
+        RedrawWindow(window().hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const HWND hwnd = hwnd_of(counter);
+        HDC dc = GetDC(hwnd);
+        int n = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 80; ++x) n += GetPixel(dc, x, y) == colour ? 1 : 0;
+        ReleaseDC(hwnd, dc);
+        return n;
+    };
     EXPECT_EQ(colour_at_counter(), RGB(0, 0, 0));
     counter.set_opaque(false);
     counter.set_caption(std::string(16, ' '));
@@ -79,13 +90,26 @@ TEST_F(Win32Backend, ASeeThroughLabelLeavesThePictureBeneathIt) {
     windows.render();
     EXPECT_EQ(colour_at_counter(), RGB(0, 0, 0));
 
-    // Straight on the form (the splash's notices), it shows the form's colour.
-    form.set_back_colour(rgb(255, 255, 255));
-    picture.set_visible(false);
+    // Its text outlives a repaint of what lies beneath (a new picture, the form drawn again).
     counter.set_opaque(false);
-    counter.set_caption(std::string(16, ' '));
+    counter.set_caption("■■■■");
+    windows.render();
+    picture.set_picture({2, 2, std::make_shared<std::vector<std::uint32_t>>(4, 0xFFFF0000u)});
+    windows.render();
+    RedrawWindow(window().hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_GT(pixels_in(RGB(255, 255, 255)), 20);
+
+    // Straight on the form (the splash's notices), it shows the form's colour and keeps its text
+    // when the form is drawn anew (raised to the top).
+    picture.set_visible(false);
+    counter.set_fore_colour(rgb(0, 0, 0));
+    windows.render();
+    form.set_back_colour(rgb(255, 255, 255));
     windows.render();
     EXPECT_EQ(colour_at_counter(), RGB(255, 255, 255));
+    form.set_topmost(true);
+    windows.render();
+    EXPECT_GT(pixels_in(RGB(0, 0, 0)), 20);
 }
 
 TEST_F(Win32Backend, MenusShowCaptionAndShortcutAndRunOnlyReachableEntries) {

@@ -89,7 +89,8 @@ void FormWindow::sync_window() {
     apply_style(f);
     if (back_brush_ != nullptr) DeleteObject(back_brush_);
     back_brush_ = f.back_colour() != kDefaultColour ? CreateSolidBrush(colour_ref(f.back_colour())) : nullptr;
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    // The controls too: a see-through label is not clipped away, so the form paints over its text.
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     apply_size(f);
     apply_visibility(f);
 }
