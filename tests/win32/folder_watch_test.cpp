@@ -48,6 +48,8 @@ TEST(Win32FolderWatchTest, NamesWhatWasSavedRenamedAndRemoved) {
     pump_until([] { return false; });
     EXPECT_TRUE(heard.empty());
     EXPECT_FALSE(watch.watch(join_path(folder, "missing"), [](const FolderChanges&) {}));
+    // A file opens as a folder would, but cannot be watched.
+    EXPECT_FALSE(watch.watch(join_path(folder, "PelmarOnline_3.jpg"), [](const FolderChanges&) {}));
 }
 
 // The program answers a change by starting a timer; through the window system the timer is made

@@ -49,7 +49,8 @@ bool Win32FolderWatch::watch(const std::string& folder, Listener listener) {
     // Changes count from the worker's first request on: once that is made, nothing saved after
     // this returns goes unheard (the caller reads the folder next).
     WaitForSingleObject(asking.get(), INFINITE);
-    return true;
+    if (asking_failed_) stop();
+    return !asking_failed_;
 }
 
 void Win32FolderWatch::stop() {
@@ -73,7 +74,10 @@ void Win32FolderWatch::run(HANDLE asked) {
         ResetEvent(done.get());
         const BOOL reading =
             ReadDirectoryChangesW(folder_.get(), buffer, sizeof buffer, FALSE, kWhat, nullptr, &overlapped, nullptr);
-        if (asked != nullptr) SetEvent(std::exchange(asked, nullptr));
+        if (asked != nullptr) {
+            asking_failed_ = !reading;
+            SetEvent(std::exchange(asked, nullptr));
+        }
         if (!reading) return;
         const HANDLE waits[] = {done.get(), stopping_.get()};
         DWORD got = 0;

@@ -39,6 +39,8 @@ private:
     win32::Handle folder_;
     win32::Handle stopping_;
     std::thread worker_;
+    // The worker's first request failed; written before it sets `asked`.
+    bool asking_failed_ = false;
     std::mutex mutex_;
     FolderChanges pending_;
     Listener listener_;
