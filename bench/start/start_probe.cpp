@@ -1,20 +1,18 @@
 // The whole program, started on a program folder, until its screenshot list is ready (with
 // "album", until the album window has listed the folder too); then prints its resident memory
-// and ends. Run it under a process timer to compare start-up time and memory between folders:
+// and ends. Run it under a process timer to compare start-up time and memory between folders, or
+// beside the Windows build's probe with bench/start/paired_start.sh:
 //   vistelle_start_probe <program folder> [album]
 #include <QApplication>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTimer>
 #include <cstdio>
 #include <fstream>
 #include <string>
 
-#include "album_window/form5.h"
 #include "app/qt_program.h"
 #include "core/app.h"
-#include "core/window_owner.h"
-#include "main_window/form1.h"
+#include "start/start_report.h"
 
 namespace {
 
@@ -56,20 +54,7 @@ int main(int argc, char** argv) {
     QTcpServer update_server;
     serve_current_version(update_server);
     const std::string server = "http://127.0.0.1:" + std::to_string(update_server.serverPort());
-    QTimer poll;
-    return vis::run_qt_program(folder, server, [&](vis::Windows& windows) {
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            vis::Form1& main = windows.get<vis::Form1>();
-            if (main.tmr_music.tag() == "start") return;
-            poll.stop();
-            if (album) main.mAlbum_Click();
-            // What is shown is painted before it is weighed.
-            QCoreApplication::processEvents();
-            std::printf("lines %d album %d resident_kb %ld\n", main.file_lst.count(),
-                        album ? windows.get<vis::Form5>().file_lst.count() : 0, resident_kb());
-            std::fflush(stdout);
-            main.mQuit_Click();
-        });
-        poll.start(0);
+    return vis::run_qt_program(folder, server, [album](vis::Windows& windows) {
+        vis::bench::report_when_started(windows, album, resident_kb);
     });
 }

@@ -1,7 +1,5 @@
 #include "app/qt_program.h"
 
-#include "core/window_owner.h"
-#include "main_window/form1.h"
 #include "main_window/program_windows.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_clipboard.h"
@@ -35,12 +33,7 @@ int run_qt_program(const std::string& folder, const std::string& update_server,
     QtFolderWatch folder_watch(windows);
     Platform platform{windows, prompts, text,     painter, media,  shell,         clipboard,    http,
                       clock,   random,  instance, files,   folder, update_server, &folder_watch};
-
-    Windows program(platform);
-    add_program_windows(program);
-    program.get<Form1>().start();
-    if (started) started(program);
-    return windows.run();
+    return run_program(platform, started, [&windows] { return windows.run(); });
 }
 
 }  // namespace vis

@@ -1,8 +1,10 @@
 #include "app/win32_program.h"
 
+// Some services bring <windows.h>: the program's own MessageBox, not the system's macro of that name.
+#include <windows.h>
+#undef MessageBox
+
 #include "core/app.h"
-#include "core/window_owner.h"
-#include "main_window/form1.h"
 #include "main_window/program_windows.h"
 #include "platform/platform.h"
 #include "platform/system_clock.h"
@@ -12,6 +14,7 @@
 #include "platform/win32/mutex_instance_guard.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_folder_watch.h"
 #include "platform/win32/win32_prompts.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_window_system.h"
@@ -19,7 +22,8 @@
 
 namespace vis {
 
-int run_win32_program(const std::string& folder, const std::string& update_server) {
+int run_win32_program(const std::string& folder, const std::string& update_server,
+                      const std::function<void(Windows&)>& started) {
     win32::Win32WindowSystem windows(folder);
     win32::Win32Prompts prompts(windows, kAppTitle);
     win32::GdiTextMetrics text;
@@ -32,13 +36,10 @@ int run_win32_program(const std::string& folder, const std::string& update_serve
     MersenneRandom random;
     win32::MutexInstanceGuard instance(folder);
     win32::Win32FileSystem files;
-    Platform platform{windows, prompts, text,   painter,  media, shell,  clipboard,
-                      http,    clock,   random, instance, files, folder, update_server};
-
-    Windows program(platform);
-    add_program_windows(program);
-    program.get<Form1>().start();
-    return windows.run();
+    Win32FolderWatch folder_watch(&windows);
+    Platform platform{windows, prompts, text,     painter, media,  shell,         clipboard,    http,
+                      clock,   random,  instance, files,   folder, update_server, &folder_watch};
+    return run_program(platform, started, [&windows] { return windows.run(); });
 }
 
 }  // namespace vis

@@ -1,10 +1,15 @@
 #pragma once
 // The program on the Win32 backend: its windows wired to the Windows services.
+#include <functional>
 #include <string>
 
 namespace vis {
 
-// Runs the program from `folder` (its program folder) until it ends.
-int run_win32_program(const std::string& folder, const std::string& update_server);
+class Windows;
+
+// Runs the program from `folder` (its program folder) until it ends, asking `update_server` for
+// the latest version. `started`, if given, is called once the main window has loaded.
+int run_win32_program(const std::string& folder, const std::string& update_server,
+                      const std::function<void(Windows&)>& started = {});
 
 }  // namespace vis

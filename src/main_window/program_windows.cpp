@@ -34,4 +34,12 @@ void add_program_windows(Windows& windows) {
     windows.set_main([&windows]() -> MainWindow& { return windows.get<Form1>(); });
 }
 
+int run_program(Platform& platform, const std::function<void(Windows&)>& started, const std::function<int()>& loop) {
+    Windows program(platform);
+    add_program_windows(program);
+    program.get<Form1>().start();
+    if (started) started(program);
+    return loop();
+}
+
 }  // namespace vis

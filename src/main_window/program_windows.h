@@ -1,9 +1,16 @@
 #pragma once
-// Tells the window owner how each of the program's windows is made.
+// Tells the window owner how each of the program's windows is made, and runs the program on a
+// backend's platform.
+#include <functional>
+
 #include "core/window_owner.h"
 
 namespace vis {
 
 void add_program_windows(Windows& windows);
+
+// Makes the program's windows on `platform` and starts the main window; `started`, if given, is
+// called once it has loaded. Then runs `loop`, the backend's event loop, and returns its result.
+int run_program(Platform& platform, const std::function<void(Windows&)>& started, const std::function<int()>& loop);
 
 }  // namespace vis

@@ -93,9 +93,10 @@ void Form::unregister_control(Control& c) {
 }
 
 void Form::set_focus(Control& c) {
+    // Only the serial: the backends apply focus by it, and a new revision would have them apply
+    // the whole window again (its style, size and frame) on every move of the focus.
     focus_ = &c;
     ++focus_serial_;
-    touch();
 }
 
 void Form::request_close() {

@@ -2,9 +2,10 @@
 # The Windows zip as a player uses it, under Wine on a virtual X server: unpacked into a fresh
 # prefix beside a game folder holding screenshots, vistelle.exe starts, shows its main window's
 # title, writes the first-run settings file (Shift_JIS, CR LF), shows the selected screenshot's
-# colour in the preview, deletes that screenshot after asking,
-# and ends when its window is closed.
-# usage: run_windows_zip.sh path/to/vistelle-windows-x64.zip
+# colour in the preview, deletes that screenshot after asking, lists a screenshot saved while it
+# runs, opens and closes the full-screen viewer, and ends when its window is closed.
+# usage: run_windows_zip.sh path/to/vistelle-windows-x64.zip path/to/vistelle_window_reader.exe
+# (the reader is built with the Windows tests: it reads the program's windows through their messages)
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$root/scripts/windows-env.sh"
@@ -21,6 +22,8 @@ fail() {
 
 zip_file=${1:-}
 [ -f "$zip_file" ] || fail "no zip given (got '${zip_file}')"
+reader=${2:-}
+[ -f "$reader" ] || fail "no window reader given (got '${reader}')"
 for tool in Xvfb xdotool xwd unzip python3; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/setup.sh installs it)"
 done
@@ -136,6 +139,51 @@ case $shown_grey in
 esac
 [ ! -e "$shots/$deleted" ] || fail "Delete removed another screenshot than the one previewed ($deleted, grey $shown_grey)"
 
+# What the reader says of the window titled $1: "window <visible> <minimised>", then its visible
+# lists as "list <count> <left> <top> <right> <bottom>".
+read_window() {
+    "$wine" "$reader" 2>>"$work/wine.log" | tr -d '\r' |
+        awk -v title="$1" '$1 == "window" { mine = substr($0, 12) == title; if (mine) print $1, $2, $3; next }
+                           mine { print }'
+}
+main_list() { read_window "$title" | awk '$1 == "list" { print; exit }'; }
+
+# The main list shows the two screenshots left.
+[ "$(main_list | cut -d' ' -f2)" = 2 ] || fail "the main list shows '$(main_list)', not the 2 screenshots left"
+
+# A screenshot saved while the program runs joins the list by itself.
+python3 "$here/make_jpeg.py" "$work/new.jpg" 40 40 160 || fail "cannot write a JPEG"
+cp "$work/new.jpg" "$shots/PelmarOnline_2006118_01718.jpg"
+listed=
+for _ in $(seq 20); do
+    listed=$(main_list | cut -d' ' -f2)
+    [ "$listed" = 3 ] && break
+    sleep 0.5
+done
+[ "$listed" = 3 ] || fail "a screenshot saved while the program runs is not listed (the list shows ${listed:-nothing})"
+
+# A double click on the first line opens the full-screen viewer and minimises the main window;
+# a double click on the picture closes it and brings the main window back.
+read -r _ _ left top _ _ <<<"$(main_list)"
+focus_main
+xdotool mousemove $((left + 20)) $((top + 6)) click --repeat 2 --delay 100 1
+viewer=
+for _ in $(seq 20); do
+    viewer=$(read_window Form2 | head -n1)
+    [ "$viewer" = "window 1 0" ] && break
+    sleep 0.5
+done
+[ "$viewer" = "window 1 0" ] || fail "a double click on the list did not open the viewer ('${viewer:-no viewer}')"
+[ "$(read_window "$title" | head -n1)" = "window 1 1" ] || fail "the main window is not minimised behind the viewer"
+xdotool mousemove 10 10 click --repeat 2 --delay 100 1
+for _ in $(seq 20); do
+    viewer=$(read_window Form2 | head -n1)
+    [ "$viewer" = "window 0 0" ] && break
+    sleep 0.5
+done
+[ "$viewer" = "window 0 0" ] || fail "a double click on the picture did not close the viewer ('${viewer}')"
+[ "$(read_window "$title" | head -n1)" = "window 1 0" ] || fail "the main window did not come back after the viewer closed"
+
 # Closing the main window through its frame (Alt+F4) ends the program.
 focus_main
 xdotool key alt+F4
@@ -148,4 +196,4 @@ wait "$program_pid"
 status=$?
 program_pid=
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
-echo "Windows zip: main window, first-run settings, preview, Delete and quitting are right"
+echo "Windows zip: main window, first-run settings, preview, Delete, a new screenshot, the viewer and quitting are right"

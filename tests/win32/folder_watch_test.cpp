@@ -5,8 +5,11 @@
 #include <filesystem>
 #include <set>
 
+#include "platform/control.h"
+#include "platform/form.h"
 #include "platform/paths.h"
 #include "platform/win32/win32_folder_watch.h"
+#include "platform/win32/win32_window_system.h"
 #include "support/temp_folder.h"
 
 namespace vis {
@@ -45,6 +48,28 @@ TEST(Win32FolderWatchTest, NamesWhatWasSavedRenamedAndRemoved) {
     pump_until([] { return false; });
     EXPECT_TRUE(heard.empty());
     EXPECT_FALSE(watch.watch(join_path(folder, "missing"), [](const FolderChanges&) {}));
+    // A file opens as a folder would, but cannot be watched.
+    EXPECT_FALSE(watch.watch(join_path(folder, "PelmarOnline_3.jpg"), [](const FolderChanges&) {}));
+}
+
+// The program answers a change by starting a timer; through the window system the timer is made
+// at once, not at some later event.
+TEST(Win32FolderWatchTest, ChangesReachTheProgramAsAnEventOfTheWindowSystem) {
+    test::TempFolder dir;
+    win32::Win32WindowSystem windows(".");
+    Form form(windows, "F", "F");
+    Timer timer(form, "tmr", 10, false);
+    int ticks = 0;
+    timer.on_timer = [&] {
+        ++ticks;
+        timer.set_timer_enabled(false);
+    };
+    form.show();
+    windows.render();
+    Win32FolderWatch watch(&windows);
+    ASSERT_TRUE(watch.watch(dir.path(), [&](const FolderChanges&) { timer.set_timer_enabled(true); }));
+    test::write_jpeg(join_path(dir.path(), "PelmarOnline_1.jpg"), 16, 16);
+    EXPECT_TRUE(pump_until([&] { return ticks > 0; }));
 }
 
 }  // namespace

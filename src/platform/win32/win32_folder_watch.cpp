@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/win32/wide.h"
+#include "platform/win32/win32_window_system.h"
 
 namespace vis {
 
@@ -14,7 +15,7 @@ constexpr DWORD kWhat = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE |
 
 }  // namespace
 
-Win32FolderWatch::Win32FolderWatch() {
+Win32FolderWatch::Win32FolderWatch(win32::Win32WindowSystem* windows) : windows_(windows) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = window_proc;
     wc.hInstance = GetModuleHandleW(nullptr);
@@ -37,18 +38,19 @@ bool Win32FolderWatch::watch(const std::string& folder, Listener listener) {
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                         FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr));
     stopping_ = win32::Handle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    if (!folder_.valid() || !stopping_.valid()) {
+    const win32::Handle asking(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!folder_.valid() || !stopping_.valid() || !asking.valid()) {
         folder_.close();
         stopping_.close();
         return false;
     }
     listener_ = std::move(listener);
-    // Windows keeps changes for a folder handle only from its first read on: a file saved before
-    // the worker got that far would be missed.
-    const win32::Handle armed(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    worker_ = std::thread([this, signal = armed.get()] { run(signal); });
-    WaitForSingleObject(armed.get(), INFINITE);
-    return true;
+    worker_ = std::thread([this, asked = asking.get()] { run(asked); });
+    // Changes count from the worker's first request on: once that is made, nothing saved after
+    // this returns goes unheard (the caller reads the folder next).
+    WaitForSingleObject(asking.get(), INFINITE);
+    if (asking_failed_) stop();
+    return !asking_failed_;
 }
 
 void Win32FolderWatch::stop() {
@@ -63,16 +65,19 @@ void Win32FolderWatch::stop() {
     pending_ = {};
 }
 
-void Win32FolderWatch::run(HANDLE armed) {
+void Win32FolderWatch::run(HANDLE asked) {
     alignas(DWORD) char buffer[32768];
     win32::Handle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     for (;;) {
         OVERLAPPED overlapped{};
         overlapped.hEvent = done.get();
         ResetEvent(done.get());
-        const bool reading =
+        const BOOL reading =
             ReadDirectoryChangesW(folder_.get(), buffer, sizeof buffer, FALSE, kWhat, nullptr, &overlapped, nullptr);
-        if (armed != nullptr) SetEvent(std::exchange(armed, nullptr));
+        if (asked != nullptr) {
+            asking_failed_ = !reading;
+            SetEvent(std::exchange(asked, nullptr));
+        }
         if (!reading) return;
         const HANDLE waits[] = {done.get(), stopping_.get()};
         DWORD got = 0;
@@ -105,7 +110,11 @@ void Win32FolderWatch::deliver() {
         const std::lock_guard lock(mutex_);
         changes = std::exchange(pending_, {});
     }
-    if (listener_ && (changes.overflowed || !changes.names.empty())) listener_(changes);
+    if (!listener_ || (!changes.overflowed && changes.names.empty())) return;
+    if (windows_ != nullptr)
+        windows_->dispatch([&] { listener_(changes); });
+    else
+        listener_(changes);
 }
 
 LRESULT CALLBACK Win32FolderWatch::window_proc(HWND window, UINT message, WPARAM w, LPARAM l) {

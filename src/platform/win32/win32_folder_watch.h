@@ -12,9 +12,15 @@
 
 namespace vis {
 
+namespace win32 {
+class Win32WindowSystem;
+}
+
 class Win32FolderWatch : public FolderWatch {
 public:
-    Win32FolderWatch();
+    // With `windows`, changes reach the listener as an event of theirs, which then renders what
+    // they changed (a timer the listener started runs); without, they reach it directly.
+    explicit Win32FolderWatch(win32::Win32WindowSystem* windows = nullptr);
     ~Win32FolderWatch() override;
     Win32FolderWatch(const Win32FolderWatch&) = delete;
     Win32FolderWatch& operator=(const Win32FolderWatch&) = delete;
@@ -24,14 +30,17 @@ public:
 
 private:
     static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM w, LPARAM l);
-    // Signals `armed` once the first read is under way: changes from then on are heard.
-    void run(HANDLE armed);
+    // Sets `asked` once its first request for changes is made.
+    void run(HANDLE asked);
     void deliver();
 
+    win32::Win32WindowSystem* windows_;
     HWND window_ = nullptr;
     win32::Handle folder_;
     win32::Handle stopping_;
     std::thread worker_;
+    // The worker's first request failed; written before it sets `asked`.
+    bool asking_failed_ = false;
     std::mutex mutex_;
     FolderChanges pending_;
     Listener listener_;

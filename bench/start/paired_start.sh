@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# Start to the main window showing 10,000 screenshots: the Linux build and the Windows build under
+# Wine, both on one virtual X server, run in turns on the same folder of screenshots, each timed
+# from its launch to its line that the list is ready. Prints each round's times and the medians
+# with their ratio (Windows / Linux), and Wine's own start of a program that does nothing.
+# usage: paired_start.sh <Linux vistelle_start_probe> <Windows vistelle_start_probe.exe> [rounds]
+set -uo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+source "$root/scripts/windows-env.sh"
+
+linux_probe=${1:?Linux probe}
+windows_probe=${2:?Windows probe}
+rounds=${3:-11}
+count=10000
+
+work=$(mktemp -d)
+prefix="$work/prefix"
+xvfb_pid=
+cleanup() {
+    [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# One 800 x 600 screenshot copied under 10,000 names, a minute apart, in one game folder that
+# both builds read (Wine sees it through drive Z:).
+game="$work/game"
+mkdir -p "$game/Screen Save"
+python3 "$root/tests/smoke/make_jpeg.py" "$work/shot.jpg" 800 600 128 || exit 1
+python3 - "$work/shot.jpg" "$game/Screen Save" "$count" <<'PY'
+import os, shutil, sys, time
+shot, folder, count = sys.argv[1], sys.argv[2], int(sys.argv[3])
+start = time.mktime((2024, 1, 1, 0, 0, 0, 0, 0, -1))
+for i in range(count):
+    t = start + i * 60
+    path = os.path.join(folder, time.strftime("PelmarOnline_%Y%m%d_%H%M%S.jpg", time.localtime(t)))
+    shutil.copyfile(shot, path)
+    os.utime(path, (t, t))
+PY
+
+# A program folder for each build: its pictures, and settings naming the game folder (music off).
+program_folder() {
+    mkdir -p "$1/data" "$1/help" "$1/album"
+    cp -r "$root/resources/data/." "$1/data/"
+    printf '%s\r\n1\r\n0\r\n%s\r\n' "$2" "$2" >"$1/data/setting.mto"
+}
+program_folder "$work/linux" "$game"
+program_folder "$work/windows" "Z:${game//\//\\}"
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# A Wine prefix whose server stays up between runs, as on a player's desktop session.
+locales="$windows_cache/locale"
+[ -d "$locales/ja_JP.UTF-8" ] || { mkdir -p "$locales"; localedef -i ja_JP -f UTF-8 "$locales/ja_JP.UTF-8"; }
+export WINEPREFIX="$prefix" WINEDEBUG=-all
+wine=$(wine64_command)
+"$wine" wineboot -i >"$work/wine.log" 2>&1 || { echo "cannot make a Wine prefix" >&2; exit 1; }
+wineserver -p
+
+# Milliseconds from the start of one run to the probe's line that the list is ready; the line
+# goes to $work/last. Ending the program is not timed: under Wine on a bare X server, hiding the
+# shown windows alone takes seconds.
+timed() {
+    local t0
+    t0=$(date +%s%N)
+    "$@" | {
+        IFS= read -r line
+        echo $((($(date +%s%N) - t0) / 1000000))
+        echo "$line" >"$work/last"
+        cat >/dev/null
+    }
+}
+run_linux() { timed env SDL_AUDIODRIVER=dummy "$linux_probe" "$work/linux" 2>>"$work/linux.log"; }
+run_windows() {
+    timed env LOCPATH="$locales" LC_ALL=ja_JP.UTF-8 "$wine" "$windows_probe" "Z:${work//\//\\}\\windows" \
+        2>>"$work/wine.log"
+}
+# Wine's own share: a program that prints one line and ends (Wine's cmd.exe), started the same way.
+run_wine_alone() { timed env LOCPATH="$locales" LC_ALL=ja_JP.UTF-8 "$wine" cmd /c echo ready 2>>"$work/wine.log"; }
+check_lines() {
+    grep -q "^lines $count " "$work/last" || { echo "$1 did not list $count screenshots: $(cat "$work/last")" >&2; exit 1; }
+}
+
+# One untimed run each warms the file cache and Wine's libraries.
+run_linux >/dev/null; check_lines Linux
+run_windows >/dev/null; check_lines Windows
+run_wine_alone >/dev/null
+
+linux_ms=() windows_ms=() wine_ms=()
+for round in $(seq "$rounds"); do
+    # Turns alternate, so neither build always follows the other.
+    if ((round % 2)); then
+        l=$(run_linux); check_lines Linux; w=$(run_windows); check_lines Windows
+    else
+        w=$(run_windows); check_lines Windows; l=$(run_linux); check_lines Linux
+    fi
+    a=$(run_wine_alone)
+    linux_ms+=("$l") windows_ms+=("$w") wine_ms+=("$a")
+    echo "round $round: Linux $l ms, Windows under Wine $w ms, Wine alone $a ms"
+done
+
+median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+l=$(median "${linux_ms[@]}")
+w=$(median "${windows_ms[@]}")
+a=$(median "${wine_ms[@]}")
+echo "median: Linux $l ms, Windows under Wine $w ms (ratio $(awk -v w="$w" -v l="$l" 'BEGIN { printf "%.2f", w / l }')), Wine alone $a ms"
