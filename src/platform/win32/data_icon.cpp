@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/paths.h"
+#include "platform/win32/dib_info.h"
 #include "platform/win32/wide.h"
 
 namespace vis::win32 {
@@ -63,13 +64,7 @@ std::uint32_t premultiplied(std::uint32_t p) {
 // A top-down 32-bit DIB section holding `pixels`, each passed through `convert`.
 template <class Convert>
 HBITMAP make_dib(int width, int height, const std::vector<std::uint32_t>& pixels, Convert convert) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = top_down_32bit(width, height);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap == nullptr) return nullptr;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/win32/dib_info.h"
 #include "platform/win32/gdi_font.h"
 #include "platform/win32/wide.h"
 
@@ -16,13 +17,7 @@ namespace {
 class Section {
 public:
     Section(HDC dc, int width, int height) : dc_(dc) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        BITMAPINFO info = top_down_32bit(width, height);
         void* bits = nullptr;
         bitmap_ = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         if (bitmap_ == nullptr) return;

@@ -1,6 +1,7 @@
 #include "platform/win32/image_view.h"
 
 #include "platform/form.h"
+#include "platform/win32/dib_info.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/units.h"
 #include "platform/win32/win32_window_system.h"
@@ -101,13 +102,7 @@ void ImageView::paint(HDC dc) {
     const int width = use_scaled ? scaled->width : shown_.width;
     const int height = use_scaled ? scaled->height : shown_.height;
     const void* bits = use_scaled ? static_cast<const void*>(scaled->pixels.data()) : shown_.pixels->data();
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top row first, as the picture keeps them
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = top_down_32bit(width, height);
     const int dest_w = stretch ? client.right : width;
     const int dest_h = stretch ? client.bottom : height;
     SetStretchBltMode(dc, stretch && !use_scaled ? HALFTONE : COLORONCOLOR);
