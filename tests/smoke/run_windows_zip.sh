@@ -147,6 +147,18 @@ read_window() {
                            mine { print }'
 }
 main_list() { read_window "$title" | awk '$1 == "list" { print; exit }'; }
+# Waits up to 10 s for the window titled $1 to read as $2 ("window <visible> <minimised>"); prints
+# how it last read.
+window_becomes() {
+    local state=
+    for _ in $(seq 20); do
+        state=$(read_window "$1" | head -n1)
+        [ "$state" = "$2" ] && break
+        sleep 0.5
+    done
+    echo "${state:-no window}"
+    [ "$state" = "$2" ]
+}
 
 # The main list shows the two screenshots left.
 [ "$(main_list | cut -d' ' -f2)" = 2 ] || fail "the main list shows '$(main_list)', not the 2 screenshots left"
@@ -167,21 +179,10 @@ done
 read -r _ _ left top _ _ <<<"$(main_list)"
 focus_main
 xdotool mousemove $((left + 20)) $((top + 6)) click --repeat 2 --delay 100 1
-viewer=
-for _ in $(seq 20); do
-    viewer=$(read_window Form2 | head -n1)
-    [ "$viewer" = "window 1 0" ] && break
-    sleep 0.5
-done
-[ "$viewer" = "window 1 0" ] || fail "a double click on the list did not open the viewer ('${viewer:-no viewer}')"
+viewer=$(window_becomes Form2 "window 1 0") || fail "a double click on the list did not open the viewer ('$viewer')"
 [ "$(read_window "$title" | head -n1)" = "window 1 1" ] || fail "the main window is not minimised behind the viewer"
 xdotool mousemove 10 10 click --repeat 2 --delay 100 1
-for _ in $(seq 20); do
-    viewer=$(read_window Form2 | head -n1)
-    [ "$viewer" = "window 0 0" ] && break
-    sleep 0.5
-done
-[ "$viewer" = "window 0 0" ] || fail "a double click on the picture did not close the viewer ('${viewer}')"
+viewer=$(window_becomes Form2 "window 0 0") || fail "a double click on the picture did not close the viewer ('$viewer')"
 [ "$(read_window "$title" | head -n1)" = "window 1 0" ] || fail "the main window did not come back after the viewer closed"
 
 # Closing the main window through its frame (Alt+F4) ends the program.
