@@ -45,6 +45,10 @@ struct Picture {
 
     bool empty() const { return !pixels || width <= 0 || height <= 0; }
     std::uint32_t pixel(int x, int y) const { return (*pixels)[static_cast<std::size_t>(y) * width + x]; }
+    // The same buffer at the same size: a view showing `other` needs only its changed pixels.
+    bool same_buffer(const Picture& other) const {
+        return pixels == other.pixels && width == other.width && height == other.height;
+    }
 };
 
 }  // namespace vis

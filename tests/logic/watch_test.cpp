@@ -136,21 +136,24 @@ TEST(ListWatch, AFileThatNeverEndsAsAJpegIsListedOnceItStopsGrowing) {
     w.expect_as_read_again();
 }
 
+// Removed or renamed at the selection, the line that followed takes it as after a delete; removed
+// above it, the selection only moves up with its line.
 TEST(ListWatch, ARemovedOrRenamedScreenshotLeavesTheListsAsADeleteDoes) {
-    const std::function<void(Watched&, const std::string&)> ways[] = {
-        [](Watched& w, const std::string& name) { std::filesystem::remove(to_fs_path(w.path(name))); },
-        [](Watched& w, const std::string& name) {
-            std::filesystem::rename(to_fs_path(w.path(name)), to_fs_path(w.path("kept.jpg")));
-        },
+    const auto remove = [](Watched& w, const std::string& name) { std::filesystem::remove(to_fs_path(w.path(name))); };
+    const auto rename = [](Watched& w, const std::string& name) {
+        std::filesystem::rename(to_fs_path(w.path(name)), to_fs_path(w.path("kept.jpg")));
     };
-    for (const auto& away : ways) {
+    const struct {
+        std::function<void(Watched&, const std::string&)> away;
+        int selected, gone;
+    } cases[] = {{remove, 2, 20}, {rename, 2, 20}, {remove, 3, 0}};
+    for (const auto& c : cases) {
         Watched w(5);
         Form1& f = *w.f;
-        test::click_row(f.file_lst, 2);
-        away(w, shot(20));
-        w.report({shot(20), "kept.jpg"});
+        test::click_row(f.file_lst, c.selected);
+        c.away(w, shot(c.gone));
+        w.report({shot(c.gone), "kept.jpg"});
         w.settle();
-        // The line that followed takes the selection and is shown, as after a delete.
         EXPECT_EQ(f.file_lst.count(), 4);
         EXPECT_EQ(f.file_lst.list_index(), 2);
         EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + shot(30)), 0u);
@@ -158,19 +161,6 @@ TEST(ListWatch, ARemovedOrRenamedScreenshotLeavesTheListsAsADeleteDoes) {
         EXPECT_EQ(w.panel_row_text(), "　　(3/4)　　　全 " + total_size_text(w.folder_bytes()));
         w.expect_as_read_again();
     }
-}
-
-TEST(ListWatch, ALineThatGoesBelowTheSelectionOnlyMovesIt) {
-    Watched w(5);
-    Form1& f = *w.f;
-    test::click_row(f.file_lst, 3);
-    std::filesystem::remove(to_fs_path(w.path(shot(0))));
-    w.report({shot(0)});
-    w.settle();
-    EXPECT_EQ(f.file_lst.list_index(), 2);
-    EXPECT_EQ(line_name(f.file_lst.item(2)), shot(30));
-    EXPECT_EQ(f.img_pre.picture().width, 43);
-    EXPECT_EQ(w.panel_row_text(), "　　(3/4)　　　全 " + total_size_text(w.folder_bytes()));
 }
 
 TEST(ListWatch, AReplacedScreenshotKeepsItsLineWithItsNewTimeAndSize) {

@@ -26,9 +26,7 @@ void ImageView::render() {
     if (box.kind() == ControlKind::picture_box) apply_pointer(static_cast<const PictureBox&>(box).mouse_icon());
     const Picture& picture = box.picture();
     const PixelRect changed = box.take_changed();
-    const bool same_picture =
-        picture.pixels == shown_.pixels && picture.width == shown_.width && picture.height == shown_.height;
-    if (same_picture && box.resource() == shown_resource_) {
+    if (picture.same_buffer(shown_) && box.resource() == shown_resource_) {
         if (changed.empty() || picture.empty()) return;
         RECT area{changed.left, changed.top, changed.left + changed.width, changed.top + changed.height};
         if (box.stretch()) {
