@@ -14,12 +14,12 @@ std::string name_and_date_text(const std::string& line) {
 }
 
 std::string panel_text(const std::string& line, std::uintmax_t size, int position, int count,
-                       std::uintmax_t folder_total) {
+                       std::uintmax_t folder_total, bool picture_shown) {
     return name_and_date_text(line) + "\r\n" +                                                //
            "サイズ　　：" + size_kb_text(size) + " KB\r\n" +                                  //
            "　　(" + std::to_string(position) + "/" + std::to_string(count) + ")　　　全 " +  //
            total_size_text(folder_total) + "\r\n" +                                           //
-           "\r\n" + list_hints();
+           (picture_shown ? "" : kCannotShowText) + "\r\n" + list_hints();
 }
 
 std::string name_date_and_hints(const std::string& line) {

@@ -6,6 +6,9 @@
 
 namespace vis {
 
+// Said in place of a picture when the selected screenshot's file cannot be read or decoded.
+inline constexpr const char* kCannotShowText = "この画像は表示できません";
+
 // The two lines that tell how to preview and how to view full screen.
 std::string list_hints();
 
@@ -13,9 +16,10 @@ std::string list_hints();
 std::string name_and_date_text(const std::string& line);
 
 // The panel for the line at `position` (from 1) of `count`: name, date, size in KB, position and
-// the folder's total, an empty line, then the hints.
+// the folder's total, an empty line (or, when its picture cannot be shown, the line that says so),
+// then the hints.
 std::string panel_text(const std::string& line, std::uintmax_t size, int position, int count,
-                       std::uintmax_t folder_total);
+                       std::uintmax_t folder_total, bool picture_shown);
 
 // Name and date, an empty line, then the hints.
 std::string name_date_and_hints(const std::string& line);

@@ -21,22 +21,24 @@ public:
     virtual ScreenshotLists& lists() = 0;
     // Decodes the neighbours of the line last shown ahead of time, for the list and the viewer.
     virtual Prefetcher& decode_ahead() = 0;
-    // The picture of the selected screenshot at full size, as the preview holds it.
-    virtual const Picture& preview_picture() const = 0;
+    // The picture of the selected screenshot at full size, as the preview holds it; empty when
+    // the preview holds none for the selected line (its file cannot be decoded).
+    virtual const Picture& preview_picture() = 0;
     // Preview, information panel and the File commands for the list's selected line.
     virtual void show_pre_info(ListBox& list) = 0;
-    // Preview, panel and File commands without moving the focus. False, with nothing changed,
-    // when the file cannot be decoded.
+    // Preview, panel and File commands without moving the focus. A file that cannot be decoded
+    // is described with no picture (and no command that needs one): false then.
     virtual bool show_selected(ListBox& list) = 0;
-    // After a delete: the line now selected, described whatever its file holds; a file that
-    // cannot be decoded shows as no picture rather than leaving the deleted one on screen.
+    // After a delete: the line now selected, as show_pre_info shows it; with none left, no
+    // picture, the hints and no File command.
     virtual void show_remaining(ListBox& list) = 0;
     virtual void clear_preview() = 0;
     // Lists its screenshot folder again into both lists, oldest first, and previews the first
-    // line; with none left (or none readable) the preview is empty and the File commands are off.
+    // line; with none left the preview is empty and the File commands are off.
     virtual void relist() = 0;
     virtual void set_panel_text(const std::string& text) = 0;
-    // The two File commands that need a screenshot.
+    // The File commands that need a screenshot: save-as, and while the preview holds the selected
+    // one's picture the clipboard and the editor (in the viewer's pop-up menu too).
     virtual void enable_file_commands(bool on) = 0;
 
     // The two flags as the menus show them (the folders are the settings store's start-up values).

@@ -6,9 +6,9 @@
 
 namespace vis {
 
-// Without a picture there is nothing to edit: the editor does not open.
+// Without the selected screenshot's picture there is nothing to edit: the editor does not open.
 void Form1::mEdit_Click() {
-    const Picture& picture = img_pre.picture();
+    const Picture& picture = preview_picture();
     if (picture.empty()) return;
     Form6& editor = windows_.get<Form6>();
     editor.open(picture);
@@ -16,10 +16,12 @@ void Form1::mEdit_Click() {
     editor.show();
 }
 
+// The viewer shows the selected screenshot, so the editor takes the same picture.
 void Form1::mEdit_F_Click() {
     Form2* viewer = windows_.loaded<Form2>();
-    if (viewer == nullptr || viewer->img_view.picture().empty()) return;
-    windows_.get<Form6>().open(viewer->img_view.picture());
+    const Picture& picture = preview_picture();
+    if (viewer == nullptr || picture.empty()) return;
+    windows_.get<Form6>().open(picture);
     viewer->hide();
 }
 

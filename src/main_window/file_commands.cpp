@@ -47,7 +47,8 @@ void Form1::save_as() {
 }
 
 void Form1::copy_to_clipboard() {
-    const Picture& picture = img_pre.picture();
+    // Only ever the selected screenshot's picture, never one shown before it.
+    const Picture& picture = preview_picture();
     if (picture.empty()) return;
     if (!p_.clipboard.set_picture(picture))
         p_.prompts.message_box(notice("クリップボードにコピーできませんでした。", front_window()));

@@ -99,7 +99,7 @@ public:
     Form& form() override { return *this; }
     ScreenshotLists& lists() override { return lists_; }
     Prefetcher& decode_ahead() override { return decode_ahead_; }
-    const Picture& preview_picture() const override { return img_pre.picture(); }
+    const Picture& preview_picture() override;
     void show_pre_info(ListBox& list) override;
     bool show_selected(ListBox& list) override;
     void show_remaining(ListBox& list) override;
@@ -129,6 +129,8 @@ private:
     void decode_neighbours(const ListBox& list);
     // The panel for the selected line, and the File commands for what the preview now holds.
     void describe_selected(ListBox& list);
+    // An open viewer shows what is selected now.
+    void viewer_follows();
     // The window the user looks at: the viewer while it is shown, otherwise this one.
     const Form& front_window();
 
@@ -138,6 +140,8 @@ private:
     ScreenshotWatch watch_;
     BgmPlayer bgm_;
     Prefetcher decode_ahead_;
+    // The file whose picture (or lack of one) the preview shows; empty when it shows none.
+    std::string preview_file_;
 };
 
 }  // namespace vis

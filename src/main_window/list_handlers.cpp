@@ -12,6 +12,7 @@ namespace vis {
 void Form1::show_pre_info(ListBox& list) {
     if (list.list_index() < 0) {
         enable_file_commands(false);
+        viewer_follows();
         return;
     }
     list.set_focus();
@@ -19,13 +20,15 @@ void Form1::show_pre_info(ListBox& list) {
 }
 
 bool Form1::show_selected(ListBox& list) {
-    // Stepping onto a file that cannot be decoded keeps the previous preview, panel and menus.
-    auto picture = load_picture(lists_.file_of_line(list.item(list.list_index())));
-    if (!picture) return false;
-    img_pre.set_picture(std::move(*picture));
+    // A file that cannot be decoded shows as no picture: the previous one never stays on the
+    // screen under another's name, nor goes to the clipboard or the editor in its place.
+    preview_file_ = lists_.file_of_line(list.item(list.list_index()));
+    auto picture = load_picture(preview_file_);
+    img_pre.set_picture(picture ? std::move(*picture) : Picture{});
     describe_selected(list);
     decode_neighbours(list);
-    return true;
+    viewer_follows();
+    return picture.has_value();
 }
 
 void Form1::show_remaining(ListBox& list) {
@@ -34,33 +37,37 @@ void Form1::show_remaining(ListBox& list) {
         clear_preview();
         set_panel_text(list_hints());
         enable_file_commands(false);
+        viewer_follows();
         return;
     }
     list.set_focus();
-    // The previous picture belongs to a file that is gone: never keep it.
-    auto picture = load_picture(lists_.file_of_line(list.item(list.list_index())));
-    img_pre.set_picture(picture ? std::move(*picture) : Picture{});
-    describe_selected(list);
-    decode_neighbours(list);
+    show_selected(list);
 }
 
 void Form1::describe_selected(ListBox& list) {
     const std::string line = list.item(list.list_index());
     set_panel_text(panel_text(line, lists_.record(list, list.list_index()).size, list.list_index() + 1, list.count(),
-                              file_path.total_size()));
-    mSave.set_enabled(true);
-    // Without a picture there is nothing to put on the clipboard.
-    mClipboard.set_enabled(!img_pre.picture().empty());
+                              file_path.total_size(), !preview_picture().empty()));
+    enable_file_commands(true);
+}
+
+const Picture& Form1::preview_picture() {
+    static const Picture none;
+    // The preview may still hold the picture of a line the program selected while its list was busy.
+    const std::string line = lists_.selected_line();
+    if (line.empty() || lists_.file_of_line(line) != preview_file_) return none;
+    return img_pre.picture();
 }
 
 void Form1::clear_preview() {
     img_pre.set_picture({});
+    preview_file_.clear();
 }
 
 void Form1::relist() {
     const std::string folder = file_path.folder();
     lists_.rebuild(folder);
-    // Nothing of the old selection stays on screen when the first line cannot be shown.
+    // Nothing of the old selection stays on screen, whatever the first line holds.
     clear_preview();
     set_panel_text(list_hints());
     enable_file_commands(false);
@@ -71,13 +78,20 @@ void Form1::tmr_watch_Timer() {
     const ScreenshotWatch::Update update = watch_.tick();
     if (!update.changed) return;
     ListBox& list = lists_.in_use();
-    // The selection, the preview and the viewer stay as they are; the panel's counts follow.
-    if (update.selected_gone)
+    // A screenshot that went or changed is followed by the preview and the viewer; otherwise only
+    // the panel's counts (and the viewer's counter) follow.
+    if (update.selected_gone) {
         show_remaining(list);
-    else if (update.selected_replaced)
+    } else if (update.selected_replaced) {
         show_pre_info(list);
-    else if (list.list_index() >= 0)
+    } else if (list.list_index() >= 0) {
         describe_selected(list);
+        viewer_follows();
+    }
+}
+
+void Form1::viewer_follows() {
+    if (Form2* viewer = windows_.loaded<Form2>()) viewer->follow_selection();
 }
 
 void Form1::set_panel_text(const std::string& text) {
@@ -86,7 +100,9 @@ void Form1::set_panel_text(const std::string& text) {
 
 void Form1::enable_file_commands(bool on) {
     mSave.set_enabled(on);
-    mClipboard.set_enabled(on);
+    // Only the picture shown for the selected line can go to the clipboard or the editor.
+    const bool picture = on && !preview_picture().empty();
+    for (Menu* entry : {&mClipboard, &mClipboard_F, &mEdit, &mEdit_F}) entry->set_enabled(picture);
 }
 
 std::optional<Picture> Form1::load_picture(const std::string& path) {
@@ -120,14 +136,13 @@ void Form1::img_sort_down_Click() {
 
 void Form1::list_DblClick(ListBox& list) {
     if (list.list_index() < 0) return;
-    auto picture = load_picture(lists_.file_of_line(list.item(list.list_index())));
-    if (!picture) return;
-    img_pre.set_picture(std::move(*picture));
+    // A line whose picture cannot be shown is described in the panel; there is nothing to view.
+    if (!show_selected(list)) return;
     windows_.get<Form2>().IMG_FULL(true);
 }
 
 void Form1::img_pre_DblClick() {
-    if (lists_.in_use().list_index() < 0 || img_pre.picture().empty()) return;
+    if (preview_picture().empty()) return;
     windows_.get<Form2>().IMG_FULL(true);
 }
 

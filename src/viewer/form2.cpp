@@ -62,34 +62,66 @@ Form2::Form2(Windows& windows)
 }
 
 void Form2::IMG_FULL(bool opening) {
+    // There is nothing to show without a selected line.
+    if (main().lists().in_use().list_index() < 0) return;
+    show();
+    display_selection();
+    if (opening) main().form().set_window_state(WindowState::minimised);
+}
+
+void Form2::follow_selection() {
+    if (!visible() || moving_) return;
     ListBox& list = main().lists().in_use();
     const int row = list.list_index();
-    // There is nothing to show without a selected line.
-    if (row < 0) return;
+    if (row < 0) {
+        // What was on the screen is gone and nothing took its place.
+        IMG_CLOSE();
+        return;
+    }
+    // Lines that came or went elsewhere only move the counter; the labels do not flash up for it.
+    if (list.item(row) == shown_line_ && img_view.picture().same_buffer(main().preview_picture())) {
+        set_counter(counter_text(row + 1, list.count()));
+        return;
+    }
+    display_selection();
+}
 
-    show();
+void Form2::display_selection() {
+    ListBox& list = main().lists().in_use();
+    const int row = list.list_index();
+    shown_line_ = list.item(row);
     const Picture& picture = main().preview_picture();
     img_view.set_picture(picture);
-    const ScreenInfo screen = window_system().screen();
-    img_view.set_bounds({0, 0, natural_width_twips(picture, screen), natural_height_twips(picture, screen)});
     set_window_state(WindowState::maximised);
+    const ScreenInfo screen = window_system().screen();
+    // Without a picture the bare window stands in for it, so the pointer and the counter keep
+    // their places at the screen's edges.
+    if (picture.empty())
+        img_view.set_bounds({0, 0, client_width(), client_height()});
+    else
+        img_view.set_bounds({0, 0, natural_width_twips(picture, screen), natural_height_twips(picture, screen)});
 
-    lay_out_information(list.item(row));
+    lay_out_information(shown_line_);
     if (main().information_on()) lbl_info.set_visible(true);
 
-    const std::string counter = counter_text(row + 1, list.count());
+    lbl_cnt.set_opaque(true);
+    set_counter(counter_text(row + 1, list.count()));
+
+    tmr_fade.set_interval(kDisplayFadeMs);
+    tmr_fade.set_timer_enabled(false);
+    tmr_fade.set_timer_enabled(true);
+    if (picture.empty()) IMG_ERR(kCannotShowText);
+}
+
+void Form2::set_counter(const std::string& counter) {
+    const bool blank = !lbl_cnt.opaque();
     lbl_cnt.set_caption(counter);
     lbl_cnt.set_tag(counter);
     fit_to_text(lbl_cnt, windows_.platform().text);
     // The counter's right edge meets the picture's, wherever that lies on the screen.
     lbl_cnt.move(img_view.width() - lbl_cnt.width(), 0);
-    lbl_cnt.set_opaque(true);
-
-    tmr_fade.set_interval(kDisplayFadeMs);
-    tmr_fade.set_timer_enabled(false);
-    tmr_fade.set_timer_enabled(true);
-
-    if (opening) main().form().set_window_state(WindowState::minimised);
+    // Faded, it keeps the counter's size in blanks, as the fade leaves it.
+    if (blank) lbl_cnt.set_caption(blanks_for(counter));
 }
 
 void Form2::IMG_CLOSE() {

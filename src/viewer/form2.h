@@ -32,6 +32,10 @@ public:
     void IMG_DELETE();
     // The information label for the selected line, placed as a display places it, made visible.
     void show_information();
+    // The main window's selection moved under the viewer (the folder watch, a re-read of the
+    // folder, its own list): while shown, the viewer shows what is selected now, so that Delete
+    // and the arrows act on what is on the screen; with nothing left selected it closes.
+    void follow_selection();
 
     void Form_KeyDown(int key_code, int shift);
     void img_view_MouseMove(int button, int shift, int x, int y);
@@ -43,12 +47,24 @@ public:
     void tmr_fade_Timer();
 
 private:
-    enum class Step { none, shown, at_end, unreadable };
     // Selects the line `delta` away in the list in use and displays it, or shows the end notice.
     // A line whose file cannot be decoded is stepped onto with `step_onto` (the keys);
     // with `stay` the selection goes back to where it was (the pointer).
     enum class Unreadable { step_onto, stay };
-    Step step(int delta, Unreadable unreadable);
+    void step(int delta, Unreadable unreadable);
+    // Moves the selection itself: the main window's word of the move is not followed, as the
+    // viewer displays (or stays) once the move is done.
+    template <class Move>
+    void own_move(Move&& move) {
+        moving_ = true;
+        move();
+        moving_ = false;
+    }
+    // The selected line with the main window's picture of it, the counter and the information;
+    // a line whose picture cannot be shown shows no picture and the notice that says so.
+    void display_selection();
+    // The counter for the selected line, shown or kept blank as the fade left it.
+    void set_counter(const std::string& counter);
     // Sets the information label for a list line and centres it at a third of the height.
     void lay_out_information(const std::string& line);
     void place_centred(Label& label);
@@ -56,6 +72,9 @@ private:
     MainWindow& main() { return windows_.main(); }
 
     Windows& windows_;
+    // The list line on the screen, and whether the selection is being moved by the viewer itself.
+    std::string shown_line_;
+    bool moving_ = false;
 };
 
 }  // namespace vis

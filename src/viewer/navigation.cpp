@@ -1,8 +1,5 @@
 // The viewer's keys: stepping through the list in use, deleting the shown screenshot, and
 // changing the music track.
-#include <algorithm>
-
-#include "catalogue/list_line.h"
 #include "catalogue/screenshot_delete.h"
 #include "catalogue/screenshot_lists.h"
 #include "core/main_window.h"
@@ -17,7 +14,6 @@ namespace {
 constexpr const char* kNoticeHeading = "■ ＥＲＲＯＲ ■";
 constexpr const char* kNoPrevious = "前の画像はありません";
 constexpr const char* kNoNext = "次の画像はありません";
-constexpr const char* kCannotShow = "この画像は表示できません";
 
 }  // namespace
 
@@ -42,43 +38,36 @@ void Form2::Form_KeyDown(int key_code, int) {
 }
 
 void Form2::IMG_PREV() {
-    if (step(-1, Unreadable::step_onto) == Step::unreadable) IMG_ERR(kCannotShow);
+    step(-1, Unreadable::step_onto);
 }
 
 void Form2::IMG_NEXT() {
-    if (step(+1, Unreadable::step_onto) == Step::unreadable) IMG_ERR(kCannotShow);
+    step(+1, Unreadable::step_onto);
 }
 
-Form2::Step Form2::step(int delta, Unreadable unreadable) {
+void Form2::step(int delta, Unreadable unreadable) {
     ListBox& list = main().lists().in_use();
     const int row = list.list_index();
     // After the only screenshot was deleted there is nothing to step through.
-    if (row < 0) return Step::none;
+    if (row < 0) return;
     const int target = row + delta;
     if (target < 0 || target >= list.count()) {
         IMG_ERR(target < 0 ? kNoPrevious : kNoNext);
-        return Step::at_end;
+        return;
     }
     lbl_err.set_visible(false);
-    const auto shown_before = main().preview_picture().pixels;
     // The main window's selection handling loads the new preview before this goes on.
-    list.set_list_index(target);
-    if (main().preview_picture().pixels == shown_before) {
-        // Its file could not be decoded and the main window kept the previous preview.
-        if (unreadable == Unreadable::stay) {
-            const BusyList quiet(list);
-            list.set_list_index(row);
-            return Step::unreadable;
-        }
-        // The keys step onto it all the same, so one damaged file never bars the way to the
-        // screenshots beyond it; the viewer shows no picture under this file's counter and name
-        // rather than another's.
-        IMG_FULL(false);
-        img_view.set_picture({});
-        return Step::unreadable;
+    own_move([&] { list.set_list_index(target); });
+    if (main().preview_picture().empty() && unreadable == Unreadable::stay) {
+        // The strips belong to the picture shown: the pointer does not step onto one that cannot
+        // be shown, and says nothing. The selection goes back with the picture on the screen.
+        own_move([&] { list.set_list_index(row); });
+        follow_selection();
+        return;
     }
+    // The keys step onto a file that cannot be shown all the same, so one damaged file never
+    // bars the way to the screenshots beyond it; the display says it cannot show it.
     IMG_FULL(false);
-    return Step::shown;
 }
 
 void Form2::IMG_ERR(const std::string& message) {
@@ -101,9 +90,8 @@ void Form2::IMG_DELETE() {
         main().enable_file_commands(false);
         return;
     }
-    main().show_remaining(list);
+    own_move([&] { main().show_remaining(list); });
     IMG_FULL(false);
-    if (main().preview_picture().empty()) IMG_ERR(kCannotShow);
 }
 
 }  // namespace vis

@@ -18,8 +18,7 @@ constexpr int kHoverFadeMs = 5000;
 }  // namespace
 
 void Form2::img_view_MouseMove(int, int, int x, int) {
-    // Each move inside a strip steps once; a picture that cannot be shown is not stepped onto,
-    // silently: the strips belong to the picture shown, and an empty one would leave none.
+    // Each move inside a strip steps once; a picture that cannot be shown is not stepped onto.
     if (x <= kEdgeZone)
         step(-1, Unreadable::stay);
     else if (x >= img_view.width() - kEdgeZone && x < img_view.width())

@@ -9,14 +9,19 @@
 #include <functional>
 #include <optional>
 
+#include <turbojpeg.h>
+
 #include "catalogue/list_line.h"
+#include "editor_window/form6.h"
 #include "options/form3.h"
 #include "platform/file_list.h"
 #include "platform/keys.h"
 #include "platform/paths.h"
 #include "support/app_fixture.h"
+#include "support/held_open.h"
 #include "support/zone.h"
 #include "viewer/form2.h"
+#include "viewer_fixture.h"
 
 namespace vis {
 namespace {
@@ -267,51 +272,99 @@ TEST(Preview, BusyTagKeepsThePreview) {
     EXPECT_NE(f.lbl_alt.caption().find("(2/3)"), std::string::npos);
 }
 
-TEST(Preview, UndecodableFilesKeepThePreviousPreview) {
-    App app;
-    app.folders.write_settings();
-    add_shots(app, 1);
-    const auto t = local_time(2020, 1, 1, 0, 0, 0);
-    const std::string valid = test::read_file(join_path(app.folders.shots, name_of(0)));
-    struct Bad {
-        std::string name, bytes;
+// A JPEG in CMYK, as some image editors save one: libjpeg-turbo cannot give it as RGB.
+std::string cmyk_jpeg(int width, int height) {
+    const std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height * 4, 0x40);
+    tjhandle h = tjInitCompress();
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    EXPECT_EQ(tjCompress2(h, pixels.data(), width, width * 4, height, TJPF_CMYK, &out, &size, TJSAMP_444, 90, 0), 0);
+    std::string bytes(reinterpret_cast<const char*>(out), size);
+    tjFree(out);
+    tjDestroy(h);
+    return bytes;
+}
+
+// Selected in the list or stepped onto in the viewer, a screenshot that cannot be shown is
+// described with no picture: the one shown before never stays on the screen under its name, nor
+// reaches the clipboard or the editor.
+TEST(Preview, AScreenshotThatCannotBeShownIsDescribedWithNoPictureInTheListAndTheViewer) {
+    // Claims 60000 x 60000 pixels in the frame header (SOF0: FF C0, length, precision, height, width).
+    const auto huge = [](std::string bytes) {
+        const auto sof = bytes.find("\xFF\xC0");
+        EXPECT_NE(sof, std::string::npos);
+        bytes.replace(sof + 5, 4, "\xEA\x60\xEA\x60");
+        return bytes;
     };
-    std::string huge = valid;
-    // Claim 60000 x 60000 pixels in the frame header (SOF0: FF C0, length, precision, height, width).
-    const auto sof = huge.find("\xFF\xC0");
-    ASSERT_NE(sof, std::string::npos);
-    huge[sof + 5] = '\xEA';
-    huge[sof + 6] = '\x60';
-    huge[sof + 7] = '\xEA';
-    huge[sof + 8] = '\x60';
     std::string noise(5000, '\0');
     for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919u) >> 3);
-    const std::vector<Bad> corpus{{"PelmarOnline_z1.jpg", valid.substr(0, valid.size() / 2)},
-                                  {"PelmarOnline_z2.jpg", ""},
-                                  {"PelmarOnline_z3.jpg", noise},
-                                  {"PelmarOnline_z4.jpg", huge}};
-    for (const auto& bad : corpus) {
-        const auto path = join_path(app.folders.shots, bad.name);
-        test::write_file(path, bad.bytes);
-        test::set_modified(path, t);
-    }
-    Form1& f = app.start();
-    ASSERT_EQ(f.file_lst.count(), 5);
-    const std::string panel = f.lbl_alt.caption();
-    const Picture before = f.img_pre.picture();
-    for (int row = 1; row <= 4; ++row) {
-        click_row(f.file_lst, row);
-        EXPECT_EQ(f.img_pre.picture().pixels, before.pixels) << row;
-        EXPECT_EQ(f.lbl_alt.caption(), panel) << row;
+    const struct {
+        const char* kind;
+        // The file's new bytes, from its valid ones; nothing when it is held or removed instead.
+        std::function<std::string(const std::string&)> bytes;
+        bool held = false, removed = false;
+    } cases[] = {
+        {"not a JPEG", [](const std::string&) { return std::string("not a picture"); }},
+        {"CMYK JPEG", [](const std::string&) { return cmyk_jpeg(64, 48); }},
+        {"cut short", [](const std::string& valid) { return valid.substr(0, valid.size() / 2); }},
+        {"empty", [](const std::string&) { return std::string(); }},
+        {"noise", [&](const std::string&) { return noise; }},
+        {"too large", huge},
+        {"held open by another program", nullptr, true},
+        {"removed from outside, the watch not told yet", nullptr, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        App app;
+        app.folders.write_settings();
+        const auto names = add_shots(app, 4);
+        const std::string bad = join_path(app.folders.shots, names[2]);
+        if (c.bytes) {
+            test::write_file(bad, c.bytes(test::read_file(bad)));
+            test::set_modified(bad, local_time(2006, 11, 5, 1, 9, 15));
+        }
+        std::uintmax_t total = 0;
+        for (const auto& n : names) total += std::filesystem::file_size(to_fs_path(join_path(app.folders.shots, n)));
+        const auto size = std::filesystem::file_size(to_fs_path(bad));
+        Form1& f = app.start();
+        std::optional<test::HeldOpen> held;
+        if (c.held) held.emplace(bad);
+        if (c.removed) std::filesystem::remove(to_fs_path(bad));
+        // Name, time and size as the listing read them, and the notice in place of the empty line.
+        const std::string panel = "ファイル名：" + names[2] + "\r\n保存日時　：2006/11/05 01:09:15\r\nサイズ　　：" +
+                                  std::to_string(size / 1024) + " KB\r\n　　(3/4)　　　全 " + total_size_text(total) +
+                                  "\r\nこの画像は表示できません\r\n" + test::kHintLines;
+
+        click_row(f.file_lst, 2);
+        EXPECT_TRUE(f.img_pre.picture().empty());
+        EXPECT_EQ(f.lbl_alt.caption(), panel);
+        // Save-as copies the file itself, which the panel names; nothing else needs a picture.
         EXPECT_TRUE(f.mSave.enabled());
+        EXPECT_FALSE(f.mClipboard.enabled());
+        EXPECT_FALSE(f.mEdit.enabled());
+        press_key(f, 'C', shift::kCtrl);
+        test::dbl_click(f.img_pre);
+        EXPECT_EQ(test::loaded<Form2>(f), nullptr);
+
+        Form2& v = test::open_viewer_at(f, 1);
+        press_key(v, key::kRight);
+        EXPECT_TRUE(v.img_view.picture().empty());
+        EXPECT_TRUE(v.lbl_err.visible());
+        EXPECT_EQ(v.lbl_err.caption(), "■ ＥＲＲＯＲ ■\r\nこの画像は表示できません");
+        EXPECT_EQ(v.lbl_cnt.caption(), "3/4 (|||||||･･･)");
+        EXPECT_EQ(v.lbl_info.caption(), "ファイル名：" + names[2] + "\r\n保存日時　：2006/11/05 01:09:15");
+        EXPECT_EQ(f.lbl_alt.caption(), panel);
+        app.plat.prompts.answer_popup("mClipboard_F");
+        test::mouse_down(v.img_view, button::kRight, 10, 10);
+        app.plat.prompts.answer_popup("mEdit_F");
+        test::mouse_down(v.img_view, button::kRight, 10, 10);
+        EXPECT_EQ(test::loaded<Form6>(f), nullptr);
+        EXPECT_TRUE(app.plat.clipboard.pictures.empty());
+        // The keys pass on beyond it.
+        press_key(v, key::kRight);
+        EXPECT_EQ(v.img_view.picture().width, 67);
+        EXPECT_FALSE(v.lbl_err.visible());
     }
-    // A file deleted from outside behaves the same.
-    click_row(f.file_lst, 0);
-    const Picture shown = f.img_pre.picture();
-    std::filesystem::remove(to_fs_path(join_path(app.folders.shots, name_of(0))));
-    click_row(f.file_lst, 1);
-    click_row(f.file_lst, 0);
-    EXPECT_EQ(f.img_pre.picture().pixels, shown.pixels);
 }
 
 TEST(ListDelete, TheDeleteKeyDescribesTheLineThatTakesThePlaceInEitherList) {

@@ -134,6 +134,9 @@ TEST(ViewerPointer, AStepThatFailsEndsSilently) {
     EXPECT_FALSE(v.lbl_err.visible());
     EXPECT_TRUE(v.visible());
     EXPECT_TRUE(app.plat.prompts.asked().empty());
+    // The main window shows the line the viewer stayed on again, picture and all.
+    EXPECT_EQ(f.img_pre.picture().pixels, v.img_view.picture().pixels);
+    EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + test::shot_name(1)), 0u);
 }
 
 TEST(ViewerPointer, RightButtonMenuAndInformationLabelClicks) {

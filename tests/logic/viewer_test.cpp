@@ -1,6 +1,7 @@
 // The full-screen viewer: display, stepping by key, deleting, and the overlay texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "catalogue/info_text.h"
@@ -212,26 +213,52 @@ TEST(ViewerKeys, F1ChangesTheMusicOnlyWhileItIsOn) {
     EXPECT_EQ(f.tmr_music.tag(), next);
 }
 
-TEST(ViewerKeys, AFileThatCannotBeDecodedIsSteppedOntoWithANoticeAndPassed) {
-    App app;
-    Form1& f = start_with_shots(app, 3);
-    test::write_file(join_path(app.folders.shots, test::shot_name(1)), "not a picture");
-    Form2& v = open_viewer_at(f, 0);
-    press_key(v, key::kRight);
-    EXPECT_EQ(f.file_lst.list_index(), 1);
-    EXPECT_TRUE(v.img_view.picture().empty());
-    EXPECT_EQ(v.lbl_cnt.caption().rfind("2/3 ", 0), 0u) << v.lbl_cnt.caption();
-    EXPECT_EQ(v.lbl_err.caption(), kNoticeHeading + "この画像は表示できません");
-    EXPECT_TRUE(v.lbl_err.visible());
-    // The main window keeps the last picture it could show.
-    EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + test::shot_name(0)), 0u);
-    press_key(v, key::kRight);
-    EXPECT_EQ(f.file_lst.list_index(), 2);
-    EXPECT_EQ(row_of_width(v), 2);
-    EXPECT_FALSE(v.lbl_err.visible());
-    press_key(v, key::kLeft);
-    press_key(v, key::kLeft);
-    EXPECT_EQ(row_of_width(v), 0);
+// The folder watch drops the shown screenshot A and selects the one that followed, B (or the new
+// last): the viewer shows B, so Right goes to the one after B and Delete removes B, the screenshot
+// on the screen.
+TEST(ViewerFollowsTheSelection, TheShownScreenshotRemovedFromOutsideGivesWayOnTheScreen) {
+    constexpr int kShots = 6;
+    for (const bool newest_first : {false, true})
+        for (const int row : {0, 2, kShots - 1}) {
+            SCOPED_TRACE(std::string(newest_first ? "newest first, row " : "oldest first, row ") + std::to_string(row));
+            App app;
+            Form1& f = start_with_shots(app, kShots);
+            if (newest_first) test::click(f.img_sort_up);
+            ListBox& list = f.lists().in_use();
+            std::vector<std::string> lines = list.items();
+            Form2& v = open_viewer_at(f, row);
+            const std::string gone = line_name(lines[row]);
+            std::filesystem::remove(to_fs_path(join_path(app.folders.shots, gone)));
+            app.plat.folder_watch.report({gone});
+            app.plat.windows.advance(1000);
+            lines.erase(lines.begin() + row);
+            const int left = kShots - 1;
+            const auto shows = [&](int at) {
+                EXPECT_EQ(list.list_index(), at);
+                EXPECT_EQ(test::shot_name(row_of_width(v)), line_name(lines[at]));
+                EXPECT_EQ(v.lbl_info.caption(), name_and_date_text(lines[at]));
+                EXPECT_EQ(v.lbl_cnt.caption(), counter_text(at + 1, left));
+            };
+            const int b = std::min(row, left - 1);
+            ASSERT_TRUE(v.visible());
+            shows(b);
+
+            press_key(v, key::kRight);
+            if (b + 1 < left) {
+                shows(b + 1);
+                press_key(v, key::kLeft);
+            } else {
+                EXPECT_EQ(v.lbl_err.caption(), kNoticeHeading + "次の画像はありません");
+            }
+            shows(b);
+
+            app.plat.prompts.answer_message(MsgResult::yes);
+            press_key(v, key::kDelete);
+            EXPECT_EQ(app.plat.prompts.asked().back().box.text,
+                      "ＳＳ [" + line_name(lines[b]) + "]を削除しますか？\r\n削除をすると元には戻せません。");
+            EXPECT_FALSE(std::filesystem::exists(to_fs_path(join_path(app.folders.shots, line_name(lines[b])))));
+            EXPECT_EQ(f.file_path.count(), left - 1);
+        }
 }
 
 TEST(ViewerDelete, SecondOfFiveLeavesTheFormerThirdAsTwoOfFour) {

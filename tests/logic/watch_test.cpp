@@ -281,6 +281,8 @@ TEST(ListWatch, TheViewerKeepsItsPictureWhileLinesArrive) {
     EXPECT_EQ(f.file_lst.count(), 4);
     EXPECT_EQ(v.img_view.picture().width, width);
     EXPECT_EQ(line_name(f.file_lst.item(f.file_lst.list_index())), shot(10));
+    // Only the counter moves with its line.
+    EXPECT_EQ(v.lbl_cnt.caption(), "3/4 (|||||||･･･)");
 }
 
 TEST(ListWatch, NamesOutsideThePatternAndVanishedFilesChangeNothing) {

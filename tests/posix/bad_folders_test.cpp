@@ -7,6 +7,7 @@
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "catalogue/list_line.h"
@@ -71,7 +72,7 @@ TEST(BadFolders, EveryFileIsListedAndNothingElse) {
     EXPECT_TRUE(f.mSave.enabled());
 }
 
-TEST(BadFolders, EachLineShowsWhatItCanAndTheRestKeepThePreviousPreview) {
+TEST(BadFolders, EachLineShowsWhatItCanAndTheRestAreDescribedWithNoPicture) {
     App app;
     make_bad_folder(app);
     Form1& f = app.start();
@@ -79,11 +80,15 @@ TEST(BadFolders, EachLineShowsWhatItCanAndTheRestKeepThePreviousPreview) {
     test::click_row(f.file_lst, 1);  // the name the system's encoding cannot read is still a file
     EXPECT_EQ(f.img_pre.picture().width, 80);
     EXPECT_NE(f.lbl_alt.caption().find("ファイル名：" + kNotUtf8), std::string::npos);
-    const std::string panel = f.lbl_alt.caption();
-    for (const int row : {2, 3}) {  // empty, 300 MB: nothing to show, nothing read
+    // Empty, 300 MB: nothing to show, nothing read; the panel names them and says so.
+    for (const auto& [row, name, size] : {std::tuple{2, kEmpty, "0 KB"}, std::tuple{3, kHuge, "307200 KB"}}) {
         test::click_row(f.file_lst, row);
-        EXPECT_EQ(f.img_pre.picture().width, 80) << row;
-        EXPECT_EQ(f.lbl_alt.caption(), panel) << row;
+        EXPECT_TRUE(f.img_pre.picture().empty()) << row;
+        EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + name), 0u) << row;
+        EXPECT_NE(f.lbl_alt.caption().find(std::string("サイズ　　：") + size + "\r\n　　(" + std::to_string(row + 1) +
+                                           "/5)　　　全 300 MB\r\nこの画像は表示できません\r\n"),
+                  std::string::npos)
+            << f.lbl_alt.caption();
     }
     test::click_row(f.file_lst, 4);
     EXPECT_EQ(f.img_pre.picture().width, 96);
