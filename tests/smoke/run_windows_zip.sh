@@ -70,7 +70,9 @@ done
 shots="$drive_c/Program Files/QUORIX/Pelmar Online/Screen Save"
 mkdir -p "$shots"
 python3 "$here/make_jpeg.py" "$shots/PelmarOnline_2006115_01715.jpg" 64 48 200 || fail "cannot write a JPEG"
-python3 "$here/make_jpeg.py" "$shots/PelmarOnline_2006116_01716.jpg" 48 32 60 || fail "cannot write a JPEG"
+# Larger than the screen, as a player's screenshots are: the viewer shows this one (the first line
+# once the first is deleted) over the whole monitor.
+python3 "$here/make_jpeg.py" "$shots/PelmarOnline_2006116_01716.jpg" 1400 1100 60 || fail "cannot write a JPEG"
 python3 "$here/make_jpeg.py" "$shots/PelmarOnline_2006117_01717.jpg" 32 32 120 || fail "cannot write a JPEG"
 
 # The Japanese code page for the program alone (see scripts/wine-run.sh).
@@ -243,7 +245,7 @@ xdotool mousemove $((left + 20)) $((top + 6)) click --repeat 2 --delay 100 1
 viewer=$(window_becomes Form2 "window 1 0") || fail "a double click on the list did not open the viewer ('$viewer')"
 [ "$(read_window "$title" | head -n1)" = "window 1 1" ] || fail "the main window is not minimised behind the viewer"
 # Its right-click menu closed with Escape leaves it the mouse: a double click then closes it. The
-# picture (at least 32 pixels a side) is clicked below the counter, which takes its own pointer.
+# picture is clicked away from the counter, which takes its own pointer.
 xdotool mousemove 10 24 click 3
 sleep 0.5
 xdotool key Escape
