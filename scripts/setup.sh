@@ -9,7 +9,7 @@ packages=(
   libturbojpeg0-dev
   libsdl2-dev libsdl2-mixer-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-apps
+  xvfb xauth xdotool x11-apps openbox
   fonts-ipafont-gothic fonts-ipafont-mincho
   tzdata
   sox libsox-fmt-mp3 lame

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # The Windows zip as a player uses it, under Wine on a virtual X server: unpacked into a fresh
 # prefix beside a game folder holding screenshots, vistelle.exe starts, shows its main window's
-# title, writes the first-run settings file (Shift_JIS, CR LF), shows the selected screenshot's
-# colour in the preview, deletes that screenshot after asking, lists a screenshot saved while it
-# runs, opens and closes the full-screen viewer, and ends when its window is closed.
+# title, writes the first-run settings file (Shift_JIS, CR LF), takes the keyboard at once, shows
+# the selected screenshot's colour in the preview, deletes that screenshot after asking, lists a
+# screenshot saved while it runs, toggles a check box inside a frame of the settings dialog at a
+# real click, opens the full-screen viewer, keeps the mouse there after its menu, closes it, and
+# ends when its window is closed. A window manager runs, as on a player's desktop, and the clicks
+# and keys are the X server's own, at the places the window reader finds.
 # usage: run_windows_zip.sh path/to/vistelle-windows-x64.zip path/to/vistelle_window_reader.exe
 # (the reader is built with the Windows tests: it reads the program's windows through their messages)
 set -uo pipefail
@@ -24,16 +27,16 @@ zip_file=${1:-}
 [ -f "$zip_file" ] || fail "no zip given (got '${zip_file}')"
 reader=${2:-}
 [ -f "$reader" ] || fail "no window reader given (got '${reader}')"
-for tool in Xvfb xdotool xwd unzip python3; do
+for tool in Xvfb openbox xdotool xwd unzip python3; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/setup.sh installs it)"
 done
 
 work=$(mktemp -d)
 prefix="$work/prefix"
-xvfb_pid= program_pid=
+xvfb_pid= wm_pid= program_pid=
 cleanup() {
     [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1
-    for pid in $program_pid $xvfb_pid; do
+    for pid in $program_pid $wm_pid $xvfb_pid; do
         kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
     done
     rm -rf "$work"
@@ -46,6 +49,8 @@ xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
+openbox >"$work/openbox.log" 2>&1 &
+wm_pid=$!
 
 export WINEPREFIX="$prefix" WINEDEBUG=-all
 wine=$(wine64_command)
@@ -65,7 +70,9 @@ done
 shots="$drive_c/Program Files/QUORIX/Pelmar Online/Screen Save"
 mkdir -p "$shots"
 python3 "$here/make_jpeg.py" "$shots/PelmarOnline_2006115_01715.jpg" 64 48 200 || fail "cannot write a JPEG"
-python3 "$here/make_jpeg.py" "$shots/PelmarOnline_2006116_01716.jpg" 48 32 60 || fail "cannot write a JPEG"
+# Larger than the screen, as a player's screenshots are: the viewer shows this one (the first line
+# once the first is deleted) over the whole monitor.
+python3 "$here/make_jpeg.py" "$shots/PelmarOnline_2006116_01716.jpg" 1400 1100 60 || fail "cannot write a JPEG"
 python3 "$here/make_jpeg.py" "$shots/PelmarOnline_2006117_01717.jpg" 32 32 120 || fail "cannot write a JPEG"
 
 # The Japanese code page for the program alone (see scripts/wine-run.sh).
@@ -110,6 +117,67 @@ window_titled() {
     return 1
 }
 
+# What the reader says of the window titled $1: "window <visible> <minimised>", then its visible
+# lists as "list <count> <left> <top> <right> <bottom> <selected>" and its other controls as
+# "control <checked> <left> <top> <right> <bottom> <text>".
+read_window() {
+    "$wine" "$reader" 2>>"$work/wine.log" | tr -d '\r' |
+        awk -v title="$1" '$1 == "window" { mine = substr($0, 12) == title; if (mine) print $1, $2, $3; next }
+                           mine { print }'
+}
+main_list() { read_window "$title" | awk '$1 == "list" { print; exit }'; }
+# Waits up to 10 s for the window titled $1 to read as $2 ("window <visible> <minimised>"); prints
+# how it last read.
+window_becomes() {
+    local state=
+    for _ in $(seq 20); do
+        state=$(read_window "$1" | head -n1)
+        [ "$state" = "$2" ] && break
+        sleep 0.5
+    done
+    echo "${state:-no window}"
+    [ "$state" = "$2" ]
+}
+
+# The main list's selected line, once it is $1 (up to 10 s); prints how it last read.
+selection_becomes() {
+    local selected=
+    for _ in $(seq 20); do
+        selected=$(main_list | cut -d' ' -f7)
+        [ "$selected" = "$1" ] && break
+        sleep 0.5
+    done
+    echo "${selected:-none}"
+    [ "$selected" = "$1" ]
+}
+# The reader's line for the control of window $1 whose text is $2.
+control_of() {
+    read_window "$1" | awk -v text="$2" '$1 == "control" { t = $0; for (i = 0; i < 6; i++) sub(/^[^ ]+ /, "", t)
+                                                           if (t == text) { print; exit } }'
+}
+# A real click at the centre of that control.
+click_control() {
+    local checked left top right bottom
+    read -r _ checked left top right bottom _ <<<"$(control_of "$1" "$2")"
+    [ -n "$bottom" ] || return 1
+    xdotool mousemove $(((left + right) / 2)) $(((top + bottom) / 2)) click 1
+}
+
+# Right after start-up (the main window active once the splash is gone) the keyboard reaches the
+# list, with no click first: Down and Up move the selection.
+selected=$(selection_becomes 0) || fail "the first line is not selected after start-up ($selected)"
+for _ in $(seq 20); do
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$main_window" ] && break
+    sleep 0.5
+done
+[ "$(xdotool getactivewindow 2>/dev/null)" = "$main_window" ] || fail "the main window is not active after start-up"
+xdotool key Down
+selected=$(selection_becomes 1) || fail "Down after start-up did not select the second line ($selected)"
+xdotool key Up
+selected=$(selection_becomes 0) || fail "Up did not select the first line again ($selected)"
+# The preview below is read from the screen: let it be painted anew.
+sleep 0.5
+
 # The preview shows the selected screenshot's colour: one of the three greys as a solid square.
 shown_grey=
 for _ in $(seq 20); do
@@ -139,27 +207,6 @@ case $shown_grey in
 esac
 [ ! -e "$shots/$deleted" ] || fail "Delete removed another screenshot than the one previewed ($deleted, grey $shown_grey)"
 
-# What the reader says of the window titled $1: "window <visible> <minimised>", then its visible
-# lists as "list <count> <left> <top> <right> <bottom>".
-read_window() {
-    "$wine" "$reader" 2>>"$work/wine.log" | tr -d '\r' |
-        awk -v title="$1" '$1 == "window" { mine = substr($0, 12) == title; if (mine) print $1, $2, $3; next }
-                           mine { print }'
-}
-main_list() { read_window "$title" | awk '$1 == "list" { print; exit }'; }
-# Waits up to 10 s for the window titled $1 to read as $2 ("window <visible> <minimised>"); prints
-# how it last read.
-window_becomes() {
-    local state=
-    for _ in $(seq 20); do
-        state=$(read_window "$1" | head -n1)
-        [ "$state" = "$2" ] && break
-        sleep 0.5
-    done
-    echo "${state:-no window}"
-    [ "$state" = "$2" ]
-}
-
 # The main list shows the two screenshots left.
 [ "$(main_list | cut -d' ' -f2)" = 2 ] || fail "the main list shows '$(main_list)', not the 2 screenshots left"
 
@@ -174,6 +221,22 @@ for _ in $(seq 20); do
 done
 [ "$listed" = 3 ] || fail "a screenshot saved while the program runs is not listed (the list shows ${listed:-nothing})"
 
+# A real click on a check box inside a frame of the settings dialog toggles it; キャンセル
+# (outside the frames) closes the dialog and leaves the settings file as it was.
+focus_main
+xdotool key alt+o s
+settings=$(window_titled ' 設定') || fail "Alt+O, S did not open the settings dialog"
+[ "$(control_of ' 設定' 画像情報 | cut -d' ' -f2)" = 1 ] || fail "画像情報 is not checked as the settings say ('$(control_of ' 設定' 画像情報)')"
+click_control ' 設定' 画像情報 || fail "the settings dialog shows no 画像情報"
+for _ in $(seq 20); do
+    [ "$(control_of ' 設定' 画像情報 | cut -d' ' -f2)" = 0 ] && break
+    sleep 0.5
+done
+[ "$(control_of ' 設定' 画像情報 | cut -d' ' -f2)" = 0 ] || fail "a click on 画像情報 inside its frame did not toggle it"
+click_control ' 設定' キャンセル || fail "the settings dialog shows no キャンセル"
+state=$(window_becomes ' 設定' "window 0 0") || fail "キャンセル did not close the settings dialog ('$state')"
+[ "$expected" = "$(od -An -tx1 "$program/data/setting.mto")" ] || fail "キャンセル changed the settings file"
+
 # A double click on the first line opens the full-screen viewer and minimises the main window;
 # a double click on the picture closes it and brings the main window back.
 read -r _ _ left top _ _ <<<"$(main_list)"
@@ -181,8 +244,14 @@ focus_main
 xdotool mousemove $((left + 20)) $((top + 6)) click --repeat 2 --delay 100 1
 viewer=$(window_becomes Form2 "window 1 0") || fail "a double click on the list did not open the viewer ('$viewer')"
 [ "$(read_window "$title" | head -n1)" = "window 1 1" ] || fail "the main window is not minimised behind the viewer"
-xdotool mousemove 10 10 click --repeat 2 --delay 100 1
-viewer=$(window_becomes Form2 "window 0 0") || fail "a double click on the picture did not close the viewer ('$viewer')"
+# Its right-click menu closed with Escape leaves it the mouse: a double click then closes it. The
+# picture is clicked away from the counter, which takes its own pointer.
+xdotool mousemove 10 24 click 3
+sleep 0.5
+xdotool key Escape
+sleep 0.3
+xdotool mousemove 10 24 click --repeat 2 --delay 100 1
+viewer=$(window_becomes Form2 "window 0 0") || fail "a double click on the picture after its menu did not close the viewer ('$viewer')"
 [ "$(read_window "$title" | head -n1)" = "window 1 0" ] || fail "the main window did not come back after the viewer closed"
 
 # Closing the main window through its frame (Alt+F4) ends the program.
@@ -197,4 +266,4 @@ wait "$program_pid"
 status=$?
 program_pid=
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
-echo "Windows zip: main window, first-run settings, preview, Delete, a new screenshot, the viewer and quitting are right"
+echo "Windows zip: main window, first-run settings, keys at start, preview, Delete, a new screenshot, a click in a frame, the viewer and its menu, and quitting are right"

@@ -294,3 +294,86 @@ TEST_F(Win32Backend, CombosProgressBarsScrollBarsAndFramesShowTheModel) {
 
 }  // namespace
 }  // namespace vis::win32
+
+namespace vis::win32 {
+namespace {
+
+// Controls laid over a frame (made after it) and labels over a picture: the system's hit test
+// finds each control that takes the mouse at its own place, and a frame's picture shows.
+TEST_F(Win32Backend, EachControlTakesTheMouseAtItsPlaceOverFramesAndPictures) {
+    form.set_client_size(6000, 6000);
+    Frame frame(form, "fra", "その他設定");
+    frame.set_bounds({0, 0, 6000, 2700});
+    CheckBox check(form, "chk", "画像情報");
+    check.set_bounds({150, 300, 1800, 300});
+    Button button(form, "cmd", "参照");
+    button.set_bounds({2400, 300, 1500, 375});
+    ImageBox icon(form, "img", false);
+    icon.set_bounds({150, 900, 480, 480});
+    icon.set_picture({8, 8, std::make_shared<std::vector<std::uint32_t>>(64, 0xFFFF0000u)});
+    ImageBox view(form, "view", true);
+    view.set_bounds({0, 3000, 6000, 3000});
+    view.set_picture({2, 2, std::make_shared<std::vector<std::uint32_t>>(4, 0xFF0000FFu)});
+    view.on_mouse_down = [](int, int, int, int) {};
+    Label info(form, "info", "画像情報");
+    info.set_bounds({150, 3150, 1500, 300});
+    info.on_click = [] {};
+    Label counter(form, "cnt", "1/5");
+    counter.set_bounds({150, 3750, 1500, 300});
+    counter.set_opaque(false);
+    counter.on_mouse_move = [](int, int, int, int) {};
+    Label plain(form, "lbl", "注記");
+    plain.set_bounds({3000, 3150, 1500, 300});
+    show();
+
+    struct Row {
+        const Control& at;
+        const Control& takes;
+    };
+    const Row rows[] = {{check, check},     {button, button}, {icon, icon}, {info, info},
+                        {counter, counter}, {plain, view},    {view, view}};
+    for (const Row& row : rows) {
+        RECT r;
+        GetWindowRect(hwnd_of(row.at), &r);
+        const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        EXPECT_EQ(WindowFromPoint(centre), hwnd_of(row.takes)) << row.at.name();
+    }
+
+    RedrawWindow(window().hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HDC dc = GetDC(hwnd_of(icon));
+    EXPECT_EQ(GetPixel(dc, 4, 4), RGB(255, 0, 0));
+    ReleaseDC(hwnd_of(icon), dc);
+}
+
+// Whenever a window is activated the keyboard goes to the control that last had it: the one the
+// program chose while the window was hidden, the one the user left, else the first tab stop.
+TEST_F(Win32Backend, ActivationHandsTheFocusToTheControlThatLastHadIt) {
+    ListBox list(form, "lst");
+    list.set_bounds({0, 0, 3000, 1500});
+    Button button(form, "cmd", "OK");
+    button.set_bounds({0, 1650, 1200, 375});
+    Form other(windows, "G", "別");
+    Button other_button(other, "cmd2", "閉じる");
+    other_button.set_bounds({0, 0, 1200, 375});
+    list.set_focus();
+    windows.render();
+    show();
+    EXPECT_EQ(GetFocus(), hwnd_of(list));
+
+    const auto away_and_back = [&] {
+        other.show();
+        windows.render();
+        SetActiveWindow(windows.window_of(&other)->hwnd());
+        EXPECT_EQ(GetFocus(), windows.window_of(&other)->view_of(other_button)->hwnd());
+        SetActiveWindow(window().hwnd());
+        return GetFocus();
+    };
+    SetFocus(hwnd_of(button));
+    EXPECT_EQ(away_and_back(), hwnd_of(button));
+    button.set_visible(false);
+    windows.render();
+    EXPECT_EQ(away_and_back(), hwnd_of(list));
+}
+
+}  // namespace
+}  // namespace vis::win32

@@ -166,7 +166,28 @@ void FormWindow::sync_focus(const Form& f) {
     if (f.focus_serial() == applied_focus_) return;
     applied_focus_ = f.focus_serial();
     if (f.focus() == nullptr) return;
-    if (const ControlView* v = view_of(*f.focus()); v && v->hwnd()) SetFocus(v->hwnd());
+    if (const ControlView* v = view_of(*f.focus()); v && v->hwnd()) {
+        last_focus_ = v->hwnd();
+        SetFocus(v->hwnd());
+    }
+}
+
+void FormWindow::remember_focus() {
+    const HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(hwnd_, focus)) last_focus_ = focus;
+}
+
+void FormWindow::restore_focus() {
+    const auto can_take = [this](HWND w) {
+        return w != nullptr && IsChild(hwnd_, w) && IsWindowVisible(w) && IsWindowEnabled(w);
+    };
+    HWND target = can_take(last_focus_) ? last_focus_ : nullptr;
+    if (target == nullptr) {
+        // Else the first tab stop; with none, the window itself takes the keys.
+        const HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+        if (can_take(first) && (GetWindowLongPtrW(first, GWL_STYLE) & WS_TABSTOP) != 0) target = first;
+    }
+    if (target != nullptr) SetFocus(target);
 }
 
 void FormWindow::rescale(UINT dpi, const RECT& suggested) {
@@ -198,6 +219,19 @@ HWND FormWindow::parent_for(const Control& c) const {
     if (const Control* container = c.container())
         if (const ControlView* holder = view_of(*container); holder && holder->hwnd()) return holder->hwnd();
     return hwnd_;
+}
+
+bool FormWindow::pointer_label_over(HWND beneath, POINT screen) const {
+    for (const auto& v : views_) {
+        const Control* c = v->control();
+        if (c == nullptr || c->kind() != ControlKind::label || v->hwnd() == nullptr) continue;
+        if (!(c->on_click || c->on_dbl_click || c->on_mouse_down || c->on_mouse_up || c->on_mouse_move)) continue;
+        RECT r;
+        if (GetParent(v->hwnd()) == GetParent(beneath) && IsWindowVisible(v->hwnd()) && GetWindowRect(v->hwnd(), &r) &&
+            PtInRect(&r, screen))
+            return true;
+    }
+    return false;
 }
 
 POINT FormWindow::to_screen(int x_twips, int y_twips) const {
@@ -293,6 +327,12 @@ LRESULT FormWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_KEYDOWN:
             if (route_form_key(static_cast<int>(wp), held_shift())) return 0;
             break;
+        case WM_ACTIVATE:
+            if (LOWORD(wp) == WA_INACTIVE) remember_focus();
+            break;
+        case WM_SETFOCUS:
+            restore_focus();
+            return 0;
         case WM_DPICHANGED:
             rescale(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
             return 0;

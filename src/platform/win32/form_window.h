@@ -38,6 +38,9 @@ public:
     ControlView* view_of(const Control& c) const;
     // The window a control's window goes into: its container's, or the form's.
     HWND parent_for(const Control& c) const;
+    // Whether a label that takes the pointer lies at a point of the screen, beside `beneath` in one
+    // parent: a label made after a picture is drawn over it, yet lies below it in the system's order.
+    bool pointer_label_over(HWND beneath, POINT screen) const;
     // A point of the client area in twips, on the screen.
     POINT to_screen(int x_twips, int y_twips) const;
     // At the DPI of the monitor the window is on.
@@ -54,6 +57,9 @@ private:
     void apply_size(const Form& f);
     void apply_visibility(const Form& f);
     void sync_focus(const Form& f);
+    // On activation the focus goes back to the control that last had it, as in a dialog.
+    void remember_focus();
+    void restore_focus();
     void rescale(UINT dpi, const RECT& suggested);
 
     Win32WindowSystem& system_;
@@ -63,6 +69,7 @@ private:
     std::vector<std::unique_ptr<ControlView>> views_;
     HBRUSH back_brush_ = nullptr;
     UINT dpi_ = 96;
+    HWND last_focus_ = nullptr;
 
     std::uint64_t rendered_revision_ = 0;
     DWORD applied_style_ = 0;

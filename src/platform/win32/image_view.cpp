@@ -1,5 +1,7 @@
 #include "platform/win32/image_view.h"
 
+#include <windowsx.h>
+
 #include "platform/form.h"
 #include "platform/win32/dib_info.h"
 #include "platform/win32/form_window.h"
@@ -120,6 +122,11 @@ bool ImageView::message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         }
         case WM_ERASEBKGND:
             result = 1;
+            return true;
+        case WM_NCHITTEST:
+            // The pointer goes on to the label there, beneath this window yet drawn over it.
+            if (!window_.pointer_label_over(hwnd(), POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)})) break;
+            result = HTTRANSPARENT;
             return true;
         case WM_SETCURSOR:
             if (pointer_ == nullptr || LOWORD(lp) != HTCLIENT) break;

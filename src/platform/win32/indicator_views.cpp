@@ -27,6 +27,9 @@ void FrameView::render() {
     SetWindowTextW(group_, widen(static_cast<const Frame&>(*control_).caption()).c_str());
     // Below the controls the frame holds, which are made after it.
     SetWindowPos(group_, HWND_BOTTOM, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
+    // The controls laid over the frame are made after it, which puts them beneath it: once they
+    // are made, the frame goes below them all, so that they take the mouse and show.
+    SetWindowPos(hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 }  // namespace vis::win32

@@ -17,6 +17,27 @@
 
 namespace vis::win32 {
 
+namespace {
+
+// Under Wine a window covering its whole monitor has the pointer confined to it; a pop-up menu's
+// own hold on the pointer ends that while leaving Wine's invisible input window over the screen,
+// and the window gets no more clicks. Confining the pointer anew and freeing it makes Wine confine
+// it properly again; elsewhere it keeps the pointer off the monitor's outermost pixels for a moment.
+void regain_pointer_after_menu(HWND window) {
+    RECT r;
+    MONITORINFO monitor{sizeof(MONITORINFO), {}, {}, 0};
+    if (!GetWindowRect(window, &r) || !GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
+        return;
+    const RECT& m = monitor.rcMonitor;
+    if (r.left > m.left || r.top > m.top || r.right < m.right || r.bottom < m.bottom) return;
+    RECT inner = m;
+    InflateRect(&inner, -1, -1);
+    ClipCursor(&inner);
+    ClipCursor(nullptr);
+}
+
+}  // namespace
+
 Win32Prompts::Win32Prompts(Win32WindowSystem& windows, std::string app_title)
     : windows_(windows), app_title_(std::move(app_title)) {}
 
@@ -92,6 +113,7 @@ void Win32Prompts::popup_menu(Menu& menu, Form& form, int x, int y) {
     const POINT at = window->to_screen(x, y);
     const int command = static_cast<int>(
         TrackPopupMenu(tree.handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window->hwnd(), nullptr));
+    regain_pointer_after_menu(window->hwnd());
     if (command == 0 || windows_.quitting()) return;
     if (Menu* entry = tree.entry_of(command); entry && entry->on_click) entry->on_click();
 }
