@@ -18,8 +18,10 @@ void ProgressBarView::render() {
 
 FrameView::FrameView(FormWindow& window, Frame& frame) : ControlView(window, frame) {
     create(kPanelClass, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, widen(frame.caption()));
-    group_ = CreateWindowExW(0, L"BUTTON", widen(frame.caption()).c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 0,
-                             0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    // Clipped by the controls it holds, which lie over it: its border never paints over them.
+    group_ = CreateWindowExW(0, L"BUTTON", widen(frame.caption()).c_str(),
+                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX, 0, 0, 0, 0, hwnd(), nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
 }
 
 void FrameView::render() {
@@ -27,6 +29,12 @@ void FrameView::render() {
     SetWindowTextW(group_, widen(static_cast<const Frame&>(*control_).caption()).c_str());
     // Below the controls the frame holds, which are made after it.
     SetWindowPos(group_, HWND_BOTTOM, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
+}
+
+bool FrameView::message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    // The caption is the group box's: it is written in the frame's font, not the system's.
+    if (msg == WM_SETFONT) SendMessageW(group_, WM_SETFONT, wp, lp);
+    return ControlView::message(msg, wp, lp, result);
 }
 
 }  // namespace vis::win32
