@@ -307,6 +307,28 @@ TEXTMETRICW metrics_of(HFONT font) {
     return metrics;
 }
 
+// How many of a window's pixels are darker than mid-grey, as it shows them now.
+int dark_pixels(HWND hwnd) {
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RECT r;
+    GetClientRect(hwnd, &r);
+    HDC shown = GetDC(hwnd);
+    HDC copy = CreateCompatibleDC(shown);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(copy, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, r.right, r.bottom, shown, 0, 0, SRCCOPY);
+    int dark = 0;
+    for (int i = 0; i < r.right * r.bottom; ++i) dark += (static_cast<const std::uint32_t*>(bits)[i] & 0xFF) < 128;
+    SelectObject(copy, previous);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(hwnd, shown);
+    return dark;
+}
+
 // Text is drawn as on Linux: in a Japanese face even where the one asked for is missing (a
 // proportional one for "ＭＳ Ｐゴシック"), bold where asked, a frame's caption in the frame's font,
 // and each caption on one line where the Linux build shows it so.
@@ -327,6 +349,15 @@ TEST_F(Win32Backend, TextIsDrawnInTheFaceWeightAndSizeTheWindowsAskFor) {
          "Pelmarオンラインがインストールされている場所を指定：（通常は変更しないでOKです）", 7080, true},
         {"frame caption", Font{}, "バージョン情報・その他", 7320, true},
     };
+    // The same caption in the same face, regular: a bold one draws clearly more ink.
+    Label regular(form, "regular", "ファイル名：PelmarOnline");
+    regular.set_font(ms_gothic(14.25));
+    regular.set_back_colour(rgb(255, 255, 255));
+    regular.set_bounds({0, 3000, 6000, 450});
+    Label bold(form, "bold", "ファイル名：PelmarOnline");
+    bold.set_font(ms_gothic(14.25, true));
+    bold.set_back_colour(rgb(255, 255, 255));
+    bold.set_bounds({0, 3600, 6000, 450});
     std::vector<std::unique_ptr<Control>> controls;
     for (const Case& c : cases) {
         if (std::string(c.what) == "frame caption")
@@ -336,7 +367,9 @@ TEST_F(Win32Backend, TextIsDrawnInTheFaceWeightAndSizeTheWindowsAskFor) {
         controls.back()->set_font(c.font);
         controls.back()->set_bounds({0, 0, c.width_twips, 600});
     }
+    form.set_client_size(9600, 4500);
     show();
+    EXPECT_GT(dark_pixels(hwnd_of(bold)), dark_pixels(hwnd_of(regular)) * 13 / 10);
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
         HWND shown = hwnd_of(*controls[i]);
