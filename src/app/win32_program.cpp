@@ -26,7 +26,7 @@ int run_win32_program(const std::string& folder, const std::string& update_serve
                       const std::function<void(Windows&)>& started) {
     win32::Win32WindowSystem windows(folder);
     win32::Win32Prompts prompts(windows, kAppTitle);
-    win32::GdiTextMetrics text;
+    win32::GdiTextMetrics text(&windows);
     win32::GdiTextPainter painter;
     win32::MciMedia media;
     win32::Win32Shell shell;

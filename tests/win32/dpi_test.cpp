@@ -109,7 +109,15 @@ TEST_F(Win32Dpi, EveryControlAndFontDoublesAt192AndPicturesKeepTheirPixels) {
     ASSERT_EQ(canvas_96.right - canvas_96.left, 40);
     ASSERT_NE(font_96, 0);
 
+    const ScreenInfo screen_96 = windows.screen();
+    ASSERT_EQ(screen_96.twips_per_pixel_x, 15.0);
+
     move_to_dpi(192);
+    // The program lays out in twips of the monitor its window is on: the screen has twice the
+    // pixels per twip and the same size.
+    EXPECT_EQ(windows.screen().twips_per_pixel_x, 7.5);
+    EXPECT_EQ(windows.screen().twips_per_pixel_y, 7.5);
+    EXPECT_NEAR(windows.screen().width_twips, screen_96.width_twips / 2, 1);
     for (const Control* c : scaled) EXPECT_EQ(edges(place_of(hwnd_of(*c))), doubled(at_96[c])) << c->name();
     EXPECT_EQ(edges(client()), doubled(client_96));
     EXPECT_EQ(font_height(hwnd_of(label)), 2 * font_96);
@@ -141,6 +149,7 @@ TEST_F(Win32Dpi, EveryControlAndFontDoublesAt192AndPicturesKeepTheirPixels) {
     move_to_dpi(96);
     for (const Control* c : scaled) EXPECT_EQ(edges(place_of(hwnd_of(*c))), edges(at_96[c])) << c->name();
     EXPECT_EQ(edges(client()), edges(client_96));
+    EXPECT_EQ(windows.screen().twips_per_pixel_x, 15.0);
     EXPECT_EQ(font_height(hwnd_of(label)), font_96);
 }
 

@@ -183,6 +183,27 @@ TEST_F(Win32Drawing, AnOutlineShowsThePictureItFramesAndLetsThePointerThrough) {
     EXPECT_EQ(at(11, 11), RGB(0, 0, 255));
 }
 
+// The editor's viewport: a frame holding a larger canvas at its own size. The canvas covers the
+// frame's border wherever the navigator scrolls it, and nothing of it shows outside the frame.
+TEST_F(Win32Drawing, ACanvasInAFrameCoversItsBorderAndStaysInsideItWhenScrolled) {
+    Frame viewport(form, "frm_pct", "");
+    viewport.set_bounds({150, 150, 1500, 1500});
+    PictureBox canvas(form, "pct_ss");
+    canvas.set_container(viewport);
+    canvas.set_bounds({0, 0, 3000, 3000});
+    canvas.set_picture(solid_picture(200, 200, 0x0000FFu));
+    const COLORREF blue = RGB(0, 0, 255);
+    for (const int offset : {0, -450}) {
+        canvas.move(offset, offset);
+        show();
+        // The frame spans pixels 10 to 109, its border and caption line included.
+        EXPECT_EQ(count_of(blue, {10, 10, 110, 110}), 100 * 100) << offset;
+        EXPECT_EQ(at(9, 60), kWhite) << offset;
+        EXPECT_EQ(at(110, 60), kWhite) << offset;
+        EXPECT_EQ(at(60, 110), kWhite) << offset;
+    }
+}
+
 TEST_F(Win32Drawing, ALineJoinsTheCornersOfItsBoundsEvenBackwards) {
     Line line(form, "lne");
     // From (20, 80) up to (120, 30).

@@ -5,11 +5,15 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "backend_fixture.h"
+#include "platform/win32/free_place.h"
+#include "platform/win32/gdi_font.h"
+#include "platform/win32/gdi_text_metrics.h"
 
 namespace vis::win32 {
 namespace {
@@ -290,6 +294,163 @@ TEST_F(Win32Backend, CombosProgressBarsScrollBarsAndFramesShowTheModel) {
     SendMessageW(window().hwnd(), WM_HSCROLL, SB_LINERIGHT, reinterpret_cast<LPARAM>(hwnd_of(bar)));
     EXPECT_EQ(bar.value(), 10);
     EXPECT_TRUE(seen.empty());
+}
+
+// The metrics of the font a window draws with.
+TEXTMETRICW metrics_of(HFONT font) {
+    TEXTMETRICW metrics{};
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return metrics;
+}
+
+// How many of a window's pixels are darker than mid-grey, as it shows them now.
+int dark_pixels(HWND hwnd) {
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RECT r;
+    GetClientRect(hwnd, &r);
+    HDC shown = GetDC(hwnd);
+    HDC copy = CreateCompatibleDC(shown);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(copy, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, r.right, r.bottom, shown, 0, 0, SRCCOPY);
+    int dark = 0;
+    for (int i = 0; i < r.right * r.bottom; ++i) dark += (static_cast<const std::uint32_t*>(bits)[i] & 0xFF) < 128;
+    SelectObject(copy, previous);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(hwnd, shown);
+    return dark;
+}
+
+// Text is drawn as on Linux: in a Japanese face even where the one asked for is missing (a
+// proportional one for "ＭＳ Ｐゴシック"), bold where asked, a frame's caption in the frame's font,
+// and each caption on one line where the Linux build shows it so.
+TEST_F(Win32Backend, TextIsDrawnInTheFaceWeightAndSizeTheWindowsAskFor) {
+    struct Case {
+        const char* what;
+        Font font;
+        const char* caption;
+        int width_twips;
+        bool proportional;
+    };
+    const Case cases[] = {
+        {"viewer information", ms_gothic(14.25, true), "画像情報", 1500, false},
+        {"viewer counter", ms_gothic(11.25, true), "9999/9999", 1500, false},
+        {"splash notice", ms_gothic(9.0, true), "本ソフトウェアについて運営会社へのお問い合わせはご遠慮ください。",
+         9375, false},
+        {"settings folder label", Font{},
+         "Pelmarオンラインがインストールされている場所を指定：（通常は変更しないでOKです）", 7080, true},
+        {"frame caption", Font{}, "バージョン情報・その他", 7320, true},
+    };
+    // The same caption in the same face, regular: a bold one draws clearly more ink.
+    Label regular(form, "regular", "ファイル名：PelmarOnline");
+    regular.set_font(ms_gothic(14.25));
+    regular.set_back_colour(rgb(255, 255, 255));
+    regular.set_bounds({0, 3000, 6000, 450});
+    Label bold(form, "bold", "ファイル名：PelmarOnline");
+    bold.set_font(ms_gothic(14.25, true));
+    bold.set_back_colour(rgb(255, 255, 255));
+    bold.set_bounds({0, 3600, 6000, 450});
+    std::vector<std::unique_ptr<Control>> controls;
+    for (const Case& c : cases) {
+        if (std::string(c.what) == "frame caption")
+            controls.push_back(std::make_unique<Frame>(form, c.what, c.caption));
+        else
+            controls.push_back(std::make_unique<Label>(form, c.what, c.caption));
+        controls.back()->set_font(c.font);
+        controls.back()->set_bounds({0, 0, c.width_twips, 600});
+    }
+    form.set_client_size(9600, 4500);
+    show();
+    EXPECT_GT(dark_pixels(hwnd_of(bold)), dark_pixels(hwnd_of(regular)) * 13 / 10);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        HWND shown = hwnd_of(*controls[i]);
+        if (controls[i]->kind() == ControlKind::frame) shown = FindWindowExW(shown, nullptr, L"BUTTON", nullptr);
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(shown, WM_GETFONT, 0, 0));
+        ASSERT_NE(font, nullptr) << c.what;
+        const TEXTMETRICW m = metrics_of(font);
+        EXPECT_EQ(m.tmCharSet, SHIFTJIS_CHARSET) << c.what;
+        EXPECT_EQ(m.tmWeight >= FW_BOLD, c.font.bold) << c.what;
+        // The flag named "fixed pitch" is set for a proportional face.
+        EXPECT_EQ((m.tmPitchAndFamily & TMPF_FIXED_PITCH) != 0, c.proportional) << c.what;
+        // The em as asked (the system may round it to the next pixel).
+        EXPECT_NEAR(m.tmHeight - m.tmInternalLeading, c.font.size_pt * 96 / 72, 1) << c.what;
+        HDC dc = GetDC(shown);
+        const HGDIOBJ previous = SelectObject(dc, font);
+        SIZE extent{};
+        const std::wstring caption = widen(c.caption);
+        GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+        SelectObject(dc, previous);
+        ReleaseDC(shown, dc);
+        RECT client;
+        GetClientRect(shown, &client);
+        EXPECT_LE(extent.cx, client.right) << c.what;
+    }
+    // The text the editor prints with its default font is in the same face as the windows' text.
+    const GdiFont printed(Font{}, 96 / 72.0);
+    const TEXTMETRICW m = metrics_of(static_cast<HFONT>(GetCurrentObject(printed.dc(), OBJ_FONT)));
+    EXPECT_EQ(m.tmCharSet, SHIFTJIS_CHARSET);
+    EXPECT_NE(m.tmPitchAndFamily & TMPF_FIXED_PITCH, 0);
+    // The text dialog offers that face, its default, even where a stand-in draws it.
+    const std::vector<std::string> offered = GdiTextMetrics().font_names();
+    EXPECT_NE(std::find(offered.begin(), offered.end(), Font{}.name), offered.end());
+}
+
+// A window the program does not centre goes where a window manager puts it: in the free band
+// beside the program's shown windows, so the effects dialog leaves the editor's controls in view.
+TEST(Win32Placement, ANewWindowGoesWhereTheProgramsWindowsLeaveRoom) {
+    const RECT work{0, 0, 1280, 1000};
+    struct Case {
+        const char* what;
+        std::vector<RECT> taken;
+        SIZE size;
+        POINT expected;
+    };
+    const Case cases[] = {
+        {"nothing shown: centred", {}, {400, 200}, {440, 400}},
+        {"the editor in the middle: above it", {{140, 238, 1140, 786}}, {290, 170}, {495, 34}},
+        {"no room above: below", {{140, 100, 1140, 786}}, {290, 170}, {495, 808}},
+        {"no room above or below: left", {{400, 50, 1140, 980}}, {290, 170}, {55, 415}},
+        {"two windows count as one", {{0, 300, 200, 400}, {1000, 200, 1100, 900}}, {290, 170}, {495, 15}},
+        {"no room anywhere: centred", {{10, 10, 1270, 990}}, {290, 170}, {495, 415}},
+        {"larger than the work area: its corner in view", {}, {1400, 1200}, {0, 0}},
+        {"a window on another monitor takes no room", {{-1300, 0, -100, 900}}, {400, 200}, {440, 400}},
+    };
+    for (const Case& c : cases) {
+        const POINT p = free_place(c.size, work, c.taken);
+        EXPECT_EQ(p.x, c.expected.x) << c.what;
+        EXPECT_EQ(p.y, c.expected.y) << c.what;
+    }
+}
+
+TEST_F(Win32Backend, AWindowNotCentredOpensBesideTheShownOneAndACentredOneInTheMiddle) {
+    form.set_centred(true);
+    form.set_client_size(15000, 9000);
+    show();
+    Form dialog(windows, "D", "効果");
+    dialog.set_client_size(4335, 2190);
+    dialog.show();
+    windows.render();
+    RECT main, opened, overlap;
+    GetWindowRect(window().hwnd(), &main);
+    GetWindowRect(windows.window_of(&dialog)->hwnd(), &opened);
+    EXPECT_FALSE(IntersectRect(&overlap, &main, &opened));
+    MONITORINFO monitor{sizeof(MONITORINFO), {}, {}, 0};
+    GetMonitorInfoW(MonitorFromWindow(window().hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    EXPECT_NEAR((main.left + main.right) / 2, (work.left + work.right) / 2, 1);
+    EXPECT_NEAR((main.top + main.bottom) / 2, (work.top + work.bottom) / 2, 1);
+    // Centred in the band above the main window.
+    EXPECT_NEAR((opened.left + opened.right) / 2, (work.left + work.right) / 2, 1);
+    EXPECT_NEAR((opened.top + opened.bottom) / 2, (work.top + main.top) / 2, 1);
 }
 
 }  // namespace

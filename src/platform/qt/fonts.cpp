@@ -1,32 +1,16 @@
 #include "platform/qt/fonts.h"
 
-#include <utility>
-#include <vector>
+#include "platform/face_stand_ins.h"
 
 namespace vis {
 
-namespace {
-
-using Substitutes = std::vector<std::pair<QString, QStringList>>;
-
-// Best first: the IPA fonts of Debian's fonts-ipafont-*, then other common Japanese fonts.
-const Substitutes& substitutes() {
-    static const Substitutes table{
-        {QStringLiteral("ＭＳ ゴシック"),
-         {"IPAGothic", "IPAexGothic", "Noto Sans Mono CJK JP", "TakaoGothic", "VL Gothic"}},
-        {QStringLiteral("ＭＳ Ｐゴシック"),
-         {"IPAPGothic", "IPAexGothic", "Noto Sans CJK JP", "TakaoPGothic", "VL PGothic"}},
-        {QStringLiteral("ＭＳ 明朝"), {"IPAMincho", "IPAexMincho", "Noto Serif CJK JP", "TakaoMincho"}},
-        {QStringLiteral("ＭＳ Ｐ明朝"), {"IPAPMincho", "IPAexMincho", "Noto Serif CJK JP", "TakaoPMincho"}},
-    };
-    return table;
-}
-
-}  // namespace
-
 void install_font_substitutes() {
     static const bool installed = [] {
-        for (const auto& [name, fonts] : substitutes()) QFont::insertSubstitutions(name, fonts);
+        for (const FaceStandIns& face : face_stand_ins()) {
+            QStringList fonts;
+            for (const char* stand_in : face.stand_ins) fonts << QString::fromUtf8(stand_in);
+            QFont::insertSubstitutions(QString::fromUtf8(face.name), fonts);
+        }
         return true;
     }();
     (void)installed;
@@ -34,7 +18,7 @@ void install_font_substitutes() {
 
 QStringList substituted_font_names() {
     QStringList names;
-    for (const auto& entry : substitutes()) names << entry.first;
+    for (const FaceStandIns& face : face_stand_ins()) names << QString::fromUtf8(face.name);
     return names;
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/form.h"
 #include "platform/win32/form_window.h"
+#include "platform/win32/gdi_font.h"
 #include "platform/win32/units.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_window_system.h"
@@ -47,12 +48,12 @@ bool at_natural_size(const Control* c) {
 double ControlView::twips_per_pixel() const {
     // Over a picture at its own size the program counts in the picture's pixels, measured in twips
     // at the screen's scale: there a device pixel is always one of them.
-    if (control_ != nullptr && at_natural_size(control_->container())) return system_.screen().twips_per_pixel_x;
+    if (control_ != nullptr && at_natural_size(control_->container())) return window_.natural_twips_per_pixel();
     return window_.twips_per_pixel();
 }
 
 double ControlView::pointer_twips_per_pixel() const {
-    return at_natural_size(control_) ? system_.screen().twips_per_pixel_x : twips_per_pixel();
+    return at_natural_size(control_) ? window_.natural_twips_per_pixel() : twips_per_pixel();
 }
 
 void ControlView::sync() {
@@ -79,9 +80,7 @@ void ControlView::apply_font() {
     applied_font_ = control_->font();
     const Font& f = applied_font_;
     const int dpi = static_cast<int>(1440.0 / twips_per_pixel() + 0.5);
-    HFONT font = CreateFontW(-MulDiv(static_cast<int>(f.size_pt * 100 + 0.5), dpi, 7200), 0, 0, 0,
-                             f.bold ? FW_BOLD : FW_NORMAL, f.italic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, widen(f.name).c_str());
+    HFONT font = create_font(f, MulDiv(static_cast<int>(f.size_pt * 100 + 0.5), dpi, 7200), CLEARTYPE_QUALITY);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (font_ != nullptr) DeleteObject(font_);
     font_ = font;

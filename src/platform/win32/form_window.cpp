@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/control_view.h"
+#include "platform/win32/free_place.h"
 #include "platform/win32/units.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_window_system.h"
@@ -34,6 +35,7 @@ FormWindow::FormWindow(Win32WindowSystem& system, Form& form) : system_(system),
     hwnd_ = CreateWindowExW(0, kFormClass, widen(form.caption()).c_str(), applied_style_, CW_USEDEFAULT, CW_USEDEFAULT,
                             100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (const UINT dpi = hwnd_ != nullptr ? GetDpiForWindow(hwnd_) : 0; dpi > 0) dpi_ = dpi;
+    natural_per_pixel_ = system.screen().twips_per_pixel_x;
 }
 
 FormWindow::~FormWindow() {
@@ -56,6 +58,14 @@ void FormWindow::hide() {
 
 void FormWindow::sync() {
     if (form_ == nullptr) return;
+    if (form_->visible() && !IsWindowVisible(hwnd_)) {
+        // Read before the window shows, as the program read the screen when it laid the form out.
+        const double per_pixel = system_.screen().twips_per_pixel_x;
+        if (per_pixel != natural_per_pixel_) {
+            natural_per_pixel_ = per_pixel;
+            for (auto& v : views_) v->rescale();
+        }
+    }
     sync_controls();
     if (form_->menu_bar().size() > 0 || GetMenu(hwnd_) != nullptr) {
         if (menus_.sync(hwnd_, form_->menu_bar())) applied_size_ = {};
@@ -125,15 +135,15 @@ void FormWindow::apply_visibility(const Form& f) {
         return;
     }
     const bool showing = !IsWindowVisible(hwnd_);
-    if (showing && !shown_once_ && f.centred()) {
+    if (showing && !shown_once_) {
+        // On the monitor the player works on, as a window manager places a new window.
         RECT r;
         GetWindowRect(hwnd_, &r);
         MONITORINFO monitor{sizeof(MONITORINFO), {}, {}, 0};
-        GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-        const RECT& work = monitor.rcWork;
-        SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - (r.right - r.left)) / 2,
-                     work.top + (work.bottom - work.top - (r.bottom - r.top)) / 2, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        GetMonitorInfoW(system_.current_monitor(), &monitor);
+        const POINT place = free_place({r.right - r.left, r.bottom - r.top}, monitor.rcWork,
+                                       f.centred() ? std::vector<RECT>{} : system_.shown_window_rects());
+        SetWindowPos(hwnd_, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     // The state is applied when the program changes it, so a window the user minimised stays so.
     if (showing || f.window_state() != applied_state_) {

@@ -45,6 +45,10 @@ public:
     POINT to_screen(int x_twips, int y_twips) const;
     // At the DPI of the monitor the window is on.
     double twips_per_pixel() const { return 1440.0 / dpi_; }
+    // Inside a picture at its own size the program counts in the picture's pixels at the scale
+    // the screen had when the window was last shown, so what lies on a pixel stays there when the
+    // window moves to a monitor of another scale.
+    double natural_twips_per_pixel() const { return natural_per_pixel_; }
 
     static LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
@@ -70,6 +74,7 @@ private:
     HBRUSH back_brush_ = nullptr;
     UINT dpi_ = 96;
     HWND last_focus_ = nullptr;
+    double natural_per_pixel_ = 15.0;
 
     std::uint64_t rendered_revision_ = 0;
     DWORD applied_style_ = 0;

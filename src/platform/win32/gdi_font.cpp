@@ -2,18 +2,71 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <mutex>
 
+#include "platform/face_stand_ins.h"
 #include "platform/win32/wide.h"
 
 namespace vis::win32 {
 
+namespace {
+
+int CALLBACK note_found(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+// Asks for the one family only: a whole enumeration of the system's fonts costs milliseconds.
+bool installed(HDC dc, const std::wstring& face) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    if (face.size() >= LF_FACESIZE) return false;
+    face.copy(wanted.lfFaceName, face.size());
+    bool found = false;
+    EnumFontFamiliesExW(dc, &wanted, note_found, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
+
+std::wstring resolve_face(const std::string& name) {
+    const std::wstring asked = widen(name);
+    const std::span<const char* const> stand_ins = stand_ins_for(name);
+    if (stand_ins.empty()) return asked;
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (dc == nullptr) return asked;
+    std::wstring face = asked;
+    if (!installed(dc, asked)) {
+        for (const char* stand_in : stand_ins)
+            if (installed(dc, widen(stand_in))) {
+                face = widen(stand_in);
+                break;
+            }
+    }
+    DeleteDC(dc);
+    return face;
+}
+
+}  // namespace
+
+std::wstring installed_face(const std::string& name) {
+    static std::mutex guard;
+    static std::map<std::string, std::wstring> faces;
+    const std::lock_guard lock(guard);
+    const auto known = faces.find(name);
+    if (known != faces.end()) return known->second;
+    return faces.emplace(name, resolve_face(name)).first->second;
+}
+
+HFONT create_font(const Font& font, int em_pixels, DWORD quality) {
+    // A negative height asks for the character height (the em) rather than the cell's.
+    return CreateFontW(-std::max(1, em_pixels), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, quality, DEFAULT_PITCH | FF_DONTCARE,
+                       installed_face(font.name).c_str());
+}
+
 GdiFont::GdiFont(const Font& font, double pixels_per_point) : dc_(CreateCompatibleDC(nullptr)) {
     if (dc_ == nullptr) return;
-    // A negative height asks for the character height (the em) rather than the cell's.
-    const int height = -std::max(1, static_cast<int>(std::lround(font.size_pt * pixels_per_point)));
-    font_ = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE, DEFAULT_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                        widen(font.name).c_str());
+    font_ = create_font(font, static_cast<int>(std::lround(font.size_pt * pixels_per_point)));
     if (font_ != nullptr) previous_ = SelectObject(dc_, font_);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// A font of the program selected into a memory device context, for measuring and drawing text.
-// The name is asked for as written ("ＭＳ Ｐゴシック"); where it is missing the system's own font
-// substitution picks the font it draws with.
+// The program's fonts as GDI fonts. A face is asked for as written ("ＭＳ Ｐゴシック"); where it is
+// missing, the first installed stand-in of the program's list is used, as on Linux: the system's
+// own fallback may pick a fixed-pitch face for a proportional one, or a Latin one.
 #include <windows.h>
 
 #include <string>
@@ -10,6 +10,14 @@
 
 namespace vis::win32 {
 
+// The face the system draws `name` with: the name itself when installed, else its first installed
+// stand-in, else the name (left to the system's fallback). Looked up once per name.
+std::wstring installed_face(const std::string& name);
+
+// `font` with its em `em_pixels` high; the caller deletes it.
+HFONT create_font(const Font& font, int em_pixels, DWORD quality = DEFAULT_QUALITY);
+
+// A font selected into a memory device context, for measuring and drawing text.
 class GdiFont {
 public:
     // `pixels_per_point`: how many pixels a point is on the target (96 dpi: 4/3).

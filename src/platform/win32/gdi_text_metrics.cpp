@@ -6,6 +6,7 @@
 #include <cmath>
 #include <set>
 
+#include "platform/face_stand_ins.h"
 #include "platform/win32/gdi_font.h"
 #include "platform/win32/wide.h"
 
@@ -13,8 +14,8 @@ namespace vis::win32 {
 
 namespace {
 
-// The screen's pixels per inch; 96 when the system cannot say.
-int screen_dpi() {
+// The system's pixels per inch; 96 when the system cannot say.
+int system_dpi() {
     HDC screen = GetDC(nullptr);
     if (screen == nullptr) return 96;
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
@@ -30,8 +31,13 @@ int CALLBACK add_family(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM 
 
 }  // namespace
 
+int GdiTextMetrics::dpi() const {
+    if (screen_ == nullptr) return system_dpi();
+    return static_cast<int>(std::lround(1440.0 / screen_->screen().twips_per_pixel_y));
+}
+
 TextSize GdiTextMetrics::measure(const std::string& text, const Font& font) const {
-    const int dpi = screen_dpi();
+    const int dpi = this->dpi();
     const GdiFont gdi(font, dpi / 72.0);
     const std::wstring all = widen(text);
     int width = 0, lines = 0;
@@ -58,6 +64,8 @@ std::vector<std::string> GdiTextMetrics::font_names() const {
     all.lfCharSet = DEFAULT_CHARSET;
     EnumFontFamiliesExW(dc, &all, add_family, reinterpret_cast<LPARAM>(&names), 0);
     DeleteDC(dc);
+    // The faces the windows ask for are offered where missing too: a stand-in draws them.
+    for (const FaceStandIns& face : face_stand_ins()) names.insert(face.name);
     return {names.begin(), names.end()};
 }
 

@@ -18,8 +18,10 @@ void ProgressBarView::render() {
 
 FrameView::FrameView(FormWindow& window, Frame& frame) : ControlView(window, frame) {
     create(kPanelClass, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, widen(frame.caption()));
-    group_ = CreateWindowExW(0, L"BUTTON", widen(frame.caption()).c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 0,
-                             0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    // Clipped by the controls it holds, which lie over it: its border never paints over them.
+    group_ = CreateWindowExW(0, L"BUTTON", widen(frame.caption()).c_str(),
+                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX, 0, 0, 0, 0, hwnd(), nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
 }
 
 void FrameView::render() {
@@ -30,6 +32,12 @@ void FrameView::render() {
     // The controls laid over the frame are made after it, which puts them beneath it: once they
     // are made, the frame goes below them all, so that they take the mouse and show.
     SetWindowPos(hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+bool FrameView::message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    // The caption is the group box's: it is written in the frame's font, not the system's.
+    if (msg == WM_SETFONT) SendMessageW(group_, WM_SETFONT, wp, lp);
+    return ControlView::message(msg, wp, lp, result);
 }
 
 }  // namespace vis::win32

@@ -19,6 +19,7 @@ public:
 
 protected:
     void render() override;
+    bool message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
     HWND group_ = nullptr;

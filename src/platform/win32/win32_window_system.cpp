@@ -44,15 +44,42 @@ void Win32WindowSystem::remove_form(Form& f) {
 
 ScreenInfo Win32WindowSystem::screen() const {
     ScreenInfo info;
-    // The program is aware of each monitor's scale, so pixels here are the device's own.
-    const UINT dpi = GetDpiForSystem();
-    const double per_pixel = 1440.0 / (dpi > 0 ? dpi : 96);
+    // The program is aware of each monitor's scale, so pixels here are the device's own, at the
+    // DPI of the monitor the player works on: the one under the program's current window.
+    const FormWindow* current = current_window();
+    const UINT system_dpi = GetDpiForSystem();
+    const double per_pixel =
+        current != nullptr ? current->twips_per_pixel() : 1440.0 / (system_dpi > 0 ? system_dpi : 96);
     info.twips_per_pixel_x = per_pixel;
     info.twips_per_pixel_y = per_pixel;
-    info.width_twips = static_cast<int>(GetSystemMetrics(SM_CXSCREEN) * per_pixel + 0.5);
-    info.height_twips = static_cast<int>(GetSystemMetrics(SM_CYSCREEN) * per_pixel + 0.5);
+    MONITORINFO monitor{sizeof(MONITORINFO), {}, {}, 0};
+    GetMonitorInfoW(current_monitor(), &monitor);
+    info.width_twips = static_cast<int>((monitor.rcMonitor.right - monitor.rcMonitor.left) * per_pixel + 0.5);
+    info.height_twips = static_cast<int>((monitor.rcMonitor.bottom - monitor.rcMonitor.top) * per_pixel + 0.5);
     info.device_pixel_ratio = 1.0;
     return info;
+}
+
+const FormWindow* Win32WindowSystem::current_window() const {
+    if (const FormWindow* active = window_of(GetActiveWindow()); active != nullptr && IsWindowVisible(active->hwnd()))
+        return active;
+    for (const auto& w : windows_)
+        if (IsWindowVisible(w->hwnd()) && !IsIconic(w->hwnd())) return w.get();
+    return nullptr;
+}
+
+HMONITOR Win32WindowSystem::current_monitor() const {
+    const FormWindow* current = current_window();
+    return MonitorFromWindow(current != nullptr ? current->hwnd() : nullptr, MONITOR_DEFAULTTOPRIMARY);
+}
+
+std::vector<RECT> Win32WindowSystem::shown_window_rects() const {
+    std::vector<RECT> taken;
+    for (const auto& w : windows_) {
+        RECT r;
+        if (IsWindowVisible(w->hwnd()) && !IsIconic(w->hwnd()) && GetWindowRect(w->hwnd(), &r)) taken.push_back(r);
+    }
+    return taken;
 }
 
 void Win32WindowSystem::caption_changed(Form& f) {

@@ -42,6 +42,12 @@ public:
     // A visible window to own a dialog: the owner's, else a topmost one, else the active one.
     HWND dialog_parent(const Form* owner) const;
     const std::string& program_folder() const { return program_folder_; }
+    // The program's window the player works in (the active one, else one shown), or nullptr.
+    const FormWindow* current_window() const;
+    // The monitor that window is on, else the primary one.
+    HMONITOR current_monitor() const;
+    // Where the program's shown windows lie on the screen (minimised ones take no room).
+    std::vector<RECT> shown_window_rects() const;
 
 private:
     // Accelerators and Tab between controls, before the message reaches its window.
