@@ -13,7 +13,7 @@ struct PrintedLine {
     const char* name;
     Font font;
     const char* text;
-    // Some of its pixels lie outside the line's box (its advance by its line height).
+    // Some of its pixels lie left of or above the line's box (its advance by its line height).
     bool reaches_out;
 };
 
