@@ -136,11 +136,11 @@ void Canvas::box_sized(double x, double y, double width, double height, Colour c
 void Canvas::print(const std::string& text, TextPainter& painter) {
     const PixelSurface surface{pixels_->data(), width_, height_, twips_per_pixel_};
     const int x = static_cast<int>(to_px(current_x_)), y = static_cast<int>(to_px(current_y_));
-    const PixelSize size = painter.draw_line(surface, x, y, text, font_, text_colour_);
-    // Italic glyphs may lean a little past their advance.
-    mark(x, y, size.width + size.height / 2, size.height);
+    const DrawnLine drawn = painter.draw_line(surface, x, y, text, font_, text_colour_);
+    // Where the glyphs really went, which italics and accents take past the line's box.
+    mark(drawn.changed.left, drawn.changed.top, drawn.changed.width, drawn.changed.height);
     current_x_ = 0;
-    current_y_ += from_px(size.height);
+    current_y_ += from_px(drawn.height);
 }
 
 void Canvas::fill_span(int y, double first, double last, std::uint32_t pixel) {

@@ -1,6 +1,8 @@
 #pragma once
 // What the text and effects dialogs may ask of the editor: its state to read, and the few
 // actions they start on its canvas. They never reach the editor's controls.
+#include <functional>
+
 #include "editor/effects.h"
 #include "editor/tools/editor_state.h"
 
@@ -20,8 +22,11 @@ public:
 
     // The editor steps aside while an effect runs and comes back after.
     virtual void set_minimised(bool minimised) = 0;
-    // Runs the effect over the selection as one action; nothing else draws meanwhile.
-    virtual EffectEnd run_effect(EffectFn effect, const EffectPacing& pacing) = 0;
+    // Runs the effect over the selection as one action; nothing else draws meanwhile. The run is
+    // marked first, then `start` is called, before any work, for the caller to step the editor
+    // aside and let events run. Closing the editor meanwhile stops the run, and the editor closes
+    // once it has stopped; so does opening it on another picture, which stays as opened.
+    virtual EffectEnd run_effect(EffectFn effect, const EffectPacing& pacing, const std::function<void()>& start) = 0;
     virtual bool effect_running() const = 0;
 
 protected:

@@ -132,6 +132,8 @@ void Form6::wire_events() {
 }
 
 void Form6::open(const Picture& picture) {
+    // Opened again after a close that waited for an effect: the user wants it after all.
+    close_after_effect_ = false;
     show();
     // One picture pixel per device pixel, as the viewer shows it.
     const ScreenInfo screen = windows_.platform().windows.screen();
@@ -161,14 +163,21 @@ void Form6::fit_client_area() {
 }
 
 bool Form6::Form_QueryUnload() {
-    // A running effect works on this canvas: the editor stays until it ends or is stopped.
-    if (effect_running_) return true;
+    // A running effect works on this canvas: it stops, and the editor closes after it.
+    if (effect_running_) {
+        close_after_effect_ = true;
+        return true;
+    }
+    close_now();
+    return false;
+}
+
+void Form6::close_now() {
     Form& main = windows_.main().form();
     main.show();
     main.set_window_state(WindowState::normal);
     // The next opening starts from the laid-out state: pencil, black, width 10.
     windows_.unload<Form6>();
-    return false;
 }
 
 void Form6::show_drawing() {

@@ -61,7 +61,7 @@ public:
     void set_text(const TextSettings& text) override;
     bool insert_text() override;
     void set_minimised(bool minimised) override;
-    EffectEnd run_effect(EffectFn effect, const EffectPacing& pacing) override;
+    EffectEnd run_effect(EffectFn effect, const EffectPacing& pacing, const std::function<void()>& start) override;
     bool effect_running() const override { return effect_running_; }
 
     // --- handlers
@@ -100,12 +100,16 @@ private:
     void show_result(const ToolResult& result);
     // The canvas's changes since the last action become one action to undo.
     void record();
+    // Shows the main window again and lets the editor go.
+    void close_now();
 
     Windows& windows_;
     Canvas canvas_;
     History history_;
     EditorState state_;
     bool effect_running_ = false;
+    // Asked to close while an effect ran: it closes once the effect has stopped.
+    bool close_after_effect_ = false;
     Thumbnail thumbnail_;
     // Drawn on the canvas but not yet in the navigator.
     PixelRect navigator_pending_;

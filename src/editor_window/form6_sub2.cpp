@@ -74,6 +74,10 @@ void Form6_Sub2::enable_commands(bool on) {
     for (Button* b : {&cmd_eff_1, &cmd_eff_2, &cmd_eff_3, &cmd_eff_4, &cmd_quit}) b->set_enabled(on);
 }
 
+void Form6_Sub2::restore_editor() {
+    if (EditorAccess* editor = windows_.loaded<Form6>()) editor->set_minimised(false);
+}
+
 void Form6_Sub2::run(EffectFn effect, const char* done_text) {
     EditorAccess* editor = windows_.loaded<Form6>();
     if (editor == nullptr || !editor->state().overlay.selection) return message("ERR:選択範囲がありません");
@@ -82,19 +86,21 @@ void Form6_Sub2::run(EffectFn effect, const char* done_text) {
     enable_commands(false);
     eff_break = 0;
     running_ = true;
-    editor->set_minimised(true);
-    show();
-    p.windows.do_events();
-
-    // Events run every few milliseconds. The editor cannot close meanwhile, but it can be opened
-    // again on another screenshot: the effect then stops by itself, leaving the new one alone.
+    // Events run every few milliseconds, the first time once the editor has stepped aside. The
+    // editor may be closed or opened on another screenshot meanwhile: the effect then stops, so
+    // the editor is looked up again after the run rather than kept.
     Pacer pacer(p.clock);
     const EffectPacing pacing{[&] {
                                   if (pacer.due()) p.windows.do_events();
                                   return eff_break == 0 && !p.windows.quitting();
                               },
                               [&](int percent) { pgb.set_value(percent); }};
-    const bool completed = editor->run_effect(effect, pacing) == EffectEnd::completed;
+    const auto start = [&] {
+        editor->set_minimised(true);
+        show();
+        p.windows.do_events();
+    };
+    const bool completed = editor->run_effect(effect, pacing, start) == EffectEnd::completed;
     running_ = false;
     if (p.windows.quitting()) return;
 
@@ -102,11 +108,11 @@ void Form6_Sub2::run(EffectFn effect, const char* done_text) {
         message("中断されました");
         pgb.set_value(0);
         enable_commands(true);
-        editor->set_minimised(false);
+        restore_editor();
         show();
         return;
     }
-    editor->set_minimised(false);
+    restore_editor();
     show();
     pgb.set_value(0);
     message(done_text);

@@ -39,6 +39,8 @@ private:
     // meanwhile, progress, break, and the closing message.
     void run(EffectFn effect, const char* done_text);
     void message(const char* text);
+    // The editor, if it is still open, back to normal.
+    void restore_editor();
     // All four effect buttons and "閉じる" are off while an effect runs, so no second one starts
     // on the same canvas and the dialog holding the break button stays on screen.
     void enable_commands(bool on);

@@ -1,5 +1,7 @@
 // The editor's events mapped to its tools: the pointer on the canvas, the tool buttons, fill,
 // clear all, effects, colour, pen width, the text dialog's requests, and undo and redo.
+#include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/app.h"
@@ -178,10 +180,21 @@ void Form6::set_minimised(bool minimised) {
     set_window_state(minimised ? WindowState::minimised : WindowState::normal);
 }
 
-EffectEnd Form6::run_effect(EffectFn effect, const EffectPacing& pacing) {
+EffectEnd Form6::run_effect(EffectFn effect, const EffectPacing& pacing, const std::function<void()>& start) {
     if (effect_running_ || !state_.overlay.selection) return EffectEnd::stopped;
+    // Marked before any event runs, so that no close lets the editor go under the effect.
     effect_running_ = true;
-    const EffectEnd end = effect(canvas_, *state_.overlay.selection, pacing);
+    const Rect selection = *state_.overlay.selection;
+    const std::uint64_t picture = canvas_.picture_count();
+    if (start) start();
+    const EffectPacing own{[&] {
+                               const bool go = !pacing.keep_going || pacing.keep_going();
+                               return go && !close_after_effect_;
+                           },
+                           pacing.progress};
+    // Closed or given another picture while the caller let events run: nothing to work on.
+    const bool gone = close_after_effect_ || canvas_.picture_count() != picture;
+    const EffectEnd end = gone ? EffectEnd::stopped : effect(canvas_, selection, own);
     effect_running_ = false;
     // What a stopped run did is one action too.
     if (end == EffectEnd::completed)
@@ -189,6 +202,7 @@ EffectEnd Form6::run_effect(EffectFn effect, const EffectPacing& pacing) {
     else
         show_drawing();
     record();
+    if (close_after_effect_) close_now();
     return end;
 }
 

@@ -150,11 +150,11 @@ TEST(Canvas, ClipsWhateverFallsOutsideAndTakesAnEmptyPicture) {
 
 // Marks the pixel it is given in the text colour and reports a line 7 pixels high.
 struct FakePainter : TextPainter {
-    PixelSize draw_line(PixelSurface s, int x, int y, const std::string& text, const Font& font,
+    DrawnLine draw_line(PixelSurface s, int x, int y, const std::string& text, const Font& font,
                         Colour colour) override {
         s.pixels[static_cast<std::size_t>(y) * s.width + x] = 0xFF000000u | red_of(colour) << 16;
         seen = text + "/" + font.name + "/" + std::to_string(s.twips_per_pixel);
-        return {30, 7};
+        return {30, 7, {x, y, 1, 1}};
     }
     std::string seen;
 };

@@ -54,6 +54,7 @@ TEST(EditorTools, PressMovesAndReleaseGivePixelsAndOverlay) {
         Changed pixels;
         Overlay overlay;  // after the release
         bool ask_text = false;
+        std::vector<Point> hovers = {};  // pointer moves before the press, no button held
     };
     Overlay selected;
     selected.selection = Rect{100, 150, 200, 150};
@@ -81,6 +82,22 @@ TEST(EditorTools, PressMovesAndReleaseGivePixelsAndOverlay) {
         {"selection grows", ToolKind::select, 1, {{100, 150}, {300, 300}, {300, 300}}, {}, selected},
         {"selection slides", ToolKind::select, 1, {{100, 150}, {300, 300}, {45, 300}, {45, 300}}, {}, slid},
         {"text follows the drag", ToolKind::text, 1, {{300, 300}, {600, 450}, {600, 450}}, {}, text_moved, true},
+        {"pencil moves without a button draw nothing",
+         ToolKind::pencil,
+         1,
+         {{150, 150}, {150, 150}},
+         {{10, 10, 1, 1}, 1},
+         none,
+         false,
+         {{450, 450}, {30, 300}}},
+        {"line moves without a button start nothing",
+         ToolKind::line,
+         1,
+         {{150, 300}, {450, 300}},
+         {{10, 20, 21, 1}, 21},
+         line_done,
+         false,
+         {{600, 30}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -89,6 +106,12 @@ TEST(EditorTools, PressMovesAndReleaseGivePixelsAndOverlay) {
         state.tool = c.tool;
         state.colour = kRed;
         state.width = c.width;
+        for (const Point& p : c.hovers) {
+            const ToolResult hovered = tool_move(canvas, state, p.x, p.y);
+            EXPECT_FALSE(hovered.drew);
+            EXPECT_EQ(hovered.overlay, Overlay{});
+        }
+        EXPECT_EQ(changed(canvas).count, 0);
         const ToolResult pressed = tool_press(canvas, state, c.points.front().x, c.points.front().y);
         EXPECT_EQ(pressed.ask_text, c.ask_text);
         for (std::size_t k = 1; k + 1 < c.points.size(); ++k) tool_move(canvas, state, c.points[k].x, c.points[k].y);
@@ -127,10 +150,10 @@ TEST(EditorTools, TheRubberBandFollowsAndOnlyAStartedLineDraws) {
 
 // Fills the pixel at the point it is given and reports a line 5 x 3 pixels.
 struct DotPainter : TextPainter {
-    PixelSize draw_line(PixelSurface s, int x, int y, const std::string& text, const Font& font, Colour) override {
+    DrawnLine draw_line(PixelSurface s, int x, int y, const std::string& text, const Font& font, Colour) override {
         s.pixels[static_cast<std::size_t>(y) * s.width + x] = 0xFF000000u;
         printed.push_back(text + "/" + font.name);
-        return {5, 3};
+        return {5, 3, {x, y, 1, 1}};
     }
     std::vector<std::string> printed;
 };

@@ -191,6 +191,17 @@ TEST(EditorHistory, KeepsAtMost128MegabytesForFullHdDroppingTheOldestFirst) {
     while (history.can_undo()) history.undo(canvas);
     EXPECT_EQ(test::colour_at(canvas, 0, 0), static_cast<std::int32_t>(rgb(static_cast<int>(30 - kept), 0, 0)));
 
+    // A budget that one whole-canvas action outgrows alone, with the copy: that action stays.
+    History tight(std::size_t{1920} * 1080 * 4 * 2);
+    tight.reset(canvas);
+    const std::vector<std::uint32_t> before = *canvas.image().pixels;
+    canvas.box_sized(0, 0, 1919 * 15, 1079 * 15, rgb(200, 0, 0));
+    EXPECT_TRUE(tight.record(canvas));
+    EXPECT_GT(tight.bytes(), std::size_t{1920} * 1080 * 4 * 2);
+    ASSERT_TRUE(tight.can_undo());
+    tight.undo(canvas);
+    EXPECT_EQ(*canvas.image().pixels, before);
+
     // Strokes keep only the tiles they touch: well over fifty of them fit, all undone exactly.
     canvas.set_background({1920, 1080, full_hd(0xFF336699u)});
     history.reset(canvas);
@@ -262,7 +273,8 @@ TEST(EditorHistory, UndoesAndRedoesActionsAtTheEdgesOfItsTilesByteForByte) {
         EXPECT_EQ(*canvas.image().pixels, states[k]) << k;
     }
     EXPECT_TRUE(history.redo(canvas).empty());
-    // Back two, then a new action: its own undo goes back to where it started, with nothing to redo.
+    // Back two, then a new action: its own undo goes back to where it started, with nothing to
+    // redo; both undone actions are gone, so undoing everything ends at the picture as opened.
     history.undo(canvas);
     history.undo(canvas);
     canvas.pset(5, 65, rgb(200, 100, 50));
@@ -271,6 +283,8 @@ TEST(EditorHistory, UndoesAndRedoesActionsAtTheEdgesOfItsTilesByteForByte) {
     EXPECT_FALSE(history.can_redo());
     history.undo(canvas);
     EXPECT_EQ(*canvas.image().pixels, states[states.size() - 3]);
+    while (history.can_undo()) history.undo(canvas);
+    EXPECT_EQ(*canvas.image().pixels, states.front());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The effects dialog over the editor, headless: the frame around each effect, a break in the
-// middle of a run through the event queue, and the dialog outliving the editor.
+// middle of a run through the event queue, the editor closed or opened again while an effect
+// starts, and the dialog outliving the editor.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -70,8 +71,7 @@ TEST_F(EffectsDialog, AnEffectRunsWithTheEditorMinimisedAndEndsWithItsMessageAnd
     after_events(3, [&] {
         seen = {editor->window_state(), d.visible(),           !d.cmd_eff_4.enabled(),
                 !d.cmd_eff_1.enabled(), !d.cmd_quit.enabled(), d.pgb.value()};
-        editor->request_close();  // refused while the effect works on its canvas
-        click(d.cmd_eff_1);       // off while one runs
+        click(d.cmd_eff_1);  // off while one runs
     });
     app.plat.prompts.answer_message(MsgResult::ok);
     click(d.cmd_eff_4);
@@ -169,6 +169,61 @@ TEST_F(EffectsDialog, OpeningTheEditorOnAnotherPictureMeanwhileLeavesTheNewPictu
         ASSERT_EQ(opened.width, 640) << effect.name;
         EXPECT_EQ(*editor->canvas().image().pixels, *opened.pixels) << effect.name;
         EXPECT_TRUE((d.*effect.button).enabled()) << effect.name;
+    }
+}
+
+// A close waiting for the effect's first event turn stops the run, and the editor closes once it
+// has stopped; opened again meanwhile, it stays open on the new screenshot, as opened.
+TEST_F(EffectsDialog, ClosingTheEditorAsAnEffectStartsStopsTheRunAndClosesItAfter) {
+    const struct {
+        const char* name;
+        bool reopen_with_the_close;
+        bool reopen_next_turn;
+    } cases[] = {{"closed", false, false},
+                 {"closed, then opened again in the same turn", true, false},
+                 {"closed, then opened again at the next turn", false, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        main->set_window_state(WindowState::normal);
+        test::click_row(main->file_lst, 0);
+        test::click_menu(main->mEdit);
+        Form6* const first = test::loaded<Form6>(*main);
+        ASSERT_NE(first, nullptr);
+        editor = first;
+        select(0, 0, 11985, 8985);
+        Form6_Sub2& d = open_dialog();
+        Picture opened;
+        const auto reopen = [&] {
+            main->set_window_state(WindowState::normal);
+            test::click_row(main->file_lst, 1);
+            test::click_menu(main->mEdit);
+            opened = test::loaded<Form6>(*main)->canvas().image();
+        };
+        after_events(1, [&] {
+            first->request_close();
+            if (c.reopen_with_the_close) reopen();
+        });
+        if (c.reopen_next_turn) after_events(2, reopen);
+        app.plat.prompts.answer_message(MsgResult::ok);
+        click(d.cmd_eff_4);
+        app.plat.windows.do_events();  // whatever still waited
+
+        EXPECT_EQ(last_message(), "中断されました");
+        EXPECT_EQ(d.pgb.value(), 0);
+        EXPECT_TRUE(d.cmd_eff_4.enabled() && d.cmd_quit.enabled());
+        Form6* const now = test::loaded<Form6>(*main);
+        if (!c.reopen_with_the_close && !c.reopen_next_turn) {
+            EXPECT_EQ(now, nullptr);
+            EXPECT_EQ(main->window_state(), WindowState::normal);
+            EXPECT_TRUE(main->visible());
+            continue;
+        }
+        ASSERT_NE(now, nullptr);
+        EXPECT_EQ(now->window_state(), WindowState::normal);
+        ASSERT_EQ(opened.width, 640);
+        EXPECT_EQ(*now->canvas().image().pixels, *opened.pixels);
+        // Opened again before it closed, the editor keeps its tool; after, it starts afresh.
+        EXPECT_EQ(now->img_cur.tag(), c.reopen_with_the_close ? "0" : "1");
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "editor/canvas.h"
 #include "platform/qt/qt_text_painter.h"
+#include "support/printed_lines.h"
 
 namespace vis::test {
 namespace {
@@ -44,6 +45,11 @@ TEST(QtTextPainter, PrintsIntoTheCanvasBufferInTheTextColour) {
             if ((both.pixel(x, y) & 0xFFFFFF) == 0x0080FFu) top = std::min(top, y), left = std::min(left, x);
     EXPECT_GE(top, 5 + 26);
     EXPECT_LT(left, 5);
+}
+
+TEST(QtTextPainter, TellsWhereItsGlyphsWentSoThatUndoRemovesThemAll) {
+    QtTextPainter painter;
+    for (const PrintedLine& line : reaching_lines()) expect_printed_and_undone(painter, line);
 }
 
 }  // namespace

@@ -211,17 +211,21 @@ TextSize FixedTextMetrics::measure(const std::string& text, const Font& font) co
     return {static_cast<int>(widest * 15 * scale), static_cast<int>(lines * 16 * 15 * scale)};
 }
 
-PixelSize BlockTextPainter::draw_line(PixelSurface surface, int x, int y, const std::string& text, const Font& font,
+DrawnLine BlockTextPainter::draw_line(PixelSurface surface, int x, int y, const std::string& text, const Font& font,
                                       Colour colour) {
     lines.push_back(text);
     const TextSize twips = FixedTextMetrics().measure(text, font);
-    const PixelSize size{static_cast<int>(twips.width / surface.twips_per_pixel),
-                         static_cast<int>(twips.height / surface.twips_per_pixel)};
+    DrawnLine drawn{static_cast<int>(twips.width / surface.twips_per_pixel),
+                    static_cast<int>(twips.height / surface.twips_per_pixel),
+                    {}};
     const std::uint32_t pixel = 0xFF000000u | red_of(colour) << 16 | green_of(colour) << 8 | blue_of(colour);
-    for (int row = std::max(0, y); row < std::min(surface.height, y + size.height); ++row)
-        for (int col = std::max(0, x); col < std::min(surface.width, x + size.width); ++col)
+    const int left = std::max(0, x), right = std::min(surface.width, x + drawn.width);
+    const int top = std::max(0, y), bottom = std::min(surface.height, y + drawn.height);
+    for (int row = top; row < bottom; ++row)
+        for (int col = left; col < right; ++col)
             surface.pixels[static_cast<std::size_t>(row) * surface.width + col] = pixel;
-    return size;
+    if (left < right && top < bottom) drawn.changed = {left, top, right - left, bottom - top};
+    return drawn;
 }
 
 // --- media

@@ -108,7 +108,7 @@ public:
 // Draws each character as a solid block the size FixedTextMetrics gives it, in the text colour.
 class BlockTextPainter : public TextPainter {
 public:
-    PixelSize draw_line(PixelSurface surface, int x, int y, const std::string& text, const Font& font,
+    DrawnLine draw_line(PixelSurface surface, int x, int y, const std::string& text, const Font& font,
                         Colour colour) override;
     std::vector<std::string> lines;  // every line drawn, in order
 };

@@ -20,6 +20,7 @@
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/wininet_http.h"
+#include "support/printed_lines.h"
 #include "support/temp_folder.h"
 
 namespace vis {
@@ -137,14 +138,14 @@ TEST(Win32Services, TheMusicsCommandStringsReachTheMediaInterface) {
     EXPECT_NE(media.send(mode_query(track), reply), 0);
 }
 
-TEST(Win32Services, GdiDrawsJapaneseTextInsideItsBoxAndMeasuresItAlike) {
+TEST(Win32Services, GdiDrawsJapaneseTextAndMeasuresItAlike) {
     constexpr int kWidth = 200, kHeight = 40;
     constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
     std::vector<std::uint32_t> pixels(kWidth * kHeight, kWhite);
     win32::GdiTextPainter painter;
     const Font font;  // "ＭＳ Ｐゴシック" 9 pt
     const PixelSurface surface{pixels.data(), kWidth, kHeight, 15.0};
-    const PixelSize size = painter.draw_line(surface, 10, 5, "保存しました", font, rgb(255, 0, 0));
+    const DrawnLine size = painter.draw_line(surface, 10, 5, "保存しました", font, rgb(255, 0, 0));
     ASSERT_GT(size.width, 30);
     ASSERT_GT(size.height, 8);
     int drawn = 0;
@@ -154,7 +155,8 @@ TEST(Win32Services, GdiDrawsJapaneseTextInsideItsBoxAndMeasuresItAlike) {
             EXPECT_EQ(p >> 24, 0xFFu) << "the unused byte stays";
             if (p == kWhite) continue;
             ++drawn;
-            EXPECT_TRUE(x >= 10 && x < 10 + size.width && y >= 5 && y < 5 + size.height) << x << "," << y;
+            const PixelRect& c = size.changed;
+            EXPECT_TRUE(x >= c.left && x < c.left + c.width && y >= c.top && y < c.top + c.height) << x << "," << y;
             // Red on white: only green and blue fall.
             EXPECT_EQ((p >> 16) & 0xFF, 0xFFu);
         }
@@ -168,9 +170,14 @@ TEST(Win32Services, GdiDrawsJapaneseTextInsideItsBoxAndMeasuresItAlike) {
 
     // A line that starts left of the surface and runs past its bottom is clipped, not wrapped.
     std::vector<std::uint32_t> small(20 * 6, kWhite);
-    const PixelSize clipped = painter.draw_line({small.data(), 20, 6, 15.0}, -5, 2, "保存", font, rgb(0, 0, 0));
+    const DrawnLine clipped = painter.draw_line({small.data(), 20, 6, 15.0}, -5, 2, "保存", font, rgb(0, 0, 0));
     EXPECT_EQ(clipped.width * 15, win32::GdiTextMetrics().measure("保存", font).width);
     EXPECT_NE(std::count(small.begin(), small.end(), kWhite), static_cast<long>(small.size()));
+}
+
+TEST(Win32Services, GdiTellsWhereItsGlyphsWentSoThatUndoRemovesThemAll) {
+    win32::GdiTextPainter painter;
+    for (const test::PrintedLine& line : test::reaching_lines()) test::expect_printed_and_undone(painter, line);
 }
 
 TEST(Win32Services, TheClipboardHoldsThePictureAsABottomUpDib) {

@@ -6,7 +6,7 @@ namespace vis {
 // Text painted by Qt straight into the pixel buffer, which a QImage borrows for the purpose.
 class QtTextPainter : public TextPainter {
 public:
-    PixelSize draw_line(PixelSurface surface, int x, int y, const std::string& text, const Font& font,
+    DrawnLine draw_line(PixelSurface surface, int x, int y, const std::string& text, const Font& font,
                         Colour colour) override;
 };
 

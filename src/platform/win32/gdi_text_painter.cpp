@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "platform/win32/dib_info.h"
 #include "platform/win32/gdi_font.h"
@@ -41,40 +42,33 @@ private:
 
 }  // namespace
 
-PixelSize GdiTextPainter::draw_line(PixelSurface surface, int x, int y, const std::string& text, const Font& font,
+DrawnLine GdiTextPainter::draw_line(PixelSurface surface, int x, int y, const std::string& text, const Font& font,
                                     Colour colour) {
     // The buffer's resolution decides how many pixels a point is (a point is 20 twips).
     const double twips_per_pixel = surface.twips_per_pixel > 0 ? surface.twips_per_pixel : 15.0;
     const GdiFont gdi(font, 20.0 / twips_per_pixel);
     const std::wstring line = widen(text);
-    const PixelSize size{gdi.width(line), gdi.line_height()};
-    if (!gdi.ok() || line.empty() || surface.pixels == nullptr) return size;
+    DrawnLine drawn{gdi.width(line), gdi.line_height(), {}};
+    if (!gdi.ok() || line.empty()) return drawn;
 
-    // Only the part of the line's box inside the surface is drawn on.
-    const int left = std::max(x, 0), top = std::max(y, 0);
-    const int right = std::min(x + size.width, surface.width), bottom = std::min(y + size.height, surface.height);
-    if (left >= right || top >= bottom) return size;
-    const int w = right - left, h = bottom - top;
-    const Section section(gdi.dc(), w, h);
+    // Drawn into a copy of what the line may reach, whole glyphs, so that what it really changed
+    // is known.
+    const PixelRect reach = text_reach(surface, x, y, drawn.width, drawn.height);
+    if (reach.empty()) return drawn;
+    const Section section(gdi.dc(), reach.width, reach.height);
     std::uint32_t* box = section.pixels();
-    if (box == nullptr) return size;
-    const auto at = [&](int row) {
-        return surface.pixels + static_cast<std::size_t>(top + row) * surface.width + left;
-    };
-    for (int row = 0; row < h; ++row) std::copy(at(row), at(row) + w, box + static_cast<std::size_t>(row) * w);
+    if (box == nullptr) return drawn;
+    const std::vector<std::uint32_t> before = copy_out(surface, reach);
+    std::copy(before.begin(), before.end(), box);
 
     SetBkMode(gdi.dc(), TRANSPARENT);
     // The program's colour values are laid out as the system's: red + 256 green + 65536 blue.
     SetTextColor(gdi.dc(), static_cast<COLORREF>(colour & 0xFFFFFF));
-    TextOutW(gdi.dc(), x - left, y - top, line.c_str(), static_cast<int>(line.size()));
+    TextOutW(gdi.dc(), x - reach.left, y - reach.top, line.c_str(), static_cast<int>(line.size()));
     GdiFlush();
-    // GDI clears the unused byte of what it draws: the surface keeps its own.
-    for (int row = 0; row < h; ++row) {
-        std::uint32_t* out = at(row);
-        const std::uint32_t* drawn = box + static_cast<std::size_t>(row) * w;
-        for (int i = 0; i < w; ++i) out[i] = (out[i] & 0xFF000000u) | (drawn[i] & 0x00FFFFFFu);
-    }
-    return size;
+    // GDI clears the unused byte of what it draws: putting back keeps the surface's own.
+    drawn.changed = put_back(surface, reach, box);
+    return drawn;
 }
 
 }  // namespace vis::win32

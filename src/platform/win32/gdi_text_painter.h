@@ -6,7 +6,7 @@ namespace vis::win32 {
 
 class GdiTextPainter : public TextPainter {
 public:
-    PixelSize draw_line(PixelSurface surface, int x, int y, const std::string& text, const Font& font,
+    DrawnLine draw_line(PixelSurface surface, int x, int y, const std::string& text, const Font& font,
                         Colour colour) override;
 };
 
