@@ -117,7 +117,7 @@ public:
             });
             // Straight on the editor: the dialog's button, pressed from this timer, leaves the run
             // waiting under Wine (not seen from a real click; left for a closer look).
-            then([this] { static_cast<EditorAccess&>(windows_.get<Form6>()).run_effect(monochrome, {}); });
+            then([this] { static_cast<EditorAccess&>(windows_.get<Form6>()).run_effect(monochrome, {}, {}); });
             then([this] { windows_.get<Form6_Sub2>().cmd_quit.on_click(); });
             then([this] { windows_.get<Form6>().request_close(); });
         }
