@@ -37,10 +37,15 @@ public:
     bool update(SettingsLine line, const std::string& value, const Form& owner);
     // Writes all four values whole, reporting a failure as `update` does.
     bool write(const Settings& values, const Form& owner);
+    // Both of them refuse, with a message naming it, a folder that the file's code page cannot
+    // hold, and write nothing then.
 
 private:
     enum class Failure { unreadable, unwritable };
+    bool storable(const Settings& values, const Form& owner);
     void report(Failure failure, const std::string& what, const Form& owner);
+    // "<cause><what>の設定は変更されていません。"
+    void tell(const std::string& cause, const std::string& what, const Form& owner);
 
     Platform& platform_;
     std::string path_;
