@@ -140,7 +140,8 @@ TEST(FilePromises, WritesAndCopiesKeepTheirWordOnAFaultyDisk) {
             EXPECT_EQ(tried, 4);
         }
         if (c.op == Op::write && c.done) {
-            ASSERT_GE(d.fs.calls.size(), 5u);
+            EXPECT_GE(d.fs.calls.size(), 5u);
+            if (d.fs.calls.size() < 5) continue;
             const std::vector<std::string> last(d.fs.calls.end() - 5, d.fs.calls.end());
             const std::string temp = last[0].substr(std::string("create ").size());
             EXPECT_TRUE(temp.starts_with(to + ".") && temp.ends_with(".tmp") && temp != to + ".tmp") << temp;
