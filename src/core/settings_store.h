@@ -33,12 +33,11 @@ public:
     const Settings& startup() const { return startup_; }
 
     // Reads the file, replaces one line and writes the file back whole. When the file cannot be
-    // read nothing is written. A failure is told to the user over `owner`; false then.
+    // read, or a folder holds a character the file's code page lacks, nothing is written. A
+    // failure is told to the user over `owner`, naming such a folder; false then.
     bool update(SettingsLine line, const std::string& value, const Form& owner);
-    // Writes all four values whole, reporting a failure as `update` does.
+    // Writes all four values whole, refusing and reporting as `update` does.
     bool write(const Settings& values, const Form& owner);
-    // Both of them refuse, with a message naming it, a folder that the file's code page cannot
-    // hold, and write nothing then.
 
 private:
     enum class Failure { unreadable, unwritable };
