@@ -176,6 +176,19 @@ TEST(SettingsStore, LoadCreatesAMissingFileAndItsFolderButNotOverAnUnreadableOne
               "C:\\Program Files\\QUORIX\\Pelmar Online\r\n");
     EXPECT_EQ(s.store.startup().save_folder, kDefaultGameFolder);
 
+    // A file the system cannot look at (a drive that does not answer) is not a missing one: the
+    // player's settings are not written over with the first-run values.
+    struct Unanswering : test::FaultyFileSystem {
+        PathKind kind(const std::string&) override { return PathKind::unknown; }
+    } silent;
+    test::HeadlessPlatform plat(s.folders.program);
+    plat.use(silent);
+    std::filesystem::remove_all(to_fs_path(parent_folder(s.store.path())));
+    const auto unanswered = SettingsStore(plat.platform()).load();
+    EXPECT_FALSE(unanswered.ok || unanswered.first_run);
+    EXPECT_FALSE(std::filesystem::exists(to_fs_path(parent_folder(s.store.path()))));
+
+    ASSERT_TRUE(s.store.load().first_run);
     write_file(s.store.path(), "C:\\x\r\n");
     const auto broken = s.store.load();
     EXPECT_FALSE(broken.ok);
