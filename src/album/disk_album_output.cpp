@@ -2,13 +2,13 @@
 
 #include "platform/ansi.h"
 #include "platform/file_ops.h"
-#include "platform/paths.h"
 
 namespace vis {
 
 AlbumOutput::NewFolder DiskAlbumOutput::make_folder(const std::string& path) {
     if (fs_.make_folder(path)) return NewFolder::made;
-    return folder_exists(path) || file_exists(path) ? NewFolder::taken : NewFolder::failed;
+    const PathKind there = fs_.kind(path);
+    return there == PathKind::folder || there == PathKind::file ? NewFolder::taken : NewFolder::failed;
 }
 
 bool DiskAlbumOutput::has_file(const std::string& path) {

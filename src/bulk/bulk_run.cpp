@@ -9,13 +9,6 @@
 
 namespace vis {
 
-namespace {
-
-// One byte written and removed again, to learn whether the output folder takes new files.
-constexpr const char* kWriteProbe = "~vistelle_write_check.tmp";
-
-}  // namespace
-
 const char* mode_key(BulkMode mode) {
     return mode == BulkMode::move ? "move" : "copy";
 }
@@ -40,15 +33,10 @@ std::string completion_text(BulkMode mode) {
 }
 
 std::optional<std::string> output_folder_problem(FileSystem& fs, const std::string& output, const std::string& shots) {
-    if (!folder_exists(output)) return "出力先のフォルダが見つかりません。\r\n" + output;
+    if (fs.kind(output) != PathKind::folder) return "出力先のフォルダが見つかりません。\r\n" + output;
     if (fs.same_file(output, shots))
         return std::string("出力先がスクリーンショットのフォルダと同じです。\r\n別のフォルダを選んでください。");
-    const std::string probe = join_path(output, kWriteProbe);
-    if (!fs.write(probe, "-")) {
-        fs.remove(probe);
-        return "出力先のフォルダに書き込めません。\r\n" + output;
-    }
-    fs.remove(probe);
+    if (!folder_takes_files(fs, output)) return "出力先のフォルダに書き込めません。\r\n" + output;
     return std::nullopt;
 }
 

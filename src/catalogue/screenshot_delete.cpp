@@ -1,8 +1,5 @@
 #include "catalogue/screenshot_delete.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "catalogue/list_line.h"
 #include "catalogue/screenshot_lists.h"
 #include "platform/paths.h"
@@ -30,8 +27,7 @@ bool ask_delete(Prompts& prompts, const std::string& name, const Form& owner) {
 bool delete_screenshot(Prompts& prompts, FileSystem& fs, const std::string& folder, const std::string& name,
                        const Form& owner) {
     const std::string path = join_path(folder, name);
-    std::error_code ec;
-    if (!std::filesystem::exists(std::filesystem::symlink_status(to_fs_path(path), ec))) {
+    if (fs.kind(path) == PathKind::missing) {
         // Gone already (deleted from outside): nothing left to delete, so the line may go.
         report(prompts, "ＳＳ [" + name + "]は既に削除されています。", owner);
         return true;

@@ -1,14 +1,11 @@
 #include "core/settings.h"
 
-#include <filesystem>
 #include <limits>
-#include <system_error>
 #include <vector>
 
 #include "platform/ansi.h"
 #include "platform/file_ops.h"
 #include "platform/number_text.h"
-#include "platform/paths.h"
 #include "platform/whole_file.h"
 
 namespace vis {
@@ -28,12 +25,13 @@ std::string value_of(std::string line) {
 
 }  // namespace
 
-SettingsResult read_setting(const std::string& path) {
+SettingsResult read_setting(FileSystem& fs, const std::string& path) {
     SettingsResult r;
-    std::error_code ec;
-    const auto fs_path = to_fs_path(path);
-    if (!std::filesystem::exists(fs_path, ec)) {
-        r.status = ec ? SettingsRead::unreadable : SettingsRead::missing;
+    // Only a file that is surely not there is made anew: a drive that does not answer is no
+    // reason to write the first-run values over the player's own.
+    const PathKind kind = fs.kind(path);
+    if (kind != PathKind::file) {
+        r.status = kind == PathKind::missing ? SettingsRead::missing : SettingsRead::unreadable;
         return r;
     }
     const auto bytes = read_whole_file(path, std::numeric_limits<std::uintmax_t>::max());

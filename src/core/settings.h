@@ -25,7 +25,7 @@ struct SettingsResult {
     SettingsRead status = SettingsRead::missing;
     Settings values;
 };
-SettingsResult read_setting(const std::string& path);
+SettingsResult read_setting(FileSystem& fs, const std::string& path);
 // The same reading of the file's bytes as they are on disk: `unreadable` when they hold fewer
 // than four lines.
 SettingsResult parse_settings(const std::string& file_bytes);

@@ -33,14 +33,18 @@ public:
     const Settings& startup() const { return startup_; }
 
     // Reads the file, replaces one line and writes the file back whole. When the file cannot be
-    // read nothing is written. A failure is told to the user over `owner`; false then.
+    // read, or a folder holds a character the file's code page lacks, nothing is written. A
+    // failure is told to the user over `owner`, naming such a folder; false then.
     bool update(SettingsLine line, const std::string& value, const Form& owner);
-    // Writes all four values whole, reporting a failure as `update` does.
+    // Writes all four values whole, refusing and reporting as `update` does.
     bool write(const Settings& values, const Form& owner);
 
 private:
     enum class Failure { unreadable, unwritable };
+    bool storable(const Settings& values, const Form& owner);
     void report(Failure failure, const std::string& what, const Form& owner);
+    // "<cause><what>の設定は変更されていません。"
+    void tell(const std::string& cause, const std::string& what, const Form& owner);
 
     Platform& platform_;
     std::string path_;

@@ -49,8 +49,8 @@ bool send_all(int in, int out, off_t length) {
     while (length > 0) {
         const ssize_t sent = ::sendfile(out, in, nullptr, static_cast<std::size_t>(length));
         if (sent < 0 && errno == EINTR) continue;
-        // A file that shrank meanwhile ends early; the callers that care compare lengths.
-        if (sent <= 0) return sent == 0;
+        // A file that shrank meanwhile ends early: a short copy is no copy.
+        if (sent <= 0) return false;
         length -= sent;
     }
     return true;
@@ -67,6 +67,12 @@ bool DiskFileSystem::write(const std::string& path, std::string_view bytes) {
     return !out.fail();
 }
 
+NewFile DiskFileSystem::create_new(const std::string& path) {
+    Fd file(open_path(path, O_WRONLY | O_CREAT | O_EXCL, 0666));
+    if (file) return file.close() ? NewFile::made : NewFile::failed;
+    return errno == EEXIST ? NewFile::taken : NewFile::failed;
+}
+
 bool DiskFileSystem::rename(const std::string& from, const std::string& to) {
     std::error_code ec;
     fs::rename(to_fs_path(from), to_fs_path(to), ec);
@@ -79,9 +85,10 @@ bool DiskFileSystem::copy(const std::string& from, const std::string& to) {
     if (!in || ::fstat(in.get(), &source) != 0 || !S_ISREG(source.st_mode)) return false;
     Fd out(open_path(to, O_WRONLY | O_CREAT | O_TRUNC, source.st_mode & 0777));
     if (!out || !send_all(in.get(), out.get(), source.st_size)) return false;
-    // Set on the open copy: no second look-up of either path.
+    // Set on the open copy: no second look-up of either path. The copy may be a file made
+    // beforehand, so it is given the source's permissions here rather than when it is opened.
     const timespec times[2] = {{0, UTIME_OMIT}, source.st_mtim};
-    return ::futimens(out.get(), times) == 0 && out.close();
+    return ::futimens(out.get(), times) == 0 && ::fchmod(out.get(), source.st_mode & 0777) == 0 && out.close();
 }
 
 bool DiskFileSystem::flush(const std::string& path) {
@@ -95,6 +102,11 @@ bool DiskFileSystem::remove(const std::string& path) {
     return !ec && !fs::exists(fs::symlink_status(to_fs_path(path), ec));
 }
 
+// Attributes do not stand in the way of removing a file here.
+bool DiskFileSystem::discard(const std::string& path) {
+    return remove(path);
+}
+
 bool DiskFileSystem::make_folder(const std::string& path) {
     std::error_code ec;
     return fs::create_directory(to_fs_path(path), ec) && !ec;
@@ -105,6 +117,13 @@ std::optional<std::uintmax_t> DiskFileSystem::size(const std::string& path) {
     struct stat st {};
     if (::stat(to_fs_path(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
     return static_cast<std::uintmax_t>(st.st_size);
+}
+
+PathKind DiskFileSystem::kind(const std::string& path) {
+    struct stat st {};
+    if (::stat(to_fs_path(path).c_str(), &st) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? PathKind::missing : PathKind::unknown;
+    return S_ISDIR(st.st_mode) ? PathKind::folder : PathKind::file;
 }
 
 bool DiskFileSystem::same_file(const std::string& a, const std::string& b) {

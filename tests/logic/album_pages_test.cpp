@@ -2,6 +2,7 @@
 // and builds that fail half way.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
 
@@ -209,6 +210,19 @@ TEST(AlbumPages, NineShotsFillOnePageWithoutNullGifAndCaptionsOff) {
     EXPECT_EQ(lines[15], "<table bgcolor='Black' cellpadding='5' cellspacing='1'>");
     EXPECT_EQ(lines[24], kTd + "<br><br><img src='images/" + shot_name(8) +
                              "' width='320' height='240' border='0'></div></td></tr>");
+
+    // null.gif is copied, once, exactly when a page draws a filler cell.
+    for (const int n : {8, 9, 10, 17, 26}) {
+        AlbumRecorder sized;
+        ASSERT_TRUE(create_pattern_sam(input_of(n), creation_clock(), sized).ok());
+        bool filler = false;
+        for (const auto& file : sized.files)
+            filler = filler || file.second.find("images/null.gif") != std::string::npos;
+        const auto copies = std::count(sized.calls.begin(), sized.calls.end(),
+                                       "copy " + kNullGif + " -> " + join_path(kImages, "null.gif"));
+        EXPECT_EQ(copies, filler ? 1 : 0) << n;
+        EXPECT_EQ(filler, n % 9 != 0) << n;
+    }
 }
 
 TEST(AlbumPages, FileNamesAndColourTextsCannotBreakTheMarkup) {

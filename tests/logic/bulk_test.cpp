@@ -288,7 +288,7 @@ TEST(BulkWindow, TheFolderButtonRewritesOnlyLineFourOfTheSettings) {
     EXPECT_EQ(read_file(file), b.app.folders.game + "\r\n1\r\n0\r\n" + root + "\r\n");
 
     // A choice that cannot be stored is still used, and the user is told.
-    std::filesystem::create_directory(to_fs_path(file + ".tmp"));
+    b.app.plat.files.fail_flush = true;
     b.app.plat.prompts.answer_save(join_path(chosen, "x"));
     b.app.plat.prompts.answer_message(MsgResult::ok);
     click(d.cmd_cmd4);

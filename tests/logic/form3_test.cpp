@@ -229,8 +229,7 @@ TEST(SettingsDialog, AFileThatCannotBeWrittenIsReportedAndNothingChanges) {
     app.folders.write_settings("1", "0");
     Form1& f = app.start();
     const std::string stored = read_file(app.folders.settings_file());
-    // A folder in the temporary file's place makes every write fail.
-    std::filesystem::create_directory(to_fs_path(app.folders.settings_file() + ".tmp"));
+    app.plat.files.fail_flush = true;
     Form3& d = open_from_menu(f);
     d.chk_BGMPlay.set_value(true);
     app.plat.prompts.answer_message(MsgResult::ok);
@@ -333,7 +332,7 @@ TEST(SetUpDialog, ApplySavesShowsTheMessageAndEndsTheProgram) {
 TEST(SetUpDialog, ApplyThatCannotWriteKeepsTheDialogOpen) {
     App app;
     Form1& f = start_without_screenshot_folder(app);
-    std::filesystem::create_directory(to_fs_path(app.folders.settings_file() + ".tmp"));
+    app.plat.files.fail_flush = true;
     app.plat.prompts.answer_message(MsgResult::ok);
     test::win<Form3>(f).cmd_set_Click();
     EXPECT_EQ(only_message(app).text, "設定ファイルに書き込めなかったため、設定は変更されていません。");

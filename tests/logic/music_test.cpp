@@ -242,8 +242,7 @@ TEST_F(Music, SwitchingOnStartsATrackAtTheNextTickAndPollsEveryMillisecond) {
 TEST_F(Music, ASettingsFileThatCannotBeWrittenLeavesMenuAndMusicAsTheyWere) {
     Form1& f = playing(6);
     const std::string before = test::read_file(folders.settings_file());
-    // The file is replaced through a temporary beside it; a folder in that place stops the write.
-    std::filesystem::create_directories(to_fs_path(folders.settings_file() + ".tmp/blocked"));
+    plat.files.fail_flush = true;  // the disk does not take the new file
 
     plat.prompts.answer_message(MsgResult::ok);
     test::click_menu(f.mBGMPlay);
@@ -273,7 +272,7 @@ TEST_F(Music, ASettingsFileThatCannotBeWrittenLeavesMenuAndMusicAsTheyWere) {
 
 TEST_F(Music, SwitchingOnWhenTheFileCannotBeWrittenKeepsTheMusicOff) {
     Form1& f = start("0");
-    std::filesystem::create_directories(to_fs_path(folders.settings_file() + ".tmp/blocked"));
+    plat.files.fail_flush = true;  // the disk does not take the new file
     plat.prompts.answer_message(MsgResult::ok);
     test::click_menu(f.mBGMPlay);
     EXPECT_FALSE(f.mBGMPlay.checked());

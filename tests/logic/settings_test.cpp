@@ -27,14 +27,16 @@ TEST(SettingsFile, FirstRunValuesAreWrittenByteForByte) {
     ASSERT_TRUE(write_setting(disk, path, first_run_settings()));
     EXPECT_EQ(read_file(path),
               "C:\\Program Files\\QUORIX\\Pelmar Online\r\n1\r\n1\r\nC:\\Program Files\\QUORIX\\Pelmar Online\r\n");
-    EXPECT_FALSE(std::filesystem::exists(to_fs_path(path + ".tmp")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(to_fs_path(dir.path())),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST(SettingsFile, ReaderSkipsBlanksAndQuotesAndKeepsCommas) {
     TempFolder dir;
     const std::string path = join_path(dir.path(), "setting.mto");
     write_file(path, "  \"D:\\Games\\Pelmar, Online\"\r\n 1 \r\n0\r\nE:\\a,b\r\n");
-    const auto r = read_setting(path);
+    const auto r = read_setting(disk, path);
     ASSERT_EQ(r.status, SettingsRead::ok);
     EXPECT_EQ(r.values.game_folder, "D:\\Games\\Pelmar, Online");
     EXPECT_EQ(r.values.info_flag, "1 ");
@@ -45,11 +47,11 @@ TEST(SettingsFile, ReaderSkipsBlanksAndQuotesAndKeepsCommas) {
 TEST(SettingsFile, MissingShortAndLfOnlyFiles) {
     TempFolder dir;
     const std::string path = join_path(dir.path(), "setting.mto");
-    EXPECT_EQ(read_setting(path).status, SettingsRead::missing);
+    EXPECT_EQ(read_setting(disk, path).status, SettingsRead::missing);
     write_file(path, "C:\\x\r\n1\r\n1\r\n");
-    EXPECT_EQ(read_setting(path).status, SettingsRead::unreadable);
+    EXPECT_EQ(read_setting(disk, path).status, SettingsRead::unreadable);
     write_file(path, "C:\\x\n1\n0\nC:\\y");
-    const auto r = read_setting(path);
+    const auto r = read_setting(disk, path);
     ASSERT_EQ(r.status, SettingsRead::ok);
     EXPECT_EQ(r.values.save_folder, "C:\\y");
 }
@@ -71,9 +73,9 @@ TEST(SettingsFile, AWriteThatFailsLeavesTheOldFile) {
     TempFolder dir;
     const std::string path = join_path(dir.path(), "setting.mto");
     write_file(path, "C:\\g\r\n1\r\n1\r\nC:\\s\r\n");
-    // A folder in the temporary file's place makes the write fail.
-    std::filesystem::create_directory(to_fs_path(path + ".tmp"));
-    EXPECT_FALSE(write_setting(disk, path, first_run_settings()));
+    test::FaultyFileSystem full;
+    full.disk_space = 10;
+    EXPECT_FALSE(write_setting(full, path, first_run_settings()));
     EXPECT_EQ(read_file(path), "C:\\g\r\n1\r\n1\r\nC:\\s\r\n");
 }
 
@@ -124,13 +126,13 @@ TEST(SettingsStore, EachLineIsReplacedAloneAndEveryFailureIsToldByItsName) {
         EXPECT_EQ(s.store.startup().save_folder, "C:\\s");
 
         // A write that fails leaves the file as it was.
-        std::filesystem::create_directory(to_fs_path(s.store.path() + ".tmp"));
+        s.plat.files.fail_rename = true;
         s.plat.prompts.answer_message(MsgResult::ok);
         EXPECT_FALSE(s.store.update(c.line, "x", s.owner));
         EXPECT_EQ(s.told(), "[Pelmar online - Vistelle] 設定ファイルに書き込めなかったため、" + c.name +
                                 "の設定は変更されていません。");
         EXPECT_EQ(read_file(s.store.path()), to_ansi(c.after));
-        std::filesystem::remove(to_fs_path(s.store.path() + ".tmp"));
+        s.plat.files.fail_rename = false;
 
         // A file that cannot be read is not written over, whether short or gone.
         for (const std::string& broken : {std::string("C:\\g\r\n1\r\n"), std::string()}) {
@@ -156,7 +158,7 @@ TEST(SettingsStore, AWholeWriteThatFailsIsToldWithoutALineName) {
     write_file(s.store.path(), "C:\\g\r\n1\r\n1\r\nC:\\s\r\n");
     EXPECT_TRUE(s.store.write(first_run_settings(), s.owner));
     EXPECT_EQ(s.store.read().values.game_folder, kDefaultGameFolder);
-    std::filesystem::create_directory(to_fs_path(s.store.path() + ".tmp"));
+    s.plat.files.fail_flush = true;
     s.plat.prompts.answer_message(MsgResult::ok);
     EXPECT_FALSE(s.store.write({"D:\\x", " 1", " 1", "D:\\y"}, s.owner));
     EXPECT_EQ(s.told(), "[Pelmar online - Vistelle] 設定ファイルに書き込めなかったため、設定は変更されていません。");
@@ -174,6 +176,19 @@ TEST(SettingsStore, LoadCreatesAMissingFileAndItsFolderButNotOverAnUnreadableOne
               "C:\\Program Files\\QUORIX\\Pelmar Online\r\n");
     EXPECT_EQ(s.store.startup().save_folder, kDefaultGameFolder);
 
+    // A file the system cannot look at (a drive that does not answer) is not a missing one: the
+    // player's settings are not written over with the first-run values.
+    struct Unanswering : test::FaultyFileSystem {
+        PathKind kind(const std::string&) override { return PathKind::unknown; }
+    } silent;
+    test::HeadlessPlatform plat(s.folders.program);
+    plat.use(silent);
+    std::filesystem::remove_all(to_fs_path(parent_folder(s.store.path())));
+    const auto unanswered = SettingsStore(plat.platform()).load();
+    EXPECT_FALSE(unanswered.ok || unanswered.first_run);
+    EXPECT_FALSE(std::filesystem::exists(to_fs_path(parent_folder(s.store.path()))));
+
+    ASSERT_TRUE(s.store.load().first_run);
     write_file(s.store.path(), "C:\\x\r\n");
     const auto broken = s.store.load();
     EXPECT_FALSE(broken.ok);

@@ -155,7 +155,7 @@ TEST(ViewerSaveAs, ASettingsFileThatCannotBeWrittenKeepsTheCopyAndSaysSo) {
     App app;
     Form1& f = start_with_shots(app, 2);
     const std::string settings = read_file(app.folders.settings_file());
-    std::filesystem::create_directory(to_fs_path(app.folders.settings_file() + ".tmp"));
+    app.plat.files.fail_flush = true;  // the settings file's write, not the copy, waits for the disk
     const std::string target = join_path(make_folder(app, "out"), "x.jpg");
     app.plat.prompts.answer_save(target);
     app.plat.prompts.answer_message(MsgResult::ok);
@@ -196,7 +196,8 @@ TEST(ViewerInformationSetting, AFileThatCannotBeWrittenOrReadKeepsTheMarkAndSays
     test::click_menu(f.mImgInfo);
     EXPECT_TRUE(f.mImgInfo.checked());
     EXPECT_EQ(read_file(app.folders.settings_file()), settings);
-    EXPECT_FALSE(std::filesystem::exists(to_fs_path(app.folders.settings_file() + ".tmp")));
+    for (const auto& e : std::filesystem::directory_iterator(to_fs_path(parent_folder(app.folders.settings_file()))))
+        EXPECT_FALSE(from_fs_path(e.path().filename()).starts_with("setting.mto.")) << "left behind";
     EXPECT_EQ(app.plat.prompts.asked().back().box.text,
               "設定ファイルに書き込めなかったため、画像情報の設定は変更されていません。");
 

@@ -253,6 +253,7 @@ double ScriptedRandom::next() {
 // --- file system
 
 bool FaultyFileSystem::write(const std::string& path, std::string_view bytes) {
+    calls.push_back("write " + path);
     writes.push_back(path);
     if (disk_space && bytes.size() > *disk_space) {
         // The disk fills up halfway: part of the file is there, and the write fails.
@@ -262,6 +263,15 @@ bool FaultyFileSystem::write(const std::string& path, std::string_view bytes) {
     }
     if (disk_space) *disk_space -= bytes.size();
     return SystemFileSystem::write(path, bytes);
+}
+
+NewFile FaultyFileSystem::create_new(const std::string& path) {
+    calls.push_back("create " + path);
+    if (taken_names > 0) {
+        --taken_names;
+        return NewFile::taken;
+    }
+    return SystemFileSystem::create_new(path);
 }
 
 bool FaultyFileSystem::rename(const std::string& from, const std::string& to) {
@@ -276,6 +286,10 @@ bool FaultyFileSystem::copy(const std::string& from, const std::string& to) {
     if (!vanishing.empty() && from.ends_with(vanishing)) SystemFileSystem::remove(from);
     const auto n = size(from);
     if (fail_copy || !n) return false;
+    if (shrinking) {
+        const std::string bytes = read_whole_file(from, *n).value_or("");
+        SystemFileSystem::write(from, bytes.substr(0, bytes.size() / 2));
+    }
     if (!short_copy && !disk_space) return SystemFileSystem::copy(from, to);
     std::string bytes = read_whole_file(from, std::numeric_limits<std::uintmax_t>::max()).value_or("");
     if (short_copy) bytes.resize(bytes.size() / 2);
@@ -294,6 +308,11 @@ bool FaultyFileSystem::flush(const std::string& path) {
 bool FaultyFileSystem::remove(const std::string& path) {
     calls.push_back("remove " + path);
     return !fail_remove && SystemFileSystem::remove(path);
+}
+
+bool FaultyFileSystem::discard(const std::string& path) {
+    calls.push_back("discard " + path);
+    return !fail_remove && SystemFileSystem::discard(path);
 }
 
 // --- platform

@@ -148,14 +148,16 @@ public:
 
 // The real disk, with operations that fail on purpose: a full disk (writes and copies break off
 // once `disk_space` bytes have been written), a locked file (removes fail), a copy that breaks
-// off, a disk that does not take a flush, a file deleted by someone else.
+// off, a disk that does not take a flush, a file deleted by someone else, a source that shrinks.
 class FaultyFileSystem : public SystemFileSystem {
 public:
     bool write(const std::string& path, std::string_view bytes) override;
+    NewFile create_new(const std::string& path) override;
     bool rename(const std::string& from, const std::string& to) override;
     bool copy(const std::string& from, const std::string& to) override;
     bool flush(const std::string& path) override;
     bool remove(const std::string& path) override;
+    bool discard(const std::string& path) override;
 
     std::optional<std::uintmax_t> disk_space;  // nothing: unlimited
     // Renames from one folder to another fail, as between two drives.
@@ -166,10 +168,15 @@ public:
     bool short_copy = false;
     bool fail_copy = false;
     bool fail_flush = false;
+    // The source loses half of its bytes just as its copy begins, as a file being rewritten.
+    bool shrinking = false;
+    // So many new names are found taken, as if another program had just made them.
+    int taken_names = 0;
     // A file whose name ends so is deleted by someone else just before it is copied or renamed.
     std::string vanishing;
     std::vector<std::string> writes;  // paths, in order
-    // "copy <from> -> <to>", "rename <from> -> <to>", "flush <path>", "remove <path>", in order.
+    // "create <path>", "write <path>", "copy <from> -> <to>", "rename <from> -> <to>",
+    // "flush <path>", "remove <path>", "discard <path>", in order.
     std::vector<std::string> calls;
 };
 

@@ -5,13 +5,18 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "album/disk_album_output.h"
 #include "album/pattern_sam.h"
 #include "core/settings.h"
+#include "core/settings_store.h"
 #include "platform/ansi.h"
+#include "platform/form.h"
 #include "platform/paths.h"
 #include "platform/win32/win32_file_system.h"
 #include "support/album_inputs.h"
+#include "support/headless.h"
 #include "support/temp_folder.h"
 
 namespace vis {
@@ -43,17 +48,55 @@ TEST(Win32CodePage, TheSettingsFileIsWrittenInShiftJisAndReadBack) {
     const Settings s{"D:\\ゲーム\\Pelmar Online", "1", "0", "E:\\保存"};
     ASSERT_TRUE(write_setting(disk, path, s));
     EXPECT_EQ(read_file(path), "D:\\" + kGameSjis + "\\Pelmar Online\r\n1\r\n0\r\nE:\\" + kSaveSjis + "\r\n");
-    const auto r = read_setting(path);
+    const auto r = read_setting(disk, path);
     ASSERT_EQ(r.status, SettingsRead::ok);
     EXPECT_EQ(r.values.game_folder, s.game_folder);
     EXPECT_EQ(r.values.save_folder, s.save_folder);
 
     // A file written by the game's own Japanese tools reads the same.
     write_file(path, "C:\\" + kGameSjis + "\r\n0\r\n1\r\nC:\\" + kSaveSjis + "\r\n");
-    const auto theirs = read_setting(path);
+    const auto theirs = read_setting(disk, path);
     ASSERT_EQ(theirs.status, SettingsRead::ok);
     EXPECT_EQ(theirs.values.game_folder, "C:\\ゲーム");
     EXPECT_EQ(theirs.values.save_folder, "C:\\保存");
+}
+
+// A folder the code page cannot hold would be stored with "?" in its place and name no folder:
+// it is refused by name, and the file keeps what it held.
+TEST(Win32CodePage, AFolderTheCodePageLacksIsRefusedByNameAndNothingIsWritten) {
+    test::GameFolders folders;
+    test::HeadlessPlatform plat(folders.program);
+    SettingsStore store(plat.platform());
+    const Form owner(plat.windows, "Owner", "");
+    const std::string before = "C:\\g\r\n1\r\n1\r\nC:\\s\r\n";
+    write_file(store.path(), before);
+    const std::string kept = "の設定は変更されていません。";
+    const struct {
+        std::function<bool()> store;
+        std::string folder, name;
+    } cases[] = {
+        {[&] { return store.update(SettingsLine::game_folder, "D:\\Zoë", owner); }, "D:\\Zoë",
+         "インストールディレクトリ"},
+        {[&] { return store.update(SettingsLine::save_folder, "E:\\한국", owner); }, "E:\\한국", "保存先"},
+        {[&] {
+             return store.write({"D:\\Zoë", " 1", " 0", "C:\\s"}, owner);
+         },
+         "D:\\Zoë", "インストールディレクトリ"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        plat.prompts.answer_message(MsgResult::ok);
+        EXPECT_FALSE(c.store());
+        ASSERT_EQ(plat.prompts.asked().size(), 1u);
+        EXPECT_EQ(
+            plat.prompts.asked()[0].box.text,
+            "フォルダ [" + c.folder + "]の名前には設定ファイルに保存できない文字が含まれているため、" + c.name + kept);
+        EXPECT_EQ(plat.prompts.asked()[0].box.owner, &owner);
+        plat.prompts.clear_asked();
+        EXPECT_EQ(read_file(store.path()), before);
+    }
+    EXPECT_TRUE(store.update(SettingsLine::save_folder, "E:\\保存", owner));
+    EXPECT_EQ(read_file(store.path()), "C:\\g\r\n1\r\n1\r\nE:\\" + kSaveSjis + "\r\n");
 }
 
 TEST(Win32CodePage, AlbumPagesAreShiftJisAndLinkNamesTheCodePageLacksAsUtf8Escapes) {

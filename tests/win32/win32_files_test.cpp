@@ -8,12 +8,15 @@
 #include <algorithm>
 #include <thread>
 
+#include "catalogue/screenshot_delete.h"
+#include "core/settings_store.h"
 #include "platform/file_ops.h"
 #include "platform/folder_listing.h"
 #include "platform/paths.h"
 #include "platform/win32/handle.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_file_system.h"
+#include "support/headless.h"
 #include "support/temp_folder.h"
 
 namespace vis {
@@ -39,6 +42,21 @@ bool exists(const std::string& path) {
 // Opens a file as another program would, sharing nothing, or reading only.
 Handle hold(const std::string& path, DWORD share) {
     return Handle(CreateFileW(long_path(path).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr));
+}
+
+// The names of the files in a folder, sorted: what a write or copy left behind.
+std::vector<std::string> names_in(const std::string& folder) {
+    std::vector<ListedFile> files;
+    EXPECT_TRUE(list_folder(folder, "*", files));
+    std::vector<std::string> names;
+    for (const auto& f : files) names.push_back(f.name);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool read_only(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(long_path(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
 std::vector<ListedFile> listed(const std::string& folder) {
@@ -110,8 +128,33 @@ TEST(Win32Files, CopiesKeepTheSaveTimeAndNeverReplaceAReadOnlyTarget) {
     EXPECT_EQ(safe_move(d.fs, from, locked), MoveResult::failed);
     EXPECT_EQ(read_file(locked), "keep");
     EXPECT_EQ(read_file(from).size(), 19u);
-    EXPECT_FALSE(exists(locked + ".part"));
+    EXPECT_EQ(names_in(d.root.path()), (std::vector<std::string>{"元の画像.jpg", "写し.jpg", "読み取り専用.jpg"}));
     SetFileAttributesW(long_path(locked).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Moved to another drive, a read-only screenshot's copy is written and put on the disk without
+// the attribute and given it back after; the source, which Windows keeps from deletion, stays.
+// Nothing of the program's is left behind, so a second move is refused just as cleanly.
+TEST(Win32Files, AReadOnlyScreenshotMovedToAnotherDriveLeavesNoPartBehind) {
+    Folder d;
+    test::FaultyFileSystem fs;
+    fs.cross_device = true;
+    const std::string name = "PelmarOnline_2006115_01715.jpg";
+    const std::string out = d.at("別のドライブ"), from = d.at(name), to = join_path(out, name);
+    ASSERT_TRUE(fs.make_folder(out));
+    write_file(from, "shot");
+    test::set_modified(from, kSaved);
+    ASSERT_TRUE(SetFileAttributesW(long_path(from).c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(safe_move(fs, from, to), MoveResult::copied_source_kept);
+    EXPECT_EQ(read_file(to), "shot");
+    EXPECT_TRUE(read_only(to));
+    EXPECT_EQ(listed(out).at(0).saved, save_time_of(kSaved));
+    EXPECT_EQ(names_in(out), std::vector<std::string>{name});
+
+    EXPECT_EQ(safe_move(fs, from, to), MoveResult::failed);
+    EXPECT_EQ(names_in(out), std::vector<std::string>{name});
+    EXPECT_EQ(read_file(from), "shot");
+    for (const std::string& path : {from, to}) SetFileAttributesW(long_path(path).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(Win32Files, MovesAndWholeWritesLoseNothingWhileAnotherProgramHoldsAFile) {
@@ -147,7 +190,7 @@ TEST(Win32Files, MovesAndWholeWritesLoseNothingWhileAnotherProgramHoldsAFile) {
         ASSERT_TRUE(held.valid());
         EXPECT_FALSE(write_whole_file(d.fs, settings, "new\r\n"));
         EXPECT_EQ(read_file(settings), "old\r\n");
-        EXPECT_FALSE(exists(settings + ".tmp"));
+        EXPECT_EQ(names_in(d.root.path()), (std::vector<std::string>{"setting.mto", "移動先.jpg"}));
     }
     EXPECT_TRUE(write_whole_file(d.fs, settings, "new\r\n"));
     EXPECT_EQ(read_file(settings), "new\r\n");
@@ -170,7 +213,7 @@ TEST(Win32Files, AFileReadAheadIsReplacedOrDeletedOnceTheReaderLetsGo) {
         reader.join();
         EXPECT_EQ(exists(shot), replace);
         EXPECT_EQ(read_file(shot), replace ? "new" : "");
-        EXPECT_FALSE(exists(shot + ".tmp"));
+        EXPECT_EQ(names_in(d.root.path()).size(), replace ? 1u : 0u);
     }
 }
 
@@ -184,6 +227,23 @@ TEST(Win32Files, PathsLongerThan260CharactersWork) {
     const std::string file = join_path(folder, "PelmarOnline_長い.jpg");
     ASSERT_GT(file.size(), 300u);
     ASSERT_TRUE(write_whole_file(d.fs, file, "long"));
+
+    // A program folder there: its settings are made once, found on the next start and not made
+    // again; a delete finds the screenshot there rather than calling it deleted already.
+    test::HeadlessPlatform plat(folder);
+    for (const bool first_start : {true, false}) {
+        SettingsStore store(plat.platform());
+        const SettingsStore::Loaded loaded = store.load();
+        EXPECT_TRUE(loaded.ok);
+        EXPECT_EQ(loaded.first_run, first_start);
+    }
+    const std::string doomed = join_path(folder, "PelmarOnline_消す.jpg");
+    write_file(doomed, "x");
+    const Form owner(plat.windows, "Owner", "");
+    EXPECT_TRUE(delete_screenshot(plat.prompts, plat.files, folder, "PelmarOnline_消す.jpg", owner));
+    EXPECT_TRUE(plat.prompts.asked().empty());
+    EXPECT_FALSE(exists(doomed));
+
     EXPECT_EQ(d.fs.size(file), 4u);
     const auto found = listed(folder);
     ASSERT_EQ(found.size(), 1u);

@@ -54,6 +54,34 @@ TEST(Win32Services, TheProgramFolderIsTheExecutablesFolder) {
         << folder;
 }
 
+// The manifest linked into the program, as the system takes it: paths beyond 260 characters and
+// Windows 10 and 11 declared.
+TEST(Win32Services, TheProgramsManifestAllowsLongPathsAndNamesWindows10And11) {
+    // The program is built beside the tests' folder.
+    const std::wstring exe = win32::widen(join_path(parent_folder(win32::program_folder()), "vistelle.exe"));
+    ACTCTXW context{};
+    context.cbSize = sizeof context;
+    context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    context.lpSource = exe.c_str();
+    context.lpResourceName = MAKEINTRESOURCEW(1);
+    const HANDLE activation = CreateActCtxW(&context);
+    ASSERT_NE(activation, INVALID_HANDLE_VALUE) << GetLastError();
+    ReleaseActCtx(activation);
+
+    const HMODULE program =
+        LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(program, nullptr);
+    const HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(program, found))),
+                               SizeofResource(program, found));
+    FreeLibrary(program);
+    EXPECT_NE(manifest.find("<longPathAware xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">true"
+                            "</longPathAware>"),
+              std::string::npos);
+    EXPECT_NE(manifest.find("<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-7fd50a15a9a7}\"/>"), std::string::npos);
+}
+
 TEST(Win32Services, WinInetReturnsTheBodyOfAnyAnswerUpTo4096Bytes) {
     win32::WinInetHttp http;
     const struct {

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "platform/win32/handle.h"
 #include "platform/win32/wide.h"
@@ -29,6 +31,20 @@ bool read_only(const std::wstring& path) {
     return true;
 }
 
+// Exactly `length` bytes from `in` to `out`: a source that ends sooner has shrunk since it was
+// opened, and its copy is refused.
+bool copy_bytes(HANDLE in, HANDLE out, std::uint64_t length) {
+    std::vector<char> buffer(1 << 20);
+    while (length > 0) {
+        const DWORD want = static_cast<DWORD>(std::min<std::uint64_t>(length, buffer.size()));
+        DWORD read = 0, written = 0;
+        if (!ReadFile(in, buffer.data(), want, &read, nullptr) || read == 0) return false;
+        if (!WriteFile(out, buffer.data(), read, &written, nullptr) || written != read) return false;
+        length -= read;
+    }
+    return true;
+}
+
 bool gone(const std::wstring& path) {
     if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
     const DWORD error = GetLastError();
@@ -48,7 +64,16 @@ bool Win32FileSystem::write(const std::string& path, std::string_view bytes) {
         if (!WriteFile(file.get(), bytes.data(), chunk, &written, nullptr) || written == 0) return false;
         bytes.remove_prefix(written);
     }
-    return FlushFileBuffers(file.get()) && file.close();
+    return file.close();
+}
+
+NewFile Win32FileSystem::create_new(const std::string& path) {
+    const std::wstring target = long_path(path);
+    if (target.empty()) return NewFile::failed;
+    Handle file(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.valid()) return file.close() ? NewFile::made : NewFile::failed;
+    // A folder of that name answers "access denied" rather than "exists".
+    return GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES ? NewFile::taken : NewFile::failed;
 }
 
 bool Win32FileSystem::rename(const std::string& from, const std::string& to) {
@@ -67,7 +92,21 @@ bool Win32FileSystem::rename(const std::string& from, const std::string& to) {
 
 bool Win32FileSystem::copy(const std::string& from, const std::string& to) {
     const std::wstring source = long_path(from), target = long_path(to);
-    return !source.empty() && !target.empty() && !read_only(target) && CopyFileW(source.c_str(), target.c_str(), FALSE);
+    if (source.empty() || target.empty() || read_only(target)) return false;
+    // Shared for deleting too, as every read of the program is.
+    const Handle in(CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!in.valid() || !GetFileInformationByHandle(in.get(), &info)) return false;
+    // Written without the source's read-only attribute, which would refuse the copy's own
+    // writes and its flush; the attribute is given back once the copy is whole.
+    Handle out(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!out.valid() ||
+        !copy_bytes(in.get(), out.get(), (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow))
+        return false;
+    if (!SetFileTime(out.get(), nullptr, nullptr, &info.ftLastWriteTime) || !out.close()) return false;
+    return !(info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) ||
+           SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY);
 }
 
 bool Win32FileSystem::flush(const std::string& path) {
@@ -76,9 +115,15 @@ bool Win32FileSystem::flush(const std::string& path) {
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return false;
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) return true;
+    // A flush needs write access, which a read-only copy refuses: the attribute is cleared for
+    // the flush and given back after it, whatever the flush answered.
+    const bool kept_read_only = attributes & FILE_ATTRIBUTE_READONLY;
+    if (kept_read_only && !SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY)) return false;
     Handle file(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file.valid() && FlushFileBuffers(file.get()) && file.close();
+    const bool flushed = file.valid() && FlushFileBuffers(file.get()) && file.close();
+    file.close();
+    return (!kept_read_only || SetFileAttributesW(target.c_str(), attributes)) && flushed;
 }
 
 bool Win32FileSystem::remove(const std::string& path) {
@@ -94,6 +139,15 @@ bool Win32FileSystem::remove(const std::string& path) {
     return gone(target);
 }
 
+bool Win32FileSystem::discard(const std::string& path) {
+    const std::wstring target = long_path(path);
+    if (target.empty()) return false;
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    return remove(path);
+}
+
 bool Win32FileSystem::make_folder(const std::string& path) {
     const std::wstring target = long_path(path);
     return !target.empty() && CreateDirectoryW(target.c_str(), nullptr);
@@ -106,6 +160,14 @@ std::optional<std::uintmax_t> Win32FileSystem::size(const std::string& path) {
         (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return std::nullopt;
     return (static_cast<std::uintmax_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+PathKind Win32FileSystem::kind(const std::string& path) {
+    const std::wstring target = long_path(path);
+    if (target.empty()) return PathKind::unknown;
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return gone(target) ? PathKind::missing : PathKind::unknown;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::folder : PathKind::file;
 }
 
 bool Win32FileSystem::same_file(const std::string& a, const std::string& b) {
