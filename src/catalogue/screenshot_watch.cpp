@@ -16,6 +16,9 @@ constexpr std::uintmax_t kNotSeen = std::numeric_limits<std::uintmax_t>::max();
 // A file that keeps its size this many looks without an end marker is listed all the same, as a
 // reading of the folder would list it: the game does not write that slowly.
 constexpr int kLooksWithoutMarker = 10;
+// Each look asks the disk: a burst of thousands is looked at this many a tick, the rest on the
+// ticks after, so that no tick holds the window for long.
+constexpr int kMostLooksPerTick = 500;
 
 bool ends_as_jpeg(const std::string& path) {
     const auto tail = read_file_tail(path, 2);
@@ -129,7 +132,8 @@ ScreenshotWatch::Update ScreenshotWatch::tick() {
     const std::uintmax_t total = lists_.listing().total_size();
     const auto revision = lists_.ascending().revision();
     make_good(update);
-    for (auto it = waiting_.begin(); it != waiting_.end();) {
+    int looks = 0;
+    for (auto it = waiting_.begin(); it != waiting_.end() && looks < kMostLooksPerTick; ++looks) {
         if (look(it->first, it->second, update))
             ++it;
         else
