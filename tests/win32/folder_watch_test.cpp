@@ -52,28 +52,6 @@ TEST(Win32FolderWatchTest, NamesWhatWasSavedRenamedAndRemoved) {
     EXPECT_FALSE(watch.watch(join_path(folder, "PelmarOnline_3.jpg"), [](const FolderChanges&) {}));
 }
 
-// The folder itself removed: the watch says it lost track, rather than ending without a word, and
-// a folder made again in its place is watched again.
-TEST(Win32FolderWatchTest, AFolderRemovedIsALostTrackAndIsWatchedAgainWhenMadeAgain) {
-    test::TempFolder dir;
-    const std::string folder = join_path(dir.path(), "Screen Save");
-    std::filesystem::create_directory(to_fs_path(folder));
-    Win32FolderWatch watch;
-    bool lost = false;
-    std::set<std::string> heard;
-    const auto listener = [&](const FolderChanges& c) {
-        lost |= c.lost_track;
-        heard.insert(c.names.begin(), c.names.end());
-    };
-    ASSERT_TRUE(watch.watch(folder, listener));
-    std::filesystem::remove_all(to_fs_path(folder));
-    EXPECT_TRUE(pump_until([&] { return lost; }));
-    std::filesystem::create_directory(to_fs_path(folder));
-    ASSERT_TRUE(watch.watch(folder, listener));
-    test::write_file(join_path(folder, "PelmarOnline_1.jpg"), "x");
-    EXPECT_TRUE(pump_until([&] { return heard.count("PelmarOnline_1.jpg") > 0; }));
-}
-
 // The program answers a change by starting a timer; through the window system the timer is made
 // at once, not at some later event.
 TEST(Win32FolderWatchTest, ChangesReachTheProgramAsAnEventOfTheWindowSystem) {
