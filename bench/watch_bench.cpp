@@ -1,8 +1,10 @@
 // Screenshots saved while the program runs, with 50,000 listed: one new screenshot reaching both
-// lists and the panel through the folder watch, and 100 saved at once, against reading the whole
-// folder again (what a rebuild of the lists costs).
+// lists and the panel through the folder watch, 100 and 5,000 saved at once, and the watch losing
+// track, against reading the whole folder again (what a rebuild of the lists costs).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 
 #include "bench_folders.h"
@@ -102,6 +104,63 @@ void BM_WatchHundredSavedAtOnceIn50000(benchmark::State& state) {
     state.counters["timer_ms"] = static_cast<double>(waited);
 }
 BENCHMARK(BM_WatchHundredSavedAtOnceIn50000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+
+// The window is frozen for as long as one tick of the watch's timer takes: the longest tick
+// until all 5,000 are shown is the figure (counter longest_tick_ms).
+void BM_WatchFiveThousandSavedAtOnceIn50000(benchmark::State& state) {
+    constexpr int kSaved = 5000;
+    Running run;
+    double longest = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        run.save(kSaved);
+        const std::int64_t from = run.plat.windows.now();
+        state.ResumeTiming();
+        while (run.f->file_lst.count() != kListed + kSaved && run.plat.windows.now() - from < 60000) {
+            const auto start = std::chrono::steady_clock::now();
+            run.plat.windows.advance(ScreenshotWatch::kTickMs);
+            longest = std::max(
+                longest, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        }
+        state.PauseTiming();
+        if (run.f->file_lst.count() != kListed + kSaved || run.f->file_sort.count() != kListed + kSaved) {
+            state.SkipWithError("not all were shown");
+            break;
+        }
+        run.take_back(kSaved);
+        state.ResumeTiming();
+    }
+    state.counters["longest_tick_ms"] = longest;
+}
+BENCHMARK(BM_WatchFiveThousandSavedAtOnceIn50000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// The watch lost track (the system's queue overflowed): the tick that makes it good, against a
+// reading of the whole folder in the same run (counter per_reading: the first over the second).
+void BM_WatchLostTrackIn50000(benchmark::State& state) {
+    using Ms = std::chrono::duration<double, std::milli>;
+    Running run;
+    double made_good = 0, read_again = 0;
+    for (auto _ : state) {
+        run.plat.folder_watch.report({}, true);
+        auto start = std::chrono::steady_clock::now();
+        // Every tick until nothing is left to look at.
+        do run.plat.windows.advance(ScreenshotWatch::kTickMs);
+        while (run.f->tmr_watch.timer_enabled());
+        made_good += Ms(std::chrono::steady_clock::now() - start).count();
+        state.PauseTiming();
+        if (run.f->file_lst.count() != kListed || run.f->file_lst.list_index() != kListed / 2) {
+            state.SkipWithError("the lists were not read again as they were");
+            break;
+        }
+        start = std::chrono::steady_clock::now();
+        run.f->relist();
+        read_again += Ms(std::chrono::steady_clock::now() - start).count();
+        test::click_row(run.f->file_lst, kListed / 2);
+        state.ResumeTiming();
+    }
+    state.counters["per_reading"] = read_again > 0 ? made_good / read_again : 0;
+}
+BENCHMARK(BM_WatchLostTrackIn50000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 void BM_ReadWholeFolderAgainIn50000(benchmark::State& state) {
     Running run;

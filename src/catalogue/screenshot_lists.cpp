@@ -1,6 +1,7 @@
 #include "catalogue/screenshot_lists.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "catalogue/list_line.h"
 #include "platform/paths.h"
@@ -110,9 +111,11 @@ bool ScreenshotLists::held() const {
     return holds_ > 0 || busy(ascending_) || busy(descending_);
 }
 
-bool ScreenshotLists::put_file(const ListedFile& file) {
+bool ScreenshotLists::put_file(const ListedFile& file, const std::string& was) {
+    const std::string& old_name = was.empty() ? file.name : was;
+    if (old_name != file.name) listing_.drop(old_name);
     listing_.put(file);
-    const int old = order_.find(file.name);
+    const int old = order_.find(old_name);
     if (old >= 0 && order_.record(old) == file) return false;
     // A replaced file keeps its line, at the place of its new time, and stays selected where it was.
     ListBox* const lists[] = {&ascending_, &descending_};
@@ -144,6 +147,42 @@ bool ScreenshotLists::drop_file(const std::string& name) {
     remove_order_row(order_row);
     list.set_list_index(std::min(row, list.count() - 1));
     return true;
+}
+
+int ScreenshotLists::row_after_reread(const ListBox& list, const std::optional<ListedFile>& had,
+                                      Followed& followed) const {
+    if (!had) {
+        // Lines where there were none (the folder is back): the first is selected, as after a reading.
+        followed.replaced = order_.count() > 0;
+        return followed.replaced ? 0 : -1;
+    }
+    const OrderLines& lines = lines_of(list);
+    const int order_row = order_.find(had->name);
+    if (order_row >= 0) {
+        followed.replaced = order_.record(order_row) != *had;
+        return lines.order_row(order_row);
+    }
+    followed.gone = true;
+    // Oldest first the line that followed takes the place; newest first the next older one does.
+    const int place = order_.place_of(*had);
+    const int row = &list == &ascending_ ? place : order_.count() - place;
+    return std::min(row, order_.count() - 1);
+}
+
+ScreenshotLists::Followed ScreenshotLists::reread() {
+    ListBox* const lists[] = {&ascending_, &descending_};
+    std::optional<ListedFile> had[2];
+    for (int i = 0; i < 2; ++i)
+        if (lists[i]->list_index() >= 0) had[i] = record(*lists[i], lists[i]->list_index());
+    listing_.refresh();
+    order_.assign_all(listing_.shared_files());
+    Followed in_use_followed;
+    for (int i = 0; i < 2; ++i) {
+        Followed followed;
+        lists[i]->lines_reset(row_after_reread(*lists[i], had[i], followed));
+        if (lists[i] == &in_use()) in_use_followed = followed;
+    }
+    return in_use_followed;
 }
 
 }  // namespace vis

@@ -4,6 +4,7 @@
 // records the folder listing read; the newest-first list reads it backwards. A list whose tag is
 // "not" is busy: selections made by the program itself then run no selection handling.
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "catalogue/screenshot_order.h"
@@ -62,9 +63,20 @@ public:
 
     // Changes of the folder learnt by name. Each list keeps its selected screenshot; a line gone
     // leaves the list in use as a deletion does. True when the list in use had this screenshot
-    // selected (gone: the line that followed is selected now).
-    bool put_file(const ListedFile& file);
+    // selected (gone: the line that followed is selected now). A file renamed in letter case only
+    // takes over the line of its name before, `was`.
+    bool put_file(const ListedFile& file, const std::string& was = {});
     bool drop_file(const std::string& name);
+
+    // What became of the selected screenshot of the list in use.
+    struct Followed {
+        bool replaced = false;
+        bool gone = false;
+    };
+    // The folder read again in one go, after the watch lost track of it: each list keeps its
+    // selected screenshot where it is still there, or takes the line that followed it, as after a
+    // delete; a list that had none selects its first line. The selection handling does not run.
+    Followed reread();
 
     // While one is alive (a bulk run, the album window filling its lists) changes of the folder
     // wait.
@@ -85,6 +97,9 @@ private:
     const OrderLines& lines_of(const ListBox& list) const;
     // Takes row `order_row` of the order out of both lists.
     void remove_order_row(int order_row);
+    // The row of `list` for the screenshot it had selected before the order changed: its own, or
+    // the one that followed it when it is no longer there.
+    int row_after_reread(const ListBox& list, const std::optional<ListedFile>& had, Followed& followed) const;
 
     ListBox& ascending_;
     ListBox& descending_;

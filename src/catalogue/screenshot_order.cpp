@@ -11,11 +11,17 @@ namespace vis {
 
 ScreenshotOrder::ScreenshotOrder() : records_(std::make_shared<ListedFiles>()) {}
 
-bool ScreenshotOrder::less(std::uint32_t a, std::uint32_t b) const {
-    // The lines' own order: the date-time prefix orders as the save time, then the names.
-    const ListedFile& x = (*records_)[a];
-    const ListedFile& y = (*records_)[b];
+namespace {
+
+// The lines' own order: the date-time prefix orders as the save time, then the names.
+bool line_less(const ListedFile& x, const ListedFile& y) {
     return x.saved != y.saved ? x.saved < y.saved : list_line_less(x.name, y.name);
+}
+
+}  // namespace
+
+bool ScreenshotOrder::less(std::uint32_t a, std::uint32_t b) const {
+    return line_less((*records_)[a], (*records_)[b]);
 }
 
 void ScreenshotOrder::assign_all(std::shared_ptr<const ListedFiles> records) {
@@ -27,6 +33,11 @@ void ScreenshotOrder::assign_none(std::shared_ptr<const ListedFiles> records) {
     records_ = std::move(records);
     ids_.clear();
     ids_.shrink_to_fit();
+    names_.clear();
+}
+
+void ScreenshotOrder::add_id(std::uint32_t id) {
+    names_.add((*records_)[id].name, id);
 }
 
 const ListedFile& ScreenshotOrder::record(int row) const {
@@ -41,7 +52,11 @@ std::string ScreenshotOrder::line(int row) const {
 void ScreenshotOrder::add_records(std::size_t first, std::size_t last) {
     const auto middle = static_cast<std::ptrdiff_t>(ids_.size());
     ids_.reserve(ids_.size() + (last - first));
-    for (std::size_t i = first; i < last; ++i) ids_.push_back(static_cast<std::uint32_t>(i));
+    names_.reserve(ids_.size() + (last - first));
+    for (std::size_t i = first; i < last; ++i) {
+        ids_.push_back(static_cast<std::uint32_t>(i));
+        add_id(static_cast<std::uint32_t>(i));
+    }
     std::sort(ids_.begin() + middle, ids_.end(), by_line());
     std::inplace_merge(ids_.begin(), ids_.begin() + middle, ids_.end(), by_line());
 }
@@ -50,6 +65,7 @@ int ScreenshotOrder::take_row(ScreenshotOrder& from, int row) {
     assert(from.records_ == records_);
     const std::uint32_t id = from.ids_.at(static_cast<std::size_t>(row));
     from.remove(row);
+    add_id(id);
     const auto at = std::upper_bound(ids_.begin(), ids_.end(), id, by_line());
     // The insertion may move the ids: their start is read after it.
     const auto inserted = ids_.insert(at, id);
@@ -62,6 +78,10 @@ int ScreenshotOrder::take_first(ScreenshotOrder& from, int n, int selected) {
     const std::uint32_t selected_id = kept ? ids_[static_cast<std::size_t>(selected)] : 0;
     const auto end = from.ids_.begin() + n;
     const auto middle = static_cast<std::ptrdiff_t>(ids_.size());
+    for (auto it = from.ids_.begin(); it != end; ++it) {
+        from.names_.remove((*records_)[*it].name, *it);
+        add_id(*it);
+    }
     ids_.insert(ids_.end(), from.ids_.begin(), end);
     from.ids_.erase(from.ids_.begin(), end);
     std::inplace_merge(ids_.begin(), ids_.begin() + middle, ids_.end(), by_line());
@@ -70,7 +90,9 @@ int ScreenshotOrder::take_first(ScreenshotOrder& from, int n, int selected) {
 }
 
 void ScreenshotOrder::remove(int row) {
-    ids_.erase(ids_.begin() + row);
+    const auto at = ids_.begin() + row;
+    names_.remove((*records_)[*at].name, *at);
+    ids_.erase(at);
 }
 
 int ScreenshotOrder::insert(const ListedFile& file) {
@@ -78,6 +100,7 @@ int ScreenshotOrder::insert(const ListedFile& file) {
     ListedFiles& records = own_records(records_);
     records.push_back(file);
     const auto id = static_cast<std::uint32_t>(records.size() - 1);
+    add_id(id);
     const auto at = std::upper_bound(ids_.begin(), ids_.end(), id, by_line());
     // The insertion may move the ids: their start is read after it.
     const auto inserted = ids_.insert(at, id);
@@ -85,9 +108,21 @@ int ScreenshotOrder::insert(const ListedFile& file) {
 }
 
 int ScreenshotOrder::find(const std::string& name) const {
-    const auto at =
-        std::find_if(ids_.begin(), ids_.end(), [&](std::uint32_t id) { return (*records_)[id].name == name; });
-    return at == ids_.end() ? -1 : static_cast<int>(at - ids_.begin());
+    const std::int64_t id =
+        names_.find(name, [this](std::uint32_t i) -> const std::string& { return (*records_)[i].name; });
+    if (id < 0) return -1;
+    // The record's own line finds its row; records of one name and time stand side by side.
+    const auto wanted = static_cast<std::uint32_t>(id);
+    auto at = std::lower_bound(ids_.begin(), ids_.end(), wanted, by_line());
+    while (at != ids_.end() && *at != wanted && !less(wanted, *at)) ++at;
+    return at != ids_.end() && *at == wanted ? static_cast<int>(at - ids_.begin()) : -1;
+}
+
+int ScreenshotOrder::place_of(const ListedFile& file) const {
+    const auto at = std::lower_bound(ids_.begin(), ids_.end(), file, [this](std::uint32_t id, const ListedFile& f) {
+        return line_less((*records_)[id], f);
+    });
+    return static_cast<int>(at - ids_.begin());
 }
 
 }  // namespace vis

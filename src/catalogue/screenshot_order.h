@@ -9,6 +9,7 @@
 
 #include "platform/file_list.h"
 #include "platform/list_source.h"
+#include "platform/name_index.h"
 
 namespace vis {
 
@@ -36,10 +37,14 @@ public:
     // Takes a record that the folder gained (or a new record of a replaced file) in at its place;
     // returns its row. Whoever shares the records keeps them as they were.
     int insert(const ListedFile& file);
-    // The row of the screenshot named `name`; -1 when it is not in the order.
+    // The row of the screenshot named `name`; -1 when it is not in the order. Looked up through
+    // an index of the names and the order itself, so a burst of changes costs no search per name.
     int find(const std::string& name) const;
+    // The row `file` would take: the number of rows whose lines come before its line.
+    int place_of(const ListedFile& file) const;
 
 private:
+    void add_id(std::uint32_t id);
     bool less(std::uint32_t a, std::uint32_t b) const;
     auto by_line() const {
         return [this](std::uint32_t a, std::uint32_t b) { return less(a, b); };
@@ -47,6 +52,8 @@ private:
 
     std::shared_ptr<const ListedFiles> records_;
     std::vector<std::uint32_t> ids_;
+    // The names of the records in the order, never of those taken out.
+    NameIndex names_;
 };
 
 // An order as a list box's lines, oldest first or newest first (the mirror of the other).

@@ -1,6 +1,5 @@
 #include "file_list.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace vis {
@@ -66,28 +65,32 @@ bool FileList::read_folder() {
     const std::shared_ptr<const ListedFiles> previous = std::exchange(files_, std::make_shared<ListedFiles>());
     total_ = 0;
     auto files = std::make_shared<ListedFiles>();
-    if (!list_folder(folder_, pattern_, *files)) return false;
+    if (!list_folder(folder_, pattern_, *files)) {
+        index_.clear();
+        return false;
+    }
     files->shrink_to_fit();
     for (const ListedFile& f : *files) total_ += f.size;
     // The lists that show the last reading keep sharing it while nothing changed.
-    if (*previous == *files)
+    if (*previous == *files) {
         files_ = previous;
-    else
-        files_ = std::move(files);
+        return true;
+    }
+    files_ = std::move(files);
+    index_all();
     return true;
 }
 
 bool FileList::put(const ListedFile& file) {
-    const auto at =
-        std::find_if(files_->begin(), files_->end(), [&](const ListedFile& f) { return f.name == file.name; });
-    const bool known = at != files_->end();
-    if (known && *at == file) return false;
-    const auto index = static_cast<std::size_t>(at - files_->begin());
+    const std::int64_t at = index_of(file.name);
+    if (at >= 0 && (*files_)[static_cast<std::size_t>(at)] == file) return false;
     ListedFiles& files = own_records(files_);
-    if (known) {
+    if (at >= 0) {
+        const auto index = static_cast<std::size_t>(at);
         total_ -= files[index].size;
         files[index] = file;
     } else {
+        index_.add(file.name, static_cast<std::uint32_t>(files.size()));
         files.push_back(file);
     }
     total_ += file.size;
@@ -96,16 +99,45 @@ bool FileList::put(const ListedFile& file) {
 }
 
 bool FileList::drop(const std::string& name) {
-    const auto at = std::find_if(files_->begin(), files_->end(), [&](const ListedFile& f) { return f.name == name; });
-    if (at == files_->end()) return false;
-    const auto index = static_cast<std::size_t>(at - files_->begin());
+    const std::int64_t at = index_of(name);
+    if (at < 0) return false;
+    const auto index = static_cast<std::size_t>(at);
     ListedFiles& files = own_records(files_);
     total_ -= files[index].size;
+    index_.remove(name, static_cast<std::uint32_t>(index));
     // The listing keeps no order of its own: the last record fills the gap.
-    files[index] = std::move(files.back());
+    const auto last = static_cast<std::uint32_t>(files.size() - 1);
+    if (index != last) {
+        index_.remove(files[last].name, last);
+        index_.add(files[last].name, static_cast<std::uint32_t>(index));
+        files[index] = std::move(files[last]);
+    }
     files.pop_back();
     touch();
     return true;
+}
+
+const ListedFile* FileList::find(const std::string& name) const {
+    const std::int64_t at = index_of(name);
+    return at < 0 ? nullptr : &(*files_)[static_cast<std::size_t>(at)];
+}
+
+std::vector<std::string> FileList::case_twins(const std::string& name) const {
+    std::vector<std::string> twins;
+    index_.for_each_case_twin(
+        name, [this](std::uint32_t i) -> const std::string& { return (*files_)[i].name; },
+        [&](std::uint32_t i) { twins.push_back((*files_)[i].name); });
+    return twins;
+}
+
+std::int64_t FileList::index_of(const std::string& name) const {
+    return index_.find(name, [this](std::uint32_t i) -> const std::string& { return (*files_)[i].name; });
+}
+
+void FileList::index_all() {
+    index_.clear();
+    index_.reserve(files_->size());
+    for (std::size_t i = 0; i < files_->size(); ++i) index_.add((*files_)[i].name, static_cast<std::uint32_t>(i));
 }
 
 }  // namespace vis

@@ -10,6 +10,7 @@
 
 #include "control.h"
 #include "folder_listing.h"
+#include "name_index.h"
 
 namespace vis {
 
@@ -41,17 +42,24 @@ public:
     // replacing the record of its name), or the file `name` is gone. True when the listing changed.
     bool put(const ListedFile& file);
     bool drop(const std::string& name);
+    // The record of the file named exactly `name`; null when none is listed.
+    const ListedFile* find(const std::string& name) const;
+    // The listed names equal to `name` with letter case ignored, `name` itself left out.
+    std::vector<std::string> case_twins(const std::string& name) const;
 
     // Sum of the lengths of every listed file.
     std::uintmax_t total_size() const { return total_; }
 
 private:
     bool read_folder();
+    void index_all();
+    std::int64_t index_of(const std::string& name) const;
 
     std::string pattern_;
     std::string folder_;
     std::shared_ptr<const ListedFiles> files_;
     std::uintmax_t total_ = 0;
+    NameIndex index_;
 };
 
 }  // namespace vis

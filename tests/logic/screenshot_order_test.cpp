@@ -25,6 +25,7 @@ TEST(ScreenshotOrder, EachRowTakenOrInsertedIsReturnedWhereItLands) {
         const std::string name = from.record(row).name;
         const int landed = to.take_row(from, row);
         ASSERT_EQ(to.record(landed).name, name) << "after " << 64 - n << " moves";
+        ASSERT_EQ(from.find(name), -1);
     }
     for (int i = 0; i < 40; ++i) {
         const ListedFile added{"PelmarOnline_new" + std::to_string(i) + ".jpg", 5, 20061105000000 + (i * 13) % 64};
@@ -33,6 +34,9 @@ TEST(ScreenshotOrder, EachRowTakenOrInsertedIsReturnedWhereItLands) {
         ASSERT_EQ(to.find(added.name), landed);
     }
     for (int i = 1; i < to.count(); ++i) EXPECT_LE(to.record(i - 1).saved, to.record(i).saved);
+    // Every name finds its own row, after rows were taken out before it.
+    for (int row = to.count() - 1; row >= 0; row -= 3) to.remove(row);
+    for (int row = 0; row < to.count(); ++row) ASSERT_EQ(to.find(to.record(row).name), row);
     // Whoever shared the records still has the 64 it read.
     EXPECT_EQ(shared->size(), 64u);
     EXPECT_EQ(to.find("PelmarOnline_missing.jpg"), -1);

@@ -9,6 +9,7 @@
 
 #include "bulk/form4.h"
 #include "catalogue/list_line.h"
+#include "options/form3.h"
 #include "platform/keys.h"
 #include "platform/paths.h"
 #include "support/app_fixture.h"
@@ -78,21 +79,25 @@ struct Watched {
 };
 
 TEST(ListWatch, ANewScreenshotTakesItsPlaceAndTheSelectionAndPreviewStay) {
-    for (const bool newest_first : {false, true}) {
+    // Saved between the first and the second screenshot, or after the newest while it is selected.
+    const struct {
+        bool newest_first;
+        int row;
+        std::time_t saved;
+    } cases[] = {{false, 1, kFirst + 30}, {true, 1, kFirst + 30}, {true, 0, kFirst + 600}};
+    for (const auto& c : cases) {
         Watched w(3);
         Form1& f = *w.f;
-        if (newest_first) test::click(f.img_sort_up);
+        if (c.newest_first) test::click(f.img_sort_up);
         ListBox& list = f.lists().in_use();
-        test::click_row(list, 1);
-        const std::string selected = list.item(1);
+        test::click_row(list, c.row);
+        const std::string selected = list.item(c.row);
         const int preview_width = f.img_pre.picture().width;
-        // Saved between the first and the second screenshot.
-        const std::string name = w.save(5, kFirst + 30);
+        const std::string name = w.save(5, c.saved);
         w.report({name});
         w.app.plat.windows.advance(1000);
 
-        EXPECT_EQ(f.file_lst.item(1), make_list_line(kFirst + 30, name));
-        EXPECT_EQ(list.item(list.list_index()), selected);
+        EXPECT_EQ(list.item(list.list_index()), selected) << "row " << c.row;
         EXPECT_EQ(f.img_pre.picture().width, preview_width);
         EXPECT_EQ(w.panel_row_text(),
                   "　　(" + std::to_string(list.list_index() + 1) + "/4)　　　全 " + total_size_text(w.folder_bytes()));
@@ -202,6 +207,15 @@ TEST(ListWatch, ABurstOfAHundredIsShownWithinOneSecondInFewUpdates) {
     EXPECT_EQ(line_name(f.file_lst.item(f.file_lst.list_index())), shot(20));
     w.expect_as_read_again();
     EXPECT_FALSE(f.tmr_watch.timer_enabled());
+    // Then every third removed and every seventh saved again later: each name still finds its own
+    // record, wherever the removals moved the others.
+    for (int i = 0; i < 100; ++i) {
+        if (i % 3 == 0) std::filesystem::remove(to_fs_path(w.path(names[static_cast<std::size_t>(i)])));
+        if (i % 7 == 0) w.save(1000 + i, kFirst + 5000 + i, 17);
+    }
+    w.report(names);
+    w.settle();
+    w.expect_as_read_again();
 }
 
 // Prompts that let something happen while a question is on screen.
@@ -297,14 +311,97 @@ TEST(ListWatch, NamesOutsideThePatternAndVanishedFilesChangeNothing) {
     EXPECT_FALSE(f.tmr_watch.timer_enabled());
 }
 
-TEST(ListWatch, ALostCountIsMadeGoodFromTheFolder) {
-    Watched w(2);
-    w.save(5, kFirst + 5);
-    std::filesystem::remove(to_fs_path(w.path(shot(10))));
-    w.app.plat.folder_watch.report({}, true);
-    w.settle();
-    EXPECT_EQ(w.f->file_lst.count(), 2);
-    w.expect_as_read_again();
+// The watch lost track: its queue overflowed, or the folder itself was removed, moved away or
+// unmounted. The lists are read again once, each keeping its selection where the file still is,
+// and the folder is watched again as soon as it is there: looked for every few seconds, or at
+// once when the settings are applied with the same folder.
+TEST(ListWatch, ALostTrackIsMadeGoodByOneReadingAndANewWatch) {
+    const auto folder = [](Watched& w) { return to_fs_path(w.app.folders.shots); };
+    const auto unseen_changes = [](Watched& w) {
+        w.save(5, kFirst + 5);
+        std::filesystem::remove(to_fs_path(w.path(shot(0))));
+    };
+    const auto moved = [&](Watched& w) {
+        std::filesystem::rename(folder(w), folder(w).string() + " old");
+        std::filesystem::create_directory(folder(w));
+        w.save(5, kFirst + 5);
+    };
+    const auto unmounted = [&](Watched& w) {
+        // What lies under the mount point: an empty folder.
+        for (const auto& e : std::filesystem::directory_iterator(folder(w))) std::filesystem::remove(e.path());
+    };
+    const auto removed = [&](Watched& w) { std::filesystem::remove_all(folder(w)); };
+    const auto made_again = [&](Watched& w) {
+        std::filesystem::create_directory(folder(w));
+        w.save(5, kFirst + 5);
+    };
+    const auto looked_for = [&](Watched& w) {
+        made_again(w);
+        w.app.plat.windows.advance(ScreenshotWatch::kSearchMs);
+    };
+    const auto settings_applied = [&](Watched& w) {
+        made_again(w);
+        test::click_menu(w.f->mSetting);
+        test::click(test::win<Form3>(*w.f).cmd_set);
+    };
+    const struct {
+        const char* what;
+        bool watch_ends;
+        std::function<void(Watched&)> away, back;
+    } cases[] = {{"overflowed", false, unseen_changes, {}},
+                 {"moved away, a new one made", true, moved, {}},
+                 {"unmounted", true, unmounted, {}},
+                 {"removed, made again", true, removed, looked_for},
+                 {"removed, made again, settings applied", true, removed, settings_applied}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Watched w(3);
+        Form1& f = *w.f;
+        test::click_row(f.file_lst, 1);
+        c.away(w);
+        if (c.watch_ends)
+            w.app.plat.folder_watch.lose_track();
+        else
+            w.app.plat.folder_watch.report({}, true);
+        w.settle();
+        // What the user sees is what is there: the selected file itself where it stayed.
+        const bool there = std::filesystem::is_directory(folder(w));
+        if (there) w.expect_as_read_again();
+        if (f.file_lst.count() == 0) {
+            EXPECT_FALSE(there && !std::filesystem::is_empty(folder(w)));
+            EXPECT_TRUE(f.img_pre.picture().empty());
+            EXPECT_EQ(f.lbl_alt.caption(), test::kHintLines);
+        } else {
+            const std::string name = line_name(f.file_lst.item(f.file_lst.list_index()));
+            EXPECT_EQ(name, std::filesystem::exists(to_fs_path(w.path(shot(10)))) ? shot(10) : shot(5));
+            EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + name), 0u);
+        }
+        if (c.back) c.back(w);
+        EXPECT_EQ(w.app.plat.folder_watch.watched, w.app.folders.shots);
+        w.expect_as_read_again();
+        // The new watch tells what is saved next.
+        w.report({w.save(40, kFirst + 3600)});
+        w.settle();
+        EXPECT_EQ(line_name(f.file_sort.item(0)), shot(40));
+        w.expect_as_read_again();
+    }
+}
+
+// Where the system ignores letter case (Windows), the old name still finds the renamed file:
+// told the old name before or after the new one, the file keeps one line, under its new name.
+TEST(ListWatch, ARenameInLetterCaseOnlyListsTheFileOnce) {
+    const std::string renamed = "pelmaronline_2006115_00010.JPG";
+    for (const bool new_name_first : {false, true}) {
+        Watched w(3);
+        std::filesystem::rename(to_fs_path(w.path(shot(10))), to_fs_path(w.path(renamed)));
+        const std::string told[] = {new_name_first ? renamed : shot(10), new_name_first ? shot(10) : renamed};
+        for (const std::string& name : told) {
+            w.report({name});
+            w.settle();
+        }
+        EXPECT_EQ(w.f->file_lst.count(), 3);
+        w.expect_as_read_again();
+    }
 }
 
 }  // namespace

@@ -15,8 +15,10 @@ namespace {
 struct Heard {
     std::set<std::string> names;
     int calls = 0;
+    bool lost = false;
     void operator()(const FolderChanges& c) {
         ++calls;
+        lost |= c.lost_track;
         names.insert(c.names.begin(), c.names.end());
     }
     bool has(const std::string& name) const { return names.count(name) > 0; }
@@ -52,6 +54,31 @@ TEST_F(QtFolderWatchTest, NamesWhatWasSavedRenamedAndRemovedAndNothingOfAnotherF
     write_file(join_path(folder, "PelmarOnline_3.jpg"), "x");
     spin(100);
     EXPECT_EQ(heard.calls, calls);
+}
+
+// The folder itself removed or moved away: the watch says it lost track, and nothing of the moved
+// folder reaches it; a folder made again in its place is watched again.
+TEST_F(QtFolderWatchTest, AFolderRemovedOrMovedAwayIsALostTrackAndIsWatchedAgainWhenMadeAgain) {
+    for (const bool moved : {false, true}) {
+        QTemporaryDir dir;
+        const std::string folder = join_path(dir.path().toStdString(), "Screen Save");
+        const std::string away = join_path(dir.path().toStdString(), "away");
+        std::filesystem::create_directory(folder);
+        QtFolderWatch watch(windows);
+        Heard heard;
+        ASSERT_TRUE(watch.watch(folder, std::ref(heard)));
+        if (moved)
+            std::filesystem::rename(folder, away);
+        else
+            std::filesystem::remove_all(folder);
+        EXPECT_TRUE(wait_until([&] { return heard.lost; })) << (moved ? "moved" : "removed");
+        if (moved) write_file(join_path(away, "PelmarOnline_away.jpg"), "x");
+        std::filesystem::create_directory(folder);
+        ASSERT_TRUE(watch.watch(folder, std::ref(heard)));
+        write_file(join_path(folder, "PelmarOnline_1.jpg"), "x");
+        EXPECT_TRUE(wait_until([&] { return heard.has("PelmarOnline_1.jpg"); }));
+        EXPECT_FALSE(heard.has("PelmarOnline_away.jpg"));
+    }
 }
 
 TEST_F(QtFolderWatchTest, ATimerStartedByAChangeRuns) {

@@ -9,7 +9,7 @@ QtFolderWatch::QtFolderWatch(QtWindowSystem& windows) : windows_(windows) {
     ready_ = std::make_unique<QSocketNotifier>(inotify_.fd(), QSocketNotifier::Read);
     QObject::connect(ready_.get(), &QSocketNotifier::activated, [this] {
         FolderChanges changes = inotify_.take_changes();
-        if (listener_ && (changes.overflowed || !changes.names.empty())) windows_.dispatch([&] { listener_(changes); });
+        if (listener_ && (changes.lost_track || !changes.names.empty())) windows_.dispatch([&] { listener_(changes); });
     });
 }
 

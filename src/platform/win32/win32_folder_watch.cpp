@@ -1,6 +1,7 @@
 #include "platform/win32/win32_folder_watch.h"
 
 #include <utility>
+#include <vector>
 
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_window_system.h"
@@ -12,6 +13,9 @@ namespace {
 constexpr UINT kChanged = WM_APP + 27;
 constexpr wchar_t kClass[] = L"VistelleFolderWatch";
 constexpr DWORD kWhat = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE;
+// A few hundred quick changes fit; more than a request may ask for over a network share (64 KB)
+// the system does not give.
+constexpr DWORD kBufferBytes = 65536;
 
 }  // namespace
 
@@ -66,42 +70,54 @@ void Win32FolderWatch::stop() {
 }
 
 void Win32FolderWatch::run(HANDLE asked) {
-    alignas(DWORD) char buffer[32768];
+    std::vector<DWORD> buffer(kBufferBytes / sizeof(DWORD));
     win32::Handle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     for (;;) {
         OVERLAPPED overlapped{};
         overlapped.hEvent = done.get();
         ResetEvent(done.get());
-        const BOOL reading =
-            ReadDirectoryChangesW(folder_.get(), buffer, sizeof buffer, FALSE, kWhat, nullptr, &overlapped, nullptr);
+        const BOOL reading = ReadDirectoryChangesW(folder_.get(), buffer.data(), kBufferBytes, FALSE, kWhat, nullptr,
+                                                   &overlapped, nullptr);
         if (asked != nullptr) {
             asking_failed_ = !reading;
             SetEvent(std::exchange(asked, nullptr));
+            if (!reading) return;
         }
-        if (!reading) return;
+        // The folder removed, its drive gone, or the system refusing to go on: the watch ends, and
+        // the program is told so that it reads the folder again and watches it anew.
+        if (!reading) {
+            post({{}, true});
+            return;
+        }
         const HANDLE waits[] = {done.get(), stopping_.get()};
         DWORD got = 0;
-        if (WaitForMultipleObjects(2, waits, FALSE, INFINITE) != WAIT_OBJECT_0 ||
-            !GetOverlappedResult(folder_.get(), &overlapped, &got, FALSE)) {
+        const DWORD woke = WaitForMultipleObjects(2, waits, FALSE, INFINITE);
+        if (woke != WAIT_OBJECT_0 || !GetOverlappedResult(folder_.get(), &overlapped, &got, FALSE)) {
             CancelIo(folder_.get());
             GetOverlappedResult(folder_.get(), &overlapped, &got, TRUE);
+            if (woke == WAIT_OBJECT_0) post({{}, true});
             return;
         }
         FolderChanges changes;
         // Nothing read: more changed than the buffer holds.
-        changes.overflowed = got == 0;
+        changes.lost_track = got == 0;
+        const auto* bytes = reinterpret_cast<const char*>(buffer.data());
         for (DWORD at = 0; got > 0;) {
-            const auto* info = reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(buffer + at);
+            const auto* info = reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(bytes + at);
             changes.names.push_back(win32::narrow({info->FileName, info->FileNameLength / sizeof(wchar_t)}));
             if (info->NextEntryOffset == 0) break;
             at += info->NextEntryOffset;
         }
-        const std::lock_guard lock(mutex_);
-        const bool was_empty = pending_.names.empty() && !pending_.overflowed;
-        pending_.overflowed |= changes.overflowed;
-        pending_.names.insert(pending_.names.end(), changes.names.begin(), changes.names.end());
-        if (was_empty) PostMessageW(window_, kChanged, 0, 0);
+        post(changes);
     }
+}
+
+void Win32FolderWatch::post(const FolderChanges& changes) {
+    const std::lock_guard lock(mutex_);
+    const bool was_empty = pending_.names.empty() && !pending_.lost_track;
+    pending_.lost_track |= changes.lost_track;
+    pending_.names.insert(pending_.names.end(), changes.names.begin(), changes.names.end());
+    if (was_empty) PostMessageW(window_, kChanged, 0, 0);
 }
 
 void Win32FolderWatch::deliver() {
@@ -110,7 +126,7 @@ void Win32FolderWatch::deliver() {
         const std::lock_guard lock(mutex_);
         changes = std::exchange(pending_, {});
     }
-    if (!listener_ || (!changes.overflowed && changes.names.empty())) return;
+    if (!listener_ || (!changes.lost_track && changes.names.empty())) return;
     if (windows_ != nullptr)
         windows_->dispatch([&] { listener_(changes); });
     else

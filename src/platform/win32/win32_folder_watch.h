@@ -32,6 +32,8 @@ private:
     static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM w, LPARAM l);
     // Sets `asked` once its first request for changes is made.
     void run(HANDLE asked);
+    // From the worker: changes for the listener, told on the window's thread.
+    void post(const FolderChanges& changes);
     void deliver();
 
     win32::Win32WindowSystem* windows_;
