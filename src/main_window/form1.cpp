@@ -25,6 +25,7 @@ Form1::Form1(Windows& windows)
       mFullMenu("mFullMenu", "フルスクリーンメニュー"),
       mSave_F("mSave_F", "保存(&S)"),
       mClipboard_F("mClipboard_F", "クリップボード(&C)"),
+      mCopyFile_F("mCopyFile_F", "ファイルとしてコピー(&F)"),
       mh1("mh1", "-"),
       mInfo_F("mInfo_F", "画像情報(&I)"),
       mh2("mh2", "-"),
@@ -36,6 +37,7 @@ Form1::Form1(Windows& windows)
       mFile("mFile", "ファイル(&F)"),
       mSave("mSave", "画像を保存(&S)", "Ctrl+S"),
       mClipboard("mClipboard", "クリップボード(&C)", "Ctrl+C"),
+      mCopyFile("mCopyFile", "ファイルとしてコピー(&F)"),
       mh0("mh0", "-"),
       mEdit("mEdit", "編集(&E)"),
       mh0_1("mh0_1", "-"),
@@ -98,9 +100,10 @@ Form1::Form1(Windows& windows)
 }
 
 void Form1::build_menus() {
-    for (Menu* m : {&mSave_F, &mClipboard_F, &mh1, &mInfo_F, &mh2, &mEdit_F, &mh5, &mClose_F}) mFullMenu.add(*m);
+    for (Menu* m : {&mSave_F, &mClipboard_F, &mCopyFile_F, &mh1, &mInfo_F, &mh2, &mEdit_F, &mh5, &mClose_F})
+        mFullMenu.add(*m);
     mEditMenu.add(mEdit_cancel);
-    for (Menu* m : {&mSave, &mClipboard, &mh0, &mEdit, &mh0_1, &mQuit}) mFile.add(*m);
+    for (Menu* m : {&mSave, &mClipboard, &mCopyFile, &mh0, &mEdit, &mh0_1, &mQuit}) mFile.add(*m);
     for (Menu* m : {&mAll_move, &mAll_copy, &mh3, &mAlbum}) mCommand.add(*m);
     mBGM_option.add(mBGMPlay);
     mBGM_option.add(mBGM_change);
@@ -132,6 +135,8 @@ void Form1::wire_events() {
     mSave_F.on_click = [this] { save_as(); };
     mClipboard.on_click = [this] { copy_to_clipboard(); };
     mClipboard_F.on_click = [this] { copy_to_clipboard(); };
+    mCopyFile.on_click = [this] { copy_as_file(); };
+    mCopyFile_F.on_click = [this] { copy_as_file(); };
     mImgInfo.on_click = [this] { mImgInfo_Click(); };
     mInfo_F.on_click = [this] { mInfo_F_Click(); };
     mClose_F.on_click = [this] { mClose_F_Click(); };

@@ -3,17 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QListView>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QUrl>
 #include <tuple>
 
 #include "editor_window/form6.h"
 #include "main_window/form1.h"
 #include "options/form3.h"
+#include "platform/paths.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/image_view.h"
 #include "platform/qt/qt_clipboard.h"
@@ -167,6 +171,30 @@ TEST(QtProgramWindows, EditorDrawsOnItsCanvasInsideTheViewport) {
     EXPECT_EQ(shown.pixelColor(24, 12), QColor(0, 0, 0));
     EXPECT_GT(shown.pixelColor(40, 28).red(), 150);  // the pointer's own place is untouched
     EXPECT_NE(navigator->grab().toImage().pixelColor(5, 2), before);
+}
+
+QUrl shot_url(const QtProgram& app, const std::string& name) {
+    return QUrl::fromLocalFile(
+        QFileInfo(QString::fromStdString(join_path(app.folders.shots, name))).absoluteFilePath());
+}
+
+// What other programs find on the clipboard after copy as file: the file's address for both
+// desktop conventions, as a copy, and no picture left from an earlier copy of the picture.
+TEST(QtProgramWindows, CopyAsFileOffersTheFileAndNoPicture) {
+    QtProgram app;
+    Form1& f = app.start();
+    app.windows.dispatch([&] { f.copy_to_clipboard(); });
+    ASSERT_TRUE(QGuiApplication::clipboard()->mimeData()->hasImage());
+    app.windows.dispatch([&] { test::click_menu(f.mCopyFile); });
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    const QUrl url = shot_url(app, "PelmarOnline_2006115_01715.jpg");
+    EXPECT_EQ(data->urls(), QList<QUrl>{url});
+    EXPECT_EQ(data->data("x-special/gnome-copied-files"), QByteArray("copy\n") + url.toEncoded());
+    QStringList formats = data->formats();
+    formats.sort();
+    EXPECT_EQ(formats, (QStringList{"text/uri-list", "x-special/gnome-copied-files"}));
+    EXPECT_FALSE(data->hasImage());
 }
 
 }  // namespace
