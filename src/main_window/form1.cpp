@@ -1,5 +1,7 @@
 #include "main_window/form1.h"
 
+#include <initializer_list>
+
 #include "core/app.h"
 #include "platform/window_system.h"
 
@@ -128,6 +130,9 @@ void Form1::wire_events() {
     file_lst.on_mouse_down = [this](int b, int s, int x, int y) { list_MouseDown(file_lst, b, s, x, y); };
     file_sort.on_mouse_down = [this](int b, int s, int x, int y) { list_MouseDown(file_sort, b, s, x, y); };
     img_pre.on_dbl_click = [this] { img_pre_DblClick(); };
+    // The screenshot file itself is dragged out, from either list and from the preview.
+    for (Control* c : std::initializer_list<Control*>{&file_lst, &file_sort, &img_pre})
+        c->on_drag_file = [this] { return file_to_share(); };
     img_sort_up.on_click = [this] { img_sort_up_Click(); };
     img_sort_down.on_click = [this] { img_sort_down_Click(); };
 

@@ -268,7 +268,7 @@ TEST(CopyAsFile, HandsOverTheSelectedFileAndNoPicture) {
 }
 
 // A file deleted or moved from outside before the watch told of it is reported and its line
-// goes; nothing empty is handed on.
+// goes, from the menu as from a drag; nothing empty is handed on.
 TEST(CopyAsFile, AFileGoneFromOutsideIsReportedAndItsLineGoes) {
     const struct {
         const char* way;
@@ -280,6 +280,16 @@ TEST(CopyAsFile, AFileGoneFromOutsideIsReportedAndItsLineGoes) {
              app.plat.clipboard.files.clear();
              test::click_menu(f.mCopyFile);
              return app.plat.clipboard.files;
+         }},
+        {"drag from the list",
+         [](App&, Form1& f) {
+             const std::string dragged = f.file_lst.on_drag_file();
+             return dragged.empty() ? std::vector<std::string>{} : std::vector<std::string>{dragged};
+         }},
+        {"drag from the preview",
+         [](App&, Form1& f) {
+             const std::string dragged = f.img_pre.on_drag_file();
+             return dragged.empty() ? std::vector<std::string>{} : std::vector<std::string>{dragged};
          }},
     };
     for (const auto& w : ways) {
@@ -305,5 +315,14 @@ TEST(CopyAsFile, AFileGoneFromOutsideIsReportedAndItsLineGoes) {
     }
 }
 
+// The viewer's picture is dragged out as the file on the screen.
+TEST(CopyAsFile, TheViewersPictureDragsTheFileShown) {
+    App app;
+    Form1& f = start_with_shots(app, 3);
+    Form2& v = open_viewer_at(f, 2);
+    test::press_key(v, key::kLeft);
+    EXPECT_EQ(v.img_view.on_drag_file(), join_path(app.folders.shots, shot_name(1)));
+    EXPECT_TRUE(app.plat.prompts.asked().empty());
+}
 }  // namespace
 }  // namespace vis

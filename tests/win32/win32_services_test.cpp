@@ -14,6 +14,7 @@
 #include "loopback_server.h"
 #include "music/media_commands.h"
 #include "platform/paths.h"
+#include "platform/win32/file_drag.h"
 #include "platform/win32/gdi_text_metrics.h"
 #include "platform/win32/gdi_text_painter.h"
 #include "platform/win32/mci_media.h"
@@ -209,7 +210,7 @@ std::string dropped_file(HDROP drop) {
     return win32::narrow(name);
 }
 
-// Copy as file hands other programs the screenshot file itself, as a copy, with no
+// Copy as file and a drag hand other programs the screenshot file itself, as a copy, with no
 // picture beside it: a paste in Explorer or a chat program takes the JPEG as it is.
 TEST(Win32Services, TheFileGoesOutAsCfHdropOnlyAndAsACopy) {
     test::TempFolder folder;
@@ -231,6 +232,18 @@ TEST(Win32Services, TheFileGoesOutAsCfHdropOnlyAndAsACopy) {
     CloseClipboard();
     EXPECT_EQ(named, file);
     EXPECT_EQ(preferred, static_cast<DWORD>(DROPEFFECT_COPY));
+
+    // A drag carries the shell's object for the same file; the window system has COM on its thread.
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    IDataObject* data = win32::file_data_object(file);
+    ASSERT_NE(data, nullptr);
+    FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    STGMEDIUM medium{};
+    ASSERT_EQ(data->GetData(&format, &medium), S_OK);
+    EXPECT_EQ(dropped_file(static_cast<HDROP>(medium.hGlobal)), file);
+    ReleaseStgMedium(&medium);
+    data->Release();
+    CoUninitialize();
 }
 
 }  // namespace
