@@ -24,6 +24,9 @@ public:
     // The picture of the selected screenshot at full size, as the preview holds it; empty when
     // the preview holds none for the selected line (its file cannot be decoded).
     virtual const Picture& preview_picture() = 0;
+    // The selected screenshot's file as the system knows it, to be shared as the file it is (a
+    // drag, copy as file). A file gone from the folder is reported and its line goes; nothing then.
+    virtual std::string file_to_share() = 0;
     // Preview, information panel and the File commands for the list's selected line.
     virtual void show_pre_info(ListBox& list) = 0;
     // Preview, panel and File commands without moving the focus. A file that cannot be decoded

@@ -1,5 +1,6 @@
-// Commands shared by the main menu and the viewer's pop-up menu: save a copy, clipboard, and the
-// information label; and the two menu switches that are stored in the settings file.
+// Commands shared by the main menu and the viewer's pop-up menu: save a copy, clipboard (the
+// picture, or the file as it is), and the information label; and the two menu switches that are stored in the settings
+// file.
 #include "catalogue/list_line.h"
 #include "core/app.h"
 #include "main_window/form1.h"
@@ -51,6 +52,28 @@ void Form1::copy_to_clipboard() {
     const Picture& picture = preview_picture();
     if (picture.empty()) return;
     if (!p_.clipboard.set_picture(picture))
+        p_.prompts.message_box(notice("クリップボードにコピーできませんでした。", front_window()));
+}
+
+std::string Form1::file_to_share() {
+    const std::string line = lists_.selected_line();
+    if (line.empty()) return {};
+    const std::string path = lists_.file_of_line(line);
+    // On Linux a stored Windows path means nothing to other programs: they get the real file.
+    if (file_exists(path)) return host_path(path);
+    // Gone from outside before the watch told of it: said so, and the lists follow as they do
+    // when the watch learns it, so nothing empty is ever handed on.
+    const std::string name = line_name(line);
+    p_.prompts.message_box(
+        notice("ＳＳ [" + name + "]が見つかりませんでした（移動または削除されています）。", front_window()));
+    if (lists_.drop_file(name)) show_remaining(lists_.in_use());
+    return {};
+}
+
+void Form1::copy_as_file() {
+    const std::string file = file_to_share();
+    if (file.empty()) return;
+    if (!p_.clipboard.set_file(file))
         p_.prompts.message_box(notice("クリップボードにコピーできませんでした。", front_window()));
 }
 

@@ -1,5 +1,7 @@
 #include "main_window/form1.h"
 
+#include <initializer_list>
+
 #include "core/app.h"
 #include "platform/window_system.h"
 
@@ -25,6 +27,7 @@ Form1::Form1(Windows& windows)
       mFullMenu("mFullMenu", "フルスクリーンメニュー"),
       mSave_F("mSave_F", "保存(&S)"),
       mClipboard_F("mClipboard_F", "クリップボード(&C)"),
+      mCopyFile_F("mCopyFile_F", "ファイルとしてコピー(&F)"),
       mh1("mh1", "-"),
       mInfo_F("mInfo_F", "画像情報(&I)"),
       mh2("mh2", "-"),
@@ -36,6 +39,7 @@ Form1::Form1(Windows& windows)
       mFile("mFile", "ファイル(&F)"),
       mSave("mSave", "画像を保存(&S)", "Ctrl+S"),
       mClipboard("mClipboard", "クリップボード(&C)", "Ctrl+C"),
+      mCopyFile("mCopyFile", "ファイルとしてコピー(&F)"),
       mh0("mh0", "-"),
       mEdit("mEdit", "編集(&E)"),
       mh0_1("mh0_1", "-"),
@@ -98,9 +102,10 @@ Form1::Form1(Windows& windows)
 }
 
 void Form1::build_menus() {
-    for (Menu* m : {&mSave_F, &mClipboard_F, &mh1, &mInfo_F, &mh2, &mEdit_F, &mh5, &mClose_F}) mFullMenu.add(*m);
+    for (Menu* m : {&mSave_F, &mClipboard_F, &mCopyFile_F, &mh1, &mInfo_F, &mh2, &mEdit_F, &mh5, &mClose_F})
+        mFullMenu.add(*m);
     mEditMenu.add(mEdit_cancel);
-    for (Menu* m : {&mSave, &mClipboard, &mh0, &mEdit, &mh0_1, &mQuit}) mFile.add(*m);
+    for (Menu* m : {&mSave, &mClipboard, &mCopyFile, &mh0, &mEdit, &mh0_1, &mQuit}) mFile.add(*m);
     for (Menu* m : {&mAll_move, &mAll_copy, &mh3, &mAlbum}) mCommand.add(*m);
     mBGM_option.add(mBGMPlay);
     mBGM_option.add(mBGM_change);
@@ -125,6 +130,9 @@ void Form1::wire_events() {
     file_lst.on_mouse_down = [this](int b, int s, int x, int y) { list_MouseDown(file_lst, b, s, x, y); };
     file_sort.on_mouse_down = [this](int b, int s, int x, int y) { list_MouseDown(file_sort, b, s, x, y); };
     img_pre.on_dbl_click = [this] { img_pre_DblClick(); };
+    // The screenshot file itself is dragged out, from either list and from the preview.
+    for (Control* c : std::initializer_list<Control*>{&file_lst, &file_sort, &img_pre})
+        c->on_drag_file = [this] { return file_to_share(); };
     img_sort_up.on_click = [this] { img_sort_up_Click(); };
     img_sort_down.on_click = [this] { img_sort_down_Click(); };
 
@@ -132,6 +140,8 @@ void Form1::wire_events() {
     mSave_F.on_click = [this] { save_as(); };
     mClipboard.on_click = [this] { copy_to_clipboard(); };
     mClipboard_F.on_click = [this] { copy_to_clipboard(); };
+    mCopyFile.on_click = [this] { copy_as_file(); };
+    mCopyFile_F.on_click = [this] { copy_as_file(); };
     mImgInfo.on_click = [this] { mImgInfo_Click(); };
     mInfo_F.on_click = [this] { mInfo_F_Click(); };
     mClose_F.on_click = [this] { mClose_F_Click(); };

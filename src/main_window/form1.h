@@ -43,9 +43,9 @@ public:
     Label lbl_DefaultSave_Path;
 
     // --- menus
-    Menu mFullMenu, mSave_F, mClipboard_F, mh1, mInfo_F, mh2, mEdit_F, mh5, mClose_F;
+    Menu mFullMenu, mSave_F, mClipboard_F, mCopyFile_F, mh1, mInfo_F, mh2, mEdit_F, mh5, mClose_F;
     Menu mEditMenu, mEdit_cancel;
-    Menu mFile, mSave, mClipboard, mh0, mEdit, mh0_1, mQuit;
+    Menu mFile, mSave, mClipboard, mCopyFile, mh0, mEdit, mh0_1, mQuit;
     Menu mCommand, mAll_move, mAll_copy, mh3, mAlbum;
     Menu mOption, mSetting, mImgInfo, mBGM_option, mBGMPlay, mBGM_change;
     Menu mHelp, mHelpFile, mSite;
@@ -82,6 +82,7 @@ public:
     // --- File and Options commands shared with the viewer's pop-up menu
     void save_as();
     void copy_to_clipboard();
+    void copy_as_file();
     void mImgInfo_Click();
     void mInfo_F_Click();
     void mClose_F_Click();
@@ -100,6 +101,7 @@ public:
     ScreenshotLists& lists() override { return lists_; }
     Prefetcher& decode_ahead() override { return decode_ahead_; }
     const Picture& preview_picture() override;
+    std::string file_to_share() override;
     void show_pre_info(ListBox& list) override;
     bool show_selected(ListBox& list) override;
     void show_remaining(ListBox& list) override;

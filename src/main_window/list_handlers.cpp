@@ -99,7 +99,9 @@ void Form1::set_panel_text(const std::string& text) {
 }
 
 void Form1::enable_file_commands(bool on) {
+    // The file itself can be shared whenever it can be saved, picture or not.
     mSave.set_enabled(on);
+    mCopyFile.set_enabled(on);
     // Only the picture shown for the selected line can go to the clipboard or the editor.
     const bool picture = on && !preview_picture().empty();
     for (Menu* entry : {&mClipboard, &mClipboard_F, &mEdit, &mEdit_F}) entry->set_enabled(picture);

@@ -109,6 +109,10 @@ public:
     std::function<void(int button, int shift, int x, int y)> on_mouse_move;
     std::function<void(int button, int shift, int x, int y)> on_mouse_up;
     std::function<void(int key_code, int shift)> on_key_down;
+    // What a drag with the left button carries out of the control, asked once the pointer has
+    // moved far enough: a file's path as the system knows it, always offered as a copy. Empty:
+    // nothing is dragged. Without it the control starts no drag and its own press-and-move stays.
+    std::function<std::string()> on_drag_file;
 
 protected:
     void touch() { ++revision_; }

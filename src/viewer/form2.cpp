@@ -55,6 +55,7 @@ Form2::Form2(Windows& windows)
     img_view.on_mouse_move = [this](int b, int s, int x, int y) { img_view_MouseMove(b, s, x, y); };
     img_view.on_mouse_down = [this](int b, int s, int x, int y) { img_view_MouseDown(b, s, x, y); };
     img_view.on_dbl_click = [this] { img_view_DblClick(); };
+    img_view.on_drag_file = [this] { return main().file_to_share(); };
     lbl_info.on_click = [this] { lbl_info_Click(); };
     lbl_info.on_mouse_down = [this](int b, int s, int x, int y) { lbl_info_MouseDown(b, s, x, y); };
     lbl_cnt.on_mouse_move = [this](int b, int s, int x, int y) { lbl_cnt_MouseMove(b, s, x, y); };

@@ -342,6 +342,8 @@ TEST(Preview, AScreenshotThatCannotBeShownIsDescribedWithNoPictureInTheListAndTh
         EXPECT_TRUE(f.mSave.enabled());
         EXPECT_FALSE(f.mClipboard.enabled());
         EXPECT_FALSE(f.mEdit.enabled());
+        // The file can still be shared as it is, whatever its picture.
+        EXPECT_TRUE(f.mCopyFile.enabled());
         press_key(f, 'C', shift::kCtrl);
         test::dbl_click(f.img_pre);
         EXPECT_EQ(test::loaded<Form2>(f), nullptr);
@@ -407,6 +409,7 @@ TEST(ListDelete, LastLineThenOnlyLine) {
     EXPECT_EQ(f.file_lst.list_index(), -1);
     EXPECT_FALSE(f.mSave.enabled());
     EXPECT_FALSE(f.mClipboard.enabled());
+    EXPECT_FALSE(f.mCopyFile.enabled());
     // Nothing left: Delete asks nothing.
     press_key(f, key::kDelete);
     EXPECT_TRUE(app.plat.prompts.all_answered());

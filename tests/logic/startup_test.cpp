@@ -181,8 +181,8 @@ TEST(MenuBar, EntriesCaptionsAndShortcuts) {
                                               "オプション(&O)", "ヘルプ(&H)"}));
     std::vector<std::string> file;
     for (const Menu* m : f.mFile.entries()) file.push_back(m->caption());
-    EXPECT_EQ(file,
-              (std::vector<std::string>{"画像を保存(&S)", "クリップボード(&C)", "-", "編集(&E)", "-", "終了(&X)"}));
+    EXPECT_EQ(file, (std::vector<std::string>{"画像を保存(&S)", "クリップボード(&C)", "ファイルとしてコピー(&F)", "-",
+                                              "編集(&E)", "-", "終了(&X)"}));
     EXPECT_EQ(f.mSave.shortcut(), "Ctrl+S");
     EXPECT_EQ(f.mClipboard.shortcut(), "Ctrl+C");
     EXPECT_EQ(f.mBGMPlay.shortcut(), "Shift+Del");
@@ -196,8 +196,11 @@ TEST(MenuBar, EntriesCaptionsAndShortcuts) {
     EXPECT_EQ(captions(f.mOption), (std::vector<std::string>{"設定(&S)", "画像情報(&I)", "BGM(&B)"}));
     EXPECT_EQ(captions(f.mBGM_option), (std::vector<std::string>{"BGMを再生する", "BGMを変える(&C)"}));
     EXPECT_EQ(captions(f.mHelp), (std::vector<std::string>{"ヘルプファイル(&H)", "作者HPへ(&S)"}));
-    EXPECT_EQ(captions(f.mFullMenu), (std::vector<std::string>{"保存(&S)", "クリップボード(&C)", "-", "画像情報(&I)",
-                                                               "-", "編集(&E)", "-", "画像を閉じる(&X)"}));
+    EXPECT_EQ(captions(f.mFullMenu),
+              (std::vector<std::string>{"保存(&S)", "クリップボード(&C)", "ファイルとしてコピー(&F)", "-",
+                                        "画像情報(&I)", "-", "編集(&E)", "-", "画像を閉じる(&X)"}));
+    // Copy as file has no shortcut: Ctrl+C stays the picture's.
+    EXPECT_EQ(f.mCopyFile.shortcut(), "");
     EXPECT_EQ(captions(f.mEditMenu), std::vector<std::string>{"キャンセル"});
     // The two pop-up menus never show in the menu bar.
     EXPECT_FALSE(f.mFullMenu.visible());

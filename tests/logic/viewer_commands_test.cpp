@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
+#include "catalogue/list_line.h"
+#include "core/app.h"
 #include "platform/keys.h"
 #include "platform/paths.h"
 #include "viewer_fixture.h"
@@ -240,5 +243,87 @@ TEST(ViewerClipboard, AClipboardHeldByAnotherProgramIsReportedAboveTheViewer) {
     EXPECT_EQ(box.owner, &v);
 }
 
+// Copy as file hands over the shown screenshot's file itself, from either menu, and no picture.
+TEST(CopyAsFile, HandsOverTheSelectedFileAndNoPicture) {
+    App app;
+    Form1& f = start_with_shots(app, 3);
+    const auto file = [&](int i) { return join_path(app.folders.shots, shot_name(i)); };
+    // The reversed order: the screenshot selected, not the line at the same row of the other list.
+    test::click(f.img_sort_up);
+    test::click_row(f.file_sort, 0);
+    test::click_menu(f.mCopyFile);
+    Form2& v = open_viewer_at(f, 1);
+    app.plat.prompts.answer_popup("mCopyFile_F");
+    test::mouse_down(v.img_view, button::kRight, 10, 10);
+    EXPECT_EQ(app.plat.clipboard.files, (std::vector<std::string>{file(2), file(1)}));
+    EXPECT_TRUE(app.plat.clipboard.pictures.empty());
+
+    app.plat.clipboard.fail = true;
+    app.plat.prompts.answer_popup("mCopyFile_F");
+    app.plat.prompts.answer_message(MsgResult::ok);
+    test::mouse_down(v.img_view, button::kRight, 10, 10);
+    const MessageBox& box = app.plat.prompts.asked().back().box;
+    EXPECT_EQ(box.text, "クリップボードにコピーできませんでした。");
+    EXPECT_EQ(box.owner, &v);
+    EXPECT_TRUE(app.plat.prompts.all_answered());
+}
+
+// A file deleted or moved from outside before the watch told of it is reported and its line
+// goes, from the menu as from a drag; nothing empty is handed on.
+TEST(CopyAsFile, AFileGoneFromOutsideIsReportedAndItsLineGoes) {
+    const struct {
+        const char* way;
+        // Shares the selected screenshot; returns what other programs were handed.
+        std::function<std::vector<std::string>(App&, Form1&)> share;
+    } ways[] = {
+        {"copy as file",
+         [](App& app, Form1& f) {
+             app.plat.clipboard.files.clear();
+             test::click_menu(f.mCopyFile);
+             return app.plat.clipboard.files;
+         }},
+        {"drag from the list",
+         [](App&, Form1& f) {
+             const std::string dragged = f.file_lst.on_drag_file();
+             return dragged.empty() ? std::vector<std::string>{} : std::vector<std::string>{dragged};
+         }},
+        {"drag from the preview",
+         [](App&, Form1& f) {
+             const std::string dragged = f.img_pre.on_drag_file();
+             return dragged.empty() ? std::vector<std::string>{} : std::vector<std::string>{dragged};
+         }},
+    };
+    for (const auto& w : ways) {
+        SCOPED_TRACE(w.way);
+        App app;
+        Form1& f = start_with_shots(app, 3);
+        test::click_row(f.file_lst, 1);
+        EXPECT_EQ(w.share(app, f), std::vector<std::string>{join_path(app.folders.shots, shot_name(1))});
+        std::filesystem::remove(to_fs_path(join_path(app.folders.shots, shot_name(1))));
+        app.plat.prompts.answer_message(MsgResult::ok);
+        EXPECT_TRUE(w.share(app, f).empty());
+        const MessageBox& box = app.plat.prompts.asked().back().box;
+        EXPECT_EQ(box.text, "ＳＳ [" + shot_name(1) + "]が見つかりませんでした（移動または削除されています）。");
+        EXPECT_EQ(box.title, kAppTitle);
+        EXPECT_EQ(box.icon, MsgIcon::exclamation);
+        EXPECT_EQ(box.owner, &f);
+        ASSERT_EQ(f.file_lst.count(), 2);
+        EXPECT_EQ(f.file_lst.list_index(), 1);
+        EXPECT_EQ(line_name(f.file_lst.item(1)), shot_name(2));
+        EXPECT_EQ(f.file_sort.count(), 2);
+        EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + shot_name(2)), 0u);
+        EXPECT_TRUE(app.plat.prompts.all_answered());
+    }
+}
+
+// The viewer's picture is dragged out as the file on the screen.
+TEST(CopyAsFile, TheViewersPictureDragsTheFileShown) {
+    App app;
+    Form1& f = start_with_shots(app, 3);
+    Form2& v = open_viewer_at(f, 2);
+    test::press_key(v, key::kLeft);
+    EXPECT_EQ(v.img_view.on_drag_file(), join_path(app.folders.shots, shot_name(1)));
+    EXPECT_TRUE(app.plat.prompts.asked().empty());
+}
 }  // namespace
 }  // namespace vis

@@ -65,6 +65,9 @@ TEST(StartUpUnderWine, StoredWindowsPathInAnotherCaseIsUsedAndKept) {
     EXPECT_EQ(test::loaded<Form3>(f), nullptr);
     ASSERT_EQ(f.file_lst.count(), 1);
     EXPECT_EQ(f.lbl_Pelmar_Path.caption(), "c:\\GAMES\\pelmar online");
+    // Other programs are handed the real file inside the prefix, not the stored Windows text.
+    test::click_menu(f.mCopyFile);
+    EXPECT_EQ(app.plat.clipboard.files, std::vector<std::string>{shot});
     // Deleting reaches the file inside the prefix; the message names the screenshot as listed.
     app.plat.prompts.answer_message(MsgResult::yes);
     test::press_key(f, key::kDelete);

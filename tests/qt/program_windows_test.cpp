@@ -2,18 +2,26 @@
 // the full-screen viewer and the clipboard, with real widgets under the offscreen platform.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
+#include <QDrag>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QListView>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QUrl>
+#include <filesystem>
 #include <tuple>
 
 #include "editor_window/form6.h"
 #include "main_window/form1.h"
 #include "options/form3.h"
+#include "platform/paths.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/image_view.h"
 #include "platform/qt/qt_clipboard.h"
@@ -167,6 +175,81 @@ TEST(QtProgramWindows, EditorDrawsOnItsCanvasInsideTheViewport) {
     EXPECT_EQ(shown.pixelColor(24, 12), QColor(0, 0, 0));
     EXPECT_GT(shown.pixelColor(40, 28).red(), 150);  // the pointer's own place is untouched
     EXPECT_NE(navigator->grab().toImage().pixelColor(5, 2), before);
+}
+
+QUrl shot_url(const QtProgram& app, const std::string& name) {
+    return QUrl::fromLocalFile(
+        QFileInfo(QString::fromStdString(join_path(app.folders.shots, name))).absoluteFilePath());
+}
+
+// What other programs find on the clipboard after copy as file: the file's address for both
+// desktop conventions, as a copy, and no picture left from an earlier copy of the picture.
+TEST(QtProgramWindows, CopyAsFileOffersTheFileAndNoPicture) {
+    QtProgram app;
+    Form1& f = app.start();
+    app.windows.dispatch([&] { f.copy_to_clipboard(); });
+    ASSERT_TRUE(QGuiApplication::clipboard()->mimeData()->hasImage());
+    app.windows.dispatch([&] { test::click_menu(f.mCopyFile); });
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    const QUrl url = shot_url(app, "PelmarOnline_2006115_01715.jpg");
+    EXPECT_EQ(data->urls(), QList<QUrl>{url});
+    EXPECT_EQ(data->data("x-special/gnome-copied-files"), QByteArray("copy\n") + url.toEncoded());
+    QStringList formats = data->formats();
+    formats.sort();
+    EXPECT_EQ(formats, (QStringList{"text/uri-list", "x-special/gnome-copied-files"}));
+    EXPECT_FALSE(data->hasImage());
+}
+
+// A drop target that takes whatever a drag offers, as a file manager or chat program would.
+struct DropTarget : QWidget {
+    DropTarget() { setAcceptDrops(true); }
+    void dropEvent(QDropEvent* event) override {
+        urls = event->mimeData()->urls();
+        actions = event->possibleActions();
+        event->acceptProposedAction();
+    }
+    QList<QUrl> urls;
+    Qt::DropActions actions;
+};
+
+void send_mouse(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, to->mapToGlobal(at), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(to, &event);
+}
+
+// Pressing a line and moving beyond the drag distance drags that line's file out, as a copy
+// only; a shorter move stays a plain click.
+TEST(QtProgramWindows, DraggingALineCarriesItsFileAsACopy) {
+    QtProgram app;
+    Form1& f = app.start();
+    DropTarget target;
+    int drags = 0;
+    app.windows.run_drag = [&](QDrag& drag, Qt::DropActions actions) {
+        ++drags;
+        QDropEvent drop(QPointF(5, 5), actions, drag.mimeData(), Qt::LeftButton, Qt::NoModifier);
+        target.dropEvent(&drop);
+    };
+    auto* list = qobject_cast<QListView*>(app.windows.widget_of(f.file_lst));
+    ASSERT_NE(list, nullptr);
+    QWidget* lines = list->viewport();
+    const QPoint second = list->visualRect(list->model()->index(1, 0)).center();
+    const int far = QApplication::startDragDistance() + 2;
+
+    send_mouse(lines, QEvent::MouseButtonPress, second, Qt::LeftButton, Qt::LeftButton);
+    send_mouse(lines, QEvent::MouseMove, second + QPoint(1, 0), Qt::NoButton, Qt::LeftButton);
+    send_mouse(lines, QEvent::MouseButtonRelease, second + QPoint(1, 0), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(drags, 0);
+    EXPECT_EQ(f.file_lst.list_index(), 1);
+
+    send_mouse(lines, QEvent::MouseButtonPress, second, Qt::LeftButton, Qt::LeftButton);
+    // Moving up across the first line neither selects it nor drags it.
+    send_mouse(lines, QEvent::MouseMove, second - QPoint(0, far), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(drags, 1);
+    EXPECT_EQ(target.urls, QList<QUrl>{shot_url(app, "PelmarOnline_2006116_01716.jpg")});
+    EXPECT_EQ(target.actions, Qt::DropActions(Qt::CopyAction));
+    EXPECT_EQ(f.file_lst.list_index(), 1);
+    EXPECT_TRUE(std::filesystem::exists(to_fs_path(join_path(app.folders.shots, "PelmarOnline_2006116_01716.jpg"))));
 }
 
 }  // namespace

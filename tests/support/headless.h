@@ -141,7 +141,13 @@ public:
         pictures.push_back(picture);
         return true;
     }
+    bool set_file(const std::string& path) override {
+        if (fail) return false;
+        files.push_back(path);
+        return true;
+    }
     std::vector<Picture> pictures;
+    std::vector<std::string> files;
     // The clipboard is held by another program.
     bool fail = false;
 };

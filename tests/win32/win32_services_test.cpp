@@ -5,6 +5,8 @@
 #include <windows.h>
 // After windows.h, which it needs.
 #include <mmsystem.h>
+#include <shellapi.h>
+#include <shlobj.h>
 
 #include <chrono>
 #include <cstring>
@@ -12,6 +14,7 @@
 #include "loopback_server.h"
 #include "music/media_commands.h"
 #include "platform/paths.h"
+#include "platform/win32/file_drag.h"
 #include "platform/win32/gdi_text_metrics.h"
 #include "platform/win32/gdi_text_painter.h"
 #include "platform/win32/mci_media.h"
@@ -232,6 +235,50 @@ TEST(Win32Services, TheClipboardHoldsThePictureAsABottomUpDib) {
     EXPECT_EQ(rows[2] & 0xFFFFFF, 0x000000u);
     EXPECT_EQ(rows[3] & 0xFFFFFF, 0x102030u);
     EXPECT_EQ(rows[5] & 0xFFFFFF, 0x708090u);
+}
+
+// The one name a CF_HDROP holds.
+std::string dropped_file(HDROP drop) {
+    if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) != 1) return "(not one file)";
+    wchar_t name[MAX_PATH] = {};
+    DragQueryFileW(drop, 0, name, MAX_PATH);
+    return win32::narrow(name);
+}
+
+// Copy as file and a drag hand other programs the screenshot file itself, as a copy, with no
+// picture beside it: a paste in Explorer or a chat program takes the JPEG as it is.
+TEST(Win32Services, TheFileGoesOutAsCfHdropOnlyAndAsACopy) {
+    test::TempFolder folder;
+    const std::string file = join_path(folder.path(), "PelmarOnline_2006115_01715.jpg");
+    test::write_jpeg(file, 8, 8);
+    win32::Win32Clipboard clipboard;
+    const auto pixels = std::make_shared<std::vector<std::uint32_t>>(4, 0xFF112233u);
+    ASSERT_TRUE(clipboard.set_picture(Picture{2, 2, pixels}));
+    ASSERT_TRUE(clipboard.set_file(file));
+
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_DIB));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+    HANDLE drop = GetClipboardData(CF_HDROP);
+    const std::string named = drop != nullptr ? dropped_file(static_cast<HDROP>(drop)) : "(none)";
+    HANDLE effect = GetClipboardData(RegisterClipboardFormatW(CFSTR_PREFERREDDROPEFFECT));
+    const DWORD preferred = effect != nullptr ? *static_cast<const DWORD*>(GlobalLock(effect)) : 0;
+    if (effect != nullptr) GlobalUnlock(effect);
+    CloseClipboard();
+    EXPECT_EQ(named, file);
+    EXPECT_EQ(preferred, static_cast<DWORD>(DROPEFFECT_COPY));
+
+    // A drag carries the shell's object for the same file; the window system has COM on its thread.
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    IDataObject* data = win32::file_data_object(file);
+    ASSERT_NE(data, nullptr);
+    FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    STGMEDIUM medium{};
+    ASSERT_EQ(data->GetData(&format, &medium), S_OK);
+    EXPECT_EQ(dropped_file(static_cast<HDROP>(medium.hGlobal)), file);
+    ReleaseStgMedium(&medium);
+    data->Release();
+    CoUninitialize();
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 #include "platform/qt/control_view.h"
 
+#include <QApplication>
+#include <QDrag>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
 #include "platform/form.h"
+#include "platform/qt/file_mime.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/key_codes.h"
@@ -116,7 +119,10 @@ bool ControlView::mouse_event(QWidget& receiver, QEvent& event) {
 
     switch (event.type()) {
         case QEvent::MouseButtonPress:
-            if (left) left_pressed_ = true;
+            if (left) {
+                left_pressed_ = true;
+                press_at_ = p;
+            }
             if (control_->on_mouse_down)
                 forward([=](Control& c) {
                     if (c.on_mouse_down) c.on_mouse_down(button, shift, x, y);
@@ -150,9 +156,33 @@ bool ControlView::mouse_event(QWidget& receiver, QEvent& event) {
                 forward([=](Control& c) {
                     if (c.on_mouse_move) c.on_mouse_move(held, shift, x, y);
                 });
-            return false;
+            return control_ != nullptr && drag_move(me, p);
         }
     }
+}
+
+bool ControlView::drag_move(const QMouseEvent& move, QPoint at) {
+    if (!left_pressed_ || !(move.buttons() & Qt::LeftButton) || !control_->on_drag_file) return false;
+    // Short of the distance the press stays a click (or half of a double-click).
+    if ((at - press_at_).manhattanLength() < QApplication::startDragDistance()) return true;
+    // The drag takes the release: no click follows it.
+    left_pressed_ = false;
+    drag_file_out();
+    return true;
+}
+
+void ControlView::drag_file_out() {
+    std::string path;
+    forward([&path](Control& c) {
+        if (c.on_drag_file) path = c.on_drag_file();
+    });
+    // A file that went is reported by the program; nothing empty is ever dragged.
+    if (path.empty() || !widget_) return;
+    // Owned by the widget: the system's drag deletes it once done.
+    auto* drag = new QDrag(widget_.data());
+    drag->setMimeData(file_mime_data(path).release());
+    // Never a move: a drop must leave the screenshot where it is.
+    system_.run_drag(*drag, Qt::CopyAction);
 }
 
 }  // namespace vis

@@ -54,6 +54,11 @@ protected:
 
 private:
     bool mouse_event(QWidget& receiver, QEvent& event);
+    // A move with the left button held since a press on the control: true when it belongs to a
+    // drag out of the control (started once far enough from the press), not to the widget.
+    bool drag_move(const QMouseEvent& move, QPoint at);
+    // Asks the program what the drag carries and, if anything, drags it out.
+    void drag_file_out();
     // Puts the widget into its container's widget (or the client area) if it is elsewhere.
     void place_in_container();
 
@@ -62,6 +67,7 @@ private:
     bool clicks_from_mouse_ = false;
     bool right_press_consumed_ = false;
     bool left_pressed_ = false;
+    QPoint press_at_;
 };
 
 // The view for a control of any kind.

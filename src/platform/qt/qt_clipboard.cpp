@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "platform/qt/file_mime.h"
 #include "platform/qt/picture_image.h"
 
 namespace vis {
@@ -13,6 +14,14 @@ bool QtClipboard::set_picture(const Picture& picture) {
     if (clipboard == nullptr || image.isNull()) return false;
     // The clipboard keeps its own copy: the picture may be gone before someone pastes.
     clipboard->setImage(image.copy());
+    return true;
+}
+
+bool QtClipboard::set_file(const std::string& path) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr || path.empty()) return false;
+    // The clipboard takes the data over.
+    clipboard->setMimeData(file_mime_data(path).release());
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_window_system.h"
 
 #include <QApplication>
+#include <QDrag>
 #include <QLibraryInfo>
 #include <QScreen>
 #include <algorithm>
@@ -20,6 +21,7 @@ QtWindowSystem::QtWindowSystem(std::string program_folder) : program_folder_(std
         QCoreApplication::installTranslator(&qt_texts_);
     // Hiding or closing windows never ends the program by itself: the program decides.
     QApplication::setQuitOnLastWindowClosed(false);
+    run_drag = [](QDrag& drag, Qt::DropActions actions) { drag.exec(actions, Qt::CopyAction); };
 }
 
 QtWindowSystem::~QtWindowSystem() {

@@ -2,12 +2,14 @@
 // The window system of a real run: one Qt window per form, re-rendered from the model after
 // every event it forwards to the program.
 #include <QTranslator>
+#include <Qt>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/window_system.h"
 
+class QDrag;
 class QWidget;
 
 namespace vis {
@@ -47,6 +49,10 @@ public:
     // A visible window to own a dialog: the owner's, else a topmost one, else the active one.
     QWidget* dialog_parent(const Form* owner) const;
     const std::string& program_folder() const { return program_folder_; }
+
+    // Runs a drag out of a window offering `actions`; by default the system's own drag and drop.
+    // A test puts its own drop target's delivery in its place.
+    std::function<void(QDrag&, Qt::DropActions actions)> run_drag;
 
 private:
     struct Entry {

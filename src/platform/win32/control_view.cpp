@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
+
 #include "platform/form.h"
+#include "platform/win32/file_drag.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/gdi_font.h"
 #include "platform/win32/units.h"
@@ -165,7 +168,10 @@ bool ControlView::mouse(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
-            if (button == 1) left_pressed_ = true;
+            if (button == 1) {
+                left_pressed_ = true;
+                press_at_ = {px, py};
+            }
             if (capture_while_pressed_) SetCapture(hwnd_);
             if (control_->on_mouse_down)
                 forward([=](Control& c) {
@@ -205,9 +211,29 @@ bool ControlView::mouse(UINT msg, WPARAM wp, LPARAM lp) {
                 forward([=](Control& c) {
                     if (c.on_mouse_move) c.on_mouse_move(held, shift, x, y);
                 });
-            return false;
+            return control_ != nullptr && drag_move(wp, {px, py});
         }
     }
+}
+
+bool ControlView::drag_move(WPARAM wp, POINT at) {
+    if (!left_pressed_ || (wp & MK_LBUTTON) == 0 || !control_->on_drag_file) return false;
+    // Short of the system's drag distance the press stays a click (or half of a double-click).
+    if (std::abs(at.x - press_at_.x) <= GetSystemMetrics(SM_CXDRAG) / 2 &&
+        std::abs(at.y - press_at_.y) <= GetSystemMetrics(SM_CYDRAG) / 2)
+        return true;
+    // The drag takes the release: no click follows it.
+    left_pressed_ = false;
+    std::string path;
+    forward([&path](Control& c) {
+        if (c.on_drag_file) path = c.on_drag_file();
+    });
+    // A file that went is reported by the program; nothing empty is ever dragged.
+    if (path.empty()) return true;
+    // The list box's own tracking of the held button ends here.
+    if (GetCapture() == hwnd_) ReleaseCapture();
+    drag_file_out(path);
+    return true;
 }
 
 LRESULT CALLBACK ControlView::subclass_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {

@@ -71,6 +71,9 @@ protected:
 private:
     static LRESULT CALLBACK subclass_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
     bool mouse(UINT msg, WPARAM wp, LPARAM lp);
+    // A move with the left button held since a press on a control that can be dragged out: true
+    // when it belongs to the drag (started once far enough from the press), not to the window.
+    bool drag_move(WPARAM wp, POINT at);
     bool key(WPARAM wp);
     void apply_font();
     // For the pointer's position over the control: a picture at its own size counts in its pixels.
@@ -87,6 +90,7 @@ private:
     bool right_press_consumed_ = false;
     bool capture_while_pressed_ = false;
     bool left_pressed_ = false;
+    POINT press_at_{};
 };
 
 // A control with no native look of its own yet: nothing shows, so nothing it lies over is hidden.

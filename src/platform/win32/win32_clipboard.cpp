@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "platform/win32/file_drop.h"
+
 namespace vis::win32 {
 
 namespace {
@@ -51,6 +53,23 @@ bool Win32Clipboard::set_picture(const Picture& picture) {
     CloseClipboard();
     // Once placed the clipboard owns the memory.
     if (!placed) GlobalFree(dib);
+    return placed;
+}
+
+bool Win32Clipboard::set_file(const std::string& path) {
+    HGLOBAL drop = file_drop_memory(path);
+    HGLOBAL effect = copy_effect_memory();
+    const UINT effect_format = preferred_effect_format();
+    if (drop == nullptr || effect == nullptr || effect_format == 0 || !OpenClipboard(nullptr)) {
+        if (drop != nullptr) GlobalFree(drop);
+        if (effect != nullptr) GlobalFree(effect);
+        return false;
+    }
+    // The file alone: a picture beside it would be what some programs take instead.
+    const bool placed = EmptyClipboard() && SetClipboardData(CF_HDROP, drop) != nullptr;
+    if (!placed) GlobalFree(drop);
+    if (!placed || SetClipboardData(effect_format, effect) == nullptr) GlobalFree(effect);
+    CloseClipboard();
     return placed;
 }
 
