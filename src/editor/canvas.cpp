@@ -93,7 +93,8 @@ std::shared_ptr<std::vector<std::uint32_t>> cut(const std::uint32_t* pixels, int
 
 Canvas::Contents Canvas::crop(const PixelRect& r) {
     const int left = std::max(r.left, 0), top = std::max(r.top, 0);
-    const PixelRect kept{left, top, std::min(r.left + r.width, width_) - left, std::min(r.top + r.height, height_) - top};
+    const PixelRect kept{left, top, std::min(r.left + r.width, width_) - left,
+                         std::min(r.top + r.height, height_) - top};
     // Nothing to cut away, or nothing left: no change.
     if (kept.empty() || pixels_->empty() || kept == PixelRect{0, 0, width_, height_}) return {};
     Contents cropped{{kept.width, kept.height, cut(background_.pixels->data(), width_, kept)},

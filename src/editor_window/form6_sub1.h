@@ -1,7 +1,7 @@
 #pragma once
 // The text dialog: one line of text in a chosen font, style and size, with or without an
-// outline, previewed live on the editor's canvas and printed into it by "ＯＫ". It lives apart from the editor: with no editor
-// open it previews and prints nothing.
+// outline, previewed live on the editor's canvas and printed into it by "ＯＫ". It lives apart
+// from the editor: with no editor open it previews and prints nothing.
 #include "core/window_owner.h"
 #include "editor/tools/editor_state.h"
 #include "platform/control.h"

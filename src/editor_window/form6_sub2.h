@@ -1,6 +1,7 @@
 #pragma once
 // The effects dialog: mosaic, blur, monochrome and negative over the editor's selection, with a
-// progress bar and a break button, and crop to the selection. It lives apart from the editor and is only hidden when closed.
+// progress bar and a break button, and crop to the selection. It lives apart from the editor and
+// is only hidden when closed.
 #include "core/window_owner.h"
 #include "editor_window/editor_access.h"
 #include "platform/control.h"

@@ -69,8 +69,12 @@ TEST_F(EffectsDialog, AnEffectRunsWithTheEditorMinimisedAndEndsWithItsMessageAnd
         int progress;
     } seen{};
     after_events(3, [&] {
-        seen = {editor->window_state(), d.visible(),           !d.cmd_eff_4.enabled(),
-                !d.cmd_eff_1.enabled(), !d.cmd_quit.enabled() && !d.cmd_crop.enabled(), d.pgb.value()};
+        seen = {editor->window_state(),
+                d.visible(),
+                !d.cmd_eff_4.enabled(),
+                !d.cmd_eff_1.enabled(),
+                !d.cmd_quit.enabled() && !d.cmd_crop.enabled(),
+                d.pgb.value()};
         click(d.cmd_eff_1);  // off while one runs
     });
     app.plat.prompts.answer_message(MsgResult::ok);
