@@ -27,6 +27,11 @@ public:
     Platform& platform() const { return platform_; }
     // The settings file and the values read from it at start-up.
     SettingsStore& settings() { return settings_; }
+    // Choices that outlive the window they are made in, until the program ends.
+    struct Kept {
+        bool text_outline = false;  // the text dialog's "縁取り"
+    };
+    Kept& kept() { return kept_; }
 
     // How a window of type W is made; registered once, before the first use.
     template <class W>
@@ -67,6 +72,7 @@ private:
 
     Platform& platform_;
     SettingsStore settings_;
+    Kept kept_;
     std::function<MainWindow&()> main_;
     std::map<std::type_index, Slot> slots_;
     // Types in the order their windows were made.

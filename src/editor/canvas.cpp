@@ -77,6 +77,43 @@ void Canvas::clear() {
     mark(0, 0, width_, height_);
 }
 
+namespace {
+
+std::shared_ptr<std::vector<std::uint32_t>> cut(const std::uint32_t* pixels, int width, const PixelRect& r) {
+    auto out = std::make_shared<std::vector<std::uint32_t>>();
+    out->reserve(static_cast<std::size_t>(r.width) * static_cast<std::size_t>(r.height));
+    for (int y = r.top; y < r.top + r.height; ++y) {
+        const std::uint32_t* first = pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + r.left;
+        out->insert(out->end(), first, first + r.width);
+    }
+    return out;
+}
+
+}  // namespace
+
+Canvas::Contents Canvas::crop(const PixelRect& r) {
+    const int left = std::max(r.left, 0), top = std::max(r.top, 0);
+    const PixelRect kept{left, top, std::min(r.left + r.width, width_) - left,
+                         std::min(r.top + r.height, height_) - top};
+    // Nothing to cut away, or nothing left: no change.
+    if (kept.empty() || pixels_->empty() || kept == PixelRect{0, 0, width_, height_}) return {};
+    Contents cropped{{kept.width, kept.height, cut(background_.pixels->data(), width_, kept)},
+                     cut(pixels_->data(), width_, kept),
+                     kept.width,
+                     kept.height};
+    return swap_contents(std::move(cropped));
+}
+
+Canvas::Contents Canvas::swap_contents(Contents contents) {
+    Contents old{std::move(background_), std::move(pixels_), width_, height_};
+    background_ = std::move(contents.background);
+    pixels_ = std::move(contents.pixels);
+    width_ = contents.width;
+    height_ = contents.height;
+    mark(0, 0, width_, height_);
+    return old;
+}
+
 void Canvas::mark(int left, int top, int width, int height) {
     const PixelRect r{left, top, width, height};
     changed_ = united(changed_, r);

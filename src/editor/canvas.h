@@ -64,6 +64,20 @@ public:
     PixelRect take_unrecorded() { return std::exchange(unrecorded_, PixelRect{}); }
     void clear();
 
+    // The whole surface with its background: what a change of size replaces, to bring it back.
+    struct Contents {
+        Picture background;
+        std::shared_ptr<std::vector<std::uint32_t>> pixels;
+        int width = 0;
+        int height = 0;
+    };
+    // Keeps only the pixels in `r` (pixels, cut to the canvas), the background alike, on a new
+    // surface, and returns what it replaced. A rectangle that misses the canvas changes nothing
+    // and returns no pixels. Still the same picture: picture_count() stays.
+    Contents crop(const PixelRect& r);
+    // Puts back what crop() replaced, or what this replaced, and returns what it replaces.
+    Contents swap_contents(Contents contents);
+
     int draw_width() const { return draw_width_; }
     // Pixels; a width below 1 counts as 1.
     void set_draw_width(int pixels);

@@ -26,15 +26,22 @@ int History::band_rows(int band) const {
 void History::reset(const Canvas& canvas) {
     steps_.clear();
     position_ = 0;
+    bytes_ = 0;
+    copy_bytes_ = 0;
+    copy(canvas);
+}
+
+bool History::copy(const Canvas& canvas) {
     bands_.clear();
     dirty_.clear();
     dirty_list_.clear();
+    bytes_ -= copy_bytes_;
+    copy_bytes_ = 0;
     picture_ = canvas.picture_count();
     width_ = canvas.width_px();
     height_ = canvas.height_px();
     const std::size_t canvas_bytes = count(width_, height_) * sizeof(std::uint32_t);
-    bytes_ = 0;
-    if (canvas_bytes == 0 || canvas_bytes > budget_ / 2) return;
+    if (canvas_bytes == 0 || canvas_bytes > budget_ / 2) return false;
     columns_ = (width_ + kTileWidth - 1) / kTileWidth;
     const int rows = (height_ + kTileHeight - 1) / kTileHeight;
     for (int band = 0; band < rows; ++band) {
@@ -42,7 +49,9 @@ void History::reset(const Canvas& canvas) {
         bands_.emplace_back(first, first + count(width_, band_rows(band)));
     }
     dirty_.assign(count(columns_, rows), PixelRect{});
-    bytes_ = canvas_bytes + bands_.size() * sizeof(std::vector<std::uint32_t>);
+    copy_bytes_ = canvas_bytes + bands_.size() * sizeof(std::vector<std::uint32_t>);
+    bytes_ += copy_bytes_;
+    return true;
 }
 
 bool History::same(const Canvas& canvas, std::size_t tile) const {
@@ -122,6 +131,11 @@ bool History::record(Canvas& canvas) {
     }
     dirty_list_.clear();
     if (step.pieces.empty()) return false;
+    push(std::move(step));
+    return true;
+}
+
+void History::push(Step step) {
     while (steps_.size() > position_) {
         bytes_ -= steps_.back().bytes;
         steps_.pop_back();
@@ -134,10 +148,45 @@ bool History::record(Canvas& canvas) {
     while (bytes_ > budget_ && drop + 1 < steps_.size()) bytes_ -= steps_[drop++].bytes;
     steps_.erase(steps_.begin(), steps_.begin() + static_cast<std::ptrdiff_t>(drop));
     position_ -= drop;
+}
+
+namespace {
+
+std::size_t contents_bytes(const Canvas::Contents& contents) {
+    return contents.pixels->size() * sizeof(std::uint32_t);
+}
+
+}  // namespace
+
+bool History::crop(Canvas& canvas, const PixelRect& r) {
+    record(canvas);
+    const bool kept = usable(canvas);
+    Canvas::Contents before = canvas.crop(r);
+    if (!before.pixels) return false;
+    canvas.take_unrecorded();
+    if (!kept || !copy(canvas)) {
+        reset(canvas);
+        return true;
+    }
+    Step step;
+    step.bounds = {0, 0, width_, height_};
+    step.bytes = contents_bytes(before) + sizeof(Step);
+    step.contents = std::move(before);
+    push(std::move(step));
     return true;
 }
 
 PixelRect History::swap_in(Canvas& canvas, Step& step) {
+    if (step.contents) {
+        // The other size comes back whole, and the copy follows it.
+        bytes_ -= step.bytes;
+        step.contents = canvas.swap_contents(std::move(*step.contents));
+        step.bytes = contents_bytes(*step.contents) + sizeof(Step);
+        bytes_ += step.bytes;
+        copy(canvas);
+        canvas.take_unrecorded();
+        return {0, 0, width_, height_};
+    }
     // The canvas matches the copy here, so the canvas's pixels are the copy's.
     for (Piece& piece : step.pieces) {
         const int top = piece.band * kTileHeight, rows = band_rows(piece.band);

@@ -8,6 +8,7 @@
 // go once the history outgrows its budget.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "editor/canvas.h"
@@ -33,6 +34,10 @@ public:
     // What changed since the last record becomes one action, and the actions undone before are
     // gone. Returns false when nothing changed. A canvas given another picture starts afresh.
     bool record(Canvas& canvas);
+    // Crops the canvas to `r` (pixels) as an action of its own, whatever was drawn before being
+    // recorded first: undoing it brings back the size and every pixel. False, changing nothing,
+    // when `r` misses the canvas.
+    bool crop(Canvas& canvas, const PixelRect& r);
     // Undo and redo the last action (recording first what is not yet); they return the pixels
     // they changed, nothing when there is nothing to undo or redo.
     PixelRect undo(Canvas& canvas);
@@ -54,11 +59,18 @@ private:
     };
     struct Step {
         std::vector<Piece> pieces;
+        // A change of size keeps the whole canvas of the other size instead of pieces.
+        std::optional<Canvas::Contents> contents;
         PixelRect bounds;
         std::size_t bytes = 0;
     };
 
     int band_rows(int band) const;
+    // Takes the canvas as the copy, at its size, with nothing noted changed; false when the
+    // canvas is too large to keep a history of.
+    bool copy(const Canvas& canvas);
+    // The step becomes the last action, the undone ones and the oldest over the budget going.
+    void push(Step step);
     // Whether the canvas still matches the copy where the tile was noted changed.
     bool same(const Canvas& canvas, std::size_t tile) const;
     // The copy's pixels of tiles [first, end) of one band, which then take the canvas's.
@@ -79,6 +91,7 @@ private:
     std::vector<Step> steps_;
     std::size_t position_ = 0;  // steps before it are done, from it on undone
     std::size_t bytes_ = 0;
+    std::size_t copy_bytes_ = 0;
 };
 
 }  // namespace vis

@@ -38,4 +38,9 @@ Colour colour_from_text(std::string_view text) {
     return static_cast<Colour>(static_cast<long long>(leading_number(text)) & 0xFFFFFF);
 }
 
+Colour contrasting(Colour c) {
+    const int brightness = red_of(c) * 299 + green_of(c) * 587 + blue_of(c) * 114;
+    return brightness > 128000 ? rgb(0, 0, 0) : rgb(255, 255, 255);
+}
+
 }  // namespace vis

@@ -25,6 +25,10 @@ Rect drag_selection(Rect selection, int x, int y);
 // digits with an optional fraction and exponent; 0 when the text starts with anything else.
 double leading_number(std::string_view text);
 
+// Black or white, whichever stands out more against `c` (by its weighted brightness): for text
+// on the colour label and for the outline around printed text.
+Colour contrasting(Colour c);
+
 // A colour held as decimal text (a control's tag), e.g. "255" for red.
 Colour colour_from_text(std::string_view text);
 

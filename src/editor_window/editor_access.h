@@ -28,6 +28,9 @@ public:
     // once it has stopped; so does opening it on another picture, which stays as opened.
     virtual EffectEnd run_effect(EffectFn effect, const EffectPacing& pacing, const std::function<void()>& start) = 0;
     virtual bool effect_running() const = 0;
+    // Crops the canvas to the selection as one action; the selection then covers the whole
+    // canvas. False, changing nothing, without a selection or while an effect runs.
+    virtual bool crop() = 0;
 
 protected:
     ~EditorAccess() = default;

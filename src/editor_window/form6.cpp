@@ -139,9 +139,13 @@ void Form6::open(const Picture& picture) {
     const ScreenInfo screen = windows_.platform().windows.screen();
     canvas_.set_screen(screen.twips_per_pixel_x, screen.device_pixel_ratio);
     canvas_.set_background(picture);
-    canvas_.take_changed();
     // Another screenshot: what was done on the last one cannot be undone on this one.
     history_.reset(canvas_);
+    size_to_canvas();
+}
+
+void Form6::size_to_canvas() {
+    canvas_.take_changed();
     pct_ss.set_picture(canvas_.live());
     pct_ss.resize(canvas_.width(), canvas_.height());
 
@@ -154,6 +158,13 @@ void Form6::open(const Picture& picture) {
     shp_pos.resize(layout.view_width, layout.view_height);
     frm_pct.resize(layout.viewport_width, layout.viewport_height);
     fit_client_area();
+}
+
+void Form6::resized() {
+    size_to_canvas();
+    // The old scroll position may lie beyond the new size: the view starts at the corner again.
+    shp_pos.move(kMargin, kMargin);
+    pct_ss.move(0, 0);
 }
 
 void Form6::fit_client_area() {

@@ -63,6 +63,7 @@ public:
     void set_minimised(bool minimised) override;
     EffectEnd run_effect(EffectFn effect, const EffectPacing& pacing, const std::function<void()>& start) override;
     bool effect_running() const override { return effect_running_; }
+    bool crop() override;
 
     // --- handlers
     bool Form_QueryUnload();
@@ -92,6 +93,12 @@ private:
     // The drawing point for a pointer position on the canvas.
     double point_x(int x) const;
     double point_y(int y) const;
+    // The canvas shown, the navigator, view rectangle and viewport sized for its size.
+    void size_to_canvas();
+    // After the canvas changed size: sized for it and scrolled back to its top-left corner.
+    void resized();
+    // Shows what undo or redo changed, the new size included.
+    void show_history_step(const PixelRect& changed, int old_width, int old_height);
     // The window's client area grows to hold a large viewport.
     void fit_client_area();
     // Draws what lies over the canvas.

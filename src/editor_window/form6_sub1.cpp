@@ -34,6 +34,7 @@ Form6_Sub1::Form6_Sub1(Windows& windows)
       cmb_style(*this, "cmb_style"),
       Label2(*this, "Label2", "サイズ："),
       txt_size(*this, "txt_size", "10"),
+      chk_outline(*this, "chk_outline", "縁取り"),
       cmd_ok(*this, "cmd_ok", "ＯＫ"),
       Timer1(*this, "Timer1", 1, true),
       windows_(windows) {
@@ -48,6 +49,9 @@ Form6_Sub1::Form6_Sub1(Windows& windows)
     Label2.set_bounds({120, 1200, 975, 255});
     txt_size.set_bounds({1080, 1200, 855, 270});
     cmd_ok.set_bounds({3000, 1200, 975, 375});
+    // In the free space between the size box and "ＯＫ"; kept while the program runs.
+    chk_outline.set_bounds({2040, 1200, 900, 270});
+    chk_outline.set_value(windows.kept().text_outline);
 
     on_query_unload = [this] { return Form_QueryUnload(); };
     Timer1.on_timer = [this] { Timer1_Timer(); };
@@ -56,6 +60,7 @@ Form6_Sub1::Form6_Sub1(Windows& windows)
     txt_5.on_change = [this] { txt_5_Change(); };
     txt_size.on_change = [this] { txt_size_Change(); };
     cmd_ok.on_click = [this] { cmd_ok_Click(); };
+    chk_outline.on_click = [this] { chk_outline_Click(); };
 }
 
 EditorAccess* Form6_Sub1::editor() const {
@@ -73,6 +78,7 @@ TextSettings Form6_Sub1::settings() const {
     if (!cmb_font.text().empty()) settings.font.name = cmb_font.text();
     settings.font.size_pt = std::clamp(size_pt(), 1.0, kLargestSize);
     apply_style(settings.font, cmb_style.list_index());
+    settings.outline = chk_outline.value();
     return settings;
 }
 
@@ -129,6 +135,11 @@ void Form6_Sub1::cmd_ok_Click() {
     txt_5.set_text("");
     txt_5.set_focus();
     hide();
+}
+
+void Form6_Sub1::chk_outline_Click() {
+    windows_.kept().text_outline = chk_outline.value();
+    send();
 }
 
 bool Form6_Sub1::Form_QueryUnload() {

@@ -1,7 +1,7 @@
 #pragma once
-// The text dialog: one line of text in a chosen font, style and size, previewed live on the
-// editor's canvas and printed into it by "ＯＫ". It lives apart from the editor: with no editor
-// open it previews and prints nothing.
+// The text dialog: one line of text in a chosen font, style and size, with or without an
+// outline, previewed live on the editor's canvas and printed into it by "ＯＫ". It lives apart
+// from the editor: with no editor open it previews and prints nothing.
 #include "core/window_owner.h"
 #include "editor/tools/editor_state.h"
 #include "platform/control.h"
@@ -22,6 +22,7 @@ public:
     ComboBox cmb_style;
     Label Label2;
     TextBox txt_size;
+    CheckBox chk_outline;
     Button cmd_ok;
     Timer Timer1;
 
@@ -31,6 +32,7 @@ public:
     void txt_5_Change();
     void txt_size_Change();
     void cmd_ok_Click();
+    void chk_outline_Click();
     bool Form_QueryUnload();
 
     // The choices as they stand: the text, and the font, size and style for it (a style or font

@@ -14,6 +14,7 @@ Form6_Sub2::Form6_Sub2(Windows& windows)
       cmd_eff_3(*this, "cmd_eff_3", "モノクロ"),
       cmd_eff_4(*this, "cmd_eff_4", "ネガポジ"),
       cmd_break(*this, "cmd_break", "中断"),
+      cmd_crop(*this, "cmd_crop", "切り抜き"),
       cmd_quit(*this, "cmd_quit", "閉じる"),
       pgb(*this, "pgb"),
       windows_(windows) {
@@ -24,6 +25,8 @@ Form6_Sub2::Form6_Sub2(Windows& windows)
     cmd_eff_3.set_bounds({120, 720, 1935, 495});
     cmd_eff_4.set_bounds({2280, 720, 1935, 495});
     cmd_break.set_bounds({240, 1320, 975, 495});
+    // In the free space between "中断" and "閉じる".
+    cmd_crop.set_bounds({1560, 1320, 1215, 495});
     cmd_quit.set_bounds({3000, 1320, 1215, 495});
     pgb.set_bounds({0, 1935, 4335, 255});
 
@@ -33,6 +36,7 @@ Form6_Sub2::Form6_Sub2(Windows& windows)
     cmd_eff_3.on_click = [this] { cmd_eff_3_Click(); };
     cmd_eff_4.on_click = [this] { cmd_eff_4_Click(); };
     cmd_break.on_click = [this] { cmd_break_Click(); };
+    cmd_crop.on_click = [this] { cmd_crop_Click(); };
     cmd_quit.on_click = [this] { cmd_quit_Click(); };
 }
 
@@ -56,6 +60,10 @@ void Form6_Sub2::cmd_break_Click() {
     eff_break = 1;
 }
 
+void Form6_Sub2::cmd_crop_Click() {
+    if (EditorAccess* editor = editor_with_selection()) editor->crop();
+}
+
 void Form6_Sub2::cmd_quit_Click() {
     hide();
 }
@@ -71,16 +79,23 @@ void Form6_Sub2::message(const char* text) {
 }
 
 void Form6_Sub2::enable_commands(bool on) {
-    for (Button* b : {&cmd_eff_1, &cmd_eff_2, &cmd_eff_3, &cmd_eff_4, &cmd_quit}) b->set_enabled(on);
+    for (Button* b : {&cmd_eff_1, &cmd_eff_2, &cmd_eff_3, &cmd_eff_4, &cmd_crop, &cmd_quit}) b->set_enabled(on);
 }
 
 void Form6_Sub2::restore_editor() {
     if (EditorAccess* editor = windows_.loaded<Form6>()) editor->set_minimised(false);
 }
 
-void Form6_Sub2::run(EffectFn effect, const char* done_text) {
+EditorAccess* Form6_Sub2::editor_with_selection() {
     EditorAccess* editor = windows_.loaded<Form6>();
-    if (editor == nullptr || !editor->state().overlay.selection) return message("ERR:選択範囲がありません");
+    if (editor != nullptr && editor->state().overlay.selection) return editor;
+    message("ERR:選択範囲がありません");
+    return nullptr;
+}
+
+void Form6_Sub2::run(EffectFn effect, const char* done_text) {
+    EditorAccess* editor = editor_with_selection();
+    if (editor == nullptr) return;
     Platform& p = windows_.platform();
 
     enable_commands(false);

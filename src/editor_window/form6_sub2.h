@@ -1,6 +1,7 @@
 #pragma once
 // The effects dialog: mosaic, blur, monochrome and negative over the editor's selection, with a
-// progress bar and a break button. It lives apart from the editor and is only hidden when closed.
+// progress bar and a break button, and crop to the selection. It lives apart from the editor and
+// is only hidden when closed.
 #include "core/window_owner.h"
 #include "editor_window/editor_access.h"
 #include "platform/control.h"
@@ -17,6 +18,7 @@ public:
     Button cmd_eff_3;
     Button cmd_eff_4;
     Button cmd_break;
+    Button cmd_crop;
     Button cmd_quit;
     ProgressBar pgb;
 
@@ -28,6 +30,7 @@ public:
     void cmd_eff_3_Click();
     void cmd_eff_4_Click();
     void cmd_break_Click();
+    void cmd_crop_Click();
     void cmd_quit_Click();
     bool Form_QueryUnload();
 
@@ -39,9 +42,11 @@ private:
     // meanwhile, progress, break, and the closing message.
     void run(EffectFn effect, const char* done_text);
     void message(const char* text);
+    // The open editor when it has a selection; otherwise says so and gives nullptr.
+    EditorAccess* editor_with_selection();
     // The editor, if it is still open, back to normal.
     void restore_editor();
-    // All four effect buttons and "閉じる" are off while an effect runs, so no second one starts
+    // All four effect buttons, "切り抜き" and "閉じる" are off while an effect runs, so no second one starts
     // on the same canvas and the dialog holding the break button stays on screen.
     void enable_commands(bool on);
 

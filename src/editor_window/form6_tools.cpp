@@ -1,5 +1,6 @@
 // The editor's events mapped to its tools: the pointer on the canvas, the tool buttons, fill,
 // clear all, effects, colour, pen width, the text dialog's requests, and undo and redo.
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -19,12 +20,6 @@
 namespace vis {
 
 namespace {
-
-// Text that stays readable on the colour label whatever the colour.
-Colour caption_colour_on(Colour c) {
-    const int brightness = red_of(c) * 299 + green_of(c) * 587 + blue_of(c) * 114;
-    return brightness > 128000 ? rgb(0, 0, 0) : rgb(255, 255, 255);
-}
 
 constexpr int kKeyY = 'Y';
 constexpr int kKeyZ = 'Z';
@@ -134,7 +129,7 @@ void Form6::lbl_pnt_color_Click() {
     if (!chosen) return;
     state_.colour = *chosen;
     lbl_pnt_color.set_back_colour(*chosen);
-    lbl_pnt_color.set_fore_colour(caption_colour_on(*chosen));
+    lbl_pnt_color.set_fore_colour(contrasting(*chosen));
     lbl_pnt_color.set_tag(std::to_string(*chosen));
 }
 
@@ -206,6 +201,21 @@ EffectEnd Form6::run_effect(EffectFn effect, const EffectPacing& pacing, const s
     return end;
 }
 
+bool Form6::crop() {
+    if (effect_running_ || !state_.overlay.selection) return false;
+    const Rect& s = *state_.overlay.selection;
+    const int left = static_cast<int>(canvas_.to_px(s.left)), top = static_cast<int>(canvas_.to_px(s.top));
+    const int right = static_cast<int>(canvas_.to_px(s.left + s.width));
+    const int bottom = static_cast<int>(canvas_.to_px(s.top + s.height));
+    // A selection narrower than a pixel still keeps the pixel it lies in.
+    if (history_.crop(canvas_, {left, top, std::max(right - left, 1), std::max(bottom - top, 1)})) {
+        resized();
+        state_.overlay.selection = Rect{0, 0, canvas_.width(), canvas_.height()};
+        show_overlay(state_.overlay);
+    }
+    return true;
+}
+
 // --- undo and redo
 
 bool Form6::Form_Shortcut(int key_code, int shift) {
@@ -223,12 +233,23 @@ bool Form6::Form_Shortcut(int key_code, int shift) {
 void Form6::undo() {
     // Not amid a stroke nor while an effect works on the canvas.
     if (state_.pressed || effect_running_) return;
-    if (!history_.undo(canvas_).empty()) refresh_navigator();
+    const int width = canvas_.width_px(), height = canvas_.height_px();
+    show_history_step(history_.undo(canvas_), width, height);
 }
 
 void Form6::redo() {
     if (state_.pressed || effect_running_) return;
-    if (!history_.redo(canvas_).empty()) refresh_navigator();
+    const int width = canvas_.width_px(), height = canvas_.height_px();
+    show_history_step(history_.redo(canvas_), width, height);
+}
+
+void Form6::show_history_step(const PixelRect& changed, int old_width, int old_height) {
+    if (changed.empty()) return;
+    if (canvas_.width_px() == old_width && canvas_.height_px() == old_height) return refresh_navigator();
+    resized();
+    // A selection made on the other size would point elsewhere on this one.
+    state_.overlay.selection.reset();
+    show_overlay(state_.overlay);
 }
 
 }  // namespace vis

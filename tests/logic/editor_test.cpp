@@ -377,5 +377,45 @@ TEST_F(Editor, TextDialogOutlivesTheEditorAndItsCloseBoxUnloadsIt) {
     EXPECT_EQ(test::loaded<Form6_Sub1>(*main), nullptr);
 }
 
+// The test painter prints a line as one block: with "縁取り" the block gets a rim as wide as the
+// size asks, in black or white against the drawing colour, and the text itself stays on top.
+TEST_F(Editor, OutlinedTextGetsARimInTheContrastingColourAndTheChoiceOutlivesTheDialog) {
+    Form6& e = open();
+    const struct {
+        const char* size;
+        Colour colour;
+        Colour rim;
+        int width;
+    } rows[] = {{"10", rgb(255, 0, 0), rgb(255, 255, 255), 1},
+                {"18", rgb(255, 255, 0), rgb(0, 0, 0), 2},
+                {"36", rgb(0, 0, 128), rgb(255, 255, 255), 3}};
+    int y = 600;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.size);
+        app.plat.prompts.answer_colour(row.colour);
+        click(e.lbl_pnt_color);
+        click(e.cmd_pnt_5);
+        stroke(e, {{1500, y}});
+        app.plat.windows.advance(1);
+        Form6_Sub1& d = *test::loaded<Form6_Sub1>(*main);
+        // Closed and opened again between rows: the box stays ticked.
+        EXPECT_TRUE(d.chk_outline.value() || &row == rows);
+        if (!d.chk_outline.value()) click(d.chk_outline);
+        test::type_text(d.txt_size, row.size);
+        test::type_text(d.txt_5, "Ab");
+        const std::int32_t beyond = test::colour_at(e.canvas(), (1500 / 15 - row.width - 1) * 15, y + 30);
+        click(d.cmd_ok);
+        const int x0 = 1500 / 15, y0 = y / 15 + 2;
+        const auto at = [&](int x) { return test::colour_at(e.canvas(), x * 15, y0 * 15); };
+        EXPECT_EQ(at(x0), static_cast<std::int32_t>(row.colour));
+        for (int k = 1; k <= row.width; ++k) EXPECT_EQ(at(x0 - k), static_cast<std::int32_t>(row.rim)) << k;
+        // Just beyond the rim the screenshot is untouched.
+        EXPECT_EQ(at(x0 - row.width - 1), beyond);
+        d.request_close();
+        ASSERT_EQ(test::loaded<Form6_Sub1>(*main), nullptr);
+        y += 1500;
+    }
+}
+
 }  // namespace
 }  // namespace vis

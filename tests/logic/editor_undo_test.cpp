@@ -11,6 +11,7 @@
 #include "editor_window/form6.h"
 #include "editor_window/form6_sub1.h"
 #include "editor_window/form6_sub2.h"
+#include "platform/jpeg.h"
 #include "platform/keys.h"
 #include "platform/paths.h"
 #include "support/canvas_pixels.h"
@@ -41,6 +42,12 @@ struct EditorUndo : test::EditorOnTwoShots {
         EXPECT_EQ(app.plat.prompts.asked().back().box.text.starts_with(stop ? "中断" : "完了"), true);
     }
     void undo() { test::press_key(*editor, 'Z', shift::kCtrl); }
+    // "切り抜き" over a selection dragged from (x1, y1) to (x2, y2), or none when x1 < 0.
+    void crop(int x1, int y1, int x2, int y2) {
+        if (x1 >= 0) select(x1, y1, x2, y2);
+        click(editor->cmd_pnt_eff);
+        click(test::loaded<Form6_Sub2>(*main)->cmd_crop);
+    }
     std::vector<std::uint32_t> pixels() const { return *editor->canvas().image().pixels; }
     // The navigator shows the canvas as it is.
     void expect_navigator_follows() {
@@ -78,11 +85,28 @@ TEST_F(EditorUndo, EveryToolAndEffectIsUndoneAndRedoneByteForByte) {
              test::type_text(d.txt_5, "Ab");
              click(d.cmd_ok);
          }},
+        {"text with outline",
+         [](EditorUndo& t) {
+             click(t.editor->cmd_pnt_5);
+             t.drag({{1000, 7000}});
+             t.app.plat.windows.advance(1);
+             Form6_Sub1& d = *test::loaded<Form6_Sub1>(*t.main);
+             click(d.chk_outline);
+             test::type_text(d.txt_size, "30");
+             test::type_text(d.txt_5, "Outlined");
+             click(d.cmd_ok);
+         }},
         {"mosaic", [](EditorUndo& t) { t.effect(&Form6_Sub2::cmd_eff_1); }},
         {"blur", [](EditorUndo& t) { t.effect(&Form6_Sub2::cmd_eff_2); }},
         {"monochrome", [](EditorUndo& t) { t.effect(&Form6_Sub2::cmd_eff_3); }},
         {"negative", [](EditorUndo& t) { t.effect(&Form6_Sub2::cmd_eff_4); }},
         {"negative stopped", [](EditorUndo& t) { t.effect(&Form6_Sub2::cmd_eff_4, true); }},
+        {"crop", [](EditorUndo& t) { t.crop(600, 300, 9000, 6600); }},
+        {"pencil after crop",
+         [](EditorUndo& t) {
+             click(t.editor->cmd_pnt_1);
+             t.drag({{300, 300}, {6000, 4000}});
+         }},
         {"clear all",
          [](EditorUndo& t) {
              t.app.plat.prompts.answer_message(MsgResult::yes);
@@ -92,14 +116,18 @@ TEST_F(EditorUndo, EveryToolAndEffectIsUndoneAndRedoneByteForByte) {
     for (const auto& action : actions) {
         SCOPED_TRACE(action.name);
         const auto before = pixels();
+        const int width = editor->canvas().width_px();
         action.act(*this);
         const auto after = pixels();
+        const int width_after = editor->canvas().width_px();
         ASSERT_NE(after, before);
         undo();
         EXPECT_EQ(pixels(), before);
+        EXPECT_EQ(editor->canvas().width_px(), width);
         expect_navigator_follows();
         test::press_key(*editor, 'Y', shift::kCtrl);
         EXPECT_EQ(pixels(), after);
+        EXPECT_EQ(editor->canvas().width_px(), width_after);
         expect_navigator_follows();
         undo();
         test::press_key(*editor, 'Z', shift::kCtrl | shift::kShift);
@@ -107,7 +135,7 @@ TEST_F(EditorUndo, EveryToolAndEffectIsUndoneAndRedoneByteForByte) {
     }
     // Back through all of them to the first stroke, then to the screenshot as opened.
     const std::size_t steps = editor->history().size();
-    EXPECT_EQ(steps, 11u);  // the first stroke and the ten actions; selections are none
+    EXPECT_EQ(steps, 14u);  // the first stroke and the thirteen actions; selections are none
     for (std::size_t k = 1; k < steps; ++k) undo();
     EXPECT_NE(pixels(), opened);
     undo();
@@ -151,6 +179,64 @@ TEST_F(EditorUndo, ANewActionDropsTheRedoStepsAndAnotherScreenshotTheHistory) {
     EXPECT_FALSE(editor->history().can_undo());
     undo();
     EXPECT_EQ(pixels(), other);
+}
+
+// "切り抜き": the selected pixels become the canvas, which the navigator, viewport, scroll range
+// and selection follow and the save writes at their size; one undo brings back the whole.
+TEST_F(EditorUndo, CropKeepsTheSelectedPixelsSavesAtTheirSizeAndComesBackWhole) {
+    const auto whole = pixels();
+    app.plat.prompts.answer_message(MsgResult::ok);
+    crop(-1, 0, 0, 0);
+    EXPECT_EQ(app.plat.prompts.asked().back().box.text, "ERR:選択範囲がありません");
+    EXPECT_EQ(pixels(), whole);
+
+    crop(1500, 1500, 9000, 6000);
+    const Canvas& c = editor->canvas();
+    ASSERT_EQ(c.width_px(), 500);
+    ASSERT_EQ(c.height_px(), 300);
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 500; ++x)
+            ASSERT_EQ(c.row(y)[x], whole[static_cast<std::size_t>(y + 100) * 800 + x + 100]) << x << "," << y;
+    const auto cropped = pixels();
+    EXPECT_EQ(editor->pct_ss.bounds(), (Rect{0, 0, 7500, 4500}));
+    EXPECT_EQ(editor->img_pre.bounds(), (Rect{120, 120, 1500, 900}));
+    EXPECT_EQ(editor->frm_pct.width(), 3750);
+    EXPECT_EQ(editor->frm_pct.height(), 2250);
+    EXPECT_TRUE(editor->shp_sel.visible());
+    EXPECT_EQ(editor->shp_sel.bounds(), (Rect{0, 0, 7500, 4500}));
+    expect_navigator_follows();
+    // The far corner of the navigator shows the far corner of the cropped canvas.
+    test::mouse_down(editor->img_pre, button::kLeft, 0, 0);
+    test::mouse_move(editor->img_pre, 3000, 3000, 1);
+    test::mouse_up(editor->img_pre, button::kLeft, 3000, 3000);
+    EXPECT_EQ(editor->pct_ss.left(), -3750);
+    EXPECT_EQ(editor->pct_ss.top(), -2250);
+
+    // Saved at the cropped size, stamped in its bottom-right corner.
+    const std::string target = join_path(app.folders.root.path(), "cropped.jpg");
+    app.plat.prompts.answer_save(target);
+    app.plat.prompts.answer_message(MsgResult::ok);
+    click(editor->cmd_save);
+    ASSERT_EQ(app.plat.prompts.asked().back().box.text, "保存しました");
+    const auto saved = decode_jpeg_file(target);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->width, 500);
+    EXPECT_EQ(saved->height, 300);
+    EXPECT_GT(saved->pixel(500 - 5300 / 15 + 2, 300 - 400 / 15 + 2) & 0xFF, 200u);
+
+    // The stamp first, then the crop: the whole screenshot, the view back at its corner.
+    undo();
+    EXPECT_EQ(pixels(), cropped);
+    undo();
+    EXPECT_EQ(c.width_px(), 800);
+    EXPECT_EQ(pixels(), whole);
+    EXPECT_EQ(editor->pct_ss.bounds(), (Rect{0, 0, 12000, 9000}));
+    EXPECT_EQ(editor->img_pre.bounds(), (Rect{120, 120, 2400, 1800}));
+    EXPECT_FALSE(editor->shp_sel.visible());
+    expect_navigator_follows();
+    test::press_key(*editor, 'Y', shift::kCtrl);
+    EXPECT_EQ(pixels(), cropped);
+    EXPECT_EQ(editor->frm_pct.width(), 3750);
 }
 
 TEST_F(EditorUndo, SavingKeepsTheHistoryAndItsStampIsUndoneFirst) {

@@ -69,8 +69,12 @@ TEST_F(EffectsDialog, AnEffectRunsWithTheEditorMinimisedAndEndsWithItsMessageAnd
         int progress;
     } seen{};
     after_events(3, [&] {
-        seen = {editor->window_state(), d.visible(),           !d.cmd_eff_4.enabled(),
-                !d.cmd_eff_1.enabled(), !d.cmd_quit.enabled(), d.pgb.value()};
+        seen = {editor->window_state(),
+                d.visible(),
+                !d.cmd_eff_4.enabled(),
+                !d.cmd_eff_1.enabled(),
+                !d.cmd_quit.enabled() && !d.cmd_crop.enabled(),
+                d.pgb.value()};
         click(d.cmd_eff_1);  // off while one runs
     });
     app.plat.prompts.answer_message(MsgResult::ok);
@@ -87,7 +91,7 @@ TEST_F(EffectsDialog, AnEffectRunsWithTheEditorMinimisedAndEndsWithItsMessageAnd
     EXPECT_EQ(editor->window_state(), WindowState::normal);
     EXPECT_TRUE(d.visible());
     EXPECT_EQ(d.pgb.value(), 0);
-    EXPECT_TRUE(d.cmd_eff_4.enabled() && d.cmd_eff_1.enabled() && d.cmd_quit.enabled());
+    EXPECT_TRUE(d.cmd_eff_4.enabled() && d.cmd_eff_1.enabled() && d.cmd_quit.enabled() && d.cmd_crop.enabled());
     const Picture after = editor->canvas().image();
     for (const auto& [x, y] : {std::pair{100, 100}, {600, 400}, {350, 250}})
         EXPECT_EQ(pixel(after, x, y), negated(pixel(before, x, y))) << x << "," << y;

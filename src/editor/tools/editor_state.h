@@ -21,10 +21,12 @@ struct TwipsPoint {
     bool operator==(const TwipsPoint&) const = default;
 };
 
-// The text dialog's choices: what to print, and in which font, size and style.
+// The text dialog's choices: what to print, and in which font, size and style, and whether with
+// an outline in black or white around it.
 struct TextSettings {
     std::string text;
     Font font;
+    bool outline = false;
     bool operator==(const TextSettings&) const = default;
 };
 
