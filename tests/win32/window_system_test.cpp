@@ -349,15 +349,16 @@ TEST_F(Win32Backend, TextIsDrawnInTheFaceWeightAndSizeTheWindowsAskFor) {
          "Pelmarオンラインがインストールされている場所を指定：（通常は変更しないでOKです）", 7080, true},
         {"frame caption", Font{}, "バージョン情報・その他", 7320, true},
     };
-    // The same caption in the same face, regular: a bold one draws clearly more ink.
-    Label regular(form, "regular", "ファイル名：PelmarOnline");
-    regular.set_font(ms_gothic(14.25));
-    regular.set_back_colour(rgb(255, 255, 255));
-    regular.set_bounds({0, 3000, 6000, 450});
-    Label bold(form, "bold", "ファイル名：PelmarOnline");
-    bold.set_font(ms_gothic(14.25, true));
-    bold.set_back_colour(rgb(255, 255, 255));
-    bold.set_bounds({0, 3600, 6000, 450});
+    // The same caption in the same face, regular: a bold one draws clearly more ink, at the
+    // viewer's size and at the splash's small one alike.
+    std::vector<std::unique_ptr<Label>> inked;
+    for (const double points : {14.25, 9.0})
+        for (const bool bold : {false, true}) {
+            inked.push_back(std::make_unique<Label>(form, bold ? "bold" : "regular", "ファイル名：PelmarOnline"));
+            inked.back()->set_font(ms_gothic(points, bold));
+            inked.back()->set_back_colour(rgb(255, 255, 255));
+            inked.back()->set_bounds({0, 1800 + 600 * static_cast<int>(inked.size()), 6000, 450});
+        }
     std::vector<std::unique_ptr<Control>> controls;
     for (const Case& c : cases) {
         if (std::string(c.what) == "frame caption")
@@ -367,9 +368,11 @@ TEST_F(Win32Backend, TextIsDrawnInTheFaceWeightAndSizeTheWindowsAskFor) {
         controls.back()->set_font(c.font);
         controls.back()->set_bounds({0, 0, c.width_twips, 600});
     }
-    form.set_client_size(9600, 4500);
+    form.set_client_size(9600, 4800);
     show();
-    EXPECT_GT(dark_pixels(hwnd_of(bold)), dark_pixels(hwnd_of(regular)) * 13 / 10);
+    for (std::size_t i = 0; i < inked.size(); i += 2)
+        EXPECT_GT(dark_pixels(hwnd_of(*inked[i + 1])), dark_pixels(hwnd_of(*inked[i])) * 13 / 10)
+            << inked[i]->font().size_pt << " pt";
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
         HWND shown = hwnd_of(*controls[i]);
