@@ -16,7 +16,7 @@ protected:
 
 private:
     // The text once more, a pixel to the right, where the system's bold is too faint.
-    void strike_again();
+    void strike_again(HDC dc);
 
     Alignment applied_alignment_ = Alignment::left;
 };
