@@ -116,6 +116,22 @@ TEST_F(Win32Backend, ASeeThroughLabelLeavesThePictureBeneathIt) {
     EXPECT_GT(pixels_in(RGB(0, 0, 0)), 20);
 }
 
+// A window is painted as it shows, before the program goes on: the splash is followed at once by
+// the long listing of the screenshots, with no turn of the message loop in between.
+TEST_F(Win32Backend, AWindowIsPaintedAsItShowsBeforeAnyMessageIsHandled) {
+    Label notice(form, "notice", "本ソフトウェアは運営会社とは関係のない非公式のツールです。");
+    notice.set_font(ms_gothic(9.0, true));
+    notice.set_opaque(false);
+    notice.set_bounds({120, 120, 6000, 600});
+    form.set_back_colour(rgb(255, 255, 255));
+    form.set_border_style(BorderStyle::none);
+    form.set_client_size(6240, 840);
+    show();
+    RECT pending{};
+    EXPECT_FALSE(GetUpdateRect(window().hwnd(), &pending, FALSE));
+    EXPECT_FALSE(GetUpdateRect(hwnd_of(notice), &pending, FALSE));
+}
+
 TEST_F(Win32Backend, MenusShowCaptionAndShortcutAndRunOnlyReachableEntries) {
     Menu file("mFile", "ファイル(&F)");
     Menu save("mSave", "保存(&S)", "Ctrl+S");
