@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "platform/form.h"
+#include "platform/win32/form_window.h"
 #include "platform/win32/message_box_style.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_prompts.h"
@@ -66,9 +67,12 @@ TEST(FileFilter, PairsEndInNulAndAPatternlessDescriptionShowsEveryFile) {
     EXPECT_EQ(file_filter(""), std::wstring(2, L'\0'));
 }
 
-// Presses `button` in the message box titled `title` once it shows; what it read is kept.
+// Presses `button` in the message box titled `title` once it shows (with kEnter, Enter on the
+// control that has the keyboard); what it read is kept.
 class BoxAnswerer {
 public:
+    static constexpr int kEnter = -1;
+
     BoxAnswerer(std::wstring title, int button) {
         thread_ = std::thread([this, title = std::move(title), button] {
             for (int i = 0; i < 500 && !found_; ++i) {
@@ -80,8 +84,19 @@ public:
                     for (int id : {IDOK, IDCANCEL, IDYES, IDNO})
                         if (HWND b = GetDlgItem(box, id); b && (GetWindowLongW(b, GWL_STYLE) & BS_DEFPUSHBUTTON))
                             default_id_ = id;
+                    const HWND owner = GetWindow(box, GW_OWNER);
+                    on_screen_ = IsWindowVisible(box) && !IsIconic(box) && (owner == nullptr || !IsIconic(owner));
+                    GetWindowRect(box, &rect_);
+                    GUITHREADINFO thread{};
+                    thread.cbSize = sizeof(thread);
+                    const HWND keys =
+                        GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &thread) ? thread.hwndFocus : nullptr;
+                    has_keyboard_ = keys != nullptr && (keys == box || IsChild(box, keys));
                     found_ = true;
-                    PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+                    if (button != kEnter || !has_keyboard_)
+                        PostMessageW(box, WM_COMMAND, MAKEWPARAM(button != kEnter ? button : IDCANCEL, BN_CLICKED), 0);
+                    else
+                        PostMessageW(keys, WM_KEYDOWN, VK_RETURN, 0);
                     return;
                 }
                 Sleep(10);
@@ -93,6 +108,10 @@ public:
     BoxAnswerer& operator=(const BoxAnswerer&) = delete;
     std::wstring text_;
     int default_id_ = 0;
+    // Shown, and not hidden with a minimised owner; where; whether its control has the keys.
+    bool on_screen_ = false;
+    RECT rect_{};
+    bool has_keyboard_ = false;
     std::atomic<bool> found_{false};
 
 private:
@@ -130,6 +149,50 @@ TEST(Win32Prompts, ABoxGivenNoTitleShowsTheProgramsName) {
     box.buttons = MsgButtons::ok_cancel;
     BoxAnswerer user(L"Pelmar online - Vistelle", IDCANCEL);
     EXPECT_EQ(prompts.message_box(box), MsgResult::cancel);
+}
+
+// A window manager hides a box with its minimised owner (the editor while an effect runs, a
+// window the player minimised during a long run): the box must still be seen and answered.
+TEST(Win32Prompts, ABoxWhoseOwnerIsMinimisedShowsInFrontAndTakesEnter) {
+    Win32WindowSystem windows(".");
+    Win32Prompts prompts(windows, "Pelmar online - Vistelle");
+    Form other(windows, "Other", "他");
+    Form owner(windows, "Owner", "持ち主");
+    for (Form* f : {&other, &owner}) {
+        f->set_client_size(3000, 2000);
+        f->show();
+    }
+    windows.render();
+    const HWND minimised = windows.window_of(&owner)->hwnd();
+    for (const bool only_one : {false, true}) {
+        if (only_one) other.hide();
+        windows.render();
+        ShowWindow(minimised, SW_MINIMIZE);
+        ASSERT_TRUE(IsIconic(minimised));
+        MessageBox box;
+        box.text = "完了(モノクロ)";
+        box.owner = &owner;
+        MsgResult result = MsgResult::no;
+        RECT rect{};
+        bool on_screen = false, has_keyboard = false;
+        std::wstring text;
+        {
+            BoxAnswerer user(L"Pelmar online - Vistelle", BoxAnswerer::kEnter);
+            result = prompts.message_box(box);
+            text = user.text_;
+            rect = user.rect_;
+            on_screen = user.on_screen_;
+            has_keyboard = user.has_keyboard_;
+        }
+        SCOPED_TRACE(only_one ? "no other window shown" : "another window shown");
+        EXPECT_TRUE(on_screen);
+        EXPECT_TRUE(has_keyboard);
+        EXPECT_EQ(text, widen("完了(モノクロ)"));
+        EXPECT_GT(rect.right - rect.left, 80);
+        EXPECT_GT(rect.bottom - rect.top, 60);
+        EXPECT_EQ(result, MsgResult::ok);
+        ShowWindow(minimised, SW_RESTORE);
+    }
 }
 
 TEST(Win32Prompts, NoBoxShowsOnceTheProgramEnds) {

@@ -116,6 +116,22 @@ TEST_F(Win32Backend, ASeeThroughLabelLeavesThePictureBeneathIt) {
     EXPECT_GT(pixels_in(RGB(0, 0, 0)), 20);
 }
 
+// A window is painted as it shows, before the program goes on: the splash is followed at once by
+// the long listing of the screenshots, with no turn of the message loop in between.
+TEST_F(Win32Backend, AWindowIsPaintedAsItShowsBeforeAnyMessageIsHandled) {
+    Label notice(form, "notice", "本ソフトウェアは運営会社とは関係のない非公式のツールです。");
+    notice.set_font(ms_gothic(9.0, true));
+    notice.set_opaque(false);
+    notice.set_bounds({120, 120, 6000, 600});
+    form.set_back_colour(rgb(255, 255, 255));
+    form.set_border_style(BorderStyle::none);
+    form.set_client_size(6240, 840);
+    show();
+    RECT pending{};
+    EXPECT_FALSE(GetUpdateRect(window().hwnd(), &pending, FALSE));
+    EXPECT_FALSE(GetUpdateRect(hwnd_of(notice), &pending, FALSE));
+}
+
 TEST_F(Win32Backend, MenusShowCaptionAndShortcutAndRunOnlyReachableEntries) {
     Menu file("mFile", "ファイル(&F)");
     Menu save("mSave", "保存(&S)", "Ctrl+S");
@@ -349,15 +365,16 @@ TEST_F(Win32Backend, TextIsDrawnInTheFaceWeightAndSizeTheWindowsAskFor) {
          "Pelmarオンラインがインストールされている場所を指定：（通常は変更しないでOKです）", 7080, true},
         {"frame caption", Font{}, "バージョン情報・その他", 7320, true},
     };
-    // The same caption in the same face, regular: a bold one draws clearly more ink.
-    Label regular(form, "regular", "ファイル名：PelmarOnline");
-    regular.set_font(ms_gothic(14.25));
-    regular.set_back_colour(rgb(255, 255, 255));
-    regular.set_bounds({0, 3000, 6000, 450});
-    Label bold(form, "bold", "ファイル名：PelmarOnline");
-    bold.set_font(ms_gothic(14.25, true));
-    bold.set_back_colour(rgb(255, 255, 255));
-    bold.set_bounds({0, 3600, 6000, 450});
+    // The same caption in the same face, regular: a bold one draws clearly more ink, at the
+    // viewer's size and at the splash's small one alike.
+    std::vector<std::unique_ptr<Label>> inked;
+    for (const double points : {14.25, 9.0})
+        for (const bool bold : {false, true}) {
+            inked.push_back(std::make_unique<Label>(form, bold ? "bold" : "regular", "ファイル名：PelmarOnline"));
+            inked.back()->set_font(ms_gothic(points, bold));
+            inked.back()->set_back_colour(rgb(255, 255, 255));
+            inked.back()->set_bounds({0, 1800 + 600 * static_cast<int>(inked.size()), 6000, 450});
+        }
     std::vector<std::unique_ptr<Control>> controls;
     for (const Case& c : cases) {
         if (std::string(c.what) == "frame caption")
@@ -367,9 +384,11 @@ TEST_F(Win32Backend, TextIsDrawnInTheFaceWeightAndSizeTheWindowsAskFor) {
         controls.back()->set_font(c.font);
         controls.back()->set_bounds({0, 0, c.width_twips, 600});
     }
-    form.set_client_size(9600, 4500);
+    form.set_client_size(9600, 4800);
     show();
-    EXPECT_GT(dark_pixels(hwnd_of(bold)), dark_pixels(hwnd_of(regular)) * 13 / 10);
+    for (std::size_t i = 0; i < inked.size(); i += 2)
+        EXPECT_GT(dark_pixels(hwnd_of(*inked[i + 1])), dark_pixels(hwnd_of(*inked[i])) * 13 / 10)
+            << inked[i]->font().size_pt << " pt";
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
         HWND shown = hwnd_of(*controls[i]);

@@ -162,6 +162,9 @@ void FormWindow::apply_visibility(const Form& f) {
                                                                              : SW_SHOWNORMAL;
             ShowWindow(hwnd_, command);
         }
+        // Painted now rather than when the loop next waits: a long step may follow at once (the
+        // splash, then the listing of the screenshots), and the window would stay blank meanwhile.
+        if (showing) RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
     if (f.activation() != applied_activation_) {
         applied_activation_ = f.activation();

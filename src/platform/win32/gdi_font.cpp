@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <mutex>
 
@@ -46,7 +47,50 @@ std::wstring resolve_face(const std::string& name) {
     return face;
 }
 
+// Pixels darker than mid-grey in a sample line drawn in `font` on white.
+int ink_of(const LOGFONTW& font) {
+    constexpr int kWidth = 400, kHeight = 80;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HFONT made = CreateFontIndirectW(&font);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = dc != nullptr ? CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
+    int ink = 0;
+    if (bitmap != nullptr && made != nullptr) {
+        const HGDIOBJ old_bitmap = SelectObject(dc, bitmap);
+        const HGDIOBJ old_font = SelectObject(dc, made);
+        RECT all{0, 0, kWidth, kHeight};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkMode(dc, TRANSPARENT);
+        TextOutW(dc, 2, 2, L"本ソフトウェアPelmar", 14);
+        GdiFlush();
+        for (int i = 0; i < kWidth * kHeight; ++i) ink += (static_cast<const std::uint32_t*>(bits)[i] & 0xFF) < 128;
+        SelectObject(dc, old_font);
+        SelectObject(dc, old_bitmap);
+    }
+    if (bitmap != nullptr) DeleteObject(bitmap);
+    if (made != nullptr) DeleteObject(made);
+    if (dc != nullptr) DeleteDC(dc);
+    return ink;
+}
+
 }  // namespace
+
+bool bold_too_faint(HFONT font) {
+    LOGFONTW bold{};
+    if (font == nullptr || !GetObjectW(font, sizeof(bold), &bold) || bold.lfWeight < FW_BOLD) return false;
+    static std::mutex guard;
+    static std::map<std::pair<std::wstring, LONG>, bool> known;
+    const std::lock_guard lock(guard);
+    const auto key = std::make_pair(std::wstring(bold.lfFaceName), bold.lfHeight);
+    if (const auto it = known.find(key); it != known.end()) return it->second;
+    LOGFONTW regular = bold;
+    regular.lfWeight = FW_NORMAL;
+    // A real or a well-made bold draws at least a third more ink.
+    return known.emplace(key, ink_of(bold) * 3 < ink_of(regular) * 4).first->second;
+}
 
 std::wstring installed_face(const std::string& name) {
     static std::mutex guard;

@@ -17,6 +17,11 @@ std::wstring installed_face(const std::string& name);
 // `font` with its em `em_pixels` high; the caller deletes it.
 HFONT create_font(const Font& font, int em_pixels, DWORD quality = DEFAULT_QUALITY);
 
+// Whether the system's bold `font` draws hardly more ink than its regular twin: Wine thickens a
+// face that has no bold by a fraction of a pixel, lost at small sizes. Such text is struck twice,
+// a pixel apart, as Windows itself widens a synthesized bold. Measured once per face and size.
+bool bold_too_faint(HFONT font);
+
 // A font selected into a memory device context, for measuring and drawing text.
 class GdiFont {
 public:

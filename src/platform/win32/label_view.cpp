@@ -1,5 +1,8 @@
 #include "platform/win32/label_view.h"
 
+#include <commctrl.h>
+
+#include "platform/win32/gdi_font.h"
 #include "platform/win32/wide.h"
 
 namespace vis::win32 {
@@ -51,6 +54,38 @@ void LabelView::render() {
     GetWindowRect(hwnd(), &beneath);
     MapWindowPoints(HWND_DESKTOP, GetParent(hwnd()), reinterpret_cast<POINT*>(&beneath), 2);
     RedrawWindow(GetParent(hwnd()), &beneath, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+bool LabelView::message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (msg != WM_PAINT || !control_->font().bold) return ControlView::message(msg, wp, lp, result);
+    // Both strikes within one paint, so the system shows them together (Wine copies a window's
+    // drawing to the screen when a paint ends).
+    PAINTSTRUCT paint;
+    HDC dc = wp != 0 ? reinterpret_cast<HDC>(wp) : BeginPaint(hwnd(), &paint);
+    result = DefSubclassProc(hwnd(), msg, reinterpret_cast<WPARAM>(dc), lp);
+    strike_again(dc);
+    if (wp == 0) EndPaint(hwnd(), &paint);
+    return true;
+}
+
+void LabelView::strike_again(HDC dc) {
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0));
+    if (!IsWindowEnabled(hwnd()) || !bold_too_faint(font)) return;
+    const std::wstring text = widen(static_cast<const Label&>(*control_).caption());
+    const LONG_PTR type = GetWindowLongPtrW(hwnd(), GWL_STYLE) & SS_TYPEMASK;
+    const UINT align = type == SS_CENTER ? DT_CENTER : type == SS_RIGHT ? DT_RIGHT : DT_LEFT;
+    const int saved = SaveDC(dc);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    // The label's own colour, when it has one.
+    colours(dc);
+    SetBkMode(dc, TRANSPARENT);
+    RECT r;
+    GetClientRect(hwnd(), &r);
+    OffsetRect(&r, 1, 0);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, align | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    RestoreDC(dc, saved);
 }
 
 bool LabelView::see_through() const {

@@ -12,8 +12,12 @@ public:
 
 protected:
     void render() override;
+    bool message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
+    // The text once more, a pixel to the right, where the system's bold is too faint.
+    void strike_again(HDC dc);
+
     Alignment applied_alignment_ = Alignment::left;
 };
 

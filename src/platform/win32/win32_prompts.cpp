@@ -46,7 +46,10 @@ MsgResult Win32Prompts::message_box(const MessageBox& box) {
     windows_.render();
     const std::wstring text = widen(box.text);
     const std::wstring title = widen(box.title.empty() ? app_title_ : box.title);
-    const int id = MessageBoxW(windows_.dialog_parent(box.owner), text.c_str(), title.c_str(), message_box_style(box));
+    const HWND owner = windows_.dialog_parent(box.owner);
+    // With no window to own it, the box still holds the program's windows and stays in front.
+    const unsigned unowned = owner == nullptr ? MB_TASKMODAL | MB_TOPMOST : 0;
+    const int id = MessageBoxW(owner, text.c_str(), title.c_str(), message_box_style(box) | unowned);
     if (windows_.quitting()) return message_box_result(0, box.buttons);
     return message_box_result(id, box.buttons);
 }

@@ -166,11 +166,16 @@ FormWindow* Win32WindowSystem::window_of(HWND top_level) const {
 }
 
 HWND Win32WindowSystem::dialog_parent(const Form* owner) const {
-    if (FormWindow* w = window_of(owner); w && IsWindowVisible(w->hwnd())) return w->hwnd();
+    // A window manager hides a dialog together with its minimised owner, and the program would
+    // wait for an answer nobody can see: only a window on the screen owns one.
+    const auto on_screen = [](HWND w) { return IsWindowVisible(w) && !IsIconic(w); };
+    if (FormWindow* w = window_of(owner); w && on_screen(w->hwnd())) return w->hwnd();
     for (const auto& w : windows_)
-        if (w->form() && w->form()->topmost() && IsWindowVisible(w->hwnd())) return w->hwnd();
-    const HWND active = GetActiveWindow();
-    return window_of(active) ? active : nullptr;
+        if (w->form() && w->form()->topmost() && on_screen(w->hwnd())) return w->hwnd();
+    if (const HWND active = GetActiveWindow(); window_of(active) && on_screen(active)) return active;
+    for (const auto& w : windows_)
+        if (w->form() && on_screen(w->hwnd())) return w->hwnd();
+    return nullptr;
 }
 
 }  // namespace vis::win32

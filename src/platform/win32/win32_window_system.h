@@ -39,7 +39,8 @@ public:
 
     FormWindow* window_of(const Form* f) const;
     FormWindow* window_of(HWND top_level) const;
-    // A visible window to own a dialog: the owner's, else a topmost one, else the active one.
+    // A window on the screen (shown, not minimised) to own a dialog: the owner's, else a topmost
+    // one, else the active one, else any; nullptr when none is.
     HWND dialog_parent(const Form* owner) const;
     const std::string& program_folder() const { return program_folder_; }
     // The program's window the player works in (the active one, else one shown), or nullptr.
