@@ -14,3 +14,12 @@ wine64_command() {
     echo /usr/lib/wine/wine64
   fi
 }
+
+# Debian's wine64 keeps wineserver beside the loader too, off the PATH.
+wineserver_command() {
+  if command -v wineserver >/dev/null; then
+    command -v wineserver
+  else
+    echo /usr/lib/wine/wineserver64
+  fi
+}

@@ -14,7 +14,7 @@ fi
 
 prefix=$(mktemp -d)
 cleanup() {
-  WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1
+  WINEPREFIX="$prefix" "$(wineserver_command)" -k >/dev/null 2>&1
   rm -rf "$prefix"
 }
 trap cleanup EXIT

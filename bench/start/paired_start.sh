@@ -17,7 +17,7 @@ work=$(mktemp -d)
 prefix="$work/prefix"
 xvfb_pid=
 cleanup() {
-    [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1
+    [ -d "$prefix" ] && WINEPREFIX="$prefix" "$(wineserver_command)" -k >/dev/null 2>&1
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
 }
@@ -60,7 +60,7 @@ locales="$windows_cache/locale"
 export WINEPREFIX="$prefix" WINEDEBUG=-all
 wine=$(wine64_command)
 "$wine" wineboot -i >"$work/wine.log" 2>&1 || { echo "cannot make a Wine prefix" >&2; exit 1; }
-wineserver -p
+"$(wineserver_command)" -p
 
 # Milliseconds from the start of one run to the probe's line that the list is ready; the line
 # goes to $work/last. Ending the program is not timed: under Wine on a bare X server, hiding the

@@ -35,7 +35,7 @@ work=$(mktemp -d)
 prefix="$work/prefix"
 xvfb_pid= wm_pid= program_pid=
 cleanup() {
-    [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1
+    [ -d "$prefix" ] && WINEPREFIX="$prefix" "$(wineserver_command)" -k >/dev/null 2>&1
     for pid in $program_pid $wm_pid $xvfb_pid; do
         kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
     done
