@@ -32,6 +32,19 @@ struct EditorUndo : test::EditorOnTwoShots {
         // Something to undo to that is not the screenshot as opened.
         drag({{3000, 3000}, {3300, 3300}});
     }
+    // The text tool at a point, its dialog filled in and confirmed.
+    void print(std::pair<int, int> at, const char* text, bool outline = false) {
+        click(editor->cmd_pnt_5);
+        drag({at});
+        app.plat.windows.advance(1);
+        Form6_Sub1& d = *test::loaded<Form6_Sub1>(*main);
+        if (outline) {
+            click(d.chk_outline);
+            test::type_text(d.txt_size, "30");
+        }
+        test::type_text(d.txt_5, text);
+        click(d.cmd_ok);
+    }
     void effect(Button Form6_Sub2::*button, bool stop = false) {
         select(1500, 1500, 9000, 6000);
         click(editor->cmd_pnt_eff);
@@ -78,23 +91,11 @@ TEST_F(EditorUndo, EveryToolAndEffectIsUndoneAndRedoneByteForByte) {
          }},
         {"text",
          [](EditorUndo& t) {
-             click(t.editor->cmd_pnt_5);
-             t.drag({{6000, 6000}});
-             t.app.plat.windows.advance(1);
-             Form6_Sub1& d = *test::loaded<Form6_Sub1>(*t.main);
-             test::type_text(d.txt_5, "Ab");
-             click(d.cmd_ok);
+             t.print({6000, 6000}, "Ab");
          }},
         {"text with outline",
          [](EditorUndo& t) {
-             click(t.editor->cmd_pnt_5);
-             t.drag({{1000, 7000}});
-             t.app.plat.windows.advance(1);
-             Form6_Sub1& d = *test::loaded<Form6_Sub1>(*t.main);
-             click(d.chk_outline);
-             test::type_text(d.txt_size, "30");
-             test::type_text(d.txt_5, "Outlined");
-             click(d.cmd_ok);
+             t.print({1000, 7000}, "Outlined", true);
          }},
         {"mosaic", [](EditorUndo& t) { t.effect(&Form6_Sub2::cmd_eff_1); }},
         {"blur", [](EditorUndo& t) { t.effect(&Form6_Sub2::cmd_eff_2); }},

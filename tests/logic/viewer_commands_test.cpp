@@ -229,18 +229,23 @@ TEST(ViewerClipboard, CopiesExactlyThePictureOnTheScreen) {
     EXPECT_EQ(app.plat.clipboard.pictures[1].pixels, f.img_pre.picture().pixels);
 }
 
+// The picture and the file alike.
 TEST(ViewerClipboard, AClipboardHeldByAnotherProgramIsReportedAboveTheViewer) {
-    App app;
-    Form1& f = start_with_shots(app, 2);
-    Form2& v = open_viewer_at(f, 0);
-    app.plat.clipboard.fail = true;
-    app.plat.prompts.answer_popup("mClipboard_F");
-    app.plat.prompts.answer_message(MsgResult::ok);
-    test::mouse_down(v.img_view, button::kRight, 10, 10);
-    const MessageBox& box = app.plat.prompts.asked().back().box;
-    EXPECT_EQ(box.text, "クリップボードにコピーできませんでした。");
-    EXPECT_EQ(box.title, "Pelmar online - Vistelle");
-    EXPECT_EQ(box.owner, &v);
+    for (const char* entry : {"mClipboard_F", "mCopyFile_F"}) {
+        SCOPED_TRACE(entry);
+        App app;
+        Form1& f = start_with_shots(app, 2);
+        Form2& v = open_viewer_at(f, 0);
+        app.plat.clipboard.fail = true;
+        app.plat.prompts.answer_popup(entry);
+        app.plat.prompts.answer_message(MsgResult::ok);
+        test::mouse_down(v.img_view, button::kRight, 10, 10);
+        const MessageBox& box = app.plat.prompts.asked().back().box;
+        EXPECT_EQ(box.text, "クリップボードにコピーできませんでした。");
+        EXPECT_EQ(box.title, "Pelmar online - Vistelle");
+        EXPECT_EQ(box.owner, &v);
+        EXPECT_TRUE(app.plat.prompts.all_answered());
+    }
 }
 
 // Copy as file hands over the shown screenshot's file itself, from either menu, and no picture.
@@ -257,15 +262,6 @@ TEST(CopyAsFile, HandsOverTheSelectedFileAndNoPicture) {
     test::mouse_down(v.img_view, button::kRight, 10, 10);
     EXPECT_EQ(app.plat.clipboard.files, (std::vector<std::string>{file(2), file(1)}));
     EXPECT_TRUE(app.plat.clipboard.pictures.empty());
-
-    app.plat.clipboard.fail = true;
-    app.plat.prompts.answer_popup("mCopyFile_F");
-    app.plat.prompts.answer_message(MsgResult::ok);
-    test::mouse_down(v.img_view, button::kRight, 10, 10);
-    const MessageBox& box = app.plat.prompts.asked().back().box;
-    EXPECT_EQ(box.text, "クリップボードにコピーできませんでした。");
-    EXPECT_EQ(box.owner, &v);
-    EXPECT_TRUE(app.plat.prompts.all_answered());
 }
 
 // A file deleted or moved from outside before the watch told of it is reported and its line
