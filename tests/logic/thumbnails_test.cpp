@@ -1,0 +1,382 @@
+// The thumbnail grid's logic: where cells and day headers lie, what is decoded first and what is
+// dropped when the view moves, the bounded cache, and pictures in printers' inks decoded in colour.
+#include <gtest/gtest.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <utility>
+
+#include "platform/jpeg.h"
+#include "platform/paths.h"
+#include "support/ink_jpeg.h"
+#include "support/temp_folder.h"
+#include "thumbnails/grid_layout.h"
+#include "thumbnails/thumbnail_picture.h"
+#include "thumbnails/thumbnails.h"
+#include "thumbnails/visible_first.h"
+
+namespace vis {
+namespace {
+
+// Five screenshots of 2006/11/05 and two of the day before, three cells to a row at 96 dpi.
+GridLayout seven_shots() {
+    GridLayout layout;
+    layout.arrange(
+        7, [](int i) { return i < 5 ? 20061105 : 20061104; }, 8 + 3 * 200, GridMetrics{});
+    return layout;
+}
+
+TEST(GridLayout, CellsAndDayHeadersTable) {
+    const GridLayout g = seven_shots();
+    ASSERT_EQ(g.columns(), 3);
+    ASSERT_EQ(g.days().size(), 2u);
+    EXPECT_EQ(day_header_text(g.days()[0]), "2006/11/05 (5 枚)");
+    EXPECT_EQ(day_header_text(g.days()[1]), "2006/11/04 (2 枚)");
+    EXPECT_EQ(g.header(g.days()[1]), (PixelRect{0, 294, 608, 26}));
+    EXPECT_EQ(g.total_height(), 454);
+
+    const struct {
+        int item;
+        PixelRect cell;
+    } cells[] = {
+        {0, {8, 26, 192, 126}},
+        {2, {408, 26, 192, 126}},
+        {4, {208, 160, 192, 126}},
+        {5, {8, 320, 192, 126}},  // the next day starts a row of its own under its header
+        {6, {208, 320, 192, 126}},
+        {7, {}},
+        {-1, {}},
+    };
+    for (const auto& c : cells) EXPECT_EQ(g.cell(c.item), c.cell) << "item " << c.item;
+    EXPECT_EQ(g.picture(4), (PixelRect{208, 160, 192, 108}));
+    EXPECT_EQ(g.caption(4), (PixelRect{208, 268, 192, 18}));
+
+    const struct {
+        int x, y, item;
+    } hits[] = {
+        {10, 30, 0},    {10, 10, -1},  // a header
+        {205, 30, -1},                 // between two columns
+        {10, 154, -1},                 // between two rows
+        {410, 160, -1},                // past the day's last cell
+        {208, 330, 6},  {410, 330, -1}, {10, 460, -1}, {-3, 30, -1}, {620, 30, -1},
+    };
+    for (const auto& h : hits) EXPECT_EQ(g.item_at(h.x, h.y), h.item) << h.x << "," << h.y;
+
+    const struct {
+        int top, bottom, first, last;
+    } bands[] = {
+        {0, 100, 0, 3},   {0, 200, 0, 5},  {160, 330, 3, 7}, {159, 161, 0, 5},
+        {300, 454, 5, 7}, {-50, 10, 0, 3}, {500, 600, 0, 0},
+    };
+    for (const auto& b : bands)
+        EXPECT_EQ(g.items_between(b.top, b.bottom), std::make_pair(b.first, b.last)) << b.top << "-" << b.bottom;
+}
+
+TEST(GridLayout, ScrollToAnItemAndKeyMovesTable) {
+    const GridLayout g = seven_shots();
+    const struct {
+        int item, view_top, new_top;
+    } scrolls[] = {
+        {4, 0, 94},     // below the view: its bottom (and the gap under it) comes up to the view's bottom
+        {0, 94, 0},     // on the day's first row: the header shows too
+        {5, 0, 254},    // as far as the scroll range goes
+        {3, 254, 152},  // above the view: its top goes to the view's top
+        {1, 0, 0},      // already shown: no scroll
+    };
+    for (const auto& s : scrolls) EXPECT_EQ(g.scroll_to(s.item, s.view_top, 200), s.new_top) << "item " << s.item;
+    // A view lower than a cell shows the cell's top.
+    EXPECT_EQ(g.scroll_to(4, 0, 50), 160);
+
+    const struct {
+        int from;
+        GridMove move;
+        int to;
+    } moves[] = {
+        {4, GridMove::up, 1},        {1, GridMove::down, 4},    {2, GridMove::down, 4},  // the row below is shorter:
+                                                                                         // its last cell
+        {4, GridMove::down, 6},  // into the next day, same column
+        {3, GridMove::down, 5},      {5, GridMove::up, 3},      {6, GridMove::up, 4},    {0, GridMove::up, 0},
+        {6, GridMove::down, 6},      {0, GridMove::left, 0},    {6, GridMove::right, 6}, {2, GridMove::right, 3},
+        {0, GridMove::page_down, 3}, {6, GridMove::page_up, 1}, {3, GridMove::first, 0}, {3, GridMove::last, 6},
+    };
+    for (const auto& m : moves)
+        EXPECT_EQ(g.moved(m.from, m.move, 200), m.to) << m.from << " by " << static_cast<int>(m.move);
+
+    GridLayout empty;
+    empty.arrange(
+        0, [](int) { return 0; }, 1000, GridMetrics{});
+    EXPECT_EQ(empty.moved(0, GridMove::down, 200), -1);
+    EXPECT_EQ(empty.item_at(10, 30), -1);
+    EXPECT_EQ(empty.items_between(0, 1000), std::make_pair(0, 0));
+}
+
+TEST(GridLayout, ScalesWithTheScreensDpiAndKeepsAtLeastOneColumn) {
+    const GridMetrics m = GridMetrics::scaled(1.5);
+    EXPECT_EQ(m.picture_width, 288);
+    EXPECT_EQ(m.picture_height, 162);
+    EXPECT_EQ(m.gap, 12);
+    GridLayout narrow;
+    narrow.arrange(
+        3, [](int) { return 20061105; }, 50, m);
+    EXPECT_EQ(narrow.columns(), 1);
+    EXPECT_EQ(narrow.cell(2), (PixelRect{12, 39 + 2 * (162 + 27 + 12), 288, 189}));
+}
+
+// Over 50,000 screenshots of 400 days, every cell's centre finds its item and every item's band
+// holds it: the look-ups by day agree with one another everywhere.
+TEST(GridLayout, EveryCellOfFiftyThousandIsFoundAgain) {
+    GridLayout g;
+    const int n = 50000;
+    g.arrange(
+        n, [](int i) { return 20070000 - i / 125; }, 1920, GridMetrics{});
+    ASSERT_EQ(g.days().size(), 400u);
+    for (int i = 0; i < n; ++i) {
+        const PixelRect r = g.cell(i);
+        ASSERT_EQ(g.item_at(r.left + r.width / 2, r.top + r.height / 2), i);
+        const auto [first, last] = g.items_between(r.top, r.top + r.height);
+        ASSERT_TRUE(first <= i && i < last) << i;
+    }
+    EXPECT_EQ(g.cell(n - 1).top + g.cell(n - 1).height + g.metrics().gap, g.total_height());
+}
+
+TEST(VisibleFirst, OnScreenFromTheTopThenAPageAheadNearestFirst) {
+    const struct {
+        std::pair<int, int> visible;
+        ScrollDirection direction;
+        int count;
+        std::vector<int> wanted;
+    } rows[] = {
+        {{6, 9}, ScrollDirection::down, 100, {6, 7, 8, 9, 10, 11}},
+        {{6, 9}, ScrollDirection::up, 100, {6, 7, 8, 5, 4, 3}},
+        {{1, 4}, ScrollDirection::up, 100, {1, 2, 3, 0}},
+        {{8, 10}, ScrollDirection::down, 10, {8, 9}},
+        {{0, 0}, ScrollDirection::down, 10, {}},
+        {{5, 30}, ScrollDirection::down, 7, {5, 6}},
+    };
+    for (const auto& r : rows) EXPECT_EQ(wanted_items(r.visible, r.direction, r.count), r.wanted);
+}
+
+TEST(ThumbnailCache, DropsTheLeastRecentlySeenAndNeverAnswersForAChangedFile) {
+    ThumbnailCache cache(2);
+    Picture p;
+    p.width = 2;
+    p.height = 1;
+    p.pixels = std::make_shared<std::vector<std::uint32_t>>(2, 0x123456u);
+    const ThumbKey a{"a.jpg", 10, 20061105120000}, b{"b.jpg", 10, 1}, c{"c.jpg", 10, 1};
+    cache.put(a, p);
+    cache.put(b, p);
+    EXPECT_NE(cache.find(a), nullptr);  // a seen after b
+    cache.put(c, Picture{});            // an unreadable file is kept too, costing no pixels
+    EXPECT_TRUE(cache.holds(a));
+    EXPECT_FALSE(cache.holds(b));
+    EXPECT_TRUE(cache.holds(c));
+    EXPECT_EQ(cache.bytes(), 8u);
+    // The same file saved again: another length or time.
+    EXPECT_EQ(cache.find({"a.jpg", 11, 20061105120000}), nullptr);
+    EXPECT_EQ(cache.find({"a.jpg", 10, 20061105120001}), nullptr);
+    cache.put({"a.jpg", 11, 20061105120000}, p);
+    EXPECT_EQ(cache.size(), 2u);
+    EXPECT_FALSE(cache.holds(a));
+    cache.set_capacity(1);
+    EXPECT_EQ(cache.size(), 1u);
+    EXPECT_EQ(cache.bytes(), 8u);
+}
+
+// Posts made on the decoder's thread, run when the test says, as the window's thread would.
+class PostBox {
+public:
+    PostToWindowThread poster() {
+        return [this](std::function<void()> f) {
+            std::lock_guard lock(mutex_);
+            posted_.push_back(std::move(f));
+        };
+    }
+    int run() {
+        std::vector<std::function<void()>> now;
+        {
+            std::lock_guard lock(mutex_);
+            now.swap(posted_);
+        }
+        for (auto& f : now) f();
+        return static_cast<int>(now.size());
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<std::function<void()>> posted_;
+};
+
+// A decode that records what it was asked and holds the first one until let go; "bad" files fail.
+class GatedDecode {
+public:
+    ThumbnailDecoder::Decode fn() {
+        return [this](const std::string& path, int w, int h) {
+            std::unique_lock lock(mutex_);
+            asked_.push_back(path);
+            started_.notify_all();
+            open_.wait(lock, [&] { return gate_open_; });
+            if (path.rfind("bad", 0) == 0) return Picture{};
+            Picture p;
+            p.width = w;
+            p.height = h;
+            p.pixels = std::make_shared<std::vector<std::uint32_t>>(static_cast<std::size_t>(w) * h, 7u);
+            return p;
+        };
+    }
+    void wait_started(std::size_t n) {
+        std::unique_lock lock(mutex_);
+        started_.wait(lock, [&] { return asked_.size() >= n; });
+    }
+    void open() {
+        std::lock_guard lock(mutex_);
+        gate_open_ = true;
+        open_.notify_all();
+    }
+    std::vector<std::string> asked() {
+        std::lock_guard lock(mutex_);
+        return asked_;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable started_, open_;
+    std::vector<std::string> asked_;
+    bool gate_open_ = false;
+};
+
+std::vector<ThumbKey> keys(std::initializer_list<const char*> names) {
+    std::vector<ThumbKey> k;
+    for (const char* n : names) k.push_back({n, 1, 1});
+    return k;
+}
+
+TEST(Thumbnails, DecodesWhatIsWantedInOrderAndDropsWhatTheViewLeft) {
+    PostBox posts;
+    GatedDecode decode;
+    Thumbnails thumbs(posts.poster(), 10, decode.fn());
+    thumbs.set_box(16, 9);
+    std::vector<std::string> ready;
+    thumbs.on_ready = [&](const ThumbKey& k) { ready.push_back(k.path); };
+
+    EXPECT_TRUE(thumbs.want(keys({"a", "b", "c"})).empty());
+    decode.wait_started(1);  // "a" is being decoded; "b" and "c" wait
+    EXPECT_EQ(thumbs.decoder().waiting(), keys({"b", "c"}));
+    // The view moved: "b" is dropped, "a" (under way) is not asked twice.
+    EXPECT_EQ(thumbs.want(keys({"c", "a", "bad", "d"})), keys({"b"}));
+    EXPECT_EQ(thumbs.decoder().waiting(), keys({"c", "bad", "d"}));
+    EXPECT_EQ(thumbs.state({"a", 1, 1}), Thumbnails::State::waiting);
+
+    decode.open();
+    thumbs.decoder().wait_idle();
+    EXPECT_EQ(decode.asked(), (std::vector<std::string>{"a", "c", "bad", "d"}));
+    EXPECT_TRUE(ready.empty());  // nothing arrives but through the window's thread
+    EXPECT_EQ(posts.run(), 4);
+    EXPECT_EQ(ready, (std::vector<std::string>{"a", "c", "bad", "d"}));
+    const Picture* got = nullptr;
+    EXPECT_EQ(thumbs.state({"d", 1, 1}, &got), Thumbnails::State::ready);
+    ASSERT_NE(got, nullptr);
+    EXPECT_EQ(got->width, 16);
+    EXPECT_EQ(thumbs.state({"bad", 1, 1}), Thumbnails::State::unreadable);
+
+    // Kept ones are not asked again; a file saved since is.
+    thumbs.want(keys({"a", "c"}));
+    thumbs.want({{"d", 2, 1}});
+    thumbs.decoder().wait_idle();
+    EXPECT_EQ(decode.asked().back(), "d");
+    EXPECT_EQ(decode.asked().size(), 5u);
+}
+
+TEST(Thumbnails, ALateResultIsNotKeptForAnotherBoxNorDeliveredAfterTheGridIsGone) {
+    PostBox posts;
+    GatedDecode decode;
+    {
+        Thumbnails thumbs(posts.poster(), 10, decode.fn());
+        thumbs.set_box(16, 9);
+        thumbs.want(keys({"a"}));
+        decode.wait_started(1);
+        thumbs.set_box(32, 18);  // the screen's dpi changed while "a" was decoded
+        decode.open();
+        thumbs.decoder().wait_idle();
+        posts.run();
+        EXPECT_EQ(thumbs.state({"a", 1, 1}), Thumbnails::State::waiting);
+        thumbs.want(keys({"b"}));
+        thumbs.decoder().wait_idle();
+    }
+    // "b" arrives after the window closed: nothing is left to tell, and nothing breaks.
+    EXPECT_EQ(posts.run(), 1);
+}
+
+// Red, green, blue and white as print software stores inks (inverted: 255 for none).
+const test::Inks kRedInk{255, 0, 0, 255}, kGreenInk{0, 255, 0, 255}, kBlueInk{0, 0, 255, 255},
+    kWhiteInk{255, 255, 255, 255};
+
+void expect_near(std::uint32_t got, std::uint32_t want, const char* what) {
+    for (int shift : {0, 8, 16})
+        EXPECT_NEAR(static_cast<int>(got >> shift & 0xFF), static_cast<int>(want >> shift & 0xFF), 6)
+            << what << std::hex << " got " << got << " want " << want;
+}
+
+TEST(InkJpeg, CmykAndYcckDecodeInColourWholeScaledAndAsThumbnails) {
+    test::TempFolder dir;
+    // Four 16 x 16 quarters: red, green / blue, white.
+    const int side = 32;
+    std::vector<test::Inks> inks(side * side);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            inks[y * side + x] = y < 16 ? (x < 16 ? kRedInk : kGreenInk) : (x < 16 ? kBlueInk : kWhiteInk);
+    for (const bool ycck : {false, true}) {
+        SCOPED_TRACE(ycck ? "YCCK" : "CMYK");
+        const std::string path = join_path(dir.path(), ycck ? "ycck.jpg" : "cmyk.jpg");
+        test::write_file(path, test::ink_jpeg(side, side, inks, ycck));
+        const auto whole = decode_jpeg_file(path);
+        ASSERT_TRUE(whole.has_value());
+        ASSERT_EQ(whole->width, side);
+        expect_near(whole->pixel(4, 4), 0xFF0000, "red");
+        expect_near(whole->pixel(28, 4), 0x00FF00, "green");
+        expect_near(whole->pixel(4, 28), 0x0000FF, "blue");
+        expect_near(whole->pixel(28, 28), 0xFFFFFF, "white");
+        const auto scaled = decode_jpeg_file_scaled(path, 4, 4);
+        ASSERT_TRUE(scaled.has_value());
+        ASSERT_EQ(scaled->width, 4);
+        expect_near(scaled->pixel(0, 0), 0xFF0000, "scaled red");
+        expect_near(scaled->pixel(3, 3), 0xFFFFFF, "scaled white");
+        const Picture thumb = decode_thumbnail(path, 16, 9);
+        ASSERT_EQ(thumb.width, 9);
+        ASSERT_EQ(thumb.height, 9);
+        expect_near(thumb.pixel(8, 0), 0x00FF00, "thumbnail green");
+    }
+}
+
+TEST(ThumbnailPicture, DecodesAtTheSmallestScaleThatCoversTheBoxAndFitsItsShape) {
+    test::TempFolder dir;
+    const std::string wide = join_path(dir.path(), "wide.jpg"), square = join_path(dir.path(), "square.jpg");
+    test::write_jpeg(wide, 1920, 1080, rgb(200, 40, 10));
+    test::write_jpeg(square, 640, 480);
+    const struct {
+        int min_width, min_height, width, height;
+    } scales[] = {
+        {192, 108, 240, 135},   // 1/8
+        {241, 108, 480, 270},   // 1/4
+        {961, 10, 1920, 1080},  // nothing smaller covers it: whole
+        {4000, 4000, 1920, 1080},
+    };
+    for (const auto& s : scales) {
+        const auto p = decode_jpeg_file_scaled(wide, s.min_width, s.min_height);
+        ASSERT_TRUE(p.has_value());
+        EXPECT_EQ(std::make_pair(p->width, p->height), std::make_pair(s.width, s.height)) << s.min_width;
+    }
+    const Picture thumb = decode_thumbnail(wide, 192, 108);
+    EXPECT_EQ(std::make_pair(thumb.width, thumb.height), std::make_pair(192, 108));
+    expect_near(thumb.pixel(100, 50), 0xC8280A, "thumbnail colour");
+    const Picture four_three = decode_thumbnail(square, 192, 108);
+    EXPECT_EQ(std::make_pair(four_three.width, four_three.height), std::make_pair(144, 108));
+
+    // Damaged or missing files give no picture, and no failure.
+    const std::string broken = join_path(dir.path(), "broken.jpg");
+    test::write_file(broken, test::read_file(wide).substr(0, 600));
+    EXPECT_TRUE(decode_thumbnail(broken, 192, 108).empty());
+    EXPECT_TRUE(decode_thumbnail(join_path(dir.path(), "none.jpg"), 192, 108).empty());
+}
+
+}  // namespace
+}  // namespace vis
