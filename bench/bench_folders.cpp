@@ -11,13 +11,13 @@
 
 namespace vis::bench {
 
-std::string full_hd_jpeg(std::uint32_t seed) {
+std::string full_hd_jpeg(std::uint32_t seed, std::uint32_t noise_mask) {
     const int w = 1920, h = 1080;
     auto px = std::make_shared<std::vector<std::uint32_t>>(static_cast<std::size_t>(w) * h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             seed = seed * 1103515245u + 12345u;
-            const std::uint32_t noise = (seed >> 16) & 0x1F;
+            const std::uint32_t noise = (seed >> 16) & noise_mask;
             (*px)[static_cast<std::size_t>(y) * w + x] =
                 0xFF000000u | (((x / 3 + noise) & 0xFF) << 16) | (((y / 2 + noise) & 0xFF) << 8) | ((x ^ y) & 0xFF);
         }

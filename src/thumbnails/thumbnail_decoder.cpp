@@ -5,9 +5,10 @@
 
 namespace vis {
 
-ThumbnailDecoder::ThumbnailDecoder(PostToWindowThread post, Delivered delivered, Decode decode)
+ThumbnailDecoder::ThumbnailDecoder(PostToWindowThread post, Delivered delivered, Decode decode, int workers)
     : post_(std::move(post)), decode_(std::move(decode)), sink_(std::make_shared<Sink>(Sink{std::move(delivered), 0})) {
-    worker_ = std::thread([this] { run(); });
+    if (workers <= 0) workers = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
+    for (int i = 0; i < workers; ++i) workers_.emplace_back([this] { run(); });
 }
 
 ThumbnailDecoder::~ThumbnailDecoder() {
@@ -17,7 +18,7 @@ ThumbnailDecoder::~ThumbnailDecoder() {
         queue_.clear();
     }
     work_.notify_all();
-    worker_.join();
+    for (std::thread& worker : workers_) worker.join();
 }
 
 void ThumbnailDecoder::set_box(int width, int height) {
@@ -37,9 +38,10 @@ std::vector<ThumbKey> ThumbnailDecoder::want(std::vector<ThumbKey> keys) {
             if (std::find(keys.begin(), keys.end(), waiting) == keys.end()) dropped.push_back(std::move(waiting));
         queue_.clear();
         for (ThumbKey& key : keys)
-            if (!(busy_ && key == in_flight_)) queue_.push_back(std::move(key));
+            if (std::find(in_flight_.begin(), in_flight_.end(), key) == in_flight_.end())
+                queue_.push_back(std::move(key));
     }
-    work_.notify_one();
+    work_.notify_all();
     return dropped;
 }
 
@@ -50,7 +52,7 @@ std::vector<ThumbKey> ThumbnailDecoder::waiting() const {
 
 void ThumbnailDecoder::wait_idle() {
     std::unique_lock lock(mutex_);
-    idle_.wait(lock, [&] { return queue_.empty() && !busy_; });
+    idle_.wait(lock, [&] { return queue_.empty() && in_flight_.empty(); });
 }
 
 void ThumbnailDecoder::run() {
@@ -60,20 +62,19 @@ void ThumbnailDecoder::run() {
         if (stopping_) return;
         ThumbKey key = std::move(queue_.front());
         queue_.pop_front();
-        in_flight_ = key;
+        in_flight_.push_back(key);
         const int width = box_width_, height = box_height_;
         const std::uint64_t generation = box_generation_;
-        busy_ = true;
         lock.unlock();
 
         Picture picture = decode_(key.path, width, height);
-        post_([sink = std::weak_ptr<Sink>(sink_), key = std::move(key), picture = std::move(picture), generation] {
+        post_([sink = std::weak_ptr<Sink>(sink_), key, picture = std::move(picture), generation] {
             const auto alive = sink.lock();
             if (alive && alive->box_generation == generation) alive->delivered(key, picture);
         });
 
         lock.lock();
-        busy_ = false;
+        in_flight_.erase(std::find(in_flight_.begin(), in_flight_.end(), key));
         idle_.notify_all();
     }
 }

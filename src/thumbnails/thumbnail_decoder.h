@@ -1,5 +1,5 @@
 #pragma once
-// Decodes thumbnails on a worker thread, most wanted first, and hands each back on the window's
+// Decodes thumbnails on worker threads, most wanted first, and hands each back on the window's
 // thread through the window system's cross-thread post, so the window never waits for a decode.
 // A request no longer wanted when the view moves is dropped before it is decoded.
 #include <condition_variable>
@@ -26,7 +26,9 @@ public:
     // On the window's thread: a thumbnail made for the box size of the time.
     using Delivered = std::function<void(const ThumbKey& key, const Picture& picture)>;
 
-    ThumbnailDecoder(PostToWindowThread post, Delivered delivered, Decode decode);
+    // `workers` threads decode side by side; 0 for one per processor (at most four): the window's
+    // thread is mostly idle while they do, and the first screen comes that much sooner.
+    ThumbnailDecoder(PostToWindowThread post, Delivered delivered, Decode decode, int workers = 0);
     ~ThumbnailDecoder();
     ThumbnailDecoder(const ThumbnailDecoder&) = delete;
     ThumbnailDecoder& operator=(const ThumbnailDecoder&) = delete;
@@ -56,13 +58,13 @@ private:
     std::condition_variable work_;
     std::condition_variable idle_;
     std::deque<ThumbKey> queue_;
-    bool busy_ = false;
-    ThumbKey in_flight_;
+    // Being decoded now, one per busy worker.
+    std::vector<ThumbKey> in_flight_;
     int box_width_ = 0;
     int box_height_ = 0;
     std::uint64_t box_generation_ = 0;
     bool stopping_ = false;
-    std::thread worker_;  // last, so it starts after everything it uses
+    std::vector<std::thread> workers_;  // last, so they start after everything they use
 };
 
 }  // namespace vis

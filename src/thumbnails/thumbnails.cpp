@@ -4,7 +4,7 @@
 
 namespace vis {
 
-Thumbnails::Thumbnails(PostToWindowThread post, std::size_t capacity, ThumbnailDecoder::Decode decode)
+Thumbnails::Thumbnails(PostToWindowThread post, std::size_t capacity, ThumbnailDecoder::Decode decode, int workers)
     : cache_(capacity),
       decoder_(
           std::move(post),
@@ -12,7 +12,7 @@ Thumbnails::Thumbnails(PostToWindowThread post, std::size_t capacity, ThumbnailD
               cache_.put(key, picture);
               if (on_ready) on_ready(key);
           },
-          std::move(decode)) {}
+          std::move(decode), workers) {}
 
 void Thumbnails::set_box(int width, int height) {
     if (width == box_width_ && height == box_height_) return;

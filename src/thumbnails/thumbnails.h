@@ -13,7 +13,7 @@ class Thumbnails {
 public:
     enum class State { waiting, ready, unreadable };
 
-    Thumbnails(PostToWindowThread post, std::size_t capacity, ThumbnailDecoder::Decode decode);
+    Thumbnails(PostToWindowThread post, std::size_t capacity, ThumbnailDecoder::Decode decode, int workers = 0);
 
     // Thumbnails fit this box (pixels); a new size forgets those made for the old one.
     void set_box(int width, int height);

@@ -92,12 +92,23 @@ TEST(GridLayout, ScrollToAnItemAndKeyMovesTable) {
         GridMove move;
         int to;
     } moves[] = {
-        {4, GridMove::up, 1},        {1, GridMove::down, 4},    {2, GridMove::down, 4},  // the row below is shorter:
-                                                                                         // its last cell
+        {4, GridMove::up, 1},
+        {1, GridMove::down, 4},
+        {2, GridMove::down, 4},  // the row below is shorter:
+                                 // its last cell
         {4, GridMove::down, 6},  // into the next day, same column
-        {3, GridMove::down, 5},      {5, GridMove::up, 3},      {6, GridMove::up, 4},    {0, GridMove::up, 0},
-        {6, GridMove::down, 6},      {0, GridMove::left, 0},    {6, GridMove::right, 6}, {2, GridMove::right, 3},
-        {0, GridMove::page_down, 3}, {6, GridMove::page_up, 1}, {3, GridMove::first, 0}, {3, GridMove::last, 6},
+        {3, GridMove::down, 5},
+        {5, GridMove::up, 3},
+        {6, GridMove::up, 4},
+        {0, GridMove::up, 0},
+        {6, GridMove::down, 6},
+        {0, GridMove::left, 0},
+        {6, GridMove::right, 6},
+        {2, GridMove::right, 3},
+        {0, GridMove::page_down, 3},
+        {6, GridMove::page_up, 1},
+        {3, GridMove::first, 0},
+        {3, GridMove::last, 6},
     };
     for (const auto& m : moves)
         EXPECT_EQ(g.moved(m.from, m.move, 200), m.to) << m.from << " by " << static_cast<int>(m.move);
@@ -253,7 +264,7 @@ std::vector<ThumbKey> keys(std::initializer_list<const char*> names) {
 TEST(Thumbnails, DecodesWhatIsWantedInOrderAndDropsWhatTheViewLeft) {
     PostBox posts;
     GatedDecode decode;
-    Thumbnails thumbs(posts.poster(), 10, decode.fn());
+    Thumbnails thumbs(posts.poster(), 10, decode.fn(), 1);
     thumbs.set_box(16, 9);
     std::vector<std::string> ready;
     thumbs.on_ready = [&](const ThumbKey& k) { ready.push_back(k.path); };
@@ -290,7 +301,7 @@ TEST(Thumbnails, ALateResultIsNotKeptForAnotherBoxNorDeliveredAfterTheGridIsGone
     PostBox posts;
     GatedDecode decode;
     {
-        Thumbnails thumbs(posts.poster(), 10, decode.fn());
+        Thumbnails thumbs(posts.poster(), 10, decode.fn(), 1);
         thumbs.set_box(16, 9);
         thumbs.want(keys({"a"}));
         decode.wait_started(1);

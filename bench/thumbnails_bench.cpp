@@ -1,0 +1,153 @@
+// The thumbnail grid at 1920 x 1080 over screenshots of 1920 x 1080 (about 350 KB each): one
+// thumbnail's decode against a full decode of the same file; opening the grid with 50,000 listed against 100 (until the
+// first screen's thumbnails have all come); and holding Page Down through 50,000, with the longest step on the window's
+// thread and the memory the thumbnails hold afterwards.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "bench_folders.h"
+#include "platform/jpeg.h"
+#include "platform/paths.h"
+#include "support/temp_folder.h"
+#include "thumbnails/thumbnail_picture.h"
+#include "thumbnails/thumbnail_view.h"
+
+namespace vis::bench {
+namespace {
+
+// Distinct files (links to one full-HD screenshot); items beyond take them again under other
+// save times, so each item is a thumbnail of its own.
+constexpr int kFiles = 2000;
+
+const std::string& thumbs_folder() {
+    static const test::TempFolder folder;
+    static const bool made = [] {
+        const std::string first = join_path(folder.path(), "shot0.jpg");
+        test::write_file(first, full_hd_jpeg(12345, 0x0F));
+        for (int i = 1; i < kFiles; ++i) {
+            const auto link = to_fs_path(join_path(folder.path(), "shot" + std::to_string(i) + ".jpg"));
+            std::error_code ec;
+            std::filesystem::create_hard_link(to_fs_path(first), link, ec);
+            if (ec) std::filesystem::copy_file(to_fs_path(first), link, ec);
+        }
+        return true;
+    }();
+    (void)made;
+    return folder.path();
+}
+
+// 125 screenshots a day, newest first.
+class BenchItems : public GridItems {
+public:
+    explicit BenchItems(int count) : count_(count) {}
+    int count() const override { return count_; }
+    int day(int item) const override { return 20070000 - item / 125; }
+    ThumbKey key(int item) const override {
+        return {join_path(thumbs_folder(), "shot" + std::to_string(item % kFiles) + ".jpg"), 1, 20070000000000 - item};
+    }
+
+private:
+    int count_;
+};
+
+// The window's thread: posts wait here until it runs them.
+class PostQueue {
+public:
+    PostToWindowThread poster() {
+        return [this](std::function<void()> f) {
+            std::lock_guard lock(mutex_);
+            posted_.push_back(std::move(f));
+        };
+    }
+    void run() {
+        std::vector<std::function<void()>> now;
+        {
+            std::lock_guard lock(mutex_);
+            now.swap(posted_);
+        }
+        for (auto& f : now) f();
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<std::function<void()>> posted_;
+};
+
+void BM_ThumbnailsFullDecode1080p(benchmark::State& state) {
+    const std::string path = join_path(thumbs_folder(), "shot0.jpg");
+    for (auto _ : state) benchmark::DoNotOptimize(decode_jpeg_file(path));
+}
+BENCHMARK(BM_ThumbnailsFullDecode1080p)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ThumbnailsOneThumbnail1080p(benchmark::State& state) {
+    const std::string path = join_path(thumbs_folder(), "shot0.jpg");
+    for (auto _ : state) benchmark::DoNotOptimize(decode_thumbnail(path, 192, 108));
+}
+BENCHMARK(BM_ThumbnailsOneThumbnail1080p)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// From nothing to every thumbnail of the first screen kept: the layout, the requests, the decodes.
+void BM_ThumbnailsOpenFirstScreen(benchmark::State& state) {
+    const BenchItems items(static_cast<int>(state.range(0)));
+    thumbs_folder();
+    int shown = 0;
+    for (auto _ : state) {
+        PostQueue posts;
+        Thumbnails thumbs(posts.poster(), 64, decode_thumbnail);
+        ThumbnailView view(items, thumbs);
+        view.arrange(1920, 1080, 1.0);
+        const auto [first, last] = view.visible();
+        shown = last - first;
+        for (int i = first; i < last;) {
+            posts.run();
+            if (thumbs.state(items.key(i)) != Thumbnails::State::waiting)
+                ++i;
+            else
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    }
+    state.counters["cells"] = shown;
+}
+BENCHMARK(BM_ThumbnailsOpenFirstScreen)->Arg(100)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Page Down held through 50,000: the longest step on the window's thread (the thumbnails that came,
+// scroll, requests, the cells' look-ups), then what the cache holds. A key repeat leaves the
+// decoder a moment between steps (2 ms here, a quicker repeat than a keyboard's), so it decodes
+// far more thumbnails than the cache keeps.
+void BM_ThumbnailsPageDownThrough50000(benchmark::State& state) {
+    const BenchItems items(50000);
+    thumbs_folder();
+    double longest_ms = 0;
+    double cache_mb = 0;
+    for (auto _ : state) {
+        PostQueue posts;
+        Thumbnails thumbs(posts.poster(), 64, decode_thumbnail);
+        ThumbnailView view(items, thumbs);
+        view.arrange(1920, 1080, 1.0);
+        while (view.top() < view.layout().max_top(view.height())) {
+            const auto start = std::chrono::steady_clock::now();
+            posts.run();
+            view.scroll(view.top() + view.height());
+            const auto [first, last] = view.visible();
+            for (int i = first; i < last; ++i) benchmark::DoNotOptimize(thumbs.state(items.key(i)));
+            const auto took = std::chrono::steady_clock::now() - start;
+            longest_ms = std::max(longest_ms, std::chrono::duration<double, std::milli>(took).count());
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        thumbs.decoder().wait_idle();
+        posts.run();
+        cache_mb = static_cast<double>(thumbs.cache().bytes()) / (1024.0 * 1024.0);
+    }
+    state.counters["longest_step_ms"] = longest_ms;
+    state.counters["cache_MB"] = cache_mb;
+}
+BENCHMARK(BM_ThumbnailsPageDownThrough50000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+}  // namespace
+}  // namespace vis::bench
