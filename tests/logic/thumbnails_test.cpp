@@ -11,6 +11,7 @@
 #include "support/ink_jpeg.h"
 #include "support/temp_folder.h"
 #include "thumbnails/grid_layout.h"
+#include "thumbnails/grid_selection.h"
 #include "thumbnails/thumbnail_picture.h"
 #include "thumbnails/thumbnails.h"
 #include "thumbnails/visible_first.h"
@@ -148,6 +149,48 @@ TEST(GridLayout, EveryCellOfFiftyThousandIsFoundAgain) {
         ASSERT_TRUE(first <= i && i < last) << i;
     }
     EXPECT_EQ(g.cell(n - 1).top + g.cell(n - 1).height + g.metrics().gap, g.total_height());
+}
+
+// Each row: clicks (item, Ctrl, Shift) from nothing selected among ten, then what is selected.
+TEST(GridSelection, ClicksWithCtrlAndShiftTable) {
+    struct Click {
+        int item;
+        bool ctrl, shift;
+    };
+    const struct {
+        std::vector<Click> clicks;
+        std::vector<int> selected;
+        int current;
+    } rows[] = {
+        {{{3, false, false}}, {3}, 3},
+        {{{3, false, false}, {5, false, false}}, {5}, 5},
+        {{{3, false, false}, {5, true, false}, {1, true, false}}, {1, 3, 5}, 1},
+        {{{3, false, false}, {3, true, false}}, {}, 3},  // Ctrl+click takes one away
+        {{{3, false, false}, {6, false, true}}, {3, 4, 5, 6}, 6},
+        {{{6, false, false}, {3, false, true}}, {3, 4, 5, 6}, 3},
+        // Shift ranges run from the anchor: a second Shift+click replaces the first range.
+        {{{3, false, false}, {6, false, true}, {1, false, true}}, {1, 2, 3}, 1},
+        // Ctrl+Shift adds the range to what was selected.
+        {{{0, false, false}, {5, true, false}, {7, true, true}}, {0, 5, 6, 7}, 7},
+        // Shift with no anchor yet selects the one clicked.
+        {{{4, false, true}}, {4}, 4},
+        {{{4, false, false}, {10, false, false}, {-1, true, false}}, {4}, 4},
+    };
+    for (const auto& r : rows) {
+        GridSelection s;
+        s.reset(10);
+        for (const Click& c : r.clicks) s.click(c.item, c.ctrl, c.shift);
+        EXPECT_EQ(s.items(), r.selected) << "after " << r.clicks.size() << " clicks, last on " << r.clicks.back().item;
+        EXPECT_EQ(s.selected_count(), static_cast<int>(r.selected.size()));
+        EXPECT_EQ(s.current(), r.current);
+    }
+    GridSelection s;
+    s.reset(10);
+    s.select({7, 2, 12});
+    EXPECT_EQ(s.items(), (std::vector<int>{2, 7}));
+    EXPECT_EQ(s.current(), 7);
+    s.move_to(9, true);
+    EXPECT_EQ(s.items(), (std::vector<int>{7, 8, 9}));
 }
 
 TEST(VisibleFirst, OnScreenFromTheTopThenAPageAheadNearestFirst) {
