@@ -42,6 +42,7 @@ enum class ControlKind {
     frame,
     picture_box,
     scroll_bar,
+    picture_grid,
 };
 
 // A small picture that ships with the program (data/<resource>), with its size in pixels.

@@ -1,5 +1,7 @@
 #pragma once
 // What the logic needs from the window system beyond the controls' properties.
+#include <functional>
+
 #include "picture.h"
 
 namespace vis {
@@ -32,6 +34,10 @@ public:
     // Ends the program at once: no further event reaches the logic.
     virtual void quit() = 0;
     virtual bool quitting() const = 0;
+    // Runs `task` on the windows' thread between events, then renders what it changed. Callable
+    // from any thread: a worker hands its results back through it. A task posted while the
+    // program ends may never run.
+    virtual void post(std::function<void()> task) = 0;
 };
 
 // The size in twips a picture takes at its natural size on this screen.

@@ -1,6 +1,7 @@
 #pragma once
 // What part of the grid a window shows, and the thumbnails it asks for: each move of the view asks
 // for the cells on screen and a page ahead in the direction it moved, and drops the rest.
+#include <string>
 #include <utility>
 
 #include "thumbnails/grid_layout.h"
@@ -16,6 +17,8 @@ public:
     virtual int count() const = 0;
     virtual int day(int item) const = 0;  // YYYYMMDD
     virtual ThumbKey key(int item) const = 0;
+    // The screenshot's list line, which screen readers read for its cell.
+    virtual std::string line(int item) const = 0;
 };
 
 class ThumbnailView {

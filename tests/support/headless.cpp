@@ -30,7 +30,24 @@ void HeadlessWindowSystem::remove_form(Form& f) {
     }
 }
 
+void HeadlessWindowSystem::post(std::function<void()> task) {
+    const std::lock_guard lock(posted_mutex_);
+    posted_.push_back(std::move(task));
+}
+
+int HeadlessWindowSystem::run_posted() {
+    std::vector<std::function<void()>> now;
+    {
+        const std::lock_guard lock(posted_mutex_);
+        now.swap(posted_);
+    }
+    for (auto& task : now)
+        if (!quitting_) task();
+    return static_cast<int>(now.size());
+}
+
 void HeadlessWindowSystem::do_events() {
+    run_posted();
     // Only what waited so far: an action that queues another leaves it for the next call.
     auto waiting = std::move(queued_);
     queued_.clear();

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +30,10 @@ public:
     // Input that arrives while the program is busy: it runs at the program's next do_events().
     void queue(std::function<void()> action) { queued_.push_back(std::move(action)); }
     bool quitting() const override { return quitting_; }
+    // Kept until the test runs them (run_posted, or do_events as a real loop would).
+    void post(std::function<void()> task) override;
+    // Runs the tasks posted so far; returns how many ran.
+    int run_posted();
 
     void set_screen(ScreenInfo s) { screen_ = s; }
     std::int64_t now() const { return now_; }
@@ -53,6 +58,8 @@ private:
     std::int64_t now_ = 0;
     bool quitting_ = false;
     std::deque<std::function<void()>> queued_;
+    std::mutex posted_mutex_;
+    std::vector<std::function<void()>> posted_;
 };
 
 // A prompt as the program asked it, with what the script answered.

@@ -37,6 +37,7 @@ ControlView* make_control_view(FormWindow& window, Control& control) {
         case ControlKind::frame:
             return new FrameView(window, static_cast<Frame&>(control));
         case ControlKind::file_list:
+        case ControlKind::picture_grid:
             break;
     }
     return new PlainView(window, control);

@@ -14,7 +14,8 @@
 
 namespace vis {
 
-QtWindowSystem::QtWindowSystem(std::string program_folder) : program_folder_(std::move(program_folder)) {
+QtWindowSystem::QtWindowSystem(std::string program_folder)
+    : program_folder_(std::move(program_folder)), post_target_(std::make_unique<QObject>()) {
     install_font_substitutes();
     // Qt's own dialogs (files, colours) speak the program's language.
     if (qt_texts_.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -75,6 +76,11 @@ void QtWindowSystem::do_events() {
     if (quitting_) return;
     render();
     QCoreApplication::processEvents();
+}
+
+void QtWindowSystem::post(std::function<void()> task) {
+    QMetaObject::invokeMethod(
+        post_target_.get(), [this, task = std::move(task)] { dispatch(task); }, Qt::QueuedConnection);
 }
 
 void QtWindowSystem::quit() {

@@ -4,12 +4,14 @@
 #include <QTranslator>
 #include <Qt>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/window_system.h"
 
 class QDrag;
+class QObject;
 class QWidget;
 
 namespace vis {
@@ -34,6 +36,7 @@ public:
     void do_events() override;
     void quit() override;
     bool quitting() const override { return quitting_; }
+    void post(std::function<void()> task) override;
 
     // Runs a program handler for an event, then renders what it changed. Nothing runs once
     // the program is ending.
@@ -61,6 +64,8 @@ private:
     };
     std::string program_folder_;
     QTranslator qt_texts_;
+    // Posted tasks run as its queued calls; those still waiting go with it.
+    std::unique_ptr<QObject> post_target_;
     std::vector<Entry> windows_;
     bool quitting_ = false;
     bool rendering_ = false;

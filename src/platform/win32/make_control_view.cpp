@@ -38,6 +38,7 @@ std::unique_ptr<ControlView> make_control_view(FormWindow& window, Control& cont
         case ControlKind::line:
             return std::make_unique<ShapeView>(window, static_cast<Shape&>(control));
         case ControlKind::file_list:
+        case ControlKind::picture_grid:
             break;
     }
     return std::make_unique<PlainView>(window, control);

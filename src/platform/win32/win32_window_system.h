@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/posted_tasks.h"
 #include "platform/window_system.h"
 
 namespace vis::win32 {
@@ -29,6 +30,7 @@ public:
     void do_events() override;
     void quit() override;
     bool quitting() const override { return quitting_; }
+    void post(std::function<void()> task) override { posted_.post(std::move(task)); }
 
     // Runs a program handler for an event, then renders what it changed. Nothing runs once
     // the program is ending.
@@ -61,6 +63,7 @@ private:
     bool quitting_ = false;
     bool rendering_ = false;
     bool com_initialised_ = false;
+    PostedTasks posted_{[this](const std::function<void()>& task) { dispatch(task); }};
 };
 
 }  // namespace vis::win32
