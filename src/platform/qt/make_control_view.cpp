@@ -1,4 +1,5 @@
 #include "platform/qt/control_view.h"
+#include "platform/qt/grid_view.h"
 #include "platform/qt/image_view.h"
 #include "platform/qt/indicator_views.h"
 #include "platform/qt/input_views.h"
@@ -36,8 +37,9 @@ ControlView* make_control_view(FormWindow& window, Control& control) {
             return new ScrollBarView(window, static_cast<ScrollBar&>(control));
         case ControlKind::frame:
             return new FrameView(window, static_cast<Frame&>(control));
-        case ControlKind::file_list:
         case ControlKind::picture_grid:
+            return new GridView(window, static_cast<PictureGrid&>(control));
+        case ControlKind::file_list:
             break;
     }
     return new PlainView(window, control);

@@ -1,4 +1,5 @@
 #include "platform/win32/control_view.h"
+#include "platform/win32/grid_view.h"
 #include "platform/win32/image_view.h"
 #include "platform/win32/indicator_views.h"
 #include "platform/win32/input_views.h"
@@ -37,8 +38,9 @@ std::unique_ptr<ControlView> make_control_view(FormWindow& window, Control& cont
         case ControlKind::shape:
         case ControlKind::line:
             return std::make_unique<ShapeView>(window, static_cast<Shape&>(control));
-        case ControlKind::file_list:
         case ControlKind::picture_grid:
+            return std::make_unique<GridView>(window, static_cast<PictureGrid&>(control));
+        case ControlKind::file_list:
             break;
     }
     return std::make_unique<PlainView>(window, control);
