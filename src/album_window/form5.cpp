@@ -254,6 +254,24 @@ void Form5::move_one(ListBox& from, ListBox& to, Button& one, Button& all) {
     }
 }
 
+void Form5::take_into_album(const std::vector<std::string>& names) {
+    if (busy()) return;
+    int last = -1;
+    for (const std::string& name : names) {
+        const int row = shots_.find(name);
+        if (row < 0) continue;
+        last = album_.take_row(shots_, row);
+        file_album.line_inserted(last);
+        file_lst.line_removed(row);
+    }
+    if (last < 0) return;
+    file_album.set_list_index(last);
+    if (file_lst.count() == 0) {
+        cmd_send_list.set_enabled(false);
+        cmd_send_list_all.set_enabled(false);
+    }
+}
+
 void Form5::move_all(ListBox& from, ListBox& to, Button& one, Button& all, const std::string& prefix) {
     const int n = from.count();
     {

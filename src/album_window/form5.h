@@ -57,6 +57,10 @@ public:
     // The window is moving selections itself (loading, moving all, building): list clicks do nothing.
     bool busy() const { return img_pre.tag() == kBusyTag; }
 
+    // Moves the screenshots named that the upper list holds into the album list, as "▽" does
+    // one at a time, and selects the last one moved there. Nothing while the window is busy.
+    void take_into_album(const std::vector<std::string>& names);
+
     void file_lst_Click();
     void file_album_Click();
     void cmd_send_list_Click();

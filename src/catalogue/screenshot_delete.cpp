@@ -38,6 +38,35 @@ bool delete_screenshot(Prompts& prompts, FileSystem& fs, const std::string& fold
     return false;
 }
 
+std::vector<std::string> delete_screenshots(Prompts& prompts, FileSystem& fs, ScreenshotLists& lists,
+                                            const std::vector<std::string>& names, const Form& owner) {
+    if (names.empty()) return {};
+    const MessageBox question{"選択した " + std::to_string(names.size()) + " 個のスクリーンショットを削除しますか？",
+                              "削除",
+                              MsgButtons::yes_no,
+                              MsgIcon::exclamation,
+                              0,
+                              &owner};
+    if (prompts.message_box(question) != MsgResult::yes) return {};
+    std::vector<std::string> gone;
+    std::string stayed;
+    for (const std::string& name : names) {
+        const std::string path = join_path(lists.listing().folder(), name);
+        if (fs.kind(path) == PathKind::missing || fs.remove(path))
+            gone.push_back(name);
+        else
+            stayed += "\r\n" + name;
+    }
+    for (const std::string& name : gone) lists.drop_file(name);
+    if (!stayed.empty())
+        report(
+            prompts,
+            "次のスクリーンショットを削除できませんでした。\r\nファイルが使用中か、書き込みが禁止されています。\r\n" +
+                stayed,
+            owner);
+    return gone;
+}
+
 bool delete_selected_line(Prompts& prompts, FileSystem& fs, ScreenshotLists& lists, ListBox& list, const Form& owner) {
     const int row = list.list_index();
     if (ScreenshotLists::busy(list) || row < 0) return false;

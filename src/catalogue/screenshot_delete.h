@@ -1,6 +1,7 @@
 #pragma once
 // Deleting a screenshot for good, after the user's Yes.
 #include <string>
+#include <vector>
 
 #include "platform/file_system.h"
 #include "platform/prompts.h"
@@ -23,5 +24,11 @@ bool delete_screenshot(Prompts& prompts, FileSystem& fs, const std::string& fold
 // selecting the line that followed (or the new last). True when the line went; the caller then
 // shows what is selected. Nothing happens while the list is busy or has no selection.
 bool delete_selected_line(Prompts& prompts, FileSystem& fs, ScreenshotLists& lists, ListBox& list, const Form& owner);
+
+// Delete on several screenshots (the thumbnails selected): asks once, deletes exactly those, takes
+// the lines of those gone out of both lists, and names in one box those that stayed. Returns the
+// names deleted (or found gone already); none when the user says No.
+std::vector<std::string> delete_screenshots(Prompts& prompts, FileSystem& fs, ScreenshotLists& lists,
+                                            const std::vector<std::string>& names, const Form& owner);
 
 }  // namespace vis

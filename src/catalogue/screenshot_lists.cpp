@@ -133,6 +133,11 @@ bool ScreenshotLists::put_file(const ListedFile& file, const std::string& was) {
     return selected[&in_use() == &ascending_ ? 0 : 1];
 }
 
+int ScreenshotLists::row_of(const ListBox& list, const std::string& name) const {
+    const int order_row = order_.find(name);
+    return order_row < 0 ? -1 : lines_of(list).order_row(order_row);
+}
+
 bool ScreenshotLists::drop_file(const std::string& name) {
     listing_.drop(name);
     const int order_row = order_.find(name);

@@ -51,6 +51,10 @@ public:
     std::string selected_line();
     // What the listing read of the screenshot on row `row` of `list`.
     const ListedFile& record(const ListBox& list, int row) const;
+    // The row of `list` that shows the screenshot named `name`; -1 when none does.
+    int row_of(const ListBox& list, const std::string& name) const;
+    // The list showing newest first.
+    ListBox& descending() { return descending_; }
 
     // Shows the other order in place of the one in use, keeping the selected row number (the
     // highlight stays at the same height). Returns the list now in use; the caller previews it.

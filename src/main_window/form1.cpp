@@ -4,6 +4,7 @@
 
 #include "core/app.h"
 #include "platform/window_system.h"
+#include "thumbnail_window/thumbnail_window.h"
 
 namespace vis {
 
@@ -49,6 +50,7 @@ Form1::Form1(Windows& windows)
       mAll_copy("mAll_copy", "全てコピー(&C)"),
       mh3("mh3", "-"),
       mAlbum("mAlbum", "アルバム(&A)"),
+      mThumbnails("mThumbnails", "サムネイル一覧(&T)"),
       mOption("mOption", "オプション(&O)"),
       mSetting("mSetting", "設定(&S)"),
       mImgInfo("mImgInfo", "画像情報(&I)"),
@@ -106,7 +108,7 @@ void Form1::build_menus() {
         mFullMenu.add(*m);
     mEditMenu.add(mEdit_cancel);
     for (Menu* m : {&mSave, &mClipboard, &mCopyFile, &mh0, &mEdit, &mh0_1, &mQuit}) mFile.add(*m);
-    for (Menu* m : {&mAll_move, &mAll_copy, &mh3, &mAlbum}) mCommand.add(*m);
+    for (Menu* m : {&mAll_move, &mAll_copy, &mh3, &mAlbum, &mThumbnails}) mCommand.add(*m);
     mBGM_option.add(mBGMPlay);
     mBGM_option.add(mBGM_change);
     for (Menu* m : {&mSetting, &mImgInfo, &mBGM_option}) mOption.add(*m);
@@ -151,6 +153,7 @@ void Form1::wire_events() {
     mQuit.on_click = [this] { mQuit_Click(); };
     mSetting.on_click = [this] { mSetting_Click(); };
     mAlbum.on_click = [this] { mAlbum_Click(); };
+    mThumbnails.on_click = [this] { windows_.get<ThumbnailWindow>().open(); };
     mAll_copy.on_click = [this] { mAll_copy_Click(); };
     mAll_move.on_click = [this] { mAll_move_Click(); };
     mBGMPlay.on_click = [this] { mBGMPlay_Click(); };

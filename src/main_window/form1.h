@@ -46,7 +46,7 @@ public:
     Menu mFullMenu, mSave_F, mClipboard_F, mCopyFile_F, mh1, mInfo_F, mh2, mEdit_F, mh5, mClose_F;
     Menu mEditMenu, mEdit_cancel;
     Menu mFile, mSave, mClipboard, mCopyFile, mh0, mEdit, mh0_1, mQuit;
-    Menu mCommand, mAll_move, mAll_copy, mh3, mAlbum;
+    Menu mCommand, mAll_move, mAll_copy, mh3, mAlbum, mThumbnails;
     Menu mOption, mSetting, mImgInfo, mBGM_option, mBGMPlay, mBGM_change;
     Menu mHelp, mHelpFile, mSite;
 
@@ -133,6 +133,8 @@ private:
     void describe_selected(ListBox& list);
     // An open viewer shows what is selected now.
     void viewer_follows();
+    // An open thumbnail window shows the main list's choice.
+    void thumbnails_follow();
     // The window the user looks at: the viewer while it is shown, otherwise this one.
     const Form& front_window();
 

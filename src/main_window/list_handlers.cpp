@@ -5,6 +5,7 @@
 #include "main_window/form1.h"
 #include "platform/jpeg.h"
 #include "platform/keys.h"
+#include "thumbnail_window/thumbnail_window.h"
 #include "viewer/form2.h"
 
 namespace vis {
@@ -121,11 +122,20 @@ void Form1::decode_neighbours(const ListBox& list) {
 }
 
 void Form1::file_lst_Click() {
-    if (!ScreenshotLists::busy(file_lst)) show_pre_info(file_lst);
+    if (ScreenshotLists::busy(file_lst)) return;
+    show_pre_info(file_lst);
+    thumbnails_follow();
 }
 
 void Form1::file_sort_Click() {
-    if (!ScreenshotLists::busy(file_sort)) show_pre_info(file_sort);
+    if (ScreenshotLists::busy(file_sort)) return;
+    show_pre_info(file_sort);
+    thumbnails_follow();
+}
+
+void Form1::thumbnails_follow() {
+    ThumbnailWindow* thumbnails = windows_.loaded<ThumbnailWindow>();
+    if (thumbnails != nullptr && thumbnails->visible()) thumbnails->follow_main_selection();
 }
 
 void Form1::img_sort_up_Click() {

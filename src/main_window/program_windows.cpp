@@ -8,6 +8,7 @@
 #include "main_window/form1.h"
 #include "options/form0.h"
 #include "options/form3.h"
+#include "thumbnail_window/thumbnail_window.h"
 #include "viewer/form2.h"
 
 namespace vis {
@@ -27,6 +28,7 @@ void add_program_windows(Windows& windows) {
     add<Form2>(windows);
     add<Form3>(windows);
     add<Form5>(windows);
+    add<ThumbnailWindow>(windows);
     add<Form4>(windows);
     add<Form6>(windows);
     add<Form6_Sub1>(windows);

@@ -151,6 +151,7 @@ void ListBox::note(LineChange change) {
         changes_.assign(1, {LineChange::Kind::reset, 0});
     else
         changes_.push_back(change);
+    ++lines_revision_;
     touch();
 }
 

@@ -188,6 +188,9 @@ public:
         bool operator==(const LineChange&) const = default;
     };
     std::vector<LineChange> take_line_changes();
+    // Changes with every line that came or went and every reset, and only then: whoever shows
+    // the same lines elsewhere knows by it that they changed.
+    std::uint64_t lines_revision() const { return lines_revision_; }
 
 private:
     void note(LineChange change);
@@ -195,6 +198,7 @@ private:
     const ListSource* source_ = nullptr;
     int list_index_ = -1;
     std::vector<LineChange> changes_;
+    std::uint64_t lines_revision_ = 0;
 };
 
 // Orders list lines as a sorted list box does: letter case ignored, then by exact text.

@@ -324,7 +324,9 @@ bool FaultyFileSystem::flush(const std::string& path) {
 
 bool FaultyFileSystem::remove(const std::string& path) {
     calls.push_back("remove " + path);
-    return !fail_remove && SystemFileSystem::remove(path);
+    const bool held = !locked.empty() && path.size() >= locked.size() &&
+                      path.compare(path.size() - locked.size(), locked.size(), locked) == 0;
+    return !fail_remove && !held && SystemFileSystem::remove(path);
 }
 
 bool FaultyFileSystem::discard(const std::string& path) {

@@ -177,6 +177,8 @@ public:
     bool cross_device = false;
     bool fail_rename = false;
     bool fail_remove = false;
+    // A file whose name ends so cannot be removed, as one another program holds open.
+    std::string locked;
     // The copy writes only half of the file and reports success, as a broken network drive may.
     bool short_copy = false;
     bool fail_copy = false;

@@ -1,0 +1,215 @@
+#include "thumbnail_window/thumbnail_window.h"
+
+#include "album_window/form5.h"
+#include "catalogue/screenshot_delete.h"
+#include "catalogue/screenshot_lists.h"
+#include "core/main_window.h"
+#include "platform/keys.h"
+#include "platform/paths.h"
+#include "viewer/form2.h"
+
+namespace vis {
+
+namespace {
+
+constexpr const char* kCaption = "サムネイル一覧";
+constexpr int kClientWidth = 15450;  // five cells a row at 96 dpi, with the scroll bar
+constexpr int kClientHeight = 11400;
+constexpr int kGridTop = 660;
+
+}  // namespace
+
+int ThumbnailWindow::MainListItems::count() const {
+    return windows_.main().lists().descending().count();
+}
+
+int ThumbnailWindow::MainListItems::day(int item) const {
+    ScreenshotLists& lists = windows_.main().lists();
+    return static_cast<int>(lists.record(lists.descending(), item).saved / 1000000);
+}
+
+ThumbKey ThumbnailWindow::MainListItems::key(int item) const {
+    ScreenshotLists& lists = windows_.main().lists();
+    const ListedFile& file = lists.record(lists.descending(), item);
+    return {join_path(lists.listing().folder(), file.name), file.size, file.saved};
+}
+
+std::string ThumbnailWindow::MainListItems::line(int item) const {
+    return windows_.main().lists().descending().item(item);
+}
+
+ThumbnailWindow::ThumbnailWindow(Windows& windows)
+    : Form(windows.platform().windows, "ThumbnailWindow", kCaption),
+      cmd_album(*this, "cmd_album", "アルバムへ(&A)"),
+      lbl_count(*this, "lbl_count"),
+      grid(*this, "grid"),
+      tmr_follow(*this, "tmr_follow", 300, false),
+      windows_(windows),
+      items_(windows),
+      grid_source_(items_,
+                   [&ws = windows.platform().windows](std::function<void()> task) { ws.post(std::move(task)); }) {
+    set_client_size(kClientWidth, kClientHeight);
+    set_border_style(BorderStyle::fixed_single);
+    set_min_button(true);
+    set_centred(true);
+    cmd_album.set_bounds({120, 120, 2400, 420});
+    lbl_count.set_bounds({2700, 200, 9000, 300});
+    grid.set_bounds({0, kGridTop, kClientWidth, kClientHeight - kGridTop});
+
+    cmd_album.on_click = [this] { send_to_album(); };
+    grid.on_cell_press = [this](int item, int shift) {
+        grid_source_.click(item, shift);
+        selection_changed();
+    };
+    grid.on_cell_double = [this](int item) {
+        grid_source_.select_only(item);
+        selection_changed();
+        open_viewer();
+    };
+    grid.on_key_down = [this](int key_code, int shift) { grid_key(key_code, shift); };
+    tmr_follow.on_timer = [this] { follow_lists(); };
+    on_query_unload = [this] {
+        tmr_follow.set_timer_enabled(false);
+        return false;
+    };
+    grid_source_.show_in(grid);
+}
+
+void ThumbnailWindow::open() {
+    show();
+    tmr_follow.set_timer_enabled(true);
+    follow_lists();
+    follow_main_selection();
+    grid.set_focus();
+}
+
+void ThumbnailWindow::follow_main_selection() {
+    if (choosing_) return;
+    ScreenshotLists& lists = windows_.main().lists();
+    ListBox& list = lists.in_use();
+    const int row = list.list_index();
+    if (row < 0) return;
+    grid_source_.select_only(&list == &lists.descending() ? row : list.count() - 1 - row);
+    selection_changed();
+}
+
+void ThumbnailWindow::grid_key(int key_code, int shift) {
+    const bool extend = (shift & shift::kShift) != 0;
+    switch (key_code) {
+        case key::kLeft:
+            grid_source_.move(GridMove::left, extend);
+            break;
+        case key::kRight:
+            grid_source_.move(GridMove::right, extend);
+            break;
+        case key::kUp:
+            grid_source_.move(GridMove::up, extend);
+            break;
+        case key::kDown:
+            grid_source_.move(GridMove::down, extend);
+            break;
+        case key::kPageUp:
+            grid_source_.move(GridMove::page_up, extend);
+            break;
+        case key::kPageDown:
+            grid_source_.move(GridMove::page_down, extend);
+            break;
+        case key::kHome:
+            grid_source_.move(GridMove::first, extend);
+            break;
+        case key::kEnd:
+            grid_source_.move(GridMove::last, extend);
+            break;
+        case key::kReturn:
+            open_viewer();
+            return;
+        case key::kDelete:
+            delete_selected();
+            return;
+        default:
+            return;
+    }
+    selection_changed();
+}
+
+void ThumbnailWindow::selection_changed() {
+    const int current = grid_source_.selection().current();
+    ScreenshotLists& lists = windows_.main().lists();
+    kept_selection_.clear();
+    if (current >= 0) kept_selection_.push_back(lists.record(lists.descending(), current).name);
+    for (std::string& name : selected_names())
+        if (kept_selection_.empty() || name != kept_selection_.front()) kept_selection_.push_back(std::move(name));
+    show_count();
+    if (current >= 0) choose_in_main(current);
+}
+
+void ThumbnailWindow::show_count() {
+    lbl_count.set_caption(std::to_string(grid_source_.selection().selected_count()) + " / " +
+                          std::to_string(items_.count()) + " 枚選択");
+}
+
+void ThumbnailWindow::choose_in_main(int item) {
+    MainWindow& main = windows_.main();
+    ScreenshotLists& lists = main.lists();
+    ListBox& list = lists.in_use();
+    const int row = &list == &lists.descending() ? item : list.count() - 1 - item;
+    if (ScreenshotLists::busy(list) || row < 0 || row >= list.count()) return;
+    choosing_ = true;
+    {
+        // The main window previews it without taking the focus from here.
+        const BusyList quiet(list);
+        list.set_list_index(row);
+    }
+    main.show_selected(list);
+    choosing_ = false;
+}
+
+std::vector<std::string> ThumbnailWindow::selected_names() const {
+    std::vector<std::string> names;
+    ScreenshotLists& lists = windows_.main().lists();
+    for (int item : grid_source_.selection().items()) names.push_back(lists.record(lists.descending(), item).name);
+    return names;
+}
+
+void ThumbnailWindow::follow_lists() {
+    ListBox& descending = windows_.main().lists().descending();
+    if (descending.lines_revision() == lines_seen_) return;
+    lines_seen_ = descending.lines_revision();
+    ScreenshotLists& lists = windows_.main().lists();
+    std::vector<int> still_there;
+    for (const std::string& name : kept_selection_) {
+        const int row = lists.row_of(descending, name);
+        if (row >= 0) still_there.push_back(row);
+    }
+    grid_source_.items_changed(still_there);
+    show_count();
+}
+
+void ThumbnailWindow::delete_selected() {
+    MainWindow& main = windows_.main();
+    ScreenshotLists& lists = main.lists();
+    const Platform& p = windows_.platform();
+    if (delete_screenshots(p.prompts, p.files, lists, selected_names(), *this).empty()) return;
+    follow_lists();
+    main.show_remaining(lists.in_use());
+}
+
+void ThumbnailWindow::send_to_album() {
+    const std::vector<std::string> names = selected_names();
+    if (names.empty()) return;
+    Form5& album = windows_.get<Form5>();
+    if (!album.visible()) album.open();
+    album.take_into_album(names);
+}
+
+void ThumbnailWindow::open_viewer() {
+    const int current = grid_source_.selection().current();
+    if (current < 0) return;
+    choose_in_main(current);
+    MainWindow& main = windows_.main();
+    // A screenshot whose picture cannot be shown is described in the main window; nothing to view.
+    if (main.preview_picture().empty()) return;
+    windows_.get<Form2>().IMG_FULL(true);
+}
+
+}  // namespace vis

@@ -1,0 +1,170 @@
+// The thumbnail window over real screenshots: what the grid shows and when, the selection it
+// shares with the main window, Delete on several over a file system that refuses one, the album,
+// and a folder that changes while it is open.
+#include "thumbnail_window/thumbnail_window.h"
+
+#include <gtest/gtest.h>
+
+#include "album_window/form5.h"
+#include "catalogue/screenshot_watch.h"
+#include "platform/keys.h"
+#include "platform/paths.h"
+#include "support/ink_jpeg.h"
+#include "viewer/form2.h"
+#include "viewer_fixture.h"
+
+namespace vis {
+namespace {
+
+using test::shot_name;
+
+// A started program over `n` screenshots a minute apart with its thumbnail window open at
+// 1008 x 600 pixels (five cells a row), every thumbnail on screen decoded.
+struct Thumbs {
+    test::App app;
+    Form1* f = nullptr;
+    ThumbnailWindow* w = nullptr;
+
+    explicit Thumbs(int n, const std::function<void(test::App&)>& before = {}) {
+        app.folders.write_settings("1", "0");
+        test::add_viewer_shots(app, n);
+        if (before) before(app);
+        f = &app.start();
+        test::click_menu(f->mThumbnails);
+        w = &test::win<ThumbnailWindow>(*f);
+        w->grid.view_resized(1008, 600, 1.0);
+    }
+    void settle() {
+        w->thumbnails().thumbnails().decoder().wait_idle();
+        app.plat.windows.run_posted();
+    }
+    void click(int item, int shift = 0) {
+        const PixelRect r = w->thumbnails().view().layout().cell(item);
+        w->grid.press(r.left + r.width / 2, r.top + r.height / 2, shift);
+    }
+    void key(int code, int shift = 0) { test::press_key(*w, code, shift); }
+    std::vector<int> selected() const { return w->thumbnails().selection().items(); }
+    // The looks of the cells on screen, in item order.
+    std::vector<GridPiece::Look> looks() const {
+        std::vector<GridPiece::Look> got;
+        for (const GridPiece& p : w->thumbnails().pieces(w->grid.scroll_top(), w->grid.scroll_top() + 600))
+            if (p.kind == GridPiece::Kind::cell) got.push_back(p.look);
+        return got;
+    }
+    std::string main_line() { return f->lists().selected_line(); }
+    std::string line_of(int item) const { return f->file_sort.item(item); }
+};
+
+using Look = GridPiece::Look;
+
+TEST(ThumbnailWindow, OpensNewestFirstAndDrawsEachThumbnailOnlyWhenItCame) {
+    // Shot 1 is damaged; shot 2 is in printers' inks, which the preview shows in colour too.
+    Thumbs t(4, [](test::App& app) {
+        const std::string damaged = join_path(app.folders.shots, shot_name(1));
+        const std::string inks = join_path(app.folders.shots, shot_name(2));
+        test::write_file(damaged, "not a picture");
+        std::vector<test::Inks> red(48 * 27, test::Inks{255, 0, 0, 255});
+        test::write_file(inks, test::ink_jpeg(48, 27, red, false));
+        test::set_modified(damaged, test::viewer_local_time(1));
+        test::set_modified(inks, test::viewer_local_time(2));
+    });
+    EXPECT_TRUE(t.w->visible());
+    EXPECT_EQ(t.w->caption(), "サムネイル一覧");
+    const auto pieces = t.w->thumbnails().pieces(0, 600);
+    ASSERT_EQ(pieces.size(), 5u);
+    EXPECT_EQ(pieces[0].text, t.line_of(0).substr(0, 10) + " (4 枚)");
+    EXPECT_EQ(pieces[1].text, t.line_of(0).substr(11, 8));  // the newest's time under it
+    // Nothing is drawn before it came through the window's thread.
+    EXPECT_EQ(t.looks(), std::vector<Look>(4, Look::waiting));
+    t.settle();
+    EXPECT_EQ(t.looks(), (std::vector<Look>{Look::ready, Look::ready, Look::unreadable, Look::ready}));
+    // The window opened on the main list's choice (the oldest, its first line).
+    EXPECT_EQ(t.selected(), std::vector<int>{3});
+    EXPECT_EQ(t.w->grid.spoken(), t.line_of(3));
+
+    t.click(1);
+    EXPECT_EQ(t.main_line(), t.line_of(1));
+    ASSERT_FALSE(t.f->preview_picture().empty());
+    EXPECT_EQ(t.f->preview_picture().pixel(10, 10) & 0xFFFFFF, 0xFF0000u);
+}
+
+TEST(ThumbnailWindow, SelectionIsSharedWithTheMainWindowAndKeysMoveByCellAndRow) {
+    Thumbs t(12);
+    t.click(1);
+    t.click(3, shift::kCtrl);
+    t.click(6, shift::kCtrl | shift::kShift);
+    EXPECT_EQ(t.selected(), (std::vector<int>{1, 3, 4, 5, 6}));
+    EXPECT_EQ(t.main_line(), t.line_of(6));
+    EXPECT_EQ(t.w->lbl_count.caption(), "5 / 12 枚選択");
+    t.key(key::kUp);
+    EXPECT_EQ(t.selected(), std::vector<int>{1});
+    t.key(key::kDown, shift::kShift);
+    EXPECT_EQ(t.selected(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    t.key(key::kEnd);
+    EXPECT_EQ(t.main_line(), t.line_of(11));
+
+    // A click in the main list selects its screenshot here, alone.
+    test::click_row(t.f->lists().in_use(), 4);  // oldest first: item 7
+    EXPECT_EQ(t.selected(), std::vector<int>{7});
+    EXPECT_EQ(t.w->grid.spoken(), t.line_of(7));
+
+    t.key(key::kReturn);
+    Form2& viewer = test::win<Form2>(*t.f);
+    EXPECT_TRUE(viewer.visible());
+    EXPECT_EQ(t.main_line(), t.line_of(7));
+}
+
+TEST(ThumbnailWindow, DeleteOnSeveralAsksOnceDeletesExactlyThoseAndNamesTheOneThatStayed) {
+    Thumbs t(6);
+    t.app.plat.files.locked = shot_name(3);  // item 2: newest first, item k is shot 5 - k
+    t.click(1);
+    t.click(3, shift::kShift);
+    t.click(5, shift::kCtrl);
+    t.app.plat.prompts.answer_message(MsgResult::yes);
+    t.app.plat.prompts.answer_message(MsgResult::ok);
+    t.key(key::kDelete);
+
+    const auto& asked = t.app.plat.prompts.asked();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].box.text, "選択した 4 個のスクリーンショットを削除しますか？");
+    EXPECT_EQ(asked[0].box.title, "削除");
+    EXPECT_EQ(asked[0].box.buttons, MsgButtons::yes_no);
+    EXPECT_EQ(
+        asked[1].box.text,
+        "次のスクリーンショットを削除できませんでした。\r\nファイルが使用中か、書き込みが禁止されています。\r\n\r\n" +
+            shot_name(3));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(file_exists(join_path(t.app.folders.shots, shot_name(i))), i == 1 || i == 3 || i == 5) << i;
+    EXPECT_EQ(t.f->file_lst.count(), 3);
+    EXPECT_EQ(t.w->thumbnails().view().layout().count(), 3);
+    // The one that stayed is still selected.
+    EXPECT_EQ(t.w->selected_names(), std::vector<std::string>{shot_name(3)});
+
+    // No keeps everything.
+    t.app.plat.prompts.answer_message(MsgResult::no);
+    t.key(key::kDelete);
+    EXPECT_EQ(t.f->file_lst.count(), 3);
+}
+
+TEST(ThumbnailWindow, AlbumTakesTheSelectedAndTheGridFollowsTheFolder) {
+    Thumbs t(5);
+    t.click(0);
+    t.click(2, shift::kCtrl);
+    test::click(t.w->cmd_album);
+    Form5& album = test::win<Form5>(*t.f);
+    EXPECT_TRUE(album.visible());
+    EXPECT_EQ(album.file_album.items(), (std::vector<std::string>{t.line_of(2), t.line_of(0)}));
+    EXPECT_EQ(album.file_lst.count(), 3);
+
+    // A new screenshot comes while the window is open; the selection stays on its files.
+    const std::vector<std::string> before = t.w->selected_names();
+    t.app.folders.add_shot(shot_name(9), test::viewer_local_time(9), 64, 48);
+    t.app.plat.folder_watch.report({shot_name(9)});
+    t.app.plat.windows.advance(2 * ScreenshotWatch::kTickMs + 400);
+    EXPECT_EQ(t.w->thumbnails().view().layout().count(), 6);
+    EXPECT_EQ(t.w->selected_names(), before);
+    EXPECT_EQ(t.w->lbl_count.caption(), "2 / 6 枚選択");
+}
+
+}  // namespace
+}  // namespace vis
