@@ -192,7 +192,8 @@ TEST(MenuBar, EntriesCaptionsAndShortcuts) {
         for (const Menu* m : menu.entries()) out.push_back(m->caption());
         return out;
     };
-    EXPECT_EQ(captions(f.mCommand), (std::vector<std::string>{"全て移動(&M)", "全てコピー(&C)", "-", "アルバム(&A)"}));
+    EXPECT_EQ(captions(f.mCommand),
+              (std::vector<std::string>{"全て移動(&M)", "全てコピー(&C)", "-", "アルバム(&A)", "サムネイル一覧(&T)"}));
     EXPECT_EQ(captions(f.mOption), (std::vector<std::string>{"設定(&S)", "画像情報(&I)", "BGM(&B)"}));
     EXPECT_EQ(captions(f.mBGM_option), (std::vector<std::string>{"BGMを再生する", "BGMを変える(&C)"}));
     EXPECT_EQ(captions(f.mHelp), (std::vector<std::string>{"ヘルプファイル(&H)", "作者HPへ(&S)"}));
