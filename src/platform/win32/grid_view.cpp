@@ -29,7 +29,9 @@ void GridView::show_range() {
     RECT client;
     GetClientRect(hwnd(), &client);
     const PictureGrid& grid = *this->grid();
-    SCROLLINFO info{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL};
+    SCROLLINFO info{};
+    info.cbSize = sizeof(SCROLLINFO);
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     info.nMin = 0;
     info.nMax = std::max(0, (grid.source() != nullptr ? grid.source()->content_height() : 0) - 1);
     info.nPage = static_cast<UINT>(client.bottom);
@@ -38,7 +40,9 @@ void GridView::show_range() {
 }
 
 void GridView::scroll_by_bar(int code) {
-    SCROLLINFO info{sizeof(SCROLLINFO), SIF_ALL};
+    SCROLLINFO info{};
+    info.cbSize = sizeof(SCROLLINFO);
+    info.fMask = SIF_ALL;
     GetScrollInfo(hwnd(), SB_VERT, &info);
     const int page = static_cast<int>(info.nPage);
     int top = info.nPos;
