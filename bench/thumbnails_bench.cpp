@@ -52,6 +52,7 @@ public:
     ThumbKey key(int item) const override {
         return {join_path(thumbs_folder(), "shot" + std::to_string(item % kFiles) + ".jpg"), 1, 20070000000000 - item};
     }
+    std::string line(int item) const override { return "line " + std::to_string(item); }
 
 private:
     int count_;
