@@ -95,10 +95,6 @@ std::optional<Picture> decode_jpeg_file(const std::string& path) {
     return decode_file(path, kMaxPictureSide, kMaxPictureSide);
 }
 
-std::optional<Picture> decode_jpeg_scaled(const unsigned char* data, std::size_t size, int min_width, int min_height) {
-    return decode(data, size, min_width, min_height);
-}
-
 std::optional<Picture> decode_jpeg_file_scaled(const std::string& path, int min_width, int min_height) {
     return decode_file(path, min_width, min_height);
 }

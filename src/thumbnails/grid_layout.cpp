@@ -84,20 +84,6 @@ PixelRect GridLayout::cell(int item) const {
             metrics_.picture_width, metrics_.cell_height()};
 }
 
-PixelRect GridLayout::picture(int item) const {
-    PixelRect r = cell(item);
-    r.height = r.empty() ? 0 : metrics_.picture_height;
-    return r;
-}
-
-PixelRect GridLayout::caption(int item) const {
-    PixelRect r = cell(item);
-    if (r.empty()) return r;
-    r.top += metrics_.picture_height;
-    r.height = metrics_.caption_height;
-    return r;
-}
-
 PixelRect GridLayout::header(const Day& day) const {
     return {0, day.top, metrics_.gap + columns_ * metrics_.column_width(), metrics_.header_height};
 }

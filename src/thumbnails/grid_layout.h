@@ -48,8 +48,6 @@ public:
 
     // The picture and caption of item `item`.
     PixelRect cell(int item) const;
-    PixelRect picture(int item) const;
-    PixelRect caption(int item) const;
     PixelRect header(const Day& day) const;
     // The item whose cell holds the point; -1 over a header or the space between cells.
     int item_at(int x, int y) const;
