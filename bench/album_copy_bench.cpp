@@ -16,7 +16,7 @@
 #include "album/pattern_sam.h"
 #include "bench_folders.h"
 #include "catalogue/list_line.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/temp_folder.h"
 
 namespace vis::bench {

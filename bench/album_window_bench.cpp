@@ -11,7 +11,7 @@
 
 #include "album_window/form5.h"
 #include "bench_folders.h"
-#include "platform/system_clock.h"
+#include "services/system_clock.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 

@@ -6,7 +6,7 @@
 #include "core/app.h"
 #include "editor_window/form6.h"
 #include "main_window/form1.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 

@@ -17,10 +17,10 @@
 #include "editor_on_full_hd.h"
 #include "editor_window/form6.h"
 #include "main_window/form1.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
+#include "ui/keys.h"
 
 namespace vis::bench {
 namespace {

@@ -9,7 +9,7 @@
 #include "core/app.h"
 #include "list_step.h"
 #include "main_window/form1.h"
-#include "platform/qt/qt_window_system.h"
+#include "qt/qt_window_system.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 

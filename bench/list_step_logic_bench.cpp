@@ -7,13 +7,13 @@
 
 #include "bench_folders.h"
 #include "core/app.h"
+#include "imaging/jpeg.h"
 #include "list_step.h"
 #include "main_window/form1.h"
-#include "platform/jpeg.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
+#include "ui/keys.h"
 
 namespace vis::bench {
 namespace {

@@ -6,9 +6,9 @@
 
 #include "bench_folders.h"
 #include "catalogue/screenshot_lists.h"
-#include "platform/form.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/headless.h"
+#include "ui/form.h"
 
 namespace vis::bench {
 namespace {

@@ -13,7 +13,7 @@
 
 #include "music/bgm_player.h"
 #include "music/tracks.h"
-#include "platform/sdl/sdl_media.h"
+#include "sdl/sdl_media.h"
 #include "support/headless.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "bench_folders.h"
+#include "imaging/jpeg.h"
 #include "main_window/form1.h"
-#include "platform/jpeg.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"

@@ -10,7 +10,7 @@
 #include "bench_folders.h"
 #include "core/app.h"
 #include "main_window/form1.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 

@@ -9,11 +9,11 @@
 #include "core/app.h"
 #include "list_step.h"
 #include "main_window/form1.h"
-#include "platform/win32/control_view.h"
-#include "platform/win32/form_window.h"
-#include "platform/win32/win32_window_system.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
+#include "win32/control_view.h"
+#include "win32/form_window.h"
+#include "win32/win32_window_system.h"
 
 namespace vis::bench {
 namespace {

@@ -3,8 +3,8 @@
 #include <ctime>
 
 #include "catalogue/list_line.h"
-#include "platform/ansi.h"
-#include "platform/paths.h"
+#include "services/ansi.h"
+#include "services/paths.h"
 
 namespace vis {
 

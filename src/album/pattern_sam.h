@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "album/album_output.h"
-#include "platform/clock.h"
+#include "services/clock.h"
 
 namespace vis {
 

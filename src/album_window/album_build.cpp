@@ -6,9 +6,9 @@
 #include "catalogue/screenshot_lists.h"
 #include "core/app.h"
 #include "core/main_window.h"
-#include "platform/pacer.h"
-#include "platform/paths.h"
-#include "platform/window_system.h"
+#include "services/pacer.h"
+#include "services/paths.h"
+#include "ui/window_system.h"
 
 namespace vis {
 

@@ -3,10 +3,10 @@
 #include "album_window/progress_caption.h"
 #include "catalogue/screenshot_lists.h"
 #include "core/main_window.h"
-#include "platform/font.h"
-#include "platform/jpeg.h"
-#include "platform/pacer.h"
-#include "platform/window_system.h"
+#include "imaging/jpeg.h"
+#include "services/pacer.h"
+#include "ui/font.h"
+#include "ui/window_system.h"
 
 namespace vis {
 

@@ -9,8 +9,8 @@
 #include "album/pattern_sam.h"
 #include "catalogue/screenshot_order.h"
 #include "core/window_owner.h"
-#include "platform/control.h"
-#include "platform/form.h"
+#include "ui/control.h"
+#include "ui/form.h"
 
 namespace vis {
 

@@ -7,8 +7,8 @@
 #include "core/app.h"
 #include "core/main_window.h"
 #include "core/settings_store.h"
-#include "platform/pacer.h"
-#include "platform/paths.h"
+#include "services/pacer.h"
+#include "services/paths.h"
 
 namespace vis {
 

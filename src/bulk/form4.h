@@ -2,10 +2,10 @@
 // The command window: copies or moves every screenshot of the main window's folder into one
 // output folder. The mode label's tag holds the mode key.
 #include "bulk/bulk_run.h"
+#include "catalogue/file_list.h"
 #include "core/window_owner.h"
-#include "platform/control.h"
-#include "platform/file_list.h"
-#include "platform/form.h"
+#include "ui/control.h"
+#include "ui/form.h"
 
 namespace vis {
 

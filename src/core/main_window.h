@@ -3,7 +3,7 @@
 // it holds, its pop-up menu, the music and the end of the program.
 #include <string>
 
-#include "platform/picture.h"
+#include "ui/picture.h"
 
 namespace vis {
 

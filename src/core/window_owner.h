@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/settings_store.h"
-#include "platform/form.h"
-#include "platform/platform.h"
+#include "services/platform.h"
+#include "ui/form.h"
 
 namespace vis {
 

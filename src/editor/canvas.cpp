@@ -4,7 +4,7 @@
 #include <cmath>
 #include <memory>
 
-#include "platform/text_painter.h"
+#include "ui/text_painter.h"
 
 namespace vis {
 

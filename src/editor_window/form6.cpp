@@ -5,7 +5,7 @@
 #include "core/main_window.h"
 #include "editor/navigator.h"
 #include "editor_window/tool_icons.h"
-#include "platform/window_system.h"
+#include "ui/window_system.h"
 
 namespace vis {
 

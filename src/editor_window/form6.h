@@ -9,8 +9,8 @@
 #include "editor/thumbnail.h"
 #include "editor/tools/canvas_tool.h"
 #include "editor_window/editor_access.h"
-#include "platform/control.h"
-#include "platform/form.h"
+#include "ui/control.h"
+#include "ui/form.h"
 
 namespace vis {
 

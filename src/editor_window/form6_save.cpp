@@ -10,8 +10,8 @@
 #include "editor/edit_save.h"
 #include "editor/stamp.h"
 #include "editor_window/form6.h"
-#include "platform/jpeg.h"
-#include "platform/save_name.h"
+#include "imaging/jpeg.h"
+#include "services/save_name.h"
 
 namespace vis {
 

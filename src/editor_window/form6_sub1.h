@@ -4,8 +4,8 @@
 // from the editor: with no editor open it previews and prints nothing.
 #include "core/window_owner.h"
 #include "editor/tools/editor_state.h"
-#include "platform/control.h"
-#include "platform/form.h"
+#include "ui/control.h"
+#include "ui/form.h"
 
 namespace vis {
 

@@ -2,8 +2,8 @@
 
 #include "core/app.h"
 #include "editor_window/form6.h"
-#include "platform/pacer.h"
-#include "platform/window_system.h"
+#include "services/pacer.h"
+#include "ui/window_system.h"
 
 namespace vis {
 

@@ -4,8 +4,8 @@
 // is only hidden when closed.
 #include "core/window_owner.h"
 #include "editor_window/editor_access.h"
-#include "platform/control.h"
-#include "platform/form.h"
+#include "ui/control.h"
+#include "ui/form.h"
 
 namespace vis {
 

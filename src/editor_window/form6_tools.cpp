@@ -14,8 +14,8 @@
 #include "editor_window/form6.h"
 #include "editor_window/form6_sub1.h"
 #include "editor_window/form6_sub2.h"
-#include "platform/keys.h"
-#include "platform/text_metrics.h"
+#include "ui/keys.h"
+#include "ui/text_metrics.h"
 
 namespace vis {
 

@@ -4,9 +4,9 @@
 #include "catalogue/list_line.h"
 #include "core/app.h"
 #include "main_window/form1.h"
-#include "platform/file_ops.h"
-#include "platform/paths.h"
-#include "platform/save_name.h"
+#include "services/file_ops.h"
+#include "services/paths.h"
+#include "services/save_name.h"
 #include "viewer/form2.h"
 
 namespace vis {

@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "core/app.h"
-#include "platform/window_system.h"
+#include "ui/window_system.h"
 
 namespace vis {
 

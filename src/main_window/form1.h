@@ -4,17 +4,17 @@
 #include <optional>
 #include <string>
 
+#include "catalogue/file_list.h"
 #include "catalogue/prefetch.h"
 #include "catalogue/screenshot_lists.h"
 #include "catalogue/screenshot_watch.h"
 #include "core/main_window.h"
 #include "core/window_owner.h"
 #include "music/bgm_player.h"
-#include "platform/control.h"
-#include "platform/file_list.h"
-#include "platform/form.h"
-#include "platform/menu.h"
-#include "platform/platform.h"
+#include "services/platform.h"
+#include "ui/control.h"
+#include "ui/form.h"
+#include "ui/menu.h"
 
 namespace vis {
 

@@ -2,9 +2,9 @@
 // right button.
 #include "catalogue/info_text.h"
 #include "catalogue/screenshot_delete.h"
+#include "imaging/jpeg.h"
 #include "main_window/form1.h"
-#include "platform/jpeg.h"
-#include "platform/keys.h"
+#include "ui/keys.h"
 #include "viewer/form2.h"
 
 namespace vis {

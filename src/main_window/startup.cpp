@@ -6,7 +6,7 @@
 #include "main_window/form1.h"
 #include "options/form0.h"
 #include "options/form3.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 
 namespace vis {
 

@@ -2,8 +2,8 @@
 // The splash window shown at start-up: version and notices on a borderless white panel that
 // stays on top for about three seconds. Its timer also runs the start-up version check.
 #include "core/window_owner.h"
-#include "platform/control.h"
-#include "platform/form.h"
+#include "ui/control.h"
+#include "ui/form.h"
 
 namespace vis {
 

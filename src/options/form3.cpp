@@ -8,7 +8,7 @@
 #include "core/main_window.h"
 #include "core/settings_store.h"
 #include "options/update_check.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 
 namespace vis {
 

@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "core/app.h"
-#include "platform/form.h"
-#include "platform/number_text.h"
+#include "services/number_text.h"
+#include "ui/form.h"
 
 namespace vis {
 

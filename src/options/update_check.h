@@ -3,7 +3,7 @@
 // answers the start-up and manual checks give the user.
 #include <string>
 
-#include "platform/platform.h"
+#include "services/platform.h"
 
 namespace vis {
 

@@ -3,9 +3,9 @@
 #include "catalogue/info_text.h"
 #include "catalogue/screenshot_lists.h"
 #include "core/main_window.h"
-#include "platform/font.h"
-#include "platform/text_metrics.h"
-#include "platform/window_system.h"
+#include "ui/font.h"
+#include "ui/text_metrics.h"
+#include "ui/window_system.h"
 #include "viewer/overlay_text.h"
 
 namespace vis {

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/window_owner.h"
-#include "platform/control.h"
-#include "platform/form.h"
+#include "ui/control.h"
+#include "ui/form.h"
 
 namespace vis {
 

@@ -3,8 +3,8 @@
 #include "catalogue/screenshot_delete.h"
 #include "catalogue/screenshot_lists.h"
 #include "core/main_window.h"
-#include "platform/keys.h"
-#include "platform/text_metrics.h"
+#include "ui/keys.h"
+#include "ui/text_metrics.h"
 #include "viewer/form2.h"
 
 namespace vis {

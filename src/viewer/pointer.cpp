@@ -2,8 +2,8 @@
 // of the labels.
 #include "catalogue/screenshot_lists.h"
 #include "core/main_window.h"
-#include "platform/keys.h"
-#include "platform/text_metrics.h"
+#include "ui/keys.h"
+#include "ui/text_metrics.h"
 #include "viewer/form2.h"
 #include "viewer/overlay_text.h"
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "album/pattern_sam.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/album_inputs.h"
 #include "support/album_recorder.h"
 #include "support/temp_folder.h"

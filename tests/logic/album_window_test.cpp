@@ -7,8 +7,8 @@
 #include "album_window/form5.h"
 #include "album_window/progress_caption.h"
 #include "catalogue/list_line.h"
-#include "platform/ansi.h"
-#include "platform/paths.h"
+#include "services/ansi.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 
 namespace vis {

@@ -8,8 +8,8 @@
 
 #include "bulk/form4.h"
 #include "core/app.h"
-#include "platform/ansi.h"
-#include "platform/paths.h"
+#include "services/ansi.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 
 namespace vis {

@@ -11,15 +11,15 @@
 
 #include <turbojpeg.h>
 
+#include "catalogue/file_list.h"
 #include "catalogue/list_line.h"
 #include "editor_window/form6.h"
 #include "options/form3.h"
-#include "platform/file_list.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 #include "support/held_open.h"
 #include "support/zone.h"
+#include "ui/keys.h"
 #include "viewer/form2.h"
 #include "viewer_fixture.h"
 

@@ -8,8 +8,8 @@
 #include "editor/edit_save.h"
 #include "editor/stamp.h"
 #include "editor_window/form6.h"
-#include "platform/jpeg.h"
-#include "platform/paths.h"
+#include "imaging/jpeg.h"
+#include "services/paths.h"
 #include "viewer_fixture.h"
 
 namespace vis {

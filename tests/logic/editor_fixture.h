@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "editor_window/form6.h"
-#include "platform/keys.h"
+#include "ui/keys.h"
 #include "viewer_fixture.h"
 
 namespace vis::test {

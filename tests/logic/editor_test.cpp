@@ -7,8 +7,8 @@
 #include "editor_fixture.h"
 #include "editor_window/form6.h"
 #include "editor_window/form6_sub1.h"
-#include "platform/keys.h"
 #include "support/canvas_pixels.h"
+#include "ui/keys.h"
 
 namespace vis {
 namespace {

@@ -9,7 +9,7 @@
 #include "editor/tools/clear_all_tool.h"
 #include "editor/tools/fill_tool.h"
 #include "editor/tools/text_tool.h"
-#include "platform/text_painter.h"
+#include "ui/text_painter.h"
 
 namespace vis {
 namespace {

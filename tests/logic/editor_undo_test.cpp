@@ -11,10 +11,10 @@
 #include "editor_window/form6.h"
 #include "editor_window/form6_sub1.h"
 #include "editor_window/form6_sub2.h"
-#include "platform/jpeg.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "imaging/jpeg.h"
+#include "services/paths.h"
 #include "support/canvas_pixels.h"
+#include "ui/keys.h"
 
 namespace vis {
 namespace {

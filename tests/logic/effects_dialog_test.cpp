@@ -8,7 +8,7 @@
 #include "editor_fixture.h"
 #include "editor_window/form6.h"
 #include "editor_window/form6_sub2.h"
-#include "platform/keys.h"
+#include "ui/keys.h"
 
 namespace vis {
 namespace {

@@ -6,7 +6,7 @@
 #include "catalogue/list_line.h"
 #include "core/settings.h"
 #include "options/form3.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 
 namespace vis {

@@ -7,7 +7,7 @@
 
 #include "album/pattern_sam.h"
 #include "catalogue/list_line.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/album_recorder.h"
 
 namespace vis {

@@ -11,11 +11,11 @@
 #include "core/app.h"
 #include "main_window/form1.h"
 #include "music/tracks.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
+#include "ui/keys.h"
 
 namespace vis {
 namespace {

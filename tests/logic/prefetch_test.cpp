@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/jpeg.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
-#include "platform/picture_scale.h"
+#include "imaging/jpeg.h"
+#include "imaging/picture_scale.h"
+#include "services/paths.h"
 #include "support/temp_folder.h"
+#include "ui/keys.h"
 #include "viewer_fixture.h"
 
 namespace vis {

@@ -10,7 +10,7 @@
 
 #include "catalogue/list_line.h"
 #include "catalogue/screenshot_lists.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "viewer_fixture.h"
 
 namespace vis {

@@ -5,7 +5,7 @@
 
 #include "core/settings.h"
 #include "options/form3.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 
 namespace vis {

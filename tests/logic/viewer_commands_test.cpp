@@ -6,8 +6,8 @@
 
 #include "catalogue/list_line.h"
 #include "core/app.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "services/paths.h"
+#include "ui/keys.h"
 #include "viewer_fixture.h"
 
 namespace vis {

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/info_text.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "services/paths.h"
+#include "ui/keys.h"
 #include "viewer/overlay_text.h"
 #include "viewer_fixture.h"
 

@@ -6,8 +6,8 @@
 
 #include "catalogue/info_text.h"
 #include "catalogue/list_line.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "services/paths.h"
+#include "ui/keys.h"
 #include "viewer/overlay_text.h"
 #include "viewer_fixture.h"
 

@@ -10,9 +10,9 @@
 #include "bulk/form4.h"
 #include "catalogue/list_line.h"
 #include "options/form3.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
+#include "ui/keys.h"
 #include "viewer/form2.h"
 #include "viewer_fixture.h"
 

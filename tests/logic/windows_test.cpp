@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/window_owner.h"
-#include "platform/pacer.h"
+#include "services/pacer.h"
 #include "support/headless.h"
 
 namespace vis {

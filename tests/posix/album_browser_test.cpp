@@ -11,12 +11,12 @@
 #include "album/disk_album_output.h"
 #include "album/pattern_sam.h"
 #include "catalogue/list_line.h"
-#include "platform/colour.h"
-#include "platform/jpeg.h"
-#include "platform/paths.h"
-#include "platform/system_clock.h"
+#include "imaging/jpeg.h"
+#include "services/paths.h"
+#include "services/system_clock.h"
 #include "support/temp_folder.h"
 #include "system_file_system.h"
+#include "ui/colour.h"
 
 namespace vis {
 namespace {

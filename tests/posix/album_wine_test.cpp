@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "album/pattern_sam.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/album_inputs.h"
 #include "support/album_recorder.h"
 #include "support/posix/wine_prefix.h"

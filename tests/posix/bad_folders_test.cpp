@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "catalogue/list_line.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
+#include "ui/keys.h"
 #include "viewer/form2.h"
 
 namespace vis {

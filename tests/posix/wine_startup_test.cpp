@@ -6,10 +6,10 @@
 #include "catalogue/list_line.h"
 #include "core/settings.h"
 #include "options/form3.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 #include "support/posix/wine_prefix.h"
+#include "ui/keys.h"
 
 namespace vis {
 namespace {

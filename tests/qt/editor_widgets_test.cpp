@@ -8,8 +8,8 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-#include "platform/keys.h"
 #include "qt_fixture.h"
+#include "ui/keys.h"
 
 namespace vis::test {
 namespace {

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <set>
 
-#include "platform/paths.h"
-#include "platform/qt/qt_folder_watch.h"
+#include "qt/qt_folder_watch.h"
 #include "qt_fixture.h"
+#include "services/paths.h"
 #include "support/temp_folder.h"
 
 namespace vis::test {

@@ -9,8 +9,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "platform/qt/qt_http.h"
-#include "platform/qt/qt_prompts.h"
+#include "qt/qt_http.h"
+#include "qt/qt_prompts.h"
 #include "qt_fixture.h"
 #include "tiny_server.h"
 

@@ -5,9 +5,9 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-#include "platform/menu.h"
-#include "platform/qt/qt_prompts.h"
+#include "qt/qt_prompts.h"
 #include "qt_fixture.h"
+#include "ui/menu.h"
 
 namespace vis::test {
 namespace {

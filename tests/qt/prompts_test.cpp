@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "platform/qt/file_filter.h"
-#include "platform/qt/qt_prompts.h"
+#include "qt/file_filter.h"
+#include "qt/qt_prompts.h"
 #include "qt_fixture.h"
 #include "support/posix/wine_prefix.h"
 

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "platform/qt/qt_prompts.h"
+#include "qt/qt_prompts.h"
 #include "qt_fixture.h"
 
 namespace vis::test {

@@ -10,14 +10,14 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include "platform/keys.h"
-#include "platform/qt/fonts.h"
-#include "platform/qt/key_codes.h"
-#include "platform/qt/qt_clipboard.h"
-#include "platform/qt/qt_instance_guard.h"
-#include "platform/qt/qt_text_metrics.h"
-#include "platform/system_clock.h"
+#include "qt/fonts.h"
+#include "qt/key_codes.h"
+#include "qt/qt_clipboard.h"
+#include "qt/qt_instance_guard.h"
+#include "qt/qt_text_metrics.h"
 #include "qt_fixture.h"
+#include "services/system_clock.h"
+#include "ui/keys.h"
 
 namespace vis::test {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "main_window/form1.h"
 #include "options/form3.h"
-#include "platform/qt/qt_http.h"
-#include "platform/qt/qt_window_system.h"
+#include "qt/qt_http.h"
+#include "qt/qt_window_system.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"

@@ -11,9 +11,9 @@
 #include <QTest>
 #include <array>
 
-#include "platform/keys.h"
-#include "platform/qt/control_view.h"
+#include "qt/control_view.h"
 #include "qt_fixture.h"
+#include "ui/keys.h"
 
 namespace vis::test {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "album/pattern_sam.h"
-#include "platform/clock.h"
-#include "platform/paths.h"
+#include "services/clock.h"
+#include "services/paths.h"
 
 namespace vis::test::album {
 

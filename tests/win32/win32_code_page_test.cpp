@@ -11,13 +11,13 @@
 #include "album/pattern_sam.h"
 #include "core/settings.h"
 #include "core/settings_store.h"
-#include "platform/ansi.h"
-#include "platform/form.h"
-#include "platform/paths.h"
-#include "platform/win32/win32_file_system.h"
+#include "services/ansi.h"
+#include "services/paths.h"
 #include "support/album_inputs.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
+#include "ui/form.h"
+#include "win32/win32_file_system.h"
 
 namespace vis {
 namespace {
