@@ -15,8 +15,8 @@
 #include "editor/history.h"
 #include "editor/tools/canvas_tool.h"
 #include "editor_on_full_hd.h"
-#include "editor_window/form6.h"
-#include "main_window/form1.h"
+#include "editor_window/editor_window.h"
+#include "main_window/main_window.h"
 #include "services/paths.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
@@ -57,7 +57,7 @@ BENCHMARK(BM_EditorPlainCopyAfterAnother1080p)->Unit(benchmark::kMicrosecond);
 
 void BM_EditorPencilMove1080p(benchmark::State& state) {
     EditorOnFullHd run;
-    Form6* e = run.editor;
+    EditorWindow* e = run.editor;
     if (e == nullptr) {
         state.SkipWithError("the editor did not open on the screenshot");
         return;

@@ -17,7 +17,7 @@
 namespace vis {
 
 int run_qt_program(const std::string& folder, const std::string& update_server,
-                   const std::function<void(Windows&)>& started) {
+                   const std::function<void(WindowOwner&)>& started) {
     QtWindowSystem windows(folder);
     QtPrompts prompts(windows);
     QtTextMetrics text(windows);

@@ -23,7 +23,7 @@
 namespace vis {
 
 int run_win32_program(const std::string& folder, const std::string& update_server,
-                      const std::function<void(Windows&)>& started) {
+                      const std::function<void(WindowOwner&)>& started) {
     win32::Win32WindowSystem windows(folder);
     win32::Win32Prompts prompts(windows, kAppTitle);
     win32::GdiTextMetrics text(&windows);

@@ -84,7 +84,7 @@ TEST_F(QtFolderWatchTest, AFolderRemovedOrMovedAwayIsALostTrackAndIsWatchedAgain
 TEST_F(QtFolderWatchTest, ATimerStartedByAChangeRuns) {
     // What the lists rely on: the change is an event after which the backend starts the timer.
     QTemporaryDir dir;
-    Form form(windows, "Form1", "watch");
+    Form form(windows, "MainWindow", "watch");
     Timer timer(form, "tmr_watch", 50, false);
     int ticks = 0;
     timer.on_timer = [&] { ++ticks; };

@@ -95,7 +95,7 @@ TEST_F(QtBackendTest, MessageBoxAnswersAndTitles) {
 
 TEST_F(QtBackendTest, BoxWhoseWindowIsClosedMeanwhileGivesTheSafeAnswer) {
     struct EditorForm : Form {
-        explicit EditorForm(WindowSystem& ws) : Form(ws, "Form6", "editor") {}
+        explicit EditorForm(WindowSystem& ws) : Form(ws, "EditorWindow", "editor") {}
     };
     auto editor = std::make_unique<EditorForm>(windows);
     editor->show();

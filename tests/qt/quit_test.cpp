@@ -12,7 +12,7 @@ namespace vis::test {
 namespace {
 
 struct RunningForm : Form {
-    explicit RunningForm(WindowSystem& ws) : Form(ws, "Form1", "running") {
+    explicit RunningForm(WindowSystem& ws) : Form(ws, "MainWindow", "running") {
         tmr.on_timer = [this] { ++ticks; };
     }
     Timer tmr{*this, "tmr_music", 5, true};

@@ -77,7 +77,7 @@ TEST_F(QtBackendTest, TextMeasuresInTwipsAndFitsItsLabel) {
 
     // A label sized to its text shows it on one line.
     struct CounterForm : Form {
-        explicit CounterForm(WindowSystem& ws) : Form(ws, "Form2", "Form2") {}
+        explicit CounterForm(WindowSystem& ws) : Form(ws, "ViewerWindow", "viewer") {}
         Label cnt{*this, "lbl_cnt", "1/100 (･･････････)"};
     } form(windows);
     form.cnt.set_font(font);

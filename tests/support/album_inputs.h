@@ -4,7 +4,7 @@
 #include <ctime>
 #include <string>
 
-#include "album/pattern_sam.h"
+#include "album/album_writer.h"
 #include "services/clock.h"
 #include "services/paths.h"
 

@@ -6,19 +6,19 @@
 #include "catalogue/screenshot_lists.h"
 #include "core/app.h"
 #include "core/credits.h"
-#include "core/main_window.h"
+#include "core/main_window_parts.h"
 #include "editor/edit_save.h"
 #include "editor/stamp.h"
-#include "editor_window/form6.h"
+#include "editor_window/editor_window.h"
 #include "imaging/jpeg.h"
 #include "services/save_name.h"
 
 namespace vis {
 
-void Form6::cmd_save_Click() {
+void EditorWindow::save() {
     if (effect_running()) return;
     Platform& p = windows_.platform();
-    MainWindow& main = windows_.main();
+    MainWindowParts& main = windows_.main();
     FileDialog dialog;
     dialog.title = "ファイル名を付けて保存";
     dialog.filter = "編集済スクリーンショット(*.jpg)|*.jpg";

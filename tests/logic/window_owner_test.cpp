@@ -11,7 +11,7 @@ namespace {
 int made = 0;
 
 struct Dialog : Form {
-    explicit Dialog(Windows& w) : Form(w.platform().windows, "Dialog", "dialog"), tmr(*this, "tmr", 100, true) {
+    explicit Dialog(WindowOwner& w) : Form(w.platform().windows, "Dialog", "dialog"), tmr(*this, "tmr", 100, true) {
         ++made;
         tmr.on_timer = [this] { ++ticks; };
     }
@@ -21,8 +21,8 @@ struct Dialog : Form {
 
 TEST(WindowOwner, MakesOnFirstUseAndAfreshAfterAnUnload) {
     test::HeadlessPlatform plat("program");
-    Windows windows(plat.platform());
-    windows.add<Dialog>([](Windows& w) { return std::make_unique<Dialog>(w); });
+    WindowOwner windows(plat.platform());
+    windows.add<Dialog>([](WindowOwner& w) { return std::make_unique<Dialog>(w); });
     made = 0;
     EXPECT_EQ(windows.loaded<Dialog>(), nullptr);
     Dialog& first = windows.get<Dialog>();

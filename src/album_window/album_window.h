@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "album/pattern_sam.h"
+#include "album/album_writer.h"
 #include "catalogue/screenshot_order.h"
 #include "core/window_owner.h"
 #include "ui/control.h"
@@ -16,9 +16,9 @@ namespace vis {
 
 class Pacer;
 
-class Form5 : public Form {
+class AlbumWindow : public Form {
 public:
-    explicit Form5(Windows& windows);
+    explicit AlbumWindow(WindowOwner& windows);
 
     // Shows the window over the minimised main window and lists the screenshot folder afresh.
     void open();
@@ -57,16 +57,16 @@ public:
     // The window is moving selections itself (loading, moving all, building): list clicks do nothing.
     bool busy() const { return img_pre.tag() == kBusyTag; }
 
-    void file_lst_Click();
-    void file_album_Click();
-    void cmd_send_list_Click();
-    void cmd_send_list_all_Click();
-    void cmd_return_list_Click();
-    void cmd_return_list_all_Click();
-    void cmd_copy_create_Click();
-    void cmd_path_create_Click();
-    void cmd_cancel_Click();
-    bool Form_QueryUnload();
+    void screenshot_list_clicked();
+    void album_list_clicked();
+    void send_to_album();
+    void send_all_to_album();
+    void return_from_album();
+    void return_all_from_album();
+    void build_copy_album();
+    void build_path_album();
+    void cancel();
+    bool on_close_request();
 
 private:
     static constexpr const char* kBusyTag = "copy";
@@ -75,13 +75,13 @@ private:
     // buttons get back the states they had. Events run meanwhile, so nothing may start twice.
     class Busy {
     public:
-        explicit Busy(Form5& form);
+        explicit Busy(AlbumWindow& form);
         ~Busy();
         Busy(const Busy&) = delete;
         Busy& operator=(const Busy&) = delete;
 
     private:
-        Form5& form_;
+        AlbumWindow& form_;
         std::vector<std::pair<Button*, bool>> buttons_;
     };
 
@@ -111,7 +111,7 @@ private:
     void report_skipped(const AlbumResult& result);
     void offer_to_open(const AlbumResult& result);
 
-    Windows& windows_;
+    WindowOwner& windows_;
     // Both lists over the records of one reading of the screenshot folder.
     ScreenshotOrder shots_;
     ScreenshotOrder album_;

@@ -10,11 +10,11 @@
 
 namespace vis {
 
-class MainWindow;
+class MainWindowParts;
 
-class Form2 : public Form {
+class ViewerWindow : public Form {
 public:
-    explicit Form2(Windows& windows);
+    explicit ViewerWindow(WindowOwner& windows);
 
     // --- controls; the labels lie over the picture
     ImageBox img_view;
@@ -24,12 +24,12 @@ public:
     Timer tmr_fade;
 
     // Shows the selected line of the main window's list in use with its preview picture.
-    void IMG_FULL(bool opening);
-    void IMG_CLOSE();
-    void IMG_PREV();
-    void IMG_NEXT();
-    void IMG_ERR(const std::string& message);
-    void IMG_DELETE();
+    void show_full(bool opening);
+    void close_view();
+    void show_previous();
+    void show_next();
+    void show_error(const std::string& message);
+    void delete_shown();
     // The information label for the selected line, placed as a display places it, made visible.
     void show_information();
     // The main window's selection moved under the viewer (the folder watch, a re-read of the
@@ -37,14 +37,13 @@ public:
     // and the arrows act on what is on the screen; with nothing left selected it closes.
     void follow_selection();
 
-    void Form_KeyDown(int key_code, int shift);
-    void img_view_MouseMove(int button, int shift, int x, int y);
-    void img_view_MouseDown(int button, int shift, int x, int y);
-    void img_view_DblClick();
-    void lbl_info_Click();
-    void lbl_info_MouseDown(int button, int shift, int x, int y);
-    void lbl_cnt_MouseMove(int button, int shift, int x, int y);
-    void tmr_fade_Timer();
+    void handle_key(int key_code, int shift);
+    void step_at_edge(int button, int shift, int x, int y);
+    void menu_on_picture(int button, int shift, int x, int y);
+    void hide_information();
+    void menu_on_information(int button, int shift, int x, int y);
+    void show_counter(int button, int shift, int x, int y);
+    void fade_labels();
 
 private:
     // Selects the line `delta` away in the list in use and displays it, or shows the end notice.
@@ -69,9 +68,9 @@ private:
     void lay_out_information(const std::string& line);
     void place_centred(Label& label);
 
-    MainWindow& main() { return windows_.main(); }
+    MainWindowParts& main() { return windows_.main(); }
 
-    Windows& windows_;
+    WindowOwner& windows_;
     // The list line on the screen, and whether the selection is being moved by the viewer itself.
     std::string shown_line_;
     bool moving_ = false;

@@ -1,14 +1,14 @@
-#include "editor_window/form6_sub2.h"
+#include "editor_window/effects_dialog.h"
 
 #include "core/app.h"
-#include "editor_window/form6.h"
+#include "editor_window/editor_window.h"
 #include "services/pacer.h"
 #include "ui/window_system.h"
 
 namespace vis {
 
-Form6_Sub2::Form6_Sub2(Windows& windows)
-    : Form(windows.platform().windows, "Form6_Sub2", " 効果"),
+EffectsDialog::EffectsDialog(WindowOwner& windows)
+    : Form(windows.platform().windows, "EffectsDialog", " 効果"),
       cmd_eff_1(*this, "cmd_eff_1", "モザイク"),
       cmd_eff_2(*this, "cmd_eff_2", "ぼかし"),
       cmd_eff_3(*this, "cmd_eff_3", "モノクロ"),
@@ -30,70 +30,70 @@ Form6_Sub2::Form6_Sub2(Windows& windows)
     cmd_quit.set_bounds({3000, 1320, 1215, 495});
     pgb.set_bounds({0, 1935, 4335, 255});
 
-    on_query_unload = [this] { return Form_QueryUnload(); };
-    cmd_eff_1.on_click = [this] { cmd_eff_1_Click(); };
-    cmd_eff_2.on_click = [this] { cmd_eff_2_Click(); };
-    cmd_eff_3.on_click = [this] { cmd_eff_3_Click(); };
-    cmd_eff_4.on_click = [this] { cmd_eff_4_Click(); };
-    cmd_break.on_click = [this] { cmd_break_Click(); };
-    cmd_crop.on_click = [this] { cmd_crop_Click(); };
-    cmd_quit.on_click = [this] { cmd_quit_Click(); };
+    on_query_unload = [this] { return on_close_request(); };
+    cmd_eff_1.on_click = [this] { apply_mosaic(); };
+    cmd_eff_2.on_click = [this] { apply_blur(); };
+    cmd_eff_3.on_click = [this] { apply_monochrome(); };
+    cmd_eff_4.on_click = [this] { apply_negative(); };
+    cmd_break.on_click = [this] { break_effect(); };
+    cmd_crop.on_click = [this] { crop_to_selection(); };
+    cmd_quit.on_click = [this] { close_dialog(); };
 }
 
-void Form6_Sub2::cmd_eff_1_Click() {
+void EffectsDialog::apply_mosaic() {
     run(mosaic, "完了(モザイク処理)");
 }
 
-void Form6_Sub2::cmd_eff_2_Click() {
+void EffectsDialog::apply_blur() {
     run(blur, "完了(ぼかし)");
 }
 
-void Form6_Sub2::cmd_eff_3_Click() {
+void EffectsDialog::apply_monochrome() {
     run(monochrome, "完了(モノクロ)");
 }
 
-void Form6_Sub2::cmd_eff_4_Click() {
+void EffectsDialog::apply_negative() {
     run(negative, "完了(ネガポジ)");
 }
 
-void Form6_Sub2::cmd_break_Click() {
+void EffectsDialog::break_effect() {
     eff_break = 1;
 }
 
-void Form6_Sub2::cmd_crop_Click() {
+void EffectsDialog::crop_to_selection() {
     if (EditorAccess* editor = editor_with_selection()) editor->crop();
 }
 
-void Form6_Sub2::cmd_quit_Click() {
+void EffectsDialog::close_dialog() {
     hide();
 }
 
-bool Form6_Sub2::Form_QueryUnload() {
+bool EffectsDialog::on_close_request() {
     // Closed like "閉じる": hidden, keeping its state; never while the break button is needed.
     if (!running_) hide();
     return true;
 }
 
-void Form6_Sub2::message(const char* text) {
+void EffectsDialog::message(const char* text) {
     windows_.platform().prompts.message_box({text, kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});
 }
 
-void Form6_Sub2::enable_commands(bool on) {
+void EffectsDialog::enable_commands(bool on) {
     for (Button* b : {&cmd_eff_1, &cmd_eff_2, &cmd_eff_3, &cmd_eff_4, &cmd_crop, &cmd_quit}) b->set_enabled(on);
 }
 
-void Form6_Sub2::restore_editor() {
-    if (EditorAccess* editor = windows_.loaded<Form6>()) editor->set_minimised(false);
+void EffectsDialog::restore_editor() {
+    if (EditorAccess* editor = windows_.loaded<EditorWindow>()) editor->set_minimised(false);
 }
 
-EditorAccess* Form6_Sub2::editor_with_selection() {
-    EditorAccess* editor = windows_.loaded<Form6>();
+EditorAccess* EffectsDialog::editor_with_selection() {
+    EditorAccess* editor = windows_.loaded<EditorWindow>();
     if (editor != nullptr && editor->state().overlay.selection) return editor;
     message("ERR:選択範囲がありません");
     return nullptr;
 }
 
-void Form6_Sub2::run(EffectFn effect, const char* done_text) {
+void EffectsDialog::run(EffectFn effect, const char* done_text) {
     EditorAccess* editor = editor_with_selection();
     if (editor == nullptr) return;
     Platform& p = windows_.platform();

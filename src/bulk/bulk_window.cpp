@@ -1,19 +1,19 @@
-#include "bulk/form4.h"
+#include "bulk/bulk_window.h"
 
 #include <string>
 #include <vector>
 
 #include "catalogue/screenshot_lists.h"
 #include "core/app.h"
-#include "core/main_window.h"
+#include "core/main_window_parts.h"
 #include "core/settings_store.h"
 #include "services/pacer.h"
 #include "services/paths.h"
 
 namespace vis {
 
-Form4::Form4(Windows& windows)
-    : Form(windows.platform().windows, "Form4", " コマンド"),
+BulkWindow::BulkWindow(WindowOwner& windows)
+    : Form(windows.platform().windows, "BulkWindow", " コマンド"),
       lbl_mode(*this, "lbl_mode"),
       Label1(*this, "Label1", "全て上書き保存されます。"),
       Label2(*this, "Label2", "出力先："),
@@ -40,29 +40,29 @@ Form4::Form4(Windows& windows)
     cmd_Start.set_bounds({2160, 1740, 1215, 375});
     cmd_cancel.set_bounds({3465, 1740, 1215, 375});
 
-    cmd_cmd4.on_click = [this] { cmd_cmd4_Click(); };
-    cmd_Start.on_click = [this] { cmd_Start_Click(); };
-    cmd_cancel.on_click = [this] { cmd_cancel_Click(); };
-    on_query_unload = [this] { return Form_QueryUnload(); };
+    cmd_cmd4.on_click = [this] { choose_output_folder(); };
+    cmd_Start.on_click = [this] { start_run(); };
+    cmd_cancel.on_click = [this] { cancel(); };
+    on_query_unload = [this] { return on_close_request(); };
 }
 
-void Form4::open(BulkMode mode) {
+void BulkWindow::open(BulkMode mode) {
     // A run in progress keeps the mode, folders and listing it started with.
     if (!running_) {
         lbl_mode.set_tag(mode_key(mode));
         lbl_mode.set_caption(mode_name(mode));
-        MainWindow& main = windows_.main();
+        MainWindowParts& main = windows_.main();
         file_path.bind(main.lists().listing().folder());
         txt_Output_Path.set_text(windows_.settings().startup().save_folder);
     }
     show();
 }
 
-void Form4::notice(const std::string& text) {
+void BulkWindow::notice(const std::string& text) {
     windows_.platform().prompts.message_box({text, kAppTitle, MsgButtons::ok, MsgIcon::exclamation, 0, this});
 }
 
-void Form4::cmd_cmd4_Click() {
+void BulkWindow::choose_output_folder() {
     Platform& p = windows_.platform();
     SettingsStore& settings = windows_.settings();
     const SettingsResult stored = settings.read();
@@ -86,7 +86,7 @@ void Form4::cmd_cmd4_Click() {
     settings.update(SettingsLine::save_folder, folder, *this);
 }
 
-void Form4::cmd_Start_Click() {
+void BulkWindow::start_run() {
     Platform& p = windows_.platform();
     const BulkMode mode = this->mode();
     if (const auto problem = output_folder_problem(p.files, txt_Output_Path.text(), file_path.folder()))
@@ -110,7 +110,7 @@ void Form4::cmd_Start_Click() {
     pgb.set_value(0);
 }
 
-BulkResult Form4::run(BulkMode mode) {
+BulkResult BulkWindow::run(BulkMode mode) {
     Platform& p = windows_.platform();
     std::vector<std::string> names;
     names.reserve(file_path.files().size());
@@ -128,19 +128,19 @@ BulkResult Form4::run(BulkMode mode) {
     });
 }
 
-void Form4::set_running(bool on) {
+void BulkWindow::set_running(bool on) {
     running_ = on;
     for (Button* b : {&cmd_cmd4, &cmd_Start, &cmd_cancel}) b->set_enabled(!on);
 }
 
-void Form4::cmd_cancel_Click() {
+void BulkWindow::cancel() {
     hide();
     windows_.main().form().show();
 }
 
-bool Form4::Form_QueryUnload() {
+bool BulkWindow::on_close_request() {
     if (running_) return true;
-    windows_.unload<Form4>();
+    windows_.unload<BulkWindow>();
     return false;
 }
 

@@ -14,9 +14,9 @@
 
 namespace vis {
 
-class Form6 : public Form, public EditorAccess {
+class EditorWindow : public Form, public EditorAccess {
 public:
-    explicit Form6(Windows& windows);
+    explicit EditorWindow(WindowOwner& windows);
 
     // --- controls: the navigator, the tools, the viewport with the canvas and its overlays
     ImageBox img_pre;
@@ -41,7 +41,7 @@ public:
     Shape shp_sel;
     Line lne_str;
     Label lbl_pnt_5;
-    Timer tmr_form6_cancel;
+    Timer tmr_cancel_tool;
 
     // 1 while a button is held on the navigator.
     int pre_drag = 0;
@@ -66,24 +66,24 @@ public:
     bool crop() override;
 
     // --- handlers
-    bool Form_QueryUnload();
-    void img_pre_MouseDown();
-    void img_pre_MouseMove(int x, int y);
-    void img_pre_MouseUp();
-    void pct_ss_MouseDown(int button, int x, int y);
-    void pct_ss_MouseMove(int x, int y);
-    void pct_ss_MouseUp(int x, int y);
-    void cmd_pnt_Click(Button& button, ToolKind tool);
-    void cmd_pnt_4_Click();
-    void cmd_all_crear_Click();
-    void cmd_pnt_eff_Click();
-    void cmd_save_Click();
-    void lbl_pnt_color_Click();
-    void scr_width_Scroll();
-    void scr_width_Change();
-    void tmr_form6_cancel_Timer();
+    bool on_close_request();
+    void start_navigator_drag();
+    void drag_navigator(int x, int y);
+    void end_navigator_drag();
+    void press_on_canvas(int button, int x, int y);
+    void move_on_canvas(int x, int y);
+    void release_on_canvas(int x, int y);
+    void choose_tool(Button& button, ToolKind tool);
+    void fill_selected();
+    void clear_all();
+    void open_effects();
+    void save();
+    void choose_colour();
+    void show_width();
+    void set_width();
+    void cancel_tool();
     // Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo; true when the key was one of them.
-    bool Form_Shortcut(int key_code, int shift);
+    bool handle_shortcut(int key_code, int shift);
     void undo();
     void redo();
 
@@ -110,7 +110,7 @@ private:
     // Shows the main window again and lets the editor go.
     void close_now();
 
-    Windows& windows_;
+    WindowOwner& windows_;
     Canvas canvas_;
     History history_;
     EditorState state_;

@@ -1,10 +1,10 @@
-#include "editor_window/form6_sub1.h"
+#include "editor_window/text_dialog.h"
 
 #include <algorithm>
 
 #include "editor/tool_geometry.h"
 #include "editor_window/editor_access.h"
-#include "editor_window/form6.h"
+#include "editor_window/editor_window.h"
 
 namespace vis {
 
@@ -25,8 +25,8 @@ void apply_style(Font& font, int index) {
 
 }  // namespace
 
-Form6_Sub1::Form6_Sub1(Windows& windows)
-    : Form(windows.platform().windows, "Form6_Sub1", kLoadingCaption),
+TextDialog::TextDialog(WindowOwner& windows)
+    : Form(windows.platform().windows, "TextDialog", kLoadingCaption),
       txt_5(*this, "txt_5"),
       Label1(*this, "Label1", "フォント："),
       cmb_font(*this, "cmb_font"),
@@ -53,25 +53,25 @@ Form6_Sub1::Form6_Sub1(Windows& windows)
     chk_outline.set_bounds({2040, 1200, 900, 270});
     chk_outline.set_value(windows.kept().text_outline);
 
-    on_query_unload = [this] { return Form_QueryUnload(); };
-    Timer1.on_timer = [this] { Timer1_Timer(); };
-    cmb_font.on_click = [this] { cmb_font_Click(); };
-    cmb_style.on_click = [this] { cmb_style_sub(); };
-    txt_5.on_change = [this] { txt_5_Change(); };
-    txt_size.on_change = [this] { txt_size_Change(); };
-    cmd_ok.on_click = [this] { cmd_ok_Click(); };
-    chk_outline.on_click = [this] { chk_outline_Click(); };
+    on_query_unload = [this] { return on_close_request(); };
+    Timer1.on_timer = [this] { load_fonts(); };
+    cmb_font.on_click = [this] { font_chosen(); };
+    cmb_style.on_click = [this] { style_chosen(); };
+    txt_5.on_change = [this] { text_changed(); };
+    txt_size.on_change = [this] { size_changed(); };
+    cmd_ok.on_click = [this] { print_text(); };
+    chk_outline.on_click = [this] { outline_switched(); };
 }
 
-EditorAccess* Form6_Sub1::editor() const {
-    return windows_.loaded<Form6>();
+EditorAccess* TextDialog::editor() const {
+    return windows_.loaded<EditorWindow>();
 }
 
-double Form6_Sub1::size_pt() const {
+double TextDialog::size_pt() const {
     return leading_number(txt_size.text());
 }
 
-TextSettings Form6_Sub1::settings() const {
+TextSettings TextDialog::settings() const {
     const EditorAccess* e = editor();
     TextSettings settings = e != nullptr ? e->state().text : TextSettings{};
     settings.text = txt_5.text();
@@ -82,11 +82,11 @@ TextSettings Form6_Sub1::settings() const {
     return settings;
 }
 
-void Form6_Sub1::send() {
+void TextDialog::send() {
     if (EditorAccess* e = editor()) e->set_text(settings());
 }
 
-void Form6_Sub1::Timer1_Timer() {
+void TextDialog::load_fonts() {
     Timer1.set_timer_enabled(false);
     for (const std::string& name : windows_.platform().text.font_names()) cmb_font.add_item(name);
     // The preferred font if the system offers it, otherwise the last one. Choosing it directly
@@ -101,19 +101,19 @@ void Form6_Sub1::Timer1_Timer() {
     set_caption(kReadyCaption);
 }
 
-void Form6_Sub1::cmb_font_Click() {
+void TextDialog::font_chosen() {
     if (cmb_font.list_index() >= 0) send();
 }
 
-void Form6_Sub1::cmb_style_sub() {
+void TextDialog::style_chosen() {
     send();
 }
 
-void Form6_Sub1::txt_5_Change() {
+void TextDialog::text_changed() {
     send();
 }
 
-void Form6_Sub1::txt_size_Change() {
+void TextDialog::size_changed() {
     const double size = size_pt();
     if (!(size >= 1)) {
         txt_size.set_text("1");
@@ -126,7 +126,7 @@ void Form6_Sub1::txt_size_Change() {
     send();
 }
 
-void Form6_Sub1::cmd_ok_Click() {
+void TextDialog::print_text() {
     if (EditorAccess* e = editor()) {
         e->set_text(settings());
         // The text waits, typed as it is, until an effect is done with the canvas.
@@ -137,14 +137,14 @@ void Form6_Sub1::cmd_ok_Click() {
     hide();
 }
 
-void Form6_Sub1::chk_outline_Click() {
+void TextDialog::outline_switched() {
     windows_.kept().text_outline = chk_outline.value();
     send();
 }
 
-bool Form6_Sub1::Form_QueryUnload() {
+bool TextDialog::on_close_request() {
     // The close box ends the dialog; the next opening loads the fonts again.
-    windows_.unload<Form6_Sub1>();
+    windows_.unload<TextDialog>();
     return false;
 }
 

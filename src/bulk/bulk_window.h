@@ -9,9 +9,9 @@
 
 namespace vis {
 
-class Form4 : public Form {
+class BulkWindow : public Form {
 public:
-    explicit Form4(Windows& windows);
+    explicit BulkWindow(WindowOwner& windows);
     // Shows the window in a mode, over the main window's screenshot folder and its default save
     // folder. While a run goes on it is only brought to the front.
     void open(BulkMode mode);
@@ -28,10 +28,10 @@ public:
     ProgressBar pgb;
     FileList file_path;
 
-    void cmd_cmd4_Click();
-    void cmd_Start_Click();
-    void cmd_cancel_Click();
-    bool Form_QueryUnload();
+    void choose_output_folder();
+    void start_run();
+    void cancel();
+    bool on_close_request();
 
 private:
     // Tells the user something with the program's title; the window stays as it is.
@@ -40,7 +40,7 @@ private:
     BulkResult run(BulkMode mode);
     void set_running(bool on);
 
-    Windows& windows_;
+    WindowOwner& windows_;
     bool running_ = false;
 };
 

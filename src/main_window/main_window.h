@@ -8,7 +8,7 @@
 #include "catalogue/prefetch.h"
 #include "catalogue/screenshot_lists.h"
 #include "catalogue/screenshot_watch.h"
-#include "core/main_window.h"
+#include "core/main_window_parts.h"
 #include "core/window_owner.h"
 #include "music/bgm_player.h"
 #include "services/platform.h"
@@ -20,10 +20,10 @@ namespace vis {
 
 inline constexpr const char* kScreenshotPattern = "PelmarOnline_*.jpg";
 
-class Form1 : public Form, public MainWindow {
+class MainWindow : public Form, public MainWindowParts {
 public:
-    explicit Form1(Windows& windows);
-    Windows& windows() { return windows_; }
+    explicit MainWindow(WindowOwner& windows);
+    WindowOwner& windows() { return windows_; }
 
     // --- controls
     ImageBox img_pre;
@@ -53,48 +53,46 @@ public:
     // --- start-up, timer, quitting
     // Loads the window and, unless the program ended while loading, shows it.
     void start();
-    void Form_Load();
-    void tmr_music_Timer();
+    void load();
+    void music_tick();
     // Applies the changes of the screenshot folder that are complete.
-    void tmr_watch_Timer();
+    void apply_folder_changes();
     void run_startup_step();
-    bool Form_QueryUnload();
-    void mQuit_Click();
-    void mSetting_Click();
-    void mAlbum_Click();
-    void mAll_copy_Click();
-    void mAll_move_Click();
-    void mHelpFile_Click();
-    void mSite_Click();
+    bool on_close_request();
+    void quit();
+    void open_settings();
+    void open_album_window();
+    void copy_all_screenshots();
+    void move_all_screenshots();
+    void open_help();
+    void open_website();
     std::string title() const;
 
     // --- screenshot lists and preview
-    bool make_ss_list();
-    void img_sort_up_Click();
-    void img_sort_down_Click();
-    void file_lst_Click();
-    void file_sort_Click();
-    void list_DblClick(ListBox& list);
-    void img_pre_DblClick();
-    void list_KeyDown(ListBox& list, int key_code, int shift);
-    void list_MouseDown(ListBox& list, int button, int shift, int x, int y);
+    bool list_screenshots();
+    // Either sort icon switches both lists' order.
+    void switch_order();
+    void show_clicked(ListBox& list);
+    void view_selected(ListBox& list);
+    void view_preview();
+    void delete_on_key(ListBox& list, int key_code, int shift);
+    void pop_up_file_menu(ListBox& list, int button, int shift, int x, int y);
 
     // --- File and Options commands shared with the viewer's pop-up menu
     void save_as();
     void copy_to_clipboard();
     void copy_as_file();
-    void mImgInfo_Click();
-    void mInfo_F_Click();
-    void mClose_F_Click();
+    void toggle_information();
+    void show_viewer_information();
+    void close_viewer();
 
     // --- the editor
-    void mEdit_Click();
-    void mEdit_F_Click();
-    void mEdit_cancel_Click();
+    void open_editor();
+    void open_editor_from_viewer();
+    void cancel_editor_tool();
 
     // --- music
-    void mBGMPlay_Click();
-    void mBGM_change_Click();
+    void toggle_music();
 
     // --- what the other windows use
     Form& form() override { return *this; }
@@ -136,7 +134,7 @@ private:
     // The window the user looks at: the viewer while it is shown, otherwise this one.
     const Form& front_window();
 
-    Windows& windows_;
+    WindowOwner& windows_;
     Platform& p_;
     ScreenshotLists lists_;
     ScreenshotWatch watch_;

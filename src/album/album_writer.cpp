@@ -1,4 +1,4 @@
-#include "album/pattern_sam.h"
+#include "album/album_writer.h"
 
 #include <ctime>
 
@@ -383,7 +383,7 @@ bool build(const Album& a, AlbumOutput& out, Made& made, AlbumResult& result) {
 
 }  // namespace
 
-AlbumResult create_pattern_sam(const AlbumInput& in, const Clock& clock, AlbumOutput& out) {
+AlbumResult write_album(const AlbumInput& in, const Clock& clock, AlbumOutput& out) {
     AlbumResult result;
     if (in.lines.empty()) {
         result.failure = AlbumFailure::empty_list;

@@ -1,4 +1,4 @@
-#include "options/update_check.h"
+#include "settings_dialog/update_check.h"
 
 #include <optional>
 

@@ -1,14 +1,14 @@
-#include "options/form3.h"
+#include "settings_dialog/settings_dialog.h"
 
 #include <optional>
 
 #include "catalogue/info_text.h"
 #include "catalogue/screenshot_lists.h"
 #include "core/app.h"
-#include "core/main_window.h"
+#include "core/main_window_parts.h"
 #include "core/settings_store.h"
-#include "options/update_check.h"
 #include "services/paths.h"
+#include "settings_dialog/update_check.h"
 
 namespace vis {
 
@@ -44,8 +44,8 @@ std::optional<std::string> without_last_characters(const std::string& text, int 
 
 }  // namespace
 
-Form3::Form3(Windows& windows)
-    : Form(windows.platform().windows, "Form3", " 設定"),
+SettingsDialog::SettingsDialog(WindowOwner& windows)
+    : Form(windows.platform().windows, "SettingsDialog", " 設定"),
       Frame1(*this, "Frame1", "インストールディレクトリ"),
       Label1(*this, "Label1", "Pelmarオンラインがインストールされている場所を指定：（通常は変更しないでOKです）"),
       txt_path(*this, "txt_path", kDefaultGameFolder),
@@ -91,14 +91,14 @@ Form3::Form3(Windows& windows)
 
     lbl_ver.set_caption(std::string("Ver ") + kVersion);
 
-    cmd_path_read.on_click = [this] { cmd_path_read_Click(); };
-    cmd_set.on_click = [this] { cmd_set_Click(); };
-    cmd_cancel.on_click = [this] { cmd_cancel_Click(); };
-    cmd_ver_check.on_click = [this] { cmd_ver_check_Click(); };
-    on_query_unload = [this] { return Form_QueryUnload(); };
+    cmd_path_read.on_click = [this] { browse_game_folder(); };
+    cmd_set.on_click = [this] { apply(); };
+    cmd_cancel.on_click = [this] { cancel(); };
+    cmd_ver_check.on_click = [this] { check_version(); };
+    on_query_unload = [this] { return on_close_request(); };
 }
 
-void Form3::open(bool setup_mode) {
+void SettingsDialog::open(bool setup_mode) {
     cmd_path_read.set_enabled(setup_mode);
     browsed_ = false;
     show();
@@ -112,13 +112,13 @@ void Form3::open(bool setup_mode) {
     if (setup_mode) suggest_x86_game_folder();
 }
 
-void Form3::suggest_x86_game_folder() {
+void SettingsDialog::suggest_x86_game_folder() {
     // Only shown: the settings file changes when the player applies it.
     if (folder_exists(join_path(txt_path.text(), "Screen Save"))) return;
     if (folder_exists(kX86GameFolder)) txt_path.set_text(kX86GameFolder);
 }
 
-void Form3::cmd_path_read_Click() {
+void SettingsDialog::browse_game_folder() {
     txt_path.set_tag(txt_path.text());
     browsed_ = true;
     FileDialog dialog;
@@ -134,7 +134,7 @@ void Form3::cmd_path_read_Click() {
     if (folder) txt_path.set_text(*folder);
 }
 
-void Form3::cmd_set_Click() {
+void SettingsDialog::apply() {
     Prompts& prompts = windows_.platform().prompts;
     if (!save_settings()) return;
     if (setup_mode()) {
@@ -145,7 +145,7 @@ void Form3::cmd_set_Click() {
     apply_to_main_window();
 }
 
-bool Form3::save_settings() {
+bool SettingsDialog::save_settings() {
     SettingsStore& settings = windows_.settings();
     const SettingsResult stored = settings.read();
     Settings s;
@@ -163,8 +163,8 @@ bool Form3::save_settings() {
     return settings.write(s, *this);
 }
 
-void Form3::apply_to_main_window() {
-    MainWindow& main = windows_.main();
+void SettingsDialog::apply_to_main_window() {
+    MainWindowParts& main = windows_.main();
     main.form().show();
     // Checked before the main listing is touched, so a wrong folder leaves the lists as they were.
     const std::string folder = join_path(txt_path.text(), "Screen Save");
@@ -191,20 +191,20 @@ void Form3::apply_to_main_window() {
     main.form().show();
 }
 
-void Form3::cmd_cancel_Click() {
+void SettingsDialog::cancel() {
     if (setup_mode())
         windows_.main().end_program();
     else
         hide();
 }
 
-bool Form3::Form_QueryUnload() {
+bool SettingsDialog::on_close_request() {
     if (!setup_mode()) return false;
     windows_.main().end_program();
     return true;
 }
 
-void Form3::cmd_ver_check_Click() {
+void SettingsDialog::check_version() {
     Platform& p = windows_.platform();
     const std::string current = kVersion;
     cmd_ver_check.set_enabled(false);

@@ -9,9 +9,9 @@
 
 namespace vis {
 
-class Form6_Sub2 : public Form {
+class EffectsDialog : public Form {
 public:
-    explicit Form6_Sub2(Windows& windows);
+    explicit EffectsDialog(WindowOwner& windows);
 
     Button cmd_eff_1;
     Button cmd_eff_2;
@@ -25,14 +25,14 @@ public:
     // 1 once the break button asked the running effect to stop.
     int eff_break = 0;
 
-    void cmd_eff_1_Click();
-    void cmd_eff_2_Click();
-    void cmd_eff_3_Click();
-    void cmd_eff_4_Click();
-    void cmd_break_Click();
-    void cmd_crop_Click();
-    void cmd_quit_Click();
-    bool Form_QueryUnload();
+    void apply_mosaic();
+    void apply_blur();
+    void apply_monochrome();
+    void apply_negative();
+    void break_effect();
+    void crop_to_selection();
+    void close_dialog();
+    bool on_close_request();
 
     // An effect is running (its loop lets events through, so handlers can run meanwhile).
     bool running() const { return running_; }
@@ -50,7 +50,7 @@ private:
     // on the same canvas and the dialog holding the break button stays on screen.
     void enable_commands(bool on);
 
-    Windows& windows_;
+    WindowOwner& windows_;
     bool running_ = false;
 };
 

@@ -1,4 +1,4 @@
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
 
 #include <initializer_list>
 
@@ -7,8 +7,8 @@
 
 namespace vis {
 
-Form1::Form1(Windows& windows)
-    : Form(windows.platform().windows, "Form1", "初期化しています...(Load)"),
+MainWindow::MainWindow(WindowOwner& windows)
+    : Form(windows.platform().windows, "MainWindow", "初期化しています...(Load)"),
       img_pre(*this, "img_pre", true),
       Label1(*this, "Label1", "　保 存 日 時　│　フ　ァ　イ　ル　名"),
       file_lst(*this, "file_lst"),
@@ -101,7 +101,7 @@ Form1::Form1(Windows& windows)
     wire_events();
 }
 
-void Form1::build_menus() {
+void MainWindow::build_menus() {
     for (Menu* m : {&mSave_F, &mClipboard_F, &mCopyFile_F, &mh1, &mInfo_F, &mh2, &mEdit_F, &mh5, &mClose_F})
         mFullMenu.add(*m);
     mEditMenu.add(mEdit_cancel);
@@ -115,26 +115,26 @@ void Form1::build_menus() {
     for (Menu* m : {&mFullMenu, &mEditMenu, &mFile, &mCommand, &mOption, &mHelp}) add_menu(*m);
 }
 
-void Form1::wire_events() {
-    on_query_unload = [this] { return Form_QueryUnload(); };
-    tmr_music.on_timer = [this] { tmr_music_Timer(); };
-    tmr_watch.on_timer = [this] { tmr_watch_Timer(); };
+void MainWindow::wire_events() {
+    on_query_unload = [this] { return on_close_request(); };
+    tmr_music.on_timer = [this] { music_tick(); };
+    tmr_watch.on_timer = [this] { apply_folder_changes(); };
     lists_.on_reading = [this](const std::string& folder) { watch_.follow(folder); };
 
-    file_lst.on_click = [this] { file_lst_Click(); };
-    file_sort.on_click = [this] { file_sort_Click(); };
-    file_lst.on_dbl_click = [this] { list_DblClick(file_lst); };
-    file_sort.on_dbl_click = [this] { list_DblClick(file_sort); };
-    file_lst.on_key_down = [this](int k, int s) { list_KeyDown(file_lst, k, s); };
-    file_sort.on_key_down = [this](int k, int s) { list_KeyDown(file_sort, k, s); };
-    file_lst.on_mouse_down = [this](int b, int s, int x, int y) { list_MouseDown(file_lst, b, s, x, y); };
-    file_sort.on_mouse_down = [this](int b, int s, int x, int y) { list_MouseDown(file_sort, b, s, x, y); };
-    img_pre.on_dbl_click = [this] { img_pre_DblClick(); };
+    file_lst.on_click = [this] { show_clicked(file_lst); };
+    file_sort.on_click = [this] { show_clicked(file_sort); };
+    file_lst.on_dbl_click = [this] { view_selected(file_lst); };
+    file_sort.on_dbl_click = [this] { view_selected(file_sort); };
+    file_lst.on_key_down = [this](int k, int s) { delete_on_key(file_lst, k, s); };
+    file_sort.on_key_down = [this](int k, int s) { delete_on_key(file_sort, k, s); };
+    file_lst.on_mouse_down = [this](int b, int s, int x, int y) { pop_up_file_menu(file_lst, b, s, x, y); };
+    file_sort.on_mouse_down = [this](int b, int s, int x, int y) { pop_up_file_menu(file_sort, b, s, x, y); };
+    img_pre.on_dbl_click = [this] { view_preview(); };
     // The screenshot file itself is dragged out, from either list and from the preview.
     for (Control* c : std::initializer_list<Control*>{&file_lst, &file_sort, &img_pre})
         c->on_drag_file = [this] { return file_to_share(); };
-    img_sort_up.on_click = [this] { img_sort_up_Click(); };
-    img_sort_down.on_click = [this] { img_sort_down_Click(); };
+    img_sort_up.on_click = [this] { switch_order(); };
+    img_sort_down.on_click = [this] { switch_order(); };
 
     mSave.on_click = [this] { save_as(); };
     mSave_F.on_click = [this] { save_as(); };
@@ -142,28 +142,28 @@ void Form1::wire_events() {
     mClipboard_F.on_click = [this] { copy_to_clipboard(); };
     mCopyFile.on_click = [this] { copy_as_file(); };
     mCopyFile_F.on_click = [this] { copy_as_file(); };
-    mImgInfo.on_click = [this] { mImgInfo_Click(); };
-    mInfo_F.on_click = [this] { mInfo_F_Click(); };
-    mClose_F.on_click = [this] { mClose_F_Click(); };
-    mEdit.on_click = [this] { mEdit_Click(); };
-    mEdit_F.on_click = [this] { mEdit_F_Click(); };
-    mEdit_cancel.on_click = [this] { mEdit_cancel_Click(); };
-    mQuit.on_click = [this] { mQuit_Click(); };
-    mSetting.on_click = [this] { mSetting_Click(); };
-    mAlbum.on_click = [this] { mAlbum_Click(); };
-    mAll_copy.on_click = [this] { mAll_copy_Click(); };
-    mAll_move.on_click = [this] { mAll_move_Click(); };
-    mBGMPlay.on_click = [this] { mBGMPlay_Click(); };
-    mBGM_change.on_click = [this] { mBGM_change_Click(); };
-    mHelpFile.on_click = [this] { mHelpFile_Click(); };
-    mSite.on_click = [this] { mSite_Click(); };
+    mImgInfo.on_click = [this] { toggle_information(); };
+    mInfo_F.on_click = [this] { show_viewer_information(); };
+    mClose_F.on_click = [this] { close_viewer(); };
+    mEdit.on_click = [this] { open_editor(); };
+    mEdit_F.on_click = [this] { open_editor_from_viewer(); };
+    mEdit_cancel.on_click = [this] { cancel_editor_tool(); };
+    mQuit.on_click = [this] { quit(); };
+    mSetting.on_click = [this] { open_settings(); };
+    mAlbum.on_click = [this] { open_album_window(); };
+    mAll_copy.on_click = [this] { copy_all_screenshots(); };
+    mAll_move.on_click = [this] { move_all_screenshots(); };
+    mBGMPlay.on_click = [this] { toggle_music(); };
+    mBGM_change.on_click = [this] { change_bgm(); };
+    mHelpFile.on_click = [this] { open_help(); };
+    mSite.on_click = [this] { open_website(); };
 }
 
-std::string Form1::title() const {
+std::string MainWindow::title() const {
     return "Pelmarオンライン - Vistelle (v" + lbl_ver.caption() + ")";
 }
 
-void Form1::show_flags(bool information, bool music) {
+void MainWindow::show_flags(bool information, bool music) {
     mImgInfo.set_checked(information);
     mBGMPlay.set_checked(music);
     mBGM_change.set_enabled(music);

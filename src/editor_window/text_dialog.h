@@ -11,9 +11,9 @@ namespace vis {
 
 class EditorAccess;
 
-class Form6_Sub1 : public Form {
+class TextDialog : public Form {
 public:
-    explicit Form6_Sub1(Windows& windows);
+    explicit TextDialog(WindowOwner& windows);
 
     TextBox txt_5;
     Label Label1;
@@ -26,14 +26,14 @@ public:
     Button cmd_ok;
     Timer Timer1;
 
-    void Timer1_Timer();
-    void cmb_font_Click();
-    void cmb_style_sub();
-    void txt_5_Change();
-    void txt_size_Change();
-    void cmd_ok_Click();
-    void chk_outline_Click();
-    bool Form_QueryUnload();
+    void load_fonts();
+    void font_chosen();
+    void style_chosen();
+    void text_changed();
+    void size_changed();
+    void print_text();
+    void outline_switched();
+    bool on_close_request();
 
     // The choices as they stand: the text, and the font, size and style for it (a style or font
     // not chosen yet keeps the editor's).
@@ -47,7 +47,7 @@ private:
     // The size box's number, in points.
     double size_pt() const;
 
-    Windows& windows_;
+    WindowOwner& windows_;
 };
 
 }  // namespace vis

@@ -1,8 +1,8 @@
-#include "editor_window/form6.h"
+#include "editor_window/editor_window.h"
 
 #include <algorithm>
 
-#include "core/main_window.h"
+#include "core/main_window_parts.h"
 #include "editor/navigator.h"
 #include "editor_window/tool_icons.h"
 #include "ui/window_system.h"
@@ -17,8 +17,8 @@ constexpr int kMargin = 120;
 
 }  // namespace
 
-Form6::Form6(Windows& windows)
-    : Form(windows.platform().windows, "Form6", " 編集"),
+EditorWindow::EditorWindow(WindowOwner& windows)
+    : Form(windows.platform().windows, "EditorWindow", " 編集"),
       img_pre(*this, "img_pre", true),
       shp_pre(*this, "shp_pre"),
       shp_pos(*this, "shp_pos"),
@@ -42,14 +42,14 @@ Form6::Form6(Windows& windows)
       shp_sel(*this, "shp_sel"),
       lne_str(*this, "lne_str"),
       lbl_pnt_5(*this, "lbl_pnt_5"),
-      tmr_form6_cancel(*this, "tmr_form6_cancel", 1, false),
+      tmr_cancel_tool(*this, "tmr_cancel_tool", 1, false),
       windows_(windows),
       canvas_(windows.platform().windows.screen().twips_per_pixel_x) {
     lay_out();
     wire_events();
 }
 
-void Form6::lay_out() {
+void EditorWindow::lay_out() {
     set_client_size(kClientWidth, kClientHeight);
     set_border_style(BorderStyle::fixed_single);
     set_min_button(true);
@@ -108,30 +108,30 @@ void Form6::lay_out() {
     canvas_.set_draw_width(state_.width);
 }
 
-void Form6::wire_events() {
-    on_query_unload = [this] { return Form_QueryUnload(); };
-    img_pre.on_mouse_down = [this](int, int, int, int) { img_pre_MouseDown(); };
-    img_pre.on_mouse_move = [this](int, int, int x, int y) { img_pre_MouseMove(x, y); };
-    img_pre.on_mouse_up = [this](int, int, int, int) { img_pre_MouseUp(); };
-    pct_ss.on_mouse_down = [this](int b, int, int x, int y) { pct_ss_MouseDown(b, x, y); };
-    pct_ss.on_mouse_move = [this](int, int, int x, int y) { pct_ss_MouseMove(x, y); };
-    pct_ss.on_mouse_up = [this](int, int, int x, int y) { pct_ss_MouseUp(x, y); };
-    on_shortcut = [this](int key_code, int shift) { return Form_Shortcut(key_code, shift); };
-    cmd_pnt_0.on_click = [this] { cmd_pnt_Click(cmd_pnt_0, ToolKind::select); };
-    cmd_pnt_1.on_click = [this] { cmd_pnt_Click(cmd_pnt_1, ToolKind::pencil); };
-    cmd_pnt_3.on_click = [this] { cmd_pnt_Click(cmd_pnt_3, ToolKind::line); };
-    cmd_pnt_5.on_click = [this] { cmd_pnt_Click(cmd_pnt_5, ToolKind::text); };
-    cmd_pnt_4.on_click = [this] { cmd_pnt_4_Click(); };
-    cmd_all_crear.on_click = [this] { cmd_all_crear_Click(); };
-    cmd_pnt_eff.on_click = [this] { cmd_pnt_eff_Click(); };
-    cmd_save.on_click = [this] { cmd_save_Click(); };
-    lbl_pnt_color.on_click = [this] { lbl_pnt_color_Click(); };
-    scr_width.on_scroll = [this] { scr_width_Scroll(); };
-    scr_width.on_change = [this] { scr_width_Change(); };
-    tmr_form6_cancel.on_timer = [this] { tmr_form6_cancel_Timer(); };
+void EditorWindow::wire_events() {
+    on_query_unload = [this] { return on_close_request(); };
+    img_pre.on_mouse_down = [this](int, int, int, int) { start_navigator_drag(); };
+    img_pre.on_mouse_move = [this](int, int, int x, int y) { drag_navigator(x, y); };
+    img_pre.on_mouse_up = [this](int, int, int, int) { end_navigator_drag(); };
+    pct_ss.on_mouse_down = [this](int b, int, int x, int y) { press_on_canvas(b, x, y); };
+    pct_ss.on_mouse_move = [this](int, int, int x, int y) { move_on_canvas(x, y); };
+    pct_ss.on_mouse_up = [this](int, int, int x, int y) { release_on_canvas(x, y); };
+    on_shortcut = [this](int key_code, int shift) { return handle_shortcut(key_code, shift); };
+    cmd_pnt_0.on_click = [this] { choose_tool(cmd_pnt_0, ToolKind::select); };
+    cmd_pnt_1.on_click = [this] { choose_tool(cmd_pnt_1, ToolKind::pencil); };
+    cmd_pnt_3.on_click = [this] { choose_tool(cmd_pnt_3, ToolKind::line); };
+    cmd_pnt_5.on_click = [this] { choose_tool(cmd_pnt_5, ToolKind::text); };
+    cmd_pnt_4.on_click = [this] { fill_selected(); };
+    cmd_all_crear.on_click = [this] { clear_all(); };
+    cmd_pnt_eff.on_click = [this] { open_effects(); };
+    cmd_save.on_click = [this] { save(); };
+    lbl_pnt_color.on_click = [this] { choose_colour(); };
+    scr_width.on_scroll = [this] { show_width(); };
+    scr_width.on_change = [this] { set_width(); };
+    tmr_cancel_tool.on_timer = [this] { cancel_tool(); };
 }
 
-void Form6::open(const Picture& picture) {
+void EditorWindow::open(const Picture& picture) {
     // Opened again after a close that waited for an effect: the user wants it after all.
     close_after_effect_ = false;
     show();
@@ -144,7 +144,7 @@ void Form6::open(const Picture& picture) {
     size_to_canvas();
 }
 
-void Form6::size_to_canvas() {
+void EditorWindow::size_to_canvas() {
     canvas_.take_changed();
     pct_ss.set_picture(canvas_.live());
     pct_ss.resize(canvas_.width(), canvas_.height());
@@ -160,20 +160,20 @@ void Form6::size_to_canvas() {
     fit_client_area();
 }
 
-void Form6::resized() {
+void EditorWindow::resized() {
     size_to_canvas();
     // The old scroll position may lie beyond the new size: the view starts at the corner again.
     shp_pos.move(kMargin, kMargin);
     pct_ss.move(0, 0);
 }
 
-void Form6::fit_client_area() {
+void EditorWindow::fit_client_area() {
     const int width = std::max(kClientWidth, frm_pct.left() + frm_pct.width() + kMargin);
     const int height = std::max(kClientHeight, frm_pct.top() + frm_pct.height() + kMargin);
     set_client_size(width, height);
 }
 
-bool Form6::Form_QueryUnload() {
+bool EditorWindow::on_close_request() {
     // A running effect works on this canvas: it stops, and the editor closes after it.
     if (effect_running_) {
         close_after_effect_ = true;
@@ -183,22 +183,22 @@ bool Form6::Form_QueryUnload() {
     return false;
 }
 
-void Form6::close_now() {
+void EditorWindow::close_now() {
     Form& main = windows_.main().form();
     main.show();
     main.set_window_state(WindowState::normal);
     // The next opening starts from the laid-out state: pencil, black, width 10.
-    windows_.unload<Form6>();
+    windows_.unload<EditorWindow>();
 }
 
-void Form6::show_drawing() {
+void EditorWindow::show_drawing() {
     history_.note(canvas_);
     const PixelRect changed = canvas_.take_changed();
     pct_ss.picture_changed(changed);
     navigator_pending_ = united(navigator_pending_, changed);
 }
 
-void Form6::refresh_navigator() {
+void EditorWindow::refresh_navigator() {
     show_drawing();
     img_pre.picture_changed(thumbnail_.refresh(canvas_.live(), navigator_pending_));
     navigator_pending_ = {};
@@ -206,15 +206,15 @@ void Form6::refresh_navigator() {
 
 // --- navigator
 
-void Form6::img_pre_MouseDown() {
+void EditorWindow::start_navigator_drag() {
     pre_drag = 1;
 }
 
-void Form6::img_pre_MouseUp() {
+void EditorWindow::end_navigator_drag() {
     pre_drag = 0;
 }
 
-void Form6::img_pre_MouseMove(int x, int y) {
+void EditorWindow::drag_navigator(int x, int y) {
     if (pre_drag != 1) return;
     const NavigatorDrag d = navigator_drag(static_cast<float>(x), static_cast<float>(y), img_pre.bounds(),
                                            shp_pos.width(), shp_pos.height(), canvas_.width(), canvas_.height());
@@ -224,9 +224,9 @@ void Form6::img_pre_MouseMove(int x, int y) {
 
 // --- cancel from the canvas's pop-up menu, one tick after the menu closed
 
-void Form6::tmr_form6_cancel_Timer() {
+void EditorWindow::cancel_tool() {
     show_overlay(tool_cancel(state_));
-    tmr_form6_cancel.set_timer_enabled(false);
+    tmr_cancel_tool.set_timer_enabled(false);
 }
 
 }  // namespace vis

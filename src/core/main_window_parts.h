@@ -13,9 +13,9 @@ class Menu;
 class Prefetcher;
 class ScreenshotLists;
 
-class MainWindow {
+class MainWindowParts {
 public:
-    virtual ~MainWindow() = default;
+    virtual ~MainWindowParts() = default;
 
     virtual Form& form() = 0;
     virtual ScreenshotLists& lists() = 0;

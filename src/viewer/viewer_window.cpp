@@ -1,8 +1,8 @@
-#include "viewer/form2.h"
+#include "viewer/viewer_window.h"
 
 #include "catalogue/info_text.h"
 #include "catalogue/screenshot_lists.h"
-#include "core/main_window.h"
+#include "core/main_window_parts.h"
 #include "ui/font.h"
 #include "ui/text_metrics.h"
 #include "ui/window_system.h"
@@ -13,11 +13,13 @@ namespace vis {
 namespace {
 
 constexpr int kDisplayFadeMs = 2000;
+// Borderless, so never seen on screen; other programs reading the window title still find it.
+constexpr const char* kCaption = "Form2";
 
 }  // namespace
 
-Form2::Form2(Windows& windows)
-    : Form(windows.platform().windows, "Form2", "Form2"),
+ViewerWindow::ViewerWindow(WindowOwner& windows)
+    : Form(windows.platform().windows, "ViewerWindow", kCaption),
       img_view(*this, "img_view", false),
       lbl_info(*this, "lbl_info", "画像情報"),
       lbl_cnt(*this, "lbl_cnt", "9999/9999"),
@@ -48,21 +50,21 @@ Form2::Form2(Windows& windows)
 
     // Closing the window by the window system's own means closes it as the viewer does.
     on_query_unload = [this] {
-        IMG_CLOSE();
+        close_view();
         return true;
     };
-    on_key_down = [this](int k, int s) { Form_KeyDown(k, s); };
-    img_view.on_mouse_move = [this](int b, int s, int x, int y) { img_view_MouseMove(b, s, x, y); };
-    img_view.on_mouse_down = [this](int b, int s, int x, int y) { img_view_MouseDown(b, s, x, y); };
-    img_view.on_dbl_click = [this] { img_view_DblClick(); };
+    on_key_down = [this](int k, int s) { handle_key(k, s); };
+    img_view.on_mouse_move = [this](int b, int s, int x, int y) { step_at_edge(b, s, x, y); };
+    img_view.on_mouse_down = [this](int b, int s, int x, int y) { menu_on_picture(b, s, x, y); };
+    img_view.on_dbl_click = [this] { close_view(); };
     img_view.on_drag_file = [this] { return main().file_to_share(); };
-    lbl_info.on_click = [this] { lbl_info_Click(); };
-    lbl_info.on_mouse_down = [this](int b, int s, int x, int y) { lbl_info_MouseDown(b, s, x, y); };
-    lbl_cnt.on_mouse_move = [this](int b, int s, int x, int y) { lbl_cnt_MouseMove(b, s, x, y); };
-    tmr_fade.on_timer = [this] { tmr_fade_Timer(); };
+    lbl_info.on_click = [this] { hide_information(); };
+    lbl_info.on_mouse_down = [this](int b, int s, int x, int y) { menu_on_information(b, s, x, y); };
+    lbl_cnt.on_mouse_move = [this](int b, int s, int x, int y) { show_counter(b, s, x, y); };
+    tmr_fade.on_timer = [this] { fade_labels(); };
 }
 
-void Form2::IMG_FULL(bool opening) {
+void ViewerWindow::show_full(bool opening) {
     // There is nothing to show without a selected line.
     if (main().lists().in_use().list_index() < 0) return;
     show();
@@ -70,13 +72,13 @@ void Form2::IMG_FULL(bool opening) {
     if (opening) main().form().set_window_state(WindowState::minimised);
 }
 
-void Form2::follow_selection() {
+void ViewerWindow::follow_selection() {
     if (!visible() || moving_) return;
     ListBox& list = main().lists().in_use();
     const int row = list.list_index();
     if (row < 0) {
         // What was on the screen is gone and nothing took its place.
-        IMG_CLOSE();
+        close_view();
         return;
     }
     // Lines that came or went elsewhere only move the counter; the labels do not flash up for it.
@@ -87,7 +89,7 @@ void Form2::follow_selection() {
     display_selection();
 }
 
-void Form2::display_selection() {
+void ViewerWindow::display_selection() {
     ListBox& list = main().lists().in_use();
     const int row = list.list_index();
     shown_line_ = list.item(row);
@@ -111,10 +113,10 @@ void Form2::display_selection() {
     tmr_fade.set_interval(kDisplayFadeMs);
     tmr_fade.set_timer_enabled(false);
     tmr_fade.set_timer_enabled(true);
-    if (picture.empty()) IMG_ERR(kCannotShowText);
+    if (picture.empty()) show_error(kCannotShowText);
 }
 
-void Form2::set_counter(const std::string& counter) {
+void ViewerWindow::set_counter(const std::string& counter) {
     const bool blank = !lbl_cnt.opaque();
     lbl_cnt.set_caption(counter);
     lbl_cnt.set_tag(counter);
@@ -125,27 +127,27 @@ void Form2::set_counter(const std::string& counter) {
     if (blank) lbl_cnt.set_caption(blanks_for(counter));
 }
 
-void Form2::IMG_CLOSE() {
+void ViewerWindow::close_view() {
     // The fade timer keeps running: if it fires now it only hides the hidden labels.
     hide();
     main().form().set_window_state(WindowState::normal);
     main().form().activate();
 }
 
-void Form2::show_information() {
+void ViewerWindow::show_information() {
     ListBox& list = main().lists().in_use();
     if (list.list_index() < 0) return;
     lay_out_information(list.item(list.list_index()));
     lbl_info.set_visible(true);
 }
 
-void Form2::lay_out_information(const std::string& line) {
+void ViewerWindow::lay_out_information(const std::string& line) {
     lbl_info.set_caption(name_and_date_text(line));
     fit_to_text(lbl_info, windows_.platform().text);
     place_centred(lbl_info);
 }
 
-void Form2::place_centred(Label& label) {
+void ViewerWindow::place_centred(Label& label) {
     label.move((client_width() - label.width()) / 2, client_height() / 3);
 }
 

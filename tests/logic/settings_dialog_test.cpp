@@ -5,8 +5,8 @@
 
 #include "catalogue/list_line.h"
 #include "core/settings.h"
-#include "options/form3.h"
 #include "services/paths.h"
+#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 
 namespace vis {
@@ -38,13 +38,13 @@ void store_game_folder(App& app, const std::string& game, const std::string& sav
     write_file(app.folders.settings_file(), game + "\r\n1\r\n0\r\n" + save + "\r\n");
 }
 
-Form3& open_from_menu(Form1& f) {
+SettingsDialog& open_from_menu(MainWindow& f) {
     test::click_menu(f.mSetting);
-    return test::win<Form3>(f);
+    return test::win<SettingsDialog>(f);
 }
 
 // A started program whose game folder has no "Screen Save": the dialog opens in set-up mode.
-Form1& start_without_screenshot_folder(App& app, const std::string& info = "1", const std::string& music = "0") {
+MainWindow& start_without_screenshot_folder(App& app, const std::string& info = "1", const std::string& music = "0") {
     app.folders.write_settings(info, music, "D:\\saved");
     std::filesystem::remove_all(to_fs_path(app.folders.shots));
     return app.start();
@@ -59,10 +59,10 @@ const MessageBox& only_message(const App& app) {
 TEST(SettingsDialog, NormalModeIsFilledFromTheFileNotFromTheMenus) {
     App app;
     app.folders.write_settings(" 1", "0");
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     f.mImgInfo.set_checked(false);
     f.mBGMPlay.set_checked(true);
-    Form3& d = open_from_menu(f);
+    SettingsDialog& d = open_from_menu(f);
     EXPECT_TRUE(d.visible());
     EXPECT_EQ(d.caption(), " 設定");
     EXPECT_EQ(d.lbl_ver.caption(), "Ver 2.00");
@@ -81,9 +81,9 @@ TEST(SettingsDialog, ApplyWithOnlyTheBoxesChangedRewritesLinesTwoAndThree) {
     App app;
     app.folders.write_settings("1", "0", "D:\\saved");
     app.folders.add_shot("PelmarOnline_1.jpg", kSaved);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     const auto media_before = app.plat.media.commands.size();
-    Form3& d = open_from_menu(f);
+    SettingsDialog& d = open_from_menu(f);
     d.chk_FullImgInfo.set_value(false);
     d.chk_BGMPlay.set_value(true);
     test::click(d.cmd_set);
@@ -112,11 +112,11 @@ TEST(SettingsDialog, ApplyListsTheAppliedFolderAndKeepsTheStartUpFolder) {
     app.folders.write_settings();
     app.folders.add_shot("PelmarOnline_a.jpg", kSaved, 64);
     app.folders.add_shot("PelmarOnline_b.jpg", kSaved + 5, 65);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     test::click(f.img_sort_up);
     const std::string game = other_game(app, 3);
     store_game_folder(app, game);
-    Form3& d = open_from_menu(f);
+    SettingsDialog& d = open_from_menu(f);
     EXPECT_EQ(d.txt_path.text(), game);
     test::click(d.cmd_set);
 
@@ -146,10 +146,10 @@ TEST(SettingsDialog, AppliedFolderWithoutScreenshotsEmptiesTheLists) {
     App app;
     app.folders.write_settings();
     app.folders.add_shot("PelmarOnline_a.jpg", kSaved);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     ASSERT_TRUE(f.mSave.enabled());
     store_game_folder(app, other_game(app, 0));
-    Form3& d = open_from_menu(f);
+    SettingsDialog& d = open_from_menu(f);
     test::click(d.cmd_set);
     EXPECT_EQ(f.file_lst.count(), 0);
     EXPECT_EQ(f.file_sort.count(), 0);
@@ -167,11 +167,11 @@ TEST(SettingsDialog, AFolderWithoutScreenSaveIsRefusedAndTheListsStay) {
     app.folders.write_settings();
     app.folders.add_shot("PelmarOnline_a.jpg", kSaved);
     app.folders.add_shot("PelmarOnline_b.jpg", kSaved + 1);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     const std::string nowhere = join_path(app.folders.root.path(), "not a game");
     std::filesystem::create_directories(to_fs_path(nowhere));
     store_game_folder(app, nowhere);
-    Form3& d = open_from_menu(f);
+    SettingsDialog& d = open_from_menu(f);
     d.chk_FullImgInfo.set_value(false);
     app.plat.prompts.answer_message(MsgResult::ok);
     test::click(d.cmd_set);
@@ -191,9 +191,9 @@ TEST(SettingsDialog, AFolderWithoutScreenSaveIsRefusedAndTheListsStay) {
 TEST(SettingsDialog, NormalCancelAndCloseOnlyHideAndReopeningRefills) {
     App app;
     app.folders.write_settings("1", "0");
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     const std::string stored = read_file(app.folders.settings_file());
-    Form3& d = open_from_menu(f);
+    SettingsDialog& d = open_from_menu(f);
     d.chk_BGMPlay.set_value(true);
     test::click(d.cmd_cancel);
     EXPECT_FALSE(d.visible());
@@ -211,8 +211,8 @@ TEST(SettingsDialog, AnUnreadableFileKeepsTheFieldsAndTheHeldSaveFolder) {
     App app;
     app.folders.write_settings("0", "1", "D:\\saved");
     app.folders.add_shot("PelmarOnline_a.jpg", kSaved);
-    Form1& f = app.start();
-    Form3& d = open_from_menu(f);
+    MainWindow& f = app.start();
+    SettingsDialog& d = open_from_menu(f);
     test::click(d.cmd_cancel);
     write_file(app.folders.settings_file(), "only one line\r\n");
     open_from_menu(f);
@@ -227,10 +227,10 @@ TEST(SettingsDialog, AnUnreadableFileKeepsTheFieldsAndTheHeldSaveFolder) {
 TEST(SettingsDialog, AFileThatCannotBeWrittenIsReportedAndNothingChanges) {
     App app;
     app.folders.write_settings("1", "0");
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     const std::string stored = read_file(app.folders.settings_file());
     app.plat.files.fail_flush = true;
-    Form3& d = open_from_menu(f);
+    SettingsDialog& d = open_from_menu(f);
     d.chk_BGMPlay.set_value(true);
     app.plat.prompts.answer_message(MsgResult::ok);
     test::click(d.cmd_set);
@@ -245,8 +245,8 @@ TEST(SettingsDialog, AFileThatCannotBeWrittenIsReportedAndNothingChanges) {
 
 TEST(SetUpDialog, MissingScreenshotFolderOpensItOnceWithTheStoredValues) {
     App app;
-    Form1& f = start_without_screenshot_folder(app, " 1", "0");
-    Form3& d = test::win<Form3>(f);
+    MainWindow& f = start_without_screenshot_folder(app, " 1", "0");
+    SettingsDialog& d = test::win<SettingsDialog>(f);
     EXPECT_FALSE(f.visible());
     EXPECT_TRUE(d.visible());
     EXPECT_TRUE(d.setup_mode());
@@ -268,8 +268,8 @@ TEST(SetUpDialog, MissingScreenshotFolderOpensItOnceWithTheStoredValues) {
 
 TEST(SetUpDialog, BrowseCutsTheProgramNameOffTheChosenFile) {
     App app;
-    Form1& f = start_without_screenshot_folder(app);
-    Form3& d = test::win<Form3>(f);
+    MainWindow& f = start_without_screenshot_folder(app);
+    SettingsDialog& d = test::win<SettingsDialog>(f);
     auto& prompts = app.plat.prompts;
 
     prompts.answer_open("C:\\Games\\Pelmar Online\\Pelmar.exe");
@@ -309,8 +309,8 @@ TEST(SetUpDialog, BrowseCutsTheProgramNameOffTheChosenFile) {
 
 TEST(SetUpDialog, ApplySavesShowsTheMessageAndEndsTheProgram) {
     App app;
-    Form1& f = start_without_screenshot_folder(app, "1", "1");
-    Form3& d = test::win<Form3>(f);
+    MainWindow& f = start_without_screenshot_folder(app, "1", "1");
+    SettingsDialog& d = test::win<SettingsDialog>(f);
     app.plat.prompts.answer_open("C:\\Games\\Pelmar Online\\Pelmar.exe");
     test::click(d.cmd_path_read);
     d.chk_BGMPlay.set_value(false);
@@ -331,21 +331,21 @@ TEST(SetUpDialog, ApplySavesShowsTheMessageAndEndsTheProgram) {
 
 TEST(SetUpDialog, ApplyThatCannotWriteKeepsTheDialogOpen) {
     App app;
-    Form1& f = start_without_screenshot_folder(app);
+    MainWindow& f = start_without_screenshot_folder(app);
     app.plat.files.fail_flush = true;
     app.plat.prompts.answer_message(MsgResult::ok);
-    test::win<Form3>(f).cmd_set_Click();
+    test::win<SettingsDialog>(f).apply();
     EXPECT_EQ(only_message(app).text, "設定ファイルに書き込めなかったため、設定は変更されていません。");
     EXPECT_FALSE(app.plat.windows.quitting());
-    EXPECT_TRUE(test::win<Form3>(f).visible());
+    EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
 }
 
 TEST(SetUpDialog, CancelAndCloseEndWithoutWriting) {
     for (const bool by_frame : {false, true}) {
         App app;
-        Form1& f = start_without_screenshot_folder(app);
+        MainWindow& f = start_without_screenshot_folder(app);
         const std::string stored = read_file(app.folders.settings_file());
-        Form3& d = test::win<Form3>(f);
+        SettingsDialog& d = test::win<SettingsDialog>(f);
         d.chk_BGMPlay.set_value(true);
         if (by_frame)
             d.request_close();
@@ -361,10 +361,10 @@ TEST(SetUpDialog, WithoutReadableSettingsItKeepsItsDefaultsAndStoresAWholeFile) 
     App app;
     write_file(app.folders.settings_file(), "C:\\x\r\n1\r\n");
     test::ProgramWindows program_windows(app.plat.platform());
-    Form1& f = program_windows.main();
+    MainWindow& f = program_windows.main();
     f.start();
     app.plat.windows.advance(1);
-    Form3& d = test::win<Form3>(f);
+    SettingsDialog& d = test::win<SettingsDialog>(f);
     ASSERT_TRUE(d.visible());
     EXPECT_EQ(d.txt_path.text(), "C:\\Program Files\\QUORIX\\Pelmar Online");
     app.plat.prompts.answer_message(MsgResult::ok);

@@ -1,8 +1,8 @@
-#include "album_window/form5.h"
+#include "album_window/album_window.h"
 
 #include "album_window/progress_caption.h"
 #include "catalogue/screenshot_lists.h"
-#include "core/main_window.h"
+#include "core/main_window_parts.h"
 #include "imaging/jpeg.h"
 #include "services/pacer.h"
 #include "ui/font.h"
@@ -26,7 +26,7 @@ constexpr int kEdgeColourIndex = 14;  // Aqua
 
 }  // namespace
 
-Form5::Busy::Busy(Form5& form) : form_(form) {
+AlbumWindow::Busy::Busy(AlbumWindow& form) : form_(form) {
     form_.img_pre.set_tag(kBusyTag);
     for (Button* b : {&form.cmd_send_list, &form.cmd_send_list_all, &form.cmd_return_list, &form.cmd_return_list_all,
                       &form.cmd_copy_create, &form.cmd_path_create, &form.cmd_cancel}) {
@@ -35,13 +35,13 @@ Form5::Busy::Busy(Form5& form) : form_(form) {
     }
 }
 
-Form5::Busy::~Busy() {
+AlbumWindow::Busy::~Busy() {
     for (auto& [button, enabled] : buttons_) button->set_enabled(enabled);
     form_.img_pre.set_tag("");
 }
 
-Form5::Form5(Windows& windows)
-    : Form(windows.platform().windows, "Form5", kCaption),
+AlbumWindow::AlbumWindow(WindowOwner& windows)
+    : Form(windows.platform().windows, "AlbumWindow", kCaption),
       Label2(*this, "Label2", "▲ スクリーンショット"),
       Label1_0(*this, "Label1(0)", kListHeader),
       file_lst(*this, "file_lst"),
@@ -83,19 +83,19 @@ Form5::Form5(Windows& windows)
 
     file_lst.set_source(&shots_lines_);
     file_album.set_source(&album_lines_);
-    file_lst.on_click = [this] { file_lst_Click(); };
-    file_album.on_click = [this] { file_album_Click(); };
-    cmd_send_list.on_click = [this] { cmd_send_list_Click(); };
-    cmd_send_list_all.on_click = [this] { cmd_send_list_all_Click(); };
-    cmd_return_list.on_click = [this] { cmd_return_list_Click(); };
-    cmd_return_list_all.on_click = [this] { cmd_return_list_all_Click(); };
-    cmd_copy_create.on_click = [this] { cmd_copy_create_Click(); };
-    cmd_path_create.on_click = [this] { cmd_path_create_Click(); };
-    cmd_cancel.on_click = [this] { cmd_cancel_Click(); };
-    on_query_unload = [this] { return Form_QueryUnload(); };
+    file_lst.on_click = [this] { screenshot_list_clicked(); };
+    file_album.on_click = [this] { album_list_clicked(); };
+    cmd_send_list.on_click = [this] { send_to_album(); };
+    cmd_send_list_all.on_click = [this] { send_all_to_album(); };
+    cmd_return_list.on_click = [this] { return_from_album(); };
+    cmd_return_list_all.on_click = [this] { return_all_from_album(); };
+    cmd_copy_create.on_click = [this] { build_copy_album(); };
+    cmd_path_create.on_click = [this] { build_path_album(); };
+    cmd_cancel.on_click = [this] { cancel(); };
+    on_query_unload = [this] { return on_close_request(); };
 }
 
-void Form5::lay_out() {
+void AlbumWindow::lay_out() {
     set_border_style(BorderStyle::fixed_single);
     set_min_button(true);
     set_centred(true);
@@ -137,7 +137,7 @@ void Form5::lay_out() {
     cmd_cancel.set_bounds({9240, 7440, 1200, 375});
 }
 
-void Form5::open() {
+void AlbumWindow::open() {
     show();
     // Asked again while it works (the menu is still there): the window only comes forward.
     if (busy()) return;
@@ -150,7 +150,7 @@ void Form5::open() {
     activate();
 }
 
-void Form5::load_screenshots() {
+void AlbumWindow::load_screenshots() {
     // Changes of the folder reach the main lists once these are filled.
     const ScreenshotLists::Hold hold(windows_.main().lists());
     FileList& listing = windows_.main().lists().listing();
@@ -179,7 +179,7 @@ void Form5::load_screenshots() {
     }
 }
 
-void Form5::fill_colours() {
+void AlbumWindow::fill_colours() {
     for (ComboBox* combo : {&cmb_border_color, &cmb_con_color}) {
         combo->clear();
         for (const char* name : kColours) combo->add_item(name);
@@ -188,24 +188,24 @@ void Form5::fill_colours() {
     cmb_con_color.set_list_index(kEdgeColourIndex);
 }
 
-void Form5::show_progress(const std::string& prefix, int done, int total) {
+void AlbumWindow::show_progress(const std::string& prefix, int done, int total) {
     pgb.set_value(static_cast<int>(album_progress(done, total)));
     set_caption(progress_caption(prefix, done, total));
 }
 
-void Form5::let_events_run(Pacer& pacer) {
+void AlbumWindow::let_events_run(Pacer& pacer) {
     if (pacer.due()) windows_.platform().windows.do_events();
 }
 
-void Form5::file_lst_Click() {
+void AlbumWindow::screenshot_list_clicked() {
     list_clicked(file_lst, cmd_send_list, cmd_send_list_all, cmd_return_list, cmd_return_list_all);
 }
 
-void Form5::file_album_Click() {
+void AlbumWindow::album_list_clicked() {
     list_clicked(file_album, cmd_return_list, cmd_return_list_all, cmd_send_list, cmd_send_list_all);
 }
 
-void Form5::list_clicked(ListBox& list, Button& out_one, Button& out_all, Button& in_one, Button& in_all) {
+void AlbumWindow::list_clicked(ListBox& list, Button& out_one, Button& out_all, Button& in_one, Button& in_all) {
     if (busy()) return;
     out_one.set_enabled(true);
     out_all.set_enabled(true);
@@ -214,33 +214,33 @@ void Form5::list_clicked(ListBox& list, Button& out_one, Button& out_all, Button
     if (list.list_index() >= 0) preview(list.item(list.list_index()));
 }
 
-void Form5::preview(const std::string& line) {
+void AlbumWindow::preview(const std::string& line) {
     // A screenshot that has gone or cannot be read shows as a blank preview.
     auto picture = decode_jpeg_file(windows_.main().lists().file_of_line(line));
     img_pre.set_picture(picture ? std::move(*picture) : Picture{});
 }
 
-void Form5::cmd_send_list_Click() {
+void AlbumWindow::send_to_album() {
     move_one(file_lst, file_album, cmd_send_list, cmd_send_list_all);
 }
 
-void Form5::cmd_return_list_Click() {
+void AlbumWindow::return_from_album() {
     move_one(file_album, file_lst, cmd_return_list, cmd_return_list_all);
 }
 
-void Form5::cmd_send_list_all_Click() {
+void AlbumWindow::send_all_to_album() {
     move_all(file_lst, file_album, cmd_send_list, cmd_send_list_all, kSending);
 }
 
-void Form5::cmd_return_list_all_Click() {
+void AlbumWindow::return_all_from_album() {
     move_all(file_album, file_lst, cmd_return_list, cmd_return_list_all, kReturning);
 }
 
-ScreenshotOrder& Form5::order_of(const ListBox& list) {
+ScreenshotOrder& AlbumWindow::order_of(const ListBox& list) {
     return &list == &file_lst ? shots_ : album_;
 }
 
-void Form5::move_one(ListBox& from, ListBox& to, Button& one, Button& all) {
+void AlbumWindow::move_one(ListBox& from, ListBox& to, Button& one, Button& all) {
     const int i = from.list_index();
     if (i < 0) return;
     const int row = order_of(to).take_row(order_of(from), i);
@@ -254,7 +254,7 @@ void Form5::move_one(ListBox& from, ListBox& to, Button& one, Button& all) {
     }
 }
 
-void Form5::move_all(ListBox& from, ListBox& to, Button& one, Button& all, const std::string& prefix) {
+void AlbumWindow::move_all(ListBox& from, ListBox& to, Button& one, Button& all, const std::string& prefix) {
     const int n = from.count();
     {
         const Busy busy(*this);
@@ -280,15 +280,15 @@ void Form5::move_all(ListBox& from, ListBox& to, Button& one, Button& all, const
     set_caption(kCaption);
 }
 
-void Form5::cmd_cancel_Click() {
+void AlbumWindow::cancel() {
     hide();
     windows_.main().form().set_window_state(WindowState::normal);
 }
 
-bool Form5::Form_QueryUnload() {
+bool AlbumWindow::on_close_request() {
     // The window is never destroyed; while it works it stays open until the work is done.
     if (busy()) return true;
-    cmd_cancel_Click();
+    cancel();
     windows_.main().form().activate();
     return true;
 }

@@ -10,9 +10,9 @@
 
 namespace vis {
 
-class Form3 : public Form {
+class SettingsDialog : public Form {
 public:
-    explicit Form3(Windows& windows);
+    explicit SettingsDialog(WindowOwner& windows);
     // Shows the dialog filled from the settings file; set-up mode keeps the browse button enabled
     // and proposes the game's "Program Files (x86)" folder when the stored one has no "Screen Save".
     void open(bool setup_mode);
@@ -35,11 +35,11 @@ public:
     Button cmd_set;
     Button cmd_cancel;
 
-    void cmd_path_read_Click();
-    void cmd_set_Click();
-    void cmd_cancel_Click();
-    void cmd_ver_check_Click();
-    bool Form_QueryUnload();
+    void browse_game_folder();
+    void apply();
+    void cancel();
+    void check_version();
+    bool on_close_request();
 
 private:
     void suggest_x86_game_folder();
@@ -49,7 +49,7 @@ private:
     // Lists the applied folder in the main window and carries the flags over to its menus.
     void apply_to_main_window();
 
-    Windows& windows_;
+    WindowOwner& windows_;
     // A browse took place since the dialog was opened, so txt_path's tag holds the folder before it.
     bool browsed_ = false;
 };

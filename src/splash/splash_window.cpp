@@ -1,10 +1,10 @@
-#include "options/form0.h"
+#include "splash/splash_window.h"
 
 #include <string>
 
 #include "core/app.h"
 #include "core/credits.h"
-#include "options/update_check.h"
+#include "settings_dialog/update_check.h"
 
 namespace vis {
 
@@ -20,8 +20,8 @@ bool update_server_configured(const std::string& server) {
 
 }  // namespace
 
-Form0::Form0(Windows& windows)
-    : Form(windows.platform().windows, "Form0", "Pelmarオンライン - Vistelle"),
+SplashWindow::SplashWindow(WindowOwner& windows)
+    : Form(windows.platform().windows, "SplashWindow", "Pelmarオンライン - Vistelle"),
       Shape1(*this, "Shape1"),
       Shape2(*this, "Shape2"),
       Shape3(*this, "Shape3"),
@@ -46,10 +46,10 @@ Form0::Form0(Windows& windows)
     lbl_copyright.set_bounds({120, 2400, 9375, 1455});
 
     tmr_pos.set_tag("start");
-    tmr_pos.on_timer = [this] { tmr_pos_Timer(); };
+    tmr_pos.on_timer = [this] { advance(); };
 }
 
-void Form0::open() {
+void SplashWindow::open() {
     lbl_app_info.set_caption(std::string(48, ' ') + "(v" + kVersion + ")\r\n" +  //
                              "　\r\n" +                                          //
                              kCreditLine + "\r\n" +                              //
@@ -60,7 +60,7 @@ void Form0::open() {
     show();
 }
 
-void Form0::tmr_pos_Timer() {
+void SplashWindow::advance() {
     if (tmr_pos.tag() == "start") {
         set_topmost(true);
         tmr_pos.set_tag("fade");
@@ -74,7 +74,7 @@ void Form0::tmr_pos_Timer() {
     startup_version_check();
 }
 
-void Form0::startup_version_check() {
+void SplashWindow::startup_version_check() {
     Platform& p = windows_.platform();
     if (!update_server_configured(p.update_server)) return;
     const std::string current = kVersion;

@@ -58,6 +58,6 @@ struct AlbumResult {
 // work in any folder. Progress
 // goes by pages: through the index's page menu, then through the pages. The window sets the
 // progress bar back to 0 and leaves entry 0 of its album list selected afterwards.
-AlbumResult create_pattern_sam(const AlbumInput& in, const Clock& clock, AlbumOutput& out);
+AlbumResult write_album(const AlbumInput& in, const Clock& clock, AlbumOutput& out);
 
 }  // namespace vis

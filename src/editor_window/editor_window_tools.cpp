@@ -6,14 +6,14 @@
 #include <string>
 
 #include "core/app.h"
-#include "core/main_window.h"
+#include "core/main_window_parts.h"
 #include "editor/tool_geometry.h"
 #include "editor/tools/clear_all_tool.h"
 #include "editor/tools/fill_tool.h"
 #include "editor/tools/text_tool.h"
-#include "editor_window/form6.h"
-#include "editor_window/form6_sub1.h"
-#include "editor_window/form6_sub2.h"
+#include "editor_window/editor_window.h"
+#include "editor_window/effects_dialog.h"
+#include "editor_window/text_dialog.h"
 #include "ui/keys.h"
 #include "ui/text_metrics.h"
 
@@ -27,17 +27,17 @@ constexpr int kKeyZ = 'Z';
 }  // namespace
 
 // The pointer picture is measured in screen pixels, whatever the canvas's pixels are worth.
-double Form6::point_x(int x) const {
+double EditorWindow::point_x(int x) const {
     const double screen_twips = canvas_.twips_per_pixel() * canvas_.pixel_ratio();
     return static_cast<float>(x - drawing_offset(pct_ss.mouse_icon().width, screen_twips));
 }
 
-double Form6::point_y(int y) const {
+double EditorWindow::point_y(int y) const {
     const double screen_twips = canvas_.twips_per_pixel() * canvas_.pixel_ratio();
     return static_cast<float>(y - drawing_offset(pct_ss.mouse_icon().height, screen_twips));
 }
 
-void Form6::show_overlay(const Overlay& overlay) {
+void EditorWindow::show_overlay(const Overlay& overlay) {
     shp_sel.set_visible(overlay.selection.has_value());
     if (overlay.selection) {
         shp_sel.set_border_colour(overlay.selection_colour);
@@ -57,16 +57,16 @@ void Form6::show_overlay(const Overlay& overlay) {
     }
 }
 
-void Form6::show_result(const ToolResult& result) {
+void EditorWindow::show_result(const ToolResult& result) {
     if (result.drew) show_drawing();
     show_overlay(result.overlay);
 }
 
-void Form6::record() {
+void EditorWindow::record() {
     history_.record(canvas_);
 }
 
-void Form6::pct_ss_MouseDown(int button, int x, int y) {
+void EditorWindow::press_on_canvas(int button, int x, int y) {
     if (button == button::kRight) {
         windows_.platform().prompts.popup_menu(windows_.main().edit_menu(), *this, frm_pct.left() + pct_ss.left() + x,
                                                frm_pct.top() + pct_ss.top() + y);
@@ -75,23 +75,23 @@ void Form6::pct_ss_MouseDown(int button, int x, int y) {
     if (effect_running_) return;
     const ToolResult result = tool_press(canvas_, state_, point_x(x), point_y(y));
     show_result(result);
-    if (result.ask_text) windows_.get<Form6_Sub1>().show();
+    if (result.ask_text) windows_.get<TextDialog>().show();
 }
 
-void Form6::pct_ss_MouseMove(int x, int y) {
+void EditorWindow::move_on_canvas(int x, int y) {
     if (!state_.pressed || effect_running_) return;
     show_result(tool_move(canvas_, state_, point_x(x), point_y(y)));
     refresh_navigator();
 }
 
-void Form6::pct_ss_MouseUp(int x, int y) {
+void EditorWindow::release_on_canvas(int x, int y) {
     if (effect_running_) return;
     show_result(tool_release(canvas_, state_, point_x(x), point_y(y)));
     // A whole stroke, or a line, is one action.
     record();
 }
 
-void Form6::cmd_pnt_Click(Button& button, ToolKind tool) {
+void EditorWindow::choose_tool(Button& button, ToolKind tool) {
     img_cur.set_resource(button.icon().resource);
     state_.tool = tool;
     img_cur.set_tag(std::to_string(static_cast<int>(tool)));
@@ -99,7 +99,7 @@ void Form6::cmd_pnt_Click(Button& button, ToolKind tool) {
     if (tool == ToolKind::line) state_.overlay.line.reset();
 }
 
-void Form6::cmd_pnt_4_Click() {
+void EditorWindow::fill_selected() {
     if (effect_running_) return;
     if (!fill_selection(canvas_, state_)) {
         windows_.platform().prompts.message_box(
@@ -110,21 +110,21 @@ void Form6::cmd_pnt_4_Click() {
     record();
 }
 
-void Form6::cmd_all_crear_Click() {
+void EditorWindow::clear_all() {
     if (effect_running_) return;
     const MessageBox ask{
         "全消去しますか？\r\n一度実行すると元には戻せません。", "AC", MsgButtons::yes_no, MsgIcon::none, 0, this};
     if (windows_.platform().prompts.message_box(ask) == MsgResult::no) return;
-    clear_all(canvas_);
+    vis::clear_all(canvas_);
     refresh_navigator();
     record();
 }
 
-void Form6::cmd_pnt_eff_Click() {
-    windows_.get<Form6_Sub2>().show();
+void EditorWindow::open_effects() {
+    windows_.get<EffectsDialog>().show();
 }
 
-void Form6::lbl_pnt_color_Click() {
+void EditorWindow::choose_colour() {
     const auto chosen = windows_.platform().prompts.choose_colour(state_.colour, this);
     if (!chosen) return;
     state_.colour = *chosen;
@@ -133,12 +133,12 @@ void Form6::lbl_pnt_color_Click() {
     lbl_pnt_color.set_tag(std::to_string(*chosen));
 }
 
-void Form6::scr_width_Scroll() {
+void EditorWindow::show_width() {
     lbl_width.set_visible(true);
     lbl_width.set_caption(std::to_string(scr_width.value()));
 }
 
-void Form6::scr_width_Change() {
+void EditorWindow::set_width() {
     lbl_width.set_visible(false);
     state_.width = scr_width.value();
     state_.overlay.line_width = state_.width;
@@ -148,7 +148,7 @@ void Form6::scr_width_Change() {
 
 // --- the text dialog's requests
 
-void Form6::set_text(const TextSettings& text) {
+void EditorWindow::set_text(const TextSettings& text) {
     // A change of the text itself shows it in the drawing colour of the moment.
     if (text.text != state_.text.text) state_.overlay.text_colour = state_.colour;
     state_.text = text;
@@ -158,7 +158,7 @@ void Form6::set_text(const TextSettings& text) {
     fit_to_text(lbl_pnt_5, windows_.platform().text);
 }
 
-bool Form6::insert_text() {
+bool EditorWindow::insert_text() {
     if (effect_running_) return false;
     if (vis::insert_text(canvas_, state_, windows_.platform().painter)) {
         lbl_pnt_5.set_caption("");
@@ -171,11 +171,11 @@ bool Form6::insert_text() {
 
 // --- the effects dialog's requests
 
-void Form6::set_minimised(bool minimised) {
+void EditorWindow::set_minimised(bool minimised) {
     set_window_state(minimised ? WindowState::minimised : WindowState::normal);
 }
 
-EffectEnd Form6::run_effect(EffectFn effect, const EffectPacing& pacing, const std::function<void()>& start) {
+EffectEnd EditorWindow::run_effect(EffectFn effect, const EffectPacing& pacing, const std::function<void()>& start) {
     if (effect_running_ || !state_.overlay.selection) return EffectEnd::stopped;
     // Marked before any event runs, so that no close lets the editor go under the effect.
     effect_running_ = true;
@@ -201,7 +201,7 @@ EffectEnd Form6::run_effect(EffectFn effect, const EffectPacing& pacing, const s
     return end;
 }
 
-bool Form6::crop() {
+bool EditorWindow::crop() {
     if (effect_running_ || !state_.overlay.selection) return false;
     const Rect& s = *state_.overlay.selection;
     const int left = static_cast<int>(canvas_.to_px(s.left)), top = static_cast<int>(canvas_.to_px(s.top));
@@ -218,7 +218,7 @@ bool Form6::crop() {
 
 // --- undo and redo
 
-bool Form6::Form_Shortcut(int key_code, int shift) {
+bool EditorWindow::handle_shortcut(int key_code, int shift) {
     const int keys = shift & (shift::kCtrl | shift::kShift | shift::kAlt);
     if (key_code == kKeyZ && keys == shift::kCtrl)
         undo();
@@ -230,20 +230,20 @@ bool Form6::Form_Shortcut(int key_code, int shift) {
     return true;
 }
 
-void Form6::undo() {
+void EditorWindow::undo() {
     // Not amid a stroke nor while an effect works on the canvas.
     if (state_.pressed || effect_running_) return;
     const int width = canvas_.width_px(), height = canvas_.height_px();
     show_history_step(history_.undo(canvas_), width, height);
 }
 
-void Form6::redo() {
+void EditorWindow::redo() {
     if (state_.pressed || effect_running_) return;
     const int width = canvas_.width_px(), height = canvas_.height_px();
     show_history_step(history_.redo(canvas_), width, height);
 }
 
-void Form6::show_history_step(const PixelRect& changed, int old_width, int old_height) {
+void EditorWindow::show_history_step(const PixelRect& changed, int old_width, int old_height) {
     if (changed.empty()) return;
     if (canvas_.width_px() == old_width && canvas_.height_px() == old_height) return refresh_navigator();
     resized();

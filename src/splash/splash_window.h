@@ -7,9 +7,9 @@
 
 namespace vis {
 
-class Form0 : public Form {
+class SplashWindow : public Form {
 public:
-    explicit Form0(Windows& windows);
+    explicit SplashWindow(WindowOwner& windows);
     // Fills the notices and shows the window modeless; the timer does the rest.
     void open();
 
@@ -22,11 +22,11 @@ public:
 
     // "start": put the window on top; "fade": hide it. Each tick then checks for a newer version,
     // unless the build names no real update server.
-    void tmr_pos_Timer();
+    void advance();
     void startup_version_check();
 
 private:
-    Windows& windows_;
+    WindowOwner& windows_;
 };
 
 }  // namespace vis
