@@ -230,7 +230,9 @@ done
 
 # With the last line selected, pressing the first and moving in steps, the button held, onto
 # another program's drop target left of the main window drags the first line's file out: the drop
-# gets it as CF_HDROP, offered as a copy only, and the screenshot stays as it was.
+# gets it as CF_HDROP, offered as a copy only, and the screenshot stays as it was. (Wine's own
+# Notepad will not do as the target: it takes files only as WM_DROPFILES, which Wine's OLE drag
+# never sends, where Windows sends it to such windows.)
 main_left=$(xdotool getwindowgeometry "$main_window" | sed -n 's/^ *Position: \([0-9-]*\),.*/\1/p')
 [ "${main_left:-0}" -gt 60 ] || fail "no room left of the main window for a drop target (it starts at x ${main_left:-?})"
 "$wine" "$drop_target" 'C:\drop.log' 0 300 >>"$work/wine.log" 2>&1 &
