@@ -39,7 +39,8 @@ cmake --build "$windows_build" -j "$jobs"
 xvfb-run -a bash "$root/scripts/wine-run.sh" "$windows_build/tests/vistelle_tests.exe"
 # The zip a player downloads, unpacked and run under Wine on a virtual X server.
 windows_zip=$(bash "$root/scripts/package-windows.sh" "$windows_build")
-bash "$root/tests/smoke/run_windows_zip.sh" "$windows_zip" "$windows_build/tests/vistelle_window_reader.exe"
+bash "$root/tests/smoke/run_windows_zip.sh" "$windows_zip" "$windows_build/tests/vistelle_window_reader.exe" \
+  "$windows_build/tests/vistelle_drop_target.exe"
 echo "Windows build and tests under Wine: $((SECONDS - windows_start)) s"
 
 # Every reader of outside input under libFuzzer for 30 s, from the committed seed corpus.

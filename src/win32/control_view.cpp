@@ -172,7 +172,7 @@ bool ControlView::mouse(UINT msg, WPARAM wp, LPARAM lp) {
                 left_pressed_ = true;
                 press_at_ = {px, py};
             }
-            if (capture_while_pressed_) SetCapture(hwnd_);
+            if (capture_while_pressed_ || drag_capture(button)) SetCapture(hwnd_);
             if (control_->on_mouse_down)
                 forward([=](Control& c) {
                     if (c.on_mouse_down) c.on_mouse_down(button, shift, x, y);
@@ -186,7 +186,8 @@ bool ControlView::mouse(UINT msg, WPARAM wp, LPARAM lp) {
             const POINT p{px, py};
             const bool click = clicks_from_mouse_ && button == 1 && left_pressed_ && PtInRect(&client, p);
             if (button == 1) left_pressed_ = false;
-            if (capture_while_pressed_ && GetCapture() == hwnd_ && (wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0)
+            if ((capture_while_pressed_ || control_->on_drag_file) && GetCapture() == hwnd_ &&
+                (wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0)
                 ReleaseCapture();
             if (control_->on_mouse_up)
                 forward([=](Control& c) {
@@ -214,6 +215,12 @@ bool ControlView::mouse(UINT msg, WPARAM wp, LPARAM lp) {
             return control_ != nullptr && drag_move(wp, {px, py});
         }
     }
+}
+
+bool ControlView::drag_capture(int button) const {
+    // A native list may have handled the whole press, and let go of the pointer, before this
+    // sees it: only a button still down is held for a drag.
+    return button == 1 && control_->on_drag_file && GetKeyState(VK_LBUTTON) < 0;
 }
 
 bool ControlView::drag_move(WPARAM wp, POINT at) {

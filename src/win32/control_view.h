@@ -71,6 +71,10 @@ protected:
 private:
     static LRESULT CALLBACK subclass_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
     bool mouse(UINT msg, WPARAM wp, LPARAM lp);
+    // Whether a press of `button` takes the pointer so that its moves reach the drag even once
+    // the pointer has left the control: a left press, still held, on a control that can be
+    // dragged out.
+    bool drag_capture(int button) const;
     // A move with the left button held since a press on a control that can be dragged out: true
     // when it belongs to the drag (started once far enough from the press), not to the window.
     bool drag_move(WPARAM wp, POINT at);
