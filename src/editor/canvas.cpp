@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 
+#include "editor/text_rim.h"
 #include "platform/text_painter.h"
 
 namespace vis {
@@ -178,6 +179,13 @@ void Canvas::print(const std::string& text, TextPainter& painter) {
     mark(drawn.changed.left, drawn.changed.top, drawn.changed.width, drawn.changed.height);
     current_x_ = 0;
     current_y_ += from_px(drawn.height);
+}
+
+void Canvas::print_rim(const std::string& text, TextPainter& painter, Colour colour, int width) {
+    const PixelSurface surface{pixels_->data(), width_, height_, twips_per_pixel_};
+    const int x = static_cast<int>(to_px(current_x_)), y = static_cast<int>(to_px(current_y_));
+    const PixelRect r = draw_text_rim(surface, x, y, text, font_, colour, width, painter);
+    mark(r.left, r.top, r.width, r.height);
 }
 
 void Canvas::fill_span(int y, double first, double last, std::uint32_t pixel) {

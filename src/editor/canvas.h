@@ -103,6 +103,9 @@ public:
     // Prints one line with its top-left corner at the current point, which then moves to the start
     // of the next line (left edge, one line lower), as printing a line does. Drawn in any mode.
     void print(const std::string& text, TextPainter& painter);
+    // A rim `width` pixels wide in `colour` around the line print() would draw at the current
+    // point, without the line itself (see draw_text_rim). The current point stays.
+    void print_rim(const std::string& text, TextPainter& painter, Colour colour, int width);
 
     // For work over whole rows (the effects), giving the pixels that pset() with a pen of 1
     // would: the pixel column or row that a coordinate falls in, in the current scale
