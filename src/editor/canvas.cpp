@@ -41,6 +41,8 @@ void Canvas::set_background(const Picture& picture) {
     const bool usable = !picture.empty() && picture.pixels->size() >= static_cast<std::size_t>(picture.width) *
                                                                           static_cast<std::size_t>(picture.height);
     background_ = usable ? picture : Picture{};
+    background_left_ = 0;
+    background_top_ = 0;
     width_ = usable ? picture.width : 0;
     height_ = usable ? picture.height : 0;
     pixels_ = std::make_shared<std::vector<std::uint32_t>>();
@@ -70,27 +72,15 @@ void Canvas::clear() {
     if (background_.empty()) return;
     // In place once the surface has its size, so a shown surface stays where it is.
     const auto count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
-    const auto first = background_.pixels->begin();
-    if (pixels_->size() == count)
-        std::copy(first, first + static_cast<std::ptrdiff_t>(count), pixels_->begin());
-    else
-        pixels_->assign(first, first + static_cast<std::ptrdiff_t>(count));
+    if (pixels_->size() != count) pixels_->resize(count);
+    for (int y = 0; y < height_; ++y) {
+        const std::uint32_t* from = background_.pixels->data() +
+                                    static_cast<std::size_t>(y + background_top_) * background_.width +
+                                    background_left_;
+        std::copy(from, from + width_, row(y));
+    }
     mark(0, 0, width_, height_);
 }
-
-namespace {
-
-std::shared_ptr<std::vector<std::uint32_t>> cut(const std::uint32_t* pixels, int width, const PixelRect& r) {
-    auto out = std::make_shared<std::vector<std::uint32_t>>();
-    out->reserve(static_cast<std::size_t>(r.width) * static_cast<std::size_t>(r.height));
-    for (int y = r.top; y < r.top + r.height; ++y) {
-        const std::uint32_t* first = pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + r.left;
-        out->insert(out->end(), first, first + r.width);
-    }
-    return out;
-}
-
-}  // namespace
 
 Canvas::Contents Canvas::crop(const PixelRect& r) {
     const int left = std::max(r.left, 0), top = std::max(r.top, 0);
@@ -98,19 +88,23 @@ Canvas::Contents Canvas::crop(const PixelRect& r) {
                          std::min(r.top + r.height, height_) - top};
     // Nothing to cut away, or nothing left: no change.
     if (kept.empty() || pixels_->empty() || kept == PixelRect{0, 0, width_, height_}) return {};
-    Contents cropped{{kept.width, kept.height, cut(background_.pixels->data(), width_, kept)},
-                     cut(pixels_->data(), width_, kept),
-                     kept.width,
-                     kept.height};
-    return swap_contents(std::move(cropped));
+    auto pixels = std::make_shared<std::vector<std::uint32_t>>();
+    pixels->reserve(static_cast<std::size_t>(kept.width) * static_cast<std::size_t>(kept.height));
+    for (int y = kept.top; y < kept.top + kept.height; ++y)
+        pixels->insert(pixels->end(), row(y) + kept.left, row(y) + kept.left + kept.width);
+    // The background stays whole: only where the surface lies on it moves.
+    return swap_contents({background_, std::move(pixels), kept.width, kept.height, background_left_ + kept.left,
+                          background_top_ + kept.top});
 }
 
 Canvas::Contents Canvas::swap_contents(Contents contents) {
-    Contents old{std::move(background_), std::move(pixels_), width_, height_};
+    Contents old{std::move(background_), std::move(pixels_), width_, height_, background_left_, background_top_};
     background_ = std::move(contents.background);
     pixels_ = std::move(contents.pixels);
     width_ = contents.width;
     height_ = contents.height;
+    background_left_ = contents.left;
+    background_top_ = contents.top;
     mark(0, 0, width_, height_);
     return old;
 }

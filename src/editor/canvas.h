@@ -65,14 +65,17 @@ public:
     void clear();
 
     // The whole surface with its background: what a change of size replaces, to bring it back.
+    // The surface shows the part of the background from its pixel (left, top) on.
     struct Contents {
         Picture background;
         std::shared_ptr<std::vector<std::uint32_t>> pixels;
         int width = 0;
         int height = 0;
+        int left = 0;
+        int top = 0;
     };
-    // Keeps only the pixels in `r` (pixels, cut to the canvas), the background alike, on a new
-    // surface, and returns what it replaced. A rectangle that misses the canvas changes nothing
+    // Keeps only the pixels in `r` (pixels, cut to the canvas) on a new surface, over the same
+    // background, and returns what it replaced. A rectangle that misses the canvas changes nothing
     // and returns no pixels. Still the same picture: picture_count() stays.
     Contents crop(const PixelRect& r);
     // Puts back what crop() replaced, or what this replaced, and returns what it replaces.
@@ -143,6 +146,9 @@ private:
     double pixel_ratio_ = 1.0;
     ScaleMode scale_mode_ = ScaleMode::twips;
     Picture background_;
+    // Where the surface's top-left pixel lies on the background.
+    int background_left_ = 0;
+    int background_top_ = 0;
     int width_ = 0;
     int height_ = 0;
     std::shared_ptr<std::vector<std::uint32_t>> pixels_ = std::make_shared<std::vector<std::uint32_t>>();

@@ -120,6 +120,11 @@ TEST_F(Document, EveryOperationIsOneStepUndoneAndRedoneToTheByteAndShownWhereItC
              t.drag(ToolKind::pencil, {{0, 0}, {3000, 2000}, {3000, 2000}});
          }},
         {"the save's stamp after the crop", [](Document& t) { EXPECT_TRUE(t.doc.stamp(t.painter, kNotice, kNotice)); }},
+        {"crop to rows across the whole width",
+         [](Document& t) {
+             t.select(0, 450, 9000, 2400);
+             EXPECT_TRUE(t.doc.crop());
+         }},
         {"clear all", [](Document& t) { EXPECT_TRUE(t.doc.clear_all()); }},
     };
     std::vector<Copy> states{opened};
@@ -150,6 +155,8 @@ TEST_F(Document, EveryOperationIsOneStepUndoneAndRedoneToTheByteAndShownWhereItC
     }
     EXPECT_EQ(states[10].width, (4200 - 150) / 15);
     EXPECT_EQ(states[10].height, (3300 - 300) / 15);
+    EXPECT_EQ(states[13].width, states[10].width);
+    EXPECT_EQ(states[13].height, (2400 - 450) / 15);
     EXPECT_FALSE(doc.redo());
 
     // Back past the crop, step by step, to the screenshot as opened; then all of it again.
