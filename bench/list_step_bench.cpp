@@ -10,20 +10,12 @@
 #include "list_step.h"
 #include "main_window/main_window.h"
 #include "qt/qt_window_system.h"
+#include "qt_offscreen.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 
 namespace vis::bench {
 namespace {
-
-QApplication& offscreen_application() {
-    static int argc = 1;
-    static char name[] = "vistelle_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
 
 void BM_ListStepWithPreviewRepaint1080pIn10000(benchmark::State& state) {
     offscreen_application();

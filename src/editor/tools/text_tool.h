@@ -17,8 +17,8 @@ public:
 // Prints the text in its font and the drawing colour with its top-left corner at the preview
 // (the canvas keeps that font and colour), then hides the preview and empties the text. Without
 // a preview shown nothing is printed. Returns whether the canvas was printed on.
-// With the outline on, the text is first printed around its place, out to outline_width(), in
-// the colour that contrasts with the drawing colour, then on top in the drawing colour.
+// With the outline on, a rim outline_width() wide in the colour that contrasts with the drawing
+// colour is laid first, then the text on top in the drawing colour.
 // The outline's width in pixels for a font size: 1 up to 14 points, 2 up to 28, 3 above, so
 // that it stays a rim at every size and never swallows the strokes of small text.
 int outline_width(double size_pt);
