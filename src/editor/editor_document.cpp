@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <utility>
 
+#include "editor/canvas_tool.h"
+#include "editor/clear_all_tool.h"
+#include "editor/fill_tool.h"
 #include "editor/stamp.h"
-#include "editor/tools/canvas_tool.h"
-#include "editor/tools/clear_all_tool.h"
-#include "editor/tools/fill_tool.h"
-#include "editor/tools/text_tool.h"
+#include "editor/text_tool.h"
 
 namespace vis {
 

@@ -8,9 +8,9 @@
 #include <utility>
 
 #include "editor/canvas.h"
+#include "editor/editor_state.h"
 #include "editor/effects.h"
 #include "editor/history.h"
-#include "editor/tools/editor_state.h"
 
 namespace vis {
 

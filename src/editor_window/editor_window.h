@@ -5,9 +5,9 @@
 
 #include "core/window_owner.h"
 #include "editor/canvas.h"
+#include "editor/canvas_tool.h"
 #include "editor/history.h"
 #include "editor/thumbnail.h"
-#include "editor/tools/canvas_tool.h"
 #include "editor_window/editor_access.h"
 #include "ui/control.h"
 #include "ui/form.h"

@@ -7,10 +7,10 @@
 
 #include "core/app.h"
 #include "core/main_window_parts.h"
+#include "editor/clear_all_tool.h"
+#include "editor/fill_tool.h"
+#include "editor/text_tool.h"
 #include "editor/tool_geometry.h"
-#include "editor/tools/clear_all_tool.h"
-#include "editor/tools/fill_tool.h"
-#include "editor/tools/text_tool.h"
 #include "editor_window/editor_window.h"
 #include "editor_window/effects_dialog.h"
 #include "editor_window/text_dialog.h"

@@ -3,7 +3,7 @@
 // outline, previewed live on the editor's canvas and printed into it by "ＯＫ". It lives apart
 // from the editor: with no editor open it previews and prints nothing.
 #include "core/window_owner.h"
-#include "editor/tools/editor_state.h"
+#include "editor/editor_state.h"
 #include "ui/control.h"
 #include "ui/form.h"
 

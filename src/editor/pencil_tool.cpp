@@ -1,4 +1,4 @@
-#include "editor/tools/pencil_tool.h"
+#include "editor/pencil_tool.h"
 
 namespace vis {
 

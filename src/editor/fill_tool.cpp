@@ -1,4 +1,4 @@
-#include "editor/tools/fill_tool.h"
+#include "editor/fill_tool.h"
 
 namespace vis {
 

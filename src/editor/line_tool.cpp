@@ -1,4 +1,4 @@
-#include "editor/tools/line_tool.h"
+#include "editor/line_tool.h"
 
 #include "editor/tool_geometry.h"
 

@@ -1,11 +1,11 @@
 #pragma once
-// Freehand drawing: a dot at the press, then a segment from the last point to each move, in the
-// drawing colour and pen width.
-#include "editor/tools/canvas_tool.h"
+// The selection rectangle: pressed at a point, it grows right and down with the drag; a point
+// left of or above its corner slides that edge there. Fill and the effects work inside it.
+#include "editor/canvas_tool.h"
 
 namespace vis {
 
-class PencilTool : public CanvasTool {
+class SelectionTool : public CanvasTool {
 public:
     bool press(Canvas& canvas, EditorState& state, double x, double y) override;
     bool move(Canvas& canvas, EditorState& state, double x, double y) override;

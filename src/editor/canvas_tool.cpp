@@ -1,9 +1,9 @@
-#include "editor/tools/canvas_tool.h"
+#include "editor/canvas_tool.h"
 
-#include "editor/tools/line_tool.h"
-#include "editor/tools/pencil_tool.h"
-#include "editor/tools/selection_tool.h"
-#include "editor/tools/text_tool.h"
+#include "editor/line_tool.h"
+#include "editor/pencil_tool.h"
+#include "editor/selection_tool.h"
+#include "editor/text_tool.h"
 
 namespace vis {
 

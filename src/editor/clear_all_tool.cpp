@@ -1,4 +1,4 @@
-#include "editor/tools/clear_all_tool.h"
+#include "editor/clear_all_tool.h"
 
 namespace vis {
 

@@ -1,4 +1,4 @@
-#include "editor/tools/text_tool.h"
+#include "editor/text_tool.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 // The straight line: a rubber band from the press point follows the drag, and the release draws
 // the one line in the colour and width current then.
-#include "editor/tools/canvas_tool.h"
+#include "editor/canvas_tool.h"
 
 namespace vis {
 

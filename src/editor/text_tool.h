@@ -1,7 +1,7 @@
 #pragma once
 // Text placement: a press puts the text preview at the point and asks for the text dialog, a
 // drag moves the preview, and insert_text prints the dialog's text where the preview lies.
-#include "editor/tools/canvas_tool.h"
+#include "editor/canvas_tool.h"
 
 namespace vis {
 

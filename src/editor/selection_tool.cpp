@@ -1,4 +1,4 @@
-#include "editor/tools/selection_tool.h"
+#include "editor/selection_tool.h"
 
 #include "editor/tool_geometry.h"
 

@@ -2,7 +2,7 @@
 // The pointer's tools on the canvas: a press, moves and a release at drawing points (canvas
 // twips), each changing the canvas and the editor state and answering what the window must draw.
 #include "editor/canvas.h"
-#include "editor/tools/editor_state.h"
+#include "editor/editor_state.h"
 
 namespace vis {
 
