@@ -4,6 +4,7 @@
 #include <string>
 
 #include "support/temp_folder.h"
+#include "ui/picture.h"
 
 namespace vis::bench {
 
@@ -11,6 +12,9 @@ namespace vis::bench {
 // decode as a real screenshot; `seed` varies the detail. The more noise, the larger the file
 // (`noise_mask` 0x1F: about 600 KB; 0x0F: about 350 KB, near the game's usual screenshot).
 std::string full_hd_jpeg(std::uint32_t seed = 12345, std::uint32_t noise_mask = 0x1F);
+
+// A 1920 x 1080 picture of random pixels, as the editor's canvas starts from.
+Picture full_hd_noise();
 
 // 10,000 small screenshots with distinct save times; the first one is a 1920 x 1080 picture
 // saved at quality 80. Made on first use and kept for the whole run.

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "bench_folders.h"
-#include "platform/jpeg.h"
-#include "platform/paths.h"
+#include "imaging/jpeg.h"
+#include "services/paths.h"
 #include "support/temp_folder.h"
 #include "thumbnails/thumbnail_picture.h"
 #include "thumbnails/thumbnail_view.h"

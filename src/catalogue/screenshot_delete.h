@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_system.h"
-#include "platform/prompts.h"
+#include "services/file_system.h"
+#include "ui/prompts.h"
 
 namespace vis {
 

@@ -1,12 +1,12 @@
 #include "thumbnail_window/thumbnail_window.h"
 
-#include "album_window/form5.h"
+#include "album_window/album_window.h"
 #include "catalogue/screenshot_delete.h"
 #include "catalogue/screenshot_lists.h"
-#include "core/main_window.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
-#include "viewer/form2.h"
+#include "core/main_window_parts.h"
+#include "ui/keys.h"
+#include "services/paths.h"
+#include "viewer/viewer_window.h"
 
 namespace vis {
 
@@ -38,7 +38,7 @@ std::string ThumbnailWindow::MainListItems::line(int item) const {
     return windows_.main().lists().descending().item(item);
 }
 
-ThumbnailWindow::ThumbnailWindow(Windows& windows)
+ThumbnailWindow::ThumbnailWindow(WindowOwner& windows)
     : Form(windows.platform().windows, "ThumbnailWindow", kCaption),
       cmd_album(*this, "cmd_album", "アルバムへ(&A)"),
       lbl_count(*this, "lbl_count"),
@@ -149,7 +149,7 @@ void ThumbnailWindow::show_count() {
 }
 
 void ThumbnailWindow::choose_in_main(int item) {
-    MainWindow& main = windows_.main();
+    MainWindowParts& main = windows_.main();
     ScreenshotLists& lists = main.lists();
     ListBox& list = lists.in_use();
     const int row = &list == &lists.descending() ? item : list.count() - 1 - item;
@@ -186,7 +186,7 @@ void ThumbnailWindow::follow_lists() {
 }
 
 void ThumbnailWindow::delete_selected() {
-    MainWindow& main = windows_.main();
+    MainWindowParts& main = windows_.main();
     ScreenshotLists& lists = main.lists();
     const Platform& p = windows_.platform();
     if (delete_screenshots(p.prompts, p.files, lists, selected_names(), *this).empty()) return;
@@ -197,7 +197,7 @@ void ThumbnailWindow::delete_selected() {
 void ThumbnailWindow::send_to_album() {
     const std::vector<std::string> names = selected_names();
     if (names.empty()) return;
-    Form5& album = windows_.get<Form5>();
+    AlbumWindow& album = windows_.get<AlbumWindow>();
     if (!album.visible()) album.open();
     album.take_into_album(names);
 }
@@ -206,10 +206,10 @@ void ThumbnailWindow::open_viewer() {
     const int current = grid_source_.selection().current();
     if (current < 0) return;
     choose_in_main(current);
-    MainWindow& main = windows_.main();
+    MainWindowParts& main = windows_.main();
     // A screenshot whose picture cannot be shown is described in the main window; nothing to view.
     if (main.preview_picture().empty()) return;
-    windows_.get<Form2>().IMG_FULL(true);
+    windows_.get<ViewerWindow>().show_full(true);
 }
 
 }  // namespace vis

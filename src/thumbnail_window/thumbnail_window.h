@@ -8,16 +8,16 @@
 #include <vector>
 
 #include "core/window_owner.h"
-#include "platform/control.h"
-#include "platform/form.h"
-#include "platform/picture_grid.h"
+#include "ui/control.h"
+#include "ui/form.h"
+#include "ui/picture_grid.h"
 #include "thumbnails/thumbnail_grid.h"
 
 namespace vis {
 
 class ThumbnailWindow : public Form {
 public:
-    explicit ThumbnailWindow(Windows& windows);
+    explicit ThumbnailWindow(WindowOwner& windows);
 
     Button cmd_album;
     Label lbl_count;
@@ -40,14 +40,14 @@ private:
     // The main window's newest-first list as the grid's items.
     class MainListItems : public GridItems {
     public:
-        explicit MainListItems(Windows& windows) : windows_(windows) {}
+        explicit MainListItems(WindowOwner& windows) : windows_(windows) {}
         int count() const override;
         int day(int item) const override;
         ThumbKey key(int item) const override;
         std::string line(int item) const override;
 
     private:
-        Windows& windows_;
+        WindowOwner& windows_;
     };
 
     void grid_key(int key_code, int shift);
@@ -60,7 +60,7 @@ private:
     // screenshots selected that are still there.
     void follow_lists();
 
-    Windows& windows_;
+    WindowOwner& windows_;
     MainListItems items_;
     ThumbnailGrid grid_source_;
     std::uint64_t lines_seen_ = 0;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/picture.h"
+#include "ui/picture.h"
 
 namespace vis {
 

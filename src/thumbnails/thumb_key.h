@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/save_time.h"
+#include "catalogue/save_time.h"
 
 namespace vis {
 

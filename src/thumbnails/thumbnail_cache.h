@@ -7,7 +7,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "platform/picture.h"
+#include "ui/picture.h"
 #include "thumbnails/thumb_key.h"
 
 namespace vis {

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/picture.h"
+#include "ui/picture.h"
 #include "thumbnails/thumb_key.h"
 
 namespace vis {

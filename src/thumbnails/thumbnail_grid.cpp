@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "platform/keys.h"
+#include "ui/keys.h"
 
 namespace vis {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/picture_grid.h"
+#include "ui/picture_grid.h"
 #include "thumbnails/grid_selection.h"
 #include "thumbnails/thumbnail_picture.h"
 #include "thumbnails/thumbnail_view.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/jpeg.h"
-#include "platform/picture_scale.h"
+#include "imaging/jpeg.h"
+#include "imaging/picture_scale.h"
 
 namespace vis {
 

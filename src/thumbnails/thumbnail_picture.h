@@ -2,7 +2,7 @@
 // A screenshot made small enough for a grid cell.
 #include <string>
 
-#include "platform/picture.h"
+#include "ui/picture.h"
 
 namespace vis {
 

@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include "album_window/form5.h"
+#include "album_window/album_window.h"
 #include "catalogue/screenshot_watch.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "ui/keys.h"
+#include "services/paths.h"
 #include "support/ink_jpeg.h"
-#include "viewer/form2.h"
+#include "viewer/viewer_window.h"
 #include "viewer_fixture.h"
 
 namespace vis {
@@ -22,7 +22,7 @@ using test::shot_name;
 // 1008 x 600 pixels (five cells a row), every thumbnail on screen decoded.
 struct Thumbs {
     test::App app;
-    Form1* f = nullptr;
+    MainWindow* f = nullptr;
     ThumbnailWindow* w = nullptr;
 
     explicit Thumbs(int n, const std::function<void(test::App&)>& before = {}) {
@@ -109,7 +109,7 @@ TEST(ThumbnailWindow, SelectionIsSharedWithTheMainWindowAndKeysMoveByCellAndRow)
     EXPECT_EQ(t.w->grid.spoken(), t.line_of(7));
 
     t.key(key::kReturn);
-    Form2& viewer = test::win<Form2>(*t.f);
+    ViewerWindow& viewer = test::win<ViewerWindow>(*t.f);
     EXPECT_TRUE(viewer.visible());
     EXPECT_EQ(t.main_line(), t.line_of(7));
 }
@@ -151,7 +151,7 @@ TEST(ThumbnailWindow, AlbumTakesTheSelectedAndTheGridFollowsTheFolder) {
     t.click(0);
     t.click(2, shift::kCtrl);
     test::click(t.w->cmd_album);
-    Form5& album = test::win<Form5>(*t.f);
+    AlbumWindow& album = test::win<AlbumWindow>(*t.f);
     EXPECT_TRUE(album.visible());
     EXPECT_EQ(album.file_album.items(), (std::vector<std::string>{t.line_of(2), t.line_of(0)}));
     EXPECT_EQ(album.file_lst.count(), 3);

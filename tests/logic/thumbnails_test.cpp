@@ -6,8 +6,8 @@
 #include <mutex>
 #include <utility>
 
-#include "platform/jpeg.h"
-#include "platform/paths.h"
+#include "imaging/jpeg.h"
+#include "services/paths.h"
 #include "support/ink_jpeg.h"
 #include "support/temp_folder.h"
 #include "thumbnails/grid_layout.h"

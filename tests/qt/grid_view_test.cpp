@@ -6,8 +6,8 @@
 #include <QScrollBar>
 #include <thread>
 
-#include "platform/keys.h"
-#include "platform/picture_grid.h"
+#include "ui/keys.h"
+#include "ui/picture_grid.h"
 #include "qt_fixture.h"
 #include "support/two_cells.h"
 

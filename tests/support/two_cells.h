@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/picture_grid.h"
+#include "ui/picture_grid.h"
 
 namespace vis {
 

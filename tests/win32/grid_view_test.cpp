@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "backend_fixture.h"
-#include "platform/keys.h"
+#include "ui/keys.h"
 #include "support/two_cells.h"
 
 namespace vis::win32 {
