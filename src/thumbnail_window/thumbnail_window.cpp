@@ -4,8 +4,8 @@
 #include "catalogue/screenshot_delete.h"
 #include "catalogue/screenshot_lists.h"
 #include "core/main_window_parts.h"
-#include "ui/keys.h"
 #include "services/paths.h"
+#include "ui/keys.h"
 #include "viewer/viewer_window.h"
 
 namespace vis {
@@ -68,6 +68,9 @@ ThumbnailWindow::ThumbnailWindow(WindowOwner& windows)
     };
     grid.on_key_down = [this](int key_code, int shift) { grid_key(key_code, shift); };
     tmr_follow.on_timer = [this] { follow_lists(); };
+    // The main lists change at once (a delete there, a file gone from the folder); the timer may
+    // come later than the next paint or click here.
+    grid_source_.before_use = [this] { follow_lists(); };
     on_query_unload = [this] {
         tmr_follow.set_timer_enabled(false);
         return false;
@@ -186,6 +189,7 @@ void ThumbnailWindow::follow_lists() {
 }
 
 void ThumbnailWindow::delete_selected() {
+    follow_lists();
     MainWindowParts& main = windows_.main();
     ScreenshotLists& lists = main.lists();
     const Platform& p = windows_.platform();
@@ -195,6 +199,7 @@ void ThumbnailWindow::delete_selected() {
 }
 
 void ThumbnailWindow::send_to_album() {
+    follow_lists();
     const std::vector<std::string> names = selected_names();
     if (names.empty()) return;
     AlbumWindow& album = windows_.get<AlbumWindow>();
@@ -203,6 +208,7 @@ void ThumbnailWindow::send_to_album() {
 }
 
 void ThumbnailWindow::open_viewer() {
+    follow_lists();
     const int current = grid_source_.selection().current();
     if (current < 0) return;
     choose_in_main(current);

@@ -31,7 +31,10 @@ void ThumbnailGrid::show_in(PictureGrid& grid) {
     grid_ = &grid;
     grid.set_source(this);
     grid.on_resize = [this] { arrange(); };
-    grid.on_scroll = [this] { view_.scroll(grid_->scroll_top()); };
+    grid.on_scroll = [this] {
+        catch_up();
+        view_.scroll(grid_->scroll_top());
+    };
     arrange();
 }
 
@@ -50,11 +53,13 @@ void ThumbnailGrid::items_changed(const std::vector<int>& selected) {
 }
 
 void ThumbnailGrid::click(int item, int shift) {
+    catch_up();
     selection_.click(item, (shift & shift::kCtrl) != 0, (shift & shift::kShift) != 0);
     selection_moved();
 }
 
 void ThumbnailGrid::move(GridMove move, bool extend) {
+    catch_up();
     const int from = selection_.current() >= 0 ? selection_.current() : 0;
     const int to = view_.layout().moved(from, move, view_.height());
     if (to < 0) return;
@@ -63,6 +68,7 @@ void ThumbnailGrid::move(GridMove move, bool extend) {
 }
 
 void ThumbnailGrid::select_only(int item) {
+    catch_up();
     if (item < 0 || item >= selection_.count()) return;
     if (selection_.selected_count() == 1 && selection_.current() == item) {
         view_.show_item(item);
@@ -82,6 +88,7 @@ void ThumbnailGrid::selection_moved() {
 }
 
 std::vector<GridPiece> ThumbnailGrid::pieces(int top, int bottom) {
+    catch_up();
     std::vector<GridPiece> pieces;
     const GridLayout& layout = view_.layout();
     for (const GridLayout::Day& day : layout.days()) {

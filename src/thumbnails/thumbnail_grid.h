@@ -2,13 +2,14 @@
 // The pieces a picture grid shows of the screenshots: day headers, and a cell for each with its
 // thumbnail (a plain box until it has come, a cross when the file cannot be read), its save time
 // under it, and the selection.
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "ui/picture_grid.h"
 #include "thumbnails/grid_selection.h"
 #include "thumbnails/thumbnail_picture.h"
 #include "thumbnails/thumbnail_view.h"
+#include "ui/picture_grid.h"
 
 namespace vis {
 
@@ -35,12 +36,20 @@ public:
     const ThumbnailView& view() const { return view_; }
     Thumbnails& thumbnails() { return thumbnails_; }
 
+    // Asked before the grid uses its items (a paint, a click, a key, a scroll): the owner brings
+    // the grid up to date when the items changed since they were laid out, so that no cell stands
+    // for an item that has gone.
+    std::function<void()> before_use;
+
     int content_height() const override { return view_.layout().total_height(); }
     std::vector<GridPiece> pieces(int top, int bottom) override;
     int item_at(int x, int y) const override { return view_.layout().item_at(x, y); }
 
 private:
     void arrange();
+    void catch_up() {
+        if (before_use) before_use();
+    }
     // After the selection changed: the item shown, the screen reader's text, a redraw.
     void selection_moved();
 

@@ -7,9 +7,9 @@
 
 #include "album_window/album_window.h"
 #include "catalogue/screenshot_watch.h"
-#include "ui/keys.h"
 #include "services/paths.h"
 #include "support/ink_jpeg.h"
+#include "ui/keys.h"
 #include "viewer/viewer_window.h"
 #include "viewer_fixture.h"
 
@@ -144,6 +144,41 @@ TEST(ThumbnailWindow, DeleteOnSeveralAsksOnceDeletesExactlyThoseAndNamesTheOneTh
     t.app.plat.prompts.answer_message(MsgResult::no);
     t.key(key::kDelete);
     EXPECT_EQ(t.f->file_lst.count(), 3);
+}
+
+// A screenshot deleted in the main window, or gone from the folder, before the window's follow
+// timer came round: the next paint, click, key or command of the grid already knows, and no cell
+// stands for a line that has gone.
+TEST(ThumbnailWindow, ALineGoneFromTheMainListLeavesNoCellBehind) {
+    const struct {
+        const char* what;
+        std::function<void(Thumbs&)> use;
+    } uses[] = {
+        {"paint", [](Thumbs& t) { EXPECT_EQ(t.looks().size(), 2u); }},
+        {"click", [](Thumbs& t) { t.click(1); }},
+        {"key", [](Thumbs& t) { t.key(key::kEnd); }},
+        {"album", [](Thumbs& t) { test::click(t.w->cmd_album); }},
+        {"delete", [](Thumbs& t) { t.key(key::kDelete); }},
+    };
+    for (const auto& use : uses) {
+        SCOPED_TRACE(use.what);
+        Thumbs t(3);
+        t.click(2);  // the oldest, last on screen
+        t.settle();
+        // Deleted from the main list: the oldest goes, the grid has not been told.
+        ListBox& list = t.f->lists().in_use();
+        test::click_row(list, &list == &t.f->file_sort ? 2 : 0);
+        t.app.plat.prompts.answer_message(MsgResult::yes);
+        test::press_key(*t.f, key::kDelete);
+        ASSERT_EQ(list.count(), 2);
+
+        use.use(t);
+        EXPECT_EQ(t.w->thumbnails().view().layout().count(), 2);
+        const auto pieces = t.w->thumbnails().pieces(0, 600);
+        ASSERT_EQ(pieces.size(), 3u);
+        EXPECT_EQ(pieces[0].text, t.line_of(0).substr(0, 10) + " (2 枚)");
+        EXPECT_EQ(pieces[2].text, t.line_of(1).substr(11, 8));
+    }
 }
 
 TEST(ThumbnailWindow, AlbumTakesTheSelectedAndTheGridFollowsTheFolder) {
