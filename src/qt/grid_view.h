@@ -1,6 +1,6 @@
 #pragma once
-#include "ui/picture_grid.h"
 #include "qt/control_view.h"
+#include "ui/picture_grid.h"
 
 namespace vis {
 

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "core/window_owner.h"
+#include "thumbnails/thumbnail_grid.h"
 #include "ui/control.h"
 #include "ui/form.h"
 #include "ui/picture_grid.h"
-#include "thumbnails/thumbnail_grid.h"
 
 namespace vis {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <unordered_map>
 
-#include "ui/picture.h"
 #include "thumbnails/thumb_key.h"
+#include "ui/picture.h"
 
 namespace vis {
 

@@ -11,8 +11,8 @@
 #include <thread>
 #include <vector>
 
-#include "ui/picture.h"
 #include "thumbnails/thumb_key.h"
+#include "ui/picture.h"
 
 namespace vis {
 

@@ -6,10 +6,10 @@
 #include <QScrollBar>
 #include <thread>
 
-#include "ui/keys.h"
-#include "ui/picture_grid.h"
 #include "qt_fixture.h"
 #include "support/two_cells.h"
+#include "ui/keys.h"
+#include "ui/picture_grid.h"
 
 namespace vis::test {
 namespace {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "backend_fixture.h"
-#include "ui/keys.h"
 #include "support/two_cells.h"
+#include "ui/keys.h"
 
 namespace vis::win32 {
 namespace {
