@@ -49,6 +49,9 @@ std::optional<Picture> Prefetcher::take(const std::string& path) {
     const auto now = stamp_of(path);
     if (!now) return std::nullopt;
     std::unique_lock lock(mutex_);
+    // The caller has it from here: a request still waiting would have the worker open the file
+    // behind its back (and on Windows a file held open stays in the folder after a delete).
+    queue_.erase(std::remove(queue_.begin(), queue_.end(), path), queue_.end());
     // A decode of this very file is under way: finishing it is quicker than starting over.
     finished_.wait(lock, [&] { return in_flight_ != path; });
     Entry* e = find(path);

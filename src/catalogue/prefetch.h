@@ -28,7 +28,8 @@ public:
     // kept count as just wanted, so they outlive older pictures.
     void request(const std::vector<std::string>& paths);
     // The picture of the file as it is now, if it was decoded ahead; waits for a decode of that
-    // file that is under way. Nothing when the caller has to decode it itself.
+    // file that is under way. Nothing when the caller has to decode it itself; a request for the
+    // file still waiting is dropped either way, so the worker never opens it afterwards.
     std::optional<Picture> take(const std::string& path);
     // Forgets every request and every kept picture.
     void clear();

@@ -100,6 +100,26 @@ TEST(Prefetcher, TakingWhileItDecodesGivesTheRightPictureOrNone) {
     EXPECT_EQ(prefetch.kept(), 0u);
 }
 
+// A file the caller decodes itself (taken before its turn came) is not opened by the worker
+// afterwards: on Windows a file held open stays in its folder after a delete until it is closed,
+// so the program would still see a screenshot the user has just removed.
+TEST(Prefetcher, AFileTakenBeforeItsTurnIsNotDecodedBehindTheCallersBack) {
+    TempFolder dir;
+    std::vector<std::string> paths;
+    for (int i = 0; i < 3; ++i) {
+        paths.push_back(join_path(dir.path(), "big" + std::to_string(i) + ".jpg"));
+        test::write_jpeg(paths.back(), 1920, 1080);
+    }
+    const std::string small = write_pictures(dir, 1).front();
+    Prefetcher prefetch(8);
+    prefetch.request({paths[0], paths[1], paths[2], small});
+    // Still waiting behind three full-size pictures: the caller decodes it itself.
+    EXPECT_FALSE(prefetch.take(small).has_value());
+    prefetch.wait_idle();
+    EXPECT_EQ(prefetch.kept(), 3u);
+    EXPECT_FALSE(prefetch.take(small).has_value());
+}
+
 TEST(DecodeAhead, TheListAndTheViewerShowThePicturesDecodedAhead) {
     test::App app;
     MainWindow& f = test::start_with_shots(app, 4);

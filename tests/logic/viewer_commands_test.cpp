@@ -298,6 +298,7 @@ TEST(CopyAsFile, AFileGoneFromOutsideIsReportedAndItsLineGoes) {
         std::filesystem::remove(to_fs_path(join_path(app.folders.shots, shot_name(1))));
         app.plat.prompts.answer_message(MsgResult::ok);
         EXPECT_TRUE(w.share(app, f).empty());
+        ASSERT_FALSE(app.plat.prompts.asked().empty());
         const MessageBox& box = app.plat.prompts.asked().back().box;
         EXPECT_EQ(box.text, "ＳＳ [" + shot_name(1) + "]が見つかりませんでした（移動または削除されています）。");
         EXPECT_EQ(box.title, kAppTitle);
