@@ -106,9 +106,8 @@ History::Piece History::take(const Canvas& canvas, std::size_t first, std::size_
     return piece;
 }
 
-void History::note(Canvas& canvas) {
-    const PixelRect r = canvas.take_unrecorded();
-    if (!usable(canvas) || r.empty()) return;
+void History::note(const PixelRect& r) {
+    if (bands_.empty() || r.empty()) return;
     // In the copy's pixels, within the view.
     const int left = std::max(r.left, 0) + view_.left, top = std::max(r.top, 0) + view_.top;
     const int right = std::min(r.left + r.width, view_.width) + view_.left;
@@ -127,10 +126,8 @@ void History::note(Canvas& canvas) {
 bool History::record(Canvas& canvas) {
     if (!usable(canvas)) {
         reset(canvas);
-        canvas.take_unrecorded();
         return false;
     }
-    note(canvas);
     std::erase_if(dirty_list_, [&](std::size_t i) {
         const bool unchanged = same(canvas, i);
         dirty_[i] = {};
@@ -176,7 +173,6 @@ bool History::crop(Canvas& canvas, const PixelRect& r) {
     const bool kept = usable(canvas);
     Canvas::Contents before = canvas.crop(r);
     if (!before.pixels) return false;
-    canvas.take_unrecorded();
     if (!kept) {
         reset(canvas);
         return true;
@@ -201,7 +197,6 @@ PixelRect History::swap_in(Canvas& canvas, Step& step) {
         step.bytes = contents_bytes(*step.contents) + sizeof(Step);
         bytes_ += step.bytes;
         std::swap(view_, step.view);
-        canvas.take_unrecorded();
         return {0, 0, view_.width, view_.height};
     }
     // The canvas matches the copy here, so the canvas's pixels are the copy's.
@@ -221,9 +216,6 @@ PixelRect History::swap_in(Canvas& canvas, Step& step) {
                         static_cast<std::size_t>(piece.width) * sizeof(std::uint32_t));
         }
     }
-    canvas.mark(step.bounds.left, step.bounds.top, step.bounds.width, step.bounds.height);
-    // Already matched by the copy: nothing to record.
-    canvas.take_unrecorded();
     return step.bounds;
 }
 
@@ -236,7 +228,6 @@ PixelRect History::undo(Canvas& canvas) {
 PixelRect History::redo(Canvas& canvas) {
     if (!usable(canvas) || !can_redo()) return {};
     // Unrecorded changes would be a new action, which drops what could be redone.
-    note(canvas);
     if (!dirty_list_.empty() && record(canvas)) return {};
     return swap_in(canvas, steps_[position_++]);
 }

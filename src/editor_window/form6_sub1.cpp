@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "editor/tool_geometry.h"
-#include "editor_window/editor_access.h"
 #include "editor_window/form6.h"
 
 namespace vis {
@@ -63,7 +62,7 @@ Form6_Sub1::Form6_Sub1(Windows& windows)
     chk_outline.on_click = [this] { chk_outline_Click(); };
 }
 
-EditorAccess* Form6_Sub1::editor() const {
+Form6* Form6_Sub1::editor() const {
     return windows_.loaded<Form6>();
 }
 
@@ -72,8 +71,8 @@ double Form6_Sub1::size_pt() const {
 }
 
 TextSettings Form6_Sub1::settings() const {
-    const EditorAccess* e = editor();
-    TextSettings settings = e != nullptr ? e->state().text : TextSettings{};
+    const Form6* e = editor();
+    TextSettings settings = e != nullptr ? e->document().text() : TextSettings{};
     settings.text = txt_5.text();
     if (!cmb_font.text().empty()) settings.font.name = cmb_font.text();
     settings.font.size_pt = std::clamp(size_pt(), 1.0, kLargestSize);
@@ -83,7 +82,7 @@ TextSettings Form6_Sub1::settings() const {
 }
 
 void Form6_Sub1::send() {
-    if (EditorAccess* e = editor()) e->set_text(settings());
+    if (Form6* e = editor()) e->document().set_text(settings());
 }
 
 void Form6_Sub1::Timer1_Timer() {
@@ -127,10 +126,10 @@ void Form6_Sub1::txt_size_Change() {
 }
 
 void Form6_Sub1::cmd_ok_Click() {
-    if (EditorAccess* e = editor()) {
-        e->set_text(settings());
+    if (Form6* e = editor()) {
+        e->document().set_text(settings());
         // The text waits, typed as it is, until an effect is done with the canvas.
-        if (!e->insert_text()) return;
+        if (!e->document().insert_text(windows_.platform().painter)) return;
     }
     txt_5.set_text("");
     txt_5.set_focus();

@@ -3,13 +3,13 @@
 // outline, previewed live on the editor's canvas and printed into it by "ＯＫ". It lives apart
 // from the editor: with no editor open it previews and prints nothing.
 #include "core/window_owner.h"
-#include "editor/tools/editor_state.h"
+#include "editor/tool_state.h"
 #include "platform/control.h"
 #include "platform/form.h"
 
 namespace vis {
 
-class EditorAccess;
+class Form6;
 
 class Form6_Sub1 : public Form {
 public:
@@ -41,8 +41,8 @@ public:
 
 private:
     // The open editor, or nullptr.
-    EditorAccess* editor() const;
-    // Tells the editor the choices, so its preview follows.
+    Form6* editor() const;
+    // Tells the editor's document the choices, so its preview follows.
     void send();
     // The size box's number, in points.
     double size_pt() const;

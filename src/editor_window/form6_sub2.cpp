@@ -61,7 +61,7 @@ void Form6_Sub2::cmd_break_Click() {
 }
 
 void Form6_Sub2::cmd_crop_Click() {
-    if (EditorAccess* editor = editor_with_selection()) editor->crop();
+    if (Form6* editor = editor_with_selection()) editor->document().crop();
 }
 
 void Form6_Sub2::cmd_quit_Click() {
@@ -83,27 +83,29 @@ void Form6_Sub2::enable_commands(bool on) {
 }
 
 void Form6_Sub2::restore_editor() {
-    if (EditorAccess* editor = windows_.loaded<Form6>()) editor->set_minimised(false);
+    if (Form6* editor = windows_.loaded<Form6>()) editor->set_window_state(WindowState::normal);
 }
 
-EditorAccess* Form6_Sub2::editor_with_selection() {
-    EditorAccess* editor = windows_.loaded<Form6>();
-    if (editor != nullptr && editor->state().overlay.selection) return editor;
+Form6* Form6_Sub2::editor_with_selection() {
+    Form6* editor = windows_.loaded<Form6>();
+    if (editor != nullptr && editor->document().overlay().selection) return editor;
     message("ERR:選択範囲がありません");
     return nullptr;
 }
 
 void Form6_Sub2::run(EffectFn effect, const char* done_text) {
-    EditorAccess* editor = editor_with_selection();
+    Form6* editor = editor_with_selection();
     if (editor == nullptr) return;
     Platform& p = windows_.platform();
+    // The document, not the editor, is kept for the run: events run meanwhile may close the
+    // editor or open it on another screenshot, which ends the run.
+    const std::shared_ptr<EditorDocument> document = editor->shared_document();
+    editor = nullptr;
 
     enable_commands(false);
     eff_break = 0;
     running_ = true;
-    // Events run every few milliseconds, the first time once the editor has stepped aside. The
-    // editor may be closed or opened on another screenshot meanwhile: the effect then stops, so
-    // the editor is looked up again after the run rather than kept.
+    // Events run every few milliseconds, the first time once the editor has stepped aside.
     Pacer pacer(p.clock);
     const EffectPacing pacing{[&] {
                                   if (pacer.due()) p.windows.do_events();
@@ -111,11 +113,11 @@ void Form6_Sub2::run(EffectFn effect, const char* done_text) {
                               },
                               [&](int percent) { pgb.set_value(percent); }};
     const auto start = [&] {
-        editor->set_minimised(true);
+        if (Form6* e = windows_.loaded<Form6>()) e->set_window_state(WindowState::minimised);
         show();
         p.windows.do_events();
     };
-    const bool completed = editor->run_effect(effect, pacing, start) == EffectEnd::completed;
+    const bool completed = document->run_effect(effect, pacing, start) == EffectEnd::completed;
     running_ = false;
     if (p.windows.quitting()) return;
 

@@ -269,6 +269,7 @@ TEST(EditorHistory, KeepsAtMost128MegabytesForFullHdDroppingTheOldestFirst) {
     // Whole-canvas actions, each a colour of its own: only the latest fit.
     for (int k = 1; k <= 30; ++k) {
         canvas.box_sized(0, 0, 1919 * 15, 1079 * 15, rgb(k, 0, 0));
+        history.note(canvas.take_changed());
         EXPECT_TRUE(history.record(canvas));
         EXPECT_LE(history.bytes(), History::kBudget) << k;
     }
@@ -283,6 +284,7 @@ TEST(EditorHistory, KeepsAtMost128MegabytesForFullHdDroppingTheOldestFirst) {
     tight.reset(canvas);
     const std::vector<std::uint32_t> before = *canvas.image().pixels;
     canvas.box_sized(0, 0, 1919 * 15, 1079 * 15, rgb(200, 0, 0));
+    tight.note(canvas.take_changed());
     EXPECT_TRUE(tight.record(canvas));
     EXPECT_GT(tight.bytes(), std::size_t{1920} * 1080 * 4 * 2);
     ASSERT_TRUE(tight.can_undo());
@@ -296,7 +298,7 @@ TEST(EditorHistory, KeepsAtMost128MegabytesForFullHdDroppingTheOldestFirst) {
     canvas.set_draw_width(10);
     for (int k = 0; k < 200; ++k) {
         canvas.line(k * 140, 1000, k * 140 + 1500, 4000, rgb(k, 255 - k, 0));
-        history.note(canvas);
+        history.note(canvas.take_changed());
         ASSERT_TRUE(history.record(canvas));
     }
     EXPECT_EQ(history.size(), 200u);
@@ -339,13 +341,14 @@ TEST(EditorHistory, UndoesAndRedoesActionsAtTheEdgesOfItsTilesByteForByte) {
     for (const auto& action : actions) {
         SCOPED_TRACE(action.name);
         action.act(canvas);
-        history.note(canvas);
+        history.note(canvas.take_changed());
         ASSERT_TRUE(history.record(canvas));
         states.push_back(*canvas.image().pixels);
         ASSERT_NE(states.back(), states[states.size() - 2]);
     }
     // Drawing what is already there is no action.
     canvas.box_sized(0, 0, 10, 10, rgb(4, 5, 6));
+    history.note(canvas.take_changed());
     EXPECT_FALSE(history.record(canvas));
     ASSERT_EQ(history.size(), std::size(actions));
 
@@ -365,7 +368,7 @@ TEST(EditorHistory, UndoesAndRedoesActionsAtTheEdgesOfItsTilesByteForByte) {
     history.undo(canvas);
     history.undo(canvas);
     canvas.pset(5, 65, rgb(200, 100, 50));
-    history.note(canvas);
+    history.note(canvas.take_changed());
     EXPECT_TRUE(history.record(canvas));
     EXPECT_FALSE(history.can_redo());
     history.undo(canvas);
