@@ -280,15 +280,23 @@ void Canvas::thick_line(double x1, double y1, double x2, double y2, std::uint32_
     const int last_row = static_cast<int>(std::min(std::ceil(std::max(ay, ay + dy) + r + 1), height_ - 1.0));
     const int first_col = static_cast<int>(std::max(std::floor(std::min(ax, ax + dx) - r - 1), 0.0));
     const int last_col = static_cast<int>(std::min(std::ceil(std::max(ax, ax + dx) + r + 1), width_ - 1.0));
+    // Only the pixels that take another colour count as changed: a stroke over its own ink (a
+    // pencil's segments overlap) leaves nothing more to show or to keep for undo.
+    int left = width_, right = -1, top = height_, bottom = -1;
     for (int y = first_row; y <= last_row; ++y) {
         std::uint32_t* r_pixels = row(y);
         for (int x = first_col; x <= last_col; ++x) {
             const double px = x + 0.5 - ax, py = y + 0.5 - ay;
             const double t = length2 == 0 ? 0.0 : std::clamp((px * dx + py * dy) / length2, 0.0, 1.0);
-            if (squared(px - t * dx) + squared(py - t * dy) <= squared(r) + kSlack) r_pixels[x] = pixel;
+            if (squared(px - t * dx) + squared(py - t * dy) > squared(r) + kSlack || r_pixels[x] == pixel) continue;
+            r_pixels[x] = pixel;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = y;
         }
     }
-    mark(first_col, first_row, last_col - first_col + 1, last_row - first_row + 1);
+    if (right >= left) mark(left, top, right - left + 1, bottom - top + 1);
 }
 
 }  // namespace vis
