@@ -5,6 +5,7 @@
 // it what changed and draws that. Coordinates are canvas twips (drawing points).
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "editor/canvas.h"
 #include "editor/effects.h"
