@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 #include "editor/text_rim.h"
@@ -82,31 +83,29 @@ void Canvas::clear() {
     mark(0, 0, width_, height_);
 }
 
-Canvas::Contents Canvas::crop(const PixelRect& r) {
+bool Canvas::crop(const PixelRect& r) {
     const int left = std::max(r.left, 0), top = std::max(r.top, 0);
     const PixelRect kept{left, top, std::min(r.left + r.width, width_) - left,
                          std::min(r.top + r.height, height_) - top};
     // Nothing to cut away, or nothing left: no change.
-    if (kept.empty() || pixels_->empty() || kept == PixelRect{0, 0, width_, height_}) return {};
-    auto pixels = std::make_shared<std::vector<std::uint32_t>>();
-    pixels->reserve(static_cast<std::size_t>(kept.width) * static_cast<std::size_t>(kept.height));
-    for (int y = kept.top; y < kept.top + kept.height; ++y)
-        pixels->insert(pixels->end(), row(y) + kept.left, row(y) + kept.left + kept.width);
+    if (kept.empty() || pixels_->empty() || kept == PixelRect{0, 0, width_, height_}) return false;
+    // Row by row towards the start: no row lands on one not moved yet.
+    for (int y = 0; y < kept.height; ++y)
+        std::memmove(pixels_->data() + static_cast<std::size_t>(y) * kept.width, row(kept.top + y) + kept.left,
+                     static_cast<std::size_t>(kept.width) * sizeof(std::uint32_t));
     // The background stays whole: only where the surface lies on it moves.
-    return swap_contents({background_, std::move(pixels), kept.width, kept.height, background_left_ + kept.left,
-                          background_top_ + kept.top});
+    set_frame({kept.width, kept.height, background_left_ + kept.left, background_top_ + kept.top});
+    return true;
 }
 
-Canvas::Contents Canvas::swap_contents(Contents contents) {
-    Contents old{std::move(background_), std::move(pixels_), width_, height_, background_left_, background_top_};
-    background_ = std::move(contents.background);
-    pixels_ = std::move(contents.pixels);
-    width_ = contents.width;
-    height_ = contents.height;
-    background_left_ = contents.left;
-    background_top_ = contents.top;
+void Canvas::set_frame(const Frame& frame) {
+    width_ = frame.width;
+    height_ = frame.height;
+    background_left_ = frame.left;
+    background_top_ = frame.top;
+    // Within the memory the surface already has, so it stays where it is.
+    pixels_->resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
     mark(0, 0, width_, height_);
-    return old;
 }
 
 void Canvas::mark(int left, int top, int width, int height) {

@@ -61,22 +61,23 @@ public:
     PixelRect take_changed() { return std::exchange(changed_, PixelRect{}); }
     void clear();
 
-    // The whole surface with its background: what a change of size replaces, to bring it back.
-    // The surface shows the part of the background from its pixel (left, top) on.
-    struct Contents {
-        Picture background;
-        std::shared_ptr<std::vector<std::uint32_t>> pixels;
+    // The surface's size and where its top-left pixel lies on the background: what a crop
+    // changes.
+    struct Frame {
         int width = 0;
         int height = 0;
         int left = 0;
         int top = 0;
+        bool operator==(const Frame&) const = default;
     };
-    // Keeps only the pixels in `r` (pixels, cut to the canvas) on a new surface, over the same
-    // background, and returns what it replaced. A rectangle that misses the canvas changes nothing
-    // and returns no pixels. Still the same picture: picture_count() stays.
-    Contents crop(const PixelRect& r);
-    // Puts back what crop() replaced, or what this replaced, and returns what it replaces.
-    Contents swap_contents(Contents contents);
+    Frame frame() const { return {width_, height_, background_left_, background_top_}; }
+    // Keeps only the pixels in `r` (pixels, cut to the canvas), moved in place to the top-left
+    // corner, over the same background. False, changing nothing, when `r` misses the canvas or
+    // holds all of it. Still the same picture: picture_count() stays.
+    bool crop(const PixelRect& r);
+    // The surface takes that size and place again, in place; its pixels are then the caller's to
+    // write (row()).
+    void set_frame(const Frame& frame);
 
     int draw_width() const { return draw_width_; }
     // Pixels; a width below 1 counts as 1.

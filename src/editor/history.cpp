@@ -12,10 +12,6 @@ std::size_t count(int width, int height) {
     return static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
 }
 
-std::size_t contents_bytes(const Canvas::Contents& contents) {
-    return contents.pixels->size() * sizeof(std::uint32_t);
-}
-
 }  // namespace
 
 bool History::usable(const Canvas& canvas) const {
@@ -171,32 +167,44 @@ void History::push(Step step) {
 bool History::crop(Canvas& canvas, const PixelRect& r) {
     record(canvas);
     const bool kept = usable(canvas);
-    Canvas::Contents before = canvas.crop(r);
-    if (!before.pixels) return false;
+    const Canvas::Frame before = canvas.frame();
+    if (!canvas.crop(r)) return false;
     if (!kept) {
         reset(canvas);
         return true;
     }
     // The copy matches the canvas as it was, so the part the crop kept matches the new canvas.
     Step step;
+    step.frame = before;
     step.view = view_;
     view_ = {view_.left + std::max(r.left, 0), view_.top + std::max(r.top, 0), canvas.width_px(), canvas.height_px()};
     step.bounds = {0, 0, view_.width, view_.height};
-    step.bytes = contents_bytes(before) + sizeof(Step);
-    step.contents = std::move(before);
+    step.bytes = sizeof(Step);
     push(std::move(step));
     return true;
 }
 
 PixelRect History::swap_in(Canvas& canvas, Step& step) {
-    if (step.contents) {
-        // The other size comes back whole, and the copy's part that matches it with it: every
-        // action on this size was undone before, and none on the other size is done yet.
-        bytes_ -= step.bytes;
-        step.contents = canvas.swap_contents(std::move(*step.contents));
-        step.bytes = contents_bytes(*step.contents) + sizeof(Step);
-        bytes_ += step.bytes;
-        std::swap(view_, step.view);
+    if (step.frame) {
+        // Every action on this size was undone before, and none on the other size is done yet:
+        // the copy holds the other size's pixels in the other view.
+        const Canvas::Frame frame = canvas.frame();
+        const PixelRect view = view_;
+        if (step.view.width < view_.width || step.view.height < view_.height) {
+            canvas.crop({step.view.left - view_.left, step.view.top - view_.top, step.view.width, step.view.height});
+        } else {
+            canvas.set_frame(*step.frame);
+            const std::size_t bytes = static_cast<std::size_t>(step.view.width) * sizeof(std::uint32_t);
+            for (int y = 0; y < step.view.height; ++y) {
+                const int copy_row = step.view.top + y;
+                const std::uint32_t* from = bands_[static_cast<std::size_t>(copy_row / kTileHeight)].data() +
+                                            count(width_, copy_row % kTileHeight) + step.view.left;
+                std::memcpy(canvas.row(y), from, bytes);
+            }
+        }
+        view_ = step.view;
+        step.frame = frame;
+        step.view = view;
         return {0, 0, view_.width, view_.height};
     }
     // The canvas matches the copy here, so the canvas's pixels are the copy's.

@@ -4,10 +4,10 @@
 // before: whole bands where the action changed them across, else runs of tiles. Undoing writes
 // those back and keeps what they replace for redoing. A whole band goes back with one copy into
 // the canvas and trades places with the copy's band, so undoing a whole-canvas action costs one
-// copy of the canvas; runs of tiles cost about three copies of what they hold. A crop keeps the
-// whole canvas it replaced and looks at the part of the copy that the canvas kept, so neither it
-// nor its undo copies the canvas again. The oldest actions go once the history outgrows its
-// budget.
+// copy of the canvas; runs of tiles cost about three copies of what they hold. After a crop the
+// history looks at the part of its copy that the canvas kept, and the copy still holds the whole
+// canvas as it was: so a crop keeps no pixels of its own, and its undo is one copy back into the
+// canvas. The oldest actions go once the history outgrows its budget.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -65,9 +65,9 @@ private:
     };
     struct Step {
         std::vector<Piece> pieces;
-        // A crop keeps the whole canvas of the other size instead of pieces, and the part of the
-        // copy that canvas looks at.
-        std::optional<Canvas::Contents> contents;
+        // A crop keeps, instead of pieces, the canvas's frame and the copy's view of the other
+        // size.
+        std::optional<Canvas::Frame> frame;
         PixelRect view;
         PixelRect bounds;  // canvas pixels
         std::size_t bytes = 0;
