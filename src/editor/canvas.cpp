@@ -61,7 +61,9 @@ int Canvas::height() const {
 
 Picture Canvas::image() const {
     if (pixels_->empty()) return {};
-    return {width_, height_, std::make_shared<const std::vector<std::uint32_t>>(*pixels_)};
+    const auto count = static_cast<std::ptrdiff_t>(width_) * height_;
+    return {width_, height_,
+            std::make_shared<const std::vector<std::uint32_t>>(pixels_->begin(), pixels_->begin() + count)};
 }
 
 Picture Canvas::live() const {
@@ -73,7 +75,7 @@ void Canvas::clear() {
     if (background_.empty()) return;
     // In place once the surface has its size, so a shown surface stays where it is.
     const auto count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
-    if (pixels_->size() != count) pixels_->resize(count);
+    if (pixels_->size() < count) pixels_->resize(count);
     for (int y = 0; y < height_; ++y) {
         const std::uint32_t* from = background_.pixels->data() +
                                     static_cast<std::size_t>(y + background_top_) * background_.width +
@@ -103,8 +105,9 @@ void Canvas::set_frame(const Frame& frame) {
     height_ = frame.height;
     background_left_ = frame.left;
     background_top_ = frame.top;
-    // Within the memory the surface already has, so it stays where it is.
-    pixels_->resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
+    // Never smaller, so that it stays where it is and a crop's undo finds its room again.
+    const auto count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    if (pixels_->size() < count) pixels_->resize(count);
     mark(0, 0, width_, height_);
 }
 

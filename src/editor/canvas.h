@@ -51,8 +51,9 @@ public:
     // A snapshot: later drawing does not change it.
     Picture image() const;
     // The drawing surface itself, for showing it: later drawing changes it in place, and
-    // take_changed() tells where. A new background gives a new surface; the old one stays valid
-    // for whoever still holds it.
+    // take_changed() tells where. After a crop its buffer holds more than its width times its
+    // height. A new background gives a new surface; the old one stays valid for whoever still
+    // holds it.
     Picture live() const;
     // Counts the pictures the canvas was given: work planned for one picture checks it before
     // writing, since events run meanwhile may have opened another.
