@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/jpeg.h"
-#include "platform/paths.h"
+#include "imaging/jpeg.h"
+#include "services/paths.h"
 
 namespace vis::bench {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/picture.h"
 #include "support/temp_folder.h"
+#include "ui/picture.h"
 
 namespace vis::bench {
 

@@ -13,9 +13,9 @@
 #include "editor/editor_document.h"
 
 #ifdef _WIN32
-#include "platform/win32/gdi_text_painter.h"
+#include "win32/gdi_text_painter.h"
 #else
-#include "platform/qt/qt_text_painter.h"
+#include "qt/qt_text_painter.h"
 #include "qt_offscreen.h"
 #endif
 

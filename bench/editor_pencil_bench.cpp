@@ -14,12 +14,12 @@
 #include "editor/effects.h"
 #include "editor/history.h"
 #include "editor_on_full_hd.h"
-#include "editor_window/form6.h"
-#include "main_window/form1.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "editor_window/editor_window.h"
+#include "main_window/main_window.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
+#include "ui/keys.h"
 
 namespace vis::bench {
 namespace {
@@ -56,7 +56,7 @@ BENCHMARK(BM_EditorPlainCopyAfterAnother1080p)->Unit(benchmark::kMicrosecond);
 
 void BM_EditorPencilMove1080p(benchmark::State& state) {
     EditorOnFullHd run;
-    Form6* e = run.editor;
+    EditorWindow* e = run.editor;
     if (e == nullptr) {
         state.SkipWithError("the editor did not open on the screenshot");
         return;

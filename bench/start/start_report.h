@@ -4,7 +4,7 @@
 #include <functional>
 
 namespace vis {
-class Windows;
+class WindowOwner;
 }
 
 namespace vis::bench {
@@ -12,6 +12,6 @@ namespace vis::bench {
 // Once the main window has run its start-up step (with `album`, once the album window has then
 // listed the folder too), paints what is shown, prints the lines listed and `resident_kb()`, and
 // ends the program.
-void report_when_started(Windows& windows, bool album, std::function<long()> resident_kb);
+void report_when_started(WindowOwner& windows, bool album, std::function<long()> resident_kb);
 
 }  // namespace vis::bench

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "editor/text_rim.h"
-#include "platform/text_painter.h"
+#include "ui/text_painter.h"
 
 namespace vis {
 

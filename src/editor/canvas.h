@@ -12,9 +12,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/colour.h"
-#include "platform/font.h"
-#include "platform/picture.h"
+#include "ui/colour.h"
+#include "ui/font.h"
+#include "ui/picture.h"
 
 namespace vis {
 

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "editor/canvas.h"
-#include "platform/control.h"
+#include "ui/control.h"
 
 namespace vis {
 

@@ -4,7 +4,7 @@
 // colour. Printing the line on top then leaves the rim around it.
 #include <string>
 
-#include "platform/text_painter.h"
+#include "ui/text_painter.h"
 
 namespace vis {
 

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/colour.h"
-#include "platform/control.h"
-#include "platform/font.h"
+#include "ui/colour.h"
+#include "ui/control.h"
+#include "ui/font.h"
 
 namespace vis {
 

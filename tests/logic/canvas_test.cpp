@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "editor/canvas.h"
-#include "platform/text_painter.h"
 #include "support/canvas_pixels.h"
+#include "ui/text_painter.h"
 
 namespace vis {
 namespace {

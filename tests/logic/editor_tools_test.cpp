@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "editor/editor_document.h"
-#include "platform/text_painter.h"
+#include "ui/text_painter.h"
 
 namespace vis {
 namespace {
