@@ -8,6 +8,7 @@
 #include "main_window/form1.h"
 #include "options/form0.h"
 #include "options/form3.h"
+#include "platform/start_marks.h"
 #include "viewer/form2.h"
 
 namespace vis {
@@ -35,9 +36,13 @@ void add_program_windows(Windows& windows) {
 }
 
 int run_program(Platform& platform, const std::function<void(Windows&)>& started, const std::function<int()>& loop) {
+    start_mark("services made");
     Windows program(platform);
     add_program_windows(program);
-    program.get<Form1>().start();
+    Form1& main = program.get<Form1>();
+    start_mark("main window made");
+    main.start();
+    start_mark("main window loaded");
     if (started) started(program);
     return loop();
 }

@@ -7,6 +7,7 @@
 #include "options/form0.h"
 #include "options/form3.h"
 #include "platform/paths.h"
+#include "platform/start_marks.h"
 
 namespace vis {
 
@@ -62,7 +63,10 @@ bool Form1::make_ss_list() {
 
 void Form1::run_startup_step() {
     set_caption("初期化しています...(SS)");
-    if (!make_ss_list()) {
+    start_mark("listing");
+    const bool listed = make_ss_list();
+    start_mark("listed");
+    if (!listed) {
         // The folder is missing or cannot be read: stop trying and let the user pick the game.
         tmr_music.set_timer_enabled(false);
         windows_.get<Form3>().open(true);
@@ -75,6 +79,7 @@ void Form1::run_startup_step() {
     tmr_music.set_tag("");
     tmr_music.set_interval(500);
     set_caption(title());
+    start_mark("title");
 }
 
 void Form1::end_program() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/start_marks.h"
 #include "platform/win32/control_view.h"
 #include "platform/win32/free_place.h"
 #include "platform/win32/units.h"
@@ -135,7 +136,8 @@ void FormWindow::apply_visibility(const Form& f) {
         return;
     }
     const bool showing = !IsWindowVisible(hwnd_);
-    if (showing && !shown_once_) {
+    const bool first_show = showing && !shown_once_;
+    if (first_show) {
         // On the monitor the player works on, as a window manager places a new window.
         RECT r;
         GetWindowRect(hwnd_, &r);
@@ -165,6 +167,7 @@ void FormWindow::apply_visibility(const Form& f) {
         // Painted now rather than when the loop next waits: a long step may follow at once (the
         // splash, then the listing of the screenshots), and the window would stay blank meanwhile.
         if (showing) RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        if (first_show) start_mark(f.name() + " shown");
     }
     if (f.activation() != applied_activation_) {
         applied_activation_ = f.activation();
