@@ -50,11 +50,27 @@ bool Form1::load_settings() {
     return true;
 }
 
+namespace {
+
+// How long the start-up step waits for the splash and the main window to reach the screen: a
+// window system that never reports them there holds the list back no longer than this.
+constexpr std::int64_t kScreenWaitMs = 1000;
+
+}  // namespace
+
 void Form1::tmr_music_Timer() {
-    if (tmr_music.tag() == "start")
-        run_startup_step();
-    else
+    if (tmr_music.tag() != "start") {
         bgm_.tick(mBGMPlay.checked(), game_folder());
+        return;
+    }
+    // The listing holds the program for a while: the player sees the splash and this window
+    // before it starts, not blank frames. The timer asks again at its next tick.
+    if (!p_.windows.shown_on_screen()) {
+        const std::int64_t now = p_.clock.now_ms();
+        if (screen_wait_since_ < 0) screen_wait_since_ = now;
+        if (now - screen_wait_since_ < kScreenWaitMs) return;
+    }
+    run_startup_step();
 }
 
 bool Form1::make_ss_list() {
