@@ -50,6 +50,11 @@ program_folder() {
     cp -r "$root/resources/data/." "$1/data/"
     printf '%s\r\n1\r\n0\r\n%s\r\n' "$2" "$2" >"$1/data/setting.mto"
 }
+# Stripped as the zip ships the program: Wine maps the whole file, debug sections included.
+if command -v x86_64-w64-mingw32-strip >/dev/null; then
+    x86_64-w64-mingw32-strip -o "$work/probe.exe" "$windows_probe" && windows_probe="$work/probe.exe"
+fi
+
 program_folder "$work/linux" "$game"
 program_folder "$work/windows" "Z:${game//\//\\}"
 
