@@ -76,6 +76,11 @@ export WINEPREFIX="$prefix" WINEDEBUG=-all
 wine=$(wine64_command)
 "$wine" wineboot -i >"$work/wine.log" 2>&1 || { echo "cannot make a Wine prefix" >&2; exit 1; }
 "$(wineserver_command)" -p
+# As on a desktop session, Wine's desktop process stays between programs: an idle console program
+# keeps it, reading a pipe that stays open until this script ends.
+mkfifo "$work/hold"
+LOCPATH="$locales" LC_ALL=ja_JP.UTF-8 "$wine" cmd <"$work/hold" >/dev/null 2>&1 &
+exec 4>"$work/hold"
 
 # Milliseconds from the start of one run to the probe's line that the list is ready; what the
 # probe prints goes to $work/last. The probes end at once after it.
