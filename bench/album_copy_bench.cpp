@@ -12,11 +12,11 @@
 
 #include <unistd.h>
 
+#include "album/album_writer.h"
 #include "album/disk_album_output.h"
-#include "album/pattern_sam.h"
 #include "bench_folders.h"
 #include "catalogue/list_line.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/temp_folder.h"
 
 namespace vis::bench {
@@ -116,7 +116,7 @@ void BM_CopyAlbum1000x300KiB(benchmark::State& state) {
     DiskAlbumOutput out(disk);
     const FixedClock clock;
     for (auto _ : state) {
-        const AlbumResult r = create_pattern_sam(in, clock, out);
+        const AlbumResult r = write_album(in, clock, out);
         if (!r.ok()) state.SkipWithError(("album failed at " + r.failed_path).c_str());
         set_aside_outside_timing(state, r.folder);
     }

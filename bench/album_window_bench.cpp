@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <chrono>
 
-#include "album_window/form5.h"
+#include "album_window/album_window.h"
 #include "bench_folders.h"
-#include "platform/system_clock.h"
+#include "services/system_clock.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 
@@ -57,10 +57,10 @@ void BM_AlbumOpenAndSendAll10000(benchmark::State& state) {
     plat.use(windows);
     plat.use(clock);
     test::ProgramWindows program_windows(plat.platform());
-    Form1& form = program_windows.main();
+    MainWindow& form = program_windows.main();
     program_windows.windows.settings().load();
-    form.make_ss_list();
-    Form5& album = program_windows.windows.get<Form5>();
+    form.list_screenshots();
+    AlbumWindow& album = program_windows.windows.get<AlbumWindow>();
     windows.watch(album.file_lst, album.file_album);
 
     const std::uint64_t changes_before = windows.list_changes();

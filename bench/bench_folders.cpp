@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/jpeg.h"
-#include "platform/paths.h"
+#include "imaging/jpeg.h"
+#include "services/paths.h"
 
 namespace vis::bench {
 
@@ -23,6 +23,17 @@ std::string full_hd_jpeg(std::uint32_t seed) {
         }
     const auto bytes = encode_jpeg(Picture{w, h, px}, 80);
     return std::string(bytes.begin(), bytes.end());
+}
+
+Picture full_hd_noise() {
+    auto pixels = std::make_shared<std::vector<std::uint32_t>>();
+    pixels->reserve(std::size_t{1920} * 1080);
+    std::uint32_t seed = 12345;
+    for (std::size_t i = 0; i < std::size_t{1920} * 1080; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        pixels->push_back(0xFF000000u | (seed >> 8));
+    }
+    return {1920, 1080, pixels};
 }
 
 const test::GameFolders& big_game_folder() {

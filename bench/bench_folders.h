@@ -4,12 +4,16 @@
 #include <string>
 
 #include "support/temp_folder.h"
+#include "ui/picture.h"
 
 namespace vis::bench {
 
 // A 1920 x 1080 picture with detail everywhere, saved at quality 80, so it is as costly to
 // decode as a real screenshot; `seed` varies the detail.
 std::string full_hd_jpeg(std::uint32_t seed = 12345);
+
+// A 1920 x 1080 picture of random pixels, as the editor's canvas starts from.
+Picture full_hd_noise();
 
 // 10,000 small screenshots with distinct save times; the first one is a 1920 x 1080 picture
 // saved at quality 80. Made on first use and kept for the whole run.

@@ -12,7 +12,7 @@
 
 #include "bench_folders.h"
 #include "bulk/bulk_run.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/temp_folder.h"
 
 namespace vis::bench {

@@ -4,9 +4,9 @@
 
 #include "bench_folders.h"
 #include "core/app.h"
-#include "editor_window/form6.h"
-#include "main_window/form1.h"
-#include "platform/paths.h"
+#include "editor_window/editor_window.h"
+#include "main_window/main_window.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 
@@ -22,16 +22,16 @@ struct EditorOnFullHd {
         main.start();
         plat.windows.advance(1);
         test::click_menu(main.mEdit);
-        editor = test::loaded<Form6>(main);
+        editor = test::loaded<EditorWindow>(main);
         if (editor != nullptr && editor->canvas().width_px() != 1920) editor = nullptr;
     }
 
     test::GameFolders folders;
     test::HeadlessPlatform plat{folders.program};
     test::ProgramWindows program{plat.platform()};
-    Form1& main = program.main();
+    MainWindow& main = program.main();
     // Nothing when the editor did not open on the screenshot.
-    Form6* editor = nullptr;
+    EditorWindow* editor = nullptr;
 };
 
 }  // namespace vis::bench

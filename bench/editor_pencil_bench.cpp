@@ -1,7 +1,6 @@
 // One pointer move of the pencil on a 1920 x 1080 canvas (a width-10 segment, its repaint and the
-// navigator refresh) against a plain memory copy of the canvas buffer; a 200-move stroke with
-// and without recording it for undo; undoing a whole-canvas mosaic against the plain copy, alone
-// and after another copy as an undo follows a redo.
+// navigator refresh) against a plain memory copy of the canvas buffer; undoing a whole-canvas
+// mosaic against the plain copy, alone and after another copy as an undo follows a redo.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -10,17 +9,17 @@
 #include <memory>
 #include <vector>
 
+#include "bench_folders.h"
 #include "editor/canvas.h"
 #include "editor/effects.h"
 #include "editor/history.h"
-#include "editor/tools/canvas_tool.h"
 #include "editor_on_full_hd.h"
-#include "editor_window/form6.h"
-#include "main_window/form1.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "editor_window/editor_window.h"
+#include "main_window/main_window.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
+#include "ui/keys.h"
 
 namespace vis::bench {
 namespace {
@@ -57,7 +56,7 @@ BENCHMARK(BM_EditorPlainCopyAfterAnother1080p)->Unit(benchmark::kMicrosecond);
 
 void BM_EditorPencilMove1080p(benchmark::State& state) {
     EditorOnFullHd run;
-    Form6* e = run.editor;
+    EditorWindow* e = run.editor;
     if (e == nullptr) {
         state.SkipWithError("the editor did not open on the screenshot");
         return;
@@ -74,51 +73,6 @@ void BM_EditorPencilMove1080p(benchmark::State& state) {
     test::mouse_up(e->pct_ss, button::kLeft, 14400, 8100);
 }
 BENCHMARK(BM_EditorPencilMove1080p)->Unit(benchmark::kMicrosecond);
-
-Picture full_hd_noise() {
-    auto pixels = std::make_shared<std::vector<std::uint32_t>>();
-    pixels->reserve(kCanvasPixels);
-    std::uint32_t seed = 12345;
-    for (std::size_t i = 0; i < kCanvasPixels; ++i) {
-        seed = seed * 1664525u + 1013904223u;
-        pixels->push_back(0xFF000000u | (seed >> 8));
-    }
-    return {1920, 1080, pixels};
-}
-
-// A pencil stroke of 200 moves around the canvas's middle, as the editor's tools draw it; with
-// undo, each move's change is noted and the stroke recorded at the release.
-void pencil_stroke(benchmark::State& state, bool with_undo) {
-    Canvas canvas;
-    canvas.set_background(full_hd_noise());
-    History history;
-    history.reset(canvas);
-    EditorState editor;
-    int k = 0;
-    for (auto _ : state) {
-        const double angle0 = 0.37 * ++k;
-        tool_press(canvas, editor, 14400 + 6000 * std::cos(angle0), 8100 + 6000 * std::sin(angle0));
-        for (int m = 1; m <= 200; ++m) {
-            const double angle = angle0 + m * 0.025;
-            tool_move(canvas, editor, 14400 + 6000 * std::cos(angle), 8100 + 6000 * std::sin(angle));
-            canvas.take_changed();
-            if (with_undo) history.note(canvas);
-        }
-        tool_release(canvas, editor, 0, 0);
-        if (with_undo) history.record(canvas);
-        benchmark::DoNotOptimize(canvas.row(0));
-    }
-}
-
-void BM_EditorStroke200(benchmark::State& state) {
-    pencil_stroke(state, false);
-}
-BENCHMARK(BM_EditorStroke200)->Unit(benchmark::kMicrosecond);
-
-void BM_EditorStroke200WithUndo(benchmark::State& state) {
-    pencil_stroke(state, true);
-}
-BENCHMARK(BM_EditorStroke200WithUndo)->Unit(benchmark::kMicrosecond);
 
 // Undoing a mosaic over the whole canvas; the redo that brings it back again is not timed.
 void BM_EditorUndoMosaic1080p(benchmark::State& state) {

@@ -13,12 +13,12 @@
 #include "editor/canvas.h"
 #include "editor/effects.h"
 #include "editor_on_full_hd.h"
-#include "editor_window/form6.h"
-#include "main_window/form1.h"
-#include "platform/jpeg.h"
-#include "platform/pacer.h"
-#include "platform/paths.h"
-#include "platform/system_clock.h"
+#include "editor_window/editor_window.h"
+#include "imaging/jpeg.h"
+#include "main_window/main_window.h"
+#include "services/pacer.h"
+#include "services/paths.h"
+#include "services/system_clock.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 
@@ -113,7 +113,7 @@ BENCHMARK(BM_SavePlainEncode1080p)->Unit(benchmark::kMicrosecond);
 // also has the file system start writing the replaced file out.
 void save_edits(benchmark::State& state, bool replace) {
     EditorOnFullHd run;
-    Form6* e = run.editor;
+    EditorWindow* e = run.editor;
     if (e == nullptr) {
         state.SkipWithError("the editor did not open on the screenshot");
         return;

@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_folders.h"
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
 
 namespace vis::bench {
 
@@ -11,7 +11,7 @@ namespace vis::bench {
 // selection and returns once the user would see the new screenshot. Between steps it waits,
 // untimed, until the neighbours are decoded ahead.
 template <class Step>
-void step_through(benchmark::State& state, Form1& f, Step step) {
+void step_through(benchmark::State& state, MainWindow& f, Step step) {
     for (auto _ : state) {
         state.PauseTiming();
         if (f.file_lst.list_index() + 1 >= kFullHdRun) {

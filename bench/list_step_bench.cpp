@@ -8,22 +8,14 @@
 #include "bench_folders.h"
 #include "core/app.h"
 #include "list_step.h"
-#include "main_window/form1.h"
-#include "platform/qt/qt_window_system.h"
+#include "main_window/main_window.h"
+#include "qt/qt_window_system.h"
+#include "qt_offscreen.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 
 namespace vis::bench {
 namespace {
-
-QApplication& offscreen_application() {
-    static int argc = 1;
-    static char name[] = "vistelle_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
 
 void BM_ListStepWithPreviewRepaint1080pIn10000(benchmark::State& state) {
     offscreen_application();
@@ -33,7 +25,7 @@ void BM_ListStepWithPreviewRepaint1080pIn10000(benchmark::State& state) {
     doubles.use(windows);
     doubles.http.body = kVersion;
     test::ProgramWindows program(doubles.platform());
-    Form1& f = program.main();
+    MainWindow& f = program.main();
     windows.dispatch([&] { f.start(); });
     while (f.caption() != f.title()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     QWidget* preview = windows.widget_of(f.img_pre);

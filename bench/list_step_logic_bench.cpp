@@ -7,13 +7,13 @@
 
 #include "bench_folders.h"
 #include "core/app.h"
+#include "imaging/jpeg.h"
 #include "list_step.h"
-#include "main_window/form1.h"
-#include "platform/jpeg.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "main_window/main_window.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
+#include "ui/keys.h"
 
 namespace vis::bench {
 namespace {
@@ -32,7 +32,7 @@ void BM_ListStep1080pIn10000(benchmark::State& state) {
     test::HeadlessPlatform plat(folders.program);
     plat.http.body = kVersion;
     test::ProgramWindows program(plat.platform());
-    Form1& f = program.main();
+    MainWindow& f = program.main();
     f.start();
     plat.windows.advance(1);
     if (f.file_lst.count() != kBigFolderCount) {

@@ -6,9 +6,9 @@
 
 #include "bench_folders.h"
 #include "catalogue/screenshot_lists.h"
-#include "platform/form.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/headless.h"
+#include "ui/form.h"
 
 namespace vis::bench {
 namespace {
@@ -32,7 +32,7 @@ void BM_BuildBothLists(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     const auto& folders = shots_folder(count);
     test::HeadlessWindowSystem windows;
-    Form form(windows, "Form1", "lists");
+    Form form(windows, "MainWindow", "lists");
     ListBox ascending(form, "file_lst");
     ListBox descending(form, "file_sort");
     FileList listing(form, "file_path", "PelmarOnline_*.jpg");

@@ -13,7 +13,7 @@
 
 #include "music/bgm_player.h"
 #include "music/tracks.h"
-#include "platform/sdl/sdl_media.h"
+#include "sdl/sdl_media.h"
 #include "support/headless.h"
 
 namespace {
@@ -42,7 +42,7 @@ struct PlayingGame {
         headless = std::make_unique<HeadlessPlatform>(root.string());
         media = std::make_unique<vis::SdlMedia>();
         headless->use(*media);
-        window = std::make_unique<vis::Form>(headless->windows, "Form1", "music");
+        window = std::make_unique<vis::Form>(headless->windows, "MainWindow", "music");
         timer = std::make_unique<vis::Timer>(*window, "tmr_music", 500, false);
         player = std::make_unique<vis::BgmPlayer>(headless->platform(), *timer, *window);
         player->tick(true, root.string());  // opens and plays track 0 (the scripted random source draws 0)

@@ -1,4 +1,4 @@
-// A viewer step (IMG_NEXT through the main window's selection handling to the displayed picture)
+// A viewer step (show_next through the main window's selection handling to the displayed picture)
 // over 1920 x 1080 screenshots in a folder of 10,000, against one plain libjpeg-turbo decode of the same kind of file.
 // Between steps the benchmark waits, untimed, until the neighbours are decoded ahead, as a user's
 // pace of a few steps a second allows.
@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "bench_folders.h"
-#include "main_window/form1.h"
-#include "platform/jpeg.h"
-#include "platform/paths.h"
+#include "imaging/jpeg.h"
+#include "main_window/main_window.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
-#include "viewer/form2.h"
+#include "viewer/viewer_window.h"
 
 namespace vis::bench {
 namespace {
@@ -34,26 +34,26 @@ void BM_ViewerStep1080p(benchmark::State& state) {
     test::HeadlessPlatform plat(folders.program);
     plat.http.body = kVersion;
     test::ProgramWindows program_windows(plat.platform());
-    Form1& f = program_windows.main();
+    MainWindow& f = program_windows.main();
     f.start();
     plat.windows.advance(1);
     if (f.file_lst.count() != kBigFolderCount) {
         state.SkipWithError("the screenshots were not listed");
         return;
     }
-    f.img_pre_DblClick();
-    Form2& v = test::win<Form2>(f);
+    f.view_preview();
+    ViewerWindow& v = test::win<ViewerWindow>(f);
     for (auto _ : state) {
         state.PauseTiming();
         if (f.file_lst.list_index() + 1 == kFullHdRun) {
             f.file_lst.set_list_index(0);
-            v.IMG_FULL(false);
+            v.show_full(false);
         }
         f.decode_ahead().wait_idle();
         const int before = f.file_lst.list_index();
         state.ResumeTiming();
 
-        v.IMG_NEXT();
+        v.show_next();
 
         state.PauseTiming();
         if (f.file_lst.list_index() != before + 1 || v.img_view.picture().width != 1920) {

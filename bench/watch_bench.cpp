@@ -9,8 +9,8 @@
 
 #include "bench_folders.h"
 #include "core/app.h"
-#include "main_window/form1.h"
-#include "platform/paths.h"
+#include "main_window/main_window.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 
@@ -24,7 +24,7 @@ struct Running {
     const test::GameFolders& folders = shots_folder(kListed);
     test::HeadlessPlatform plat{folders.program};
     std::unique_ptr<test::ProgramWindows> program;
-    Form1* f = nullptr;
+    MainWindow* f = nullptr;
     std::string seed;
 
     Running() {

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "album/pattern_sam.h"
+#include "album/album_writer.h"
 #include "catalogue/list_line.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/album_recorder.h"
 
 namespace {
@@ -175,7 +175,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     vis::test::AlbumRecorder out;
     const FixedClock clock;
-    const vis::AlbumResult result = vis::create_pattern_sam(in, clock, out);
+    const vis::AlbumResult result = vis::write_album(in, clock, out);
     if (!result.ok()) fault();
     const std::size_t page_lines = in.zoom ? 43 : 26;
     for (const auto& [path, text] : out.files) {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/app.h"
-#include "options/update_check.h"
+#include "settings_dialog/update_check.h"
 
 namespace {
 

@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
-"""Lists which folders of src/ include which, and fails when folders include each other in a loop,
-when a file defines members of a class that is declared in another folder, or when a header is
-named like a system header (it would be mistaken for one, or hide it, wherever both are included)."""
+"""Lists which folders of src/ include which, and fails when a folder includes one that the Layout
+section of README.md does not list above it (the Layout is the order of the layers, lowest first),
+when the Layout does not name a folder of src/, when folders include each other in a loop, when a
+file defines members of a class that is declared in another folder, or when a header is named like
+a system header (it would be mistaken for one, or hide it, wherever both are included)."""
 import os
 import re
 import sys
 
 ROOT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src")
+README = sys.argv[2] if len(sys.argv) > 2 else os.path.join(ROOT, "..", "README.md")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 CLASS = re.compile(r'^\s*(?:class|struct)\s+(\w+)\s*(?:final\s*)?[:{]', re.M)
 MEMBER = re.compile(r'^[\w:<>,&\*\s]*?\b(\w+)::~?\w+\s*\(', re.M)
@@ -44,6 +47,21 @@ def resolve(including, target):
 def read(path):
     with open(os.path.join(ROOT, path), encoding="utf-8") as f:
         return f.read()
+
+
+def layout_order():
+    """The folders of src/ as README's Layout lists them, each at the start of its own line."""
+    with open(README, encoding="utf-8") as f:
+        match = re.search(r"^## Layout\n(.*?)(?=^## |\Z)", f.read(), re.M | re.S)
+    entries = re.findall(r"^\s+src/([\w/]+)/", match.group(1), re.M) if match else []
+    return {folder: rank for rank, folder in enumerate(entries)}
+
+
+def source_folders():
+    for base, dirs, _ in os.walk(ROOT):
+        dirs[:] = sorted(d for d in dirs if not d.startswith("."))
+        for d in dirs:
+            yield os.path.relpath(os.path.join(base, d), ROOT).replace(os.sep, "/")
 
 
 def find_cycle(edges):
@@ -91,6 +109,16 @@ def main():
         if os.path.basename(path).lower() in SYSTEM_HEADERS:
             print(f"{path} is named like a system header: give it a name that says what it is", file=sys.stderr)
             failed = True
+    order = layout_order()
+    for folder in source_folders():
+        if folder not in order:
+            print(f"README.md, Layout: src/{folder}/ is not described", file=sys.stderr)
+            failed = True
+    for source in sorted(edges):
+        for target in sorted(edges[source]):
+            if source in order and target in order and order[target] > order[source]:
+                print(f"src/{source}/ includes src/{target}/, which README's Layout lists below it", file=sys.stderr)
+                failed = True
     cycle = find_cycle(edges)
     if cycle:
         print("folders include each other in a loop: " + " -> ".join(cycle), file=sys.stderr)

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/jpeg.h"
-#include "platform/paths.h"
+#include "imaging/jpeg.h"
+#include "services/paths.h"
 
 namespace {
 

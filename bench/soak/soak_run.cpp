@@ -9,10 +9,10 @@
 #include <fstream>
 #include <string>
 
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
-#include "viewer/form2.h"
+#include "viewer/viewer_window.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ int open_handles() {
 
 struct Session {
     test::App app;
-    Form1* f = nullptr;
+    MainWindow* f = nullptr;
     int row = 0;
     int direction = 1;
 
@@ -64,11 +64,11 @@ struct Session {
 
     // Steps through the list in use, turning at either end.
     void steps(int n) {
-        Form2& v = test::win<Form2>(*f);
+        ViewerWindow& v = test::win<ViewerWindow>(*f);
         if (!v.visible()) test::dbl_click(f->img_pre);
         for (int i = 0; i < n; ++i) {
             if (row + direction < 0 || row + direction >= kShots) direction = -direction;
-            direction > 0 ? v.IMG_NEXT() : v.IMG_PREV();
+            direction > 0 ? v.show_next() : v.show_previous();
             row += direction;
         }
         test::dbl_click(v.img_view);
@@ -77,7 +77,7 @@ struct Session {
     void openings(int n) {
         for (int i = 0; i < n; ++i) {
             test::dbl_click(f->img_pre);
-            test::dbl_click(test::win<Form2>(*f).img_view);
+            test::dbl_click(test::win<ViewerWindow>(*f).img_view);
         }
     }
 

@@ -13,15 +13,15 @@
 #include <functional>
 #include <string>
 
-#include "album_window/form5.h"
+#include "album_window/album_window.h"
 #include "app/win32_program.h"
 #include "core/app.h"
 #include "core/window_owner.h"
 #include "editor/effects.h"
-#include "editor_window/form6.h"
-#include "editor_window/form6_sub2.h"
-#include "main_window/form1.h"
-#include "viewer/form2.h"
+#include "editor_window/editor_window.h"
+#include "editor_window/effects_dialog.h"
+#include "main_window/main_window.h"
+#include "viewer/viewer_window.h"
 #include "win32/loopback_server.h"
 
 namespace {
@@ -84,7 +84,7 @@ void print(const char* when, const Counts& c) {
 // them as between a player's clicks (closed windows are let go there).
 class Session {
 public:
-    explicit Session(Windows& windows) : windows_(windows), main_(windows.get<Form1>()) {}
+    explicit Session(WindowOwner& windows) : windows_(windows), main_(windows.get<MainWindow>()) {}
 
     void list_steps(int n) {
         for (int i = 0; i < n; ++i)
@@ -98,7 +98,7 @@ public:
         for (int i = 0; i < n; ++i) {
             then([this] { main_.img_pre.on_dbl_click(); });
             then([this] {
-                if (Form2* viewer = windows_.loaded<Form2>()) viewer->img_view.on_dbl_click();
+                if (ViewerWindow* viewer = windows_.loaded<ViewerWindow>()) viewer->img_view.on_dbl_click();
             });
         }
     }
@@ -107,9 +107,9 @@ public:
     // grey, and closes the dialog and the editor.
     void edits(int n) {
         for (int i = 0; i < n; ++i) {
-            then([this] { main_.mEdit_Click(); });
+            then([this] { main_.open_editor(); });
             then([this] {
-                Form6& editor = windows_.get<Form6>();
+                EditorWindow& editor = windows_.get<EditorWindow>();
                 drag(editor.pct_ss, 300, 300, 1500, 900);
                 editor.cmd_pnt_0.on_click();
                 drag(editor.pct_ss, 150, 150, 2250, 1650);
@@ -117,16 +117,16 @@ public:
             });
             // Straight on the editor: the dialog's button, pressed from this timer, leaves the run
             // waiting under Wine (not seen from a real click; left for a closer look).
-            then([this] { static_cast<EditorAccess&>(windows_.get<Form6>()).run_effect(monochrome, {}, {}); });
-            then([this] { windows_.get<Form6_Sub2>().cmd_quit.on_click(); });
-            then([this] { windows_.get<Form6>().request_close(); });
+            then([this] { static_cast<EditorAccess&>(windows_.get<EditorWindow>()).run_effect(monochrome, {}, {}); });
+            then([this] { windows_.get<EffectsDialog>().cmd_quit.on_click(); });
+            then([this] { windows_.get<EditorWindow>().request_close(); });
         }
     }
 
     void album_fills(int n) {
         for (int i = 0; i < n; ++i) {
-            then([this] { main_.mAlbum_Click(); });
-            then([this] { windows_.get<Form5>().request_close(); });
+            then([this] { main_.open_album_window(); });
+            then([this] { windows_.get<AlbumWindow>().request_close(); });
         }
     }
 
@@ -165,8 +165,8 @@ private:
     }
 
     static inline Session* current_ = nullptr;
-    Windows& windows_;
-    Form1& main_;
+    WindowOwner& windows_;
+    MainWindow& main_;
     std::deque<std::function<void()>> actions_;
     int row_ = 0;
     bool running_ = false;
@@ -187,8 +187,8 @@ int main(int argc, char** argv) {
     const test::LoopbackServer update_server(test::http_response("200 OK", kVersion), 0);
     const std::string server = "http://127.0.0.1:" + std::to_string(update_server.port());
     int result = 1;
-    run_win32_program(argv[1], server, [&result](Windows& windows) {
-        Form1& main = windows.get<Form1>();
+    run_win32_program(argv[1], server, [&result](WindowOwner& windows) {
+        MainWindow& main = windows.get<MainWindow>();
         // The session starts once the main window has run its start-up step (on the music
         // timer's first tick) and has listed the folder.
         main.tmr_music.on_timer = [&windows, &main, &result, step = std::move(main.tmr_music.on_timer),
@@ -222,7 +222,7 @@ int main(int argc, char** argv) {
                             flat ? "yes" : "no");
                 std::fflush(stdout);
                 result = flat && s.listed() ? 0 : 1;
-                main.mQuit_Click();
+                main.quit();
             });
         };
     });

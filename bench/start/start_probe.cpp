@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     QTcpServer update_server;
     serve_current_version(update_server);
     const std::string server = "http://127.0.0.1:" + std::to_string(update_server.serverPort());
-    return vis::run_qt_program(folder, server, [album](vis::Windows& windows) {
+    return vis::run_qt_program(folder, server, [album](vis::WindowOwner& windows) {
         vis::bench::report_when_started(windows, album, resident_kb);
     });
 }

@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "album_window/form5.h"
+#include "album_window/album_window.h"
 #include "core/window_owner.h"
-#include "main_window/form1.h"
-#include "platform/start_marks.h"
+#include "main_window/main_window.h"
+#include "services/start_marks.h"
 
 namespace vis::bench {
 
@@ -39,20 +39,20 @@ void begin_timeline() {
     set_start_mark_sink(keep_mark);
 }
 
-void report_when_started(Windows& windows, bool album, std::function<long()> resident_kb) {
-    Form1& main = windows.get<Form1>();
+void report_when_started(WindowOwner& windows, bool album, std::function<long()> resident_kb) {
+    MainWindow& main = windows.get<MainWindow>();
     // The start-up step runs on the music timer's first tick; the timer keeps its handler after.
     main.tmr_music.on_timer = [&windows, &main, album, resident_kb = std::move(resident_kb),
                                step = std::move(main.tmr_music.on_timer), reported = false]() mutable {
         step();
         if (reported || main.tmr_music.tag() == "start") return;
         reported = true;
-        if (album) main.mAlbum_Click();
+        if (album) main.open_album_window();
         // What is shown is painted before it is weighed: every pending paint runs here.
         windows.platform().windows.do_events();
         start_mark("list painted");
         std::printf("lines %d album %d resident_kb %ld\n", main.file_lst.count(),
-                    album ? windows.get<Form5>().file_lst.count() : 0, resident_kb());
+                    album ? windows.get<AlbumWindow>().file_lst.count() : 0, resident_kb());
         print_timeline();
         std::fflush(stdout);
         std::_Exit(0);

@@ -5,7 +5,7 @@
 #include <functional>
 
 namespace vis {
-class Windows;
+class WindowOwner;
 }
 
 namespace vis::bench {
@@ -17,6 +17,6 @@ void begin_timeline();
 // listed the folder too) and painted what is shown, prints the lines listed, `resident_kb()` and
 // the timeline, and ends the process at once: how long a program takes to close is no part of
 // its start.
-void report_when_started(Windows& windows, bool album, std::function<long()> resident_kb);
+void report_when_started(WindowOwner& windows, bool album, std::function<long()> resident_kb);
 
 }  // namespace vis::bench

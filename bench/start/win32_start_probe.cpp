@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     // Answers with the program's own version, so the start-up check stays silent.
     const vis::test::LoopbackServer update_server(vis::test::http_response("200 OK", vis::kVersion), 0);
     const std::string server = "http://127.0.0.1:" + std::to_string(update_server.port());
-    return vis::run_win32_program(folder, server, [album](vis::Windows& windows) {
+    return vis::run_win32_program(folder, server, [album](vis::WindowOwner& windows) {
         vis::bench::report_when_started(windows, album, resident_kb);
     });
 }

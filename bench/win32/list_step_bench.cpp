@@ -8,12 +8,12 @@
 #include "bench_folders.h"
 #include "core/app.h"
 #include "list_step.h"
-#include "main_window/form1.h"
-#include "platform/win32/control_view.h"
-#include "platform/win32/form_window.h"
-#include "platform/win32/win32_window_system.h"
+#include "main_window/main_window.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
+#include "win32/control_view.h"
+#include "win32/form_window.h"
+#include "win32/win32_window_system.h"
 
 namespace vis::bench {
 namespace {
@@ -25,7 +25,7 @@ void BM_ListStepWithPreviewRepaint1080pIn10000(benchmark::State& state) {
     doubles.use(windows);
     doubles.http.body = kVersion;
     test::ProgramWindows program(doubles.platform());
-    Form1& f = program.main();
+    MainWindow& f = program.main();
     windows.dispatch([&] { f.start(); });
     for (const DWORD start = GetTickCount(); f.caption() != f.title() && GetTickCount() - start < 30000;) {
         windows.do_events();

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "bench_folders.h"
-#include "platform/win32/wide.h"
+#include "win32/wide.h"
 
 namespace vis::bench {
 namespace {

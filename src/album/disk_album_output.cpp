@@ -1,7 +1,7 @@
 #include "album/disk_album_output.h"
 
-#include "platform/ansi.h"
-#include "platform/file_ops.h"
+#include "services/ansi.h"
+#include "services/file_ops.h"
 
 namespace vis {
 

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "album/album_output.h"
-#include "platform/file_system.h"
+#include "services/file_system.h"
 
 namespace vis {
 

@@ -1,14 +1,14 @@
 // The two build buttons of the album window: a copy album or an absolute-path album from the
 // album list, through the thumbnail generator.
 #include "album/disk_album_output.h"
-#include "album_window/form5.h"
+#include "album_window/album_window.h"
 #include "catalogue/listed_names.h"
 #include "catalogue/screenshot_lists.h"
 #include "core/app.h"
-#include "core/main_window.h"
-#include "platform/pacer.h"
-#include "platform/paths.h"
-#include "platform/window_system.h"
+#include "core/main_window_parts.h"
+#include "services/pacer.h"
+#include "services/paths.h"
+#include "ui/window_system.h"
 
 namespace vis {
 
@@ -51,15 +51,15 @@ std::string failure_text(const AlbumResult& r) {
 
 }  // namespace
 
-void Form5::cmd_copy_create_Click() {
+void AlbumWindow::build_copy_album() {
     create_album(kCopyAlbum, "「コピー作成」を実行しますか？");
 }
 
-void Form5::cmd_path_create_Click() {
+void AlbumWindow::build_path_album() {
     create_album(kAbsolutePathAlbum, "「絶対パス作成」を実行しますか？");
 }
 
-void Form5::create_album(int mode, const std::string& question) {
+void AlbumWindow::create_album(int mode, const std::string& question) {
     Platform& p = windows_.platform();
     if (file_album.count() == 0) {
         p.prompts.message_box({kNoAlbumList, kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});
@@ -83,7 +83,7 @@ void Form5::create_album(int mode, const std::string& question) {
         pgb.set_value(percent);
         let_events_run(pacer);
     });
-    const AlbumResult result = create_pattern_sam(album_input(), p.clock, out);
+    const AlbumResult result = write_album(album_input(), p.clock, out);
     // The generator walks the album list from its first entry and leaves it there.
     file_album.set_list_index(0);
     file_album.set_focus();
@@ -97,7 +97,7 @@ void Form5::create_album(int mode, const std::string& question) {
     pgb.set_value(0);
 }
 
-AlbumInput Form5::album_input() const {
+AlbumInput AlbumWindow::album_input() const {
     AlbumInput in;
     in.lines = file_album.items();
     in.shots_folder = windows_.main().lists().listing().folder();
@@ -112,7 +112,7 @@ AlbumInput Form5::album_input() const {
     return in;
 }
 
-void Form5::offer_to_open(const AlbumResult& result) {
+void AlbumWindow::offer_to_open(const AlbumResult& result) {
     Platform& p = windows_.platform();
     if (p.prompts.message_box({kDone, kDoneTitle, MsgButtons::yes_no, MsgIcon::question, 0, this}) != MsgResult::yes)
         return;
@@ -122,13 +122,13 @@ void Form5::offer_to_open(const AlbumResult& result) {
     }
 }
 
-void Form5::report_skipped(const AlbumResult& result) {
+void AlbumWindow::report_skipped(const AlbumResult& result) {
     windows_.platform().prompts.message_box({std::string(kShotsGone) + listed_names(result.skipped, "枚") +
                                                  "\r\n\r\nこれらを除いてアルバムを作成しました。",
                                              kAppTitle, MsgButtons::ok, MsgIcon::exclamation, 0, this});
 }
 
-void Form5::report_failure(const AlbumResult& result) {
+void AlbumWindow::report_failure(const AlbumResult& result) {
     windows_.platform().prompts.message_box(
         {failure_text(result), kAppTitle, MsgButtons::ok, MsgIcon::exclamation, 0, this});
 }

@@ -1,23 +1,23 @@
 #include "app/qt_program.h"
 
 #include "main_window/program_windows.h"
-#include "platform/platform.h"
-#include "platform/qt/qt_clipboard.h"
-#include "platform/qt/qt_folder_watch.h"
-#include "platform/qt/qt_http.h"
-#include "platform/qt/qt_instance_guard.h"
-#include "platform/qt/qt_prompts.h"
-#include "platform/qt/qt_shell.h"
-#include "platform/qt/qt_text_metrics.h"
-#include "platform/qt/qt_text_painter.h"
-#include "platform/qt/qt_window_system.h"
-#include "platform/sdl/sdl_media.h"
-#include "platform/system_clock.h"
+#include "qt/qt_clipboard.h"
+#include "qt/qt_folder_watch.h"
+#include "qt/qt_http.h"
+#include "qt/qt_instance_guard.h"
+#include "qt/qt_prompts.h"
+#include "qt/qt_shell.h"
+#include "qt/qt_text_metrics.h"
+#include "qt/qt_text_painter.h"
+#include "qt/qt_window_system.h"
+#include "sdl/sdl_media.h"
+#include "services/platform.h"
+#include "services/system_clock.h"
 
 namespace vis {
 
 int run_qt_program(const std::string& folder, const std::string& update_server,
-                   const std::function<void(Windows&)>& started) {
+                   const std::function<void(WindowOwner&)>& started) {
     QtWindowSystem windows(folder);
     QtPrompts prompts(windows);
     QtTextMetrics text(windows);

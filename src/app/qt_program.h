@@ -5,11 +5,11 @@
 
 namespace vis {
 
-class Windows;
+class WindowOwner;
 
 // Runs the program from `folder` (its program folder) until it ends, asking `update_server`
 // for the latest version. `started`, if given, is called once the main window has loaded.
 int run_qt_program(const std::string& folder, const std::string& update_server,
-                   const std::function<void(Windows&)>& started = {});
+                   const std::function<void(WindowOwner&)>& started = {});
 
 }  // namespace vis

@@ -6,24 +6,24 @@
 
 #include "core/app.h"
 #include "main_window/program_windows.h"
-#include "platform/platform.h"
-#include "platform/system_clock.h"
-#include "platform/win32/gdi_text_metrics.h"
-#include "platform/win32/gdi_text_painter.h"
-#include "platform/win32/mci_media.h"
-#include "platform/win32/mutex_instance_guard.h"
-#include "platform/win32/win32_clipboard.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_folder_watch.h"
-#include "platform/win32/win32_prompts.h"
-#include "platform/win32/win32_shell.h"
-#include "platform/win32/win32_window_system.h"
-#include "platform/win32/wininet_http.h"
+#include "services/platform.h"
+#include "services/system_clock.h"
+#include "win32/gdi_text_metrics.h"
+#include "win32/gdi_text_painter.h"
+#include "win32/mci_media.h"
+#include "win32/mutex_instance_guard.h"
+#include "win32/win32_clipboard.h"
+#include "win32/win32_file_system.h"
+#include "win32/win32_folder_watch.h"
+#include "win32/win32_prompts.h"
+#include "win32/win32_shell.h"
+#include "win32/win32_window_system.h"
+#include "win32/wininet_http.h"
 
 namespace vis {
 
 int run_win32_program(const std::string& folder, const std::string& update_server,
-                      const std::function<void(Windows&)>& started) {
+                      const std::function<void(WindowOwner&)>& started) {
     win32::Win32WindowSystem windows(folder);
     win32::Win32Prompts prompts(windows, kAppTitle);
     win32::GdiTextMetrics text(&windows);

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "app/win32_program.h"
-#include "platform/win32/program_folder.h"
+#include "win32/program_folder.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     return vis::run_win32_program(vis::win32::program_folder(), VISTELLE_UPDATE_SERVER);

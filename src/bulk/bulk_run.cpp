@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "catalogue/list_line.h"
 #include "catalogue/listed_names.h"
-#include "platform/control.h"
-#include "platform/file_ops.h"
-#include "platform/paths.h"
+#include "services/file_ops.h"
+#include "services/paths.h"
 
 namespace vis {
 

@@ -1,5 +1,7 @@
 #include "catalogue/list_line.h"
 
+#include <algorithm>
+
 namespace vis {
 
 namespace {
@@ -61,6 +63,22 @@ std::string total_size_text(std::uintmax_t bytes) {
     constexpr std::uintmax_t kMiB = 1024 * 1024;
     if (bytes > kMiB) return tenths_text(bytes * 10 / kMiB) + " MB";
     return tenths_text(bytes * 10 / 1024) + " KB";
+}
+
+namespace {
+char lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+}  // namespace
+
+bool list_line_less(std::string_view a, std::string_view b) {
+    const auto n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const char x = lower(a[i]), y = lower(b[i]);
+        if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    }
+    if (a.size() != b.size()) return a.size() < b.size();
+    return a < b;
 }
 
 }  // namespace vis

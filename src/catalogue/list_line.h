@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/save_time.h"
+#include "catalogue/save_time.h"
 
 namespace vis {
 
@@ -21,6 +21,9 @@ std::string make_list_line(std::time_t modified, const std::string& name);
 std::string line_date(const std::string& line);
 // Everything after the 22nd character: the file name.
 std::string line_name(const std::string& line);
+
+// Orders list lines as a sorted list box does: letter case ignored, then by exact text.
+bool list_line_less(std::string_view a, std::string_view b);
 
 // A file's size in whole KB, rounded down ("292" for 300,000 bytes).
 std::string size_kb_text(std::uintmax_t bytes);

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <system_error>
 
-#include "platform/jpeg.h"
-#include "platform/paths.h"
-#include "platform/picture_scale.h"
+#include "imaging/jpeg.h"
+#include "imaging/picture_scale.h"
+#include "services/paths.h"
 
 namespace vis {
 

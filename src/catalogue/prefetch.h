@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/picture.h"
+#include "ui/picture.h"
 
 namespace vis {
 

@@ -2,7 +2,7 @@
 
 #include "catalogue/list_line.h"
 #include "catalogue/screenshot_lists.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 
 namespace vis {
 

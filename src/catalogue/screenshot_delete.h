@@ -2,8 +2,8 @@
 // Deleting a screenshot for good, after the user's Yes.
 #include <string>
 
-#include "platform/file_system.h"
-#include "platform/prompts.h"
+#include "services/file_system.h"
+#include "ui/prompts.h"
 
 namespace vis {
 

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "catalogue/list_line.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 
 namespace vis {
 

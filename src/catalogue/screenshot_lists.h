@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
+#include "catalogue/file_list.h"
 #include "catalogue/screenshot_order.h"
-#include "platform/control.h"
-#include "platform/file_list.h"
+#include "ui/control.h"
 
 namespace vis {
 

@@ -5,7 +5,6 @@
 #include <iterator>
 
 #include "catalogue/list_line.h"
-#include "platform/control.h"
 
 namespace vis {
 

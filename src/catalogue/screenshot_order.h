@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_list.h"
-#include "platform/list_source.h"
-#include "platform/name_index.h"
+#include "catalogue/file_list.h"
+#include "catalogue/name_index.h"
+#include "ui/list_source.h"
 
 namespace vis {
 

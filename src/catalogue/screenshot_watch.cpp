@@ -4,9 +4,9 @@
 #include <limits>
 #include <vector>
 
-#include "platform/folder_listing.h"
-#include "platform/paths.h"
-#include "platform/whole_file.h"
+#include "catalogue/folder_listing.h"
+#include "services/paths.h"
+#include "services/whole_file.h"
 
 namespace vis {
 

@@ -11,8 +11,8 @@
 #include <unordered_map>
 
 #include "catalogue/screenshot_lists.h"
-#include "platform/control.h"
-#include "platform/folder_watch.h"
+#include "services/folder_watch.h"
+#include "ui/control.h"
 
 namespace vis {
 

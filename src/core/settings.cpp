@@ -3,10 +3,10 @@
 #include <limits>
 #include <vector>
 
-#include "platform/ansi.h"
-#include "platform/file_ops.h"
-#include "platform/number_text.h"
-#include "platform/whole_file.h"
+#include "services/ansi.h"
+#include "services/file_ops.h"
+#include "services/number_text.h"
+#include "services/whole_file.h"
 
 namespace vis {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/file_system.h"
+#include "services/file_system.h"
 
 namespace vis {
 

@@ -1,10 +1,10 @@
 #include "core/settings_store.h"
 
 #include "core/app.h"
-#include "platform/ansi.h"
-#include "platform/file_ops.h"
-#include "platform/form.h"
-#include "platform/paths.h"
+#include "services/ansi.h"
+#include "services/file_ops.h"
+#include "services/paths.h"
+#include "ui/form.h"
 
 namespace vis {
 

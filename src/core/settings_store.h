@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/settings.h"
-#include "platform/platform.h"
+#include "services/platform.h"
 
 namespace vis {
 

@@ -4,15 +4,15 @@
 
 namespace vis {
 
-Windows::Windows(Platform& platform) : platform_(platform), settings_(platform) {}
+WindowOwner::WindowOwner(Platform& platform) : platform_(platform), settings_(platform) {}
 
-Windows::~Windows() {
+WindowOwner::~WindowOwner() {
     // Later windows may refer to earlier ones (every window to the main one): newest go first.
     for (auto& [type, slot] : slots_) slot.retired.reset();
     for (auto it = made_.rbegin(); it != made_.rend(); ++it) slots_.at(*it).form.reset();
 }
 
-Form& Windows::make_if_missing(std::type_index type) {
+Form& WindowOwner::make_if_missing(std::type_index type) {
     Slot& slot = slots_.at(type);
     if (!slot.form) {
         slot.retired.reset();
@@ -23,12 +23,12 @@ Form& Windows::make_if_missing(std::type_index type) {
     return *slot.form;
 }
 
-Form* Windows::existing(std::type_index type) {
+Form* WindowOwner::existing(std::type_index type) {
     const auto it = slots_.find(type);
     return it == slots_.end() ? nullptr : it->second.form.get();
 }
 
-void Windows::retire(std::type_index type) {
+void WindowOwner::retire(std::type_index type) {
     const auto it = slots_.find(type);
     if (it == slots_.end() || !it->second.form) return;
     Form& form = *it->second.form;

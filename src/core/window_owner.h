@@ -1,7 +1,7 @@
 #pragma once
 // The owner of the program's windows: each is made on first use, reached by its type, and can be
 // unloaded so that its next opening starts from its laid-out state. Windows reach one another
-// only through here; the main window's shared parts through MainWindow. It also keeps the
+// only through here; the main window's shared parts through MainWindowParts. It also keeps the
 // settings store every window shares.
 #include <functional>
 #include <map>
@@ -10,19 +10,19 @@
 #include <vector>
 
 #include "core/settings_store.h"
-#include "platform/form.h"
-#include "platform/platform.h"
+#include "services/platform.h"
+#include "ui/form.h"
 
 namespace vis {
 
-class MainWindow;
+class MainWindowParts;
 
-class Windows {
+class WindowOwner {
 public:
-    explicit Windows(Platform& platform);
-    ~Windows();
-    Windows(const Windows&) = delete;
-    Windows& operator=(const Windows&) = delete;
+    explicit WindowOwner(Platform& platform);
+    ~WindowOwner();
+    WindowOwner(const WindowOwner&) = delete;
+    WindowOwner& operator=(const WindowOwner&) = delete;
 
     Platform& platform() const { return platform_; }
     // The settings file and the values read from it at start-up.
@@ -35,12 +35,12 @@ public:
 
     // How a window of type W is made; registered once, before the first use.
     template <class W>
-    void add(std::function<std::unique_ptr<W>(Windows&)> make) {
-        slots_[typeid(W)].make = [make = std::move(make)](Windows& w) -> std::unique_ptr<Form> { return make(w); };
+    void add(std::function<std::unique_ptr<W>(WindowOwner&)> make) {
+        slots_[typeid(W)].make = [make = std::move(make)](WindowOwner& w) -> std::unique_ptr<Form> { return make(w); };
     }
     // The main window's parts that the other windows use.
-    void set_main(std::function<MainWindow&()> main) { main_ = std::move(main); }
-    MainWindow& main() const { return main_(); }
+    void set_main(std::function<MainWindowParts&()> main) { main_ = std::move(main); }
+    MainWindowParts& main() const { return main_(); }
 
     // The window, made now if it does not exist.
     template <class W>
@@ -62,7 +62,7 @@ public:
 
 private:
     struct Slot {
-        std::function<std::unique_ptr<Form>(Windows&)> make;
+        std::function<std::unique_ptr<Form>(WindowOwner&)> make;
         std::unique_ptr<Form> form;
         std::unique_ptr<Form> retired;
     };
@@ -73,7 +73,7 @@ private:
     Platform& platform_;
     SettingsStore settings_;
     Kept kept_;
-    std::function<MainWindow&()> main_;
+    std::function<MainWindowParts&()> main_;
     std::map<std::type_index, Slot> slots_;
     // Types in the order their windows were made.
     std::vector<std::type_index> made_;

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <memory>
 
-#include "platform/text_painter.h"
+#include "editor/text_rim.h"
+#include "ui/text_painter.h"
 
 namespace vis {
 
@@ -40,6 +42,8 @@ void Canvas::set_background(const Picture& picture) {
     const bool usable = !picture.empty() && picture.pixels->size() >= static_cast<std::size_t>(picture.width) *
                                                                           static_cast<std::size_t>(picture.height);
     background_ = usable ? picture : Picture{};
+    background_left_ = 0;
+    background_top_ = 0;
     width_ = usable ? picture.width : 0;
     height_ = usable ? picture.height : 0;
     pixels_ = std::make_shared<std::vector<std::uint32_t>>();
@@ -57,7 +61,9 @@ int Canvas::height() const {
 
 Picture Canvas::image() const {
     if (pixels_->empty()) return {};
-    return {width_, height_, std::make_shared<const std::vector<std::uint32_t>>(*pixels_)};
+    const auto count = static_cast<std::ptrdiff_t>(width_) * height_;
+    return {width_, height_,
+            std::make_shared<const std::vector<std::uint32_t>>(pixels_->begin(), pixels_->begin() + count)};
 }
 
 Picture Canvas::live() const {
@@ -69,49 +75,40 @@ void Canvas::clear() {
     if (background_.empty()) return;
     // In place once the surface has its size, so a shown surface stays where it is.
     const auto count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
-    const auto first = background_.pixels->begin();
-    if (pixels_->size() == count)
-        std::copy(first, first + static_cast<std::ptrdiff_t>(count), pixels_->begin());
-    else
-        pixels_->assign(first, first + static_cast<std::ptrdiff_t>(count));
+    if (pixels_->size() < count) pixels_->resize(count);
+    for (int y = 0; y < height_; ++y) {
+        const std::uint32_t* from = background_.pixels->data() +
+                                    static_cast<std::size_t>(y + background_top_) * background_.width +
+                                    background_left_;
+        std::copy(from, from + width_, row(y));
+    }
     mark(0, 0, width_, height_);
 }
 
-namespace {
-
-std::shared_ptr<std::vector<std::uint32_t>> cut(const std::uint32_t* pixels, int width, const PixelRect& r) {
-    auto out = std::make_shared<std::vector<std::uint32_t>>();
-    out->reserve(static_cast<std::size_t>(r.width) * static_cast<std::size_t>(r.height));
-    for (int y = r.top; y < r.top + r.height; ++y) {
-        const std::uint32_t* first = pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + r.left;
-        out->insert(out->end(), first, first + r.width);
-    }
-    return out;
-}
-
-}  // namespace
-
-Canvas::Contents Canvas::crop(const PixelRect& r) {
+bool Canvas::crop(const PixelRect& r) {
     const int left = std::max(r.left, 0), top = std::max(r.top, 0);
     const PixelRect kept{left, top, std::min(r.left + r.width, width_) - left,
                          std::min(r.top + r.height, height_) - top};
     // Nothing to cut away, or nothing left: no change.
-    if (kept.empty() || pixels_->empty() || kept == PixelRect{0, 0, width_, height_}) return {};
-    Contents cropped{{kept.width, kept.height, cut(background_.pixels->data(), width_, kept)},
-                     cut(pixels_->data(), width_, kept),
-                     kept.width,
-                     kept.height};
-    return swap_contents(std::move(cropped));
+    if (kept.empty() || pixels_->empty() || kept == PixelRect{0, 0, width_, height_}) return false;
+    // Row by row towards the start: no row lands on one not moved yet.
+    for (int y = 0; y < kept.height; ++y)
+        std::memmove(pixels_->data() + static_cast<std::size_t>(y) * kept.width, row(kept.top + y) + kept.left,
+                     static_cast<std::size_t>(kept.width) * sizeof(std::uint32_t));
+    // The background stays whole: only where the surface lies on it moves.
+    set_frame({kept.width, kept.height, background_left_ + kept.left, background_top_ + kept.top});
+    return true;
 }
 
-Canvas::Contents Canvas::swap_contents(Contents contents) {
-    Contents old{std::move(background_), std::move(pixels_), width_, height_};
-    background_ = std::move(contents.background);
-    pixels_ = std::move(contents.pixels);
-    width_ = contents.width;
-    height_ = contents.height;
+void Canvas::set_frame(const Frame& frame) {
+    width_ = frame.width;
+    height_ = frame.height;
+    background_left_ = frame.left;
+    background_top_ = frame.top;
+    // Never smaller, so that it stays where it is and a crop's undo finds its room again.
+    const auto count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    if (pixels_->size() < count) pixels_->resize(count);
     mark(0, 0, width_, height_);
-    return old;
 }
 
 void Canvas::mark(int left, int top, int width, int height) {
@@ -178,6 +175,13 @@ void Canvas::print(const std::string& text, TextPainter& painter) {
     mark(drawn.changed.left, drawn.changed.top, drawn.changed.width, drawn.changed.height);
     current_x_ = 0;
     current_y_ += from_px(drawn.height);
+}
+
+void Canvas::print_rim(const std::string& text, TextPainter& painter, Colour colour, int width) {
+    const PixelSurface surface{pixels_->data(), width_, height_, twips_per_pixel_};
+    const int x = static_cast<int>(to_px(current_x_)), y = static_cast<int>(to_px(current_y_));
+    const PixelRect r = draw_text_rim(surface, x, y, text, font_, colour, width, painter);
+    mark(r.left, r.top, r.width, r.height);
 }
 
 void Canvas::fill_span(int y, double first, double last, std::uint32_t pixel) {
@@ -283,15 +287,23 @@ void Canvas::thick_line(double x1, double y1, double x2, double y2, std::uint32_
     const int last_row = static_cast<int>(std::min(std::ceil(std::max(ay, ay + dy) + r + 1), height_ - 1.0));
     const int first_col = static_cast<int>(std::max(std::floor(std::min(ax, ax + dx) - r - 1), 0.0));
     const int last_col = static_cast<int>(std::min(std::ceil(std::max(ax, ax + dx) + r + 1), width_ - 1.0));
+    // Only the pixels that take another colour count as changed: a stroke over its own ink (a
+    // pencil's segments overlap) leaves nothing more to show or to keep for undo.
+    int left = width_, right = -1, top = height_, bottom = -1;
     for (int y = first_row; y <= last_row; ++y) {
         std::uint32_t* r_pixels = row(y);
         for (int x = first_col; x <= last_col; ++x) {
             const double px = x + 0.5 - ax, py = y + 0.5 - ay;
             const double t = length2 == 0 ? 0.0 : std::clamp((px * dx + py * dy) / length2, 0.0, 1.0);
-            if (squared(px - t * dx) + squared(py - t * dy) <= squared(r) + kSlack) r_pixels[x] = pixel;
+            if (squared(px - t * dx) + squared(py - t * dy) > squared(r) + kSlack || r_pixels[x] == pixel) continue;
+            r_pixels[x] = pixel;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = y;
         }
     }
-    mark(first_col, first_row, last_col - first_col + 1, last_row - first_row + 1);
+    if (right >= left) mark(left, top, right - left + 1, bottom - top + 1);
 }
 
 }  // namespace vis

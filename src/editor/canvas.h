@@ -12,9 +12,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/colour.h"
-#include "platform/font.h"
-#include "platform/picture.h"
+#include "ui/colour.h"
+#include "ui/font.h"
+#include "ui/picture.h"
 
 namespace vis {
 
@@ -52,8 +52,9 @@ public:
     // A snapshot: later drawing does not change it.
     Picture image() const;
     // The drawing surface itself, for showing it: later drawing changes it in place, and
-    // take_changed() tells where. A new background gives a new surface; the old one stays valid
-    // for whoever still holds it.
+    // take_changed() tells where. After a crop its buffer holds more than its width times its
+    // height. A new background gives a new surface; the old one stays valid for whoever still
+    // holds it.
     Picture live() const;
     // Counts the pictures the canvas was given: work planned for one picture checks it before
     // writing, since events run meanwhile may have opened another.
@@ -64,19 +65,23 @@ public:
     PixelRect take_unrecorded() { return std::exchange(unrecorded_, PixelRect{}); }
     void clear();
 
-    // The whole surface with its background: what a change of size replaces, to bring it back.
-    struct Contents {
-        Picture background;
-        std::shared_ptr<std::vector<std::uint32_t>> pixels;
+    // The surface's size and where its top-left pixel lies on the background: what a crop
+    // changes.
+    struct Frame {
         int width = 0;
         int height = 0;
+        int left = 0;
+        int top = 0;
+        bool operator==(const Frame&) const = default;
     };
-    // Keeps only the pixels in `r` (pixels, cut to the canvas), the background alike, on a new
-    // surface, and returns what it replaced. A rectangle that misses the canvas changes nothing
-    // and returns no pixels. Still the same picture: picture_count() stays.
-    Contents crop(const PixelRect& r);
-    // Puts back what crop() replaced, or what this replaced, and returns what it replaces.
-    Contents swap_contents(Contents contents);
+    Frame frame() const { return {width_, height_, background_left_, background_top_}; }
+    // Keeps only the pixels in `r` (pixels, cut to the canvas), moved in place to the top-left
+    // corner, over the same background. False, changing nothing, when `r` misses the canvas or
+    // holds all of it. Still the same picture: picture_count() stays.
+    bool crop(const PixelRect& r);
+    // The surface takes that size and place again, in place; its pixels are then the caller's to
+    // write (row()).
+    void set_frame(const Frame& frame);
 
     int draw_width() const { return draw_width_; }
     // Pixels; a width below 1 counts as 1.
@@ -103,6 +108,9 @@ public:
     // Prints one line with its top-left corner at the current point, which then moves to the start
     // of the next line (left edge, one line lower), as printing a line does. Drawn in any mode.
     void print(const std::string& text, TextPainter& painter);
+    // A rim `width` pixels wide in `colour` around the line print() would draw at the current
+    // point, without the line itself (see draw_text_rim). The current point stays.
+    void print_rim(const std::string& text, TextPainter& painter, Colour colour, int width);
 
     // For work over whole rows (the effects), giving the pixels that pset() with a pen of 1
     // would: the pixel column or row that a coordinate falls in, in the current scale
@@ -140,6 +148,9 @@ private:
     double pixel_ratio_ = 1.0;
     ScaleMode scale_mode_ = ScaleMode::twips;
     Picture background_;
+    // Where the surface's top-left pixel lies on the background.
+    int background_left_ = 0;
+    int background_top_ = 0;
     int width_ = 0;
     int height_ = 0;
     std::shared_ptr<std::vector<std::uint32_t>> pixels_ = std::make_shared<std::vector<std::uint32_t>>();

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "platform/file_ops.h"
+#include "services/file_ops.h"
 
 namespace vis {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_system.h"
-#include "platform/picture.h"
+#include "services/file_system.h"
+#include "ui/picture.h"
 
 namespace vis {
 

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "editor/canvas.h"
-#include "platform/control.h"
+#include "ui/control.h"
 
 namespace vis {
 
@@ -19,6 +19,9 @@ struct EffectPacing {
 };
 
 enum class EffectEnd { completed, stopped };
+
+// Any of the four below.
+using EffectFn = EffectEnd (*)(Canvas&, const Rect&, const EffectPacing&);
 
 // The selection is in canvas twips. Every effect leaves the canvas's pen width and scale mode as
 // it found them, whether it completes or is stopped.

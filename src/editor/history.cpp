@@ -15,12 +15,20 @@ std::size_t count(int width, int height) {
 }  // namespace
 
 bool History::usable(const Canvas& canvas) const {
-    return !bands_.empty() && canvas.picture_count() == picture_ && canvas.width_px() == width_ &&
-           canvas.height_px() == height_;
+    return !bands_.empty() && canvas.picture_count() == picture_ && canvas.width_px() == view_.width &&
+           canvas.height_px() == view_.height;
 }
 
 int History::band_rows(int band) const {
     return std::min(kTileHeight, height_ - band * kTileHeight);
+}
+
+std::uint32_t* History::on_canvas(Canvas& canvas, int x, int y) const {
+    return canvas.row(y - view_.top) + (x - view_.left);
+}
+
+const std::uint32_t* History::on_canvas(const Canvas& canvas, int x, int y) const {
+    return canvas.row(y - view_.top) + (x - view_.left);
 }
 
 void History::reset(const Canvas& canvas) {
@@ -32,7 +40,6 @@ void History::reset(const Canvas& canvas) {
 }
 
 bool History::copy(const Canvas& canvas) {
-    bands_.clear();
     dirty_.clear();
     dirty_list_.clear();
     bytes_ -= copy_bytes_;
@@ -40,13 +47,18 @@ bool History::copy(const Canvas& canvas) {
     picture_ = canvas.picture_count();
     width_ = canvas.width_px();
     height_ = canvas.height_px();
+    view_ = {0, 0, width_, height_};
     const std::size_t canvas_bytes = count(width_, height_) * sizeof(std::uint32_t);
-    if (canvas_bytes == 0 || canvas_bytes > budget_ / 2) return false;
+    if (canvas_bytes == 0 || canvas_bytes > budget_ / 2) {
+        bands_.clear();
+        return false;
+    }
     columns_ = (width_ + kTileWidth - 1) / kTileWidth;
     const int rows = (height_ + kTileHeight - 1) / kTileHeight;
+    bands_.resize(static_cast<std::size_t>(rows));
     for (int band = 0; band < rows; ++band) {
         const std::uint32_t* first = canvas.row(band * kTileHeight);
-        bands_.emplace_back(first, first + count(width_, band_rows(band)));
+        bands_[static_cast<std::size_t>(band)].assign(first, first + count(width_, band_rows(band)));
     }
     dirty_.assign(count(columns_, rows), PixelRect{});
     copy_bytes_ = canvas_bytes + bands_.size() * sizeof(std::vector<std::uint32_t>);
@@ -60,30 +72,32 @@ bool History::same(const Canvas& canvas, std::size_t tile) const {
     const std::size_t bytes = static_cast<std::size_t>(r.width) * sizeof(std::uint32_t);
     const std::uint32_t* kept = bands_[band].data() + count(r.top % kTileHeight, width_) + r.left;
     for (int y = r.top; y < r.top + r.height; ++y, kept += width_)
-        if (std::memcmp(kept, canvas.row(y) + r.left, bytes) != 0) return false;
+        if (std::memcmp(kept, on_canvas(canvas, r.left, y), bytes) != 0) return false;
     return true;
 }
 
 History::Piece History::take(const Canvas& canvas, std::size_t first, std::size_t end) {
     const auto columns = static_cast<std::size_t>(columns_);
     const int band = static_cast<int>(first / columns);
-    const int left = static_cast<int>(first % columns) * kTileWidth;
-    const int right = std::min(static_cast<int>((end - 1) % columns + 1) * kTileWidth, width_);
-    const int top = band * kTileHeight, rows = band_rows(band);
+    const int left = std::max(static_cast<int>(first % columns) * kTileWidth, view_.left);
+    const int right = std::min(static_cast<int>((end - 1) % columns + 1) * kTileWidth, view_.left + view_.width);
+    const int top = std::max(band * kTileHeight, view_.top);
+    const int bottom = std::min(band * kTileHeight + band_rows(band), view_.top + view_.height);
     std::vector<std::uint32_t>& kept = bands_[static_cast<std::size_t>(band)];
-    Piece piece{band, left, right - left, {}};
-    if (piece.width == width_) {
-        // The whole band: the copy's becomes the piece, the canvas's the copy's.
-        piece.pixels =
-            std::exchange(kept, std::vector<std::uint32_t>(canvas.row(top), canvas.row(top) + count(width_, rows)));
+    Piece piece{band, top - band * kTileHeight, bottom - top, left, right - left, {}};
+    if (piece.width == width_ && piece.rows == band_rows(band)) {
+        // The whole band, all of it on the canvas: the copy's becomes the piece, the canvas's
+        // the copy's.
+        const std::uint32_t* from = on_canvas(canvas, 0, top);
+        piece.pixels = std::exchange(kept, std::vector<std::uint32_t>(from, from + count(width_, piece.rows)));
         return piece;
     }
-    piece.pixels.resize(count(piece.width, rows));
+    piece.pixels.resize(count(piece.width, piece.rows));
     const std::size_t bytes = static_cast<std::size_t>(piece.width) * sizeof(std::uint32_t);
-    for (int y = 0; y < rows; ++y) {
-        std::uint32_t* copy_row = kept.data() + count(width_, y) + left;
+    for (int y = 0; y < piece.rows; ++y) {
+        std::uint32_t* copy_row = kept.data() + count(width_, piece.top + y) + left;
         std::memcpy(piece.pixels.data() + count(piece.width, y), copy_row, bytes);
-        std::memcpy(copy_row, canvas.row(top + y) + left, bytes);
+        std::memcpy(copy_row, on_canvas(canvas, left, top + y), bytes);
     }
     return piece;
 }
@@ -91,8 +105,10 @@ History::Piece History::take(const Canvas& canvas, std::size_t first, std::size_
 void History::note(Canvas& canvas) {
     const PixelRect r = canvas.take_unrecorded();
     if (!usable(canvas) || r.empty()) return;
-    const int left = std::max(r.left, 0), top = std::max(r.top, 0);
-    const int right = std::min(r.left + r.width, width_), bottom = std::min(r.top + r.height, height_);
+    // In the copy's pixels, within the view.
+    const int left = std::max(r.left, 0) + view_.left, top = std::max(r.top, 0) + view_.top;
+    const int right = std::min(r.left + r.width, view_.width) + view_.left;
+    const int bottom = std::min(r.top + r.height, view_.height) + view_.top;
     for (int ty = top / kTileHeight; ty <= (bottom - 1) / kTileHeight && top < bottom; ++ty)
         for (int tx = left / kTileWidth; tx <= (right - 1) / kTileWidth && left < right; ++tx) {
             const std::size_t i = count(ty, columns_) + static_cast<std::size_t>(tx);
@@ -125,7 +141,8 @@ bool History::record(Canvas& canvas) {
         std::size_t end = first + 1;
         while (++k < dirty_list_.size() && dirty_list_[k] == end && end % columns != 0) ++end;
         Piece piece = take(canvas, first, end);
-        step.bounds = united(step.bounds, {piece.left, piece.band * kTileHeight, piece.width, band_rows(piece.band)});
+        step.bounds = united(step.bounds, {piece.left - view_.left, piece.band * kTileHeight + piece.top - view_.top,
+                                           piece.width, piece.rows});
         step.bytes += piece.pixels.size() * sizeof(std::uint32_t) + sizeof(Piece);
         step.pieces.push_back(std::move(piece));
     }
@@ -150,57 +167,65 @@ void History::push(Step step) {
     position_ -= drop;
 }
 
-namespace {
-
-std::size_t contents_bytes(const Canvas::Contents& contents) {
-    return contents.pixels->size() * sizeof(std::uint32_t);
-}
-
-}  // namespace
-
 bool History::crop(Canvas& canvas, const PixelRect& r) {
     record(canvas);
     const bool kept = usable(canvas);
-    Canvas::Contents before = canvas.crop(r);
-    if (!before.pixels) return false;
+    const Canvas::Frame before = canvas.frame();
+    if (!canvas.crop(r)) return false;
     canvas.take_unrecorded();
-    if (!kept || !copy(canvas)) {
+    if (!kept) {
         reset(canvas);
         return true;
     }
+    // The copy matches the canvas as it was, so the part the crop kept matches the new canvas.
     Step step;
-    step.bounds = {0, 0, width_, height_};
-    step.bytes = contents_bytes(before) + sizeof(Step);
-    step.contents = std::move(before);
+    step.frame = before;
+    step.view = view_;
+    view_ = {view_.left + std::max(r.left, 0), view_.top + std::max(r.top, 0), canvas.width_px(), canvas.height_px()};
+    step.bounds = {0, 0, view_.width, view_.height};
+    step.bytes = sizeof(Step);
     push(std::move(step));
     return true;
 }
 
 PixelRect History::swap_in(Canvas& canvas, Step& step) {
-    if (step.contents) {
-        // The other size comes back whole, and the copy follows it.
-        bytes_ -= step.bytes;
-        step.contents = canvas.swap_contents(std::move(*step.contents));
-        step.bytes = contents_bytes(*step.contents) + sizeof(Step);
-        bytes_ += step.bytes;
-        copy(canvas);
+    if (step.frame) {
+        // Every action on this size was undone before, and none on the other size is done yet:
+        // the copy holds the other size's pixels in the other view.
+        const Canvas::Frame frame = canvas.frame();
+        const PixelRect view = view_;
+        if (step.view.width < view_.width || step.view.height < view_.height) {
+            canvas.crop({step.view.left - view_.left, step.view.top - view_.top, step.view.width, step.view.height});
+        } else {
+            canvas.set_frame(*step.frame);
+            const std::size_t bytes = static_cast<std::size_t>(step.view.width) * sizeof(std::uint32_t);
+            for (int y = 0; y < step.view.height; ++y) {
+                const int copy_row = step.view.top + y;
+                const std::uint32_t* from = bands_[static_cast<std::size_t>(copy_row / kTileHeight)].data() +
+                                            count(width_, copy_row % kTileHeight) + step.view.left;
+                std::memcpy(canvas.row(y), from, bytes);
+            }
+        }
+        view_ = step.view;
+        step.frame = frame;
+        step.view = view;
         canvas.take_unrecorded();
-        return {0, 0, width_, height_};
+        return {0, 0, view_.width, view_.height};
     }
     // The canvas matches the copy here, so the canvas's pixels are the copy's.
     for (Piece& piece : step.pieces) {
-        const int top = piece.band * kTileHeight, rows = band_rows(piece.band);
+        const int top = piece.band * kTileHeight + piece.top;
         std::vector<std::uint32_t>& kept = bands_[static_cast<std::size_t>(piece.band)];
-        if (piece.width == width_) {
-            std::memcpy(canvas.row(top), piece.pixels.data(), piece.pixels.size() * sizeof(std::uint32_t));
+        if (piece.width == width_ && piece.rows == band_rows(piece.band)) {
+            std::memcpy(on_canvas(canvas, 0, top), piece.pixels.data(), piece.pixels.size() * sizeof(std::uint32_t));
             std::swap(piece.pixels, kept);
             continue;
         }
-        for (int y = 0; y < rows; ++y) {
+        for (int y = 0; y < piece.rows; ++y) {
             std::uint32_t* own = piece.pixels.data() + count(piece.width, y);
-            std::uint32_t* on_canvas = canvas.row(top + y) + piece.left;
-            std::swap_ranges(own, own + piece.width, on_canvas);
-            std::memcpy(kept.data() + count(width_, y) + piece.left, on_canvas,
+            std::uint32_t* pixels = on_canvas(canvas, piece.left, top + y);
+            std::swap_ranges(own, own + piece.width, pixels);
+            std::memcpy(kept.data() + count(width_, piece.top + y) + piece.left, pixels,
                         static_cast<std::size_t>(piece.width) * sizeof(std::uint32_t));
         }
     }

@@ -4,8 +4,10 @@
 // before: whole bands where the action changed them across, else runs of tiles. Undoing writes
 // those back and keeps what they replace for redoing. A whole band goes back with one copy into
 // the canvas and trades places with the copy's band, so undoing a whole-canvas action costs one
-// copy of the canvas; runs of tiles cost about three copies of what they hold. The oldest actions
-// go once the history outgrows its budget.
+// copy of the canvas; runs of tiles cost about three copies of what they hold. After a crop the
+// history looks at the part of its copy that the canvas kept, and the copy still holds the whole
+// canvas as it was: so a crop keeps no pixels of its own, and its undo is one copy back into the
+// canvas. The oldest actions go once the history outgrows its budget.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -50,18 +52,23 @@ public:
     std::size_t bytes() const { return bytes_; }
 
 private:
-    // Columns [left, left + width) of one band, row by row.
+    // Rows [top, top + rows) of one band and columns [left, left + width), row by row; in the
+    // copy's pixels.
     struct Piece {
         int band;
+        int top;
+        int rows;
         int left;
         int width;
         std::vector<std::uint32_t> pixels;
     };
     struct Step {
         std::vector<Piece> pieces;
-        // A change of size keeps the whole canvas of the other size instead of pieces.
-        std::optional<Canvas::Contents> contents;
-        PixelRect bounds;
+        // A crop keeps, instead of pieces, the canvas's frame and the copy's view of the other
+        // size.
+        std::optional<Canvas::Frame> frame;
+        PixelRect view;
+        PixelRect bounds;  // canvas pixels
         std::size_t bytes = 0;
     };
 
@@ -73,17 +80,23 @@ private:
     void push(Step step);
     // Whether the canvas still matches the copy where the tile was noted changed.
     bool same(const Canvas& canvas, std::size_t tile) const;
-    // The copy's pixels of tiles [first, end) of one band, which then take the canvas's.
+    // The copy's pixels of tiles [first, end) of one band, within the view, which then take the
+    // canvas's.
     Piece take(const Canvas& canvas, std::size_t first, std::size_t end);
     // Writes the step's pieces into the canvas and trades them for the copy's, which then match
     // the canvas again: the step then holds what it replaced.
     PixelRect swap_in(Canvas& canvas, Step& step);
     bool usable(const Canvas& canvas) const;
+    // The canvas's row for the copy's row y (within the view), and its pixel for the copy's column x.
+    std::uint32_t* on_canvas(Canvas& canvas, int x, int y) const;
+    const std::uint32_t* on_canvas(const Canvas& canvas, int x, int y) const;
 
     std::size_t budget_;
     std::uint64_t picture_ = 0;
-    int width_ = 0;
+    int width_ = 0;  // the copy's size
     int height_ = 0;
+    // The part of the copy the canvas shows: all of it, or what the crops kept.
+    PixelRect view_;
     int columns_ = 0;                                // tiles across
     std::vector<std::vector<std::uint32_t>> bands_;  // the copy: kTileHeight rows each
     std::vector<PixelRect> dirty_;                   // by tile, row by row: where it changed

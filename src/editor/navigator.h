@@ -2,7 +2,7 @@
 // The editor's navigator: a fifth-size picture of the canvas with a view rectangle that scrolls
 // the canvas inside a viewport showing one quarter of it. Sizes and positions are twips, worked
 // out in single precision as the window lays them out.
-#include "platform/control.h"
+#include "ui/control.h"
 
 namespace vis {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/picture.h"
+#include "ui/picture.h"
 
 namespace vis {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/number_text.h"
+#include "services/number_text.h"
 
 namespace vis {
 

@@ -3,8 +3,8 @@
 // the selection rectangle follows a drag.
 #include <string_view>
 
-#include "platform/colour.h"
-#include "platform/control.h"
+#include "ui/colour.h"
+#include "ui/control.h"
 
 namespace vis {
 

@@ -3,8 +3,8 @@
 // actions they start on its canvas. They never reach the editor's controls.
 #include <functional>
 
+#include "editor/editor_state.h"
 #include "editor/effects.h"
-#include "editor/tools/editor_state.h"
 
 namespace vis {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The editor's tool pictures (data/), 16 x 16 pixels each. Each puts its tip in its top-left
 // corner, where the tool acts (see drawing_offset).
-#include "platform/control.h"
+#include "ui/control.h"
 
 namespace vis {
 

@@ -3,11 +3,11 @@
 // file.
 #include "catalogue/list_line.h"
 #include "core/app.h"
-#include "main_window/form1.h"
-#include "platform/file_ops.h"
-#include "platform/paths.h"
-#include "platform/save_name.h"
-#include "viewer/form2.h"
+#include "main_window/main_window.h"
+#include "services/file_ops.h"
+#include "services/paths.h"
+#include "services/save_name.h"
+#include "viewer/viewer_window.h"
 
 namespace vis {
 
@@ -19,12 +19,12 @@ MessageBox notice(const std::string& text, const Form& owner) {
 
 }  // namespace
 
-const Form& Form1::front_window() {
-    if (Form2* viewer = windows_.loaded<Form2>(); viewer != nullptr && viewer->visible()) return *viewer;
+const Form& MainWindow::front_window() {
+    if (ViewerWindow* viewer = windows_.loaded<ViewerWindow>(); viewer != nullptr && viewer->visible()) return *viewer;
     return *this;
 }
 
-void Form1::save_as() {
+void MainWindow::save_as() {
     const std::string line = lists_.selected_line();
     if (line.empty()) return;
     FileDialog dialog;
@@ -47,7 +47,7 @@ void Form1::save_as() {
     windows_.settings().update(SettingsLine::save_folder, parent_folder(*target), *dialog.owner);
 }
 
-void Form1::copy_to_clipboard() {
+void MainWindow::copy_to_clipboard() {
     // Only ever the selected screenshot's picture, never one shown before it.
     const Picture& picture = preview_picture();
     if (picture.empty()) return;
@@ -55,7 +55,7 @@ void Form1::copy_to_clipboard() {
         p_.prompts.message_box(notice("クリップボードにコピーできませんでした。", front_window()));
 }
 
-std::string Form1::file_to_share() {
+std::string MainWindow::file_to_share() {
     const std::string line = lists_.selected_line();
     if (line.empty()) return {};
     const std::string path = lists_.file_of_line(line);
@@ -70,21 +70,21 @@ std::string Form1::file_to_share() {
     return {};
 }
 
-void Form1::copy_as_file() {
+void MainWindow::copy_as_file() {
     const std::string file = file_to_share();
     if (file.empty()) return;
     if (!p_.clipboard.set_file(file))
         p_.prompts.message_box(notice("クリップボードにコピーできませんでした。", front_window()));
 }
 
-void Form1::mImgInfo_Click() {
+void MainWindow::toggle_information() {
     const bool on = !mImgInfo.checked();
     // The check mark only changes once the file holds the new flag, so the two never disagree.
     if (!windows_.settings().update(SettingsLine::info_flag, flag_text(on), *this)) return;
     mImgInfo.set_checked(on);
 }
 
-void Form1::mBGMPlay_Click() {
+void MainWindow::toggle_music() {
     const bool on = !mBGMPlay.checked();
     if (!windows_.settings().update(SettingsLine::music_flag, flag_text(on), *this)) return;
     mBGMPlay.set_checked(on);
@@ -92,20 +92,16 @@ void Form1::mBGMPlay_Click() {
     bgm_.switched(on);
 }
 
-void Form1::mBGM_change_Click() {
-    change_bgm();
-}
-
-void Form1::change_bgm() {
+void MainWindow::change_bgm() {
     bgm_.change(mBGMPlay.checked(), game_folder());
 }
 
-void Form1::mInfo_F_Click() {
-    if (Form2* viewer = windows_.loaded<Form2>()) viewer->show_information();
+void MainWindow::show_viewer_information() {
+    if (ViewerWindow* viewer = windows_.loaded<ViewerWindow>()) viewer->show_information();
 }
 
-void Form1::mClose_F_Click() {
-    if (Form2* viewer = windows_.loaded<Form2>()) viewer->IMG_CLOSE();
+void MainWindow::close_viewer() {
+    if (ViewerWindow* viewer = windows_.loaded<ViewerWindow>()) viewer->close_view();
 }
 
 }  // namespace vis

@@ -2,14 +2,14 @@
 // right button.
 #include "catalogue/info_text.h"
 #include "catalogue/screenshot_delete.h"
-#include "main_window/form1.h"
-#include "platform/jpeg.h"
-#include "platform/keys.h"
-#include "viewer/form2.h"
+#include "imaging/jpeg.h"
+#include "main_window/main_window.h"
+#include "ui/keys.h"
+#include "viewer/viewer_window.h"
 
 namespace vis {
 
-void Form1::show_pre_info(ListBox& list) {
+void MainWindow::show_pre_info(ListBox& list) {
     if (list.list_index() < 0) {
         enable_file_commands(false);
         viewer_follows();
@@ -19,7 +19,7 @@ void Form1::show_pre_info(ListBox& list) {
     show_selected(list);
 }
 
-bool Form1::show_selected(ListBox& list) {
+bool MainWindow::show_selected(ListBox& list) {
     // A file that cannot be decoded shows as no picture: the previous one never stays on the
     // screen under another's name, nor goes to the clipboard or the editor in its place.
     preview_file_ = lists_.file_of_line(list.item(list.list_index()));
@@ -31,7 +31,7 @@ bool Form1::show_selected(ListBox& list) {
     return picture.has_value();
 }
 
-void Form1::show_remaining(ListBox& list) {
+void MainWindow::show_remaining(ListBox& list) {
     if (list.list_index() < 0) {
         // The last screenshot went: nothing is left to show or describe.
         clear_preview();
@@ -44,14 +44,14 @@ void Form1::show_remaining(ListBox& list) {
     show_selected(list);
 }
 
-void Form1::describe_selected(ListBox& list) {
+void MainWindow::describe_selected(ListBox& list) {
     const std::string line = list.item(list.list_index());
     set_panel_text(panel_text(line, lists_.record(list, list.list_index()).size, list.list_index() + 1, list.count(),
                               file_path.total_size(), !preview_picture().empty()));
     enable_file_commands(true);
 }
 
-const Picture& Form1::preview_picture() {
+const Picture& MainWindow::preview_picture() {
     static const Picture none;
     // The preview may still hold the picture of a line the program selected while its list was busy.
     const std::string line = lists_.selected_line();
@@ -59,12 +59,12 @@ const Picture& Form1::preview_picture() {
     return img_pre.picture();
 }
 
-void Form1::clear_preview() {
+void MainWindow::clear_preview() {
     img_pre.set_picture({});
     preview_file_.clear();
 }
 
-void Form1::relist() {
+void MainWindow::relist() {
     const std::string folder = file_path.folder();
     lists_.rebuild(folder);
     // Nothing of the old selection stays on screen, whatever the first line holds.
@@ -74,7 +74,7 @@ void Form1::relist() {
     show_pre_info(file_lst);
 }
 
-void Form1::tmr_watch_Timer() {
+void MainWindow::apply_folder_changes() {
     const ScreenshotWatch::Update update = watch_.tick();
     if (!update.changed) return;
     ListBox& list = lists_.in_use();
@@ -90,15 +90,15 @@ void Form1::tmr_watch_Timer() {
     }
 }
 
-void Form1::viewer_follows() {
-    if (Form2* viewer = windows_.loaded<Form2>()) viewer->follow_selection();
+void MainWindow::viewer_follows() {
+    if (ViewerWindow* viewer = windows_.loaded<ViewerWindow>()) viewer->follow_selection();
 }
 
-void Form1::set_panel_text(const std::string& text) {
+void MainWindow::set_panel_text(const std::string& text) {
     lbl_alt.set_caption(text);
 }
 
-void Form1::enable_file_commands(bool on) {
+void MainWindow::enable_file_commands(bool on) {
     // The file itself can be shared whenever it can be saved, picture or not.
     mSave.set_enabled(on);
     mCopyFile.set_enabled(on);
@@ -107,12 +107,12 @@ void Form1::enable_file_commands(bool on) {
     for (Menu* entry : {&mClipboard, &mClipboard_F, &mEdit, &mEdit_F}) entry->set_enabled(picture);
 }
 
-std::optional<Picture> Form1::load_picture(const std::string& path) {
+std::optional<Picture> MainWindow::load_picture(const std::string& path) {
     if (auto ahead = decode_ahead_.take(path)) return ahead;
     return decode_jpeg_file(path);
 }
 
-void Form1::decode_neighbours(const ListBox& list) {
+void MainWindow::decode_neighbours(const ListBox& list) {
     const int row = list.list_index();
     std::vector<std::string> wanted;
     if (row + 1 < list.count()) wanted.push_back(lists_.file_of_line(list.item(row + 1)));
@@ -120,40 +120,32 @@ void Form1::decode_neighbours(const ListBox& list) {
     decode_ahead_.request(wanted);
 }
 
-void Form1::file_lst_Click() {
-    if (!ScreenshotLists::busy(file_lst)) show_pre_info(file_lst);
+void MainWindow::show_clicked(ListBox& list) {
+    if (!ScreenshotLists::busy(list)) show_pre_info(list);
 }
 
-void Form1::file_sort_Click() {
-    if (!ScreenshotLists::busy(file_sort)) show_pre_info(file_sort);
-}
-
-void Form1::img_sort_up_Click() {
+void MainWindow::switch_order() {
     show_pre_info(lists_.switch_order());
 }
 
-void Form1::img_sort_down_Click() {
-    show_pre_info(lists_.switch_order());
-}
-
-void Form1::list_DblClick(ListBox& list) {
+void MainWindow::view_selected(ListBox& list) {
     if (list.list_index() < 0) return;
     // A line whose picture cannot be shown is described in the panel; there is nothing to view.
     if (!show_selected(list)) return;
-    windows_.get<Form2>().IMG_FULL(true);
+    windows_.get<ViewerWindow>().show_full(true);
 }
 
-void Form1::img_pre_DblClick() {
+void MainWindow::view_preview() {
     if (preview_picture().empty()) return;
-    windows_.get<Form2>().IMG_FULL(true);
+    windows_.get<ViewerWindow>().show_full(true);
 }
 
-void Form1::list_KeyDown(ListBox& list, int key_code, int) {
+void MainWindow::delete_on_key(ListBox& list, int key_code, int) {
     if (key_code == key::kDelete && delete_selected_line(p_.prompts, p_.files, lists_, list, *this))
         show_remaining(list);
 }
 
-void Form1::list_MouseDown(ListBox& list, int button, int, int x, int y) {
+void MainWindow::pop_up_file_menu(ListBox& list, int button, int, int x, int y) {
     if (button != button::kRight) return;
     show_pre_info(list);
     p_.prompts.popup_menu(mFile, *this, list.left() + x, list.top() + y);

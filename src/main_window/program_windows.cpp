@@ -1,45 +1,46 @@
 #include "main_window/program_windows.h"
 
-#include "album_window/form5.h"
-#include "bulk/form4.h"
-#include "editor_window/form6.h"
-#include "editor_window/form6_sub1.h"
-#include "editor_window/form6_sub2.h"
-#include "main_window/form1.h"
-#include "options/form0.h"
-#include "options/form3.h"
-#include "platform/start_marks.h"
-#include "viewer/form2.h"
+#include "album_window/album_window.h"
+#include "bulk/bulk_window.h"
+#include "editor_window/editor_window.h"
+#include "editor_window/effects_dialog.h"
+#include "editor_window/text_dialog.h"
+#include "main_window/main_window.h"
+#include "services/start_marks.h"
+#include "settings_dialog/settings_dialog.h"
+#include "splash/splash_window.h"
+#include "viewer/viewer_window.h"
 
 namespace vis {
 
 namespace {
 
 template <class W>
-void add(Windows& windows) {
-    windows.add<W>([](Windows& w) { return std::make_unique<W>(w); });
+void add(WindowOwner& windows) {
+    windows.add<W>([](WindowOwner& w) { return std::make_unique<W>(w); });
 }
 
 }  // namespace
 
-void add_program_windows(Windows& windows) {
-    add<Form1>(windows);
-    add<Form0>(windows);
-    add<Form2>(windows);
-    add<Form3>(windows);
-    add<Form5>(windows);
-    add<Form4>(windows);
-    add<Form6>(windows);
-    add<Form6_Sub1>(windows);
-    add<Form6_Sub2>(windows);
-    windows.set_main([&windows]() -> MainWindow& { return windows.get<Form1>(); });
+void add_program_windows(WindowOwner& windows) {
+    add<MainWindow>(windows);
+    add<SplashWindow>(windows);
+    add<ViewerWindow>(windows);
+    add<SettingsDialog>(windows);
+    add<AlbumWindow>(windows);
+    add<BulkWindow>(windows);
+    add<EditorWindow>(windows);
+    add<TextDialog>(windows);
+    add<EffectsDialog>(windows);
+    windows.set_main([&windows]() -> MainWindowParts& { return windows.get<MainWindow>(); });
 }
 
-int run_program(Platform& platform, const std::function<void(Windows&)>& started, const std::function<int()>& loop) {
+int run_program(Platform& platform, const std::function<void(WindowOwner&)>& started,
+                const std::function<int()>& loop) {
     start_mark("services made");
-    Windows program(platform);
+    WindowOwner program(platform);
     add_program_windows(program);
-    Form1& main = program.get<Form1>();
+    MainWindow& main = program.get<MainWindow>();
     start_mark("main window made");
     main.start();
     start_mark("main window loaded");

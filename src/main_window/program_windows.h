@@ -7,10 +7,10 @@
 
 namespace vis {
 
-void add_program_windows(Windows& windows);
+void add_program_windows(WindowOwner& windows);
 
 // Makes the program's windows on `platform` and starts the main window; `started`, if given, is
 // called once it has loaded. Then runs `loop`, the backend's event loop, and returns its result.
-int run_program(Platform& platform, const std::function<void(Windows&)>& started, const std::function<int()>& loop);
+int run_program(Platform& platform, const std::function<void(WindowOwner&)>& started, const std::function<int()>& loop);
 
 }  // namespace vis

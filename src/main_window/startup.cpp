@@ -1,22 +1,22 @@
 // Loading the main window, the timer's start-up step, quitting, and the Command, Options and Help
 // commands that open other windows or documents.
-#include "album_window/form5.h"
-#include "bulk/form4.h"
+#include "album_window/album_window.h"
+#include "bulk/bulk_window.h"
 #include "catalogue/info_text.h"
-#include "main_window/form1.h"
-#include "options/form0.h"
-#include "options/form3.h"
-#include "platform/paths.h"
-#include "platform/start_marks.h"
+#include "main_window/main_window.h"
+#include "services/paths.h"
+#include "services/start_marks.h"
+#include "settings_dialog/settings_dialog.h"
+#include "splash/splash_window.h"
 
 namespace vis {
 
-void Form1::start() {
-    Form_Load();
+void MainWindow::start() {
+    load();
     if (!p_.windows.quitting()) show();
 }
 
-void Form1::Form_Load() {
+void MainWindow::load() {
     set_caption("初期化しています...(Load)");
     if (p_.instance.another_instance_running()) {
         request_close();
@@ -31,10 +31,10 @@ void Form1::Form_Load() {
 
     set_caption("初期化しています...(BGM)");
     mBGM_change.set_enabled(mBGMPlay.checked());
-    windows_.get<Form0>().open();
+    windows_.get<SplashWindow>().open();
 }
 
-bool Form1::load_settings() {
+bool MainWindow::load_settings() {
     const SettingsStore::Loaded loaded = windows_.settings().load();
     if (!loaded.ok || loaded.first_run) set_caption("初期化しています...(First Settiings)");
     // Without settings the empty game folder leads the start-up step to the dialog.
@@ -58,7 +58,7 @@ constexpr std::int64_t kScreenWaitMs = 1000;
 
 }  // namespace
 
-void Form1::tmr_music_Timer() {
+void MainWindow::music_tick() {
     if (tmr_music.tag() != "start") {
         bgm_.tick(mBGMPlay.checked(), game_folder());
         return;
@@ -73,19 +73,19 @@ void Form1::tmr_music_Timer() {
     run_startup_step();
 }
 
-bool Form1::make_ss_list() {
+bool MainWindow::list_screenshots() {
     return lists_.rebuild(join_path(game_folder(), "Screen Save"));
 }
 
-void Form1::run_startup_step() {
+void MainWindow::run_startup_step() {
     set_caption("初期化しています...(SS)");
     start_mark("listing");
-    const bool listed = make_ss_list();
+    const bool listed = list_screenshots();
     start_mark("listed");
     if (!listed) {
         // The folder is missing or cannot be read: stop trying and let the user pick the game.
         tmr_music.set_timer_enabled(false);
-        windows_.get<Form3>().open(true);
+        windows_.get<SettingsDialog>().open(true);
         hide();
         return;
     }
@@ -98,41 +98,41 @@ void Form1::run_startup_step() {
     start_mark("title");
 }
 
-void Form1::end_program() {
+void MainWindow::end_program() {
     bgm_.close_current();
     p_.windows.quit();
 }
 
-bool Form1::Form_QueryUnload() {
+bool MainWindow::on_close_request() {
     end_program();
     return true;
 }
 
-void Form1::mQuit_Click() {
+void MainWindow::quit() {
     end_program();
 }
 
-void Form1::mSetting_Click() {
-    windows_.get<Form3>().open(false);
+void MainWindow::open_settings() {
+    windows_.get<SettingsDialog>().open(false);
 }
 
-void Form1::mAlbum_Click() {
-    windows_.get<Form5>().open();
+void MainWindow::open_album_window() {
+    windows_.get<AlbumWindow>().open();
 }
 
-void Form1::mAll_copy_Click() {
-    windows_.get<Form4>().open(BulkMode::copy);
+void MainWindow::copy_all_screenshots() {
+    windows_.get<BulkWindow>().open(BulkMode::copy);
 }
 
-void Form1::mAll_move_Click() {
-    windows_.get<Form4>().open(BulkMode::move);
+void MainWindow::move_all_screenshots() {
+    windows_.get<BulkWindow>().open(BulkMode::move);
 }
 
-void Form1::mHelpFile_Click() {
+void MainWindow::open_help() {
     p_.shell.open(join_path(join_path(p_.program_folder, "help"), "index.html"), p_.program_folder);
 }
 
-void Form1::mSite_Click() {
+void MainWindow::open_website() {
     p_.shell.open(p_.update_server + "/", p_.program_folder);
 }
 

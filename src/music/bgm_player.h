@@ -4,9 +4,9 @@
 // no track is open, otherwise the open track's path.
 #include <string>
 
-#include "platform/control.h"
-#include "platform/form.h"
-#include "platform/platform.h"
+#include "services/platform.h"
+#include "ui/control.h"
+#include "ui/form.h"
 
 namespace vis {
 

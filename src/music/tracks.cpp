@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/paths.h"
+#include "services/paths.h"
 
 namespace vis {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "platform/clock.h"
+#include "services/clock.h"
 
 namespace vis {
 

@@ -2,10 +2,10 @@
 // changing the music track.
 #include "catalogue/screenshot_delete.h"
 #include "catalogue/screenshot_lists.h"
-#include "core/main_window.h"
-#include "platform/keys.h"
-#include "platform/text_metrics.h"
-#include "viewer/form2.h"
+#include "core/main_window_parts.h"
+#include "ui/keys.h"
+#include "ui/text_metrics.h"
+#include "viewer/viewer_window.h"
 
 namespace vis {
 
@@ -17,17 +17,17 @@ constexpr const char* kNoNext = "次の画像はありません";
 
 }  // namespace
 
-void Form2::Form_KeyDown(int key_code, int) {
+void ViewerWindow::handle_key(int key_code, int) {
     // Shift, Ctrl and Alt make no difference.
     switch (key_code) {
         case key::kLeft:
-            IMG_PREV();
+            show_previous();
             break;
         case key::kRight:
-            IMG_NEXT();
+            show_next();
             break;
         case key::kDelete:
-            IMG_DELETE();
+            delete_shown();
             break;
         case key::kF1:
             main().change_bgm();
@@ -37,22 +37,22 @@ void Form2::Form_KeyDown(int key_code, int) {
     }
 }
 
-void Form2::IMG_PREV() {
+void ViewerWindow::show_previous() {
     step(-1, Unreadable::step_onto);
 }
 
-void Form2::IMG_NEXT() {
+void ViewerWindow::show_next() {
     step(+1, Unreadable::step_onto);
 }
 
-void Form2::step(int delta, Unreadable unreadable) {
+void ViewerWindow::step(int delta, Unreadable unreadable) {
     ListBox& list = main().lists().in_use();
     const int row = list.list_index();
     // After the only screenshot was deleted there is nothing to step through.
     if (row < 0) return;
     const int target = row + delta;
     if (target < 0 || target >= list.count()) {
-        IMG_ERR(target < 0 ? kNoPrevious : kNoNext);
+        show_error(target < 0 ? kNoPrevious : kNoNext);
         return;
     }
     lbl_err.set_visible(false);
@@ -67,10 +67,10 @@ void Form2::step(int delta, Unreadable unreadable) {
     }
     // The keys step onto a file that cannot be shown all the same, so one damaged file never
     // bars the way to the screenshots beyond it; the display says it cannot show it.
-    IMG_FULL(false);
+    show_full(false);
 }
 
-void Form2::IMG_ERR(const std::string& message) {
+void ViewerWindow::show_error(const std::string& message) {
     lbl_err.set_caption(std::string(kNoticeHeading) + "\r\n" + message);
     fit_to_text(lbl_err, windows_.platform().text);
     place_centred(lbl_err);
@@ -80,7 +80,7 @@ void Form2::IMG_ERR(const std::string& message) {
     tmr_fade.set_timer_enabled(true);
 }
 
-void Form2::IMG_DELETE() {
+void ViewerWindow::delete_shown() {
     Platform& p = windows_.platform();
     ListBox& list = main().lists().in_use();
     // The question and any report belong to the viewer, above which they must show.
@@ -91,7 +91,7 @@ void Form2::IMG_DELETE() {
         return;
     }
     own_move([&] { main().show_remaining(list); });
-    IMG_FULL(false);
+    show_full(false);
 }
 
 }  // namespace vis

@@ -1,11 +1,11 @@
 // The viewer's mouse: stepping at the picture's edges, the pop-up menu, closing, and the fade
 // of the labels.
 #include "catalogue/screenshot_lists.h"
-#include "core/main_window.h"
-#include "platform/keys.h"
-#include "platform/text_metrics.h"
-#include "viewer/form2.h"
+#include "core/main_window_parts.h"
+#include "ui/keys.h"
+#include "ui/text_metrics.h"
 #include "viewer/overlay_text.h"
+#include "viewer/viewer_window.h"
 
 namespace vis {
 
@@ -17,7 +17,7 @@ constexpr int kHoverFadeMs = 5000;
 
 }  // namespace
 
-void Form2::img_view_MouseMove(int, int, int x, int) {
+void ViewerWindow::step_at_edge(int, int, int x, int) {
     // Each move inside a strip steps once; a picture that cannot be shown is not stepped onto.
     if (x <= kEdgeZone)
         step(-1, Unreadable::stay);
@@ -25,25 +25,21 @@ void Form2::img_view_MouseMove(int, int, int x, int) {
         step(+1, Unreadable::stay);
 }
 
-void Form2::img_view_MouseDown(int button, int, int x, int y) {
+void ViewerWindow::menu_on_picture(int button, int, int x, int y) {
     if (button == button::kRight)
         windows_.platform().prompts.popup_menu(main().full_menu(), *this, img_view.left() + x, img_view.top() + y);
 }
 
-void Form2::img_view_DblClick() {
-    IMG_CLOSE();
-}
-
-void Form2::lbl_info_Click() {
+void ViewerWindow::hide_information() {
     lbl_info.set_visible(false);
 }
 
-void Form2::lbl_info_MouseDown(int button, int, int x, int y) {
+void ViewerWindow::menu_on_information(int button, int, int x, int y) {
     if (button == button::kRight)
         windows_.platform().prompts.popup_menu(main().full_menu(), *this, lbl_info.left() + x, lbl_info.top() + y);
 }
 
-void Form2::lbl_cnt_MouseMove(int, int, int, int) {
+void ViewerWindow::show_counter(int, int, int, int) {
     tmr_fade.set_interval(kHoverFadeMs);
     tmr_fade.set_timer_enabled(true);
     lbl_cnt.set_caption(lbl_cnt.tag());
@@ -51,7 +47,7 @@ void Form2::lbl_cnt_MouseMove(int, int, int, int) {
     lbl_cnt.set_opaque(true);
 }
 
-void Form2::tmr_fade_Timer() {
+void ViewerWindow::fade_labels() {
     tmr_fade.set_timer_enabled(false);
     // A counter already blank keeps the counter text in its Tag; storing the blanks would lose it.
     if (lbl_cnt.opaque()) {

@@ -6,8 +6,8 @@
 #include <ctime>
 #include <filesystem>
 
-#include "album/pattern_sam.h"
-#include "platform/paths.h"
+#include "album/album_writer.h"
+#include "services/paths.h"
 #include "support/album_inputs.h"
 #include "support/album_recorder.h"
 #include "support/temp_folder.h"
@@ -104,7 +104,7 @@ TEST(AlbumPages, TenShotsMakeACopyAlbumOfAFullAndAFilledUpPage) {
     AlbumInput in = input_of(10);
     in.zoom = true;
     AlbumRecorder out;
-    const AlbumResult r = create_pattern_sam(in, creation_clock(), out);
+    const AlbumResult r = write_album(in, creation_clock(), out);
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.folder, kAlbum);
     EXPECT_EQ(r.index, kIndex);
@@ -171,7 +171,7 @@ TEST(AlbumPages, OneShotAbsolutePathAlbumWithZoomAndNoLinks) {
     in.link = false;
     in.date = false;
     AlbumRecorder out;
-    ASSERT_TRUE(create_pattern_sam(in, creation_clock(), out).ok());
+    ASSERT_TRUE(write_album(in, creation_clock(), out).ok());
     // No screenshot is copied; null.gif fills the eight empty cells.
     EXPECT_EQ(out.calls, (std::vector<std::string>{"mkdir " + kAlbum, "mkdir " + kImages, "write " + kIndex,
                                                    "copy " + kNullGif + " -> " + join_path(kImages, "null.gif"),
@@ -201,7 +201,7 @@ TEST(AlbumPages, NineShotsFillOnePageWithoutNullGifAndCaptionsOff) {
     in.date = false;
     in.file_name = false;
     AlbumRecorder out;
-    ASSERT_TRUE(create_pattern_sam(in, creation_clock(), out).ok());
+    ASSERT_TRUE(write_album(in, creation_clock(), out).ok());
     EXPECT_EQ(out.calls.size(), 3u + 9 + 1);
     for (const auto& call : out.calls) EXPECT_EQ(call.find("null.gif"), std::string::npos) << call;
 
@@ -214,7 +214,7 @@ TEST(AlbumPages, NineShotsFillOnePageWithoutNullGifAndCaptionsOff) {
     // null.gif is copied, once, exactly when a page draws a filler cell.
     for (const int n : {8, 9, 10, 17, 26}) {
         AlbumRecorder sized;
-        ASSERT_TRUE(create_pattern_sam(input_of(n), creation_clock(), sized).ok());
+        ASSERT_TRUE(write_album(input_of(n), creation_clock(), sized).ok());
         bool filler = false;
         for (const auto& file : sized.files)
             filler = filler || file.second.find("images/null.gif") != std::string::npos;
@@ -232,7 +232,7 @@ TEST(AlbumPages, FileNamesAndColourTextsCannotBreakTheMarkup) {
     in.line_colour = "Red' onclick='alert(1)";
     in.edge_colour = "#FF8800";  // typed colours come through unchanged
     AlbumRecorder out;
-    ASSERT_TRUE(create_pattern_sam(in, creation_clock(), out).ok());
+    ASSERT_TRUE(write_album(in, creation_clock(), out).ok());
     // The file itself is copied under its own name.
     EXPECT_EQ(out.calls.at(4), "copy " + join_path(kShots, odd) + " -> " + join_path(kImages, odd));
 
@@ -249,7 +249,7 @@ TEST(AlbumPages, FailuresAreReportedAndWhatWasMadeIsTakenBack) {
     const FixedClock clock = creation_clock();
     {
         AlbumRecorder out;
-        const AlbumResult r = create_pattern_sam(input_of(0), clock, out);
+        const AlbumResult r = write_album(input_of(0), clock, out);
         EXPECT_EQ(r.failure, AlbumFailure::empty_list);
         EXPECT_TRUE(out.calls.empty());
     }
@@ -258,7 +258,7 @@ TEST(AlbumPages, FailuresAreReportedAndWhatWasMadeIsTakenBack) {
         // read): no page claims it, and the half album goes.
         AlbumRecorder out;
         out.fail_on = "copy " + join_path(kShots, shot_name(2));
-        const AlbumResult r = create_pattern_sam(input_of(10), clock, out);
+        const AlbumResult r = write_album(input_of(10), clock, out);
         EXPECT_FALSE(r.ok());
         EXPECT_EQ(r.failure, AlbumFailure::copy);
         EXPECT_EQ(r.failed_path, join_path(kShots, shot_name(2)));
@@ -275,7 +275,7 @@ TEST(AlbumPages, FailuresAreReportedAndWhatWasMadeIsTakenBack) {
         // The album folder cannot be made, for a reason other than its name being in use.
         AlbumRecorder out;
         out.fail_on = "mkdir " + kAlbum;
-        const AlbumResult r = create_pattern_sam(input_of(3), clock, out);
+        const AlbumResult r = write_album(input_of(3), clock, out);
         EXPECT_EQ(r.failure, AlbumFailure::make_folder);
         EXPECT_EQ(r.failed_path, kAlbum);
         EXPECT_EQ(out.calls, (std::vector<std::string>{"mkdir " + kAlbum}));
@@ -285,7 +285,7 @@ TEST(AlbumPages, FailuresAreReportedAndWhatWasMadeIsTakenBack) {
         AlbumRecorder out;
         out.fail_on = "write " + page_path(2);
         out.fail_removes = true;
-        const AlbumResult r = create_pattern_sam(input_of(12), clock, out);
+        const AlbumResult r = write_album(input_of(12), clock, out);
         EXPECT_EQ(r.failure, AlbumFailure::write);
         EXPECT_EQ(r.failed_path, page_path(2));
         EXPECT_TRUE(r.partial_album_left);
@@ -295,12 +295,12 @@ TEST(AlbumPages, FailuresAreReportedAndWhatWasMadeIsTakenBack) {
 
 TEST(AlbumPages, AlbumsOfTheSameSecondTakeTheNextFreeNameAndLinkTheSame) {
     AlbumRecorder first;
-    ASSERT_TRUE(create_pattern_sam(input_of(10), creation_clock(), first).ok());
+    ASSERT_TRUE(write_album(input_of(10), creation_clock(), first).ok());
 
     // Two albums of this second are there already; the one before them is left alone.
     AlbumRecorder out;
     out.taken = {kAlbum, kAlbum + "_2"};
-    const AlbumResult r = create_pattern_sam(input_of(10), creation_clock(), out);
+    const AlbumResult r = write_album(input_of(10), creation_clock(), out);
     ASSERT_TRUE(r.ok());
     const std::string third = kAlbum + "_3";
     EXPECT_EQ(r.folder, third);
@@ -319,7 +319,7 @@ TEST(AlbumPages, ScreenshotsThatHaveGoneAreLeftOutAndTheRestLaidOut) {
     AlbumInput in = input_of(11);
     AlbumRecorder out;
     out.gone = {join_path(kShots, shot_name(0)), join_path(kShots, shot_name(5))};
-    const AlbumResult r = create_pattern_sam(in, creation_clock(), out);
+    const AlbumResult r = write_album(in, creation_clock(), out);
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.skipped, (std::vector<std::string>{shot_name(0), shot_name(5)}));
     EXPECT_EQ(lines_of(out.files[kIndex]).at(16), "　Pages:1(9Shots)　");
@@ -343,14 +343,14 @@ TEST(AlbumPages, ScreenshotsThatHaveGoneAreLeftOutAndTheRestLaidOut) {
     in.create_mode = kAbsolutePathAlbum;
     AlbumRecorder path_out;
     path_out.gone = out.gone;
-    ASSERT_TRUE(create_pattern_sam(in, creation_clock(), path_out).ok());
+    ASSERT_TRUE(write_album(in, creation_clock(), path_out).ok());
     EXPECT_EQ(path_out.files[page_path(1)].find(shot_name(5)), std::string::npos);
     EXPECT_NE(path_out.files[page_path(1)].find(shot_name(6)), std::string::npos);
 
     // All gone: nothing is made, and every name is given.
     AlbumRecorder none;
     none.gone = {join_path(kShots, shot_name(0)), join_path(kShots, shot_name(1))};
-    const AlbumResult empty = create_pattern_sam(input_of(2), creation_clock(), none);
+    const AlbumResult empty = write_album(input_of(2), creation_clock(), none);
     EXPECT_EQ(empty.failure, AlbumFailure::no_screenshots);
     EXPECT_EQ(empty.skipped, (std::vector<std::string>{shot_name(0), shot_name(1)}));
     EXPECT_TRUE(none.calls.empty());

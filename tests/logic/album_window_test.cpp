@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
-#include "album_window/form5.h"
+#include "album_window/album_window.h"
 #include "album_window/progress_caption.h"
 #include "catalogue/list_line.h"
-#include "platform/ansi.h"
-#include "platform/paths.h"
+#include "services/ansi.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 
 namespace vis {
@@ -32,10 +32,10 @@ std::vector<std::string> entries(const std::string& folder) {
     return names;
 }
 
-struct AlbumWindow : ::testing::Test {
+struct AlbumWindowTest : ::testing::Test {
     test::App app;
     std::vector<std::string> lines;  // oldest first
-    Form5* d = nullptr;
+    AlbumWindow* d = nullptr;
 
     // Shots named against their date order, each of its own width so the preview tells them apart.
     void open_with(int shots) {
@@ -46,12 +46,12 @@ struct AlbumWindow : ::testing::Test {
             app.folders.add_shot(name, kWhen + 60 * i, 40 + i, 30);
             lines.push_back(make_list_line(kWhen + 60 * i, name));
         }
-        Form1& f = app.start();
+        MainWindow& f = app.start();
         test::click_menu(f.mAlbum);
-        d = &test::win<Form5>(f);
+        d = &test::win<AlbumWindow>(f);
     }
     std::string albums() const { return join_path(app.folders.program, "album"); }
-    const std::vector<std::string>& captions() { return app.plat.windows.captions["Form5"]; }
+    const std::vector<std::string>& captions() { return app.plat.windows.captions["AlbumWindow"]; }
     bool has_caption(const std::string& c) {
         return std::find(captions().begin(), captions().end(), c) != captions().end();
     }
@@ -68,7 +68,7 @@ struct AlbumWindow : ::testing::Test {
     }
 };
 
-TEST_F(AlbumWindow, OpeningListsTheScreenshotsWithItsLoadingCaption) {
+TEST_F(AlbumWindowTest, OpeningListsTheScreenshotsWithItsLoadingCaption) {
     open_with(3);
     EXPECT_TRUE(d->visible());
     EXPECT_EQ(app.form->window_state(), WindowState::minimised);
@@ -98,7 +98,7 @@ TEST(AlbumProgress, PercentagesHaveOneDecimalAndNoLeadingZero) {
     EXPECT_EQ(percent_text(album_progress(2, 2)), "66.7");
 }
 
-TEST_F(AlbumWindow, SendAndReturnMoveLinesAndSetTheButtons) {
+TEST_F(AlbumWindowTest, SendAndReturnMoveLinesAndSetTheButtons) {
     open_with(4);
     click_row(d->file_lst, 1);
     EXPECT_TRUE(d->cmd_send_list.enabled() && d->cmd_send_list_all.enabled());
@@ -147,7 +147,7 @@ TEST_F(AlbumWindow, SendAndReturnMoveLinesAndSetTheButtons) {
     EXPECT_FALSE(d->cmd_send_list.enabled() || d->cmd_send_list_all.enabled());
 }
 
-TEST_F(AlbumWindow, ClickingTheLineAlreadySelectedStillSetsTheButtonsAndThePreview) {
+TEST_F(AlbumWindowTest, ClickingTheLineAlreadySelectedStillSetsTheButtonsAndThePreview) {
     open_with(3);
     click_row(d->file_lst, 1);
     click(d->cmd_send_list);
@@ -160,7 +160,7 @@ TEST_F(AlbumWindow, ClickingTheLineAlreadySelectedStillSetsTheButtonsAndThePrevi
     EXPECT_EQ(d->img_pre.picture().width, 40);
 }
 
-TEST_F(AlbumWindow, ClosingHidesTheWindowAndRestoresTheMainWindow) {
+TEST_F(AlbumWindowTest, ClosingHidesTheWindowAndRestoresTheMainWindow) {
     open_with(1);
     click(d->cmd_cancel);
     EXPECT_FALSE(d->visible());
@@ -172,11 +172,11 @@ TEST_F(AlbumWindow, ClosingHidesTheWindowAndRestoresTheMainWindow) {
     d->request_close();
     EXPECT_FALSE(d->visible());
     EXPECT_EQ(app.form->window_state(), WindowState::normal);
-    EXPECT_EQ(test::loaded<Form5>(*app.form), d);
+    EXPECT_EQ(test::loaded<AlbumWindow>(*app.form), d);
     EXPECT_EQ(d->file_album.count(), 1);
 }
 
-TEST_F(AlbumWindow, EmptyListOrCancelBuildsNothing) {
+TEST_F(AlbumWindowTest, EmptyListOrCancelBuildsNothing) {
     open_with(2);
     app.plat.prompts.answer_message(MsgResult::ok);
     click(d->cmd_copy_create);
@@ -192,7 +192,7 @@ TEST_F(AlbumWindow, EmptyListOrCancelBuildsNothing) {
     EXPECT_TRUE(entries(albums()).empty());
 }
 
-TEST_F(AlbumWindow, CopyAlbumIsWrittenAndOpenedInTheBrowser) {
+TEST_F(AlbumWindowTest, CopyAlbumIsWrittenAndOpenedInTheBrowser) {
     open_with(4);
     send_all();
     test::type_text(d->cmb_border_color, "#123456");
@@ -242,7 +242,7 @@ TEST_F(AlbumWindow, CopyAlbumIsWrittenAndOpenedInTheBrowser) {
     EXPECT_TRUE(d->cmd_copy_create.enabled() && d->cmd_cancel.enabled());
 }
 
-TEST_F(AlbumWindow, AbsolutePathAlbumCopiesNoScreenshotAndASecondOneGetsItsOwnFolder) {
+TEST_F(AlbumWindowTest, AbsolutePathAlbumCopiesNoScreenshotAndASecondOneGetsItsOwnFolder) {
     open_with(1);
     send_all();
     build(d->cmd_path_create, {MsgResult::no});
@@ -263,7 +263,7 @@ TEST_F(AlbumWindow, AbsolutePathAlbumCopiesNoScreenshotAndASecondOneGetsItsOwnFo
     EXPECT_EQ(app.plat.shell.opened, std::vector<std::string>{join_path(second, "index.html")});
 }
 
-TEST_F(AlbumWindow, ScreenshotsThatHaveGoneAreLeftOutAndNamed) {
+TEST_F(AlbumWindowTest, ScreenshotsThatHaveGoneAreLeftOutAndNamed) {
     open_with(12);
     send_all();
     const auto name = [&](int i) { return line_name(lines[static_cast<std::size_t>(i)]); };
@@ -301,7 +301,7 @@ TEST_F(AlbumWindow, ScreenshotsThatHaveGoneAreLeftOutAndNamed) {
     EXPECT_FALSE(d->busy());
 }
 
-TEST_F(AlbumWindow, FailedBuildSaysWhatAndLeavesNoAlbum) {
+TEST_F(AlbumWindowTest, FailedBuildSaysWhatAndLeavesNoAlbum) {
     open_with(2);
     send_all();
     app.plat.files.disk_space = 0;
@@ -327,7 +327,7 @@ TEST_F(AlbumWindow, FailedBuildSaysWhatAndLeavesNoAlbum) {
 
 // The disk fills up halfway through the first screenshot copied: the part already written goes
 // with the rest of the album.
-TEST_F(AlbumWindow, ACopyBreakingOffMidFileLeavesNoAlbum) {
+TEST_F(AlbumWindowTest, ACopyBreakingOffMidFileLeavesNoAlbum) {
     struct FillingDisk : test::FaultyFileSystem {
         bool copy(const std::string& from, const std::string& to) override {
             if (from.ends_with(".jpg") && !disk_space) disk_space = *size(from) / 2;

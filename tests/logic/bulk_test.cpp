@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <map>
 
-#include "bulk/form4.h"
+#include "bulk/bulk_window.h"
 #include "core/app.h"
-#include "platform/ansi.h"
-#include "platform/paths.h"
+#include "services/ansi.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 
 namespace vis {
@@ -38,13 +38,13 @@ struct Bulk {
             bytes[name] = read_file(app.folders.add_shot(name, saved[name], 40 + i, 30));
         }
     }
-    Form1& start() { return app.start(); }
-    Form4& open(Form1& f, Menu& entry) {
+    MainWindow& start() { return app.start(); }
+    BulkWindow& open(MainWindow& f, Menu& entry) {
         test::click_menu(entry);
-        return test::win<Form4>(f);
+        return test::win<BulkWindow>(f);
     }
     // Confirms the run and answers its closing message.
-    void run(Form4& d) {
+    void run(BulkWindow& d) {
         app.plat.prompts.answer_message(MsgResult::ok);
         app.plat.prompts.answer_message(MsgResult::ok);
         click(d.cmd_Start);
@@ -90,14 +90,14 @@ struct OtherDrive : test::FaultyFileSystem {
 // older copy there and passing over files that are not screenshots.
 TEST(BulkRun, CopyAndMoveTakeEveryScreenshotByteForByte) {
     struct Case {
-        Menu Form1::*entry;
+        Menu MainWindow::*entry;
         std::string mode, ask, title, done;
     };
     const Case cases[] = {
-        {&Form1::mAll_copy, "全てコピー",
+        {&MainWindow::mAll_copy, "全てコピー",
          "スクリーンショットを全てコピーします。\r\nバックアップのように使用できます。\r\n\r\n[OK]を押すと開始します。",
          "copy", "「全てコピー」を完了しました。"},
-        {&Form1::mAll_move, "全て移動",
+        {&MainWindow::mAll_move, "全て移動",
          "スクリーンショットを全て移動します。\r\n実行の際はご注意ください。\r\n\r\n[OK]を押すと開始します。", "move",
          "「全て移動」を完了しました。"},
     };
@@ -108,9 +108,9 @@ TEST(BulkRun, CopyAndMoveTakeEveryScreenshotByteForByte) {
         test::write_file(b.shot("notes.txt"), "not a screenshot");
         test::write_file(b.shot("PelmarOnline_1.jpeg"), "not a screenshot either");
         test::write_file(b.copy(b.bytes.begin()->first), "an older copy");
-        Form1& f = b.start();
+        MainWindow& f = b.start();
         ASSERT_EQ(f.file_lst.count(), 3);
-        Form4& d = b.open(f, f.*c.entry);
+        BulkWindow& d = b.open(f, f.*c.entry);
         EXPECT_EQ(d.lbl_mode.caption(), c.mode);
 
         b.run(d);
@@ -175,7 +175,7 @@ TEST(BulkMove, FailedCopiesAndDeletesLoseNothingAndAreNamed) {
         OtherDrive drive;
         drive.*fault = true;
         b.app.plat.use(drive);
-        Form1& f = b.start();
+        MainWindow& f = b.start();
         b.run(b.open(f, f.mAll_move));
         b.expect_every_shot_kept();
         EXPECT_EQ(b.files_in(b.app.folders.shots).size(), 2u);
@@ -192,7 +192,7 @@ TEST(BulkMove, ACopyFailingOnTheThirdOfFiveDoesNotStopTheRun) {
     OtherDrive drive;
     drive.unreadable = std::next(b.bytes.begin(), 2)->first;
     b.app.plat.use(drive);
-    Form1& f = b.start();
+    MainWindow& f = b.start();
     b.run(b.open(f, f.mAll_move));
     b.expect_every_shot_kept();
     EXPECT_EQ(b.files_in(b.app.folders.shots), std::vector<std::string>{drive.unreadable});
@@ -223,7 +223,7 @@ TEST(BulkRun, AScreenshotThatWentMeanwhileIsNamedApartFromOneThatFailed) {
         drive.vanishing = vanishing;
         if (move) drive.unreadable = b.bytes.begin()->first;
         b.app.plat.use(drive);
-        Form1& f = b.start();
+        MainWindow& f = b.start();
         b.run(b.open(f, move ? f.mAll_move : f.mAll_copy));
         EXPECT_EQ(b.message(1).text, move ? failed + drive.unreadable + "\r\n\r\n「全て移動」" + gone + vanishing
                                           : "「全てコピー」" + gone + vanishing);
@@ -236,8 +236,8 @@ TEST(BulkRun, AScreenshotThatWentMeanwhileIsNamedApartFromOneThatFailed) {
 
 TEST(BulkCopy, NothingIsDoneWhenCancelledOrWhenTheOutputFolderCannotTakeTheFiles) {
     Bulk b(1);
-    Form1& f = b.start();
-    Form4& d = b.open(f, f.mAll_move);
+    MainWindow& f = b.start();
+    BulkWindow& d = b.open(f, f.mAll_move);
     b.app.plat.prompts.answer_message(MsgResult::cancel);
     click(d.cmd_Start);
     EXPECT_TRUE(d.visible());
@@ -265,8 +265,8 @@ TEST(BulkCopy, NothingIsDoneWhenCancelledOrWhenTheOutputFolderCannotTakeTheFiles
 TEST(BulkWindow, TheFolderButtonRewritesOnlyLineFourOfTheSettings) {
     Bulk b(1);
     const std::string file = b.app.folders.settings_file();
-    Form1& f = b.start();
-    Form4& d = b.open(f, f.mAll_copy);
+    MainWindow& f = b.start();
+    BulkWindow& d = b.open(f, f.mAll_copy);
 
     b.app.plat.prompts.answer_save(std::nullopt);
     click(d.cmd_cmd4);
@@ -307,9 +307,9 @@ TEST(BulkWindow, TheFolderButtonRewritesOnlyLineFourOfTheSettings) {
 
 TEST(BulkWindow, TheCloseBoxUnloadsTheWindowAndAnEmptyFolderStillSaysDone) {
     Bulk b(0);
-    Form1& f = b.start();
+    MainWindow& f = b.start();
     b.open(f, f.mAll_copy).request_close();
-    EXPECT_EQ(test::loaded<Form4>(f), nullptr);
+    EXPECT_EQ(test::loaded<BulkWindow>(f), nullptr);
     b.run(b.open(f, f.mAll_move));
     EXPECT_EQ(b.message(1).text, "「全て移動」を完了しました。");
 }
@@ -318,8 +318,8 @@ TEST(BulkWindow, WhileRunningTheProgressShowsAndNothingStartsOrClosesIt) {
     Bulk b(5);
     SteppingClock clock;
     b.app.plat.use(clock);
-    Form1& f = b.start();
-    Form4& d = b.open(f, f.mAll_copy);
+    MainWindow& f = b.start();
+    BulkWindow& d = b.open(f, f.mAll_copy);
     std::vector<int> seen;
     auto meddle = [&] {
         seen.push_back(d.pgb.value());
@@ -333,7 +333,7 @@ TEST(BulkWindow, WhileRunningTheProgressShowsAndNothingStartsOrClosesIt) {
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_GT(seen[0], 0);
     EXPECT_LT(seen[0], 100);
-    EXPECT_EQ(test::loaded<Form4>(f), &d);
+    EXPECT_EQ(test::loaded<BulkWindow>(f), &d);
     // The move menu pressed meanwhile did not change the running copy.
     EXPECT_EQ(b.message(1).text, "「全てコピー」を完了しました。");
     EXPECT_EQ(b.files_in(b.out).size(), 5u);

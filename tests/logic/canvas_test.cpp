@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "editor/canvas.h"
-#include "platform/text_painter.h"
 #include "support/canvas_pixels.h"
+#include "ui/text_painter.h"
 
 namespace vis {
 namespace {
@@ -100,6 +100,12 @@ TEST(Canvas, LinesJoinBothEndsAndMoveTheCurrentPoint) {
     EXPECT_EQ(test::colour_at(c, 2, 10), ink);
     EXPECT_EQ(test::colour_at(c, 1, 10), grey);
     EXPECT_EQ(test::colour_at(c, 2, 8), grey);
+    // Only pixels that took another colour count as changed: over its own ink nothing did.
+    c.take_changed();
+    c.line(4, 10, 14, 10, kInk);
+    EXPECT_TRUE(c.take_changed().empty());
+    c.line(4, 10, 16, 10, kInk);
+    EXPECT_EQ(c.take_changed(), (PixelRect{16, 8, 3, 5}));  // the new round end
 }
 
 TEST(Canvas, BoxesFillBetweenTheirCornersAndGrowWithThePen) {

@@ -11,16 +11,16 @@
 
 #include <turbojpeg.h>
 
+#include "catalogue/file_list.h"
 #include "catalogue/list_line.h"
-#include "editor_window/form6.h"
-#include "options/form3.h"
-#include "platform/file_list.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "editor_window/editor_window.h"
+#include "services/paths.h"
+#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 #include "support/held_open.h"
 #include "support/zone.h"
-#include "viewer/form2.h"
+#include "ui/keys.h"
+#include "viewer/viewer_window.h"
 #include "viewer_fixture.h"
 
 namespace vis {
@@ -94,7 +94,7 @@ TEST(Lists, BothOrdersWithTiesAndPatternRules) {
     app.folders.add_shot("Other_1.jpg", t);
     std::filesystem::create_directories(to_fs_path(join_path(app.folders.shots, "sub")));
     app.folders.add_shot("sub/PelmarOnline_deep.jpg", t);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     const std::vector<std::string> oldest_first{
         "2007/03/04 03:06:07 │ PelmarOnline_9999.jpg", "2007/03/04 04:06:07 │ pelmaronline_old.JPG",
         "2007/03/04 05:06:07 │ PelmarOnline_a.jpg", "2007/03/04 05:06:07 │ PelmarOnline_b.jpg"};
@@ -133,7 +133,7 @@ TEST(Lists, BothOrdersMatchLinesBuiltOneByOneThroughEveryChange) {
     for (int i = 0; i < 4; ++i) app.folders.add_shot(name_of(i), t + 3600 * (i + 1));
     // Where names ignore letter case (Windows) "_B" is "_b" written again.
     const int made = static_cast<int>(lines_on_disk(app.folders.shots).size());
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     auto delete_row = [&](ListBox& list, int row) {
         click_row(list, row);
         app.plat.prompts.answer_message(MsgResult::yes);
@@ -151,7 +151,7 @@ TEST(Lists, BothOrdersMatchLinesBuiltOneByOneThroughEveryChange) {
          [&] {
              app.folders.add_shot("PelmarOnline_new.jpg", t);
              test::click_menu(f.mSetting);
-             test::click(test::win<Form3>(f).cmd_set);
+             test::click(test::win<SettingsDialog>(f).cmd_set);
          }},
         {"delete the first", [&] { delete_row(f.file_lst, 0); }},
     };
@@ -169,7 +169,7 @@ TEST(Lists, SortToggleCarriesTheRowNumberOver) {
     App app;
     app.folders.write_settings();
     const auto names = add_shots(app, 5);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     click_row(f.file_lst, 1);
     test::click(f.img_sort_up);
     EXPECT_TRUE(f.file_sort.visible());
@@ -195,7 +195,7 @@ TEST(Lists, SortToggleWithTheSameRowStillFollowsTheNewList) {
     App app;
     app.folders.write_settings();
     add_shots(app, 3);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     ASSERT_EQ(f.file_lst.list_index(), 0);
     test::click(f.img_sort_up);
     EXPECT_EQ(f.file_sort.list_index(), 0);
@@ -208,7 +208,7 @@ TEST(Preview, PanelOfTheFirstOfManyLines) {
     App app;
     app.folders.write_settings();
     const auto names = add_shots(app, 25);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     std::uintmax_t total = 0, first = 0;
     for (const auto& n : names) total += std::filesystem::file_size(to_fs_path(join_path(app.folders.shots, n)));
     first = std::filesystem::file_size(to_fs_path(join_path(app.folders.shots, names[0])));
@@ -229,7 +229,7 @@ TEST(Preview, SizesOnThePanelComeFromTheFiles) {
     std::string bytes = test::write_jpeg(a, 32, 32);
     test::write_file(a, bytes + std::string(300000 - bytes.size(), '\0'));
     test::write_file(b, bytes + std::string(2700000 - bytes.size(), '\0'));
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     const std::string& panel = f.lbl_alt.caption();
     EXPECT_NE(panel.find("サイズ　　：292 KB\r\n"), std::string::npos) << panel;
     EXPECT_NE(panel.find("(1/2)　　　全 2.8 MB\r\n"), std::string::npos) << panel;
@@ -239,7 +239,7 @@ TEST(Preview, ClickingTheSelectedLineShowsItAgain) {
     App app;
     app.folders.write_settings();
     const auto names = add_shots(app, 2);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     ASSERT_EQ(f.img_pre.picture().width, 64);
     // The file changed on disk since it was shown: a click on its line shows it anew.
     app.folders.add_shot(names[0], local_time(2006, 11, 5, 1, 7, 15), 99, 48, rgb(1, 2, 3));
@@ -249,7 +249,7 @@ TEST(Preview, ClickingTheSelectedLineShowsItAgain) {
     // After the settings dialog's rebuild the panel names the first line only; a click on that
     // line describes it in full.
     test::click_menu(f.mSetting);
-    test::click(test::win<Form3>(f).cmd_set);
+    test::click(test::win<SettingsDialog>(f).cmd_set);
     ASSERT_EQ(f.file_lst.list_index(), 0);
     EXPECT_EQ(f.lbl_alt.caption().find("(1/2)"), std::string::npos);
     click_row(f.file_lst, 0);
@@ -260,7 +260,7 @@ TEST(Preview, BusyTagKeepsThePreview) {
     App app;
     app.folders.write_settings();
     add_shots(app, 3);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     f.file_lst.set_tag("not");
     click_row(f.file_lst, 2);
     EXPECT_EQ(f.file_lst.list_index(), 2);
@@ -326,7 +326,7 @@ TEST(Preview, AScreenshotThatCannotBeShownIsDescribedWithNoPictureInTheListAndTh
         std::uintmax_t total = 0;
         for (const auto& n : names) total += std::filesystem::file_size(to_fs_path(join_path(app.folders.shots, n)));
         const auto size = std::filesystem::file_size(to_fs_path(bad));
-        Form1& f = app.start();
+        MainWindow& f = app.start();
         std::optional<test::HeldOpen> held;
         if (c.held) held.emplace(bad);
         if (c.removed) std::filesystem::remove(to_fs_path(bad));
@@ -346,9 +346,9 @@ TEST(Preview, AScreenshotThatCannotBeShownIsDescribedWithNoPictureInTheListAndTh
         EXPECT_TRUE(f.mCopyFile.enabled());
         press_key(f, 'C', shift::kCtrl);
         test::dbl_click(f.img_pre);
-        EXPECT_EQ(test::loaded<Form2>(f), nullptr);
+        EXPECT_EQ(test::loaded<ViewerWindow>(f), nullptr);
 
-        Form2& v = test::open_viewer_at(f, 1);
+        ViewerWindow& v = test::open_viewer_at(f, 1);
         press_key(v, key::kRight);
         EXPECT_TRUE(v.img_view.picture().empty());
         EXPECT_TRUE(v.lbl_err.visible());
@@ -360,7 +360,7 @@ TEST(Preview, AScreenshotThatCannotBeShownIsDescribedWithNoPictureInTheListAndTh
         test::mouse_down(v.img_view, button::kRight, 10, 10);
         app.plat.prompts.answer_popup("mEdit_F");
         test::mouse_down(v.img_view, button::kRight, 10, 10);
-        EXPECT_EQ(test::loaded<Form6>(f), nullptr);
+        EXPECT_EQ(test::loaded<EditorWindow>(f), nullptr);
         EXPECT_TRUE(app.plat.clipboard.pictures.empty());
         // The keys pass on beyond it.
         press_key(v, key::kRight);
@@ -374,7 +374,7 @@ TEST(ListDelete, TheDeleteKeyDescribesTheLineThatTakesThePlaceInEitherList) {
         App app;
         app.folders.write_settings();
         const auto names = add_shots(app, 5);
-        Form1& f = app.start();
+        MainWindow& f = app.start();
         if (newest_first) test::click(f.img_sort_up);
         ListBox& list = f.lists().in_use();
         click_row(list, 2);
@@ -393,7 +393,7 @@ TEST(ListDelete, LastLineThenOnlyLine) {
     App app;
     app.folders.write_settings();
     add_shots(app, 2);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     click_row(f.file_lst, 1);
     app.plat.prompts.answer_message(MsgResult::yes);
     press_key(f, key::kDelete);
@@ -419,7 +419,7 @@ TEST(ListDelete, ShiftDelIsTheMusicShortcutAndDeletesNothing) {
     App app;
     app.folders.write_settings("1", "0");
     const auto names = add_shots(app, 2);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     press_key(f, key::kDelete, shift::kShift);
     EXPECT_TRUE(f.mBGMPlay.checked());
     EXPECT_EQ(f.file_lst.count(), 2);
@@ -430,7 +430,7 @@ TEST(ListMouse, RightButtonOpensTheFileMenuWithoutMovingTheSelection) {
     App app;
     app.folders.write_settings();
     add_shots(app, 3);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     click_row(f.file_lst, 1);
     app.plat.prompts.answer_popup("");
     test::mouse_down(f.file_lst, button::kRight, 300, 450);
@@ -448,7 +448,7 @@ TEST(ListMouse, RightButtonOpensTheFileMenuWithoutMovingTheSelection) {
 TEST(ListMouse, RightButtonWithNothingSelectedOffersNoScreenshotCommands) {
     App app;
     app.folders.write_settings();
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     ASSERT_EQ(f.file_lst.list_index(), -1);
     app.plat.prompts.answer_popup("mSave");
     test::mouse_down(f.file_lst, button::kRight, 30, 40);
@@ -462,7 +462,7 @@ TEST(ListDelete, ALineThatCannotBeDecodedTakesTheDeletedOnesPlaceAsNoPicture) {
     App app;
     app.folders.write_settings();
     const auto names = add_shots(app, 3);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     test::write_file(join_path(app.folders.shots, names[1]), "not a picture");
     const auto total_after = std::filesystem::file_size(to_fs_path(join_path(app.folders.shots, names[1]))) +
                              std::filesystem::file_size(to_fs_path(join_path(app.folders.shots, names[2])));
@@ -481,14 +481,14 @@ TEST(ListMouse, DoubleClickOnALineShowsThatLineNotThePreviewedOne) {
     App app;
     app.folders.write_settings();
     add_shots(app, 3);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     // The preview shows line 0; line 2 is selected without its selection handling.
     f.file_lst.set_tag("not");
     f.file_lst.set_list_index(2);
     f.file_lst.set_tag("");
     ASSERT_EQ(f.img_pre.picture().width, 64);
     test::dbl_click(f.file_lst);
-    Form2& v = test::win<Form2>(f);
+    ViewerWindow& v = test::win<ViewerWindow>(f);
     EXPECT_TRUE(v.visible());
     EXPECT_EQ(v.img_view.picture().width, 66);
 }

@@ -7,9 +7,9 @@
 #include "core/credits.h"
 #include "editor/edit_save.h"
 #include "editor/stamp.h"
-#include "editor_window/form6.h"
-#include "platform/jpeg.h"
-#include "platform/paths.h"
+#include "editor_window/editor_window.h"
+#include "imaging/jpeg.h"
+#include "services/paths.h"
 #include "viewer_fixture.h"
 
 namespace vis {
@@ -21,8 +21,8 @@ constexpr const char* kShot = "PelmarOnline_2006115_01715.jpg";
 
 struct SaveEdit : ::testing::Test {
     test::App app;
-    Form1* main = nullptr;
-    Form6* editor = nullptr;
+    MainWindow* main = nullptr;
+    EditorWindow* editor = nullptr;
     std::string folder;  // the default save folder
     std::string target;  // a file in it holding "old"
 
@@ -38,7 +38,7 @@ struct SaveEdit : ::testing::Test {
         // The newest first, then the second line: the screenshot the editor opens on.
         test::click_row(main->file_lst, 1);
         test::click_menu(main->mEdit);
-        editor = test::loaded<Form6>(*main);
+        editor = test::loaded<EditorWindow>(*main);
         ASSERT_NE(editor, nullptr);
     }
     const std::vector<test::AskedPrompt>& asked() const { return app.plat.prompts.asked(); }

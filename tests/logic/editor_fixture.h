@@ -7,8 +7,8 @@
 #include <initializer_list>
 #include <utility>
 
-#include "editor_window/form6.h"
-#include "platform/keys.h"
+#include "editor_window/editor_window.h"
+#include "ui/keys.h"
 #include "viewer_fixture.h"
 
 namespace vis::test {
@@ -20,8 +20,8 @@ constexpr int kAhead = 237;
 struct EditorOnTwoShots : ::testing::Test {
     App app;
     SteppingClock clock;
-    Form1* main = nullptr;
-    Form6* editor = nullptr;
+    MainWindow* main = nullptr;
+    EditorWindow* editor = nullptr;
 
     void SetUp() override {
         app.plat.use(clock);
@@ -30,7 +30,7 @@ struct EditorOnTwoShots : ::testing::Test {
         app.folders.add_shot("PelmarOnline_2006116_00001.jpg", viewer_local_time(1), 640, 480, rgb(200, 30, 60));
         main = &app.start();
         click_menu(main->mEdit);
-        editor = loaded<Form6>(*main);
+        editor = loaded<EditorWindow>(*main);
         ASSERT_NE(editor, nullptr);
     }
     // Presses at the first drawing point, moves through the others and lets go at the last (twips).

@@ -5,10 +5,10 @@
 #include <cmath>
 
 #include "editor_fixture.h"
-#include "editor_window/form6.h"
-#include "editor_window/form6_sub1.h"
-#include "platform/keys.h"
+#include "editor_window/editor_window.h"
+#include "editor_window/text_dialog.h"
 #include "support/canvas_pixels.h"
+#include "ui/keys.h"
 
 namespace vis {
 namespace {
@@ -25,21 +25,21 @@ using test::kAhead;
 
 struct Editor : ::testing::Test {
     App app;
-    Form1* main = nullptr;
+    MainWindow* main = nullptr;
 
     void SetUp() override {
         app.folders.write_settings("1", "0");
         app.folders.add_shot("PelmarOnline_2006115_01715.jpg", test::viewer_local_time(0), 800, 600);
         main = &app.start();
     }
-    Form6& open() {
+    EditorWindow& open() {
         test::click_menu(main->mEdit);
-        Form6* e = test::loaded<Form6>(*main);
+        EditorWindow* e = test::loaded<EditorWindow>(*main);
         EXPECT_NE(e, nullptr);
         return *e;
     }
     // A press, moves and release of the left button at drawing points (twips).
-    static void stroke(Form6& e, std::initializer_list<std::pair<int, int>> points) {
+    static void stroke(EditorWindow& e, std::initializer_list<std::pair<int, int>> points) {
         auto it = points.begin();
         mouse_down(e.pct_ss, button::kLeft, it->first + kAhead, it->second + kAhead);
         for (++it; it != points.end(); ++it) mouse_move(e.pct_ss, it->first + kAhead, it->second + kAhead, 1);
@@ -50,7 +50,7 @@ struct Editor : ::testing::Test {
 };
 
 TEST_F(Editor, OpensOverTheMinimisedMainWindowAndTheNavigatorScrollsTheCanvasToItsFarCorner) {
-    Form6& e = open();
+    EditorWindow& e = open();
     EXPECT_TRUE(e.visible());
     EXPECT_EQ(main->window_state(), WindowState::minimised);
 
@@ -73,7 +73,7 @@ TEST_F(Editor, OpensOverTheMinimisedMainWindowAndTheNavigatorScrollsTheCanvasToI
 }
 
 TEST_F(Editor, PencilDrawsAtTheDrawingPointAndTheNavigatorFollowsTheStroke) {
-    Form6& e = open();
+    EditorWindow& e = open();
     const std::uint32_t navigator_before = e.img_pre.picture().pixel(30, 19);
     mouse_down(e.pct_ss, button::kLeft, 1500 + kAhead, 1500 + kAhead);
     EXPECT_EQ(test::colour_at(e.canvas(), 1500, 1500), kBlack);
@@ -91,7 +91,7 @@ TEST_F(Editor, PencilDrawsAtTheDrawingPointAndTheNavigatorFollowsTheStroke) {
 }
 
 TEST_F(Editor, StraightLineIsDrawnOnceAtTheReleaseInTheColourAndWidthThen) {
-    Form6& e = open();
+    EditorWindow& e = open();
     click(e.cmd_pnt_3);
     const Picture before = e.canvas().image();
     mouse_down(e.pct_ss, button::kLeft, 1500 + kAhead, 3000 + kAhead);
@@ -121,7 +121,7 @@ TEST_F(Editor, StraightLineIsDrawnOnceAtTheReleaseInTheColourAndWidthThen) {
 }
 
 TEST_F(Editor, SelectionGrowsAndSlidesAndTheFillIsInsetInIt) {
-    Form6& e = open();
+    EditorWindow& e = open();
     app.plat.prompts.answer_message(MsgResult::ok);
     click(e.cmd_pnt_4);
     EXPECT_EQ(app.plat.prompts.asked().back().box.text, "ERR:選択範囲がありません");
@@ -155,7 +155,7 @@ TEST_F(Editor, SelectionGrowsAndSlidesAndTheFillIsInsetInIt) {
 }
 
 TEST_F(Editor, ClearAllAskedNoKeepsTheDrawingAndYesBringsBackTheScreenshot) {
-    Form6& e = open();
+    EditorWindow& e = open();
     const Picture original = e.canvas().image();
     stroke(e, {{1500, 1500}, {4500, 4500}});
     const Picture drawn = e.canvas().image();
@@ -175,7 +175,7 @@ TEST_F(Editor, ClearAllAskedNoKeepsTheDrawingAndYesBringsBackTheScreenshot) {
 }
 
 TEST_F(Editor, CancelDropsTheSelectionAndLineOnTheNextTickWithoutTouchingPixels) {
-    Form6& e = open();
+    EditorWindow& e = open();
     const Picture before = e.canvas().image();
     click(e.cmd_pnt_0);
     stroke(e, {{1000, 1000}, {3000, 3000}});
@@ -193,14 +193,14 @@ TEST_F(Editor, CancelDropsTheSelectionAndLineOnTheNextTickWithoutTouchingPixels)
     EXPECT_FALSE(e.lne_str.visible());
     EXPECT_FALSE(e.state().pressed);
     EXPECT_FALSE(e.state().overlay.line);
-    EXPECT_FALSE(e.tmr_form6_cancel.timer_enabled());
+    EXPECT_FALSE(e.tmr_cancel_tool.timer_enabled());
     // The left button's release after the cancel draws no line from the canvas's corner.
     mouse_up(e.pct_ss, button::kLeft, 6000 + kAhead, 6000 + kAhead);
     EXPECT_TRUE(same_pixels(e.canvas().image(), before));
 }
 
 TEST_F(Editor, ClosingRestoresTheMainWindowAndTheNextOpeningIsLaidOutAfresh) {
-    Form6& e = open();
+    EditorWindow& e = open();
     click(e.cmd_pnt_0);
     app.plat.prompts.answer_colour(rgb(0, 0, 255));
     click(e.lbl_pnt_color);
@@ -210,9 +210,9 @@ TEST_F(Editor, ClosingRestoresTheMainWindowAndTheNextOpeningIsLaidOutAfresh) {
     e.request_close();
     EXPECT_EQ(main->window_state(), WindowState::normal);
     EXPECT_TRUE(main->visible());
-    EXPECT_EQ(test::loaded<Form6>(*main), nullptr);
+    EXPECT_EQ(test::loaded<EditorWindow>(*main), nullptr);
 
-    Form6& again = open();
+    EditorWindow& again = open();
     EXPECT_EQ(again.img_cur.tag(), "1");
     EXPECT_EQ(again.lbl_pnt_color.tag(), "000000000");
     EXPECT_EQ(again.scr_width.value(), 10);
@@ -221,9 +221,9 @@ TEST_F(Editor, ClosingRestoresTheMainWindowAndTheNextOpeningIsLaidOutAfresh) {
 }
 
 TEST_F(Editor, FromTheViewerItHidesTheViewerAndClosingShowsOnlyTheMainWindow) {
-    Form2& viewer = test::open_viewer_at(*main, 0);
+    ViewerWindow& viewer = test::open_viewer_at(*main, 0);
     test::click_menu(main->mEdit_F);
-    Form6* e = test::loaded<Form6>(*main);
+    EditorWindow* e = test::loaded<EditorWindow>(*main);
     ASSERT_NE(e, nullptr);
     EXPECT_FALSE(viewer.visible());
     EXPECT_EQ(e->canvas().width(), 12000);
@@ -233,7 +233,7 @@ TEST_F(Editor, FromTheViewerItHidesTheViewerAndClosingShowsOnlyTheMainWindow) {
 }
 
 TEST_F(Editor, WidthShowsWhileTheThumbIsDraggedAndAppliesWhenLetGo) {
-    Form6& e = open();
+    EditorWindow& e = open();
     e.scr_width.drag_to(17);
     EXPECT_TRUE(e.lbl_width.visible());
     EXPECT_EQ(e.lbl_width.caption(), "17");
@@ -246,10 +246,10 @@ TEST_F(Editor, WidthShowsWhileTheThumbIsDraggedAndAppliesWhenLetGo) {
 TEST(EditorWithoutPicture, DoesNotOpen) {
     App app;
     app.folders.write_settings("1", "0");
-    Form1& main = app.start();
+    MainWindow& main = app.start();
     ASSERT_TRUE(main.preview_picture().empty());
     test::click_menu(main.mEdit);
-    EXPECT_EQ(test::loaded<Form6>(main), nullptr);
+    EXPECT_EQ(test::loaded<EditorWindow>(main), nullptr);
     EXPECT_EQ(main.window_state(), WindowState::normal);
 }
 
@@ -273,9 +273,9 @@ TEST(EditorOnAScaledScreen, ShowsOnePicturePixelPerDevicePixelAndEachToolActsUnd
         app.plat.windows.set_screen(screen);
         app.folders.write_settings("1", "0");
         app.folders.add_shot("PelmarOnline_2006115_01715.jpg", test::viewer_local_time(0), 800, 600);
-        Form1& main = app.start();
+        MainWindow& main = app.start();
         test::click_menu(main.mEdit);
-        Form6& e = *test::loaded<Form6>(main);
+        EditorWindow& e = *test::loaded<EditorWindow>(main);
         // The picture pixel that holds a drawing point given in twips.
         const double twips = 15.0 / ratio;
         const auto px = [&](double v) { return static_cast<int>(std::floor(v / twips)); };
@@ -303,7 +303,7 @@ TEST(EditorOnAScaledScreen, ShowsOnePicturePixelPerDevicePixelAndEachToolActsUnd
         click(e.cmd_pnt_5);
         Editor::stroke(e, {{2003, 4003}});
         app.plat.windows.advance(1);
-        Form6_Sub1& d = *test::loaded<Form6_Sub1>(main);
+        TextDialog& d = *test::loaded<TextDialog>(main);
         test::type_text(d.txt_5, "Ab");
         const Rect preview = e.lbl_pnt_5.bounds();
         before = e.canvas().image();
@@ -316,12 +316,12 @@ TEST(EditorOnAScaledScreen, ShowsOnePicturePixelPerDevicePixelAndEachToolActsUnd
 // --- the text dialog
 
 TEST_F(Editor, TextDialogLoadsFontsThenPrintsThePreviewWhereItLies) {
-    Form6& e = open();
+    EditorWindow& e = open();
     click(e.cmd_pnt_5);
     app.plat.prompts.answer_colour(rgb(255, 0, 0));
     click(e.lbl_pnt_color);
     stroke(e, {{2000, 1000}, {3000, 1500}});
-    Form6_Sub1* d = test::loaded<Form6_Sub1>(*main);
+    TextDialog* d = test::loaded<TextDialog>(*main);
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(d->visible());
     EXPECT_EQ(d->caption(), " フォント読み込み中...");
@@ -361,26 +361,26 @@ TEST_F(Editor, TextDialogLoadsFontsThenPrintsThePreviewWhereItLies) {
 }
 
 TEST_F(Editor, TextDialogOutlivesTheEditorAndItsCloseBoxUnloadsIt) {
-    Form6& e = open();
+    EditorWindow& e = open();
     click(e.cmd_pnt_5);
     stroke(e, {{1000, 1000}});
     app.plat.windows.advance(1);
-    Form6_Sub1* d = test::loaded<Form6_Sub1>(*main);
+    TextDialog* d = test::loaded<TextDialog>(*main);
     ASSERT_NE(d, nullptr);
     e.request_close();
     test::type_text(d->txt_5, "x");
     click(d->cmd_ok);
     EXPECT_FALSE(d->visible());
-    EXPECT_EQ(test::loaded<Form6>(*main), nullptr);
+    EXPECT_EQ(test::loaded<EditorWindow>(*main), nullptr);
 
     d->request_close();
-    EXPECT_EQ(test::loaded<Form6_Sub1>(*main), nullptr);
+    EXPECT_EQ(test::loaded<TextDialog>(*main), nullptr);
 }
 
 // The test painter prints a line as one block: with "縁取り" the block gets a rim as wide as the
 // size asks, in black or white against the drawing colour, and the text itself stays on top.
 TEST_F(Editor, OutlinedTextGetsARimInTheContrastingColourAndTheChoiceOutlivesTheDialog) {
-    Form6& e = open();
+    EditorWindow& e = open();
     const struct {
         const char* size;
         Colour colour;
@@ -397,7 +397,7 @@ TEST_F(Editor, OutlinedTextGetsARimInTheContrastingColourAndTheChoiceOutlivesThe
         click(e.cmd_pnt_5);
         stroke(e, {{1500, y}});
         app.plat.windows.advance(1);
-        Form6_Sub1& d = *test::loaded<Form6_Sub1>(*main);
+        TextDialog& d = *test::loaded<TextDialog>(*main);
         // Closed and opened again between rows: the box stays ticked.
         EXPECT_TRUE(d.chk_outline.value() || &row == rows);
         if (!d.chk_outline.value()) click(d.chk_outline);
@@ -412,7 +412,7 @@ TEST_F(Editor, OutlinedTextGetsARimInTheContrastingColourAndTheChoiceOutlivesThe
         // Just beyond the rim the screenshot is untouched.
         EXPECT_EQ(at(x0 - row.width - 1), beyond);
         d.request_close();
-        ASSERT_EQ(test::loaded<Form6_Sub1>(*main), nullptr);
+        ASSERT_EQ(test::loaded<TextDialog>(*main), nullptr);
         y += 1500;
     }
 }

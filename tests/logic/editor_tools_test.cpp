@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "editor/canvas.h"
-#include "editor/tools/canvas_tool.h"
-#include "editor/tools/clear_all_tool.h"
-#include "editor/tools/fill_tool.h"
-#include "editor/tools/text_tool.h"
-#include "platform/text_painter.h"
+#include "editor/canvas_tool.h"
+#include "editor/clear_all_tool.h"
+#include "editor/fill_tool.h"
+#include "editor/text_tool.h"
+#include "ui/text_painter.h"
 
 namespace vis {
 namespace {

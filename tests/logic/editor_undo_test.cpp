@@ -8,13 +8,13 @@
 #include "editor/history.h"
 #include "editor/thumbnail.h"
 #include "editor_fixture.h"
-#include "editor_window/form6.h"
-#include "editor_window/form6_sub1.h"
-#include "editor_window/form6_sub2.h"
-#include "platform/jpeg.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "editor_window/editor_window.h"
+#include "editor_window/effects_dialog.h"
+#include "editor_window/text_dialog.h"
+#include "imaging/jpeg.h"
+#include "services/paths.h"
 #include "support/canvas_pixels.h"
+#include "ui/keys.h"
 
 namespace vis {
 namespace {
@@ -37,7 +37,7 @@ struct EditorUndo : test::EditorOnTwoShots {
         click(editor->cmd_pnt_5);
         drag({at});
         app.plat.windows.advance(1);
-        Form6_Sub1& d = *test::loaded<Form6_Sub1>(*main);
+        TextDialog& d = *test::loaded<TextDialog>(*main);
         if (outline) {
             click(d.chk_outline);
             test::type_text(d.txt_size, "30");
@@ -45,10 +45,10 @@ struct EditorUndo : test::EditorOnTwoShots {
         test::type_text(d.txt_5, text);
         click(d.cmd_ok);
     }
-    void effect(Button Form6_Sub2::*button, bool stop = false) {
+    void effect(Button EffectsDialog::*button, bool stop = false) {
         select(1500, 1500, 9000, 6000);
         click(editor->cmd_pnt_eff);
-        Form6_Sub2& d = *test::loaded<Form6_Sub2>(*main);
+        EffectsDialog& d = *test::loaded<EffectsDialog>(*main);
         if (stop) after_events(3, [&d] { click(d.cmd_break); });
         app.plat.prompts.answer_message(MsgResult::ok);
         click(d.*button);
@@ -59,7 +59,7 @@ struct EditorUndo : test::EditorOnTwoShots {
     void crop(int x1, int y1, int x2, int y2) {
         if (x1 >= 0) select(x1, y1, x2, y2);
         click(editor->cmd_pnt_eff);
-        click(test::loaded<Form6_Sub2>(*main)->cmd_crop);
+        click(test::loaded<EffectsDialog>(*main)->cmd_crop);
     }
     std::vector<std::uint32_t> pixels() const { return *editor->canvas().image().pixels; }
     // The navigator shows the canvas as it is.
@@ -97,11 +97,11 @@ TEST_F(EditorUndo, EveryToolAndEffectIsUndoneAndRedoneByteForByte) {
          [](EditorUndo& t) {
              t.print({1000, 7000}, "Outlined", true);
          }},
-        {"mosaic", [](EditorUndo& t) { t.effect(&Form6_Sub2::cmd_eff_1); }},
-        {"blur", [](EditorUndo& t) { t.effect(&Form6_Sub2::cmd_eff_2); }},
-        {"monochrome", [](EditorUndo& t) { t.effect(&Form6_Sub2::cmd_eff_3); }},
-        {"negative", [](EditorUndo& t) { t.effect(&Form6_Sub2::cmd_eff_4); }},
-        {"negative stopped", [](EditorUndo& t) { t.effect(&Form6_Sub2::cmd_eff_4, true); }},
+        {"mosaic", [](EditorUndo& t) { t.effect(&EffectsDialog::cmd_eff_1); }},
+        {"blur", [](EditorUndo& t) { t.effect(&EffectsDialog::cmd_eff_2); }},
+        {"monochrome", [](EditorUndo& t) { t.effect(&EffectsDialog::cmd_eff_3); }},
+        {"negative", [](EditorUndo& t) { t.effect(&EffectsDialog::cmd_eff_4); }},
+        {"negative stopped", [](EditorUndo& t) { t.effect(&EffectsDialog::cmd_eff_4, true); }},
         {"crop", [](EditorUndo& t) { t.crop(600, 300, 9000, 6600); }},
         {"pencil after crop",
          [](EditorUndo& t) {

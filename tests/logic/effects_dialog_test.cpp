@@ -6,19 +6,19 @@
 #include <functional>
 
 #include "editor_fixture.h"
-#include "editor_window/form6.h"
-#include "editor_window/form6_sub2.h"
-#include "platform/keys.h"
+#include "editor_window/editor_window.h"
+#include "editor_window/effects_dialog.h"
+#include "ui/keys.h"
 
 namespace vis {
 namespace {
 
 using test::click;
 
-struct EffectsDialog : test::EditorOnTwoShots {
-    Form6_Sub2& open_dialog() {
+struct EffectsDialogTest : test::EditorOnTwoShots {
+    EffectsDialog& open_dialog() {
         click(editor->cmd_pnt_eff);
-        Form6_Sub2* d = test::loaded<Form6_Sub2>(*main);
+        EffectsDialog* d = test::loaded<EffectsDialog>(*main);
         EXPECT_NE(d, nullptr);
         return *d;
     }
@@ -31,8 +31,8 @@ std::uint32_t negated(std::uint32_t p) {
     return part(p >> 16 & 0xFF) << 16 | part(p >> 8 & 0xFF) << 8 | part(p & 0xFF);
 }
 
-TEST_F(EffectsDialog, WithoutASelectionNothingRunsAndTheDialogOutlivesTheEditor) {
-    Form6_Sub2& d = open_dialog();
+TEST_F(EffectsDialogTest, WithoutASelectionNothingRunsAndTheDialogOutlivesTheEditor) {
+    EffectsDialog& d = open_dialog();
     EXPECT_TRUE(d.visible());
     const Picture before = editor->canvas().image();
     app.plat.prompts.answer_message(MsgResult::ok);
@@ -46,20 +46,20 @@ TEST_F(EffectsDialog, WithoutASelectionNothingRunsAndTheDialogOutlivesTheEditor)
     EXPECT_FALSE(d.visible());
     click(editor->cmd_pnt_eff);
     EXPECT_TRUE(d.visible());
-    EXPECT_EQ(test::loaded<Form6_Sub2>(*main), &d);  // shown again, not made again
+    EXPECT_EQ(test::loaded<EffectsDialog>(*main), &d);  // shown again, not made again
 
     // Closing the editor leaves the dialog, which then has no selection to work on.
     editor->request_close();
-    EXPECT_EQ(test::loaded<Form6>(*main), nullptr);
+    EXPECT_EQ(test::loaded<EditorWindow>(*main), nullptr);
     EXPECT_TRUE(d.visible());
     app.plat.prompts.answer_message(MsgResult::ok);
     click(d.cmd_eff_4);
     EXPECT_EQ(last_message(), "ERR:選択範囲がありません");
 }
 
-TEST_F(EffectsDialog, AnEffectRunsWithTheEditorMinimisedAndEndsWithItsMessageAndTheNavigator) {
+TEST_F(EffectsDialogTest, AnEffectRunsWithTheEditorMinimisedAndEndsWithItsMessageAndTheNavigator) {
     select(1500, 1500, 9000, 6000);  // pixels 100 to 600 across, 100 to 400 down
-    Form6_Sub2& d = open_dialog();
+    EffectsDialog& d = open_dialog();
     const Picture before = editor->canvas().image();
     const std::uint32_t thumbnail_before = editor->img_pre.picture().pixel(70, 50);
 
@@ -84,7 +84,7 @@ TEST_F(EffectsDialog, AnEffectRunsWithTheEditorMinimisedAndEndsWithItsMessageAnd
     // Int(100 * x / 600) after each column, from 16 at the selection's left.
     EXPECT_GT(seen.progress, 16);
     EXPECT_LT(seen.progress, 100);
-    ASSERT_EQ(test::loaded<Form6>(*main), editor);
+    ASSERT_EQ(test::loaded<EditorWindow>(*main), editor);
 
     EXPECT_EQ(last_message(), "完了(ネガポジ)");
     ASSERT_EQ(app.plat.prompts.asked().size(), 1u);  // the mosaic never started
@@ -101,9 +101,9 @@ TEST_F(EffectsDialog, AnEffectRunsWithTheEditorMinimisedAndEndsWithItsMessageAnd
     EXPECT_NE(editor->img_pre.picture().pixel(70, 50), thumbnail_before);
 }
 
-TEST_F(EffectsDialog, BreakInMidRunKeepsTheColumnsDoneAndLeavesTheNavigator) {
+TEST_F(EffectsDialogTest, BreakInMidRunKeepsTheColumnsDoneAndLeavesTheNavigator) {
     select(0, 0, 11985, 8985);  // the whole 800 x 600 canvas
-    Form6_Sub2& d = open_dialog();
+    EffectsDialog& d = open_dialog();
     const Picture before = editor->canvas().image();
     const std::uint32_t thumbnail_before = editor->img_pre.picture().pixel(10, 10);
     int progress_at_break = -1;
@@ -145,20 +145,20 @@ TEST_F(EffectsDialog, BreakInMidRunKeepsTheColumnsDoneAndLeavesTheNavigator) {
     EXPECT_EQ(d.eff_break, 0);
 }
 
-TEST_F(EffectsDialog, OpeningTheEditorOnAnotherPictureMeanwhileLeavesTheNewPictureAsOpened) {
+TEST_F(EffectsDialogTest, OpeningTheEditorOnAnotherPictureMeanwhileLeavesTheNewPictureAsOpened) {
     const struct {
         const char* name;
-        Button Form6_Sub2::*button;
-    } effects[] = {{"mosaic", &Form6_Sub2::cmd_eff_1},
-                   {"blur", &Form6_Sub2::cmd_eff_2},
-                   {"monochrome", &Form6_Sub2::cmd_eff_3},
-                   {"negative", &Form6_Sub2::cmd_eff_4}};
+        Button EffectsDialog::*button;
+    } effects[] = {{"mosaic", &EffectsDialog::cmd_eff_1},
+                   {"blur", &EffectsDialog::cmd_eff_2},
+                   {"monochrome", &EffectsDialog::cmd_eff_3},
+                   {"negative", &EffectsDialog::cmd_eff_4}};
     for (const auto& effect : effects) {
         main->set_window_state(WindowState::normal);
         test::click_row(main->file_lst, 0);
         test::click_menu(main->mEdit);
         select(0, 0, 11985, 8985);
-        Form6_Sub2& d = open_dialog();
+        EffectsDialog& d = open_dialog();
         Picture opened;
         after_events(2, [&] {
             main->set_window_state(WindowState::normal);
@@ -169,7 +169,7 @@ TEST_F(EffectsDialog, OpeningTheEditorOnAnotherPictureMeanwhileLeavesTheNewPictu
         app.plat.prompts.answer_message(MsgResult::ok);
         click(d.*effect.button);
         EXPECT_EQ(last_message(), "中断されました") << effect.name;
-        ASSERT_EQ(test::loaded<Form6>(*main), editor);
+        ASSERT_EQ(test::loaded<EditorWindow>(*main), editor);
         ASSERT_EQ(opened.width, 640) << effect.name;
         EXPECT_EQ(*editor->canvas().image().pixels, *opened.pixels) << effect.name;
         EXPECT_TRUE((d.*effect.button).enabled()) << effect.name;
@@ -178,7 +178,7 @@ TEST_F(EffectsDialog, OpeningTheEditorOnAnotherPictureMeanwhileLeavesTheNewPictu
 
 // A close waiting for the effect's first event turn stops the run, and the editor closes once it
 // has stopped; opened again meanwhile, it stays open on the new screenshot, as opened.
-TEST_F(EffectsDialog, ClosingTheEditorAsAnEffectStartsStopsTheRunAndClosesItAfter) {
+TEST_F(EffectsDialogTest, ClosingTheEditorAsAnEffectStartsStopsTheRunAndClosesItAfter) {
     const struct {
         const char* name;
         bool reopen_with_the_close;
@@ -191,17 +191,17 @@ TEST_F(EffectsDialog, ClosingTheEditorAsAnEffectStartsStopsTheRunAndClosesItAfte
         main->set_window_state(WindowState::normal);
         test::click_row(main->file_lst, 0);
         test::click_menu(main->mEdit);
-        Form6* const first = test::loaded<Form6>(*main);
+        EditorWindow* const first = test::loaded<EditorWindow>(*main);
         ASSERT_NE(first, nullptr);
         editor = first;
         select(0, 0, 11985, 8985);
-        Form6_Sub2& d = open_dialog();
+        EffectsDialog& d = open_dialog();
         Picture opened;
         const auto reopen = [&] {
             main->set_window_state(WindowState::normal);
             test::click_row(main->file_lst, 1);
             test::click_menu(main->mEdit);
-            opened = test::loaded<Form6>(*main)->canvas().image();
+            opened = test::loaded<EditorWindow>(*main)->canvas().image();
         };
         after_events(1, [&] {
             first->request_close();
@@ -215,7 +215,7 @@ TEST_F(EffectsDialog, ClosingTheEditorAsAnEffectStartsStopsTheRunAndClosesItAfte
         EXPECT_EQ(last_message(), "中断されました");
         EXPECT_EQ(d.pgb.value(), 0);
         EXPECT_TRUE(d.cmd_eff_4.enabled() && d.cmd_quit.enabled());
-        Form6* const now = test::loaded<Form6>(*main);
+        EditorWindow* const now = test::loaded<EditorWindow>(*main);
         if (!c.reopen_with_the_close && !c.reopen_next_turn) {
             EXPECT_EQ(now, nullptr);
             EXPECT_EQ(main->window_state(), WindowState::normal);
@@ -231,9 +231,9 @@ TEST_F(EffectsDialog, ClosingTheEditorAsAnEffectStartsStopsTheRunAndClosesItAfte
     }
 }
 
-TEST_F(EffectsDialog, NoStrokeNorSaveLandsWhileAnEffectRuns) {
+TEST_F(EffectsDialogTest, NoStrokeNorSaveLandsWhileAnEffectRuns) {
     select(0, 0, 1500, 1500);  // pixels 0 to 100
-    Form6_Sub2& d = open_dialog();
+    EffectsDialog& d = open_dialog();
     const Picture before = editor->canvas().image();
     const std::string folder = app.folders.root.path();
     after_events(2, [&] {

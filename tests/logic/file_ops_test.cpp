@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "platform/ansi.h"
-#include "platform/file_ops.h"
-#include "platform/paths.h"
+#include "services/ansi.h"
+#include "services/file_ops.h"
+#include "services/paths.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
 

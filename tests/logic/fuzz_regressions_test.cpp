@@ -5,9 +5,9 @@
 #include <ctime>
 #include <string>
 
-#include "album/pattern_sam.h"
+#include "album/album_writer.h"
 #include "catalogue/list_line.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/album_recorder.h"
 
 namespace vis {
@@ -49,7 +49,7 @@ TEST(FuzzRegressions, LineBreaksInNamesAndColoursStayInsideTheirCell) {
     in.edge_colour = "Aqua";
     in.lines = {"2006/11/05 01:07:15 │ a\r\nb.jpg"};
     test::AlbumRecorder out;
-    const AlbumResult r = create_pattern_sam(in, FixedClock(), out);
+    const AlbumResult r = write_album(in, FixedClock(), out);
     ASSERT_TRUE(r.ok());
     const std::string page = out.files.at(join_path(r.folder, "page1.html"));
     EXPECT_EQ(lines_in(page), 26u);  // as many lines as the template, none split

@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "core/app.h"
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
 #include "music/tracks.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
+#include "ui/keys.h"
 
 namespace vis {
 namespace {
@@ -52,13 +52,13 @@ protected:
     test::HeadlessPlatform plat{folders.program};
     CaptionWatchingMedia media;
     std::unique_ptr<test::ProgramWindows> program;
-    Form1* form = nullptr;
+    MainWindow* form = nullptr;
 
     Music() {
         plat.use(media);
         plat.http.body = kVersion;
     }
-    Form1& make() {
+    MainWindow& make() {
         program = std::make_unique<test::ProgramWindows>(plat.platform());
         form = &program->main();
         return *form;
@@ -66,7 +66,7 @@ protected:
     void TearDown() override { EXPECT_TRUE(plat.prompts.all_answered()); }
 
     // Loads the window with the music flag as the file holds it and runs the start-up step.
-    Form1& start(const std::string& music_flag) {
+    MainWindow& start(const std::string& music_flag) {
         folders.write_settings("1", music_flag);
         make();
         media.window = form;
@@ -75,9 +75,9 @@ protected:
         return *form;
     }
     // Music on and track `index` playing; the commands so far are forgotten.
-    Form1& playing(int index) {
+    MainWindow& playing(int index) {
         plat.random.values.push_back(draw_for(index));
-        Form1& f = start("1");
+        MainWindow& f = start("1");
         plat.windows.advance(500);
         EXPECT_EQ(f.tmr_music.tag(), track(index));
         forget_commands();
@@ -95,7 +95,7 @@ protected:
 
 TEST_F(Music, StartsARandomTrack500msAfterTheStartUpStep) {
     plat.random.values.push_back(draw_for(5));
-    Form1& f = start("1");
+    MainWindow& f = start("1");
     EXPECT_EQ(f.caption(), kTitle);
     EXPECT_EQ(f.tmr_music.tag(), "");
     EXPECT_EQ(f.tmr_music.interval(), 500);
@@ -116,7 +116,7 @@ TEST_F(Music, StartsARandomTrack500msAfterTheStartUpStep) {
 }
 
 TEST_F(Music, StaysSilentWhenTheFlagIsOffAtStartUp) {
-    Form1& f = start(" 0");
+    MainWindow& f = start(" 0");
     EXPECT_FALSE(f.mBGMPlay.checked());
     EXPECT_FALSE(f.mBGM_change.enabled());
     plat.windows.advance(5000);
@@ -138,7 +138,7 @@ TEST_F(Music, EveryDrawPicksATrackAndNoneBeyondTheLast) {
 }
 
 TEST_F(Music, AnEndedTrackIsPlayedAgainFromItsBeginning) {
-    Form1& f = playing(2);
+    MainWindow& f = playing(2);
     const auto draws = plat.random.seeds.size();
     media.status_replies = {"playing", "stopped"};
     plat.windows.advance(500);
@@ -159,7 +159,7 @@ TEST_F(Music, AnEndedTrackIsPlayedAgainFromItsBeginning) {
 }
 
 TEST_F(Music, OtherRepliesAndFailedQueriesChangeNothing) {
-    Form1& f = playing(4);
+    MainWindow& f = playing(4);
     media.status_replies = {"paused", "stoppedx", "", std::string("\0stopped", 8)};
     plat.windows.advance(2500);  // four replies, then a query that fails
     EXPECT_EQ(media.commands, std::vector<std::string>(5, status_of(track(4))));
@@ -167,7 +167,7 @@ TEST_F(Music, OtherRepliesAndFailedQueriesChangeNothing) {
 }
 
 TEST_F(Music, ChangeClosesTheTrackAndStartsARandomOne) {
-    Form1& f = playing(3);
+    MainWindow& f = playing(3);
     plat.random.values = {draw_for(7)};
     plat.windows.advance(100);
     test::press_key(f, key::kF1);
@@ -195,7 +195,7 @@ TEST_F(Music, ChangeClosesTheTrackAndStartsARandomOne) {
 }
 
 TEST_F(Music, ChangeDoesNothingWhileTheMusicIsOff) {
-    Form1& f = start("0");
+    MainWindow& f = start("0");
     test::press_key(f, key::kF1);
     test::click_menu(f.mBGM_change);
     f.change_bgm();
@@ -205,7 +205,7 @@ TEST_F(Music, ChangeDoesNothingWhileTheMusicIsOff) {
 }
 
 TEST_F(Music, SwitchingOffClosesTheTrackOnEveryTickAndStoresTheFlag) {
-    Form1& f = playing(1);
+    MainWindow& f = playing(1);
     test::click_menu(f.mBGMPlay);
     EXPECT_FALSE(f.mBGMPlay.checked());
     EXPECT_FALSE(f.mBGM_change.enabled());
@@ -219,7 +219,7 @@ TEST_F(Music, SwitchingOffClosesTheTrackOnEveryTickAndStoresTheFlag) {
 }
 
 TEST_F(Music, SwitchingOnStartsATrackAtTheNextTickAndPollsEveryMillisecond) {
-    Form1& f = playing(1);
+    MainWindow& f = playing(1);
     test::click_menu(f.mBGMPlay);
     forget_commands();
     plat.random.values = {draw_for(8)};
@@ -240,7 +240,7 @@ TEST_F(Music, SwitchingOnStartsATrackAtTheNextTickAndPollsEveryMillisecond) {
 }
 
 TEST_F(Music, ASettingsFileThatCannotBeWrittenLeavesMenuAndMusicAsTheyWere) {
-    Form1& f = playing(6);
+    MainWindow& f = playing(6);
     const std::string before = test::read_file(folders.settings_file());
     plat.files.fail_flush = true;  // the disk does not take the new file
 
@@ -271,7 +271,7 @@ TEST_F(Music, ASettingsFileThatCannotBeWrittenLeavesMenuAndMusicAsTheyWere) {
 }
 
 TEST_F(Music, SwitchingOnWhenTheFileCannotBeWrittenKeepsTheMusicOff) {
-    Form1& f = start("0");
+    MainWindow& f = start("0");
     plat.files.fail_flush = true;  // the disk does not take the new file
     plat.prompts.answer_message(MsgResult::ok);
     test::click_menu(f.mBGMPlay);
@@ -284,7 +284,7 @@ TEST_F(Music, SwitchingOnWhenTheFileCannotBeWrittenKeepsTheMusicOff) {
 
 TEST_F(Music, ToggledBeforeTheStartUpStepTheStepStillRuns) {
     folders.write_settings("1", "1");
-    Form1& f = make();
+    MainWindow& f = make();
     f.start();
     test::click_menu(f.mBGMPlay);
     test::click_menu(f.mBGMPlay);
@@ -301,7 +301,7 @@ TEST_F(Music, ToggledBeforeTheStartUpStepTheStepStillRuns) {
 TEST_F(Music, AMissingTrackStaysSilentWithoutAMessage) {
     media.failing_words = {"open", "play", "status"};
     plat.random.values = {draw_for(5)};
-    Form1& f = start("1");
+    MainWindow& f = start("1");
     plat.windows.advance(1500);
     EXPECT_EQ(media.commands, (std::vector<std::string>{command("open", track(5)), command("play", track(5)),
                                                         status_of(track(5)), status_of(track(5))}));
@@ -310,14 +310,14 @@ TEST_F(Music, AMissingTrackStaysSilentWithoutAMessage) {
 }
 
 TEST_F(Music, QuittingClosesTheCurrentTrack) {
-    Form1& f = playing(7);
+    MainWindow& f = playing(7);
     test::click_menu(f.mQuit);
     EXPECT_EQ(media.commands, std::vector<std::string>{command("close", track(7))});
     EXPECT_TRUE(plat.windows.quitting());
 }
 
 TEST_F(Music, ClosingTheWindowClosesTheCurrentTrack) {
-    Form1& f = playing(0);
+    MainWindow& f = playing(0);
     f.request_close();
     EXPECT_EQ(media.commands, std::vector<std::string>{command("close", track(0))});
     EXPECT_TRUE(plat.windows.quitting());
@@ -335,7 +335,7 @@ TEST(MusicWhileLoading, ChangesAndTicksDuringTheOpenDoNotStartASecondTrack) {
     MusicApp app;
     app.plat.windows.queue([&] {
         test::press_key(*app.form, key::kF1);
-        app.form->tmr_music_Timer();
+        app.form->music_tick();
     });
     app.plat.windows.advance(500);
     const std::string first = app.form->tmr_music.tag();

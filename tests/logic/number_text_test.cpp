@@ -1,4 +1,4 @@
-#include "platform/number_text.h"
+#include "services/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/jpeg.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
-#include "platform/picture_scale.h"
+#include "imaging/jpeg.h"
+#include "imaging/picture_scale.h"
+#include "services/paths.h"
 #include "support/temp_folder.h"
+#include "ui/keys.h"
 #include "viewer_fixture.h"
 
 namespace vis {
@@ -102,7 +102,7 @@ TEST(Prefetcher, TakingWhileItDecodesGivesTheRightPictureOrNone) {
 
 TEST(DecodeAhead, TheListAndTheViewerShowThePicturesDecodedAhead) {
     test::App app;
-    Form1& f = test::start_with_shots(app, 4);
+    MainWindow& f = test::start_with_shots(app, 4);
     test::click_row(f.file_lst, 1);
     f.decode_ahead().wait_idle();
     // The previous and the next line are ready.
@@ -118,7 +118,7 @@ TEST(DecodeAhead, TheListAndTheViewerShowThePicturesDecodedAhead) {
     f.decode_ahead().wait_idle();
     const auto next = f.decode_ahead().take(join_path(app.folders.shots, test::shot_name(3)));
     ASSERT_TRUE(next.has_value());
-    Form2& v = test::open_viewer_at(f, 2);
+    ViewerWindow& v = test::open_viewer_at(f, 2);
     test::press_key(v, key::kRight);
     EXPECT_EQ(v.img_view.picture().pixels, next->pixels);
     f.decode_ahead().wait_idle();
@@ -127,7 +127,7 @@ TEST(DecodeAhead, TheListAndTheViewerShowThePicturesDecodedAhead) {
 
 TEST(DecodeAhead, APictureDecodedAheadComesShrunkForThePreviewByAveraging) {
     test::App app;
-    Form1& f = test::start_with_shots(app, 2);
+    MainWindow& f = test::start_with_shots(app, 2);
     f.decode_ahead().wait_idle();
     test::press_key(f, key::kDown);
     const Picture& shown = f.img_pre.picture();
@@ -155,7 +155,7 @@ TEST(DecodeAhead, AScreenshotChangedAfterItWasDecodedAheadShowsItsNewPicture) {
         // Room at its end, so a new picture of the same length can take its place.
         test::write_file(next, test::read_file(next) + std::string(64, '\0'));
         test::set_modified(next, test::viewer_local_time(1));
-        Form1& f = app.start();
+        MainWindow& f = app.start();
         f.decode_ahead().wait_idle();
         if (same_size) {
             // Same length, new bytes: only the time tells the file changed. A decoder stops at the
@@ -175,7 +175,7 @@ TEST(DecodeAhead, AScreenshotChangedAfterItWasDecodedAheadShowsItsNewPicture) {
             const std::uint32_t centre = f.img_pre.picture().pixel(test::shot_width(1) / 2, 30);
             EXPECT_GT(centre >> 16 & 0xFFu, 200u);
         }
-        Form2& v = test::open_viewer_at(f, 0);
+        ViewerWindow& v = test::open_viewer_at(f, 0);
         test::press_key(v, key::kRight);
         EXPECT_EQ(v.img_view.picture().width, same_size ? test::shot_width(1) : 333);
     }

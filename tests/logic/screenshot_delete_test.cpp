@@ -10,7 +10,7 @@
 
 #include "catalogue/list_line.h"
 #include "catalogue/screenshot_lists.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "viewer_fixture.h"
 
 namespace vis {
@@ -114,7 +114,7 @@ TEST(ScreenshotDelete, QuestionAnswersAndFileStatesDecideWhatGoes) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         App app;
-        Form1& f = test::start_with_shots(app, c.shots);
+        MainWindow& f = test::start_with_shots(app, c.shots);
         if (c.newest_first) test::click(f.img_sort_up);
         ListBox& list = f.lists().in_use();
         list.set_list_index(c.row);

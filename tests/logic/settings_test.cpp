@@ -5,12 +5,12 @@
 #include <filesystem>
 
 #include "core/settings_store.h"
-#include "platform/ansi.h"
-#include "platform/form.h"
-#include "platform/paths.h"
+#include "services/ansi.h"
+#include "services/paths.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
 #include "system_file_system.h"
+#include "ui/form.h"
 
 namespace vis {
 namespace {

@@ -1,8 +1,8 @@
 // The splash window: its panel, its two timer states and the version check at each tick.
 #include <gtest/gtest.h>
 
-#include "options/form0.h"
-#include "options/form3.h"
+#include "settings_dialog/settings_dialog.h"
+#include "splash/splash_window.h"
 #include "support/app_fixture.h"
 
 namespace vis {
@@ -24,7 +24,7 @@ std::vector<std::string> lines_of(const std::string& text) {
 }
 
 // The main window loaded (splash shown) but no tick run yet.
-Form1& load(App& app) {
+MainWindow& load(App& app) {
     app.folders.write_settings();
     app.make().start();
     return *app.form;
@@ -32,7 +32,7 @@ Form1& load(App& app) {
 
 TEST(Splash, BorderlessWhitePanelWithTheVersionAndNotices) {
     App app;
-    Form0& s = test::win<Form0>(load(app));
+    SplashWindow& s = test::win<SplashWindow>(load(app));
     EXPECT_TRUE(s.visible());
     EXPECT_EQ(s.border_style(), BorderStyle::none);
     EXPECT_EQ(s.back_colour(), rgb(255, 255, 255));
@@ -58,7 +58,7 @@ TEST(Splash, BorderlessWhitePanelWithTheVersionAndNotices) {
 
 TEST(Splash, FirstTickPutsItOnTopSecondHidesItAndEachChecksTheVersion) {
     App app;
-    Form0& s = test::win<Form0>(load(app));
+    SplashWindow& s = test::win<SplashWindow>(load(app));
     app.plat.windows.advance(1);
     EXPECT_TRUE(s.topmost());
     EXPECT_TRUE(s.visible());
@@ -84,7 +84,7 @@ TEST(Splash, FirstTickPutsItOnTopSecondHidesItAndEachChecksTheVersion) {
 TEST(Splash, NoNetworkIsReportedAfterEachTick) {
     App app;
     app.plat.http.body = "";
-    Form0& s = test::win<Form0>(load(app));
+    SplashWindow& s = test::win<SplashWindow>(load(app));
     app.plat.prompts.answer_message(MsgResult::ok);
     app.plat.prompts.answer_message(MsgResult::ok);
     app.plat.windows.advance(3001);
@@ -103,7 +103,7 @@ TEST(Splash, NoNetworkIsReportedAfterEachTick) {
 TEST(Splash, NewerVersionHidesTheSplashAndOffersTheDownloadAtEachTick) {
     App app;
     app.plat.http.body = "2.1";
-    Form0& s = test::win<Form0>(load(app));
+    SplashWindow& s = test::win<SplashWindow>(load(app));
     app.plat.prompts.answer_message(MsgResult::yes);
     app.plat.windows.advance(1);
     EXPECT_FALSE(s.visible());
@@ -132,7 +132,7 @@ TEST(Splash, UpToDateOrUnusableAnswersStartSilently) {
     for (const char* answer : {"2.00", "2", "1.99", "abc", "v3.0", " 2.0 \r\n"}) {
         App app;
         app.plat.http.body = answer;
-        Form0& s = test::win<Form0>(load(app));
+        SplashWindow& s = test::win<SplashWindow>(load(app));
         app.plat.windows.advance(3001);
         EXPECT_TRUE(app.plat.prompts.asked().empty()) << answer;
         EXPECT_FALSE(s.visible()) << answer;
@@ -158,8 +158,8 @@ TEST(Splash, TheStartUpCheckAsksOnlyARealServer) {
         app.plat.update_server = c.server;
         app.plat.http.body = "";
         const std::string query = c.server + "/cgi-bin/soft/ver.cgi?mode=ver&file=pelmar_vistelle";
-        Form1& f = load(app);
-        Form0& s = test::win<Form0>(f);
+        MainWindow& f = load(app);
+        SplashWindow& s = test::win<SplashWindow>(f);
         if (c.asked_at_start) {
             app.plat.prompts.answer_message(MsgResult::ok);
             app.plat.prompts.answer_message(MsgResult::ok);
@@ -179,7 +179,7 @@ TEST(Splash, TheStartUpCheckAsksOnlyARealServer) {
         app.plat.prompts.clear_asked();
         app.plat.http.urls.clear();
         app.plat.prompts.answer_message(MsgResult::ok);
-        test::click(test::win<Form3>(f).cmd_ver_check);
+        test::click(test::win<SettingsDialog>(f).cmd_ver_check);
         EXPECT_EQ(app.plat.http.urls, std::vector<std::string>{query}) << c.server;
         ASSERT_EQ(app.plat.prompts.asked().size(), 1u) << c.server;
         EXPECT_EQ(app.plat.prompts.asked()[0].box.text, "ネットワークに接続できませんでした。") << c.server;
@@ -190,7 +190,7 @@ TEST(Splash, NotShownWhenTheSettingsCannotBeRead) {
     App app;
     test::write_file(app.folders.settings_file(), "C:\\x\r\n");
     test::ProgramWindows program_windows(app.plat.platform());
-    Form1& f = program_windows.main();
+    MainWindow& f = program_windows.main();
     f.start();
     app.plat.windows.advance(5000);
     EXPECT_TRUE(app.plat.http.urls.empty());

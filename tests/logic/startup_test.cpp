@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "core/settings.h"
-#include "options/form3.h"
-#include "platform/paths.h"
+#include "services/paths.h"
+#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 
 namespace vis {
@@ -19,7 +19,7 @@ const std::string kTitle = "Pelmarオンライン - Vistelle (v2.00)";
 
 TEST(StartUp, FirstRunWritesTheDefaultsAndPassesEveryCaption) {
     App app;
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     EXPECT_EQ(read_file(app.folders.settings_file()),
               "C:\\Program Files\\QUORIX\\Pelmar Online\r\n1\r\n1\r\nC:\\Program Files\\QUORIX\\Pelmar Online\r\n");
     EXPECT_TRUE(f.mImgInfo.checked());
@@ -29,7 +29,7 @@ TEST(StartUp, FirstRunWritesTheDefaultsAndPassesEveryCaption) {
     const std::vector<std::string> expected{"初期化しています...(Setting)", "初期化しています...(First Settiings)",
                                             "初期化しています...(Setting)", "初期化しています...(BGM)",
                                             "初期化しています...(SS)"};
-    const auto& seen = app.plat.windows.captions["Form1"];
+    const auto& seen = app.plat.windows.captions["MainWindow"];
     ASSERT_GE(seen.size(), expected.size());
     EXPECT_EQ(std::vector<std::string>(seen.begin(), seen.begin() + 5), expected);
 }
@@ -45,7 +45,7 @@ TEST(StartUp, ListsTheFolderAndSetsTheTitle) {
     App app;
     app.folders.write_settings(" 1", " 0");
     app.folders.add_shot("PelmarOnline_2006115_01715.jpg", 1000000000);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     EXPECT_EQ(f.caption(), kTitle);
     EXPECT_EQ(f.tmr_music.tag(), "");
     EXPECT_EQ(f.tmr_music.interval(), 500);
@@ -78,7 +78,7 @@ TEST(StartUp, TheListingWaitsForTheWindowsOnTheScreen) {
         app.folders.write_settings(" 1", " 0");
         app.folders.add_shot("PelmarOnline_2006115_01715.jpg", 1000000000);
         app.plat.windows.on_screen = false;
-        Form1& f = app.start();
+        MainWindow& f = app.start();
         for (std::int64_t t = 1; t < row.listed_by; ++t) {
             if (t == row.on_screen_at) app.plat.windows.on_screen = true;
             ASSERT_EQ(f.file_lst.count(), 0) << "listed before the windows were on the screen, at " << t;
@@ -93,7 +93,7 @@ TEST(StartUp, TheListingWaitsForTheWindowsOnTheScreen) {
 TEST(StartUp, EmptyFolderLeavesNothingSelected) {
     App app;
     app.folders.write_settings("0", "0");
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     EXPECT_EQ(f.caption(), kTitle);
     EXPECT_EQ(f.file_lst.count(), 0);
     EXPECT_EQ(f.file_sort.count(), 0);
@@ -109,7 +109,7 @@ TEST(StartUp, SecondInstanceEndsAtOnce) {
     app.folders.write_settings();
     app.plat.instance.another = true;
     test::ProgramWindows program_windows(app.plat.platform());
-    Form1& f = program_windows.main();
+    MainWindow& f = program_windows.main();
     f.start();
     EXPECT_TRUE(app.plat.windows.quitting());
     EXPECT_FALSE(f.visible());
@@ -123,7 +123,7 @@ TEST(StartUp, ShortSettingsFileSkipsTheLoadAndOpensTheSetUpDialog) {
     App app;
     write_file(app.folders.settings_file(), "C:\\x\r\n1\r\n");
     test::ProgramWindows program_windows(app.plat.platform());
-    Form1& f = program_windows.main();
+    MainWindow& f = program_windows.main();
     f.start();
     EXPECT_EQ(f.caption(), "初期化しています...(First Settiings)");
     EXPECT_TRUE(f.mImgInfo.checked());
@@ -131,7 +131,7 @@ TEST(StartUp, ShortSettingsFileSkipsTheLoadAndOpensTheSetUpDialog) {
     EXPECT_EQ(f.lbl_Pelmar_Path.caption(), "");
     app.plat.windows.advance(1);
     EXPECT_FALSE(f.visible());
-    EXPECT_TRUE(test::win<Form3>(f).visible());
+    EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
     EXPECT_FALSE(f.tmr_music.timer_enabled());
     EXPECT_EQ(f.tmr_music.tag(), "start");
     // The file is left as it was.
@@ -142,9 +142,9 @@ TEST(StartUp, MissingScreenshotFolderStopsTheTimerAndAsksForTheGame) {
     App app;
     app.folders.write_settings();
     std::filesystem::remove_all(to_fs_path(app.folders.shots));
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     EXPECT_FALSE(f.visible());
-    EXPECT_TRUE(test::win<Form3>(f).visible());
+    EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
     EXPECT_FALSE(f.tmr_music.timer_enabled());
     app.plat.windows.advance(5000);
     EXPECT_EQ(f.tmr_music.tag(), "start");
@@ -155,16 +155,16 @@ TEST(StartUp, UnreadableScreenshotPathIsHandledLikeAMissingFolder) {
     app.folders.write_settings();
     std::filesystem::remove_all(to_fs_path(app.folders.shots));
     write_file(app.folders.shots, "not a folder");
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     EXPECT_FALSE(f.tmr_music.timer_enabled());
-    EXPECT_TRUE(test::win<Form3>(f).visible());
+    EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
 }
 
 TEST(Quitting, MenuAndCloseBoxSendTheCloseCommandAndEnd) {
     {
         App app;
         app.folders.write_settings();
-        Form1& f = app.start();
+        MainWindow& f = app.start();
         f.tmr_music.set_tag("C:\\x\\a.mp3");
         test::click_menu(f.mQuit);
         EXPECT_TRUE(app.plat.windows.quitting());
@@ -173,7 +173,7 @@ TEST(Quitting, MenuAndCloseBoxSendTheCloseCommandAndEnd) {
     {
         App app;
         app.folders.write_settings();
-        Form1& f = app.start();
+        MainWindow& f = app.start();
         f.request_close();
         EXPECT_TRUE(app.plat.windows.quitting());
         EXPECT_EQ(app.plat.media.commands.back(), "close \"\"");
@@ -186,7 +186,7 @@ TEST(Quitting, MenuAndCloseBoxSendTheCloseCommandAndEnd) {
 TEST(HelpCommands, OpenTheHelpPageAndTheSiteThroughTheShell) {
     App app;
     app.folders.write_settings();
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     test::click_menu(f.mHelpFile);
     test::click_menu(f.mSite);
     ASSERT_EQ(app.plat.shell.opened.size(), 2u);
@@ -198,7 +198,7 @@ TEST(HelpCommands, OpenTheHelpPageAndTheSiteThroughTheShell) {
 TEST(MenuBar, EntriesCaptionsAndShortcuts) {
     App app;
     app.folders.write_settings();
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     std::vector<std::string> tops;
     for (const Menu* m : f.menu_bar()) tops.push_back(m->caption());
     EXPECT_EQ(tops, (std::vector<std::string>{"フルスクリーンメニュー", "編集メニュー", "ファイル(&F)", "コマンド(&C)",

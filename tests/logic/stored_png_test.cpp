@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/stored_png.h"
+#include "imaging/stored_png.h"
 #include "support/stored_png_bytes.h"
 
 namespace vis {

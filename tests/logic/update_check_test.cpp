@@ -1,9 +1,9 @@
 // Version values, the "#.#0" display, the two addresses, and the manual check of the settings dialog.
-#include "options/update_check.h"
+#include "settings_dialog/update_check.h"
 
 #include <gtest/gtest.h>
 
-#include "options/form3.h"
+#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 
 namespace vis {
@@ -82,9 +82,9 @@ TEST(ManualVersionCheck, AnswersOfTheServer) {
     for (const auto& c : cases) {
         App app;
         app.folders.write_settings();
-        Form1& f = app.start();
+        MainWindow& f = app.start();
         test::click_menu(f.mSetting);
-        Form3& d = test::win<Form3>(f);
+        SettingsDialog& d = test::win<SettingsDialog>(f);
         app.plat.http.body = c.answer;
         app.plat.http.urls.clear();
         app.plat.http.timeouts.clear();
@@ -129,8 +129,8 @@ TEST(ManualVersionCheck, TheButtonIsOffWhileTheQueryWaitsAndUsableAgainAfterAFai
     App app;
     ButtonWatchingHttp http;
     app.plat.use(http);
-    Form1& f = app.make();
-    Form3& d = test::win<Form3>(f);
+    MainWindow& f = app.make();
+    SettingsDialog& d = test::win<SettingsDialog>(f);
     http.button = &d.cmd_ver_check;
     d.open(false);
     app.plat.prompts.answer_message(MsgResult::ok);

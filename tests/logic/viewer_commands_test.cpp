@@ -6,8 +6,8 @@
 
 #include "catalogue/list_line.h"
 #include "core/app.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "services/paths.h"
+#include "ui/keys.h"
 #include "viewer_fixture.h"
 
 namespace vis {
@@ -42,8 +42,8 @@ void expect_save_dialog(const AskedPrompt& asked, const App& app, const std::str
 
 TEST(ViewerSaveAs, EmptyNameThenNoThenYesCopiesAndRemembersTheFolder) {
     App app;
-    Form1& f = start_with_shots(app, 3);
-    Form2& v = open_viewer_at(f, 1);
+    MainWindow& f = start_with_shots(app, 3);
+    ViewerWindow& v = open_viewer_at(f, 1);
     const std::string out = make_folder(app, "out");
     const std::string target = join_path(out, "x.jpg");
     test::write_file(target, "old bytes");
@@ -92,7 +92,7 @@ TEST(ViewerSaveAs, EmptyNameThenNoThenYesCopiesAndRemembersTheFolder) {
 
 TEST(ViewerSaveAs, CancelInTheQuestionOrTheDialogCopiesNothing) {
     App app;
-    Form1& f = start_with_shots(app, 2);
+    MainWindow& f = start_with_shots(app, 2);
     const std::string target = join_path(make_folder(app, "out"), "x.jpg");
     test::write_file(target, "old bytes");
     const std::string settings = read_file(app.folders.settings_file());
@@ -109,7 +109,7 @@ TEST(ViewerSaveAs, CancelInTheQuestionOrTheDialogCopiesNothing) {
 
 TEST(ViewerSaveAs, ReversedListSavesTheShownScreenshot) {
     App app;
-    Form1& f = start_with_shots(app, 4);
+    MainWindow& f = start_with_shots(app, 4);
     test::click(f.img_sort_up);
     test::click_row(f.file_sort, 1);  // the second newest
     const std::string out = make_folder(app, "a folder");
@@ -123,7 +123,7 @@ TEST(ViewerSaveAs, ReversedListSavesTheShownScreenshot) {
 
 TEST(ViewerSaveAs, AFailedCopyIsReportedAndChangesNoSetting) {
     App app;
-    Form1& f = start_with_shots(app, 2);
+    MainWindow& f = start_with_shots(app, 2);
     const std::string settings = read_file(app.folders.settings_file());
     const std::string target = join_path(join_path(app.folders.root.path(), "missing"), "x.jpg");
     app.plat.prompts.answer_save(target);
@@ -140,7 +140,7 @@ TEST(ViewerSaveAs, AFailedCopyIsReportedAndChangesNoSetting) {
 
 TEST(ViewerSaveAs, ACopyBrokenOffLeavesTheFileItWasToReplace) {
     App app;
-    Form1& f = start_with_shots(app, 2);
+    MainWindow& f = start_with_shots(app, 2);
     const std::string target = join_path(make_folder(app, "out"), "x.jpg");
     test::write_file(target, "an older picture");
     app.plat.files.short_copy = true;
@@ -156,7 +156,7 @@ TEST(ViewerSaveAs, ACopyBrokenOffLeavesTheFileItWasToReplace) {
 
 TEST(ViewerSaveAs, ASettingsFileThatCannotBeWrittenKeepsTheCopyAndSaysSo) {
     App app;
-    Form1& f = start_with_shots(app, 2);
+    MainWindow& f = start_with_shots(app, 2);
     const std::string settings = read_file(app.folders.settings_file());
     app.plat.files.fail_flush = true;  // the settings file's write, not the copy, waits for the disk
     const std::string target = join_path(make_folder(app, "out"), "x.jpg");
@@ -173,14 +173,14 @@ TEST(ViewerSaveAs, ASettingsFileThatCannotBeWrittenKeepsTheCopyAndSaysSo) {
 
 TEST(ViewerInformationSetting, TogglingTwiceRestoresTheMarkAndTheLine) {
     App app;
-    Form1& f = start_with_shots(app, 2);
+    MainWindow& f = start_with_shots(app, 2);
     const std::string game = app.folders.game;
     test::click_menu(f.mImgInfo);
     EXPECT_FALSE(f.mImgInfo.checked());
     EXPECT_EQ(read_file(app.folders.settings_file()), game + "\r\n 0\r\n0\r\n" + game + "\r\n");
     EXPECT_EQ(f.lbl_FullImgInfo.caption(), "1");
     // The next display leaves the label hidden.
-    Form2& v = open_viewer_at(f, 0);
+    ViewerWindow& v = open_viewer_at(f, 0);
     EXPECT_FALSE(v.lbl_info.visible());
 
     test::click_menu(f.mImgInfo);
@@ -192,7 +192,7 @@ TEST(ViewerInformationSetting, TogglingTwiceRestoresTheMarkAndTheLine) {
 
 TEST(ViewerInformationSetting, AFileThatCannotBeWrittenOrReadKeepsTheMarkAndSaysWhich) {
     App app;
-    Form1& f = start_with_shots(app, 1);
+    MainWindow& f = start_with_shots(app, 1);
     const std::string settings = read_file(app.folders.settings_file());
     app.plat.files.disk_space = 3;  // the disk fills up during the write
     app.plat.prompts.answer_message(MsgResult::ok);
@@ -214,8 +214,8 @@ TEST(ViewerInformationSetting, AFileThatCannotBeWrittenOrReadKeepsTheMarkAndSays
 
 TEST(ViewerClipboard, CopiesExactlyThePictureOnTheScreen) {
     App app;
-    Form1& f = start_with_shots(app, 3);
-    Form2& v = open_viewer_at(f, 0);
+    MainWindow& f = start_with_shots(app, 3);
+    ViewerWindow& v = open_viewer_at(f, 0);
     test::press_key(v, key::kRight);
     app.plat.prompts.answer_popup("mClipboard_F");
     test::mouse_down(v.img_view, button::kRight, 10, 10);
@@ -234,8 +234,8 @@ TEST(ViewerClipboard, AClipboardHeldByAnotherProgramIsReportedAboveTheViewer) {
     for (const char* entry : {"mClipboard_F", "mCopyFile_F"}) {
         SCOPED_TRACE(entry);
         App app;
-        Form1& f = start_with_shots(app, 2);
-        Form2& v = open_viewer_at(f, 0);
+        MainWindow& f = start_with_shots(app, 2);
+        ViewerWindow& v = open_viewer_at(f, 0);
         app.plat.clipboard.fail = true;
         app.plat.prompts.answer_popup(entry);
         app.plat.prompts.answer_message(MsgResult::ok);
@@ -251,13 +251,13 @@ TEST(ViewerClipboard, AClipboardHeldByAnotherProgramIsReportedAboveTheViewer) {
 // Copy as file hands over the shown screenshot's file itself, from either menu, and no picture.
 TEST(CopyAsFile, HandsOverTheSelectedFileAndNoPicture) {
     App app;
-    Form1& f = start_with_shots(app, 3);
+    MainWindow& f = start_with_shots(app, 3);
     const auto file = [&](int i) { return join_path(app.folders.shots, shot_name(i)); };
     // The reversed order: the screenshot selected, not the line at the same row of the other list.
     test::click(f.img_sort_up);
     test::click_row(f.file_sort, 0);
     test::click_menu(f.mCopyFile);
-    Form2& v = open_viewer_at(f, 1);
+    ViewerWindow& v = open_viewer_at(f, 1);
     app.plat.prompts.answer_popup("mCopyFile_F");
     test::mouse_down(v.img_view, button::kRight, 10, 10);
     EXPECT_EQ(app.plat.clipboard.files, (std::vector<std::string>{file(2), file(1)}));
@@ -270,21 +270,21 @@ TEST(CopyAsFile, AFileGoneFromOutsideIsReportedAndItsLineGoes) {
     const struct {
         const char* way;
         // Shares the selected screenshot; returns what other programs were handed.
-        std::function<std::vector<std::string>(App&, Form1&)> share;
+        std::function<std::vector<std::string>(App&, MainWindow&)> share;
     } ways[] = {
         {"copy as file",
-         [](App& app, Form1& f) {
+         [](App& app, MainWindow& f) {
              app.plat.clipboard.files.clear();
              test::click_menu(f.mCopyFile);
              return app.plat.clipboard.files;
          }},
         {"drag from the list",
-         [](App&, Form1& f) {
+         [](App&, MainWindow& f) {
              const std::string dragged = f.file_lst.on_drag_file();
              return dragged.empty() ? std::vector<std::string>{} : std::vector<std::string>{dragged};
          }},
         {"drag from the preview",
-         [](App&, Form1& f) {
+         [](App&, MainWindow& f) {
              const std::string dragged = f.img_pre.on_drag_file();
              return dragged.empty() ? std::vector<std::string>{} : std::vector<std::string>{dragged};
          }},
@@ -292,7 +292,7 @@ TEST(CopyAsFile, AFileGoneFromOutsideIsReportedAndItsLineGoes) {
     for (const auto& w : ways) {
         SCOPED_TRACE(w.way);
         App app;
-        Form1& f = start_with_shots(app, 3);
+        MainWindow& f = start_with_shots(app, 3);
         test::click_row(f.file_lst, 1);
         EXPECT_EQ(w.share(app, f), std::vector<std::string>{join_path(app.folders.shots, shot_name(1))});
         std::filesystem::remove(to_fs_path(join_path(app.folders.shots, shot_name(1))));
@@ -315,8 +315,8 @@ TEST(CopyAsFile, AFileGoneFromOutsideIsReportedAndItsLineGoes) {
 // The viewer's picture is dragged out as the file on the screen.
 TEST(CopyAsFile, TheViewersPictureDragsTheFileShown) {
     App app;
-    Form1& f = start_with_shots(app, 3);
-    Form2& v = open_viewer_at(f, 2);
+    MainWindow& f = start_with_shots(app, 3);
+    ViewerWindow& v = open_viewer_at(f, 2);
     test::press_key(v, key::kLeft);
     EXPECT_EQ(v.img_view.on_drag_file(), join_path(app.folders.shots, shot_name(1)));
     EXPECT_TRUE(app.plat.prompts.asked().empty());

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
 #include "support/app_fixture.h"
-#include "viewer/form2.h"
+#include "viewer/viewer_window.h"
 
 namespace vis::test {
 
@@ -43,19 +43,19 @@ inline std::vector<std::string> add_viewer_shots(App& app, int n) {
 }
 
 // Starts the program over n screenshots with the information flag `info` and music off.
-inline Form1& start_with_shots(App& app, int n, const std::string& info = "1") {
+inline MainWindow& start_with_shots(App& app, int n, const std::string& info = "1") {
     app.folders.write_settings(info, "0");
     add_viewer_shots(app, n);
     return app.start();
 }
 
 // Selects a row of the list in use and opens the viewer on it, as a double-click on the line does.
-inline Form2& open_viewer_at(Form1& f, int row) {
+inline ViewerWindow& open_viewer_at(MainWindow& f, int row) {
     ListBox& list = f.lists().in_use();
     list.set_focus();
     list.set_list_index(row);
     if (list.on_dbl_click) list.on_dbl_click();
-    return test::win<Form2>(f);
+    return test::win<ViewerWindow>(f);
 }
 
 }  // namespace vis::test

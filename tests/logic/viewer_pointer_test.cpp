@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/info_text.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "services/paths.h"
+#include "ui/keys.h"
 #include "viewer/overlay_text.h"
 #include "viewer_fixture.h"
 
@@ -23,8 +23,8 @@ using test::click;
 
 TEST(ViewerFade, LabelsGoTogetherAndTheCounterComesBackUnderThePointer) {
     App app;
-    Form1& f = start_with_shots(app, 5);
-    Form2& v = open_viewer_at(f, 0);
+    MainWindow& f = start_with_shots(app, 5);
+    ViewerWindow& v = open_viewer_at(f, 0);
     test::press_key(v, key::kLeft);  // a notice as well
     const Rect counter_box = v.lbl_cnt.bounds();
     const std::string counter = "1/5 (||････････)";
@@ -74,8 +74,8 @@ TEST(ViewerFade, LabelsGoTogetherAndTheCounterComesBackUnderThePointer) {
 
 TEST(ViewerFade, TimerStillFiresAfterTheViewerClosed) {
     App app;
-    Form1& f = start_with_shots(app, 2);
-    Form2& v = open_viewer_at(f, 0);
+    MainWindow& f = start_with_shots(app, 2);
+    ViewerWindow& v = open_viewer_at(f, 0);
     test::dbl_click(v.img_view);
     app.plat.windows.advance(2000);
     EXPECT_FALSE(v.lbl_info.visible());
@@ -89,8 +89,8 @@ TEST(ViewerFade, TimerStillFiresAfterTheViewerClosed) {
 
 TEST(ViewerPointer, EdgeZonesFollowThePicture) {
     App app;
-    Form1& f = start_with_shots(app, 4);
-    Form2& v = open_viewer_at(f, 2);
+    MainWindow& f = start_with_shots(app, 4);
+    ViewerWindow& v = open_viewer_at(f, 2);
     const int width2 = shot_width(2) * kTwips;
 
     mouse_move(v.img_view, 101, 500);
@@ -125,8 +125,8 @@ TEST(ViewerPointer, EdgeZonesFollowThePicture) {
 
 TEST(ViewerPointer, AStepThatFailsEndsSilently) {
     App app;
-    Form1& f = start_with_shots(app, 3);
-    Form2& v = open_viewer_at(f, 1);
+    MainWindow& f = start_with_shots(app, 3);
+    ViewerWindow& v = open_viewer_at(f, 1);
     test::write_file(join_path(app.folders.shots, test::shot_name(2)), "broken");
     mouse_move(v.img_view, v.img_view.width() - 10, 0);
     EXPECT_EQ(f.file_lst.list_index(), 1);
@@ -141,8 +141,8 @@ TEST(ViewerPointer, AStepThatFailsEndsSilently) {
 
 TEST(ViewerPointer, RightButtonMenuAndInformationLabelClicks) {
     App app;
-    Form1& f = start_with_shots(app, 2);
-    Form2& v = open_viewer_at(f, 0);
+    MainWindow& f = start_with_shots(app, 2);
+    ViewerWindow& v = open_viewer_at(f, 0);
 
     app.plat.prompts.answer_popup("");
     mouse_down(v.img_view, button::kLeft, 10, 10);
@@ -184,8 +184,8 @@ TEST(ViewerPointer, RightButtonMenuAndInformationLabelClicks) {
 
 TEST(ViewerPointer, InformationFromTheMenuWithTheCheckMarkOff) {
     App app;
-    Form1& f = start_with_shots(app, 2, "0");
-    Form2& v = open_viewer_at(f, 1);
+    MainWindow& f = start_with_shots(app, 2, "0");
+    ViewerWindow& v = open_viewer_at(f, 1);
     EXPECT_FALSE(v.lbl_info.visible());
     test::click_menu(f.mInfo_F);
     EXPECT_TRUE(v.lbl_info.visible());

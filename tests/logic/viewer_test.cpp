@@ -6,8 +6,8 @@
 
 #include "catalogue/info_text.h"
 #include "catalogue/list_line.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "services/paths.h"
+#include "ui/keys.h"
 #include "viewer/overlay_text.h"
 #include "viewer_fixture.h"
 
@@ -23,7 +23,7 @@ using test::start_with_shots;
 constexpr int kTwips = 15;
 const std::string kNoticeHeading = "■ ＥＲＲＯＲ ■\r\n";
 
-int row_of_width(const Form2& v) {
+int row_of_width(const ViewerWindow& v) {
     return (v.img_view.picture().width - 100) / 10;
 }
 
@@ -43,10 +43,10 @@ TEST(ViewerTexts, CounterBarAndBlanks) {
 
 TEST(ViewerDisplay, OpensOverTheMainWindowWithItsLabels) {
     App app;
-    Form1& f = start_with_shots(app, 5);
+    MainWindow& f = start_with_shots(app, 5);
     test::dbl_click(f.img_pre);
-    ASSERT_TRUE((test::loaded<Form2>(f) != nullptr));
-    Form2& v = test::win<Form2>(f);
+    ASSERT_TRUE((test::loaded<ViewerWindow>(f) != nullptr));
+    ViewerWindow& v = test::win<ViewerWindow>(f);
     const ScreenInfo screen = app.plat.windows.screen();
 
     EXPECT_TRUE(v.visible());
@@ -81,7 +81,7 @@ TEST(ViewerDisplay, OpensOverTheMainWindowWithItsLabels) {
     EXPECT_FALSE(v.visible());
     EXPECT_EQ(f.window_state(), WindowState::normal);
     // Opening again reuses the same window.
-    Form2& again = open_viewer_at(f, 3);
+    ViewerWindow& again = open_viewer_at(f, 3);
     EXPECT_EQ(&again, &v);
     EXPECT_EQ(v.lbl_cnt.caption(), "4/5 (||||||||･･)");
     EXPECT_EQ(row_of_width(v), 3);
@@ -89,17 +89,17 @@ TEST(ViewerDisplay, OpensOverTheMainWindowWithItsLabels) {
 
 TEST(ViewerDisplay, DoesNotOpenWithoutASelectedLine) {
     App app;
-    Form1& f = start_with_shots(app, 0);
+    MainWindow& f = start_with_shots(app, 0);
     test::dbl_click(f.img_pre);
     test::dbl_click(f.file_lst);
-    EXPECT_FALSE((test::loaded<Form2>(f) != nullptr) && test::win<Form2>(f).visible());
+    EXPECT_FALSE((test::loaded<ViewerWindow>(f) != nullptr) && test::win<ViewerWindow>(f).visible());
     EXPECT_EQ(f.window_state(), WindowState::normal);
 }
 
 TEST(ViewerDisplay, InformationLabelFollowsTheCheckMarkNotTheStartUpFlag) {
     App app;
-    Form1& f = start_with_shots(app, 3, "0");
-    Form2& v = open_viewer_at(f, 0);
+    MainWindow& f = start_with_shots(app, 3, "0");
+    ViewerWindow& v = open_viewer_at(f, 0);
     EXPECT_FALSE(v.lbl_info.visible());
     press_key(v, key::kRight);
     EXPECT_FALSE(v.lbl_info.visible());
@@ -111,8 +111,8 @@ TEST(ViewerDisplay, HighDpiScreenShowsOneImagePixelPerDevicePixel) {
     ScreenInfo screen;
     screen.device_pixel_ratio = 2.0;
     app.plat.windows.set_screen(screen);
-    Form1& f = start_with_shots(app, 2);
-    Form2& v = open_viewer_at(f, 1);
+    MainWindow& f = start_with_shots(app, 2);
+    ViewerWindow& v = open_viewer_at(f, 1);
     EXPECT_EQ(v.img_view.width(), shot_width(1) * kTwips / 2);
     EXPECT_EQ(v.img_view.height(), 60 * kTwips / 2);
     EXPECT_EQ(v.lbl_cnt.left() + v.lbl_cnt.width(), v.img_view.width());
@@ -120,9 +120,9 @@ TEST(ViewerDisplay, HighDpiScreenShowsOneImagePixelPerDevicePixel) {
 
 TEST(ViewerDisplay, ReversedListCountsTheNewestFirst) {
     App app;
-    Form1& f = start_with_shots(app, 4);
+    MainWindow& f = start_with_shots(app, 4);
     test::click(f.img_sort_up);
-    Form2& v = open_viewer_at(f, 0);
+    ViewerWindow& v = open_viewer_at(f, 0);
     EXPECT_EQ(v.lbl_cnt.caption(), "1/4 (||････････)");
     EXPECT_EQ(row_of_width(v), 3);
 }
@@ -131,10 +131,10 @@ TEST(ViewerKeys, ArrowsStepAndStopAtBothEndsOfEitherList) {
     for (const bool reversed : {false, true}) {
         SCOPED_TRACE(reversed ? "file_sort" : "file_lst");
         App app;
-        Form1& f = start_with_shots(app, 3);
+        MainWindow& f = start_with_shots(app, 3);
         if (reversed) test::click(f.img_sort_up);
         ListBox& list = f.lists().in_use();
-        Form2& v = open_viewer_at(f, 0);
+        ViewerWindow& v = open_viewer_at(f, 0);
         const int first = row_of_width(v);
 
         press_key(v, key::kLeft);
@@ -174,8 +174,8 @@ TEST(ViewerKeys, ArrowsStepAndStopAtBothEndsOfEitherList) {
 
 TEST(ViewerKeys, ANoticeRestartsTheFadeWithoutTouchingTheCounter) {
     App app;
-    Form1& f = start_with_shots(app, 2);
-    Form2& v = open_viewer_at(f, 1);
+    MainWindow& f = start_with_shots(app, 2);
+    ViewerWindow& v = open_viewer_at(f, 1);
     app.plat.windows.advance(1500);
     press_key(v, key::kRight);
     // The counter is still shown as it was, not refreshed by the notice.
@@ -193,8 +193,8 @@ TEST(ViewerKeys, ANoticeRestartsTheFadeWithoutTouchingTheCounter) {
 
 TEST(ViewerKeys, F1ChangesTheMusicOnlyWhileItIsOn) {
     App app;
-    Form1& f = start_with_shots(app, 2);
-    Form2& v = open_viewer_at(f, 0);
+    MainWindow& f = start_with_shots(app, 2);
+    ViewerWindow& v = open_viewer_at(f, 0);
     const auto before = app.plat.media.commands.size();
     press_key(v, key::kF1);
     EXPECT_EQ(app.plat.media.commands.size(), before);
@@ -222,11 +222,11 @@ TEST(ViewerFollowsTheSelection, TheShownScreenshotRemovedFromOutsideGivesWayOnTh
         for (const int row : {0, 2, kShots - 1}) {
             SCOPED_TRACE(std::string(newest_first ? "newest first, row " : "oldest first, row ") + std::to_string(row));
             App app;
-            Form1& f = start_with_shots(app, kShots);
+            MainWindow& f = start_with_shots(app, kShots);
             if (newest_first) test::click(f.img_sort_up);
             ListBox& list = f.lists().in_use();
             std::vector<std::string> lines = list.items();
-            Form2& v = open_viewer_at(f, row);
+            ViewerWindow& v = open_viewer_at(f, row);
             const std::string gone = line_name(lines[row]);
             std::filesystem::remove(to_fs_path(join_path(app.folders.shots, gone)));
             app.plat.folder_watch.report({gone});
@@ -265,11 +265,11 @@ TEST(ViewerDelete, SecondOfFiveLeavesTheFormerThirdAsTwoOfFour) {
     for (const bool reversed : {false, true}) {
         SCOPED_TRACE(reversed ? "file_sort" : "file_lst");
         App app;
-        Form1& f = start_with_shots(app, 5);
+        MainWindow& f = start_with_shots(app, 5);
         if (reversed) test::click(f.img_sort_up);
         ListBox& list = f.lists().in_use();
         const std::vector<std::string> lines = list.items();
-        Form2& v = open_viewer_at(f, 1);
+        ViewerWindow& v = open_viewer_at(f, 1);
         const std::string name = line_name(lines[1]);
 
         app.plat.prompts.answer_message(MsgResult::yes);
@@ -289,9 +289,9 @@ TEST(ViewerDelete, SecondOfFiveLeavesTheFormerThirdAsTwoOfFour) {
 
 TEST(ViewerDelete, ALineThatCannotBeDecodedTakesTheDeletedOnesPlaceAsNoPicture) {
     App app;
-    Form1& f = start_with_shots(app, 6);
+    MainWindow& f = start_with_shots(app, 6);
     test::write_file(join_path(app.folders.shots, test::shot_name(2)), "not a picture");
-    Form2& v = open_viewer_at(f, 1);
+    ViewerWindow& v = open_viewer_at(f, 1);
     app.plat.prompts.answer_message(MsgResult::yes);
     press_key(v, key::kDelete);
     // The former third line, now second of five: described, but no picture of the deleted one.
@@ -312,8 +312,8 @@ TEST(ViewerDelete, ALineThatCannotBeDecodedTakesTheDeletedOnesPlaceAsNoPicture) 
 
 TEST(ViewerDelete, TheLastLineOfALongerListLeavesTheNewLast) {
     App app;
-    Form1& f = start_with_shots(app, 4);
-    Form2& v = open_viewer_at(f, 3);
+    MainWindow& f = start_with_shots(app, 4);
+    ViewerWindow& v = open_viewer_at(f, 3);
     app.plat.prompts.answer_message(MsgResult::yes);
     press_key(v, key::kDelete);
     EXPECT_EQ(f.file_lst.count(), 3);
@@ -325,8 +325,8 @@ TEST(ViewerDelete, TheLastLineOfALongerListLeavesTheNewLast) {
 
 TEST(ViewerDelete, TheOnlyScreenshotLeavesEmptyListsAndQuietKeys) {
     App app;
-    Form1& f = start_with_shots(app, 1);
-    Form2& v = open_viewer_at(f, 0);
+    MainWindow& f = start_with_shots(app, 1);
+    ViewerWindow& v = open_viewer_at(f, 0);
     const auto shown = v.img_view.picture().pixels;
     app.plat.prompts.answer_message(MsgResult::yes);
     press_key(v, key::kDelete);
@@ -354,9 +354,9 @@ TEST(ViewerDelete, TheOnlyScreenshotLeavesEmptyListsAndQuietKeys) {
 
 TEST(ViewerDelete, AFileThatCannotBeDeletedKeepsItsLine) {
     App app;
-    Form1& f = start_with_shots(app, 3);
+    MainWindow& f = start_with_shots(app, 3);
     const std::string path = join_path(app.folders.shots, test::shot_name(1));
-    Form2& v = open_viewer_at(f, 1);
+    ViewerWindow& v = open_viewer_at(f, 1);
     // A non-empty folder in the file's place cannot be removed, not even by root.
     std::filesystem::remove(to_fs_path(path));
     std::filesystem::create_directories(to_fs_path(join_path(path, "inner")));

@@ -7,13 +7,13 @@
 #include <functional>
 #include <utility>
 
-#include "bulk/form4.h"
+#include "bulk/bulk_window.h"
 #include "catalogue/list_line.h"
-#include "options/form3.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "services/paths.h"
+#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
-#include "viewer/form2.h"
+#include "ui/keys.h"
+#include "viewer/viewer_window.h"
 #include "viewer_fixture.h"
 
 namespace vis {
@@ -34,7 +34,7 @@ std::string shot(int i) {
 // A started program with `n` screenshots saved a minute apart, the i-th `shot(10 * i)`.
 struct Watched {
     App app;
-    Form1* f = nullptr;
+    MainWindow* f = nullptr;
 
     // `before` puts services in place before the program starts.
     explicit Watched(int n, const std::function<void(App&)>& before = {}) {
@@ -87,7 +87,7 @@ TEST(ListWatch, ANewScreenshotTakesItsPlaceAndTheSelectionAndPreviewStay) {
     } cases[] = {{false, 1, kFirst + 30}, {true, 1, kFirst + 30}, {true, 0, kFirst + 600}};
     for (const auto& c : cases) {
         Watched w(3);
-        Form1& f = *w.f;
+        MainWindow& f = *w.f;
         if (c.newest_first) test::click(f.img_sort_up);
         ListBox& list = f.lists().in_use();
         test::click_row(list, c.row);
@@ -107,7 +107,7 @@ TEST(ListWatch, ANewScreenshotTakesItsPlaceAndTheSelectionAndPreviewStay) {
 
 TEST(ListWatch, AFileStillBeingWrittenAppearsWhenComplete) {
     Watched w(2);
-    Form1& f = *w.f;
+    MainWindow& f = *w.f;
     const std::string whole = test::read_file(w.path(w.save(5, kFirst + 600)));
     // Written in three parts: the first ends like a JPEG (an embedded thumbnail does), the second
     // does not, and the size changes between looks.
@@ -154,7 +154,7 @@ TEST(ListWatch, ARemovedOrRenamedScreenshotLeavesTheListsAsADeleteDoes) {
     } cases[] = {{remove, 2, 20}, {rename, 2, 20}, {remove, 3, 0}};
     for (const auto& c : cases) {
         Watched w(5);
-        Form1& f = *w.f;
+        MainWindow& f = *w.f;
         test::click_row(f.file_lst, c.selected);
         c.away(w, shot(c.gone));
         w.report({shot(c.gone), "kept.jpg"});
@@ -170,7 +170,7 @@ TEST(ListWatch, ARemovedOrRenamedScreenshotLeavesTheListsAsADeleteDoes) {
 
 TEST(ListWatch, AReplacedScreenshotKeepsItsLineWithItsNewTimeAndSize) {
     Watched w(3);
-    Form1& f = *w.f;
+    MainWindow& f = *w.f;
     test::click(f.img_sort_up);
     test::click_row(f.file_sort, 2);  // the oldest
     // Saved again over the oldest: now the newest, and larger.
@@ -187,7 +187,7 @@ TEST(ListWatch, AReplacedScreenshotKeepsItsLineWithItsNewTimeAndSize) {
 
 TEST(ListWatch, ABurstOfAHundredIsShownWithinOneSecondInFewUpdates) {
     Watched w(3);
-    Form1& f = *w.f;
+    MainWindow& f = *w.f;
     test::click_row(f.file_lst, 2);
     std::vector<std::string> names;
     for (int i = 0; i < 100; ++i) {
@@ -230,7 +230,7 @@ struct PromptsWithPause : test::ScriptedPrompts {
 TEST(ListWatch, ChangesWaitWhileADeleteAsksAndAreAppliedAfter) {
     PromptsWithPause prompts;
     Watched w(4, [&](App& app) { app.plat.use(prompts); });
-    Form1& f = *w.f;
+    MainWindow& f = *w.f;
     test::click_row(f.file_lst, 2);
     prompts.meanwhile = [&] {
         // Saved before the selected one while the question is shown: its row must not move.
@@ -261,11 +261,11 @@ struct MoveWithPause : test::FaultyFileSystem {
 TEST(ListWatch, ChangesWaitWhileABulkMoveRunsAndAreAppliedAfter) {
     MoveWithPause files;
     Watched w(3, [&](App& app) { app.plat.use(files); });
-    Form1& f = *w.f;
+    MainWindow& f = *w.f;
     const std::string out = join_path(w.app.folders.root.path(), "moved");
     std::filesystem::create_directory(to_fs_path(out));
     test::click_menu(f.mAll_move);
-    Form4& d = test::win<Form4>(f);
+    BulkWindow& d = test::win<BulkWindow>(f);
     d.txt_Output_Path.set_text(out);
     std::vector<std::string> during;
     files.meanwhile = [&] {
@@ -287,8 +287,8 @@ TEST(ListWatch, ChangesWaitWhileABulkMoveRunsAndAreAppliedAfter) {
 
 TEST(ListWatch, TheViewerKeepsItsPictureWhileLinesArrive) {
     Watched w(3);
-    Form1& f = *w.f;
-    Form2& v = test::open_viewer_at(f, 1);
+    MainWindow& f = *w.f;
+    ViewerWindow& v = test::open_viewer_at(f, 1);
     const int width = v.img_view.picture().width;
     w.report({w.save(5, kFirst + 5, 99)});
     w.settle();
@@ -301,7 +301,7 @@ TEST(ListWatch, TheViewerKeepsItsPictureWhileLinesArrive) {
 
 TEST(ListWatch, NamesOutsideThePatternAndVanishedFilesChangeNothing) {
     Watched w(2);
-    Form1& f = *w.f;
+    MainWindow& f = *w.f;
     test::write_file(w.path("notes.txt"), "x");
     test::write_jpeg(w.path("PelmarOnline_1.jpeg"), 8, 8);
     const auto before = f.file_lst.revision();
@@ -342,7 +342,7 @@ TEST(ListWatch, ALostTrackIsMadeGoodByOneReadingAndANewWatch) {
     const auto settings_applied = [&](Watched& w) {
         made_again(w);
         test::click_menu(w.f->mSetting);
-        test::click(test::win<Form3>(*w.f).cmd_set);
+        test::click(test::win<SettingsDialog>(*w.f).cmd_set);
     };
     const struct {
         const char* what;
@@ -356,7 +356,7 @@ TEST(ListWatch, ALostTrackIsMadeGoodByOneReadingAndANewWatch) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Watched w(3);
-        Form1& f = *w.f;
+        MainWindow& f = *w.f;
         test::click_row(f.file_lst, 1);
         c.away(w);
         if (c.watch_ends)

@@ -8,15 +8,15 @@
 #include <filesystem>
 #include <optional>
 
+#include "album/album_writer.h"
 #include "album/disk_album_output.h"
-#include "album/pattern_sam.h"
 #include "catalogue/list_line.h"
-#include "platform/colour.h"
-#include "platform/jpeg.h"
-#include "platform/paths.h"
-#include "platform/system_clock.h"
+#include "imaging/jpeg.h"
+#include "services/paths.h"
+#include "services/system_clock.h"
 #include "support/temp_folder.h"
 #include "system_file_system.h"
+#include "ui/colour.h"
 
 namespace vis {
 namespace {
@@ -113,7 +113,7 @@ TEST(AlbumBrowser, ChromiumFindsTheFrameMenuAndThumbnails) {
     test::SystemFileSystem disk;
     DiskAlbumOutput out(disk);
     const FixedClock clock(SystemClock().now_ms());
-    const AlbumResult r = create_pattern_sam(in, clock, out);
+    const AlbumResult r = write_album(in, clock, out);
     ASSERT_TRUE(r.ok()) << r.failed_path;
     for (int i = 0; i < 10; ++i) {
         const std::string name = line_name(in.lines[static_cast<std::size_t>(i)]);
@@ -128,7 +128,7 @@ TEST(AlbumBrowser, ChromiumFindsTheFrameMenuAndThumbnails) {
     // A second build in the same second goes into a folder of its own and leaves the first album
     // alone; the browser reads the second one, so its links are shown to work from there.
     const std::string index_bytes = test::read_file(r.index);
-    const AlbumResult again = create_pattern_sam(in, clock, out);
+    const AlbumResult again = write_album(in, clock, out);
     ASSERT_TRUE(again.ok()) << again.failed_path;
     EXPECT_EQ(again.folder, r.folder + "_2");
     EXPECT_EQ(test::read_file(r.index), index_bytes);

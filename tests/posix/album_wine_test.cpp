@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "album/pattern_sam.h"
-#include "platform/paths.h"
+#include "album/album_writer.h"
+#include "services/paths.h"
 #include "support/album_inputs.h"
 #include "support/album_recorder.h"
 #include "support/posix/wine_prefix.h"
@@ -27,7 +27,7 @@ TEST(AlbumPages, AbsolutePathsOfAGameUnderWineNameTheFilesThere) {
     in.create_mode = kAbsolutePathAlbum;
     in.shots_folder = "C:\\Program Files\\QUORIX\\Pelmar Online/Screen Save";
     AlbumRecorder out;
-    ASSERT_TRUE(create_pattern_sam(in, creation_clock(), out).ok());
+    ASSERT_TRUE(write_album(in, creation_clock(), out).ok());
     const std::string src = "<img src='" + join_path(shots, shot_name(0)) + "'";
     EXPECT_NE(out.files[page_path(1)].find(src), std::string::npos);
 }

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "catalogue/list_line.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "services/paths.h"
 #include "support/app_fixture.h"
-#include "viewer/form2.h"
+#include "ui/keys.h"
+#include "viewer/viewer_window.h"
 
 namespace vis {
 namespace {
@@ -63,7 +63,7 @@ std::vector<std::string> names_in(const ListBox& list) {
 TEST(BadFolders, EveryFileIsListedAndNothingElse) {
     App app;
     const auto expected = make_bad_folder(app);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     EXPECT_EQ(names_in(f.file_lst), expected);
     EXPECT_EQ(names_in(f.file_sort), std::vector<std::string>(expected.rbegin(), expected.rend()));
     // The oldest is shown, with the sparse file's whole length in the folder total.
@@ -75,7 +75,7 @@ TEST(BadFolders, EveryFileIsListedAndNothingElse) {
 TEST(BadFolders, EachLineShowsWhatItCanAndTheRestAreDescribedWithNoPicture) {
     App app;
     make_bad_folder(app);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
 
     test::click_row(f.file_lst, 1);  // the name the system's encoding cannot read is still a file
     EXPECT_EQ(f.img_pre.picture().width, 80);
@@ -105,9 +105,9 @@ TEST(BadFolders, EachLineShowsWhatItCanAndTheRestAreDescribedWithNoPicture) {
 TEST(BadFolders, TheViewerStepsAcrossEveryLineBothWays) {
     App app;
     make_bad_folder(app);
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     test::dbl_click(f.img_pre);
-    Form2& v = test::win<Form2>(f);
+    ViewerWindow& v = test::win<ViewerWindow>(f);
     ASSERT_TRUE(v.visible());
     std::vector<int> widths{v.img_view.picture().width};
     for (int i = 0; i < 4; ++i) {

@@ -7,9 +7,9 @@
 #include <string>
 #include <thread>
 
-#include "platform/paths.h"
-#include "platform/sdl/media_command.h"
-#include "platform/sdl/sdl_media.h"
+#include "sdl/media_command.h"
+#include "sdl/sdl_media.h"
+#include "services/paths.h"
 #include "support/posix/wine_prefix.h"
 #include "support/temp_folder.h"
 

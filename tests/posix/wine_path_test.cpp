@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <map>
 
-#include "platform/paths.h"
-#include "platform/posix/wine_path.h"
+#include "posix/wine_path.h"
+#include "services/paths.h"
 #include "support/posix/wine_prefix.h"
 #include "support/temp_folder.h"
 

@@ -5,11 +5,11 @@
 
 #include "catalogue/list_line.h"
 #include "core/settings.h"
-#include "options/form3.h"
-#include "platform/keys.h"
-#include "platform/paths.h"
+#include "services/paths.h"
+#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 #include "support/posix/wine_prefix.h"
+#include "ui/keys.h"
 
 namespace vis {
 namespace {
@@ -41,11 +41,11 @@ TEST(StartUpUnderWine, FirstStartListsTheGamesScreenshotsWithoutTheSetUpDialog) 
     wine.add_shot("Program Files/QUORIX/Pelmar Online", "PelmarOnline_2006115_01715.jpg", 1000000000);
     wine.add_shot("Program Files/QUORIX/Pelmar Online", "PelmarOnline_2006116_01716.jpg", 1000000100);
     test::App app;
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     EXPECT_EQ(read_file(app.folders.settings_file()), kFirstRunBytes);
     EXPECT_EQ(f.lbl_Pelmar_Path.caption(), kDefaultGameFolder);
     EXPECT_EQ(f.lbl_DefaultSave_Path.caption(), kDefaultGameFolder);
-    EXPECT_EQ(test::loaded<Form3>(f), nullptr);
+    EXPECT_EQ(test::loaded<SettingsDialog>(f), nullptr);
     EXPECT_TRUE(f.visible());
     EXPECT_EQ(f.caption(), "Pelmarオンライン - Vistelle (v2.00)");
     ASSERT_EQ(f.file_lst.count(), 2);
@@ -61,8 +61,8 @@ TEST(StartUpUnderWine, StoredWindowsPathInAnotherCaseIsUsedAndKept) {
     test::App app;
     const std::string stored = "c:\\GAMES\\pelmar online\r\n0\r\n0\r\nC:\\Users\\player\\Pictures\r\n";
     test::write_file(app.folders.settings_file(), stored);
-    Form1& f = app.start();
-    EXPECT_EQ(test::loaded<Form3>(f), nullptr);
+    MainWindow& f = app.start();
+    EXPECT_EQ(test::loaded<SettingsDialog>(f), nullptr);
     ASSERT_EQ(f.file_lst.count(), 1);
     EXPECT_EQ(f.lbl_Pelmar_Path.caption(), "c:\\GAMES\\pelmar online");
     // Other programs are handed the real file inside the prefix, not the stored Windows text.
@@ -82,10 +82,10 @@ TEST(StartUpUnderWine, FirstStartWithoutTheGameAsksForIt) {
     WineGame wine;
     std::filesystem::create_directories(to_fs_path(join_path(wine.drive_c, "Program Files/QUORIX")));
     test::App app;
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     EXPECT_EQ(read_file(app.folders.settings_file()), kFirstRunBytes);
     EXPECT_FALSE(f.visible());
-    Form3& setup = test::win<Form3>(f);
+    SettingsDialog& setup = test::win<SettingsDialog>(f);
     EXPECT_TRUE(setup.visible());
     EXPECT_TRUE(setup.cmd_path_read.enabled());
     EXPECT_EQ(setup.txt_path.text(), kDefaultGameFolder);
@@ -102,10 +102,10 @@ TEST(StartUpUnderWine, TheGameUnderProgramFilesX86IsProposedAndStoredOnlyWhenApp
         std::filesystem::create_directories(
             to_fs_path(join_path(wine.drive_c, "program files (x86)/quorix/PELMAR ONLINE/Screen Save")));
         test::App app;
-        Form1& f = app.start();
+        MainWindow& f = app.start();
         EXPECT_EQ(read_file(app.folders.settings_file()), kFirstRunBytes);
         EXPECT_FALSE(f.visible());
-        Form3& setup = test::win<Form3>(f);
+        SettingsDialog& setup = test::win<SettingsDialog>(f);
         EXPECT_TRUE(setup.setup_mode());
         EXPECT_EQ(setup.txt_path.text(), kX86Folder);
         if (apply) {
@@ -131,11 +131,11 @@ TEST(StartUpUnderWine, TheX86FolderIsNotProposedOverAUsableFolderOrInNormalMode)
     const std::string shot =
         wine.add_shot("Program Files/QUORIX/Pelmar Online", "PelmarOnline_2006115_01715.jpg", 1000000000);
     test::App app;
-    Form1& f = app.start();
-    EXPECT_EQ(test::loaded<Form3>(f), nullptr);
+    MainWindow& f = app.start();
+    EXPECT_EQ(test::loaded<SettingsDialog>(f), nullptr);
     EXPECT_EQ(f.file_lst.count(), 1);
 
-    Form3& d = test::win<Form3>(f);
+    SettingsDialog& d = test::win<SettingsDialog>(f);
     d.open(true);
     EXPECT_EQ(d.txt_path.text(), kDefaultGameFolder);
     d.hide();

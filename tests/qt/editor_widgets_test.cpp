@@ -8,8 +8,8 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-#include "platform/keys.h"
 #include "qt_fixture.h"
+#include "ui/keys.h"
 
 namespace vis::test {
 namespace {
@@ -18,7 +18,7 @@ constexpr std::uint32_t kGrey = 0xFF808080;
 
 struct CanvasForm : Form {
     explicit CanvasForm(WindowSystem& ws)
-        : Form(ws, "Form6", " 編集"), pixels(std::make_shared<std::vector<std::uint32_t>>(200 * 100, kGrey)) {
+        : Form(ws, "EditorWindow", " 編集"), pixels(std::make_shared<std::vector<std::uint32_t>>(200 * 100, kGrey)) {
         set_client_size(6000, 3000);
         frm.set_bounds({1500, 150, 1500, 750});  // 100 x 50 pixels: half the picture each way
         pct.set_container(frm);

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <set>
 
-#include "platform/paths.h"
-#include "platform/qt/qt_folder_watch.h"
+#include "qt/qt_folder_watch.h"
 #include "qt_fixture.h"
+#include "services/paths.h"
 #include "support/temp_folder.h"
 
 namespace vis::test {
@@ -84,7 +84,7 @@ TEST_F(QtFolderWatchTest, AFolderRemovedOrMovedAwayIsALostTrackAndIsWatchedAgain
 TEST_F(QtFolderWatchTest, ATimerStartedByAChangeRuns) {
     // What the lists rely on: the change is an event after which the backend starts the timer.
     QTemporaryDir dir;
-    Form form(windows, "Form1", "watch");
+    Form form(windows, "MainWindow", "watch");
     Timer timer(form, "tmr_watch", 50, false);
     int ticks = 0;
     timer.on_timer = [&] { ++ticks; };

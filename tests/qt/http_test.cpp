@@ -9,8 +9,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "platform/qt/qt_http.h"
-#include "platform/qt/qt_prompts.h"
+#include "qt/qt_http.h"
+#include "qt/qt_prompts.h"
 #include "qt_fixture.h"
 #include "tiny_server.h"
 
@@ -68,7 +68,7 @@ TEST_F(QtBackendTest, LongBodyIsCut) {
 
 TEST_F(QtBackendTest, WaitingIgnoresTheUserButKeepsTimersRunning) {
     struct BusyForm : Form {
-        explicit BusyForm(WindowSystem& ws) : Form(ws, "Form3", "settings") {
+        explicit BusyForm(WindowSystem& ws) : Form(ws, "SettingsDialog", "settings") {
             lbl.set_bounds({0, 0, 1500, 600});
             lbl.on_mouse_down = [this](int, int, int, int) { ++presses; };
             tmr.on_timer = [this] { ++ticks; };
@@ -107,7 +107,7 @@ TEST_F(QtBackendTest, WaitingIgnoresTheUserButKeepsTimersRunning) {
 TEST_F(QtBackendTest, BoxOpenedByATimerDuringTheWaitCanBeAnswered) {
     QtPrompts prompts(windows);
     struct NoticeForm : Form {
-        NoticeForm(WindowSystem& ws, Prompts& prompts) : Form(ws, "Form0", "splash") {
+        NoticeForm(WindowSystem& ws, Prompts& prompts) : Form(ws, "SplashWindow", "splash") {
             tmr.on_timer = [this, &prompts] {
                 tmr.set_timer_enabled(false);
                 MessageBox box;

@@ -5,15 +5,15 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-#include "platform/menu.h"
-#include "platform/qt/qt_prompts.h"
+#include "qt/qt_prompts.h"
 #include "qt_fixture.h"
+#include "ui/menu.h"
 
 namespace vis::test {
 namespace {
 
 struct MenuForm : Form {
-    explicit MenuForm(WindowSystem& ws) : Form(ws, "Form1", "menus") {
+    explicit MenuForm(WindowSystem& ws) : Form(ws, "MainWindow", "menus") {
         set_client_size(6000, 4000);
         for (Menu* m : {&mSave, &mh0, &mQuit}) mFile.add(*m);
         for (Menu* m : {&mImgInfo, &mBGM_option}) mOption.add(*m);

@@ -18,33 +18,33 @@
 #include <filesystem>
 #include <tuple>
 
-#include "editor_window/form6.h"
-#include "main_window/form1.h"
-#include "options/form3.h"
-#include "platform/paths.h"
-#include "platform/qt/form_window.h"
-#include "platform/qt/image_view.h"
-#include "platform/qt/qt_clipboard.h"
-#include "platform/qt/qt_window_system.h"
+#include "editor_window/editor_window.h"
+#include "main_window/main_window.h"
+#include "qt/form_window.h"
+#include "qt/image_view.h"
+#include "qt/qt_clipboard.h"
+#include "qt/qt_window_system.h"
 #include "qt_fixture.h"
+#include "services/paths.h"
+#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
-#include "viewer/form2.h"
+#include "viewer/viewer_window.h"
 
 namespace vis {
 namespace {
 
 using test::wait_until;
 
-// Form1 on real widgets; prompts, media and network stay doubles so nothing waits for a person.
+// MainWindow on real widgets; prompts, media and network stay doubles so nothing waits for a person.
 struct QtProgram {
     test::GameFolders folders;
     QtWindowSystem windows{folders.program};
     test::HeadlessPlatform doubles{folders.program};
     QtClipboard clipboard;
     std::unique_ptr<test::ProgramWindows> program;
-    Form1* form = nullptr;
+    MainWindow* form = nullptr;
 
     QtProgram() {
         doubles.use(windows);
@@ -54,7 +54,7 @@ struct QtProgram {
         folders.add_shot("PelmarOnline_2006115_01715.jpg", 1100000000, 96, 64, rgb(200, 30, 30));
         folders.add_shot("PelmarOnline_2006116_01716.jpg", 1100000060, 80, 40, rgb(20, 30, 220));
     }
-    Form1& start() {
+    MainWindow& start() {
         program = std::make_unique<test::ProgramWindows>(doubles.platform());
         form = &program->main();
         windows.dispatch([&] { form->start(); });
@@ -65,7 +65,7 @@ struct QtProgram {
 
 TEST(QtProgramWindows, PreviewAndPanelShowInRealWidgets) {
     QtProgram app;
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     FormWindow* main = app.windows.window_of(&f);
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(main->windowTitle().toStdString(), "Pelmarオンライン - Vistelle (v2.00)");
@@ -97,9 +97,9 @@ TEST(QtProgramWindows, PreviewAndPanelShowInRealWidgets) {
 
 TEST(QtProgramWindows, ViewerIsABorderlessFullScreenWindowWithItsLabels) {
     QtProgram app;
-    Form1& f = app.start();
-    app.windows.dispatch([&] { f.img_pre_DblClick(); });
-    Form2& v = test::win<Form2>(f);
+    MainWindow& f = app.start();
+    app.windows.dispatch([&] { f.view_preview(); });
+    ViewerWindow& v = test::win<ViewerWindow>(f);
     FormWindow* viewer = app.windows.window_of(&v);
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible());
@@ -127,15 +127,15 @@ TEST(QtProgramWindows, ViewerIsABorderlessFullScreenWindowWithItsLabels) {
     ASSERT_EQ(clip.size(), QSize(96, 64));
     EXPECT_EQ(clip.pixel(10, 10) & 0xFFFFFFu, f.img_pre.picture().pixel(10, 10) & 0xFFFFFFu);
 
-    app.windows.dispatch([&] { v.IMG_CLOSE(); });
+    app.windows.dispatch([&] { v.close_view(); });
     EXPECT_FALSE(viewer->isVisible());
     EXPECT_EQ(f.window_state(), WindowState::normal);
 }
 
 TEST(QtProgramWindows, SettingsNoticesShowWholeAndNameTheDevelopers) {
     QtProgram app;
-    Form1& f = app.start();
-    Form3& settings = test::win<Form3>(f);
+    MainWindow& f = app.start();
+    SettingsDialog& settings = test::win<SettingsDialog>(f);
     app.windows.dispatch([&] { settings.open(false); });
     for (const Label* notice : {&settings.Label3, &settings.Label5}) {
         auto* label = qobject_cast<QLabel*>(app.windows.widget_of(*notice));
@@ -151,9 +151,9 @@ TEST(QtProgramWindows, SettingsNoticesShowWholeAndNameTheDevelopers) {
 
 TEST(QtProgramWindows, EditorDrawsOnItsCanvasInsideTheViewport) {
     QtProgram app;
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     app.windows.dispatch([&] { test::click_menu(f.mEdit); });
-    Form6* e = test::loaded<Form6>(f);
+    EditorWindow* e = test::loaded<EditorWindow>(f);
     ASSERT_NE(e, nullptr);
     QWidget* canvas = app.windows.widget_of(e->pct_ss);
     QWidget* viewport = app.windows.widget_of(e->frm_pct);
@@ -186,7 +186,7 @@ QUrl shot_url(const QtProgram& app, const std::string& name) {
 // desktop conventions, as a copy, and no picture left from an earlier copy of the picture.
 TEST(QtProgramWindows, CopyAsFileOffersTheFileAndNoPicture) {
     QtProgram app;
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     app.windows.dispatch([&] { f.copy_to_clipboard(); });
     ASSERT_TRUE(QGuiApplication::clipboard()->mimeData()->hasImage());
     app.windows.dispatch([&] { test::click_menu(f.mCopyFile); });
@@ -222,7 +222,7 @@ void send_mouse(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButton butto
 // only; a shorter move stays a plain click.
 TEST(QtProgramWindows, DraggingALineCarriesItsFileAsACopy) {
     QtProgram app;
-    Form1& f = app.start();
+    MainWindow& f = app.start();
     DropTarget target;
     int drags = 0;
     app.windows.run_drag = [&](QDrag& drag, Qt::DropActions actions) {

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "platform/qt/file_filter.h"
-#include "platform/qt/qt_prompts.h"
+#include "qt/file_filter.h"
+#include "qt/qt_prompts.h"
 #include "qt_fixture.h"
 #include "support/posix/wine_prefix.h"
 
@@ -95,7 +95,7 @@ TEST_F(QtBackendTest, MessageBoxAnswersAndTitles) {
 
 TEST_F(QtBackendTest, BoxWhoseWindowIsClosedMeanwhileGivesTheSafeAnswer) {
     struct EditorForm : Form {
-        explicit EditorForm(WindowSystem& ws) : Form(ws, "Form6", "editor") {}
+        explicit EditorForm(WindowSystem& ws) : Form(ws, "EditorWindow", "editor") {}
     };
     auto editor = std::make_unique<EditorForm>(windows);
     editor->show();

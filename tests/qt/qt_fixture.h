@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/form.h"
-#include "platform/list_source.h"
-#include "platform/qt/form_window.h"
-#include "platform/qt/qt_window_system.h"
+#include "qt/form_window.h"
+#include "qt/qt_window_system.h"
+#include "ui/form.h"
+#include "ui/list_source.h"
 
 namespace vis::test {
 

@@ -5,14 +5,14 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "platform/qt/qt_prompts.h"
+#include "qt/qt_prompts.h"
 #include "qt_fixture.h"
 
 namespace vis::test {
 namespace {
 
 struct RunningForm : Form {
-    explicit RunningForm(WindowSystem& ws) : Form(ws, "Form1", "running") {
+    explicit RunningForm(WindowSystem& ws) : Form(ws, "MainWindow", "running") {
         tmr.on_timer = [this] { ++ticks; };
     }
     Timer tmr{*this, "tmr_music", 5, true};

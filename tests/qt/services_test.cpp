@@ -10,14 +10,14 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include "platform/keys.h"
-#include "platform/qt/fonts.h"
-#include "platform/qt/key_codes.h"
-#include "platform/qt/qt_clipboard.h"
-#include "platform/qt/qt_instance_guard.h"
-#include "platform/qt/qt_text_metrics.h"
-#include "platform/system_clock.h"
+#include "qt/fonts.h"
+#include "qt/key_codes.h"
+#include "qt/qt_clipboard.h"
+#include "qt/qt_instance_guard.h"
+#include "qt/qt_text_metrics.h"
 #include "qt_fixture.h"
+#include "services/system_clock.h"
+#include "ui/keys.h"
 
 namespace vis::test {
 namespace {
@@ -77,7 +77,7 @@ TEST_F(QtBackendTest, TextMeasuresInTwipsAndFitsItsLabel) {
 
     // A label sized to its text shows it on one line.
     struct CounterForm : Form {
-        explicit CounterForm(WindowSystem& ws) : Form(ws, "Form2", "Form2") {}
+        explicit CounterForm(WindowSystem& ws) : Form(ws, "ViewerWindow", "viewer") {}
         Label cnt{*this, "lbl_cnt", "1/100 (･･････････)"};
     } form(windows);
     form.cnt.set_font(font);

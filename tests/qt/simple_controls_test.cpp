@@ -14,7 +14,7 @@ namespace vis::test {
 namespace {
 
 struct SettingsForm : Form {
-    explicit SettingsForm(WindowSystem& ws) : Form(ws, "Form3", " 設定") {
+    explicit SettingsForm(WindowSystem& ws) : Form(ws, "SettingsDialog", " 設定") {
         set_client_size(7000, 5000);
         chk.set_bounds({120, 120, 3000, 300});
         txt.set_bounds({120, 600, 3000, 300});

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "editor/canvas.h"
-#include "platform/qt/qt_text_painter.h"
+#include "qt/qt_text_painter.h"
 #include "support/printed_lines.h"
 
 namespace vis::test {

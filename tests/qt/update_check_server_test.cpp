@@ -4,10 +4,10 @@
 
 #include <QTcpServer>
 
-#include "main_window/form1.h"
-#include "options/form3.h"
-#include "platform/qt/qt_http.h"
-#include "platform/qt/qt_window_system.h"
+#include "main_window/main_window.h"
+#include "qt/qt_http.h"
+#include "qt/qt_window_system.h"
+#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
@@ -28,17 +28,17 @@ Platform& with_real_network(test::HeadlessPlatform& doubles, QtWindowSystem& win
     return doubles.platform();
 }
 
-// Form1 and its settings dialog with the real HTTP client; prompts stay scripted.
+// MainWindow and its settings dialog with the real HTTP client; prompts stay scripted.
 struct ServerCheck {
     explicit ServerCheck(std::string server) : server_base(std::move(server)) {
         folders.write_settings("1", "0");
-        form3.open(false);
+        settings_dialog.open(false);
     }
     // Presses "最新バージョン確認" and returns the message box it showed.
     MessageBox press(MsgResult answer) {
         doubles.prompts.answer_message(answer);
-        windows.dispatch([&] { test::click(form3.cmd_ver_check); });
-        EXPECT_TRUE(form3.cmd_ver_check.enabled());
+        windows.dispatch([&] { test::click(settings_dialog.cmd_ver_check); });
+        EXPECT_TRUE(settings_dialog.cmd_ver_check.enabled());
         const auto& asked = doubles.prompts.asked();
         return asked.empty() ? MessageBox{} : asked.back().box;
     }
@@ -50,7 +50,7 @@ struct ServerCheck {
     QtHttp http{windows};
     Platform& platform = with_real_network(doubles, windows, http, server_base);
     test::ProgramWindows program_windows{platform};
-    Form3& form3 = test::win<Form3>(program_windows.main());
+    SettingsDialog& settings_dialog = test::win<SettingsDialog>(program_windows.main());
 };
 
 TEST(UpdateCheckOverHttp, AnswersGiveTheirMessages) {

@@ -11,9 +11,9 @@
 #include <QTest>
 #include <array>
 
-#include "platform/keys.h"
-#include "platform/qt/control_view.h"
+#include "qt/control_view.h"
 #include "qt_fixture.h"
+#include "ui/keys.h"
 
 namespace vis::test {
 namespace {
@@ -359,7 +359,7 @@ TEST_F(ShownListTest, ALineTheProgramTakesOutLeavesTheOthersAndRunsNoClick) {
 }
 
 struct ViewerForm : Form {
-    explicit ViewerForm(WindowSystem& ws) : Form(ws, "Form2", "Form2") {
+    explicit ViewerForm(WindowSystem& ws) : Form(ws, "ViewerWindow", "viewer") {
         set_border_style(BorderStyle::none);
         img.on_mouse_move = [this](int b, int, int x, int y) { moves.push_back({b, x, y}); };
         img.on_dbl_click = [this] { ++dbl_clicks; };
@@ -417,7 +417,9 @@ TEST_F(QtBackendTest, ImageAtNaturalSizeShowsThePicturePixelForPixel) {
 
 TEST_F(QtBackendTest, StretchedImageFillsItsBox) {
     struct PreviewForm : Form {
-        explicit PreviewForm(WindowSystem& ws) : Form(ws, "Form1", "preview") { pre.set_bounds({0, 0, 1500, 1500}); }
+        explicit PreviewForm(WindowSystem& ws) : Form(ws, "MainWindow", "preview") {
+            pre.set_bounds({0, 0, 1500, 1500});
+        }
         ImageBox pre{*this, "img_pre", true};
     } form(windows);
     form.pre.set_picture(test_picture(10, 10));
@@ -436,7 +438,7 @@ TEST_F(QtBackendTest, ImageResourceComesFromTheDataFolder) {
     icon.fill(QColor(10, 20, 200));
     ASSERT_TRUE(icon.save(folder.filePath("data/sort_up.png")));
     struct IconForm : Form {
-        explicit IconForm(WindowSystem& ws) : Form(ws, "Form1", "icons") {
+        explicit IconForm(WindowSystem& ws) : Form(ws, "MainWindow", "icons") {
             up.set_bounds({0, 0, 345, 345});
             up.set_resource("sort_up.png");
             missing.set_resource("none.png");
@@ -495,7 +497,7 @@ TEST_F(QtBackendTest, KeysGoToTheFormHandlerWhenItHasOne) {
 
 TEST_F(QtBackendTest, CloseBoxAsksTheProgram) {
     struct ClosingForm : Form {
-        explicit ClosingForm(WindowSystem& ws) : Form(ws, "Form5", "album") {
+        explicit ClosingForm(WindowSystem& ws) : Form(ws, "AlbumWindow", "album") {
             on_query_unload = [this] {
                 ++asked;
                 return refuse;
@@ -523,7 +525,7 @@ TEST_F(QtBackendTest, CloseBoxAsksTheProgram) {
 
 TEST_F(QtBackendTest, FixedSingleFormHasItsClientSizeAndNoMaximiseButton) {
     struct MainForm : Form {
-        explicit MainForm(WindowSystem& ws) : Form(ws, "Form1", "初期化しています...(Load)") {
+        explicit MainForm(WindowSystem& ws) : Form(ws, "MainWindow", "初期化しています...(Load)") {
             set_client_size(12000, 11145);
             set_border_style(BorderStyle::fixed_single);
             set_centred(true);
@@ -559,7 +561,7 @@ TEST_F(QtBackendTest, FocusRequestsMoveTheKeyboardFocus) {
 
 TEST_F(QtBackendTest, TimerFiresThroughTheEventLoopAndStopsWhenDisabled) {
     struct TimerForm : Form {
-        explicit TimerForm(WindowSystem& ws) : Form(ws, "Form0", "splash") {
+        explicit TimerForm(WindowSystem& ws) : Form(ws, "SplashWindow", "splash") {
             tmr.on_timer = [this] {
                 if (++ticks == 3) tmr.set_timer_enabled(false);
             };

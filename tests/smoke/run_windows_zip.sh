@@ -3,12 +3,15 @@
 # prefix beside a game folder holding screenshots, vistelle.exe starts, shows its main window's
 # title, writes the first-run settings file (Shift_JIS, CR LF), takes the keyboard at once, shows
 # the selected screenshot's colour in the preview, deletes that screenshot after asking, lists a
-# screenshot saved while it runs, toggles a check box inside a frame of the settings dialog at a
-# real click, opens the full-screen viewer, keeps the mouse there after its menu, closes it, and
+# screenshot saved while it runs, drags a list line into another program's OLE drop target with
+# real pointer moves (the file arrives as CF_HDROP, offered as a copy only, and stays where it
+# was), toggles a check box inside a frame of the settings dialog at a real click, opens the full-screen viewer, keeps the mouse there after its menu, closes it, and
 # ends when its window is closed. A window manager runs, as on a player's desktop, and the clicks
 # and keys are the X server's own, at the places the window reader finds.
 # usage: run_windows_zip.sh path/to/vistelle-windows-x64.zip path/to/vistelle_window_reader.exe
-# (the reader is built with the Windows tests: it reads the program's windows through their messages)
+#        path/to/vistelle_drop_target.exe
+# (both are built with the Windows tests: the reader reads the program's windows through their
+# messages, the drop target writes down what a drop brought)
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$root/scripts/windows-env.sh"
@@ -27,16 +30,18 @@ zip_file=${1:-}
 [ -f "$zip_file" ] || fail "no zip given (got '${zip_file}')"
 reader=${2:-}
 [ -f "$reader" ] || fail "no window reader given (got '${reader}')"
+drop_target=${3:-}
+[ -f "$drop_target" ] || fail "no drop target given (got '${drop_target}')"
 for tool in Xvfb openbox xdotool xwd unzip python3; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/setup.sh installs it)"
 done
 
 work=$(mktemp -d)
 prefix="$work/prefix"
-xvfb_pid= wm_pid= program_pid=
+xvfb_pid= wm_pid= program_pid= target_pid=
 cleanup() {
     [ -d "$prefix" ] && WINEPREFIX="$prefix" "$(wineserver_command)" -k >/dev/null 2>&1
-    for pid in $program_pid $wm_pid $xvfb_pid; do
+    for pid in $target_pid $program_pid $wm_pid $xvfb_pid; do
         kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
     done
     rm -rf "$work"
@@ -75,8 +80,10 @@ python3 "$here/make_jpeg.py" "$shots/PelmarOnline_2006115_01715.jpg" 64 48 200 |
 python3 "$here/make_jpeg.py" "$shots/PelmarOnline_2006116_01716.jpg" 1400 1100 60 || fail "cannot write a JPEG"
 python3 "$here/make_jpeg.py" "$shots/PelmarOnline_2006117_01717.jpg" 32 32 120 || fail "cannot write a JPEG"
 
-# The Japanese code page for the program alone (see scripts/wine-run.sh).
-(cd "$program" && LC_ALL=ja_JP.UTF-8 exec "$wine" 'C:\Games\Vistelle\vistelle.exe') >>"$work/wine.log" 2>&1 &
+# The Japanese code page for the program alone (see scripts/wine-run.sh). Its drags write down
+# whether they started, for a drag that delivers nothing.
+(cd "$program" && LC_ALL=ja_JP.UTF-8 VISTELLE_DRAG_LOG='C:\drag.log' exec "$wine" 'C:\Games\Vistelle\vistelle.exe') \
+    >>"$work/wine.log" 2>&1 &
 program_pid=$!
 
 # Japanese titles are readable only as _NET_WM_NAME, so every window's name is compared.
@@ -221,6 +228,43 @@ for _ in $(seq 20); do
 done
 [ "$listed" = 3 ] || fail "a screenshot saved while the program runs is not listed (the list shows ${listed:-nothing})"
 
+# With the last line selected, pressing the first and moving in steps, the button held, onto
+# another program's drop target left of the main window drags the first line's file out: the drop
+# gets it as CF_HDROP, offered as a copy only, and the screenshot stays as it was. (Wine's own
+# Notepad will not do as the target: it takes files only as WM_DROPFILES, which Wine's OLE drag
+# never sends, where Windows sends it to such windows.)
+main_left=$(xdotool getwindowgeometry "$main_window" | sed -n 's/^ *Position: \([0-9-]*\),.*/\1/p')
+[ "${main_left:-0}" -gt 60 ] || fail "no room left of the main window for a drop target (it starts at x ${main_left:-?})"
+"$wine" "$drop_target" 'C:\drop.log' 0 300 >>"$work/wine.log" 2>&1 &
+target_pid=$!
+window_titled 'Drop target' >/dev/null || fail "the drop target did not show"
+cp -r "$shots" "$work/shots-before"
+focus_main
+xdotool key End
+selected=$(selection_becomes 2) || fail "End did not select the last line ($selected)"
+read -r _ _ left top _ _ _ <<<"$(main_list)"
+xdotool mousemove $((left + 40)) $((top + 6)) mousedown 1
+for step in $(seq 1 12); do
+    xdotool mousemove $((left + 40 - step * (left + 40 - main_left / 2) / 12)) $((top + 6 - step * (top - 394) / 12))
+    sleep 0.1
+done
+sleep 0.3
+xdotool mouseup 1
+for _ in $(seq 20); do
+    grep -q '^file ' "$drive_c/drop.log" 2>/dev/null && break
+    sleep 0.5
+done
+drop_report="$(tr '\n' ';' <"$drive_c/drop.log" 2>/dev/null) the program's drag: $(tr '\r\n' ' ;' <"$drive_c/drag.log" 2>/dev/null)"
+selected=$(selection_becomes 0) || fail "pressing the first line to drag it did not select it ($selected; $drop_report)"
+shown_file=$(read_window "$title" | sed -n 's/^control .*ファイル名：//p' | head -n1)
+grep -q '^drop 1 .*CF_HDROP' "$drive_c/drop.log" || fail "the drop target got no CF_HDROP offered as a copy only ($drop_report)"
+[ "$(grep '^file ' "$drive_c/drop.log")" = "file C:\\Program Files\\QUORIX\\Pelmar Online\\Screen Save\\$shown_file" ] ||
+    fail "the drop did not name the dragged line's file '$shown_file' ($drop_report)"
+diff -r "$work/shots-before" "$shots" >/dev/null || fail "the drop changed the screenshots: $(diff -r "$work/shots-before" "$shots" 2>&1 | head -n 3)"
+kill "$target_pid" 2>/dev/null
+wait "$target_pid" 2>/dev/null
+target_pid=
+
 # A real click on a check box inside a frame of the settings dialog toggles it; キャンセル
 # (outside the frames) closes the dialog and leaves the settings file as it was.
 focus_main
@@ -266,4 +310,4 @@ wait "$program_pid"
 status=$?
 program_pid=
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
-echo "Windows zip: main window, first-run settings, keys at start, preview, Delete, a new screenshot, a click in a frame, the viewer and its menu, and quitting are right"
+echo "Windows zip: main window, first-run settings, keys at start, preview, Delete, a new screenshot, a drag out, a click in a frame, the viewer and its menu, and quitting are right"

@@ -4,9 +4,9 @@
 #include <ctime>
 #include <string>
 
-#include "album/pattern_sam.h"
-#include "platform/clock.h"
-#include "platform/paths.h"
+#include "album/album_writer.h"
+#include "services/clock.h"
+#include "services/paths.h"
 
 namespace vis::test::album {
 

@@ -4,7 +4,7 @@
 
 #include "core/app.h"
 #include "core/window_owner.h"
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
 #include "main_window/program_windows.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
@@ -19,17 +19,17 @@ inline const std::string kHintLines =
 // Every window of the program over a platform; the main window is made on first use, not loaded.
 struct ProgramWindows {
     explicit ProgramWindows(Platform& platform) : windows(platform) { add_program_windows(windows); }
-    Form1& main() { return windows.get<Form1>(); }
-    Windows windows;
+    MainWindow& main() { return windows.get<MainWindow>(); }
+    WindowOwner windows;
 };
 
 // Another window of the program that a main window belongs to, made if need be.
 template <class W>
-W& win(Form1& main) {
+W& win(MainWindow& main) {
     return main.windows().get<W>();
 }
 template <class W>
-W* loaded(Form1& main) {
+W* loaded(MainWindow& main) {
     return main.windows().loaded<W>();
 }
 
@@ -37,20 +37,20 @@ struct App {
     GameFolders folders;
     HeadlessPlatform plat{folders.program};
     std::unique_ptr<ProgramWindows> program;
-    Form1* form = nullptr;
+    MainWindow* form = nullptr;
 
     App() {
         // An up-to-date answer keeps the splash window's version check silent.
         plat.http.body = kVersion;
     }
     // Makes the main window without loading it.
-    Form1& make() {
+    MainWindow& make() {
         program = std::make_unique<ProgramWindows>(plat.platform());
         form = &program->main();
         return *form;
     }
     // Loads the main window and runs the start-up step (the first timer tick).
-    Form1& start() {
+    MainWindow& start() {
         make().start();
         plat.windows.advance(1);
         return *form;

@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <limits>
 
-#include "platform/control.h"
-#include "platform/keys.h"
-#include "platform/menu.h"
-#include "platform/paths.h"
-#include "platform/whole_file.h"
+#include "services/paths.h"
+#include "services/whole_file.h"
+#include "ui/control.h"
+#include "ui/keys.h"
+#include "ui/menu.h"
 
 namespace vis::test {
 

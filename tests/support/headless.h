@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/form.h"
-#include "platform/platform.h"
 #include "scripted_folder_watch.h"
+#include "services/platform.h"
 #include "system_file_system.h"
+#include "ui/form.h"
 
 namespace vis::test {
 

@@ -4,8 +4,8 @@
 // printed on the canvas is undone byte for byte.
 #include <vector>
 
-#include "platform/font.h"
-#include "platform/text_painter.h"
+#include "ui/font.h"
+#include "ui/text_painter.h"
 
 namespace vis::test {
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/folder_watch.h"
-#include "platform/paths.h"
+#include "services/folder_watch.h"
+#include "services/paths.h"
 
 namespace vis::test {
 

@@ -6,10 +6,10 @@
 #include <stdexcept>
 #include <vector>
 
-#include "platform/file_ops.h"
-#include "platform/jpeg.h"
-#include "platform/paths.h"
-#include "platform/whole_file.h"
+#include "imaging/jpeg.h"
+#include "services/file_ops.h"
+#include "services/paths.h"
+#include "services/whole_file.h"
 #include "system_file_system.h"
 
 namespace vis::test {

@@ -5,7 +5,7 @@
 #include <ctime>
 #include <string>
 
-#include "platform/colour.h"
+#include "ui/colour.h"
 
 namespace vis::test {
 

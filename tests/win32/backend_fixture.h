@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "platform/form.h"
-#include "platform/win32/control_view.h"
-#include "platform/win32/form_window.h"
-#include "platform/win32/wide.h"
-#include "platform/win32/win32_window_system.h"
+#include "ui/form.h"
+#include "win32/control_view.h"
+#include "win32/form_window.h"
+#include "win32/wide.h"
+#include "win32/win32_window_system.h"
 
 namespace vis::win32 {
 

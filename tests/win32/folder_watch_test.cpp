@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <set>
 
-#include "platform/control.h"
-#include "platform/form.h"
-#include "platform/paths.h"
-#include "platform/win32/win32_folder_watch.h"
-#include "platform/win32/win32_window_system.h"
+#include "services/paths.h"
 #include "support/temp_folder.h"
+#include "ui/control.h"
+#include "ui/form.h"
+#include "win32/win32_folder_watch.h"
+#include "win32/win32_window_system.h"
 
 namespace vis {
 namespace {

@@ -203,5 +203,37 @@ TEST_F(Win32List, PressesAreClicksAndOnlyTheLeftButtonChooses) {
     EXPECT_EQ(downs, (std::vector<int>{1, 1, 2, 1}));
 }
 
+// The native list lets go of the pointer after a press; a press held on a line that can be
+// dragged out keeps it, so a move that leaves the list at once (as a drag towards another window
+// does) still reaches the drag. Pressed in the input's own key state, as the system sets it.
+TEST_F(Win32List, AHeldPressKeepsThePointerForADragOutOfTheList) {
+    show_lines(5);
+    int asked = 0;
+    // A file gone meanwhile: the drag is asked for, and nothing is dragged.
+    list.on_drag_file = [&] {
+        ++asked;
+        return std::string();
+    };
+    BYTE keys[256] = {};
+    ASSERT_TRUE(GetKeyboardState(keys));
+    const auto hold_left = [&](bool held) {
+        keys[VK_LBUTTON] = held ? 0x80 : 0;
+        SetKeyboardState(keys);
+    };
+    hold_left(true);
+    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, point_on(2));
+    EXPECT_EQ(GetCapture(), hwnd);
+    EXPECT_EQ(list.list_index(), 2);
+    SendMessageW(hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, static_cast<WORD>(-60)));
+    EXPECT_EQ(asked, 1);
+    hold_left(false);
+    SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(40, static_cast<WORD>(-60)));
+    EXPECT_NE(GetCapture(), hwnd);
+    // A press the list has already seen let go keeps nothing.
+    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, point_on(3));
+    EXPECT_NE(GetCapture(), hwnd);
+    SendMessageW(hwnd, WM_LBUTTONUP, 0, point_on(3));
+}
+
 }  // namespace
 }  // namespace vis::win32

@@ -7,12 +7,12 @@
 #include <atomic>
 #include <thread>
 
-#include "platform/form.h"
-#include "platform/win32/form_window.h"
-#include "platform/win32/message_box_style.h"
-#include "platform/win32/wide.h"
-#include "platform/win32/win32_prompts.h"
-#include "platform/win32/win32_window_system.h"
+#include "ui/form.h"
+#include "win32/form_window.h"
+#include "win32/message_box_style.h"
+#include "win32/wide.h"
+#include "win32/win32_prompts.h"
+#include "win32/win32_window_system.h"
 
 namespace vis::win32 {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/shortcut.h"
+#include "win32/shortcut.h"
 
 namespace vis::win32 {
 namespace {

@@ -7,17 +7,17 @@
 
 #include <functional>
 
+#include "album/album_writer.h"
 #include "album/disk_album_output.h"
-#include "album/pattern_sam.h"
 #include "core/settings.h"
 #include "core/settings_store.h"
-#include "platform/ansi.h"
-#include "platform/form.h"
-#include "platform/paths.h"
-#include "platform/win32/win32_file_system.h"
+#include "services/ansi.h"
+#include "services/paths.h"
 #include "support/album_inputs.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
+#include "ui/form.h"
+#include "win32/win32_file_system.h"
 
 namespace vis {
 namespace {
@@ -119,7 +119,7 @@ TEST(Win32CodePage, AlbumPagesAreShiftJisAndLinkNamesTheCodePageLacksAsUtf8Escap
     in.edge_colour = "Aqua";
     in.create_mode = kAbsolutePathAlbum;
     DiskAlbumOutput out(disk);
-    const AlbumResult r = create_pattern_sam(in, test::album::creation_clock(), out);
+    const AlbumResult r = write_album(in, test::album::creation_clock(), out);
     ASSERT_EQ(r.failure, AlbumFailure::none);
     const std::string page = read_file(join_path(r.folder, "page1.html"));
     // The caption and the link of a name the code page holds, in Shift_JIS bytes.

@@ -8,16 +8,16 @@
 #include <algorithm>
 #include <thread>
 
+#include "catalogue/folder_listing.h"
 #include "catalogue/screenshot_delete.h"
 #include "core/settings_store.h"
-#include "platform/file_ops.h"
-#include "platform/folder_listing.h"
-#include "platform/paths.h"
-#include "platform/win32/handle.h"
-#include "platform/win32/wide.h"
-#include "platform/win32/win32_file_system.h"
+#include "services/file_ops.h"
+#include "services/paths.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
+#include "win32/handle.h"
+#include "win32/wide.h"
+#include "win32/win32_file_system.h"
 
 namespace vis {
 namespace {

@@ -7,19 +7,19 @@
 
 #include <functional>
 
+#include "catalogue/folder_listing.h"
 #include "loopback_server.h"
 #include "music/media_commands.h"
-#include "platform/file_ops.h"
-#include "platform/folder_listing.h"
-#include "platform/paths.h"
-#include "platform/whole_file.h"
-#include "platform/win32/gdi_text_metrics.h"
-#include "platform/win32/gdi_text_painter.h"
-#include "platform/win32/mci_media.h"
-#include "platform/win32/mutex_instance_guard.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/wininet_http.h"
+#include "services/file_ops.h"
+#include "services/paths.h"
+#include "services/whole_file.h"
 #include "support/temp_folder.h"
+#include "win32/gdi_text_metrics.h"
+#include "win32/gdi_text_painter.h"
+#include "win32/mci_media.h"
+#include "win32/mutex_instance_guard.h"
+#include "win32/win32_file_system.h"
+#include "win32/wininet_http.h"
 
 namespace vis {
 namespace {

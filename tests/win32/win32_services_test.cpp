@@ -13,18 +13,18 @@
 
 #include "loopback_server.h"
 #include "music/media_commands.h"
-#include "platform/paths.h"
-#include "platform/win32/file_drag.h"
-#include "platform/win32/gdi_text_metrics.h"
-#include "platform/win32/gdi_text_painter.h"
-#include "platform/win32/mci_media.h"
-#include "platform/win32/mutex_instance_guard.h"
-#include "platform/win32/program_folder.h"
-#include "platform/win32/wide.h"
-#include "platform/win32/win32_clipboard.h"
-#include "platform/win32/wininet_http.h"
+#include "services/paths.h"
 #include "support/printed_lines.h"
 #include "support/temp_folder.h"
+#include "win32/file_drag.h"
+#include "win32/gdi_text_metrics.h"
+#include "win32/gdi_text_painter.h"
+#include "win32/mci_media.h"
+#include "win32/mutex_instance_guard.h"
+#include "win32/program_folder.h"
+#include "win32/wide.h"
+#include "win32/win32_clipboard.h"
+#include "win32/wininet_http.h"
 
 namespace vis {
 namespace {

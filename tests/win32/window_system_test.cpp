@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "backend_fixture.h"
-#include "platform/win32/free_place.h"
-#include "platform/win32/gdi_font.h"
-#include "platform/win32/gdi_text_metrics.h"
+#include "win32/free_place.h"
+#include "win32/gdi_font.h"
+#include "win32/gdi_text_metrics.h"
 
 namespace vis::win32 {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "platform/paths.h"
+#include "services/paths.h"
 
 namespace vis::test {
 

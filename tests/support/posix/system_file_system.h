@@ -1,6 +1,6 @@
 #pragma once
 // The real disk as this system's program uses it.
-#include "platform/file_system.h"
+#include "services/file_system.h"
 
 namespace vis::test {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "platform/paths.h"
+#include "services/paths.h"
 
 namespace vis::test {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "platform/win32/wide.h"
+#include "win32/wide.h"
 
 namespace vis::test {
 

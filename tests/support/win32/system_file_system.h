@@ -1,6 +1,6 @@
 #pragma once
 // The real disk as this system's program uses it.
-#include "platform/win32/win32_file_system.h"
+#include "win32/win32_file_system.h"
 
 namespace vis::test {
 

@@ -1,7 +1,0 @@
-#include "platform/paths.h"
-
-namespace vis {
-
-const char kSep = '/';
-
-}  // namespace vis

@@ -1,0 +1,7 @@
+#include "services/paths.h"
+
+namespace vis {
+
+const char kSep = '/';
+
+}  // namespace vis

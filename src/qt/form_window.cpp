@@ -1,0 +1,264 @@
+#include "qt/form_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <algorithm>
+
+#include "qt/colours.h"
+#include "qt/control_view.h"
+#include "qt/key_codes.h"
+#include "qt/menu_tree.h"
+#include "qt/qt_window_system.h"
+#include "qt/units.h"
+#include "services/start_marks.h"
+
+namespace vis {
+
+namespace {
+
+Qt::WindowStates qt_state(const Form& f) {
+    switch (f.window_state()) {
+        case WindowState::minimised:
+            return Qt::WindowMinimized;
+        // A borderless maximised window covers the whole screen, taskbar included.
+        case WindowState::maximised:
+            return f.border_style() == BorderStyle::none ? Qt::WindowFullScreen : Qt::WindowMaximized;
+        case WindowState::normal:
+            break;
+    }
+    return Qt::WindowNoState;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(QtWindowSystem& system, Form& form)
+    : QWidget(nullptr), system_(system), form_(&form), client_(new QWidget(this)) {
+    applied_flags_ = windowFlags();
+}
+
+FormWindow::~FormWindow() = default;
+
+void FormWindow::detach() {
+    form_ = nullptr;
+    for (ControlView* v : views_) v->detach();
+    if (menus_) menus_->detach();
+}
+
+void FormWindow::sync() {
+    if (form_ == nullptr) return;
+    sync_controls();
+    sync_menus();
+    sync_window();
+    sync_focus(*form_);
+}
+
+void FormWindow::sync_controls() {
+    const auto& controls = form_->controls();
+    for (auto it = views_.begin(); it != views_.end();) {
+        ControlView* v = *it;
+        if (std::find(controls.begin(), controls.end(), v->control()) != controls.end()) {
+            ++it;
+            continue;
+        }
+        v->detach();
+        v->deleteLater();
+        it = views_.erase(it);
+    }
+    // Created in the form's order, so later controls lie on top.
+    for (Control* c : controls)
+        if (view_of(*c) == nullptr) views_.push_back(make_control_view(*this, *c));
+    for (ControlView* v : views_) v->sync();
+}
+
+void FormWindow::sync_menus() {
+    const auto& tops = form_->menu_bar();
+    if (tops.size() != menus_built_) {
+        if (bar_) {
+            menus_->detach();
+            bar_->hide();
+            bar_->deleteLater();
+        }
+        bar_ = new QMenuBar(this);
+        menus_ = new MenuTree(&system_, bar_);
+        menus_->fill_bar(*bar_, tops);
+        bar_->show();
+        menus_built_ = tops.size();
+        applied_size_ = QSize();
+        layout_children();
+    }
+    if (menus_) menus_->sync();
+}
+
+Qt::WindowFlags FormWindow::flags_for(const Form& f) const {
+    Qt::WindowFlags flags = Qt::Window;
+    const Qt::WindowFlags framed =
+        Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    switch (f.border_style()) {
+        case BorderStyle::none:
+            flags |= Qt::FramelessWindowHint;
+            break;
+        case BorderStyle::fixed_single:
+            flags |= framed;
+            if (f.min_button()) flags |= Qt::WindowMinimizeButtonHint;
+            break;
+        case BorderStyle::fixed_dialog:
+            flags |= framed;
+            break;
+        case BorderStyle::sizable:
+            flags |= framed | Qt::WindowMaximizeButtonHint;
+            if (f.min_button()) flags |= Qt::WindowMinimizeButtonHint;
+            break;
+    }
+    if (f.topmost()) flags |= Qt::WindowStaysOnTopHint;
+    return flags;
+}
+
+void FormWindow::sync_window() {
+    const Form& f = *form_;
+    if (f.revision() == rendered_revision_) return;
+    rendered_revision_ = f.revision();
+
+    setWindowTitle(QString::fromStdString(f.caption()));
+    const Qt::WindowFlags flags = flags_for(f);
+    if (flags != applied_flags_) {
+        applied_flags_ = flags;
+        // Hides a shown window; apply_visibility shows it again.
+        setWindowFlags(flags);
+    }
+    setAutoFillBackground(f.back_colour() != kDefaultColour);
+    set_colour_role(*this, QPalette::Window, f.back_colour());
+    // A form with its own key handler or shortcuts takes the keyboard itself when no control has it.
+    setFocusPolicy(f.on_key_down || f.on_shortcut ? Qt::StrongFocus : Qt::NoFocus);
+    apply_size(f);
+    apply_visibility(f);
+}
+
+void FormWindow::apply_size(const Form& f) {
+    const bool fixed = f.window_state() != WindowState::maximised &&
+                       (f.border_style() == BorderStyle::fixed_single || f.border_style() == BorderStyle::fixed_dialog);
+    if (f.window_state() == WindowState::maximised) {
+        if (applied_fixed_) {
+            setMinimumSize(0, 0);
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            applied_fixed_ = false;
+        }
+        // Back in the normal state, the window takes its own size again.
+        applied_size_ = QSize();
+        return;
+    }
+    const ScreenInfo s = system_.screen();
+    const int bar_height = bar_ ? bar_->sizeHint().height() : 0;
+    const QSize size(twips_to_px(f.client_width(), s.twips_per_pixel_x),
+                     twips_to_px(f.client_height(), s.twips_per_pixel_y) + bar_height);
+    if (size == applied_size_ && fixed == applied_fixed_) return;
+    applied_size_ = size;
+    applied_fixed_ = fixed;
+    if (fixed) {
+        setFixedSize(size);
+    } else {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(size);
+    }
+}
+
+void FormWindow::apply_visibility(const Form& f) {
+    if (!f.visible()) {
+        if (isVisible()) hide();
+        return;
+    }
+    const bool showing = !isVisible();
+    // The state is applied when the program changes it, not on every render, so a window the
+    // user minimised stays minimised while the program changes its caption.
+    if (showing || f.window_state() != applied_state_) {
+        applied_state_ = f.window_state();
+        const Qt::WindowStates state = qt_state(f);
+        // Full screen is the window manager's job; without one the window still covers the screen.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (state == Qt::WindowFullScreen && screen != nullptr) setGeometry(screen->geometry());
+        setWindowState(state);
+    }
+    if (showing) {
+        if (!shown_once_ && f.centred()) {
+            if (const QScreen* screen = QGuiApplication::primaryScreen())
+                move(screen->availableGeometry().center() - rect().center());
+        }
+        const bool first_show = !shown_once_;
+        shown_once_ = true;
+        show();
+        if (first_show) start_mark(f.name() + " shown");
+    }
+    if (f.activation() != applied_activation_) {
+        applied_activation_ = f.activation();
+        if (f.window_state() != WindowState::minimised) {
+            raise();
+            activateWindow();
+        }
+    }
+}
+
+void FormWindow::sync_focus(const Form& f) {
+    if (f.focus_serial() == applied_focus_) return;
+    applied_focus_ = f.focus_serial();
+    if (f.focus() == nullptr) return;
+    if (const ControlView* v = view_of(*f.focus()); v && v->widget()) v->widget()->setFocus(Qt::OtherFocusReason);
+}
+
+ControlView* FormWindow::view_of(const Control& c) const {
+    for (ControlView* v : views_)
+        if (v->control() == &c) return v;
+    return nullptr;
+}
+
+QPoint FormWindow::to_global(int x_twips, int y_twips) const {
+    const ScreenInfo s = system_.screen();
+    return client_->mapToGlobal(
+        QPoint(twips_to_px(x_twips, s.twips_per_pixel_x), twips_to_px(y_twips, s.twips_per_pixel_y)));
+}
+
+bool FormWindow::route_form_key(const QKeyEvent& event) {
+    if (form_ == nullptr) return false;
+    const int code = program_key_code(event.key(), event.modifiers());
+    if (code == 0) return false;
+    const int shift = program_shift(event.modifiers());
+    Form* f = form_;
+    if (f->on_shortcut) {
+        bool taken = false;
+        system_.dispatch([f, code, shift, &taken] { taken = f->on_shortcut && f->on_shortcut(code, shift); });
+        if (taken) return true;
+    }
+    if (!f->on_key_down) return false;
+    system_.dispatch([f, code, shift] {
+        if (f->on_key_down) f->on_key_down(code, shift);
+    });
+    return true;
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // The program decides: it hides the form, ends the program, or refuses.
+    event->ignore();
+    if (Form* f = form_) system_.dispatch([f] { f->request_close(); });
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    if (!route_form_key(*event)) QWidget::keyPressEvent(event);
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layout_children();
+}
+
+void FormWindow::layout_children() {
+    int bar_height = 0;
+    if (bar_) {
+        bar_height = bar_->heightForWidth(width());
+        if (bar_height <= 0) bar_height = bar_->sizeHint().height();
+        bar_->setGeometry(0, 0, width(), bar_height);
+    }
+    client_->setGeometry(0, bar_height, width(), std::max(0, height() - bar_height));
+}
+
+}  // namespace vis

@@ -1,0 +1,130 @@
+#include "win32/list_view.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "win32/units.h"
+#include "win32/wide.h"
+
+namespace vis::win32 {
+
+ListView::ListView(FormWindow& window, ListBox& list) : ControlView(window, list) {
+    create(WC_LISTVIEWW, WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA | LVS_NOCOLUMNHEADER | LVS_SINGLESEL |
+                             LVS_SHOWSELALWAYS);
+    SendMessageW(hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    LVCOLUMNW column{};
+    column.mask = LVCF_WIDTH;
+    SendMessageW(hwnd(), LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    // The right button opens the program's menu and leaves the selection where it was.
+    set_right_press_consumed(true);
+}
+
+void ListView::render() {
+    auto& list = static_cast<ListBox&>(*control_);
+    // Owner-data lists know only their count: every change shows as the new count and a repaint.
+    list.take_line_changes();
+    // A hidden list (the other order of the screenshots) is brought up to date when it shows:
+    // giving the system a count of thousands costs milliseconds each time.
+    if (!list.visible()) return;
+    rendering_ = true;
+    const int count = list.count();
+    if (static_cast<int>(SendMessageW(hwnd(), LVM_GETITEMCOUNT, 0, 0)) != count)
+        SendMessageW(hwnd(), LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
+    show_colours(list);
+    show_selection(list.list_index());
+    InvalidateRect(hwnd(), nullptr, TRUE);
+    rendering_ = false;
+}
+
+void ListView::show_colours(const ListBox& list) {
+    const Colour back = list.back_colour(), fore = list.fore_colour();
+    const COLORREF back_ref = back != kDefaultColour ? colour_ref(back) : GetSysColor(COLOR_WINDOW);
+    const COLORREF fore_ref = fore != kDefaultColour ? colour_ref(fore) : GetSysColor(COLOR_WINDOWTEXT);
+    SendMessageW(hwnd(), LVM_SETBKCOLOR, 0, static_cast<LPARAM>(back_ref));
+    SendMessageW(hwnd(), LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(back_ref));
+    SendMessageW(hwnd(), LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(fore_ref));
+}
+
+void ListView::show_selection(int row) {
+    // The list's own notices of this change are no choice of the user's.
+    const bool was_rendering = std::exchange(rendering_, true);
+    // Asked of one line and of the count, not by a walk over fifty thousand lines.
+    if (row < 0 && SendMessageW(hwnd(), LVM_GETSELECTEDCOUNT, 0, 0) > 0) {
+        LVITEMW none{};
+        none.stateMask = LVIS_SELECTED;
+        SendMessageW(hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    } else if (row >= 0 && SendMessageW(hwnd(), LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) == 0) {
+        // The keys move on from the selected line, so it has the focus mark too. Only a new
+        // choice scrolls: a list the user scrolled away stays where it is.
+        LVITEMW chosen{};
+        chosen.state = chosen.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&chosen));
+        SendMessageW(hwnd(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    }
+    rendering_ = was_rendering;
+}
+
+void ListView::fill_text(NMLVDISPINFOW& info) const {
+    LVITEMW& item = info.item;
+    if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0) return;
+    const auto& list = static_cast<const ListBox&>(*control_);
+    const std::wstring text = widen(list.item(item.iItem));
+    std::size_t n = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+    // A cut never leaves half a surrogate pair behind.
+    if (n < text.size() && n > 0 && IS_HIGH_SURROGATE(text[n - 1])) --n;
+    std::copy_n(text.data(), n, item.pszText);
+    item.pszText[n] = L'\0';
+}
+
+bool ListView::notify(const NMHDR& header, LRESULT& result) {
+    if (control_ == nullptr) return false;
+    if (header.code == LVN_GETDISPINFOW) {
+        // Asked when a line is drawn, and by screen readers reading a line.
+        fill_text(*reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header)));
+        result = 0;
+        return true;
+    }
+    if (header.code != LVN_ITEMCHANGED) return false;
+    // A press reports itself as a click; selections by keys are choices of the line.
+    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    const bool selected_now = (change.uNewState & LVIS_SELECTED) != 0 && (change.uOldState & LVIS_SELECTED) == 0;
+    if (rendering_ || pressing_ || !selected_now || change.iItem < 0) return false;
+    const int row = change.iItem;
+    forward([row](Control& c) { static_cast<ListBox&>(c).set_list_index(row); });
+    result = 0;
+    return true;
+}
+
+void ListView::fit_column() {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    SendMessageW(hwnd(), LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(client.right, 0));
+}
+
+bool ListView::message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (msg == WM_SIZE) {
+        // One column as wide as the list: a line never scrolls sideways.
+        result = DefSubclassProc(hwnd(), msg, wp, lp);
+        fit_column();
+        return true;
+    }
+    if (msg != WM_LBUTTONDOWN) return ControlView::message(msg, wp, lp, result);
+    // The native list moves its highlight first (and waits out the press); the press is then the
+    // list's click on the line under the pointer.
+    pressing_ = true;
+    result = DefSubclassProc(hwnd(), msg, wp, lp);
+    pressing_ = false;
+    LVHITTESTINFO hit{};
+    hit.pt = {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+    const int row = static_cast<int>(SendMessageW(hwnd(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    ControlView::message(msg, wp, lp, result);
+    if (control_ == nullptr) return true;
+    auto& list = static_cast<ListBox&>(*control_);
+    if (row >= 0 && row < list.count()) forward([row](Control& c) { static_cast<ListBox&>(c).click_line(row); });
+    // A press beside the lines, or one with Ctrl taking the highlight away, changes nothing of
+    // the program's choice.
+    if (control_ != nullptr) show_selection(list.list_index());
+    return true;
+}
+
+}  // namespace vis::win32

@@ -1,0 +1,379 @@
+// The settings dialog: normal mode from the menu, set-up mode when the screenshot folder is missing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "catalogue/list_line.h"
+#include "core/settings.h"
+#include "services/paths.h"
+#include "settings_dialog/settings_dialog.h"
+#include "support/app_fixture.h"
+
+namespace vis {
+namespace {
+
+using test::App;
+using test::read_file;
+using test::write_file;
+
+constexpr std::time_t kSaved = 1160000000;
+const std::string kHints = test::kHintLines;
+
+// A game folder beside the fixture's one, with a "Screen Save" holding `shots` screenshots of
+// widths 100, 101, ... saved a minute apart (oldest first).
+std::string other_game(App& app, int shots) {
+    const std::string game = join_path(app.folders.root.path(), "other game");
+    const std::string folder = join_path(game, "Screen Save");
+    std::filesystem::create_directories(to_fs_path(folder));
+    for (int i = 0; i < shots; ++i) {
+        const std::string path = join_path(folder, "PelmarOnline_other_" + std::to_string(i) + ".jpg");
+        test::write_jpeg(path, 100 + i, 40);
+        test::set_modified(path, kSaved + 60 * i);
+    }
+    return game;
+}
+
+// Settings line 1 changed on disk after start-up, as the dialog will read it.
+void store_game_folder(App& app, const std::string& game, const std::string& save = "D:\\saved") {
+    write_file(app.folders.settings_file(), game + "\r\n1\r\n0\r\n" + save + "\r\n");
+}
+
+SettingsDialog& open_from_menu(MainWindow& f) {
+    test::click_menu(f.mSetting);
+    return test::win<SettingsDialog>(f);
+}
+
+// A started program whose game folder has no "Screen Save": the dialog opens in set-up mode.
+MainWindow& start_without_screenshot_folder(App& app, const std::string& info = "1", const std::string& music = "0") {
+    app.folders.write_settings(info, music, "D:\\saved");
+    std::filesystem::remove_all(to_fs_path(app.folders.shots));
+    return app.start();
+}
+
+const MessageBox& only_message(const App& app) {
+    const auto& asked = app.plat.prompts.asked();
+    EXPECT_EQ(asked.size(), 1u);
+    return asked.back().box;
+}
+
+TEST(SettingsDialog, NormalModeIsFilledFromTheFileNotFromTheMenus) {
+    App app;
+    app.folders.write_settings(" 1", "0");
+    MainWindow& f = app.start();
+    f.mImgInfo.set_checked(false);
+    f.mBGMPlay.set_checked(true);
+    SettingsDialog& d = open_from_menu(f);
+    EXPECT_TRUE(d.visible());
+    EXPECT_EQ(d.caption(), " 設定");
+    EXPECT_EQ(d.lbl_ver.caption(), "Ver 2.00");
+    EXPECT_EQ(d.cmd_set.caption(), "適用");
+    EXPECT_EQ(d.cmd_cancel.caption(), "キャンセル");
+    EXPECT_TRUE(d.txt_path.locked());
+    EXPECT_FALSE(d.cmd_path_read.enabled());
+    EXPECT_FALSE(d.setup_mode());
+    EXPECT_EQ(d.txt_path.text(), app.folders.game);
+    EXPECT_TRUE(d.chk_FullImgInfo.value());
+    EXPECT_FALSE(d.chk_BGMPlay.value());
+    EXPECT_TRUE(f.visible());
+}
+
+TEST(SettingsDialog, ApplyWithOnlyTheBoxesChangedRewritesLinesTwoAndThree) {
+    App app;
+    app.folders.write_settings("1", "0", "D:\\saved");
+    app.folders.add_shot("PelmarOnline_1.jpg", kSaved);
+    MainWindow& f = app.start();
+    const auto media_before = app.plat.media.commands.size();
+    SettingsDialog& d = open_from_menu(f);
+    d.chk_FullImgInfo.set_value(false);
+    d.chk_BGMPlay.set_value(true);
+    test::click(d.cmd_set);
+    EXPECT_EQ(read_file(app.folders.settings_file()), app.folders.game + "\r\n 0\r\n 1\r\nD:\\saved\r\n");
+    EXPECT_FALSE(f.mImgInfo.checked());
+    EXPECT_TRUE(f.mBGMPlay.checked());
+    EXPECT_TRUE(f.mBGM_change.enabled());
+    EXPECT_FALSE(d.visible());
+    EXPECT_TRUE(f.visible());
+    // Apply itself neither starts nor stops a track.
+    EXPECT_EQ(app.plat.media.commands.size(), media_before);
+    EXPECT_TRUE(app.plat.prompts.asked().empty());
+
+    open_from_menu(f);
+    d.chk_FullImgInfo.set_value(true);
+    d.chk_BGMPlay.set_value(false);
+    test::click(d.cmd_set);
+    EXPECT_EQ(read_file(app.folders.settings_file()), app.folders.game + "\r\n 1\r\n 0\r\nD:\\saved\r\n");
+    EXPECT_TRUE(f.mImgInfo.checked());
+    EXPECT_FALSE(f.mBGMPlay.checked());
+    EXPECT_FALSE(f.mBGM_change.enabled());
+}
+
+TEST(SettingsDialog, ApplyListsTheAppliedFolderAndKeepsTheStartUpFolder) {
+    App app;
+    app.folders.write_settings();
+    app.folders.add_shot("PelmarOnline_a.jpg", kSaved, 64);
+    app.folders.add_shot("PelmarOnline_b.jpg", kSaved + 5, 65);
+    MainWindow& f = app.start();
+    test::click(f.img_sort_up);
+    const std::string game = other_game(app, 3);
+    store_game_folder(app, game);
+    SettingsDialog& d = open_from_menu(f);
+    EXPECT_EQ(d.txt_path.text(), game);
+    test::click(d.cmd_set);
+
+    const std::string first = "PelmarOnline_other_0.jpg";
+    ASSERT_EQ(f.file_lst.count(), 3);
+    EXPECT_EQ(f.file_lst.item(0), make_list_line(kSaved, first));
+    const std::vector<std::string> oldest_first = f.file_lst.items();
+    EXPECT_EQ(f.file_sort.items(), std::vector<std::string>(oldest_first.rbegin(), oldest_first.rend()));
+    EXPECT_TRUE(f.file_lst.visible());
+    EXPECT_FALSE(f.file_sort.visible());
+    EXPECT_EQ(f.file_lst.list_index(), 0);
+    EXPECT_EQ(f.focus(), &f.file_lst);
+    EXPECT_EQ(f.img_pre.picture().width, 100);
+    EXPECT_EQ(f.lbl_alt.caption(),
+              "ファイル名：" + first + "\r\n保存日時　：" + line_date(f.file_lst.item(0)) + "\r\n\r\n" + kHints);
+    EXPECT_TRUE(f.mSave.enabled());
+    EXPECT_TRUE(f.mClipboard.enabled());
+    // The hidden label keeps the start-up folder; the listing follows the applied one.
+    EXPECT_EQ(f.lbl_Pelmar_Path.caption(), app.folders.game);
+    EXPECT_EQ(f.file_path.folder(), join_path(game, "Screen Save"));
+    test::click_row(f.file_lst, 2);
+    EXPECT_EQ(f.img_pre.picture().width, 102);
+    EXPECT_EQ(read_file(app.folders.settings_file()), game + "\r\n 1\r\n 0\r\nD:\\saved\r\n");
+}
+
+TEST(SettingsDialog, AppliedFolderWithoutScreenshotsEmptiesTheLists) {
+    App app;
+    app.folders.write_settings();
+    app.folders.add_shot("PelmarOnline_a.jpg", kSaved);
+    MainWindow& f = app.start();
+    ASSERT_TRUE(f.mSave.enabled());
+    store_game_folder(app, other_game(app, 0));
+    SettingsDialog& d = open_from_menu(f);
+    test::click(d.cmd_set);
+    EXPECT_EQ(f.file_lst.count(), 0);
+    EXPECT_EQ(f.file_sort.count(), 0);
+    EXPECT_EQ(f.file_lst.list_index(), -1);
+    EXPECT_FALSE(f.mSave.enabled());
+    EXPECT_FALSE(f.mClipboard.enabled());
+    EXPECT_TRUE(f.img_pre.picture().empty());
+    EXPECT_EQ(f.lbl_alt.caption(), kHints);
+    EXPECT_FALSE(d.visible());
+    EXPECT_TRUE(app.plat.prompts.asked().empty());
+}
+
+TEST(SettingsDialog, AFolderWithoutScreenSaveIsRefusedAndTheListsStay) {
+    App app;
+    app.folders.write_settings();
+    app.folders.add_shot("PelmarOnline_a.jpg", kSaved);
+    app.folders.add_shot("PelmarOnline_b.jpg", kSaved + 1);
+    MainWindow& f = app.start();
+    const std::string nowhere = join_path(app.folders.root.path(), "not a game");
+    std::filesystem::create_directories(to_fs_path(nowhere));
+    store_game_folder(app, nowhere);
+    SettingsDialog& d = open_from_menu(f);
+    d.chk_FullImgInfo.set_value(false);
+    app.plat.prompts.answer_message(MsgResult::ok);
+    test::click(d.cmd_set);
+    const MessageBox& box = only_message(app);
+    EXPECT_EQ(box.text, "選択されたファイルが正しくありません。");
+    EXPECT_EQ(box.title, kAppTitle);
+    EXPECT_EQ(box.buttons, MsgButtons::ok);
+    EXPECT_TRUE(d.visible());
+    EXPECT_EQ(d.txt_path.text(), nowhere);
+    EXPECT_EQ(f.file_lst.count(), 2);
+    EXPECT_EQ(f.file_path.folder(), app.folders.shots);
+    EXPECT_TRUE(f.mImgInfo.checked());
+    // The file was rewritten before the folder was tried.
+    EXPECT_EQ(read_file(app.folders.settings_file()), nowhere + "\r\n 0\r\n 0\r\nD:\\saved\r\n");
+}
+
+TEST(SettingsDialog, NormalCancelAndCloseOnlyHideAndReopeningRefills) {
+    App app;
+    app.folders.write_settings("1", "0");
+    MainWindow& f = app.start();
+    const std::string stored = read_file(app.folders.settings_file());
+    SettingsDialog& d = open_from_menu(f);
+    d.chk_BGMPlay.set_value(true);
+    test::click(d.cmd_cancel);
+    EXPECT_FALSE(d.visible());
+    EXPECT_FALSE(app.plat.windows.quitting());
+    open_from_menu(f);
+    EXPECT_FALSE(d.chk_BGMPlay.value());
+    d.request_close();
+    EXPECT_FALSE(d.visible());
+    EXPECT_FALSE(app.plat.windows.quitting());
+    EXPECT_EQ(read_file(app.folders.settings_file()), stored);
+    EXPECT_FALSE(f.mBGMPlay.checked());
+}
+
+TEST(SettingsDialog, AnUnreadableFileKeepsTheFieldsAndTheHeldSaveFolder) {
+    App app;
+    app.folders.write_settings("0", "1", "D:\\saved");
+    app.folders.add_shot("PelmarOnline_a.jpg", kSaved);
+    MainWindow& f = app.start();
+    SettingsDialog& d = open_from_menu(f);
+    test::click(d.cmd_cancel);
+    write_file(app.folders.settings_file(), "only one line\r\n");
+    open_from_menu(f);
+    EXPECT_EQ(d.txt_path.text(), app.folders.game);
+    EXPECT_FALSE(d.chk_FullImgInfo.value());
+    EXPECT_TRUE(d.chk_BGMPlay.value());
+    test::click(d.cmd_set);
+    EXPECT_EQ(read_file(app.folders.settings_file()), app.folders.game + "\r\n 0\r\n 1\r\nD:\\saved\r\n");
+    EXPECT_FALSE(d.visible());
+}
+
+TEST(SettingsDialog, AFileThatCannotBeWrittenIsReportedAndNothingChanges) {
+    App app;
+    app.folders.write_settings("1", "0");
+    MainWindow& f = app.start();
+    const std::string stored = read_file(app.folders.settings_file());
+    app.plat.files.fail_flush = true;
+    SettingsDialog& d = open_from_menu(f);
+    d.chk_BGMPlay.set_value(true);
+    app.plat.prompts.answer_message(MsgResult::ok);
+    test::click(d.cmd_set);
+    const MessageBox& box = only_message(app);
+    EXPECT_EQ(box.text, "設定ファイルに書き込めなかったため、設定は変更されていません。");
+    EXPECT_EQ(box.icon, MsgIcon::exclamation);
+    EXPECT_TRUE(d.visible());
+    EXPECT_FALSE(f.mBGMPlay.checked());
+    EXPECT_FALSE(f.mBGM_change.enabled());
+    EXPECT_EQ(read_file(app.folders.settings_file()), stored);
+}
+
+TEST(SetUpDialog, MissingScreenshotFolderOpensItOnceWithTheStoredValues) {
+    App app;
+    MainWindow& f = start_without_screenshot_folder(app, " 1", "0");
+    SettingsDialog& d = test::win<SettingsDialog>(f);
+    EXPECT_FALSE(f.visible());
+    EXPECT_TRUE(d.visible());
+    EXPECT_TRUE(d.setup_mode());
+    EXPECT_TRUE(d.cmd_path_read.enabled());
+    EXPECT_EQ(d.txt_path.text(), app.folders.game);
+    EXPECT_TRUE(d.chk_FullImgInfo.value());
+    EXPECT_FALSE(d.chk_BGMPlay.value());
+    EXPECT_FALSE(f.tmr_music.timer_enabled());
+    // What the user changes is not filled in again by later ticks.
+    d.chk_BGMPlay.set_value(true);
+    d.txt_path.set_text("E:\\elsewhere");
+    app.plat.windows.advance(10000);
+    EXPECT_TRUE(d.chk_BGMPlay.value());
+    EXPECT_EQ(d.txt_path.text(), "E:\\elsewhere");
+    EXPECT_EQ(f.tmr_music.tag(), "start");
+    EXPECT_FALSE(f.visible());
+    EXPECT_FALSE(app.plat.windows.quitting());
+}
+
+TEST(SetUpDialog, BrowseCutsTheProgramNameOffTheChosenFile) {
+    App app;
+    MainWindow& f = start_without_screenshot_folder(app);
+    SettingsDialog& d = test::win<SettingsDialog>(f);
+    auto& prompts = app.plat.prompts;
+
+    prompts.answer_open("C:\\Games\\Pelmar Online\\Pelmar.exe");
+    test::click(d.cmd_path_read);
+    EXPECT_EQ(d.txt_path.text(), "C:\\Games\\Pelmar Online");
+    EXPECT_EQ(d.txt_path.tag(), app.folders.game);
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    const FileDialog& dialog = prompts.asked()[0].dialog;
+    EXPECT_EQ(prompts.asked()[0].kind, test::AskedPrompt::Kind::open);
+    EXPECT_EQ(dialog.title, "インストールディレクトリを参照");
+    EXPECT_EQ(dialog.filter, "Pelmarオンライン実行ファイル(Pelmar.exe)|Pelmar.exe");
+    EXPECT_EQ(dialog.initial_folder, "C:\\Program Files\\QUORIX\\Pelmar Online");
+    EXPECT_EQ(dialog.owner, &d);
+
+    // Exactly eleven characters go, whatever the chosen name; characters, not bytes.
+    prompts.answer_open("D:\\Pelmar\\Pelmar2.exe");
+    test::click(d.cmd_path_read);
+    EXPECT_EQ(d.txt_path.text(), "D:\\Pelmar\\");
+    prompts.answer_open("E:\\ゲーム\\Pelmar.exe");
+    test::click(d.cmd_path_read);
+    EXPECT_EQ(d.txt_path.text(), "E:\\ゲーム");
+    prompts.answer_open("E:\\ゲーム\\ペルマー.exe");
+    test::click(d.cmd_path_read);
+    EXPECT_EQ(d.txt_path.text(), "E:\\ゲ");
+
+    // Cancelled, too short to hold the program name, or not storable: nothing changes.
+    for (std::optional<std::string> answer :
+         {std::optional<std::string>{}, std::optional<std::string>{"Pelmar.exe"}, std::optional<std::string>{""},
+          std::optional<std::string>{"C:\\a\r\nb\\Pelmar.exe"}}) {
+        prompts.answer_open(answer);
+        test::click(d.cmd_path_read);
+        EXPECT_EQ(d.txt_path.text(), "E:\\ゲ");
+    }
+    EXPECT_TRUE(prompts.all_answered());
+    EXPECT_FALSE(app.plat.windows.quitting());
+}
+
+TEST(SetUpDialog, ApplySavesShowsTheMessageAndEndsTheProgram) {
+    App app;
+    MainWindow& f = start_without_screenshot_folder(app, "1", "1");
+    SettingsDialog& d = test::win<SettingsDialog>(f);
+    app.plat.prompts.answer_open("C:\\Games\\Pelmar Online\\Pelmar.exe");
+    test::click(d.cmd_path_read);
+    d.chk_BGMPlay.set_value(false);
+    app.plat.prompts.clear_asked();
+    app.plat.prompts.answer_message(MsgResult::ok);
+    test::click(d.cmd_set);
+    EXPECT_EQ(read_file(app.folders.settings_file()), "C:\\Games\\Pelmar Online\r\n 1\r\n 0\r\nD:\\saved\r\n");
+    const MessageBox& box = only_message(app);
+    EXPECT_EQ(box.text, "設定を保存し、終了します。\r\n終了後、再び起動すると使えます。");
+    EXPECT_EQ(box.title, kAppTitle);
+    EXPECT_EQ(box.buttons, MsgButtons::ok);
+    EXPECT_TRUE(app.plat.windows.quitting());
+    EXPECT_FALSE(f.visible());
+    // The applied folder takes effect at the next start, not in this run.
+    EXPECT_EQ(f.lbl_Pelmar_Path.caption(), app.folders.game);
+    EXPECT_EQ(f.file_lst.count(), 0);
+}
+
+TEST(SetUpDialog, ApplyThatCannotWriteKeepsTheDialogOpen) {
+    App app;
+    MainWindow& f = start_without_screenshot_folder(app);
+    app.plat.files.fail_flush = true;
+    app.plat.prompts.answer_message(MsgResult::ok);
+    test::win<SettingsDialog>(f).apply();
+    EXPECT_EQ(only_message(app).text, "設定ファイルに書き込めなかったため、設定は変更されていません。");
+    EXPECT_FALSE(app.plat.windows.quitting());
+    EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
+}
+
+TEST(SetUpDialog, CancelAndCloseEndWithoutWriting) {
+    for (const bool by_frame : {false, true}) {
+        App app;
+        MainWindow& f = start_without_screenshot_folder(app);
+        const std::string stored = read_file(app.folders.settings_file());
+        SettingsDialog& d = test::win<SettingsDialog>(f);
+        d.chk_BGMPlay.set_value(true);
+        if (by_frame)
+            d.request_close();
+        else
+            test::click(d.cmd_cancel);
+        EXPECT_TRUE(app.plat.windows.quitting()) << by_frame;
+        EXPECT_EQ(read_file(app.folders.settings_file()), stored) << by_frame;
+        EXPECT_EQ(app.plat.media.commands.back(), "close \"start\"");
+    }
+}
+
+TEST(SetUpDialog, WithoutReadableSettingsItKeepsItsDefaultsAndStoresAWholeFile) {
+    App app;
+    write_file(app.folders.settings_file(), "C:\\x\r\n1\r\n");
+    test::ProgramWindows program_windows(app.plat.platform());
+    MainWindow& f = program_windows.main();
+    f.start();
+    app.plat.windows.advance(1);
+    SettingsDialog& d = test::win<SettingsDialog>(f);
+    ASSERT_TRUE(d.visible());
+    EXPECT_EQ(d.txt_path.text(), "C:\\Program Files\\QUORIX\\Pelmar Online");
+    app.plat.prompts.answer_message(MsgResult::ok);
+    test::click(d.cmd_set);
+    // Line 4 falls back to the first-run folder when the main window holds none.
+    EXPECT_EQ(read_file(app.folders.settings_file()),
+              "C:\\Program Files\\QUORIX\\Pelmar Online\r\n 0\r\n 0\r\nC:\\Program Files\\QUORIX\\Pelmar Online\r\n");
+    EXPECT_TRUE(app.plat.windows.quitting());
+}
+
+}  // namespace
+}  // namespace vis
