@@ -1,6 +1,7 @@
 #pragma once
 // The main window: screenshot list and preview, the menu bar, the settings it holds in hidden
 // labels and check marks, and the timer that finishes start-up and then drives the music.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -140,6 +141,8 @@ private:
     ScreenshotWatch watch_;
     BgmPlayer bgm_;
     Prefetcher decode_ahead_;
+    // When the start-up step first found the shown windows not yet on the screen; -1 before.
+    std::int64_t screen_wait_since_ = -1;
     // The file whose picture (or lack of one) the preview shows; empty when it shows none.
     std::string preview_file_;
 };

@@ -5,6 +5,7 @@
 #include "catalogue/info_text.h"
 #include "main_window/main_window.h"
 #include "services/paths.h"
+#include "services/start_marks.h"
 #include "settings_dialog/settings_dialog.h"
 #include "splash/splash_window.h"
 
@@ -49,11 +50,27 @@ bool MainWindow::load_settings() {
     return true;
 }
 
+namespace {
+
+// How long the start-up step waits for the splash and the main window to reach the screen: a
+// window system that never reports them there holds the list back no longer than this.
+constexpr std::int64_t kScreenWaitMs = 1000;
+
+}  // namespace
+
 void MainWindow::music_tick() {
-    if (tmr_music.tag() == "start")
-        run_startup_step();
-    else
+    if (tmr_music.tag() != "start") {
         bgm_.tick(mBGMPlay.checked(), game_folder());
+        return;
+    }
+    // The listing holds the program for a while: the player sees the splash and this window
+    // before it starts, not blank frames. The timer asks again at its next tick.
+    if (!p_.windows.shown_on_screen()) {
+        const std::int64_t now = p_.clock.now_ms();
+        if (screen_wait_since_ < 0) screen_wait_since_ = now;
+        if (now - screen_wait_since_ < kScreenWaitMs) return;
+    }
+    run_startup_step();
 }
 
 bool MainWindow::list_screenshots() {
@@ -62,7 +79,10 @@ bool MainWindow::list_screenshots() {
 
 void MainWindow::run_startup_step() {
     set_caption("初期化しています...(SS)");
-    if (!list_screenshots()) {
+    start_mark("listing");
+    const bool listed = list_screenshots();
+    start_mark("listed");
+    if (!listed) {
         // The folder is missing or cannot be read: stop trying and let the user pick the game.
         tmr_music.set_timer_enabled(false);
         windows_.get<SettingsDialog>().open(true);
@@ -75,6 +95,7 @@ void MainWindow::run_startup_step() {
     tmr_music.set_tag("");
     tmr_music.set_interval(500);
     set_caption(title());
+    start_mark("title");
 }
 
 void MainWindow::end_program() {
