@@ -302,6 +302,15 @@ TEST(EditorOnAScaledScreen, ShowsOnePicturePixelPerDevicePixelAndEachToolActsUnd
         Editor::stroke(e, {{1003, 707}});
         EXPECT_EQ(changed_between(before, e.canvas().image()), (PixelRect{px(1003.5), px(707.5), 1, 1}));
 
+        // A straight line of width 1 from its start, kept in whole twips, to the release's point (half a
+        // twip on, as the pointer lies 237 twips on).
+        click(e.cmd_pnt_3);
+        before = e.canvas().image();
+        Editor::stroke(e, {{3000 / ratio, 3600 / ratio}, {4500 / ratio, 3600 / ratio}});
+        EXPECT_EQ(
+            changed_between(before, e.canvas().image()),
+            (PixelRect{px(3000.0 / ratio), px(3600.0 / ratio), px(4500.0 / ratio + 0.5) - px(3000.0 / ratio) + 1, 1}));
+
         // A fill lies inside the selection rectangle as drawn, inset 70 and 80 twips.
         click(e.cmd_pnt_0);
         Editor::stroke(e, {{1500, 1200}, {4500, 3000}});
