@@ -12,6 +12,7 @@
 #include "main_window/main_window.h"
 #include "music/tracks.h"
 #include "services/paths.h"
+#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
@@ -237,6 +238,31 @@ TEST_F(Music, SwitchingOnStartsATrackAtTheNextTickAndPollsEveryMillisecond) {
     plat.windows.advance(5);
     EXPECT_EQ(media.commands, std::vector<std::string>(5, status_of(track(8))));
     EXPECT_EQ(f.music().poll_interval(), 1);
+}
+
+// The dialog's check box is the same setting as the menu's: off closes the track, and on again
+// starts a new one rather than polling the closed one.
+TEST_F(Music, SwitchedOffAndOnInTheSettingsDialogAsInTheMenu) {
+    MainWindow& f = playing(3);
+    const auto apply_with_music = [&](bool on) {
+        test::click_menu(f.mSetting);
+        SettingsDialog& d = test::win<SettingsDialog>(f);
+        if (d.chk_BGMPlay.value() != on) test::click(d.chk_BGMPlay);
+        test::click(d.cmd_set);
+    };
+    apply_with_music(false);
+    EXPECT_FALSE(f.mBGMPlay.checked());
+    EXPECT_FALSE(f.mBGM_change.enabled());
+    EXPECT_EQ(media.commands, std::vector<std::string>{command("close", track(3))});
+    // The dialog writes both flags.
+    EXPECT_EQ(test::read_file(folders.settings_file()), folders.game + "\r\n 1\r\n 0\r\n" + folders.game + "\r\n");
+
+    forget_commands();
+    plat.random.values = {draw_for(6)};
+    apply_with_music(true);
+    EXPECT_TRUE(f.mBGMPlay.checked());
+    plat.windows.advance(1);
+    EXPECT_EQ(media.commands, (std::vector<std::string>{command("open", track(6)), command("play", track(6))}));
 }
 
 TEST_F(Music, ASettingsFileThatCannotBeWrittenLeavesMenuAndMusicAsTheyWere) {
