@@ -99,6 +99,7 @@ SettingsDialog::SettingsDialog(WindowOwner& windows)
 }
 
 void SettingsDialog::open(bool setup_mode) {
+    setup_mode_ = setup_mode;
     cmd_path_read.set_enabled(setup_mode);
     before_browse_.reset();
     show();

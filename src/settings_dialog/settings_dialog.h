@@ -1,7 +1,7 @@
 #pragma once
 // The settings dialog: the game folder and the two flags of the settings file, the version and
 // the manual update check. Opened in normal mode from the main menu, or in set-up mode when the
-// screenshot folder is missing at start-up; the enabled browse button is the set-up mode.
+// screenshot folder is missing at start-up; only set-up mode enables the browse button.
 #include <optional>
 #include <string>
 
@@ -17,7 +17,7 @@ public:
     // Shows the dialog filled from the settings file; set-up mode keeps the browse button enabled
     // and proposes the game's "Program Files (x86)" folder when the stored one has no "Screen Save".
     void open(bool setup_mode);
-    bool setup_mode() const { return cmd_path_read.enabled(); }
+    bool setup_mode() const { return setup_mode_; }
 
     Frame Frame1;
     Label Label1;
@@ -51,6 +51,7 @@ private:
     void apply_to_main_window();
 
     WindowOwner& windows_;
+    bool setup_mode_ = false;
     // The folder shown before the latest browse since the dialog was opened: a folder applied and
     // found wrong goes back to it. Nothing when no browse took place.
     std::optional<std::string> before_browse_;
