@@ -115,9 +115,9 @@ public:
                 drag(editor.pct_ss, 150, 150, 2250, 1650);
                 editor.cmd_pnt_eff.on_click();
             });
-            // Straight on the editor: the dialog's button, pressed from this timer, leaves the run
+            // Straight on the editor's document: the dialog's button, pressed from this timer, leaves the run
             // waiting under Wine (not seen from a real click; left for a closer look).
-            then([this] { static_cast<EditorAccess&>(windows_.get<EditorWindow>()).run_effect(monochrome, {}, {}); });
+            then([this] { windows_.get<EditorWindow>().document().run_effect(monochrome, {}); });
             then([this] { windows_.get<EffectsDialog>().cmd_quit.on_click(); });
             then([this] { windows_.get<EditorWindow>().request_close(); });
         }

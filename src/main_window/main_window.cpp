@@ -109,7 +109,7 @@ void MainWindow::build_menus() {
 
 void MainWindow::wire_events() {
     on_query_unload = [this] { return on_close_request(); };
-    tmr_start.on_timer = [this] { run_startup_step(); };
+    tmr_start.on_timer = [this] { startup_tick(); };
     windows_.settings().listen([this](SettingsLine line) { settings_changed(line); });
     tmr_watch.on_timer = [this] { apply_folder_changes(); };
     lists_.on_reading = [this](const std::string& folder) { watch_.follow(folder); };

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: screenshot list and preview, the menu bar whose check marks show the settings
 // store's flags, the timer that finishes start-up, and the music player.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -54,6 +55,7 @@ public:
     bool starting() const { return tmr_start.timer_enabled(); }
     // Applies the changes of the screenshot folder that are complete.
     void apply_folder_changes();
+    void startup_tick();
     void run_startup_step();
     bool on_close_request();
     void quit();
@@ -139,6 +141,8 @@ private:
     ScreenshotWatch watch_;
     BgmPlayer bgm_;
     Prefetcher decode_ahead_;
+    // When the start-up step first found the shown windows not yet on the screen; -1 before.
+    std::int64_t screen_wait_since_ = -1;
     // The file whose picture (or lack of one) the preview shows; empty when it shows none.
     std::string preview_file_;
 };

@@ -5,6 +5,7 @@
 #include "catalogue/info_text.h"
 #include "main_window/main_window.h"
 #include "services/paths.h"
+#include "services/start_marks.h"
 #include "settings_dialog/settings_dialog.h"
 #include "splash/splash_window.h"
 
@@ -42,6 +43,25 @@ bool MainWindow::load_settings() {
     return true;
 }
 
+namespace {
+
+// How long the start-up step waits for the splash and the main window to reach the screen: a
+// window system that never reports them there holds the list back no longer than this.
+constexpr std::int64_t kScreenWaitMs = 1000;
+
+}  // namespace
+
+void MainWindow::startup_tick() {
+    // The listing holds the program for a while: the player sees the splash and this window
+    // before it starts, not blank frames. The timer asks again at its next tick.
+    if (!p_.windows.shown_on_screen()) {
+        const std::int64_t now = p_.clock.now_ms();
+        if (screen_wait_since_ < 0) screen_wait_since_ = now;
+        if (now - screen_wait_since_ < kScreenWaitMs) return;
+    }
+    run_startup_step();
+}
+
 bool MainWindow::list_screenshots() {
     return lists_.rebuild(join_path(game_folder(), "Screen Save"));
 }
@@ -50,7 +70,10 @@ void MainWindow::run_startup_step() {
     set_caption("初期化しています...(SS)");
     // It runs once, whatever it finds.
     tmr_start.set_timer_enabled(false);
-    if (!list_screenshots()) {
+    start_mark("listing");
+    const bool listed = list_screenshots();
+    start_mark("listed");
+    if (!listed) {
         // The folder is missing or cannot be read: let the user pick the game; no music meanwhile.
         windows_.get<SettingsDialog>().open(true);
         hide();
@@ -61,6 +84,7 @@ void MainWindow::run_startup_step() {
     if (file_lst.count() > 0) show_pre_info(file_lst);
     bgm_.begin(game_folder());
     set_caption(title());
+    start_mark("title");
 }
 
 void MainWindow::end_program() {

@@ -108,7 +108,7 @@ TEST_F(Editor, StraightLineIsDrawnOnceAtTheReleaseInTheColourAndWidthThen) {
     EXPECT_EQ(test::colour_at(e.canvas(), 3000, 3000), static_cast<std::int32_t>(rgb(255, 0, 0)));
     EXPECT_NE(test::colour_at(e.canvas(), 3000, 3000 + 45),
               static_cast<std::int32_t>(rgb(255, 0, 0)));  // 3 pixels wide
-    EXPECT_FALSE(e.state().overlay.line);
+    EXPECT_FALSE(e.document().overlay().line);
 
     // A right press shows the pop-up and draws nothing, not even when its release comes.
     const Picture with_line = e.canvas().image();
@@ -191,8 +191,8 @@ TEST_F(Editor, CancelDropsTheSelectionAndLineOnTheNextTickWithoutTouchingPixels)
     mouse_down(e.pct_ss, button::kRight, 5000, 5000);
     app.plat.windows.advance(1);
     EXPECT_FALSE(e.lne_str.visible());
-    EXPECT_FALSE(e.state().pressed);
-    EXPECT_FALSE(e.state().overlay.line);
+    EXPECT_FALSE(e.document().pressed());
+    EXPECT_FALSE(e.document().overlay().line);
     EXPECT_FALSE(e.tmr_cancel_tool.timer_enabled());
     // The left button's release after the cancel draws no line from the canvas's corner.
     mouse_up(e.pct_ss, button::kLeft, 6000 + kAhead, 6000 + kAhead);
@@ -239,7 +239,7 @@ TEST_F(Editor, WidthShowsWhileTheThumbIsDraggedAndAppliesWhenLetGo) {
     EXPECT_EQ(e.lbl_width.caption(), "17");
     e.scr_width.end_drag();
     EXPECT_FALSE(e.lbl_width.visible());
-    EXPECT_EQ(e.canvas().draw_width(), 17);
+    EXPECT_EQ(e.document().pen_width(), 17);
     EXPECT_EQ(e.lne_str.border_width(), 17);
 }
 

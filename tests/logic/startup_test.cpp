@@ -64,6 +64,30 @@ TEST(StartUp, ListsTheFolderAndSetsTheTitle) {
     EXPECT_EQ(f.file_lst.count(), 1);
 }
 
+// The listing waits for the splash and the main window to reach the screen, and for no longer
+// than a second when the window system never says they are there.
+TEST(StartUp, TheListingWaitsForTheWindowsOnTheScreen) {
+    struct Row {
+        std::int64_t on_screen_at;  // ms after the first tick; -1: never
+        std::int64_t listed_by;     // the first tick after which the list is there
+    };
+    for (const Row row : {Row{40, 41}, Row{-1, 1001}}) {
+        App app;
+        app.folders.write_settings(" 1", " 0");
+        app.folders.add_shot("PelmarOnline_2006115_01715.jpg", 1000000000);
+        app.plat.windows.on_screen = false;
+        MainWindow& f = app.start();
+        for (std::int64_t t = 1; t < row.listed_by; ++t) {
+            if (t == row.on_screen_at) app.plat.windows.on_screen = true;
+            ASSERT_EQ(f.file_lst.count(), 0) << "listed before the windows were on the screen, at " << t;
+            ASSERT_EQ(f.caption(), "初期化しています...(BGM)");
+            app.plat.windows.advance(1);
+        }
+        EXPECT_EQ(f.file_lst.count(), 1) << "on the screen at " << row.on_screen_at;
+        EXPECT_EQ(f.caption(), kTitle);
+    }
+}
+
 TEST(StartUp, EmptyFolderLeavesNothingSelected) {
     App app;
     app.folders.write_settings("0", "0");

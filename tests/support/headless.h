@@ -29,6 +29,9 @@ public:
     // Input that arrives while the program is busy: it runs at the program's next do_events().
     void queue(std::function<void()> action) { queued_.push_back(std::move(action)); }
     bool quitting() const override { return quitting_; }
+    bool shown_on_screen() override { return on_screen; }
+    // What shown_on_screen() answers: a test holds the windows off the screen with false.
+    bool on_screen = true;
 
     void set_screen(ScreenInfo s) { screen_ = s; }
     std::int64_t now() const { return now_; }
