@@ -41,11 +41,11 @@ void begin_timeline() {
 
 void report_when_started(WindowOwner& windows, bool album, std::function<long()> resident_kb) {
     MainWindow& main = windows.get<MainWindow>();
-    // The start-up step runs on the music timer's first tick; the timer keeps its handler after.
-    main.tmr_music.on_timer = [&windows, &main, album, resident_kb = std::move(resident_kb),
-                               step = std::move(main.tmr_music.on_timer), reported = false]() mutable {
+    // The start-up step runs on the start timer's tick.
+    main.tmr_start.on_timer = [&windows, &main, album, resident_kb = std::move(resident_kb),
+                               step = std::move(main.tmr_start.on_timer), reported = false]() mutable {
         step();
-        if (reported || main.tmr_music.tag() == "start") return;
+        if (reported || main.starting()) return;
         reported = true;
         if (album) main.open_album_window();
         // What is shown is painted before it is weighed: every pending paint runs here.

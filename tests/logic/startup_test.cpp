@@ -25,7 +25,6 @@ TEST(StartUp, FirstRunWritesTheDefaultsAndPassesEveryCaption) {
     EXPECT_TRUE(f.mImgInfo.checked());
     EXPECT_TRUE(f.mBGMPlay.checked());
     EXPECT_TRUE(f.mBGM_change.enabled());
-    EXPECT_EQ(f.lbl_Pelmar_Path.caption(), kDefaultGameFolder);
     const std::vector<std::string> expected{"初期化しています...(Setting)", "初期化しています...(First Settiings)",
                                             "初期化しています...(Setting)", "初期化しています...(BGM)",
                                             "初期化しています...(SS)"};
@@ -47,8 +46,7 @@ TEST(StartUp, ListsTheFolderAndSetsTheTitle) {
     app.folders.add_shot("PelmarOnline_2006115_01715.jpg", 1000000000);
     MainWindow& f = app.start();
     EXPECT_EQ(f.caption(), kTitle);
-    EXPECT_EQ(f.tmr_music.tag(), "");
-    EXPECT_EQ(f.tmr_music.interval(), 500);
+    EXPECT_FALSE(f.starting());
     EXPECT_TRUE(f.visible());
     EXPECT_TRUE(f.mImgInfo.checked());
     EXPECT_FALSE(f.mBGMPlay.checked());
@@ -113,7 +111,8 @@ TEST(StartUp, SecondInstanceEndsAtOnce) {
     f.start();
     EXPECT_TRUE(app.plat.windows.quitting());
     EXPECT_FALSE(f.visible());
-    EXPECT_EQ(app.plat.media.commands, std::vector<std::string>{"close \"start\""});
+    // No track was open yet.
+    EXPECT_EQ(app.plat.media.commands, std::vector<std::string>{"close \"\""});
     EXPECT_EQ(f.caption(), "初期化しています...(Load)");
     app.plat.windows.advance(1000);
     EXPECT_EQ(f.file_lst.count(), 0);
@@ -128,26 +127,26 @@ TEST(StartUp, ShortSettingsFileSkipsTheLoadAndOpensTheSetUpDialog) {
     EXPECT_EQ(f.caption(), "初期化しています...(First Settiings)");
     EXPECT_TRUE(f.mImgInfo.checked());
     EXPECT_TRUE(f.mBGMPlay.checked());
-    EXPECT_EQ(f.lbl_Pelmar_Path.caption(), "");
     app.plat.windows.advance(1);
     EXPECT_FALSE(f.visible());
     EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
-    EXPECT_FALSE(f.tmr_music.timer_enabled());
-    EXPECT_EQ(f.tmr_music.tag(), "start");
+    EXPECT_FALSE(f.starting());
+    EXPECT_FALSE(f.music().begun());
     // The file is left as it was.
     EXPECT_EQ(read_file(app.folders.settings_file()), "C:\\x\r\n1\r\n");
 }
 
 TEST(StartUp, MissingScreenshotFolderStopsTheTimerAndAsksForTheGame) {
     App app;
-    app.folders.write_settings();
+    app.folders.write_settings("1", "1");
     std::filesystem::remove_all(to_fs_path(app.folders.shots));
     MainWindow& f = app.start();
     EXPECT_FALSE(f.visible());
     EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
-    EXPECT_FALSE(f.tmr_music.timer_enabled());
+    // No music meanwhile, though the file has it on.
     app.plat.windows.advance(5000);
-    EXPECT_EQ(f.tmr_music.tag(), "start");
+    EXPECT_FALSE(f.music().begun());
+    EXPECT_TRUE(app.plat.media.commands.empty());
 }
 
 TEST(StartUp, UnreadableScreenshotPathIsHandledLikeAMissingFolder) {
@@ -156,19 +155,21 @@ TEST(StartUp, UnreadableScreenshotPathIsHandledLikeAMissingFolder) {
     std::filesystem::remove_all(to_fs_path(app.folders.shots));
     write_file(app.folders.shots, "not a folder");
     MainWindow& f = app.start();
-    EXPECT_FALSE(f.tmr_music.timer_enabled());
+    EXPECT_FALSE(f.music().begun());
     EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
 }
 
 TEST(Quitting, MenuAndCloseBoxSendTheCloseCommandAndEnd) {
     {
         App app;
-        app.folders.write_settings();
+        app.folders.write_settings("1", "1");
         MainWindow& f = app.start();
-        f.tmr_music.set_tag("C:\\x\\a.mp3");
+        app.plat.windows.advance(500);
+        const std::string track = f.music().track();
+        ASSERT_FALSE(track.empty());
         test::click_menu(f.mQuit);
         EXPECT_TRUE(app.plat.windows.quitting());
-        EXPECT_EQ(app.plat.media.commands.back(), "close \"C:\\x\\a.mp3\"");
+        EXPECT_EQ(app.plat.media.commands.back(), "close \"" + track + "\"");
     }
     {
         App app;
