@@ -82,6 +82,7 @@ void BM_EditorUndoMosaic1080p(benchmark::State& state) {
     History history;
     history.reset(canvas);
     mosaic(canvas, {0, 0, 1920 * 15, 1080 * 15});
+    history.note(canvas.take_changed());
     history.record(canvas);
     for (auto _ : state) {
         history.undo(canvas);

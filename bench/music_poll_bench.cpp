@@ -1,4 +1,4 @@
-// What one music poll costs: a tmr_music tick while a track plays, through the real SDL2_mixer
+// What one music poll costs: a music timer tick while a track plays, through the real SDL2_mixer
 // backend (dummy sound driver), beside the bare mixer query and a file look-up. After the music is
 // switched on the poll runs every millisecond, so its time in ns divided by 10^6 is the share of a
 // core it takes (e.g. 150 ns -> 0.015 %).
@@ -27,7 +27,6 @@ struct PlayingGame {
     std::unique_ptr<HeadlessPlatform> headless;
     std::unique_ptr<vis::SdlMedia> media;
     std::unique_ptr<vis::Form> window;
-    std::unique_ptr<vis::Timer> timer;
     std::unique_ptr<vis::BgmPlayer> player;
     std::string track;
 
@@ -43,17 +42,16 @@ struct PlayingGame {
         media = std::make_unique<vis::SdlMedia>();
         headless->use(*media);
         window = std::make_unique<vis::Form>(headless->windows, "MainWindow", "music");
-        timer = std::make_unique<vis::Timer>(*window, "tmr_music", 500, false);
-        player = std::make_unique<vis::BgmPlayer>(headless->platform(), *timer, *window);
-        player->tick(true, root.string());  // opens and plays track 0 (the scripted random source draws 0)
+        player = std::make_unique<vis::BgmPlayer>(headless->platform(), *window, [] { return true; });
+        player->begin(root.string());
+        player->tick();  // opens and plays track 0 (the scripted random source draws 0)
         std::string reply;
         media->send("status \"" + track + "\" mode", reply);
-        return timer->tag() == track && reply == "playing";
+        return player->track() == track && reply == "playing";
     }
 
     ~PlayingGame() {
         player.reset();
-        timer.reset();
         window.reset();
         headless.reset();
         media.reset();
@@ -68,7 +66,7 @@ void BM_music_tick_poll(benchmark::State& state) {
         state.SkipWithError("could not make and play a test track (sox, SDL2_mixer)");
         return;
     }
-    for (auto _ : state) game.player->tick(true, game.root.string());
+    for (auto _ : state) game.player->tick();
 }
 BENCHMARK(BM_music_tick_poll);
 

@@ -19,13 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const vis::SettingsResult r = vis::parse_settings(bytes);
     if (r.status == vis::SettingsRead::missing) std::abort();  // bytes are never a missing file
     if (r.status != vis::SettingsRead::ok) return 0;
-    const vis::Settings& s = r.values;
+    const vis::SettingsLines& s = r.lines;
     // Each value is one line of the file, never longer than the file.
     for (const std::string* v : {&s.game_folder, &s.info_flag, &s.music_flag, &s.save_folder}) {
         if (!one_line(*v) || v->size() > size) std::abort();
-        (void)vis::reads_as_one(*v);
+        (void)vis::flag_of_line(*v);
     }
     // The flags as the toggles write them read back as what they mean.
-    if (!vis::reads_as_one(vis::flag_text(true)) || vis::reads_as_one(vis::flag_text(false))) std::abort();
+    if (!vis::flag_of_line(vis::flag_line(true)) || vis::flag_of_line(vis::flag_line(false))) std::abort();
+    // What the program takes from the lines is what it writes back.
+    if (vis::settings_of(vis::lines_of(vis::settings_of(s))) != vis::settings_of(s)) std::abort();
     return 0;
 }

@@ -27,7 +27,9 @@ def png(width: int, height: int, pixel, alpha: bool = False) -> bytes:
         return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF)
 
     ihdr = struct.pack(">IIBBBBB", width, height, 8, 6 if alpha else 2, 0, 0, 0)
-    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr) + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b"")
+    # Stored, not compressed: the Windows build reads these few bytes itself, without starting
+    # the system's imaging component (src/platform/stored_png.h).
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr) + chunk(b"IDAT", zlib.compress(rows, 0)) + chunk(b"IEND", b"")
 
 
 def arrow(up: bool):

@@ -115,9 +115,9 @@ public:
                 drag(editor.pct_ss, 150, 150, 2250, 1650);
                 editor.cmd_pnt_eff.on_click();
             });
-            // Straight on the editor: the dialog's button, pressed from this timer, leaves the run
+            // Straight on the editor's document: the dialog's button, pressed from this timer, leaves the run
             // waiting under Wine (not seen from a real click; left for a closer look).
-            then([this] { static_cast<EditorAccess&>(windows_.get<EditorWindow>()).run_effect(monochrome, {}, {}); });
+            then([this] { windows_.get<EditorWindow>().document().run_effect(monochrome, {}); });
             then([this] { windows_.get<EffectsDialog>().cmd_quit.on_click(); });
             then([this] { windows_.get<EditorWindow>().request_close(); });
         }
@@ -189,12 +189,12 @@ int main(int argc, char** argv) {
     int result = 1;
     run_win32_program(argv[1], server, [&result](WindowOwner& windows) {
         MainWindow& main = windows.get<MainWindow>();
-        // The session starts once the main window has run its start-up step (on the music
-        // timer's first tick) and has listed the folder.
-        main.tmr_music.on_timer = [&windows, &main, &result, step = std::move(main.tmr_music.on_timer),
+        // The session starts once the main window has run its start-up step (on the start
+        // timer's tick) and has listed the folder.
+        main.tmr_start.on_timer = [&windows, &main, &result, step = std::move(main.tmr_start.on_timer),
                                    ran = false]() mutable {
             step();
-            if (ran || main.tmr_music.tag() == "start") return;
+            if (ran || main.starting()) return;
             ran = true;
             static Session s(windows);
             static Counts before;

@@ -1,22 +1,27 @@
 #!/usr/bin/env bash
-# Start to the main window showing 10,000 screenshots: the Linux build and the Windows build under
-# Wine, both on one virtual X server, run in turns on the same folder of screenshots, each timed
-# from its launch to its line that the list is ready. Prints each round's times and the medians
-# with their ratio (Windows / Linux), and Wine's own start of a program that does nothing.
-# usage: paired_start.sh <Linux vistelle_start_probe> <Windows vistelle_start_probe.exe> [rounds]
+# Start to the main window showing 10,000 screenshots, its list painted: the Linux build and the
+# Windows build under Wine, both on one virtual X server with a window manager, run in turns on the
+# same folder of screenshots, each timed from its launch to its line that the list is ready. Prints
+# each round's times and the medians with their ratio (Windows / Linux), Wine's floor (a program
+# that shows one plain window until it is painted) and the last run's timeline of each build.
+# usage: paired_start.sh <Linux vistelle_start_probe> <Windows vistelle_start_probe.exe>
+#                        <Windows vistelle_start_floor.exe> [rounds]
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$root/scripts/windows-env.sh"
 
 linux_probe=${1:?Linux probe}
 windows_probe=${2:?Windows probe}
-rounds=${3:-11}
+floor_program=${3:?Windows floor program}
+rounds=${4:-11}
 count=10000
 
 work=$(mktemp -d)
 prefix="$work/prefix"
 xvfb_pid=
+wm_pid=
 cleanup() {
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
     [ -d "$prefix" ] && WINEPREFIX="$prefix" "$(wineserver_command)" -k >/dev/null 2>&1
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
@@ -45,6 +50,11 @@ program_folder() {
     cp -r "$root/resources/data/." "$1/data/"
     printf '%s\r\n1\r\n0\r\n%s\r\n' "$2" "$2" >"$1/data/setting.mto"
 }
+# Stripped as the zip ships the program: Wine maps the whole file, debug sections included.
+if command -v x86_64-w64-mingw32-strip >/dev/null; then
+    x86_64-w64-mingw32-strip -o "$work/probe.exe" "$windows_probe" && windows_probe="$work/probe.exe"
+fi
+
 program_folder "$work/linux" "$game"
 program_folder "$work/windows" "Z:${game//\//\\}"
 
@@ -53,6 +63,11 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
+# Windows are mapped, placed and activated as on a player's desktop.
+if command -v openbox >/dev/null; then
+    openbox >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+fi
 
 # A Wine prefix whose server stays up between runs, as on a player's desktop session.
 locales="$windows_cache/locale"
@@ -61,18 +76,21 @@ export WINEPREFIX="$prefix" WINEDEBUG=-all
 wine=$(wine64_command)
 "$wine" wineboot -i >"$work/wine.log" 2>&1 || { echo "cannot make a Wine prefix" >&2; exit 1; }
 "$(wineserver_command)" -p
+# As on a desktop session, Wine's desktop process stays between programs: an idle console program
+# keeps it, reading a pipe that stays open until this script ends.
+mkfifo "$work/hold"
+LOCPATH="$locales" LC_ALL=ja_JP.UTF-8 "$wine" cmd <"$work/hold" >/dev/null 2>&1 &
+exec 4>"$work/hold"
 
-# Milliseconds from the start of one run to the probe's line that the list is ready; the line
-# goes to $work/last. Ending the program is not timed: under Wine on a bare X server, hiding the
-# shown windows alone takes seconds.
+# Milliseconds from the start of one run to the probe's line that the list is ready; what the
+# probe prints goes to $work/last. The probes end at once after it.
 timed() {
     local t0
     t0=$(date +%s%N)
     "$@" | {
         IFS= read -r line
         echo $((($(date +%s%N) - t0) / 1000000))
-        echo "$line" >"$work/last"
-        cat >/dev/null
+        { echo "$line"; cat; } >"$work/last"
     }
 }
 run_linux() { timed env SDL_AUDIODRIVER=dummy "$linux_probe" "$work/linux" 2>>"$work/linux.log"; }
@@ -80,10 +98,11 @@ run_windows() {
     timed env LOCPATH="$locales" LC_ALL=ja_JP.UTF-8 "$wine" "$windows_probe" "Z:${work//\//\\}\\windows" \
         2>>"$work/wine.log"
 }
-# Wine's own share: a program that prints one line and ends (Wine's cmd.exe), started the same way.
-run_wine_alone() { timed env LOCPATH="$locales" LC_ALL=ja_JP.UTF-8 "$wine" cmd /c echo ready 2>>"$work/wine.log"; }
+# Wine's own share: one plain window painted, started the same way.
+run_wine_alone() { timed env LOCPATH="$locales" LC_ALL=ja_JP.UTF-8 "$wine" "$floor_program" 2>>"$work/wine.log"; }
 check_lines() {
     grep -q "^lines $count " "$work/last" || { echo "$1 did not list $count screenshots: $(cat "$work/last")" >&2; exit 1; }
+    grep "^timeline" "$work/last" >"$work/timeline.$1"
 }
 
 # One untimed run each warms the file cache and Wine's libraries.
@@ -101,11 +120,13 @@ for round in $(seq "$rounds"); do
     fi
     a=$(run_wine_alone)
     linux_ms+=("$l") windows_ms+=("$w") wine_ms+=("$a")
-    echo "round $round: Linux $l ms, Windows under Wine $w ms, Wine alone $a ms"
+    echo "round $round: Linux $l ms, Windows under Wine $w ms, Wine's floor $a ms"
 done
 
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 l=$(median "${linux_ms[@]}")
 w=$(median "${windows_ms[@]}")
 a=$(median "${wine_ms[@]}")
-echo "median: Linux $l ms, Windows under Wine $w ms (ratio $(awk -v w="$w" -v l="$l" 'BEGIN { printf "%.2f", w / l }')), Wine alone $a ms"
+echo "median: Linux $l ms, Windows under Wine $w ms (ratio $(awk -v w="$w" -v l="$l" 'BEGIN { printf "%.2f", w / l }')), Wine's floor $a ms"
+echo "Linux $(cat "$work/timeline.Linux")"
+echo "Windows $(cat "$work/timeline.Windows")"

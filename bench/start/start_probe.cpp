@@ -44,6 +44,7 @@ void serve_current_version(QTcpServer& server) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    vis::bench::begin_timeline();
     QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: vistelle_start_probe <program folder> [album]\n");

@@ -26,6 +26,7 @@ long resident_kb() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    vis::bench::begin_timeline();
     if (argc < 2) {
         std::fprintf(stderr, "usage: vistelle_start_probe.exe <program folder> [album]\n");
         return 2;

@@ -27,7 +27,7 @@ constexpr int kEdgeColourIndex = 14;  // Aqua
 }  // namespace
 
 AlbumWindow::Busy::Busy(AlbumWindow& form) : form_(form) {
-    form_.img_pre.set_tag(kBusyTag);
+    form_.busy_ = true;
     for (Button* b : {&form.cmd_send_list, &form.cmd_send_list_all, &form.cmd_return_list, &form.cmd_return_list_all,
                       &form.cmd_copy_create, &form.cmd_path_create, &form.cmd_cancel}) {
         buttons_.emplace_back(b, b->enabled());
@@ -37,7 +37,7 @@ AlbumWindow::Busy::Busy(AlbumWindow& form) : form_(form) {
 
 AlbumWindow::Busy::~Busy() {
     for (auto& [button, enabled] : buttons_) button->set_enabled(enabled);
-    form_.img_pre.set_tag("");
+    form_.busy_ = false;
 }
 
 AlbumWindow::AlbumWindow(WindowOwner& windows)

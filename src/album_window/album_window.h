@@ -55,7 +55,7 @@ public:
     // What the build buttons hand the generator: kAbsolutePathAlbum or kCopyAlbum.
     int create_mode = kCopyAlbum;
     // The window is moving selections itself (loading, moving all, building): list clicks do nothing.
-    bool busy() const { return img_pre.tag() == kBusyTag; }
+    bool busy() const { return busy_; }
 
     // Moves the screenshots named that the upper list holds into the album list, as "▽" does
     // one at a time, and selects the last one moved there. Nothing while the window is busy.
@@ -73,7 +73,7 @@ public:
     bool on_close_request();
 
 private:
-    static constexpr const char* kBusyTag = "copy";
+    bool busy_ = false;
 
     // Sets the busy flag and keeps the user's hands off the window's buttons while it lives; the
     // buttons get back the states they had. Events run meanwhile, so nothing may start twice.

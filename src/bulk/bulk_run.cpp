@@ -17,10 +17,6 @@ const char* mode_name(BulkMode mode) {
     return mode == BulkMode::move ? "全て移動" : "全てコピー";
 }
 
-BulkMode mode_of_key(const std::string& key) {
-    return key == "move" ? BulkMode::move : BulkMode::copy;
-}
-
 std::string confirmation_text(BulkMode mode) {
     const std::string lines = mode == BulkMode::move
                                   ? "スクリーンショットを全て移動します。\r\n実行の際はご注意ください。"

@@ -12,10 +12,10 @@ namespace vis {
 
 enum class BulkMode { copy, move };
 
-// The key the window keeps in its mode label's tag ("copy", "move") and the name it shows.
+// The mode's key ("copy", "move"), the title of the question before a run, and the name the
+// window shows.
 const char* mode_key(BulkMode mode);
 const char* mode_name(BulkMode mode);
-BulkMode mode_of_key(const std::string& key);
 
 // The question asked before a run.
 std::string confirmation_text(BulkMode mode);

@@ -49,7 +49,7 @@ BulkWindow::BulkWindow(WindowOwner& windows)
 void BulkWindow::open(BulkMode mode) {
     // A run in progress keeps the mode, folders and listing it started with.
     if (!running_) {
-        lbl_mode.set_tag(mode_key(mode));
+        mode_ = mode;
         lbl_mode.set_caption(mode_name(mode));
         MainWindowParts& main = windows_.main();
         file_path.bind(main.lists().listing().folder());
@@ -65,13 +65,12 @@ void BulkWindow::notice(const std::string& text) {
 void BulkWindow::choose_output_folder() {
     Platform& p = windows_.platform();
     SettingsStore& settings = windows_.settings();
-    const SettingsResult stored = settings.read();
+    const bool stored = settings.reread();
     FileDialog dialog;
     dialog.title = "入力しないでください";
     dialog.file_name = "全スクリーンショット";
     // Without a readable file the user still picks a folder, starting where the main window saves.
-    dialog.initial_folder =
-        stored.status == SettingsRead::ok ? stored.values.save_folder : settings.startup().save_folder;
+    dialog.initial_folder = stored ? settings.current().save_folder : settings.startup().save_folder;
     dialog.owner = this;
     const auto chosen = p.prompts.save_file(dialog);
     // The name in the dialog is only a placeholder: its folder is the choice.
@@ -83,7 +82,7 @@ void BulkWindow::choose_output_folder() {
     }
     txt_Output_Path.set_text(folder);
     // Remembered for the next start; the main window keeps proposing the folder it started with.
-    settings.update(SettingsLine::save_folder, folder, *this);
+    settings.set_save_folder(folder, *this);
 }
 
 void BulkWindow::start_run() {

@@ -1,6 +1,6 @@
 #pragma once
 // The command window: copies or moves every screenshot of the main window's folder into one
-// output folder. The mode label's tag holds the mode key.
+// output folder, in the mode it was opened in.
 #include "bulk/bulk_run.h"
 #include "catalogue/file_list.h"
 #include "core/window_owner.h"
@@ -15,7 +15,7 @@ public:
     // Shows the window in a mode, over the main window's screenshot folder and its default save
     // folder. While a run goes on it is only brought to the front.
     void open(BulkMode mode);
-    BulkMode mode() const { return mode_of_key(lbl_mode.tag()); }
+    BulkMode mode() const { return mode_; }
     bool running() const { return running_; }
 
     Label lbl_mode;
@@ -41,6 +41,7 @@ private:
     void set_running(bool on);
 
     WindowOwner& windows_;
+    BulkMode mode_ = BulkMode::copy;
     bool running_ = false;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
-// What the other windows use of the main window: its screenshot lists and preview, the settings
-// it holds, its pop-up menu, the music and the end of the program.
+// What the other windows use of the main window: its screenshot lists and preview, its pop-up
+// menus, the music and the end of the program.
 #include <string>
 
 #include "ui/picture.h"
@@ -43,10 +43,6 @@ public:
     // The File commands that need a screenshot: save-as, and while the preview holds the selected
     // one's picture the clipboard and the editor (in the viewer's pop-up menu too).
     virtual void enable_file_commands(bool on) = 0;
-
-    // The two flags as the menus show them (the folders are the settings store's start-up values).
-    virtual bool information_on() const = 0;
-    virtual void show_flags(bool information, bool music) = 0;
 
     // The viewer's pop-up menu and the editor canvas's, owned by the main window.
     virtual Menu& full_menu() = 0;

@@ -60,20 +60,28 @@ SettingsResult parse_settings(const std::string& file_bytes) {
         r.status = SettingsRead::unreadable;
         return r;
     }
-    r.values = {value_of(lines[0]), value_of(lines[1]), value_of(lines[2]), value_of(lines[3])};
+    r.lines = {value_of(lines[0]), value_of(lines[1]), value_of(lines[2]), value_of(lines[3])};
     r.status = SettingsRead::ok;
     return r;
 }
 
-bool write_setting(FileSystem& fs, const std::string& path, const Settings& s) {
+bool write_setting(FileSystem& fs, const std::string& path, const SettingsLines& s) {
     return write_text_file(fs, path, {s.game_folder, s.info_flag, s.music_flag, s.save_folder});
 }
 
-Settings first_run_settings() {
+Settings settings_of(const SettingsLines& lines) {
+    return {lines.game_folder, flag_of_line(lines.info_flag), flag_of_line(lines.music_flag), lines.save_folder};
+}
+
+SettingsLines lines_of(const Settings& s) {
+    return {s.game_folder, flag_line(s.information), flag_line(s.music), s.save_folder};
+}
+
+SettingsLines first_run_settings() {
     return {kDefaultGameFolder, "1", "1", kDefaultGameFolder};
 }
 
-bool reads_as_one(const std::string& text) {
+bool flag_of_line(const std::string& text) {
     // Blanks go first, wherever they are ("1 0" reads 10); the value is then decided on its
     // digits: 1 exactly when its only significant digit is a 1 in the units place.
     std::string s;
@@ -87,7 +95,7 @@ bool reads_as_one(const std::string& text) {
     return n.point == static_cast<long long>(first) + 1;
 }
 
-std::string flag_text(bool on) {
+std::string flag_line(bool on) {
     return on ? " 1" : " 0";
 }
 

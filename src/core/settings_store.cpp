@@ -1,5 +1,7 @@
 #include "core/settings_store.h"
 
+#include <utility>
+
 #include "core/app.h"
 #include "services/ansi.h"
 #include "services/file_ops.h"
@@ -10,7 +12,7 @@ namespace vis {
 
 namespace {
 
-std::string& value_of(Settings& s, SettingsLine line) {
+std::string& line_of(SettingsLines& s, SettingsLine line) {
     switch (line) {
         case SettingsLine::game_folder:
             return s.game_folder;
@@ -60,31 +62,74 @@ SettingsStore::Loaded SettingsStore::load() {
         r = read();
     }
     loaded.ok = r.status == SettingsRead::ok;
-    startup_ = loaded.ok ? r.values : Settings{};
+    startup_ = loaded.ok ? settings_of(r.lines) : Settings{};
+    if (loaded.ok) current_ = startup_;
     return loaded;
 }
 
-bool SettingsStore::update(SettingsLine line, const std::string& value, const Form& owner) {
+bool SettingsStore::reread() {
+    const SettingsResult r = read();
+    if (r.status != SettingsRead::ok) return false;
+    take(settings_of(r.lines));
+    return true;
+}
+
+bool SettingsStore::set_information(bool on, const Form& owner) {
+    return update(SettingsLine::info_flag, flag_line(on), owner);
+}
+
+bool SettingsStore::set_music(bool on, const Form& owner) {
+    return update(SettingsLine::music_flag, flag_line(on), owner);
+}
+
+bool SettingsStore::set_save_folder(const std::string& folder, const Form& owner) {
+    return update(SettingsLine::save_folder, folder, owner);
+}
+
+bool SettingsStore::update(SettingsLine line, const std::string& text, const Form& owner) {
     SettingsResult r = read();
     if (r.status != SettingsRead::ok) {
         report(Failure::unreadable, name_of(line), owner);
         return false;
     }
-    value_of(r.values, line) = value;
-    if (!storable(r.values, owner)) return false;
-    if (write_setting(platform_.files, path_, r.values)) return true;
-    report(Failure::unwritable, name_of(line), owner);
-    return false;
+    line_of(r.lines, line) = text;
+    if (!storable(r.lines, owner)) return false;
+    if (!write_setting(platform_.files, path_, r.lines)) {
+        report(Failure::unwritable, name_of(line), owner);
+        return false;
+    }
+    take(settings_of(r.lines));
+    return true;
 }
 
 bool SettingsStore::write(const Settings& values, const Form& owner) {
-    if (!storable(values, owner)) return false;
-    if (write_setting(platform_.files, path_, values)) return true;
-    report(Failure::unwritable, "", owner);
-    return false;
+    const SettingsLines lines = lines_of(values);
+    if (!storable(lines, owner)) return false;
+    if (!write_setting(platform_.files, path_, lines)) {
+        report(Failure::unwritable, "", owner);
+        return false;
+    }
+    take(values);
+    return true;
 }
 
-bool SettingsStore::storable(const Settings& values, const Form& owner) {
+void SettingsStore::take(const Settings& now) {
+    const Settings was = std::exchange(current_, now);
+    const struct {
+        SettingsLine line;
+        bool changed;
+    } lines[] = {
+        {SettingsLine::game_folder, was.game_folder != now.game_folder},
+        {SettingsLine::info_flag, was.information != now.information},
+        {SettingsLine::music_flag, was.music != now.music},
+        {SettingsLine::save_folder, was.save_folder != now.save_folder},
+    };
+    for (const auto& l : lines)
+        if (l.changed)
+            for (const auto& listener : listeners_) listener(l.line);
+}
+
+bool SettingsStore::storable(const SettingsLines& values, const Form& owner) {
     // The file is in the system's code page: a folder holding a character it lacks would be
     // stored with "?" in its place, naming a folder that does not exist.
     for (const SettingsLine line : {SettingsLine::game_folder, SettingsLine::save_folder}) {

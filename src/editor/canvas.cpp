@@ -112,9 +112,7 @@ void Canvas::set_frame(const Frame& frame) {
 }
 
 void Canvas::mark(int left, int top, int width, int height) {
-    const PixelRect r{left, top, width, height};
-    changed_ = united(changed_, r);
-    unrecorded_ = united(unrecorded_, r);
+    changed_ = united(changed_, {left, top, width, height});
 }
 
 void Canvas::set_draw_width(int pixels) {
@@ -138,7 +136,6 @@ double Canvas::from_px(double px) const {
 
 void Canvas::pset(double x, double y, Colour colour) {
     set_current_point(x, y);
-    if (draw_mode_ == DrawMode::no_op) return;
     const double px = to_px(x);
     const double py = to_px(y);
     fill_rounded_box(px, py, px, py, to_pixel(colour));
@@ -150,7 +147,6 @@ void Canvas::line_to(double x, double y, Colour colour) {
 
 void Canvas::line(double x1, double y1, double x2, double y2, Colour colour) {
     set_current_point(x2, y2);
-    if (draw_mode_ == DrawMode::no_op) return;
     if (draw_width_ == 1)
         thin_line(to_px(x1), to_px(y1), to_px(x2), to_px(y2), to_pixel(colour));
     else
@@ -159,7 +155,6 @@ void Canvas::line(double x1, double y1, double x2, double y2, Colour colour) {
 
 void Canvas::box(double x1, double y1, double x2, double y2, Colour colour) {
     set_current_point(x2, y2);
-    if (draw_mode_ == DrawMode::no_op) return;
     fill_rounded_box(to_px(x1), to_px(y1), to_px(x2), to_px(y2), to_pixel(colour));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The editor's drawing surface: a screenshot to draw on, with the drawing state of a picture box
-// (pen width, drawing mode, current point, font and text colour). Everything drawn persists in
+// (pen width, current point, font and text colour). Everything drawn persists in
 // the canvas image until clear() brings back the background picture.
 //
 // Coordinates are twips from the top-left corner (or pixels while the scale mode says so); an
@@ -20,7 +20,6 @@ namespace vis {
 
 class TextPainter;
 
-enum class DrawMode { copy, no_op };
 enum class ScaleMode { twips, pixels };
 
 class Canvas {
@@ -59,10 +58,8 @@ public:
     // Counts the pictures the canvas was given: work planned for one picture checks it before
     // writing, since events run meanwhile may have opened another.
     std::uint64_t picture_count() const { return picture_count_; }
-    // The pixels written since the last call, as one rectangle: for showing them, and apart from
-    // that for keeping their old state (the undo history).
+    // The pixels written since the last call, as one rectangle.
     PixelRect take_changed() { return std::exchange(changed_, PixelRect{}); }
-    PixelRect take_unrecorded() { return std::exchange(unrecorded_, PixelRect{}); }
     void clear();
 
     // The surface's size and where its top-left pixel lies on the background: what a crop
@@ -86,8 +83,6 @@ public:
     int draw_width() const { return draw_width_; }
     // Pixels; a width below 1 counts as 1.
     void set_draw_width(int pixels);
-    DrawMode draw_mode() const { return draw_mode_; }
-    void set_draw_mode(DrawMode mode) { draw_mode_ = mode; }
 
     void set_current_point(double x, double y);
 
@@ -106,7 +101,7 @@ public:
     Colour text_colour() const { return text_colour_; }
     void set_text_colour(Colour colour) { text_colour_ = colour; }
     // Prints one line with its top-left corner at the current point, which then moves to the start
-    // of the next line (left edge, one line lower), as printing a line does. Drawn in any mode.
+    // of the next line (left edge, one line lower), as printing a line does.
     void print(const std::string& text, TextPainter& painter);
     // A rim `width` pixels wide in `colour` around the line print() would draw at the current
     // point, without the line itself (see draw_text_rim). The current point stays.
@@ -155,14 +150,12 @@ private:
     int height_ = 0;
     std::shared_ptr<std::vector<std::uint32_t>> pixels_ = std::make_shared<std::vector<std::uint32_t>>();
     PixelRect changed_;
-    PixelRect unrecorded_;
     std::uint64_t picture_count_ = 0;
     int reaches_pen_ = 0;
     double reaches_height_ = -1;
     std::vector<double> reaches_;
     BoxRows box_rows_;
     int draw_width_ = 1;
-    DrawMode draw_mode_ = DrawMode::copy;
     double current_x_ = 0;
     double current_y_ = 0;
     Font font_;

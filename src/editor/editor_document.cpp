@@ -3,17 +3,13 @@
 #include <algorithm>
 #include <utility>
 
-#include "editor/canvas_tool.h"
-#include "editor/clear_all_tool.h"
-#include "editor/fill_tool.h"
 #include "editor/stamp.h"
-#include "editor/text_tool.h"
 
 namespace vis {
 
 EditorDocument::EditorDocument() {
-    state_.overlay.line_width = state_.width;
-    canvas_.set_draw_width(state_.width);
+    // The text preview's font as the editor lays it out, until the text dialog chooses one.
+    text_.font.size_pt = 9.75;
 }
 
 void EditorDocument::open(const Picture& picture, double screen_twips_per_pixel, double device_pixel_ratio) {
@@ -21,7 +17,6 @@ void EditorDocument::open(const Picture& picture, double screen_twips_per_pixel,
     // A new picture: a run on the old one sees it and stops.
     canvas_.set_background(picture);
     history_.reset(canvas_);
-    canvas_.take_unrecorded();
     changes_ = {};
     resized(false);
     notify();
@@ -30,7 +25,6 @@ void EditorDocument::open(const Picture& picture, double screen_twips_per_pixel,
 void EditorDocument::close() {
     canvas_.set_background({});
     history_.reset(canvas_);
-    canvas_.take_unrecorded();
     canvas_.take_changed();
     changes_ = {};
     navigator_pending_ = {};
@@ -38,14 +32,18 @@ void EditorDocument::close() {
 
 // --- what changed
 
-void EditorDocument::drawn(bool show_in_navigator) {
-    history_.note(canvas_);
-    const PixelRect r = canvas_.take_changed();
-    changes_.pixels = united(changes_.pixels, r);
-    navigator_pending_ = united(navigator_pending_, r);
+void EditorDocument::shown(const PixelRect& pixels, bool show_in_navigator) {
+    changes_.pixels = united(changes_.pixels, pixels);
+    navigator_pending_ = united(navigator_pending_, pixels);
     if (!show_in_navigator) return;
     changes_.navigator = united(changes_.navigator, navigator_pending_);
     navigator_pending_ = {};
+}
+
+void EditorDocument::drawn(bool show_in_navigator) {
+    const PixelRect pixels = canvas_.take_changed();
+    history_.note(pixels);
+    shown(pixels, show_in_navigator);
 }
 
 void EditorDocument::resized(bool cropped) {
@@ -75,78 +73,28 @@ EditorDocument::Changes EditorDocument::take_changes() {
 // --- the tool state
 
 void EditorDocument::set_tool(ToolKind tool) {
-    state_.tool = tool;
-    if (tool == ToolKind::line) state_.overlay.line.reset();
+    tool_ = tool;
+    if (tool == ToolKind::line) overlay_.line.reset();
     notify();
 }
 
 void EditorDocument::set_colour(Colour colour) {
-    state_.colour = colour;
+    colour_ = colour;
     notify();
 }
 
 void EditorDocument::set_pen_width(int pixels) {
-    state_.width = std::max(pixels, 1);
-    state_.overlay.line_width = state_.width;
-    canvas_.set_draw_width(state_.width);
+    width_ = std::max(pixels, 1);
     notify();
 }
 
 void EditorDocument::set_text(const TextSettings& text) {
-    if (text.text != state_.text.text) state_.overlay.text_colour = state_.colour;
-    state_.text = text;
-    notify();
-}
-
-// --- the pointer
-
-bool EditorDocument::press(double x, double y) {
-    if (running_) return false;
-    tool_press(canvas_, state_, x, y);
-    drawn(false);
-    notify();
-    return true;
-}
-
-void EditorDocument::move(double x, double y) {
-    if (!state_.pressed || running_) return;
-    tool_move(canvas_, state_, x, y);
-    drawn(true);
-    notify();
-}
-
-void EditorDocument::release(double x, double y) {
-    if (running_) return;
-    tool_release(canvas_, state_, x, y);
-    finish(false);
-}
-
-void EditorDocument::cancel() {
-    tool_cancel(state_);
+    if (text.text != text_.text) overlay_.text_colour = colour_;
+    text_ = text;
     notify();
 }
 
 // --- commands
-
-bool EditorDocument::fill() {
-    if (running_ || !fill_selection(canvas_, state_)) return false;
-    finish(true);
-    return true;
-}
-
-bool EditorDocument::clear_all() {
-    if (running_) return false;
-    vis::clear_all(canvas_);
-    finish(true);
-    return true;
-}
-
-bool EditorDocument::insert_text(TextPainter& painter) {
-    if (running_) return false;
-    vis::insert_text(canvas_, state_, painter);
-    finish(true);
-    return true;
-}
 
 bool EditorDocument::stamp(TextPainter& painter, const std::string& first, const std::string& second) {
     if (running_) return false;
@@ -156,43 +104,45 @@ bool EditorDocument::stamp(TextPainter& painter, const std::string& first, const
 }
 
 bool EditorDocument::crop() {
-    if (running_ || !state_.overlay.selection) return false;
-    const Rect& s = *state_.overlay.selection;
+    if (running_ || !overlay_.selection) return false;
+    const Rect& s = *overlay_.selection;
     const int left = static_cast<int>(canvas_.to_px(s.left)), top = static_cast<int>(canvas_.to_px(s.top));
     const int right = static_cast<int>(canvas_.to_px(s.left + s.width));
     const int bottom = static_cast<int>(canvas_.to_px(s.top + s.height));
     // A selection narrower than a pixel still keeps the pixel it lies in.
     if (history_.crop(canvas_, {left, top, std::max(right - left, 1), std::max(bottom - top, 1)})) {
         resized(true);
-        state_.overlay.selection = Rect{0, 0, canvas_.width(), canvas_.height()};
+        overlay_.selection = Rect{0, 0, canvas_.width(), canvas_.height()};
     }
     notify();
     return true;
 }
 
 bool EditorDocument::undo() {
-    if (state_.pressed || running_) return false;
+    if (pressed_ || running_) return false;
     const int width = canvas_.width_px(), height = canvas_.height_px();
-    if (history_.undo(canvas_).empty()) return false;
-    stepped(width, height);
+    const PixelRect pixels = history_.undo(canvas_);
+    if (pixels.empty()) return false;
+    stepped(pixels, width, height);
     return true;
 }
 
 bool EditorDocument::redo() {
-    if (state_.pressed || running_) return false;
+    if (pressed_ || running_) return false;
     const int width = canvas_.width_px(), height = canvas_.height_px();
-    if (history_.redo(canvas_).empty()) return false;
-    stepped(width, height);
+    const PixelRect pixels = history_.redo(canvas_);
+    if (pixels.empty()) return false;
+    stepped(pixels, width, height);
     return true;
 }
 
-void EditorDocument::stepped(int old_width, int old_height) {
+void EditorDocument::stepped(const PixelRect& pixels, int old_width, int old_height) {
     if (canvas_.width_px() == old_width && canvas_.height_px() == old_height) {
-        drawn(true);
+        shown(pixels, true);
     } else {
         resized(true);
         // A selection made on the other size would point elsewhere on this one.
-        state_.overlay.selection.reset();
+        overlay_.selection.reset();
     }
     notify();
 }
@@ -200,15 +150,17 @@ void EditorDocument::stepped(int old_width, int old_height) {
 // --- effects
 
 EffectEnd EditorDocument::run_effect(EffectFn effect, const EffectPacing& pacing, const std::function<void()>& start) {
-    if (running_ || !state_.overlay.selection) return EffectEnd::stopped;
+    if (running_ || !overlay_.selection) return EffectEnd::stopped;
     // Marked before any event runs, so that nothing else draws on the canvas under the effect.
     running_ = true;
-    const Rect selection = *state_.overlay.selection;
+    const Rect selection = *overlay_.selection;
     const std::uint64_t picture = canvas_.picture_count();
     const auto same_picture = [&] { return canvas_.picture_count() == picture; };
     if (start) start();
     const EffectPacing own{[&] { return (!pacing.keep_going || pacing.keep_going()) && same_picture(); },
                            pacing.progress};
+    // The mosaic's boxes are drawn with the pen.
+    canvas_.set_draw_width(width_);
     const EffectEnd end = same_picture() ? effect(canvas_, selection, own) : EffectEnd::stopped;
     running_ = false;
     // Closed, or another picture opened meanwhile: nothing of this run belongs to it.

@@ -8,13 +8,17 @@
 #include <utility>
 
 #include "editor/canvas.h"
-#include "editor/editor_state.h"
 #include "editor/effects.h"
 #include "editor/history.h"
+#include "editor/tool_state.h"
 
 namespace vis {
 
 class TextPainter;
+
+// The outline's width in pixels for a font size: 1 up to 14 points, 2 up to 28, 3 above, so that
+// it stays a rim at every size and never swallows the strokes of small text.
+int outline_width(double size_pt);
 
 class EditorDocument {
 public:
@@ -32,20 +36,21 @@ public:
     const History& history() const { return history_; }
 
     // --- the tool state
-    ToolKind tool() const { return state_.tool; }
+    ToolKind tool() const { return tool_; }
     // The straight line's tool also drops a line in progress.
     void set_tool(ToolKind tool);
-    Colour colour() const { return state_.colour; }
+    Colour colour() const { return colour_; }
     void set_colour(Colour colour);
-    int pen_width() const { return state_.width; }
-    // Pixels, 1 at least.
+    // Pixels; the rubber-band line is as wide.
+    int pen_width() const { return width_; }
+    // 1 at least.
     void set_pen_width(int pixels);
-    const TextSettings& text() const { return state_.text; }
+    const TextSettings& text() const { return text_; }
     // The text dialog's choices; a change of the text itself shows it in the drawing colour.
     void set_text(const TextSettings& text);
-    const Overlay& overlay() const { return state_.overlay; }
+    const Overlay& overlay() const { return overlay_; }
     // A button is held on the canvas.
-    bool pressed() const { return state_.pressed; }
+    bool pressed() const { return pressed_; }
 
     // --- the pointer at drawing points, with the left or middle button. The press is refused
     // (false) while an effect runs; a whole stroke, line or drag is one step at the release.
@@ -59,7 +64,10 @@ public:
     // crop and effects without a selection.
     bool fill();
     bool clear_all();
-    // Prints the text at its preview (nothing without one), with an outline if chosen.
+    // Prints the text with its top-left corner at the preview (nothing without one) in its font
+    // and the drawing colour, then hides the preview and empties the text. With the outline on,
+    // a rim outline_width() wide in black or white, whichever contrasts with the drawing colour,
+    // goes under it.
     bool insert_text(TextPainter& painter);
     // Keeps only the selected pixels (at least the one the selection lies in); the selection
     // then covers the whole canvas.
@@ -97,18 +105,25 @@ public:
     void set_listener(std::function<void()> listener) { listener_ = std::move(listener); }
 
 private:
+    // Pixels changed for the view; the navigator shows them with what waited, or they wait.
+    void shown(const PixelRect& pixels, bool show_in_navigator);
     // Takes what the canvas drew since the last operation into the changes and the history.
     void drawn(bool show_in_navigator);
     void notify() const;
     // Each operation that changes pixels ends with this: drawn, recorded as one step, told.
     void finish(bool show_in_navigator);
     void resized(bool cropped);
-    // After an undo or redo from a canvas of that size.
-    void stepped(int old_width, int old_height);
+    // After an undo or redo that changed `pixels` on a canvas of that size.
+    void stepped(const PixelRect& pixels, int old_width, int old_height);
 
     Canvas canvas_;
     History history_;
-    EditorState state_;
+    ToolKind tool_ = ToolKind::pencil;
+    Colour colour_ = rgb(0, 0, 0);
+    int width_ = 10;
+    TextSettings text_;
+    Overlay overlay_;
+    bool pressed_ = false;
     std::function<void()> listener_;
     // An effect works on the canvas (it may have ended early for a new picture or a close).
     bool running_ = false;

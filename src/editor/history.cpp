@@ -102,9 +102,8 @@ History::Piece History::take(const Canvas& canvas, std::size_t first, std::size_
     return piece;
 }
 
-void History::note(Canvas& canvas) {
-    const PixelRect r = canvas.take_unrecorded();
-    if (!usable(canvas) || r.empty()) return;
+void History::note(const PixelRect& r) {
+    if (bands_.empty() || r.empty()) return;
     // In the copy's pixels, within the view.
     const int left = std::max(r.left, 0) + view_.left, top = std::max(r.top, 0) + view_.top;
     const int right = std::min(r.left + r.width, view_.width) + view_.left;
@@ -123,10 +122,8 @@ void History::note(Canvas& canvas) {
 bool History::record(Canvas& canvas) {
     if (!usable(canvas)) {
         reset(canvas);
-        canvas.take_unrecorded();
         return false;
     }
-    note(canvas);
     std::erase_if(dirty_list_, [&](std::size_t i) {
         const bool unchanged = same(canvas, i);
         dirty_[i] = {};
@@ -172,7 +169,6 @@ bool History::crop(Canvas& canvas, const PixelRect& r) {
     const bool kept = usable(canvas);
     const Canvas::Frame before = canvas.frame();
     if (!canvas.crop(r)) return false;
-    canvas.take_unrecorded();
     if (!kept) {
         reset(canvas);
         return true;
@@ -209,7 +205,6 @@ PixelRect History::swap_in(Canvas& canvas, Step& step) {
         view_ = step.view;
         step.frame = frame;
         step.view = view;
-        canvas.take_unrecorded();
         return {0, 0, view_.width, view_.height};
     }
     // The canvas matches the copy here, so the canvas's pixels are the copy's.
@@ -229,9 +224,6 @@ PixelRect History::swap_in(Canvas& canvas, Step& step) {
                         static_cast<std::size_t>(piece.width) * sizeof(std::uint32_t));
         }
     }
-    canvas.mark(step.bounds.left, step.bounds.top, step.bounds.width, step.bounds.height);
-    // Already matched by the copy: nothing to record.
-    canvas.take_unrecorded();
     return step.bounds;
 }
 
@@ -244,7 +236,6 @@ PixelRect History::undo(Canvas& canvas) {
 PixelRect History::redo(Canvas& canvas) {
     if (!usable(canvas) || !can_redo()) return {};
     // Unrecorded changes would be a new action, which drops what could be redone.
-    note(canvas);
     if (!dirty_list_.empty() && record(canvas)) return {};
     return swap_in(canvas, steps_[position_++]);
 }

@@ -30,9 +30,9 @@ public:
     // Starts afresh from the canvas as it is: nothing to undo or redo. A canvas whose copy alone
     // would take half the budget keeps no history.
     void reset(const Canvas& canvas);
-    // Notes where the canvas changed since the last note, so recording compares only there.
-    // Cheap; call it as often as the canvas is drawn on.
-    void note(Canvas& canvas);
+    // Notes pixels of the canvas that changed, so recording compares only there. Cheap; call it
+    // as often as the canvas is drawn on. Undo and redo need no note of what they change.
+    void note(const PixelRect& changed);
     // What changed since the last record becomes one action, and the actions undone before are
     // gone. Returns false when nothing changed. A canvas given another picture starts afresh.
     bool record(Canvas& canvas);
@@ -41,7 +41,8 @@ public:
     // when `r` misses the canvas.
     bool crop(Canvas& canvas, const PixelRect& r);
     // Undo and redo the last action (recording first what is not yet); they return the pixels
-    // they changed, nothing when there is nothing to undo or redo.
+    // they changed (the whole canvas when its size changed), nothing when there is nothing to
+    // undo or redo.
     PixelRect undo(Canvas& canvas);
     PixelRect redo(Canvas& canvas);
 

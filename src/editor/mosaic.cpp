@@ -254,10 +254,8 @@ EffectEnd mosaic(Canvas& canvas, const Rect& selection, const EffectPacing& paci
         columns.push_back(block_line(canvas, left + static_cast<double>(i) * side, side, t, canvas.width_px()));
     for (auto j = row_steps.first; j <= row_steps.last; ++j)
         rows.push_back(block_line(canvas, top + static_cast<double>(j) * side, side, t, canvas.height_px()));
-    // With the pen drawing nothing, the boxes only move the current point.
-    const bool draws = canvas.draw_mode() == DrawMode::copy;
     Layout layout(canvas, std::move(columns), std::move(rows));
-    const std::vector<Sum> sums = draws ? read_picture(canvas, layout) : std::vector<Sum>{};
+    const std::vector<Sum> sums = read_picture(canvas, layout);
     BoxColours colours(layout.columns().size(), layout.rows().size());
     const effect::Run run(canvas, pacing);
     for (std::size_t c = 0; c < layout.columns().size(); ++c) {
@@ -265,16 +263,16 @@ EffectEnd mosaic(Canvas& canvas, const Rect& selection, const EffectPacing& paci
         if (run.stop()) {
             if (run.replaced())
                 painter.abandon();
-            else if (draws)
+            else
                 paint_boxes(painter, layout, colours, c);
             return EffectEnd::stopped;
         }
         const BlockLine& column = layout.columns()[c];
         if (!layout.rows().empty()) painter.box_to(column.start + side, layout.rows().back().start + side);
-        if (draws) colour_column(layout, c, sums, colours);
+        colour_column(layout, c, sums, colours);
         run.report(column.start, right);
     }
-    if (draws) paint_cells(painter, layout, colours);
+    paint_cells(painter, layout, colours);
     return EffectEnd::completed;
 }
 

@@ -43,10 +43,10 @@ EditorWindow::EditorWindow(WindowOwner& windows)
       lne_str(*this, "lne_str"),
       lbl_pnt_5(*this, "lbl_pnt_5"),
       tmr_cancel_tool(*this, "tmr_cancel_tool", 1, false),
-      windows_(windows),
-      canvas_(windows.platform().windows.screen().twips_per_pixel_x) {
+      windows_(windows) {
     lay_out();
     wire_events();
+    show_state();
 }
 
 void EditorWindow::lay_out() {
@@ -63,11 +63,9 @@ void EditorWindow::lay_out() {
     Label1.set_caption("選\r\n\r\n択");
     img_cur.set_bounds({4440, 120, 615, 615});
     img_cur.set_resource(kPencilIcon.resource);
-    img_cur.set_tag(std::to_string(static_cast<int>(state_.tool)));
     lbl_pnt_color.set_bounds({4200, 840, 855, 255});
     lbl_pnt_color.set_alignment(Alignment::centre);
-    lbl_pnt_color.set_fore_colour(rgb(255, 255, 255));
-    lbl_pnt_color.set_back_colour(rgb(0, 0, 0));
+    // The colour as decimal text, as the tag held it from the start.
     lbl_pnt_color.set_tag("000000000");
     lbl_width.set_bounds({4680, 960, 375, 255});
     lbl_width.set_back_colour(rgb(255, 255, 192));
@@ -99,13 +97,7 @@ void EditorWindow::lay_out() {
         overlay->set_container(pct_ss);
         overlay->set_visible(false);
     }
-    state_.width = scr_width.value();
-    state_.overlay.line_width = state_.width;
-    lne_str.set_border_width(state_.width);
-    state_.text.font.size_pt = 9.75;
-    lbl_pnt_5.set_font(state_.text.font);
     lbl_pnt_5.set_opaque(false);
-    canvas_.set_draw_width(state_.width);
 }
 
 void EditorWindow::wire_events() {
@@ -129,42 +121,45 @@ void EditorWindow::wire_events() {
     scr_width.on_scroll = [this] { show_width(); };
     scr_width.on_change = [this] { set_width(); };
     tmr_cancel_tool.on_timer = [this] { cancel_tool(); };
+    document_->set_listener([this] { show_changes(); });
 }
 
 void EditorWindow::open(const Picture& picture) {
-    // Opened again after a close that waited for an effect: the user wants it after all.
-    close_after_effect_ = false;
     show();
     // One picture pixel per device pixel, as the viewer shows it.
     const ScreenInfo screen = windows_.platform().windows.screen();
-    canvas_.set_screen(screen.twips_per_pixel_x, screen.device_pixel_ratio);
-    canvas_.set_background(picture);
-    // Another screenshot: what was done on the last one cannot be undone on this one.
-    history_.reset(canvas_);
-    size_to_canvas();
+    document_->open(picture, screen.twips_per_pixel_x, screen.device_pixel_ratio);
+}
+
+void EditorWindow::show_changes() {
+    const EditorDocument::Changes changes = document_->take_changes();
+    if (changes.resized) {
+        size_to_canvas();
+        // The old scroll position may lie beyond the new size: the view starts at the corner again.
+        if (changes.cropped) {
+            shp_pos.move(kMargin, kMargin);
+            pct_ss.move(0, 0);
+        }
+    } else {
+        if (!changes.pixels.empty()) pct_ss.picture_changed(changes.pixels);
+        if (!changes.navigator.empty()) img_pre.picture_changed(thumbnail_.refresh(canvas().live(), changes.navigator));
+    }
+    show_state();
 }
 
 void EditorWindow::size_to_canvas() {
-    canvas_.take_changed();
-    pct_ss.set_picture(canvas_.live());
-    pct_ss.resize(canvas_.width(), canvas_.height());
+    const Canvas& canvas = document_->canvas();
+    pct_ss.set_picture(canvas.live());
+    pct_ss.resize(canvas.width(), canvas.height());
 
-    thumbnail_.reset(canvas_.live());
-    navigator_pending_ = {};
+    thumbnail_.reset(canvas.live());
     img_pre.set_picture(thumbnail_.picture());
-    const EditorLayout layout = editor_layout(canvas_.width(), canvas_.height());
+    const EditorLayout layout = editor_layout(canvas.width(), canvas.height());
     img_pre.resize(layout.navigator_width, layout.navigator_height);
     shp_pre.resize(layout.navigator_width, layout.navigator_height);
     shp_pos.resize(layout.view_width, layout.view_height);
     frm_pct.resize(layout.viewport_width, layout.viewport_height);
     fit_client_area();
-}
-
-void EditorWindow::resized() {
-    size_to_canvas();
-    // The old scroll position may lie beyond the new size: the view starts at the corner again.
-    shp_pos.move(kMargin, kMargin);
-    pct_ss.move(0, 0);
 }
 
 void EditorWindow::fit_client_area() {
@@ -174,34 +169,19 @@ void EditorWindow::fit_client_area() {
 }
 
 bool EditorWindow::on_close_request() {
-    // A running effect works on this canvas: it stops, and the editor closes after it.
-    if (effect_running_) {
-        close_after_effect_ = true;
-        return true;
-    }
     close_now();
     return false;
 }
 
 void EditorWindow::close_now() {
+    // A running effect ends with the document's close; it keeps the document until then.
+    document_->set_listener({});
+    document_->close();
     Form& main = windows_.main().form();
     main.show();
     main.set_window_state(WindowState::normal);
     // The next opening starts from the laid-out state: pencil, black, width 10.
     windows_.unload<EditorWindow>();
-}
-
-void EditorWindow::show_drawing() {
-    history_.note(canvas_);
-    const PixelRect changed = canvas_.take_changed();
-    pct_ss.picture_changed(changed);
-    navigator_pending_ = united(navigator_pending_, changed);
-}
-
-void EditorWindow::refresh_navigator() {
-    show_drawing();
-    img_pre.picture_changed(thumbnail_.refresh(canvas_.live(), navigator_pending_));
-    navigator_pending_ = {};
 }
 
 // --- navigator
@@ -217,7 +197,7 @@ void EditorWindow::end_navigator_drag() {
 void EditorWindow::drag_navigator(int x, int y) {
     if (pre_drag != 1) return;
     const NavigatorDrag d = navigator_drag(static_cast<float>(x), static_cast<float>(y), img_pre.bounds(),
-                                           shp_pos.width(), shp_pos.height(), canvas_.width(), canvas_.height());
+                                           shp_pos.width(), shp_pos.height(), canvas().width(), canvas().height());
     shp_pos.move(d.view_left, d.view_top);
     pct_ss.move(d.canvas_left, d.canvas_top);
 }
@@ -225,7 +205,7 @@ void EditorWindow::drag_navigator(int x, int y) {
 // --- cancel from the canvas's pop-up menu, one tick after the menu closed
 
 void EditorWindow::cancel_tool() {
-    show_overlay(tool_cancel(state_));
+    document_->cancel();
     tmr_cancel_tool.set_timer_enabled(false);
 }
 

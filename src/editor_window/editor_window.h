@@ -1,20 +1,20 @@
 #pragma once
-// The editor: one screenshot on a canvas to draw on, shown a quarter at a time in a viewport that
-// the navigator scrolls, with the drawing tools beside it. It never touches the screenshot file.
+// The editor: a view of the editor's document, one screenshot on a canvas to draw on, shown a
+// quarter at a time in a viewport that the navigator scrolls, with the drawing tools beside it.
+// Its handlers map what the user does to the document, and it draws what the document says
+// changed. It never touches the screenshot file.
+#include <memory>
 #include <string>
 
 #include "core/window_owner.h"
-#include "editor/canvas.h"
-#include "editor/canvas_tool.h"
-#include "editor/history.h"
+#include "editor/editor_document.h"
 #include "editor/thumbnail.h"
-#include "editor_window/editor_access.h"
 #include "ui/control.h"
 #include "ui/form.h"
 
 namespace vis {
 
-class EditorWindow : public Form, public EditorAccess {
+class EditorWindow : public Form {
 public:
     explicit EditorWindow(WindowOwner& windows);
 
@@ -49,21 +49,13 @@ public:
     // Shows the editor with this picture (not empty) on the canvas, sizes the navigator, the
     // view rectangle and the viewport for it, and starts the undo history afresh.
     void open(const Picture& picture);
-    Canvas& canvas() { return canvas_; }
-    const History& history() const { return history_; }
-    // Shows on screen what was drawn on the canvas since the last call.
-    void show_drawing();
-    // Gives the navigator the canvas image as it is now.
-    void refresh_navigator();
-
-    // --- what the dialogs may ask
-    const EditorState& state() const override { return state_; }
-    void set_text(const TextSettings& text) override;
-    bool insert_text() override;
-    void set_minimised(bool minimised) override;
-    EffectEnd run_effect(EffectFn effect, const EffectPacing& pacing, const std::function<void()>& start) override;
-    bool effect_running() const override { return effect_running_; }
-    bool crop() override;
+    EditorDocument& document() { return *document_; }
+    const EditorDocument& document() const { return *document_; }
+    // The document, for work that lets events run meanwhile (an effect): it outlives a close
+    // of the editor, which ends that work.
+    std::shared_ptr<EditorDocument> shared_document() { return document_; }
+    const Canvas& canvas() const { return document_->canvas(); }
+    const History& history() const { return document_->history(); }
 
     // --- handlers
     bool on_close_request();
@@ -93,33 +85,20 @@ private:
     // The drawing point for a pointer position on the canvas.
     double point_x(int x) const;
     double point_y(int y) const;
+    // Draws what the document says changed, and its tool state.
+    void show_changes();
     // The canvas shown, the navigator, view rectangle and viewport sized for its size.
     void size_to_canvas();
-    // After the canvas changed size: sized for it and scrolled back to its top-left corner.
-    void resized();
-    // Shows what undo or redo changed, the new size included.
-    void show_history_step(const PixelRect& changed, int old_width, int old_height);
     // The window's client area grows to hold a large viewport.
     void fit_client_area();
-    // Draws what lies over the canvas.
-    void show_overlay(const Overlay& overlay);
-    // After a tool's event: the canvas changed, or not, and what lies over it.
-    void show_result(const ToolResult& result);
-    // The canvas's changes since the last action become one action to undo.
-    void record();
+    // Draws what lies over the canvas, the text preview and the tool state.
+    void show_state();
     // Shows the main window again and lets the editor go.
     void close_now();
 
     WindowOwner& windows_;
-    Canvas canvas_;
-    History history_;
-    EditorState state_;
-    bool effect_running_ = false;
-    // Asked to close while an effect ran: it closes once the effect has stopped.
-    bool close_after_effect_ = false;
+    std::shared_ptr<EditorDocument> document_ = std::make_shared<EditorDocument>();
     Thumbnail thumbnail_;
-    // Drawn on the canvas but not yet in the navigator.
-    PixelRect navigator_pending_;
 };
 
 }  // namespace vis

@@ -8,7 +8,6 @@
 #include "core/credits.h"
 #include "core/main_window_parts.h"
 #include "editor/edit_save.h"
-#include "editor/stamp.h"
 #include "editor_window/editor_window.h"
 #include "imaging/jpeg.h"
 #include "services/save_name.h"
@@ -16,7 +15,7 @@
 namespace vis {
 
 void EditorWindow::save() {
-    if (effect_running()) return;
+    if (document_->effect_running()) return;
     Platform& p = windows_.platform();
     MainWindowParts& main = windows_.main();
     FileDialog dialog;
@@ -31,11 +30,9 @@ void EditorWindow::save() {
     if (!target) return;
 
     // The stamp stays on the canvas, as saved; saving again prints it again in the same place.
-    stamp_notices(canvas_, p.painter, kCopyrightLine + p.update_server + "/", joined_notice(kStampNoticeParts, ""));
-    refresh_navigator();
     // Undone apart from the edit, so a player may undo the stamp and go on editing.
-    record();
-    const int code = save_edit(p.files, *target, canvas_.live(), encode_jpeg);
+    document_->stamp(p.painter, kCopyrightLine + p.update_server + "/", joined_notice(kStampNoticeParts, ""));
+    const int code = save_edit(p.files, *target, canvas().live(), encode_jpeg);
     const std::string text = code == kSaved ? "保存しました" : "保存に失敗しました(" + std::to_string(code) + ")";
     p.prompts.message_box({text, kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});
 }

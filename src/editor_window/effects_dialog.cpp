@@ -61,7 +61,7 @@ void EffectsDialog::break_effect() {
 }
 
 void EffectsDialog::crop_to_selection() {
-    if (EditorAccess* editor = editor_with_selection()) editor->crop();
+    if (EditorWindow* editor = editor_with_selection()) editor->document().crop();
 }
 
 void EffectsDialog::close_dialog() {
@@ -83,27 +83,29 @@ void EffectsDialog::enable_commands(bool on) {
 }
 
 void EffectsDialog::restore_editor() {
-    if (EditorAccess* editor = windows_.loaded<EditorWindow>()) editor->set_minimised(false);
+    if (EditorWindow* editor = windows_.loaded<EditorWindow>()) editor->set_window_state(WindowState::normal);
 }
 
-EditorAccess* EffectsDialog::editor_with_selection() {
-    EditorAccess* editor = windows_.loaded<EditorWindow>();
-    if (editor != nullptr && editor->state().overlay.selection) return editor;
+EditorWindow* EffectsDialog::editor_with_selection() {
+    EditorWindow* editor = windows_.loaded<EditorWindow>();
+    if (editor != nullptr && editor->document().overlay().selection) return editor;
     message("ERR:選択範囲がありません");
     return nullptr;
 }
 
 void EffectsDialog::run(EffectFn effect, const char* done_text) {
-    EditorAccess* editor = editor_with_selection();
+    EditorWindow* editor = editor_with_selection();
     if (editor == nullptr) return;
     Platform& p = windows_.platform();
+    // The document, not the editor, is kept for the run: events run meanwhile may close the
+    // editor or open it on another screenshot, which ends the run.
+    const std::shared_ptr<EditorDocument> document = editor->shared_document();
+    editor = nullptr;
 
     enable_commands(false);
     eff_break = 0;
     running_ = true;
-    // Events run every few milliseconds, the first time once the editor has stepped aside. The
-    // editor may be closed or opened on another screenshot meanwhile: the effect then stops, so
-    // the editor is looked up again after the run rather than kept.
+    // Events run every few milliseconds, the first time once the editor has stepped aside.
     Pacer pacer(p.clock);
     const EffectPacing pacing{[&] {
                                   if (pacer.due()) p.windows.do_events();
@@ -111,11 +113,11 @@ void EffectsDialog::run(EffectFn effect, const char* done_text) {
                               },
                               [&](int percent) { pgb.set_value(percent); }};
     const auto start = [&] {
-        editor->set_minimised(true);
+        if (EditorWindow* e = windows_.loaded<EditorWindow>()) e->set_window_state(WindowState::minimised);
         show();
         p.windows.do_events();
     };
-    const bool completed = editor->run_effect(effect, pacing, start) == EffectEnd::completed;
+    const bool completed = document->run_effect(effect, pacing, start) == EffectEnd::completed;
     running_ = false;
     if (p.windows.quitting()) return;
 

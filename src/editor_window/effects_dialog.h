@@ -3,11 +3,13 @@
 // progress bar and a break button, and crop to the selection. It lives apart from the editor and
 // is only hidden when closed.
 #include "core/window_owner.h"
-#include "editor_window/editor_access.h"
+#include "editor/effects.h"
 #include "ui/control.h"
 #include "ui/form.h"
 
 namespace vis {
+
+class EditorWindow;
 
 class EffectsDialog : public Form {
 public:
@@ -43,7 +45,7 @@ private:
     void run(EffectFn effect, const char* done_text);
     void message(const char* text);
     // The open editor when it has a selection; otherwise says so and gives nullptr.
-    EditorAccess* editor_with_selection();
+    EditorWindow* editor_with_selection();
     // The editor, if it is still open, back to normal.
     void restore_editor();
     // All four effect buttons, "切り抜き" and "閉じる" are off while an effect runs, so no second one starts

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "editor/tool_geometry.h"
-#include "editor_window/editor_access.h"
 #include "editor_window/editor_window.h"
 
 namespace vis {
@@ -63,7 +62,7 @@ TextDialog::TextDialog(WindowOwner& windows)
     chk_outline.on_click = [this] { outline_switched(); };
 }
 
-EditorAccess* TextDialog::editor() const {
+EditorWindow* TextDialog::editor() const {
     return windows_.loaded<EditorWindow>();
 }
 
@@ -72,8 +71,8 @@ double TextDialog::size_pt() const {
 }
 
 TextSettings TextDialog::settings() const {
-    const EditorAccess* e = editor();
-    TextSettings settings = e != nullptr ? e->state().text : TextSettings{};
+    const EditorWindow* e = editor();
+    TextSettings settings = e != nullptr ? e->document().text() : TextSettings{};
     settings.text = txt_5.text();
     if (!cmb_font.text().empty()) settings.font.name = cmb_font.text();
     settings.font.size_pt = std::clamp(size_pt(), 1.0, kLargestSize);
@@ -83,7 +82,7 @@ TextSettings TextDialog::settings() const {
 }
 
 void TextDialog::send() {
-    if (EditorAccess* e = editor()) e->set_text(settings());
+    if (EditorWindow* e = editor()) e->document().set_text(settings());
 }
 
 void TextDialog::load_fonts() {
@@ -127,10 +126,10 @@ void TextDialog::size_changed() {
 }
 
 void TextDialog::print_text() {
-    if (EditorAccess* e = editor()) {
-        e->set_text(settings());
+    if (EditorWindow* e = editor()) {
+        e->document().set_text(settings());
         // The text waits, typed as it is, until an effect is done with the canvas.
-        if (!e->insert_text()) return;
+        if (!e->document().insert_text(windows_.platform().painter)) return;
     }
     txt_5.set_text("");
     txt_5.set_focus();

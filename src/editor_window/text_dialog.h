@@ -3,13 +3,13 @@
 // outline, previewed live on the editor's canvas and printed into it by "ＯＫ". It lives apart
 // from the editor: with no editor open it previews and prints nothing.
 #include "core/window_owner.h"
-#include "editor/editor_state.h"
+#include "editor/tool_state.h"
 #include "ui/control.h"
 #include "ui/form.h"
 
 namespace vis {
 
-class EditorAccess;
+class EditorWindow;
 
 class TextDialog : public Form {
 public:
@@ -41,8 +41,8 @@ public:
 
 private:
     // The open editor, or nullptr.
-    EditorAccess* editor() const;
-    // Tells the editor the choices, so its preview follows.
+    EditorWindow* editor() const;
+    // Tells the editor's document the choices, so its preview follows.
     void send();
     // The size box's number, in points.
     double size_pt() const;

@@ -1,6 +1,6 @@
 // Commands shared by the main menu and the viewer's pop-up menu: save a copy, clipboard (the
-// picture, or the file as it is), and the information label; and the two menu switches that are stored in the settings
-// file.
+// picture, or the file as it is), and the information label; and the two menu switches that are
+// stored in the settings file.
 #include "catalogue/list_line.h"
 #include "core/app.h"
 #include "main_window/main_window.h"
@@ -44,7 +44,7 @@ void MainWindow::save_as() {
         return;
     }
     // Remembered for the next start; this run keeps proposing the folder it started with.
-    windows_.settings().update(SettingsLine::save_folder, parent_folder(*target), *dialog.owner);
+    windows_.settings().set_save_folder(parent_folder(*target), *dialog.owner);
 }
 
 void MainWindow::copy_to_clipboard() {
@@ -77,23 +77,19 @@ void MainWindow::copy_as_file() {
         p_.prompts.message_box(notice("クリップボードにコピーできませんでした。", front_window()));
 }
 
+// The store changes the check marks (and the music) once the file holds the new flag.
 void MainWindow::toggle_information() {
-    const bool on = !mImgInfo.checked();
-    // The check mark only changes once the file holds the new flag, so the two never disagree.
-    if (!windows_.settings().update(SettingsLine::info_flag, flag_text(on), *this)) return;
-    mImgInfo.set_checked(on);
+    SettingsStore& settings = windows_.settings();
+    settings.set_information(!settings.current().information, *this);
 }
 
 void MainWindow::toggle_music() {
-    const bool on = !mBGMPlay.checked();
-    if (!windows_.settings().update(SettingsLine::music_flag, flag_text(on), *this)) return;
-    mBGMPlay.set_checked(on);
-    mBGM_change.set_enabled(on);
-    bgm_.switched(on);
+    SettingsStore& settings = windows_.settings();
+    settings.set_music(!settings.current().music, *this);
 }
 
 void MainWindow::change_bgm() {
-    bgm_.change(mBGMPlay.checked(), game_folder());
+    bgm_.change();
 }
 
 void MainWindow::show_viewer_information() {

@@ -19,12 +19,8 @@ MainWindow::MainWindow(WindowOwner& windows)
       lbl_ver(*this, "lbl_ver", kVersion),
       lbl_alt(*this, "lbl_alt"),
       file_path(*this, "file_path", kScreenshotPattern),
-      tmr_music(*this, "tmr_music", 1, true),
+      tmr_start(*this, "tmr_start", 1, true),
       tmr_watch(*this, "tmr_watch", ScreenshotWatch::kTickMs, false),
-      lbl_Pelmar_Path(*this, "lbl_Pelmar_Path"),
-      lbl_FullImgInfo(*this, "lbl_FullImgInfo"),
-      lbl_BGMPlay(*this, "lbl_BGMPlay"),
-      lbl_DefaultSave_Path(*this, "lbl_DefaultSave_Path"),
       mFullMenu("mFullMenu", "フルスクリーンメニュー"),
       mSave_F("mSave_F", "保存(&S)"),
       mClipboard_F("mClipboard_F", "クリップボード(&C)"),
@@ -64,7 +60,7 @@ MainWindow::MainWindow(WindowOwner& windows)
       p_(windows.platform()),
       lists_(file_lst, file_sort, file_path, img_sort_up, img_sort_down),
       watch_(lists_, tmr_watch, p_.folder_watch),
-      bgm_(p_, tmr_music, *this) {
+      bgm_(p_, *this, [&settings = windows.settings()] { return settings.current().music; }) {
     set_client_size(12000, 11145);
     set_border_style(BorderStyle::fixed_single);
     set_min_button(true);
@@ -86,12 +82,8 @@ MainWindow::MainWindow(WindowOwner& windows)
     lbl_ver.set_bounds({6480, 9000, 1695, 255});
     lbl_alt.set_bounds({6960, 9120, 4935, 1935});
     lbl_alt.set_font(ms_gothic());
-    tmr_music.set_tag("start");
-    for (Label* hidden : {&lbl_Pelmar_Path, &lbl_FullImgInfo, &lbl_BGMPlay, &lbl_DefaultSave_Path})
-        hidden->set_visible(false);
-    // Check marks carry their design state (on) until the settings are read.
-    mImgInfo.set_checked(true);
-    mBGMPlay.set_checked(true);
+    // Until the file is read the store holds the flags on, as the menus are laid out.
+    show_flags();
 
     // Screenshots decoded ahead come with a copy at the preview's size on this screen.
     const ScreenInfo screen = p_.windows.screen();
@@ -119,7 +111,8 @@ void MainWindow::build_menus() {
 
 void MainWindow::wire_events() {
     on_query_unload = [this] { return on_close_request(); };
-    tmr_music.on_timer = [this] { music_tick(); };
+    tmr_start.on_timer = [this] { startup_tick(); };
+    windows_.settings().listen([this](SettingsLine line) { settings_changed(line); });
     tmr_watch.on_timer = [this] { apply_folder_changes(); };
     lists_.on_reading = [this](const std::string& folder) { watch_.follow(folder); };
 
@@ -166,10 +159,16 @@ std::string MainWindow::title() const {
     return "Pelmarオンライン - Vistelle (v" + lbl_ver.caption() + ")";
 }
 
-void MainWindow::show_flags(bool information, bool music) {
-    mImgInfo.set_checked(information);
-    mBGMPlay.set_checked(music);
-    mBGM_change.set_enabled(music);
+void MainWindow::show_flags() {
+    const Settings& s = windows_.settings().current();
+    mImgInfo.set_checked(s.information);
+    mBGMPlay.set_checked(s.music);
+    mBGM_change.set_enabled(s.music);
+}
+
+void MainWindow::settings_changed(SettingsLine line) {
+    show_flags();
+    if (line == SettingsLine::music_flag) bgm_.switched(windows_.settings().current().music);
 }
 
 }  // namespace vis

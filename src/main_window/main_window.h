@@ -1,6 +1,7 @@
 #pragma once
-// The main window: screenshot list and preview, the menu bar, the settings it holds in hidden
-// labels and check marks, and the timer that finishes start-up and then drives the music.
+// The main window: screenshot list and preview, the menu bar whose check marks show the settings
+// store's flags, the timer that finishes start-up, and the music player.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -35,12 +36,8 @@ public:
     Label lbl_ver;
     Label lbl_alt;
     FileList file_path;
-    Timer tmr_music;
+    Timer tmr_start;
     Timer tmr_watch;
-    Label lbl_Pelmar_Path;
-    Label lbl_FullImgInfo;
-    Label lbl_BGMPlay;
-    Label lbl_DefaultSave_Path;
 
     // --- menus
     Menu mFullMenu, mSave_F, mClipboard_F, mCopyFile_F, mh1, mInfo_F, mh2, mEdit_F, mh5, mClose_F;
@@ -54,9 +51,11 @@ public:
     // Loads the window and, unless the program ended while loading, shows it.
     void start();
     void load();
-    void music_tick();
+    // True until the start-up step has run.
+    bool starting() const { return tmr_start.timer_enabled(); }
     // Applies the changes of the screenshot folder that are complete.
     void apply_folder_changes();
+    void startup_tick();
     void run_startup_step();
     bool on_close_request();
     void quit();
@@ -93,6 +92,7 @@ public:
 
     // --- music
     void toggle_music();
+    BgmPlayer& music() { return bgm_; }
 
     // --- what the other windows use
     Form& form() override { return *this; }
@@ -107,8 +107,6 @@ public:
     void relist() override;
     void set_panel_text(const std::string& text) override;
     void enable_file_commands(bool on) override;
-    bool information_on() const override { return mImgInfo.checked(); }
-    void show_flags(bool information, bool music) override;
     Menu& full_menu() override { return mFullMenu; }
     Menu& edit_menu() override { return mEditMenu; }
     void change_bgm() override;
@@ -117,8 +115,11 @@ public:
 private:
     void build_menus();
     void wire_events();
-    // Reads (or first creates) the settings file into the hidden labels and check marks.
+    // Reads (or first creates) the settings file and shows its flags.
     bool load_settings();
+    // The check marks and the music's Change command as the settings store holds the flags.
+    void show_flags();
+    void settings_changed(SettingsLine line);
     // The folders as read at start-up.
     const std::string& game_folder() const { return windows_.settings().startup().game_folder; }
     const std::string& default_save_folder() const { return windows_.settings().startup().save_folder; }
@@ -142,6 +143,8 @@ private:
     ScreenshotWatch watch_;
     BgmPlayer bgm_;
     Prefetcher decode_ahead_;
+    // When the start-up step first found the shown windows not yet on the screen; -1 before.
+    std::int64_t screen_wait_since_ = -1;
     // The file whose picture (or lack of one) the preview shows; empty when it shows none.
     std::string preview_file_;
 };

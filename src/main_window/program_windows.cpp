@@ -6,6 +6,7 @@
 #include "editor_window/effects_dialog.h"
 #include "editor_window/text_dialog.h"
 #include "main_window/main_window.h"
+#include "services/start_marks.h"
 #include "settings_dialog/settings_dialog.h"
 #include "splash/splash_window.h"
 #include "thumbnail_window/thumbnail_window.h"
@@ -38,9 +39,13 @@ void add_program_windows(WindowOwner& windows) {
 
 int run_program(Platform& platform, const std::function<void(WindowOwner&)>& started,
                 const std::function<int()>& loop) {
+    start_mark("services made");
     WindowOwner program(platform);
     add_program_windows(program);
-    program.get<MainWindow>().start();
+    MainWindow& main = program.get<MainWindow>();
+    start_mark("main window made");
+    main.start();
+    start_mark("main window loaded");
     if (started) started(program);
     return loop();
 }

@@ -5,6 +5,7 @@
 #include "catalogue/info_text.h"
 #include "main_window/main_window.h"
 #include "services/paths.h"
+#include "services/start_marks.h"
 #include "settings_dialog/settings_dialog.h"
 #include "splash/splash_window.h"
 
@@ -29,7 +30,6 @@ void MainWindow::load() {
     if (!load_settings()) return;
 
     set_caption("初期化しています...(BGM)");
-    mBGM_change.set_enabled(mBGMPlay.checked());
     windows_.get<SplashWindow>().open();
 }
 
@@ -39,21 +39,27 @@ bool MainWindow::load_settings() {
     // Without settings the empty game folder leads the start-up step to the dialog.
     if (!loaded.ok) return false;
     set_caption("初期化しています...(Setting)");
-    const Settings& s = windows_.settings().startup();
-    lbl_Pelmar_Path.set_caption(s.game_folder);
-    lbl_FullImgInfo.set_caption(s.info_flag);
-    lbl_BGMPlay.set_caption(s.music_flag);
-    lbl_DefaultSave_Path.set_caption(s.save_folder);
-    mImgInfo.set_checked(reads_as_one(lbl_FullImgInfo.caption()));
-    mBGMPlay.set_checked(reads_as_one(lbl_BGMPlay.caption()));
+    show_flags();
     return true;
 }
 
-void MainWindow::music_tick() {
-    if (tmr_music.tag() == "start")
-        run_startup_step();
-    else
-        bgm_.tick(mBGMPlay.checked(), game_folder());
+namespace {
+
+// How long the start-up step waits for the splash and the main window to reach the screen: a
+// window system that never reports them there holds the list back no longer than this.
+constexpr std::int64_t kScreenWaitMs = 1000;
+
+}  // namespace
+
+void MainWindow::startup_tick() {
+    // The listing holds the program for a while: the player sees the splash and this window
+    // before it starts, not blank frames. The timer asks again at its next tick.
+    if (!p_.windows.shown_on_screen()) {
+        const std::int64_t now = p_.clock.now_ms();
+        if (screen_wait_since_ < 0) screen_wait_since_ = now;
+        if (now - screen_wait_since_ < kScreenWaitMs) return;
+    }
+    run_startup_step();
 }
 
 bool MainWindow::list_screenshots() {
@@ -62,9 +68,13 @@ bool MainWindow::list_screenshots() {
 
 void MainWindow::run_startup_step() {
     set_caption("初期化しています...(SS)");
-    if (!list_screenshots()) {
-        // The folder is missing or cannot be read: stop trying and let the user pick the game.
-        tmr_music.set_timer_enabled(false);
+    // It runs once, whatever it finds.
+    tmr_start.set_timer_enabled(false);
+    start_mark("listing");
+    const bool listed = list_screenshots();
+    start_mark("listed");
+    if (!listed) {
+        // The folder is missing or cannot be read: let the user pick the game; no music meanwhile.
         windows_.get<SettingsDialog>().open(true);
         hide();
         return;
@@ -72,9 +82,9 @@ void MainWindow::run_startup_step() {
     set_panel_text(list_hints());
     file_lst.set_focus();
     if (file_lst.count() > 0) show_pre_info(file_lst);
-    tmr_music.set_tag("");
-    tmr_music.set_interval(500);
+    bgm_.begin(game_folder());
     set_caption(title());
+    start_mark("title");
 }
 
 void MainWindow::end_program() {

@@ -1,7 +1,7 @@
 #pragma once
-// The background music: a random game track, polled by the main window's timer and started again
-// when it ends. The timer's tag holds the state: "start" until the start-up step has run, "" when
-// no track is open, otherwise the open track's path.
+// The background music: a random game track, polled by the player's own timer and started again
+// when it ends. Silent until start-up is over; then either no track is open or one is.
+#include <functional>
 #include <string>
 
 #include "services/platform.h"
@@ -12,26 +12,39 @@ namespace vis {
 
 class BgmPlayer {
 public:
-    // `window` shows the loading caption while a track opens.
-    BgmPlayer(Platform& platform, Timer& timer, Form& window);
+    // The player's timer lives on `window`, which also shows the loading caption while a track
+    // opens. `music_on` says whether the player wants music now.
+    BgmPlayer(Platform& platform, Form& window, std::function<bool()> music_on);
 
-    // A timer tick after start-up: opens a track when none is, closes it when the music is off,
-    // and plays an ended track again from its beginning.
-    void tick(bool music_on, const std::string& game_folder);
+    // Start-up is over: the timer polls every 500 ms from now, the first track at its first tick.
+    void begin(const std::string& game_folder);
+    bool begun() const { return begun_; }
+    // The open track's path; empty when none is open.
+    const std::string& track() const { return track_; }
+    // How often the timer polls, in milliseconds.
+    int poll_interval() const { return timer_.interval(); }
+
+    // A timer tick: opens a track when none is, closes it when the music is off, and plays an
+    // ended track again from its beginning.
+    void tick();
     // Another random track, when the music is on and start-up is over.
-    void change(bool music_on, const std::string& game_folder);
-    // The music was switched on or off in the menu.
+    void change();
+    // The music was switched on or off.
     void switched(bool on);
-    // Sends the close command for the current track (the tag as it stands).
+    // Sends the close command for the current track.
     void close_current();
 
 private:
-    void start(const std::string& game_folder);
+    void start();
     void send(const std::string& command);
 
     Platform& p_;
-    Timer& timer_;
     Form& window_;
+    std::function<bool()> music_on_;
+    Timer timer_;
+    std::string game_folder_;
+    std::string track_;
+    bool begun_ = false;
     // True while a track opens; the window's events run meanwhile, so ticks and changes wait.
     bool opening_ = false;
     // Switched off while a track was opening: the opening is dropped.

@@ -12,6 +12,7 @@
 #include "qt/menu_tree.h"
 #include "qt/qt_window_system.h"
 #include "qt/units.h"
+#include "services/start_marks.h"
 
 namespace vis {
 
@@ -184,8 +185,10 @@ void FormWindow::apply_visibility(const Form& f) {
             if (const QScreen* screen = QGuiApplication::primaryScreen())
                 move(screen->availableGeometry().center() - rect().center());
         }
+        const bool first_show = !shown_once_;
         shown_once_ = true;
         show();
+        if (first_show) start_mark(f.name() + " shown");
     }
     if (f.activation() != applied_activation_) {
         applied_activation_ = f.activation();

@@ -4,6 +4,7 @@
 #include <QDrag>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 #include "qt/control_view.h"
@@ -61,6 +62,16 @@ ScreenInfo QtWindowSystem::screen() const {
     info.height_twips = static_cast<int>(s->geometry().height() * info.twips_per_pixel_y + 0.5);
     info.device_pixel_ratio = s->devicePixelRatio() > 0 ? s->devicePixelRatio() : 1.0;
     return info;
+}
+
+bool QtWindowSystem::shown_on_screen() {
+    // Exposed is on the screen and painted: a widget paints as soon as it is exposed.
+    for (const Entry& e : windows_) {
+        if (!e.window->isVisible() || e.window->isMinimized()) continue;
+        const QWindow* native = e.window->windowHandle();
+        if (native == nullptr || !native->isExposed()) return false;
+    }
+    return true;
 }
 
 void QtWindowSystem::caption_changed(Form& f) {

@@ -28,6 +28,7 @@ public:
     QtWindowSystem& operator=(const QtWindowSystem&) = delete;
 
     void add_form(Form& f) override;
+    bool shown_on_screen() override;
     void remove_form(Form& f) override;
     ScreenInfo screen() const override;
     // A shown window's title changes at once, so a caption set before a long step is seen

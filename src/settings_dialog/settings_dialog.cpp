@@ -99,15 +99,17 @@ SettingsDialog::SettingsDialog(WindowOwner& windows)
 }
 
 void SettingsDialog::open(bool setup_mode) {
+    setup_mode_ = setup_mode;
     cmd_path_read.set_enabled(setup_mode);
-    browsed_ = false;
+    before_browse_.reset();
     show();
     // A file that cannot be read leaves the fields as they are.
-    const SettingsResult r = windows_.settings().read();
-    if (r.status == SettingsRead::ok) {
-        txt_path.set_text(r.values.game_folder);
-        chk_FullImgInfo.set_value(reads_as_one(r.values.info_flag));
-        chk_BGMPlay.set_value(reads_as_one(r.values.music_flag));
+    SettingsStore& settings = windows_.settings();
+    if (settings.reread()) {
+        const Settings& s = settings.current();
+        txt_path.set_text(s.game_folder);
+        chk_FullImgInfo.set_value(s.information);
+        chk_BGMPlay.set_value(s.music);
     }
     if (setup_mode) suggest_x86_game_folder();
 }
@@ -119,8 +121,7 @@ void SettingsDialog::suggest_x86_game_folder() {
 }
 
 void SettingsDialog::browse_game_folder() {
-    txt_path.set_tag(txt_path.text());
-    browsed_ = true;
+    before_browse_ = txt_path.text();
     FileDialog dialog;
     dialog.title = kBrowseTitle;
     dialog.filter = kBrowseFilter;
@@ -147,13 +148,12 @@ void SettingsDialog::apply() {
 
 bool SettingsDialog::save_settings() {
     SettingsStore& settings = windows_.settings();
-    const SettingsResult stored = settings.read();
     Settings s;
     s.game_folder = txt_path.text();
-    s.info_flag = flag_text(chk_FullImgInfo.value());
-    s.music_flag = flag_text(chk_BGMPlay.value());
-    if (stored.status == SettingsRead::ok) {
-        s.save_folder = stored.values.save_folder;
+    s.information = chk_FullImgInfo.value();
+    s.music = chk_BGMPlay.value();
+    if (settings.reread()) {
+        s.save_folder = settings.current().save_folder;
     } else {
         // Without a readable file (set-up after a broken one) the save folder read at start-up is
         // kept instead, and the file is made whole again.
@@ -170,7 +170,7 @@ void SettingsDialog::apply_to_main_window() {
     const std::string folder = join_path(txt_path.text(), "Screen Save");
     if (!folder_exists(folder) || !main.lists().rebuild(folder)) {
         windows_.platform().prompts.message_box({kWrongFolder, kAppTitle, MsgButtons::ok, MsgIcon::none, 0, this});
-        if (browsed_) txt_path.set_text(txt_path.tag());
+        if (before_browse_) txt_path.set_text(*before_browse_);
         show();
         return;
     }
@@ -186,7 +186,6 @@ void SettingsDialog::apply_to_main_window() {
         main.set_panel_text(name_date_and_hints(list.item(list.list_index())));
     }
 
-    main.show_flags(chk_FullImgInfo.value(), chk_BGMPlay.value());
     hide();
     main.form().show();
 }

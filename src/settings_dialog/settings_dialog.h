@@ -1,7 +1,8 @@
 #pragma once
 // The settings dialog: the game folder and the two flags of the settings file, the version and
 // the manual update check. Opened in normal mode from the main menu, or in set-up mode when the
-// screenshot folder is missing at start-up; the enabled browse button is the set-up mode.
+// screenshot folder is missing at start-up; only set-up mode enables the browse button.
+#include <optional>
 #include <string>
 
 #include "core/window_owner.h"
@@ -16,7 +17,7 @@ public:
     // Shows the dialog filled from the settings file; set-up mode keeps the browse button enabled
     // and proposes the game's "Program Files (x86)" folder when the stored one has no "Screen Save".
     void open(bool setup_mode);
-    bool setup_mode() const { return cmd_path_read.enabled(); }
+    bool setup_mode() const { return setup_mode_; }
 
     Frame Frame1;
     Label Label1;
@@ -43,15 +44,17 @@ public:
 
 private:
     void suggest_x86_game_folder();
-    // Lines 1 to 3 from the dialog, line 4 as stored. False, the user told, when the file could
-    // not be written.
+    // The game folder and flags from the dialog, the save folder as stored. False, the user told,
+    // when the file could not be written.
     bool save_settings();
     // Lists the applied folder in the main window and carries the flags over to its menus.
     void apply_to_main_window();
 
     WindowOwner& windows_;
-    // A browse took place since the dialog was opened, so txt_path's tag holds the folder before it.
-    bool browsed_ = false;
+    bool setup_mode_ = false;
+    // The folder shown before the latest browse since the dialog was opened: a folder applied and
+    // found wrong goes back to it. Nothing when no browse took place.
+    std::optional<std::string> before_browse_;
 };
 
 }  // namespace vis

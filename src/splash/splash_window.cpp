@@ -45,7 +45,6 @@ SplashWindow::SplashWindow(WindowOwner& windows)
     lbl_app_info.set_bounds({120, 120, 9375, 2175});
     lbl_copyright.set_bounds({120, 2400, 9375, 1455});
 
-    tmr_pos.set_tag("start");
     tmr_pos.on_timer = [this] { advance(); };
 }
 
@@ -61,15 +60,19 @@ void SplashWindow::open() {
 }
 
 void SplashWindow::advance() {
-    if (tmr_pos.tag() == "start") {
-        set_topmost(true);
-        tmr_pos.set_tag("fade");
-        tmr_pos.set_interval(kFadeAfterMs);
-    } else if (tmr_pos.tag() == "fade") {
-        tmr_pos.set_timer_enabled(false);
-        hide();
-    } else {
-        return;
+    switch (next_) {
+        case Step::put_on_top:
+            set_topmost(true);
+            next_ = Step::fade;
+            tmr_pos.set_interval(kFadeAfterMs);
+            break;
+        case Step::fade:
+            tmr_pos.set_timer_enabled(false);
+            hide();
+            next_ = Step::done;
+            break;
+        case Step::done:
+            return;
     }
     startup_version_check();
 }

@@ -20,13 +20,16 @@ public:
     Label lbl_copyright;
     Timer tmr_pos;
 
-    // "start": put the window on top; "fade": hide it. Each tick then checks for a newer version,
-    // unless the build names no real update server.
+    // The first tick puts the window on top, the next hides it; each then checks for a newer
+    // version, unless the build names no real update server.
     void advance();
     void startup_version_check();
 
 private:
+    enum class Step { put_on_top, fade, done };
+
     WindowOwner& windows_;
+    Step next_ = Step::put_on_top;
 };
 
 }  // namespace vis

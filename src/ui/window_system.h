@@ -29,6 +29,10 @@ public:
     virtual void caption_changed(Form&) {}
 
     virtual ScreenInfo screen() const = 0;
+    // Whether the windows shown so far are on the screen with what they show painted. A window
+    // system puts a new window there only as its event loop turns (a window manager maps it
+    // first), so a long step that must not start before them asks this first.
+    virtual bool shown_on_screen() { return true; }
     // Renders what changed and lets pending events run (long loops call it now and then).
     virtual void do_events() = 0;
     // Ends the program at once: no further event reaches the logic.

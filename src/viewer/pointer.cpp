@@ -42,18 +42,16 @@ void ViewerWindow::menu_on_information(int button, int, int x, int y) {
 void ViewerWindow::show_counter(int, int, int, int) {
     tmr_fade.set_interval(kHoverFadeMs);
     tmr_fade.set_timer_enabled(true);
-    lbl_cnt.set_caption(lbl_cnt.tag());
+    lbl_cnt.set_caption(counter_);
     fit_to_text(lbl_cnt, windows_.platform().text);
     lbl_cnt.set_opaque(true);
 }
 
 void ViewerWindow::fade_labels() {
     tmr_fade.set_timer_enabled(false);
-    // A counter already blank keeps the counter text in its Tag; storing the blanks would lose it.
     if (lbl_cnt.opaque()) {
-        lbl_cnt.set_tag(lbl_cnt.caption());
         // The label keeps its size, so the pointer still finds it where the counter was.
-        lbl_cnt.set_caption(blanks_for(lbl_cnt.tag()));
+        lbl_cnt.set_caption(blanks_for(counter_));
         lbl_cnt.set_opaque(false);
     }
     lbl_info.set_visible(false);

@@ -105,7 +105,7 @@ void ViewerWindow::display_selection() {
         img_view.set_bounds({0, 0, natural_width_twips(picture, screen), natural_height_twips(picture, screen)});
 
     lay_out_information(shown_line_);
-    if (main().information_on()) lbl_info.set_visible(true);
+    if (windows_.settings().current().information) lbl_info.set_visible(true);
 
     lbl_cnt.set_opaque(true);
     set_counter(counter_text(row + 1, list.count()));
@@ -118,8 +118,8 @@ void ViewerWindow::display_selection() {
 
 void ViewerWindow::set_counter(const std::string& counter) {
     const bool blank = !lbl_cnt.opaque();
+    counter_ = counter;
     lbl_cnt.set_caption(counter);
-    lbl_cnt.set_tag(counter);
     fit_to_text(lbl_cnt, windows_.platform().text);
     // The counter's right edge meets the picture's, wherever that lies on the screen.
     lbl_cnt.move(img_view.width() - lbl_cnt.width(), 0);

@@ -71,6 +71,8 @@ private:
     MainWindowParts& main() { return windows_.main(); }
 
     WindowOwner& windows_;
+    // The counter for the line on the screen ("3/12 (||||･･････)"), also while it is faded to blanks.
+    std::string counter_;
     // The list line on the screen, and whether the selection is being moved by the viewer itself.
     std::string shown_line_;
     bool moving_ = false;

@@ -4,8 +4,13 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "services/paths.h"
+#include "imaging/stored_png.h"
+#include "services/whole_file.h"
 #include "win32/dib_info.h"
 #include "win32/wide.h"
 
@@ -55,6 +60,19 @@ bool decode(const std::wstring& path, int& width, int& height, std::vector<std::
     return true;
 }
 
+// The program's own icons keep their pixels uncompressed: read without starting COM and WIC.
+bool read_own(const std::string& path, int& width, int& height, std::vector<std::uint32_t>& pixels) {
+    const std::optional<std::string> bytes = read_whole_file(path, std::uintmax_t{1} << 22);
+    StoredPng png;
+    if (!bytes ||
+        !read_stored_png({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()}, kMaxSide, png))
+        return false;
+    width = png.width;
+    height = png.height;
+    pixels = std::move(png.pixels);
+    return true;
+}
+
 std::uint32_t premultiplied(std::uint32_t p) {
     const std::uint32_t a = p >> 24;
     const auto scale = [a](std::uint32_t c) { return (c * a + 127) / 255; };
@@ -91,7 +109,7 @@ void DataIcon::load(const std::string& program_folder, const std::string& resour
     clear();
     if (resource.empty()) return;
     const std::string path = join_path(join_path(program_folder, "data"), resource);
-    if (!decode(widen(path), width_, height_, pixels_)) {
+    if (!read_own(path, width_, height_, pixels_) && !decode(widen(path), width_, height_, pixels_)) {
         clear();
         return;
     }

@@ -1,7 +1,7 @@
 #pragma once
-// A small picture that ships with the program (data/<name>, a PNG), decoded through the Windows
-// Imaging Component and drawn with its transparency: the icons of image controls and graphical
-// buttons, and the editor's pointer.
+// A small picture that ships with the program (data/<name>, a PNG), drawn with its transparency:
+// the icons of image controls and graphical buttons, and the editor's pointer. The program's own
+// PNGs are read directly; any other goes through the Windows Imaging Component.
 #include <windows.h>
 
 #include <cstdint>

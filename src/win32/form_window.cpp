@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "services/start_marks.h"
 #include "win32/control_view.h"
 #include "win32/free_place.h"
 #include "win32/units.h"
@@ -97,24 +98,38 @@ void FormWindow::sync_window() {
     rendered_revision_ = f.revision();
     show_caption();
     apply_style(f);
-    if (back_brush_ != nullptr) DeleteObject(back_brush_);
-    back_brush_ = f.back_colour() != kDefaultColour ? CreateSolidBrush(colour_ref(f.back_colour())) : nullptr;
-    // The controls too: a see-through label is not clipped away, so the form paints over its text.
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    apply_back_colour(f);
     apply_size(f);
     apply_visibility(f);
 }
 
 void FormWindow::apply_style(const Form& f) {
     const DWORD style = style_for(f);
-    if (style != applied_style_) {
+    const bool restyled = style != applied_style_;
+    if (restyled) {
         applied_style_ = style;
         const LONG_PTR visible = GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE;
         SetWindowLongPtrW(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(style) | visible);
         applied_size_ = {};
     }
-    SetWindowPos(hwnd_, f.topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    // The frame is worked out again only for a new style, and the stacking order touched only
+    // for a change of topmost: a caption change (the start-up step's) costs no layout.
+    const bool restacked = f.topmost() != applied_topmost_;
+    applied_topmost_ = f.topmost();
+    if (!restyled && !restacked) return;
+    SetWindowPos(
+        hwnd_, f.topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | (restyled ? SWP_FRAMECHANGED : 0) | (restacked ? 0 : SWP_NOZORDER));
+}
+
+void FormWindow::apply_back_colour(const Form& f) {
+    if (back_applied_ && f.back_colour() == applied_back_) return;
+    back_applied_ = true;
+    applied_back_ = f.back_colour();
+    if (back_brush_ != nullptr) DeleteObject(back_brush_);
+    back_brush_ = f.back_colour() != kDefaultColour ? CreateSolidBrush(colour_ref(f.back_colour())) : nullptr;
+    // The controls too: a see-through label is not clipped away, so the form paints over its text.
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void FormWindow::apply_size(const Form& f) {
@@ -135,7 +150,8 @@ void FormWindow::apply_visibility(const Form& f) {
         return;
     }
     const bool showing = !IsWindowVisible(hwnd_);
-    if (showing && !shown_once_) {
+    const bool first_show = showing && !shown_once_;
+    if (first_show) {
         // On the monitor the player works on, as a window manager places a new window.
         RECT r;
         GetWindowRect(hwnd_, &r);
@@ -164,7 +180,11 @@ void FormWindow::apply_visibility(const Form& f) {
         }
         // Painted now rather than when the loop next waits: a long step may follow at once (the
         // splash, then the listing of the screenshots), and the window would stay blank meanwhile.
-        if (showing) RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        if (showing) {
+            RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            system_.window_shown();
+        }
+        if (first_show) start_mark(f.name() + " shown");
     }
     if (f.activation() != applied_activation_) {
         applied_activation_ = f.activation();

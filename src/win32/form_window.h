@@ -58,6 +58,7 @@ private:
     void sync_controls();
     void sync_window();
     void apply_style(const Form& f);
+    void apply_back_colour(const Form& f);
     void apply_size(const Form& f);
     void apply_visibility(const Form& f);
     void sync_focus(const Form& f);
@@ -78,6 +79,9 @@ private:
 
     std::uint64_t rendered_revision_ = 0;
     DWORD applied_style_ = 0;
+    bool applied_topmost_ = false;
+    Colour applied_back_ = kDefaultColour;
+    bool back_applied_ = false;
     SIZE applied_size_{};
     WindowState applied_state_ = WindowState::normal;
     std::uint64_t applied_activation_ = 0;

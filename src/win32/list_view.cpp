@@ -21,9 +21,12 @@ ListView::ListView(FormWindow& window, ListBox& list) : ControlView(window, list
 
 void ListView::render() {
     auto& list = static_cast<ListBox&>(*control_);
-    rendering_ = true;
     // Owner-data lists know only their count: every change shows as the new count and a repaint.
     list.take_line_changes();
+    // A hidden list (the other order of the screenshots) is brought up to date when it shows:
+    // giving the system a count of thousands costs milliseconds each time.
+    if (!list.visible()) return;
+    rendering_ = true;
     const int count = list.count();
     if (static_cast<int>(SendMessageW(hwnd(), LVM_GETITEMCOUNT, 0, 0)) != count)
         SendMessageW(hwnd(), LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);

@@ -1,10 +1,21 @@
 #include "win32/menu_bar.h"
 
+#include <functional>
+#include <string>
+
 #include "ui/menu.h"
 #include "win32/shortcut.h"
 #include "win32/wide.h"
 
 namespace vis::win32 {
+
+namespace {
+
+UINT state_of(const Menu& entry) {
+    return (entry.enabled() ? MF_ENABLED : MF_GRAYED) | (entry.checked() ? MF_CHECKED : 0);
+}
+
+}  // namespace
 
 MenuTree::~MenuTree() {
     if (menu_ != nullptr) DestroyMenu(menu_);
@@ -33,7 +44,7 @@ void MenuTree::add_entries(HMENU menu, const std::vector<Menu*>& entries, int pa
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
             continue;
         }
-        const UINT state = (entry->enabled() ? MF_ENABLED : MF_GRAYED) | (entry->checked() ? MF_CHECKED : 0);
+        const UINT state = state_of(*entry);
         const std::wstring text = menu_text(*entry);
         if (!entry->entries().empty()) {
             HMENU sub = CreatePopupMenu();
@@ -50,6 +61,24 @@ void MenuTree::add_entries(HMENU menu, const std::vector<Menu*>& entries, int pa
             if (chord->shift & 4) flags |= FALT;
             accels_.push_back({flags, chord->virtual_key, static_cast<WORD>(command)});
         }
+    }
+}
+
+// Walks the entries as add_entries laid them out: a hidden entry has no item.
+void MenuTree::update_entries(HMENU menu, const std::vector<Menu*>& entries) {
+    UINT position = 0;
+    for (const Menu* entry : entries) {
+        if (!entry->visible()) continue;
+        const UINT at = position++;
+        if (entry->is_separator()) continue;
+        std::wstring text = menu_text(*entry);
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_STATE | MIIM_STRING;
+        item.fState = state_of(*entry);
+        item.dwTypeData = text.data();
+        SetMenuItemInfoW(menu, at, TRUE, &item);
+        if (!entry->entries().empty()) update_entries(GetSubMenu(menu, static_cast<int>(at)), entry->entries());
     }
 }
 
@@ -78,6 +107,14 @@ std::uint64_t fingerprint_of(const std::vector<Menu*>& entries) {
     return sum;
 }
 
+// Changes when an entry shows or hides, or its shortcut changes: what the items themselves are.
+std::uint64_t shape_of(const std::vector<Menu*>& entries) {
+    std::uint64_t sum = entries.size();
+    for (const Menu* e : entries)
+        sum = sum * 31 + (e->visible() ? 1 : 2) + std::hash<std::string>{}(e->shortcut()) + 7 * shape_of(e->entries());
+    return sum;
+}
+
 }  // namespace
 
 MenuBar::~MenuBar() {
@@ -88,6 +125,14 @@ bool MenuBar::sync(HWND window, const std::vector<Menu*>& tops) {
     const std::uint64_t fingerprint = fingerprint_of(tops);
     if (fingerprint == fingerprint_ && tops.size() == count_) return false;
     fingerprint_ = fingerprint;
+    const std::uint64_t shape = shape_of(tops);
+    if (count_ > 0 && tops.size() == count_ && shape == shape_) {
+        // The same items: the bar keeps its height, so the window need not be laid out again.
+        tree_.update(tops);
+        DrawMenuBar(window);
+        return false;
+    }
+    shape_ = shape;
     const bool had_bar = count_ > 0;
     count_ = tops.size();
     if (tops.empty() && !had_bar) return false;

@@ -1,6 +1,7 @@
 #pragma once
 // A form's menus as a native menu bar with access keys, and their shortcut keys as accelerators.
-// Native menus hide no entry, so a change to any entry builds the menus anew.
+// Native menus hide no entry, so an entry shown, hidden or given another shortcut builds the menus
+// anew; captions, check marks and enabling change in place.
 #include <windows.h>
 
 #include <cstdint>
@@ -26,6 +27,8 @@ public:
 
     // A menu bar (`bar`) or a pop-up menu of `entries`.
     void build(const std::vector<Menu*>& entries, bool bar);
+    // Shows the entries' captions, check marks and enabling in the menu built from them.
+    void update(const std::vector<Menu*>& entries) { update_entries(menu_, entries); }
     HMENU handle() const { return menu_; }
     // The entry of a command, if every menu on its way is visible and enabled.
     Menu* entry_of(int command) const;
@@ -34,6 +37,7 @@ public:
 
 private:
     void add_entries(HMENU menu, const std::vector<Menu*>& entries, int parent);
+    void update_entries(HMENU menu, const std::vector<Menu*>& entries);
     struct Binding {
         Menu* entry;
         int parent;
@@ -56,6 +60,7 @@ public:
 
 private:
     std::uint64_t fingerprint_ = 0;
+    std::uint64_t shape_ = 0;
     std::size_t count_ = 0;
     MenuTree tree_;
     HACCEL accelerators_ = nullptr;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/window_system.h"
@@ -24,6 +25,10 @@ public:
     Win32WindowSystem& operator=(const Win32WindowSystem&) = delete;
 
     void add_form(Form& f) override;
+    // A window shown since the last question gets one turn of the message loop first: Wine hands
+    // what a window painted to the X server only while the loop waits.
+    bool shown_on_screen() override { return !std::exchange(shown_since_asked_, false); }
+    void window_shown() { shown_since_asked_ = true; }
     void remove_form(Form& f) override;
     ScreenInfo screen() const override;
     void caption_changed(Form& f) override;
@@ -63,6 +68,7 @@ private:
     bool quitting_ = false;
     bool rendering_ = false;
     bool com_initialised_ = false;
+    bool shown_since_asked_ = false;
     PostedTasks posted_{[this](const std::function<void()>& task) { dispatch(task); }};
 };
 

@@ -89,13 +89,21 @@ TEST_F(SaveEdit, ProposesEditNameAndLoopsOnEmptyNoAndCancel) {
 }
 
 TEST_F(SaveEdit, YesReplacesTheFileWithTheStampedCanvasAsAJpeg) {
-    Canvas& canvas = editor->canvas();
-    Font own;
-    own.name = "ＭＳ 明朝";
-    own.size_pt = 20;
-    own.bold = true;
-    canvas.set_font(own);
-    canvas.set_text_colour(rgb(1, 2, 3));
+    // The canvas keeps the font and colour of the last text printed, empty here.
+    EditorDocument& doc = editor->document();
+    const Canvas& canvas = doc.canvas();
+    TextSettings text;
+    text.font.name = "ＭＳ 明朝";
+    text.font.size_pt = 20;
+    text.font.bold = true;
+    const Font own = text.font;
+    doc.set_colour(rgb(1, 2, 3));
+    doc.set_tool(ToolKind::text);
+    doc.press(0, 0);
+    doc.release(0, 0);
+    doc.set_text(text);
+    doc.insert_text(app.plat.painter);
+    app.plat.painter.lines.clear();
     EXPECT_EQ(save_as(target), "保存しました");
 
     const std::vector<std::string> lines{

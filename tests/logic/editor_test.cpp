@@ -6,6 +6,7 @@
 
 #include "editor_fixture.h"
 #include "editor_window/editor_window.h"
+#include "editor_window/effects_dialog.h"
 #include "editor_window/text_dialog.h"
 #include "support/canvas_pixels.h"
 #include "ui/keys.h"
@@ -108,7 +109,7 @@ TEST_F(Editor, StraightLineIsDrawnOnceAtTheReleaseInTheColourAndWidthThen) {
     EXPECT_EQ(test::colour_at(e.canvas(), 3000, 3000), static_cast<std::int32_t>(rgb(255, 0, 0)));
     EXPECT_NE(test::colour_at(e.canvas(), 3000, 3000 + 45),
               static_cast<std::int32_t>(rgb(255, 0, 0)));  // 3 pixels wide
-    EXPECT_FALSE(e.state().overlay.line);
+    EXPECT_FALSE(e.document().overlay().line);
 
     // A right press shows the pop-up and draws nothing, not even when its release comes.
     const Picture with_line = e.canvas().image();
@@ -191,8 +192,8 @@ TEST_F(Editor, CancelDropsTheSelectionAndLineOnTheNextTickWithoutTouchingPixels)
     mouse_down(e.pct_ss, button::kRight, 5000, 5000);
     app.plat.windows.advance(1);
     EXPECT_FALSE(e.lne_str.visible());
-    EXPECT_FALSE(e.state().pressed);
-    EXPECT_FALSE(e.state().overlay.line);
+    EXPECT_FALSE(e.document().pressed());
+    EXPECT_FALSE(e.document().overlay().line);
     EXPECT_FALSE(e.tmr_cancel_tool.timer_enabled());
     // The left button's release after the cancel draws no line from the canvas's corner.
     mouse_up(e.pct_ss, button::kLeft, 6000 + kAhead, 6000 + kAhead);
@@ -239,7 +240,7 @@ TEST_F(Editor, WidthShowsWhileTheThumbIsDraggedAndAppliesWhenLetGo) {
     EXPECT_EQ(e.lbl_width.caption(), "17");
     e.scr_width.end_drag();
     EXPECT_FALSE(e.lbl_width.visible());
-    EXPECT_EQ(e.canvas().draw_width(), 17);
+    EXPECT_EQ(e.document().pen_width(), 17);
     EXPECT_EQ(e.lne_str.border_width(), 17);
 }
 
@@ -264,9 +265,10 @@ PixelRect changed_between(const Picture& a, const Picture& b) {
     return r;
 }
 
+// Also after a crop, which must leave every tool acting under its point on the smaller canvas.
 TEST(EditorOnAScaledScreen, ShowsOnePicturePixelPerDevicePixelAndEachToolActsUnderItsPoint) {
-    for (const int ratio : {1, 2}) {
-        SCOPED_TRACE(ratio);
+    for (const auto& [ratio, cropped] : {std::pair{1, false}, {2, false}, {1, true}, {2, true}}) {
+        SCOPED_TRACE(testing::Message() << ratio << (cropped ? " cropped" : ""));
         App app;
         ScreenInfo screen;
         screen.device_pixel_ratio = ratio;
@@ -279,16 +281,35 @@ TEST(EditorOnAScaledScreen, ShowsOnePicturePixelPerDevicePixelAndEachToolActsUnd
         // The picture pixel that holds a drawing point given in twips.
         const double twips = 15.0 / ratio;
         const auto px = [&](double v) { return static_cast<int>(std::floor(v / twips)); };
-        EXPECT_EQ(e.pct_ss.width(), 12000 / ratio);
-        EXPECT_EQ(e.pct_ss.height(), 9000 / ratio);
-        EXPECT_EQ(e.frm_pct.width(), 6000 / ratio);  // a quarter of the picture
-        EXPECT_EQ(e.frm_pct.height(), 4500 / ratio);
+        if (cropped) {
+            // Keeps all but the first 60 pixel rows and columns.
+            click(e.cmd_pnt_0);
+            Editor::stroke(e, {{900 / ratio, 900 / ratio}, {12000 / ratio, 9000 / ratio}});
+            click(e.cmd_pnt_eff);
+            click(test::loaded<EffectsDialog>(main)->cmd_crop);
+            click(e.cmd_pnt_1);
+        }
+        const int width = cropped ? 740 : 800, height = cropped ? 540 : 600;
+        ASSERT_EQ(std::pair(e.canvas().width_px(), e.canvas().height_px()), std::pair(width, height));
+        EXPECT_EQ(e.pct_ss.width(), width * 15 / ratio);
+        EXPECT_EQ(e.pct_ss.height(), height * 15 / ratio);
+        EXPECT_EQ(e.frm_pct.width(), width * 15 / ratio / 2);  // a quarter of the picture
+        EXPECT_EQ(e.frm_pct.height(), height * 15 / ratio / 2);
 
         // A pencil dot of width 1: the one pixel under the point (a pointer 237 twips on).
         test::scroll_to(e.scr_width, 1);
         Picture before = e.canvas().image();
         Editor::stroke(e, {{1003, 707}});
         EXPECT_EQ(changed_between(before, e.canvas().image()), (PixelRect{px(1003.5), px(707.5), 1, 1}));
+
+        // A straight line of width 1 from its start, kept in whole twips, to the release's point (half a
+        // twip on, as the pointer lies 237 twips on).
+        click(e.cmd_pnt_3);
+        before = e.canvas().image();
+        Editor::stroke(e, {{3000 / ratio, 3600 / ratio}, {4500 / ratio, 3600 / ratio}});
+        EXPECT_EQ(
+            changed_between(before, e.canvas().image()),
+            (PixelRect{px(3000.0 / ratio), px(3600.0 / ratio), px(4500.0 / ratio + 0.5) - px(3000.0 / ratio) + 1, 1}));
 
         // A fill lies inside the selection rectangle as drawn, inset 70 and 80 twips.
         click(e.cmd_pnt_0);

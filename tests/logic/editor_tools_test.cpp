@@ -1,14 +1,11 @@
-// The editor's tools without a window: a press, moves and a release over a canvas, then the
-// pixels changed and what lies over the canvas; fill, clear all and text insertion.
+// The editor's tools through its document, without a window: a press, moves and a release over
+// a canvas, then the pixels changed and what lies over the canvas; fill, clear all and text
+// insertion.
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "editor/canvas.h"
-#include "editor/canvas_tool.h"
-#include "editor/clear_all_tool.h"
-#include "editor/fill_tool.h"
-#include "editor/text_tool.h"
+#include "editor/editor_document.h"
 #include "ui/text_painter.h"
 
 namespace vis {
@@ -16,11 +13,13 @@ namespace {
 
 constexpr Colour kRed = rgb(255, 0, 0);
 
-Canvas grey_canvas() {
-    Canvas c;
-    c.set_background({40, 30, std::make_shared<const std::vector<std::uint32_t>>(40 * 30, 0xFF5A5A5A)});
-    return c;
-}
+// A document on a grey picture 40 x 30 pixels, drawing in red.
+struct GreyDocument : EditorDocument {
+    GreyDocument() {
+        open({40, 30, std::make_shared<const std::vector<std::uint32_t>>(40 * 30, 0xFF5A5A5A)}, 15, 1);
+        set_colour(kRed);
+    }
+};
 
 // The pixels that changed, as a bounding rectangle, and how many.
 struct Changed {
@@ -29,9 +28,9 @@ struct Changed {
     bool operator==(const Changed&) const = default;
 };
 
-Changed changed(const Canvas& c) {
+Changed changed(const EditorDocument& doc) {
     Changed out;
-    const Picture p = c.image();
+    const Picture p = doc.canvas().image();
     for (int y = 0; y < p.height; ++y)
         for (int x = 0; x < p.width; ++x)
             if (p.pixel(x, y) != 0xFF5A5A5A) {
@@ -52,8 +51,7 @@ TEST(EditorTools, PressMovesAndReleaseGivePixelsAndOverlay) {
         int width;
         std::vector<Point> points;  // press, moves, release
         Changed pixels;
-        Overlay overlay;  // after the release
-        bool ask_text = false;
+        Overlay overlay;                 // after the release
         std::vector<Point> hovers = {};  // pointer moves before the press, no button held
     };
     Overlay selected;
@@ -68,7 +66,6 @@ TEST(EditorTools, PressMovesAndReleaseGivePixelsAndOverlay) {
     // The rubber band is gone; its colour and width stay for the next one.
     Overlay line_done;
     line_done.line_colour = kRed;
-    line_done.line_width = 1;
     const Case cases[] = {
         {"pencil dot", ToolKind::pencil, 1, {{150, 150}, {150, 150}}, {{10, 10, 1, 1}, 1}, none},
         {"pencil stroke", ToolKind::pencil, 1, {{150, 150}, {450, 150}, {450, 150}}, {{10, 10, 21, 1}, 21}, none},
@@ -81,14 +78,13 @@ TEST(EditorTools, PressMovesAndReleaseGivePixelsAndOverlay) {
          line_done},
         {"selection grows", ToolKind::select, 1, {{100, 150}, {300, 300}, {300, 300}}, {}, selected},
         {"selection slides", ToolKind::select, 1, {{100, 150}, {300, 300}, {45, 300}, {45, 300}}, {}, slid},
-        {"text follows the drag", ToolKind::text, 1, {{300, 300}, {600, 450}, {600, 450}}, {}, text_moved, true},
+        {"text follows the drag", ToolKind::text, 1, {{300, 300}, {600, 450}, {600, 450}}, {}, text_moved},
         {"pencil moves without a button draw nothing",
          ToolKind::pencil,
          1,
          {{150, 150}, {150, 150}},
          {{10, 10, 1, 1}, 1},
          none,
-         false,
          {{450, 450}, {30, 300}}},
         {"line moves without a button start nothing",
          ToolKind::line,
@@ -96,61 +92,54 @@ TEST(EditorTools, PressMovesAndReleaseGivePixelsAndOverlay) {
          {{150, 300}, {450, 300}},
          {{10, 20, 21, 1}, 21},
          line_done,
-         false,
          {{600, 30}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Canvas canvas = grey_canvas();
-        EditorState state;
-        state.tool = c.tool;
-        state.colour = kRed;
-        state.width = c.width;
-        for (const Point& p : c.hovers) {
-            const ToolResult hovered = tool_move(canvas, state, p.x, p.y);
-            EXPECT_FALSE(hovered.drew);
-            EXPECT_EQ(hovered.overlay, Overlay{});
-        }
-        EXPECT_EQ(changed(canvas).count, 0);
-        const ToolResult pressed = tool_press(canvas, state, c.points.front().x, c.points.front().y);
-        EXPECT_EQ(pressed.ask_text, c.ask_text);
-        for (std::size_t k = 1; k + 1 < c.points.size(); ++k) tool_move(canvas, state, c.points[k].x, c.points[k].y);
-        const ToolResult released = tool_release(canvas, state, c.points.back().x, c.points.back().y);
-        EXPECT_EQ(changed(canvas), c.pixels);
-        EXPECT_EQ(released.overlay, c.overlay);
-        EXPECT_FALSE(state.pressed);
+        GreyDocument doc;
+        doc.set_tool(c.tool);
+        doc.set_pen_width(c.width);
+        for (const Point& p : c.hovers) doc.move(p.x, p.y);
+        EXPECT_EQ(changed(doc).count, 0);
+        EXPECT_EQ(doc.overlay(), Overlay{});
+        doc.press(c.points.front().x, c.points.front().y);
+        for (std::size_t k = 1; k + 1 < c.points.size(); ++k) doc.move(c.points[k].x, c.points[k].y);
+        doc.release(c.points.back().x, c.points.back().y);
+        EXPECT_EQ(changed(doc), c.pixels);
+        EXPECT_EQ(doc.overlay(), c.overlay);
+        EXPECT_FALSE(doc.pressed());
     }
 }
 
 TEST(EditorTools, TheRubberBandFollowsAndOnlyAStartedLineDraws) {
-    Canvas canvas = grey_canvas();
-    EditorState state;
-    state.tool = ToolKind::line;
-    state.width = 4;
-    tool_press(canvas, state, 150, 300);
-    const Overlay during = tool_move(canvas, state, 600, 450).overlay;
-    ASSERT_TRUE(during.line);
-    EXPECT_EQ(*during.line, std::pair(TwipsPoint{150, 300}, TwipsPoint{600, 450}));
-    EXPECT_EQ(during.line_width, 4);
-    EXPECT_EQ(changed(canvas).count, 0);
+    GreyDocument doc;
+    doc.set_tool(ToolKind::line);
+    doc.press(150, 300);
+    doc.move(600, 450);
+    ASSERT_TRUE(doc.overlay().line);
+    EXPECT_EQ(*doc.overlay().line, std::pair(TwipsPoint{150, 300}, TwipsPoint{600, 450}));
+    EXPECT_EQ(changed(doc).count, 0);
     // The cancel drops the line: its release draws nothing, and moves after it nothing either.
-    tool_cancel(state);
-    tool_move(canvas, state, 300, 300);
-    EXPECT_FALSE(tool_release(canvas, state, 300, 300).drew);
-    EXPECT_EQ(changed(canvas).count, 0);
+    doc.cancel();
+    doc.move(300, 300);
+    doc.release(300, 300);
+    EXPECT_EQ(changed(doc).count, 0);
+    EXPECT_FALSE(doc.history().can_undo());
 
     // Another tool's press drops the selection; the selection tool's own keeps making one.
-    state.tool = ToolKind::select;
-    tool_press(canvas, state, 30, 30);
-    tool_release(canvas, state, 30, 30);
-    ASSERT_TRUE(state.overlay.selection);
-    state.tool = ToolKind::pencil;
-    EXPECT_FALSE(tool_press(canvas, state, 300, 300).overlay.selection);
+    doc.set_tool(ToolKind::select);
+    doc.press(30, 30);
+    doc.release(30, 30);
+    ASSERT_TRUE(doc.overlay().selection);
+    doc.set_tool(ToolKind::pencil);
+    doc.press(300, 300);
+    EXPECT_FALSE(doc.overlay().selection);
 }
 
 // Fills the pixel at the point it is given and reports a line 5 x 3 pixels.
 struct DotPainter : TextPainter {
     DrawnLine draw_line(PixelSurface s, int x, int y, const std::string& text, const Font& font, Colour) override {
+        if (s.pixels == nullptr) return {5, 3, {}};
         s.pixels[static_cast<std::size_t>(y) * s.width + x] = 0xFF000000u;
         printed.push_back(text + "/" + font.name);
         return {5, 3, {x, y, 1, 1}};
@@ -159,34 +148,40 @@ struct DotPainter : TextPainter {
 };
 
 TEST(EditorTools, FillClearAllAndTextInsertion) {
-    Canvas canvas = grey_canvas();
-    EditorState state;
-    state.colour = kRed;
-    canvas.set_draw_width(1);
-    EXPECT_FALSE(fill_selection(canvas, state));
-    EXPECT_EQ(changed(canvas).count, 0);
+    GreyDocument doc;
+    doc.set_pen_width(1);
+    EXPECT_FALSE(doc.fill());
+    EXPECT_EQ(changed(doc).count, 0);
     // Inset 70 twips from the left and top, 80 from the right and bottom.
-    state.overlay.selection = Rect{0, 0, 300, 450};
-    EXPECT_TRUE(fill_selection(canvas, state));
-    EXPECT_EQ(changed(canvas), (Changed{{4, 4, 11, 21}, 11 * 21}));
+    doc.set_tool(ToolKind::select);
+    doc.press(0, 0);
+    doc.move(300, 450);
+    doc.release(300, 450);
+    EXPECT_TRUE(doc.fill());
+    EXPECT_EQ(changed(doc), (Changed{{4, 4, 11, 21}, 11 * 21}));
 
-    clear_all(canvas);
-    EXPECT_EQ(changed(canvas).count, 0);
-    EXPECT_TRUE(state.overlay.selection);  // the overlays stay
+    EXPECT_TRUE(doc.clear_all());
+    EXPECT_EQ(changed(doc).count, 0);
+    EXPECT_TRUE(doc.overlay().selection);  // the overlays stay
 
     DotPainter painter;
-    EXPECT_FALSE(insert_text(canvas, state, painter));  // no preview shown
-    state.overlay.text_at = TwipsPoint{150, 300};
-    state.text.text = "Ab";
-    state.text.font.name = "ＭＳ 明朝";
-    state.text.font.bold = true;
-    EXPECT_TRUE(insert_text(canvas, state, painter));
+    EXPECT_TRUE(doc.insert_text(painter));  // no preview shown: nothing printed
+    EXPECT_TRUE(painter.printed.empty());
+    doc.set_tool(ToolKind::text);
+    doc.press(150, 300);
+    doc.release(150, 300);
+    TextSettings text;
+    text.text = "Ab";
+    text.font.name = "ＭＳ 明朝";
+    text.font.bold = true;
+    doc.set_text(text);
+    EXPECT_TRUE(doc.insert_text(painter));
     EXPECT_EQ(painter.printed, std::vector<std::string>{"Ab/ＭＳ 明朝"});
-    EXPECT_EQ(changed(canvas), (Changed{{10, 20, 1, 1}, 1}));
-    EXPECT_FALSE(state.overlay.text_at);
-    EXPECT_EQ(state.text.text, "");
-    EXPECT_EQ(canvas.font(), state.text.font);
-    EXPECT_EQ(canvas.text_colour(), kRed);
+    EXPECT_EQ(changed(doc), (Changed{{10, 20, 1, 1}, 1}));
+    EXPECT_FALSE(doc.overlay().text_at);
+    EXPECT_EQ(doc.text().text, "");
+    EXPECT_EQ(doc.canvas().font(), text.font);
+    EXPECT_EQ(doc.canvas().text_colour(), kRed);
 }
 
 }  // namespace

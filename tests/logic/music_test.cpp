@@ -12,6 +12,7 @@
 #include "main_window/main_window.h"
 #include "music/tracks.h"
 #include "services/paths.h"
+#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
@@ -79,7 +80,7 @@ protected:
         plat.random.values.push_back(draw_for(index));
         MainWindow& f = start("1");
         plat.windows.advance(500);
-        EXPECT_EQ(f.tmr_music.tag(), track(index));
+        EXPECT_EQ(f.music().track(), track(index));
         forget_commands();
         return f;
     }
@@ -97,8 +98,8 @@ TEST_F(Music, StartsARandomTrack500msAfterTheStartUpStep) {
     plat.random.values.push_back(draw_for(5));
     MainWindow& f = start("1");
     EXPECT_EQ(f.caption(), kTitle);
-    EXPECT_EQ(f.tmr_music.tag(), "");
-    EXPECT_EQ(f.tmr_music.interval(), 500);
+    EXPECT_EQ(f.music().track(), "");
+    EXPECT_EQ(f.music().poll_interval(), 500);
     EXPECT_TRUE(media.commands.empty());
 
     plat.windows.advance(499);
@@ -107,12 +108,12 @@ TEST_F(Music, StartsARandomTrack500msAfterTheStartUpStep) {
     EXPECT_EQ(media.commands, (std::vector<std::string>{command("open", track(5)), command("play", track(5))}));
     EXPECT_EQ(media.captions, (std::vector<std::string>{kLoading, kLoading}));
     EXPECT_EQ(f.caption(), kTitle);
-    EXPECT_EQ(f.tmr_music.tag(),
+    EXPECT_EQ(f.music().track(),
               join_path(join_path(join_path(folders.game, "Data"), "Sound"), "S_BGM_SunnyCoast.mp3"));
     // Seeded from the clock at the moment of the choice.
     ASSERT_FALSE(plat.random.seeds.empty());
     EXPECT_EQ(plat.random.seeds.back(), static_cast<std::uint64_t>(plat.windows.now()));
-    EXPECT_EQ(f.tmr_music.interval(), 500);
+    EXPECT_EQ(f.music().poll_interval(), 500);
 }
 
 TEST_F(Music, StaysSilentWhenTheFlagIsOffAtStartUp) {
@@ -121,7 +122,7 @@ TEST_F(Music, StaysSilentWhenTheFlagIsOffAtStartUp) {
     EXPECT_FALSE(f.mBGM_change.enabled());
     plat.windows.advance(5000);
     EXPECT_TRUE(media.commands.empty());
-    EXPECT_EQ(f.tmr_music.tag(), "");
+    EXPECT_EQ(f.music().track(), "");
 }
 
 TEST_F(Music, EveryDrawPicksATrackAndNoneBeyondTheLast) {
@@ -147,7 +148,7 @@ TEST_F(Music, AnEndedTrackIsPlayedAgainFromItsBeginning) {
     EXPECT_EQ(media.commands,
               (std::vector<std::string>{status_of(track(2)), status_of(track(2)), command("close", track(2)),
                                         command("open", track(2)), command("play", track(2))}));
-    EXPECT_EQ(f.tmr_music.tag(), track(2));
+    EXPECT_EQ(f.music().track(), track(2));
     EXPECT_EQ(plat.random.seeds.size(), draws);  // the same track, not a new choice
 
     // The reply counts up to its first NUL and in any letter case.
@@ -163,7 +164,7 @@ TEST_F(Music, OtherRepliesAndFailedQueriesChangeNothing) {
     media.status_replies = {"paused", "stoppedx", "", std::string("\0stopped", 8)};
     plat.windows.advance(2500);  // four replies, then a query that fails
     EXPECT_EQ(media.commands, std::vector<std::string>(5, status_of(track(4))));
-    EXPECT_EQ(f.tmr_music.tag(), track(4));
+    EXPECT_EQ(f.music().track(), track(4));
 }
 
 TEST_F(Music, ChangeClosesTheTrackAndStartsARandomOne) {
@@ -176,7 +177,7 @@ TEST_F(Music, ChangeClosesTheTrackAndStartsARandomOne) {
     EXPECT_EQ(media.captions[1], kLoading);
     EXPECT_EQ(media.captions[2], kLoading);
     EXPECT_EQ(f.caption(), kTitle);
-    EXPECT_EQ(f.tmr_music.tag(), track(7));
+    EXPECT_EQ(f.music().track(), track(7));
     EXPECT_EQ(plat.random.seeds.back(), static_cast<std::uint64_t>(plat.windows.now()));
 
     // Polling follows the new track, and it repeats too.
@@ -200,7 +201,7 @@ TEST_F(Music, ChangeDoesNothingWhileTheMusicIsOff) {
     test::click_menu(f.mBGM_change);
     f.change_bgm();
     EXPECT_TRUE(media.commands.empty());
-    EXPECT_EQ(f.tmr_music.tag(), "");
+    EXPECT_EQ(f.music().track(), "");
     EXPECT_TRUE(plat.random.seeds.empty());
 }
 
@@ -214,8 +215,8 @@ TEST_F(Music, SwitchingOffClosesTheTrackOnEveryTickAndStoresTheFlag) {
 
     plat.windows.advance(1000);
     EXPECT_EQ(media.commands, std::vector<std::string>(3, command("close", track(1))));
-    EXPECT_EQ(f.tmr_music.tag(), track(1));  // the path stays until the music is switched on
-    EXPECT_EQ(f.tmr_music.interval(), 500);
+    EXPECT_EQ(f.music().track(), track(1));  // the path stays until the music is switched on
+    EXPECT_EQ(f.music().poll_interval(), 500);
 }
 
 TEST_F(Music, SwitchingOnStartsATrackAtTheNextTickAndPollsEveryMillisecond) {
@@ -226,8 +227,8 @@ TEST_F(Music, SwitchingOnStartsATrackAtTheNextTickAndPollsEveryMillisecond) {
     test::click_menu(f.mBGMPlay);
     EXPECT_TRUE(f.mBGMPlay.checked());
     EXPECT_TRUE(f.mBGM_change.enabled());
-    EXPECT_EQ(f.tmr_music.tag(), "");
-    EXPECT_EQ(f.tmr_music.interval(), 1);
+    EXPECT_EQ(f.music().track(), "");
+    EXPECT_EQ(f.music().poll_interval(), 1);
     EXPECT_TRUE(media.commands.empty());
     EXPECT_EQ(test::read_file(folders.settings_file()), settings_with_music(" 1"));
 
@@ -236,7 +237,32 @@ TEST_F(Music, SwitchingOnStartsATrackAtTheNextTickAndPollsEveryMillisecond) {
     forget_commands();
     plat.windows.advance(5);
     EXPECT_EQ(media.commands, std::vector<std::string>(5, status_of(track(8))));
-    EXPECT_EQ(f.tmr_music.interval(), 1);
+    EXPECT_EQ(f.music().poll_interval(), 1);
+}
+
+// The dialog's check box is the same setting as the menu's: off closes the track, and on again
+// starts a new one rather than polling the closed one.
+TEST_F(Music, SwitchedOffAndOnInTheSettingsDialogAsInTheMenu) {
+    MainWindow& f = playing(3);
+    const auto apply_with_music = [&](bool on) {
+        test::click_menu(f.mSetting);
+        SettingsDialog& d = test::win<SettingsDialog>(f);
+        if (d.chk_BGMPlay.value() != on) test::click(d.chk_BGMPlay);
+        test::click(d.cmd_set);
+    };
+    apply_with_music(false);
+    EXPECT_FALSE(f.mBGMPlay.checked());
+    EXPECT_FALSE(f.mBGM_change.enabled());
+    EXPECT_EQ(media.commands, std::vector<std::string>{command("close", track(3))});
+    // The dialog writes both flags.
+    EXPECT_EQ(test::read_file(folders.settings_file()), folders.game + "\r\n 1\r\n 0\r\n" + folders.game + "\r\n");
+
+    forget_commands();
+    plat.random.values = {draw_for(6)};
+    apply_with_music(true);
+    EXPECT_TRUE(f.mBGMPlay.checked());
+    plat.windows.advance(1);
+    EXPECT_EQ(media.commands, (std::vector<std::string>{command("open", track(6)), command("play", track(6))}));
 }
 
 TEST_F(Music, ASettingsFileThatCannotBeWrittenLeavesMenuAndMusicAsTheyWere) {
@@ -277,7 +303,7 @@ TEST_F(Music, SwitchingOnWhenTheFileCannotBeWrittenKeepsTheMusicOff) {
     test::click_menu(f.mBGMPlay);
     EXPECT_FALSE(f.mBGMPlay.checked());
     EXPECT_FALSE(f.mBGM_change.enabled());
-    EXPECT_EQ(f.tmr_music.interval(), 500);
+    EXPECT_EQ(f.music().poll_interval(), 500);
     plat.windows.advance(1000);
     EXPECT_TRUE(media.commands.empty());
 }
@@ -288,12 +314,14 @@ TEST_F(Music, ToggledBeforeTheStartUpStepTheStepStillRuns) {
     f.start();
     test::click_menu(f.mBGMPlay);
     test::click_menu(f.mBGMPlay);
-    EXPECT_EQ(f.tmr_music.tag(), "start");
+    EXPECT_TRUE(f.starting());
+    EXPECT_FALSE(f.music().begun());
     forget_commands();
     plat.random.values = {draw_for(0)};
     plat.windows.advance(1);
     EXPECT_EQ(f.caption(), kTitle);
-    EXPECT_EQ(f.tmr_music.tag(), "");
+    EXPECT_EQ(f.music().track(), "");
+    EXPECT_TRUE(f.music().begun());
     plat.windows.advance(500);
     EXPECT_EQ(media.commands, (std::vector<std::string>{command("open", track(0)), command("play", track(0))}));
 }
@@ -305,7 +333,7 @@ TEST_F(Music, AMissingTrackStaysSilentWithoutAMessage) {
     plat.windows.advance(1500);
     EXPECT_EQ(media.commands, (std::vector<std::string>{command("open", track(5)), command("play", track(5)),
                                                         status_of(track(5)), status_of(track(5))}));
-    EXPECT_EQ(f.tmr_music.tag(), track(5));
+    EXPECT_EQ(f.music().track(), track(5));
     EXPECT_TRUE(plat.prompts.asked().empty());
 }
 
@@ -335,10 +363,10 @@ TEST(MusicWhileLoading, ChangesAndTicksDuringTheOpenDoNotStartASecondTrack) {
     MusicApp app;
     app.plat.windows.queue([&] {
         test::press_key(*app.form, key::kF1);
-        app.form->music_tick();
+        app.form->music().tick();
     });
     app.plat.windows.advance(500);
-    const std::string first = app.form->tmr_music.tag();
+    const std::string first = app.form->music().track();
     EXPECT_EQ(app.plat.media.commands, (std::vector<std::string>{command("open", first), command("play", first)}));
 }
 

@@ -25,7 +25,6 @@ TEST(StartUp, FirstRunWritesTheDefaultsAndPassesEveryCaption) {
     EXPECT_TRUE(f.mImgInfo.checked());
     EXPECT_TRUE(f.mBGMPlay.checked());
     EXPECT_TRUE(f.mBGM_change.enabled());
-    EXPECT_EQ(f.lbl_Pelmar_Path.caption(), kDefaultGameFolder);
     const std::vector<std::string> expected{"初期化しています...(Setting)", "初期化しています...(First Settiings)",
                                             "初期化しています...(Setting)", "初期化しています...(BGM)",
                                             "初期化しています...(SS)"};
@@ -47,8 +46,7 @@ TEST(StartUp, ListsTheFolderAndSetsTheTitle) {
     app.folders.add_shot("PelmarOnline_2006115_01715.jpg", 1000000000);
     MainWindow& f = app.start();
     EXPECT_EQ(f.caption(), kTitle);
-    EXPECT_EQ(f.tmr_music.tag(), "");
-    EXPECT_EQ(f.tmr_music.interval(), 500);
+    EXPECT_FALSE(f.starting());
     EXPECT_TRUE(f.visible());
     EXPECT_TRUE(f.mImgInfo.checked());
     EXPECT_FALSE(f.mBGMPlay.checked());
@@ -64,6 +62,30 @@ TEST(StartUp, ListsTheFolderAndSetsTheTitle) {
     app.folders.add_shot("PelmarOnline_2006115_01716.jpg", 1000000100);
     app.plat.windows.advance(2000);
     EXPECT_EQ(f.file_lst.count(), 1);
+}
+
+// The listing waits for the splash and the main window to reach the screen, and for no longer
+// than a second when the window system never says they are there.
+TEST(StartUp, TheListingWaitsForTheWindowsOnTheScreen) {
+    struct Row {
+        std::int64_t on_screen_at;  // ms after the first tick; -1: never
+        std::int64_t listed_by;     // the first tick after which the list is there
+    };
+    for (const Row row : {Row{40, 41}, Row{-1, 1001}}) {
+        App app;
+        app.folders.write_settings(" 1", " 0");
+        app.folders.add_shot("PelmarOnline_2006115_01715.jpg", 1000000000);
+        app.plat.windows.on_screen = false;
+        MainWindow& f = app.start();
+        for (std::int64_t t = 1; t < row.listed_by; ++t) {
+            if (t == row.on_screen_at) app.plat.windows.on_screen = true;
+            ASSERT_EQ(f.file_lst.count(), 0) << "listed before the windows were on the screen, at " << t;
+            ASSERT_EQ(f.caption(), "初期化しています...(BGM)");
+            app.plat.windows.advance(1);
+        }
+        EXPECT_EQ(f.file_lst.count(), 1) << "on the screen at " << row.on_screen_at;
+        EXPECT_EQ(f.caption(), kTitle);
+    }
 }
 
 TEST(StartUp, EmptyFolderLeavesNothingSelected) {
@@ -89,7 +111,8 @@ TEST(StartUp, SecondInstanceEndsAtOnce) {
     f.start();
     EXPECT_TRUE(app.plat.windows.quitting());
     EXPECT_FALSE(f.visible());
-    EXPECT_EQ(app.plat.media.commands, std::vector<std::string>{"close \"start\""});
+    // No track was open yet.
+    EXPECT_EQ(app.plat.media.commands, std::vector<std::string>{"close \"\""});
     EXPECT_EQ(f.caption(), "初期化しています...(Load)");
     app.plat.windows.advance(1000);
     EXPECT_EQ(f.file_lst.count(), 0);
@@ -104,26 +127,26 @@ TEST(StartUp, ShortSettingsFileSkipsTheLoadAndOpensTheSetUpDialog) {
     EXPECT_EQ(f.caption(), "初期化しています...(First Settiings)");
     EXPECT_TRUE(f.mImgInfo.checked());
     EXPECT_TRUE(f.mBGMPlay.checked());
-    EXPECT_EQ(f.lbl_Pelmar_Path.caption(), "");
     app.plat.windows.advance(1);
     EXPECT_FALSE(f.visible());
     EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
-    EXPECT_FALSE(f.tmr_music.timer_enabled());
-    EXPECT_EQ(f.tmr_music.tag(), "start");
+    EXPECT_FALSE(f.starting());
+    EXPECT_FALSE(f.music().begun());
     // The file is left as it was.
     EXPECT_EQ(read_file(app.folders.settings_file()), "C:\\x\r\n1\r\n");
 }
 
 TEST(StartUp, MissingScreenshotFolderStopsTheTimerAndAsksForTheGame) {
     App app;
-    app.folders.write_settings();
+    app.folders.write_settings("1", "1");
     std::filesystem::remove_all(to_fs_path(app.folders.shots));
     MainWindow& f = app.start();
     EXPECT_FALSE(f.visible());
     EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
-    EXPECT_FALSE(f.tmr_music.timer_enabled());
+    // No music meanwhile, though the file has it on.
     app.plat.windows.advance(5000);
-    EXPECT_EQ(f.tmr_music.tag(), "start");
+    EXPECT_FALSE(f.music().begun());
+    EXPECT_TRUE(app.plat.media.commands.empty());
 }
 
 TEST(StartUp, UnreadableScreenshotPathIsHandledLikeAMissingFolder) {
@@ -132,19 +155,21 @@ TEST(StartUp, UnreadableScreenshotPathIsHandledLikeAMissingFolder) {
     std::filesystem::remove_all(to_fs_path(app.folders.shots));
     write_file(app.folders.shots, "not a folder");
     MainWindow& f = app.start();
-    EXPECT_FALSE(f.tmr_music.timer_enabled());
+    EXPECT_FALSE(f.music().begun());
     EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
 }
 
 TEST(Quitting, MenuAndCloseBoxSendTheCloseCommandAndEnd) {
     {
         App app;
-        app.folders.write_settings();
+        app.folders.write_settings("1", "1");
         MainWindow& f = app.start();
-        f.tmr_music.set_tag("C:\\x\\a.mp3");
+        app.plat.windows.advance(500);
+        const std::string track = f.music().track();
+        ASSERT_FALSE(track.empty());
         test::click_menu(f.mQuit);
         EXPECT_TRUE(app.plat.windows.quitting());
-        EXPECT_EQ(app.plat.media.commands.back(), "close \"C:\\x\\a.mp3\"");
+        EXPECT_EQ(app.plat.media.commands.back(), "close \"" + track + "\"");
     }
     {
         App app;

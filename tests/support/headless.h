@@ -34,6 +34,9 @@ public:
     void post(std::function<void()> task) override;
     // Runs the tasks posted so far; returns how many ran.
     int run_posted();
+    bool shown_on_screen() override { return on_screen; }
+    // What shown_on_screen() answers: a test holds the windows off the screen with false.
+    bool on_screen = true;
 
     void set_screen(ScreenInfo s) { screen_ = s; }
     std::int64_t now() const { return now_; }

@@ -10,7 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "ui/form.h"
 #include "services/paths.h"
+#include "win32/control_view.h"
+#include "win32/form_window.h"
+#include "win32/line_pixels.h"
+#include "win32/wide.h"
+#include "win32/win32_window_system.h"
+#include "support/stored_png_bytes.h"
 #include "support/temp_folder.h"
 #include "ui/form.h"
 #include "win32/control_view.h"
@@ -21,56 +28,6 @@
 
 namespace vis::win32 {
 namespace {
-
-// --- A PNG written here byte for byte (stored, uncompressed deflate), so the test knows every
-// pixel the icon decoder must give back.
-
-std::uint32_t crc32(const std::string& bytes) {
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (unsigned char c : bytes) {
-        crc ^= c;
-        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-std::string big_endian(std::uint32_t v) {
-    return {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8), static_cast<char>(v)};
-}
-
-std::string chunk(const std::string& type, const std::string& data) {
-    return big_endian(static_cast<std::uint32_t>(data.size())) + type + data + big_endian(crc32(type + data));
-}
-
-// `rgba` holds width x height pixels 0xAARRGGBB, top row first.
-std::string png_bytes(int width, int height, const std::vector<std::uint32_t>& rgba) {
-    std::string raw;
-    for (int y = 0; y < height; ++y) {
-        raw += '\0';  // no filter
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t p = rgba[static_cast<std::size_t>(y * width + x)];
-            raw += {static_cast<char>(p >> 16), static_cast<char>(p >> 8), static_cast<char>(p),
-                    static_cast<char>(p >> 24)};
-        }
-    }
-    std::uint32_t a = 1, b = 0;
-    for (unsigned char c : raw) {
-        a = (a + c) % 65521;
-        b = (b + a) % 65521;
-    }
-    std::string zlib = "\x78\x01";
-    for (std::size_t at = 0; at < raw.size(); at += 65535) {
-        const std::size_t n = std::min<std::size_t>(65535, raw.size() - at);
-        zlib += static_cast<char>(at + n == raw.size() ? 1 : 0);
-        zlib += {static_cast<char>(n & 0xFF), static_cast<char>(n >> 8), static_cast<char>(~n & 0xFF),
-                 static_cast<char>((~n >> 8) & 0xFF)};
-        zlib += raw.substr(at, n);
-    }
-    zlib += big_endian((b << 16) | a);
-    const std::string header = big_endian(static_cast<std::uint32_t>(width)) +
-                               big_endian(static_cast<std::uint32_t>(height)) + std::string("\x08\x06\0\0\0", 5);
-    return std::string("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", zlib) + chunk("IEND", "");
-}
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -90,7 +47,7 @@ protected:
     Win32Drawing() {
         const std::string data = join_path(root.path(), "data");
         CreateDirectoryW(widen(data).c_str(), nullptr);
-        test::write_file(join_path(data, "tool.png"), png_bytes(16, 16, tool_icon()));
+        test::write_file(join_path(data, "tool.png"), test::rgba_png_bytes(16, 16, tool_icon()));
         test::write_file(join_path(data, "broken.png"), "\x89PNG\r\n\x1a\nnot a picture");
         form.set_back_colour(rgb(255, 255, 255));
         form.set_client_size(3000, 3000);

@@ -90,6 +90,16 @@ TEST_F(Win32List, ShowsTheSourcesCountAndTheModelsSelectionInView) {
     windows.render();
     EXPECT_EQ(SendMessageW(hwnd, LVM_GETITEMCOUNT, 0, 0), 9999);
     EXPECT_EQ(selected_row(hwnd), -1);
+    // A hidden list (the other order) catches up with its lines and selection when it shows.
+    list.set_visible(false);
+    windows.render();
+    lines.n_ = 20;
+    list.lines_reset(7);
+    windows.render();
+    list.set_visible(true);
+    windows.render();
+    EXPECT_EQ(SendMessageW(hwnd, LVM_GETITEMCOUNT, 0, 0), 20);
+    EXPECT_EQ(selected_row(hwnd), 7);
 }
 
 TEST_F(Win32List, ScreenReadersReadEachLinesTextWhileTheListStoresNone) {

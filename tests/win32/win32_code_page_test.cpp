@@ -45,20 +45,20 @@ TEST(Win32CodePage, TheSettingsFileIsWrittenInShiftJisAndReadBack) {
     test::TempFolder dir;
     win32::Win32FileSystem disk;
     const std::string path = join_path(dir.path(), "setting.mto");
-    const Settings s{"D:\\ゲーム\\Pelmar Online", "1", "0", "E:\\保存"};
+    const SettingsLines s{"D:\\ゲーム\\Pelmar Online", "1", "0", "E:\\保存"};
     ASSERT_TRUE(write_setting(disk, path, s));
     EXPECT_EQ(read_file(path), "D:\\" + kGameSjis + "\\Pelmar Online\r\n1\r\n0\r\nE:\\" + kSaveSjis + "\r\n");
     const auto r = read_setting(disk, path);
     ASSERT_EQ(r.status, SettingsRead::ok);
-    EXPECT_EQ(r.values.game_folder, s.game_folder);
-    EXPECT_EQ(r.values.save_folder, s.save_folder);
+    EXPECT_EQ(r.lines.game_folder, s.game_folder);
+    EXPECT_EQ(r.lines.save_folder, s.save_folder);
 
     // A file written by the game's own Japanese tools reads the same.
     write_file(path, "C:\\" + kGameSjis + "\r\n0\r\n1\r\nC:\\" + kSaveSjis + "\r\n");
     const auto theirs = read_setting(disk, path);
     ASSERT_EQ(theirs.status, SettingsRead::ok);
-    EXPECT_EQ(theirs.values.game_folder, "C:\\ゲーム");
-    EXPECT_EQ(theirs.values.save_folder, "C:\\保存");
+    EXPECT_EQ(theirs.lines.game_folder, "C:\\ゲーム");
+    EXPECT_EQ(theirs.lines.save_folder, "C:\\保存");
 }
 
 // A folder the code page cannot hold would be stored with "?" in its place and name no folder:
@@ -75,13 +75,15 @@ TEST(Win32CodePage, AFolderTheCodePageLacksIsRefusedByNameAndNothingIsWritten) {
         std::function<bool()> store;
         std::string folder, name;
     } cases[] = {
-        {[&] { return store.update(SettingsLine::game_folder, "D:\\Zoë", owner); }, "D:\\Zoë",
-         "インストールディレクトリ"},
-        {[&] { return store.update(SettingsLine::save_folder, "E:\\한국", owner); }, "E:\\한국", "保存先"},
+        {[&] { return store.set_save_folder("E:\\한국", owner); }, "E:\\한국", "保存先"},
         {[&] {
-             return store.write({"D:\\Zoë", " 1", " 0", "C:\\s"}, owner);
+             return store.write({"D:\\Zoë", true, false, "C:\\s"}, owner);
          },
          "D:\\Zoë", "インストールディレクトリ"},
+        {[&] {
+             return store.write({"C:\\g", true, false, "E:\\한국"}, owner);
+         },
+         "E:\\한국", "保存先"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.folder);
@@ -95,7 +97,7 @@ TEST(Win32CodePage, AFolderTheCodePageLacksIsRefusedByNameAndNothingIsWritten) {
         plat.prompts.clear_asked();
         EXPECT_EQ(read_file(store.path()), before);
     }
-    EXPECT_TRUE(store.update(SettingsLine::save_folder, "E:\\保存", owner));
+    EXPECT_TRUE(store.set_save_folder("E:\\保存", owner));
     EXPECT_EQ(read_file(store.path()), "C:\\g\r\n1\r\n1\r\nE:\\" + kSaveSjis + "\r\n");
 }
 

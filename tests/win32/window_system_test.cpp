@@ -164,6 +164,19 @@ TEST_F(Win32Backend, MenusShowCaptionAndShortcutAndRunOnlyReachableEntries) {
               static_cast<UINT>(MF_GRAYED));
     SendMessageW(window().hwnd(), WM_COMMAND, MAKEWPARAM(help_id, 1), 0);
     EXPECT_EQ(helps, 0);
+    // Enabling and captions change in the bar as it is: the window keeps its menu and its size.
+    RECT before{}, after{};
+    GetWindowRect(window().hwnd(), &before);
+    save.set_caption("別名で保存(&A)");
+    help.set_enabled(true);
+    windows.render();
+    GetWindowRect(window().hwnd(), &after);
+    EXPECT_EQ(GetMenu(window().hwnd()), bar);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    GetMenuStringW(sub, 0, text, 128, MF_BYPOSITION);
+    EXPECT_EQ(narrow(text), "別名で保存(&A)\tCtrl+S");
+    SendMessageW(window().hwnd(), WM_COMMAND, MAKEWPARAM(help_id, 1), 0);
+    EXPECT_EQ(helps, 1);
     // An entry inside a hidden menu is not reachable either.
     file.set_visible(false);
     windows.render();

@@ -1,8 +1,6 @@
 #pragma once
-// What the editor's tools work with besides the canvas: the chosen tool, colour and pen width,
-// the text settings, and what a drag leaves over the canvas (the selection, the rubber-band line,
-// the text preview's place). One editor owns it; its windows read it, the tools change it.
-// Coordinates are canvas twips.
+// The editor's tools, the text dialog's choices, and what a drag leaves over the canvas (the
+// selection, the rubber-band line, the text preview's place). Coordinates are canvas twips.
 #include <optional>
 #include <string>
 
@@ -34,24 +32,13 @@ struct TextSettings {
 struct Overlay {
     std::optional<Rect> selection;
     Colour selection_colour = 0;
-    // The rubber-band line from its start to its end.
+    // The rubber-band line from its start to its end, as wide as the pen.
     std::optional<std::pair<TwipsPoint, TwipsPoint>> line;
     Colour line_colour = 0;
-    int line_width = 10;
     // The text preview's top-left corner.
     std::optional<TwipsPoint> text_at;
     Colour text_colour = 0;
     bool operator==(const Overlay&) const = default;
-};
-
-struct EditorState {
-    ToolKind tool = ToolKind::pencil;
-    Colour colour = rgb(0, 0, 0);
-    int width = 10;  // pixels
-    TextSettings text;
-    Overlay overlay;
-    // A button is held on the canvas: moves draw.
-    bool pressed = false;
 };
 
 }  // namespace vis
