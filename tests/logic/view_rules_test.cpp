@@ -1,0 +1,143 @@
+// The view rules both systems' windows share: redraw by revision, the handlers a pointer or a key
+// runs, a form's keys, repainting the changed part of a picture, a list's press and highlight,
+// timers' countdowns, shapes' places. Each system's view only turns its events into these.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/headless.h"
+#include "ui/pointer_rules.h"
+#include "ui/revision_mark.h"
+
+namespace vis {
+namespace {
+
+TEST(ViewRules, ActsOnARevisionOnceAndOnEveryOneAfterForgetting) {
+    RevisionMark mark;
+    // A serial that starts at 0 has not happened yet; a model's first revision (1) is shown.
+    EXPECT_FALSE(mark.moved_on(0));
+    const std::vector<std::pair<std::uint64_t, bool>> steps = {{1, true},  {1, false}, {2, true},
+                                                               {2, false}, {5, true},  {4, true}};
+    for (const auto& [revision, acted] : steps) EXPECT_EQ(mark.moved_on(revision), acted) << revision;
+    mark.forget();
+    EXPECT_TRUE(mark.moved_on(4));
+    EXPECT_FALSE(mark.moved_on(4));
+    mark.forget();
+    EXPECT_TRUE(mark.moved_on(0));
+}
+
+struct PointerCase {
+    const char* name;
+    // c: the control makes its own clicks; R: right presses are kept from the system; x: the
+    // release's and the key's handlers take the control away.
+    const char* options;
+    // What a drag carries: nullptr for a control that starts no drag.
+    const char* drag_file;
+    // Steps: p press, r release, o release outside, d double-click, m move, k key; then the button
+    // (held buttons for a move, the code for a key), 1 unless given, and @ view pixels across.
+    const char* script;
+    // Handlers run, in order; each step's answer: c consumed, d:<file> a drag, - passed on.
+    const char* handlers;
+    const char* answers;
+};
+
+class PointerRulesTable : public ::testing::TestWithParam<PointerCase> {};
+
+TEST_P(PointerRulesTable, RunsTheHandlersInOrderAndAnswersTheView) {
+    const PointerCase& row = GetParam();
+    test::HeadlessWindowSystem windows;
+    Form form(windows, "form", "form");
+    Label label(form, "lbl");
+    Control* control = &label;
+    std::string log;
+    const auto logged = [&log](const char* what) {
+        return
+            [&log, what](int b, int, int x, int) { log += what + std::to_string(b) + "@" + std::to_string(x) + " "; };
+    };
+    const bool takes_away = std::string(row.options).find('x') != std::string::npos;
+    label.on_mouse_down = logged("down");
+    label.on_mouse_up = [&, up = logged("up")](int b, int shift, int x, int y) {
+        up(b, shift, x, y);
+        if (takes_away) control = nullptr;
+    };
+    label.on_mouse_move = logged("move");
+    label.on_click = [&] { log += "click "; };
+    label.on_dbl_click = [&] { log += "dbl "; };
+    label.on_key_down = [&](int code, int) {
+        log += "key" + std::to_string(code) + " ";
+        if (takes_away) control = nullptr;
+    };
+    if (row.drag_file != nullptr)
+        label.on_drag_file = [&] {
+            log += "asked ";
+            return std::string(row.drag_file);
+        };
+    PointerRules rules(
+        control,
+        [&](const std::function<void(Control&)>& handler) {
+            if (control != nullptr) handler(*control);
+        },
+        [](int dx, int dy) { return std::abs(dx) + std::abs(dy) >= 4; });
+    rules.set_clicks(std::string(row.options).find('c') != std::string::npos);
+    rules.set_right_press_consumed(std::string(row.options).find('R') != std::string::npos);
+
+    std::string answers;
+    std::istringstream script(row.script);
+    for (std::string step; script >> step;) {
+        int button = 1, at = 0;
+        std::sscanf(step.c_str() + 1, "%d@%d", &button, &at);
+        if (step.size() > 1 && step[1] == '@') std::sscanf(step.c_str() + 2, "%d", &at);
+        const PointerEvent event{button, 0, at * 15, 0};
+        PointerAnswer a;
+        switch (step[0]) {
+            case 'p':
+                a = rules.press(event, {at, 0});
+                break;
+            case 'r':
+            case 'o':
+                a = rules.release(event, step[0] == 'r');
+                break;
+            case 'd':
+                rules.double_click(button);
+                break;
+            case 'm':
+                a = rules.move(event, {at, 0});
+                break;
+            default:
+                a.consumed = rules.key_down(button, 0);
+                break;
+        }
+        answers += (!a.drag_file.empty() ? "d:" + a.drag_file : a.consumed ? "c" : "-") + " ";
+    }
+    EXPECT_EQ(log, row.handlers);
+    EXPECT_EQ(answers, row.answers);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Gestures, PointerRulesTable, ::testing::Values(
+    PointerCase{"click", "c", nullptr, "p r", "down1@0 up1@0 click ", "- - "},
+    PointerCase{"release_outside", "c", nullptr, "p o", "down1@0 up1@0 ", "- - "},
+    PointerCase{"no_clicks_of_its_own", "", nullptr, "p r", "down1@0 up1@0 ", "- - "},
+    PointerCase{"right_button_makes_no_click", "c", nullptr, "p2 r2", "down2@0 up2@0 ", "- - "},
+    PointerCase{"right_button_kept_from_the_system", "cR", nullptr, "p2 r2 p r", "down2@0 up2@0 down1@0 up1@0 click ", "c c - - "},
+    PointerCase{"release_without_press", "c", nullptr, "r", "up1@0 ", "- "},
+    PointerCase{"double_click", "c", nullptr, "p r d r", "down1@0 up1@0 click dbl up1@0 ", "- - - - "},
+    PointerCase{"right_double_click_ignored", "c", nullptr, "p2 d2 r2", "down2@0 up2@0 ", "- - - "},
+    PointerCase{"move_short_of_the_drag_stays_a_click", "c", "a.jpg", "p@10 m@13 r", "down1@150 move1@195 up1@0 click ", "- c - "},
+    PointerCase{"drag_takes_the_release", "c", "a.jpg", "p@10 m@14 m@30 r", "down1@150 move1@210 asked move1@450 up1@0 ", "- d:a.jpg - - "},
+    PointerCase{"drag_backwards", "c", "b.jpg", "p@10 m@6", "down1@150 move1@90 asked ", "- d:b.jpg "},
+    PointerCase{"nothing_to_drag", "c", "", "p m@20 r", "down1@0 move1@300 asked up1@0 ", "- c - "},
+    PointerCase{"no_drag_without_a_file_handler", "c", nullptr, "p m@20 r", "down1@0 move1@300 up1@0 click ", "- - - "},
+    PointerCase{"move_without_left_held", "c", "a.jpg", "p m2@20 r", "down1@0 move2@300 up1@0 click ", "- - - "},
+    PointerCase{"move_after_a_double_click", "c", "a.jpg", "p d m@20", "down1@0 dbl move1@300 ", "- - - "},
+    PointerCase{"keys", "c", nullptr, "k40 k0", "key40 ", "- - "},
+    PointerCase{"nothing_runs_on_a_control_taken_away", "cx", "a.jpg", "p r p m@20 k40", "down1@0 up1@0 ", "- - - - c "},
+    PointerCase{"a_key_handler_takes_the_control_away", "cx", nullptr, "k40", "key40 ", "c "}),
+    [](const ::testing::TestParamInfo<PointerCase>& info) { return std::string(info.param.name); });
+// clang-format on
+
+}  // namespace
+}  // namespace vis
