@@ -11,7 +11,8 @@
 #include "qt/key_codes.h"
 #include "qt/menu_tree.h"
 #include "qt/qt_window_system.h"
-#include "qt/units.h"
+#include "ui/form_keys.h"
+#include "ui/twips.h"
 
 namespace vis {
 
@@ -116,8 +117,7 @@ Qt::WindowFlags FormWindow::flags_for(const Form& f) const {
 
 void FormWindow::sync_window() {
     const Form& f = *form_;
-    if (f.revision() == rendered_revision_) return;
-    rendered_revision_ = f.revision();
+    if (!rendered_.moved_on(f.revision())) return;
 
     setWindowTitle(QString::fromStdString(f.caption()));
     const Qt::WindowFlags flags = flags_for(f);
@@ -187,8 +187,7 @@ void FormWindow::apply_visibility(const Form& f) {
         shown_once_ = true;
         show();
     }
-    if (f.activation() != applied_activation_) {
-        applied_activation_ = f.activation();
+    if (activated_.moved_on(f.activation())) {
         if (f.window_state() != WindowState::minimised) {
             raise();
             activateWindow();
@@ -197,8 +196,7 @@ void FormWindow::apply_visibility(const Form& f) {
 }
 
 void FormWindow::sync_focus(const Form& f) {
-    if (f.focus_serial() == applied_focus_) return;
-    applied_focus_ = f.focus_serial();
+    if (!focused_.moved_on(f.focus_serial())) return;
     if (f.focus() == nullptr) return;
     if (const ControlView* v = view_of(*f.focus()); v && v->widget()) v->widget()->setFocus(Qt::OtherFocusReason);
 }
@@ -216,21 +214,8 @@ QPoint FormWindow::to_global(int x_twips, int y_twips) const {
 }
 
 bool FormWindow::route_form_key(const QKeyEvent& event) {
-    if (form_ == nullptr) return false;
-    const int code = program_key_code(event.key(), event.modifiers());
-    if (code == 0) return false;
-    const int shift = program_shift(event.modifiers());
-    Form* f = form_;
-    if (f->on_shortcut) {
-        bool taken = false;
-        system_.dispatch([f, code, shift, &taken] { taken = f->on_shortcut && f->on_shortcut(code, shift); });
-        if (taken) return true;
-    }
-    if (!f->on_key_down) return false;
-    system_.dispatch([f, code, shift] {
-        if (f->on_key_down) f->on_key_down(code, shift);
-    });
-    return true;
+    return offer_key_to_form(form_, program_key_code(event.key(), event.modifiers()), program_shift(event.modifiers()),
+                             [this](const std::function<void()>& handler) { system_.dispatch(handler); });
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/form_keys.h"
 #include "win32/control_view.h"
 #include "win32/free_place.h"
 #include "win32/units.h"
@@ -93,8 +94,7 @@ void FormWindow::show_caption() {
 
 void FormWindow::sync_window() {
     const Form& f = *form_;
-    if (f.revision() == rendered_revision_) return;
-    rendered_revision_ = f.revision();
+    if (!rendered_.moved_on(f.revision())) return;
     show_caption();
     apply_style(f);
     if (back_brush_ != nullptr) DeleteObject(back_brush_);
@@ -166,8 +166,7 @@ void FormWindow::apply_visibility(const Form& f) {
         // splash, then the listing of the screenshots), and the window would stay blank meanwhile.
         if (showing) RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
-    if (f.activation() != applied_activation_) {
-        applied_activation_ = f.activation();
+    if (activated_.moved_on(f.activation())) {
         if (f.window_state() != WindowState::minimised) {
             BringWindowToTop(hwnd_);
             SetForegroundWindow(hwnd_);
@@ -176,8 +175,7 @@ void FormWindow::apply_visibility(const Form& f) {
 }
 
 void FormWindow::sync_focus(const Form& f) {
-    if (f.focus_serial() == applied_focus_) return;
-    applied_focus_ = f.focus_serial();
+    if (!focused_.moved_on(f.focus_serial())) return;
     if (f.focus() == nullptr) return;
     if (const ControlView* v = view_of(*f.focus()); v && v->hwnd()) {
         last_focus_ = v->hwnd();
@@ -255,18 +253,8 @@ POINT FormWindow::to_screen(int x_twips, int y_twips) const {
 }
 
 bool FormWindow::route_form_key(int code, int shift) {
-    Form* f = form_;
-    if (f == nullptr) return false;
-    if (f->on_shortcut) {
-        bool taken = false;
-        system_.dispatch([f, code, shift, &taken] { taken = f->on_shortcut && f->on_shortcut(code, shift); });
-        if (taken) return true;
-    }
-    if (!f->on_key_down || form_ == nullptr) return false;
-    system_.dispatch([f, code, shift] {
-        if (f->on_key_down) f->on_key_down(code, shift);
-    });
-    return true;
+    return offer_key_to_form(form_, code, shift,
+                             [this](const std::function<void()>& handler) { system_.dispatch(handler); });
 }
 
 LRESULT CALLBACK FormWindow::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

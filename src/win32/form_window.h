@@ -2,11 +2,11 @@
 // The top-level window showing one form: caption, border, size and state, menu bar, controls.
 #include <windows.h>
 
-#include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/revision_mark.h"
 #include "win32/menu_bar.h"
 
 namespace vis::win32 {
@@ -76,12 +76,12 @@ private:
     HWND last_focus_ = nullptr;
     double natural_per_pixel_ = 15.0;
 
-    std::uint64_t rendered_revision_ = 0;
+    RevisionMark rendered_;
     DWORD applied_style_ = 0;
     SIZE applied_size_{};
     WindowState applied_state_ = WindowState::normal;
-    std::uint64_t applied_activation_ = 0;
-    std::uint64_t applied_focus_ = 0;
+    RevisionMark activated_;
+    RevisionMark focused_;
     bool shown_once_ = false;
 };
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/headless.h"
+#include "ui/form_keys.h"
 #include "ui/pointer_rules.h"
 #include "ui/revision_mark.h"
 
@@ -138,6 +139,35 @@ INSTANTIATE_TEST_SUITE_P(Gestures, PointerRulesTable, ::testing::Values(
     PointerCase{"a_key_handler_takes_the_control_away", "cx", nullptr, "k40", "key40 ", "c "}),
     [](const ::testing::TestParamInfo<PointerCase>& info) { return std::string(info.param.name); });
 // clang-format on
+
+// A form's shortcuts see a key first, then its key handler; a shortcut that closed the form leaves
+// the key to no one.
+TEST(ViewRules, OffersAKeyToTheFormsShortcutsThenItsHandler) {
+    test::HeadlessWindowSystem windows;
+    Form form(windows, "form", "form");
+    Form* shown = &form;
+    std::string log;
+    const Dispatch dispatch = [&log](const std::function<void()>& handler) {
+        log += "| ";
+        handler();
+    };
+    EXPECT_FALSE(offer_key_to_form(shown, 40, 0, dispatch));
+    form.on_key_down = [&](int code, int shift) {
+        log += "key" + std::to_string(code) + "/" + std::to_string(shift) + " ";
+    };
+    EXPECT_TRUE(offer_key_to_form(shown, 40, 1, dispatch));
+    EXPECT_FALSE(offer_key_to_form(shown, 0, 0, dispatch));
+    form.on_shortcut = [&](int code, int) {
+        log += "shortcut" + std::to_string(code) + " ";
+        if (code == 27) shown = nullptr;
+        return code == 46;
+    };
+    EXPECT_TRUE(offer_key_to_form(shown, 46, 0, dispatch));
+    EXPECT_TRUE(offer_key_to_form(shown, 38, 2, dispatch));
+    EXPECT_FALSE(offer_key_to_form(shown, 27, 0, dispatch));
+    EXPECT_FALSE(offer_key_to_form(shown, 38, 0, dispatch));
+    EXPECT_EQ(log, "| key40/1 | shortcut46 | shortcut38 | key38/2 | shortcut27 ");
+}
 
 }  // namespace
 }  // namespace vis
