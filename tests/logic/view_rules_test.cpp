@@ -10,6 +10,7 @@
 
 #include "support/headless.h"
 #include "ui/form_keys.h"
+#include "ui/picture_repaint.h"
 #include "ui/pointer_rules.h"
 #include "ui/revision_mark.h"
 
@@ -167,6 +168,77 @@ TEST(ViewRules, OffersAKeyToTheFormsShortcutsThenItsHandler) {
     EXPECT_FALSE(offer_key_to_form(shown, 27, 0, dispatch));
     EXPECT_FALSE(offer_key_to_form(shown, 38, 0, dispatch));
     EXPECT_EQ(log, "| key40/1 | shortcut46 | shortcut38 | key38/2 | shortcut27 ");
+}
+
+struct RepaintCase {
+    const char* name;
+    PixelRect changed;
+    int width, height;
+    bool stretch;
+    int view_width, view_height;
+    double ratio;
+    PixelRect area;
+};
+
+class RepaintAreaTable : public ::testing::TestWithParam<RepaintCase> {};
+
+TEST_P(RepaintAreaTable, CoversTheChangedPixelsAndOneBeyond) {
+    const RepaintCase& row = GetParam();
+    EXPECT_EQ(repaint_area(row.changed, row.width, row.height, row.stretch, row.view_width, row.view_height, row.ratio),
+              row.area);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, RepaintAreaTable,
+    ::testing::Values(RepaintCase{"natural", {10, 20, 5, 6}, 100, 80, false, 0, 0, 1.0, {9, 19, 7, 8}},
+                      RepaintCase{
+                          "natural_on_a_doubled_screen", {11, 20, 5, 7}, 100, 80, false, 0, 0, 2.0, {4, 9, 5, 6}},
+                      RepaintCase{"stretched_twice", {10, 20, 5, 6}, 100, 80, true, 200, 160, 1.0, {19, 39, 12, 14}},
+                      RepaintCase{"stretched_to_a_third", {10, 10, 1, 1}, 300, 300, true, 100, 100, 1.0, {2, 2, 3, 3}},
+                      RepaintCase{"corner", {0, 0, 1, 1}, 4, 4, true, 4, 4, 1.0, {-1, -1, 3, 3}},
+                      RepaintCase{"nothing_changed", {10, 10, 0, 3}, 100, 80, true, 200, 160, 1.0, {}},
+                      RepaintCase{"no_picture", {0, 0, 4, 4}, 0, 0, true, 200, 160, 1.0, {}}),
+    [](const ::testing::TestParamInfo<RepaintCase>& info) { return std::string(info.param.name); });
+
+Picture blank(int width, int height) {
+    return {width, height, std::make_shared<const std::vector<std::uint32_t>>(width * height, 0u)};
+}
+
+// A picture drawn into in place repaints its changed part; anything else is shown anew.
+TEST(ViewRules, ShowsAPictureAnewOrOnlyWhatChangedInIt) {
+    test::HeadlessWindowSystem windows;
+    Form form(windows, "form", "form");
+    ImageBox box(form, "img", true);
+    ShownPicture shown;
+    const auto take = [&] {
+        const ShownPicture::Update u = shown.take(box);
+        const PixelRect& c = u.changed;
+        return std::string(u.whole ? "whole" : "part") + (u.icon_changed ? "+icon" : "") + " " +
+               std::to_string(c.left) + "," + std::to_string(c.top) + " " + std::to_string(c.width) + "x" +
+               std::to_string(c.height);
+    };
+    EXPECT_EQ(take(), "part 0,0 0x0");
+    const Picture first = blank(8, 6);
+    box.set_picture(first);
+    EXPECT_EQ(take(), "whole 0,0 0x0");
+    EXPECT_EQ(shown.picture().pixels, first.pixels);
+    box.picture_changed({1, 2, 3, 1});
+    box.picture_changed({5, 1, 1, 1});
+    EXPECT_EQ(take(), "part 1,1 5x2");
+    EXPECT_EQ(take(), "part 0,0 0x0");
+    // The same buffer set again: all of it is painted again, in place.
+    box.set_picture(first);
+    EXPECT_EQ(take(), "part 0,0 8x6");
+    box.set_picture(blank(8, 6));
+    EXPECT_EQ(take(), "whole 0,0 0x0");
+    box.set_resource("sort_up.png");
+    EXPECT_EQ(take(), "whole+icon 0,0 0x0");
+    box.set_picture({});
+    EXPECT_EQ(take(), "whole 0,0 0x0");
+    box.set_resource("sort_up.png");
+    EXPECT_EQ(take(), "part 0,0 0x0");
+    box.set_resource("");
+    EXPECT_EQ(take(), "whole+icon 0,0 0x0");
 }
 
 }  // namespace
