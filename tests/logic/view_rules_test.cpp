@@ -10,6 +10,7 @@
 
 #include "support/headless.h"
 #include "ui/form_keys.h"
+#include "ui/list_input.h"
 #include "ui/picture_repaint.h"
 #include "ui/pointer_rules.h"
 #include "ui/revision_mark.h"
@@ -239,6 +240,52 @@ TEST(ViewRules, ShowsAPictureAnewOrOnlyWhatChangedInIt) {
     EXPECT_EQ(take(), "part 0,0 0x0");
     box.set_resource("");
     EXPECT_EQ(take(), "whole+icon 0,0 0x0");
+}
+
+struct ThreeLines : ListSource {
+    int count() const override { return 3; }
+    std::string line(int row) const override { return "line " + std::to_string(row); }
+};
+
+// A press on a line is its click even when it is chosen already; the list's own notices while the
+// view shows the program's choice, or while a press moves the highlight, choose nothing.
+TEST(ViewRules, ListPressesClickAndOnlyTheUsersHighlightChooses) {
+    test::HeadlessWindowSystem windows;
+    Form form(windows, "form", "form");
+    ListBox list(form, "lst");
+    ThreeLines lines;
+    list.set_source(&lines);
+    Control* control = &list;
+    std::string log;
+    list.on_click = [&] { log += std::to_string(list.list_index()) + " "; };
+    ListInput input(control, [&](const std::function<void(Control&)>& handler) {
+        if (control != nullptr) handler(*control);
+    });
+
+    input.pressed(1);
+    input.pressed(1);
+    input.pressed(-1);
+    input.pressed(3);
+    EXPECT_EQ(log, "1 1 ");
+    EXPECT_TRUE(input.highlight_moved(2));
+    EXPECT_FALSE(input.highlight_moved(-1));
+    EXPECT_FALSE(input.highlight_moved(3));
+    {
+        const ListInput::Quiet showing(input);
+        {
+            const ListInput::Quiet nested(input);
+            EXPECT_FALSE(input.highlight_moved(0));
+        }
+        EXPECT_TRUE(input.quiet());
+        EXPECT_FALSE(input.highlight_moved(0));
+    }
+    EXPECT_FALSE(input.quiet());
+    EXPECT_EQ(log, "1 1 2 ");
+    EXPECT_EQ(list.list_index(), 2);
+    control = nullptr;
+    input.pressed(0);
+    EXPECT_FALSE(input.highlight_moved(0));
+    EXPECT_EQ(log, "1 1 2 ");
 }
 
 }  // namespace
