@@ -14,6 +14,7 @@
 #include "ui/picture_repaint.h"
 #include "ui/pointer_rules.h"
 #include "ui/revision_mark.h"
+#include "ui/timer_countdown.h"
 
 namespace vis {
 namespace {
@@ -286,6 +287,27 @@ TEST(ViewRules, ListPressesClickAndOnlyTheUsersHighlightChooses) {
     input.pressed(0);
     EXPECT_FALSE(input.highlight_moved(0));
     EXPECT_EQ(log, "1 1 2 ");
+}
+
+// A countdown starts again only when the model asks, and runs only while enabled with an interval.
+TEST(ViewRules, RestartsATimersCountdownOnlyWhenAsked) {
+    test::HeadlessWindowSystem windows;
+    Form form(windows, "form", "form");
+    Timer timer(form, "tmr", 250, true);
+    int ticks = 0;
+    timer.on_timer = [&ticks] { ++ticks; };
+    TimerCountdown countdown;
+    EXPECT_EQ(countdown.restart(timer), 250);
+    EXPECT_EQ(countdown.restart(timer), std::nullopt);
+    run_tick(timer);
+    timer.set_interval(0);
+    EXPECT_EQ(countdown.restart(timer), 0);
+    timer.set_interval(100);
+    EXPECT_EQ(countdown.restart(timer), 100);
+    timer.set_timer_enabled(false);
+    EXPECT_EQ(countdown.restart(timer), 0);
+    run_tick(timer);
+    EXPECT_EQ(ticks, 1);
 }
 
 }  // namespace
