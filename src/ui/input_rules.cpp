@@ -1,0 +1,14 @@
+#include "ui/input_rules.h"
+
+namespace vis {
+
+void click_check_box(CheckBox& box) {
+    box.set_value(!box.value());
+    if (box.on_click) box.on_click();
+}
+
+bool shows_typed_text(const ComboBox& combo) {
+    return combo.editable() && combo.list_index() < 0;
+}
+
+}  // namespace vis
