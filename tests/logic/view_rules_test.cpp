@@ -14,6 +14,7 @@
 #include "ui/picture_repaint.h"
 #include "ui/pointer_rules.h"
 #include "ui/revision_mark.h"
+#include "ui/shape_outline.h"
 #include "ui/timer_countdown.h"
 
 namespace vis {
@@ -308,6 +309,41 @@ TEST(ViewRules, RestartsATimersCountdownOnlyWhenAsked) {
     EXPECT_EQ(countdown.restart(timer), 0);
     run_tick(timer);
     EXPECT_EQ(ticks, 1);
+}
+
+struct OutlineCase {
+    bool line;
+    int pen;
+    Rect bounds;       // twips, at 15 a pixel
+    PixelRect pixels;  // the same bounds in pixels, as a view measures them
+    PixelRect place;
+    int margin;
+    bool falls;
+};
+
+// A line's ends are its bounds' corners, whichever way they run: its view is turned the right way
+// round, a pixel wider and higher so both ends show, with room for a wide pen's round ends.
+TEST(ViewRules, PlacesShapesAndLinesTheRightWayRound) {
+    const std::vector<OutlineCase> rows = {
+        {false, 3, {150, 300, 1500, 750}, {10, 20, 100, 50}, {10, 20, 100, 50}, 0, true},
+        {false, 1, {1650, 300, -1500, 750}, {110, 20, -100, 50}, {10, 20, 100, 50}, 0, false},
+        {true, 1, {150, 300, 1500, 750}, {10, 20, 100, 50}, {10, 20, 101, 51}, 0, true},
+        {true, 5, {150, 1050, 1500, -750}, {10, 70, 100, -50}, {8, 18, 105, 55}, 2, false},
+        {true, 4, {1650, 1050, -1500, -750}, {110, 70, -100, -50}, {8, 18, 105, 55}, 2, true},
+        {true, 1, {150, 300, 0, 750}, {10, 20, 0, 50}, {10, 20, 1, 51}, 0, true},
+    };
+    test::HeadlessWindowSystem windows;
+    Form form(windows, "form", "form");
+    for (const OutlineCase& row : rows) {
+        Shape rectangle(form, "shp");
+        Line line(form, "lin");
+        Shape& shape = row.line ? static_cast<Shape&>(line) : rectangle;
+        shape.set_border_width(row.pen);
+        shape.set_bounds(row.bounds);
+        EXPECT_EQ(outline_place(shape, row.pixels), row.place) << row.pixels.left << "," << row.pixels.width;
+        EXPECT_EQ(outline_margin(shape), row.margin);
+        EXPECT_EQ(line_falls(shape), row.falls);
+    }
 }
 
 }  // namespace
