@@ -13,6 +13,7 @@
 #include "qt/qt_window_system.h"
 #include "ui/form_keys.h"
 #include "ui/twips.h"
+#include "ui/window_presence.h"
 
 namespace vis {
 
@@ -22,9 +23,8 @@ Qt::WindowStates qt_state(const Form& f) {
     switch (f.window_state()) {
         case WindowState::minimised:
             return Qt::WindowMinimized;
-        // A borderless maximised window covers the whole screen, taskbar included.
         case WindowState::maximised:
-            return f.border_style() == BorderStyle::none ? Qt::WindowFullScreen : Qt::WindowMaximized;
+            return covers_screen(f) ? Qt::WindowFullScreen : Qt::WindowMaximized;
         case WindowState::normal:
             break;
     }
@@ -169,10 +169,7 @@ void FormWindow::apply_visibility(const Form& f) {
         return;
     }
     const bool showing = !isVisible();
-    // The state is applied when the program changes it, not on every render, so a window the
-    // user minimised stays minimised while the program changes its caption.
-    if (showing || f.window_state() != applied_state_) {
-        applied_state_ = f.window_state();
+    if (presence_.state_due(f, showing)) {
         const Qt::WindowStates state = qt_state(f);
         // Full screen is the window manager's job; without one the window still covers the screen.
         const QScreen* screen = QGuiApplication::primaryScreen();
@@ -180,18 +177,14 @@ void FormWindow::apply_visibility(const Form& f) {
         setWindowState(state);
     }
     if (showing) {
-        if (!shown_once_ && f.centred()) {
-            if (const QScreen* screen = QGuiApplication::primaryScreen())
-                move(screen->availableGeometry().center() - rect().center());
-        }
-        shown_once_ = true;
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (presence_.first_showing(showing) && f.centred() && screen != nullptr)
+            move(screen->availableGeometry().center() - rect().center());
         show();
     }
-    if (activated_.moved_on(f.activation())) {
-        if (f.window_state() != WindowState::minimised) {
-            raise();
-            activateWindow();
-        }
+    if (presence_.raise_due(f)) {
+        raise();
+        activateWindow();
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "ui/form.h"
 #include "ui/revision_mark.h"
+#include "ui/window_presence.h"
 
 class QMenuBar;
 
@@ -63,10 +64,8 @@ private:
     Qt::WindowFlags applied_flags_;
     QSize applied_size_;
     bool applied_fixed_ = false;
-    WindowState applied_state_ = WindowState::normal;
-    RevisionMark activated_;
+    WindowPresence presence_;
     RevisionMark focused_;
-    bool shown_once_ = false;
 };
 
 }  // namespace vis

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/form_keys.h"
+#include "ui/window_presence.h"
 #include "win32/control_view.h"
 #include "win32/free_place.h"
 #include "win32/units.h"
@@ -135,7 +136,7 @@ void FormWindow::apply_visibility(const Form& f) {
         return;
     }
     const bool showing = !IsWindowVisible(hwnd_);
-    if (showing && !shown_once_) {
+    if (presence_.first_showing(showing)) {
         // On the monitor the player works on, as a window manager places a new window.
         RECT r;
         GetWindowRect(hwnd_, &r);
@@ -145,32 +146,26 @@ void FormWindow::apply_visibility(const Form& f) {
                                        f.centred() ? std::vector<RECT>{} : system_.shown_window_rects());
         SetWindowPos(hwnd_, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    // The state is applied when the program changes it, so a window the user minimised stays so.
-    if (showing || f.window_state() != applied_state_) {
-        applied_state_ = f.window_state();
-        shown_once_ = true;
-        if (f.window_state() == WindowState::maximised && f.border_style() == BorderStyle::none) {
-            // A borderless maximised window covers its whole monitor, taskbar included.
+    if (const std::optional<WindowState> state = presence_.state_due(f, showing)) {
+        if (covers_screen(f)) {
             MONITORINFO monitor{sizeof(MONITORINFO), {}, {}, 0};
             GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
             const RECT& m = monitor.rcMonitor;
             SetWindowPos(hwnd_, nullptr, m.left, m.top, m.right - m.left, m.bottom - m.top, SWP_NOZORDER);
             ShowWindow(hwnd_, SW_SHOW);
         } else {
-            const int command = f.window_state() == WindowState::minimised   ? SW_SHOWMINIMIZED
-                                : f.window_state() == WindowState::maximised ? SW_SHOWMAXIMIZED
-                                                                             : SW_SHOWNORMAL;
+            const int command = *state == WindowState::minimised   ? SW_SHOWMINIMIZED
+                                : *state == WindowState::maximised ? SW_SHOWMAXIMIZED
+                                                                   : SW_SHOWNORMAL;
             ShowWindow(hwnd_, command);
         }
         // Painted now rather than when the loop next waits: a long step may follow at once (the
         // splash, then the listing of the screenshots), and the window would stay blank meanwhile.
         if (showing) RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
-    if (activated_.moved_on(f.activation())) {
-        if (f.window_state() != WindowState::minimised) {
-            BringWindowToTop(hwnd_);
-            SetForegroundWindow(hwnd_);
-        }
+    if (presence_.raise_due(f)) {
+        BringWindowToTop(hwnd_);
+        SetForegroundWindow(hwnd_);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "ui/form.h"
 #include "ui/revision_mark.h"
+#include "ui/window_presence.h"
 #include "win32/menu_bar.h"
 
 namespace vis::win32 {
@@ -79,10 +80,8 @@ private:
     RevisionMark rendered_;
     DWORD applied_style_ = 0;
     SIZE applied_size_{};
-    WindowState applied_state_ = WindowState::normal;
-    RevisionMark activated_;
+    WindowPresence presence_;
     RevisionMark focused_;
-    bool shown_once_ = false;
 };
 
 }  // namespace vis::win32

@@ -16,6 +16,7 @@
 #include "ui/revision_mark.h"
 #include "ui/shape_outline.h"
 #include "ui/timer_countdown.h"
+#include "ui/window_presence.h"
 
 namespace vis {
 namespace {
@@ -344,6 +345,42 @@ TEST(ViewRules, PlacesShapesAndLinesTheRightWayRound) {
         EXPECT_EQ(outline_margin(shape), row.margin);
         EXPECT_EQ(line_falls(shape), row.falls);
     }
+}
+
+// The program's window state is applied as the window shows and when the program changes it, so
+// a window the user minimised stays so; it is placed once, and raised unless minimised.
+TEST(ViewRules, AppliesAWindowsStateWhenItShowsOrTheProgramChangesIt) {
+    test::HeadlessWindowSystem windows;
+    Form form(windows, "form", "form");
+    WindowPresence presence;
+    std::string log;
+    const auto render = [&](bool showing) {
+        if (const std::optional<WindowState> state = presence.state_due(form, showing))
+            log += "state" + std::to_string(static_cast<int>(*state)) + " ";
+        if (presence.first_showing(showing)) log += "place ";
+        if (presence.raise_due(form)) log += "raise ";
+        log += "| ";
+    };
+    render(false);
+    form.show();
+    render(true);
+    form.set_caption("changed");
+    render(false);
+    form.set_window_state(WindowState::minimised);
+    form.activate();
+    render(false);
+    form.set_window_state(WindowState::normal);
+    render(false);
+    form.hide();
+    form.show();
+    render(true);
+    EXPECT_EQ(log, "| state0 place raise | | state1 | state0 | state0 raise | ");
+
+    EXPECT_FALSE(covers_screen(form));
+    form.set_window_state(WindowState::maximised);
+    EXPECT_FALSE(covers_screen(form));
+    form.set_border_style(BorderStyle::none);
+    EXPECT_TRUE(covers_screen(form));
 }
 
 }  // namespace
