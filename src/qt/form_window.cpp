@@ -13,6 +13,7 @@
 #include "qt/qt_window_system.h"
 #include "ui/form_keys.h"
 #include "ui/twips.h"
+#include "ui/view_roster.h"
 #include "ui/window_presence.h"
 
 namespace vis {
@@ -55,21 +56,12 @@ void FormWindow::sync() {
 }
 
 void FormWindow::sync_controls() {
-    const auto& controls = form_->controls();
-    for (auto it = views_.begin(); it != views_.end();) {
-        ControlView* v = *it;
-        if (std::find(controls.begin(), controls.end(), v->control()) != controls.end()) {
-            ++it;
-            continue;
-        }
-        v->detach();
-        v->deleteLater();
-        it = views_.erase(it);
-    }
-    // Created in the form's order, so later controls lie on top.
-    for (Control* c : controls)
-        if (view_of(*c) == nullptr) views_.push_back(make_control_view(*this, *c));
-    for (ControlView* v : views_) v->sync();
+    follow_controls(
+        views_, form_->controls(), [this](Control& c) { return make_control_view(*this, c); },
+        [](ControlView* v) {
+            v->detach();
+            v->deleteLater();
+        });
 }
 
 void FormWindow::sync_menus() {

@@ -1,8 +1,7 @@
 #include "win32/form_window.h"
 
-#include <algorithm>
-
 #include "ui/form_keys.h"
+#include "ui/view_roster.h"
 #include "ui/window_presence.h"
 #include "win32/control_view.h"
 #include "win32/free_place.h"
@@ -77,16 +76,9 @@ void FormWindow::sync() {
 }
 
 void FormWindow::sync_controls() {
-    const auto& controls = form_->controls();
-    std::erase_if(views_, [&](const std::unique_ptr<ControlView>& v) {
-        if (std::find(controls.begin(), controls.end(), v->control()) != controls.end()) return false;
-        v->detach();
-        return true;
-    });
-    // Made in the form's order, so a container has its window before the controls it holds.
-    for (Control* c : controls)
-        if (view_of(*c) == nullptr) views_.push_back(make_control_view(*this, *c));
-    for (std::size_t i = 0; i < views_.size(); ++i) views_[i]->sync();
+    follow_controls(
+        views_, form_->controls(), [this](Control& c) { return make_control_view(*this, c); },
+        [](const std::unique_ptr<ControlView>& v) { v->detach(); });
 }
 
 void FormWindow::show_caption() {

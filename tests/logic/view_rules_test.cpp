@@ -16,6 +16,7 @@
 #include "ui/revision_mark.h"
 #include "ui/shape_outline.h"
 #include "ui/timer_countdown.h"
+#include "ui/view_roster.h"
 #include "ui/window_presence.h"
 
 namespace vis {
@@ -381,6 +382,42 @@ TEST(ViewRules, AppliesAWindowsStateWhenItShowsOrTheProgramChangesIt) {
     EXPECT_FALSE(covers_screen(form));
     form.set_border_style(BorderStyle::none);
     EXPECT_TRUE(covers_screen(form));
+}
+
+// A view as the roster sees it: its control, and what it did.
+struct RosterView {
+    Control* shown;
+    std::string name;
+    std::string* log;
+    Control* control() const { return shown; }
+    void sync() { *log += "sync:" + name + " "; }
+};
+
+// Views follow the controls: a gone control's view goes, new controls get views in the form's
+// order, and every view renders.
+TEST(ViewRules, ViewsFollowTheFormsControlsInOrder) {
+    test::HeadlessWindowSystem windows;
+    Form form(windows, "form", "form");
+    std::string log;
+    std::vector<std::unique_ptr<RosterView>> views;
+    const auto follow = [&] {
+        follow_controls(
+            views, form.controls(),
+            [&log](Control& c) {
+                log += "make:" + c.name() + " ";
+                return std::make_unique<RosterView>(RosterView{&c, c.name(), &log});
+            },
+            [&log](const std::unique_ptr<RosterView>& v) { log += "let go:" + v->name + " "; });
+        log += "| ";
+    };
+    auto first = std::make_unique<Label>(form, "a");
+    Label second(form, "b");
+    follow();
+    follow();
+    first.reset();
+    Label third(form, "c");
+    follow();
+    EXPECT_EQ(log, "make:a make:b sync:a sync:b | sync:a sync:b | let go:a make:c sync:b sync:c | ");
 }
 
 }  // namespace
