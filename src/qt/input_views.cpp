@@ -124,17 +124,12 @@ ScrollBarView::ScrollBarView(FormWindow& window, ScrollBar& bar)
     connect(bar_, &QScrollBar::valueChanged, this, [this](int value) {
         // The model may be the one that moved the bar.
         if (control_ == nullptr || static_cast<const ScrollBar&>(*control_).value() == value) return;
-        const bool dragging = bar_->isSliderDown();
-        forward([value, dragging](Control& c) {
-            auto& model = static_cast<ScrollBar&>(c);
-            if (dragging)
-                model.drag_to(value);
-            else
-                model.set_value(value);
-        });
+        const ScrollMove move = bar_->isSliderDown() ? ScrollMove::drag : ScrollMove::step;
+        forward([move, value](Control& c) { scroll_bar_moved(static_cast<ScrollBar&>(c), move, value); });
     });
-    connect(bar_, &QScrollBar::sliderReleased, this,
-            [this] { forward([](Control& c) { static_cast<ScrollBar&>(c).end_drag(); }); });
+    connect(bar_, &QScrollBar::sliderReleased, this, [this] {
+        forward([](Control& c) { scroll_bar_moved(static_cast<ScrollBar&>(c), ScrollMove::release, 0); });
+    });
 }
 
 void ScrollBarView::render() {

@@ -11,4 +11,18 @@ bool shows_typed_text(const ComboBox& combo) {
     return combo.editable() && combo.list_index() < 0;
 }
 
+void scroll_bar_moved(ScrollBar& bar, ScrollMove move, int value) {
+    switch (move) {
+        case ScrollMove::step:
+            bar.set_value(value);
+            break;
+        case ScrollMove::drag:
+            bar.drag_to(value);
+            break;
+        case ScrollMove::release:
+            bar.end_drag();
+            break;
+    }
+}
+
 }  // namespace vis

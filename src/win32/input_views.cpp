@@ -143,27 +143,28 @@ void ScrollBarView::scroll(int code) {
     if (control_ == nullptr) return;
     SCROLLINFO info{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
     GetScrollInfo(hwnd(), SB_CTL, &info);
+    ScrollMove move = ScrollMove::step;
+    int value = info.nPos;
     switch (code) {
         case SB_LINELEFT:
         case SB_PAGELEFT:
+            --value;
+            break;
         case SB_LINERIGHT:
-        case SB_PAGERIGHT: {
-            const int step = code == SB_LINELEFT || code == SB_PAGELEFT ? -1 : 1;
-            const int value = info.nPos + step;
-            forward([value](Control& c) { static_cast<ScrollBar&>(c).set_value(value); });
+        case SB_PAGERIGHT:
+            ++value;
             break;
-        }
-        case SB_THUMBTRACK: {
-            const int value = info.nTrackPos;
-            forward([value](Control& c) { static_cast<ScrollBar&>(c).drag_to(value); });
+        case SB_THUMBTRACK:
+            move = ScrollMove::drag;
+            value = info.nTrackPos;
             break;
-        }
         case SB_THUMBPOSITION:
-            forward([](Control& c) { static_cast<ScrollBar&>(c).end_drag(); });
+            move = ScrollMove::release;
             break;
         default:
-            break;
+            return;
     }
+    forward([move, value](Control& c) { scroll_bar_moved(static_cast<ScrollBar&>(c), move, value); });
 }
 
 }  // namespace vis::win32
