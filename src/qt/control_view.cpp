@@ -5,19 +5,27 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
+#include <cstdlib>
 
 #include "qt/file_mime.h"
 #include "qt/fonts.h"
 #include "qt/form_window.h"
 #include "qt/key_codes.h"
 #include "qt/qt_window_system.h"
-#include "qt/units.h"
 #include "ui/form.h"
+#include "ui/twips.h"
 
 namespace vis {
 
 ControlView::ControlView(FormWindow& window, Control& control)
-    : QObject(&window), window_(window), system_(window.system()), control_(&control) {}
+    : QObject(&window),
+      window_(window),
+      system_(window.system()),
+      control_(&control),
+      pointer_(
+          control_, [this](const std::function<void(Control&)>& handler) { forward(handler); },
+          // Qt's own measure: the distance along the axes.
+          [](int dx, int dy) { return std::abs(dx) + std::abs(dy) >= QApplication::startDragDistance(); }) {}
 
 ControlView::~ControlView() {
     delete widget_.data();
@@ -28,8 +36,7 @@ void ControlView::detach() {
 }
 
 void ControlView::sync() {
-    if (control_ == nullptr || control_->revision() == rendered_revision_) return;
-    rendered_revision_ = control_->revision();
+    if (control_ == nullptr || !rendered_.moved_on(control_->revision())) return;
     render();
     if (!widget_) return;
     place_in_container();
@@ -85,15 +92,7 @@ bool ControlView::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress: {
             const auto& key = static_cast<const QKeyEvent&>(*event);
             if (window_.route_form_key(key)) return true;
-            const int code = program_key_code(key.key(), key.modifiers());
-            if (code != 0 && control_->on_key_down) {
-                const int shift = program_shift(key.modifiers());
-                forward([code, shift](Control& c) {
-                    if (c.on_key_down) c.on_key_down(code, shift);
-                });
-            }
-            // The control's ordinary key behaviour follows, unless the handler took the control away.
-            return control_ == nullptr;
+            return pointer_.key_down(program_key_code(key.key(), key.modifiers()), program_shift(key.modifiers()));
         }
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
@@ -110,74 +109,28 @@ bool ControlView::mouse_event(QWidget& receiver, QEvent& event) {
     const auto& me = static_cast<const QMouseEvent&>(event);
     const QPoint p = receiver.mapTo(widget_.data(), me.position().toPoint());
     const ScreenInfo s = system_.screen();
-    const int x = px_to_twips(p.x(), s.twips_per_pixel_x);
-    const int y = px_to_twips(p.y(), s.twips_per_pixel_y);
-    const int shift = program_shift(me.modifiers());
-    const bool left = me.button() == Qt::LeftButton;
-    const bool right = me.button() == Qt::RightButton;
-    const int button = program_buttons(me.button());
-
+    PointerEvent pointer{program_buttons(me.button()), program_shift(me.modifiers()),
+                         px_to_twips(p.x(), s.twips_per_pixel_x), px_to_twips(p.y(), s.twips_per_pixel_y)};
+    const ViewPoint at{p.x(), p.y()};
     switch (event.type()) {
         case QEvent::MouseButtonPress:
-            if (left) {
-                left_pressed_ = true;
-                press_at_ = p;
-            }
-            if (control_->on_mouse_down)
-                forward([=](Control& c) {
-                    if (c.on_mouse_down) c.on_mouse_down(button, shift, x, y);
-                });
-            return right && right_press_consumed_;
-        case QEvent::MouseButtonRelease: {
-            // A click is a left press and release on the widget; the release of a double-click is none.
-            const bool click = clicks_from_mouse_ && left && left_pressed_ && widget_->rect().contains(p);
-            if (left) left_pressed_ = false;
-            if (control_->on_mouse_up)
-                forward([=](Control& c) {
-                    if (c.on_mouse_up) c.on_mouse_up(button, shift, x, y);
-                });
-            if (click && control_ && control_->on_click)
-                forward([](Control& c) {
-                    if (c.on_click) c.on_click();
-                });
-            return right && right_press_consumed_;
-        }
+            return pointer_.press(pointer, at).consumed;
+        case QEvent::MouseButtonRelease:
+            return pointer_.release(pointer, widget_->rect().contains(p)).consumed;
         case QEvent::MouseButtonDblClick:
-            if (!left) return false;
-            left_pressed_ = false;
-            if (control_->on_dbl_click)
-                forward([](Control& c) {
-                    if (c.on_dbl_click) c.on_dbl_click();
-                });
+            pointer_.double_click(pointer.button);
             return false;
         default: {
-            const int held = program_buttons(me.buttons());
-            if (control_->on_mouse_move)
-                forward([=](Control& c) {
-                    if (c.on_mouse_move) c.on_mouse_move(held, shift, x, y);
-                });
-            return control_ != nullptr && drag_move(me, p);
+            pointer.button = program_buttons(me.buttons());
+            const PointerAnswer answer = pointer_.move(pointer, at);
+            if (!answer.drag_file.empty()) drag_file_out(answer.drag_file);
+            return answer.consumed;
         }
     }
 }
 
-bool ControlView::drag_move(const QMouseEvent& move, QPoint at) {
-    if (!left_pressed_ || !(move.buttons() & Qt::LeftButton) || !control_->on_drag_file) return false;
-    // Short of the distance the press stays a click (or half of a double-click).
-    if ((at - press_at_).manhattanLength() < QApplication::startDragDistance()) return true;
-    // The drag takes the release: no click follows it.
-    left_pressed_ = false;
-    drag_file_out();
-    return true;
-}
-
-void ControlView::drag_file_out() {
-    std::string path;
-    forward([&path](Control& c) {
-        if (c.on_drag_file) path = c.on_drag_file();
-    });
-    // A file that went is reported by the program; nothing empty is ever dragged.
-    if (path.empty() || !widget_) return;
+void ControlView::drag_file_out(const std::string& path) {
+    if (!widget_) return;
     // Owned by the widget: the system's drag deletes it once done.
     auto* drag = new QDrag(widget_.data());
     drag->setMimeData(file_mime_data(path).release());

@@ -5,10 +5,12 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
-#include <cstdint>
 #include <functional>
+#include <string>
 
 #include "ui/control.h"
+#include "ui/pointer_rules.h"
+#include "ui/revision_mark.h"
 
 namespace vis {
 
@@ -42,9 +44,9 @@ protected:
     // Runs a handler of the control (if the control still exists), then renders.
     void forward(const std::function<void(Control&)>& handler);
     // Left-button clicks on the widget run on_click (labels, images); other kinds have their own.
-    void set_clicks_from_mouse(bool on) { clicks_from_mouse_ = on; }
+    void set_clicks_from_mouse(bool on) { pointer_.set_clicks(on); }
     // Right-button presses go to the program only (a list keeps its selection).
-    void set_right_press_consumed(bool on) { right_press_consumed_ = on; }
+    void set_right_press_consumed(bool on) { pointer_.set_right_press_consumed(on); }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -54,20 +56,14 @@ protected:
 
 private:
     bool mouse_event(QWidget& receiver, QEvent& event);
-    // A move with the left button held since a press on the control: true when it belongs to a
-    // drag out of the control (started once far enough from the press), not to the widget.
-    bool drag_move(const QMouseEvent& move, QPoint at);
-    // Asks the program what the drag carries and, if anything, drags it out.
-    void drag_file_out();
+    // Drags the file out of the widget, always as a copy.
+    void drag_file_out(const std::string& path);
     // Puts the widget into its container's widget (or the client area) if it is elsewhere.
     void place_in_container();
 
     QPointer<QWidget> widget_;
-    std::uint64_t rendered_revision_ = 0;
-    bool clicks_from_mouse_ = false;
-    bool right_press_consumed_ = false;
-    bool left_pressed_ = false;
-    QPoint press_at_;
+    RevisionMark rendered_;
+    PointerRules pointer_;
 };
 
 // The view for a control of any kind.

@@ -11,8 +11,11 @@
 #include "qt/key_codes.h"
 #include "qt/menu_tree.h"
 #include "qt/qt_window_system.h"
-#include "qt/units.h"
 #include "services/start_marks.h"
+#include "ui/form_keys.h"
+#include "ui/twips.h"
+#include "ui/view_roster.h"
+#include "ui/window_presence.h"
 
 namespace vis {
 
@@ -22,9 +25,8 @@ Qt::WindowStates qt_state(const Form& f) {
     switch (f.window_state()) {
         case WindowState::minimised:
             return Qt::WindowMinimized;
-        // A borderless maximised window covers the whole screen, taskbar included.
         case WindowState::maximised:
-            return f.border_style() == BorderStyle::none ? Qt::WindowFullScreen : Qt::WindowMaximized;
+            return covers_screen(f) ? Qt::WindowFullScreen : Qt::WindowMaximized;
         case WindowState::normal:
             break;
     }
@@ -55,21 +57,12 @@ void FormWindow::sync() {
 }
 
 void FormWindow::sync_controls() {
-    const auto& controls = form_->controls();
-    for (auto it = views_.begin(); it != views_.end();) {
-        ControlView* v = *it;
-        if (std::find(controls.begin(), controls.end(), v->control()) != controls.end()) {
-            ++it;
-            continue;
-        }
-        v->detach();
-        v->deleteLater();
-        it = views_.erase(it);
-    }
-    // Created in the form's order, so later controls lie on top.
-    for (Control* c : controls)
-        if (view_of(*c) == nullptr) views_.push_back(make_control_view(*this, *c));
-    for (ControlView* v : views_) v->sync();
+    follow_controls(
+        views_, form_->controls(), [this](Control& c) { return make_control_view(*this, c); },
+        [](ControlView* v) {
+            v->detach();
+            v->deleteLater();
+        });
 }
 
 void FormWindow::sync_menus() {
@@ -117,8 +110,7 @@ Qt::WindowFlags FormWindow::flags_for(const Form& f) const {
 
 void FormWindow::sync_window() {
     const Form& f = *form_;
-    if (f.revision() == rendered_revision_) return;
-    rendered_revision_ = f.revision();
+    if (!rendered_.moved_on(f.revision())) return;
 
     setWindowTitle(QString::fromStdString(f.caption()));
     const Qt::WindowFlags flags = flags_for(f);
@@ -170,10 +162,7 @@ void FormWindow::apply_visibility(const Form& f) {
         return;
     }
     const bool showing = !isVisible();
-    // The state is applied when the program changes it, not on every render, so a window the
-    // user minimised stays minimised while the program changes its caption.
-    if (showing || f.window_state() != applied_state_) {
-        applied_state_ = f.window_state();
+    if (presence_.state_due(f, showing)) {
         const Qt::WindowStates state = qt_state(f);
         // Full screen is the window manager's job; without one the window still covers the screen.
         const QScreen* screen = QGuiApplication::primaryScreen();
@@ -181,27 +170,21 @@ void FormWindow::apply_visibility(const Form& f) {
         setWindowState(state);
     }
     if (showing) {
-        if (!shown_once_ && f.centred()) {
-            if (const QScreen* screen = QGuiApplication::primaryScreen())
-                move(screen->availableGeometry().center() - rect().center());
-        }
-        const bool first_show = !shown_once_;
-        shown_once_ = true;
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const bool first_show = presence_.first_showing(showing);
+        if (first_show && f.centred() && screen != nullptr)
+            move(screen->availableGeometry().center() - rect().center());
         show();
         if (first_show) start_mark(f.name() + " shown");
     }
-    if (f.activation() != applied_activation_) {
-        applied_activation_ = f.activation();
-        if (f.window_state() != WindowState::minimised) {
-            raise();
-            activateWindow();
-        }
+    if (presence_.raise_due(f)) {
+        raise();
+        activateWindow();
     }
 }
 
 void FormWindow::sync_focus(const Form& f) {
-    if (f.focus_serial() == applied_focus_) return;
-    applied_focus_ = f.focus_serial();
+    if (!focused_.moved_on(f.focus_serial())) return;
     if (f.focus() == nullptr) return;
     if (const ControlView* v = view_of(*f.focus()); v && v->widget()) v->widget()->setFocus(Qt::OtherFocusReason);
 }
@@ -219,21 +202,8 @@ QPoint FormWindow::to_global(int x_twips, int y_twips) const {
 }
 
 bool FormWindow::route_form_key(const QKeyEvent& event) {
-    if (form_ == nullptr) return false;
-    const int code = program_key_code(event.key(), event.modifiers());
-    if (code == 0) return false;
-    const int shift = program_shift(event.modifiers());
-    Form* f = form_;
-    if (f->on_shortcut) {
-        bool taken = false;
-        system_.dispatch([f, code, shift, &taken] { taken = f->on_shortcut && f->on_shortcut(code, shift); });
-        if (taken) return true;
-    }
-    if (!f->on_key_down) return false;
-    system_.dispatch([f, code, shift] {
-        if (f->on_key_down) f->on_key_down(code, shift);
-    });
-    return true;
+    return offer_key_to_form(form_, program_key_code(event.key(), event.modifiers()), program_shift(event.modifiers()),
+                             [this](const std::function<void()>& handler) { system_.dispatch(handler); });
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -1,10 +1,11 @@
 #pragma once
 // The top-level window showing one form: caption, border, size and state, menu bar, controls.
 #include <QWidget>
-#include <cstdint>
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/revision_mark.h"
+#include "ui/window_presence.h"
 
 class QMenuBar;
 
@@ -59,14 +60,12 @@ private:
     std::size_t menus_built_ = 0;
     std::vector<ControlView*> views_;
 
-    std::uint64_t rendered_revision_ = 0;
+    RevisionMark rendered_;
     Qt::WindowFlags applied_flags_;
     QSize applied_size_;
     bool applied_fixed_ = false;
-    WindowState applied_state_ = WindowState::normal;
-    std::uint64_t applied_activation_ = 0;
-    std::uint64_t applied_focus_ = 0;
-    bool shown_once_ = false;
+    WindowPresence presence_;
+    RevisionMark focused_;
 };
 
 }  // namespace vis

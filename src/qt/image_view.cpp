@@ -26,20 +26,14 @@ void PictureWidget::set_image(QImage image, std::shared_ptr<const std::vector<st
 
 void PictureWidget::repaint_pixels(const PixelRect& r) {
     if (image_.isNull() || r.empty()) return;
-    QRectF area(r.left, r.top, r.width, r.height);
     if (stretch_) {
         // The picture changed in place: the scaled copy no longer shows it.
         scaled_ = QImage();
         prepared_.reset();
-        const double sx = static_cast<double>(width()) / image_.width();
-        const double sy = static_cast<double>(height()) / image_.height();
-        area = QRectF(area.left() * sx, area.top() * sy, area.width() * sx, area.height() * sy);
-    } else {
-        const double ratio = image_.devicePixelRatio();
-        area = QRectF(area.topLeft() / ratio, area.size() / ratio);
     }
-    // Smoothing reaches a pixel beyond the changed ones.
-    update(area.toAlignedRect().adjusted(-1, -1, 1, 1));
+    const PixelRect area =
+        repaint_area(r, image_.width(), image_.height(), stretch_, width(), height(), image_.devicePixelRatio());
+    update(area.left, area.top, area.width, area.height);
 }
 
 void PictureWidget::paintEvent(QPaintEvent*) {
@@ -72,15 +66,12 @@ ImageView::ImageView(FormWindow& window, ImageBox& image)
 void ImageView::render() {
     auto& box = static_cast<ImageBox&>(*control_);
     if (box.kind() == ControlKind::picture_box) apply_pointer(static_cast<const PictureBox&>(box).mouse_icon());
-    const Picture& picture = box.picture();
-    const PixelRect changed = box.take_changed();
-    if (picture.same_buffer(shown_) && box.resource() == shown_resource_) {
-        picture_->repaint_pixels(changed);
+    const ShownPicture::Update update = shown_.take(box);
+    if (!update.whole) {
+        picture_->repaint_pixels(update.changed);
         return;
     }
-    shown_ = picture;
-    shown_resource_ = box.resource();
-
+    const Picture& picture = box.picture();
     QImage image;
     if (!picture.empty()) {
         image = wrap_picture(picture);

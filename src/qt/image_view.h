@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "qt/control_view.h"
+#include "ui/picture_repaint.h"
 
 namespace vis {
 
@@ -49,8 +50,7 @@ private:
     void apply_pointer(const Icon& icon);
 
     PictureWidget* picture_;
-    Picture shown_;
-    std::string shown_resource_;
+    ShownPicture shown_;
     Icon shown_pointer_;
 };
 

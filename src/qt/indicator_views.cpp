@@ -6,6 +6,7 @@
 
 #include "qt/colours.h"
 #include "qt/form_window.h"
+#include "ui/shape_outline.h"
 
 namespace vis {
 
@@ -57,26 +58,16 @@ ShapeView::ShapeView(FormWindow& window, Shape& shape)
     set_widget(outline_);
 }
 
-int ShapeView::line_margin() const {
-    const auto& shape = static_cast<const Shape&>(*control_);
-    return shape.kind() == ControlKind::line ? shape.border_width() / 2 : 0;
-}
-
 void ShapeView::render() {
     const auto& shape = static_cast<const Shape&>(*control_);
-    const Rect& b = shape.bounds();
-    const bool falling = (b.width >= 0) == (b.height >= 0);
-    outline_->set_outline(shape.kind() == ControlKind::line, falling, to_qcolor(shape.border_colour()),
-                          shape.border_width(), line_margin());
+    outline_->set_outline(shape.kind() == ControlKind::line, line_falls(shape), to_qcolor(shape.border_colour()),
+                          shape.border_width(), outline_margin(shape));
 }
 
 QRect ShapeView::geometry_px() const {
-    // One more pixel each way, so both end points of a line (and a thin rectangle) are drawn,
-    // and room for a wide line's round ends.
-    const QRect r = ControlView::geometry_px().normalized();
-    if (control_->kind() != ControlKind::line) return r;
-    const int m = line_margin();
-    return r.adjusted(-m, -m, 1 + m, 1 + m);
+    const QRect b = ControlView::geometry_px();
+    const PixelRect r = outline_place(static_cast<const Shape&>(*control_), {b.x(), b.y(), b.width(), b.height()});
+    return {r.left, r.top, r.width, r.height};
 }
 
 FrameView::FrameView(FormWindow& window, Frame& frame)

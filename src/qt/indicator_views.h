@@ -54,7 +54,6 @@ protected:
     QRect geometry_px() const override;
 
 private:
-    int line_margin() const;
     OutlineWidget* outline_;
 };
 

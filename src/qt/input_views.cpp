@@ -12,19 +12,16 @@
 #include "qt/form_window.h"
 #include "qt/qt_window_system.h"
 #include "services/paths.h"
+#include "ui/input_rules.h"
 
 namespace vis {
 
 CheckBoxView::CheckBoxView(FormWindow& window, CheckBox& check)
     : ControlView(window, check), box_(new QCheckBox(&window.client())) {
     set_widget(box_);
-    connect(box_, &QCheckBox::clicked, this, [this](bool checked) {
-        forward([checked](Control& c) {
-            auto& model = static_cast<CheckBox&>(c);
-            model.set_value(checked);
-            if (model.on_click) model.on_click();
-        });
-    });
+    // The model decides the state; the box shows it when it renders.
+    connect(box_, &QCheckBox::clicked, this,
+            [this] { forward([](Control& c) { click_check_box(static_cast<CheckBox&>(c)); }); });
 }
 
 void CheckBoxView::render() {
@@ -64,16 +61,14 @@ ComboBoxView::ComboBoxView(FormWindow& window, ComboBox& combo)
 void ComboBoxView::render() {
     const auto& model = static_cast<const ComboBox&>(*control_);
     if (combo_->isEditable() != model.editable()) make_editable(model.editable());
-    if (model.items_revision() != items_revision_) {
-        items_revision_ = model.items_revision();
+    if (items_shown_.moved_on(model.items_revision())) {
         QStringList items;
         for (const std::string& item : model.items()) items << QString::fromStdString(item);
         combo_->clear();
         combo_->addItems(items);
     }
-    // Text the user is typing is left alone, so the cursor keeps its place.
-    const bool typed = model.editable() && model.list_index() < 0;
-    if (!typed && combo_->currentIndex() != model.list_index()) combo_->setCurrentIndex(model.list_index());
+    if (!shows_typed_text(model) && combo_->currentIndex() != model.list_index())
+        combo_->setCurrentIndex(model.list_index());
     const QString text = QString::fromStdString(model.text());
     if (model.editable() && combo_->currentText() != text) combo_->setEditText(text);
 }
@@ -129,17 +124,12 @@ ScrollBarView::ScrollBarView(FormWindow& window, ScrollBar& bar)
     connect(bar_, &QScrollBar::valueChanged, this, [this](int value) {
         // The model may be the one that moved the bar.
         if (control_ == nullptr || static_cast<const ScrollBar&>(*control_).value() == value) return;
-        const bool dragging = bar_->isSliderDown();
-        forward([value, dragging](Control& c) {
-            auto& model = static_cast<ScrollBar&>(c);
-            if (dragging)
-                model.drag_to(value);
-            else
-                model.set_value(value);
-        });
+        const ScrollMove move = bar_->isSliderDown() ? ScrollMove::drag : ScrollMove::step;
+        forward([move, value](Control& c) { scroll_bar_moved(static_cast<ScrollBar&>(c), move, value); });
     });
-    connect(bar_, &QScrollBar::sliderReleased, this,
-            [this] { forward([](Control& c) { static_cast<ScrollBar&>(c).end_drag(); }); });
+    connect(bar_, &QScrollBar::sliderReleased, this, [this] {
+        forward([](Control& c) { scroll_bar_moved(static_cast<ScrollBar&>(c), ScrollMove::release, 0); });
+    });
 }
 
 void ScrollBarView::render() {

@@ -1,6 +1,7 @@
 #pragma once
 // The controls the user types into or presses: check box, text box, combo box, button.
 #include "qt/control_view.h"
+#include "ui/revision_mark.h"
 
 class QAbstractButton;
 class QCheckBox;
@@ -49,7 +50,7 @@ private:
     void make_editable(bool editable);
 
     QComboBox* combo_;
-    std::uint64_t items_revision_ = 0;
+    RevisionMark items_shown_;
 };
 
 // A push button, or a tool button with its icon above the caption when the button has an icon.

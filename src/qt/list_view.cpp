@@ -62,14 +62,11 @@ private:
 };
 
 // A list box lets the user move its selection but never clear it: Qt's single selection
-// deselects on Ctrl+click and Ctrl+Space, which here select the line instead. A left press on a
-// line is the list's click, whether the line was selected before or not.
+// deselects on Ctrl+click and Ctrl+Space, which here select the line instead. The list's own
+// press moves the highlight quietly; the press is then the list's click.
 class LinesView : public QListView {
 public:
-    using QListView::QListView;
-
-    std::function<void(int row)> on_line_pressed;
-    bool pressing() const { return pressing_; }
+    LinesView(QWidget* parent, ListInput& input) : QListView(parent), input_(input) {}
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override {
@@ -80,19 +77,23 @@ protected:
     }
 
     void mousePressEvent(QMouseEvent* event) override {
-        pressing_ = true;
-        QListView::mousePressEvent(event);
-        pressing_ = false;
+        {
+            const ListInput::Quiet quiet(input_);
+            QListView::mousePressEvent(event);
+        }
         const QModelIndex index = indexAt(event->position().toPoint());
-        if (event->button() == Qt::LeftButton && index.isValid() && on_line_pressed) on_line_pressed(index.row());
+        if (event->button() == Qt::LeftButton) input_.pressed(index.isValid() ? index.row() : -1);
     }
 
 private:
-    bool pressing_ = false;
+    ListInput& input_;
 };
 
 ListView::ListView(FormWindow& window, ListBox& list)
-    : ControlView(window, list), view_(new LinesView(&window.client())), model_(new ListLinesModel(list, this)) {
+    : ControlView(window, list),
+      input_(control_, [this](const std::function<void(Control&)>& handler) { forward(handler); }),
+      view_(new LinesView(&window.client(), input_)),
+      model_(new ListLinesModel(list, this)) {
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->setUniformItemSizes(true);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -100,7 +101,6 @@ ListView::ListView(FormWindow& window, ListBox& list)
     set_widget(view_, view_->viewport());
     // The right button opens the program's menu and leaves the selection where it was.
     set_right_press_consumed(true);
-    view_->on_line_pressed = [this](int row) { user_clicked(row); };
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ListView::user_selected);
 }
 
@@ -110,31 +110,23 @@ void ListView::detach() {
 }
 
 void ListView::user_selected() {
-    // A press reports itself as a click once Qt has moved the highlight.
-    if (rendering_ || view_->pressing()) return;
+    if (input_.quiet()) return;
     const QModelIndexList selected = view_->selectionModel()->selectedIndexes();
-    if (selected.isEmpty()) {
-        // No way of the user's may clear the selection: show the program's own again.
+    // No way of the user's may clear the selection: show the program's own again.
+    if (selected.isEmpty())
         render();
-        return;
-    }
-    const int row = selected.front().row();
-    forward([row](Control& c) { static_cast<ListBox&>(c).set_list_index(row); });
-}
-
-void ListView::user_clicked(int row) {
-    forward([row](Control& c) { static_cast<ListBox&>(c).click_line(row); });
+    else
+        input_.highlight_moved(selected.front().row());
 }
 
 void ListView::render() {
     if (control_ == nullptr) return;
     auto& list = static_cast<ListBox&>(*control_);
-    rendering_ = true;
+    const ListInput::Quiet quiet(input_);
     model_->apply(list.take_line_changes());
     show_selection(list.list_index());
     set_colour_role(*view_, QPalette::Text, list.fore_colour());
     set_colour_role(*view_, QPalette::Base, list.back_colour());
-    rendering_ = false;
 }
 
 void ListView::show_selection(int row) {

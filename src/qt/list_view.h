@@ -1,5 +1,6 @@
 #pragma once
 #include "qt/control_view.h"
+#include "ui/list_input.h"
 
 class QListView;
 
@@ -24,12 +25,11 @@ protected:
 
 private:
     void user_selected();
-    void user_clicked(int row);
     void show_selection(int row);
 
+    ListInput input_;
     LinesView* view_;
     ListLinesModel* model_;
-    bool rendering_ = false;
 };
 
 }  // namespace vis

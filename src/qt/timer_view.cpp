@@ -12,11 +12,10 @@ void TimerView::detach() {
 }
 
 void TimerView::render() {
-    const auto& model = static_cast<const Timer&>(*control_);
-    if (model.generation() == generation_) return;
-    generation_ = model.generation();
-    if (model.timer_enabled() && model.interval() > 0)
-        timer_.start(model.interval());
+    const std::optional<int> countdown = countdown_.restart(static_cast<const Timer&>(*control_));
+    if (!countdown) return;
+    if (*countdown > 0)
+        timer_.start(*countdown);
     else
         timer_.stop();
 }
@@ -24,10 +23,7 @@ void TimerView::render() {
 void TimerView::tick() {
     if (ticking_) return;
     ticking_ = true;
-    forward([](Control& c) {
-        auto& t = static_cast<Timer&>(c);
-        if (t.timer_enabled() && t.on_timer) t.on_timer();
-    });
+    forward([](Control& c) { run_tick(static_cast<Timer&>(c)); });
     ticking_ = false;
 }
 

@@ -2,6 +2,7 @@
 #include <QTimer>
 
 #include "qt/control_view.h"
+#include "ui/timer_countdown.h"
 
 namespace vis {
 
@@ -22,7 +23,7 @@ private:
     void tick();
 
     QTimer timer_;
-    std::uint64_t generation_ = 0;
+    TimerCountdown countdown_;
     bool ticking_ = false;
 };
 

@@ -16,7 +16,15 @@
 namespace vis::win32 {
 
 ControlView::ControlView(FormWindow& window, Control& control)
-    : window_(window), system_(window.system()), control_(&control) {}
+    : window_(window),
+      system_(window.system()),
+      control_(&control),
+      pointer_(
+          control_, [this](const std::function<void(Control&)>& handler) { forward(handler); },
+          // The system's measure: a box around the press, the drag metrics wide and high.
+          [](int dx, int dy) {
+              return std::abs(dx) > GetSystemMetrics(SM_CXDRAG) / 2 || std::abs(dy) > GetSystemMetrics(SM_CYDRAG) / 2;
+          }) {}
 
 ControlView::~ControlView() {
     if (hwnd_ != nullptr) {
@@ -60,8 +68,7 @@ double ControlView::pointer_twips_per_pixel() const {
 }
 
 void ControlView::sync() {
-    if (control_ == nullptr || control_->revision() == rendered_revision_) return;
-    rendered_revision_ = control_->revision();
+    if (control_ == nullptr || !rendered_.moved_on(control_->revision())) return;
     render();
     if (hwnd_ == nullptr || control_ == nullptr) return;
     const RECT r = geometry_px();
@@ -72,7 +79,7 @@ void ControlView::sync() {
 }
 
 void ControlView::rescale() {
-    rendered_revision_ = 0;
+    rendered_.forget();
     font_applied_ = false;
     sync();
 }
@@ -146,73 +153,46 @@ bool ControlView::key(WPARAM wp) {
     const int code = static_cast<int>(wp);
     const int shift = held_shift();
     if (window_.route_form_key(code, shift)) return true;
-    if (control_ != nullptr && control_->on_key_down)
-        forward([code, shift](Control& c) {
-            if (c.on_key_down) c.on_key_down(code, shift);
-        });
-    // The control's ordinary key behaviour follows, unless the handler took the control away.
-    return control_ == nullptr;
+    return pointer_.key_down(code, shift);
 }
 
 bool ControlView::mouse(UINT msg, WPARAM wp, LPARAM lp) {
     const double per_pixel = pointer_twips_per_pixel();
     const int px = static_cast<short>(LOWORD(lp)), py = static_cast<short>(HIWORD(lp));
-    const int x = px_to_twips(px, per_pixel), y = px_to_twips(py, per_pixel);
     const int shift = ((wp & MK_SHIFT) ? 1 : 0) | ((wp & MK_CONTROL) ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
-    int button = 0;
-    if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP || msg == WM_LBUTTONDBLCLK) button = 1;
-    if (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP) button = 2;
-    if (msg == WM_MBUTTONDOWN || msg == WM_MBUTTONUP) button = 4;
-    const bool right = button == 2;
+    PointerEvent pointer{0, shift, px_to_twips(px, per_pixel), px_to_twips(py, per_pixel)};
+    if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP || msg == WM_LBUTTONDBLCLK) pointer.button = 1;
+    if (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP) pointer.button = 2;
+    if (msg == WM_MBUTTONDOWN || msg == WM_MBUTTONUP) pointer.button = 4;
+    const ViewPoint at{px, py};
     switch (msg) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
-            if (button == 1) {
-                left_pressed_ = true;
-                press_at_ = {px, py};
-            }
-            if (capture_while_pressed_ || drag_capture(button)) SetCapture(hwnd_);
-            if (control_->on_mouse_down)
-                forward([=](Control& c) {
-                    if (c.on_mouse_down) c.on_mouse_down(button, shift, x, y);
-                });
-            return right && right_press_consumed_;
+            if (capture_while_pressed_ || drag_capture(pointer.button)) SetCapture(hwnd_);
+            return pointer_.press(pointer, at).consumed;
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
             RECT client;
             GetClientRect(hwnd_, &client);
-            const POINT p{px, py};
-            const bool click = clicks_from_mouse_ && button == 1 && left_pressed_ && PtInRect(&client, p);
-            if (button == 1) left_pressed_ = false;
             if ((capture_while_pressed_ || control_->on_drag_file) && GetCapture() == hwnd_ &&
                 (wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0)
                 ReleaseCapture();
-            if (control_->on_mouse_up)
-                forward([=](Control& c) {
-                    if (c.on_mouse_up) c.on_mouse_up(button, shift, x, y);
-                });
-            if (click && control_ && control_->on_click)
-                forward([](Control& c) {
-                    if (c.on_click) c.on_click();
-                });
-            return right && right_press_consumed_;
+            return pointer_.release(pointer, PtInRect(&client, POINT{px, py}) != FALSE).consumed;
         }
         case WM_LBUTTONDBLCLK:
-            left_pressed_ = false;
-            if (control_->on_dbl_click)
-                forward([](Control& c) {
-                    if (c.on_dbl_click) c.on_dbl_click();
-                });
+            pointer_.double_click(pointer.button);
             return false;
         default: {
-            const int held = ((wp & MK_LBUTTON) ? 1 : 0) | ((wp & MK_RBUTTON) ? 2 : 0) | ((wp & MK_MBUTTON) ? 4 : 0);
-            if (control_->on_mouse_move)
-                forward([=](Control& c) {
-                    if (c.on_mouse_move) c.on_mouse_move(held, shift, x, y);
-                });
-            return control_ != nullptr && drag_move(wp, {px, py});
+            pointer.button = ((wp & MK_LBUTTON) ? 1 : 0) | ((wp & MK_RBUTTON) ? 2 : 0) | ((wp & MK_MBUTTON) ? 4 : 0);
+            const PointerAnswer answer = pointer_.move(pointer, at);
+            if (!answer.drag_file.empty()) {
+                // The list box's own tracking of the held button ends here.
+                if (GetCapture() == hwnd_) ReleaseCapture();
+                drag_file_out(answer.drag_file);
+            }
+            return answer.consumed;
         }
     }
 }
@@ -221,26 +201,6 @@ bool ControlView::drag_capture(int button) const {
     // A native list may have handled the whole press, and let go of the pointer, before this
     // sees it: only a button still down is held for a drag.
     return button == 1 && control_->on_drag_file && GetKeyState(VK_LBUTTON) < 0;
-}
-
-bool ControlView::drag_move(WPARAM wp, POINT at) {
-    if (!left_pressed_ || (wp & MK_LBUTTON) == 0 || !control_->on_drag_file) return false;
-    // Short of the system's drag distance the press stays a click (or half of a double-click).
-    if (std::abs(at.x - press_at_.x) <= GetSystemMetrics(SM_CXDRAG) / 2 &&
-        std::abs(at.y - press_at_.y) <= GetSystemMetrics(SM_CYDRAG) / 2)
-        return true;
-    // The drag takes the release: no click follows it.
-    left_pressed_ = false;
-    std::string path;
-    forward([&path](Control& c) {
-        if (c.on_drag_file) path = c.on_drag_file();
-    });
-    // A file that went is reported by the program; nothing empty is ever dragged.
-    if (path.empty()) return true;
-    // The list box's own tracking of the held button ends here.
-    if (GetCapture() == hwnd_) ReleaseCapture();
-    drag_file_out(path);
-    return true;
 }
 
 LRESULT CALLBACK ControlView::subclass_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {

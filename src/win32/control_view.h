@@ -3,11 +3,12 @@
 // user's mouse and key input to the control's handlers.
 #include <windows.h>
 
-#include <cstdint>
 #include <functional>
 #include <string>
 
 #include "ui/control.h"
+#include "ui/pointer_rules.h"
+#include "ui/revision_mark.h"
 
 namespace vis::win32 {
 
@@ -55,9 +56,9 @@ protected:
     // Runs a handler of the control (if it still exists), then renders.
     void forward(const std::function<void(Control&)>& handler);
     // Left-button clicks on the window run on_click (labels, images); other kinds have their own.
-    void set_clicks_from_mouse(bool on) { clicks_from_mouse_ = on; }
+    void set_clicks_from_mouse(bool on) { pointer_.set_clicks(on); }
     // Right-button presses go to the program only (a list keeps its selection).
-    void set_right_press_consumed(bool on) { right_press_consumed_ = on; }
+    void set_right_press_consumed(bool on) { pointer_.set_right_press_consumed(on); }
     // The pointer stays with the control while a button is held (pictures).
     void set_capture_while_pressed(bool on) { capture_while_pressed_ = on; }
     // Twips per pixel for the control's place and font: the window's DPI, or the screen's inside a
@@ -75,9 +76,6 @@ private:
     // the pointer has left the control: a left press, still held, on a control that can be
     // dragged out.
     bool drag_capture(int button) const;
-    // A move with the left button held since a press on a control that can be dragged out: true
-    // when it belongs to the drag (started once far enough from the press), not to the window.
-    bool drag_move(WPARAM wp, POINT at);
     bool key(WPARAM wp);
     void apply_font();
     // For the pointer's position over the control: a picture at its own size counts in its pixels.
@@ -89,12 +87,9 @@ private:
     bool font_applied_ = false;
     HBRUSH back_brush_ = nullptr;
     Colour brush_colour_ = kDefaultColour;
-    std::uint64_t rendered_revision_ = 0;
-    bool clicks_from_mouse_ = false;
-    bool right_press_consumed_ = false;
+    RevisionMark rendered_;
+    PointerRules pointer_;
     bool capture_while_pressed_ = false;
-    bool left_pressed_ = false;
-    POINT press_at_{};
 };
 
 // A control with no native look of its own yet: nothing shows, so nothing it lies over is hidden.

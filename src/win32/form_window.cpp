@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "services/start_marks.h"
+#include "ui/form_keys.h"
+#include "ui/view_roster.h"
+#include "ui/window_presence.h"
 #include "win32/control_view.h"
 #include "win32/free_place.h"
 #include "win32/units.h"
@@ -76,16 +79,9 @@ void FormWindow::sync() {
 }
 
 void FormWindow::sync_controls() {
-    const auto& controls = form_->controls();
-    std::erase_if(views_, [&](const std::unique_ptr<ControlView>& v) {
-        if (std::find(controls.begin(), controls.end(), v->control()) != controls.end()) return false;
-        v->detach();
-        return true;
-    });
-    // Made in the form's order, so a container has its window before the controls it holds.
-    for (Control* c : controls)
-        if (view_of(*c) == nullptr) views_.push_back(make_control_view(*this, *c));
-    for (std::size_t i = 0; i < views_.size(); ++i) views_[i]->sync();
+    follow_controls(
+        views_, form_->controls(), [this](Control& c) { return make_control_view(*this, c); },
+        [](const std::unique_ptr<ControlView>& v) { v->detach(); });
 }
 
 void FormWindow::show_caption() {
@@ -94,8 +90,7 @@ void FormWindow::show_caption() {
 
 void FormWindow::sync_window() {
     const Form& f = *form_;
-    if (f.revision() == rendered_revision_) return;
-    rendered_revision_ = f.revision();
+    if (!rendered_.moved_on(f.revision())) return;
     show_caption();
     apply_style(f);
     apply_back_colour(f);
@@ -150,7 +145,7 @@ void FormWindow::apply_visibility(const Form& f) {
         return;
     }
     const bool showing = !IsWindowVisible(hwnd_);
-    const bool first_show = showing && !shown_once_;
+    const bool first_show = presence_.first_showing(showing);
     if (first_show) {
         // On the monitor the player works on, as a window manager places a new window.
         RECT r;
@@ -161,21 +156,17 @@ void FormWindow::apply_visibility(const Form& f) {
                                        f.centred() ? std::vector<RECT>{} : system_.shown_window_rects());
         SetWindowPos(hwnd_, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    // The state is applied when the program changes it, so a window the user minimised stays so.
-    if (showing || f.window_state() != applied_state_) {
-        applied_state_ = f.window_state();
-        shown_once_ = true;
-        if (f.window_state() == WindowState::maximised && f.border_style() == BorderStyle::none) {
-            // A borderless maximised window covers its whole monitor, taskbar included.
+    if (const std::optional<WindowState> state = presence_.state_due(f, showing)) {
+        if (covers_screen(f)) {
             MONITORINFO monitor{sizeof(MONITORINFO), {}, {}, 0};
             GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
             const RECT& m = monitor.rcMonitor;
             SetWindowPos(hwnd_, nullptr, m.left, m.top, m.right - m.left, m.bottom - m.top, SWP_NOZORDER);
             ShowWindow(hwnd_, SW_SHOW);
         } else {
-            const int command = f.window_state() == WindowState::minimised   ? SW_SHOWMINIMIZED
-                                : f.window_state() == WindowState::maximised ? SW_SHOWMAXIMIZED
-                                                                             : SW_SHOWNORMAL;
+            const int command = *state == WindowState::minimised   ? SW_SHOWMINIMIZED
+                                : *state == WindowState::maximised ? SW_SHOWMAXIMIZED
+                                                                   : SW_SHOWNORMAL;
             ShowWindow(hwnd_, command);
         }
         // Painted now rather than when the loop next waits: a long step may follow at once (the
@@ -186,18 +177,14 @@ void FormWindow::apply_visibility(const Form& f) {
         }
         if (first_show) start_mark(f.name() + " shown");
     }
-    if (f.activation() != applied_activation_) {
-        applied_activation_ = f.activation();
-        if (f.window_state() != WindowState::minimised) {
-            BringWindowToTop(hwnd_);
-            SetForegroundWindow(hwnd_);
-        }
+    if (presence_.raise_due(f)) {
+        BringWindowToTop(hwnd_);
+        SetForegroundWindow(hwnd_);
     }
 }
 
 void FormWindow::sync_focus(const Form& f) {
-    if (f.focus_serial() == applied_focus_) return;
-    applied_focus_ = f.focus_serial();
+    if (!focused_.moved_on(f.focus_serial())) return;
     if (f.focus() == nullptr) return;
     if (const ControlView* v = view_of(*f.focus()); v && v->hwnd()) {
         last_focus_ = v->hwnd();
@@ -275,18 +262,8 @@ POINT FormWindow::to_screen(int x_twips, int y_twips) const {
 }
 
 bool FormWindow::route_form_key(int code, int shift) {
-    Form* f = form_;
-    if (f == nullptr) return false;
-    if (f->on_shortcut) {
-        bool taken = false;
-        system_.dispatch([f, code, shift, &taken] { taken = f->on_shortcut && f->on_shortcut(code, shift); });
-        if (taken) return true;
-    }
-    if (!f->on_key_down || form_ == nullptr) return false;
-    system_.dispatch([f, code, shift] {
-        if (f->on_key_down) f->on_key_down(code, shift);
-    });
-    return true;
+    return offer_key_to_form(form_, code, shift,
+                             [this](const std::function<void()>& handler) { system_.dispatch(handler); });
 }
 
 LRESULT CALLBACK FormWindow::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

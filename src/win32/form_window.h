@@ -2,11 +2,12 @@
 // The top-level window showing one form: caption, border, size and state, menu bar, controls.
 #include <windows.h>
 
-#include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/revision_mark.h"
+#include "ui/window_presence.h"
 #include "win32/menu_bar.h"
 
 namespace vis::win32 {
@@ -77,16 +78,14 @@ private:
     HWND last_focus_ = nullptr;
     double natural_per_pixel_ = 15.0;
 
-    std::uint64_t rendered_revision_ = 0;
+    RevisionMark rendered_;
     DWORD applied_style_ = 0;
     bool applied_topmost_ = false;
     Colour applied_back_ = kDefaultColour;
     bool back_applied_ = false;
     SIZE applied_size_{};
-    WindowState applied_state_ = WindowState::normal;
-    std::uint64_t applied_activation_ = 0;
-    std::uint64_t applied_focus_ = 0;
-    bool shown_once_ = false;
+    WindowPresence presence_;
+    RevisionMark focused_;
 };
 
 }  // namespace vis::win32

@@ -26,29 +26,19 @@ ImageView::~ImageView() {
 void ImageView::render() {
     auto& box = static_cast<ImageBox&>(*control_);
     if (box.kind() == ControlKind::picture_box) apply_pointer(static_cast<const PictureBox&>(box).mouse_icon());
-    const Picture& picture = box.picture();
-    const PixelRect changed = box.take_changed();
-    if (picture.same_buffer(shown_) && box.resource() == shown_resource_) {
-        if (changed.empty() || picture.empty()) return;
-        RECT area{changed.left, changed.top, changed.left + changed.width, changed.top + changed.height};
-        if (box.stretch()) {
-            RECT client;
-            GetClientRect(hwnd(), &client);
-            const double sx = static_cast<double>(client.right) / picture.width;
-            const double sy = static_cast<double>(client.bottom) / picture.height;
-            area = {static_cast<LONG>(area.left * sx), static_cast<LONG>(area.top * sy),
-                    static_cast<LONG>(area.right * sx) + 1, static_cast<LONG>(area.bottom * sy) + 1};
-        }
-        // Halftone reaches a pixel beyond the changed ones.
-        InflateRect(&area, 1, 1);
+    const ShownPicture::Update update = shown_.take(box);
+    if (!update.whole) {
+        if (update.changed.empty()) return;
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        const Picture& picture = shown_.picture();
+        const PixelRect a = repaint_area(update.changed, picture.width, picture.height, box.stretch(), client.right,
+                                         client.bottom, 1.0);
+        const RECT area{a.left, a.top, a.left + a.width, a.top + a.height};
         InvalidateRect(hwnd(), &area, FALSE);
         return;
     }
-    shown_ = picture;
-    if (box.resource() != shown_resource_) {
-        shown_resource_ = box.resource();
-        icon_.load(system_.program_folder(), shown_resource_);
-    }
+    if (update.icon_changed) icon_.load(system_.program_folder(), box.resource());
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -70,10 +60,11 @@ RECT ImageView::geometry_px() const {
     RECT r = ControlView::geometry_px();
     const auto& box = static_cast<const ImageBox&>(*control_);
     // At natural size the window takes the picture's (or the icon's) size in device pixels.
-    if (!box.stretch() && !shown_.empty()) {
-        r.right = r.left + shown_.width;
-        r.bottom = r.top + shown_.height;
-    } else if (!box.stretch() && shown_.empty() && !icon_.empty()) {
+    const Picture& shown = shown_.picture();
+    if (!box.stretch() && !shown.empty()) {
+        r.right = r.left + shown.width;
+        r.bottom = r.top + shown.height;
+    } else if (!box.stretch() && shown.empty() && !icon_.empty()) {
         r.right = r.left + icon_.width();
         r.bottom = r.top + icon_.height();
     }
@@ -85,7 +76,8 @@ void ImageView::paint(HDC dc) {
     GetClientRect(hwnd(), &client);
     const auto* box = static_cast<const ImageBox*>(control_);
     const bool stretch = box != nullptr && box->stretch();
-    if (shown_.empty()) {
+    const Picture& shown = shown_.picture();
+    if (shown.empty()) {
         // The box's colour, else the form's, shows around and through the icon.
         Colour back = control_ != nullptr ? control_->back_colour() : kDefaultColour;
         if (back == kDefaultColour && window_.form() != nullptr) back = window_.form()->back_colour();
@@ -96,12 +88,12 @@ void ImageView::paint(HDC dc) {
         return;
     }
     // A copy scaled ahead for exactly this size is shown as it is.
-    const ScaledCopy* scaled = shown_.scaled.get();
+    const ScaledCopy* scaled = shown.scaled.get();
     const bool use_scaled =
         stretch && scaled != nullptr && scaled->width == client.right && scaled->height == client.bottom;
-    const int width = use_scaled ? scaled->width : shown_.width;
-    const int height = use_scaled ? scaled->height : shown_.height;
-    const void* bits = use_scaled ? static_cast<const void*>(scaled->pixels.data()) : shown_.pixels->data();
+    const int width = use_scaled ? scaled->width : shown.width;
+    const int height = use_scaled ? scaled->height : shown.height;
+    const void* bits = use_scaled ? static_cast<const void*>(scaled->pixels.data()) : shown.pixels->data();
     BITMAPINFO info = top_down_32bit(width, height);
     const int dest_w = stretch ? client.right : width;
     const int dest_h = stretch ? client.bottom : height;

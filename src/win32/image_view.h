@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "ui/picture_repaint.h"
 #include "win32/control_view.h"
 #include "win32/data_icon.h"
 
@@ -24,8 +25,7 @@ private:
     void paint(HDC dc);
     void apply_pointer(const Icon& icon);
 
-    Picture shown_;
-    std::string shown_resource_;
+    ShownPicture shown_;
     DataIcon icon_;
     Icon shown_pointer_;
     HCURSOR pointer_ = nullptr;

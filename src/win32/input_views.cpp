@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ui/input_rules.h"
 #include "win32/graphical_button.h"
 #include "win32/units.h"
 #include "win32/wide.h"
@@ -66,11 +67,7 @@ void CheckBoxView::render() {
 void CheckBoxView::command(int code) {
     if (code != BN_CLICKED) return;
     // The model decides the state; the box shows it when it renders.
-    forward([](Control& c) {
-        auto& box = static_cast<CheckBox&>(c);
-        box.set_value(!box.value());
-        if (c.on_click) c.on_click();
-    });
+    forward([](Control& c) { click_check_box(static_cast<CheckBox&>(c)); });
 }
 
 TextBoxView::TextBoxView(FormWindow& window, TextBox& box) : ControlView(window, box) {
@@ -110,15 +107,12 @@ RECT ComboBoxView::geometry_px() const {
 void ComboBoxView::render() {
     const auto& model = static_cast<const ComboBox&>(*control_);
     rendering_ = true;
-    if (model.items_revision() != items_revision_) {
-        items_revision_ = model.items_revision();
+    if (items_shown_.moved_on(model.items_revision())) {
         SendMessageW(hwnd(), CB_RESETCONTENT, 0, 0);
         for (const std::string& item : model.items())
             SendMessageW(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(item).c_str()));
     }
-    // Text the user is typing is left alone, so the caret keeps its place.
-    const bool typed = model.editable() && model.list_index() < 0;
-    if (!typed && SendMessageW(hwnd(), CB_GETCURSEL, 0, 0) != model.list_index())
+    if (!shows_typed_text(model) && SendMessageW(hwnd(), CB_GETCURSEL, 0, 0) != model.list_index())
         SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(model.list_index()), 0);
     if (model.editable()) set_text_if_changed(hwnd(), model.text());
     rendering_ = false;
@@ -149,27 +143,28 @@ void ScrollBarView::scroll(int code) {
     if (control_ == nullptr) return;
     SCROLLINFO info{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
     GetScrollInfo(hwnd(), SB_CTL, &info);
+    ScrollMove move = ScrollMove::step;
+    int value = info.nPos;
     switch (code) {
         case SB_LINELEFT:
         case SB_PAGELEFT:
+            --value;
+            break;
         case SB_LINERIGHT:
-        case SB_PAGERIGHT: {
-            const int step = code == SB_LINELEFT || code == SB_PAGELEFT ? -1 : 1;
-            const int value = info.nPos + step;
-            forward([value](Control& c) { static_cast<ScrollBar&>(c).set_value(value); });
+        case SB_PAGERIGHT:
+            ++value;
             break;
-        }
-        case SB_THUMBTRACK: {
-            const int value = info.nTrackPos;
-            forward([value](Control& c) { static_cast<ScrollBar&>(c).drag_to(value); });
+        case SB_THUMBTRACK:
+            move = ScrollMove::drag;
+            value = info.nTrackPos;
             break;
-        }
         case SB_THUMBPOSITION:
-            forward([](Control& c) { static_cast<ScrollBar&>(c).end_drag(); });
+            move = ScrollMove::release;
             break;
         default:
-            break;
+            return;
     }
+    forward([move, value](Control& c) { scroll_bar_moved(static_cast<ScrollBar&>(c), move, value); });
 }
 
 }  // namespace vis::win32

@@ -1,7 +1,7 @@
 #pragma once
 // Controls the user works: push buttons, check boxes, text boxes.
-#include <cstdint>
 
+#include "ui/revision_mark.h"
 #include "win32/control_view.h"
 #include "win32/data_icon.h"
 
@@ -57,7 +57,7 @@ protected:
     RECT geometry_px() const override;
 
 private:
-    std::uint64_t items_revision_ = 0;
+    RevisionMark items_shown_;
     bool rendering_ = false;
 };
 

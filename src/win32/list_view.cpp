@@ -1,14 +1,15 @@
 #include "win32/list_view.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "win32/units.h"
 #include "win32/wide.h"
 
 namespace vis::win32 {
 
-ListView::ListView(FormWindow& window, ListBox& list) : ControlView(window, list) {
+ListView::ListView(FormWindow& window, ListBox& list)
+    : ControlView(window, list),
+      input_(control_, [this](const std::function<void(Control&)>& handler) { forward(handler); }) {
     create(WC_LISTVIEWW, WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA | LVS_NOCOLUMNHEADER | LVS_SINGLESEL |
                              LVS_SHOWSELALWAYS);
     SendMessageW(hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
@@ -26,14 +27,13 @@ void ListView::render() {
     // A hidden list (the other order of the screenshots) is brought up to date when it shows:
     // giving the system a count of thousands costs milliseconds each time.
     if (!list.visible()) return;
-    rendering_ = true;
+    const ListInput::Quiet quiet(input_);
     const int count = list.count();
     if (static_cast<int>(SendMessageW(hwnd(), LVM_GETITEMCOUNT, 0, 0)) != count)
         SendMessageW(hwnd(), LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
     show_colours(list);
     show_selection(list.list_index());
     InvalidateRect(hwnd(), nullptr, TRUE);
-    rendering_ = false;
 }
 
 void ListView::show_colours(const ListBox& list) {
@@ -47,7 +47,7 @@ void ListView::show_colours(const ListBox& list) {
 
 void ListView::show_selection(int row) {
     // The list's own notices of this change are no choice of the user's.
-    const bool was_rendering = std::exchange(rendering_, true);
+    const ListInput::Quiet quiet(input_);
     // Asked of one line and of the count, not by a walk over fifty thousand lines.
     if (row < 0 && SendMessageW(hwnd(), LVM_GETSELECTEDCOUNT, 0, 0) > 0) {
         LVITEMW none{};
@@ -61,7 +61,6 @@ void ListView::show_selection(int row) {
         SendMessageW(hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&chosen));
         SendMessageW(hwnd(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
     }
-    rendering_ = was_rendering;
 }
 
 void ListView::fill_text(NMLVDISPINFOW& info) const {
@@ -88,9 +87,7 @@ bool ListView::notify(const NMHDR& header, LRESULT& result) {
     // A press reports itself as a click; selections by keys are choices of the line.
     const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
     const bool selected_now = (change.uNewState & LVIS_SELECTED) != 0 && (change.uOldState & LVIS_SELECTED) == 0;
-    if (rendering_ || pressing_ || !selected_now || change.iItem < 0) return false;
-    const int row = change.iItem;
-    forward([row](Control& c) { static_cast<ListBox&>(c).set_list_index(row); });
+    if (!selected_now || !input_.highlight_moved(change.iItem)) return false;
     result = 0;
     return true;
 }
@@ -111,16 +108,17 @@ bool ListView::message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (msg != WM_LBUTTONDOWN) return ControlView::message(msg, wp, lp, result);
     // The native list moves its highlight first (and waits out the press); the press is then the
     // list's click on the line under the pointer.
-    pressing_ = true;
-    result = DefSubclassProc(hwnd(), msg, wp, lp);
-    pressing_ = false;
+    {
+        const ListInput::Quiet quiet(input_);
+        result = DefSubclassProc(hwnd(), msg, wp, lp);
+    }
     LVHITTESTINFO hit{};
     hit.pt = {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
     const int row = static_cast<int>(SendMessageW(hwnd(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
     ControlView::message(msg, wp, lp, result);
     if (control_ == nullptr) return true;
     auto& list = static_cast<ListBox&>(*control_);
-    if (row >= 0 && row < list.count()) forward([row](Control& c) { static_cast<ListBox&>(c).click_line(row); });
+    input_.pressed(row);
     // A press beside the lines, or one with Ctrl taking the highlight away, changes nothing of
     // the program's choice.
     if (control_ != nullptr) show_selection(list.list_index());

@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include "ui/list_input.h"
 #include "win32/control_view.h"
 
 namespace vis::win32 {
@@ -26,8 +27,7 @@ private:
     void fill_text(NMLVDISPINFOW& info) const;
     void fit_column();
 
-    bool rendering_ = false;
-    bool pressing_ = false;
+    ListInput input_;
 };
 
 }  // namespace vis::win32

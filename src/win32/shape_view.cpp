@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/shape_outline.h"
 #include "win32/line_pixels.h"
 #include "win32/units.h"
 #include "win32/window_classes.h"
@@ -35,35 +36,27 @@ ShapeView::ShapeView(FormWindow& window, Shape& shape) : ControlView(window, sha
     create(kPictureClass, 0);
 }
 
-int ShapeView::pen() const {
-    return std::max(1, static_cast<const Shape&>(*control_).border_width());
-}
-
 RECT ShapeView::geometry_px() const {
-    RECT r = ControlView::geometry_px();
-    if (r.right < r.left) std::swap(r.left, r.right);
-    if (r.bottom < r.top) std::swap(r.top, r.bottom);
-    if (control_->kind() != ControlKind::line) return r;
-    // One more pixel each way, so both ends are drawn, and room for a wide line's round ends.
-    const int m = pen() / 2;
-    return {r.left - m, r.top - m, r.right + 1 + m, r.bottom + 1 + m};
+    const RECT b = ControlView::geometry_px();
+    const PixelRect r =
+        outline_place(static_cast<const Shape&>(*control_), {b.left, b.top, b.right - b.left, b.bottom - b.top});
+    return {r.left, r.top, r.left + r.width, r.top + r.height};
 }
 
 HRGN ShapeView::outline_region(int w, int h) const {
-    const int p = pen();
-    if (control_->kind() != ControlKind::line) {
+    const auto& shape = static_cast<const Shape&>(*control_);
+    const int p = shape.border_width();
+    if (shape.kind() != ControlKind::line) {
         HRGN outer = CreateRectRgn(0, 0, w, h);
         HRGN inner = CreateRectRgn(p, p, std::max(p, w - p), std::max(p, h - p));
         CombineRgn(outer, outer, inner, RGN_DIFF);
         DeleteObject(inner);
         return outer;
     }
-    const Rect& b = control_->bounds();
-    // Both ends on the same diagonal of the box, or on the other one.
-    const bool falling = (b.width >= 0) == (b.height >= 0);
-    const int m = p / 2;
+    const int m = outline_margin(shape);
     const int right = w - 1 - m, bottom = h - 1 - m;
-    return falling ? region_of(line_pixels(m, m, right, bottom, p)) : region_of(line_pixels(m, bottom, right, m, p));
+    return line_falls(shape) ? region_of(line_pixels(m, m, right, bottom, p))
+                             : region_of(line_pixels(m, bottom, right, m, p));
 }
 
 void ShapeView::render() {

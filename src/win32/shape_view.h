@@ -18,7 +18,6 @@ protected:
     bool message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
-    int pen() const;
     // The region of the outline in the window's own pixels, for a window of w x h.
     HRGN outline_region(int w, int h) const;
 

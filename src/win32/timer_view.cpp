@@ -43,12 +43,11 @@ void TimerView::stop() {
 }
 
 void TimerView::render() {
-    const auto& model = static_cast<const Timer&>(*control_);
-    if (model.generation() == generation_) return;
-    generation_ = model.generation();
+    const std::optional<int> countdown = countdown_.restart(static_cast<const Timer&>(*control_));
+    if (!countdown) return;
     stop();
-    if (model.timer_enabled() && model.interval() > 0) {
-        id_ = SetTimer(nullptr, 0, static_cast<UINT>(model.interval()), tick);
+    if (*countdown > 0) {
+        id_ = SetTimer(nullptr, 0, static_cast<UINT>(*countdown), tick);
         if (id_ != 0) running_timers()[id_] = this;
     }
 }
@@ -60,10 +59,7 @@ void CALLBACK TimerView::tick(HWND, UINT, UINT_PTR id, DWORD) {
     // A handler that waits for events must not be entered again by its own timer.
     if (view.ticking_) return;
     view.ticking_ = true;
-    view.forward([](Control& c) {
-        auto& t = static_cast<Timer&>(c);
-        if (t.timer_enabled() && t.on_timer) t.on_timer();
-    });
+    view.forward([](Control& c) { run_tick(static_cast<Timer&>(c)); });
     if (live_views().count(&view) != 0) view.ticking_ = false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // A timer: a system timer restarted whenever the model asks for a new countdown.
+#include "ui/timer_countdown.h"
 #include "win32/control_view.h"
 
 namespace vis::win32 {
@@ -18,7 +19,7 @@ private:
     void stop();
 
     UINT_PTR id_ = 0;
-    std::uint64_t generation_ = 0;
+    TimerCountdown countdown_;
     bool ticking_ = false;
 };
 

@@ -2,18 +2,10 @@
 // Twips (the program's unit) and the window's pixels, and the program's colours as GDI's.
 #include <windows.h>
 
-#include <cmath>
-
 #include "ui/colour.h"
+#include "ui/twips.h"
 
 namespace vis::win32 {
-
-inline int twips_to_px(int twips, double twips_per_pixel) {
-    return static_cast<int>(std::lround(twips / twips_per_pixel));
-}
-inline int px_to_twips(double px, double twips_per_pixel) {
-    return static_cast<int>(std::lround(px * twips_per_pixel));
-}
 
 // The program keeps colours as red + 256 * green + 65536 * blue, which is a COLORREF already.
 inline COLORREF colour_ref(Colour c) {

@@ -1,5 +1,5 @@
 #pragma once
-// Twips (the program's unit) and the screen's logical pixels.
+// Twips (the program's unit, 1/1440 inch) and a view's pixels, rounded to the nearest.
 #include <cmath>
 
 namespace vis {
