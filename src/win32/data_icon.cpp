@@ -8,8 +8,8 @@
 #include <string>
 #include <utility>
 
-#include "services/paths.h"
 #include "imaging/stored_png.h"
+#include "services/paths.h"
 #include "services/whole_file.h"
 #include "win32/dib_info.h"
 #include "win32/wide.h"

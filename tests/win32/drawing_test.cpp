@@ -10,13 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/form.h"
 #include "services/paths.h"
-#include "win32/control_view.h"
-#include "win32/form_window.h"
-#include "win32/line_pixels.h"
-#include "win32/wide.h"
-#include "win32/win32_window_system.h"
 #include "support/stored_png_bytes.h"
 #include "support/temp_folder.h"
 #include "ui/form.h"
