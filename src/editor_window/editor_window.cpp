@@ -65,8 +65,6 @@ void EditorWindow::lay_out() {
     img_cur.set_resource(kPencilIcon.resource);
     lbl_pnt_color.set_bounds({4200, 840, 855, 255});
     lbl_pnt_color.set_alignment(Alignment::centre);
-    // The colour as decimal text, as the tag held it from the start.
-    lbl_pnt_color.set_tag("000000000");
     lbl_width.set_bounds({4680, 960, 375, 255});
     lbl_width.set_back_colour(rgb(255, 255, 192));
     lbl_width.set_visible(false);

@@ -55,7 +55,6 @@ void EditorWindow::show_state() {
         lbl_pnt_5.set_font(doc.text().font);
         fit_to_text(lbl_pnt_5, windows_.platform().text);
     }
-    img_cur.set_tag(std::to_string(static_cast<int>(doc.tool())));
     lbl_pnt_color.set_back_colour(doc.colour());
     lbl_pnt_color.set_fore_colour(contrasting(doc.colour()));
 }
@@ -105,7 +104,6 @@ void EditorWindow::open_effects() {
 void EditorWindow::choose_colour() {
     const auto chosen = windows_.platform().prompts.choose_colour(document_->colour(), this);
     if (!chosen) return;
-    lbl_pnt_color.set_tag(std::to_string(*chosen));
     document_->set_colour(*chosen);
 }
 

@@ -130,13 +130,7 @@ void GridView::scrolled(int top) {
 
 void GridView::pressed(int x, int y, Qt::KeyboardModifiers modifiers, bool twice) {
     const int shift = program_shift(modifiers);
-    forward([=](Control& c) {
-        auto& grid = static_cast<PictureGrid&>(c);
-        if (twice)
-            grid.double_press(x, y);
-        else
-            grid.press(x, y, shift);
-    });
+    forward([=](Control& c) { static_cast<PictureGrid&>(c).press(x, y, shift, twice); });
 }
 
 }  // namespace vis

@@ -37,14 +37,14 @@ void PictureGrid::user_scrolled(int top) {
     if (on_scroll) on_scroll();
 }
 
-void PictureGrid::press(int x, int y, int shift) {
+void PictureGrid::press(int x, int y, int shift, bool twice) {
     const int item = source_ != nullptr ? source_->item_at(x, y) : -1;
-    if (item >= 0 && on_cell_press) on_cell_press(item, shift);
-}
-
-void PictureGrid::double_press(int x, int y) {
-    const int item = source_ != nullptr ? source_->item_at(x, y) : -1;
-    if (item >= 0 && on_cell_double) on_cell_double(item);
+    if (item < 0) return;
+    if (twice) {
+        if (on_cell_double) on_cell_double(item);
+    } else if (on_cell_press) {
+        on_cell_press(item, shift);
+    }
 }
 
 }  // namespace vis

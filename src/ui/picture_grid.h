@@ -62,9 +62,9 @@ public:
     // --- from the backend: each runs its handler.
     void view_resized(int width, int height, double scale);
     void user_scrolled(int top);
-    // A press of the left button at a point of the content; `shift` holds the Shift and Ctrl bits.
-    void press(int x, int y, int shift);
-    void double_press(int x, int y);
+    // A press of the left button at a point of the content; `shift` holds the Shift and Ctrl bits,
+    // `twice` says it is the second press of a double click.
+    void press(int x, int y, int shift, bool twice = false);
 
     std::function<void()> on_resize;
     std::function<void()> on_scroll;

@@ -89,13 +89,7 @@ void GridView::press(LPARAM lp, WPARAM wp, bool twice) {
     SetFocus(hwnd());
     const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp) + grid()->scroll_top();
     const int shift = ((wp & MK_SHIFT) ? 1 : 0) | ((wp & MK_CONTROL) ? 2 : 0);
-    forward([=](Control& c) {
-        auto& grid = static_cast<PictureGrid&>(c);
-        if (twice)
-            grid.double_press(x, y);
-        else
-            grid.press(x, y, shift);
-    });
+    forward([=](Control& c) { static_cast<PictureGrid&>(c).press(x, y, shift, twice); });
 }
 
 void GridView::paint(HDC dc, const RECT& client) {

@@ -214,8 +214,11 @@ TEST_F(Editor, ClosingRestoresTheMainWindowAndTheNextOpeningIsLaidOutAfresh) {
     EXPECT_EQ(test::loaded<EditorWindow>(*main), nullptr);
 
     EditorWindow& again = open();
-    EXPECT_EQ(again.img_cur.tag(), "1");
-    EXPECT_EQ(again.lbl_pnt_color.tag(), "000000000");
+    // A fresh pencil in black: the tool shown, the colour shown and the document's own.
+    EXPECT_EQ(again.img_cur.resource(), "tool_pencil.png");
+    EXPECT_EQ(again.lbl_pnt_color.back_colour(), rgb(0, 0, 0));
+    EXPECT_EQ(again.document().tool(), ToolKind::pencil);
+    EXPECT_EQ(again.document().colour(), rgb(0, 0, 0));
     EXPECT_EQ(again.scr_width.value(), 10);
     EXPECT_FALSE(again.shp_sel.visible());
     EXPECT_EQ(again.pct_ss.mouse_icon().resource, "tool_pencil.png");

@@ -226,7 +226,7 @@ TEST_F(EffectsDialogTest, ClosingTheEditorAsAnEffectStartsStopsTheRun) {
         EXPECT_EQ(now->window_state(), WindowState::normal);
         ASSERT_EQ(opened.width, 640);
         EXPECT_EQ(*now->canvas().image().pixels, *opened.pixels);
-        EXPECT_EQ(now->img_cur.tag(), "1");
+        EXPECT_EQ(now->document().tool(), ToolKind::pencil);
     }
 }
 
