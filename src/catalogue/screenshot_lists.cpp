@@ -5,6 +5,7 @@
 
 #include "catalogue/list_line.h"
 #include "services/paths.h"
+#include "services/start_marks.h"
 
 namespace vis {
 
@@ -32,6 +33,8 @@ ScreenshotLists::ScreenshotLists(ListBox& ascending, ListBox& descending, FileLi
 bool ScreenshotLists::rebuild(const std::string& folder) {
     if (on_reading) on_reading(folder);
     const bool read = listing_.bind(folder);
+    // Apart from the lines made of it: under Wine the system's reading is most of the listing.
+    start_mark("folder read");
     // The lists keep the records they show even when the listing reads the folder again.
     order_.assign_all(listing_.shared_files());
     ascending_.lines_reset(0);

@@ -115,6 +115,13 @@ std::uint64_t shape_of(const std::vector<Menu*>& entries) {
     return sum;
 }
 
+// Changes when an entry of the bar itself changes, not one inside its menus.
+std::uint64_t own_revisions_of(const std::vector<Menu*>& tops) {
+    std::uint64_t sum = 0;
+    for (const Menu* e : tops) sum = sum * 31 + e->revision();
+    return sum;
+}
+
 }  // namespace
 
 MenuBar::~MenuBar() {
@@ -126,12 +133,17 @@ bool MenuBar::sync(HWND window, const std::vector<Menu*>& tops) {
     if (fingerprint == fingerprint_ && tops.size() == count_) return false;
     fingerprint_ = fingerprint;
     const std::uint64_t shape = shape_of(tops);
+    const std::uint64_t bar_look = own_revisions_of(tops);
     if (count_ > 0 && tops.size() == count_ && shape == shape_) {
-        // The same items: the bar keeps its height, so the window need not be laid out again.
         tree_.update(tops);
-        DrawMenuBar(window);
+        // The same items: the bar keeps its height, so only its own entries are painted again, and
+        // only when one of them changed (an entry inside a menu shows when the menu opens).
+        // DrawMenuBar would lay the whole window out anew, costly on a large window.
+        if (bar_look != bar_look_) RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+        bar_look_ = bar_look;
         return false;
     }
+    bar_look_ = bar_look;
     shape_ = shape;
     const bool had_bar = count_ > 0;
     count_ = tops.size();

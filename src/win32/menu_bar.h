@@ -61,6 +61,7 @@ public:
 private:
     std::uint64_t fingerprint_ = 0;
     std::uint64_t shape_ = 0;
+    std::uint64_t bar_look_ = 0;
     std::size_t count_ = 0;
     MenuTree tree_;
     HACCEL accelerators_ = nullptr;

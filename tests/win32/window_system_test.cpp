@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -182,6 +183,51 @@ TEST_F(Win32Backend, MenusShowCaptionAndShortcutAndRunOnlyReachableEntries) {
     windows.render();
     SendMessageW(window().hwnd(), WM_COMMAND, MAKEWPARAM(save_id, 0), 0);
     EXPECT_EQ(saves, 1);
+}
+
+namespace {
+
+// Counts the frame's layouts and paints of the window it subclasses.
+LRESULT CALLBACK count_frame_work(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR counts) {
+    auto* c = reinterpret_cast<int*>(counts);
+    if (msg == WM_NCCALCSIZE) ++c[0];
+    if (msg == WM_NCPAINT) ++c[1];
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+TEST_F(Win32Backend, AChangedMenuEntryRepaintsTheBarOnlyForItsOwnEntriesAndLaysNothingOut) {
+    Menu file("mFile", "ファイル(&F)");
+    Menu save("mSave", "保存(&S)");
+    Menu edit("mEdit", "編集(&E)");
+    file.add(save);
+    form.add_menu(file);
+    form.add_menu(edit);
+    show();
+    const HWND hwnd = window().hwnd();
+    struct Row {
+        const char* change;
+        std::function<void()> make;
+        int paints;
+    };
+    const Row rows[] = {
+        {"an entry inside a menu", [&] { save.set_enabled(false); }, 0},
+        {"a caption inside a menu", [&] { save.set_caption("別名で保存(&A)"); }, 0},
+        {"an entry of the bar", [&] { edit.set_enabled(false); }, 1},
+    };
+    for (const Row& row : rows) {
+        int counts[2] = {0, 0};
+        SetWindowSubclass(hwnd, count_frame_work, 7, reinterpret_cast<DWORD_PTR>(counts));
+        row.make();
+        windows.render();
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW);
+        RemoveWindowSubclass(hwnd, count_frame_work, 7);
+        EXPECT_EQ(counts[0], 0) << row.change;
+        EXPECT_EQ(counts[1] > 0, row.paints > 0) << row.change;
+    }
+    EXPECT_EQ(GetMenuState(GetMenu(hwnd), 1, MF_BYPOSITION) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
+    EXPECT_EQ(GetMenuState(GetSubMenu(GetMenu(hwnd), 0), 0, MF_BYPOSITION) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
 }
 
 TEST_F(Win32Backend, ClosingThroughTheFrameAsksTheProgram) {
