@@ -122,7 +122,7 @@ void MainWindow::decode_neighbours(const ListBox& list) {
 }
 
 void MainWindow::show_clicked(ListBox& list) {
-    if (ScreenshotLists::busy(list)) return;
+    if (lists_.busy(list)) return;
     show_pre_info(list);
     thumbnails_follow();
 }
