@@ -20,6 +20,7 @@ bool ScreenshotLists::rebuild(const std::string& folder) {
     const bool read = listing_.bind(folder);
     // The lists keep the records they show even when the listing reads the folder again.
     order_.assign_all(listing_.shared_files());
+    ++revision_;
     ascending_.lines_reset(0);
     descending_.lines_reset();
     if (!read) return false;
@@ -85,6 +86,7 @@ ListBox& ScreenshotLists::switch_order() {
 void ScreenshotLists::remove_order_row(int order_row) {
     const int count = order_.count();
     order_.remove(order_row);
+    ++revision_;
     ascending_.line_removed(order_row);
     descending_.line_removed(count - 1 - order_row);
 }
@@ -115,6 +117,7 @@ bool ScreenshotLists::put_file(const ListedFile& file, const std::string& was) {
     const Busy quiet_up(*this, ascending_), quiet_down(*this, descending_);
     if (old >= 0) remove_order_row(old);
     const int row = order_.insert(file);
+    ++revision_;
     ascending_.line_inserted(row);
     descending_.line_inserted(order_.count() - 1 - row);
     for (int i = 0; i < 2; ++i)
@@ -170,6 +173,7 @@ ScreenshotLists::Followed ScreenshotLists::reread() {
         if (lists[i]->list_index() >= 0) had[i] = record(*lists[i], lists[i]->list_index());
     listing_.refresh();
     order_.assign_all(listing_.shared_files());
+    ++revision_;
     Followed in_use_followed;
     for (int i = 0; i < 2; ++i) {
         Followed followed;

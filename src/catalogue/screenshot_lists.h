@@ -4,6 +4,7 @@
 // records the folder listing read; the newest-first list reads it backwards. The lists know which
 // order is shown (the sort icons show it) and which list is busy: selections made by the program
 // itself on a busy list run no selection handling.
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -45,6 +46,9 @@ public:
     private:
         int& count_;
     };
+
+    // Changes whenever lines come, go or are read again.
+    std::uint64_t revision() const { return revision_; }
 
     // The full path of a list line's screenshot.
     std::string file_of_line(const std::string& line) const;
@@ -121,6 +125,7 @@ private:
     bool newest_first_shown_ = false;
     int busy_up_ = 0;
     int busy_down_ = 0;
+    std::uint64_t revision_ = 0;
 };
 
 }  // namespace vis

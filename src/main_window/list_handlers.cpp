@@ -75,9 +75,7 @@ void MainWindow::relist() {
     show_pre_info(file_lst);
 }
 
-void MainWindow::apply_folder_changes() {
-    const ScreenshotWatch::Update update = watch_.tick();
-    if (!update.changed) return;
+void MainWindow::follow_folder_changes(const ScreenshotWatch::Update& update) {
     ListBox& list = lists_.in_use();
     // A screenshot that went or changed is followed by the preview and the viewer; otherwise only
     // the panel's counts (and the viewer's counter) follow.
