@@ -53,12 +53,22 @@ std::string ScreenshotLists::file_of_line(const std::string& line) const {
     return join_path(listing_.folder(), line_name(line));
 }
 
+std::string ScreenshotLists::path_of(const ListedFile& file) const {
+    return join_path(listing_.folder(), file.name);
+}
+
 const OrderLines& ScreenshotLists::lines_of(const ListBox& list) const {
     return &list == &ascending_ ? oldest_first_ : newest_first_;
 }
 
 const ListedFile& ScreenshotLists::record(const ListBox& list, int row) const {
     return order_.record(lines_of(list).order_row(row));
+}
+
+std::optional<ListedFile> ScreenshotLists::selected() {
+    const ListBox& list = in_use();
+    if (list.list_index() < 0) return std::nullopt;
+    return record(list, list.list_index());
 }
 
 std::string ScreenshotLists::selected_line() {

@@ -52,7 +52,11 @@ public:
 
     // The full path of a list line's screenshot.
     std::string file_of_line(const std::string& line) const;
-    // The selected line of the list in use; empty when nothing is selected.
+    // The full path of a listed screenshot.
+    std::string path_of(const ListedFile& file) const;
+    // The screenshot selected in the list in use; none when nothing is selected.
+    std::optional<ListedFile> selected();
+    // The selected line of the list in use, as shown; empty when nothing is selected.
     std::string selected_line();
     // What the listing read of the screenshot on row `row` of `list`.
     const ListedFile& record(const ListBox& list, int row) const;
