@@ -25,21 +25,21 @@ const Form& MainWindow::front_window() {
 }
 
 void MainWindow::save_as() {
-    const std::string line = lists_.selected_line();
-    if (line.empty()) return;
+    const std::optional<ListedFile> shot = lists_.selected();
+    if (!shot) return;
     FileDialog dialog;
     dialog.title = "名前を付けて保存";
     dialog.filter = "スクリーンショット(*.jpg)|*.jpg";
     // Every round opens in the start-up folder with the screenshot's own name.
     dialog.initial_folder = default_save_folder();
-    dialog.file_name = line_name(line);
+    dialog.file_name = shot->name;
     dialog.default_extension = ".jpg";
     dialog.owner = &front_window();
     const auto target = ask_save_name(p_.prompts, dialog, kAppTitle);
     if (!target) return;
     // Made beside the target and renamed over it, so a copy that breaks off leaves a file it was
     // to replace as it was.
-    if (!checked_copy(p_.files, lists_.file_of_line(line), *target)) {
+    if (!checked_copy(p_.files, lists_.path_of(*shot), *target)) {
         p_.prompts.message_box(notice("画像を保存できませんでした。\r\n" + *target, *dialog.owner));
         return;
     }
