@@ -1,7 +1,6 @@
 // Commands shared by the main menu and the viewer's pop-up menu: save a copy, clipboard (the
 // picture, or the file as it is), and the information label; and the two menu switches that are
 // stored in the settings file.
-#include "catalogue/list_line.h"
 #include "core/app.h"
 #include "main_window/main_window.h"
 #include "services/file_ops.h"
@@ -56,14 +55,14 @@ void MainWindow::copy_to_clipboard() {
 }
 
 std::string MainWindow::file_to_share() {
-    const std::string line = lists_.selected_line();
-    if (line.empty()) return {};
-    const std::string path = lists_.file_of_line(line);
+    const std::optional<ListedFile> shot = lists_.selected();
+    if (!shot) return {};
+    const std::string path = lists_.path_of(*shot);
     // On Linux a stored Windows path means nothing to other programs: they get the real file.
     if (file_exists(path)) return host_path(path);
     // Gone from outside before the watch told of it: said so, and the lists follow as they do
     // when the watch learns it, so nothing empty is ever handed on.
-    const std::string name = line_name(line);
+    const std::string& name = shot->name;
     p_.prompts.message_box(
         notice("ＳＳ [" + name + "]が見つかりませんでした（移動または削除されています）。", front_window()));
     if (lists_.drop_file(name)) show_remaining(lists_.in_use());
