@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "catalogue/list_line.h"
 #include "services/paths.h"
 
 namespace vis {
@@ -49,10 +48,6 @@ bool ScreenshotLists::busy(const ListBox& list) const {
     return (&list == &ascending_ ? busy_up_ : busy_down_) > 0;
 }
 
-std::string ScreenshotLists::file_of_line(const std::string& line) const {
-    return join_path(listing_.folder(), line_name(line));
-}
-
 std::string ScreenshotLists::path_of(const ListedFile& file) const {
     return join_path(listing_.folder(), file.name);
 }
@@ -69,11 +64,6 @@ std::optional<ListedFile> ScreenshotLists::selected() {
     const ListBox& list = in_use();
     if (list.list_index() < 0) return std::nullopt;
     return record(list, list.list_index());
-}
-
-std::string ScreenshotLists::selected_line() {
-    ListBox& list = in_use();
-    return list.list_index() >= 0 ? list.item(list.list_index()) : std::string();
 }
 
 ListBox& ScreenshotLists::switch_order() {

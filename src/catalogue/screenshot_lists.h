@@ -50,14 +50,10 @@ public:
     // Changes whenever lines come, go or are read again.
     std::uint64_t revision() const { return revision_; }
 
-    // The full path of a list line's screenshot.
-    std::string file_of_line(const std::string& line) const;
     // The full path of a listed screenshot.
     std::string path_of(const ListedFile& file) const;
     // The screenshot selected in the list in use; none when nothing is selected.
     std::optional<ListedFile> selected();
-    // The selected line of the list in use, as shown; empty when nothing is selected.
-    std::string selected_line();
     // What the listing read of the screenshot on row `row` of `list`.
     const ListedFile& record(const ListBox& list, int row) const;
     // The row of `list` that shows the screenshot named `name`; -1 when none does.

@@ -177,6 +177,8 @@ TEST(Lists, SortToggleCarriesTheRowNumberOver) {
     EXPECT_EQ(&f.lists().in_use(), &f.file_sort);
     EXPECT_TRUE(f.lists().newest_first());
     EXPECT_EQ(f.file_sort.list_index(), 1);
+    ASSERT_TRUE(f.lists().selected());
+    EXPECT_EQ(f.lists().path_of(*f.lists().selected()), join_path(app.folders.shots, names[3]));
     EXPECT_EQ(f.focus(), &f.file_sort);
     // Row 1 of the newest-first list is the second newest screenshot.
     EXPECT_EQ(f.lbl_alt.caption().substr(0, f.lbl_alt.caption().find("\r\n")), "ファイル名：" + names[3]);
