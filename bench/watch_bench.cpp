@@ -145,7 +145,7 @@ void BM_WatchLostTrackIn50000(benchmark::State& state) {
         auto start = std::chrono::steady_clock::now();
         // Every tick until nothing is left to look at.
         do run.plat.windows.advance(ScreenshotWatch::kTickMs);
-        while (run.f->tmr_watch.timer_enabled());
+        while (run.f->watch().ticking());
         made_good += Ms(std::chrono::steady_clock::now() - start).count();
         state.PauseTiming();
         if (run.f->file_lst.count() != kListed || run.f->file_lst.list_index() != kListed / 2) {

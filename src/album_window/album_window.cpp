@@ -211,12 +211,12 @@ void AlbumWindow::list_clicked(ListBox& list, Button& out_one, Button& out_all, 
     out_all.set_enabled(true);
     in_one.set_enabled(false);
     in_all.set_enabled(false);
-    if (list.list_index() >= 0) preview(list.item(list.list_index()));
+    if (list.list_index() >= 0) preview(order_of(list).record(list.list_index()));
 }
 
-void AlbumWindow::preview(const std::string& line) {
+void AlbumWindow::preview(const ListedFile& shot) {
     // A screenshot that has gone or cannot be read shows as a blank preview.
-    auto picture = decode_jpeg_file(windows_.main().lists().file_of_line(line));
+    auto picture = decode_jpeg_file(windows_.main().lists().path_of(shot));
     img_pre.set_picture(picture ? std::move(*picture) : Picture{});
 }
 

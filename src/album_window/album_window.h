@@ -96,7 +96,7 @@ private:
     // A list click: the pair of buttons that moves lines out of `list` on, the other pair off,
     // and the clicked screenshot previewed.
     void list_clicked(ListBox& list, Button& out_one, Button& out_all, Button& in_one, Button& in_all);
-    void preview(const std::string& line);
+    void preview(const ListedFile& shot);
     // The order a list shows.
     ScreenshotOrder& order_of(const ListBox& list);
     void move_one(ListBox& from, ListBox& to, Button& one, Button& all);

@@ -1,6 +1,5 @@
 #include "catalogue/screenshot_delete.h"
 
-#include "catalogue/list_line.h"
 #include "catalogue/screenshot_lists.h"
 #include "services/paths.h"
 
@@ -69,10 +68,10 @@ std::vector<std::string> delete_screenshots(Prompts& prompts, FileSystem& fs, Sc
 
 bool delete_selected_line(Prompts& prompts, FileSystem& fs, ScreenshotLists& lists, ListBox& list, const Form& owner) {
     const int row = list.list_index();
-    if (ScreenshotLists::busy(list) || row < 0) return false;
-    const std::string name = line_name(list.item(row));
+    if (lists.busy(list) || row < 0) return false;
+    const std::string name = lists.record(list, row).name;
     // Busy while the question waits too: changes of the folder must not move the row meanwhile.
-    const BusyList quiet(list);
+    const ScreenshotLists::Busy quiet(lists, list);
     if (!ask_delete(prompts, name, owner)) return false;
     // A file that stays is reported, and its line stays with it.
     if (!delete_screenshot(prompts, fs, lists.listing().folder(), name, owner)) return false;

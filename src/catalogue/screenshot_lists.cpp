@@ -3,25 +3,10 @@
 #include <algorithm>
 #include <optional>
 
-#include "catalogue/list_line.h"
 #include "services/paths.h"
 #include "services/start_marks.h"
 
 namespace vis {
-
-namespace {
-
-constexpr const char* kBusy = "not";
-
-}  // namespace
-
-BusyList::BusyList(ListBox& list) : list_(list), before_(list.tag()) {
-    list_.set_tag(kBusy);
-}
-
-BusyList::~BusyList() {
-    list_.set_tag(before_);
-}
 
 ScreenshotLists::ScreenshotLists(ListBox& ascending, ListBox& descending, FileList& listing, ImageBox& sort_up,
                                  ImageBox& sort_down)
@@ -37,31 +22,37 @@ bool ScreenshotLists::rebuild(const std::string& folder) {
     start_mark("folder read");
     // The lists keep the records they show even when the listing reads the folder again.
     order_.assign_all(listing_.shared_files());
+    ++revision_;
     ascending_.lines_reset(0);
     descending_.lines_reset();
     if (!read) return false;
     // A rebuilt list is shown oldest first, with row 0 selected and the icon that says so.
     descending_.set_visible(false);
     ascending_.set_visible(true);
-    sort_up_.set_visible(true);
-    sort_down_.set_visible(false);
+    show_direction(false);
     return true;
 }
 
+void ScreenshotLists::show_direction(bool newest_first) {
+    newest_first_shown_ = newest_first;
+    sort_up_.set_visible(!newest_first);
+    sort_down_.set_visible(newest_first);
+}
+
 ListBox& ScreenshotLists::in_use() {
-    return sort_up_.visible() ? ascending_ : descending_;
+    return newest_first_shown_ ? descending_ : ascending_;
 }
 
 ListBox& ScreenshotLists::other(ListBox& list) {
     return &list == &ascending_ ? descending_ : ascending_;
 }
 
-bool ScreenshotLists::busy(const ListBox& list) {
-    return list.tag() == kBusy;
+bool ScreenshotLists::busy(const ListBox& list) const {
+    return (&list == &ascending_ ? busy_up_ : busy_down_) > 0;
 }
 
-std::string ScreenshotLists::file_of_line(const std::string& line) const {
-    return join_path(listing_.folder(), line_name(line));
+std::string ScreenshotLists::path_of(const ListedFile& file) const {
+    return join_path(listing_.folder(), file.name);
 }
 
 const OrderLines& ScreenshotLists::lines_of(const ListBox& list) const {
@@ -72,9 +63,10 @@ const ListedFile& ScreenshotLists::record(const ListBox& list, int row) const {
     return order_.record(lines_of(list).order_row(row));
 }
 
-std::string ScreenshotLists::selected_line() {
-    ListBox& list = in_use();
-    return list.list_index() >= 0 ? list.item(list.list_index()) : std::string();
+std::optional<ListedFile> ScreenshotLists::selected() {
+    const ListBox& list = in_use();
+    if (list.list_index() < 0) return std::nullopt;
+    return record(list, list.list_index());
 }
 
 ListBox& ScreenshotLists::switch_order() {
@@ -86,25 +78,24 @@ ListBox& ScreenshotLists::switch_order() {
     to.set_focus();
     {
         // Both selections are the program's own; the caller previews once, for the final row.
-        const BusyList quiet(to);
+        const Busy quiet(*this, to);
         to.set_list_index(to.count() > 0 ? 0 : -1);
         to.set_list_index(row);
     }
-    const bool ascending_now = &to == &ascending_;
-    sort_up_.set_visible(ascending_now);
-    sort_down_.set_visible(!ascending_now);
+    show_direction(&to == &descending_);
     return to;
 }
 
 void ScreenshotLists::remove_order_row(int order_row) {
     const int count = order_.count();
     order_.remove(order_row);
+    ++revision_;
     ascending_.line_removed(order_row);
     descending_.line_removed(count - 1 - order_row);
 }
 
 void ScreenshotLists::remove_line(ListBox& list, int row) {
-    const BusyList quiet(list);
+    const Busy quiet(*this, list);
     listing_.refresh();
     remove_order_row(lines_of(list).order_row(row));
     list.set_list_index(std::min(row, list.count() - 1));
@@ -126,9 +117,10 @@ bool ScreenshotLists::put_file(const ListedFile& file, const std::string& was) {
     for (int i = 0; i < 2; ++i)
         selected[i] =
             old >= 0 && lists[i]->list_index() >= 0 && lines_of(*lists[i]).order_row(lists[i]->list_index()) == old;
-    const BusyList quiet_up(ascending_), quiet_down(descending_);
+    const Busy quiet_up(*this, ascending_), quiet_down(*this, descending_);
     if (old >= 0) remove_order_row(old);
     const int row = order_.insert(file);
+    ++revision_;
     ascending_.line_inserted(row);
     descending_.line_inserted(order_.count() - 1 - row);
     for (int i = 0; i < 2; ++i)
@@ -151,7 +143,7 @@ bool ScreenshotLists::drop_file(const std::string& name) {
         remove_order_row(order_row);
         return false;
     }
-    const BusyList quiet(list);
+    const Busy quiet(*this, list);
     remove_order_row(order_row);
     list.set_list_index(std::min(row, list.count() - 1));
     return true;
@@ -184,6 +176,7 @@ ScreenshotLists::Followed ScreenshotLists::reread() {
         if (lists[i]->list_index() >= 0) had[i] = record(*lists[i], lists[i]->list_index());
     listing_.refresh();
     order_.assign_all(listing_.shared_files());
+    ++revision_;
     Followed in_use_followed;
     for (int i = 0; i < 2; ++i) {
         Followed followed;

@@ -1,8 +1,10 @@
 #pragma once
 // The two screenshot lists of the main window: oldest first (`file_lst`) and newest first
 // (`file_sort`), row i of one being row count - 1 - i of the other. Both show one order over the
-// records the folder listing read; the newest-first list reads it backwards. A list whose tag is
-// "not" is busy: selections made by the program itself then run no selection handling.
+// records the folder listing read; the newest-first list reads it backwards. The lists know which
+// order is shown (the sort icons show it) and which list is busy: selections made by the program
+// itself on a busy list run no selection handling.
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -12,19 +14,6 @@
 #include "ui/control.h"
 
 namespace vis {
-
-// Marks a list busy for its lifetime, then gives it back the tag it had.
-class BusyList {
-public:
-    explicit BusyList(ListBox& list);
-    ~BusyList();
-    BusyList(const BusyList&) = delete;
-    BusyList& operator=(const BusyList&) = delete;
-
-private:
-    ListBox& list_;
-    std::string before_;
-};
 
 class ScreenshotLists {
 public:
@@ -40,15 +29,31 @@ public:
     // running the selection handling. False, with the lists empty, when the folder cannot be read.
     bool rebuild(const std::string& folder);
 
-    // The list the window shows: the ascending one while the up icon is visible.
+    // The list the window shows: the newest-first one once the order was switched.
     ListBox& in_use();
+    bool newest_first() const { return newest_first_shown_; }
     ListBox& other(ListBox& list);
-    static bool busy(const ListBox& list);
+    bool busy(const ListBox& list) const;
 
-    // The full path of a list line's screenshot.
-    std::string file_of_line(const std::string& line) const;
-    // The selected line of the list in use; empty when nothing is selected.
-    std::string selected_line();
+    // Marks a list busy for its lifetime; they nest.
+    class Busy {
+    public:
+        Busy(ScreenshotLists& lists, const ListBox& list) : count_(lists.busy_count(list)) { ++count_; }
+        ~Busy() { --count_; }
+        Busy(const Busy&) = delete;
+        Busy& operator=(const Busy&) = delete;
+
+    private:
+        int& count_;
+    };
+
+    // Changes whenever lines come, go or are read again.
+    std::uint64_t revision() const { return revision_; }
+
+    // The full path of a listed screenshot.
+    std::string path_of(const ListedFile& file) const;
+    // The screenshot selected in the list in use; none when nothing is selected.
+    std::optional<ListedFile> selected();
     // What the listing read of the screenshot on row `row` of `list`.
     const ListedFile& record(const ListBox& list, int row) const;
     // The row of `list` that shows the screenshot named `name`; -1 when none does.
@@ -98,6 +103,9 @@ public:
     bool held() const;
 
 private:
+    int& busy_count(const ListBox& list) { return &list == &ascending_ ? busy_up_ : busy_down_; }
+    // Shows `newest_first` on the sort icons.
+    void show_direction(bool newest_first);
     const OrderLines& lines_of(const ListBox& list) const;
     // Takes row `order_row` of the order out of both lists.
     void remove_order_row(int order_row);
@@ -114,6 +122,10 @@ private:
     ImageBox& sort_up_;
     ImageBox& sort_down_;
     int holds_ = 0;
+    bool newest_first_shown_ = false;
+    int busy_up_ = 0;
+    int busy_down_ = 0;
+    std::uint64_t revision_ = 0;
 };
 
 }  // namespace vis

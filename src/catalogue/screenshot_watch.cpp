@@ -27,10 +27,12 @@ bool ends_as_jpeg(const std::string& path) {
 
 }  // namespace
 
-ScreenshotWatch::ScreenshotWatch(ScreenshotLists& lists, Timer& timer, FolderWatch* source)
-    : lists_(lists), timer_(timer), source_(source) {
-    timer_.set_interval(kTickMs);
-    timer_.set_timer_enabled(false);
+ScreenshotWatch::ScreenshotWatch(ScreenshotLists& lists, Form& owner, FolderWatch* source)
+    : lists_(lists), timer_(owner, "tmr_watch", kTickMs, false), source_(source) {
+    timer_.on_timer = [this] {
+        const Update update = tick();
+        if (update.changed && on_update) on_update(update);
+    };
 }
 
 bool ScreenshotWatch::watch() {
@@ -130,7 +132,7 @@ ScreenshotWatch::Update ScreenshotWatch::tick() {
     Update update;
     if (lists_.held()) return update;
     const std::uintmax_t total = lists_.listing().total_size();
-    const auto revision = lists_.ascending().revision();
+    const auto revision = lists_.revision();
     make_good(update);
     int looks = 0;
     for (auto it = waiting_.begin(); it != waiting_.end() && looks < kMostLooksPerTick; ++looks) {
@@ -139,7 +141,7 @@ ScreenshotWatch::Update ScreenshotWatch::tick() {
         else
             it = waiting_.erase(it);
     }
-    update.changed = revision != lists_.ascending().revision() || total != lists_.listing().total_size();
+    update.changed = revision != lists_.revision() || total != lists_.listing().total_size();
     schedule();
     return update;
 }

@@ -5,8 +5,10 @@
 // unchanged since the look before and its JPEG end marker written. Nothing else of the folder is
 // read, unless the watch lost track (its queue overflowed, the folder itself went away): then the
 // folder is read again once, and watched again as soon as it is there, looked for every few
-// seconds. While the lists are busy or held, the changes wait.
+// seconds. While the lists are busy or held, the changes wait. The watch runs its own timer, on the
+// window whose thread it runs in, and tells `on_update` what a tick changed.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <unordered_map>
 
@@ -23,7 +25,7 @@ public:
     static constexpr int kSearchMs = 3000;
 
     // Without a folder watch the lists change only when they are read again.
-    ScreenshotWatch(ScreenshotLists& lists, Timer& timer, FolderWatch* source);
+    ScreenshotWatch(ScreenshotLists& lists, Form& owner, FolderWatch* source);
     ScreenshotWatch(const ScreenshotWatch&) = delete;
     ScreenshotWatch& operator=(const ScreenshotWatch&) = delete;
 
@@ -39,11 +41,15 @@ public:
         bool selected_replaced = false;
         bool selected_gone = false;
     };
-    // The timer's tick: applies what is complete, unless the lists are busy.
-    Update tick();
+    // Runs after a tick that changed the lists.
+    std::function<void(const Update&)> on_update;
     std::size_t waiting() const { return waiting_.size(); }
+    // Whether a tick is due: names wait, a reading is due or the folder is being looked for.
+    bool ticking() const { return timer_.timer_enabled(); }
 
 private:
+    // Applies what is complete, unless the lists are busy.
+    Update tick();
     struct Waiting {
         std::uintmax_t size;
         int unchanged_looks;
@@ -61,7 +67,7 @@ private:
     void schedule();
 
     ScreenshotLists& lists_;
-    Timer& timer_;
+    Timer timer_;
     FolderWatch* source_;
     std::string folder_;
     bool watching_ = false;

@@ -1,8 +1,8 @@
 // "保存": the edit, stamped with the two notice lines, as a new JPEG file under a name the user
 // chooses; the screenshot itself is never touched.
+#include <optional>
 #include <string>
 
-#include "catalogue/list_line.h"
 #include "catalogue/screenshot_lists.h"
 #include "core/app.h"
 #include "core/credits.h"
@@ -23,7 +23,8 @@ void EditorWindow::save() {
     dialog.filter = "編集済スクリーンショット(*.jpg)|*.jpg";
     // Every round opens in the default save folder with the screenshot's name after "Edit_".
     dialog.initial_folder = windows_.settings().startup().save_folder;
-    dialog.file_name = "Edit_" + line_name(main.lists().selected_line());
+    const std::optional<ListedFile> shot = main.lists().selected();
+    dialog.file_name = "Edit_" + (shot ? shot->name : std::string());
     dialog.default_extension = ".jpg";
     dialog.owner = this;
     const auto target = ask_save_name(p.prompts, dialog, kAppTitle);

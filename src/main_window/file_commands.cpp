@@ -1,7 +1,6 @@
 // Commands shared by the main menu and the viewer's pop-up menu: save a copy, clipboard (the
 // picture, or the file as it is), and the information label; and the two menu switches that are
 // stored in the settings file.
-#include "catalogue/list_line.h"
 #include "core/app.h"
 #include "main_window/main_window.h"
 #include "services/file_ops.h"
@@ -25,21 +24,21 @@ const Form& MainWindow::front_window() {
 }
 
 void MainWindow::save_as() {
-    const std::string line = lists_.selected_line();
-    if (line.empty()) return;
+    const std::optional<ListedFile> shot = lists_.selected();
+    if (!shot) return;
     FileDialog dialog;
     dialog.title = "名前を付けて保存";
     dialog.filter = "スクリーンショット(*.jpg)|*.jpg";
     // Every round opens in the start-up folder with the screenshot's own name.
     dialog.initial_folder = default_save_folder();
-    dialog.file_name = line_name(line);
+    dialog.file_name = shot->name;
     dialog.default_extension = ".jpg";
     dialog.owner = &front_window();
     const auto target = ask_save_name(p_.prompts, dialog, kAppTitle);
     if (!target) return;
     // Made beside the target and renamed over it, so a copy that breaks off leaves a file it was
     // to replace as it was.
-    if (!checked_copy(p_.files, lists_.file_of_line(line), *target)) {
+    if (!checked_copy(p_.files, lists_.path_of(*shot), *target)) {
         p_.prompts.message_box(notice("画像を保存できませんでした。\r\n" + *target, *dialog.owner));
         return;
     }
@@ -56,14 +55,14 @@ void MainWindow::copy_to_clipboard() {
 }
 
 std::string MainWindow::file_to_share() {
-    const std::string line = lists_.selected_line();
-    if (line.empty()) return {};
-    const std::string path = lists_.file_of_line(line);
+    const std::optional<ListedFile> shot = lists_.selected();
+    if (!shot) return {};
+    const std::string path = lists_.path_of(*shot);
     // On Linux a stored Windows path means nothing to other programs: they get the real file.
     if (file_exists(path)) return host_path(path);
     // Gone from outside before the watch told of it: said so, and the lists follow as they do
     // when the watch learns it, so nothing empty is ever handed on.
-    const std::string name = line_name(line);
+    const std::string& name = shot->name;
     p_.prompts.message_box(
         notice("ＳＳ [" + name + "]が見つかりませんでした（移動または削除されています）。", front_window()));
     if (lists_.drop_file(name)) show_remaining(lists_.in_use());

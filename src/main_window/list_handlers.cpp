@@ -23,7 +23,7 @@ void MainWindow::show_pre_info(ListBox& list) {
 bool MainWindow::show_selected(ListBox& list) {
     // A file that cannot be decoded shows as no picture: the previous one never stays on the
     // screen under another's name, nor goes to the clipboard or the editor in its place.
-    preview_file_ = lists_.file_of_line(list.item(list.list_index()));
+    preview_file_ = lists_.path_of(lists_.record(list, list.list_index()));
     auto picture = load_picture(preview_file_);
     img_pre.set_picture(picture ? std::move(*picture) : Picture{});
     describe_selected(list);
@@ -55,8 +55,8 @@ void MainWindow::describe_selected(ListBox& list) {
 const Picture& MainWindow::preview_picture() {
     static const Picture none;
     // The preview may still hold the picture of a line the program selected while its list was busy.
-    const std::string line = lists_.selected_line();
-    if (line.empty() || lists_.file_of_line(line) != preview_file_) return none;
+    const std::optional<ListedFile> shot = lists_.selected();
+    if (!shot || lists_.path_of(*shot) != preview_file_) return none;
     return img_pre.picture();
 }
 
@@ -75,9 +75,7 @@ void MainWindow::relist() {
     show_pre_info(file_lst);
 }
 
-void MainWindow::apply_folder_changes() {
-    const ScreenshotWatch::Update update = watch_.tick();
-    if (!update.changed) return;
+void MainWindow::follow_folder_changes(const ScreenshotWatch::Update& update) {
     ListBox& list = lists_.in_use();
     // A screenshot that went or changed is followed by the preview and the viewer; otherwise only
     // the panel's counts (and the viewer's counter) follow.
@@ -116,13 +114,13 @@ std::optional<Picture> MainWindow::load_picture(const std::string& path) {
 void MainWindow::decode_neighbours(const ListBox& list) {
     const int row = list.list_index();
     std::vector<std::string> wanted;
-    if (row + 1 < list.count()) wanted.push_back(lists_.file_of_line(list.item(row + 1)));
-    if (row > 0) wanted.push_back(lists_.file_of_line(list.item(row - 1)));
+    if (row + 1 < list.count()) wanted.push_back(lists_.path_of(lists_.record(list, row + 1)));
+    if (row > 0) wanted.push_back(lists_.path_of(lists_.record(list, row - 1)));
     decode_ahead_.request(wanted);
 }
 
 void MainWindow::show_clicked(ListBox& list) {
-    if (ScreenshotLists::busy(list)) return;
+    if (lists_.busy(list)) return;
     show_pre_info(list);
     thumbnails_follow();
 }

@@ -20,7 +20,6 @@ MainWindow::MainWindow(WindowOwner& windows)
       lbl_alt(*this, "lbl_alt"),
       file_path(*this, "file_path", kScreenshotPattern),
       tmr_start(*this, "tmr_start", 1, true),
-      tmr_watch(*this, "tmr_watch", ScreenshotWatch::kTickMs, false),
       mFullMenu("mFullMenu", "フルスクリーンメニュー"),
       mSave_F("mSave_F", "保存(&S)"),
       mClipboard_F("mClipboard_F", "クリップボード(&C)"),
@@ -59,7 +58,7 @@ MainWindow::MainWindow(WindowOwner& windows)
       windows_(windows),
       p_(windows.platform()),
       lists_(file_lst, file_sort, file_path, img_sort_up, img_sort_down),
-      watch_(lists_, tmr_watch, p_.folder_watch),
+      watch_(lists_, *this, p_.folder_watch),
       bgm_(p_, *this, [&settings = windows.settings()] { return settings.current().music; }) {
     set_client_size(12000, 11145);
     set_border_style(BorderStyle::fixed_single);
@@ -113,7 +112,7 @@ void MainWindow::wire_events() {
     on_query_unload = [this] { return on_close_request(); };
     tmr_start.on_timer = [this] { startup_tick(); };
     windows_.settings().listen([this](SettingsLine line) { settings_changed(line); });
-    tmr_watch.on_timer = [this] { apply_folder_changes(); };
+    watch_.on_update = [this](const ScreenshotWatch::Update& update) { follow_folder_changes(update); };
     lists_.on_reading = [this](const std::string& folder) { watch_.follow(folder); };
 
     file_lst.on_click = [this] { show_clicked(file_lst); };

@@ -37,7 +37,6 @@ public:
     Label lbl_alt;
     FileList file_path;
     Timer tmr_start;
-    Timer tmr_watch;
 
     // --- menus
     Menu mFullMenu, mSave_F, mClipboard_F, mCopyFile_F, mh1, mInfo_F, mh2, mEdit_F, mh5, mClose_F;
@@ -54,7 +53,7 @@ public:
     // True until the start-up step has run.
     bool starting() const { return tmr_start.timer_enabled(); }
     // Applies the changes of the screenshot folder that are complete.
-    void apply_folder_changes();
+    void follow_folder_changes(const ScreenshotWatch::Update& update);
     void startup_tick();
     void run_startup_step();
     bool on_close_request();
@@ -97,6 +96,7 @@ public:
     // --- what the other windows use
     Form& form() override { return *this; }
     ScreenshotLists& lists() override { return lists_; }
+    const ScreenshotWatch& watch() const { return watch_; }
     Prefetcher& decode_ahead() override { return decode_ahead_; }
     const Picture& preview_picture() override;
     std::string file_to_share() override;

@@ -156,11 +156,11 @@ void ThumbnailWindow::choose_in_main(int item) {
     ScreenshotLists& lists = main.lists();
     ListBox& list = lists.in_use();
     const int row = &list == &lists.descending() ? item : list.count() - 1 - item;
-    if (ScreenshotLists::busy(list) || row < 0 || row >= list.count()) return;
+    if (lists.busy(list) || row < 0 || row >= list.count()) return;
     choosing_ = true;
     {
         // The main window previews it without taking the focus from here.
-        const BusyList quiet(list);
+        const ScreenshotLists::Busy quiet(lists, list);
         list.set_list_index(row);
     }
     main.show_selected(list);

@@ -175,7 +175,10 @@ TEST(Lists, SortToggleCarriesTheRowNumberOver) {
     EXPECT_FALSE(f.img_sort_up.visible());
     EXPECT_TRUE(f.img_sort_down.visible());
     EXPECT_EQ(&f.lists().in_use(), &f.file_sort);
+    EXPECT_TRUE(f.lists().newest_first());
     EXPECT_EQ(f.file_sort.list_index(), 1);
+    ASSERT_TRUE(f.lists().selected());
+    EXPECT_EQ(f.lists().path_of(*f.lists().selected()), join_path(app.folders.shots, names[3]));
     EXPECT_EQ(f.focus(), &f.file_sort);
     // Row 1 of the newest-first list is the second newest screenshot.
     EXPECT_EQ(f.lbl_alt.caption().substr(0, f.lbl_alt.caption().find("\r\n")), "ファイル名：" + names[3]);
@@ -187,6 +190,8 @@ TEST(Lists, SortToggleCarriesTheRowNumberOver) {
     EXPECT_EQ(f.file_lst.list_index(), 0);
     EXPECT_EQ(f.img_pre.picture().width, 64);
     EXPECT_TRUE(f.img_sort_up.visible());
+    EXPECT_FALSE(f.img_sort_down.visible());
+    EXPECT_FALSE(f.lists().newest_first());
 }
 
 TEST(Lists, SortToggleWithTheSameRowStillFollowsTheNewList) {
@@ -254,17 +259,18 @@ TEST(Preview, ClickingTheSelectedLineShowsItAgain) {
     EXPECT_NE(f.lbl_alt.caption().find("(1/2)"), std::string::npos);
 }
 
-TEST(Preview, BusyTagKeepsThePreview) {
+TEST(Preview, ABusyListKeepsThePreview) {
     App app;
     app.folders.write_settings();
     add_shots(app, 3);
     MainWindow& f = app.start();
-    f.file_lst.set_tag("not");
-    click_row(f.file_lst, 2);
-    EXPECT_EQ(f.file_lst.list_index(), 2);
-    EXPECT_EQ(f.img_pre.picture().width, 64);
-    EXPECT_NE(f.lbl_alt.caption().find("(1/3)"), std::string::npos);
-    f.file_lst.set_tag("");
+    {
+        const ScreenshotLists::Busy quiet(f.lists(), f.file_lst);
+        click_row(f.file_lst, 2);
+        EXPECT_EQ(f.file_lst.list_index(), 2);
+        EXPECT_EQ(f.img_pre.picture().width, 64);
+        EXPECT_NE(f.lbl_alt.caption().find("(1/3)"), std::string::npos);
+    }
     press_key(f, key::kUp);
     EXPECT_EQ(f.img_pre.picture().width, 65);
     EXPECT_NE(f.lbl_alt.caption().find("(2/3)"), std::string::npos);
@@ -467,9 +473,10 @@ TEST(ListMouse, DoubleClickOnALineShowsThatLineNotThePreviewedOne) {
     add_shots(app, 3);
     MainWindow& f = app.start();
     // The preview shows line 0; line 2 is selected without its selection handling.
-    f.file_lst.set_tag("not");
-    f.file_lst.set_list_index(2);
-    f.file_lst.set_tag("");
+    {
+        const ScreenshotLists::Busy quiet(f.lists(), f.file_lst);
+        f.file_lst.set_list_index(2);
+    }
     ASSERT_EQ(f.img_pre.picture().width, 64);
     test::dbl_click(f.file_lst);
     ViewerWindow& v = test::win<ViewerWindow>(f);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,14 +27,13 @@ std::string question(int shot) {
 }
 
 TEST(ScreenshotDelete, QuestionAnswersAndFileStatesDecideWhatGoes) {
-    const std::string busy = "not";
     const struct {
         const char* what;
         int shots;
         bool newest_first;
         int row;  // in the list in use; -1 for no selection
         FileState file;
-        std::string list_tag;
+        bool busy;
         std::vector<MsgResult> answers;
         bool removed;
         std::vector<std::string> told;  // every box, in order
@@ -45,7 +45,7 @@ TEST(ScreenshotDelete, QuestionAnswersAndFileStatesDecideWhatGoes) {
          false,
          2,
          FileState::present,
-         "",
+         false,
          {MsgResult::yes},
          true,
          {question(2)},
@@ -56,7 +56,7 @@ TEST(ScreenshotDelete, QuestionAnswersAndFileStatesDecideWhatGoes) {
          true,
          1,
          FileState::present,
-         "",
+         false,
          {MsgResult::yes},
          true,
          {question(3)},
@@ -67,7 +67,7 @@ TEST(ScreenshotDelete, QuestionAnswersAndFileStatesDecideWhatGoes) {
          false,
          3,
          FileState::present,
-         "",
+         false,
          {MsgResult::yes},
          true,
          {question(3)},
@@ -78,19 +78,19 @@ TEST(ScreenshotDelete, QuestionAnswersAndFileStatesDecideWhatGoes) {
          false,
          0,
          FileState::present,
-         "",
+         false,
          {MsgResult::yes},
          true,
          {question(0)},
          {},
          -1},
-        {"No keeps it", 3, false, 1, FileState::present, "", {MsgResult::no}, false, {question(1)}, {0, 1, 2}, 1},
+        {"No keeps it", 3, false, 1, FileState::present, false, {MsgResult::no}, false, {question(1)}, {0, 1, 2}, 1},
         {"a file that stays keeps its line",
          3,
          false,
          1,
          FileState::cannot_be_removed,
-         "",
+         false,
          {MsgResult::yes, MsgResult::ok},
          false,
          {question(1),
@@ -102,14 +102,14 @@ TEST(ScreenshotDelete, QuestionAnswersAndFileStatesDecideWhatGoes) {
          false,
          0,
          FileState::gone,
-         "",
+         false,
          {MsgResult::yes, MsgResult::ok},
          true,
          {question(0), "ＳＳ [" + shot_name(0) + "]は既に削除されています。"},
          {1, 2},
          0},
-        {"a busy list asks nothing", 2, false, 0, FileState::present, busy, {}, false, {}, {0, 1}, 0},
-        {"no selection asks nothing", 2, false, -1, FileState::present, "", {}, false, {}, {0, 1}, -1},
+        {"a busy list asks nothing", 2, false, 0, FileState::present, true, {}, false, {}, {0, 1}, 0},
+        {"no selection asks nothing", 2, false, -1, FileState::present, false, {}, false, {}, {0, 1}, -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -118,7 +118,8 @@ TEST(ScreenshotDelete, QuestionAnswersAndFileStatesDecideWhatGoes) {
         if (c.newest_first) test::click(f.img_sort_up);
         ListBox& list = f.lists().in_use();
         list.set_list_index(c.row);
-        list.set_tag(c.list_tag);
+        std::optional<ScreenshotLists::Busy> busy;
+        if (c.busy) busy.emplace(f.lists(), list);
         const int doomed = c.row < 0 ? -1 : c.newest_first ? c.shots - 1 - c.row : c.row;
         if (c.file == FileState::cannot_be_removed) app.plat.files.fail_remove = true;
         if (c.file == FileState::gone)
@@ -147,7 +148,7 @@ TEST(ScreenshotDelete, QuestionAnswersAndFileStatesDecideWhatGoes) {
         for (int i = 0; i < f.file_lst.count(); ++i)
             EXPECT_EQ(f.file_sort.item(i), f.file_lst.item(f.file_lst.count() - 1 - i));
         EXPECT_EQ(list.list_index(), c.selected);
-        EXPECT_EQ(list.tag(), c.list_tag);
+        EXPECT_EQ(f.lists().busy(list), c.busy);
         if (doomed >= 0 && c.file != FileState::gone) {
             EXPECT_EQ(std::filesystem::exists(to_fs_path(join_path(app.folders.shots, shot_name(doomed)))), !c.removed);
         }

@@ -51,7 +51,10 @@ struct Thumbs {
             if (p.kind == GridPiece::Kind::cell) got.push_back(p.look);
         return got;
     }
-    std::string main_line() { return f->lists().selected_line(); }
+    std::string main_line() {
+        const ListBox& list = f->lists().in_use();
+        return list.list_index() < 0 ? std::string() : list.item(list.list_index());
+    }
     std::string line_of(int item) const { return f->file_sort.item(item); }
 };
 

@@ -206,7 +206,7 @@ TEST(ListWatch, ABurstOfAHundredIsShownWithinOneSecondInFewUpdates) {
     EXPECT_LE(updates, 2);
     EXPECT_EQ(line_name(f.file_lst.item(f.file_lst.list_index())), shot(20));
     w.expect_as_read_again();
-    EXPECT_FALSE(f.tmr_watch.timer_enabled());
+    EXPECT_FALSE(f.watch().ticking());
     // Then every third removed and every seventh saved again later: each name still finds its own
     // record, wherever the removals moved the others.
     for (int i = 0; i < 100; ++i) {
@@ -308,7 +308,7 @@ TEST(ListWatch, NamesOutsideThePatternAndVanishedFilesChangeNothing) {
     w.report({"notes.txt", "PelmarOnline_1.jpeg", shot(77)});
     w.settle();
     EXPECT_EQ(f.file_lst.revision(), before);
-    EXPECT_FALSE(f.tmr_watch.timer_enabled());
+    EXPECT_FALSE(f.watch().ticking());
 }
 
 // The watch lost track: its queue overflowed, or the folder itself was removed, moved away or
