@@ -154,9 +154,8 @@ void FormWindow::report_size(int width, int height) {
     if (size.cx == applied_size_.cx && size.cy == applied_size_.cy) return;
     applied_size_ = size;
     const double per_pixel = twips_per_pixel();
-    system_.dispatch([f, w = px_to_twips(width, per_pixel), h = px_to_twips(height, per_pixel)] {
-        f->client_resized(w, h);
-    });
+    system_.dispatch(
+        [f, w = px_to_twips(width, per_pixel), h = px_to_twips(height, per_pixel)] { f->client_resized(w, h); });
 }
 
 void FormWindow::limit_size(MINMAXINFO& limits) const {
