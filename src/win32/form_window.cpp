@@ -147,7 +147,7 @@ void FormWindow::apply_size(const Form& f) {
 void FormWindow::report_size(int width, int height) {
     // Only the player's sizes: the window takes its form's own size (applied_size_) when shown.
     Form* f = form_;
-    if (!IsWindowVisible(hwnd_) || f->border_style() != BorderStyle::sizable ||
+    if (rescaling_ || !IsWindowVisible(hwnd_) || f->border_style() != BorderStyle::sizable ||
         f->window_state() != WindowState::normal)
         return;
     const SIZE size = frame_size(width, height);
@@ -244,8 +244,11 @@ void FormWindow::rescale(UINT dpi, const RECT& suggested) {
     for (std::size_t i = 0; i < views_.size(); ++i) views_[i]->rescale();
     // The system's rectangle puts the window on its new monitor; the form's size in twips then
     // gives the client area at the new DPI.
+    // That rectangle is no size of the player's, so the form is not told of it.
+    rescaling_ = true;
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    rescaling_ = false;
     applied_size_ = {};
     apply_size(*form_);
 }

@@ -81,6 +81,7 @@ private:
     std::vector<std::unique_ptr<ControlView>> views_;
     HBRUSH back_brush_ = nullptr;
     UINT dpi_ = 96;
+    bool rescaling_ = false;
     HWND last_focus_ = nullptr;
     double natural_per_pixel_ = 15.0;
 
