@@ -140,6 +140,8 @@ void FormWindow::apply_size(const Form& f) {
         applied_size_ = QSize();
         return;
     }
+    // A window the player maximised keeps the window manager's size.
+    if (isMaximized()) return;
     const ScreenInfo s = system_.screen();
     const int bar_height = bar_ ? bar_->sizeHint().height() : 0;
     const QSize size(twips_to_px(f.client_width(), s.twips_per_pixel_x),
@@ -150,7 +152,8 @@ void FormWindow::apply_size(const Form& f) {
     if (fixed) {
         setFixedSize(size);
     } else {
-        setMinimumSize(0, 0);
+        setMinimumSize(twips_to_px(f.min_client_width(), s.twips_per_pixel_x),
+                       twips_to_px(f.min_client_height(), s.twips_per_pixel_y) + bar_height);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         resize(size);
     }
@@ -219,6 +222,20 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
 void FormWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     layout_children();
+    report_size();
+}
+
+void FormWindow::report_size() {
+    // Only the player's sizes: the window takes its form's own size (applied_size_) when shown.
+    Form* f = form_;
+    if (f == nullptr || !isVisible() || isMinimized() || f->border_style() != BorderStyle::sizable ||
+        f->window_state() != WindowState::normal || size() == applied_size_)
+        return;
+    applied_size_ = size();
+    const ScreenInfo s = system_.screen();
+    const int width = px_to_twips(client_->width(), s.twips_per_pixel_x);
+    const int height = px_to_twips(client_->height(), s.twips_per_pixel_y);
+    system_.dispatch([f, width, height] { f->client_resized(width, height); });
 }
 
 void FormWindow::layout_children() {

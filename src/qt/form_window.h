@@ -50,6 +50,8 @@ private:
     void apply_visibility(const Form& f);
     void sync_focus(const Form& f);
     void layout_children();
+    // A size the player gave a sizable window goes to its form.
+    void report_size();
     Qt::WindowFlags flags_for(const Form& f) const;
 
     QtWindowSystem& system_;

@@ -1,5 +1,7 @@
 #include "thumbnail_window/thumbnail_window.h"
 
+#include <algorithm>
+
 #include "album_window/album_window.h"
 #include "catalogue/screenshot_delete.h"
 #include "catalogue/screenshot_lists.h"
@@ -15,7 +17,11 @@ namespace {
 constexpr const char* kCaption = "サムネイル一覧";
 constexpr int kClientWidth = 15450;  // five cells a row at 96 dpi, with the scroll bar
 constexpr int kClientHeight = 11400;
+// The top row (the album button and the count) above one row of cells.
+constexpr int kMinClientWidth = 6600;
+constexpr int kMinClientHeight = 3000;
 constexpr int kGridTop = 660;
+constexpr int kCountLeft = 2700;
 
 }  // namespace
 
@@ -49,12 +55,13 @@ ThumbnailWindow::ThumbnailWindow(WindowOwner& windows)
       grid_source_(items_,
                    [&ws = windows.platform().windows](std::function<void()> task) { ws.post(std::move(task)); }) {
     set_client_size(kClientWidth, kClientHeight);
-    set_border_style(BorderStyle::fixed_single);
+    set_min_client_size(kMinClientWidth, kMinClientHeight);
+    set_border_style(BorderStyle::sizable);
     set_min_button(true);
     set_centred(true);
     cmd_album.set_bounds({120, 120, 2400, 420});
-    lbl_count.set_bounds({2700, 200, 9000, 300});
-    grid.set_bounds({0, kGridTop, kClientWidth, kClientHeight - kGridTop});
+    lay_out();
+    on_resize = [this] { lay_out(); };
 
     cmd_album.on_click = [this] { send_to_album(); };
     grid.on_cell_press = [this](int item, int shift) {
@@ -76,6 +83,11 @@ ThumbnailWindow::ThumbnailWindow(WindowOwner& windows)
         return false;
     };
     grid_source_.show_in(grid);
+}
+
+void ThumbnailWindow::lay_out() {
+    lbl_count.set_bounds({kCountLeft, 200, std::max(client_width() - kCountLeft - 120, 0), 300});
+    grid.set_bounds({0, kGridTop, client_width(), std::max(client_height() - kGridTop, 0)});
 }
 
 void ThumbnailWindow::open() {

@@ -3,7 +3,8 @@
 // header for each day, following the folder as the main lists do. Its selection is the main
 // window's: a click selects there too, and a click there shows the thumbnail here. Enter or a
 // double-click opens the viewer, Delete deletes every selected screenshot after one question, and
-// "アルバムへ" sends them to the album window's list.
+// "アルバムへ" sends them to the album window's list. The player may size or maximise the window:
+// the grid fills it below the top row, with as many cells a row as its width holds.
 #include <string>
 #include <vector>
 
@@ -50,6 +51,9 @@ private:
         WindowOwner& windows_;
     };
 
+    // The count's label and the grid fill the client area's width, the grid its height below the
+    // top row.
+    void lay_out();
     void grid_key(int key_code, int shift);
     // The main window shows item `item` as its selected screenshot.
     void choose_in_main(int item);

@@ -30,7 +30,7 @@ ThumbnailGrid::~ThumbnailGrid() {
 void ThumbnailGrid::show_in(PictureGrid& grid) {
     grid_ = &grid;
     grid.set_source(this);
-    grid.on_resize = [this] { arrange(); };
+    grid.on_resize = [this] { resized(); };
     grid.on_scroll = [this] {
         catch_up();
         view_.scroll(grid_->scroll_top());
@@ -43,6 +43,18 @@ void ThumbnailGrid::arrange() {
     view_.arrange(grid_->view_width(), grid_->view_height(), grid_->scale());
     grid_->set_scroll_top(view_.top());
     grid_->changed();
+}
+
+void ThumbnailGrid::resized() {
+    // The rows reflow to the new width; the current thumbnail the player saw stays in sight (and
+    // a view that had no size yet opens on it).
+    const int current = selection_.current();
+    const auto [first, last] = view_.visible();
+    const bool in_sight = view_.height() == 0 || (current >= first && current < last);
+    arrange();
+    if (current < 0 || !in_sight) return;
+    view_.show_item(current);
+    grid_->set_scroll_top(view_.top());
 }
 
 void ThumbnailGrid::items_changed(const std::vector<int>& selected) {

@@ -47,6 +47,8 @@ public:
 
 private:
     void arrange();
+    // The grid's view changed size.
+    void resized();
     void catch_up() {
         if (before_use) before_use();
     }

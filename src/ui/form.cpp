@@ -82,6 +82,19 @@ void Form::set_client_size(int width, int height) {
     touch();
 }
 
+void Form::set_min_client_size(int width, int height) {
+    min_client_width_ = width;
+    min_client_height_ = height;
+    touch();
+}
+
+void Form::client_resized(int width, int height) {
+    if (width == client_width_ && height == client_height_) return;
+    client_width_ = width;
+    client_height_ = height;
+    if (on_resize) on_resize();
+}
+
 void Form::set_centred(bool c) {
     centred_ = c;
     touch();

@@ -53,6 +53,13 @@ public:
     int client_width() const;
     int client_height() const;
     void set_client_size(int width, int height);
+    // The least client area the player may drag a sizable window down to, in twips.
+    int min_client_width() const { return min_client_width_; }
+    int min_client_height() const { return min_client_height_; }
+    void set_min_client_size(int width, int height);
+    // From the backend: the player resized the window (dragged its frame, maximised or restored
+    // it). The window has the size already, so no new revision asks for it again; on_resize runs.
+    void client_resized(int width, int height);
     // Centre on the screen when first shown.
     bool centred() const { return centred_; }
     void set_centred(bool c);
@@ -78,6 +85,8 @@ public:
     // Keys the window may take whichever of its controls has the focus (shortcuts such as
     // Ctrl+Z): true when the handler took the key, which then goes no further.
     std::function<bool(int key_code, int shift)> on_shortcut;
+    // The player resized the window: the form lays its controls out for the new client area.
+    std::function<void()> on_resize;
     void request_close();
 
     void touch() { ++revision_; }
@@ -97,6 +106,8 @@ private:
     Colour back_ = kDefaultColour;
     int client_width_ = 4800;
     int client_height_ = 3600;
+    int min_client_width_ = 0;
+    int min_client_height_ = 0;
     std::vector<Control*> controls_;
     std::vector<Menu*> menu_bar_;
     Control* focus_ = nullptr;

@@ -127,16 +127,44 @@ void FormWindow::apply_back_colour(const Form& f) {
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void FormWindow::apply_size(const Form& f) {
-    if (f.window_state() != WindowState::normal) return;
-    const double per_pixel = twips_per_pixel();
-    RECT r{0, 0, twips_to_px(f.client_width(), per_pixel), twips_to_px(f.client_height(), per_pixel)};
+SIZE FormWindow::frame_size(int width, int height) const {
+    RECT r{0, 0, width, height};
     // The frame is measured at the DPI the system draws it with.
     AdjustWindowRectExForDpi(&r, applied_style_, GetMenu(hwnd_) != nullptr, 0, GetDpiForWindow(hwnd_));
-    const SIZE size{r.right - r.left, r.bottom - r.top};
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+void FormWindow::apply_size(const Form& f) {
+    // A window the player maximised keeps the system's size.
+    if (f.window_state() != WindowState::normal || IsZoomed(hwnd_)) return;
+    const double per_pixel = twips_per_pixel();
+    const SIZE size = frame_size(twips_to_px(f.client_width(), per_pixel), twips_to_px(f.client_height(), per_pixel));
     if (size.cx == applied_size_.cx && size.cy == applied_size_.cy) return;
     applied_size_ = size;
     SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::report_size(int width, int height) {
+    // Only the player's sizes: the window takes its form's own size (applied_size_) when shown.
+    Form* f = form_;
+    if (rescaling_ || !IsWindowVisible(hwnd_) || f->border_style() != BorderStyle::sizable ||
+        f->window_state() != WindowState::normal)
+        return;
+    const SIZE size = frame_size(width, height);
+    if (size.cx == applied_size_.cx && size.cy == applied_size_.cy) return;
+    applied_size_ = size;
+    const double per_pixel = twips_per_pixel();
+    system_.dispatch(
+        [f, w = px_to_twips(width, per_pixel), h = px_to_twips(height, per_pixel)] { f->client_resized(w, h); });
+}
+
+void FormWindow::limit_size(MINMAXINFO& limits) const {
+    if (form_->border_style() != BorderStyle::sizable) return;
+    const double per_pixel = twips_per_pixel();
+    const SIZE least = frame_size(twips_to_px(form_->min_client_width(), per_pixel),
+                                  twips_to_px(form_->min_client_height(), per_pixel));
+    limits.ptMinTrackSize.x = std::max<LONG>(limits.ptMinTrackSize.x, least.cx);
+    limits.ptMinTrackSize.y = std::max<LONG>(limits.ptMinTrackSize.y, least.cy);
 }
 
 void FormWindow::apply_visibility(const Form& f) {
@@ -216,8 +244,11 @@ void FormWindow::rescale(UINT dpi, const RECT& suggested) {
     for (std::size_t i = 0; i < views_.size(); ++i) views_[i]->rescale();
     // The system's rectangle puts the window on its new monitor; the form's size in twips then
     // gives the client area at the new DPI.
+    // That rectangle is no size of the player's, so the form is not told of it.
+    rescaling_ = true;
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    rescaling_ = false;
     applied_size_ = {};
     apply_size(*form_);
 }
@@ -342,6 +373,12 @@ LRESULT FormWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_SETFOCUS:
             restore_focus();
+            return 0;
+        case WM_SIZE:
+            if (wp != SIZE_MINIMIZED) report_size(LOWORD(lp), HIWORD(lp));
+            break;
+        case WM_GETMINMAXINFO:
+            limit_size(*reinterpret_cast<MINMAXINFO*>(lp));
             return 0;
         case WM_DPICHANGED:
             rescale(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));

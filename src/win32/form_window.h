@@ -67,6 +67,12 @@ private:
     void remember_focus();
     void restore_focus();
     void rescale(UINT dpi, const RECT& suggested);
+    // The frame around a client area of `width` x `height` pixels.
+    SIZE frame_size(int width, int height) const;
+    // A size the player gave a sizable window goes to its form.
+    void report_size(int width, int height);
+    // The least size the player may drag the window down to.
+    void limit_size(MINMAXINFO& limits) const;
 
     Win32WindowSystem& system_;
     Form* form_;
@@ -75,6 +81,7 @@ private:
     std::vector<std::unique_ptr<ControlView>> views_;
     HBRUSH back_brush_ = nullptr;
     UINT dpi_ = 96;
+    bool rescaling_ = false;
     HWND last_focus_ = nullptr;
     double natural_per_pixel_ = 15.0;
 

@@ -184,6 +184,40 @@ TEST(ThumbnailWindow, ALineGoneFromTheMainListLeavesNoCellBehind) {
     }
 }
 
+// The player sizes the window (the system reports the client area): the grid fills it below the
+// top row, its rows reflow to as many cells as its view holds, and the selected thumbnail, far
+// down the grid, stays in sight.
+TEST(ThumbnailWindow, ResizedTheGridFillsTheWindowAndKeepsTheSelectedInSight) {
+    Thumbs t(60);
+    EXPECT_EQ(t.w->border_style(), BorderStyle::sizable);
+    EXPECT_EQ(t.w->min_client_width(), 6600);  // the top row and two cells
+    EXPECT_EQ(t.w->min_client_height(), 3000);
+    t.w->thumbnails().select_only(37);
+    const struct {
+        int width, height;  // the client area in twips
+        int columns;
+    } sizes[] = {
+        {28800, 15300, 9},  // maximised on 1920 x 1080
+        {6600, 3000, 2},    // the least
+        {12300, 9000, 3},
+        {15450, 11400, 5},  // back to the size it opens at
+    };
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(size.width);
+        t.w->client_resized(size.width, size.height);
+        EXPECT_EQ(t.w->grid.bounds(), (Rect{0, 660, size.width, size.height - 660}));
+        EXPECT_EQ(t.w->lbl_count.bounds(), (Rect{2700, 200, size.width - 2820, 300}));
+        // The grid's view: its bounds at 96 dpi less the scroll bar, as the systems report it.
+        t.w->grid.view_resized(size.width / 15 - 17, (size.height - 660) / 15, 1.0);
+        const ThumbnailView& view = t.w->thumbnails().view();
+        EXPECT_EQ(view.layout().columns(), size.columns);
+        EXPECT_EQ(t.w->grid.scroll_top(), view.top());
+        const auto [first, last] = view.visible();
+        EXPECT_TRUE(first <= 37 && 37 < last) << first << ".." << last;
+        EXPECT_EQ(t.selected(), std::vector<int>{37});
+    }
+}
+
 TEST(ThumbnailWindow, AlbumTakesTheSelectedAndTheGridFollowsTheFolder) {
     Thumbs t(5);
     t.click(0);

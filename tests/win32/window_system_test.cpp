@@ -36,6 +36,50 @@ TEST_F(Win32Backend, TheFormShowsItsCaptionAndClientSize) {
     EXPECT_FALSE(IsWindowVisible(window().hwnd()));
 }
 
+// The player drags a sizable window's frame or maximises it: the form learns the client size;
+// the frame stops at the form's least size.
+TEST_F(Win32Backend, ASizableFormLearnsThePlayersSizeAndKeepsItsLeast) {
+    form.set_client_size(6000, 3000);
+    form.set_min_client_size(3000, 1500);
+    int resizes = 0;
+    form.on_resize = [&] { ++resizes; };
+    show();
+    const HWND hwnd = window().hwnd();
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
+    EXPECT_TRUE(style & WS_THICKFRAME);
+    EXPECT_TRUE(style & WS_MAXIMIZEBOX);
+    EXPECT_EQ(resizes, 0);  // its own size is not the player's
+    const auto frame = [&](int width, int height) {
+        RECT r{0, 0, width, height};
+        AdjustWindowRectExForDpi(&r, style, FALSE, 0, GetDpiForWindow(hwnd));
+        return SIZE{r.right - r.left, r.bottom - r.top};
+    };
+    MINMAXINFO limits{};
+    SendMessageW(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    EXPECT_EQ(limits.ptMinTrackSize.x, frame(200, 100).cx);
+    EXPECT_EQ(limits.ptMinTrackSize.y, frame(200, 100).cy);
+
+    const SIZE dragged = frame(600, 350);
+    SetWindowPos(hwnd, nullptr, 0, 0, dragged.cx, dragged.cy, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(form.client_width(), 9000);
+    EXPECT_EQ(form.client_height(), 5250);
+    EXPECT_EQ(resizes, 1);
+
+    ShowWindow(hwnd, SW_MAXIMIZE);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(form.client_width(), client.right * 15);
+    EXPECT_EQ(form.client_height(), client.bottom * 15);
+    // The form's next change leaves the maximised window as it is.
+    form.set_caption("次の題名");
+    windows.render();
+    EXPECT_TRUE(IsZoomed(hwnd));
+    ShowWindow(hwnd, SW_RESTORE);
+    EXPECT_EQ(form.client_width(), 9000);
+    EXPECT_EQ(form.client_height(), 5250);
+    EXPECT_EQ(resizes, 3);
+}
+
 TEST_F(Win32Backend, LabelsShowTheirCaptionWhereTheModelPutsThem) {
     Label label(form, "lbl", "スクリーンショット");
     label.set_bounds({150, 300, 1500, 450});
