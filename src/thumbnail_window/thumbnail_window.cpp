@@ -1,6 +1,8 @@
 #include "thumbnail_window/thumbnail_window.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 #include "album_window/album_window.h"
 #include "catalogue/screenshot_delete.h"
@@ -109,41 +111,17 @@ void ThumbnailWindow::follow_main_selection() {
 }
 
 void ThumbnailWindow::grid_key(int key_code, int shift) {
-    const bool extend = (shift & shift::kShift) != 0;
-    switch (key_code) {
-        case key::kLeft:
-            grid_source_.move(GridMove::left, extend);
-            break;
-        case key::kRight:
-            grid_source_.move(GridMove::right, extend);
-            break;
-        case key::kUp:
-            grid_source_.move(GridMove::up, extend);
-            break;
-        case key::kDown:
-            grid_source_.move(GridMove::down, extend);
-            break;
-        case key::kPageUp:
-            grid_source_.move(GridMove::page_up, extend);
-            break;
-        case key::kPageDown:
-            grid_source_.move(GridMove::page_down, extend);
-            break;
-        case key::kHome:
-            grid_source_.move(GridMove::first, extend);
-            break;
-        case key::kEnd:
-            grid_source_.move(GridMove::last, extend);
-            break;
-        case key::kReturn:
-            open_viewer();
-            return;
-        case key::kDelete:
-            delete_selected();
-            return;
-        default:
-            return;
-    }
+    if (key_code == key::kReturn) return open_viewer();
+    if (key_code == key::kDelete) return delete_selected();
+    // The keys that move the cursor by cell, row, page or to an end; Shift widens the selection.
+    static constexpr std::pair<int, GridMove> kMoves[] = {
+        {key::kLeft, GridMove::left},  {key::kRight, GridMove::right},    {key::kUp, GridMove::up},
+        {key::kDown, GridMove::down},  {key::kPageUp, GridMove::page_up}, {key::kPageDown, GridMove::page_down},
+        {key::kHome, GridMove::first}, {key::kEnd, GridMove::last}};
+    const auto* move =
+        std::find_if(std::begin(kMoves), std::end(kMoves), [key_code](const auto& m) { return m.first == key_code; });
+    if (move == std::end(kMoves)) return;
+    grid_source_.move(move->second, (shift & shift::kShift) != 0);
     selection_changed();
 }
 
