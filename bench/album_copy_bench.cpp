@@ -15,7 +15,7 @@
 #include "album/album_writer.h"
 #include "album/disk_album_output.h"
 #include "bench_folders.h"
-#include "catalogue/list_line.h"
+#include "catalogue/save_time.h"
 #include "services/paths.h"
 #include "support/temp_folder.h"
 
@@ -29,7 +29,7 @@ constexpr std::size_t kShotBytes = 300 * 1024;
 
 struct CopyFolder {
     test::GameFolders folders;
-    std::vector<std::string> lines;
+    ListedFiles shots;
     std::vector<std::string> names;
     std::string target;  // where the plain copies go
 };
@@ -50,7 +50,7 @@ const CopyFolder& copy_folder() {
             const std::string name = "PelmarOnline_2006115_" + std::to_string(100000 + i) + ".jpg";
             test::write_file(join_path(f->folders.shots, name), bytes);
             f->names.push_back(name);
-            f->lines.push_back(make_list_line(1100000000 + i * 60, name));
+            f->shots.push_back({.name = name, .size = kShotBytes, .saved = save_time_of(1100000000 + i * 60)});
         }
         f->target = join_path(f->folders.root.path(), "copies");
         return f;
@@ -107,7 +107,7 @@ BENCHMARK(BM_CpKeepingTimes1000x300KiB)->Unit(benchmark::kMillisecond)->UseRealT
 void BM_CopyAlbum1000x300KiB(benchmark::State& state) {
     const CopyFolder& f = copy_folder();
     AlbumInput in;
-    in.lines = f.lines;
+    in.shots = f.shots;
     in.shots_folder = f.folders.shots;
     in.program_folder = f.folders.program;
     in.line_colour = "Black";

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "album/album_writer.h"
-#include "catalogue/list_line.h"
+#include "catalogue/save_time.h"
 #include "services/paths.h"
 #include "support/album_recorder.h"
 
@@ -170,7 +170,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int count = fdp.ConsumeIntegralInRange(1, 12);
     for (int k = 0; k < count; ++k) {
         const auto when = fdp.ConsumeIntegralInRange<std::int64_t>(0, 4'102'444'800);  // up to 2100
-        in.lines.push_back(vis::make_list_line(static_cast<std::time_t>(when), file_name(fdp)));
+        const vis::SaveTime saved = vis::save_time_of(static_cast<std::time_t>(when));
+        in.shots.push_back({.name = file_name(fdp), .size = 0, .saved = saved});
     }
 
     vis::test::AlbumRecorder out;

@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "catalogue/list_line.h"
+#include "catalogue/save_time.h"
 #include "services/ansi.h"
 #include "services/paths.h"
 
@@ -208,13 +208,13 @@ std::string index_text(const std::string& created, int pages, int shots, AlbumOu
 // Everything a page needs besides its cells.
 struct Album {
     const AlbumInput& in;
-    std::vector<std::string> lines;  // the album list without the screenshots that have gone
-    std::string created;             // "YYYY/MM/DD HH:MM:SS"
+    ListedFiles shots;    // the album list without the screenshots that have gone
+    std::string created;  // "YYYY/MM/DD HH:MM:SS"
     std::string folder;
     std::string images;
     std::string line_colour;  // both colours escaped once for their attributes
     std::string edge_colour;
-    int shots = 0;
+    int count = 0;  // of `shots`
     int pages = 0;
     bool copy = false;
 };
@@ -267,7 +267,7 @@ bool write_page(const Album& a, int p, AlbumOutput& out, Made& made, AlbumResult
     add_line(text, "<table bgcolor='" + a.line_colour + "' cellpadding='5' cellspacing='1'" +
                        (in.zoom ? " onMouseOut=\"JavaScript:MouseOut_Events()\"" : "") + ">");
 
-    if (last >= a.shots) {
+    if (last >= a.count) {
         const std::string from = join_path(join_path(in.program_folder, "data"), "null.gif");
         const std::string to = join_path(a.images, "null.gif");
         made.add(to);
@@ -291,11 +291,11 @@ bool write_page(const Album& a, int p, AlbumOutput& out, Made& made, AlbumResult
         std::string name;
         std::string date;
         std::string ref;
-        if (k < a.shots) {
-            const std::string& line = a.lines[static_cast<std::size_t>(k)];
-            const std::string file = line_name(line);
+        if (k < a.count) {
+            const ListedFile& shot = a.shots[static_cast<std::size_t>(k)];
+            const std::string& file = shot.name;
             name = html_text(file);
-            date = " (" + html_text(line_date(line)) + ")";
+            date = " (" + html_text(save_time_text(shot.saved)) + ")";
             const std::string path = join_path(in.shots_folder, file);
             if (a.copy) {
                 const std::string to = join_path(a.images, file);
@@ -369,7 +369,7 @@ bool build(const Album& a, AlbumOutput& out, Made& made, AlbumResult& result) {
     }
     made.add(a.images);
     made.add(result.index);
-    if (!out.write_text(result.index, index_text(a.created, a.pages, a.shots, out))) {
+    if (!out.write_text(result.index, index_text(a.created, a.pages, a.count, out))) {
         result.failure = AlbumFailure::write;
         result.failed_path = result.index;
         return false;
@@ -385,42 +385,42 @@ bool build(const Album& a, AlbumOutput& out, Made& made, AlbumResult& result) {
 
 AlbumResult write_album(const AlbumInput& in, const Clock& clock, AlbumOutput& out) {
     AlbumResult result;
-    if (in.lines.empty()) {
+    if (in.shots.empty()) {
         result.failure = AlbumFailure::empty_list;
         return result;
     }
     // The album lays out the screenshots that are still there; the others are named afterwards.
-    std::vector<std::string> lines;
-    for (const std::string& line : in.lines) {
-        if (out.has_file(join_path(in.shots_folder, line_name(line))))
-            lines.push_back(line);
+    ListedFiles shots;
+    for (const ListedFile& shot : in.shots) {
+        if (out.has_file(join_path(in.shots_folder, shot.name)))
+            shots.push_back(shot);
         else
-            result.skipped.push_back(line_name(line));
+            result.skipped.push_back(shot.name);
     }
-    if (lines.empty()) {
+    if (shots.empty()) {
         result.failure = AlbumFailure::no_screenshots;
         return result;
     }
     // One instant names the folder and dates the pages; the lists' own conversion makes the
     // date text, so both read the same local time.
     const std::time_t now = static_cast<std::time_t>(clock.now_ms() / 1000);
-    const std::string created = line_date(make_list_line(now, ""));
+    const std::string created = save_time_text(save_time_of(now));
     std::string folder_name = created;
     for (char& c : folder_name) {
         if (c == '/' || c == ' ' || c == ':') c = '.';
     }
 
     if (!make_album_folder(join_path(join_path(in.program_folder, "album"), folder_name), out, result)) return result;
-    const int shots = static_cast<int>(lines.size());
+    const int count = static_cast<int>(shots.size());
     const Album a{.in = in,
-                  .lines = std::move(lines),
+                  .shots = std::move(shots),
                   .created = created,
                   .folder = result.folder,
                   .images = join_path(result.folder, "images"),
                   .line_colour = html_attribute(in.line_colour),
                   .edge_colour = html_attribute(in.edge_colour),
-                  .shots = shots,
-                  .pages = (shots - 1) / kPerPage + 1,
+                  .count = count,
+                  .pages = (count - 1) / kPerPage + 1,
                   .copy = in.create_mode == kCopyAlbum};
 
     Made made(out);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "album/album_output.h"
+#include "catalogue/folder_listing.h"
 #include "services/clock.h"
 
 namespace vis {
@@ -16,11 +17,11 @@ inline constexpr int kCopyAlbum = 2;          // the screenshots are copied into
 
 // What the album window holds when a build starts.
 struct AlbumInput {
-    std::vector<std::string> lines;  // the album list in list order, one list line per screenshot
-    std::string shots_folder;        // the folder the lines' file names lie in
-    std::string program_folder;      // holds album/ and data/null.gif
-    std::string line_colour;         // text of the line-colour combo, as typed or chosen
-    std::string edge_colour;         // text of the edge-colour combo
+    ListedFiles shots;           // the album list in list order: name and save time of each screenshot
+    std::string shots_folder;    // the folder the screenshots lie in
+    std::string program_folder;  // holds album/ and data/null.gif
+    std::string line_colour;     // text of the line-colour combo, as typed or chosen
+    std::string edge_colour;     // text of the edge-colour combo
     bool zoom = false;
     bool link = true;
     bool date = true;

@@ -99,7 +99,8 @@ void AlbumWindow::create_album(int mode, const std::string& question) {
 
 AlbumInput AlbumWindow::album_input() const {
     AlbumInput in;
-    in.lines = file_album.items();
+    in.shots.reserve(static_cast<std::size_t>(album_.count()));
+    for (int row = 0; row < album_.count(); ++row) in.shots.push_back(album_.record(row));
     in.shots_folder = windows_.main().lists().listing().folder();
     in.program_folder = windows_.platform().program_folder;
     in.line_colour = cmb_border_color.text();

@@ -4,31 +4,10 @@
 
 namespace vis {
 
-namespace {
-
-void put_digits(std::string& out, int value, int width) {
-    char buf[8];
-    for (int i = width - 1; i >= 0; --i, value /= 10) buf[i] = static_cast<char>('0' + value % 10);
-    out.append(buf, static_cast<std::size_t>(width));
-}
-
-}  // namespace
-
 std::string format_list_line(SaveTime saved, std::string_view name) {
-    const SaveTimeParts t = split_save_time(saved);
     std::string line;
     line.reserve(kLinePrefixBytes + name.size());
-    put_digits(line, t.year, 4);
-    line += '/';
-    put_digits(line, t.month, 2);
-    line += '/';
-    put_digits(line, t.day, 2);
-    line += ' ';
-    put_digits(line, t.hour, 2);
-    line += ':';
-    put_digits(line, t.minute, 2);
-    line += ':';
-    put_digits(line, t.second, 2);
+    append_save_time(line, saved);
     line += " │ ";
     line += name;
     return line;

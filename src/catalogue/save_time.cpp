@@ -30,6 +30,12 @@ std::tm local_time_of(std::time_t t) {
     return local;
 }
 
+void put_digits(std::string& out, int value, int width) {
+    char buf[8];
+    for (int i = width - 1; i >= 0; --i, value /= 10) buf[i] = static_cast<char>('0' + value % 10);
+    out.append(buf, static_cast<std::size_t>(width));
+}
+
 }  // namespace
 
 SaveTime save_time_of(std::time_t modified) {
@@ -52,6 +58,27 @@ SaveTimeParts split_save_time(SaveTime t) {
     p.month = static_cast<int>(t % 100);
     p.year = static_cast<int>(t / 100);
     return p;
+}
+
+void append_save_time(std::string& out, SaveTime t) {
+    const SaveTimeParts p = split_save_time(t);
+    put_digits(out, p.year, 4);
+    out += '/';
+    put_digits(out, p.month, 2);
+    out += '/';
+    put_digits(out, p.day, 2);
+    out += ' ';
+    put_digits(out, p.hour, 2);
+    out += ':';
+    put_digits(out, p.minute, 2);
+    out += ':';
+    put_digits(out, p.second, 2);
+}
+
+std::string save_time_text(SaveTime t) {
+    std::string text;
+    append_save_time(text, t);
+    return text;
 }
 
 }  // namespace vis

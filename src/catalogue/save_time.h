@@ -3,6 +3,7 @@
 // YYYYMMDDhhmmss: it orders as its written form "YYYY/MM/DD hh:mm:ss" does.
 #include <cstdint>
 #include <ctime>
+#include <string>
 
 namespace vis {
 
@@ -16,5 +17,9 @@ struct SaveTimeParts {
     int year, month, day, hour, minute, second;
 };
 SaveTimeParts split_save_time(SaveTime t);
+
+// The written form, "YYYY/MM/DD hh:mm:ss", appended to `out` (list lines are made often).
+void append_save_time(std::string& out, SaveTime t);
+std::string save_time_text(SaveTime t);
 
 }  // namespace vis

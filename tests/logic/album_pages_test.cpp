@@ -228,7 +228,7 @@ TEST(AlbumPages, NineShotsFillOnePageWithoutNullGifAndCaptionsOff) {
 TEST(AlbumPages, FileNamesAndColourTextsCannotBreakTheMarkup) {
     AlbumInput in = input_of(0);
     const std::string odd = "PelmarOnline_<b>&'x\"#1%?.jpg";
-    in.lines = {shot_date(0) + " │ " + odd};
+    in.shots = {{.name = odd, .size = 0, .saved = shot_record(0).saved}};
     in.line_colour = "Red' onclick='alert(1)";
     in.edge_colour = "#FF8800";  // typed colours come through unchanged
     AlbumRecorder out;

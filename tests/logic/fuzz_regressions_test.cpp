@@ -47,7 +47,7 @@ TEST(FuzzRegressions, LineBreaksInNamesAndColoursStayInsideTheirCell) {
         "'\"><\x05&amp\x04"
         "a'b\"<c>.jpg\n%23?#.jpg";
     in.edge_colour = "Aqua";
-    in.lines = {"2006/11/05 01:07:15 │ a\r\nb.jpg"};
+    in.shots = {{.name = "a\r\nb.jpg", .size = 0, .saved = 20061105010715}};
     test::AlbumRecorder out;
     const AlbumResult r = write_album(in, FixedClock(), out);
     ASSERT_TRUE(r.ok());

@@ -10,7 +10,7 @@
 
 #include "album/album_writer.h"
 #include "album/disk_album_output.h"
-#include "catalogue/list_line.h"
+#include "catalogue/save_time.h"
 #include "imaging/jpeg.h"
 #include "services/paths.h"
 #include "services/system_clock.h"
@@ -107,7 +107,7 @@ TEST(AlbumBrowser, ChromiumFindsTheFrameMenuAndThumbnails) {
         const std::string name =
             i < 9 ? "PelmarOnline_2006115_0" + std::to_string(1000 + i) + ".jpg" : "PelmarOnline_<b>&'9.jpg";
         shots.push_back(folders.add_shot(name, when + 60 * i, 64, 48, i < 9 ? colours[i] : rgb(200, 60, 60)));
-        in.lines.push_back(make_list_line(when + 60 * i, name));
+        in.shots.push_back({.name = name, .size = 0, .saved = save_time_of(when + 60 * i)});
     }
 
     test::SystemFileSystem disk;
@@ -116,7 +116,7 @@ TEST(AlbumBrowser, ChromiumFindsTheFrameMenuAndThumbnails) {
     const AlbumResult r = write_album(in, clock, out);
     ASSERT_TRUE(r.ok()) << r.failed_path;
     for (int i = 0; i < 10; ++i) {
-        const std::string name = line_name(in.lines[static_cast<std::size_t>(i)]);
+        const std::string& name = in.shots[static_cast<std::size_t>(i)].name;
         EXPECT_EQ(test::read_file(join_path(join_path(r.folder, "images"), name)), test::read_file(shots[i])) << name;
     }
     EXPECT_EQ(test::read_file(join_path(join_path(r.folder, "images"), "null.gif")), gif);
@@ -145,7 +145,7 @@ TEST(AlbumBrowser, ChromiumFindsTheFrameMenuAndThumbnails) {
     EXPECT_EQ(count_of(page1, "<img "), 9) << page1;
     std::size_t at = 0;
     for (int i = 0; i < 9; ++i) {
-        const std::string img = "<img src=\"images/" + line_name(in.lines[static_cast<std::size_t>(i)]) + "\"";
+        const std::string img = "<img src=\"images/" + in.shots[static_cast<std::size_t>(i)].name + "\"";
         at = page1.find(img, at);
         ASSERT_NE(at, std::string::npos) << img;
     }

@@ -46,10 +46,14 @@ inline std::string shot_name(int i) {
 inline std::string shot_date(int i) {
     return "2006/11/05 01:" + std::to_string(10 + i) + ":15";
 }
+// Screenshot i as the lists hold it: saved at shot_date(i).
+inline ListedFile shot_record(int i) {
+    return {.name = shot_name(i), .size = 0, .saved = 20061105011015 + 100 * i};
+}
 
 inline AlbumInput input_of(int shots) {
     AlbumInput in;
-    for (int i = 0; i < shots; ++i) in.lines.push_back(shot_date(i) + " │ " + shot_name(i));
+    for (int i = 0; i < shots; ++i) in.shots.push_back(shot_record(i));
     in.shots_folder = kShots;
     in.program_folder = kProgram;
     in.line_colour = "Black";

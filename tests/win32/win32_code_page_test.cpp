@@ -114,7 +114,8 @@ TEST(Win32CodePage, AlbumPagesAreShiftJisAndLinkNamesTheCodePageLacksAsUtf8Escap
     write_file(join_path(shots, hangul), "jpeg");
 
     AlbumInput in;
-    in.lines = {"2006/11/05 01:10:15 │ " + kana, "2006/11/05 01:11:15 │ " + hangul};
+    in.shots = {{.name = kana, .size = 0, .saved = 20061105011015},
+                {.name = hangul, .size = 0, .saved = 20061105011115}};
     in.shots_folder = shots;
     in.program_folder = program;
     in.line_colour = "Black";
