@@ -52,7 +52,9 @@ FileList::FileList(Form& owner, std::string name, std::string pattern)
 
 bool FileList::bind(const std::string& folder) {
     folder_ = folder;
-    return refresh();
+    const bool ok = read_folder(ahead_.take(folder));
+    touch();
+    return ok;
 }
 
 bool FileList::refresh() {
@@ -61,11 +63,13 @@ bool FileList::refresh() {
     return ok;
 }
 
-bool FileList::read_folder() {
+bool FileList::read_folder(std::optional<FolderReading> read_ahead) {
     const std::shared_ptr<const ListedFiles> previous = std::exchange(files_, std::make_shared<ListedFiles>());
     total_ = 0;
     auto files = std::make_shared<ListedFiles>();
-    if (!list_folder(folder_, pattern_, *files)) {
+    const bool read = read_ahead ? read_ahead->read : list_folder(folder_, pattern_, *files);
+    if (read_ahead) files->swap(read_ahead->files);
+    if (!read) {
         index_.clear();
         return false;
     }

@@ -5,10 +5,12 @@
 // show it: reading the folder again makes a new set of records and leaves theirs as they are.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "catalogue/folder_listing.h"
+#include "catalogue/folder_read_ahead.h"
 #include "catalogue/name_index.h"
 #include "ui/control.h"
 
@@ -30,6 +32,9 @@ public:
     // Binds to a folder and reads it. False, with nothing listed, when the folder does not
     // exist or cannot be read.
     bool bind(const std::string& folder);
+    // Starts reading `folder` on a worker thread; the next bind to it takes that reading.
+    void read_ahead(const std::string& folder) { ahead_.start(folder, pattern_); }
+    bool reading_ahead() const { return ahead_.pending(); }
     // Reads the bound folder again. Records equal to the last reading's are that reading's own.
     bool refresh();
 
@@ -51,7 +56,7 @@ public:
     std::uintmax_t total_size() const { return total_; }
 
 private:
-    bool read_folder();
+    bool read_folder(std::optional<FolderReading> read_ahead = std::nullopt);
     void index_all();
     std::int64_t index_of(const std::string& name) const;
 
@@ -60,6 +65,7 @@ private:
     std::shared_ptr<const ListedFiles> files_;
     std::uintmax_t total_ = 0;
     NameIndex index_;
+    FolderReadAhead ahead_;
 };
 
 }  // namespace vis

@@ -33,6 +33,11 @@ bool ScreenshotLists::rebuild(const std::string& folder) {
     return true;
 }
 
+void ScreenshotLists::read_ahead(const std::string& folder) {
+    if (on_reading) on_reading(folder);
+    listing_.read_ahead(folder);
+}
+
 void ScreenshotLists::show_direction(bool newest_first) {
     newest_first_shown_ = newest_first;
     sort_up_.set_visible(!newest_first);
@@ -102,7 +107,7 @@ void ScreenshotLists::remove_line(ListBox& list, int row) {
 }
 
 bool ScreenshotLists::held() const {
-    return holds_ > 0 || busy(ascending_) || busy(descending_);
+    return holds_ > 0 || busy(ascending_) || busy(descending_) || listing_.reading_ahead();
 }
 
 bool ScreenshotLists::put_file(const ListedFile& file, const std::string& was) {

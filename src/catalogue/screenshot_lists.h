@@ -28,6 +28,9 @@ public:
     // Lists the folder's screenshots into both orders, oldest first shown, row 0 selected without
     // running the selection handling. False, with the lists empty, when the folder cannot be read.
     bool rebuild(const std::string& folder);
+    // Starts reading the folder on a worker thread for the next rebuild, the folder followed
+    // from now on. Changes of the folder wait until that rebuild.
+    void read_ahead(const std::string& folder);
 
     // The list the window shows: the newest-first one once the order was switched.
     ListBox& in_use();

@@ -67,6 +67,7 @@ public:
     std::string title() const;
 
     // --- screenshot lists and preview
+    std::string screenshot_folder() const;
     bool list_screenshots();
     // Either sort icon switches both lists' order.
     void switch_order();

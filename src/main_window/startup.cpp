@@ -28,6 +28,8 @@ void MainWindow::load() {
     enable_file_commands(false);
 
     if (!load_settings()) return;
+    // Read while the windows are made and shown: under Wine the reading takes as long as they do.
+    lists_.read_ahead(screenshot_folder());
 
     set_caption("初期化しています...(BGM)");
     windows_.get<SplashWindow>().open();
@@ -62,8 +64,12 @@ void MainWindow::startup_tick() {
     run_startup_step();
 }
 
+std::string MainWindow::screenshot_folder() const {
+    return join_path(game_folder(), "Screen Save");
+}
+
 bool MainWindow::list_screenshots() {
-    return lists_.rebuild(join_path(game_folder(), "Screen Save"));
+    return lists_.rebuild(screenshot_folder());
 }
 
 void MainWindow::run_startup_step() {

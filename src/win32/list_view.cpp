@@ -29,8 +29,10 @@ void ListView::render() {
     if (!list.visible()) return;
     const ListInput::Quiet quiet(input_);
     const int count = list.count();
-    if (static_cast<int>(SendMessageW(hwnd(), LVM_GETITEMCOUNT, 0, 0)) != count)
+    if (static_cast<int>(SendMessageW(hwnd(), LVM_GETITEMCOUNT, 0, 0)) != count) {
+        fit_column(count);
         SendMessageW(hwnd(), LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
+    }
     show_colours(list);
     show_selection(list.list_index());
     InvalidateRect(hwnd(), nullptr, TRUE);
@@ -92,17 +94,25 @@ bool ListView::notify(const NMHDR& header, LRESULT& result) {
     return true;
 }
 
-void ListView::fit_column() {
+void ListView::fit_column(int count) {
+    // As wide as the list beside the scroll bar that `count` lines need, set before the count
+    // brings the bar: a new width once the list holds thousands of lines makes Wine's list-view
+    // go over its layout again, tens of milliseconds at start-up.
     RECT client;
     GetClientRect(hwnd(), &client);
-    SendMessageW(hwnd(), LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(client.right, 0));
+    const bool scrolls = (GetWindowLongPtrW(hwnd(), GWL_STYLE) & WS_VSCROLL) != 0;
+    const bool will_scroll = count > static_cast<int>(SendMessageW(hwnd(), LVM_GETCOUNTPERPAGE, 0, 0));
+    const int bar = GetSystemMetricsForDpi(SM_CXVSCROLL, GetDpiForWindow(hwnd()));
+    const int width = client.right + (scrolls ? bar : 0) - (will_scroll ? bar : 0);
+    if (SendMessageW(hwnd(), LVM_GETCOLUMNWIDTH, 0, 0) != width)
+        SendMessageW(hwnd(), LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(width, 0));
 }
 
 bool ListView::message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (msg == WM_SIZE) {
         // One column as wide as the list: a line never scrolls sideways.
         result = DefSubclassProc(hwnd(), msg, wp, lp);
-        fit_column();
+        fit_column(static_cast<int>(SendMessageW(hwnd(), LVM_GETITEMCOUNT, 0, 0)));
         return true;
     }
     if (msg != WM_LBUTTONDOWN) return ControlView::message(msg, wp, lp, result);

@@ -25,7 +25,7 @@ private:
     void show_selection(int row);
     void show_colours(const ListBox& list);
     void fill_text(NMLVDISPINFOW& info) const;
-    void fit_column();
+    void fit_column(int count);
 
     ListInput input_;
 };

@@ -2,9 +2,11 @@
 // the folder watch (driven by the test), without a rebuild.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <thread>
 #include <utility>
 
 #include "bulk/bulk_window.h"
@@ -388,6 +390,21 @@ TEST(ListWatch, ALostTrackIsMadeGoodByOneReadingAndANewWatch) {
         EXPECT_EQ(line_name(f.file_sort.item(0)), shot(40));
         w.expect_as_read_again();
     }
+}
+
+// The folder is read on a worker thread while the windows come up: a screenshot saved after that
+// reading, and named by the watch before the list is made, is listed all the same.
+TEST(ListWatch, AScreenshotSavedWhileTheProgramStartsIsListed) {
+    Watched w(2, [](App& app) { app.plat.windows.on_screen = false; });
+    ASSERT_EQ(w.f->file_lst.count(), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    w.report({w.save(20, kFirst + 3600)});
+    // The watch's ticks come while the start-up step still waits for the windows on screen.
+    w.settle();
+    w.app.plat.windows.on_screen = true;
+    w.settle();
+    EXPECT_EQ(w.f->file_lst.count(), 3);
+    w.expect_as_read_again();
 }
 
 // Where the system ignores letter case (Windows), the old name still finds the renamed file:

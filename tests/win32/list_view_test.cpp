@@ -102,6 +102,26 @@ TEST_F(Win32List, ShowsTheSourcesCountAndTheModelsSelectionInView) {
     EXPECT_EQ(selected_row(hwnd), 7);
 }
 
+// The one column spans the list beside its scroll bar, whether the count brings the bar or takes it
+// away: no gap at the right of a chosen line, no sideways scrolling.
+TEST_F(Win32List, TheColumnFillsTheListBesideItsScrollBarAtAnyCount) {
+    show_lines(0);
+    const int per_page = static_cast<int>(SendMessageW(hwnd, LVM_GETCOUNTPERPAGE, 0, 0));
+    ASSERT_GT(per_page, 2);
+    for (const int n : {3, per_page, per_page + 1, 10000, per_page, 0, 10000}) {
+        SCOPED_TRACE(n);
+        lines.n_ = n;
+        list.lines_reset(n > 0 ? 0 : -1);
+        windows.render();
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        EXPECT_EQ(SendMessageW(hwnd, LVM_GETCOLUMNWIDTH, 0, 0), client.right);
+        const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+        EXPECT_EQ((style & WS_VSCROLL) != 0, n > per_page);
+        EXPECT_EQ(style & WS_HSCROLL, 0);
+    }
+}
+
 TEST_F(Win32List, ScreenReadersReadEachLinesTextWhileTheListStoresNone) {
     show_lines(50000);
     // Only the lines on screen were asked for, not fifty thousand.
