@@ -44,7 +44,8 @@ public:
     int chosen() const { return shown().list_index(); }
     std::string chosen_line() const;
     std::string chosen_name() const;
-    // The file name on row `row` of the list shown.
+    // Row `row` of the list shown, and the file name on it.
+    std::string line_at(int row) const { return shown().item(row); }
     std::string name_at(int row) const;
     bool list_has_focus() const { return w_.focus() == &shown(); }
     // Changes whenever the list shown gets new lines.

@@ -21,11 +21,13 @@ public:
     int picture_width() const { return w_.img_view.picture().width; }
     // Where the picture lies on the screen, in twips.
     Rect picture_box() const { return w_.img_view.bounds(); }
+    bool picture_stretched() const { return w_.img_view.stretch(); }
 
     // --- the texts over it: each one's text, whether it shows, and where
     std::string information() const { return w_.lbl_info.caption(); }
     bool information_shown() const { return w_.lbl_info.visible(); }
     Rect information_box() const { return w_.lbl_info.bounds(); }
+    const Font& information_font() const { return w_.lbl_info.font(); }
     // The counter stays in place when it fades: its text turns to blanks on a clear ground.
     std::string counter() const { return w_.lbl_cnt.caption(); }
     bool counter_opaque() const { return w_.lbl_cnt.opaque(); }
