@@ -30,6 +30,7 @@ public:
     const Font& information_font() const { return w_.lbl_info.font(); }
     // The counter stays in place when it fades: its text turns to blanks on a clear ground.
     std::string counter() const { return w_.lbl_cnt.caption(); }
+    bool counter_shown() const { return w_.lbl_cnt.visible(); }
     bool counter_opaque() const { return w_.lbl_cnt.opaque(); }
     Rect counter_box() const { return w_.lbl_cnt.bounds(); }
     std::string notice() const { return w_.lbl_err.caption(); }
