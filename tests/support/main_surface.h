@@ -95,7 +95,8 @@ public:
     // --- the window
     std::string title() const { return w_.title(); }
     WindowState state() const { return w_.window_state(); }
-    // How many screenshots the folder listing holds and their bytes.
+    // The folder listed, how many screenshots the listing holds and their bytes.
+    std::string listed_folder() const { return w_.file_path.folder(); }
     int listed() const { return w_.file_path.count(); }
     std::uintmax_t listed_bytes() const { return w_.file_path.total_size(); }
 
