@@ -77,6 +77,9 @@ public:
     // The preview's width in pixels (each test screenshot has its own); 0 when it shows none.
     int preview_width() const { return w_.img_pre.picture().width; }
     void double_click_preview() { dbl_click(w_.img_pre); }
+    // The file a drag out of the list or the preview hands over; "" for none.
+    std::string drag_from_list() { return shown().on_drag_file(); }
+    std::string drag_from_preview() { return w_.img_pre.on_drag_file(); }
 
     // --- the viewer: opened on a row as a click and a double-click on the line do
     ViewerSurface view(int row);

@@ -22,6 +22,8 @@ public:
     // Where the picture lies on the screen, in twips.
     Rect picture_box() const { return w_.img_view.bounds(); }
     bool picture_stretched() const { return w_.img_view.stretch(); }
+    // The file a drag out of the picture hands over.
+    std::string drag_picture() { return w_.img_view.on_drag_file(); }
 
     // --- the texts over it: each one's text, whether it shows, and where
     std::string information() const { return w_.lbl_info.caption(); }
