@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <utility>
 
 #include "core/settings.h"
 #include "services/paths.h"
@@ -142,27 +144,26 @@ TEST(StartUp, ShortSettingsFileSkipsTheLoadAndOpensTheSetUpDialog) {
     EXPECT_EQ(read_file(app.folders.settings_file()), "C:\\x\r\n1\r\n");
 }
 
-TEST(StartUp, MissingScreenshotFolderStopsTheTimerAndAsksForTheGame) {
-    App app;
-    app.folders.write_settings("1", "1");
-    std::filesystem::remove_all(to_fs_path(app.folders.shots));
-    MainWindow& f = app.start();
-    EXPECT_FALSE(f.visible());
-    EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
-    // No music meanwhile, though the file has it on.
-    app.plat.windows.advance(5000);
-    EXPECT_FALSE(f.music().begun());
-    EXPECT_TRUE(app.plat.media.commands.empty());
-}
-
-TEST(StartUp, UnreadableScreenshotPathIsHandledLikeAMissingFolder) {
-    App app;
-    app.folders.write_settings();
-    std::filesystem::remove_all(to_fs_path(app.folders.shots));
-    write_file(app.folders.shots, "not a folder");
-    MainWindow& f = app.start();
-    EXPECT_FALSE(f.music().begun());
-    EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
+// The screenshot folder missing, or a file in its place: the set-up dialog asks for the game, and
+// no music plays meanwhile, though the file has it on.
+TEST(StartUp, AMissingOrUnreadableScreenshotFolderAsksForTheGameWithoutMusic) {
+    const std::pair<const char*, std::function<void(const std::string&)>> cases[] = {
+        {"missing", [](const std::string&) {}},
+        {"a file in its place", [](const std::string& shots) { write_file(shots, "not a folder"); }},
+    };
+    for (const auto& [what, put_in_place] : cases) {
+        SCOPED_TRACE(what);
+        App app;
+        app.folders.write_settings("1", "1");
+        std::filesystem::remove_all(to_fs_path(app.folders.shots));
+        put_in_place(app.folders.shots);
+        MainWindow& f = app.start();
+        EXPECT_FALSE(f.visible());
+        EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
+        app.plat.windows.advance(5000);
+        EXPECT_FALSE(f.music().begun());
+        EXPECT_TRUE(app.plat.media.commands.empty());
+    }
 }
 
 TEST(Quitting, MenuAndCloseBoxSendTheCloseCommandAndEnd) {

@@ -265,28 +265,45 @@ TEST(ViewerFollowsTheSelection, TheShownScreenshotRemovedFromOutsideGivesWayOnTh
         }
 }
 
-TEST(ViewerDelete, SecondOfFiveLeavesTheFormerThirdAsTwoOfFour) {
-    for (const bool reversed : {false, true}) {
-        SCOPED_TRACE(reversed ? "file_sort" : "file_lst");
+// Deleted from the viewer, the screenshot gives way to the line that followed it, or to the new
+// last: the viewer, the panel and the listing all show that one.
+TEST(ViewerDelete, TheLineThatFollowsOrTheNewLastTakesThePlace) {
+    const struct {
+        const char* what;
+        int shots, row;
+        bool reversed;
+        int chosen, shown;  // the row chosen after, and the screenshot the viewer shows
+        const char* counter;
+    } cases[] = {
+        {"second of five leaves the former third", 5, 1, false, 1, 2, "2/4 (|||||･････)"},
+        {"second of five newest first leaves the former third", 5, 1, true, 1, 2, "2/4 (|||||･････)"},
+        {"the last of four leaves the new last", 4, 3, false, 2, 2, "3/3 (||||||||||)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         App app;
-        start_with_shots(app, 5);
+        start_with_shots(app, c.shots);
         test::MainSurface m = app.main();
-        if (reversed) m.switch_order();
+        if (c.reversed) m.switch_order();
         const std::vector<std::string> lines = m.lines();
-        test::ViewerSurface v = m.view(1);
-        const std::string name = line_name(lines[1]);
+        test::ViewerSurface v = m.view(c.row);
+        const std::string name = line_name(lines[c.row]);
 
         app.plat.prompts.answer_message(MsgResult::yes);
         v.press(key::kDelete);
         // Asked over the viewer, which the user is looking at.
         EXPECT_EQ(app.plat.prompts.asked().back().box.owner, &v.window());
         EXPECT_FALSE(std::filesystem::exists(to_fs_path(join_path(app.folders.shots, name))));
-        EXPECT_EQ(m.chosen(), 1);
-        EXPECT_EQ(v.counter(), "2/4 (|||||･････)");
-        EXPECT_EQ(v.information(), name_and_date_text(lines[2]));
-        EXPECT_EQ(row_of_width(v), 2);  // the former third in either order
-        EXPECT_NE(m.panel().find("(2/4)"), std::string::npos);
-        EXPECT_EQ(m.listed(), 4);
+        const int left = c.shots - 1;
+        EXPECT_EQ(m.count(), left);
+        EXPECT_EQ(m.listed(), left);
+        EXPECT_EQ(m.chosen(), c.chosen);
+        EXPECT_EQ(v.counter(), c.counter);
+        EXPECT_EQ(v.information(), name_and_date_text(m.line_at(c.chosen)));
+        EXPECT_EQ(row_of_width(v), c.shown);
+        EXPECT_EQ(v.picture().pixels, m.preview().pixels);
+        EXPECT_NE(m.panel().find("(" + std::to_string(c.chosen + 1) + "/" + std::to_string(left) + ")"),
+                  std::string::npos);
         EXPECT_TRUE(m.enabled(test::entry::kSave));
     }
 }
@@ -313,20 +330,6 @@ TEST(ViewerDelete, ALineThatCannotBeDecodedTakesTheDeletedOnesPlaceAsNoPicture) 
     app.plat.prompts.answer_popup("mClipboard_F");
     v.press_on_picture(button::kRight, 0, 0);
     EXPECT_TRUE(app.plat.clipboard.pictures.empty());
-}
-
-TEST(ViewerDelete, TheLastLineOfALongerListLeavesTheNewLast) {
-    App app;
-    start_with_shots(app, 4);
-    test::MainSurface m = app.main();
-    test::ViewerSurface v = m.view(3);
-    app.plat.prompts.answer_message(MsgResult::yes);
-    v.press(key::kDelete);
-    EXPECT_EQ(m.count(), 3);
-    EXPECT_EQ(m.chosen(), 2);
-    EXPECT_EQ(v.counter(), "3/3 (||||||||||)");
-    EXPECT_EQ(row_of_width(v), 2);
-    EXPECT_EQ(m.preview().pixels, v.picture().pixels);
 }
 
 TEST(ViewerDelete, TheOnlyScreenshotLeavesEmptyListsAndQuietKeys) {

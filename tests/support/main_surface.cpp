@@ -65,7 +65,7 @@ void MainSurface::switch_order() {
 }
 
 void MainSurface::delete_chosen() {
-    answer(MsgResult::yes);
+    prompts_.answer_message(MsgResult::yes);
     press(key::kDelete);
 }
 

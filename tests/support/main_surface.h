@@ -86,9 +86,6 @@ public:
     ViewerSurface viewer() { return ViewerSurface(w_.windows().get<ViewerWindow>()); }
     bool viewer_open() const;
 
-    // --- questions asked next
-    void answer(MsgResult result) { prompts_.answer_message(result); }
-
     // --- menus, by the captions the player reads, "ファイル/画像を保存", without access keys
     Menu& menu(const std::string& path);
     bool enabled(const std::string& path) { return menu(path).enabled(); }
@@ -96,7 +93,6 @@ public:
     void choose_menu(const std::string& path) { click_menu(menu(path)); }
 
     // --- the window
-    std::string title() const { return w_.title(); }
     WindowState state() const { return w_.window_state(); }
     // The folder listed, how many screenshots the listing holds and their bytes.
     std::string listed_folder() const { return w_.file_path.folder(); }
