@@ -46,10 +46,11 @@ struct AlbumWindowTest : ::testing::Test {
             app.folders.add_shot(name, kWhen + 60 * i, 40 + i, 30);
             lines.push_back(make_list_line(kWhen + 60 * i, name));
         }
-        MainWindow& f = app.start();
-        test::click_menu(f.mAlbum);
-        d = &test::win<AlbumWindow>(f);
+        app.start();
+        open_album();
+        d = &test::win<AlbumWindow>(*app.form);
     }
+    void open_album() { app.main().choose_menu("コマンド/アルバム"); }
     std::string albums() const { return join_path(app.folders.program, "album"); }
     const std::vector<std::string>& captions() { return app.plat.windows.captions["AlbumWindow"]; }
     bool has_caption(const std::string& c) {
@@ -71,7 +72,7 @@ struct AlbumWindowTest : ::testing::Test {
 TEST_F(AlbumWindowTest, OpeningListsTheScreenshotsWithItsLoadingCaption) {
     open_with(3);
     EXPECT_TRUE(d->visible());
-    EXPECT_EQ(app.form->window_state(), WindowState::minimised);
+    EXPECT_EQ(app.main().state(), WindowState::minimised);
     EXPECT_EQ(d->file_lst.items(), lines);
     const std::vector<std::string> loading(captions().end() - 4, captions().end());
     EXPECT_EQ(loading, (std::vector<std::string>{"読み込み中... 1 / 3 (25.0%)", "読み込み中... 2 / 3 (50.0%)",
@@ -84,7 +85,7 @@ TEST_F(AlbumWindowTest, OpeningListsTheScreenshotsWithItsLoadingCaption) {
     test::type_text(d->cmb_border_color, "#102030");
     click(d->chk_zoom);
     click(d->cmd_cancel);
-    test::click_menu(app.form->mAlbum);
+    open_album();
     EXPECT_EQ(d->file_lst.items(), lines);
     EXPECT_EQ(d->file_album.count(), 0);
     EXPECT_EQ(d->cmb_border_color.count(), 17);
@@ -164,14 +165,14 @@ TEST_F(AlbumWindowTest, ClosingHidesTheWindowAndRestoresTheMainWindow) {
     open_with(1);
     click(d->cmd_cancel);
     EXPECT_FALSE(d->visible());
-    EXPECT_EQ(app.form->window_state(), WindowState::normal);
+    EXPECT_EQ(app.main().state(), WindowState::normal);
 
-    test::click_menu(app.form->mAlbum);
+    open_album();
     click_row(d->file_lst, 0);
     click(d->cmd_send_list);
     d->request_close();
     EXPECT_FALSE(d->visible());
-    EXPECT_EQ(app.form->window_state(), WindowState::normal);
+    EXPECT_EQ(app.main().state(), WindowState::normal);
     EXPECT_EQ(test::loaded<AlbumWindow>(*app.form), d);
     EXPECT_EQ(d->file_album.count(), 1);
 }
@@ -203,7 +204,7 @@ TEST_F(AlbumWindowTest, CopyAlbumIsWrittenAndOpenedInTheBrowser) {
         EXPECT_TRUE(d->busy());
         click(d->cmd_copy_create);
         click(d->cmd_return_list_all);
-        test::click_menu(app.form->mAlbum);
+        open_album();
     });
     build(d->cmd_copy_create, {MsgResult::yes});
     EXPECT_TRUE(pressed);

@@ -25,9 +25,7 @@ namespace vis {
 namespace {
 
 using test::App;
-using test::click_row;
 using test::InZone;
-using test::press_key;
 
 // 2006-11-05 01:07:15 local time.
 std::time_t local_time(int y, int mo, int d, int h, int mi, int s) {
@@ -92,12 +90,13 @@ TEST(Lists, BothOrdersWithTiesAndPatternRules) {
     app.folders.add_shot("Other_1.jpg", t);
     std::filesystem::create_directories(to_fs_path(join_path(app.folders.shots, "sub")));
     app.folders.add_shot("sub/PelmarOnline_deep.jpg", t);
-    MainWindow& f = app.start();
+    app.start();
+    const test::MainSurface m = app.main();
     const std::vector<std::string> oldest_first{
         "2007/03/04 03:06:07 │ PelmarOnline_9999.jpg", "2007/03/04 04:06:07 │ pelmaronline_old.JPG",
         "2007/03/04 05:06:07 │ PelmarOnline_a.jpg", "2007/03/04 05:06:07 │ PelmarOnline_b.jpg"};
-    EXPECT_EQ(f.file_lst.items(), oldest_first);
-    EXPECT_EQ(f.file_sort.items(), std::vector<std::string>(oldest_first.rbegin(), oldest_first.rend()));
+    EXPECT_EQ(m.oldest_first(), oldest_first);
+    EXPECT_EQ(m.newest_first(), std::vector<std::string>(oldest_first.rbegin(), oldest_first.rend()));
 }
 
 // The screenshot folder's lines built the straightforward way: each file's line, sorted as a
@@ -132,95 +131,92 @@ TEST(Lists, BothOrdersMatchLinesBuiltOneByOneThroughEveryChange) {
     // Where names ignore letter case (Windows) "_B" is "_b" written again.
     const int made = static_cast<int>(lines_on_disk(app.folders.shots).size());
     MainWindow& f = app.start();
-    auto delete_row = [&](ListBox& list, int row) {
-        click_row(list, row);
-        app.plat.prompts.answer_message(MsgResult::yes);
-        press_key(f, key::kDelete);
+    test::MainSurface m = app.main();
+    auto delete_row = [&](int row) {
+        m.choose(row);
+        m.delete_chosen();
     };
 
     const std::pair<const char*, std::function<void()>> steps[] = {
         {"start", [] {}},
-        {"delete oldest first", [&] { delete_row(f.file_lst, 2); }},
-        {"toggle", [&] { test::click(f.img_sort_up); }},
-        {"delete newest first", [&] { delete_row(f.file_sort, 0); }},
-        {"delete last newest first", [&] { delete_row(f.file_sort, f.file_sort.count() - 1); }},
-        {"toggle back", [&] { test::click(f.img_sort_down); }},
+        {"delete oldest first", [&] { delete_row(2); }},
+        {"toggle", [&] { m.switch_order(); }},
+        {"delete newest first", [&] { delete_row(0); }},
+        {"delete last newest first", [&] { delete_row(m.count() - 1); }},
+        {"toggle back", [&] { m.switch_order(); }},
         {"rebuild",
          [&] {
              app.folders.add_shot("PelmarOnline_new.jpg", t);
-             test::click_menu(f.mSetting);
+             m.choose_menu(test::entry::kSettings);
              test::click(test::win<SettingsDialog>(f).cmd_set);
          }},
-        {"delete the first", [&] { delete_row(f.file_lst, 0); }},
+        {"delete the first", [&] { delete_row(0); }},
     };
     for (const auto& [step, run] : steps) {
         run();
         const std::vector<std::string> expected = lines_on_disk(app.folders.shots);
-        EXPECT_EQ(f.file_lst.items(), expected) << step;
-        EXPECT_EQ(f.file_sort.items(), std::vector<std::string>(expected.rbegin(), expected.rend())) << step;
+        EXPECT_EQ(m.oldest_first(), expected) << step;
+        EXPECT_EQ(m.newest_first(), std::vector<std::string>(expected.rbegin(), expected.rend())) << step;
     }
     // Four deleted, one added.
-    EXPECT_EQ(f.file_lst.count(), made - 3);
+    EXPECT_EQ(m.order_shown(), "oldest first");
+    EXPECT_EQ(m.count(), made - 3);
 }
 
 TEST(Lists, SortToggleCarriesTheRowNumberOver) {
     App app;
     app.folders.write_settings();
     const auto names = add_shots(app, 5);
-    MainWindow& f = app.start();
-    click_row(f.file_lst, 1);
-    test::click(f.img_sort_up);
-    EXPECT_TRUE(f.file_sort.visible());
-    EXPECT_FALSE(f.file_lst.visible());
-    EXPECT_FALSE(f.img_sort_up.visible());
-    EXPECT_TRUE(f.img_sort_down.visible());
-    EXPECT_EQ(&f.lists().in_use(), &f.file_sort);
-    EXPECT_TRUE(f.lists().newest_first());
-    EXPECT_EQ(f.file_sort.list_index(), 1);
-    ASSERT_TRUE(f.lists().selected());
-    EXPECT_EQ(f.lists().path_of(*f.lists().selected()), join_path(app.folders.shots, names[3]));
-    EXPECT_EQ(f.focus(), &f.file_sort);
+    app.start();
+    test::MainSurface m = app.main();
+    m.choose(1);
+    m.switch_order();
+    EXPECT_EQ(m.order_shown(), "newest first");
+    EXPECT_EQ(m.chosen(), 1);
+    EXPECT_EQ(m.chosen_name(), names[3]);
+    EXPECT_EQ(m.chosen_file(), join_path(app.folders.shots, names[3]));
+    EXPECT_TRUE(m.list_has_focus());
     // Row 1 of the newest-first list is the second newest screenshot.
-    EXPECT_EQ(f.lbl_alt.caption().substr(0, f.lbl_alt.caption().find("\r\n")), "ファイル名：" + names[3]);
-    EXPECT_EQ(f.img_pre.picture().width, 64 + 3);
+    EXPECT_EQ(m.panel().substr(0, m.panel().find("\r\n")), "ファイル名：" + names[3]);
+    EXPECT_EQ(m.preview_width(), 64 + 3);
 
-    click_row(f.file_sort, 0);
-    test::click(f.img_sort_down);
-    EXPECT_EQ(&f.lists().in_use(), &f.file_lst);
-    EXPECT_EQ(f.file_lst.list_index(), 0);
-    EXPECT_EQ(f.img_pre.picture().width, 64);
-    EXPECT_TRUE(f.img_sort_up.visible());
-    EXPECT_FALSE(f.img_sort_down.visible());
-    EXPECT_FALSE(f.lists().newest_first());
+    m.choose(0);
+    m.switch_order();
+    EXPECT_EQ(m.order_shown(), "oldest first");
+    EXPECT_EQ(m.chosen(), 0);
+    EXPECT_EQ(m.chosen_file(), join_path(app.folders.shots, names[0]));
+    EXPECT_EQ(m.preview_width(), 64);
 }
 
 TEST(Lists, SortToggleWithTheSameRowStillFollowsTheNewList) {
     App app;
     app.folders.write_settings();
     add_shots(app, 3);
-    MainWindow& f = app.start();
-    ASSERT_EQ(f.file_lst.list_index(), 0);
-    test::click(f.img_sort_up);
-    EXPECT_EQ(f.file_sort.list_index(), 0);
-    EXPECT_EQ(f.img_pre.picture().width, 64 + 2);
-    test::click(f.img_sort_down);
-    EXPECT_EQ(f.img_pre.picture().width, 64);
+    app.start();
+    test::MainSurface m = app.main();
+    ASSERT_EQ(m.chosen(), 0);
+    m.switch_order();
+    EXPECT_EQ(m.chosen(), 0);
+    EXPECT_EQ(m.preview_width(), 64 + 2);
+    m.switch_order();
+    EXPECT_EQ(m.preview_width(), 64);
 }
 
 TEST(Preview, PanelOfTheFirstOfManyLines) {
     App app;
     app.folders.write_settings();
     const auto names = add_shots(app, 25);
-    MainWindow& f = app.start();
+    app.start();
+    test::MainSurface m = app.main();
     std::uintmax_t total = 0, first = 0;
     for (const auto& n : names) total += std::filesystem::file_size(to_fs_path(join_path(app.folders.shots, n)));
     first = std::filesystem::file_size(to_fs_path(join_path(app.folders.shots, names[0])));
-    EXPECT_EQ(f.lbl_alt.caption(), "ファイル名：" + names[0] + "\r\n保存日時　：2006/11/05 01:07:15\r\nサイズ　　：" +
-                                       std::to_string(first / 1024) + " KB\r\n　　(1/25)　　　全 " +
-                                       total_size_text(total) + "\r\n\r\n" + test::kHintLines);
-    EXPECT_EQ(f.img_pre.picture().width, 64);
-    EXPECT_TRUE(f.mSave.enabled());
-    EXPECT_TRUE(f.mClipboard.enabled());
+    EXPECT_EQ(m.panel(), "ファイル名：" + names[0] + "\r\n保存日時　：2006/11/05 01:07:15\r\nサイズ　　：" +
+                             std::to_string(first / 1024) + " KB\r\n　　(1/25)　　　全 " + total_size_text(total) +
+                             "\r\n\r\n" + test::kHintLines);
+    EXPECT_EQ(m.preview_width(), 64);
+    EXPECT_TRUE(m.enabled(test::entry::kSave));
+    EXPECT_TRUE(m.enabled(test::entry::kClipboard));
 }
 
 TEST(Preview, SizesOnThePanelComeFromTheFiles) {
@@ -232,8 +228,9 @@ TEST(Preview, SizesOnThePanelComeFromTheFiles) {
     std::string bytes = test::write_jpeg(a, 32, 32);
     test::write_file(a, bytes + std::string(300000 - bytes.size(), '\0'));
     test::write_file(b, bytes + std::string(2700000 - bytes.size(), '\0'));
-    MainWindow& f = app.start();
-    const std::string& panel = f.lbl_alt.caption();
+    app.start();
+    test::MainSurface m = app.main();
+    const std::string& panel = m.panel();
     EXPECT_NE(panel.find("サイズ　　：292 KB\r\n"), std::string::npos) << panel;
     EXPECT_NE(panel.find("(1/2)　　　全 2.8 MB\r\n"), std::string::npos) << panel;
 }
@@ -243,37 +240,39 @@ TEST(Preview, ClickingTheSelectedLineShowsItAgain) {
     app.folders.write_settings();
     const auto names = add_shots(app, 2);
     MainWindow& f = app.start();
-    ASSERT_EQ(f.img_pre.picture().width, 64);
+    test::MainSurface m = app.main();
+    ASSERT_EQ(m.preview_width(), 64);
     // The file changed on disk since it was shown: a click on its line shows it anew.
     app.folders.add_shot(names[0], local_time(2006, 11, 5, 1, 7, 15), 99, 48, rgb(1, 2, 3));
-    click_row(f.file_lst, 0);
-    EXPECT_EQ(f.img_pre.picture().width, 99);
+    m.choose(0);
+    EXPECT_EQ(m.preview_width(), 99);
 
     // After the settings dialog's rebuild the panel names the first line only; a click on that
     // line describes it in full.
-    test::click_menu(f.mSetting);
+    m.choose_menu(test::entry::kSettings);
     test::click(test::win<SettingsDialog>(f).cmd_set);
-    ASSERT_EQ(f.file_lst.list_index(), 0);
-    EXPECT_EQ(f.lbl_alt.caption().find("(1/2)"), std::string::npos);
-    click_row(f.file_lst, 0);
-    EXPECT_NE(f.lbl_alt.caption().find("(1/2)"), std::string::npos);
+    ASSERT_EQ(m.chosen(), 0);
+    EXPECT_EQ(m.panel().find("(1/2)"), std::string::npos);
+    m.choose(0);
+    EXPECT_NE(m.panel().find("(1/2)"), std::string::npos);
 }
 
 TEST(Preview, ABusyListKeepsThePreview) {
     App app;
     app.folders.write_settings();
     add_shots(app, 3);
-    MainWindow& f = app.start();
+    app.start();
+    test::MainSurface m = app.main();
     {
-        const ScreenshotLists::Busy quiet(f.lists(), f.file_lst);
-        click_row(f.file_lst, 2);
-        EXPECT_EQ(f.file_lst.list_index(), 2);
-        EXPECT_EQ(f.img_pre.picture().width, 64);
-        EXPECT_NE(f.lbl_alt.caption().find("(1/3)"), std::string::npos);
+        const auto quiet = m.busy();
+        m.choose(2);
+        EXPECT_EQ(m.chosen(), 2);
+        EXPECT_EQ(m.preview_width(), 64);
+        EXPECT_NE(m.panel().find("(1/3)"), std::string::npos);
     }
-    press_key(f, key::kUp);
-    EXPECT_EQ(f.img_pre.picture().width, 65);
-    EXPECT_NE(f.lbl_alt.caption().find("(2/3)"), std::string::npos);
+    m.press(key::kUp);
+    EXPECT_EQ(m.preview_width(), 65);
+    EXPECT_NE(m.panel().find("(2/3)"), std::string::npos);
 }
 
 // Selected in the list or stepped onto in the viewer, a screenshot that cannot be shown is
@@ -317,6 +316,7 @@ TEST(Preview, AScreenshotThatCannotBeShownIsDescribedWithNoPictureInTheListAndTh
         for (const auto& n : names) total += std::filesystem::file_size(to_fs_path(join_path(app.folders.shots, n)));
         const auto size = std::filesystem::file_size(to_fs_path(bad));
         MainWindow& f = app.start();
+        test::MainSurface m = app.main();
         std::optional<test::HeldOpen> held;
         if (c.held) held.emplace(bad);
         if (c.removed) std::filesystem::remove(to_fs_path(bad));
@@ -325,37 +325,37 @@ TEST(Preview, AScreenshotThatCannotBeShownIsDescribedWithNoPictureInTheListAndTh
                                   std::to_string(size / 1024) + " KB\r\n　　(3/4)　　　全 " + total_size_text(total) +
                                   "\r\nこの画像は表示できません\r\n" + test::kHintLines;
 
-        click_row(f.file_lst, 2);
-        EXPECT_TRUE(f.img_pre.picture().empty());
-        EXPECT_EQ(f.lbl_alt.caption(), panel);
+        m.choose(2);
+        EXPECT_TRUE(m.preview().empty());
+        EXPECT_EQ(m.panel(), panel);
         // Save-as copies the file itself, which the panel names; nothing else needs a picture.
-        EXPECT_TRUE(f.mSave.enabled());
-        EXPECT_FALSE(f.mClipboard.enabled());
-        EXPECT_FALSE(f.mEdit.enabled());
+        EXPECT_TRUE(m.enabled(test::entry::kSave));
+        EXPECT_FALSE(m.enabled(test::entry::kClipboard));
+        EXPECT_FALSE(m.enabled(test::entry::kEdit));
         // The file can still be shared as it is, whatever its picture.
-        EXPECT_TRUE(f.mCopyFile.enabled());
-        press_key(f, 'C', shift::kCtrl);
-        test::dbl_click(f.img_pre);
-        EXPECT_EQ(test::loaded<ViewerWindow>(f), nullptr);
+        EXPECT_TRUE(m.enabled(test::entry::kCopyFile));
+        m.press('C', shift::kCtrl);
+        m.double_click_preview();
+        EXPECT_FALSE(m.viewer_open());
 
-        ViewerWindow& v = test::open_viewer_at(f, 1);
-        press_key(v, key::kRight);
-        EXPECT_TRUE(v.img_view.picture().empty());
-        EXPECT_TRUE(v.lbl_err.visible());
-        EXPECT_EQ(v.lbl_err.caption(), "■ ＥＲＲＯＲ ■\r\nこの画像は表示できません");
-        EXPECT_EQ(v.lbl_cnt.caption(), "3/4 (|||||||･･･)");
-        EXPECT_EQ(v.lbl_info.caption(), "ファイル名：" + names[2] + "\r\n保存日時　：2006/11/05 01:09:15");
-        EXPECT_EQ(f.lbl_alt.caption(), panel);
+        test::ViewerSurface v = m.view(1);
+        v.press(key::kRight);
+        EXPECT_TRUE(v.picture().empty());
+        EXPECT_TRUE(v.notice_shown());
+        EXPECT_EQ(v.notice(), "■ ＥＲＲＯＲ ■\r\nこの画像は表示できません");
+        EXPECT_EQ(v.counter(), "3/4 (|||||||･･･)");
+        EXPECT_EQ(v.information(), "ファイル名：" + names[2] + "\r\n保存日時　：2006/11/05 01:09:15");
+        EXPECT_EQ(m.panel(), panel);
         app.plat.prompts.answer_popup("mClipboard_F");
-        test::mouse_down(v.img_view, button::kRight, 10, 10);
+        v.press_on_picture(button::kRight, 10, 10);
         app.plat.prompts.answer_popup("mEdit_F");
-        test::mouse_down(v.img_view, button::kRight, 10, 10);
+        v.press_on_picture(button::kRight, 10, 10);
         EXPECT_EQ(test::loaded<EditorWindow>(f), nullptr);
         EXPECT_TRUE(app.plat.clipboard.pictures.empty());
         // The keys pass on beyond it.
-        press_key(v, key::kRight);
-        EXPECT_EQ(v.img_view.picture().width, 67);
-        EXPECT_FALSE(v.lbl_err.visible());
+        v.press(key::kRight);
+        EXPECT_EQ(v.picture_width(), 67);
+        EXPECT_FALSE(v.notice_shown());
     }
 }
 
@@ -364,18 +364,18 @@ TEST(ListDelete, TheDeleteKeyDescribesTheLineThatTakesThePlaceInEitherList) {
         App app;
         app.folders.write_settings();
         const auto names = add_shots(app, 5);
-        MainWindow& f = app.start();
-        if (newest_first) test::click(f.img_sort_up);
-        ListBox& list = f.lists().in_use();
-        click_row(list, 2);
-        const std::string doomed = line_name(list.item(2));
+        app.start();
+        test::MainSurface m = app.main();
+        if (newest_first) m.switch_order();
+        m.choose(2);
+        const std::string doomed = m.chosen_name();
         app.plat.prompts.answer_message(MsgResult::yes);
-        press_key(f, key::kDelete);
-        EXPECT_EQ(app.plat.prompts.asked().back().box.owner, &f);
+        m.press(key::kDelete);
+        EXPECT_EQ(app.plat.prompts.asked().back().box.owner, &m.window());
         EXPECT_FALSE(file_exists(join_path(app.folders.shots, doomed)));
-        EXPECT_EQ(list.list_index(), 2);
-        EXPECT_NE(f.lbl_alt.caption().find("(3/4)"), std::string::npos);
-        EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + line_name(list.item(2))), 0u);
+        EXPECT_EQ(m.chosen(), 2);
+        EXPECT_NE(m.panel().find("(3/4)"), std::string::npos);
+        EXPECT_EQ(m.panel().find("ファイル名：" + m.name_at(2)), 0u);
     }
 }
 
@@ -383,25 +383,26 @@ TEST(ListDelete, LastLineThenOnlyLine) {
     App app;
     app.folders.write_settings();
     add_shots(app, 2);
-    MainWindow& f = app.start();
-    click_row(f.file_lst, 1);
+    app.start();
+    test::MainSurface m = app.main();
+    m.choose(1);
     app.plat.prompts.answer_message(MsgResult::yes);
-    press_key(f, key::kDelete);
-    EXPECT_EQ(f.file_lst.count(), 1);
-    EXPECT_EQ(f.file_lst.list_index(), 0);
-    EXPECT_TRUE(f.mSave.enabled());
-    EXPECT_NE(f.lbl_alt.caption().find("(1/1)"), std::string::npos);
+    m.press(key::kDelete);
+    EXPECT_EQ(m.count(), 1);
+    EXPECT_EQ(m.chosen(), 0);
+    EXPECT_TRUE(m.enabled(test::entry::kSave));
+    EXPECT_NE(m.panel().find("(1/1)"), std::string::npos);
 
     app.plat.prompts.answer_message(MsgResult::yes);
-    press_key(f, key::kDelete);
-    EXPECT_EQ(f.file_lst.count(), 0);
-    EXPECT_EQ(f.file_sort.count(), 0);
-    EXPECT_EQ(f.file_lst.list_index(), -1);
-    EXPECT_FALSE(f.mSave.enabled());
-    EXPECT_FALSE(f.mClipboard.enabled());
-    EXPECT_FALSE(f.mCopyFile.enabled());
+    m.press(key::kDelete);
+    EXPECT_EQ(m.count(), 0);
+    EXPECT_TRUE(m.newest_first().empty());
+    EXPECT_EQ(m.chosen(), -1);
+    EXPECT_FALSE(m.enabled(test::entry::kSave));
+    EXPECT_FALSE(m.enabled(test::entry::kClipboard));
+    EXPECT_FALSE(m.enabled(test::entry::kCopyFile));
     // Nothing left: Delete asks nothing.
-    press_key(f, key::kDelete);
+    m.press(key::kDelete);
     EXPECT_TRUE(app.plat.prompts.all_answered());
 }
 
@@ -409,10 +410,11 @@ TEST(ListDelete, ShiftDelIsTheMusicShortcutAndDeletesNothing) {
     App app;
     app.folders.write_settings("1", "0");
     const auto names = add_shots(app, 2);
-    MainWindow& f = app.start();
-    press_key(f, key::kDelete, shift::kShift);
-    EXPECT_TRUE(f.mBGMPlay.checked());
-    EXPECT_EQ(f.file_lst.count(), 2);
+    app.start();
+    test::MainSurface m = app.main();
+    m.press(key::kDelete, shift::kShift);
+    EXPECT_TRUE(m.checked(test::entry::kMusic));
+    EXPECT_EQ(m.count(), 2);
     EXPECT_TRUE(file_exists(join_path(app.folders.shots, names[0])));
 }
 
@@ -420,30 +422,32 @@ TEST(ListMouse, RightButtonOpensTheFileMenuWithoutMovingTheSelection) {
     App app;
     app.folders.write_settings();
     add_shots(app, 3);
-    MainWindow& f = app.start();
-    click_row(f.file_lst, 1);
+    app.start();
+    test::MainSurface m = app.main();
+    m.choose(1);
     app.plat.prompts.answer_popup("");
-    test::mouse_down(f.file_lst, button::kRight, 300, 450);
+    m.press_on_list(button::kRight, 300, 450);
     const auto& asked = app.plat.prompts.asked().back();
     EXPECT_EQ(asked.kind, test::AskedPrompt::Kind::popup);
     EXPECT_EQ(asked.menu, "mFile");
-    EXPECT_EQ(asked.x, f.file_lst.left() + 300);
-    EXPECT_EQ(asked.y, f.file_lst.top() + 450);
-    EXPECT_EQ(f.file_lst.list_index(), 1);
+    EXPECT_EQ(asked.x, m.list_left() + 300);
+    EXPECT_EQ(asked.y, m.list_top() + 450);
+    EXPECT_EQ(m.chosen(), 1);
     // The left button is the list's own business.
-    test::mouse_down(f.file_lst, button::kLeft, 10, 10);
+    m.press_on_list(button::kLeft, 10, 10);
     EXPECT_TRUE(app.plat.prompts.all_answered());
 }
 
 TEST(ListMouse, RightButtonWithNothingSelectedOffersNoScreenshotCommands) {
     App app;
     app.folders.write_settings();
-    MainWindow& f = app.start();
-    ASSERT_EQ(f.file_lst.list_index(), -1);
+    app.start();
+    test::MainSurface m = app.main();
+    ASSERT_EQ(m.chosen(), -1);
     app.plat.prompts.answer_popup("mSave");
-    test::mouse_down(f.file_lst, button::kRight, 30, 40);
-    EXPECT_FALSE(f.mSave.enabled());
-    EXPECT_FALSE(f.mClipboard.enabled());
+    m.press_on_list(button::kRight, 30, 40);
+    EXPECT_FALSE(m.enabled(test::entry::kSave));
+    EXPECT_FALSE(m.enabled(test::entry::kClipboard));
     // The disabled entry did nothing: no save dialog was asked for.
     EXPECT_EQ(app.plat.prompts.asked().size(), 1u);
 }
@@ -452,18 +456,19 @@ TEST(ListDelete, ALineThatCannotBeDecodedTakesTheDeletedOnesPlaceAsNoPicture) {
     App app;
     app.folders.write_settings();
     const auto names = add_shots(app, 3);
-    MainWindow& f = app.start();
+    app.start();
+    test::MainSurface m = app.main();
     test::write_file(join_path(app.folders.shots, names[1]), "not a picture");
     const auto total_after = std::filesystem::file_size(to_fs_path(join_path(app.folders.shots, names[1]))) +
                              std::filesystem::file_size(to_fs_path(join_path(app.folders.shots, names[2])));
     app.plat.prompts.answer_message(MsgResult::yes);
-    press_key(f, key::kDelete);
-    EXPECT_TRUE(f.img_pre.picture().empty());
-    EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + names[1]), 0u);
-    EXPECT_NE(f.lbl_alt.caption().find("(1/2)　　　全 " + total_size_text(total_after)), std::string::npos);
-    EXPECT_TRUE(f.mSave.enabled());
-    EXPECT_FALSE(f.mClipboard.enabled());
-    press_key(f, 'C', shift::kCtrl);
+    m.press(key::kDelete);
+    EXPECT_TRUE(m.preview().empty());
+    EXPECT_EQ(m.panel().find("ファイル名：" + names[1]), 0u);
+    EXPECT_NE(m.panel().find("(1/2)　　　全 " + total_size_text(total_after)), std::string::npos);
+    EXPECT_TRUE(m.enabled(test::entry::kSave));
+    EXPECT_FALSE(m.enabled(test::entry::kClipboard));
+    m.press('C', shift::kCtrl);
     EXPECT_TRUE(app.plat.clipboard.pictures.empty());
 }
 
@@ -471,17 +476,17 @@ TEST(ListMouse, DoubleClickOnALineShowsThatLineNotThePreviewedOne) {
     App app;
     app.folders.write_settings();
     add_shots(app, 3);
-    MainWindow& f = app.start();
+    app.start();
+    test::MainSurface m = app.main();
     // The preview shows line 0; line 2 is selected without its selection handling.
     {
-        const ScreenshotLists::Busy quiet(f.lists(), f.file_lst);
-        f.file_lst.set_list_index(2);
+        const auto quiet = m.busy();
+        m.choose(2);
     }
-    ASSERT_EQ(f.img_pre.picture().width, 64);
-    test::dbl_click(f.file_lst);
-    ViewerWindow& v = test::win<ViewerWindow>(f);
-    EXPECT_TRUE(v.visible());
-    EXPECT_EQ(v.img_view.picture().width, 66);
+    ASSERT_EQ(m.preview_width(), 64);
+    m.double_click_list();
+    EXPECT_TRUE(m.viewer_open());
+    EXPECT_EQ(m.viewer().picture_width(), 66);
 }
 
 }  // namespace

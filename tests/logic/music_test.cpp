@@ -65,6 +65,7 @@ protected:
         return *form;
     }
     void TearDown() override { EXPECT_TRUE(plat.prompts.all_answered()); }
+    test::MainSurface main() { return {*form, plat.prompts}; }
 
     // Loads the window with the music flag as the file holds it and runs the start-up step.
     MainWindow& start(const std::string& music_flag) {
@@ -118,8 +119,8 @@ TEST_F(Music, StartsARandomTrack500msAfterTheStartUpStep) {
 
 TEST_F(Music, StaysSilentWhenTheFlagIsOffAtStartUp) {
     MainWindow& f = start(" 0");
-    EXPECT_FALSE(f.mBGMPlay.checked());
-    EXPECT_FALSE(f.mBGM_change.enabled());
+    EXPECT_FALSE(main().checked(test::entry::kMusic));
+    EXPECT_FALSE(main().enabled(test::entry::kChangeMusic));
     plat.windows.advance(5000);
     EXPECT_TRUE(media.commands.empty());
     EXPECT_EQ(f.music().track(), "");
@@ -190,7 +191,7 @@ TEST_F(Music, ChangeClosesTheTrackAndStartsARandomOne) {
     // The same track may come again.
     forget_commands();
     plat.random.values = {draw_for(7)};
-    test::click_menu(f.mBGM_change);
+    main().choose_menu(test::entry::kChangeMusic);
     EXPECT_EQ(media.commands, (std::vector<std::string>{command("close", track(7)), command("open", track(7)),
                                                         command("play", track(7))}));
 }
@@ -198,7 +199,7 @@ TEST_F(Music, ChangeClosesTheTrackAndStartsARandomOne) {
 TEST_F(Music, ChangeDoesNothingWhileTheMusicIsOff) {
     MainWindow& f = start("0");
     test::press_key(f, key::kF1);
-    test::click_menu(f.mBGM_change);
+    main().choose_menu(test::entry::kChangeMusic);
     f.change_bgm();
     EXPECT_TRUE(media.commands.empty());
     EXPECT_EQ(f.music().track(), "");
@@ -207,9 +208,9 @@ TEST_F(Music, ChangeDoesNothingWhileTheMusicIsOff) {
 
 TEST_F(Music, SwitchingOffClosesTheTrackOnEveryTickAndStoresTheFlag) {
     MainWindow& f = playing(1);
-    test::click_menu(f.mBGMPlay);
-    EXPECT_FALSE(f.mBGMPlay.checked());
-    EXPECT_FALSE(f.mBGM_change.enabled());
+    main().choose_menu(test::entry::kMusic);
+    EXPECT_FALSE(main().checked(test::entry::kMusic));
+    EXPECT_FALSE(main().enabled(test::entry::kChangeMusic));
     EXPECT_EQ(media.commands, std::vector<std::string>{command("close", track(1))});
     EXPECT_EQ(test::read_file(folders.settings_file()), settings_with_music(" 0"));
 
@@ -221,12 +222,12 @@ TEST_F(Music, SwitchingOffClosesTheTrackOnEveryTickAndStoresTheFlag) {
 
 TEST_F(Music, SwitchingOnStartsATrackAtTheNextTickAndPollsEveryMillisecond) {
     MainWindow& f = playing(1);
-    test::click_menu(f.mBGMPlay);
+    main().choose_menu(test::entry::kMusic);
     forget_commands();
     plat.random.values = {draw_for(8)};
-    test::click_menu(f.mBGMPlay);
-    EXPECT_TRUE(f.mBGMPlay.checked());
-    EXPECT_TRUE(f.mBGM_change.enabled());
+    main().choose_menu(test::entry::kMusic);
+    EXPECT_TRUE(main().checked(test::entry::kMusic));
+    EXPECT_TRUE(main().enabled(test::entry::kChangeMusic));
     EXPECT_EQ(f.music().track(), "");
     EXPECT_EQ(f.music().poll_interval(), 1);
     EXPECT_TRUE(media.commands.empty());
@@ -245,14 +246,14 @@ TEST_F(Music, SwitchingOnStartsATrackAtTheNextTickAndPollsEveryMillisecond) {
 TEST_F(Music, SwitchedOffAndOnInTheSettingsDialogAsInTheMenu) {
     MainWindow& f = playing(3);
     const auto apply_with_music = [&](bool on) {
-        test::click_menu(f.mSetting);
+        main().choose_menu(test::entry::kSettings);
         SettingsDialog& d = test::win<SettingsDialog>(f);
         if (d.chk_BGMPlay.value() != on) test::click(d.chk_BGMPlay);
         test::click(d.cmd_set);
     };
     apply_with_music(false);
-    EXPECT_FALSE(f.mBGMPlay.checked());
-    EXPECT_FALSE(f.mBGM_change.enabled());
+    EXPECT_FALSE(main().checked(test::entry::kMusic));
+    EXPECT_FALSE(main().enabled(test::entry::kChangeMusic));
     EXPECT_EQ(media.commands, std::vector<std::string>{command("close", track(3))});
     // The dialog writes both flags.
     EXPECT_EQ(test::read_file(folders.settings_file()), folders.game + "\r\n 1\r\n 0\r\n" + folders.game + "\r\n");
@@ -260,25 +261,25 @@ TEST_F(Music, SwitchedOffAndOnInTheSettingsDialogAsInTheMenu) {
     forget_commands();
     plat.random.values = {draw_for(6)};
     apply_with_music(true);
-    EXPECT_TRUE(f.mBGMPlay.checked());
+    EXPECT_TRUE(main().checked(test::entry::kMusic));
     plat.windows.advance(1);
     EXPECT_EQ(media.commands, (std::vector<std::string>{command("open", track(6)), command("play", track(6))}));
 }
 
 TEST_F(Music, ASettingsFileThatCannotBeWrittenLeavesMenuAndMusicAsTheyWere) {
-    MainWindow& f = playing(6);
+    playing(6);
     const std::string before = test::read_file(folders.settings_file());
     plat.files.fail_flush = true;  // the disk does not take the new file
 
     plat.prompts.answer_message(MsgResult::ok);
-    test::click_menu(f.mBGMPlay);
+    main().choose_menu(test::entry::kMusic);
     ASSERT_EQ(plat.prompts.asked().size(), 1u);
     const MessageBox& box = plat.prompts.asked()[0].box;
     EXPECT_EQ(box.title, kAppTitle);
     EXPECT_EQ(box.text, "設定ファイルに書き込めなかったため、BGMの設定は変更されていません。");
     EXPECT_EQ(box.buttons, MsgButtons::ok);
-    EXPECT_TRUE(f.mBGMPlay.checked());
-    EXPECT_TRUE(f.mBGM_change.enabled());
+    EXPECT_TRUE(main().checked(test::entry::kMusic));
+    EXPECT_TRUE(main().enabled(test::entry::kChangeMusic));
     EXPECT_TRUE(media.commands.empty());
     EXPECT_EQ(test::read_file(folders.settings_file()), before);
 
@@ -290,9 +291,9 @@ TEST_F(Music, ASettingsFileThatCannotBeWrittenLeavesMenuAndMusicAsTheyWere) {
     // A settings file that has gone missing is not recreated by the toggle either.
     std::filesystem::remove(to_fs_path(folders.settings_file()));
     plat.prompts.answer_message(MsgResult::ok);
-    test::click_menu(f.mBGMPlay);
+    main().choose_menu(test::entry::kMusic);
     EXPECT_EQ(plat.prompts.asked().size(), 2u);
-    EXPECT_TRUE(f.mBGMPlay.checked());
+    EXPECT_TRUE(main().checked(test::entry::kMusic));
     EXPECT_FALSE(file_exists(folders.settings_file()));
 }
 
@@ -300,9 +301,9 @@ TEST_F(Music, SwitchingOnWhenTheFileCannotBeWrittenKeepsTheMusicOff) {
     MainWindow& f = start("0");
     plat.files.fail_flush = true;  // the disk does not take the new file
     plat.prompts.answer_message(MsgResult::ok);
-    test::click_menu(f.mBGMPlay);
-    EXPECT_FALSE(f.mBGMPlay.checked());
-    EXPECT_FALSE(f.mBGM_change.enabled());
+    main().choose_menu(test::entry::kMusic);
+    EXPECT_FALSE(main().checked(test::entry::kMusic));
+    EXPECT_FALSE(main().enabled(test::entry::kChangeMusic));
     EXPECT_EQ(f.music().poll_interval(), 500);
     plat.windows.advance(1000);
     EXPECT_TRUE(media.commands.empty());
@@ -312,8 +313,8 @@ TEST_F(Music, ToggledBeforeTheStartUpStepTheStepStillRuns) {
     folders.write_settings("1", "1");
     MainWindow& f = make();
     f.start();
-    test::click_menu(f.mBGMPlay);
-    test::click_menu(f.mBGMPlay);
+    main().choose_menu(test::entry::kMusic);
+    main().choose_menu(test::entry::kMusic);
     EXPECT_TRUE(f.starting());
     EXPECT_FALSE(f.music().begun());
     forget_commands();
@@ -338,8 +339,8 @@ TEST_F(Music, AMissingTrackStaysSilentWithoutAMessage) {
 }
 
 TEST_F(Music, QuittingClosesTheCurrentTrack) {
-    MainWindow& f = playing(7);
-    test::click_menu(f.mQuit);
+    playing(7);
+    main().choose_menu("ファイル/終了");
     EXPECT_EQ(media.commands, std::vector<std::string>{command("close", track(7))});
     EXPECT_TRUE(plat.windows.quitting());
 }
@@ -372,7 +373,7 @@ TEST(MusicWhileLoading, ChangesAndTicksDuringTheOpenDoNotStartASecondTrack) {
 
 TEST(MusicWhileLoading, QuittingDuringTheOpenOpensNothing) {
     MusicApp app;
-    app.plat.windows.queue([&] { test::click_menu(app.form->mQuit); });
+    app.plat.windows.queue([&] { app.main().choose_menu("ファイル/終了"); });
     app.plat.windows.advance(500);
     EXPECT_TRUE(app.plat.windows.quitting());
     EXPECT_EQ(app.plat.media.commands, std::vector<std::string>{command("close", "")});
@@ -382,7 +383,7 @@ TEST(MusicWhileLoading, SwitchingOffDuringTheOpenLeavesTheMusicSilent) {
     MusicApp app;
     app.plat.windows.queue([&] { test::press_key(*app.form, key::kDelete, shift::kShift); });
     app.plat.windows.advance(500);
-    EXPECT_FALSE(app.form->mBGMPlay.checked());
+    EXPECT_FALSE(app.main().checked(test::entry::kMusic));
     app.plat.windows.advance(5000);
     EXPECT_EQ(app.plat.media.commands, std::vector<std::string>{command("close", "")});
     EXPECT_EQ(app.form->caption(), app.form->title());

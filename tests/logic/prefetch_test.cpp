@@ -122,35 +122,37 @@ TEST(Prefetcher, AFileTakenBeforeItsTurnIsNotDecodedBehindTheCallersBack) {
 
 TEST(DecodeAhead, TheListAndTheViewerShowThePicturesDecodedAhead) {
     test::App app;
-    MainWindow& f = test::start_with_shots(app, 4);
-    test::click_row(f.file_lst, 1);
-    f.decode_ahead().wait_idle();
+    test::start_with_shots(app, 4);
+    test::MainSurface m = app.main();
+    m.choose(1);
+    m.window().decode_ahead().wait_idle();
     // The previous and the next line are ready.
-    EXPECT_TRUE(f.decode_ahead().take(join_path(app.folders.shots, test::shot_name(0))).has_value());
-    const auto ahead = f.decode_ahead().take(join_path(app.folders.shots, test::shot_name(2)));
+    EXPECT_TRUE(m.window().decode_ahead().take(join_path(app.folders.shots, test::shot_name(0))).has_value());
+    const auto ahead = m.window().decode_ahead().take(join_path(app.folders.shots, test::shot_name(2)));
     ASSERT_TRUE(ahead.has_value());
 
     // Down in the list takes the next picture as it was decoded ahead.
-    test::press_key(f, key::kDown);
-    EXPECT_EQ(f.img_pre.picture().pixels, ahead->pixels);
+    m.press(key::kDown);
+    EXPECT_EQ(m.preview().pixels, ahead->pixels);
 
     // So does a step in the viewer.
-    f.decode_ahead().wait_idle();
-    const auto next = f.decode_ahead().take(join_path(app.folders.shots, test::shot_name(3)));
+    m.window().decode_ahead().wait_idle();
+    const auto next = m.window().decode_ahead().take(join_path(app.folders.shots, test::shot_name(3)));
     ASSERT_TRUE(next.has_value());
-    ViewerWindow& v = test::open_viewer_at(f, 2);
-    test::press_key(v, key::kRight);
-    EXPECT_EQ(v.img_view.picture().pixels, next->pixels);
-    f.decode_ahead().wait_idle();
-    EXPECT_LE(f.decode_ahead().kept(), 3u);
+    test::ViewerSurface v = m.view(2);
+    v.press(key::kRight);
+    EXPECT_EQ(v.picture().pixels, next->pixels);
+    m.window().decode_ahead().wait_idle();
+    EXPECT_LE(m.window().decode_ahead().kept(), 3u);
 }
 
 TEST(DecodeAhead, APictureDecodedAheadComesShrunkForThePreviewByAveraging) {
     test::App app;
-    MainWindow& f = test::start_with_shots(app, 2);
-    f.decode_ahead().wait_idle();
-    test::press_key(f, key::kDown);
-    const Picture& shown = f.img_pre.picture();
+    test::start_with_shots(app, 2);
+    test::MainSurface m = app.main();
+    m.window().decode_ahead().wait_idle();
+    m.press(key::kDown);
+    const Picture& shown = m.preview();
     ASSERT_TRUE(shown.scaled);
     // The preview's 12000 x 9000 twips at 15 twips a pixel.
     EXPECT_EQ(shown.scaled->width, 800);
@@ -175,8 +177,9 @@ TEST(DecodeAhead, AScreenshotChangedAfterItWasDecodedAheadShowsItsNewPicture) {
         // Room at its end, so a new picture of the same length can take its place.
         test::write_file(next, test::read_file(next) + std::string(64, '\0'));
         test::set_modified(next, test::viewer_local_time(1));
-        MainWindow& f = app.start();
-        f.decode_ahead().wait_idle();
+        app.start();
+        test::MainSurface m = app.main();
+        m.window().decode_ahead().wait_idle();
         if (same_size) {
             // Same length, new bytes: only the time tells the file changed. A decoder stops at the
             // picture's end marker, so padding brings the new file to the old length.
@@ -189,15 +192,15 @@ TEST(DecodeAhead, AScreenshotChangedAfterItWasDecodedAheadShowsItsNewPicture) {
             test::write_jpeg(next, 333, 40);
         }
         test::set_modified(next, test::viewer_local_time(30));
-        test::press_key(f, key::kDown);
-        EXPECT_EQ(f.img_pre.picture().width, same_size ? test::shot_width(1) : 333);
+        m.press(key::kDown);
+        EXPECT_EQ(m.preview_width(), same_size ? test::shot_width(1) : 333);
         if (same_size) {
-            const std::uint32_t centre = f.img_pre.picture().pixel(test::shot_width(1) / 2, 30);
+            const std::uint32_t centre = m.preview().pixel(test::shot_width(1) / 2, 30);
             EXPECT_GT(centre >> 16 & 0xFFu, 200u);
         }
-        ViewerWindow& v = test::open_viewer_at(f, 0);
-        test::press_key(v, key::kRight);
-        EXPECT_EQ(v.img_view.picture().width, same_size ? test::shot_width(1) : 333);
+        test::ViewerSurface v = m.view(0);
+        v.press(key::kRight);
+        EXPECT_EQ(v.picture_width(), same_size ? test::shot_width(1) : 333);
     }
 }
 

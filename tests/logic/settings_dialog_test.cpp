@@ -38,9 +38,9 @@ void store_game_folder(App& app, const std::string& game, const std::string& sav
     write_file(app.folders.settings_file(), game + "\r\n1\r\n0\r\n" + save + "\r\n");
 }
 
-SettingsDialog& open_from_menu(MainWindow& f) {
-    test::click_menu(f.mSetting);
-    return test::win<SettingsDialog>(f);
+SettingsDialog& open_from_menu(test::MainSurface& m) {
+    m.choose_menu(test::entry::kSettings);
+    return test::win<SettingsDialog>(m.window());
 }
 
 // A started program whose game folder has no "Screen Save": the dialog opens in set-up mode.
@@ -60,9 +60,10 @@ TEST(SettingsDialog, NormalModeIsFilledFromTheFileAsItIsNowAndTheMenusFollow) {
     App app;
     app.folders.write_settings("0", "1");
     MainWindow& f = app.start();
+    test::MainSurface m = app.main();
     // Another program changes the file while this one runs.
     app.folders.write_settings(" 1", "0");
-    SettingsDialog& d = open_from_menu(f);
+    SettingsDialog& d = open_from_menu(m);
     EXPECT_TRUE(d.visible());
     EXPECT_EQ(d.caption(), " 設定");
     EXPECT_EQ(d.lbl_ver.caption(), "Ver 2.00");
@@ -75,9 +76,9 @@ TEST(SettingsDialog, NormalModeIsFilledFromTheFileAsItIsNowAndTheMenusFollow) {
     EXPECT_TRUE(d.chk_FullImgInfo.value());
     EXPECT_FALSE(d.chk_BGMPlay.value());
     EXPECT_TRUE(f.visible());
-    EXPECT_TRUE(f.mImgInfo.checked());
-    EXPECT_FALSE(f.mBGMPlay.checked());
-    EXPECT_FALSE(f.mBGM_change.enabled());
+    EXPECT_TRUE(m.checked(test::entry::kInformation));
+    EXPECT_FALSE(m.checked(test::entry::kMusic));
+    EXPECT_FALSE(m.enabled(test::entry::kChangeMusic));
 }
 
 TEST(SettingsDialog, ApplyWithOnlyTheBoxesChangedRewritesLinesTwoAndThree) {
@@ -85,29 +86,30 @@ TEST(SettingsDialog, ApplyWithOnlyTheBoxesChangedRewritesLinesTwoAndThree) {
     app.folders.write_settings("1", "0", "D:\\saved");
     app.folders.add_shot("PelmarOnline_1.jpg", kSaved);
     MainWindow& f = app.start();
+    test::MainSurface m = app.main();
     const auto media_before = app.plat.media.commands.size();
-    SettingsDialog& d = open_from_menu(f);
+    SettingsDialog& d = open_from_menu(m);
     d.chk_FullImgInfo.set_value(false);
     d.chk_BGMPlay.set_value(true);
     test::click(d.cmd_set);
     EXPECT_EQ(read_file(app.folders.settings_file()), app.folders.game + "\r\n 0\r\n 1\r\nD:\\saved\r\n");
-    EXPECT_FALSE(f.mImgInfo.checked());
-    EXPECT_TRUE(f.mBGMPlay.checked());
-    EXPECT_TRUE(f.mBGM_change.enabled());
+    EXPECT_FALSE(m.checked(test::entry::kInformation));
+    EXPECT_TRUE(m.checked(test::entry::kMusic));
+    EXPECT_TRUE(m.enabled(test::entry::kChangeMusic));
     EXPECT_FALSE(d.visible());
     EXPECT_TRUE(f.visible());
     // Apply itself neither starts nor stops a track.
     EXPECT_EQ(app.plat.media.commands.size(), media_before);
     EXPECT_TRUE(app.plat.prompts.asked().empty());
 
-    open_from_menu(f);
+    open_from_menu(m);
     d.chk_FullImgInfo.set_value(true);
     d.chk_BGMPlay.set_value(false);
     test::click(d.cmd_set);
     EXPECT_EQ(read_file(app.folders.settings_file()), app.folders.game + "\r\n 1\r\n 0\r\nD:\\saved\r\n");
-    EXPECT_TRUE(f.mImgInfo.checked());
-    EXPECT_FALSE(f.mBGMPlay.checked());
-    EXPECT_FALSE(f.mBGM_change.enabled());
+    EXPECT_TRUE(m.checked(test::entry::kInformation));
+    EXPECT_FALSE(m.checked(test::entry::kMusic));
+    EXPECT_FALSE(m.enabled(test::entry::kChangeMusic));
 }
 
 TEST(SettingsDialog, ApplyListsTheAppliedFolderAndKeepsTheStartUpFolder) {
@@ -115,32 +117,31 @@ TEST(SettingsDialog, ApplyListsTheAppliedFolderAndKeepsTheStartUpFolder) {
     app.folders.write_settings();
     app.folders.add_shot("PelmarOnline_a.jpg", kSaved, 64);
     app.folders.add_shot("PelmarOnline_b.jpg", kSaved + 5, 65);
-    MainWindow& f = app.start();
-    test::click(f.img_sort_up);
+    app.start();
+    test::MainSurface m = app.main();
+    m.switch_order();
     const std::string game = other_game(app, 3);
     store_game_folder(app, game);
-    SettingsDialog& d = open_from_menu(f);
+    SettingsDialog& d = open_from_menu(m);
     EXPECT_EQ(d.txt_path.text(), game);
     test::click(d.cmd_set);
 
     const std::string first = "PelmarOnline_other_0.jpg";
-    ASSERT_EQ(f.file_lst.count(), 3);
-    EXPECT_EQ(f.file_lst.item(0), make_list_line(kSaved, first));
-    const std::vector<std::string> oldest_first = f.file_lst.items();
-    EXPECT_EQ(f.file_sort.items(), std::vector<std::string>(oldest_first.rbegin(), oldest_first.rend()));
-    EXPECT_TRUE(f.file_lst.visible());
-    EXPECT_FALSE(f.file_sort.visible());
-    EXPECT_EQ(f.file_lst.list_index(), 0);
-    EXPECT_EQ(f.focus(), &f.file_lst);
-    EXPECT_EQ(f.img_pre.picture().width, 100);
-    EXPECT_EQ(f.lbl_alt.caption(),
-              "ファイル名：" + first + "\r\n保存日時　：" + line_date(f.file_lst.item(0)) + "\r\n\r\n" + kHints);
-    EXPECT_TRUE(f.mSave.enabled());
-    EXPECT_TRUE(f.mClipboard.enabled());
+    ASSERT_EQ(m.count(), 3);
+    EXPECT_EQ(m.line_at(0), make_list_line(kSaved, first));
+    const std::vector<std::string> oldest_first = m.oldest_first();
+    EXPECT_EQ(m.newest_first(), std::vector<std::string>(oldest_first.rbegin(), oldest_first.rend()));
+    EXPECT_EQ(m.order_shown(), "oldest first");
+    EXPECT_EQ(m.chosen(), 0);
+    EXPECT_TRUE(m.list_has_focus());
+    EXPECT_EQ(m.preview_width(), 100);
+    EXPECT_EQ(m.panel(), "ファイル名：" + first + "\r\n保存日時　：" + line_date(m.line_at(0)) + "\r\n\r\n" + kHints);
+    EXPECT_TRUE(m.enabled(test::entry::kSave));
+    EXPECT_TRUE(m.enabled(test::entry::kClipboard));
     // The listing follows the applied folder.
-    EXPECT_EQ(f.file_path.folder(), join_path(game, "Screen Save"));
-    test::click_row(f.file_lst, 2);
-    EXPECT_EQ(f.img_pre.picture().width, 102);
+    EXPECT_EQ(m.listed_folder(), join_path(game, "Screen Save"));
+    m.choose(2);
+    EXPECT_EQ(m.preview_width(), 102);
     EXPECT_EQ(read_file(app.folders.settings_file()), game + "\r\n 1\r\n 0\r\nD:\\saved\r\n");
 }
 
@@ -148,18 +149,19 @@ TEST(SettingsDialog, AppliedFolderWithoutScreenshotsEmptiesTheLists) {
     App app;
     app.folders.write_settings();
     app.folders.add_shot("PelmarOnline_a.jpg", kSaved);
-    MainWindow& f = app.start();
-    ASSERT_TRUE(f.mSave.enabled());
+    app.start();
+    test::MainSurface m = app.main();
+    ASSERT_TRUE(m.enabled(test::entry::kSave));
     store_game_folder(app, other_game(app, 0));
-    SettingsDialog& d = open_from_menu(f);
+    SettingsDialog& d = open_from_menu(m);
     test::click(d.cmd_set);
-    EXPECT_EQ(f.file_lst.count(), 0);
-    EXPECT_EQ(f.file_sort.count(), 0);
-    EXPECT_EQ(f.file_lst.list_index(), -1);
-    EXPECT_FALSE(f.mSave.enabled());
-    EXPECT_FALSE(f.mClipboard.enabled());
-    EXPECT_TRUE(f.img_pre.picture().empty());
-    EXPECT_EQ(f.lbl_alt.caption(), kHints);
+    EXPECT_EQ(m.count(), 0);
+    EXPECT_TRUE(m.newest_first().empty());
+    EXPECT_EQ(m.chosen(), -1);
+    EXPECT_FALSE(m.enabled(test::entry::kSave));
+    EXPECT_FALSE(m.enabled(test::entry::kClipboard));
+    EXPECT_TRUE(m.preview().empty());
+    EXPECT_EQ(m.panel(), kHints);
     EXPECT_FALSE(d.visible());
     EXPECT_TRUE(app.plat.prompts.asked().empty());
 }
@@ -169,11 +171,12 @@ TEST(SettingsDialog, AFolderWithoutScreenSaveIsRefusedAndTheListsStay) {
     app.folders.write_settings();
     app.folders.add_shot("PelmarOnline_a.jpg", kSaved);
     app.folders.add_shot("PelmarOnline_b.jpg", kSaved + 1);
-    MainWindow& f = app.start();
+    app.start();
+    test::MainSurface m = app.main();
     const std::string nowhere = join_path(app.folders.root.path(), "not a game");
     std::filesystem::create_directories(to_fs_path(nowhere));
     store_game_folder(app, nowhere);
-    SettingsDialog& d = open_from_menu(f);
+    SettingsDialog& d = open_from_menu(m);
     d.chk_FullImgInfo.set_value(false);
     app.plat.prompts.answer_message(MsgResult::ok);
     test::click(d.cmd_set);
@@ -183,41 +186,43 @@ TEST(SettingsDialog, AFolderWithoutScreenSaveIsRefusedAndTheListsStay) {
     EXPECT_EQ(box.buttons, MsgButtons::ok);
     EXPECT_TRUE(d.visible());
     EXPECT_EQ(d.txt_path.text(), nowhere);
-    EXPECT_EQ(f.file_lst.count(), 2);
-    EXPECT_EQ(f.file_path.folder(), app.folders.shots);
+    EXPECT_EQ(m.count(), 2);
+    EXPECT_EQ(m.listed_folder(), app.folders.shots);
     // The file was rewritten before the folder was tried, and the menu shows what it holds.
-    EXPECT_FALSE(f.mImgInfo.checked());
+    EXPECT_FALSE(m.checked(test::entry::kInformation));
     EXPECT_EQ(read_file(app.folders.settings_file()), nowhere + "\r\n 0\r\n 0\r\nD:\\saved\r\n");
 }
 
 TEST(SettingsDialog, NormalCancelAndCloseOnlyHideAndReopeningRefills) {
     App app;
     app.folders.write_settings("1", "0");
-    MainWindow& f = app.start();
+    app.start();
+    test::MainSurface m = app.main();
     const std::string stored = read_file(app.folders.settings_file());
-    SettingsDialog& d = open_from_menu(f);
+    SettingsDialog& d = open_from_menu(m);
     d.chk_BGMPlay.set_value(true);
     test::click(d.cmd_cancel);
     EXPECT_FALSE(d.visible());
     EXPECT_FALSE(app.plat.windows.quitting());
-    open_from_menu(f);
+    open_from_menu(m);
     EXPECT_FALSE(d.chk_BGMPlay.value());
     d.request_close();
     EXPECT_FALSE(d.visible());
     EXPECT_FALSE(app.plat.windows.quitting());
     EXPECT_EQ(read_file(app.folders.settings_file()), stored);
-    EXPECT_FALSE(f.mBGMPlay.checked());
+    EXPECT_FALSE(m.checked(test::entry::kMusic));
 }
 
 TEST(SettingsDialog, AnUnreadableFileKeepsTheFieldsAndTheHeldSaveFolder) {
     App app;
     app.folders.write_settings("0", "1", "D:\\saved");
     app.folders.add_shot("PelmarOnline_a.jpg", kSaved);
-    MainWindow& f = app.start();
-    SettingsDialog& d = open_from_menu(f);
+    app.start();
+    test::MainSurface m = app.main();
+    SettingsDialog& d = open_from_menu(m);
     test::click(d.cmd_cancel);
     write_file(app.folders.settings_file(), "only one line\r\n");
-    open_from_menu(f);
+    open_from_menu(m);
     EXPECT_EQ(d.txt_path.text(), app.folders.game);
     EXPECT_FALSE(d.chk_FullImgInfo.value());
     EXPECT_TRUE(d.chk_BGMPlay.value());
@@ -229,10 +234,11 @@ TEST(SettingsDialog, AnUnreadableFileKeepsTheFieldsAndTheHeldSaveFolder) {
 TEST(SettingsDialog, AFileThatCannotBeWrittenIsReportedAndNothingChanges) {
     App app;
     app.folders.write_settings("1", "0");
-    MainWindow& f = app.start();
+    app.start();
+    test::MainSurface m = app.main();
     const std::string stored = read_file(app.folders.settings_file());
     app.plat.files.fail_flush = true;
-    SettingsDialog& d = open_from_menu(f);
+    SettingsDialog& d = open_from_menu(m);
     d.chk_BGMPlay.set_value(true);
     app.plat.prompts.answer_message(MsgResult::ok);
     test::click(d.cmd_set);
@@ -240,8 +246,8 @@ TEST(SettingsDialog, AFileThatCannotBeWrittenIsReportedAndNothingChanges) {
     EXPECT_EQ(box.text, "設定ファイルに書き込めなかったため、設定は変更されていません。");
     EXPECT_EQ(box.icon, MsgIcon::exclamation);
     EXPECT_TRUE(d.visible());
-    EXPECT_FALSE(f.mBGMPlay.checked());
-    EXPECT_FALSE(f.mBGM_change.enabled());
+    EXPECT_FALSE(m.checked(test::entry::kMusic));
+    EXPECT_FALSE(m.enabled(test::entry::kChangeMusic));
     EXPECT_EQ(read_file(app.folders.settings_file()), stored);
 }
 
@@ -311,6 +317,7 @@ TEST(SetUpDialog, BrowseCutsTheProgramNameOffTheChosenFile) {
 TEST(SetUpDialog, ApplySavesShowsTheMessageAndEndsTheProgram) {
     App app;
     MainWindow& f = start_without_screenshot_folder(app, "1", "1");
+    test::MainSurface m = app.main();
     SettingsDialog& d = test::win<SettingsDialog>(f);
     app.plat.prompts.answer_open("C:\\Games\\Pelmar Online\\Pelmar.exe");
     test::click(d.cmd_path_read);
@@ -326,7 +333,7 @@ TEST(SetUpDialog, ApplySavesShowsTheMessageAndEndsTheProgram) {
     EXPECT_TRUE(app.plat.windows.quitting());
     EXPECT_FALSE(f.visible());
     // The applied folder takes effect at the next start, not in this run.
-    EXPECT_EQ(f.file_lst.count(), 0);
+    EXPECT_EQ(m.count(), 0);
 }
 
 TEST(SetUpDialog, ApplyThatCannotWriteKeepsTheDialogOpen) {

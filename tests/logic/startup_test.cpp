@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <utility>
 
 #include "core/settings.h"
 #include "services/paths.h"
@@ -19,12 +21,13 @@ const std::string kTitle = "Pelmarオンライン - Vistelle (v2.00)";
 
 TEST(StartUp, FirstRunWritesTheDefaultsAndPassesEveryCaption) {
     App app;
-    MainWindow& f = app.start();
+    app.start();
+    test::MainSurface m = app.main();
     EXPECT_EQ(read_file(app.folders.settings_file()),
               "C:\\Program Files\\QUORIX\\Pelmar Online\r\n1\r\n1\r\nC:\\Program Files\\QUORIX\\Pelmar Online\r\n");
-    EXPECT_TRUE(f.mImgInfo.checked());
-    EXPECT_TRUE(f.mBGMPlay.checked());
-    EXPECT_TRUE(f.mBGM_change.enabled());
+    EXPECT_TRUE(m.checked(test::entry::kInformation));
+    EXPECT_TRUE(m.checked(test::entry::kMusic));
+    EXPECT_TRUE(m.enabled(test::entry::kChangeMusic));
     const std::vector<std::string> expected{"初期化しています...(Setting)", "初期化しています...(First Settiings)",
                                             "初期化しています...(Setting)", "初期化しています...(BGM)",
                                             "初期化しています...(SS)"};
@@ -45,23 +48,24 @@ TEST(StartUp, ListsTheFolderAndSetsTheTitle) {
     app.folders.write_settings(" 1", " 0");
     app.folders.add_shot("PelmarOnline_2006115_01715.jpg", 1000000000);
     MainWindow& f = app.start();
+    test::MainSurface m = app.main();
     EXPECT_EQ(f.caption(), kTitle);
     EXPECT_FALSE(f.starting());
     EXPECT_TRUE(f.visible());
-    EXPECT_TRUE(f.mImgInfo.checked());
-    EXPECT_FALSE(f.mBGMPlay.checked());
-    EXPECT_FALSE(f.mBGM_change.enabled());
-    EXPECT_FALSE(f.mFullMenu.visible());
-    EXPECT_FALSE(f.mEditMenu.visible());
-    ASSERT_EQ(f.file_lst.count(), 1);
-    EXPECT_EQ(f.file_lst.list_index(), 0);
-    EXPECT_TRUE(f.mSave.enabled());
-    EXPECT_EQ(f.focus(), &f.file_lst);
-    EXPECT_FALSE(f.file_sort.visible());
+    EXPECT_TRUE(m.checked(test::entry::kInformation));
+    EXPECT_FALSE(m.checked(test::entry::kMusic));
+    EXPECT_FALSE(m.enabled(test::entry::kChangeMusic));
+    EXPECT_FALSE(m.menu("フルスクリーンメニュー").visible());
+    EXPECT_FALSE(m.menu("編集メニュー").visible());
+    ASSERT_EQ(m.count(), 1);
+    EXPECT_EQ(m.chosen(), 0);
+    EXPECT_TRUE(m.enabled(test::entry::kSave));
+    EXPECT_TRUE(m.list_has_focus());
+    EXPECT_EQ(m.order_shown(), "oldest first");
     // The step runs once: later ticks leave the lists alone.
     app.folders.add_shot("PelmarOnline_2006115_01716.jpg", 1000000100);
     app.plat.windows.advance(2000);
-    EXPECT_EQ(f.file_lst.count(), 1);
+    EXPECT_EQ(m.count(), 1);
 }
 
 // The listing waits for the splash and the main window to reach the screen, and for no longer
@@ -77,13 +81,14 @@ TEST(StartUp, TheListingWaitsForTheWindowsOnTheScreen) {
         app.folders.add_shot("PelmarOnline_2006115_01715.jpg", 1000000000);
         app.plat.windows.on_screen = false;
         MainWindow& f = app.start();
+        test::MainSurface m = app.main();
         for (std::int64_t t = 1; t < row.listed_by; ++t) {
             if (t == row.on_screen_at) app.plat.windows.on_screen = true;
-            ASSERT_EQ(f.file_lst.count(), 0) << "listed before the windows were on the screen, at " << t;
+            ASSERT_EQ(m.count(), 0) << "listed before the windows were on the screen, at " << t;
             ASSERT_EQ(f.caption(), "初期化しています...(BGM)");
             app.plat.windows.advance(1);
         }
-        EXPECT_EQ(f.file_lst.count(), 1) << "on the screen at " << row.on_screen_at;
+        EXPECT_EQ(m.count(), 1) << "on the screen at " << row.on_screen_at;
         EXPECT_EQ(f.caption(), kTitle);
     }
 }
@@ -92,14 +97,15 @@ TEST(StartUp, EmptyFolderLeavesNothingSelected) {
     App app;
     app.folders.write_settings("0", "0");
     MainWindow& f = app.start();
+    test::MainSurface m = app.main();
     EXPECT_EQ(f.caption(), kTitle);
-    EXPECT_EQ(f.file_lst.count(), 0);
-    EXPECT_EQ(f.file_sort.count(), 0);
-    EXPECT_EQ(f.file_lst.list_index(), -1);
-    EXPECT_FALSE(f.mSave.enabled());
-    EXPECT_FALSE(f.mClipboard.enabled());
-    EXPECT_TRUE(f.img_pre.picture().empty());
-    EXPECT_EQ(f.lbl_alt.caption(), test::kHintLines);
+    EXPECT_EQ(m.count(), 0);
+    EXPECT_TRUE(m.newest_first().empty());
+    EXPECT_EQ(m.chosen(), -1);
+    EXPECT_FALSE(m.enabled(test::entry::kSave));
+    EXPECT_FALSE(m.enabled(test::entry::kClipboard));
+    EXPECT_TRUE(m.preview().empty());
+    EXPECT_EQ(m.panel(), test::kHintLines);
 }
 
 TEST(StartUp, SecondInstanceEndsAtOnce) {
@@ -108,6 +114,7 @@ TEST(StartUp, SecondInstanceEndsAtOnce) {
     app.plat.instance.another = true;
     test::ProgramWindows program_windows(app.plat.platform());
     MainWindow& f = program_windows.main();
+    test::MainSurface m(f, app.plat.prompts);
     f.start();
     EXPECT_TRUE(app.plat.windows.quitting());
     EXPECT_FALSE(f.visible());
@@ -115,7 +122,7 @@ TEST(StartUp, SecondInstanceEndsAtOnce) {
     EXPECT_EQ(app.plat.media.commands, std::vector<std::string>{"close \"\""});
     EXPECT_EQ(f.caption(), "初期化しています...(Load)");
     app.plat.windows.advance(1000);
-    EXPECT_EQ(f.file_lst.count(), 0);
+    EXPECT_EQ(m.count(), 0);
 }
 
 TEST(StartUp, ShortSettingsFileSkipsTheLoadAndOpensTheSetUpDialog) {
@@ -123,10 +130,11 @@ TEST(StartUp, ShortSettingsFileSkipsTheLoadAndOpensTheSetUpDialog) {
     write_file(app.folders.settings_file(), "C:\\x\r\n1\r\n");
     test::ProgramWindows program_windows(app.plat.platform());
     MainWindow& f = program_windows.main();
+    test::MainSurface m(f, app.plat.prompts);
     f.start();
     EXPECT_EQ(f.caption(), "初期化しています...(First Settiings)");
-    EXPECT_TRUE(f.mImgInfo.checked());
-    EXPECT_TRUE(f.mBGMPlay.checked());
+    EXPECT_TRUE(m.checked(test::entry::kInformation));
+    EXPECT_TRUE(m.checked(test::entry::kMusic));
     app.plat.windows.advance(1);
     EXPECT_FALSE(f.visible());
     EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
@@ -136,27 +144,26 @@ TEST(StartUp, ShortSettingsFileSkipsTheLoadAndOpensTheSetUpDialog) {
     EXPECT_EQ(read_file(app.folders.settings_file()), "C:\\x\r\n1\r\n");
 }
 
-TEST(StartUp, MissingScreenshotFolderStopsTheTimerAndAsksForTheGame) {
-    App app;
-    app.folders.write_settings("1", "1");
-    std::filesystem::remove_all(to_fs_path(app.folders.shots));
-    MainWindow& f = app.start();
-    EXPECT_FALSE(f.visible());
-    EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
-    // No music meanwhile, though the file has it on.
-    app.plat.windows.advance(5000);
-    EXPECT_FALSE(f.music().begun());
-    EXPECT_TRUE(app.plat.media.commands.empty());
-}
-
-TEST(StartUp, UnreadableScreenshotPathIsHandledLikeAMissingFolder) {
-    App app;
-    app.folders.write_settings();
-    std::filesystem::remove_all(to_fs_path(app.folders.shots));
-    write_file(app.folders.shots, "not a folder");
-    MainWindow& f = app.start();
-    EXPECT_FALSE(f.music().begun());
-    EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
+// The screenshot folder missing, or a file in its place: the set-up dialog asks for the game, and
+// no music plays meanwhile, though the file has it on.
+TEST(StartUp, AMissingOrUnreadableScreenshotFolderAsksForTheGameWithoutMusic) {
+    const std::pair<const char*, std::function<void(const std::string&)>> cases[] = {
+        {"missing", [](const std::string&) {}},
+        {"a file in its place", [](const std::string& shots) { write_file(shots, "not a folder"); }},
+    };
+    for (const auto& [what, put_in_place] : cases) {
+        SCOPED_TRACE(what);
+        App app;
+        app.folders.write_settings("1", "1");
+        std::filesystem::remove_all(to_fs_path(app.folders.shots));
+        put_in_place(app.folders.shots);
+        MainWindow& f = app.start();
+        EXPECT_FALSE(f.visible());
+        EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
+        app.plat.windows.advance(5000);
+        EXPECT_FALSE(f.music().begun());
+        EXPECT_TRUE(app.plat.media.commands.empty());
+    }
 }
 
 TEST(Quitting, MenuAndCloseBoxSendTheCloseCommandAndEnd) {
@@ -164,10 +171,11 @@ TEST(Quitting, MenuAndCloseBoxSendTheCloseCommandAndEnd) {
         App app;
         app.folders.write_settings("1", "1");
         MainWindow& f = app.start();
+        test::MainSurface m = app.main();
         app.plat.windows.advance(500);
         const std::string track = f.music().track();
         ASSERT_FALSE(track.empty());
-        test::click_menu(f.mQuit);
+        m.choose_menu("ファイル/終了");
         EXPECT_TRUE(app.plat.windows.quitting());
         EXPECT_EQ(app.plat.media.commands.back(), "close \"" + track + "\"");
     }
@@ -187,9 +195,10 @@ TEST(Quitting, MenuAndCloseBoxSendTheCloseCommandAndEnd) {
 TEST(HelpCommands, OpenTheHelpPageAndTheSiteThroughTheShell) {
     App app;
     app.folders.write_settings();
-    MainWindow& f = app.start();
-    test::click_menu(f.mHelpFile);
-    test::click_menu(f.mSite);
+    app.start();
+    test::MainSurface m = app.main();
+    m.choose_menu("ヘルプ/ヘルプファイル");
+    m.choose_menu("ヘルプ/作者HPへ");
     ASSERT_EQ(app.plat.shell.opened.size(), 2u);
     EXPECT_EQ(app.plat.shell.opened[0], join_path(join_path(app.folders.program, "help"), "index.html"));
     EXPECT_EQ(app.plat.shell.opened[1], app.plat.platform().update_server + "/");
@@ -200,37 +209,38 @@ TEST(MenuBar, EntriesCaptionsAndShortcuts) {
     App app;
     app.folders.write_settings();
     MainWindow& f = app.start();
-    std::vector<std::string> tops;
-    for (const Menu* m : f.menu_bar()) tops.push_back(m->caption());
-    EXPECT_EQ(tops, (std::vector<std::string>{"フルスクリーンメニュー", "編集メニュー", "ファイル(&F)", "コマンド(&C)",
-                                              "オプション(&O)", "ヘルプ(&H)"}));
-    std::vector<std::string> file;
-    for (const Menu* m : f.mFile.entries()) file.push_back(m->caption());
-    EXPECT_EQ(file, (std::vector<std::string>{"画像を保存(&S)", "クリップボード(&C)", "ファイルとしてコピー(&F)", "-",
-                                              "編集(&E)", "-", "終了(&X)"}));
-    EXPECT_EQ(f.mSave.shortcut(), "Ctrl+S");
-    EXPECT_EQ(f.mClipboard.shortcut(), "Ctrl+C");
-    EXPECT_EQ(f.mBGMPlay.shortcut(), "Shift+Del");
-    EXPECT_EQ(f.mBGM_change.shortcut(), "F1");
-    const auto captions = [](const Menu& menu) {
+    test::MainSurface m = app.main();
+    const auto captions = [](const std::vector<Menu*>& entries) {
         std::vector<std::string> out;
-        for (const Menu* m : menu.entries()) out.push_back(m->caption());
+        for (const Menu* e : entries) out.push_back(e->caption());
         return out;
     };
-    EXPECT_EQ(captions(f.mCommand),
-              (std::vector<std::string>{"全て移動(&M)", "全てコピー(&C)", "-", "アルバム(&A)", "サムネイル一覧(&T)"}));
-    EXPECT_EQ(captions(f.mOption), (std::vector<std::string>{"設定(&S)", "画像情報(&I)", "BGM(&B)"}));
-    EXPECT_EQ(captions(f.mBGM_option), (std::vector<std::string>{"BGMを再生する", "BGMを変える(&C)"}));
-    EXPECT_EQ(captions(f.mHelp), (std::vector<std::string>{"ヘルプファイル(&H)", "作者HPへ(&S)"}));
-    EXPECT_EQ(captions(f.mFullMenu),
-              (std::vector<std::string>{"保存(&S)", "クリップボード(&C)", "ファイルとしてコピー(&F)", "-",
-                                        "画像情報(&I)", "-", "編集(&E)", "-", "画像を閉じる(&X)"}));
+    EXPECT_EQ(captions(f.menu_bar()),
+              (std::vector<std::string>{"フルスクリーンメニュー", "編集メニュー", "ファイル(&F)", "コマンド(&C)",
+                                        "オプション(&O)", "ヘルプ(&H)"}));
+    // Each menu's entries, in order, as the player reads them.
+    const std::pair<const char*, std::vector<std::string>> menus[] = {
+        {"ファイル",
+         {"画像を保存(&S)", "クリップボード(&C)", "ファイルとしてコピー(&F)", "-", "編集(&E)", "-", "終了(&X)"}},
+        {"コマンド", {"全て移動(&M)", "全てコピー(&C)", "-", "アルバム(&A)", "サムネイル一覧(&T)"}},
+        {"オプション", {"設定(&S)", "画像情報(&I)", "BGM(&B)"}},
+        {"オプション/BGM", {"BGMを再生する", "BGMを変える(&C)"}},
+        {"ヘルプ", {"ヘルプファイル(&H)", "作者HPへ(&S)"}},
+        {"フルスクリーンメニュー",
+         {"保存(&S)", "クリップボード(&C)", "ファイルとしてコピー(&F)", "-", "画像情報(&I)", "-", "編集(&E)", "-",
+          "画像を閉じる(&X)"}},
+        {"編集メニュー", {"キャンセル"}},
+    };
+    for (const auto& [path, entries] : menus) EXPECT_EQ(captions(m.menu(path).entries()), entries) << path;
     // Copy as file has no shortcut: Ctrl+C stays the picture's.
-    EXPECT_EQ(f.mCopyFile.shortcut(), "");
-    EXPECT_EQ(captions(f.mEditMenu), std::vector<std::string>{"キャンセル"});
+    const std::pair<const std::string, const char*> shortcuts[] = {
+        {test::entry::kSave, "Ctrl+S"},    {test::entry::kClipboard, "Ctrl+C"}, {test::entry::kMusic, "Shift+Del"},
+        {test::entry::kChangeMusic, "F1"}, {test::entry::kCopyFile, ""},
+    };
+    for (const auto& [path, keys] : shortcuts) EXPECT_EQ(m.menu(path).shortcut(), keys) << path;
     // The two pop-up menus never show in the menu bar.
-    EXPECT_FALSE(f.mFullMenu.visible());
-    EXPECT_FALSE(f.mEditMenu.visible());
+    EXPECT_FALSE(m.menu("フルスクリーンメニュー").visible());
+    EXPECT_FALSE(m.menu("編集メニュー").visible());
 }
 
 }  // namespace

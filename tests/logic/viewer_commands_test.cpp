@@ -15,7 +15,6 @@ namespace {
 
 using test::App;
 using test::AskedPrompt;
-using test::open_viewer_at;
 using test::read_file;
 using test::shot_name;
 using test::start_with_shots;
@@ -42,8 +41,9 @@ void expect_save_dialog(const AskedPrompt& asked, const App& app, const std::str
 
 TEST(ViewerSaveAs, EmptyNameThenNoThenYesCopiesAndRemembersTheFolder) {
     App app;
-    MainWindow& f = start_with_shots(app, 3);
-    ViewerWindow& v = open_viewer_at(f, 1);
+    start_with_shots(app, 3);
+    test::MainSurface m = app.main();
+    test::ViewerSurface v = m.view(1);
     const std::string out = make_folder(app, "out");
     const std::string target = join_path(out, "x.jpg");
     test::write_file(target, "old bytes");
@@ -56,12 +56,12 @@ TEST(ViewerSaveAs, EmptyNameThenNoThenYesCopiesAndRemembersTheFolder) {
     prompts.answer_message(MsgResult::no);
     prompts.answer_save(target);
     prompts.answer_message(MsgResult::yes);
-    test::mouse_down(v.img_view, button::kRight, 10, 10);
+    v.press_on_picture(button::kRight, 10, 10);
     EXPECT_TRUE(prompts.all_answered());
 
     const auto& asked = prompts.asked();
     ASSERT_EQ(asked.size(), 7u);
-    for (const int i : {1, 3, 5}) expect_save_dialog(asked[i], app, shot_name(1), &v);
+    for (const int i : {1, 3, 5}) expect_save_dialog(asked[i], app, shot_name(1), &v.window());
     const MessageBox& empty = asked[2].box;
     EXPECT_EQ(empty.text, "ファイル名が入力されていません。");
     EXPECT_EQ(empty.title, kAppTitle);
@@ -79,28 +79,29 @@ TEST(ViewerSaveAs, EmptyNameThenNoThenYesCopiesAndRemembersTheFolder) {
     EXPECT_EQ(read_file(target), read_file(join_path(app.folders.shots, shot_name(1))));
     EXPECT_TRUE(std::filesystem::exists(to_fs_path(join_path(app.folders.shots, shot_name(1)))));
     EXPECT_EQ(read_file(app.folders.settings_file()), settings_text(app, out));
-    EXPECT_TRUE(f.mImgInfo.checked());
+    EXPECT_TRUE(m.checked(test::entry::kInformation));
 
     // The next save of this run still opens in the folder read at start-up.
     prompts.clear_asked();
     prompts.answer_save(std::nullopt);
-    test::click_menu(f.mSave_F);
+    m.choose_menu("フルスクリーンメニュー/保存");
     ASSERT_EQ(prompts.asked().size(), 1u);
-    expect_save_dialog(prompts.asked()[0], app, shot_name(1), &v);
+    expect_save_dialog(prompts.asked()[0], app, shot_name(1), &v.window());
 }
 
 TEST(ViewerSaveAs, CancelInTheQuestionOrTheDialogCopiesNothing) {
     App app;
-    MainWindow& f = start_with_shots(app, 2);
+    start_with_shots(app, 2);
+    test::MainSurface m = app.main();
     const std::string target = join_path(make_folder(app, "out"), "x.jpg");
     test::write_file(target, "old bytes");
     const std::string settings = read_file(app.folders.settings_file());
 
     app.plat.prompts.answer_save(target);
     app.plat.prompts.answer_message(MsgResult::cancel);
-    test::click_menu(f.mSave);
+    m.choose_menu(test::entry::kSave);
     app.plat.prompts.answer_save(std::nullopt);
-    test::click_menu(f.mSave);
+    m.choose_menu(test::entry::kSave);
     EXPECT_EQ(app.plat.prompts.asked().size(), 3u);
     EXPECT_EQ(read_file(target), "old bytes");
     EXPECT_EQ(read_file(app.folders.settings_file()), settings);
@@ -108,26 +109,28 @@ TEST(ViewerSaveAs, CancelInTheQuestionOrTheDialogCopiesNothing) {
 
 TEST(ViewerSaveAs, ReversedListSavesTheShownScreenshot) {
     App app;
-    MainWindow& f = start_with_shots(app, 4);
-    test::click(f.img_sort_up);
-    test::click_row(f.file_sort, 1);  // the second newest
+    start_with_shots(app, 4);
+    test::MainSurface m = app.main();
+    m.switch_order();
+    m.choose(1);  // the second newest
     const std::string out = make_folder(app, "a folder");
     const std::string target = join_path(out, "copy.jpg");
     app.plat.prompts.answer_save(target);
-    test::press_key(f, 'S', shift::kCtrl);
-    expect_save_dialog(app.plat.prompts.asked()[0], app, shot_name(2), &f);
+    m.press('S', shift::kCtrl);
+    expect_save_dialog(app.plat.prompts.asked()[0], app, shot_name(2), &m.window());
     EXPECT_EQ(read_file(target), read_file(join_path(app.folders.shots, shot_name(2))));
     EXPECT_EQ(read_file(app.folders.settings_file()), settings_text(app, out));
 }
 
 TEST(ViewerSaveAs, AFailedCopyIsReportedAndChangesNoSetting) {
     App app;
-    MainWindow& f = start_with_shots(app, 2);
+    start_with_shots(app, 2);
+    test::MainSurface m = app.main();
     const std::string settings = read_file(app.folders.settings_file());
     const std::string target = join_path(join_path(app.folders.root.path(), "missing"), "x.jpg");
     app.plat.prompts.answer_save(target);
     app.plat.prompts.answer_message(MsgResult::ok);
-    test::click_menu(f.mSave);
+    m.choose_menu(test::entry::kSave);
     ASSERT_EQ(app.plat.prompts.asked().size(), 2u);
     const MessageBox& report = app.plat.prompts.asked()[1].box;
     EXPECT_NE(report.text.find("保存できませんでした"), std::string::npos);
@@ -139,14 +142,15 @@ TEST(ViewerSaveAs, AFailedCopyIsReportedAndChangesNoSetting) {
 
 TEST(ViewerSaveAs, ACopyBrokenOffLeavesTheFileItWasToReplace) {
     App app;
-    MainWindow& f = start_with_shots(app, 2);
+    start_with_shots(app, 2);
+    test::MainSurface m = app.main();
     const std::string target = join_path(make_folder(app, "out"), "x.jpg");
     test::write_file(target, "an older picture");
     app.plat.files.short_copy = true;
     app.plat.prompts.answer_save(target);
     app.plat.prompts.answer_message(MsgResult::yes);
     app.plat.prompts.answer_message(MsgResult::ok);
-    test::click_menu(f.mSave);
+    m.choose_menu(test::entry::kSave);
     ASSERT_EQ(app.plat.prompts.asked().size(), 3u);
     EXPECT_NE(app.plat.prompts.asked()[2].box.text.find("保存できませんでした"), std::string::npos);
     EXPECT_EQ(read_file(target), "an older picture");
@@ -155,47 +159,50 @@ TEST(ViewerSaveAs, ACopyBrokenOffLeavesTheFileItWasToReplace) {
 
 TEST(ViewerSaveAs, ASettingsFileThatCannotBeWrittenKeepsTheCopyAndSaysSo) {
     App app;
-    MainWindow& f = start_with_shots(app, 2);
+    start_with_shots(app, 2);
+    test::MainSurface m = app.main();
     const std::string settings = read_file(app.folders.settings_file());
     app.plat.files.fail_flush = true;  // the settings file's write, not the copy, waits for the disk
     const std::string target = join_path(make_folder(app, "out"), "x.jpg");
     app.plat.prompts.answer_save(target);
     app.plat.prompts.answer_message(MsgResult::ok);
-    test::click_menu(f.mSave);
+    m.choose_menu(test::entry::kSave);
     EXPECT_EQ(read_file(target), read_file(join_path(app.folders.shots, shot_name(0))));
     EXPECT_EQ(read_file(app.folders.settings_file()), settings);
     ASSERT_EQ(app.plat.prompts.asked().size(), 2u);
     const MessageBox& told = app.plat.prompts.asked()[1].box;
     EXPECT_EQ(told.text, "設定ファイルに書き込めなかったため、保存先の設定は変更されていません。");
-    EXPECT_EQ(told.owner, &f);
+    EXPECT_EQ(told.owner, &m.window());
 }
 
 TEST(ViewerInformationSetting, TogglingTwiceRestoresTheMarkAndTheLine) {
     App app;
-    MainWindow& f = start_with_shots(app, 2);
+    start_with_shots(app, 2);
+    test::MainSurface m = app.main();
     const std::string game = app.folders.game;
-    test::click_menu(f.mImgInfo);
-    EXPECT_FALSE(f.mImgInfo.checked());
+    m.choose_menu(test::entry::kInformation);
+    EXPECT_FALSE(m.checked(test::entry::kInformation));
     EXPECT_EQ(read_file(app.folders.settings_file()), game + "\r\n 0\r\n0\r\n" + game + "\r\n");
     // The next display leaves the label hidden.
-    ViewerWindow& v = open_viewer_at(f, 0);
-    EXPECT_FALSE(v.lbl_info.visible());
+    test::ViewerSurface v = m.view(0);
+    EXPECT_FALSE(v.information_shown());
 
-    test::click_menu(f.mImgInfo);
-    EXPECT_TRUE(f.mImgInfo.checked());
+    m.choose_menu(test::entry::kInformation);
+    EXPECT_TRUE(m.checked(test::entry::kInformation));
     EXPECT_EQ(read_file(app.folders.settings_file()), game + "\r\n 1\r\n0\r\n" + game + "\r\n");
-    test::press_key(v, key::kRight);
-    EXPECT_TRUE(v.lbl_info.visible());
+    v.press(key::kRight);
+    EXPECT_TRUE(v.information_shown());
 }
 
 TEST(ViewerInformationSetting, AFileThatCannotBeWrittenOrReadKeepsTheMarkAndSaysWhich) {
     App app;
-    MainWindow& f = start_with_shots(app, 1);
+    start_with_shots(app, 1);
+    test::MainSurface m = app.main();
     const std::string settings = read_file(app.folders.settings_file());
     app.plat.files.disk_space = 3;  // the disk fills up during the write
     app.plat.prompts.answer_message(MsgResult::ok);
-    test::click_menu(f.mImgInfo);
-    EXPECT_TRUE(f.mImgInfo.checked());
+    m.choose_menu(test::entry::kInformation);
+    EXPECT_TRUE(m.checked(test::entry::kInformation));
     EXPECT_EQ(read_file(app.folders.settings_file()), settings);
     for (const auto& e : std::filesystem::directory_iterator(to_fs_path(parent_folder(app.folders.settings_file()))))
         EXPECT_FALSE(from_fs_path(e.path().filename()).starts_with("setting.mto.")) << "left behind";
@@ -204,27 +211,28 @@ TEST(ViewerInformationSetting, AFileThatCannotBeWrittenOrReadKeepsTheMarkAndSays
 
     std::filesystem::remove(to_fs_path(app.folders.settings_file()));
     app.plat.prompts.answer_message(MsgResult::ok);
-    test::click_menu(f.mImgInfo);
-    EXPECT_TRUE(f.mImgInfo.checked());
+    m.choose_menu(test::entry::kInformation);
+    EXPECT_TRUE(m.checked(test::entry::kInformation));
     EXPECT_EQ(app.plat.prompts.asked().back().box.text,
               "設定ファイルを読み込めなかったため、画像情報の設定は変更されていません。");
 }
 
 TEST(ViewerClipboard, CopiesExactlyThePictureOnTheScreen) {
     App app;
-    MainWindow& f = start_with_shots(app, 3);
-    ViewerWindow& v = open_viewer_at(f, 0);
-    test::press_key(v, key::kRight);
+    start_with_shots(app, 3);
+    test::MainSurface m = app.main();
+    test::ViewerSurface v = m.view(0);
+    v.press(key::kRight);
     app.plat.prompts.answer_popup("mClipboard_F");
-    test::mouse_down(v.img_view, button::kRight, 10, 10);
+    v.press_on_picture(button::kRight, 10, 10);
     ASSERT_EQ(app.plat.clipboard.pictures.size(), 1u);
-    EXPECT_EQ(app.plat.clipboard.pictures[0].pixels, v.img_view.picture().pixels);
+    EXPECT_EQ(app.plat.clipboard.pictures[0].pixels, v.picture().pixels);
     EXPECT_EQ(app.plat.clipboard.pictures[0].width, test::shot_width(1));
 
-    test::dbl_click(v.img_view);
-    test::press_key(f, 'C', shift::kCtrl);
+    v.double_click();
+    m.press('C', shift::kCtrl);
     ASSERT_EQ(app.plat.clipboard.pictures.size(), 2u);
-    EXPECT_EQ(app.plat.clipboard.pictures[1].pixels, f.img_pre.picture().pixels);
+    EXPECT_EQ(app.plat.clipboard.pictures[1].pixels, m.preview().pixels);
 }
 
 // The picture and the file alike.
@@ -232,16 +240,17 @@ TEST(ViewerClipboard, AClipboardHeldByAnotherProgramIsReportedAboveTheViewer) {
     for (const char* entry : {"mClipboard_F", "mCopyFile_F"}) {
         SCOPED_TRACE(entry);
         App app;
-        MainWindow& f = start_with_shots(app, 2);
-        ViewerWindow& v = open_viewer_at(f, 0);
+        start_with_shots(app, 2);
+        test::MainSurface m = app.main();
+        test::ViewerSurface v = m.view(0);
         app.plat.clipboard.fail = true;
         app.plat.prompts.answer_popup(entry);
         app.plat.prompts.answer_message(MsgResult::ok);
-        test::mouse_down(v.img_view, button::kRight, 10, 10);
+        v.press_on_picture(button::kRight, 10, 10);
         const MessageBox& box = app.plat.prompts.asked().back().box;
         EXPECT_EQ(box.text, "クリップボードにコピーできませんでした。");
         EXPECT_EQ(box.title, "Pelmar online - Vistelle");
-        EXPECT_EQ(box.owner, &v);
+        EXPECT_EQ(box.owner, &v.window());
         EXPECT_TRUE(app.plat.prompts.all_answered());
     }
 }
@@ -249,15 +258,16 @@ TEST(ViewerClipboard, AClipboardHeldByAnotherProgramIsReportedAboveTheViewer) {
 // Copy as file hands over the shown screenshot's file itself, from either menu, and no picture.
 TEST(CopyAsFile, HandsOverTheSelectedFileAndNoPicture) {
     App app;
-    MainWindow& f = start_with_shots(app, 3);
+    start_with_shots(app, 3);
+    test::MainSurface m = app.main();
     const auto file = [&](int i) { return join_path(app.folders.shots, shot_name(i)); };
     // The reversed order: the screenshot selected, not the line at the same row of the other list.
-    test::click(f.img_sort_up);
-    test::click_row(f.file_sort, 0);
-    test::click_menu(f.mCopyFile);
-    ViewerWindow& v = open_viewer_at(f, 1);
+    m.switch_order();
+    m.choose(0);
+    m.choose_menu(test::entry::kCopyFile);
+    test::ViewerSurface v = m.view(1);
     app.plat.prompts.answer_popup("mCopyFile_F");
-    test::mouse_down(v.img_view, button::kRight, 10, 10);
+    v.press_on_picture(button::kRight, 10, 10);
     EXPECT_EQ(app.plat.clipboard.files, (std::vector<std::string>{file(2), file(1)}));
     EXPECT_TRUE(app.plat.clipboard.pictures.empty());
 }
@@ -268,45 +278,46 @@ TEST(CopyAsFile, AFileGoneFromOutsideIsReportedAndItsLineGoes) {
     const struct {
         const char* way;
         // Shares the selected screenshot; returns what other programs were handed.
-        std::function<std::vector<std::string>(App&, MainWindow&)> share;
+        std::function<std::vector<std::string>(App&, test::MainSurface&)> share;
     } ways[] = {
         {"copy as file",
-         [](App& app, MainWindow& f) {
+         [](App& app, test::MainSurface& m) {
              app.plat.clipboard.files.clear();
-             test::click_menu(f.mCopyFile);
+             m.choose_menu(test::entry::kCopyFile);
              return app.plat.clipboard.files;
          }},
         {"drag from the list",
-         [](App&, MainWindow& f) {
-             const std::string dragged = f.file_lst.on_drag_file();
+         [](App&, test::MainSurface& m) {
+             const std::string dragged = m.drag_from_list();
              return dragged.empty() ? std::vector<std::string>{} : std::vector<std::string>{dragged};
          }},
         {"drag from the preview",
-         [](App&, MainWindow& f) {
-             const std::string dragged = f.img_pre.on_drag_file();
+         [](App&, test::MainSurface& m) {
+             const std::string dragged = m.drag_from_preview();
              return dragged.empty() ? std::vector<std::string>{} : std::vector<std::string>{dragged};
          }},
     };
     for (const auto& w : ways) {
         SCOPED_TRACE(w.way);
         App app;
-        MainWindow& f = start_with_shots(app, 3);
-        test::click_row(f.file_lst, 1);
-        EXPECT_EQ(w.share(app, f), std::vector<std::string>{join_path(app.folders.shots, shot_name(1))});
+        start_with_shots(app, 3);
+        test::MainSurface m = app.main();
+        m.choose(1);
+        EXPECT_EQ(w.share(app, m), std::vector<std::string>{join_path(app.folders.shots, shot_name(1))});
         std::filesystem::remove(to_fs_path(join_path(app.folders.shots, shot_name(1))));
         app.plat.prompts.answer_message(MsgResult::ok);
-        EXPECT_TRUE(w.share(app, f).empty());
+        EXPECT_TRUE(w.share(app, m).empty());
         ASSERT_FALSE(app.plat.prompts.asked().empty());
         const MessageBox& box = app.plat.prompts.asked().back().box;
         EXPECT_EQ(box.text, "ＳＳ [" + shot_name(1) + "]が見つかりませんでした（移動または削除されています）。");
         EXPECT_EQ(box.title, kAppTitle);
         EXPECT_EQ(box.icon, MsgIcon::exclamation);
-        EXPECT_EQ(box.owner, &f);
-        ASSERT_EQ(f.file_lst.count(), 2);
-        EXPECT_EQ(f.file_lst.list_index(), 1);
-        EXPECT_EQ(line_name(f.file_lst.item(1)), shot_name(2));
-        EXPECT_EQ(f.file_sort.count(), 2);
-        EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + shot_name(2)), 0u);
+        EXPECT_EQ(box.owner, &m.window());
+        ASSERT_EQ(m.count(), 2);
+        EXPECT_EQ(m.chosen(), 1);
+        EXPECT_EQ(line_name(m.line_at(1)), shot_name(2));
+        EXPECT_EQ(m.newest_first().size(), 2u);
+        EXPECT_EQ(m.panel().find("ファイル名：" + shot_name(2)), 0u);
         EXPECT_TRUE(app.plat.prompts.all_answered());
     }
 }
@@ -314,10 +325,11 @@ TEST(CopyAsFile, AFileGoneFromOutsideIsReportedAndItsLineGoes) {
 // The viewer's picture is dragged out as the file on the screen.
 TEST(CopyAsFile, TheViewersPictureDragsTheFileShown) {
     App app;
-    MainWindow& f = start_with_shots(app, 3);
-    ViewerWindow& v = open_viewer_at(f, 2);
-    test::press_key(v, key::kLeft);
-    EXPECT_EQ(v.img_view.on_drag_file(), join_path(app.folders.shots, shot_name(1)));
+    start_with_shots(app, 3);
+    test::MainSurface m = app.main();
+    test::ViewerSurface v = m.view(2);
+    v.press(key::kLeft);
+    EXPECT_EQ(v.drag_picture(), join_path(app.folders.shots, shot_name(1)));
     EXPECT_TRUE(app.plat.prompts.asked().empty());
 }
 }  // namespace

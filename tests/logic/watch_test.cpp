@@ -36,14 +36,12 @@ std::string shot(int i) {
 // A started program with `n` screenshots saved a minute apart, the i-th `shot(10 * i)`.
 struct Watched {
     App app;
-    MainWindow* f = nullptr;
-
     // `before` puts services in place before the program starts.
     explicit Watched(int n, const std::function<void(App&)>& before = {}) {
         if (before) before(app);
         app.folders.write_settings("1", "0", app.folders.root.path());
         for (int i = 0; i < n; ++i) save(10 * i, kFirst + 60 * i, 40 + i);
-        f = &app.start();
+        app.start();
     }
     std::string path(const std::string& name) const { return join_path(app.folders.shots, name); }
     // A screenshot written whole, the game's way; the watch is not told.
@@ -59,10 +57,11 @@ struct Watched {
             if (wildcard_match(kScreenshotPattern, from_fs_path(e.path().filename()))) total += e.file_size();
         return total;
     }
+    test::MainSurface main() { return app.main(); }
     // Both lists agree with a reading of the whole folder, in both orders.
     void expect_as_read_again() {
-        const auto up = f->file_lst.items();
-        const auto down = f->file_sort.items();
+        const auto up = main().oldest_first();
+        const auto down = main().newest_first();
         ASSERT_EQ(std::vector<std::string>(up.rbegin(), up.rend()), down);
         ListedFiles read;
         ASSERT_TRUE(list_folder(app.folders.shots, kScreenshotPattern, read));
@@ -71,12 +70,7 @@ struct Watched {
         std::vector<std::string> expected;
         for (int i = 0; i < order.count(); ++i) expected.push_back(order.line(i));
         EXPECT_EQ(up, expected);
-        EXPECT_EQ(f->file_path.total_size(), folder_bytes());
-    }
-    std::string panel_row_text() const {
-        const std::string& text = f->lbl_alt.caption();
-        const auto at = text.find("　　(");
-        return at == std::string::npos ? std::string() : text.substr(at, text.find("\r\n", at) - at);
+        EXPECT_EQ(main().listed_bytes(), folder_bytes());
     }
 };
 
@@ -89,27 +83,26 @@ TEST(ListWatch, ANewScreenshotTakesItsPlaceAndTheSelectionAndPreviewStay) {
     } cases[] = {{false, 1, kFirst + 30}, {true, 1, kFirst + 30}, {true, 0, kFirst + 600}};
     for (const auto& c : cases) {
         Watched w(3);
-        MainWindow& f = *w.f;
-        if (c.newest_first) test::click(f.img_sort_up);
-        ListBox& list = f.lists().in_use();
-        test::click_row(list, c.row);
-        const std::string selected = list.item(c.row);
-        const int preview_width = f.img_pre.picture().width;
+        test::MainSurface m = w.main();
+        if (c.newest_first) m.switch_order();
+        m.choose(c.row);
+        const std::string selected = m.chosen_line();
+        const int preview_width = m.preview_width();
         const std::string name = w.save(5, c.saved);
         w.report({name});
         w.app.plat.windows.advance(1000);
 
-        EXPECT_EQ(list.item(list.list_index()), selected) << "row " << c.row;
-        EXPECT_EQ(f.img_pre.picture().width, preview_width);
-        EXPECT_EQ(w.panel_row_text(),
-                  "　　(" + std::to_string(list.list_index() + 1) + "/4)　　　全 " + total_size_text(w.folder_bytes()));
+        EXPECT_EQ(m.chosen_line(), selected) << "row " << c.row;
+        EXPECT_EQ(m.preview_width(), preview_width);
+        EXPECT_EQ(m.panel_position(),
+                  "　　(" + std::to_string(m.chosen() + 1) + "/4)　　　全 " + total_size_text(w.folder_bytes()));
         w.expect_as_read_again();
     }
 }
 
 TEST(ListWatch, AFileStillBeingWrittenAppearsWhenComplete) {
     Watched w(2);
-    MainWindow& f = *w.f;
+    test::MainSurface m = w.main();
     const std::string whole = test::read_file(w.path(w.save(5, kFirst + 600)));
     // Written in three parts: the first ends like a JPEG (an embedded thumbnail does), the second
     // does not, and the size changes between looks.
@@ -118,16 +111,16 @@ TEST(ListWatch, AFileStillBeingWrittenAppearsWhenComplete) {
         test::write_file(w.path(shot(5)), part);
         w.report({shot(5)});
         w.app.plat.windows.advance(ScreenshotWatch::kTickMs);
-        EXPECT_EQ(f.file_lst.count(), 2) << "listed at " << part.size() << " bytes";
+        EXPECT_EQ(m.count(), 2) << "listed at " << part.size() << " bytes";
     }
     // Complete, but not yet seen complete twice.
     test::write_file(w.path(shot(5)), parts[2]);
     test::set_modified(w.path(shot(5)), kFirst + 600);
     w.report({shot(5)});
     w.app.plat.windows.advance(ScreenshotWatch::kTickMs);
-    EXPECT_EQ(f.file_lst.count(), 2);
+    EXPECT_EQ(m.count(), 2);
     w.app.plat.windows.advance(ScreenshotWatch::kTickMs);
-    EXPECT_EQ(f.file_lst.count(), 3);
+    EXPECT_EQ(m.count(), 3);
     w.expect_as_read_again();
 }
 
@@ -137,9 +130,9 @@ TEST(ListWatch, AFileThatNeverEndsAsAJpegIsListedOnceItStopsGrowing) {
     test::write_file(w.path(shot(5)), "not a picture");
     w.report({shot(5)});
     w.settle();
-    EXPECT_EQ(w.f->file_lst.count(), 1);
+    EXPECT_EQ(w.main().count(), 1);
     w.app.plat.windows.advance(2000);
-    EXPECT_EQ(w.f->file_lst.count(), 2);
+    EXPECT_EQ(w.main().count(), 2);
     w.expect_as_read_again();
 }
 
@@ -156,59 +149,59 @@ TEST(ListWatch, ARemovedOrRenamedScreenshotLeavesTheListsAsADeleteDoes) {
     } cases[] = {{remove, 2, 20}, {rename, 2, 20}, {remove, 3, 0}};
     for (const auto& c : cases) {
         Watched w(5);
-        MainWindow& f = *w.f;
-        test::click_row(f.file_lst, c.selected);
+        test::MainSurface m = w.main();
+        m.choose(c.selected);
         c.away(w, shot(c.gone));
         w.report({shot(c.gone), "kept.jpg"});
         w.settle();
-        EXPECT_EQ(f.file_lst.count(), 4);
-        EXPECT_EQ(f.file_lst.list_index(), 2);
-        EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + shot(30)), 0u);
-        EXPECT_EQ(f.img_pre.picture().width, 43);
-        EXPECT_EQ(w.panel_row_text(), "　　(3/4)　　　全 " + total_size_text(w.folder_bytes()));
+        EXPECT_EQ(m.count(), 4);
+        EXPECT_EQ(m.chosen(), 2);
+        EXPECT_EQ(m.panel().find("ファイル名：" + shot(30)), 0u);
+        EXPECT_EQ(m.preview_width(), 43);
+        EXPECT_EQ(m.panel_position(), "　　(3/4)　　　全 " + total_size_text(w.folder_bytes()));
         w.expect_as_read_again();
     }
 }
 
 TEST(ListWatch, AReplacedScreenshotKeepsItsLineWithItsNewTimeAndSize) {
     Watched w(3);
-    MainWindow& f = *w.f;
-    test::click(f.img_sort_up);
-    test::click_row(f.file_sort, 2);  // the oldest
+    test::MainSurface m = w.main();
+    m.switch_order();
+    m.choose(2);  // the oldest
     // Saved again over the oldest: now the newest, and larger.
     w.app.folders.add_shot(shot(0), kFirst + 3600, 200, 150);
     w.report({shot(0)});
     w.settle();
-    EXPECT_EQ(f.file_sort.list_index(), 0);
-    EXPECT_EQ(f.file_sort.item(0), make_list_line(kFirst + 3600, shot(0)));
+    EXPECT_EQ(m.chosen(), 0);
+    EXPECT_EQ(m.chosen_line(), make_list_line(kFirst + 3600, shot(0)));
     const auto size = std::filesystem::file_size(to_fs_path(w.path(shot(0))));
-    EXPECT_NE(f.lbl_alt.caption().find("サイズ　　：" + size_kb_text(size) + " KB"), std::string::npos);
-    EXPECT_EQ(f.img_pre.picture().width, 200);
+    EXPECT_NE(m.panel().find("サイズ　　：" + size_kb_text(size) + " KB"), std::string::npos);
+    EXPECT_EQ(m.preview_width(), 200);
     w.expect_as_read_again();
 }
 
 TEST(ListWatch, ABurstOfAHundredIsShownWithinOneSecondInFewUpdates) {
     Watched w(3);
-    MainWindow& f = *w.f;
-    test::click_row(f.file_lst, 2);
+    test::MainSurface m = w.main();
+    m.choose(2);
     std::vector<std::string> names;
     for (int i = 0; i < 100; ++i) {
         names.push_back(w.save(1000 + i, kFirst + 7 * i, 16));
         // Told a few at a time, as the system does.
         if (names.size() % 10 == 0) w.report({names.end() - 10, names.end()});
     }
-    std::uint64_t last = f.file_lst.revision();
+    std::uint64_t last = m.list_revision();
     int updates = 0;
     for (int ms = 0; ms < 1000; ms += 10) {
         w.app.plat.windows.advance(10);
-        if (f.file_lst.revision() != last) ++updates;
-        last = f.file_lst.revision();
+        if (m.list_revision() != last) ++updates;
+        last = m.list_revision();
     }
-    EXPECT_EQ(f.file_lst.count(), 103);
+    EXPECT_EQ(m.count(), 103);
     EXPECT_LE(updates, 2);
-    EXPECT_EQ(line_name(f.file_lst.item(f.file_lst.list_index())), shot(20));
+    EXPECT_EQ(m.chosen_name(), shot(20));
     w.expect_as_read_again();
-    EXPECT_FALSE(f.watch().ticking());
+    EXPECT_FALSE(m.window().watch().ticking());
     // Then every third removed and every seventh saved again later: each name still finds its own
     // record, wherever the removals moved the others.
     for (int i = 0; i < 100; ++i) {
@@ -232,22 +225,22 @@ struct PromptsWithPause : test::ScriptedPrompts {
 TEST(ListWatch, ChangesWaitWhileADeleteAsksAndAreAppliedAfter) {
     PromptsWithPause prompts;
     Watched w(4, [&](App& app) { app.plat.use(prompts); });
-    MainWindow& f = *w.f;
-    test::click_row(f.file_lst, 2);
+    test::MainSurface m = w.main();
+    m.choose(2);
     prompts.meanwhile = [&] {
         // Saved before the selected one while the question is shown: its row must not move.
         w.report({w.save(5, kFirst + 5)});
         w.app.plat.windows.advance(1000);
-        EXPECT_EQ(f.file_lst.count(), 4);
+        EXPECT_EQ(m.count(), 4);
     };
     prompts.answer_message(MsgResult::yes);
-    test::press_key(f, key::kDelete);
+    m.press(key::kDelete);
     EXPECT_FALSE(std::filesystem::exists(to_fs_path(w.path(shot(20)))));
-    EXPECT_EQ(f.file_lst.count(), 3);
-    EXPECT_EQ(line_name(f.file_lst.item(2)), shot(30));
+    EXPECT_EQ(m.count(), 3);
+    EXPECT_EQ(m.name_at(2), shot(30));
     w.settle();
-    EXPECT_EQ(f.file_lst.count(), 4);
-    EXPECT_EQ(line_name(f.file_lst.item(f.file_lst.list_index())), shot(30));
+    EXPECT_EQ(m.count(), 4);
+    EXPECT_EQ(m.chosen_name(), shot(30));
     w.expect_as_read_again();
 }
 
@@ -263,17 +256,17 @@ struct MoveWithPause : test::FaultyFileSystem {
 TEST(ListWatch, ChangesWaitWhileABulkMoveRunsAndAreAppliedAfter) {
     MoveWithPause files;
     Watched w(3, [&](App& app) { app.plat.use(files); });
-    MainWindow& f = *w.f;
+    test::MainSurface m = w.main();
     const std::string out = join_path(w.app.folders.root.path(), "moved");
     std::filesystem::create_directory(to_fs_path(out));
-    test::click_menu(f.mAll_move);
-    BulkWindow& d = test::win<BulkWindow>(f);
+    m.choose_menu("コマンド/全て移動");
+    BulkWindow& d = test::win<BulkWindow>(m.window());
     d.txt_Output_Path.set_text(out);
     std::vector<std::string> during;
     files.meanwhile = [&] {
         w.report({w.save(5, kFirst + 5), shot(0), shot(10), shot(20)});
         w.app.plat.windows.advance(1000);
-        during = f.file_lst.items();
+        during = m.lines();
     };
     w.app.plat.prompts.answer_message(MsgResult::ok);
     w.app.plat.prompts.answer_message(MsgResult::ok);
@@ -282,35 +275,35 @@ TEST(ListWatch, ChangesWaitWhileABulkMoveRunsAndAreAppliedAfter) {
     // The run moved what it read when it started; the one saved meanwhile stays and is listed.
     EXPECT_TRUE(std::filesystem::exists(to_fs_path(join_path(out, shot(20)))));
     w.settle();
-    ASSERT_EQ(f.file_lst.count(), 1);
-    EXPECT_EQ(line_name(f.file_lst.item(0)), shot(5));
+    ASSERT_EQ(m.count(), 1);
+    EXPECT_EQ(m.name_at(0), shot(5));
     w.expect_as_read_again();
 }
 
 TEST(ListWatch, TheViewerKeepsItsPictureWhileLinesArrive) {
     Watched w(3);
-    MainWindow& f = *w.f;
-    ViewerWindow& v = test::open_viewer_at(f, 1);
-    const int width = v.img_view.picture().width;
+    test::MainSurface m = w.main();
+    test::ViewerSurface v = m.view(1);
+    const int width = v.picture_width();
     w.report({w.save(5, kFirst + 5, 99)});
     w.settle();
-    EXPECT_EQ(f.file_lst.count(), 4);
-    EXPECT_EQ(v.img_view.picture().width, width);
-    EXPECT_EQ(line_name(f.file_lst.item(f.file_lst.list_index())), shot(10));
+    EXPECT_EQ(m.count(), 4);
+    EXPECT_EQ(v.picture_width(), width);
+    EXPECT_EQ(m.chosen_name(), shot(10));
     // Only the counter moves with its line.
-    EXPECT_EQ(v.lbl_cnt.caption(), "3/4 (|||||||･･･)");
+    EXPECT_EQ(v.counter(), "3/4 (|||||||･･･)");
 }
 
 TEST(ListWatch, NamesOutsideThePatternAndVanishedFilesChangeNothing) {
     Watched w(2);
-    MainWindow& f = *w.f;
+    test::MainSurface m = w.main();
     test::write_file(w.path("notes.txt"), "x");
     test::write_jpeg(w.path("PelmarOnline_1.jpeg"), 8, 8);
-    const auto before = f.file_lst.revision();
+    const auto before = m.list_revision();
     w.report({"notes.txt", "PelmarOnline_1.jpeg", shot(77)});
     w.settle();
-    EXPECT_EQ(f.file_lst.revision(), before);
-    EXPECT_FALSE(f.watch().ticking());
+    EXPECT_EQ(m.list_revision(), before);
+    EXPECT_FALSE(m.window().watch().ticking());
 }
 
 // The watch lost track: its queue overflowed, or the folder itself was removed, moved away or
@@ -343,8 +336,8 @@ TEST(ListWatch, ALostTrackIsMadeGoodByOneReadingAndANewWatch) {
     };
     const auto settings_applied = [&](Watched& w) {
         made_again(w);
-        test::click_menu(w.f->mSetting);
-        test::click(test::win<SettingsDialog>(*w.f).cmd_set);
+        w.main().choose_menu(test::entry::kSettings);
+        test::click(test::win<SettingsDialog>(w.main().window()).cmd_set);
     };
     const struct {
         const char* what;
@@ -358,11 +351,11 @@ TEST(ListWatch, ALostTrackIsMadeGoodByOneReadingAndANewWatch) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Watched w(3);
-        MainWindow& f = *w.f;
-        test::click_row(f.file_lst, 1);
+        test::MainSurface m = w.main();
+        m.choose(1);
         // On Windows a folder whose file another thread still reads cannot go: the neighbours'
         // decodes end first, as a player's hand would take longer than they do.
-        f.decode_ahead().wait_idle();
+        m.window().decode_ahead().wait_idle();
         c.away(w);
         if (c.watch_ends)
             w.app.plat.folder_watch.lose_track();
@@ -372,14 +365,14 @@ TEST(ListWatch, ALostTrackIsMadeGoodByOneReadingAndANewWatch) {
         // What the user sees is what is there: the selected file itself where it stayed.
         const bool there = std::filesystem::is_directory(folder(w));
         if (there) w.expect_as_read_again();
-        if (f.file_lst.count() == 0) {
+        if (m.count() == 0) {
             EXPECT_FALSE(there && !std::filesystem::is_empty(folder(w)));
-            EXPECT_TRUE(f.img_pre.picture().empty());
-            EXPECT_EQ(f.lbl_alt.caption(), test::kHintLines);
+            EXPECT_TRUE(m.preview().empty());
+            EXPECT_EQ(m.panel(), test::kHintLines);
         } else {
-            const std::string name = line_name(f.file_lst.item(f.file_lst.list_index()));
+            const std::string name = m.chosen_name();
             EXPECT_EQ(name, std::filesystem::exists(to_fs_path(w.path(shot(10)))) ? shot(10) : shot(5));
-            EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + name), 0u);
+            EXPECT_EQ(m.panel().find("ファイル名：" + name), 0u);
         }
         if (c.back) c.back(w);
         EXPECT_EQ(w.app.plat.folder_watch.watched, w.app.folders.shots);
@@ -387,7 +380,7 @@ TEST(ListWatch, ALostTrackIsMadeGoodByOneReadingAndANewWatch) {
         // The new watch tells what is saved next.
         w.report({w.save(40, kFirst + 3600)});
         w.settle();
-        EXPECT_EQ(line_name(f.file_sort.item(0)), shot(40));
+        EXPECT_EQ(line_name(m.newest_first().at(0)), shot(40));
         w.expect_as_read_again();
     }
 }
@@ -419,7 +412,7 @@ TEST(ListWatch, ARenameInLetterCaseOnlyListsTheFileOnce) {
             w.report({name});
             w.settle();
         }
-        EXPECT_EQ(w.f->file_lst.count(), 3);
+        EXPECT_EQ(w.main().count(), 3);
         w.expect_as_read_again();
     }
 }

@@ -54,76 +54,79 @@ std::vector<std::string> make_bad_folder(App& app) {
     return {kGood1, kNotUtf8, kEmpty, kHuge, kGood2};
 }
 
-std::vector<std::string> names_in(const ListBox& list) {
+std::vector<std::string> names_in(const std::vector<std::string>& lines) {
     std::vector<std::string> names;
-    for (const std::string& line : list.items()) names.push_back(line_name(line));
+    for (const std::string& line : lines) names.push_back(line_name(line));
     return names;
 }
 
 TEST(BadFolders, EveryFileIsListedAndNothingElse) {
     App app;
     const auto expected = make_bad_folder(app);
-    MainWindow& f = app.start();
-    EXPECT_EQ(names_in(f.file_lst), expected);
-    EXPECT_EQ(names_in(f.file_sort), std::vector<std::string>(expected.rbegin(), expected.rend()));
+    app.start();
+    test::MainSurface m = app.main();
+    EXPECT_EQ(names_in(m.oldest_first()), expected);
+    EXPECT_EQ(names_in(m.newest_first()), std::vector<std::string>(expected.rbegin(), expected.rend()));
     // The oldest is shown, with the sparse file's whole length in the folder total.
-    EXPECT_EQ(f.img_pre.picture().width, 64);
-    EXPECT_NE(f.lbl_alt.caption().find("(1/5)　　　全 300 MB"), std::string::npos) << f.lbl_alt.caption();
-    EXPECT_TRUE(f.mSave.enabled());
+    EXPECT_EQ(m.preview_width(), 64);
+    EXPECT_NE(m.panel().find("(1/5)　　　全 300 MB"), std::string::npos) << m.panel();
+    EXPECT_TRUE(m.enabled(test::entry::kSave));
 }
 
 TEST(BadFolders, EachLineShowsWhatItCanAndTheRestAreDescribedWithNoPicture) {
     App app;
     make_bad_folder(app);
-    MainWindow& f = app.start();
+    app.start();
+    test::MainSurface m = app.main();
 
-    test::click_row(f.file_lst, 1);  // the name the system's encoding cannot read is still a file
-    EXPECT_EQ(f.img_pre.picture().width, 80);
-    EXPECT_NE(f.lbl_alt.caption().find("ファイル名：" + kNotUtf8), std::string::npos);
+    m.choose(1);  // the name the system's encoding cannot read is still a file
+    EXPECT_EQ(m.preview_width(), 80);
+    EXPECT_NE(m.panel().find("ファイル名：" + kNotUtf8), std::string::npos);
     // Empty, 300 MB: nothing to show, nothing read; the panel names them and says so.
     for (const auto& [row, name, size] : {std::tuple{2, kEmpty, "0 KB"}, std::tuple{3, kHuge, "307200 KB"}}) {
-        test::click_row(f.file_lst, row);
-        EXPECT_TRUE(f.img_pre.picture().empty()) << row;
-        EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：" + name), 0u) << row;
-        EXPECT_NE(f.lbl_alt.caption().find(std::string("サイズ　　：") + size + "\r\n　　(" + std::to_string(row + 1) +
-                                           "/5)　　　全 300 MB\r\nこの画像は表示できません\r\n"),
+        m.choose(row);
+        EXPECT_TRUE(m.preview().empty()) << row;
+        EXPECT_EQ(m.panel().find("ファイル名：" + name), 0u) << row;
+        EXPECT_NE(m.panel().find(std::string("サイズ　　：") + size + "\r\n　　(" + std::to_string(row + 1) +
+                                 "/5)　　　全 300 MB\r\nこの画像は表示できません\r\n"),
                   std::string::npos)
-            << f.lbl_alt.caption();
+            << m.panel();
     }
-    test::click_row(f.file_lst, 4);
-    EXPECT_EQ(f.img_pre.picture().width, 96);
+    m.choose(4);
+    EXPECT_EQ(m.preview_width(), 96);
 
     // The newest-first order and a rebuild go over the same files.
-    test::click(f.img_sort_up);
-    EXPECT_EQ(f.file_sort.list_index(), 4);
-    EXPECT_EQ(f.img_pre.picture().width, 64);
-    f.relist();
-    EXPECT_EQ(f.file_lst.count(), 5);
-    EXPECT_EQ(f.img_pre.picture().width, 64);
+    m.switch_order();
+    EXPECT_EQ(m.chosen(), 4);
+    EXPECT_EQ(m.preview_width(), 64);
+    m.window().relist();
+    EXPECT_EQ(m.count(), 5);
+    EXPECT_EQ(m.preview_width(), 64);
 }
 
 TEST(BadFolders, TheViewerStepsAcrossEveryLineBothWays) {
     App app;
     make_bad_folder(app);
-    MainWindow& f = app.start();
-    test::dbl_click(f.img_pre);
-    ViewerWindow& v = test::win<ViewerWindow>(f);
-    ASSERT_TRUE(v.visible());
-    std::vector<int> widths{v.img_view.picture().width};
+    app.start();
+    test::MainSurface m = app.main();
+    m.double_click_preview();
+    ASSERT_TRUE(m.viewer_open());
+    test::ViewerSurface v = m.viewer();
+    std::vector<int> widths{v.picture_width()};
     for (int i = 0; i < 4; ++i) {
-        test::press_key(v, key::kRight);
-        widths.push_back(v.img_view.picture().width);
+        v.press(key::kRight);
+        widths.push_back(v.picture_width());
         if (i == 1) {
-            EXPECT_TRUE(v.lbl_err.visible());
+            EXPECT_TRUE(v.notice_shown());
         }
     }
     // The unreadable two show no picture, with a notice, and bar nothing beyond them.
     EXPECT_EQ(widths, (std::vector<int>{64, 80, 0, 0, 96}));
-    EXPECT_EQ(f.file_lst.list_index(), 4);
-    for (int i = 0; i < 4; ++i) test::press_key(v, key::kLeft);
-    EXPECT_EQ(f.file_lst.list_index(), 0);
-    EXPECT_EQ(v.img_view.picture().width, 64);
-    EXPECT_TRUE(v.visible());
+    EXPECT_EQ(m.chosen(), 4);
+    for (int i = 0; i < 4; ++i) v.press(key::kLeft);
+    EXPECT_EQ(m.chosen(), 0);
+    EXPECT_EQ(v.picture_width(), 64);
+    EXPECT_TRUE(v.shown());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "main_window/main_window.h"
 #include "main_window/program_windows.h"
 #include "support/headless.h"
+#include "support/main_surface.h"
 #include "support/temp_folder.h"
 
 namespace vis::test {
@@ -55,6 +56,8 @@ struct App {
         plat.windows.advance(1);
         return *form;
     }
+    // The main window as the player meets it.
+    MainSurface main() { return {*form, plat.prompts}; }
 };
 
 }  // namespace vis::test
