@@ -389,14 +389,14 @@ TEST(ListWatch, ALostTrackIsMadeGoodByOneReadingAndANewWatch) {
 // reading, and named by the watch before the list is made, is listed all the same.
 TEST(ListWatch, AScreenshotSavedWhileTheProgramStartsIsListed) {
     Watched w(2, [](App& app) { app.plat.windows.on_screen = false; });
-    ASSERT_EQ(w.f->file_lst.count(), 0);
+    ASSERT_EQ(w.main().count(), 0);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     w.report({w.save(20, kFirst + 3600)});
     // The watch's ticks come while the start-up step still waits for the windows on screen.
     w.settle();
     w.app.plat.windows.on_screen = true;
     w.settle();
-    EXPECT_EQ(w.f->file_lst.count(), 3);
+    EXPECT_EQ(w.main().count(), 3);
     w.expect_as_read_again();
 }
 
