@@ -48,14 +48,15 @@ windows_probe=$(stripped_for_wine "$windows_probe")
 program_folder "$work/linux" "$game"
 program_folder "$work/windows" "Z:${game//\//\\}"
 start_session || exit 1
-on_wine() { env LOCPATH="$locales" LC_ALL=ja_JP.UTF-8 "$wine" "$@" 2>>"$work/wine.log"; }
+on_wine=(env LOCPATH="$locales" LC_ALL=ja_JP.UTF-8 "$wine")
 
 echo "== thumbnail benchmarks, $repetitions repetitions each ($(uptime | sed 's/.*load/load/'))"
 bench_args=(--benchmark_filter=BM_Thumbnails --benchmark_repetitions="$repetitions"
     --benchmark_report_aggregates_only=true --benchmark_out_format=json)
 SDL_AUDIODRIVER=dummy "$linux_bench" "${bench_args[@]}" --benchmark_out="$work/linux.json" >/dev/null 2>&1 ||
     { echo "the Linux benchmarks failed" >&2; exit 1; }
-on_wine "$windows_bench" "${bench_args[@]}" --benchmark_out="Z:${work//\//\\}\\windows.json" >/dev/null ||
+"${on_wine[@]}" "$windows_bench" "${bench_args[@]}" --benchmark_out="Z:${work//\//\\}\\windows.json" \
+    >/dev/null 2>>"$work/wine.log" ||
     { echo "the Windows benchmarks failed" >&2; exit 1; }
 python3 - "$work/linux.json" "$work/windows.json" <<'PY'
 import json, sys
@@ -89,15 +90,15 @@ weigh() {
     local name=$1
     shift
     echo "-- $name ($(uptime | sed 's/.*load/load/'))"
-    timeout 1800 "$@" >"$work/$name.out"
+    timeout 1800 "$@" >"$work/$name.out" 2>>"$work/$name.log"
     cat "$work/$name.out"
     grep -q "^thumbnails $count presses [0-9]* at_end 1$" "$work/$name.out" ||
         { echo "$name did not page through $count thumbnails" >&2; exit 1; }
     sed -n 's/^above the main window at work: resident_kb \([-0-9]*\) .*/\1/p' "$work/$name.out" >"$work/difference.$name"
 }
 echo "== memory with the thumbnail window paged through $count screenshots, above the main window alone"
-weigh Linux env SDL_AUDIODRIVER=dummy "$linux_probe" "$work/linux" thumbnails 2>>"$work/linux.log"
-weigh Windows on_wine "$windows_probe" "Z:${work//\//\\}\\windows" thumbnails
+weigh Linux env SDL_AUDIODRIVER=dummy "$linux_probe" "$work/linux" thumbnails
+weigh Windows "${on_wine[@]}" "$windows_probe" "Z:${work//\//\\}\\windows" thumbnails
 l=$(cat "$work/difference.Linux")
 w=$(cat "$work/difference.Windows")
 awk -v l="$l" -v w="$w" 'BEGIN { printf "resident above the main window at work: Linux %.1f MB, Wine %.1f MB (ratio %.2f)\n", l / 1024, w / 1024, w / l }'

@@ -113,7 +113,9 @@ void report_thumbnails_memory(WindowOwner& windows, std::function<ProcessMemory(
         const ProcessMemory paged = memory();
 
         const bool at_end = grid.view().top() == grid.view().layout().max_top(grid.view().height());
+        const ThumbnailCache& cache = thumbs.thumbnails().thumbnails().cache();
         std::printf("thumbnails %d presses %d at_end %d\n", grid.selection().count(), presses, at_end ? 1 : 0);
+        std::printf("thumbnail cache: %zu of %zu kept, %zu KB\n", cache.size(), cache.capacity(), cache.bytes() / 1024);
         const auto print = [](const char* what, const ProcessMemory& m) {
             std::printf("%s: resident_kb %ld private_kb %ld\n", what, m.resident_kb, m.private_kb);
         };
