@@ -90,7 +90,8 @@ weigh() {
     local name=$1
     shift
     echo "-- $name ($(uptime | sed 's/.*load/load/'))"
-    timeout 1800 "$@" >"$work/$name.out" 2>>"$work/$name.log"
+    # Without the Windows build's carriage returns.
+    timeout 1800 "$@" 2>>"$work/$name.log" | tr -d '\r' >"$work/$name.out"
     cat "$work/$name.out"
     grep -q "^thumbnails $count presses [0-9]* at_end 1$" "$work/$name.out" ||
         { echo "$name did not page through $count thumbnails" >&2; exit 1; }

@@ -23,7 +23,9 @@ vis::bench::ProcessMemory memory() {
     if (!GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                               sizeof counters))
         return {};
-    return {static_cast<long>(counters.WorkingSetSize / 1024), static_cast<long>(counters.PrivateUsage / 1024)};
+    // The commit charge: Windows gives it as PagefileUsage and PrivateUsage alike, Wine 8 only as
+    // the first (its PrivateUsage reads 0).
+    return {static_cast<long>(counters.WorkingSetSize / 1024), static_cast<long>(counters.PagefileUsage / 1024)};
 }
 
 }  // namespace
