@@ -7,26 +7,13 @@
 # usage: paired_start.sh <Linux vistelle_start_probe> <Windows vistelle_start_probe.exe>
 #                        <Windows vistelle_start_floor.exe> [rounds]
 set -uo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-source "$root/scripts/windows-env.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/paired_session.sh"
 
 linux_probe=${1:?Linux probe}
 windows_probe=${2:?Windows probe}
 floor_program=${3:?Windows floor program}
 rounds=${4:-11}
 count=10000
-
-work=$(mktemp -d)
-prefix="$work/prefix"
-xvfb_pid=
-wm_pid=
-cleanup() {
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
-    [ -d "$prefix" ] && WINEPREFIX="$prefix" "$(wineserver_command)" -k >/dev/null 2>&1
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 # One 800 x 600 screenshot copied under 10,000 names, a minute apart, in one game folder that
 # both builds read (Wine sees it through drive Z:).
@@ -44,43 +31,11 @@ for i in range(count):
     os.utime(path, (t, t))
 PY
 
-# A program folder for each build: its pictures, and settings naming the game folder (music off).
-program_folder() {
-    mkdir -p "$1/data" "$1/help" "$1/album"
-    cp -r "$root/resources/data/." "$1/data/"
-    printf '%s\r\n1\r\n0\r\n%s\r\n' "$2" "$2" >"$1/data/setting.mto"
-}
-# Stripped as the zip ships the program: Wine maps the whole file, debug sections included.
-if command -v x86_64-w64-mingw32-strip >/dev/null; then
-    x86_64-w64-mingw32-strip -o "$work/probe.exe" "$windows_probe" && windows_probe="$work/probe.exe"
-fi
-
+windows_probe=$(stripped_for_wine "$windows_probe")
 program_folder "$work/linux" "$game"
 program_folder "$work/windows" "Z:${game//\//\\}"
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-# Windows are mapped, placed and activated as on a player's desktop.
-if command -v openbox >/dev/null; then
-    openbox >"$work/openbox.log" 2>&1 &
-    wm_pid=$!
-fi
-
-# A Wine prefix whose server stays up between runs, as on a player's desktop session.
-locales="$windows_cache/locale"
-[ -d "$locales/ja_JP.UTF-8" ] || { mkdir -p "$locales"; localedef -i ja_JP -f UTF-8 "$locales/ja_JP.UTF-8"; }
-export WINEPREFIX="$prefix" WINEDEBUG=-all
-wine=$(wine64_command)
-"$wine" wineboot -i >"$work/wine.log" 2>&1 || { echo "cannot make a Wine prefix" >&2; exit 1; }
-"$(wineserver_command)" -p
-# As on a desktop session, Wine's desktop process stays between programs: an idle console program
-# keeps it, reading a pipe that stays open until this script ends.
-mkfifo "$work/hold"
-LOCPATH="$locales" LC_ALL=ja_JP.UTF-8 "$wine" cmd <"$work/hold" >/dev/null 2>&1 &
-exec 4>"$work/hold"
+start_session || exit 1
 
 # Milliseconds from the start of one run to the probe's line that the list is ready; what the
 # probe prints goes to $work/last. The probes end at once after it.

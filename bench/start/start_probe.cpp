@@ -1,8 +1,9 @@
 // The whole program, started on a program folder, until its screenshot list is ready (with
 // "album", until the album window has listed the folder too); then prints its resident memory
 // and ends. Run it under a process timer to compare start-up time and memory between folders, or
-// beside the Windows build's probe with bench/start/paired_start.sh:
-//   vistelle_start_probe <program folder> [album]
+// beside the Windows build's probe with bench/start/paired_start.sh. With "thumbnails" it weighs
+// the thumbnail window paged through to the end instead (bench/start/paired_thumbnails.sh):
+//   vistelle_start_probe <program folder> [album | thumbnails]
 #include <QApplication>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -16,12 +17,15 @@
 
 namespace {
 
-long resident_kb() {
+vis::bench::ProcessMemory memory() {
+    vis::bench::ProcessMemory m;
     std::ifstream status("/proc/self/status");
     std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-    return -1;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) m.resident_kb = std::stol(line.substr(6));
+        if (line.rfind("RssAnon:", 0) == 0) m.private_kb = std::stol(line.substr(8));
+    }
+    return m;
 }
 
 // Answers every request with the program's own version, so the start-up check stays silent.
@@ -47,15 +51,18 @@ int main(int argc, char** argv) {
     vis::bench::begin_timeline();
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: vistelle_start_probe <program folder> [album]\n");
+        std::fprintf(stderr, "usage: vistelle_start_probe <program folder> [album | thumbnails]\n");
         return 2;
     }
     const std::string folder = argv[1];
-    const bool album = argc > 2 && std::string(argv[2]) == "album";
+    const std::string mode = argc > 2 ? argv[2] : "";
     QTcpServer update_server;
     serve_current_version(update_server);
     const std::string server = "http://127.0.0.1:" + std::to_string(update_server.serverPort());
-    return vis::run_qt_program(folder, server, [album](vis::WindowOwner& windows) {
-        vis::bench::report_when_started(windows, album, resident_kb);
+    return vis::run_qt_program(folder, server, [mode](vis::WindowOwner& windows) {
+        if (mode == "thumbnails")
+            vis::bench::report_thumbnails_memory(windows, memory);
+        else
+            vis::bench::report_when_started(windows, mode == "album", memory);
     });
 }

@@ -167,6 +167,46 @@ TEST(DecodeAhead, APictureDecodedAheadComesShrunkForThePreviewByAveraging) {
     EXPECT_TRUE(scale_by_area(Picture{}, 10, 10).pixels.empty());
 }
 
+TEST(PictureScale, EachPixelIsTheRoundedMeanOfTheSourcePixelsItCovers) {
+    const struct {
+        int from_width, from_height, width, height;
+    } shapes[] = {
+        {240, 135, 192, 108},  // a full-HD screenshot's 1/8 decode into a thumbnail cell
+        {7, 5, 3, 2},          // spans of unequal widths
+        {1920, 1, 1, 1},       // a whole row into one pixel
+        {2, 3, 5, 7},          // larger than the picture: pixels repeat
+    };
+    for (const auto& s : shapes) {
+        SCOPED_TRACE(std::to_string(s.from_width) + "x" + std::to_string(s.from_height));
+        auto px = std::make_shared<std::vector<std::uint32_t>>();
+        std::uint32_t seed = 7;
+        for (int i = 0; i < s.from_width * s.from_height; ++i)
+            px->push_back((seed = seed * 1664525u + 1013904223u) >> 8);
+        const Picture from{s.from_width, s.from_height, px};
+        const ScaledCopy to = scale_by_area(from, s.width, s.height);
+        ASSERT_EQ(to.pixels.size(), static_cast<std::size_t>(s.width) * s.height);
+        // Target pixel t of n over m source pixels covers [t*m/n, (t+1)*m/n), at least one.
+        const auto cover = [](int t, int n, int m) {
+            const int first = t * m / n;
+            return std::make_pair(first, std::max(first + 1, (t + 1) * m / n));
+        };
+        for (int ty = 0; ty < s.height; ++ty)
+            for (int tx = 0; tx < s.width; ++tx) {
+                const auto [x0, x1] = cover(tx, s.width, s.from_width);
+                const auto [y0, y1] = cover(ty, s.height, s.from_height);
+                const int n = (x1 - x0) * (y1 - y0);
+                std::uint32_t want = 0xFF000000u;
+                for (int shift : {16, 8, 0}) {
+                    int sum = 0;
+                    for (int y = y0; y < y1; ++y)
+                        for (int x = x0; x < x1; ++x) sum += static_cast<int>(from.pixel(x, y) >> shift & 0xFF);
+                    want |= static_cast<std::uint32_t>((sum + n / 2) / n) << shift;
+                }
+                ASSERT_EQ(to.pixels[static_cast<std::size_t>(ty) * s.width + tx], want) << tx << "," << ty;
+            }
+    }
+}
+
 TEST(DecodeAhead, AScreenshotChangedAfterItWasDecodedAheadShowsItsNewPicture) {
     for (const bool same_size : {false, true}) {
         SCOPED_TRACE(same_size ? "only its time changed" : "its size changed");
