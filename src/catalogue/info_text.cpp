@@ -1,6 +1,7 @@
 #include "catalogue/info_text.h"
 
 #include "catalogue/list_line.h"
+#include "catalogue/save_time.h"
 
 namespace vis {
 
@@ -9,21 +10,21 @@ std::string list_hints() {
            "イメージをダブルクリックすると、フルスクリーンで表示されます。ダブルクリックで閉じられます。";
 }
 
-std::string name_and_date_text(const std::string& line) {
-    return "ファイル名：" + line_name(line) + "\r\n" + "保存日時　：" + line_date(line);
+std::string name_and_date_text(const ListedFile& shot) {
+    return "ファイル名：" + shot.name + "\r\n" + "保存日時　：" + save_time_text(shot.saved);
 }
 
-std::string panel_text(const std::string& line, std::uintmax_t size, int position, int count,
-                       std::uintmax_t folder_total, bool picture_shown) {
-    return name_and_date_text(line) + "\r\n" +                                                //
-           "サイズ　　：" + size_kb_text(size) + " KB\r\n" +                                  //
+std::string panel_text(const ListedFile& shot, int position, int count, std::uintmax_t folder_total,
+                       bool picture_shown) {
+    return name_and_date_text(shot) + "\r\n" +                                                //
+           "サイズ　　：" + size_kb_text(shot.size) + " KB\r\n" +                             //
            "　　(" + std::to_string(position) + "/" + std::to_string(count) + ")　　　全 " +  //
            total_size_text(folder_total) + "\r\n" +                                           //
            (picture_shown ? "" : kCannotShowText) + "\r\n" + list_hints();
 }
 
-std::string name_date_and_hints(const std::string& line) {
-    return name_and_date_text(line) + "\r\n\r\n" + list_hints();
+std::string name_date_and_hints(const ListedFile& shot) {
+    return name_and_date_text(shot) + "\r\n\r\n" + list_hints();
 }
 
 }  // namespace vis

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "catalogue/folder_listing.h"
+
 namespace vis {
 
 // Said in place of a picture when the selected screenshot's file cannot be read or decoded.
@@ -12,16 +14,16 @@ inline constexpr const char* kCannotShowText = "この画像は表示できま�
 // The two lines that tell how to preview and how to view full screen.
 std::string list_hints();
 
-// "ファイル名：" + name, CR LF, "保存日時　：" + date-time of a list line.
-std::string name_and_date_text(const std::string& line);
+// "ファイル名：" + name, CR LF, "保存日時　：" + save time, as the list line shows it.
+std::string name_and_date_text(const ListedFile& shot);
 
-// The panel for the line at `position` (from 1) of `count`: name, date, size in KB, position and
-// the folder's total, an empty line (or, when its picture cannot be shown, the line that says so),
-// then the hints.
-std::string panel_text(const std::string& line, std::uintmax_t size, int position, int count,
-                       std::uintmax_t folder_total, bool picture_shown);
+// The panel for the screenshot at `position` (from 1) of `count`: name, date, size in KB, position
+// and the folder's total, an empty line (or, when its picture cannot be shown, the line that says
+// so), then the hints.
+std::string panel_text(const ListedFile& shot, int position, int count, std::uintmax_t folder_total,
+                       bool picture_shown);
 
 // Name and date, an empty line, then the hints.
-std::string name_date_and_hints(const std::string& line);
+std::string name_date_and_hints(const ListedFile& shot);
 
 }  // namespace vis

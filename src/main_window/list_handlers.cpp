@@ -46,8 +46,7 @@ void MainWindow::show_remaining(ListBox& list) {
 }
 
 void MainWindow::describe_selected(ListBox& list) {
-    const std::string line = list.item(list.list_index());
-    set_panel_text(panel_text(line, lists_.record(list, list.list_index()).size, list.list_index() + 1, list.count(),
+    set_panel_text(panel_text(lists_.record(list, list.list_index()), list.list_index() + 1, list.count(),
                               file_path.total_size(), !preview_picture().empty()));
     enable_file_commands(true);
 }

@@ -183,7 +183,7 @@ void SettingsDialog::apply_to_main_window() {
         main.set_panel_text(list_hints());
         main.show_pre_info(list);
     } else if (main.show_selected(list)) {
-        main.set_panel_text(name_date_and_hints(list.item(list.list_index())));
+        main.set_panel_text(name_date_and_hints(main.lists().record(list, list.list_index())));
     }
 
     hide();

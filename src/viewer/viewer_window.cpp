@@ -82,7 +82,7 @@ void ViewerWindow::follow_selection() {
         return;
     }
     // Lines that came or went elsewhere only move the counter; the labels do not flash up for it.
-    if (list.item(row) == shown_line_ && img_view.picture().same_buffer(main().preview_picture())) {
+    if (main().lists().record(list, row) == shown_ && img_view.picture().same_buffer(main().preview_picture())) {
         set_counter(counter_text(row + 1, list.count()));
         return;
     }
@@ -92,7 +92,7 @@ void ViewerWindow::follow_selection() {
 void ViewerWindow::display_selection() {
     ListBox& list = main().lists().in_use();
     const int row = list.list_index();
-    shown_line_ = list.item(row);
+    shown_ = main().lists().record(list, row);
     const Picture& picture = main().preview_picture();
     img_view.set_picture(picture);
     set_window_state(WindowState::maximised);
@@ -104,7 +104,7 @@ void ViewerWindow::display_selection() {
     else
         img_view.set_bounds({0, 0, natural_width_twips(picture, screen), natural_height_twips(picture, screen)});
 
-    lay_out_information(shown_line_);
+    lay_out_information(shown_);
     if (windows_.settings().current().information) lbl_info.set_visible(true);
 
     lbl_cnt.set_opaque(true);
@@ -137,12 +137,12 @@ void ViewerWindow::close_view() {
 void ViewerWindow::show_information() {
     ListBox& list = main().lists().in_use();
     if (list.list_index() < 0) return;
-    lay_out_information(list.item(list.list_index()));
+    lay_out_information(main().lists().record(list, list.list_index()));
     lbl_info.set_visible(true);
 }
 
-void ViewerWindow::lay_out_information(const std::string& line) {
-    lbl_info.set_caption(name_and_date_text(line));
+void ViewerWindow::lay_out_information(const ListedFile& shot) {
+    lbl_info.set_caption(name_and_date_text(shot));
     fit_to_text(lbl_info, windows_.platform().text);
     place_centred(lbl_info);
 }

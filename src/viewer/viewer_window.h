@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "catalogue/folder_listing.h"
 #include "core/window_owner.h"
 #include "ui/control.h"
 #include "ui/form.h"
@@ -64,8 +65,8 @@ private:
     void display_selection();
     // The counter for the selected line, shown or kept blank as the fade left it.
     void set_counter(const std::string& counter);
-    // Sets the information label for a list line and centres it at a third of the height.
-    void lay_out_information(const std::string& line);
+    // Sets the information label for a screenshot and centres it at a third of the height.
+    void lay_out_information(const ListedFile& shot);
     void place_centred(Label& label);
 
     MainWindowParts& main() { return windows_.main(); }
@@ -73,8 +74,9 @@ private:
     WindowOwner& windows_;
     // The counter for the line on the screen ("3/12 (||||･･････)"), also while it is faded to blanks.
     std::string counter_;
-    // The list line on the screen, and whether the selection is being moved by the viewer itself.
-    std::string shown_line_;
+    // The screenshot on the screen as the listing read it, and whether the selection is being
+    // moved by the viewer itself.
+    ListedFile shown_;
     bool moving_ = false;
 };
 

@@ -167,7 +167,7 @@ TEST(ViewerPointer, RightButtonMenuAndInformationLabelClicks) {
     app.plat.prompts.answer_popup("mInfo_F");
     v.press_on_picture(button::kRight, 5, 5);
     EXPECT_TRUE(v.information_shown());
-    EXPECT_EQ(v.information(), name_and_date_text(m.line_at(0)));
+    EXPECT_EQ(v.information(), test::name_and_date_of(m.line_at(0)));
     EXPECT_EQ(v.information_box().top, app.plat.windows.screen().height_twips / 3);
     EXPECT_EQ(v.fade_due(), 0);
 
@@ -187,7 +187,7 @@ TEST(ViewerPointer, InformationFromTheMenuWithTheCheckMarkOff) {
     EXPECT_FALSE(v.information_shown());
     m.choose_menu("フルスクリーンメニュー/画像情報");
     EXPECT_TRUE(v.information_shown());
-    EXPECT_EQ(v.information(), name_and_date_text(m.line_at(1)));
+    EXPECT_EQ(v.information(), test::name_and_date_of(m.line_at(1)));
     app.plat.windows.advance(2000);
     EXPECT_FALSE(v.information_shown());
 }

@@ -35,7 +35,7 @@ TEST(ViewerTexts, CounterBarAndBlanks) {
     // Eighteen characters, whatever their byte length.
     EXPECT_EQ(blanks_for("1/100 (･･････････)"), std::string(18, ' '));
     EXPECT_EQ(blanks_for(""), "");
-    EXPECT_EQ(name_and_date_text("2006/11/05 01:07:15 │ PelmarOnline_2006115_01715.jpg"),
+    EXPECT_EQ(name_and_date_text({"PelmarOnline_2006115_01715.jpg", 300000, 20061105010715}),
               "ファイル名：PelmarOnline_2006115_01715.jpg\r\n保存日時　：2006/11/05 01:07:15");
 }
 
@@ -58,7 +58,7 @@ TEST(ViewerDisplay, OpensOverTheMainWindowWithItsLabels) {
     EXPECT_EQ(v.picture_box(), (Rect{0, 0, shot_width(0) * kTwips, 60 * kTwips}));
 
     EXPECT_TRUE(v.information_shown());
-    EXPECT_EQ(v.information(), name_and_date_text(m.line_at(0)));
+    EXPECT_EQ(v.information(), test::name_and_date_of(m.line_at(0)));
     EXPECT_EQ(v.information_box().top, screen.height_twips / 3);
     EXPECT_EQ(v.information_box().left, (screen.width_twips - v.information_box().width) / 2);
     const TextSize info_size = app.plat.text.measure(v.information(), v.information_font());
@@ -102,7 +102,7 @@ TEST(ViewerDisplay, InformationLabelFollowsTheCheckMarkNotTheStartUpFlag) {
     EXPECT_FALSE(v.information_shown());
     v.press(key::kRight);
     EXPECT_FALSE(v.information_shown());
-    EXPECT_EQ(v.information(), name_and_date_text(m.line_at(1)));
+    EXPECT_EQ(v.information(), test::name_and_date_of(m.line_at(1)));
 }
 
 TEST(ViewerDisplay, HighDpiScreenShowsOneImagePixelPerDevicePixel) {
@@ -240,7 +240,7 @@ TEST(ViewerFollowsTheSelection, TheShownScreenshotRemovedFromOutsideGivesWayOnTh
             const auto shows = [&](int at) {
                 EXPECT_EQ(m.chosen(), at);
                 EXPECT_EQ(test::shot_name(row_of_width(v)), line_name(lines[at]));
-                EXPECT_EQ(v.information(), name_and_date_text(lines[at]));
+                EXPECT_EQ(v.information(), test::name_and_date_of(lines[at]));
                 EXPECT_EQ(v.counter(), counter_text(at + 1, left));
             };
             const int b = std::min(row, left - 1);
@@ -299,7 +299,7 @@ TEST(ViewerDelete, TheLineThatFollowsOrTheNewLastTakesThePlace) {
         EXPECT_EQ(m.listed(), left);
         EXPECT_EQ(m.chosen(), c.chosen);
         EXPECT_EQ(v.counter(), c.counter);
-        EXPECT_EQ(v.information(), name_and_date_text(m.line_at(c.chosen)));
+        EXPECT_EQ(v.information(), test::name_and_date_of(m.line_at(c.chosen)));
         EXPECT_EQ(row_of_width(v), c.shown);
         EXPECT_EQ(v.picture().pixels, m.preview().pixels);
         EXPECT_NE(m.panel().find("(" + std::to_string(c.chosen + 1) + "/" + std::to_string(left) + ")"),

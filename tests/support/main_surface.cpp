@@ -28,6 +28,10 @@ std::string MainSurface::chosen_line() const {
     return chosen() < 0 ? std::string() : shown().item(chosen());
 }
 
+std::string name_and_date_of(const std::string& line) {
+    return "ファイル名：" + line_name(line) + "\r\n保存日時　：" + line_date(line);
+}
+
 std::string MainSurface::chosen_name() const {
     return chosen() < 0 ? std::string() : line_name(chosen_line());
 }

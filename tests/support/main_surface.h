@@ -25,6 +25,9 @@ inline const std::string kMusic = "オプション/BGM/BGMを再生する";
 inline const std::string kChangeMusic = "オプション/BGM/BGMを変える";
 }  // namespace entry
 
+// The name and date of a list line as the viewer's information and the panel read them.
+std::string name_and_date_of(const std::string& line);
+
 class MainSurface {
 public:
     MainSurface(MainWindow& window, ScriptedPrompts& prompts) : w_(window), prompts_(prompts) {}
