@@ -52,6 +52,7 @@ ThumbnailWindow::ThumbnailWindow(WindowOwner& windows)
       lbl_count(*this, "lbl_count"),
       grid(*this, "grid"),
       tmr_follow(*this, "tmr_follow", 300, false),
+      tmr_preview(*this, "tmr_preview", kPreviewAfterMs, false),
       windows_(windows),
       items_(windows),
       grid_source_(items_,
@@ -77,11 +78,13 @@ ThumbnailWindow::ThumbnailWindow(WindowOwner& windows)
     };
     grid.on_key_down = [this](int key_code, int shift) { grid_key(key_code, shift); };
     tmr_follow.on_timer = [this] { follow_lists(); };
+    tmr_preview.on_timer = [this] { preview_in_main(); };
     // The main lists change at once (a delete there, a file gone from the folder); the timer may
     // come later than the next paint or click here.
     grid_source_.before_use = [this] { follow_lists(); };
     on_query_unload = [this] {
         tmr_follow.set_timer_enabled(false);
+        if (tmr_preview.timer_enabled()) preview_in_main();
         return false;
     };
     grid_source_.show_in(grid);
@@ -133,7 +136,7 @@ void ThumbnailWindow::selection_changed() {
     for (std::string& name : selected_names())
         if (kept_selection_.empty() || name != kept_selection_.front()) kept_selection_.push_back(std::move(name));
     show_count();
-    if (current >= 0) choose_in_main(current);
+    if (current >= 0) choose_in_main(current, false);
 }
 
 void ThumbnailWindow::show_count() {
@@ -141,7 +144,7 @@ void ThumbnailWindow::show_count() {
                           std::to_string(items_.count()) + " 枚選択");
 }
 
-void ThumbnailWindow::choose_in_main(int item) {
+void ThumbnailWindow::choose_in_main(int item, bool preview_now) {
     MainWindowParts& main = windows_.main();
     ScreenshotLists& lists = main.lists();
     ListBox& list = lists.in_use();
@@ -153,6 +156,22 @@ void ThumbnailWindow::choose_in_main(int item) {
         const ScreenshotLists::Busy quiet(lists, list);
         list.set_list_index(row);
     }
+    choosing_ = false;
+    // A key held in the grid moves the choice many times a second: the main window decodes its
+    // full-size preview once the choice rests, not at every step.
+    tmr_preview.set_timer_enabled(false);
+    if (preview_now)
+        preview_in_main();
+    else
+        tmr_preview.set_timer_enabled(true);
+}
+
+void ThumbnailWindow::preview_in_main() {
+    tmr_preview.set_timer_enabled(false);
+    MainWindowParts& main = windows_.main();
+    ListBox& list = main.lists().in_use();
+    if (list.list_index() < 0 || main.lists().busy(list)) return;
+    choosing_ = true;
     main.show_selected(list);
     choosing_ = false;
 }
@@ -201,7 +220,7 @@ void ThumbnailWindow::open_viewer() {
     follow_lists();
     const int current = grid_source_.selection().current();
     if (current < 0) return;
-    choose_in_main(current);
+    choose_in_main(current, true);
     MainWindowParts& main = windows_.main();
     // A screenshot whose picture cannot be shown is described in the main window; nothing to view.
     if (main.preview_picture().empty()) return;

@@ -18,12 +18,16 @@ namespace vis {
 
 class ThumbnailWindow : public Form {
 public:
+    // How long the choice rests before the main window previews it.
+    static constexpr int kPreviewAfterMs = 120;
+
     explicit ThumbnailWindow(WindowOwner& windows);
 
     Button cmd_album;
     Label lbl_count;
     PictureGrid grid;
     Timer tmr_follow;
+    Timer tmr_preview;
 
     // Shows the window with the main list's screenshot selected.
     void open();
@@ -56,7 +60,10 @@ private:
     void lay_out();
     void grid_key(int key_code, int shift);
     // The main window shows item `item` as its selected screenshot.
-    void choose_in_main(int item);
+    // Chooses the screenshot in the main list; its preview follows at once or once the choice
+    // rests.
+    void choose_in_main(int item, bool preview_now);
+    void preview_in_main();
     void selection_changed();
     // "selected / listed 枚選択" over the grid.
     void show_count();

@@ -87,6 +87,7 @@ TEST(ThumbnailWindow, OpensNewestFirstAndDrawsEachThumbnailOnlyWhenItCame) {
 
     t.click(1);
     EXPECT_EQ(t.main_line(), t.line_of(1));
+    t.app.plat.windows.advance(ThumbnailWindow::kPreviewAfterMs);
     ASSERT_FALSE(t.f->preview_picture().empty());
     EXPECT_EQ(t.f->preview_picture().pixel(10, 10) & 0xFFFFFF, 0xFF0000u);
 }
@@ -105,6 +106,17 @@ TEST(ThumbnailWindow, SelectionIsSharedWithTheMainWindowAndKeysMoveByCellAndRow)
     EXPECT_EQ(t.selected(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
     t.key(key::kEnd);
     EXPECT_EQ(t.main_line(), t.line_of(11));
+    // A key held through the grid: the main list follows each step, its full-size preview only
+    // the step the choice rests on.
+    t.app.plat.windows.advance(ThumbnailWindow::kPreviewAfterMs);
+    for (int step = 0; step < 5; ++step) {
+        t.key(key::kLeft);
+        t.app.plat.windows.advance(ThumbnailWindow::kPreviewAfterMs / 4);
+        EXPECT_EQ(t.main_line(), t.line_of(10 - step));
+        EXPECT_TRUE(t.f->preview_picture().empty());
+    }
+    t.app.plat.windows.advance(ThumbnailWindow::kPreviewAfterMs);
+    EXPECT_FALSE(t.f->preview_picture().empty());
 
     // A click in the main list selects its screenshot here, alone.
     test::click_row(t.f->lists().in_use(), 4);  // oldest first: item 7
