@@ -1,0 +1,81 @@
+#pragma once
+// One system's side of the tests both systems run alike: its window system and event loop, its
+// folder watch, the user's input on a control's view as that system delivers it, and what the
+// view shows as that system's screen readers and pixels tell it. Each system's test program
+// defines make_backend_driver().
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "services/folder_watch.h"
+#include "ui/control.h"
+#include "ui/window_system.h"
+
+namespace vis::test {
+
+// A place in a view's client area (a scroll area's viewport), in pixels.
+struct ViewPoint {
+    int x = 0;
+    int y = 0;
+};
+
+class BackendDriver {
+public:
+    virtual ~BackendDriver() = default;
+
+    virtual WindowSystem& windows() = 0;
+    // Turns the event loop until `done` holds or `ms` pass; whether it holds.
+    bool run_until(const std::function<bool()>& done, int ms = 3000) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > end) return false;
+            windows().do_events();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return true;
+    }
+    void run_for(int ms) {
+        run_until([] { return false; }, ms);
+    }
+    virtual std::unique_ptr<FolderWatch> folder_watch() = 0;
+
+    // The user's input on a shown control. A press is pressed and let go; a double-click is the
+    // press, release, second press and release the system delivers; a key goes to the control
+    // with the keyboard, Shift and Ctrl held as `shift` says (the program's key codes and bits).
+    virtual void press(const Control& c, ViewPoint at, int button, int shift = 0) = 0;
+    virtual void double_click(const Control& c, ViewPoint at) = 0;
+    virtual void key(const Control& c, int key_code, int shift = 0) = 0;
+    // The user pages down with the control's scroll bar.
+    virtual void page_down(const Control& c) = 0;
+
+    // What the control's view shows: its client size and pixels (0xRRGGBB), the name a screen
+    // reader speaks, the scroll bar's position.
+    virtual ViewPoint client_size(const Control& c) = 0;
+    virtual std::uint32_t pixel(const Control& c, ViewPoint at) = 0;
+    virtual std::string spoken(const Control& c) = 0;
+    virtual int scroll_position(const Control& c) = 0;
+
+    // A list's view: its lines as a screen reader reads them, the line it shows selected (-1 for
+    // none), whether a line lies wholly in view, and a line's middle.
+    virtual int shown_count(const ListBox& l) = 0;
+    virtual std::string shown_line(const ListBox& l, int row) = 0;
+    virtual int shown_selection(const ListBox& l) = 0;
+    virtual bool line_in_view(const ListBox& l, int row) = 0;
+    virtual ViewPoint middle_of_line(const ListBox& l, int row) = 0;
+};
+
+std::unique_ptr<BackendDriver> make_backend_driver();
+
+// The fixture of the tests both systems run.
+class BackendTest : public ::testing::Test {
+protected:
+    std::unique_ptr<BackendDriver> driver = make_backend_driver();
+    WindowSystem& windows = driver->windows();
+};
+
+}  // namespace vis::test

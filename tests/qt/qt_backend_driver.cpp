@@ -1,0 +1,128 @@
+// The Qt side of the tests both systems run: real widgets under the offscreen platform, input as
+// Qt events, and what screen readers read through Qt's accessibility interfaces.
+#include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QListView>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <array>
+#include <utility>
+
+#include "backend/backend_driver.h"
+#include "qt/qt_folder_watch.h"
+#include "qt/qt_window_system.h"
+#include "ui/keys.h"
+
+namespace vis::test {
+namespace {
+
+Qt::Key qt_key(int code) {
+    static constexpr std::array<std::pair<int, Qt::Key>, 10> kKeys{{{key::kSpace, Qt::Key_Space},
+                                                                    {key::kPageUp, Qt::Key_PageUp},
+                                                                    {key::kPageDown, Qt::Key_PageDown},
+                                                                    {key::kEnd, Qt::Key_End},
+                                                                    {key::kHome, Qt::Key_Home},
+                                                                    {key::kLeft, Qt::Key_Left},
+                                                                    {key::kUp, Qt::Key_Up},
+                                                                    {key::kRight, Qt::Key_Right},
+                                                                    {key::kDown, Qt::Key_Down},
+                                                                    {key::kDelete, Qt::Key_Delete}}};
+    for (const auto& [program, qt] : kKeys)
+        if (program == code) return qt;
+    return static_cast<Qt::Key>(code);  // letters and digits share their codes
+}
+
+Qt::KeyboardModifiers qt_modifiers(int shift) {
+    Qt::KeyboardModifiers m;
+    if (shift & shift::kShift) m |= Qt::ShiftModifier;
+    if (shift & shift::kCtrl) m |= Qt::ControlModifier;
+    if (shift & shift::kAlt) m |= Qt::AltModifier;
+    return m;
+}
+
+Qt::MouseButton qt_button(int button) {
+    return button == button::kRight ? Qt::RightButton : button == button::kMiddle ? Qt::MiddleButton : Qt::LeftButton;
+}
+
+class QtBackendDriver : public BackendDriver {
+public:
+    WindowSystem& windows() override { return windows_; }
+    std::unique_ptr<FolderWatch> folder_watch() override { return std::make_unique<QtFolderWatch>(windows_); }
+
+    void press(const Control& c, ViewPoint at, int button, int shift) override {
+        mouse(c, QEvent::MouseButtonPress, at, qt_button(button), shift);
+        mouse(c, QEvent::MouseButtonRelease, at, qt_button(button), shift);
+    }
+    void double_click(const Control& c, ViewPoint at) override {
+        press(c, at, button::kLeft, 0);
+        mouse(c, QEvent::MouseButtonDblClick, at, Qt::LeftButton, 0);
+        mouse(c, QEvent::MouseButtonRelease, at, Qt::LeftButton, 0);
+    }
+    void key(const Control& c, int key_code, int shift) override {
+        QWidget* w = widget(c);
+        w->setFocus();
+        QTest::keyClick(w, qt_key(key_code), qt_modifiers(shift));
+    }
+    void page_down(const Control& c) override {
+        area(c)->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    }
+
+    ViewPoint client_size(const Control& c) override { return {input(c)->width(), input(c)->height()}; }
+    std::uint32_t pixel(const Control& c, ViewPoint at) override {
+        return input(c)->grab().toImage().pixel(at.x, at.y) & 0xFFFFFFu;
+    }
+    std::string spoken(const Control& c) override { return widget(c)->accessibleName().toStdString(); }
+    int scroll_position(const Control& c) override { return area(c)->verticalScrollBar()->value(); }
+
+    int shown_count(const ListBox& l) override { return table(l)->rowCount(); }
+    std::string shown_line(const ListBox& l, int row) override {
+        QAccessibleInterface* cell = table(l)->cellAt(row, 0);
+        return cell != nullptr ? cell->text(QAccessible::Name).toStdString() : "(no line)";
+    }
+    int shown_selection(const ListBox& l) override {
+        const QModelIndexList rows = list(l)->selectionModel()->selectedRows();
+        return rows.isEmpty() ? -1 : rows.size() == 1 ? rows.front().row() : -2;
+    }
+    bool line_in_view(const ListBox& l, int row) override {
+        return list(l)->viewport()->rect().contains(line_rect(l, row));
+    }
+    ViewPoint middle_of_line(const ListBox& l, int row) override {
+        const QPoint middle = line_rect(l, row).center();
+        return {middle.x(), middle.y()};
+    }
+
+private:
+    QWidget* widget(const Control& c) const { return windows_.widget_of(c); }
+    QAbstractScrollArea* area(const Control& c) const { return qobject_cast<QAbstractScrollArea*>(widget(c)); }
+    // Where the mouse goes: a scroll area's viewport, or the widget itself.
+    QWidget* input(const Control& c) const {
+        QAbstractScrollArea* a = area(c);
+        return a != nullptr ? a->viewport() : widget(c);
+    }
+    QListView* list(const ListBox& l) const { return qobject_cast<QListView*>(widget(l)); }
+    QAccessibleTableInterface* table(const ListBox& l) const {
+        return QAccessible::queryAccessibleInterface(widget(l))->tableInterface();
+    }
+    QRect line_rect(const ListBox& l, int row) const { return list(l)->visualRect(list(l)->model()->index(row, 0)); }
+
+    void mouse(const Control& c, QEvent::Type type, ViewPoint at, Qt::MouseButton button, int shift) {
+        QWidget* target = input(c);
+        const QPoint p(at.x, at.y);
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent event(type, p, target->mapToGlobal(p), button, held, qt_modifiers(shift));
+        QCoreApplication::sendEvent(target, &event);
+    }
+
+    QTemporaryDir folder_;
+    QtWindowSystem windows_{folder_.path().toStdString()};
+};
+
+}  // namespace
+
+std::unique_ptr<BackendDriver> make_backend_driver() {
+    return std::make_unique<QtBackendDriver>();
+}
+
+}  // namespace vis::test
