@@ -51,8 +51,9 @@ public:
     virtual void press(const Control& c, ViewPoint at, int button, int shift = 0) = 0;
     virtual void double_click(const Control& c, ViewPoint at) = 0;
     virtual void key(const Control& c, int key_code, int shift = 0) = 0;
-    // The user pages down with the control's scroll bar.
+    // The user pages down, or goes to the top, with the control's scroll bar.
     virtual void page_down(const Control& c) = 0;
+    virtual void scroll_to_top(const Control& c) = 0;
 
     // What the control's view shows: its client size and pixels (0xRRGGBB), the name a screen
     // reader speaks, the scroll bar's position.

@@ -68,6 +68,9 @@ public:
     void page_down(const Control& c) override {
         area(c)->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
     }
+    void scroll_to_top(const Control& c) override {
+        area(c)->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
+    }
 
     ViewPoint client_size(const Control& c) override { return {input(c)->width(), input(c)->height()}; }
     std::uint32_t pixel(const Control& c, ViewPoint at) override {
@@ -77,9 +80,10 @@ public:
     int scroll_position(const Control& c) override { return area(c)->verticalScrollBar()->value(); }
 
     int shown_count(const ListBox& l) override { return table(l)->rowCount(); }
+    // What the line's accessible cell speaks, read from the view's model: without a screen reader
+    // running (none runs offscreen) Qt keeps cells made earlier on the rows they were made for.
     std::string shown_line(const ListBox& l, int row) override {
-        QAccessibleInterface* cell = table(l)->cellAt(row, 0);
-        return cell != nullptr ? cell->text(QAccessible::Name).toStdString() : "(no line)";
+        return list(l)->model()->index(row, 0).data(Qt::AccessibleTextRole).toString().toStdString();
     }
     int shown_selection(const ListBox& l) override {
         const QModelIndexList rows = list(l)->selectionModel()->selectedRows();

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 
 #include "backend/backend_driver.h"
 #include "ui/form.h"
@@ -58,13 +59,32 @@ public:
         SendMessageW(hwnd(c), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
         SendMessageW(hwnd(c), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
     }
+    // Shift and Ctrl are keys of their own, pressed first and let go last, as on a keyboard.
     void key(const Control& c, int key_code, int shift) override {
-        const HeldShift held(shift);
         SetFocus(hwnd(c));
+        const std::pair<int, WPARAM> modifiers[] = {{shift::kShift, VK_SHIFT}, {shift::kCtrl, VK_CONTROL}};
+        int held = 0;
+        for (const auto& [bit, vk] : modifiers) {
+            if ((shift & bit) == 0) continue;
+            const HeldShift holding(held);
+            SendMessageW(hwnd(c), WM_KEYDOWN, vk, 0);
+            held |= bit;
+        }
+        const HeldShift holding(held);
         SendMessageW(hwnd(c), WM_KEYDOWN, static_cast<WPARAM>(key_code), 0);
         SendMessageW(hwnd(c), WM_KEYUP, static_cast<WPARAM>(key_code), 0);
+        for (const auto& [bit, vk] : modifiers)
+            if (shift & bit) SendMessageW(hwnd(c), WM_KEYUP, vk, 0);
     }
     void page_down(const Control& c) override { SendMessageW(hwnd(c), WM_VSCROLL, SB_PAGEDOWN, 0); }
+    // The native list takes no SB_TOP: the user pages up until the top. (A list-view tells its top
+    // line; other windows answer its question with 0.)
+    void scroll_to_top(const Control& c) override {
+        const HWND h = hwnd(c);
+        for (int page = 0; page < 10000 && (GetScrollPos(h, SB_VERT) > 0 || SendMessageW(h, LVM_GETTOPINDEX, 0, 0) > 0);
+             ++page)
+            SendMessageW(h, WM_VSCROLL, SB_PAGEUP, 0);
+    }
 
     ViewPoint client_size(const Control& c) override {
         RECT client;
