@@ -22,7 +22,7 @@
 #include "editor_window/effects_dialog.h"
 #include "main_window/main_window.h"
 #include "viewer/viewer_window.h"
-#include "win32/loopback_server.h"
+#include "support/loopback_server.h"
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "services/folder_watch.h"
+#include "services/http.h"
 #include "ui/control.h"
 #include "ui/window_system.h"
 
@@ -44,6 +45,7 @@ public:
         run_until([] { return false; }, ms);
     }
     virtual std::unique_ptr<FolderWatch> folder_watch() = 0;
+    virtual std::unique_ptr<Http> http() = 0;
 
     // The user's input on a shown control. A press is pressed and let go; a double-click is the
     // press, release, second press and release the system delivers; a key goes to the control

@@ -12,6 +12,7 @@
 
 #include "backend/backend_driver.h"
 #include "qt/qt_folder_watch.h"
+#include "qt/qt_http.h"
 #include "qt/qt_window_system.h"
 #include "ui/keys.h"
 
@@ -50,6 +51,7 @@ class QtBackendDriver : public BackendDriver {
 public:
     WindowSystem& windows() override { return windows_; }
     std::unique_ptr<FolderWatch> folder_watch() override { return std::make_unique<QtFolderWatch>(windows_); }
+    std::unique_ptr<Http> http() override { return std::make_unique<QtHttp>(windows_); }
 
     void press(const Control& c, ViewPoint at, int button, int shift) override {
         mouse(c, QEvent::MouseButtonPress, at, qt_button(button), shift);

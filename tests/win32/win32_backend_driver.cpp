@@ -15,6 +15,7 @@
 #include "win32/wide.h"
 #include "win32/win32_folder_watch.h"
 #include "win32/win32_window_system.h"
+#include "win32/wininet_http.h"
 
 namespace vis::test {
 namespace {
@@ -46,6 +47,7 @@ class Win32BackendDriver : public BackendDriver {
 public:
     WindowSystem& windows() override { return windows_; }
     std::unique_ptr<FolderWatch> folder_watch() override { return std::make_unique<Win32FolderWatch>(&windows_); }
+    std::unique_ptr<Http> http() override { return std::make_unique<win32::WinInetHttp>(); }
 
     void press(const Control& c, ViewPoint at, int button, int shift) override {
         const bool right = button == button::kRight;

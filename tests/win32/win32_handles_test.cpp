@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "catalogue/folder_listing.h"
-#include "loopback_server.h"
+#include "support/loopback_server.h"
 #include "music/media_commands.h"
 #include "services/file_ops.h"
 #include "services/paths.h"

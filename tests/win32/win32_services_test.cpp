@@ -1,5 +1,5 @@
-// The Windows services beside the files: one running copy, the program folder, the update check's
-// HTTP, the music's media command strings, GDI text in the canvas and the clipboard.
+// The Windows services beside the files: one running copy, the program folder, the music's media
+// command strings, GDI text in the canvas and the clipboard.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,10 +8,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <chrono>
 #include <cstring>
 
-#include "loopback_server.h"
 #include "music/media_commands.h"
 #include "services/paths.h"
 #include "support/printed_lines.h"
@@ -24,7 +22,6 @@
 #include "win32/program_folder.h"
 #include "win32/wide.h"
 #include "win32/win32_clipboard.h"
-#include "win32/wininet_http.h"
 
 namespace vis {
 namespace {
@@ -83,45 +80,6 @@ TEST(Win32Services, TheProgramsManifestAllowsLongPathsAndNamesWindows10And11) {
                             "</longPathAware>"),
               std::string::npos);
     EXPECT_NE(manifest.find("<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-7fd50a15a9a7}\"/>"), std::string::npos);
-}
-
-TEST(Win32Services, WinInetReturnsTheBodyOfAnyAnswerUpTo4096Bytes) {
-    win32::WinInetHttp http;
-    const struct {
-        const char* what;
-        std::string response;
-        std::string body;
-    } cases[] = {
-        {"version", test::http_response("200 OK", "2.0.0"), "2.0.0"},
-        {"error page", test::http_response("404 Not Found", "no such page"), "no such page"},
-        {"long answer", test::http_response("200 OK", std::string(10000, 'v')), std::string(4096, 'v')},
-        {"empty", test::http_response("200 OK", ""), ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        test::LoopbackServer server(c.response, 0);
-        ASSERT_NE(server.port(), 0);
-        EXPECT_EQ(http.get(server.url("/version.txt"), 5000), c.body);
-    }
-}
-
-TEST(Win32Services, WinInetGivesNothingForNoAnswerInTimeOrNoServer) {
-    win32::WinInetHttp http;
-    test::LoopbackServer silent(test::http_response("200 OK", "late"), -1);
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(http.get(silent.url("/"), 500), "");
-    const auto waited = std::chrono::steady_clock::now() - start;
-    EXPECT_GE(waited, std::chrono::milliseconds(400));
-    EXPECT_LT(waited, std::chrono::milliseconds(4000));
-
-    int closed_port = 0;
-    {
-        test::LoopbackServer gone("", 0);
-        closed_port = gone.port();
-    }
-    EXPECT_EQ(http.get("http://127.0.0.1:" + std::to_string(closed_port) + "/", 2000), "");
-    EXPECT_EQ(http.get("ftp://127.0.0.1/version.txt", 2000), "");
-    EXPECT_EQ(http.get("not an address", 2000), "");
 }
 
 // A second of silence as a PCM WAV file.
