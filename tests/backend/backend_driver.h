@@ -16,6 +16,7 @@
 #include "services/folder_watch.h"
 #include "services/http.h"
 #include "ui/control.h"
+#include "ui/prompts.h"
 #include "ui/window_system.h"
 
 namespace vis::test {
@@ -24,6 +25,15 @@ namespace vis::test {
 struct ViewPoint {
     int x = 0;
     int y = 0;
+};
+
+// What a message box showed the user; its lines end in "\n".
+struct SeenBox {
+    std::string title;
+    std::string text;
+    MsgIcon icon = MsgIcon::none;
+    int buttons = 0;
+    MsgResult default_button = MsgResult::cancel;
 };
 
 class BackendDriver {
@@ -46,6 +56,9 @@ public:
     }
     virtual std::unique_ptr<FolderWatch> folder_watch() = 0;
     virtual std::unique_ptr<Http> http() = 0;
+    virtual std::unique_ptr<Prompts> prompts() = 0;
+    // Runs `ask`, which shows one message box: a user reads the box and presses `press`.
+    virtual SeenBox answer_box(MsgResult press, const std::function<void()>& ask) = 0;
 
     // The user's input on a shown control. A press is pressed and let go; a double-click is the
     // press, release, second press and release the system delivers; a key goes to the control

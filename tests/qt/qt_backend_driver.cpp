@@ -2,17 +2,22 @@
 // Qt events, and what screen readers read through Qt's accessibility interfaces.
 #include <QAbstractScrollArea>
 #include <QAccessible>
+#include <QApplication>
 #include <QListView>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <array>
 #include <utility>
 
 #include "backend/backend_driver.h"
 #include "qt/qt_folder_watch.h"
 #include "qt/qt_http.h"
+#include "qt/qt_prompts.h"
 #include "qt/qt_window_system.h"
 #include "ui/keys.h"
 
@@ -47,11 +52,56 @@ Qt::MouseButton qt_button(int button) {
     return button == button::kRight ? Qt::RightButton : button == button::kMiddle ? Qt::MiddleButton : Qt::LeftButton;
 }
 
+MsgResult answer_of(QMessageBox::StandardButton b) {
+    return b == QMessageBox::Yes  ? MsgResult::yes
+           : b == QMessageBox::No ? MsgResult::no
+           : b == QMessageBox::Ok ? MsgResult::ok
+                                  : MsgResult::cancel;
+}
+
+MsgIcon program_icon(QMessageBox::Icon icon) {
+    switch (icon) {
+        case QMessageBox::Critical:
+            return MsgIcon::critical;
+        case QMessageBox::Question:
+            return MsgIcon::question;
+        case QMessageBox::Warning:
+            return MsgIcon::exclamation;
+        case QMessageBox::Information:
+            return MsgIcon::information;
+        case QMessageBox::NoIcon:
+            break;
+    }
+    return MsgIcon::none;
+}
+
 class QtBackendDriver : public BackendDriver {
 public:
     WindowSystem& windows() override { return windows_; }
     std::unique_ptr<FolderWatch> folder_watch() override { return std::make_unique<QtFolderWatch>(windows_); }
     std::unique_ptr<Http> http() override { return std::make_unique<QtHttp>(windows_); }
+    std::unique_ptr<Prompts> prompts() override { return std::make_unique<QtPrompts>(windows_); }
+    SeenBox answer_box(MsgResult press, const std::function<void()>& ask) override {
+        SeenBox seen;
+        QTimer::singleShot(50, [&seen, press] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            seen.title = box->windowTitle().toStdString();
+            seen.text = box->text().toStdString();
+            seen.icon = program_icon(box->icon());
+            seen.buttons = static_cast<int>(box->buttons().size());
+            if (box->defaultButton() != nullptr)
+                seen.default_button = answer_of(box->standardButton(box->defaultButton()));
+            for (QAbstractButton* b : box->buttons())
+                if (answer_of(box->standardButton(b)) == press) b->click();
+        });
+        // Should the press not get through, the box is closed from here and the test fails, not hangs.
+        QTimer::singleShot(3000, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->reject();
+        });
+        ask();
+        return seen;
+    }
 
     void press(const Control& c, ViewPoint at, int button, int shift) override {
         mouse(c, QEvent::MouseButtonPress, at, qt_button(button), shift);

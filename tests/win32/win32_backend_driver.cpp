@@ -1,19 +1,23 @@
 // The Win32 side of the tests both systems run: native windows, input as the messages the system
 // sends, and what screen readers read through the messages they send.
 #include <windows.h>
+#undef MessageBox
 
 #include <commctrl.h>
 
 #include <string>
+#include <thread>
 #include <utility>
 
 #include "backend/backend_driver.h"
+#include "core/app.h"
 #include "ui/form.h"
 #include "ui/keys.h"
 #include "win32/control_view.h"
 #include "win32/form_window.h"
 #include "win32/wide.h"
 #include "win32/win32_folder_watch.h"
+#include "win32/win32_prompts.h"
 #include "win32/win32_window_system.h"
 #include "win32/wininet_http.h"
 
@@ -43,11 +47,73 @@ private:
     BYTE before_[256] = {};
 };
 
+constexpr std::pair<MsgResult, int> kButtons[] = {
+    {MsgResult::ok, IDOK}, {MsgResult::cancel, IDCANCEL}, {MsgResult::yes, IDYES}, {MsgResult::no, IDNO}};
+
+int button_id(MsgResult answer) {
+    for (const auto& [result, id] : kButtons)
+        if (result == answer) return id;
+    return IDCANCEL;
+}
+
+// The box's icon, told by the system's shared icon it shows (the static the system numbers 20, or
+// stc1 under Wine).
+MsgIcon icon_of(HWND box) {
+    HWND shown = GetDlgItem(box, 20);
+    if (shown == nullptr) shown = GetDlgItem(box, 0x440);
+    const auto icon = shown != nullptr && IsWindowVisible(shown)
+                          ? reinterpret_cast<HICON>(SendMessageW(shown, STM_GETICON, 0, 0))
+                          : nullptr;
+    const std::pair<MsgIcon, LPCWSTR> icons[] = {{MsgIcon::critical, IDI_ERROR},
+                                                 {MsgIcon::question, IDI_QUESTION},
+                                                 {MsgIcon::exclamation, IDI_WARNING},
+                                                 {MsgIcon::information, IDI_INFORMATION}};
+    for (const auto& [program, system] : icons)
+        if (icon != nullptr && icon == LoadIconW(nullptr, system)) return program;
+    return MsgIcon::none;
+}
+
+SeenBox read_box(HWND box) {
+    SeenBox seen;
+    wchar_t text[512] = {};
+    GetWindowTextW(box, text, 512);
+    seen.title = win32::narrow(text);
+    // The text is the box's static control with the identifier 0xFFFF.
+    GetDlgItemTextW(box, 0xFFFF, text, 512);
+    for (const char c : win32::narrow(text))
+        if (c != '\r') seen.text += c;
+    seen.icon = icon_of(box);
+    for (const auto& [result, id] : kButtons) {
+        const HWND button = GetDlgItem(box, id);
+        if (button == nullptr || !IsWindowVisible(button)) continue;
+        ++seen.buttons;
+        if (GetWindowLongW(button, GWL_STYLE) & BS_DEFPUSHBUTTON) seen.default_button = result;
+    }
+    return seen;
+}
+
 class Win32BackendDriver : public BackendDriver {
 public:
     WindowSystem& windows() override { return windows_; }
     std::unique_ptr<FolderWatch> folder_watch() override { return std::make_unique<Win32FolderWatch>(&windows_); }
     std::unique_ptr<Http> http() override { return std::make_unique<win32::WinInetHttp>(); }
+    std::unique_ptr<Prompts> prompts() override { return std::make_unique<win32::Win32Prompts>(windows_, kAppTitle); }
+    // The user is another thread, as the box's own loop holds this one.
+    SeenBox answer_box(MsgResult press, const std::function<void()>& ask) override {
+        SeenBox seen;
+        std::thread user([&seen, press] {
+            for (int i = 0; i < 500; ++i, Sleep(10)) {
+                const HWND box = FindWindowW(L"#32770", nullptr);
+                if (box == nullptr) continue;
+                seen = read_box(box);
+                PostMessageW(box, WM_COMMAND, MAKEWPARAM(button_id(press), BN_CLICKED), 0);
+                return;
+            }
+        });
+        ask();
+        user.join();
+        return seen;
+    }
 
     void press(const Control& c, ViewPoint at, int button, int shift) override {
         const bool right = button == button::kRight;
