@@ -16,6 +16,7 @@
 #include "services/folder_watch.h"
 #include "services/http.h"
 #include "ui/control.h"
+#include "ui/form.h"
 #include "ui/prompts.h"
 #include "ui/window_system.h"
 
@@ -69,6 +70,10 @@ public:
     // The user pages down, or goes to the top, with the control's scroll bar.
     virtual void page_down(const Control& c) = 0;
     virtual void scroll_to_top(const Control& c) = 0;
+
+    // The user closes the form's window with its frame's close box; whether the window shows.
+    virtual void close_by_frame(const Form& f) = 0;
+    virtual bool window_shown(const Form& f) = 0;
 
     // What the control's view shows: its client size and pixels (0xRRGGBB), the name a screen
     // reader speaks, the scroll bar's position.

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "backend/backend_driver.h"
+#include "qt/form_window.h"
 #include "qt/qt_folder_watch.h"
 #include "qt/qt_http.h"
 #include "qt/qt_prompts.h"
@@ -123,6 +124,9 @@ public:
     void scroll_to_top(const Control& c) override {
         area(c)->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
     }
+
+    void close_by_frame(const Form& f) override { windows_.window_of(&f)->close(); }
+    bool window_shown(const Form& f) override { return windows_.window_of(&f)->isVisible(); }
 
     ViewPoint client_size(const Control& c) override { return {input(c)->width(), input(c)->height()}; }
     std::uint32_t pixel(const Control& c, ViewPoint at) override {

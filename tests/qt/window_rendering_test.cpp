@@ -244,34 +244,6 @@ TEST_F(QtBackendTest, KeysGoToTheFormHandlerWhenItHasOne) {
     EXPECT_EQ(form.keys[1], std::make_pair(key::kF1, 0));
 }
 
-TEST_F(QtBackendTest, CloseBoxAsksTheProgram) {
-    struct ClosingForm : Form {
-        explicit ClosingForm(WindowSystem& ws) : Form(ws, "AlbumWindow", "album") {
-            on_query_unload = [this] {
-                ++asked;
-                return refuse;
-            };
-        }
-        int asked = 0;
-        bool refuse = true;
-    } form(windows);
-    form.show();
-    windows.render();
-    FormWindow* w = window(form);
-    ASSERT_NE(w, nullptr);
-
-    w->close();
-    EXPECT_EQ(form.asked, 1);
-    EXPECT_TRUE(form.visible());
-    EXPECT_TRUE(w->isVisible());
-
-    form.refuse = false;
-    w->close();
-    EXPECT_EQ(form.asked, 2);
-    EXPECT_FALSE(form.visible());
-    EXPECT_FALSE(w->isVisible());
-}
-
 TEST_F(QtBackendTest, FixedSingleFormHasItsClientSizeAndNoMaximiseButton) {
     struct MainForm : Form {
         explicit MainForm(WindowSystem& ws) : Form(ws, "MainWindow", "初期化しています...(Load)") {
@@ -337,29 +309,6 @@ TEST_F(QtBackendTest, FocusRequestsMoveTheKeyboardFocus) {
     ASSERT_TRUE(wait_until([&] { return w->isActiveWindow(); }));
     windows.dispatch([&] { form.lst.set_focus(); });
     EXPECT_TRUE(widget(form.lst)->hasFocus());
-}
-
-TEST_F(QtBackendTest, TimerFiresThroughTheEventLoopAndStopsWhenDisabled) {
-    struct TimerForm : Form {
-        explicit TimerForm(WindowSystem& ws) : Form(ws, "SplashWindow", "splash") {
-            tmr.on_timer = [this] {
-                if (++ticks == 3) tmr.set_timer_enabled(false);
-            };
-        }
-        Timer tmr{*this, "tmr_pos", 15, true};
-        int ticks = 0;
-    } form(windows);
-    windows.render();
-    ASSERT_TRUE(wait_until([&] { return form.ticks >= 3; }));
-    spin(100);
-    EXPECT_EQ(form.ticks, 3);
-
-    // Enabling again restarts the countdown with the new interval.
-    windows.dispatch([&] {
-        form.tmr.set_interval(10);
-        form.tmr.set_timer_enabled(true);
-    });
-    EXPECT_TRUE(wait_until([&] { return form.ticks >= 4; }));
 }
 
 TEST_F(QtBackendTest, RemovedFormForwardsNothingMore) {

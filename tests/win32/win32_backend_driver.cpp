@@ -154,6 +154,9 @@ public:
             SendMessageW(h, WM_VSCROLL, SB_PAGEUP, 0);
     }
 
+    void close_by_frame(const Form& f) override { SendMessageW(windows_.window_of(&f)->hwnd(), WM_CLOSE, 0, 0); }
+    bool window_shown(const Form& f) override { return IsWindowVisible(windows_.window_of(&f)->hwnd()); }
+
     ViewPoint client_size(const Control& c) override {
         RECT client;
         GetClientRect(hwnd(c), &client);

@@ -274,45 +274,6 @@ TEST_F(Win32Backend, AChangedMenuEntryRepaintsTheBarOnlyForItsOwnEntriesAndLaysN
     EXPECT_EQ(GetMenuState(GetSubMenu(GetMenu(hwnd), 0), 0, MF_BYPOSITION) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
 }
 
-TEST_F(Win32Backend, ClosingThroughTheFrameAsksTheProgram) {
-    bool refuse = true;
-    int asked = 0;
-    form.on_query_unload = [&] {
-        ++asked;
-        return refuse;
-    };
-    show();
-    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(asked, 1);
-    EXPECT_TRUE(form.visible());
-    EXPECT_TRUE(IsWindowVisible(window().hwnd()));
-    refuse = false;
-    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(form.visible());
-    EXPECT_FALSE(IsWindowVisible(window().hwnd()));
-}
-
-TEST_F(Win32Backend, TimersTickAndStopWhenDisabled) {
-    Timer timer(form, "tmr", 10, true);
-    int ticks = 0;
-    timer.on_timer = [&] {
-        if (++ticks == 3) timer.set_timer_enabled(false);
-    };
-    show();
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < 2000 && ticks < 3) {
-        windows.do_events();
-        Sleep(1);
-    }
-    EXPECT_EQ(ticks, 3);
-    const DWORD after = GetTickCount();
-    while (GetTickCount() - after < 100) {
-        windows.do_events();
-        Sleep(1);
-    }
-    EXPECT_EQ(ticks, 3);
-}
-
 TEST_F(Win32Backend, PicturesClickAndReportThePointerInTwips) {
     PictureBox picture(form, "pic");
     picture.set_bounds({0, 0, 1500, 1500});
