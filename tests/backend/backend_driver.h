@@ -64,7 +64,12 @@ public:
     // The user's input on a shown control. A press is pressed and let go; a double-click is the
     // press, release, second press and release the system delivers; a key goes to the control
     // with the keyboard, Shift and Ctrl held as `shift` says (the program's key codes and bits).
-    virtual void press(const Control& c, ViewPoint at, int button, int shift = 0) = 0;
+    void press(const Control& c, ViewPoint at, int button, int shift = 0) {
+        press_and_let_go(c, at, button, shift, at);
+    }
+    virtual void press_and_let_go(const Control& c, ViewPoint at, int button, int shift, ViewPoint let_go) = 0;
+    // The pointer moved with no button held.
+    virtual void move(const Control& c, ViewPoint at) = 0;
     virtual void double_click(const Control& c, ViewPoint at) = 0;
     virtual void key(const Control& c, int key_code, int shift = 0) = 0;
     // The user pages down, or goes to the top, with the control's scroll bar.

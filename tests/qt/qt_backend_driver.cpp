@@ -104,9 +104,13 @@ public:
         return seen;
     }
 
-    void press(const Control& c, ViewPoint at, int button, int shift) override {
+    void press_and_let_go(const Control& c, ViewPoint at, int button, int shift, ViewPoint let_go) override {
         mouse(c, QEvent::MouseButtonPress, at, qt_button(button), shift);
-        mouse(c, QEvent::MouseButtonRelease, at, qt_button(button), shift);
+        mouse(c, QEvent::MouseButtonRelease, let_go, qt_button(button), shift);
+    }
+    // Qt tells a widget of moves with no button held only when it tracks the mouse.
+    void move(const Control& c, ViewPoint at) override {
+        if (input(c)->hasMouseTracking()) mouse(c, QEvent::MouseMove, at, Qt::NoButton, 0);
     }
     void double_click(const Control& c, ViewPoint at) override {
         press(c, at, button::kLeft, 0);
@@ -170,7 +174,8 @@ private:
     void mouse(const Control& c, QEvent::Type type, ViewPoint at, Qt::MouseButton button, int shift) {
         QWidget* target = input(c);
         const QPoint p(at.x, at.y);
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease || type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButtons(button);
         QMouseEvent event(type, p, target->mapToGlobal(p), button, held, qt_modifiers(shift));
         QCoreApplication::sendEvent(target, &event);
     }

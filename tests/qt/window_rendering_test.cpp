@@ -2,11 +2,10 @@
 #include <QDir>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
-#include <array>
 
 #include "qt/control_view.h"
 #include "qt_fixture.h"
@@ -93,13 +92,6 @@ TEST_F(QtBackendTest, LabelChangesRenderAfterTheEvent) {
     EXPECT_TRUE(widget(form.hidden)->isVisible());
 }
 
-void send_mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button,
-                Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, modifiers);
-    QCoreApplication::sendEvent(target, &event);
-}
-
 void send_key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QKeyEvent press(QEvent::KeyPress, key, modifiers);
     QCoreApplication::sendEvent(target, &press);
@@ -110,15 +102,10 @@ void send_key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::No
 struct ViewerForm : Form {
     explicit ViewerForm(WindowSystem& ws) : Form(ws, "ViewerWindow", "viewer") {
         set_border_style(BorderStyle::none);
-        img.on_mouse_move = [this](int b, int, int x, int y) { moves.push_back({b, x, y}); };
-        img.on_dbl_click = [this] { ++dbl_clicks; };
-        img.on_click = [this] { ++clicks; };
         on_key_down = [this](int k, int s) { keys.push_back({k, s}); };
     }
     ImageBox img{*this, "img_view", false};
-    std::vector<std::array<int, 3>> moves;
     std::vector<std::pair<int, int>> keys;
-    int dbl_clicks = 0, clicks = 0;
 };
 
 Picture test_picture(int w, int h) {
@@ -199,35 +186,6 @@ TEST_F(QtBackendTest, ImageResourceComesFromTheDataFolder) {
     windows.render();
     const QImage drawn = widget(form.up)->grab().toImage();
     EXPECT_EQ(QColor(drawn.pixel(5, 5)), QColor(10, 20, 200));
-}
-
-TEST_F(QtBackendTest, PointerMovesAndClicksOnImagesReachTheProgram) {
-    ViewerForm form(windows);
-    form.img.set_picture(test_picture(40, 40));
-    form.show();
-    windows.render();
-    QWidget* image = widget(form.img);
-    ASSERT_NE(image, nullptr);
-    EXPECT_TRUE(image->hasMouseTracking());
-
-    send_mouse(image, QEvent::MouseMove, QPoint(3, 10), Qt::NoButton);
-    ASSERT_EQ(form.moves.size(), 1u);
-    const double tpp = windows.screen().twips_per_pixel_x;
-    EXPECT_EQ(form.moves[0][0], 0);
-    EXPECT_NEAR(form.moves[0][1], 3 * tpp, 1);
-
-    // Click, then a double-click: one click and one double-click, as the window system reports them.
-    send_mouse(image, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton);
-    send_mouse(image, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton);
-    send_mouse(image, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton);
-    send_mouse(image, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton);
-    EXPECT_EQ(form.clicks, 1);
-    EXPECT_EQ(form.dbl_clicks, 1);
-
-    // A right click is no click.
-    send_mouse(image, QEvent::MouseButtonPress, QPoint(5, 5), Qt::RightButton);
-    send_mouse(image, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::RightButton);
-    EXPECT_EQ(form.clicks, 1);
 }
 
 TEST_F(QtBackendTest, KeysGoToTheFormHandlerWhenItHasOne) {

@@ -115,12 +115,15 @@ public:
         return seen;
     }
 
-    void press(const Control& c, ViewPoint at, int button, int shift) override {
+    void press_and_let_go(const Control& c, ViewPoint at, int button, int shift, ViewPoint let_go) override {
         const bool right = button == button::kRight;
         const HWND h = hwnd(c);
         SendMessageW(h, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, (right ? MK_RBUTTON : MK_LBUTTON) | held_keys(shift),
                      MAKELPARAM(at.x, at.y));
-        SendMessageW(h, right ? WM_RBUTTONUP : WM_LBUTTONUP, held_keys(shift), MAKELPARAM(at.x, at.y));
+        SendMessageW(h, right ? WM_RBUTTONUP : WM_LBUTTONUP, held_keys(shift), MAKELPARAM(let_go.x, let_go.y));
+    }
+    void move(const Control& c, ViewPoint at) override {
+        SendMessageW(hwnd(c), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
     }
     void double_click(const Control& c, ViewPoint at) override {
         press(c, at, button::kLeft, 0);
