@@ -18,6 +18,8 @@
 #include "ui/control.h"
 #include "ui/form.h"
 #include "ui/prompts.h"
+#include "ui/text_metrics.h"
+#include "ui/text_painter.h"
 #include "ui/window_system.h"
 
 namespace vis::test {
@@ -58,6 +60,8 @@ public:
     virtual std::unique_ptr<FolderWatch> folder_watch() = 0;
     virtual std::unique_ptr<Http> http() = 0;
     virtual std::unique_ptr<Prompts> prompts() = 0;
+    virtual std::unique_ptr<TextPainter> text_painter() = 0;
+    virtual std::unique_ptr<TextMetrics> text_metrics() = 0;
     // Runs `ask`, which shows one message box: a user reads the box and presses `press`.
     virtual SeenBox answer_box(MsgResult press, const std::function<void()>& ask) = 0;
 

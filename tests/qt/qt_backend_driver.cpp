@@ -19,6 +19,8 @@
 #include "qt/qt_folder_watch.h"
 #include "qt/qt_http.h"
 #include "qt/qt_prompts.h"
+#include "qt/qt_text_metrics.h"
+#include "qt/qt_text_painter.h"
 #include "qt/qt_window_system.h"
 #include "ui/keys.h"
 
@@ -82,6 +84,8 @@ public:
     std::unique_ptr<FolderWatch> folder_watch() override { return std::make_unique<QtFolderWatch>(windows_); }
     std::unique_ptr<Http> http() override { return std::make_unique<QtHttp>(windows_); }
     std::unique_ptr<Prompts> prompts() override { return std::make_unique<QtPrompts>(windows_); }
+    std::unique_ptr<TextPainter> text_painter() override { return std::make_unique<QtTextPainter>(); }
+    std::unique_ptr<TextMetrics> text_metrics() override { return std::make_unique<QtTextMetrics>(windows_); }
     SeenBox answer_box(MsgResult press, const std::function<void()>& ask) override {
         SeenBox seen;
         QTimer::singleShot(50, [&seen, press] {

@@ -1,5 +1,5 @@
 // The Windows services beside the files: one running copy, the program folder, the music's media
-// command strings, GDI text in the canvas and the clipboard.
+// command strings, and the clipboard.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -12,11 +12,8 @@
 
 #include "music/media_commands.h"
 #include "services/paths.h"
-#include "support/printed_lines.h"
 #include "support/temp_folder.h"
 #include "win32/file_drag.h"
-#include "win32/gdi_text_metrics.h"
-#include "win32/gdi_text_painter.h"
 #include "win32/mci_media.h"
 #include "win32/mutex_instance_guard.h"
 #include "win32/program_folder.h"
@@ -125,48 +122,6 @@ TEST(Win32Services, TheMusicsCommandStringsReachTheMediaInterface) {
     EXPECT_EQ(media.send(media_command("close", track), reply), 0);
     // A track not open has no mode to tell.
     EXPECT_NE(media.send(mode_query(track), reply), 0);
-}
-
-TEST(Win32Services, GdiDrawsJapaneseTextAndMeasuresItAlike) {
-    constexpr int kWidth = 200, kHeight = 40;
-    constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
-    std::vector<std::uint32_t> pixels(kWidth * kHeight, kWhite);
-    win32::GdiTextPainter painter;
-    const Font font;  // "ＭＳ Ｐゴシック" 9 pt
-    const PixelSurface surface{pixels.data(), kWidth, kHeight, 15.0};
-    const DrawnLine size = painter.draw_line(surface, 10, 5, "保存しました", font, rgb(255, 0, 0));
-    ASSERT_GT(size.width, 30);
-    ASSERT_GT(size.height, 8);
-    int drawn = 0;
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            const std::uint32_t p = pixels[static_cast<std::size_t>(y) * kWidth + x];
-            EXPECT_EQ(p >> 24, 0xFFu) << "the unused byte stays";
-            if (p == kWhite) continue;
-            ++drawn;
-            const PixelRect& c = size.changed;
-            EXPECT_TRUE(x >= c.left && x < c.left + c.width && y >= c.top && y < c.top + c.height) << x << "," << y;
-            // Red on white: only green and blue fall.
-            EXPECT_EQ((p >> 16) & 0xFF, 0xFFu);
-        }
-    }
-    EXPECT_GT(drawn, 20);
-
-    // Measured in twips at 96 dpi, the same line is 15 twips a pixel.
-    const TextSize measured = win32::GdiTextMetrics().measure("保存しました", font);
-    EXPECT_EQ(measured.width, size.width * 15);
-    EXPECT_EQ(win32::GdiTextMetrics().measure("保存しました\r\n保存", font).height, 2 * measured.height);
-
-    // A line that starts left of the surface and runs past its bottom is clipped, not wrapped.
-    std::vector<std::uint32_t> small(20 * 6, kWhite);
-    const DrawnLine clipped = painter.draw_line({small.data(), 20, 6, 15.0}, -5, 2, "保存", font, rgb(0, 0, 0));
-    EXPECT_EQ(clipped.width * 15, win32::GdiTextMetrics().measure("保存", font).width);
-    EXPECT_NE(std::count(small.begin(), small.end(), kWhite), static_cast<long>(small.size()));
-}
-
-TEST(Win32Services, GdiTellsWhereItsGlyphsWentSoThatUndoRemovesThemAll) {
-    win32::GdiTextPainter painter;
-    for (const test::PrintedLine& line : test::reaching_lines()) test::expect_printed_and_undone(painter, line);
 }
 
 TEST(Win32Services, TheClipboardHoldsThePictureAsABottomUpDib) {
