@@ -15,6 +15,7 @@
 
 #include "services/folder_watch.h"
 #include "services/http.h"
+#include "services/instance_guard.h"
 #include "ui/control.h"
 #include "ui/form.h"
 #include "ui/prompts.h"
@@ -62,6 +63,7 @@ public:
     virtual std::unique_ptr<Prompts> prompts() = 0;
     virtual std::unique_ptr<TextPainter> text_painter() = 0;
     virtual std::unique_ptr<TextMetrics> text_metrics() = 0;
+    virtual std::unique_ptr<InstanceGuard> instance_guard(const std::string& program_folder) = 0;
     // Runs `ask`, which shows one message box: a user reads the box and presses `press`.
     virtual SeenBox answer_box(MsgResult press, const std::function<void()>& ask) = 0;
 

@@ -18,6 +18,7 @@
 #include "qt/form_window.h"
 #include "qt/qt_folder_watch.h"
 #include "qt/qt_http.h"
+#include "qt/qt_instance_guard.h"
 #include "qt/qt_prompts.h"
 #include "qt/qt_text_metrics.h"
 #include "qt/qt_text_painter.h"
@@ -86,6 +87,9 @@ public:
     std::unique_ptr<Prompts> prompts() override { return std::make_unique<QtPrompts>(windows_); }
     std::unique_ptr<TextPainter> text_painter() override { return std::make_unique<QtTextPainter>(); }
     std::unique_ptr<TextMetrics> text_metrics() override { return std::make_unique<QtTextMetrics>(windows_); }
+    std::unique_ptr<InstanceGuard> instance_guard(const std::string& program_folder) override {
+        return std::make_unique<QtInstanceGuard>(program_folder);
+    }
     SeenBox answer_box(MsgResult press, const std::function<void()>& ask) override {
         SeenBox seen;
         QTimer::singleShot(50, [&seen, press] {

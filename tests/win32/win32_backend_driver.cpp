@@ -17,6 +17,7 @@
 #include "win32/form_window.h"
 #include "win32/gdi_text_metrics.h"
 #include "win32/gdi_text_painter.h"
+#include "win32/mutex_instance_guard.h"
 #include "win32/wide.h"
 #include "win32/win32_folder_watch.h"
 #include "win32/win32_prompts.h"
@@ -102,6 +103,9 @@ public:
     std::unique_ptr<Prompts> prompts() override { return std::make_unique<win32::Win32Prompts>(windows_, kAppTitle); }
     std::unique_ptr<TextPainter> text_painter() override { return std::make_unique<win32::GdiTextPainter>(); }
     std::unique_ptr<TextMetrics> text_metrics() override { return std::make_unique<win32::GdiTextMetrics>(&windows_); }
+    std::unique_ptr<InstanceGuard> instance_guard(const std::string& program_folder) override {
+        return std::make_unique<win32::MutexInstanceGuard>(program_folder);
+    }
     // The user is another thread, as the box's own loop holds this one.
     SeenBox answer_box(MsgResult press, const std::function<void()>& ask) override {
         SeenBox seen;
