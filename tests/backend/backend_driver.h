@@ -13,6 +13,7 @@
 #include <string>
 #include <thread>
 
+#include "services/clipboard.h"
 #include "services/folder_watch.h"
 #include "services/http.h"
 #include "services/instance_guard.h"
@@ -64,6 +65,9 @@ public:
     virtual std::unique_ptr<TextPainter> text_painter() = 0;
     virtual std::unique_ptr<TextMetrics> text_metrics() = 0;
     virtual std::unique_ptr<InstanceGuard> instance_guard(const std::string& program_folder) = 0;
+    virtual std::unique_ptr<Clipboard> clipboard() = 0;
+    // The picture another program pastes from the clipboard (opaque pixels as 0xFFRRGGBB).
+    virtual Picture pasted_picture() = 0;
     // Runs `ask`, which shows one message box: a user reads the box and presses `press`.
     virtual SeenBox answer_box(MsgResult press, const std::function<void()>& ask) = 0;
 

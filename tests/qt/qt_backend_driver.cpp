@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QListView>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -16,6 +17,7 @@
 
 #include "backend/backend_driver.h"
 #include "qt/form_window.h"
+#include "qt/qt_clipboard.h"
 #include "qt/qt_folder_watch.h"
 #include "qt/qt_http.h"
 #include "qt/qt_instance_guard.h"
@@ -87,6 +89,14 @@ public:
     std::unique_ptr<Prompts> prompts() override { return std::make_unique<QtPrompts>(windows_); }
     std::unique_ptr<TextPainter> text_painter() override { return std::make_unique<QtTextPainter>(); }
     std::unique_ptr<TextMetrics> text_metrics() override { return std::make_unique<QtTextMetrics>(windows_); }
+    std::unique_ptr<Clipboard> clipboard() override { return std::make_unique<QtClipboard>(); }
+    Picture pasted_picture() override {
+        const QImage image = QGuiApplication::clipboard()->image();
+        auto pixels = std::make_shared<std::vector<std::uint32_t>>();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) pixels->push_back(0xFF000000u | image.pixel(x, y));
+        return {image.width(), image.height(), pixels};
+    }
     std::unique_ptr<InstanceGuard> instance_guard(const std::string& program_folder) override {
         return std::make_unique<QtInstanceGuard>(program_folder);
     }

@@ -19,6 +19,7 @@
 #include "win32/gdi_text_painter.h"
 #include "win32/mutex_instance_guard.h"
 #include "win32/wide.h"
+#include "win32/win32_clipboard.h"
 #include "win32/win32_folder_watch.h"
 #include "win32/win32_prompts.h"
 #include "win32/win32_window_system.h"
@@ -103,6 +104,27 @@ public:
     std::unique_ptr<Prompts> prompts() override { return std::make_unique<win32::Win32Prompts>(windows_, kAppTitle); }
     std::unique_ptr<TextPainter> text_painter() override { return std::make_unique<win32::GdiTextPainter>(); }
     std::unique_ptr<TextMetrics> text_metrics() override { return std::make_unique<win32::GdiTextMetrics>(&windows_); }
+    std::unique_ptr<Clipboard> clipboard() override { return std::make_unique<win32::Win32Clipboard>(); }
+    // A bottom-up 32-bit DIB, as the programs that paste expect: a top-down one reads as none.
+    Picture pasted_picture() override {
+        Picture p;
+        if (!OpenClipboard(nullptr)) return p;
+        const HANDLE data = GetClipboardData(CF_DIB);
+        const auto* header = data != nullptr ? static_cast<const BITMAPINFOHEADER*>(GlobalLock(data)) : nullptr;
+        if (header != nullptr && header->biBitCount == 32 && header->biCompression == BI_RGB && header->biHeight > 0) {
+            p.width = header->biWidth;
+            p.height = header->biHeight;
+            auto pixels = std::make_shared<std::vector<std::uint32_t>>();
+            const auto* rows = reinterpret_cast<const std::uint32_t*>(header + 1);
+            for (int y = 0; y < p.height; ++y)
+                for (int x = 0; x < p.width; ++x)
+                    pixels->push_back(0xFF000000u | rows[static_cast<std::size_t>(p.height - 1 - y) * p.width + x]);
+            p.pixels = pixels;
+        }
+        if (header != nullptr) GlobalUnlock(data);
+        CloseClipboard();
+        return p;
+    }
     std::unique_ptr<InstanceGuard> instance_guard(const std::string& program_folder) override {
         return std::make_unique<win32::MutexInstanceGuard>(program_folder);
     }

@@ -1,5 +1,5 @@
 // The Windows services beside the files: one running copy, the program folder, the music's media
-// command strings, and the clipboard.
+// command strings, and the file on the clipboard.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,7 +8,6 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <cstring>
 
 #include "music/media_commands.h"
 #include "services/paths.h"
@@ -110,32 +109,6 @@ TEST(Win32Services, TheMusicsCommandStringsReachTheMediaInterface) {
     EXPECT_EQ(media.send(media_command("close", track), reply), 0);
     // A track not open has no mode to tell.
     EXPECT_NE(media.send(mode_query(track), reply), 0);
-}
-
-TEST(Win32Services, TheClipboardHoldsThePictureAsABottomUpDib) {
-    auto pixels = std::make_shared<std::vector<std::uint32_t>>(
-        std::vector<std::uint32_t>{0xFF102030u, 0xFF405060u, 0xFF708090u, 0xFFA0B0C0u, 0xFFD0E0F0u, 0xFF000000u});
-    const Picture picture{3, 2, pixels};
-    ASSERT_TRUE(win32::Win32Clipboard().set_picture(picture));
-    EXPECT_FALSE(win32::Win32Clipboard().set_picture(Picture{}));
-
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    HANDLE data = GetClipboardData(CF_DIB);
-    ASSERT_NE(data, nullptr);
-    const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(data));
-    ASSERT_NE(header, nullptr);
-    EXPECT_EQ(header->biWidth, 3);
-    EXPECT_EQ(header->biHeight, 2);
-    EXPECT_EQ(header->biBitCount, 32);
-    std::uint32_t rows[6];
-    std::memcpy(rows, header + 1, sizeof rows);
-    GlobalUnlock(data);
-    CloseClipboard();
-    // The bottom row first.
-    EXPECT_EQ(rows[0] & 0xFFFFFF, 0xA0B0C0u);
-    EXPECT_EQ(rows[2] & 0xFFFFFF, 0x000000u);
-    EXPECT_EQ(rows[3] & 0xFFFFFF, 0x102030u);
-    EXPECT_EQ(rows[5] & 0xFFFFFF, 0x708090u);
 }
 
 // The one name a CF_HDROP holds.
