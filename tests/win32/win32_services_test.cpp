@@ -8,7 +8,6 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-
 #include "music/media_commands.h"
 #include "services/paths.h"
 #include "support/temp_folder.h"
