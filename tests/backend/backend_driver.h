@@ -89,6 +89,14 @@ public:
     // The user closes the form's window with its frame's close box; whether the window shows.
     virtual void close_by_frame(const Form& f) = 0;
     virtual bool window_shown(const Form& f) = 0;
+    // The title bar's text and the client area's size in pixels.
+    virtual std::string window_title(const Form& f) = 0;
+    virtual ViewPoint window_client_size(const Form& f) = 0;
+    // A label's text as shown (its lines ending in "\n"), its place in its parent's client area
+    // (left, top, width, height in pixels) and whether it shows.
+    virtual std::string shown_text(const Control& c) = 0;
+    virtual Rect shown_place(const Control& c) = 0;
+    virtual bool control_shown(const Control& c) = 0;
 
     // What the control's view shows: its client size and pixels (0xRRGGBB), the name a screen
     // reader speaks, the scroll bar's position.

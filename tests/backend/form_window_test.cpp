@@ -1,9 +1,38 @@
-// A form's window on each system: closing it with the frame asks the program first, and a timer
-// ticks through the event loop until disabled, and again with a new interval.
+// A form's window on each system: its caption (at once), client size and labels as the model has
+// them; closing it with the frame asks the program first; a timer ticks through the event loop
+// until disabled, and again with a new interval.
 #include "backend/backend_driver.h"
 
 namespace vis::test {
 namespace {
+
+TEST_F(BackendTest, AWindowShowsItsCaptionAtOnceItsClientSizeAndItsLabelsWhereTheyAre) {
+    Form form(windows, "MainWindow", "初期化しています...(Load)");
+    form.set_client_size(4800, 3000);
+    Label label(form, "lbl_info", "スクリーンショット");
+    label.set_bounds({150, 300, 1500, 450});
+    form.show();
+    windows.do_events();
+    EXPECT_TRUE(driver->window_shown(form));
+    EXPECT_EQ(driver->window_title(form), "初期化しています...(Load)");
+    // 15 twips a pixel.
+    EXPECT_EQ(driver->window_client_size(form).x, 320);
+    EXPECT_EQ(driver->window_client_size(form).y, 200);
+    EXPECT_EQ(driver->shown_text(label), "スクリーンショット");
+    EXPECT_EQ(driver->shown_place(label), (Rect{10, 20, 100, 30}));
+
+    // What a long step that follows would show in the title bar meanwhile.
+    form.set_caption("Pelmarオンライン - Vistelle (v2.00)");
+    EXPECT_EQ(driver->window_title(form), "Pelmarオンライン - Vistelle (v2.00)");
+    label.set_caption("二行\r\n目");
+    label.set_visible(false);
+    windows.do_events();
+    EXPECT_EQ(driver->shown_text(label), "二行\n目");
+    EXPECT_FALSE(driver->control_shown(label));
+    form.hide();
+    windows.do_events();
+    EXPECT_FALSE(driver->window_shown(form));
+}
 
 TEST_F(BackendTest, ClosingAWindowWithItsFrameAsksTheProgram) {
     Form form(windows, "AlbumWindow", "album");

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QListView>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -149,6 +150,20 @@ public:
 
     void close_by_frame(const Form& f) override { windows_.window_of(&f)->close(); }
     bool window_shown(const Form& f) override { return windows_.window_of(&f)->isVisible(); }
+    std::string window_title(const Form& f) override { return windows_.window_of(&f)->windowTitle().toStdString(); }
+    ViewPoint window_client_size(const Form& f) override {
+        const QSize size = windows_.window_of(&f)->client().size();
+        return {size.width(), size.height()};
+    }
+    std::string shown_text(const Control& c) override {
+        const auto* label = qobject_cast<QLabel*>(widget(c));
+        return label != nullptr ? label->text().toStdString() : "(no label)";
+    }
+    Rect shown_place(const Control& c) override {
+        const QRect r = widget(c)->geometry();
+        return {r.left(), r.top(), r.width(), r.height()};
+    }
+    bool control_shown(const Control& c) override { return widget(c)->isVisible(); }
 
     ViewPoint client_size(const Control& c) override { return {input(c)->width(), input(c)->height()}; }
     std::uint32_t pixel(const Control& c, ViewPoint at) override {

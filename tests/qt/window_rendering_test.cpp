@@ -50,21 +50,6 @@ TEST_F(QtBackendTest, LabelShowsCaptionLinesColoursFontAndPlace) {
     EXPECT_FALSE(widget(form.hidden)->isVisible());
 }
 
-TEST_F(QtBackendTest, ACaptionReachesTheShownWindowBeforeTheHandlerGoesOn) {
-    LabelForm form(windows);
-    form.show();
-    windows.render();
-    QString seen_during_step;
-    windows.dispatch([&] {
-        form.set_caption("初期化しています...(SS)");
-        // What a long listing step that follows would show in the title bar meanwhile.
-        seen_during_step = window(form)->windowTitle();
-        form.set_caption("done");
-    });
-    EXPECT_EQ(seen_during_step, QStringLiteral("初期化しています...(SS)"));
-    EXPECT_EQ(window(form)->windowTitle(), QStringLiteral("done"));
-}
-
 TEST_F(QtBackendTest, LabelChangesRenderAfterTheEvent) {
     LabelForm form(windows);
     form.show();

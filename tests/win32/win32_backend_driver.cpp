@@ -28,6 +28,12 @@
 namespace vis::test {
 namespace {
 
+std::string text_of(HWND hwnd) {
+    wchar_t text[512] = {};
+    GetWindowTextW(hwnd, text, 512);
+    return win32::narrow(text);
+}
+
 WPARAM held_keys(int shift) {
     return ((shift & shift::kShift) ? MK_SHIFT : 0) | ((shift & shift::kCtrl) ? MK_CONTROL : 0);
 }
@@ -189,6 +195,25 @@ public:
 
     void close_by_frame(const Form& f) override { SendMessageW(windows_.window_of(&f)->hwnd(), WM_CLOSE, 0, 0); }
     bool window_shown(const Form& f) override { return IsWindowVisible(windows_.window_of(&f)->hwnd()); }
+    std::string window_title(const Form& f) override { return text_of(windows_.window_of(&f)->hwnd()); }
+    ViewPoint window_client_size(const Form& f) override {
+        RECT client;
+        GetClientRect(windows_.window_of(&f)->hwnd(), &client);
+        return {client.right, client.bottom};
+    }
+    std::string shown_text(const Control& c) override {
+        std::string text;
+        for (const char ch : text_of(hwnd(c)))
+            if (ch != '\r') text += ch;
+        return text;
+    }
+    Rect shown_place(const Control& c) override {
+        RECT r;
+        GetWindowRect(hwnd(c), &r);
+        MapWindowPoints(HWND_DESKTOP, GetParent(hwnd(c)), reinterpret_cast<POINT*>(&r), 2);
+        return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    }
+    bool control_shown(const Control& c) override { return IsWindowVisible(hwnd(c)); }
 
     ViewPoint client_size(const Control& c) override {
         RECT client;
@@ -202,11 +227,7 @@ public:
         ReleaseDC(hwnd(c), dc);
         return static_cast<std::uint32_t>(GetRValue(bgr)) << 16 | GetGValue(bgr) << 8 | GetBValue(bgr);
     }
-    std::string spoken(const Control& c) override {
-        wchar_t text[512] = {};
-        GetWindowTextW(hwnd(c), text, 512);
-        return win32::narrow(text);
-    }
+    std::string spoken(const Control& c) override { return text_of(hwnd(c)); }
     int scroll_position(const Control& c) override { return GetScrollPos(hwnd(c), SB_VERT); }
 
     int shown_count(const ListBox& l) override {

@@ -19,23 +19,6 @@
 namespace vis::win32 {
 namespace {
 
-TEST_F(Win32Backend, TheFormShowsItsCaptionAndClientSize) {
-    form.set_client_size(4800, 3000);
-    show();
-    EXPECT_EQ(text_of(window().hwnd()), "題名");
-    EXPECT_TRUE(IsWindowVisible(window().hwnd()));
-    RECT client;
-    GetClientRect(window().hwnd(), &client);
-    // 15 twips per pixel at 96 DPI.
-    EXPECT_EQ(client.right, 320);
-    EXPECT_EQ(client.bottom, 200);
-    form.set_caption("次の題名");
-    EXPECT_EQ(text_of(window().hwnd()), "次の題名");
-    form.hide();
-    windows.render();
-    EXPECT_FALSE(IsWindowVisible(window().hwnd()));
-}
-
 // The player drags a sizable window's frame or maximises it: the form learns the client size;
 // the frame stops at the form's least size.
 TEST_F(Win32Backend, ASizableFormLearnsThePlayersSizeAndKeepsItsLeast) {
@@ -78,24 +61,6 @@ TEST_F(Win32Backend, ASizableFormLearnsThePlayersSizeAndKeepsItsLeast) {
     EXPECT_EQ(form.client_width(), 9000);
     EXPECT_EQ(form.client_height(), 5250);
     EXPECT_EQ(resizes, 3);
-}
-
-TEST_F(Win32Backend, LabelsShowTheirCaptionWhereTheModelPutsThem) {
-    Label label(form, "lbl", "スクリーンショット");
-    label.set_bounds({150, 300, 1500, 450});
-    show();
-    const HWND hwnd = hwnd_of(label);
-    EXPECT_EQ(text_of(hwnd), "スクリーンショット");
-    const RECT r = place_of(hwnd);
-    EXPECT_EQ(r.left, 10);
-    EXPECT_EQ(r.top, 20);
-    EXPECT_EQ(r.right - r.left, 100);
-    EXPECT_EQ(r.bottom - r.top, 30);
-    label.set_caption("二行\r\n目");
-    label.set_visible(false);
-    windows.render();
-    EXPECT_EQ(text_of(hwnd), "二行\r\n目");
-    EXPECT_FALSE(IsWindowVisible(hwnd));
 }
 
 // The viewer's counter over the picture: with its back colour while opaque, and once it fades
