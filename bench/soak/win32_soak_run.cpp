@@ -21,8 +21,8 @@
 #include "editor_window/editor_window.h"
 #include "editor_window/effects_dialog.h"
 #include "main_window/main_window.h"
+#include "support/loopback_server.h"
 #include "viewer/viewer_window.h"
-#include "win32/loopback_server.h"
 
 namespace {
 

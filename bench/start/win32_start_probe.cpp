@@ -13,7 +13,7 @@
 #include "app/win32_program.h"
 #include "core/app.h"
 #include "start/start_report.h"
-#include "win32/loopback_server.h"
+#include "support/loopback_server.h"
 
 namespace {
 

@@ -76,6 +76,14 @@ protected:
         return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
     }
 
+    // With no line selected the keys start at the first line, as on Windows: Qt's focus puts its
+    // cursor on that line unselected, so that Down would choose the second.
+    void focusInEvent(QFocusEvent* event) override {
+        const bool had_cursor = currentIndex().isValid();
+        QListView::focusInEvent(event);
+        if (!had_cursor && !selectionModel()->hasSelection()) selectionModel()->clearCurrentIndex();
+    }
+
     void mousePressEvent(QMouseEvent* event) override {
         {
             const ListInput::Quiet quiet(input_);

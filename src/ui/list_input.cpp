@@ -22,4 +22,17 @@ bool ListInput::highlight_moved(int row) {
     return true;
 }
 
+int row_after_changes(int row, const std::vector<ListBox::LineChange>& changes) {
+    using Kind = ListBox::LineChange::Kind;
+    for (const ListBox::LineChange& c : changes) {
+        if (row < 0 || c.kind == Kind::reset) return -1;
+        if (c.kind == Kind::inserted && c.row <= row) ++row;
+        if (c.kind == Kind::removed && c.row < row)
+            --row;
+        else if (c.kind == Kind::removed && c.row == row)
+            row = -1;
+    }
+    return row;
+}
+
 }  // namespace vis

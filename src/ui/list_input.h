@@ -4,6 +4,7 @@
 // list's own notices while the view shows the program's choice, or while the system moves the
 // highlight for a press that counts as the click once it is done, echo nothing back.
 #include <utility>
+#include <vector>
 
 #include "ui/control.h"
 #include "ui/pointer_rules.h"
@@ -40,5 +41,9 @@ private:
     PointerRules::Forward forward_;
     bool quiet_ = false;
 };
+
+// Where line `row` is after `changes` (-1 once it went or the lines were all replaced): a view
+// scrolls to its selection for a new choice, not for a selected line that lines above it moved.
+int row_after_changes(int row, const std::vector<ListBox::LineChange>& changes);
 
 }  // namespace vis

@@ -23,7 +23,7 @@ ListView::ListView(FormWindow& window, ListBox& list)
 void ListView::render() {
     auto& list = static_cast<ListBox&>(*control_);
     // Owner-data lists know only their count: every change shows as the new count and a repaint.
-    list.take_line_changes();
+    shown_row_ = row_after_changes(shown_row_, list.take_line_changes());
     // A hidden list (the other order of the screenshots) is brought up to date when it shows:
     // giving the system a count of thousands costs milliseconds each time.
     if (!list.visible()) return;
@@ -57,12 +57,28 @@ void ListView::show_selection(int row) {
         SendMessageW(hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
     } else if (row >= 0 && SendMessageW(hwnd(), LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) == 0) {
         // The keys move on from the selected line, so it has the focus mark too. Only a new
-        // choice scrolls: a list the user scrolled away stays where it is.
+        // choice scrolls: a list the user scrolled away stays where it is, also when lines above
+        // its selected one come or go.
         LVITEMW chosen{};
         chosen.state = chosen.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        const auto top = SendMessageW(hwnd(), LVM_GETTOPINDEX, 0, 0);
         SendMessageW(hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&chosen));
-        SendMessageW(hwnd(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+        if (row != shown_row_)
+            SendMessageW(hwnd(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+        else
+            keep_top_line(static_cast<int>(top));
     }
+    shown_row_ = row;
+}
+
+// Wine's list scrolls to the line given the focus mark; scrolled back, the user's view stays.
+void ListView::keep_top_line(int top) {
+    const auto moved = SendMessageW(hwnd(), LVM_GETTOPINDEX, 0, 0) - top;
+    if (moved == 0) return;
+    RECT line{};
+    line.left = LVIR_BOUNDS;
+    SendMessageW(hwnd(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&line));
+    SendMessageW(hwnd(), LVM_SCROLL, 0, static_cast<LPARAM>(-moved * (line.bottom - line.top)));
 }
 
 void ListView::fill_text(NMLVDISPINFOW& info) const {

@@ -23,11 +23,14 @@ protected:
 
 private:
     void show_selection(int row);
+    void keep_top_line(int top);
     void show_colours(const ListBox& list);
     void fill_text(NMLVDISPINFOW& info) const;
     void fit_column(int count);
 
     ListInput input_;
+    // The selected line as the list shows it, followed through the lines that came and went.
+    int shown_row_ = -1;
 };
 
 }  // namespace vis::win32

@@ -1,70 +1,18 @@
-// The synchronous GET against a small server on 127.0.0.1.
-#include <QElapsedTimer>
-#include <QMouseEvent>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTimer>
-
+// The synchronous GET of Qt waits in an event loop of its own: timers go on and boxes they open
+// can be answered, while the user's input is dropped.
 #include <QApplication>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 
 #include "qt/qt_http.h"
 #include "qt/qt_prompts.h"
 #include "qt_fixture.h"
-#include "tiny_server.h"
+#include "support/loopback_server.h"
 
 namespace vis::test {
 namespace {
-
-TEST_F(QtBackendTest, GetReturnsTheBody) {
-    TinyServer server(response("200 OK", "2.10"), 0);
-    QtHttp http(windows);
-    EXPECT_EQ(http.get(server.url("/cgi-bin/soft/ver.cgi?mode=ver&file=pelmar_vistelle"), 5000), "2.10");
-    EXPECT_TRUE(server.request().startsWith("GET /cgi-bin/soft/ver.cgi?mode=ver&file=pelmar_vistelle HTTP/1.1"));
-}
-
-TEST_F(QtBackendTest, AnErrorPageIsAnAnswer) {
-    QtHttp http(windows);
-    TinyServer missing(response("404 Not Found", "<html>no such page</html>"), 0);
-    EXPECT_EQ(http.get(missing.url("/x"), 5000), "<html>no such page</html>");
-    TinyServer broken(response("500 Internal Server Error", "2.10"), 0);
-    EXPECT_EQ(http.get(broken.url("/x"), 5000), "2.10");
-    // Still bounded.
-    TinyServer chatty(response("404 Not Found", QByteArray(10000, 'y')), 0);
-    EXPECT_EQ(http.get(chatty.url("/x"), 5000), std::string(QtHttp::kMaxBody, 'y'));
-}
-
-TEST_F(QtBackendTest, GetFailuresAreEmpty) {
-    QtHttp http(windows);
-    // Nobody listens on the port any more.
-    quint16 port = 0;
-    {
-        QTcpServer gone;
-        ASSERT_TRUE(gone.listen(QHostAddress::LocalHost));
-        port = gone.serverPort();
-    }
-    EXPECT_EQ(http.get("http://127.0.0.1:" + std::to_string(port) + "/", 5000), "");
-    EXPECT_EQ(http.get("not an address", 5000), "");
-    EXPECT_EQ(http.get("", 5000), "");
-}
-
-TEST_F(QtBackendTest, GetGivesUpAtItsTimeOut) {
-    TinyServer silent(QByteArray(), -1);
-    QtHttp http(windows);
-    QElapsedTimer clock;
-    clock.start();
-    EXPECT_EQ(http.get(silent.url("/"), 300), "");
-    EXPECT_GE(clock.elapsed(), 250);
-    EXPECT_LT(clock.elapsed(), 5000);
-}
-
-TEST_F(QtBackendTest, LongBodyIsCut) {
-    TinyServer chatty(response("200 OK", QByteArray(10000, 'x')), 0);
-    QtHttp http(windows);
-    const std::string body = http.get(chatty.url("/"), 5000);
-    EXPECT_EQ(body, std::string(QtHttp::kMaxBody, 'x'));
-}
 
 TEST_F(QtBackendTest, WaitingIgnoresTheUserButKeepsTimersRunning) {
     struct BusyForm : Form {
@@ -87,7 +35,7 @@ TEST_F(QtBackendTest, WaitingIgnoresTheUserButKeepsTimersRunning) {
         QCoreApplication::sendEvent(label, &event);
     };
 
-    TinyServer slow(response("200 OK", "2.00"), 400);
+    LoopbackServer slow(http_response("200 OK", "2.00"), 400);
     QtHttp http(windows);
     int ticks_at_press = -1;
     QTimer::singleShot(100, [&] {
@@ -143,7 +91,7 @@ TEST_F(QtBackendTest, BoxOpenedByATimerDuringTheWaitCanBeAnswered) {
             box->reject();
         }
     });
-    TinyServer slow(response("200 OK", "2.00"), 400);
+    LoopbackServer slow(http_response("200 OK", "2.00"), 400);
     QtHttp http(windows);
     EXPECT_EQ(http.get(slow.url("/"), 5000), "2.00");
     EXPECT_FALSE(forced);

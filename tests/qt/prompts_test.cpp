@@ -1,11 +1,9 @@
-// Message boxes and file dialogs as the user meets them.
-#include <QAbstractButton>
+// What only Qt's prompts do (the message boxes both systems show alike are in tests/backend): a
+// box whose window closes meanwhile, Qt's own texts, the file and colour dialogs.
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 
 #include "qt/file_filter.h"
@@ -15,83 +13,6 @@
 
 namespace vis::test {
 namespace {
-
-struct SeenBox {
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QStringList buttons;
-    QString default_button;
-};
-
-// Once the box is open, notes what it shows and presses the button with this caption.
-void answer_box(const QString& caption, SeenBox* seen) {
-    QTimer::singleShot(50, [caption, seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) return;
-        seen->title = box->windowTitle();
-        seen->text = box->text();
-        seen->icon = box->icon();
-        QAbstractButton* press = nullptr;
-        for (QAbstractButton* b : box->buttons()) {
-            seen->buttons << b->text();
-            if (b->text() == caption) press = b;
-        }
-        if (box->defaultButton()) seen->default_button = box->defaultButton()->text();
-        if (press) press->click();
-    });
-}
-
-TEST_F(QtBackendTest, YesNoQuestionWithWarningIconAndDefaultYes) {
-    QtPrompts prompts(windows);
-    MessageBox box;
-    box.text = "ＳＳ [PelmarOnline_2006115_01715.jpg]を削除しますか？\r\n削除をすると元には戻せません。";
-    box.title = "削除";
-    box.buttons = MsgButtons::yes_no;
-    box.icon = MsgIcon::exclamation;
-    box.default_button = 0;
-    SeenBox seen;
-    answer_box(QStringLiteral("いいえ(&N)"), &seen);
-    EXPECT_EQ(prompts.message_box(box), MsgResult::no);
-    EXPECT_EQ(seen.title, QStringLiteral("削除"));
-    EXPECT_EQ(seen.text,
-              QStringLiteral("ＳＳ [PelmarOnline_2006115_01715.jpg]を削除しますか？\n削除をすると元には戻せません。"));
-    EXPECT_EQ(seen.icon, QMessageBox::Warning);
-    EXPECT_EQ(seen.default_button, QStringLiteral("はい(&Y)"));
-    EXPECT_EQ(seen.buttons.size(), 2);
-}
-
-TEST_F(QtBackendTest, MessageBoxAnswersAndTitles) {
-    QtPrompts prompts(windows);
-    MessageBox box;
-    box.text = "そのファイル名は既に存在します。上書きしますか？";
-    box.title = "上書き";
-    box.buttons = MsgButtons::yes_no_cancel;
-    box.icon = MsgIcon::exclamation;
-    SeenBox seen;
-    answer_box(QStringLiteral("キャンセル"), &seen);
-    EXPECT_EQ(prompts.message_box(box), MsgResult::cancel);
-    EXPECT_EQ(seen.buttons.size(), 3);
-
-    // Without a title the box shows the application's.
-    MessageBox plain;
-    plain.text = "ネットワークに接続できませんでした。";
-    SeenBox plain_seen;
-    answer_box(QStringLiteral("OK"), &plain_seen);
-    EXPECT_EQ(prompts.message_box(plain), MsgResult::ok);
-    EXPECT_EQ(plain_seen.title, QStringLiteral("Pelmar online - Vistelle"));
-    EXPECT_EQ(plain_seen.icon, QMessageBox::NoIcon);
-    EXPECT_EQ(plain_seen.buttons, QStringList{QStringLiteral("OK")});
-
-    MessageBox question;
-    question.text = "新しいバージョン(Ver 2.10)が公開されています。\r\n[はい]を押すとダウンロードを開始します。";
-    question.title = "確認";
-    question.buttons = MsgButtons::yes_no;
-    question.icon = MsgIcon::question;
-    SeenBox question_seen;
-    answer_box(QStringLiteral("はい(&Y)"), &question_seen);
-    EXPECT_EQ(prompts.message_box(question), MsgResult::yes);
-    EXPECT_EQ(question_seen.icon, QMessageBox::Question);
-}
 
 TEST_F(QtBackendTest, BoxWhoseWindowIsClosedMeanwhileGivesTheSafeAnswer) {
     struct EditorForm : Form {

@@ -1,9 +1,8 @@
-// The platform services of a real run: clipboard, fonts and text sizes, key codes, clock and
-// random, and the single-instance lock.
+// The platform services of a real run: fonts and text sizes, key codes, clock and random, and
+// a dead copy's single-instance lock taken over.
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QClipboard>
 #include <QFile>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -12,7 +11,6 @@
 
 #include "qt/fonts.h"
 #include "qt/key_codes.h"
-#include "qt/qt_clipboard.h"
 #include "qt/qt_instance_guard.h"
 #include "qt/qt_text_metrics.h"
 #include "qt_fixture.h"
@@ -21,27 +19,6 @@
 
 namespace vis::test {
 namespace {
-
-Picture gradient(int w, int h) {
-    auto pixels = std::make_shared<std::vector<std::uint32_t>>(static_cast<std::size_t>(w) * h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            (*pixels)[static_cast<std::size_t>(y) * w + x] =
-                static_cast<std::uint32_t>(x * 5) << 16 | (y * 7) << 8 | 42;
-    return {w, h, pixels};
-}
-
-TEST(QtClipboardTest, ClipboardHoldsExactlyThePicture) {
-    QtClipboard clipboard;
-    const Picture picture = gradient(37, 21);
-    ASSERT_TRUE(clipboard.set_picture(picture));
-    const QImage image = QGuiApplication::clipboard()->image();
-    ASSERT_EQ(image.size(), QSize(37, 21));
-    for (int y = 0; y < 21; ++y)
-        for (int x = 0; x < 37; ++x)
-            ASSERT_EQ(image.pixel(x, y) & 0xFFFFFFu, picture.pixel(x, y) & 0xFFFFFFu) << x << "," << y;
-    EXPECT_FALSE(clipboard.set_picture(Picture{}));
-}
 
 TEST(QtFonts, WindowsJapaneseFontsDrawWithInstalledOnes) {
     install_font_substitutes();
@@ -131,24 +108,6 @@ TEST(SystemClockTest, WallClockAndRepeatableRandom) {
     b.seed(54321);
     a.seed(12345);
     EXPECT_NE(a.next(), b.next());
-}
-
-TEST(QtInstanceGuardTest, SecondGuardOnTheSameFolderSeesTheFirst) {
-    QTemporaryDir program, other;
-    const std::string folder = program.path().toStdString();
-    auto first = std::make_unique<QtInstanceGuard>(folder);
-    EXPECT_FALSE(first->another_instance_running());
-    // Asking again does not make the holder see itself.
-    EXPECT_FALSE(first->another_instance_running());
-
-    QtInstanceGuard second(folder);
-    EXPECT_TRUE(second.another_instance_running());
-    QtInstanceGuard elsewhere(other.path().toStdString());
-    EXPECT_FALSE(elsewhere.another_instance_running());
-
-    first.reset();
-    QtInstanceGuard third(folder);
-    EXPECT_FALSE(third.another_instance_running());
 }
 
 TEST(QtInstanceGuardTest, LockOfADeadProcessIsTakenOver) {

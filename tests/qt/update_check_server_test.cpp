@@ -2,23 +2,20 @@
 // leads to its own message, title and icon.
 #include <gtest/gtest.h>
 
-#include <QTcpServer>
-
 #include "main_window/main_window.h"
 #include "qt/qt_http.h"
 #include "qt/qt_window_system.h"
 #include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
+#include "support/loopback_server.h"
 #include "support/temp_folder.h"
-#include "tiny_server.h"
 
 namespace vis {
 namespace {
 
-using test::AskedPrompt;
-using test::response;
-using test::TinyServer;
+using test::http_response;
+using test::LoopbackServer;
 
 Platform& with_real_network(test::HeadlessPlatform& doubles, QtWindowSystem& windows, QtHttp& http,
                             const std::string& server) {
@@ -55,7 +52,7 @@ struct ServerCheck {
 
 TEST(UpdateCheckOverHttp, AnswersGiveTheirMessages) {
     struct Case {
-        QByteArray body;
+        std::string body;
         std::string text, title;
         MsgIcon icon;
         const char* status = "200 OK";
@@ -75,19 +72,19 @@ TEST(UpdateCheckOverHttp, AnswersGiveTheirMessages) {
          MsgIcon::question, "500 Internal Server Error"},
     };
     for (const Case& c : cases) {
-        TinyServer server(response(c.status, c.body), 0);
+        LoopbackServer server(http_response(c.status, c.body), 0);
         ServerCheck check(server.url(""));
         const MessageBox box = check.press(MsgResult::no);
-        EXPECT_EQ(box.text, c.text) << c.body.toStdString();
-        EXPECT_EQ(box.title, c.title) << c.body.toStdString();
-        EXPECT_EQ(box.icon, c.icon) << c.body.toStdString();
-        EXPECT_TRUE(server.request().startsWith("GET /cgi-bin/soft/ver.cgi?mode=ver&file=pelmar_vistelle HTTP/1.1"));
+        EXPECT_EQ(box.text, c.text) << c.body;
+        EXPECT_EQ(box.title, c.title) << c.body;
+        EXPECT_EQ(box.icon, c.icon) << c.body;
+        EXPECT_EQ(server.request().rfind("GET /cgi-bin/soft/ver.cgi?mode=ver&file=pelmar_vistelle HTTP/1.1", 0), 0u);
         EXPECT_TRUE(check.doubles.shell.opened.empty());
     }
 }
 
 TEST(UpdateCheckOverHttp, YesOpensTheDownloadPageForTheCurrentVersion) {
-    TinyServer server(response("200 OK", "2.1"), 0);
+    LoopbackServer server(http_response("200 OK", "2.1"), 0);
     ServerCheck check(server.url(""));
     check.press(MsgResult::yes);
     ASSERT_EQ(check.doubles.shell.opened.size(), 1u);
@@ -97,15 +94,14 @@ TEST(UpdateCheckOverHttp, YesOpensTheDownloadPageForTheCurrentVersion) {
 
 TEST(UpdateCheckOverHttp, SlowAndRefusedServersCountAsNoNetwork) {
     {
-        TinyServer slow(response("200 OK", "9.99"), 8000);
+        LoopbackServer slow(http_response("200 OK", "9.99"), 8000);
         ServerCheck check(slow.url(""));
         EXPECT_EQ(check.press(MsgResult::ok).text, "ネットワークに接続できませんでした。");
     }
-    quint16 port = 0;
+    int port = 0;
     {
-        QTcpServer gone;
-        ASSERT_TRUE(gone.listen(QHostAddress::LocalHost));
-        port = gone.serverPort();
+        const LoopbackServer gone("", 0);
+        port = gone.port();
     }
     ServerCheck refused("http://127.0.0.1:" + std::to_string(port));
     EXPECT_EQ(refused.press(MsgResult::ok).text, "ネットワークに接続できませんでした。");

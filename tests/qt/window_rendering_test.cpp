@@ -1,15 +1,11 @@
 // Forms and controls rendered as real widgets, and the user's input forwarded to the program.
-#include <QAccessible>
 #include <QDir>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QListView>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
-#include <QTest>
-#include <array>
 
 #include "qt/control_view.h"
 #include "qt_fixture.h"
@@ -54,21 +50,6 @@ TEST_F(QtBackendTest, LabelShowsCaptionLinesColoursFontAndPlace) {
     EXPECT_FALSE(widget(form.hidden)->isVisible());
 }
 
-TEST_F(QtBackendTest, ACaptionReachesTheShownWindowBeforeTheHandlerGoesOn) {
-    LabelForm form(windows);
-    form.show();
-    windows.render();
-    QString seen_during_step;
-    windows.dispatch([&] {
-        form.set_caption("初期化しています...(SS)");
-        // What a long listing step that follows would show in the title bar meanwhile.
-        seen_during_step = window(form)->windowTitle();
-        form.set_caption("done");
-    });
-    EXPECT_EQ(seen_during_step, QStringLiteral("初期化しています...(SS)"));
-    EXPECT_EQ(window(form)->windowTitle(), QStringLiteral("done"));
-}
-
 TEST_F(QtBackendTest, LabelChangesRenderAfterTheEvent) {
     LabelForm form(windows);
     form.show();
@@ -96,67 +77,6 @@ TEST_F(QtBackendTest, LabelChangesRenderAfterTheEvent) {
     EXPECT_TRUE(widget(form.hidden)->isVisible());
 }
 
-// Lines of a long screenshot list, made from their row, counting how many were asked for.
-struct ManyLines : ListSource {
-    explicit ManyLines(int n) : n(n) {}
-    int count() const override { return n; }
-    std::string line(int row) const override {
-        ++asked;
-        std::string digits = std::to_string(row);
-        return "2006/11/05 01:07:15 │ PelmarOnline_" + std::string(6 - digits.size(), '0') + digits + ".jpg";
-    }
-    int n;
-    mutable int asked = 0;
-};
-
-struct ListForm : Form {
-    ListForm(WindowSystem& ws, const ListSource& lines) : Form(ws, "ListForm", "lists") {
-        set_client_size(7000, 4000);
-        lst.set_bounds({120, 120, 6000, 2400});
-        lst.set_source(&lines);
-        lst.on_click = [this] { clicks.push_back(lst.list_index()); };
-        lst.on_key_down = [this](int k, int s) { keys.push_back({k, s}); };
-        lst.on_mouse_down = [this](int b, int, int x, int y) { downs.push_back({b, x, y}); };
-        lst.on_dbl_click = [this] { ++dbl_clicks; };
-    }
-    ListBox lst{*this, "file_lst"};
-    std::vector<int> clicks;
-    std::vector<std::pair<int, int>> keys;
-    struct Down {
-        int button, x, y;
-    };
-    std::vector<Down> downs;
-    int dbl_clicks = 0;
-};
-
-// A list form shown with `lines`, `selected` selected (or none) and no clicks recorded yet.
-class ShownListTest : public QtBackendTest {
-protected:
-    QListView* show_list(const ListSource& lines, int selected) {
-        form = std::make_unique<ListForm>(windows, lines);
-        if (selected >= 0) form->lst.set_list_index(selected);
-        form->clicks.clear();
-        form->show();
-        windows.render();
-        auto* view = qobject_cast<QListView*>(widget(form->lst));
-        view->setFocus();
-        return view;
-    }
-    QPoint centre_of(QListView* view, int row) { return view->visualRect(view->model()->index(row, 0)).center(); }
-    // Whether row `row` lies wholly inside the list's visible part.
-    bool shown(QListView* view, int row) {
-        return view->viewport()->rect().contains(view->visualRect(view->model()->index(row, 0)));
-    }
-    std::unique_ptr<ListForm> form;
-};
-
-void send_mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button,
-                Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, modifiers);
-    QCoreApplication::sendEvent(target, &event);
-}
-
 void send_key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QKeyEvent press(QEvent::KeyPress, key, modifiers);
     QCoreApplication::sendEvent(target, &press);
@@ -164,212 +84,13 @@ void send_key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::No
     QCoreApplication::sendEvent(target, &release);
 }
 
-QString shown_line(QListView* view, int row) {
-    return view->model()->index(row, 0).data().toString();
-}
-
-TEST_F(ShownListTest, ShowsTheSourcesLinesAndTheModelSelection) {
-    const FixedLines lines(
-        {"2006/11/04 09:00:00 │ a.jpg", "2006/11/05 01:07:15 │ b.jpg", "2006/11/06 12:00:00 │ c.jpg"});
-    QListView* view = show_list(lines, -1);
-    ASSERT_NE(view, nullptr);
-    ASSERT_EQ(view->model()->rowCount(), 3);
-    EXPECT_EQ(shown_line(view, 0), QStringLiteral("2006/11/04 09:00:00 │ a.jpg"));
-    EXPECT_EQ(shown_line(view, 2), QStringLiteral("2006/11/06 12:00:00 │ c.jpg"));
-    EXPECT_EQ(view->selectionMode(), QAbstractItemView::SingleSelection);
-
-    // The program selects: its click handler runs once, and the widget follows without a second event.
-    windows.dispatch([&] { form->lst.set_list_index(2); });
-    EXPECT_EQ(form->clicks, std::vector<int>{2});
-    EXPECT_EQ(view->currentIndex().row(), 2);
-    EXPECT_TRUE(view->selectionModel()->isRowSelected(2, {}));
-    spin(20);
-    EXPECT_EQ(form->clicks, std::vector<int>{2});
-
-    windows.dispatch([&] { form->lst.set_list_index(-1); });
-    EXPECT_FALSE(view->selectionModel()->hasSelection());
-    EXPECT_EQ(form->clicks, (std::vector<int>{2, -1}));
-}
-
-TEST_F(ShownListTest, EveryClickOnALineRunsTheClickHandlerSelectedOrNot) {
-    const FixedLines lines({"a", "b", "c"});
-    QListView* view = show_list(lines, -1);
-    ASSERT_NE(view, nullptr);
-
-    const QPoint row1 = centre_of(view, 1);
-    send_mouse(view->viewport(), QEvent::MouseButtonPress, row1, Qt::LeftButton);
-    send_mouse(view->viewport(), QEvent::MouseButtonRelease, row1, Qt::LeftButton);
-    EXPECT_EQ(form->lst.list_index(), 1);
-    EXPECT_EQ(form->clicks, std::vector<int>{1});
-    ASSERT_EQ(form->downs.size(), 1u);
-    EXPECT_EQ(form->downs[0].button, button::kLeft);
-
-    // The selected line clicked again, also with Ctrl held: a click each time, the line stays.
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row1);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, row1);
-    EXPECT_EQ(form->clicks, (std::vector<int>{1, 1, 1}));
-    EXPECT_TRUE(view->selectionModel()->isRowSelected(1, {}));
-
-    send_mouse(view->viewport(), QEvent::MouseButtonDblClick, row1, Qt::LeftButton);
-    EXPECT_EQ(form->dbl_clicks, 1);
-}
-
-TEST_F(ShownListTest, ListKeysReachTheHandlerThenMoveTheSelection) {
-    const FixedLines lines({"a", "b", "c"});
-    QListView* view = show_list(lines, 0);
-    ASSERT_NE(view, nullptr);
-
-    send_key(view, Qt::Key_Down);
-    ASSERT_EQ(form->keys.size(), 1u);
-    EXPECT_EQ(form->keys[0], std::make_pair(key::kDown, 0));
-    EXPECT_EQ(form->lst.list_index(), 1);
-    EXPECT_EQ(form->clicks, std::vector<int>{1});
-
-    send_key(view, Qt::Key_Delete, Qt::ShiftModifier | Qt::ControlModifier);
-    ASSERT_EQ(form->keys.size(), 2u);
-    EXPECT_EQ(form->keys[1], std::make_pair(key::kDelete, shift::kShift | shift::kCtrl));
-    EXPECT_EQ(form->lst.list_index(), 1);
-}
-
-TEST_F(ShownListTest, RightPressOnListGoesToTheProgramAndKeepsTheSelection) {
-    const FixedLines lines({"a", "b", "c"});
-    QListView* view = show_list(lines, 0);
-    ASSERT_NE(view, nullptr);
-
-    const QPoint row2 = centre_of(view, 2);
-    send_mouse(view->viewport(), QEvent::MouseButtonPress, row2, Qt::RightButton);
-    send_mouse(view->viewport(), QEvent::MouseButtonRelease, row2, Qt::RightButton);
-    ASSERT_EQ(form->downs.size(), 1u);
-    EXPECT_EQ(form->downs[0].button, button::kRight);
-    // Twips from the list's own top-left corner.
-    const QPoint in_list = view->viewport()->mapTo(view, row2);
-    const double tpp = windows.screen().twips_per_pixel_x;
-    EXPECT_NEAR(form->downs[0].x, in_list.x() * tpp, tpp);
-    EXPECT_NEAR(form->downs[0].y, in_list.y() * tpp, tpp);
-    EXPECT_EQ(form->lst.list_index(), 0);
-    EXPECT_TRUE(form->clicks.empty());
-    EXPECT_EQ(view->currentIndex().row(), 0);
-}
-
-TEST_F(ShownListTest, TheUserMovesTheListSelectionButNeverClearsIt) {
-    const FixedLines lines({"a", "b", "c"});
-    QListView* view = show_list(lines, 1);
-    ASSERT_NE(view, nullptr);
-    auto still_on = [&](int row) {
-        EXPECT_EQ(form->lst.list_index(), row);
-        EXPECT_EQ(view->selectionModel()->selectedRows(), QModelIndexList{view->model()->index(row, 0)});
-    };
-
-    // Ctrl+Space on the selected line, and a Ctrl+click below the last line.
-    QTest::keyClick(view, Qt::Key_Space, Qt::ControlModifier);
-    still_on(1);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      QPoint(5, view->visualRect(view->model()->index(2, 0)).bottom() + 20));
-    still_on(1);
-    EXPECT_TRUE(form->clicks.empty());
-
-    // Ctrl+click on another line moves the selection as a plain click does.
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, centre_of(view, 2));
-    still_on(2);
-    EXPECT_EQ(form->clicks, std::vector<int>{2});
-}
-
-TEST_F(ShownListTest, FiftyThousandLinesByKeyClickAndScreenReader) {
-    constexpr int kLines = 50000;
-    const ManyLines lines(kLines);
-    QListView* view = show_list(lines, 0);
-    ASSERT_NE(view, nullptr);
-    ASSERT_EQ(view->model()->rowCount(), kLines);
-    // Only what is shown is made.
-    EXPECT_LT(lines.asked, 500);
-
-    struct Step {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        int row;  // where the selection is afterwards; -1: a page or more further down than before
-    };
-    const Step steps[] = {{Qt::Key_End, {}, kLines - 1}, {Qt::Key_Up, {}, kLines - 2}, {Qt::Key_Home, {}, 0},
-                          {Qt::Key_Down, {}, 1},         {Qt::Key_PageDown, {}, -1},   {Qt::Key_PageUp, {}, 1}};
-    int before = 0;
-    for (const Step& step : steps) {
-        form->clicks.clear();
-        QTest::keyClick(view, step.key, step.modifiers);
-        const int now = form->lst.list_index();
-        if (step.row >= 0)
-            EXPECT_EQ(now, step.row) << step.key;
-        else
-            EXPECT_GT(now, before + 1) << step.key;
-        EXPECT_EQ(form->clicks, std::vector<int>{now}) << step.key;
-        EXPECT_TRUE(shown(view, now)) << step.key;
-        before = now;
-    }
-
-    // The program selects far down: the line is scrolled into view; a click on a line below it
-    // selects that one, and a click on it again runs the click again.
-    windows.dispatch([&] { form->lst.set_list_index(30000); });
-    EXPECT_TRUE(shown(view, 30000));
-    form->clicks.clear();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre_of(view, 30001));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, centre_of(view, 30001));
-    EXPECT_EQ(form->clicks, (std::vector<int>{30001, 30001}));
-    EXPECT_EQ(form->lst.list_index(), 30001);
-
-    // A screen reader reads each shown line and the selected one.
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(view);
-    ASSERT_NE(list, nullptr);
-    ASSERT_NE(list->tableInterface(), nullptr);
-    EXPECT_EQ(list->tableInterface()->rowCount(), kLines);
-    const QList<QAccessibleInterface*> selected = list->tableInterface()->selectedCells();
-    ASSERT_EQ(selected.size(), 1);
-    EXPECT_EQ(selected.front()->text(QAccessible::Name), QString::fromStdString(lines.line(30001)));
-    const int first = view->indexAt(QPoint(2, 2)).row();
-    const int last = view->indexAt(QPoint(2, view->viewport()->height() - 2)).row();
-    ASSERT_GE(first, 0);
-    ASSERT_GT(last, first);
-    for (int row = first; row <= last; ++row) {
-        QAccessibleInterface* cell = list->tableInterface()->cellAt(row, 0);
-        ASSERT_NE(cell, nullptr);
-        EXPECT_EQ(cell->text(QAccessible::Name), QString::fromStdString(lines.line(row))) << row;
-    }
-}
-
-TEST_F(ShownListTest, ALineTheProgramTakesOutLeavesTheOthersAndRunsNoClick) {
-    FixedLines lines({"a", "b", "c"});
-    QListView* view = show_list(lines, 2);
-    ASSERT_NE(view, nullptr);
-
-    windows.dispatch([&] {
-        lines.lines.erase(lines.lines.begin());
-        form->lst.line_removed(0);
-    });
-    ASSERT_EQ(view->model()->rowCount(), 2);
-    EXPECT_EQ(shown_line(view, 0), QStringLiteral("b"));
-    EXPECT_EQ(form->lst.list_index(), 1);
-    EXPECT_EQ(view->currentIndex().row(), 1);
-
-    windows.dispatch([&] {
-        lines.lines.insert(lines.lines.begin(), "0");
-        form->lst.line_inserted(0);
-    });
-    ASSERT_EQ(view->model()->rowCount(), 3);
-    EXPECT_EQ(shown_line(view, 0), QStringLiteral("0"));
-    EXPECT_EQ(view->currentIndex().row(), 2);
-    EXPECT_EQ(shown_line(view, view->currentIndex().row()), QStringLiteral("c"));
-    EXPECT_TRUE(form->clicks.empty());
-}
-
 struct ViewerForm : Form {
     explicit ViewerForm(WindowSystem& ws) : Form(ws, "ViewerWindow", "viewer") {
         set_border_style(BorderStyle::none);
-        img.on_mouse_move = [this](int b, int, int x, int y) { moves.push_back({b, x, y}); };
-        img.on_dbl_click = [this] { ++dbl_clicks; };
-        img.on_click = [this] { ++clicks; };
         on_key_down = [this](int k, int s) { keys.push_back({k, s}); };
     }
     ImageBox img{*this, "img_view", false};
-    std::vector<std::array<int, 3>> moves;
     std::vector<std::pair<int, int>> keys;
-    int dbl_clicks = 0, clicks = 0;
 };
 
 Picture test_picture(int w, int h) {
@@ -452,35 +173,6 @@ TEST_F(QtBackendTest, ImageResourceComesFromTheDataFolder) {
     EXPECT_EQ(QColor(drawn.pixel(5, 5)), QColor(10, 20, 200));
 }
 
-TEST_F(QtBackendTest, PointerMovesAndClicksOnImagesReachTheProgram) {
-    ViewerForm form(windows);
-    form.img.set_picture(test_picture(40, 40));
-    form.show();
-    windows.render();
-    QWidget* image = widget(form.img);
-    ASSERT_NE(image, nullptr);
-    EXPECT_TRUE(image->hasMouseTracking());
-
-    send_mouse(image, QEvent::MouseMove, QPoint(3, 10), Qt::NoButton);
-    ASSERT_EQ(form.moves.size(), 1u);
-    const double tpp = windows.screen().twips_per_pixel_x;
-    EXPECT_EQ(form.moves[0][0], 0);
-    EXPECT_NEAR(form.moves[0][1], 3 * tpp, 1);
-
-    // Click, then a double-click: one click and one double-click, as the window system reports them.
-    send_mouse(image, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton);
-    send_mouse(image, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton);
-    send_mouse(image, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton);
-    send_mouse(image, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton);
-    EXPECT_EQ(form.clicks, 1);
-    EXPECT_EQ(form.dbl_clicks, 1);
-
-    // A right click is no click.
-    send_mouse(image, QEvent::MouseButtonPress, QPoint(5, 5), Qt::RightButton);
-    send_mouse(image, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::RightButton);
-    EXPECT_EQ(form.clicks, 1);
-}
-
 TEST_F(QtBackendTest, KeysGoToTheFormHandlerWhenItHasOne) {
     ViewerForm form(windows);
     form.show();
@@ -493,34 +185,6 @@ TEST_F(QtBackendTest, KeysGoToTheFormHandlerWhenItHasOne) {
     ASSERT_EQ(form.keys.size(), 2u);
     EXPECT_EQ(form.keys[0], std::make_pair(key::kRight, shift::kShift | shift::kCtrl));
     EXPECT_EQ(form.keys[1], std::make_pair(key::kF1, 0));
-}
-
-TEST_F(QtBackendTest, CloseBoxAsksTheProgram) {
-    struct ClosingForm : Form {
-        explicit ClosingForm(WindowSystem& ws) : Form(ws, "AlbumWindow", "album") {
-            on_query_unload = [this] {
-                ++asked;
-                return refuse;
-            };
-        }
-        int asked = 0;
-        bool refuse = true;
-    } form(windows);
-    form.show();
-    windows.render();
-    FormWindow* w = window(form);
-    ASSERT_NE(w, nullptr);
-
-    w->close();
-    EXPECT_EQ(form.asked, 1);
-    EXPECT_TRUE(form.visible());
-    EXPECT_TRUE(w->isVisible());
-
-    form.refuse = false;
-    w->close();
-    EXPECT_EQ(form.asked, 2);
-    EXPECT_FALSE(form.visible());
-    EXPECT_FALSE(w->isVisible());
 }
 
 TEST_F(QtBackendTest, FixedSingleFormHasItsClientSizeAndNoMaximiseButton) {
@@ -576,8 +240,11 @@ TEST_F(QtBackendTest, SizableFormLearnsThePlayersSizeAndKeepsItsLeast) {
 }
 
 TEST_F(QtBackendTest, FocusRequestsMoveTheKeyboardFocus) {
-    const FixedLines lines({"a"});
-    ListForm form(windows, lines);
+    struct ListForm : Form {
+        explicit ListForm(WindowSystem& ws) : Form(ws, "MainWindow", "lists") { lst.set_source(&lines); }
+        FixedLines lines{{"a"}};
+        ListBox lst{*this, "file_lst"};
+    } form(windows);
     form.show();
     windows.render();
     FormWindow* w = window(form);
@@ -585,29 +252,6 @@ TEST_F(QtBackendTest, FocusRequestsMoveTheKeyboardFocus) {
     ASSERT_TRUE(wait_until([&] { return w->isActiveWindow(); }));
     windows.dispatch([&] { form.lst.set_focus(); });
     EXPECT_TRUE(widget(form.lst)->hasFocus());
-}
-
-TEST_F(QtBackendTest, TimerFiresThroughTheEventLoopAndStopsWhenDisabled) {
-    struct TimerForm : Form {
-        explicit TimerForm(WindowSystem& ws) : Form(ws, "SplashWindow", "splash") {
-            tmr.on_timer = [this] {
-                if (++ticks == 3) tmr.set_timer_enabled(false);
-            };
-        }
-        Timer tmr{*this, "tmr_pos", 15, true};
-        int ticks = 0;
-    } form(windows);
-    windows.render();
-    ASSERT_TRUE(wait_until([&] { return form.ticks >= 3; }));
-    spin(100);
-    EXPECT_EQ(form.ticks, 3);
-
-    // Enabling again restarts the countdown with the new interval.
-    windows.dispatch([&] {
-        form.tmr.set_interval(10);
-        form.tmr.set_timer_enabled(true);
-    });
-    EXPECT_TRUE(wait_until([&] { return form.ticks >= 4; }));
 }
 
 TEST_F(QtBackendTest, RemovedFormForwardsNothingMore) {

@@ -1,4 +1,6 @@
-// Message boxes: the program's buttons, icons and defaults as the system's, answered by a "user".
+// Message boxes on Windows: the program's buttons, icons and defaults as the system's styles, and a
+// box seen and answered with its owner minimised or once the program ends. (What a box shows and
+// answers on both systems is in tests/backend.)
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -81,9 +83,6 @@ public:
                     // The text is the box's static control with the identifier 0xFFFF.
                     GetDlgItemTextW(box, 0xFFFF, text, 256);
                     text_ = text;
-                    for (int id : {IDOK, IDCANCEL, IDYES, IDNO})
-                        if (HWND b = GetDlgItem(box, id); b && (GetWindowLongW(b, GWL_STYLE) & BS_DEFPUSHBUTTON))
-                            default_id_ = id;
                     const HWND owner = GetWindow(box, GW_OWNER);
                     on_screen_ = IsWindowVisible(box) && !IsIconic(box) && (owner == nullptr || !IsIconic(owner));
                     GetWindowRect(box, &rect_);
@@ -107,7 +106,6 @@ public:
     BoxAnswerer(const BoxAnswerer&) = delete;
     BoxAnswerer& operator=(const BoxAnswerer&) = delete;
     std::wstring text_;
-    int default_id_ = 0;
     // Shown, and not hidden with a minimised owner; where; whether its control has the keys.
     bool on_screen_ = false;
     RECT rect_{};
@@ -117,39 +115,6 @@ public:
 private:
     std::thread thread_;
 };
-
-TEST(Win32Prompts, AMessageBoxShowsTheTextAndGivesTheUsersAnswer) {
-    Win32WindowSystem windows(".");
-    Win32Prompts prompts(windows, "Pelmar online - Vistelle");
-    MessageBox box;
-    box.text = "削除しますか？";
-    box.title = "確認";
-    box.buttons = MsgButtons::yes_no;
-    box.icon = MsgIcon::question;
-    box.default_button = 1;
-    MsgResult result;
-    std::wstring text;
-    int default_id = 0;
-    {
-        BoxAnswerer user(L"確認", IDYES);
-        result = prompts.message_box(box);
-        text = user.text_;
-        default_id = user.default_id_;
-    }
-    EXPECT_EQ(result, MsgResult::yes);
-    EXPECT_EQ(text, widen("削除しますか？"));
-    EXPECT_EQ(default_id, IDNO);
-}
-
-TEST(Win32Prompts, ABoxGivenNoTitleShowsTheProgramsName) {
-    Win32WindowSystem windows(".");
-    Win32Prompts prompts(windows, "Pelmar online - Vistelle");
-    MessageBox box;
-    box.text = "x";
-    box.buttons = MsgButtons::ok_cancel;
-    BoxAnswerer user(L"Pelmar online - Vistelle", IDCANCEL);
-    EXPECT_EQ(prompts.message_box(box), MsgResult::cancel);
-}
 
 // A window manager hides a box with its minimised owner (the editor while an effect runs, a
 // window the player minimised during a long run): the box must still be seen and answered.

@@ -8,11 +8,11 @@
 #include <functional>
 
 #include "catalogue/folder_listing.h"
-#include "loopback_server.h"
 #include "music/media_commands.h"
 #include "services/file_ops.h"
 #include "services/paths.h"
 #include "services/whole_file.h"
+#include "support/loopback_server.h"
 #include "support/temp_folder.h"
 #include "win32/gdi_text_metrics.h"
 #include "win32/gdi_text_painter.h"

@@ -1,5 +1,5 @@
-// The Windows services beside the files: one running copy, the program folder, the update check's
-// HTTP, the music's media command strings, GDI text in the canvas and the clipboard.
+// The Windows services beside the files: one running copy, the program folder, the music's media
+// command strings, and the file on the clipboard.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,44 +8,24 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <chrono>
-#include <cstring>
-
-#include "loopback_server.h"
 #include "music/media_commands.h"
 #include "services/paths.h"
-#include "support/printed_lines.h"
 #include "support/temp_folder.h"
 #include "win32/file_drag.h"
-#include "win32/gdi_text_metrics.h"
-#include "win32/gdi_text_painter.h"
 #include "win32/mci_media.h"
 #include "win32/mutex_instance_guard.h"
 #include "win32/program_folder.h"
 #include "win32/wide.h"
 #include "win32/win32_clipboard.h"
-#include "win32/wininet_http.h"
 
 namespace vis {
 namespace {
 
-TEST(Win32Services, TheMutexRefusesASecondCopyOfTheSameProgramFolderOnly) {
+// Windows' paths ignore letter case: another spelling of the program folder is the same folder.
+TEST(Win32Services, TheMutexTakesTheProgramFolderWithoutRegardToLetterCase) {
     win32::MutexInstanceGuard first("C:\\Games\\Vistelle");
     EXPECT_FALSE(first.another_instance_running());
-    {
-        win32::MutexInstanceGuard second("c:\\games\\VISTELLE");
-        EXPECT_TRUE(second.another_instance_running());
-        win32::MutexInstanceGuard elsewhere("C:\\Games\\Vistelle 2");
-        EXPECT_FALSE(elsewhere.another_instance_running());
-    }
-    // The answer is kept: asking again does not take the lock the second time round.
-    EXPECT_FALSE(first.another_instance_running());
-}
-
-TEST(Win32Services, AfterTheFirstCopyEndsTheNextOneRuns) {
-    { win32::MutexInstanceGuard("D:\\プログラム").another_instance_running(); }
-    win32::MutexInstanceGuard next("D:\\プログラム");
-    EXPECT_FALSE(next.another_instance_running());
+    EXPECT_TRUE(win32::MutexInstanceGuard("c:\\games\\VISTELLE").another_instance_running());
 }
 
 TEST(Win32Services, TheProgramFolderIsTheExecutablesFolder) {
@@ -83,45 +63,6 @@ TEST(Win32Services, TheProgramsManifestAllowsLongPathsAndNamesWindows10And11) {
                             "</longPathAware>"),
               std::string::npos);
     EXPECT_NE(manifest.find("<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-7fd50a15a9a7}\"/>"), std::string::npos);
-}
-
-TEST(Win32Services, WinInetReturnsTheBodyOfAnyAnswerUpTo4096Bytes) {
-    win32::WinInetHttp http;
-    const struct {
-        const char* what;
-        std::string response;
-        std::string body;
-    } cases[] = {
-        {"version", test::http_response("200 OK", "2.0.0"), "2.0.0"},
-        {"error page", test::http_response("404 Not Found", "no such page"), "no such page"},
-        {"long answer", test::http_response("200 OK", std::string(10000, 'v')), std::string(4096, 'v')},
-        {"empty", test::http_response("200 OK", ""), ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        test::LoopbackServer server(c.response, 0);
-        ASSERT_NE(server.port(), 0);
-        EXPECT_EQ(http.get(server.url("/version.txt"), 5000), c.body);
-    }
-}
-
-TEST(Win32Services, WinInetGivesNothingForNoAnswerInTimeOrNoServer) {
-    win32::WinInetHttp http;
-    test::LoopbackServer silent(test::http_response("200 OK", "late"), -1);
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(http.get(silent.url("/"), 500), "");
-    const auto waited = std::chrono::steady_clock::now() - start;
-    EXPECT_GE(waited, std::chrono::milliseconds(400));
-    EXPECT_LT(waited, std::chrono::milliseconds(4000));
-
-    int closed_port = 0;
-    {
-        test::LoopbackServer gone("", 0);
-        closed_port = gone.port();
-    }
-    EXPECT_EQ(http.get("http://127.0.0.1:" + std::to_string(closed_port) + "/", 2000), "");
-    EXPECT_EQ(http.get("ftp://127.0.0.1/version.txt", 2000), "");
-    EXPECT_EQ(http.get("not an address", 2000), "");
 }
 
 // A second of silence as a PCM WAV file.
@@ -167,74 +108,6 @@ TEST(Win32Services, TheMusicsCommandStringsReachTheMediaInterface) {
     EXPECT_EQ(media.send(media_command("close", track), reply), 0);
     // A track not open has no mode to tell.
     EXPECT_NE(media.send(mode_query(track), reply), 0);
-}
-
-TEST(Win32Services, GdiDrawsJapaneseTextAndMeasuresItAlike) {
-    constexpr int kWidth = 200, kHeight = 40;
-    constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
-    std::vector<std::uint32_t> pixels(kWidth * kHeight, kWhite);
-    win32::GdiTextPainter painter;
-    const Font font;  // "ＭＳ Ｐゴシック" 9 pt
-    const PixelSurface surface{pixels.data(), kWidth, kHeight, 15.0};
-    const DrawnLine size = painter.draw_line(surface, 10, 5, "保存しました", font, rgb(255, 0, 0));
-    ASSERT_GT(size.width, 30);
-    ASSERT_GT(size.height, 8);
-    int drawn = 0;
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            const std::uint32_t p = pixels[static_cast<std::size_t>(y) * kWidth + x];
-            EXPECT_EQ(p >> 24, 0xFFu) << "the unused byte stays";
-            if (p == kWhite) continue;
-            ++drawn;
-            const PixelRect& c = size.changed;
-            EXPECT_TRUE(x >= c.left && x < c.left + c.width && y >= c.top && y < c.top + c.height) << x << "," << y;
-            // Red on white: only green and blue fall.
-            EXPECT_EQ((p >> 16) & 0xFF, 0xFFu);
-        }
-    }
-    EXPECT_GT(drawn, 20);
-
-    // Measured in twips at 96 dpi, the same line is 15 twips a pixel.
-    const TextSize measured = win32::GdiTextMetrics().measure("保存しました", font);
-    EXPECT_EQ(measured.width, size.width * 15);
-    EXPECT_EQ(win32::GdiTextMetrics().measure("保存しました\r\n保存", font).height, 2 * measured.height);
-
-    // A line that starts left of the surface and runs past its bottom is clipped, not wrapped.
-    std::vector<std::uint32_t> small(20 * 6, kWhite);
-    const DrawnLine clipped = painter.draw_line({small.data(), 20, 6, 15.0}, -5, 2, "保存", font, rgb(0, 0, 0));
-    EXPECT_EQ(clipped.width * 15, win32::GdiTextMetrics().measure("保存", font).width);
-    EXPECT_NE(std::count(small.begin(), small.end(), kWhite), static_cast<long>(small.size()));
-}
-
-TEST(Win32Services, GdiTellsWhereItsGlyphsWentSoThatUndoRemovesThemAll) {
-    win32::GdiTextPainter painter;
-    for (const test::PrintedLine& line : test::reaching_lines()) test::expect_printed_and_undone(painter, line);
-}
-
-TEST(Win32Services, TheClipboardHoldsThePictureAsABottomUpDib) {
-    auto pixels = std::make_shared<std::vector<std::uint32_t>>(
-        std::vector<std::uint32_t>{0xFF102030u, 0xFF405060u, 0xFF708090u, 0xFFA0B0C0u, 0xFFD0E0F0u, 0xFF000000u});
-    const Picture picture{3, 2, pixels};
-    ASSERT_TRUE(win32::Win32Clipboard().set_picture(picture));
-    EXPECT_FALSE(win32::Win32Clipboard().set_picture(Picture{}));
-
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    HANDLE data = GetClipboardData(CF_DIB);
-    ASSERT_NE(data, nullptr);
-    const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(data));
-    ASSERT_NE(header, nullptr);
-    EXPECT_EQ(header->biWidth, 3);
-    EXPECT_EQ(header->biHeight, 2);
-    EXPECT_EQ(header->biBitCount, 32);
-    std::uint32_t rows[6];
-    std::memcpy(rows, header + 1, sizeof rows);
-    GlobalUnlock(data);
-    CloseClipboard();
-    // The bottom row first.
-    EXPECT_EQ(rows[0] & 0xFFFFFF, 0xA0B0C0u);
-    EXPECT_EQ(rows[2] & 0xFFFFFF, 0x000000u);
-    EXPECT_EQ(rows[3] & 0xFFFFFF, 0x102030u);
-    EXPECT_EQ(rows[5] & 0xFFFFFF, 0x708090u);
 }
 
 // The one name a CF_HDROP holds.

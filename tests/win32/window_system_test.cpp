@@ -19,23 +19,6 @@
 namespace vis::win32 {
 namespace {
 
-TEST_F(Win32Backend, TheFormShowsItsCaptionAndClientSize) {
-    form.set_client_size(4800, 3000);
-    show();
-    EXPECT_EQ(text_of(window().hwnd()), "題名");
-    EXPECT_TRUE(IsWindowVisible(window().hwnd()));
-    RECT client;
-    GetClientRect(window().hwnd(), &client);
-    // 15 twips per pixel at 96 DPI.
-    EXPECT_EQ(client.right, 320);
-    EXPECT_EQ(client.bottom, 200);
-    form.set_caption("次の題名");
-    EXPECT_EQ(text_of(window().hwnd()), "次の題名");
-    form.hide();
-    windows.render();
-    EXPECT_FALSE(IsWindowVisible(window().hwnd()));
-}
-
 // The player drags a sizable window's frame or maximises it: the form learns the client size;
 // the frame stops at the form's least size.
 TEST_F(Win32Backend, ASizableFormLearnsThePlayersSizeAndKeepsItsLeast) {
@@ -78,24 +61,6 @@ TEST_F(Win32Backend, ASizableFormLearnsThePlayersSizeAndKeepsItsLeast) {
     EXPECT_EQ(form.client_width(), 9000);
     EXPECT_EQ(form.client_height(), 5250);
     EXPECT_EQ(resizes, 3);
-}
-
-TEST_F(Win32Backend, LabelsShowTheirCaptionWhereTheModelPutsThem) {
-    Label label(form, "lbl", "スクリーンショット");
-    label.set_bounds({150, 300, 1500, 450});
-    show();
-    const HWND hwnd = hwnd_of(label);
-    EXPECT_EQ(text_of(hwnd), "スクリーンショット");
-    const RECT r = place_of(hwnd);
-    EXPECT_EQ(r.left, 10);
-    EXPECT_EQ(r.top, 20);
-    EXPECT_EQ(r.right - r.left, 100);
-    EXPECT_EQ(r.bottom - r.top, 30);
-    label.set_caption("二行\r\n目");
-    label.set_visible(false);
-    windows.render();
-    EXPECT_EQ(text_of(hwnd), "二行\r\n目");
-    EXPECT_FALSE(IsWindowVisible(hwnd));
 }
 
 // The viewer's counter over the picture: with its back colour while opaque, and once it fades
@@ -274,65 +239,16 @@ TEST_F(Win32Backend, AChangedMenuEntryRepaintsTheBarOnlyForItsOwnEntriesAndLaysN
     EXPECT_EQ(GetMenuState(GetSubMenu(GetMenu(hwnd), 0), 0, MF_BYPOSITION) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
 }
 
-TEST_F(Win32Backend, ClosingThroughTheFrameAsksTheProgram) {
-    bool refuse = true;
-    int asked = 0;
-    form.on_query_unload = [&] {
-        ++asked;
-        return refuse;
-    };
-    show();
-    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(asked, 1);
-    EXPECT_TRUE(form.visible());
-    EXPECT_TRUE(IsWindowVisible(window().hwnd()));
-    refuse = false;
-    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(form.visible());
-    EXPECT_FALSE(IsWindowVisible(window().hwnd()));
-}
-
-TEST_F(Win32Backend, TimersTickAndStopWhenDisabled) {
-    Timer timer(form, "tmr", 10, true);
-    int ticks = 0;
-    timer.on_timer = [&] {
-        if (++ticks == 3) timer.set_timer_enabled(false);
-    };
-    show();
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < 2000 && ticks < 3) {
-        windows.do_events();
-        Sleep(1);
-    }
-    EXPECT_EQ(ticks, 3);
-    const DWORD after = GetTickCount();
-    while (GetTickCount() - after < 100) {
-        windows.do_events();
-        Sleep(1);
-    }
-    EXPECT_EQ(ticks, 3);
-}
-
-TEST_F(Win32Backend, PicturesClickAndReportThePointerInTwips) {
+// Held, a picture keeps the pointer: a press let go outside it reaches it as such.
+TEST_F(Win32Backend, APressedPictureKeepsThePointerUntilLetGo) {
     PictureBox picture(form, "pic");
     picture.set_bounds({0, 0, 1500, 1500});
-    std::vector<int> downs;
-    int clicks = 0;
-    picture.on_mouse_down = [&](int button, int shift, int x, int y) { downs = {button, shift, x, y}; };
-    picture.on_click = [&] { ++clicks; };
     show();
     const HWND hwnd = hwnd_of(picture);
-    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(4, 6));
-    EXPECT_EQ(downs, (std::vector<int>{1, 1, 60, 90}));
-    // Held, the picture keeps the pointer.
-    EXPECT_EQ(GetCapture(), hwnd);
-    SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(4, 6));
-    EXPECT_EQ(clicks, 1);
-    EXPECT_NE(GetCapture(), hwnd);
-    // Let go outside, it is no click.
     SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 6));
+    EXPECT_EQ(GetCapture(), hwnd);
     SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(500, 6));
-    EXPECT_EQ(clicks, 1);
+    EXPECT_NE(GetCapture(), hwnd);
 }
 
 TEST_F(Win32Backend, ButtonsCheckBoxesAndTextBoxesFollowTheUser) {

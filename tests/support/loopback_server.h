@@ -1,11 +1,12 @@
 #pragma once
-// A tiny HTTP server on 127.0.0.1 for the tests of the real network code: it answers each request
-// with one canned response after a delay, or never.
-#include <winsock2.h>
-
+// A tiny HTTP server on 127.0.0.1 for the tests of the real network code on either system: it
+// answers each request with one canned response after a delay, or never.
 #include <atomic>
+#include <mutex>
 #include <string>
 #include <thread>
+
+#include "support/loopback_socket.h"
 
 namespace vis::test {
 
@@ -19,15 +20,19 @@ public:
 
     std::string url(const char* path) const { return "http://127.0.0.1:" + std::to_string(port_) + path; }
     int port() const { return port_; }
+    // What the last client asked, up to the end of its headers.
+    std::string request() const;
 
 private:
     void serve();
 
     std::string response_;
     int delay_ms_;
-    SOCKET listener_ = INVALID_SOCKET;
+    sockets::Socket listener_ = sockets::kNone;
     int port_ = 0;
     std::atomic<bool> stop_{false};
+    mutable std::mutex mutex_;
+    std::string request_;
     std::thread thread_;
 };
 
