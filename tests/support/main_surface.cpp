@@ -1,9 +1,12 @@
 #include "main_surface.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <stdexcept>
 
 #include "catalogue/list_line.h"
+#include "support/app_fixture.h"
 #include "ui/keys.h"
 
 namespace vis::test {
@@ -26,6 +29,16 @@ Menu* entry_named(const std::vector<Menu*>& entries, const std::string& caption)
 
 std::string MainSurface::chosen_line() const {
     return chosen() < 0 ? std::string() : shown().item(chosen());
+}
+
+void expect_no_screenshot(MainSurface& m) {
+    EXPECT_EQ(m.count(), 0);
+    EXPECT_TRUE(m.newest_first().empty());
+    EXPECT_EQ(m.chosen(), -1);
+    EXPECT_FALSE(m.enabled(entry::kSave));
+    EXPECT_FALSE(m.enabled(entry::kClipboard));
+    EXPECT_TRUE(m.preview().empty());
+    EXPECT_EQ(m.panel(), kHintLines);
 }
 
 std::string name_and_date_of(const std::string& line) {

@@ -28,6 +28,11 @@ inline const std::string kChangeMusic = "オプション/BGM/BGMを変える";
 // The name and date of a list line as the viewer's information and the panel read them.
 std::string name_and_date_of(const std::string& line);
 
+class MainSurface;
+// Checks that the main window shows no screenshot: no line in either order, none chosen, the file
+// commands off, no preview and only the hint lines in the panel.
+void expect_no_screenshot(MainSurface& m);
+
 class MainSurface {
 public:
     MainSurface(MainWindow& window, ScriptedPrompts& prompts) : w_(window), prompts_(prompts) {}
