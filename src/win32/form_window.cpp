@@ -35,11 +35,17 @@ DWORD style_for(const Form& f) {
 }  // namespace
 
 FormWindow::FormWindow(Win32WindowSystem& system, Form& form) : system_(system), form_(&form) {
-    applied_style_ = style_for(form);
-    hwnd_ = CreateWindowExW(0, kFormClass, widen(form.caption()).c_str(), applied_style_, CW_USEDEFAULT, CW_USEDEFAULT,
-                            100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-    if (const UINT dpi = hwnd_ != nullptr ? GetDpiForWindow(hwnd_) : 0; dpi > 0) dpi_ = dpi;
     natural_per_pixel_ = system.screen().twips_per_pixel_x;
+}
+
+// The window is made when the form is first rendered, not with the form: at start-up the main
+// window's form loads the settings and starts reading the screenshot folder first, and under
+// Wine the first window of a process takes tens of milliseconds to make.
+void FormWindow::create() {
+    applied_style_ = style_for(*form_);
+    hwnd_ = CreateWindowExW(0, kFormClass, widen(form_->caption()).c_str(), applied_style_, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (const UINT dpi = hwnd_ != nullptr ? GetDpiForWindow(hwnd_) : 0; dpi > 0) dpi_ = dpi;
 }
 
 FormWindow::~FormWindow() {
@@ -57,11 +63,13 @@ void FormWindow::detach() {
 }
 
 void FormWindow::hide() {
-    ShowWindow(hwnd_, SW_HIDE);
+    if (hwnd_ != nullptr) ShowWindow(hwnd_, SW_HIDE);
 }
 
 void FormWindow::sync() {
     if (form_ == nullptr) return;
+    if (hwnd_ == nullptr) create();
+    if (hwnd_ == nullptr) return;
     if (form_->visible() && !IsWindowVisible(hwnd_)) {
         // Read before the window shows, as the program read the screen when it laid the form out.
         const double per_pixel = system_.screen().twips_per_pixel_x;

@@ -25,6 +25,7 @@ public:
     Win32WindowSystem& system() const { return system_; }
     // nullptr once the form is gone.
     Form* form() const { return form_; }
+    // nullptr until the form is first rendered.
     HWND hwnd() const { return hwnd_; }
     HACCEL accelerators() const { return menus_.accelerators(); }
 
@@ -54,6 +55,7 @@ public:
     static LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
 private:
+    void create();
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
     ControlView* view_of(HWND child) const;
     void sync_controls();
