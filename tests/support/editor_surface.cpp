@@ -21,6 +21,13 @@ W& loaded_or_fail(App& app, const char* what) {
     return *w;
 }
 
+void choose_item(ComboBox& box, const std::string& name) {
+    const auto& items = box.items();
+    const auto at = std::find(items.begin(), items.end(), name);
+    if (at == items.end()) throw std::invalid_argument("the text dialog offers no " + name);
+    box.set_list_index(static_cast<int>(at - items.begin()));
+}
+
 std::optional<Rect> box_if_shown(const Control& c) {
     return c.visible() ? std::optional<Rect>(c.bounds()) : std::nullopt;
 }
@@ -47,11 +54,12 @@ std::string EffectsSurface::run(const std::string& caption) {
 
 // --- the text dialog
 
+void TextSurface::choose_font(const std::string& name) {
+    choose_item(d_.cmb_font, name);
+}
+
 void TextSurface::choose_style(const std::string& name) {
-    const auto& styles = d_.cmb_style.items();
-    const auto at = std::find(styles.begin(), styles.end(), name);
-    if (at == styles.end()) throw std::invalid_argument("the text dialog offers no style " + name);
-    d_.cmb_style.set_list_index(static_cast<int>(at - styles.begin()));
+    choose_item(d_.cmb_style, name);
 }
 
 // --- the editor

@@ -79,7 +79,8 @@ public:
     std::vector<std::string> fonts() const { return d_.cmb_font.items(); }
     std::string font() const { return d_.cmb_font.text(); }
     std::string style() const { return d_.cmb_style.text(); }
-    // Chooses one of the styles offered, by its name.
+    // Chooses one of the fonts or styles offered, by its name.
+    void choose_font(const std::string& name);
     void choose_style(const std::string& name);
     // The size box: what is typed, and what it then reads.
     void type_size(const std::string& typed) { type_text(d_.txt_size, typed); }
