@@ -58,10 +58,11 @@ TEST_F(EffectsDialogTest, AnEffectRunsWithTheEditorMinimisedAndEndsWithItsMessag
         int progress;
     } seen{};
     after_events(3, [&] {
+        d.close();         // kept open: it holds "中断"
+        d.click(kMosaic);  // off while one runs
         seen = {
             e.state(),   d.shown(), !d.enabled(kNegative), !d.enabled(kMosaic), !d.enabled(kClose) && !d.enabled(kCrop),
             d.progress()};
-        d.click(kMosaic);  // off while one runs
     });
     EXPECT_EQ(d.run(kNegative), "完了(ネガポジ)");
     EXPECT_EQ(seen.editor, WindowState::minimised);
@@ -83,6 +84,9 @@ TEST_F(EffectsDialogTest, AnEffectRunsWithTheEditorMinimisedAndEndsWithItsMessag
         EXPECT_EQ(pixel(after, x, y), pixel(before, x, y)) << x << "," << y;
     // The navigator shows the result: its middle lies inside the selection.
     EXPECT_NE(e.navigator().pixel(70, 50), thumbnail_before);
+    // Once the run is over the close box hides the dialog.
+    d.close();
+    EXPECT_FALSE(d.shown());
 }
 
 TEST_F(EffectsDialogTest, BreakInMidRunKeepsTheColumnsDoneAndLeavesTheNavigator) {

@@ -68,7 +68,6 @@ private:
 class TextSurface {
 public:
     explicit TextSurface(TextDialog& dialog) : d_(dialog) {}
-    TextDialog& window() { return d_; }
     bool shown() const { return d_.visible(); }
     std::string caption() const { return d_.caption(); }
     // The text to print; typing replaces it.
@@ -177,7 +176,6 @@ public:
     EffectsSurface effects() const;
     // "効果".
     EffectsSurface open_effects();
-    bool effects_loaded() const { return app_.form->windows().loaded<EffectsDialog>() != nullptr; }
     TextSurface text_dialog() const;
     bool text_dialog_loaded() const { return app_.form->windows().loaded<TextDialog>() != nullptr; }
 
