@@ -101,10 +101,6 @@ TEST_F(Editor, StraightLineIsDrawnOnceAtTheReleaseInTheColourAndWidthThen) {
 
 TEST_F(Editor, SelectionGrowsAndSlidesAndTheFillIsInsetInIt) {
     open();
-    app.plat.prompts.answer_message(MsgResult::ok);
-    e.click(kFill);
-    EXPECT_EQ(app.plat.prompts.asked().back().box.text, "ERR:選択範囲がありません");
-
     e.click(kSelect);
     e.press_at(1000, 1000);
     e.move_to(3000, 2500);

@@ -23,14 +23,23 @@ std::uint32_t negated(std::uint32_t p) {
     return part(p >> 16 & 0xFF) << 16 | part(p >> 8 & 0xFF) << 8 | part(p & 0xFF);
 }
 
-TEST_F(EffectsDialogTest, WithoutASelectionNothingRunsAndTheDialogOutlivesTheEditor) {
+// Each command that works on the selection says so without one, and changes nothing.
+TEST_F(EffectsDialogTest, WithoutASelectionEachCommandSaysSoAndTheDialogOutlivesTheEditor) {
     test::EffectsSurface d = e.open_effects();
     EXPECT_TRUE(d.shown());
     const auto before = e.pixels();
-    EXPECT_EQ(d.run(kBlur), "ERR:選択範囲がありません");
+    for (const std::string& command : {kMosaic, kBlur, kMonochrome, kNegative, kCrop}) {
+        SCOPED_TRACE(command);
+        EXPECT_EQ(d.run(command), "ERR:選択範囲がありません");
+        EXPECT_TRUE(d.enabled(command));
+        EXPECT_EQ(e.state(), WindowState::normal);
+    }
+    app.plat.prompts.answer_message(MsgResult::ok);
+    e.click(kFill);
+    EXPECT_EQ(app.plat.prompts.asked().back().box.text, "ERR:選択範囲がありません");
     EXPECT_EQ(e.pixels(), before);
-    EXPECT_TRUE(d.enabled(kBlur));
-    EXPECT_EQ(e.state(), WindowState::normal);
+    EXPECT_EQ(e.size_px(), std::pair(800, 600));
+    EXPECT_FALSE(e.history().can_undo());
 
     d.click(kClose);
     EXPECT_FALSE(d.shown());
