@@ -53,8 +53,8 @@ public:
     // A click on the button with this caption; whether it can be clicked.
     void click(const std::string& caption);
     bool enabled(const std::string& caption) const;
-    // Clicks an effect's button and answers the message that ends the run; returns its text, ""
-    // when none was asked.
+    // Clicks a button and answers the message it ends with (the effect's end, or no selection);
+    // returns its text, "" when none was asked.
     std::string run(const std::string& caption);
     int progress() const { return d_.pgb.value(); }
     // The close box; "閉じる" is a click.
