@@ -7,22 +7,21 @@
 #include "core/credits.h"
 #include "editor/edit_save.h"
 #include "editor/stamp.h"
-#include "editor_window/editor_window.h"
 #include "imaging/jpeg.h"
 #include "services/paths.h"
+#include "support/editor_surface.h"
 #include "viewer_fixture.h"
 
 namespace vis {
 namespace {
 
-using test::click;
+using namespace test::editor_button;
 
 constexpr const char* kShot = "PelmarOnline_2006115_01715.jpg";
 
 struct SaveEdit : ::testing::Test {
     test::App app;
-    MainWindow* main = nullptr;
-    EditorWindow* editor = nullptr;
+    test::EditorSurface e{app};
     std::string folder;  // the default save folder
     std::string target;  // a file in it holding "old"
 
@@ -34,12 +33,11 @@ struct SaveEdit : ::testing::Test {
         app.folders.write_settings("1", "0", folder);
         app.folders.add_shot("PelmarOnline_2006114_00001.jpg", test::viewer_local_time(0), 800, 600);
         app.folders.add_shot(kShot, test::viewer_local_time(1), 800, 600, rgb(30, 60, 90));
-        main = &app.start();
-        // The newest first, then the second line: the screenshot the editor opens on.
-        test::click_row(main->file_lst, 1);
-        test::click_menu(main->mEdit);
-        editor = test::loaded<EditorWindow>(*main);
-        ASSERT_NE(editor, nullptr);
+        app.start();
+        // The second line: the screenshot the editor opens on.
+        app.main().choose(1);
+        app.main().choose_menu(test::entry::kEdit);
+        ASSERT_TRUE(e.open());
     }
     const std::vector<test::AskedPrompt>& asked() const { return app.plat.prompts.asked(); }
     // Saves under `path`, replacing a file that is there; returns the message that ends it.
@@ -48,7 +46,7 @@ struct SaveEdit : ::testing::Test {
         prompts.answer_save(path);
         if (std::filesystem::exists(path)) prompts.answer_message(MsgResult::yes);
         prompts.answer_message(MsgResult::ok);
-        click(editor->cmd_save);
+        e.click(kSave);
         return asked().back().box.text;
     }
     std::vector<std::string> files_in(const std::string& dir) const {
@@ -66,7 +64,7 @@ TEST_F(SaveEdit, ProposesEditNameAndLoopsOnEmptyNoAndCancel) {
     prompts.answer_message(MsgResult::no);
     prompts.answer_save(target);
     prompts.answer_message(MsgResult::cancel);
-    click(editor->cmd_save);
+    e.click(kSave);
 
     // Every round opens afresh in the default folder on the screenshot's name; the questions in
     // between are those of saving from the viewer.
@@ -84,25 +82,24 @@ TEST_F(SaveEdit, ProposesEditNameAndLoopsOnEmptyNoAndCancel) {
     // Cancelling the dialog ends silently.
     prompts.clear_asked();
     prompts.answer_save(std::nullopt);
-    click(editor->cmd_save);
+    e.click(kSave);
     EXPECT_EQ(asked().size(), 1u);
 }
 
 TEST_F(SaveEdit, YesReplacesTheFileWithTheStampedCanvasAsAJpeg) {
     // The canvas keeps the font and colour of the last text printed, empty here.
-    EditorDocument& doc = editor->document();
-    const Canvas& canvas = doc.canvas();
-    TextSettings text;
-    text.font.name = "ＭＳ 明朝";
-    text.font.size_pt = 20;
-    text.font.bold = true;
-    const Font own = text.font;
-    doc.set_colour(rgb(1, 2, 3));
-    doc.set_tool(ToolKind::text);
-    doc.press(0, 0);
-    doc.release(0, 0);
-    doc.set_text(text);
-    doc.insert_text(app.plat.painter);
+    e.pick_colour(rgb(1, 2, 3));
+    e.click(kText);
+    e.stroke({{0, 0}});
+    app.plat.windows.advance(1);
+    test::TextSurface d = e.text_dialog();
+    d.choose_font("ＭＳ 明朝");
+    d.type_size("20");
+    d.choose_style("太字");
+    d.ok();
+    const Font own{"ＭＳ 明朝", 20, true, false};
+    const Canvas& canvas = e.document().canvas();
+    ASSERT_EQ(canvas.font(), own);
     app.plat.painter.lines.clear();
     EXPECT_EQ(save_as(target), "保存しました");
 
@@ -113,7 +110,7 @@ TEST_F(SaveEdit, YesReplacesTheFileWithTheStampedCanvasAsAJpeg) {
     EXPECT_EQ(canvas.font(), own);
     EXPECT_EQ(canvas.text_colour(), rgb(1, 2, 3));
     // The stamp's white blocks lie at (800 - 5300 / 15, 600 - 400 / 15) and (800 - 9400 / 15, 600 - 220 / 15).
-    const Picture edited = canvas.image();
+    const Picture edited = e.picture();
     EXPECT_EQ(edited.pixel(448, 575) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_EQ(edited.pixel(175, 587) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_NE(edited.pixel(445, 572) & 0xFFFFFF, 0xFFFFFFu);

@@ -8,9 +8,6 @@
 #include "editor/history.h"
 #include "editor/thumbnail.h"
 #include "editor_fixture.h"
-#include "editor_window/editor_window.h"
-#include "editor_window/effects_dialog.h"
-#include "editor_window/text_dialog.h"
 #include "imaging/jpeg.h"
 #include "services/paths.h"
 #include "support/canvas_pixels.h"
@@ -19,8 +16,7 @@
 namespace vis {
 namespace {
 
-using test::click;
-using test::kAhead;
+using namespace test::editor_button;
 
 struct EditorUndo : test::EditorOnTwoShots {
     std::vector<std::uint32_t> opened;
@@ -28,42 +24,36 @@ struct EditorUndo : test::EditorOnTwoShots {
     void SetUp() override {
         EditorOnTwoShots::SetUp();
         if (HasFatalFailure()) return;
-        opened = pixels();
+        opened = e.pixels();
         // Something to undo to that is not the screenshot as opened.
-        drag({{3000, 3000}, {3300, 3300}});
+        e.stroke({{3000, 3000}, {3300, 3300}});
     }
     // The text tool at a point, its dialog filled in with an outlined text and confirmed.
     void print_outlined(std::pair<int, int> at, const char* text) {
-        click(editor->cmd_pnt_5);
-        drag({at});
+        e.click(kText);
+        e.stroke({at});
         app.plat.windows.advance(1);
-        TextDialog& d = *test::loaded<TextDialog>(*main);
-        click(d.chk_outline);
-        test::type_text(d.txt_size, "30");
-        test::type_text(d.txt_5, text);
-        click(d.cmd_ok);
+        test::TextSurface d = e.text_dialog();
+        d.switch_outline();
+        d.type_size("30");
+        d.type(text);
+        d.ok();
     }
-    void effect(Button EffectsDialog::*button) {
-        select(1500, 1500, 9000, 6000);
-        click(editor->cmd_pnt_eff);
-        EffectsDialog& d = *test::loaded<EffectsDialog>(*main);
-        app.plat.prompts.answer_message(MsgResult::ok);
-        click(d.*button);
-        EXPECT_EQ(app.plat.prompts.asked().back().box.text.starts_with("完了"), true);
+    void effect(const std::string& caption) {
+        e.select(1500, 1500, 9000, 6000);
+        EXPECT_TRUE(e.open_effects().run(caption).starts_with("完了"));
     }
-    void undo() { test::press_key(*editor, 'Z', shift::kCtrl); }
-    // "切り抜き" over a selection dragged from (x1, y1) to (x2, y2), or none when x1 < 0.
+    // "切り抜き" over a selection dragged from (x1, y1) to (x2, y2).
     void crop(int x1, int y1, int x2, int y2) {
-        if (x1 >= 0) select(x1, y1, x2, y2);
-        click(editor->cmd_pnt_eff);
-        click(test::loaded<EffectsDialog>(*main)->cmd_crop);
+        e.select(x1, y1, x2, y2);
+        e.open_effects().click(test::effects_button::kCrop);
     }
-    std::vector<std::uint32_t> pixels() const { return *editor->canvas().image().pixels; }
+    int width() const { return e.size_px().first; }
     // The navigator shows the canvas as it is.
     void expect_navigator_follows() {
         Thumbnail fresh;
-        fresh.reset(editor->canvas().image());
-        EXPECT_EQ(*editor->img_pre.picture().pixels, *fresh.picture().pixels);
+        fresh.reset(e.picture());
+        EXPECT_EQ(*e.navigator().pixels, *fresh.picture().pixels);
     }
 };
 
@@ -76,135 +66,120 @@ TEST_F(EditorUndo, ActionsFromThePointerButtonsAndDialogsAreUndoneAndRedoneByThe
     } actions[] = {
         {"pencil stroke",
          [](EditorUndo& t) {
-             t.drag({{600, 600}, {2400, 900}, {4000, 3000}});
+             t.e.stroke({{600, 600}, {2400, 900}, {4000, 3000}});
          }},
         {"fill",
          [](EditorUndo& t) {
-             t.select(1000, 1000, 4000, 3000);
-             click(t.editor->cmd_pnt_4);
+             t.e.select(1000, 1000, 4000, 3000);
+             t.e.click(kFill);
          }},
         {"text with outline",
          [](EditorUndo& t) {
              t.print_outlined({1000, 7000}, "Outlined");
          }},
-        {"negative", [](EditorUndo& t) { t.effect(&EffectsDialog::cmd_eff_4); }},
+        {"negative", [](EditorUndo& t) { t.effect(test::effects_button::kNegative); }},
         {"crop", [](EditorUndo& t) { t.crop(600, 300, 9000, 6600); }},
         {"pencil after crop",
          [](EditorUndo& t) {
-             click(t.editor->cmd_pnt_1);
-             t.drag({{300, 300}, {6000, 4000}});
+             t.e.click(kPencil);
+             t.e.stroke({{300, 300}, {6000, 4000}});
          }},
-        {"clear all",
-         [](EditorUndo& t) {
-             t.app.plat.prompts.answer_message(MsgResult::yes);
-             click(t.editor->cmd_all_crear);
-         }},
+        {"clear all", [](EditorUndo& t) { t.e.clear_all(MsgResult::yes); }},
     };
     for (const auto& action : actions) {
         SCOPED_TRACE(action.name);
-        const auto before = pixels();
-        const int width = editor->canvas().width_px();
+        const auto before = e.pixels();
+        const int width_before = width();
         action.act(*this);
-        const auto after = pixels();
-        const int width_after = editor->canvas().width_px();
+        const auto after = e.pixels();
+        const int width_after = width();
         ASSERT_NE(after, before);
-        undo();
-        EXPECT_EQ(pixels(), before);
-        EXPECT_EQ(editor->canvas().width_px(), width);
+        e.undo();
+        EXPECT_EQ(e.pixels(), before);
+        EXPECT_EQ(width(), width_before);
         expect_navigator_follows();
-        test::press_key(*editor, 'Y', shift::kCtrl);
-        EXPECT_EQ(pixels(), after);
-        EXPECT_EQ(editor->canvas().width_px(), width_after);
+        e.redo();
+        EXPECT_EQ(e.pixels(), after);
+        EXPECT_EQ(width(), width_after);
         expect_navigator_follows();
-        undo();
-        test::press_key(*editor, 'Z', shift::kCtrl | shift::kShift);
-        EXPECT_EQ(pixels(), after);
+        e.undo();
+        e.press('Z', shift::kCtrl | shift::kShift);
+        EXPECT_EQ(e.pixels(), after);
     }
     // Back through all of them to the first stroke, then to the screenshot as opened.
-    const std::size_t steps = editor->history().size();
+    const std::size_t steps = e.history().size();
     EXPECT_EQ(steps, 8u);  // the first stroke and the seven actions; selections are none
-    for (std::size_t k = 1; k < steps; ++k) undo();
-    EXPECT_NE(pixels(), opened);
-    undo();
-    EXPECT_EQ(pixels(), opened);
-    undo();  // nothing more to undo
-    EXPECT_EQ(pixels(), opened);
+    for (std::size_t k = 1; k < steps; ++k) e.undo();
+    EXPECT_NE(e.pixels(), opened);
+    e.undo();
+    EXPECT_EQ(e.pixels(), opened);
+    e.undo();  // nothing more to undo
+    EXPECT_EQ(e.pixels(), opened);
 }
 
 TEST_F(EditorUndo, ANewActionDropsTheRedoStepsAndAnotherScreenshotTheHistory) {
-    const auto one = pixels();
-    drag({{600, 600}, {900, 600}});
-    const auto two = pixels();
-    undo();
-    drag({{600, 3000}, {900, 3000}});
-    const auto three = pixels();
-    test::press_key(*editor, 'Y', shift::kCtrl);
-    EXPECT_EQ(pixels(), three);  // nothing to redo
-    undo();
-    EXPECT_EQ(pixels(), one);
-    undo();
-    EXPECT_EQ(pixels(), opened);
+    const auto one = e.pixels();
+    e.stroke({{600, 600}, {900, 600}});
+    const auto two = e.pixels();
+    e.undo();
+    e.stroke({{600, 3000}, {900, 3000}});
+    const auto three = e.pixels();
+    e.redo();
+    EXPECT_EQ(e.pixels(), three);  // nothing to redo
+    e.undo();
+    EXPECT_EQ(e.pixels(), one);
+    e.undo();
+    EXPECT_EQ(e.pixels(), opened);
     ASSERT_NE(two, three);
 
     // Keys with Alt, or without Ctrl, are not the shortcuts.
-    test::press_key(*editor, 'Y', shift::kCtrl | shift::kAlt);
-    test::press_key(*editor, 'Y');
-    EXPECT_EQ(pixels(), opened);
+    e.press('Y', shift::kCtrl | shift::kAlt);
+    e.press('Y');
+    EXPECT_EQ(e.pixels(), opened);
 
     // Undo waits while the button is held.
-    test::press_key(*editor, 'Y', shift::kCtrl);
-    test::mouse_down(editor->pct_ss, button::kLeft, 6000 + kAhead, 6000 + kAhead);
-    undo();
-    test::mouse_up(editor->pct_ss, button::kLeft, 6000 + kAhead, 6000 + kAhead);
-    EXPECT_NE(pixels(), opened);
-    EXPECT_EQ(editor->history().size(), 2u);
+    e.redo();
+    e.press_at(6000, 6000);
+    e.undo();
+    e.release_at(6000, 6000);
+    EXPECT_NE(e.pixels(), opened);
+    EXPECT_EQ(e.history().size(), 2u);
 
-    main->set_window_state(WindowState::normal);
-    test::click_row(main->file_lst, 1);
-    test::click_menu(main->mEdit);
-    const auto other = pixels();
-    EXPECT_FALSE(editor->history().can_undo());
-    undo();
-    EXPECT_EQ(pixels(), other);
+    edit_row(1);
+    const auto other = e.pixels();
+    EXPECT_FALSE(e.history().can_undo());
+    e.undo();
+    EXPECT_EQ(e.pixels(), other);
 }
 
 // "切り抜き": the selected pixels become the canvas, which the navigator, viewport, scroll range
 // and selection follow and the save writes at their size; one undo brings back the whole.
 TEST_F(EditorUndo, CropKeepsTheSelectedPixelsSavesAtTheirSizeAndComesBackWhole) {
-    const auto whole = pixels();
-    app.plat.prompts.answer_message(MsgResult::ok);
-    crop(-1, 0, 0, 0);
-    EXPECT_EQ(app.plat.prompts.asked().back().box.text, "ERR:選択範囲がありません");
-    EXPECT_EQ(pixels(), whole);
-
+    const auto whole = e.pixels();
     crop(1500, 1500, 9000, 6000);
-    const Canvas& c = editor->canvas();
-    ASSERT_EQ(c.width_px(), 500);
-    ASSERT_EQ(c.height_px(), 300);
+    ASSERT_EQ(e.size_px(), std::pair(500, 300));
+    const auto cropped = e.pixels();
     for (int y = 0; y < 300; ++y)
         for (int x = 0; x < 500; ++x)
-            ASSERT_EQ(c.row(y)[x], whole[static_cast<std::size_t>(y + 100) * 800 + x + 100]) << x << "," << y;
-    const auto cropped = pixels();
-    EXPECT_EQ(editor->pct_ss.bounds(), (Rect{0, 0, 7500, 4500}));
-    EXPECT_EQ(editor->img_pre.bounds(), (Rect{120, 120, 1500, 900}));
-    EXPECT_EQ(editor->frm_pct.width(), 3750);
-    EXPECT_EQ(editor->frm_pct.height(), 2250);
-    EXPECT_TRUE(editor->shp_sel.visible());
-    EXPECT_EQ(editor->shp_sel.bounds(), (Rect{0, 0, 7500, 4500}));
+            ASSERT_EQ(cropped[static_cast<std::size_t>(y) * 500 + x],
+                      whole[static_cast<std::size_t>(y + 100) * 800 + x + 100])
+                << x << "," << y;
+    EXPECT_EQ(e.canvas_box(), (Rect{0, 0, 7500, 4500}));
+    EXPECT_EQ(e.navigator_box(), (Rect{120, 120, 1500, 900}));
+    EXPECT_EQ(e.viewport_box().width, 3750);
+    EXPECT_EQ(e.viewport_box().height, 2250);
+    EXPECT_EQ(e.selection(), (Rect{0, 0, 7500, 4500}));
     expect_navigator_follows();
     // The far corner of the navigator shows the far corner of the cropped canvas.
-    test::mouse_down(editor->img_pre, button::kLeft, 0, 0);
-    test::mouse_move(editor->img_pre, 3000, 3000, 1);
-    test::mouse_up(editor->img_pre, button::kLeft, 3000, 3000);
-    EXPECT_EQ(editor->pct_ss.left(), -3750);
-    EXPECT_EQ(editor->pct_ss.top(), -2250);
+    e.press_on_navigator(0, 0);
+    e.move_on_navigator(3000, 3000, 1);
+    e.release_on_navigator(3000, 3000);
+    EXPECT_EQ(e.canvas_box().left, -3750);
+    EXPECT_EQ(e.canvas_box().top, -2250);
 
     // Saved at the cropped size, stamped in its bottom-right corner.
     const std::string target = join_path(app.folders.root.path(), "cropped.jpg");
-    app.plat.prompts.answer_save(target);
-    app.plat.prompts.answer_message(MsgResult::ok);
-    click(editor->cmd_save);
-    ASSERT_EQ(app.plat.prompts.asked().back().box.text, "保存しました");
+    ASSERT_EQ(e.save_as(target), "保存しました");
     const auto saved = decode_jpeg_file(target);
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->width, 500);
@@ -212,33 +187,29 @@ TEST_F(EditorUndo, CropKeepsTheSelectedPixelsSavesAtTheirSizeAndComesBackWhole) 
     EXPECT_GT(saved->pixel(500 - 5300 / 15 + 2, 300 - 400 / 15 + 2) & 0xFF, 200u);
 
     // The stamp first, then the crop: the whole screenshot, the view back at its corner.
-    undo();
-    EXPECT_EQ(pixels(), cropped);
-    undo();
-    EXPECT_EQ(c.width_px(), 800);
-    EXPECT_EQ(pixels(), whole);
-    EXPECT_EQ(editor->pct_ss.bounds(), (Rect{0, 0, 12000, 9000}));
-    EXPECT_EQ(editor->img_pre.bounds(), (Rect{120, 120, 2400, 1800}));
-    EXPECT_FALSE(editor->shp_sel.visible());
+    e.undo();
+    EXPECT_EQ(e.pixels(), cropped);
+    e.undo();
+    EXPECT_EQ(width(), 800);
+    EXPECT_EQ(e.pixels(), whole);
+    EXPECT_EQ(e.canvas_box(), (Rect{0, 0, 12000, 9000}));
+    EXPECT_EQ(e.navigator_box(), (Rect{120, 120, 2400, 1800}));
+    EXPECT_FALSE(e.selection());
     expect_navigator_follows();
-    test::press_key(*editor, 'Y', shift::kCtrl);
-    EXPECT_EQ(pixels(), cropped);
-    EXPECT_EQ(editor->frm_pct.width(), 3750);
+    e.redo();
+    EXPECT_EQ(e.pixels(), cropped);
+    EXPECT_EQ(e.viewport_box().width, 3750);
 }
 
 TEST_F(EditorUndo, SavingKeepsTheHistoryAndItsStampIsUndoneFirst) {
-    const auto stroked = pixels();
-    const std::string target = join_path(app.folders.root.path(), "edit.jpg");
-    app.plat.prompts.answer_save(target);
-    app.plat.prompts.answer_message(MsgResult::ok);
-    click(editor->cmd_save);
-    ASSERT_EQ(app.plat.prompts.asked().back().box.text, "保存しました");
-    const auto stamped = pixels();
+    const auto stroked = e.pixels();
+    ASSERT_EQ(e.save_as(join_path(app.folders.root.path(), "edit.jpg")), "保存しました");
+    const auto stamped = e.pixels();
     ASSERT_NE(stamped, stroked);
-    undo();
-    EXPECT_EQ(pixels(), stroked);
-    undo();
-    EXPECT_EQ(pixels(), opened);
+    e.undo();
+    EXPECT_EQ(e.pixels(), stroked);
+    e.undo();
+    EXPECT_EQ(e.pixels(), opened);
 }
 
 // --- the history's memory
