@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <mutex>
+#include <string>
 #include <thread>
 
 #include "services/folder_watch.h"
@@ -39,6 +40,10 @@ private:
     win32::Win32WindowSystem* windows_;
     HWND window_ = nullptr;
     win32::Handle folder_;
+    // The folder holding the watched one, which tells when the watched one goes; none for a root.
+    win32::Handle parent_;
+    std::wstring path_;
+    std::wstring leaf_;
     win32::Handle stopping_;
     std::thread worker_;
     // The worker's first request failed; written before it sets `asked`.
