@@ -52,7 +52,7 @@ struct AlbumWindowTest : ::testing::Test {
         a.emplace(test::win<AlbumWindow>(*app.form));
         return *a;
     }
-    void open_album() { app.main().choose_menu("コマンド/アルバム"); }
+    void open_album() { app.main().choose_menu(test::entry::kAlbum); }
     std::string albums() const { return join_path(app.folders.program, "album"); }
     const std::vector<std::string>& captions() { return app.plat.windows.captions["AlbumWindow"]; }
     bool has_caption(const std::string& c) {

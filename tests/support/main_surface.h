@@ -23,6 +23,10 @@ inline const std::string kSettings = "オプション/設定";
 inline const std::string kInformation = "オプション/画像情報";
 inline const std::string kMusic = "オプション/BGM/BGMを再生する";
 inline const std::string kChangeMusic = "オプション/BGM/BGMを変える";
+inline const std::string kMoveAll = "コマンド/全て移動";
+inline const std::string kCopyAll = "コマンド/全てコピー";
+inline const std::string kAlbum = "コマンド/アルバム";
+inline const std::string kThumbnails = "コマンド/サムネイル一覧";
 }  // namespace entry
 
 // The name and date of a list line as the viewer's information and the panel read them.
