@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "main_window/main_window.h"
+#include "support/album_surface.h"
+#include "support/bulk_surface.h"
 #include "support/headless.h"
+#include "support/settings_surface.h"
 #include "support/viewer_surface.h"
 #include "ui/keys.h"
 
@@ -97,6 +100,13 @@ public:
     ViewerSurface view(int row);
     ViewerSurface viewer() { return ViewerSurface(w_.windows().get<ViewerWindow>()); }
     bool viewer_open() const;
+
+    // --- the other windows: the settings dialog as it is (made if need be) or opened from the
+    // menu, the command window opened by kCopyAll or kMoveAll, the album window
+    SettingsSurface settings();
+    SettingsSurface open_settings();
+    BulkSurface open_bulk(const std::string& entry);
+    AlbumSurface open_album();
 
     // --- menus, by the captions the player reads, "ファイル/画像を保存", without access keys
     Menu& menu(const std::string& path);

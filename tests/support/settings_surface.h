@@ -17,6 +17,7 @@ namespace settings_entry {
 inline const std::string kApply = "適用";
 inline const std::string kCancel = "キャンセル";
 inline const std::string kBrowse = "参照";
+inline const std::string kCheckVersion = "最新バージョン確認";
 inline const std::string kInformation = "画像情報";
 inline const std::string kMusic = "BGMを再生する";
 }  // namespace settings_entry
