@@ -49,10 +49,13 @@ struct AlbumWindowTest : ::testing::Test {
         }
         app.start();
         open_album();
-        a.emplace(test::win<AlbumWindow>(*app.form));
         return *a;
     }
-    void open_album() { app.main().choose_menu(test::entry::kAlbum); }
+    // Opens the window from the main window's menu; a test keeps the surface it got first.
+    void open_album() {
+        const test::AlbumSurface opened = app.main().open_album();
+        if (!a) a.emplace(opened);
+    }
     std::string albums() const { return join_path(app.folders.program, "album"); }
     const std::vector<std::string>& captions() { return app.plat.windows.captions["AlbumWindow"]; }
     bool has_caption(const std::string& c) {
