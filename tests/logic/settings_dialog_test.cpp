@@ -6,7 +6,6 @@
 #include "catalogue/list_line.h"
 #include "core/settings.h"
 #include "services/paths.h"
-#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 #include "support/settings_surface.h"
 
@@ -44,13 +43,12 @@ void store_game_folder(App& app, const std::string& game, const std::string& sav
 }
 
 test::SettingsSurface open_from_menu(App& app) {
-    app.main().choose_menu(test::entry::kSettings);
-    return {test::win<SettingsDialog>(*app.form), app.plat.prompts};
+    return app.main().open_settings();
 }
 
 // The dialog the start-up of `f` opened.
 test::SettingsSurface setup_dialog(App& app, MainWindow& f) {
-    return {test::win<SettingsDialog>(f), app.plat.prompts};
+    return test::MainSurface(f, app.plat.prompts).settings();
 }
 
 // A started program whose game folder has no "Screen Save": the dialog opens in set-up mode.
