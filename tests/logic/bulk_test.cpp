@@ -45,10 +45,7 @@ struct Bulk {
         return app.main();
     }
     // The command window opened from the main window's menu entry.
-    test::BulkSurface open(const std::string& entry) {
-        app.main().choose_menu(entry);
-        return {test::win<BulkWindow>(*app.form), app.plat.prompts};
-    }
+    test::BulkSurface open(const std::string& entry) { return app.main().open_bulk(entry); }
     // Confirms the run and answers its closing message.
     void run(test::BulkSurface d) {
         app.plat.prompts.answer_message(MsgResult::ok);

@@ -26,7 +26,6 @@
 #include "qt/qt_window_system.h"
 #include "qt_fixture.h"
 #include "services/paths.h"
-#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 #include "support/settings_surface.h"
@@ -136,8 +135,9 @@ TEST(QtProgramWindows, ViewerIsABorderlessFullScreenWindowWithItsLabels) {
 TEST(QtProgramWindows, SettingsNoticesShowWholeAndNameTheDevelopers) {
     QtProgram app;
     MainWindow& f = app.start();
-    test::SettingsSurface settings(test::win<SettingsDialog>(f), app.doubles.prompts);
-    app.windows.dispatch([&] { test::MainSurface(f, app.doubles.prompts).choose_menu(test::entry::kSettings); });
+    test::MainSurface m(f, app.doubles.prompts);
+    app.windows.dispatch([&] { m.open_settings(); });
+    test::SettingsSurface settings = m.settings();
     ASSERT_TRUE(settings.shown());
     for (const Label* notice : settings.notices()) {
         auto* label = qobject_cast<QLabel*>(app.windows.widget_of(*notice));
