@@ -32,7 +32,7 @@ public:
     bool setup_mode() const { return w_.setup_mode(); }
     void close() { w_.request_close(); }
 
-    // --- the settings as shown: the game folder (typed into only through the browse), the options
+    // --- the settings as shown: the game folder (locked: it changes through the browse), the options
     std::string game_folder() const { return w_.txt_path.text(); }
     bool folder_typeable() const { return !w_.txt_path.locked(); }
     bool checked(const std::string& option) const { return captioned<CheckBox>(w_, option).value(); }
