@@ -11,13 +11,15 @@
 #include "services/ansi.h"
 #include "services/paths.h"
 #include "support/app_fixture.h"
+#include "support/bulk_surface.h"
 
 namespace vis {
 namespace {
 
-using test::click;
 using test::read_file;
 using test::SteppingClock;
+using test::bulk_button::kCancel;
+using test::bulk_button::kStart;
 
 constexpr std::time_t kSaved = 1160000000;
 
@@ -38,16 +40,16 @@ struct Bulk {
             bytes[name] = read_file(app.folders.add_shot(name, saved[name], 40 + i, 30));
         }
     }
-    MainWindow& start() { return app.start(); }
-    BulkWindow& open(MainWindow& f, Menu& entry) {
-        test::click_menu(entry);
-        return test::win<BulkWindow>(f);
+    test::MainSurface start() {
+        app.start();
+        return app.main();
     }
+    // The command window opened from the main window's menu entry.
+    test::BulkSurface open(const std::string& entry) { return app.main().open_bulk(entry); }
     // Confirms the run and answers its closing message.
-    void run(BulkWindow& d) {
+    void run(test::BulkSurface d) {
         app.plat.prompts.answer_message(MsgResult::ok);
-        app.plat.prompts.answer_message(MsgResult::ok);
-        click(d.cmd_Start);
+        d.start(MsgResult::ok);
     }
     std::string shot(const std::string& name) const { return join_path(app.folders.shots, name); }
     std::string copy(const std::string& name) const { return join_path(out, name); }
@@ -65,6 +67,13 @@ struct Bulk {
                 << name;
     }
     const MessageBox& message(std::size_t i) const { return app.plat.prompts.asked().at(i).box; }
+    // The texts of the message boxes shown so far, in order.
+    std::vector<std::string> messages() const {
+        std::vector<std::string> texts;
+        for (const test::AskedPrompt& p : app.plat.prompts.asked())
+            if (p.kind == test::AskedPrompt::Kind::message) texts.push_back(p.box.text);
+        return texts;
+    }
     // The copy in the output folder lists at its screenshot's save time.
     void expect_save_time_kept(const std::string& name) const {
         const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
@@ -90,14 +99,14 @@ struct OtherDrive : test::FaultyFileSystem {
 // older copy there and passing over files that are not screenshots.
 TEST(BulkRun, CopyAndMoveTakeEveryScreenshotByteForByte) {
     struct Case {
-        Menu MainWindow::*entry;
+        std::string entry;
         std::string mode, ask, title, done;
     };
     const Case cases[] = {
-        {&MainWindow::mAll_copy, "全てコピー",
+        {test::entry::kCopyAll, "全てコピー",
          "スクリーンショットを全てコピーします。\r\nバックアップのように使用できます。\r\n\r\n[OK]を押すと開始します。",
          "copy", "「全てコピー」を完了しました。"},
-        {&MainWindow::mAll_move, "全て移動",
+        {test::entry::kMoveAll, "全て移動",
          "スクリーンショットを全て移動します。\r\n実行の際はご注意ください。\r\n\r\n[OK]を押すと開始します。", "move",
          "「全て移動」を完了しました。"},
     };
@@ -108,15 +117,14 @@ TEST(BulkRun, CopyAndMoveTakeEveryScreenshotByteForByte) {
         test::write_file(b.shot("notes.txt"), "not a screenshot");
         test::write_file(b.shot("PelmarOnline_1.jpeg"), "not a screenshot either");
         test::write_file(b.copy(b.bytes.begin()->first), "an older copy");
-        MainWindow& f = b.start();
-        ASSERT_EQ(f.file_lst.count(), 3);
-        BulkWindow& d = b.open(f, f.*c.entry);
-        EXPECT_EQ(d.lbl_mode.caption(), c.mode);
+        test::MainSurface m = b.start();
+        ASSERT_EQ(m.count(), 3);
+        test::BulkSurface d = b.open(c.entry);
+        EXPECT_EQ(d.mode(), c.mode);
 
         b.run(d);
         EXPECT_EQ(b.message(0).text, c.ask);
         EXPECT_EQ(b.message(0).title, c.title);
-        EXPECT_EQ(b.message(0).buttons, MsgButtons::ok_cancel);
         EXPECT_EQ(b.message(1).text, c.done);
 
         std::vector<std::string> names;
@@ -128,17 +136,14 @@ TEST(BulkRun, CopyAndMoveTakeEveryScreenshotByteForByte) {
             EXPECT_EQ(file_exists(b.shot(name)) ? read_file(b.shot(name)) : "gone", move ? "gone" : data) << name;
         }
         EXPECT_EQ(b.files_in(b.out), names);  // no other file, no leftover part or probe
-        EXPECT_FALSE(d.visible());
-        EXPECT_EQ(d.pgb.value(), 0);
-        EXPECT_TRUE(d.cmd_Start.enabled());
+        EXPECT_FALSE(d.shown());
+        EXPECT_EQ(d.progress(), 0);
+        EXPECT_TRUE(d.can_press(kStart));
         // The main window lists only what is still there.
-        EXPECT_EQ(f.file_lst.count(), move ? 0 : 3);
-        if (move) {
-            EXPECT_EQ(f.file_sort.count(), 0);
-            EXPECT_TRUE(f.img_pre.picture().empty());
-            EXPECT_FALSE(f.mSave.enabled());
-            EXPECT_EQ(f.lbl_alt.caption(), test::kHintLines);
-        }
+        if (move)
+            test::expect_no_screenshot(m);
+        else
+            EXPECT_EQ(m.count(), 3);
     }
 }
 
@@ -175,15 +180,15 @@ TEST(BulkMove, FailedCopiesAndDeletesLoseNothingAndAreNamed) {
         OtherDrive drive;
         drive.*fault = true;
         b.app.plat.use(drive);
-        MainWindow& f = b.start();
-        b.run(b.open(f, f.mAll_move));
+        test::MainSurface m = b.start();
+        b.run(b.open(test::entry::kMoveAll));
         b.expect_every_shot_kept();
         EXPECT_EQ(b.files_in(b.app.folders.shots).size(), 2u);
         EXPECT_EQ(b.message(1).text,
                   "「全て移動」の途中で、次の 2 個のファイルを移動できませんでした。\r\n"
                   "元のファイルはスクリーンショットのフォルダに残っています。\r\n\r\n" +
                       b.bytes.begin()->first + "\r\n" + b.bytes.rbegin()->first);
-        EXPECT_EQ(f.file_lst.count(), 2);
+        EXPECT_EQ(m.count(), 2);
     }
 }
 
@@ -192,8 +197,8 @@ TEST(BulkMove, ACopyFailingOnTheThirdOfFiveDoesNotStopTheRun) {
     OtherDrive drive;
     drive.unreadable = std::next(b.bytes.begin(), 2)->first;
     b.app.plat.use(drive);
-    MainWindow& f = b.start();
-    b.run(b.open(f, f.mAll_move));
+    test::MainSurface m = b.start();
+    b.run(b.open(test::entry::kMoveAll));
     b.expect_every_shot_kept();
     EXPECT_EQ(b.files_in(b.app.folders.shots), std::vector<std::string>{drive.unreadable});
     EXPECT_EQ(b.files_in(b.out).size(), 4u);
@@ -202,9 +207,9 @@ TEST(BulkMove, ACopyFailingOnTheThirdOfFiveDoesNotStopTheRun) {
               "元のファイルはスクリーンショットのフォルダに残っています。\r\n\r\n" +
                   drive.unreadable);
     // The main list shows what is left, previewed.
-    ASSERT_EQ(f.file_lst.count(), 1);
-    EXPECT_TRUE(f.file_lst.item(0).ends_with(drive.unreadable));
-    EXPECT_EQ(f.img_pre.picture().width, 42);
+    ASSERT_EQ(m.count(), 1);
+    EXPECT_TRUE(m.line_at(0).ends_with(drive.unreadable));
+    EXPECT_EQ(m.preview_width(), 42);
 }
 
 // Someone deletes a screenshot while the run goes on: it is named apart from the one that could
@@ -223,8 +228,8 @@ TEST(BulkRun, AScreenshotThatWentMeanwhileIsNamedApartFromOneThatFailed) {
         drive.vanishing = vanishing;
         if (move) drive.unreadable = b.bytes.begin()->first;
         b.app.plat.use(drive);
-        MainWindow& f = b.start();
-        b.run(b.open(f, move ? f.mAll_move : f.mAll_copy));
+        b.start();
+        b.run(b.open(move ? test::entry::kMoveAll : test::entry::kCopyAll));
         EXPECT_EQ(b.message(1).text, move ? failed + drive.unreadable + "\r\n\r\n「全て移動」" + gone + vanishing
                                           : "「全てコピー」" + gone + vanishing);
         EXPECT_EQ(b.message(1).icon, MsgIcon::exclamation);
@@ -236,28 +241,26 @@ TEST(BulkRun, AScreenshotThatWentMeanwhileIsNamedApartFromOneThatFailed) {
 
 TEST(BulkCopy, NothingIsDoneWhenCancelledOrWhenTheOutputFolderCannotTakeTheFiles) {
     Bulk b(1);
-    MainWindow& f = b.start();
-    BulkWindow& d = b.open(f, f.mAll_move);
-    b.app.plat.prompts.answer_message(MsgResult::cancel);
-    click(d.cmd_Start);
-    EXPECT_TRUE(d.visible());
+    b.start();
+    test::BulkSurface d = b.open(test::entry::kMoveAll);
+    d.start(MsgResult::cancel);
+    EXPECT_TRUE(d.shown());
+    const auto choose = [&](const std::string& folder) { d.choose_folder(join_path(folder, "全スクリーンショット")); };
 
-    d.txt_Output_Path.set_text(join_path(b.out, "gone"));
-    b.app.plat.prompts.answer_message(MsgResult::ok);
-    click(d.cmd_Start);
-    EXPECT_EQ(b.message(1).text, "出力先のフォルダが見つかりません。\r\n" + join_path(b.out, "gone"));
-
-    d.txt_Output_Path.set_text(b.app.folders.shots);
-    b.app.plat.prompts.answer_message(MsgResult::ok);
-    click(d.cmd_Start);
-    EXPECT_EQ(b.message(2).text, "出力先がスクリーンショットのフォルダと同じです。\r\n別のフォルダを選んでください。");
-
-    d.txt_Output_Path.set_text(b.out);
+    // A folder gone since it was chosen, the screenshots' own folder, a disk that takes nothing.
+    choose(join_path(b.out, "gone"));
+    d.start(MsgResult::ok);
+    choose(b.app.folders.shots);
+    d.start(MsgResult::ok);
+    choose(b.out);
     b.app.plat.files.disk_space = 0;
-    b.app.plat.prompts.answer_message(MsgResult::ok);
-    click(d.cmd_Start);
-    EXPECT_EQ(b.message(3).text, "出力先のフォルダに書き込めません。\r\n" + b.out);
-    EXPECT_EQ(b.app.plat.prompts.asked().size(), 4u);
+    d.start(MsgResult::ok);
+    EXPECT_EQ(b.messages(),
+              (std::vector<std::string>{
+                  "スクリーンショットを全て移動します。\r\n実行の際はご注意ください。\r\n\r\n[OK]を押すと開始します。",
+                  "出力先のフォルダが見つかりません。\r\n" + join_path(b.out, "gone"),
+                  "出力先がスクリーンショットのフォルダと同じです。\r\n別のフォルダを選んでください。",
+                  "出力先のフォルダに書き込めません。\r\n" + b.out}));
     EXPECT_EQ(b.files_in(b.app.folders.shots).size(), 1u);
     EXPECT_TRUE(b.files_in(b.out).empty());
 }
@@ -265,51 +268,47 @@ TEST(BulkCopy, NothingIsDoneWhenCancelledOrWhenTheOutputFolderCannotTakeTheFiles
 TEST(BulkWindow, TheFolderButtonRewritesOnlyLineFourOfTheSettings) {
     Bulk b(1);
     const std::string file = b.app.folders.settings_file();
-    MainWindow& f = b.start();
-    BulkWindow& d = b.open(f, f.mAll_copy);
+    b.start();
+    test::BulkSurface d = b.open(test::entry::kCopyAll);
 
-    b.app.plat.prompts.answer_save(std::nullopt);
-    click(d.cmd_cmd4);
-    EXPECT_EQ(d.txt_Output_Path.text(), b.out);
+    d.choose_folder(std::nullopt);
+    EXPECT_EQ(d.output_folder(), b.out);
 
     const std::string chosen = join_path(b.app.folders.root.path(), "新しい");
-    b.app.plat.prompts.answer_save(join_path(chosen, "typed name"));
-    click(d.cmd_cmd4);
+    d.choose_folder(join_path(chosen, "typed name"));
     EXPECT_EQ(b.app.plat.prompts.asked().back().dialog.initial_folder, b.out);
-    EXPECT_EQ(d.txt_Output_Path.text(), chosen);
+    EXPECT_EQ(d.output_folder(), chosen);
     EXPECT_EQ(from_ansi(read_file(file)), b.app.folders.game + "\r\n1\r\n0\r\n" + chosen + "\r\n");
 
     // A name in the root folder chooses the root folder.
     const std::string root = kSep == '/' ? "/" : "C:\\";
-    b.app.plat.prompts.answer_save(root + "全スクリーンショット");
-    click(d.cmd_cmd4);
-    EXPECT_EQ(d.txt_Output_Path.text(), root);
+    d.choose_folder(root + "全スクリーンショット");
+    EXPECT_EQ(d.output_folder(), root);
     EXPECT_EQ(read_file(file), b.app.folders.game + "\r\n1\r\n0\r\n" + root + "\r\n");
 
     // A choice that cannot be stored is still used, and the user is told.
     b.app.plat.files.fail_flush = true;
-    b.app.plat.prompts.answer_save(join_path(chosen, "x"));
     b.app.plat.prompts.answer_message(MsgResult::ok);
-    click(d.cmd_cmd4);
-    EXPECT_EQ(d.txt_Output_Path.text(), chosen);
+    d.choose_folder(join_path(chosen, "x"));
+    EXPECT_EQ(d.output_folder(), chosen);
     EXPECT_EQ(read_file(file), b.app.folders.game + "\r\n1\r\n0\r\n" + root + "\r\n");
     EXPECT_EQ(b.app.plat.prompts.asked().back().box.text,
               "設定ファイルに書き込めなかったため、保存先の設定は変更されていません。");
-    EXPECT_EQ(b.app.plat.prompts.asked().back().box.owner, &d);
+    EXPECT_EQ(b.app.plat.prompts.asked().back().box.owner, &d.window());
 
     // Reopening shows the main window's folder again, not the one chosen last.
-    click(d.cmd_cancel);
-    EXPECT_FALSE(d.visible());
-    EXPECT_EQ(&b.open(f, f.mAll_move), &d);
-    EXPECT_EQ(d.txt_Output_Path.text(), b.out);
+    d.press(kCancel);
+    EXPECT_FALSE(d.shown());
+    EXPECT_EQ(&b.open(test::entry::kMoveAll).window(), &d.window());
+    EXPECT_EQ(d.output_folder(), b.out);
 }
 
 TEST(BulkWindow, TheCloseBoxUnloadsTheWindowAndAnEmptyFolderStillSaysDone) {
     Bulk b(0);
-    MainWindow& f = b.start();
-    b.open(f, f.mAll_copy).request_close();
-    EXPECT_EQ(test::loaded<BulkWindow>(f), nullptr);
-    b.run(b.open(f, f.mAll_move));
+    b.start();
+    b.open(test::entry::kCopyAll).close();
+    EXPECT_EQ(test::loaded<BulkWindow>(*b.app.form), nullptr);
+    b.run(b.open(test::entry::kMoveAll));
     EXPECT_EQ(b.message(1).text, "「全て移動」を完了しました。");
 }
 
@@ -317,22 +316,22 @@ TEST(BulkWindow, WhileRunningTheProgressShowsAndNothingStartsOrClosesIt) {
     Bulk b(5);
     SteppingClock clock;
     b.app.plat.use(clock);
-    MainWindow& f = b.start();
-    BulkWindow& d = b.open(f, f.mAll_copy);
+    test::MainSurface m = b.start();
+    test::BulkSurface d = b.open(test::entry::kCopyAll);
     std::vector<int> seen;
     auto meddle = [&] {
-        seen.push_back(d.pgb.value());
-        click(d.cmd_Start);
-        click(d.cmd_cancel);
-        d.request_close();
-        test::click_menu(f.mAll_move);
+        seen.push_back(d.progress());
+        d.press(kStart);
+        d.press(kCancel);
+        d.close();
+        m.choose_menu(test::entry::kMoveAll);
     };
     b.app.plat.windows.queue(meddle);
     b.run(d);
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_GT(seen[0], 0);
     EXPECT_LT(seen[0], 100);
-    EXPECT_EQ(test::loaded<BulkWindow>(f), &d);
+    EXPECT_EQ(test::loaded<BulkWindow>(*b.app.form), &d.window());
     // The move menu pressed meanwhile did not change the running copy.
     EXPECT_EQ(b.message(1).text, "「全てコピー」を完了しました。");
     EXPECT_EQ(b.files_in(b.out).size(), 5u);

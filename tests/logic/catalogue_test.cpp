@@ -13,7 +13,6 @@
 #include "catalogue/list_line.h"
 #include "editor_window/editor_window.h"
 #include "services/paths.h"
-#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 #include "support/held_open.h"
 #include "support/zone.h"
@@ -130,7 +129,7 @@ TEST(Lists, BothOrdersMatchLinesBuiltOneByOneThroughEveryChange) {
     for (int i = 0; i < 4; ++i) app.folders.add_shot(name_of(i), t + 3600 * (i + 1));
     // Where names ignore letter case (Windows) "_B" is "_b" written again.
     const int made = static_cast<int>(lines_on_disk(app.folders.shots).size());
-    MainWindow& f = app.start();
+    app.start();
     test::MainSurface m = app.main();
     auto delete_row = [&](int row) {
         m.choose(row);
@@ -147,8 +146,7 @@ TEST(Lists, BothOrdersMatchLinesBuiltOneByOneThroughEveryChange) {
         {"rebuild",
          [&] {
              app.folders.add_shot("PelmarOnline_new.jpg", t);
-             m.choose_menu(test::entry::kSettings);
-             test::click(test::win<SettingsDialog>(f).cmd_set);
+             m.open_settings().press(test::settings_entry::kApply);
          }},
         {"delete the first", [&] { delete_row(0); }},
     };
@@ -239,7 +237,7 @@ TEST(Preview, ClickingTheSelectedLineShowsItAgain) {
     App app;
     app.folders.write_settings();
     const auto names = add_shots(app, 2);
-    MainWindow& f = app.start();
+    app.start();
     test::MainSurface m = app.main();
     ASSERT_EQ(m.preview_width(), 64);
     // The file changed on disk since it was shown: a click on its line shows it anew.
@@ -249,8 +247,7 @@ TEST(Preview, ClickingTheSelectedLineShowsItAgain) {
 
     // After the settings dialog's rebuild the panel names the first line only; a click on that
     // line describes it in full.
-    m.choose_menu(test::entry::kSettings);
-    test::click(test::win<SettingsDialog>(f).cmd_set);
+    m.open_settings().press(test::settings_entry::kApply);
     ASSERT_EQ(m.chosen(), 0);
     EXPECT_EQ(m.panel().find("(1/2)"), std::string::npos);
     m.choose(0);

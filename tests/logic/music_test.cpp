@@ -12,7 +12,6 @@
 #include "main_window/main_window.h"
 #include "music/tracks.h"
 #include "services/paths.h"
-#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
 #include "support/temp_folder.h"
@@ -244,12 +243,11 @@ TEST_F(Music, SwitchingOnStartsATrackAtTheNextTickAndPollsEveryMillisecond) {
 // The dialog's check box is the same setting as the menu's: off closes the track, and on again
 // starts a new one rather than polling the closed one.
 TEST_F(Music, SwitchedOffAndOnInTheSettingsDialogAsInTheMenu) {
-    MainWindow& f = playing(3);
+    playing(3);
     const auto apply_with_music = [&](bool on) {
-        main().choose_menu(test::entry::kSettings);
-        SettingsDialog& d = test::win<SettingsDialog>(f);
-        if (d.chk_BGMPlay.value() != on) test::click(d.chk_BGMPlay);
-        test::click(d.cmd_set);
+        test::SettingsSurface d = main().open_settings();
+        d.set(test::settings_entry::kMusic, on);
+        d.press(test::settings_entry::kApply);
     };
     apply_with_music(false);
     EXPECT_FALSE(main().checked(test::entry::kMusic));

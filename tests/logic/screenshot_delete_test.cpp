@@ -115,7 +115,8 @@ TEST(ScreenshotDelete, QuestionAnswersAndFileStatesDecideWhatGoes) {
         SCOPED_TRACE(c.what);
         App app;
         MainWindow& f = test::start_with_shots(app, c.shots);
-        if (c.newest_first) test::click(f.img_sort_up);
+        test::MainSurface m = app.main();
+        if (c.newest_first) m.switch_order();
         ListBox& list = f.lists().in_use();
         list.set_list_index(c.row);
         std::optional<ScreenshotLists::Busy> busy;
@@ -140,14 +141,13 @@ TEST(ScreenshotDelete, QuestionAnswersAndFileStatesDecideWhatGoes) {
         EXPECT_EQ(told, c.told);
 
         std::vector<std::string> left;
-        for (const std::string& line : f.file_lst.items()) left.push_back(line_name(line));
+        for (const std::string& line : m.oldest_first()) left.push_back(line_name(line));
         std::vector<std::string> expected;
         for (const int shot : c.left) expected.push_back(shot_name(shot));
         EXPECT_EQ(left, expected);
-        ASSERT_EQ(f.file_sort.count(), f.file_lst.count());
-        for (int i = 0; i < f.file_lst.count(); ++i)
-            EXPECT_EQ(f.file_sort.item(i), f.file_lst.item(f.file_lst.count() - 1 - i));
-        EXPECT_EQ(list.list_index(), c.selected);
+        const std::vector<std::string> oldest_first = m.oldest_first();
+        EXPECT_EQ(m.newest_first(), std::vector<std::string>(oldest_first.rbegin(), oldest_first.rend()));
+        EXPECT_EQ(m.chosen(), c.selected);
         EXPECT_EQ(f.lists().busy(list), c.busy);
         if (doomed >= 0 && c.file != FileState::gone) {
             EXPECT_EQ(std::filesystem::exists(to_fs_path(join_path(app.folders.shots, shot_name(doomed)))), !c.removed);

@@ -1,7 +1,6 @@
 // The splash window: its panel, its two timer states and the version check at each tick.
 #include <gtest/gtest.h>
 
-#include "settings_dialog/settings_dialog.h"
 #include "splash/splash_window.h"
 #include "support/app_fixture.h"
 
@@ -174,11 +173,11 @@ TEST(Splash, TheStartUpCheckAsksOnlyARealServer) {
 
         test::click_menu(f.mSite);
         EXPECT_EQ(app.plat.shell.opened, std::vector<std::string>{c.server + "/"}) << c.server;
-        test::click_menu(f.mSetting);
+        test::SettingsSurface settings = app.main().open_settings();
         app.plat.prompts.clear_asked();
         app.plat.http.urls.clear();
         app.plat.prompts.answer_message(MsgResult::ok);
-        test::click(test::win<SettingsDialog>(f).cmd_ver_check);
+        settings.press(test::settings_entry::kCheckVersion);
         EXPECT_EQ(app.plat.http.urls, std::vector<std::string>{query}) << c.server;
         ASSERT_EQ(app.plat.prompts.asked().size(), 1u) << c.server;
         EXPECT_EQ(app.plat.prompts.asked()[0].box.text, "ネットワークに接続できませんでした。") << c.server;

@@ -7,7 +7,6 @@
 
 #include "core/settings.h"
 #include "services/paths.h"
-#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 
 namespace vis {
@@ -131,7 +130,7 @@ TEST(StartUp, ShortSettingsFileSkipsTheLoadAndOpensTheSetUpDialog) {
     EXPECT_TRUE(m.checked(test::entry::kMusic));
     app.plat.windows.advance(1);
     EXPECT_FALSE(f.visible());
-    EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
+    EXPECT_TRUE(m.settings().shown());
     EXPECT_FALSE(f.starting());
     EXPECT_FALSE(f.music().begun());
     // The file is left as it was.
@@ -153,7 +152,7 @@ TEST(StartUp, AMissingOrUnreadableScreenshotFolderAsksForTheGameWithoutMusic) {
         put_in_place(app.folders.shots);
         MainWindow& f = app.start();
         EXPECT_FALSE(f.visible());
-        EXPECT_TRUE(test::win<SettingsDialog>(f).visible());
+        EXPECT_TRUE(app.main().settings().shown());
         app.plat.windows.advance(5000);
         EXPECT_FALSE(f.music().begun());
         EXPECT_TRUE(app.plat.media.commands.empty());

@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include "album_window/album_window.h"
+#include <optional>
+
 #include "catalogue/screenshot_watch.h"
 #include "services/paths.h"
+#include "support/album_surface.h"
 #include "support/ink_jpeg.h"
+#include "support/thumbnail_surface.h"
 #include "ui/keys.h"
-#include "viewer/viewer_window.h"
 #include "viewer_fixture.h"
 
 namespace vis {
@@ -22,40 +24,19 @@ using test::shot_name;
 // 1008 x 600 pixels (five cells a row), every thumbnail on screen decoded.
 struct Thumbs {
     test::App app;
-    MainWindow* f = nullptr;
-    ThumbnailWindow* w = nullptr;
+    std::optional<test::ThumbnailSurface> w;
 
     explicit Thumbs(int n, const std::function<void(test::App&)>& before = {}) {
         app.folders.write_settings("1", "0");
         test::add_viewer_shots(app, n);
         if (before) before(app);
-        f = &app.start();
-        test::click_menu(f->mThumbnails);
-        w = &test::win<ThumbnailWindow>(*f);
-        w->grid.view_resized(1008, 600, 1.0);
+        app.start();
+        main().choose_menu(test::entry::kThumbnails);
+        w.emplace(test::win<ThumbnailWindow>(*app.form), app.plat.windows);
+        w->view_resized(1008, 600);
     }
-    void settle() {
-        w->thumbnails().thumbnails().decoder().wait_idle();
-        app.plat.windows.run_posted();
-    }
-    void click(int item, int shift = 0) {
-        const PixelRect r = w->thumbnails().view().layout().cell(item);
-        w->grid.press(r.left + r.width / 2, r.top + r.height / 2, shift);
-    }
-    void key(int code, int shift = 0) { test::press_key(*w, code, shift); }
-    std::vector<int> selected() const { return w->thumbnails().selection().items(); }
-    // The looks of the cells on screen, in item order.
-    std::vector<GridPiece::Look> looks() const {
-        std::vector<GridPiece::Look> got;
-        for (const GridPiece& p : w->thumbnails().pieces(w->grid.scroll_top(), w->grid.scroll_top() + 600))
-            if (p.kind == GridPiece::Kind::cell) got.push_back(p.look);
-        return got;
-    }
-    std::string main_line() {
-        const ListBox& list = f->lists().in_use();
-        return list.list_index() < 0 ? std::string() : list.item(list.list_index());
-    }
-    std::string line_of(int item) const { return f->file_sort.item(item); }
+    test::MainSurface main() { return app.main(); }
+    std::string line_of(int item) { return main().newest_first().at(static_cast<std::size_t>(item)); }
 };
 
 using Look = GridPiece::Look;
@@ -71,73 +52,76 @@ TEST(ThumbnailWindow, OpensNewestFirstAndDrawsEachThumbnailOnlyWhenItCame) {
         test::set_modified(damaged, test::viewer_local_time(1));
         test::set_modified(inks, test::viewer_local_time(2));
     });
-    EXPECT_TRUE(t.w->visible());
+    EXPECT_TRUE(t.w->shown());
     EXPECT_EQ(t.w->caption(), "サムネイル一覧");
-    const auto pieces = t.w->thumbnails().pieces(0, 600);
-    ASSERT_EQ(pieces.size(), 5u);
-    EXPECT_EQ(pieces[0].text, t.line_of(0).substr(0, 10) + " (4 枚)");
-    EXPECT_EQ(pieces[1].text, t.line_of(0).substr(11, 8));  // the newest's time under it
+    const std::vector<std::string> texts = t.w->texts();
+    ASSERT_EQ(texts.size(), 5u);
+    EXPECT_EQ(texts[0], t.line_of(0).substr(0, 10) + " (4 枚)");
+    EXPECT_EQ(texts[1], t.line_of(0).substr(11, 8));  // the newest's time under it
     // Nothing is drawn before it came through the window's thread.
-    EXPECT_EQ(t.looks(), std::vector<Look>(4, Look::waiting));
-    t.settle();
-    EXPECT_EQ(t.looks(), (std::vector<Look>{Look::ready, Look::ready, Look::unreadable, Look::ready}));
+    EXPECT_EQ(t.w->looks(), std::vector<Look>(4, Look::waiting));
+    t.w->settle();
+    EXPECT_EQ(t.w->looks(), (std::vector<Look>{Look::ready, Look::ready, Look::unreadable, Look::ready}));
     // The window opened on the main list's choice (the oldest, its first line).
-    EXPECT_EQ(t.selected(), std::vector<int>{3});
-    EXPECT_EQ(t.w->grid.spoken(), t.line_of(3));
+    EXPECT_EQ(t.w->selected(), std::vector<int>{3});
+    EXPECT_EQ(t.w->spoken(), t.line_of(3));
 
-    t.click(1);
-    EXPECT_EQ(t.main_line(), t.line_of(1));
+    t.w->click(1);
+    EXPECT_EQ(t.main().chosen_line(), t.line_of(1));
     t.app.plat.windows.advance(ThumbnailWindow::kPreviewAfterMs);
-    ASSERT_FALSE(t.f->preview_picture().empty());
-    EXPECT_EQ(t.f->preview_picture().pixel(10, 10) & 0xFFFFFF, 0xFF0000u);
+    ASSERT_FALSE(t.main().preview().empty());
+    EXPECT_EQ(t.main().preview().pixel(10, 10) & 0xFFFFFF, 0xFF0000u);
 }
 
 TEST(ThumbnailWindow, SelectionIsSharedWithTheMainWindowAndKeysMoveByCellAndRow) {
     Thumbs t(12);
-    t.click(1);
-    t.click(3, shift::kCtrl);
-    t.click(6, shift::kCtrl | shift::kShift);
-    EXPECT_EQ(t.selected(), (std::vector<int>{1, 3, 4, 5, 6}));
-    EXPECT_EQ(t.main_line(), t.line_of(6));
-    EXPECT_EQ(t.w->lbl_count.caption(), "5 / 12 枚選択");
-    t.key(key::kUp);
-    EXPECT_EQ(t.selected(), std::vector<int>{1});
-    t.key(key::kDown, shift::kShift);
-    EXPECT_EQ(t.selected(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
-    t.key(key::kEnd);
-    EXPECT_EQ(t.main_line(), t.line_of(11));
+    test::ThumbnailSurface& w = *t.w;
+    w.click(1);
+    w.click(3, shift::kCtrl);
+    w.click(6, shift::kCtrl | shift::kShift);
+    EXPECT_EQ(w.selected(), (std::vector<int>{1, 3, 4, 5, 6}));
+    EXPECT_EQ(t.main().chosen_line(), t.line_of(6));
+    EXPECT_EQ(w.count_text(), "5 / 12 枚選択");
+    w.press(key::kUp);
+    EXPECT_EQ(w.selected(), std::vector<int>{1});
+    w.press(key::kDown, shift::kShift);
+    EXPECT_EQ(w.selected(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    w.press(key::kEnd);
+    EXPECT_EQ(t.main().chosen_line(), t.line_of(11));
     // A key held through the grid: the main list follows each step, its full-size preview only
-    // the step the choice rests on.
+    // the step the choice rests on (item k, newest first, is shot 11 - k).
+    const auto previewed = [&](int item) { return t.main().preview_width() == test::shot_width(11 - item); };
     t.app.plat.windows.advance(ThumbnailWindow::kPreviewAfterMs);
+    EXPECT_TRUE(previewed(11));
     for (int step = 0; step < 5; ++step) {
-        t.key(key::kLeft);
+        w.press(key::kLeft);
         t.app.plat.windows.advance(ThumbnailWindow::kPreviewAfterMs / 4);
-        EXPECT_EQ(t.main_line(), t.line_of(10 - step));
-        EXPECT_TRUE(t.f->preview_picture().empty());
+        EXPECT_EQ(t.main().chosen_line(), t.line_of(10 - step));
+        EXPECT_TRUE(previewed(11));
     }
     t.app.plat.windows.advance(ThumbnailWindow::kPreviewAfterMs);
-    EXPECT_FALSE(t.f->preview_picture().empty());
+    EXPECT_TRUE(previewed(6));
 
     // A click in the main list selects its screenshot here, alone.
-    test::click_row(t.f->lists().in_use(), 4);  // oldest first: item 7
-    EXPECT_EQ(t.selected(), std::vector<int>{7});
-    EXPECT_EQ(t.w->grid.spoken(), t.line_of(7));
+    t.main().choose(4);  // oldest first: item 7
+    EXPECT_EQ(w.selected(), std::vector<int>{7});
+    EXPECT_EQ(w.spoken(), t.line_of(7));
 
-    t.key(key::kReturn);
-    ViewerWindow& viewer = test::win<ViewerWindow>(*t.f);
-    EXPECT_TRUE(viewer.visible());
-    EXPECT_EQ(t.main_line(), t.line_of(7));
+    w.press(key::kReturn);
+    EXPECT_TRUE(t.main().viewer_open());
+    EXPECT_EQ(t.main().chosen_line(), t.line_of(7));
 }
 
 TEST(ThumbnailWindow, DeleteOnSeveralAsksOnceDeletesExactlyThoseAndNamesTheOneThatStayed) {
     Thumbs t(6);
+    test::ThumbnailSurface& w = *t.w;
     t.app.plat.files.locked = shot_name(3);  // item 2: newest first, item k is shot 5 - k
-    t.click(1);
-    t.click(3, shift::kShift);
-    t.click(5, shift::kCtrl);
+    w.click(1);
+    w.click(3, shift::kShift);
+    w.click(5, shift::kCtrl);
     t.app.plat.prompts.answer_message(MsgResult::yes);
     t.app.plat.prompts.answer_message(MsgResult::ok);
-    t.key(key::kDelete);
+    w.press(key::kDelete);
 
     const auto& asked = t.app.plat.prompts.asked();
     ASSERT_EQ(asked.size(), 2u);
@@ -150,15 +134,15 @@ TEST(ThumbnailWindow, DeleteOnSeveralAsksOnceDeletesExactlyThoseAndNamesTheOneTh
             shot_name(3));
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(file_exists(join_path(t.app.folders.shots, shot_name(i))), i == 1 || i == 3 || i == 5) << i;
-    EXPECT_EQ(t.f->file_lst.count(), 3);
-    EXPECT_EQ(t.w->thumbnails().view().layout().count(), 3);
+    EXPECT_EQ(t.main().count(), 3);
+    EXPECT_EQ(w.cells(), 3);
     // The one that stayed is still selected.
-    EXPECT_EQ(t.w->selected_names(), std::vector<std::string>{shot_name(3)});
+    EXPECT_EQ(w.selected_names(), std::vector<std::string>{shot_name(3)});
 
     // No keeps everything.
     t.app.plat.prompts.answer_message(MsgResult::no);
-    t.key(key::kDelete);
-    EXPECT_EQ(t.f->file_lst.count(), 3);
+    w.press(key::kDelete);
+    EXPECT_EQ(t.main().count(), 3);
 }
 
 // A screenshot deleted in the main window, or gone from the folder, before the window's follow
@@ -167,32 +151,31 @@ TEST(ThumbnailWindow, DeleteOnSeveralAsksOnceDeletesExactlyThoseAndNamesTheOneTh
 TEST(ThumbnailWindow, ALineGoneFromTheMainListLeavesNoCellBehind) {
     const struct {
         const char* what;
-        std::function<void(Thumbs&)> use;
+        std::function<void(test::ThumbnailSurface&)> use;
     } uses[] = {
-        {"paint", [](Thumbs& t) { EXPECT_EQ(t.looks().size(), 2u); }},
-        {"click", [](Thumbs& t) { t.click(1); }},
-        {"key", [](Thumbs& t) { t.key(key::kEnd); }},
-        {"album", [](Thumbs& t) { test::click(t.w->cmd_album); }},
-        {"delete", [](Thumbs& t) { t.key(key::kDelete); }},
+        {"paint", [](test::ThumbnailSurface& w) { EXPECT_EQ(w.looks().size(), 2u); }},
+        {"click", [](test::ThumbnailSurface& w) { w.click(1); }},
+        {"key", [](test::ThumbnailSurface& w) { w.press(key::kEnd); }},
+        {"album", [](test::ThumbnailSurface& w) { w.send_to_album(); }},
+        {"delete", [](test::ThumbnailSurface& w) { w.press(key::kDelete); }},
     };
     for (const auto& use : uses) {
         SCOPED_TRACE(use.what);
         Thumbs t(3);
-        t.click(2);  // the oldest, last on screen
-        t.settle();
+        t.w->click(2);  // the oldest, last on screen
+        t.w->settle();
         // Deleted from the main list: the oldest goes, the grid has not been told.
-        ListBox& list = t.f->lists().in_use();
-        test::click_row(list, &list == &t.f->file_sort ? 2 : 0);
-        t.app.plat.prompts.answer_message(MsgResult::yes);
-        test::press_key(*t.f, key::kDelete);
-        ASSERT_EQ(list.count(), 2);
+        test::MainSurface m = t.main();
+        m.choose(m.order_shown() == "newest first" ? 2 : 0);
+        m.delete_chosen();
+        ASSERT_EQ(m.count(), 2);
 
-        use.use(t);
-        EXPECT_EQ(t.w->thumbnails().view().layout().count(), 2);
-        const auto pieces = t.w->thumbnails().pieces(0, 600);
-        ASSERT_EQ(pieces.size(), 3u);
-        EXPECT_EQ(pieces[0].text, t.line_of(0).substr(0, 10) + " (2 枚)");
-        EXPECT_EQ(pieces[2].text, t.line_of(1).substr(11, 8));
+        use.use(*t.w);
+        EXPECT_EQ(t.w->cells(), 2);
+        const std::vector<std::string> texts = t.w->texts();
+        ASSERT_EQ(texts.size(), 3u);
+        EXPECT_EQ(texts[0], t.line_of(0).substr(0, 10) + " (2 枚)");
+        EXPECT_EQ(texts[2], t.line_of(1).substr(11, 8));
     }
 }
 
@@ -201,10 +184,11 @@ TEST(ThumbnailWindow, ALineGoneFromTheMainListLeavesNoCellBehind) {
 // down the grid, stays in sight.
 TEST(ThumbnailWindow, ResizedTheGridFillsTheWindowAndKeepsTheSelectedInSight) {
     Thumbs t(60);
-    EXPECT_EQ(t.w->border_style(), BorderStyle::sizable);
-    EXPECT_EQ(t.w->min_client_width(), 6600);  // the top row and two cells
-    EXPECT_EQ(t.w->min_client_height(), 3000);
-    t.w->thumbnails().select_only(37);
+    test::ThumbnailSurface& w = *t.w;
+    EXPECT_EQ(w.window().border_style(), BorderStyle::sizable);
+    EXPECT_EQ(w.window().min_client_width(), 6600);  // the top row and two cells
+    EXPECT_EQ(w.window().min_client_height(), 3000);
+    w.window().thumbnails().select_only(37);
     const struct {
         int width, height;  // the client area in twips
         int columns;
@@ -216,38 +200,37 @@ TEST(ThumbnailWindow, ResizedTheGridFillsTheWindowAndKeepsTheSelectedInSight) {
     };
     for (const auto& size : sizes) {
         SCOPED_TRACE(size.width);
-        t.w->client_resized(size.width, size.height);
-        EXPECT_EQ(t.w->grid.bounds(), (Rect{0, 660, size.width, size.height - 660}));
-        EXPECT_EQ(t.w->lbl_count.bounds(), (Rect{2700, 200, size.width - 2820, 300}));
+        w.resize(size.width, size.height);
+        EXPECT_EQ(w.grid_box(), (Rect{0, 660, size.width, size.height - 660}));
+        EXPECT_EQ(w.count_box(), (Rect{2700, 200, size.width - 2820, 300}));
         // The grid's view: its bounds at 96 dpi less the scroll bar, as the systems report it.
-        t.w->grid.view_resized(size.width / 15 - 17, (size.height - 660) / 15, 1.0);
-        const ThumbnailView& view = t.w->thumbnails().view();
-        EXPECT_EQ(view.layout().columns(), size.columns);
-        EXPECT_EQ(t.w->grid.scroll_top(), view.top());
-        const auto [first, last] = view.visible();
-        EXPECT_TRUE(first <= 37 && 37 < last) << first << ".." << last;
-        EXPECT_EQ(t.selected(), std::vector<int>{37});
+        w.view_resized(size.width / 15 - 17, (size.height - 660) / 15);
+        EXPECT_EQ(w.columns(), size.columns);
+        EXPECT_EQ(w.scroll_top(), w.laid_out_top());
+        EXPECT_TRUE(w.in_sight(37));
+        EXPECT_EQ(w.selected(), std::vector<int>{37});
     }
 }
 
 TEST(ThumbnailWindow, AlbumTakesTheSelectedAndTheGridFollowsTheFolder) {
     Thumbs t(5);
-    t.click(0);
-    t.click(2, shift::kCtrl);
-    test::click(t.w->cmd_album);
-    AlbumWindow& album = test::win<AlbumWindow>(*t.f);
-    EXPECT_TRUE(album.visible());
-    EXPECT_EQ(album.file_album.items(), (std::vector<std::string>{t.line_of(2), t.line_of(0)}));
-    EXPECT_EQ(album.file_lst.count(), 3);
+    test::ThumbnailSurface& w = *t.w;
+    w.click(0);
+    w.click(2, shift::kCtrl);
+    w.send_to_album();
+    test::AlbumSurface album(test::win<AlbumWindow>(*t.app.form));
+    EXPECT_TRUE(album.shown());
+    EXPECT_EQ(album.album(), (std::vector<std::string>{t.line_of(2), t.line_of(0)}));
+    EXPECT_EQ(album.screenshots().size(), 3u);
 
     // A new screenshot comes while the window is open; the selection stays on its files.
-    const std::vector<std::string> before = t.w->selected_names();
+    const std::vector<std::string> before = w.selected_names();
     t.app.folders.add_shot(shot_name(9), test::viewer_local_time(9), 64, 48);
     t.app.plat.folder_watch.report({shot_name(9)});
     t.app.plat.windows.advance(2 * ScreenshotWatch::kTickMs + 400);
-    EXPECT_EQ(t.w->thumbnails().view().layout().count(), 6);
-    EXPECT_EQ(t.w->selected_names(), before);
-    EXPECT_EQ(t.w->lbl_count.caption(), "2 / 6 枚選択");
+    EXPECT_EQ(w.cells(), 6);
+    EXPECT_EQ(w.selected_names(), before);
+    EXPECT_EQ(w.count_text(), "2 / 6 枚選択");
 }
 
 }  // namespace

@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 
 namespace vis {
 namespace {
 
 using test::App;
+using test::settings_entry::kCheckVersion;
 
 TEST(VersionText, FormattedWithTwoDecimalsAndNoLeadingZero) {
     const std::vector<std::pair<std::string, std::string>> table{
@@ -82,14 +82,13 @@ TEST(ManualVersionCheck, AnswersOfTheServer) {
     for (const auto& c : cases) {
         App app;
         app.folders.write_settings();
-        MainWindow& f = app.start();
-        test::click_menu(f.mSetting);
-        SettingsDialog& d = test::win<SettingsDialog>(f);
+        app.start();
+        test::SettingsSurface d = app.main().open_settings();
         app.plat.http.body = c.answer;
         app.plat.http.urls.clear();
         app.plat.http.timeouts.clear();
         app.plat.prompts.answer_message(c.reply);
-        test::click(d.cmd_ver_check);
+        d.press(kCheckVersion);
 
         ASSERT_EQ(app.plat.prompts.asked().size(), 1u) << c.answer;
         const MessageBox& box = app.plat.prompts.asked()[0].box;
@@ -97,7 +96,7 @@ TEST(ManualVersionCheck, AnswersOfTheServer) {
         EXPECT_EQ(box.title, c.title) << c.answer;
         EXPECT_EQ(box.icon, c.icon) << c.answer;
         EXPECT_EQ(box.buttons, c.buttons) << c.answer;
-        EXPECT_EQ(box.owner, &d) << c.answer;
+        EXPECT_EQ(box.owner, &d.window()) << c.answer;
         EXPECT_EQ(app.plat.http.urls,
                   std::vector<std::string>{"http://127.0.0.1:9/cgi-bin/soft/ver.cgi?mode=ver&file=pelmar_vistelle"});
         EXPECT_EQ(app.plat.http.timeouts, std::vector<int>{kVersionQueryTimeoutMs});
@@ -109,8 +108,8 @@ TEST(ManualVersionCheck, AnswersOfTheServer) {
         } else {
             EXPECT_TRUE(app.plat.shell.opened.empty()) << c.answer;
         }
-        EXPECT_TRUE(d.cmd_ver_check.enabled()) << c.answer;
-        EXPECT_TRUE(d.visible()) << c.answer;
+        EXPECT_TRUE(d.can_press(kCheckVersion)) << c.answer;
+        EXPECT_TRUE(d.shown()) << c.answer;
     }
 }
 
@@ -129,16 +128,16 @@ TEST(ManualVersionCheck, TheButtonIsOffWhileTheQueryWaitsAndUsableAgainAfterAFai
     App app;
     ButtonWatchingHttp http;
     app.plat.use(http);
-    MainWindow& f = app.make();
-    SettingsDialog& d = test::win<SettingsDialog>(f);
-    http.button = &d.cmd_ver_check;
-    d.open(false);
+    app.make();
+    test::SettingsSurface d = app.main().settings();
+    http.button = &test::captioned<Button>(d.window(), kCheckVersion);
+    d.window().open(false);
     app.plat.prompts.answer_message(MsgResult::ok);
     app.plat.prompts.answer_message(MsgResult::ok);
-    test::click(d.cmd_ver_check);
-    test::click(d.cmd_ver_check);
+    d.press(kCheckVersion);
+    d.press(kCheckVersion);
     EXPECT_EQ(http.enabled_during_query, (std::vector<bool>{false, false}));
-    EXPECT_TRUE(d.cmd_ver_check.enabled());
+    EXPECT_TRUE(d.can_press(kCheckVersion));
     EXPECT_EQ(app.plat.prompts.asked().size(), 2u);
 }
 

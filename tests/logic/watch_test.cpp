@@ -9,10 +9,8 @@
 #include <thread>
 #include <utility>
 
-#include "bulk/bulk_window.h"
 #include "catalogue/list_line.h"
 #include "services/paths.h"
-#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 #include "ui/keys.h"
 #include "viewer/viewer_window.h"
@@ -259,9 +257,8 @@ TEST(ListWatch, ChangesWaitWhileABulkMoveRunsAndAreAppliedAfter) {
     test::MainSurface m = w.main();
     const std::string out = join_path(w.app.folders.root.path(), "moved");
     std::filesystem::create_directory(to_fs_path(out));
-    m.choose_menu("コマンド/全て移動");
-    BulkWindow& d = test::win<BulkWindow>(m.window());
-    d.txt_Output_Path.set_text(out);
+    test::BulkSurface d = m.open_bulk(test::entry::kMoveAll);
+    d.choose_folder(join_path(out, "全スクリーンショット"));
     std::vector<std::string> during;
     files.meanwhile = [&] {
         w.report({w.save(5, kFirst + 5), shot(0), shot(10), shot(20)});
@@ -269,8 +266,7 @@ TEST(ListWatch, ChangesWaitWhileABulkMoveRunsAndAreAppliedAfter) {
         during = m.lines();
     };
     w.app.plat.prompts.answer_message(MsgResult::ok);
-    w.app.plat.prompts.answer_message(MsgResult::ok);
-    test::click(d.cmd_Start);
+    d.start(MsgResult::ok);
     EXPECT_EQ(during.size(), 3u);
     // The run moved what it read when it started; the one saved meanwhile stays and is listed.
     EXPECT_TRUE(std::filesystem::exists(to_fs_path(join_path(out, shot(20)))));
@@ -336,8 +332,7 @@ TEST(ListWatch, ALostTrackIsMadeGoodByOneReadingAndANewWatch) {
     };
     const auto settings_applied = [&](Watched& w) {
         made_again(w);
-        w.main().choose_menu(test::entry::kSettings);
-        test::click(test::win<SettingsDialog>(w.main().window()).cmd_set);
+        w.main().open_settings().press(test::settings_entry::kApply);
     };
     const struct {
         const char* what;

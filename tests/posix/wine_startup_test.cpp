@@ -42,15 +42,16 @@ TEST(StartUpUnderWine, FirstStartListsTheGamesScreenshotsWithoutTheSetUpDialog) 
     wine.add_shot("Program Files/QUORIX/Pelmar Online", "PelmarOnline_2006116_01716.jpg", 1000000100);
     test::App app;
     MainWindow& f = app.start();
+    test::MainSurface m = app.main();
     EXPECT_EQ(read_file(app.folders.settings_file()), kFirstRunBytes);
     EXPECT_EQ(test::loaded<SettingsDialog>(f), nullptr);
     EXPECT_TRUE(f.visible());
     EXPECT_EQ(f.caption(), "Pelmarオンライン - Vistelle (v2.00)");
-    ASSERT_EQ(f.file_lst.count(), 2);
-    EXPECT_EQ(line_name(f.file_lst.item(0)), "PelmarOnline_2006115_01715.jpg");
-    EXPECT_EQ(f.file_lst.list_index(), 0);
-    EXPECT_EQ(f.img_pre.picture().width, 64);
-    EXPECT_EQ(f.lbl_alt.caption().find("ファイル名：PelmarOnline_2006115_01715.jpg"), 0u);
+    ASSERT_EQ(m.count(), 2);
+    EXPECT_EQ(m.name_at(0), "PelmarOnline_2006115_01715.jpg");
+    EXPECT_EQ(m.chosen(), 0);
+    EXPECT_EQ(m.preview_width(), 64);
+    EXPECT_EQ(m.panel().find("ファイル名：PelmarOnline_2006115_01715.jpg"), 0u);
 }
 
 TEST(StartUpUnderWine, StoredWindowsPathInAnotherCaseIsUsedAndKept) {
@@ -60,18 +61,18 @@ TEST(StartUpUnderWine, StoredWindowsPathInAnotherCaseIsUsedAndKept) {
     const std::string stored = "c:\\GAMES\\pelmar online\r\n0\r\n0\r\nC:\\Users\\player\\Pictures\r\n";
     test::write_file(app.folders.settings_file(), stored);
     MainWindow& f = app.start();
+    test::MainSurface m = app.main();
     EXPECT_EQ(test::loaded<SettingsDialog>(f), nullptr);
-    ASSERT_EQ(f.file_lst.count(), 1);
+    ASSERT_EQ(m.count(), 1);
     // Other programs are handed the real file inside the prefix, not the stored Windows text.
-    test::click_menu(f.mCopyFile);
+    m.choose_menu(test::entry::kCopyFile);
     EXPECT_EQ(app.plat.clipboard.files, std::vector<std::string>{shot});
     // Deleting reaches the file inside the prefix; the message names the screenshot as listed.
-    app.plat.prompts.answer_message(MsgResult::yes);
-    test::press_key(f, key::kDelete);
+    m.delete_chosen();
     EXPECT_EQ(app.plat.prompts.asked().back().box.text,
               "ＳＳ [PelmarOnline_2006115_01715.jpg]を削除しますか？\r\n削除をすると元には戻せません。");
     EXPECT_FALSE(std::filesystem::exists(to_fs_path(shot)));
-    EXPECT_EQ(f.file_lst.count(), 0);
+    EXPECT_EQ(m.count(), 0);
     EXPECT_EQ(read_file(app.folders.settings_file()), stored);
 }
 
@@ -82,10 +83,10 @@ TEST(StartUpUnderWine, FirstStartWithoutTheGameAsksForIt) {
     MainWindow& f = app.start();
     EXPECT_EQ(read_file(app.folders.settings_file()), kFirstRunBytes);
     EXPECT_FALSE(f.visible());
-    SettingsDialog& setup = test::win<SettingsDialog>(f);
-    EXPECT_TRUE(setup.visible());
-    EXPECT_TRUE(setup.cmd_path_read.enabled());
-    EXPECT_EQ(setup.txt_path.text(), kDefaultGameFolder);
+    test::SettingsSurface setup = app.main().settings();
+    EXPECT_TRUE(setup.shown());
+    EXPECT_TRUE(setup.can_press(test::settings_entry::kBrowse));
+    EXPECT_EQ(setup.game_folder(), kDefaultGameFolder);
 }
 
 const std::string kX86Folder = "C:\\Program Files (x86)\\QUORIX\\Pelmar Online";
@@ -102,16 +103,16 @@ TEST(StartUpUnderWine, TheGameUnderProgramFilesX86IsProposedAndStoredOnlyWhenApp
         MainWindow& f = app.start();
         EXPECT_EQ(read_file(app.folders.settings_file()), kFirstRunBytes);
         EXPECT_FALSE(f.visible());
-        SettingsDialog& setup = test::win<SettingsDialog>(f);
+        test::SettingsSurface setup = app.main().settings();
         EXPECT_TRUE(setup.setup_mode());
-        EXPECT_EQ(setup.txt_path.text(), kX86Folder);
+        EXPECT_EQ(setup.game_folder(), kX86Folder);
         if (apply) {
             app.plat.prompts.answer_message(MsgResult::ok);
-            test::click(setup.cmd_set);
+            setup.press(test::settings_entry::kApply);
             EXPECT_EQ(read_file(app.folders.settings_file()),
                       kX86Folder + "\r\n 1\r\n 1\r\nC:\\Program Files\\QUORIX\\Pelmar Online\r\n");
         } else {
-            test::click(setup.cmd_cancel);
+            setup.press(test::settings_entry::kCancel);
             EXPECT_EQ(read_file(app.folders.settings_file()), kFirstRunBytes);
         }
         EXPECT_TRUE(app.plat.windows.quitting()) << apply;
@@ -130,17 +131,18 @@ TEST(StartUpUnderWine, TheX86FolderIsNotProposedOverAUsableFolderOrInNormalMode)
     test::App app;
     MainWindow& f = app.start();
     EXPECT_EQ(test::loaded<SettingsDialog>(f), nullptr);
-    EXPECT_EQ(f.file_lst.count(), 1);
+    test::MainSurface m = app.main();
+    EXPECT_EQ(m.count(), 1);
 
-    SettingsDialog& d = test::win<SettingsDialog>(f);
-    d.open(true);
-    EXPECT_EQ(d.txt_path.text(), kDefaultGameFolder);
-    d.hide();
+    test::SettingsSurface d = m.settings();
+    d.window().open(true);
+    EXPECT_EQ(d.game_folder(), kDefaultGameFolder);
+    d.window().hide();
 
     std::filesystem::remove_all(to_fs_path(parent_folder(shot)));
-    test::click_menu(f.mSetting);
+    m.open_settings();
     EXPECT_FALSE(d.setup_mode());
-    EXPECT_EQ(d.txt_path.text(), kDefaultGameFolder);
+    EXPECT_EQ(d.game_folder(), kDefaultGameFolder);
     EXPECT_EQ(read_file(app.folders.settings_file()), kFirstRunBytes);
 }
 

@@ -26,9 +26,9 @@
 #include "qt/qt_window_system.h"
 #include "qt_fixture.h"
 #include "services/paths.h"
-#include "settings_dialog/settings_dialog.h"
 #include "support/app_fixture.h"
 #include "support/headless.h"
+#include "support/settings_surface.h"
 #include "support/temp_folder.h"
 #include "viewer/viewer_window.h"
 
@@ -135,9 +135,11 @@ TEST(QtProgramWindows, ViewerIsABorderlessFullScreenWindowWithItsLabels) {
 TEST(QtProgramWindows, SettingsNoticesShowWholeAndNameTheDevelopers) {
     QtProgram app;
     MainWindow& f = app.start();
-    SettingsDialog& settings = test::win<SettingsDialog>(f);
-    app.windows.dispatch([&] { settings.open(false); });
-    for (const Label* notice : {&settings.Label3, &settings.Label5}) {
+    test::MainSurface m(f, app.doubles.prompts);
+    app.windows.dispatch([&] { m.open_settings(); });
+    test::SettingsSurface settings = m.settings();
+    ASSERT_TRUE(settings.shown());
+    for (const Label* notice : settings.notices()) {
         auto* label = qobject_cast<QLabel*>(app.windows.widget_of(*notice));
         ASSERT_NE(label, nullptr) << notice->name();
         EXPECT_TRUE(label->isVisible()) << notice->name();
@@ -146,7 +148,7 @@ TEST(QtProgramWindows, SettingsNoticesShowWholeAndNameTheDevelopers) {
         EXPECT_LE(label->heightForWidth(label->width()), label->height()) << notice->name();
     }
     // The disclaimer answers for the program in the developers' name, not a person's.
-    EXPECT_NE(settings.Label3.caption().find("Vistelle 開発チーム"), std::string::npos);
+    EXPECT_NE(settings.notices()[0]->caption().find("Vistelle 開発チーム"), std::string::npos);
 }
 
 TEST(QtProgramWindows, EditorDrawsOnItsCanvasInsideTheViewport) {

@@ -9,6 +9,7 @@
 #include "support/app_fixture.h"
 #include "support/headless.h"
 #include "support/loopback_server.h"
+#include "support/settings_surface.h"
 #include "support/temp_folder.h"
 
 namespace vis {
@@ -29,13 +30,13 @@ Platform& with_real_network(test::HeadlessPlatform& doubles, QtWindowSystem& win
 struct ServerCheck {
     explicit ServerCheck(std::string server) : server_base(std::move(server)) {
         folders.write_settings("1", "0");
-        settings_dialog.open(false);
+        settings_dialog.window().open(false);
     }
     // Presses "最新バージョン確認" and returns the message box it showed.
     MessageBox press(MsgResult answer) {
         doubles.prompts.answer_message(answer);
-        windows.dispatch([&] { test::click(settings_dialog.cmd_ver_check); });
-        EXPECT_TRUE(settings_dialog.cmd_ver_check.enabled());
+        windows.dispatch([&] { settings_dialog.press(test::settings_entry::kCheckVersion); });
+        EXPECT_TRUE(settings_dialog.can_press(test::settings_entry::kCheckVersion));
         const auto& asked = doubles.prompts.asked();
         return asked.empty() ? MessageBox{} : asked.back().box;
     }
@@ -47,7 +48,7 @@ struct ServerCheck {
     QtHttp http{windows};
     Platform& platform = with_real_network(doubles, windows, http, server_base);
     test::ProgramWindows program_windows{platform};
-    SettingsDialog& settings_dialog = test::win<SettingsDialog>(program_windows.main());
+    test::SettingsSurface settings_dialog{test::win<SettingsDialog>(program_windows.main()), doubles.prompts};
 };
 
 TEST(UpdateCheckOverHttp, AnswersGiveTheirMessages) {

@@ -8,6 +8,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -301,6 +302,13 @@ void type_text(TextBox& box, const std::string& text);
 void type_text(ComboBox& box, const std::string& text);
 // A user's click on a row of a list.
 void click_row(ListBox& list, int row);
+// A control of a window as the player finds it: the one of that kind whose caption reads so.
+template <class C>
+C& captioned(const Form& form, const std::string& caption) {
+    for (Control* c : form.controls())
+        if (auto* found = dynamic_cast<C*>(c); found != nullptr && found->caption() == caption) return *found;
+    throw std::invalid_argument(form.name() + " has nothing captioned " + caption);
+}
 // The user drags a scroll bar's thumb through these values and lets go.
 void drag_thumb(ScrollBar& bar, const std::vector<int>& values);
 // A click on an arrow or the track that moves the value to `value`.

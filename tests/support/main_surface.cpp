@@ -86,6 +86,25 @@ void MainSurface::delete_chosen() {
     press(key::kDelete);
 }
 
+SettingsSurface MainSurface::settings() {
+    return {w_.windows().get<SettingsDialog>(), prompts_};
+}
+
+SettingsSurface MainSurface::open_settings() {
+    choose_menu(entry::kSettings);
+    return settings();
+}
+
+BulkSurface MainSurface::open_bulk(const std::string& entry) {
+    choose_menu(entry);
+    return {w_.windows().get<BulkWindow>(), prompts_};
+}
+
+AlbumSurface MainSurface::open_album() {
+    choose_menu(entry::kAlbum);
+    return AlbumSurface(w_.windows().get<AlbumWindow>());
+}
+
 std::string MainSurface::panel_position() const {
     const std::string text = panel();
     const auto at = text.find("　　(");

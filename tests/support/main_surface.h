@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "main_window/main_window.h"
+#include "support/album_surface.h"
+#include "support/bulk_surface.h"
 #include "support/headless.h"
+#include "support/settings_surface.h"
 #include "support/viewer_surface.h"
 #include "ui/keys.h"
 
@@ -23,6 +26,10 @@ inline const std::string kSettings = "オプション/設定";
 inline const std::string kInformation = "オプション/画像情報";
 inline const std::string kMusic = "オプション/BGM/BGMを再生する";
 inline const std::string kChangeMusic = "オプション/BGM/BGMを変える";
+inline const std::string kMoveAll = "コマンド/全て移動";
+inline const std::string kCopyAll = "コマンド/全てコピー";
+inline const std::string kAlbum = "コマンド/アルバム";
+inline const std::string kThumbnails = "コマンド/サムネイル一覧";
 }  // namespace entry
 
 // The name and date of a list line as the viewer's information and the panel read them.
@@ -93,6 +100,13 @@ public:
     ViewerSurface view(int row);
     ViewerSurface viewer() { return ViewerSurface(w_.windows().get<ViewerWindow>()); }
     bool viewer_open() const;
+
+    // --- the other windows: the settings dialog as it is (made if need be) or opened from the
+    // menu, the command window opened by kCopyAll or kMoveAll, the album window
+    SettingsSurface settings();
+    SettingsSurface open_settings();
+    BulkSurface open_bulk(const std::string& entry);
+    AlbumSurface open_album();
 
     // --- menus, by the captions the player reads, "ファイル/画像を保存", without access keys
     Menu& menu(const std::string& path);
