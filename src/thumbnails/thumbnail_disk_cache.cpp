@@ -85,11 +85,11 @@ void ThumbnailDiskCache::prune() {
     std::error_code walk;
     for (fs::recursive_directory_iterator it(to_fs_path(folder_), fs::directory_options::skip_permission_denied, walk);
          !walk && it != fs::recursive_directory_iterator(); it.increment(walk)) {
-        std::error_code ec;
-        if (!it->is_regular_file(ec)) continue;
-        const fs::file_time_type time = it->last_write_time(ec);
-        const std::uintmax_t size = it->file_size(ec);
-        if (ec) continue;
+        std::error_code kind, when, length;
+        if (!it->is_regular_file(kind)) continue;
+        const fs::file_time_type time = it->last_write_time(when);
+        const std::uintmax_t size = it->file_size(length);
+        if (when || length) continue;  // gone meanwhile
         const fs::path extension = it->path().extension();
         if (extension == ".part" && older_than(time, kStaleTemporary)) {
             files_.remove(from_fs_path(it->path()));
