@@ -1,16 +1,19 @@
 // The thumbnail grid at 1920 x 1080 over game scenes of 1920 x 1080 (about 300 KB each): one
-// thumbnail's decode against a full decode of the same file; opening the grid with 50,000 listed against 100 (until the
-// first screen's thumbnails have all come); and holding Page Down through 50,000, with the longest step on the window's
-// thread and the memory the thumbnails hold afterwards.
+// thumbnail's decode, and one read from the disk cache, against a full decode of the same file; opening the grid with
+// 50,000 listed against 100 (until the first screen's thumbnails have all come), with the disk cache empty and warm;
+// and holding Page Down through 50,000, with the longest step on the window's thread and the memory the thumbnails hold
+// afterwards.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "bench_folders.h"
@@ -18,6 +21,8 @@
 #include "imaging/jpeg.h"
 #include "services/paths.h"
 #include "support/temp_folder.h"
+#include "system_file_system.h"
+#include "thumbnails/thumbnail_disk_cache.h"
 #include "thumbnails/thumbnail_picture.h"
 #include "thumbnails/thumbnail_view.h"
 
@@ -121,22 +126,53 @@ void BM_ThumbnailsOneThumbnail1080p(benchmark::State& state) {
 }
 BENCHMARK(BM_ThumbnailsOneThumbnail1080p)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The thumbnails kept on disk, in a folder of their own for the run.
+const std::shared_ptr<ThumbnailDiskCache>& disk_cache() {
+    static const test::TempFolder folder;
+    static test::SystemFileSystem files;
+    static const auto disk = std::make_shared<ThumbnailDiskCache>(files, join_path(folder.path(), "thumbnails"));
+    return disk;
+}
+
+// Makes sure the disk holds these items' thumbnails.
+void warm_disk_cache(const GridItems& items, int first, int last) {
+    for (int i = first; i < last; ++i) {
+        const ThumbKey key = items.key(i);
+        if (!disk_cache()->find(key, 192, 108)) disk_cache()->store(key, 192, 108, decode_thumbnail_of(key, 192, 108));
+    }
+}
+
+void BM_ThumbnailsFromDiskCache1080p(benchmark::State& state) {
+    const ThumbKey key{first_shot(), 1, 1};
+    disk_cache()->store(key, 192, 108, decode_thumbnail_of(key, 192, 108));
+    for (auto _ : state) benchmark::DoNotOptimize(disk_cache()->find(key, 192, 108));
+    std::error_code ec;
+    state.counters["file_KB"] =
+        static_cast<double>(std::filesystem::file_size(to_fs_path(disk_cache()->file_of(key, 192, 108)), ec)) / 1024.0;
+}
+BENCHMARK(BM_ThumbnailsFromDiskCache1080p)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // A grid filling a 1920 x 1080 screen at 96 dpi, its thumbnails kept 64 at most, its posts waiting
 // for the benchmark to run them.
 struct FullHdGrid {
-    explicit FullHdGrid(const GridItems& items) : view(items, thumbs) { view.arrange(1920, 1080, 1.0); }
+    explicit FullHdGrid(const GridItems& items, ThumbnailDecoder::Decode decode = decode_thumbnail_of)
+        : thumbs(posts.poster(), 64, std::move(decode)), view(items, thumbs) {
+        view.arrange(1920, 1080, 1.0);
+    }
     PostQueue posts;
-    Thumbnails thumbs{posts.poster(), 64, decode_thumbnail};
+    Thumbnails thumbs;
     ThumbnailView view;
 };
 
-// From nothing to every thumbnail of the first screen kept: the layout, the requests, the decodes.
-void BM_ThumbnailsOpenFirstScreen(benchmark::State& state) {
+// From nothing to every thumbnail of the first screen kept: the layout, the requests, the decodes
+// (or, with a warm disk cache, the reads of the thumbnails kept there).
+void open_first_screen(benchmark::State& state, bool warm) {
     const BenchItems items(static_cast<int>(state.range(0)));
     thumbs_folder();
+    if (warm) warm_disk_cache(items, 0, FullHdGrid(items).view.visible().second);
     int shown = 0;
     for (auto _ : state) {
-        FullHdGrid grid(items);
+        FullHdGrid grid(items, warm ? through_disk_cache(disk_cache(), decode_thumbnail_of) : decode_thumbnail_of);
         auto& [posts, thumbs, view] = grid;
         const auto [first, last] = view.visible();
         shown = last - first;
@@ -151,7 +187,16 @@ void BM_ThumbnailsOpenFirstScreen(benchmark::State& state) {
     // The decoder threads the grid starts: one per processor the system reports, at most four.
     state.counters["processors"] = std::thread::hardware_concurrency();
 }
+
+void BM_ThumbnailsOpenFirstScreen(benchmark::State& state) {
+    open_first_screen(state, false);
+}
 BENCHMARK(BM_ThumbnailsOpenFirstScreen)->Arg(100)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ThumbnailsOpenFirstScreenWarmDisk(benchmark::State& state) {
+    open_first_screen(state, true);
+}
+BENCHMARK(BM_ThumbnailsOpenFirstScreenWarmDisk)->Arg(100)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Page Down held through 50,000: the longest step on the window's thread (the thumbnails that came,
 // scroll, requests, the cells' look-ups), then what the cache holds. A key repeat leaves the

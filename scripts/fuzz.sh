@@ -11,7 +11,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-300}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(settings jpeg version_answer list_line album_page stored_png)
+[ ${#targets[@]} -gt 0 ] || targets=(settings jpeg version_answer list_line album_page stored_png thumbnail_file)
 build="$root/build-fuzz"
 
 cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVISTELLE_WERROR=ON >/dev/null

@@ -1,6 +1,7 @@
 #include "app/qt_program.h"
 
 #include "main_window/program_windows.h"
+#include "qt/qt_cache_folder.h"
 #include "qt/qt_clipboard.h"
 #include "qt/qt_folder_watch.h"
 #include "qt/qt_http.h"
@@ -31,8 +32,9 @@ int run_qt_program(const std::string& folder, const std::string& update_server,
     QtInstanceGuard instance(folder);
     DiskFileSystem files;
     QtFolderWatch folder_watch(windows);
-    Platform platform{windows, prompts, text,     painter, media,  shell,         clipboard,    http,
-                      clock,   random,  instance, files,   folder, update_server, &folder_watch};
+    Platform platform{
+        windows, prompts, text,     painter, media,  shell,         clipboard,     http,
+        clock,   random,  instance, files,   folder, update_server, &folder_watch, qt_user_cache_folder()};
     return run_program(platform, started, [&windows] { return windows.run(); });
 }
 

@@ -8,6 +8,7 @@
 #include "main_window/program_windows.h"
 #include "services/platform.h"
 #include "services/system_clock.h"
+#include "win32/cache_folder.h"
 #include "win32/gdi_text_metrics.h"
 #include "win32/gdi_text_painter.h"
 #include "win32/mci_media.h"
@@ -37,8 +38,9 @@ int run_win32_program(const std::string& folder, const std::string& update_serve
     win32::MutexInstanceGuard instance(folder);
     win32::Win32FileSystem files;
     Win32FolderWatch folder_watch(&windows);
-    Platform platform{windows, prompts, text,     painter, media,  shell,         clipboard,    http,
-                      clock,   random,  instance, files,   folder, update_server, &folder_watch};
+    Platform platform{
+        windows, prompts, text,     painter, media,  shell,         clipboard,     http,
+        clock,   random,  instance, files,   folder, update_server, &folder_watch, win32::user_cache_folder()};
     return run_program(platform, started, [&windows] { return windows.run(); });
 }
 

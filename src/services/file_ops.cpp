@@ -11,9 +11,9 @@ namespace vis {
 namespace {
 
 // Tags no other run of the program is likely to draw: a name that is taken all the same is
-// passed over, never reused.
+// passed over, never reused. One draw per thread, as the thumbnail decoders write side by side.
 std::string next_tag() {
-    static std::mt19937 draw{std::random_device{}()};
+    thread_local std::mt19937 draw{std::random_device{}()};
     char tag[9];
     std::snprintf(tag, sizeof tag, "%08x", static_cast<unsigned>(draw()));
     return tag;

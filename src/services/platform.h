@@ -37,6 +37,9 @@ struct Platform {
     // Tells which screenshots changed while the program runs; without one the lists change only
     // when they are read again.
     FolderWatch* folder_watch = nullptr;
+    // The user's cache folder for the program (where thumbnails are kept between runs), without
+    // a trailing separator; empty when the system names none, and nothing is kept.
+    std::string cache_folder;
 };
 
 }  // namespace vis

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 #include <utility>
 
 #include "album_window/album_window.h"
@@ -9,6 +10,8 @@
 #include "catalogue/screenshot_lists.h"
 #include "core/main_window_parts.h"
 #include "services/paths.h"
+#include "thumbnails/thumbnail_disk_cache.h"
+#include "thumbnails/thumbnail_picture.h"
 #include "ui/keys.h"
 #include "viewer/viewer_window.h"
 
@@ -24,6 +27,12 @@ constexpr int kMinClientWidth = 6600;
 constexpr int kMinClientHeight = 3000;
 constexpr int kGridTop = 660;
 constexpr int kCountLeft = 2700;
+
+// Thumbnails come from the user's cache folder when they were made before, and are kept there.
+ThumbnailDecoder::Decode kept_or_decoded(const Platform& p) {
+    const std::string folder = p.cache_folder.empty() ? std::string() : join_path(p.cache_folder, "thumbnails");
+    return through_disk_cache(std::make_shared<ThumbnailDiskCache>(p.files, folder), decode_thumbnail_of);
+}
 
 }  // namespace
 
@@ -55,8 +64,9 @@ ThumbnailWindow::ThumbnailWindow(WindowOwner& windows)
       tmr_preview(*this, "tmr_preview", kPreviewAfterMs, false),
       windows_(windows),
       items_(windows),
-      grid_source_(items_,
-                   [&ws = windows.platform().windows](std::function<void()> task) { ws.post(std::move(task)); }) {
+      grid_source_(
+          items_, [&ws = windows.platform().windows](std::function<void()> task) { ws.post(std::move(task)); },
+          kept_or_decoded(windows.platform())) {
     set_client_size(kClientWidth, kClientHeight);
     set_min_client_size(kMinClientWidth, kMinClientHeight);
     set_border_style(BorderStyle::sizable);

@@ -67,7 +67,7 @@ void ThumbnailDecoder::run() {
         const std::uint64_t generation = box_generation_;
         lock.unlock();
 
-        Picture picture = decode_(key.path, width, height);
+        Picture picture = decode_(key, width, height);
         post_([sink = std::weak_ptr<Sink>(sink_), key, picture = std::move(picture), generation] {
             const auto alive = sink.lock();
             if (alive && alive->box_generation == generation) alive->delivered(key, picture);

@@ -21,8 +21,8 @@ using PostToWindowThread = std::function<void(std::function<void()>)>;
 
 class ThumbnailDecoder {
 public:
-    // An empty picture when the file cannot be decoded.
-    using Decode = std::function<Picture(const std::string& path, int box_width, int box_height)>;
+    // The screenshot's thumbnail fitting the box; an empty picture when the file cannot be decoded.
+    using Decode = std::function<Picture(const ThumbKey& key, int box_width, int box_height)>;
     // On the window's thread: a thumbnail made for the box size of the time.
     using Delivered = std::function<void(const ThumbKey& key, const Picture& picture)>;
 

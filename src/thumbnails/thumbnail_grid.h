@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "thumbnails/grid_selection.h"
-#include "thumbnails/thumbnail_picture.h"
+#include "thumbnails/thumbnail_decoder.h"
 #include "thumbnails/thumbnail_view.h"
 #include "ui/picture_grid.h"
 
@@ -15,8 +15,7 @@ namespace vis {
 
 class ThumbnailGrid : public GridSource {
 public:
-    ThumbnailGrid(const GridItems& items, PostToWindowThread post, ThumbnailDecoder::Decode decode = decode_thumbnail,
-                  int workers = 0);
+    ThumbnailGrid(const GridItems& items, PostToWindowThread post, ThumbnailDecoder::Decode decode, int workers = 0);
     ~ThumbnailGrid() override;
     ThumbnailGrid(const ThumbnailGrid&) = delete;
     ThumbnailGrid& operator=(const ThumbnailGrid&) = delete;

@@ -37,4 +37,8 @@ Picture decode_thumbnail(const std::string& path, int box_width, int box_height)
     return thumb;
 }
 
+Picture decode_thumbnail_of(const ThumbKey& key, int box_width, int box_height) {
+    return decode_thumbnail(key.path, box_width, box_height);
+}
+
 }  // namespace vis

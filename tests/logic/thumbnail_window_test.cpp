@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 
 #include "catalogue/screenshot_watch.h"
@@ -42,8 +43,14 @@ struct Thumbs {
 using Look = GridPiece::Look;
 
 TEST(ThumbnailWindow, OpensNewestFirstAndDrawsEachThumbnailOnlyWhenItCame) {
+    // The real disk, as the decoders write their thumbnails side by side.
+    test::SystemFileSystem disk;
+    std::string cache;
     // Shot 1 is damaged; shot 2 is in printers' inks, which the preview shows in colour too.
-    Thumbs t(4, [](test::App& app) {
+    Thumbs t(4, [&](test::App& app) {
+        cache = join_path(app.folders.root.path(), "cache");
+        app.plat.cache_folder = cache;
+        app.plat.use(disk);
         const std::string damaged = join_path(app.folders.shots, shot_name(1));
         const std::string inks = join_path(app.folders.shots, shot_name(2));
         test::write_file(damaged, "not a picture");
@@ -62,6 +69,11 @@ TEST(ThumbnailWindow, OpensNewestFirstAndDrawsEachThumbnailOnlyWhenItCame) {
     EXPECT_EQ(t.w->looks(), std::vector<Look>(4, Look::waiting));
     t.w->settle();
     EXPECT_EQ(t.w->looks(), (std::vector<Look>{Look::ready, Look::ready, Look::unreadable, Look::ready}));
+    // Kept in the cache folder for the next time, but for the damaged one.
+    int kept = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(to_fs_path(join_path(cache, "thumbnails"))))
+        kept += entry.path().extension() == ".thumb";
+    EXPECT_EQ(kept, 3);
     // The window opened on the main list's choice (the oldest, its first line).
     EXPECT_EQ(t.w->selected(), std::vector<int>{3});
     EXPECT_EQ(t.w->spoken(), t.line_of(3));

@@ -1,17 +1,24 @@
 // The thumbnail grid's logic: where cells and day headers lie, what is decoded first and what is
-// dropped when the view moves, the bounded cache, and pictures in printers' inks decoded in colour.
+// dropped when the view moves, the bounded cache, the thumbnails kept on disk, and pictures in
+// printers' inks decoded in colour.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <condition_variable>
+#include <filesystem>
 #include <mutex>
 #include <utility>
 
 #include "imaging/jpeg.h"
+#include "services/file_ops.h"
 #include "services/paths.h"
+#include "support/headless.h"
 #include "support/ink_jpeg.h"
 #include "support/temp_folder.h"
 #include "thumbnails/grid_layout.h"
 #include "thumbnails/grid_selection.h"
+#include "thumbnails/thumbnail_disk_cache.h"
+#include "thumbnails/thumbnail_file.h"
 #include "thumbnails/thumbnail_picture.h"
 #include "thumbnails/thumbnails.h"
 #include "thumbnails/visible_first.h"
@@ -259,7 +266,8 @@ private:
 class GatedDecode {
 public:
     ThumbnailDecoder::Decode fn() {
-        return [this](const std::string& path, int w, int h) {
+        return [this](const ThumbKey& key, int w, int h) {
+            const std::string& path = key.path;
             std::unique_lock lock(mutex_);
             asked_.push_back(path);
             started_.notify_all();
@@ -425,6 +433,180 @@ TEST(ThumbnailPicture, DecodesAtTheSmallestScaleThatCoversTheBoxAndFitsItsShape)
     test::write_file(broken, test::read_file(wide).substr(0, 600));
     EXPECT_TRUE(decode_thumbnail(broken, 192, 108).empty());
     EXPECT_TRUE(decode_thumbnail(join_path(dir.path(), "none.jpg"), 192, 108).empty());
+}
+
+Picture solid(int width, int height, std::uint32_t colour) {
+    Picture p;
+    p.width = width;
+    p.height = height;
+    p.pixels = std::make_shared<std::vector<std::uint32_t>>(static_cast<std::size_t>(width) * height, colour);
+    return p;
+}
+
+// The files under a folder, by their paths below it, in order.
+std::vector<std::string> files_under(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::recursive_directory_iterator it(to_fs_path(folder), ec), end; !ec && it != end;
+         it.increment(ec))
+        if (it->is_regular_file()) names.push_back(from_fs_path(it->path().lexically_relative(to_fs_path(folder))));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+const ThumbKey kShot{"C:\\Pelmar Online\\Screen Save\\a.jpg", 288000, 20061105171500};
+constexpr std::uint32_t kRed = 0xC8280A, kBlue = 0x0A28C8;
+
+// A decode of red screenshots that counts what it was asked; "bad" files cannot be read.
+struct CountedDecode {
+    int made = 0;
+    ThumbnailDecoder::Decode fn() {
+        return [this](const ThumbKey& key, int w, int h) {
+            ++made;
+            return key.path.ends_with("bad.jpg") ? Picture{} : solid(w, h, kRed);
+        };
+    }
+};
+
+TEST(ThumbnailDiskCache, KeptUnderTheWholeKeyAndBoxAndADamagedOrForeignFileIsMadeAgain) {
+    test::TempFolder dir;
+    test::FaultyFileSystem files;
+    const auto disk = std::make_shared<ThumbnailDiskCache>(files, join_path(dir.path(), "thumbnails"));
+    CountedDecode counted;
+    const auto decode = through_disk_cache(disk, counted.fn());
+
+    EXPECT_EQ(decode(kShot, 16, 9).width, 16);
+    const std::string name = thumbnail_file_name(kShot, 16, 9);
+    EXPECT_EQ(files_under(disk->folder()), (std::vector<std::string>{join_path(name.substr(0, 2), name)}));
+    const auto hit = disk->find(kShot, 16, 9);
+    ASSERT_TRUE(hit.has_value());
+    EXPECT_EQ(std::make_pair(hit->width, hit->height), std::make_pair(16, 9));
+    expect_near(hit->pixel(8, 4), kRed, "kept thumbnail");
+    EXPECT_EQ(decode(kShot, 16, 9).width, 16);
+    EXPECT_EQ(counted.made, 1);
+
+    const struct {
+        const char* what;
+        ThumbKey key;
+        int width, height;
+    } misses[] = {
+        {"saved again, another length", {kShot.path, kShot.size + 1, kShot.saved}, 16, 9},
+        {"saved again, another time", {kShot.path, kShot.size, kShot.saved + 1}, 16, 9},
+        {"another screenshot", {"C:\\Pelmar Online\\Screen Save\\b.jpg", kShot.size, kShot.saved}, 16, 9},
+        {"another box", kShot, 32, 18},
+    };
+    for (const auto& m : misses) EXPECT_FALSE(disk->find(m.key, m.width, m.height).has_value()) << m.what;
+
+    const std::string path = disk->file_of(kShot, 16, 9);
+    const std::string good = test::read_file(path);
+    const auto with = [&](std::size_t at, char byte) {
+        std::string bytes = good;
+        bytes[at] = byte;
+        return bytes;
+    };
+    const std::vector<unsigned char> plain_jpeg = encode_jpeg(solid(16, 9, kRed), 85);
+    const ThumbKey other{"C:\\Pelmar Online\\Screen Save\\b.jpg", kShot.size, kShot.saved};
+    const struct {
+        const char* what;
+        std::string bytes;
+    } damaged[] = {
+        {"empty", ""},
+        {"cut in half", good.substr(0, good.size() / 2)},
+        {"one byte short", good.substr(0, good.size() - 1)},
+        {"one byte more", good + "x"},
+        {"a bit of the picture flipped", with(good.size() - 40, static_cast<char>(good[good.size() - 40] ^ 0x10))},
+        {"a later format", with(4, 2)},
+        {"a plain JPEG", std::string(plain_jpeg.begin(), plain_jpeg.end())},
+        {"another screenshot's thumbnail under this name", thumbnail_file_bytes(other, 16, 9, solid(16, 9, kBlue))},
+        {"a picture larger than the box", thumbnail_file_bytes(kShot, 16, 9, solid(32, 18, kRed))},
+    };
+    for (const auto& d : damaged) {
+        SCOPED_TRACE(d.what);
+        test::write_file(path, d.bytes);
+        EXPECT_FALSE(disk->find(kShot, 16, 9).has_value());
+        const int before = counted.made;
+        expect_near(decode(kShot, 16, 9).pixel(0, 0), kRed, "made again");
+        EXPECT_EQ(counted.made, before + 1);
+        EXPECT_TRUE(disk->find(kShot, 16, 9).has_value());  // replaced
+    }
+
+    // A screenshot that cannot be read shows the cross and is tried again next time.
+    const ThumbKey bad{"C:\\Pelmar Online\\Screen Save\\bad.jpg", 10, 1};
+    EXPECT_TRUE(decode(bad, 16, 9).empty());
+    EXPECT_TRUE(decode(bad, 16, 9).empty());
+    EXPECT_FALSE(disk->find(bad, 16, 9).has_value());
+}
+
+TEST(ThumbnailDiskCache, AWriteThatFailsIsSilentLeavesNothingAndTheThumbnailStillComes) {
+    const struct {
+        const char* what;
+        void (*fault)(test::FaultyFileSystem&);
+        bool folder_under_a_file;
+    } faults[] = {
+        {"a full disk", [](test::FaultyFileSystem& f) { f.disk_space = 10; }, false},
+        {"the rename refused", [](test::FaultyFileSystem& f) { f.fail_rename = true; }, false},
+        {"every temporary name taken", [](test::FaultyFileSystem& f) { f.taken_names = 1000; }, false},
+        {"a folder that cannot be made", [](test::FaultyFileSystem&) {}, true},
+        {"no cache folder at all", nullptr, false},
+    };
+    for (const auto& f : faults) {
+        SCOPED_TRACE(f.what);
+        test::TempFolder dir;
+        test::FaultyFileSystem files;
+        if (f.fault != nullptr) f.fault(files);
+        std::string folder = join_path(dir.path(), "thumbnails");
+        if (f.folder_under_a_file) {
+            test::write_file(join_path(dir.path(), "file"), "x");
+            folder = join_path(join_path(dir.path(), "file"), "thumbnails");
+        }
+        const auto disk = std::make_shared<ThumbnailDiskCache>(files, f.fault != nullptr ? folder : std::string());
+        CountedDecode counted;
+        const auto decode = through_disk_cache(disk, counted.fn());
+        expect_near(decode(kShot, 16, 9).pixel(0, 0), kRed, "shown");
+        expect_near(decode(kShot, 16, 9).pixel(0, 0), kRed, "shown again");
+        EXPECT_EQ(counted.made, 2);
+        EXPECT_EQ(files_under(dir.path()),
+                  f.folder_under_a_file ? std::vector<std::string>{"file"} : std::vector<std::string>{});
+    }
+}
+
+TEST(ThumbnailDiskCache, PruningDropsTheLeastRecentlyUsedAndStaleTemporaryFiles) {
+    test::TempFolder dir;
+    test::FaultyFileSystem files;
+    std::vector<ThumbKey> shots;
+    for (int i = 0; i < 6; ++i) shots.push_back({"shot" + std::to_string(i) + ".jpg", 1, 20070101000000 + i});
+    const std::size_t each = thumbnail_file_bytes(shots[0], 16, 9, solid(16, 9, kRed)).size();
+    // Room for four and a half: pruning leaves at most seven eighths of that, three.
+    ThumbnailDiskCache disk(files, join_path(dir.path(), "thumbnails"), each * 9 / 2);
+    const std::time_t day = 86400, long_ago = 1'500'000'000;
+    for (int i = 0; i < 6; ++i) {
+        const std::string path = disk.file_of(shots[i], 16, 9);
+        ASSERT_TRUE(make_folders(files, parent_folder(path)));
+        test::write_file(path, thumbnail_file_bytes(shots[i], 16, 9, solid(16, 9, kRed)));
+        test::set_modified(path, long_ago + i * day);  // shot0 the least recently used
+    }
+    const std::string stale = join_path(disk.folder(), "ab.thumb.1a2b3c4d.part");
+    const std::string fresh = join_path(disk.folder(), "cd.thumb.5e6f7a8b.part");
+    const std::string foreign = join_path(disk.folder(), "notes.txt");
+    test::write_file(stale, "half");
+    test::set_modified(stale, long_ago);
+    test::write_file(fresh, "half");
+    test::write_file(foreign, std::string(each * 10, 'x'));  // not ours: neither counted nor removed
+    ASSERT_TRUE(disk.find(shots[0], 16, 9).has_value());     // used now
+
+    disk.prune();
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(file_exists(disk.file_of(shots[i], 16, 9)), i == 0 || i >= 4) << shots[i].path;
+    EXPECT_FALSE(file_exists(stale));
+    EXPECT_TRUE(file_exists(fresh));
+    EXPECT_TRUE(file_exists(foreign));
+
+    // Writing prunes too, now and then: the folder stays within its bound.
+    for (int i = 0; i < 6; ++i) disk.store({"new" + std::to_string(i) + ".jpg", 1, 1}, 16, 9, solid(16, 9, kBlue));
+    std::size_t thumbs = 0;
+    for (const std::string& f : files_under(disk.folder())) thumbs += f.ends_with(".thumb");
+    EXPECT_LE(thumbs * each, each * 9 / 2);
+    EXPECT_GE(thumbs, 3u);
 }
 
 }  // namespace

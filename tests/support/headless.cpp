@@ -341,7 +341,8 @@ HeadlessPlatform::HeadlessPlatform(std::string program_folder) : program_folder_
 Platform& HeadlessPlatform::platform() {
     if (!platform_)
         platform_.emplace(Platform{*windows_, *prompts_, text, painter, *media_, shell, *clipboard_, *http_, *clock_,
-                                   random, instance, *files_, program_folder_, update_server, &folder_watch});
+                                   random, instance, *files_, program_folder_, update_server, &folder_watch,
+                                   cache_folder});
     return *platform_;
 }
 

@@ -269,6 +269,8 @@ struct HeadlessPlatform {
     FaultyFileSystem files;
     ScriptedFolderWatch folder_watch;
     std::string update_server = "http://127.0.0.1:9";
+    // Empty: no thumbnails are kept on disk (the fault-injecting files are not for worker threads).
+    std::string cache_folder;
 
 private:
     void check_not_built(const char* service) const;
