@@ -1,6 +1,6 @@
 // A form's window on each system: its caption (at once), client size and labels as the model has
-// them; closing it with the frame asks the program first; a timer ticks through the event loop
-// until disabled, and again with a new interval.
+// them; the player's sizes; closing it with the frame asks the program first; a timer ticks
+// through the event loop until disabled, and again with a new interval.
 #include "backend/backend_driver.h"
 
 namespace vis::test {
@@ -54,6 +54,69 @@ TEST_F(BackendTest, ClosingAWindowWithItsFrameAsksTheProgram) {
     EXPECT_EQ(asked, 2);
     EXPECT_FALSE(form.visible());
     EXPECT_FALSE(driver->window_shown(form));
+}
+
+// The player sizes a sizable window by its frame or maximises it: the form learns each client size
+// the player makes, not its own; the frame stops at the form's least size; the form's next change
+// leaves the player's size as it is.
+TEST_F(BackendTest, ASizableWindowLearnsThePlayersSizeAndKeepsItsLeast) {
+    Form form(windows, "ThumbnailWindow", "サムネイル一覧");
+    form.set_client_size(6000, 3000);
+    form.set_min_client_size(3000, 1500);
+    int resizes = 0;
+    form.on_resize = [&] { ++resizes; };
+    form.show();
+    windows.do_events();
+    EXPECT_TRUE(driver->sizable_by_player(form));
+    ViewPoint maximised;
+    struct Row {
+        const char* what;
+        std::function<void()> act;
+        ViewPoint client;  // pixels; none for the maximised size
+        int resizes;
+    };
+    const Row rows[] = {
+        {"its own size", [] {}, {400, 200}, 0},
+        {"dragged larger",
+         [&] {
+             driver->drag_frame_to(form, {600, 350});
+         },
+         {600, 350},
+         1},
+        {"the form's next change", [&] { form.set_caption("サムネイル"); }, {600, 350}, 1},
+        {"dragged below its least",
+         [&] {
+             driver->drag_frame_to(form, {100, 50});
+         },
+         {200, 100},
+         2},
+        {"dragged back",
+         [&] {
+             driver->drag_frame_to(form, {600, 350});
+         },
+         {600, 350},
+         3},
+        {"maximised",
+         [&] {
+             driver->maximise(form, true);
+             maximised = driver->window_client_size(form);
+         },
+         {},
+         4},
+        {"maximised, the form's next change", [&] { form.set_caption("サムネイル一覧"); }, {}, 4},
+        {"restored", [&] { driver->maximise(form, false); }, {600, 350}, 5},
+    };
+    for (const Row& row : rows) {
+        row.act();
+        windows.do_events();
+        const ViewPoint client = row.client.x > 0 ? row.client : maximised;
+        EXPECT_EQ(driver->window_client_size(form).x, client.x) << row.what;
+        EXPECT_EQ(driver->window_client_size(form).y, client.y) << row.what;
+        EXPECT_EQ(form.client_width(), client.x * 15) << row.what;
+        EXPECT_EQ(form.client_height(), client.y * 15) << row.what;
+        EXPECT_EQ(resizes, row.resizes) << row.what;
+    }
+    EXPECT_GT(maximised.x, 600);
 }
 
 TEST_F(BackendTest, ATimerTicksThroughTheEventLoopUntilDisabled) {

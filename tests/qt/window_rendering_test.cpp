@@ -211,34 +211,6 @@ TEST_F(QtBackendTest, FixedSingleFormHasItsClientSizeAndNoMaximiseButton) {
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Pelmarオンライン - Vistelle (v2.00)"));
 }
 
-TEST_F(QtBackendTest, SizableFormLearnsThePlayersSizeAndKeepsItsLeast) {
-    struct Sizable : Form {
-        explicit Sizable(WindowSystem& ws) : Form(ws, "ThumbnailWindow", "サムネイル一覧") {
-            set_client_size(6000, 3000);
-            set_min_client_size(3000, 1500);
-            on_resize = [this] { ++resizes; };
-        }
-        int resizes = 0;
-    } form(windows);
-    form.show();
-    windows.render();
-    FormWindow* w = window(form);
-    ASSERT_NE(w, nullptr);
-    EXPECT_TRUE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(w->minimumSize(), QSize(px(3000), px(1500)));
-    EXPECT_EQ(w->client().size(), QSize(px(6000), px(3000)));
-    EXPECT_EQ(form.resizes, 0);  // its own size is not the player's
-
-    w->resize(px(9000), px(5250));
-    ASSERT_TRUE(wait_until([&] { return form.resizes > 0; }));
-    EXPECT_EQ(form.client_width(), 9000);
-    EXPECT_EQ(form.client_height(), 5250);
-    EXPECT_EQ(form.resizes, 1);
-    // The form's next change keeps the player's size.
-    windows.dispatch([&] { form.set_caption("サムネイル"); });
-    EXPECT_EQ(w->client().size(), QSize(px(9000), px(5250)));
-}
-
 TEST_F(QtBackendTest, FocusRequestsMoveTheKeyboardFocus) {
     struct ListForm : Form {
         explicit ListForm(WindowSystem& ws) : Form(ws, "MainWindow", "lists") { lst.set_source(&lines); }
