@@ -114,22 +114,16 @@ TEST_F(BackendTest, AShortcutRunsItsEntryBeforeTheFocusedControlSeesTheKey) {
         std::function<void()> change;
         int key, shift;
         std::vector<std::string> log;
-        const char* unmet_on_windows = nullptr;
     };
     const Row rows[] = {
         {"Ctrl+S", [] {}, 'S', shift::kCtrl, {"save"}},
         {"Ctrl+C", [] {}, 'C', shift::kCtrl, {"copy"}},
         {"Shift+Del in a submenu", [] {}, key::kDelete, shift::kShift, {"music"}},
         {"a key no entry has", [] {}, 'A', shift::kCtrl, {"key A"}},
-        {"a disabled entry's",
-         [&] { form.mSave.set_enabled(false); },
-         'S',
-         shift::kCtrl,
-         {"key S"},
-         "a disabled entry's accelerator still takes its key from the focused control"},
+        {"a disabled entry's", [&] { form.mSave.set_enabled(false); }, 'S', shift::kCtrl, {"key S"}},
+        {"enabled again", [&] { form.mSave.set_enabled(true); }, 'S', shift::kCtrl, {"save"}},
     };
     for (const Row& row : rows) {
-        if (!runs_here(row.unmet_on_windows)) continue;
         row.change();
         windows.do_events();
         driver->shortcut_key(form.lst, row.key, row.shift);
