@@ -102,6 +102,10 @@ public:
         press_and_let_go(c, at, button, shift, at);
     }
     virtual void press_and_let_go(const Control& c, ViewPoint at, int button, int shift, ViewPoint let_go) = 0;
+    // The left button pressed at `from`, the pointer moved with it held to `to` (outside the
+    // control too) and let go there: the system sends the move and the release to the window that
+    // holds the pointer, else to the window under it.
+    virtual void drag(const Control& c, ViewPoint from, ViewPoint to) = 0;
     // The pointer moved with no button held.
     virtual void move(const Control& c, ViewPoint at) = 0;
     virtual void double_click(const Control& c, ViewPoint at) = 0;

@@ -100,7 +100,7 @@ TEST_F(BackendTest, AShortcutRunsItsEntryBeforeTheFocusedControlSeesTheKey) {
             mClipboard.on_click = [this] { log.push_back("copy"); };
         }
         Menu mClipboard{"mClipboard", "クリップボード(&C)", "Ctrl+C"};
-        ListBox lst{*this, "file_lst"};
+        ListBox lst{*this, "lst"};
     } form(windows);
     Form other(windows, "TextDialog", "文字");
     TextBox text(other, "txt_text", "");

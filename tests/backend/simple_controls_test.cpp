@@ -36,13 +36,13 @@ struct SettingsForm : Form {
     std::vector<std::string> taken() { return std::exchange(log, {}); }
 
     CheckBox chk{*this, "chk_BGMPlay", "BGMを再生する"};
-    TextBox txt{*this, "txt_path", "C:\\Program Files"};
+    TextBox txt{*this, "txt", "C:\\Program Files"};
     Frame fra{*this, "Frame1", "スタイル"};
-    ComboBox cmb{*this, "cmb_style"};
+    ComboBox cmb{*this, "cmb"};
     ComboBox colour{*this, "cmb_colour"};
-    Button cmd{*this, "cmd_set", "設定"};
+    Button cmd{*this, "cmd", "設定"};
     ProgressBar pgb{*this, "pgb"};
-    ScrollBar bar{*this, "scr_width", 1, 30, 10};
+    ScrollBar bar{*this, "bar", 1, 30, 10};
     std::vector<std::string> log;
 };
 

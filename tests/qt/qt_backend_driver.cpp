@@ -149,6 +149,12 @@ public:
         mouse(c, QEvent::MouseButtonPress, at, qt_button(button), shift);
         mouse(c, QEvent::MouseButtonRelease, let_go, qt_button(button), shift);
     }
+    // Qt grabs the mouse for the widget pressed: the move and release go to it.
+    void drag(const Control& c, ViewPoint from, ViewPoint to) override {
+        mouse(c, QEvent::MouseButtonPress, from, Qt::LeftButton, 0);
+        mouse(c, QEvent::MouseMove, to, Qt::LeftButton, 0);
+        mouse(c, QEvent::MouseButtonRelease, to, Qt::LeftButton, 0);
+    }
     // Qt tells a widget of moves with no button held only when it tracks the mouse.
     void move(const Control& c, ViewPoint at) override {
         if (input(c)->hasMouseTracking()) mouse(c, QEvent::MouseMove, at, Qt::NoButton, 0);
@@ -338,9 +344,10 @@ private:
     void mouse(const Control& c, QEvent::Type type, ViewPoint at, Qt::MouseButton button, int shift) {
         QWidget* target = input(c);
         const QPoint p(at.x, at.y);
-        const Qt::MouseButtons held =
-            type == QEvent::MouseButtonRelease || type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButtons(button);
-        QMouseEvent event(type, p, target->mapToGlobal(p), button, held, qt_modifiers(shift));
+        // A move tells which buttons are held; it is no button's own event.
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent event(type, p, target->mapToGlobal(p), type == QEvent::MouseMove ? Qt::NoButton : button, held,
+                          qt_modifiers(shift));
         QCoreApplication::sendEvent(target, &event);
     }
 

@@ -161,6 +161,20 @@ public:
                      MAKELPARAM(at.x, at.y));
         SendMessageW(h, right ? WM_RBUTTONUP : WM_LBUTTONUP, held_keys(shift), MAKELPARAM(let_go.x, let_go.y));
     }
+    void drag(const Control& c, ViewPoint from, ViewPoint to) override {
+        const HWND h = hwnd(c);
+        SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+        POINT on_screen{to.x, to.y};
+        ClientToScreen(h, &on_screen);
+        const auto send = [&on_screen](UINT msg, WPARAM held) {
+            const HWND target = GetCapture() != nullptr ? GetCapture() : WindowFromPoint(on_screen);
+            POINT local = on_screen;
+            ScreenToClient(target, &local);
+            SendMessageW(target, msg, held, MAKELPARAM(local.x, local.y));
+        };
+        send(WM_MOUSEMOVE, MK_LBUTTON);
+        send(WM_LBUTTONUP, 0);
+    }
     void move(const Control& c, ViewPoint at) override {
         SendMessageW(hwnd(c), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
     }

@@ -143,18 +143,6 @@ TEST_F(Win32Backend, AChangedMenuEntryRepaintsTheBarOnlyForItsOwnEntriesAndLaysN
     EXPECT_EQ(GetMenuState(GetSubMenu(GetMenu(hwnd), 0), 0, MF_BYPOSITION) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
 }
 
-// Held, a picture keeps the pointer: a press let go outside it reaches it as such.
-TEST_F(Win32Backend, APressedPictureKeepsThePointerUntilLetGo) {
-    PictureBox picture(form, "pic");
-    picture.set_bounds({0, 0, 1500, 1500});
-    show();
-    const HWND hwnd = hwnd_of(picture);
-    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 6));
-    EXPECT_EQ(GetCapture(), hwnd);
-    SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(500, 6));
-    EXPECT_NE(GetCapture(), hwnd);
-}
-
 }  // namespace
 }  // namespace vis::win32
 
