@@ -103,37 +103,6 @@ TEST(LinePixels, CoverTheLineFromEndToEnd) {
             << c.x0 << "," << c.y0 << " to " << c.x1 << "," << c.y1 << " pen " << c.pen;
 }
 
-TEST_F(Win32Drawing, AnOutlineShowsThePictureItFramesAndLetsThePointerThrough) {
-    ImageBox image(form, "img", true);
-    image.set_bounds({150, 150, 1500, 1500});
-    image.set_picture(solid_picture(10, 10, 0x0000FFu));
-    Shape shape(form, "shp");
-    shape.set_bounds({150, 150, 1500, 1500});
-    shape.set_border_colour(rgb(255, 0, 0));
-    shape.set_border_width(3);
-    show();
-    // The border lies inside the bounds (10 to 109), three pixels wide; the picture shows within.
-    EXPECT_EQ(at(10, 10), kRed);
-    EXPECT_EQ(at(12, 60), kRed);
-    EXPECT_EQ(at(109, 109), kRed);
-    EXPECT_EQ(at(13, 13), RGB(0, 0, 255));
-    EXPECT_EQ(at(60, 60), RGB(0, 0, 255));
-    EXPECT_EQ(at(110, 60), kWhite);
-    EXPECT_EQ(at(9, 9), kWhite);
-    // A press on the border reaches the picture beneath.
-    POINT on_border{11, 60};
-    ClientToScreen(window().hwnd(), &on_border);
-    EXPECT_EQ(WindowFromPoint(on_border), hwnd_of(image));
-
-    shape.set_border_colour(rgb(0, 128, 0));
-    shape.set_border_width(1);
-    windows->render();
-    UpdateWindow(hwnd_of(shape));
-    RedrawWindow(window().hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    EXPECT_EQ(at(10, 10), RGB(0, 128, 0));
-    EXPECT_EQ(at(11, 11), RGB(0, 0, 255));
-}
-
 // The editor's viewport: a frame holding a larger canvas at its own size. The canvas covers the
 // frame's border wherever the navigator scrolls it, and nothing of it shows outside the frame.
 TEST_F(Win32Drawing, ACanvasInAFrameCoversItsBorderAndStaysInsideItWhenScrolled) {

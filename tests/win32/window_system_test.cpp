@@ -315,8 +315,8 @@ TEST_F(Win32Backend, AWindowNotCentredOpensBesideTheShownOneAndACentredOneInTheM
 namespace vis::win32 {
 namespace {
 
-// Controls laid over a frame (made after it) and labels over a picture: the system's hit test
-// finds each control that takes the mouse at its own place, and a frame's picture shows.
+// Controls laid over a frame (made after it), labels and an outline over a picture: the system's
+// hit test finds each control that takes the mouse at its own place, and a frame's picture shows.
 TEST_F(Win32Backend, EachControlTakesTheMouseAtItsPlaceOverFramesAndPictures) {
     form.set_client_size(6000, 6000);
     Frame frame(form, "fra", "その他設定");
@@ -341,14 +341,17 @@ TEST_F(Win32Backend, EachControlTakesTheMouseAtItsPlaceOverFramesAndPictures) {
     counter.on_mouse_move = [](int, int, int, int) {};
     Label plain(form, "lbl", "注記");
     plain.set_bounds({3000, 3150, 1500, 300});
+    Shape outline(form, "shp");
+    outline.set_bounds({3000, 3750, 1500, 1500});
+    outline.set_border_colour(rgb(255, 0, 0));
     show();
 
     struct Row {
         const Control& at;
         const Control& takes;
     };
-    const Row rows[] = {{check, check},     {button, button}, {icon, icon}, {info, info},
-                        {counter, counter}, {plain, view},    {view, view}};
+    const Row rows[] = {{check, check},     {button, button}, {icon, icon},    {info, info},
+                        {counter, counter}, {plain, view},    {outline, view}, {view, view}};
     for (const Row& row : rows) {
         RECT r;
         GetWindowRect(hwnd_of(row.at), &r);
