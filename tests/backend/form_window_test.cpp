@@ -1,6 +1,9 @@
 // A form's window on each system: its caption (at once), client size and labels as the model has
 // them; the player's sizes; closing it with the frame asks the program first; a timer ticks
 // through the event loop until disabled, and again with a new interval.
+#include <memory>
+#include <vector>
+
 #include "backend/backend_driver.h"
 
 namespace vis::test {
@@ -32,6 +35,49 @@ TEST_F(BackendTest, AWindowShowsItsCaptionAtOnceItsClientSizeAndItsLabelsWhereTh
     form.hide();
     windows.do_events();
     EXPECT_FALSE(driver->window_shown(form));
+}
+
+// A label over a picture, as the viewer's counter: its back colour while opaque; see-through, what
+// lies beneath it, the picture or the form.
+TEST_F(BackendTest, ALabelShowsItsBackColourOrSeeThroughWhatLiesBeneath) {
+    Form form(windows, "ViewerWindow", "viewer");
+    form.set_client_size(1500, 1500);
+    form.set_back_colour(rgb(255, 255, 255));
+    ImageBox picture(form, "picture", true);
+    picture.set_bounds({0, 0, 1500, 1500});
+    picture.set_picture({2, 2, std::make_shared<std::vector<std::uint32_t>>(4, 0xFFFF0000u)});
+    Label counter(form, "counter", "1/5 (||････････)");
+    counter.set_bounds({150, 150, 1200, 600});
+    counter.set_back_colour(rgb(0, 0, 64));
+    counter.set_fore_colour(rgb(255, 255, 255));
+    form.show();
+    windows.do_events();
+    struct Row {
+        const char* what;
+        std::function<void()> change;
+        std::uint32_t colour;
+    };
+    const Row rows[] = {
+        {"opaque", [] {}, 0x000040},
+        {"see-through and blank, over the picture",
+         [&] {
+             counter.set_opaque(false);
+             counter.set_caption(std::string(16, ' '));
+         },
+         0xFF0000},
+        {"opaque again", [&] { counter.set_opaque(true); }, 0x000040},
+        {"see-through over the form",
+         [&] {
+             picture.set_visible(false);
+             counter.set_opaque(false);
+         },
+         0xFFFFFF},
+    };
+    for (const Row& row : rows) {
+        row.change();
+        windows.do_events();
+        EXPECT_EQ(driver->pixel(counter, {1, 1}), row.colour) << row.what;
+    }
 }
 
 TEST_F(BackendTest, ClosingAWindowWithItsFrameAsksTheProgram) {

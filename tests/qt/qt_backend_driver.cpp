@@ -283,8 +283,11 @@ public:
     }
 
     ViewPoint client_size(const Control& c) override { return {input(c)->width(), input(c)->height()}; }
+    // What the screen shows there: the window drawn with what lies under and over the control.
     std::uint32_t pixel(const Control& c, ViewPoint at) override {
-        return input(c)->grab().toImage().pixel(at.x, at.y) & 0xFFFFFFu;
+        QWidget* top = input(c)->window();
+        const QPoint p = input(c)->mapTo(top, QPoint(at.x, at.y));
+        return top->grab(QRect(p, QSize(1, 1))).toImage().pixel(0, 0) & 0xFFFFFFu;
     }
     std::string spoken(const Control& c) override { return widget(c)->accessibleName().toStdString(); }
     int scroll_position(const Control& c) override { return area(c)->verticalScrollBar()->value(); }

@@ -19,9 +19,9 @@
 namespace vis::win32 {
 namespace {
 
-// The viewer's counter over the picture: with its back colour while opaque, and once it fades
-// (see-through, blank) nothing of it is left on the picture.
-TEST_F(Win32Backend, ASeeThroughLabelLeavesThePictureBeneathIt) {
+// The viewer's counter over the picture, faded (see-through, blank) and shown again: its text
+// outlives a repaint of what lies beneath it. (Its colours are rows of the shared label table.)
+TEST_F(Win32Backend, AFadedLabelKeepsItsTextWhenWhatLiesBeneathIsDrawnAgain) {
     form.set_client_size(1500, 1500);
     ImageBox picture(form, "pic", true);
     picture.set_bounds({0, 0, 1500, 1500});
@@ -31,14 +31,6 @@ TEST_F(Win32Backend, ASeeThroughLabelLeavesThePictureBeneathIt) {
     counter.set_back_colour(rgb(0, 0, 0));
     counter.set_fore_colour(rgb(255, 255, 255));
     show();
-    const auto colour_at_counter = [&] {
-        RedrawWindow(window().hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        const HWND hwnd = hwnd_of(counter);
-        HDC dc = GetDC(hwnd);
-        const COLORREF c = GetPixel(dc, 1, 1);
-        ReleaseDC(hwnd, dc);
-        return c;
-    };
     // The counter's pixels in a colour.
     const auto pixels_in = [&](COLORREF colour) {
         RedrawWindow(window().hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -50,15 +42,12 @@ TEST_F(Win32Backend, ASeeThroughLabelLeavesThePictureBeneathIt) {
         ReleaseDC(hwnd, dc);
         return n;
     };
-    EXPECT_EQ(colour_at_counter(), RGB(0, 0, 0));
     counter.set_opaque(false);
     counter.set_caption(std::string(16, ' '));
     windows.render();
-    EXPECT_EQ(colour_at_counter(), RGB(255, 0, 0));
     counter.set_opaque(true);
     counter.set_caption("1/5 (||････････)");
     windows.render();
-    EXPECT_EQ(colour_at_counter(), RGB(0, 0, 0));
 
     // Its text outlives a repaint of what lies beneath (a new picture, the form drawn again).
     counter.set_opaque(false);
@@ -69,14 +58,13 @@ TEST_F(Win32Backend, ASeeThroughLabelLeavesThePictureBeneathIt) {
     RedrawWindow(window().hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     EXPECT_GT(pixels_in(RGB(255, 255, 255)), 20);
 
-    // Straight on the form (the splash's notices), it shows the form's colour and keeps its text
-    // when the form is drawn anew (raised to the top).
+    // Straight on the form (the splash's notices), it keeps its text when the form is drawn anew
+    // (raised to the top).
     picture.set_visible(false);
     counter.set_fore_colour(rgb(0, 0, 0));
     windows.render();
     form.set_back_colour(rgb(255, 255, 255));
     windows.render();
-    EXPECT_EQ(colour_at_counter(), RGB(255, 255, 255));
     form.set_topmost(true);
     windows.render();
     EXPECT_GT(pixels_in(RGB(0, 0, 0)), 20);
