@@ -43,9 +43,9 @@ TEST_F(BackendTest, ALabelShowsItsBackColourOrSeeThroughWhatLiesBeneath) {
     Form form(windows, "ViewerWindow", "viewer");
     form.set_client_size(1500, 1500);
     form.set_back_colour(rgb(255, 255, 255));
-    ImageBox picture(form, "picture", true);
-    picture.set_bounds({0, 0, 1500, 1500});
-    picture.set_picture({2, 2, std::make_shared<std::vector<std::uint32_t>>(4, 0xFFFF0000u)});
+    ImageBox beneath(form, "beneath", true);
+    beneath.set_bounds({0, 0, 1500, 1500});
+    beneath.set_picture({2, 2, std::make_shared<std::vector<std::uint32_t>>(4, 0xFFFF0000u)});
     Label counter(form, "counter", "1/5 (||････････)");
     counter.set_bounds({150, 150, 1200, 600});
     counter.set_back_colour(rgb(0, 0, 64));
@@ -68,7 +68,7 @@ TEST_F(BackendTest, ALabelShowsItsBackColourOrSeeThroughWhatLiesBeneath) {
         {"opaque again", [&] { counter.set_opaque(true); }, 0x000040},
         {"see-through over the form",
          [&] {
-             picture.set_visible(false);
+             beneath.set_visible(false);
              counter.set_opaque(false);
          },
          0xFFFFFF},
