@@ -70,6 +70,8 @@ public:
     virtual ~BackendDriver() = default;
 
     virtual WindowSystem& windows() = 0;
+    // Where the windows read the program's icons from (its data/ folder): a fresh folder.
+    virtual std::string program_folder() = 0;
     // Turns the event loop until `done` holds or `ms` pass; whether it holds.
     bool run_until(const std::function<bool()>& done, int ms = 3000) {
         const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);

@@ -107,6 +107,7 @@ inline int menu_place(const Form& f, const Menu& entry) {
 class QtBackendDriver : public BackendDriver {
 public:
     WindowSystem& windows() override { return windows_; }
+    std::string program_folder() override { return windows_.program_folder(); }
     std::unique_ptr<FolderWatch> folder_watch() override { return std::make_unique<QtFolderWatch>(windows_); }
     std::unique_ptr<Http> http() override { return std::make_unique<QtHttp>(windows_); }
     std::unique_ptr<Prompts> prompts() override { return std::make_unique<QtPrompts>(windows_); }

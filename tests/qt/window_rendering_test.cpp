@@ -1,5 +1,4 @@
 // Forms and controls rendered as real widgets, and the user's input forwarded to the program.
-#include <QDir>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -120,26 +119,6 @@ TEST_F(QtBackendTest, StretchedImageFillsItsBox) {
     EXPECT_EQ(image->size(), QSize(px(1500), px(1500)));
     const QImage drawn = image->grab().toImage();
     EXPECT_EQ(qRed(drawn.pixel(drawn.width() - 1, 0)), qRed(form.pre.picture().pixel(9, 0)));
-}
-
-TEST_F(QtBackendTest, ImageResourceComesFromTheDataFolder) {
-    ASSERT_TRUE(QDir(folder.path()).mkpath("data"));
-    QImage icon(23, 23, QImage::Format_RGB32);
-    icon.fill(QColor(10, 20, 200));
-    ASSERT_TRUE(icon.save(folder.filePath("data/sort_up.png")));
-    struct IconForm : Form {
-        explicit IconForm(WindowSystem& ws) : Form(ws, "MainWindow", "icons") {
-            up.set_bounds({0, 0, 345, 345});
-            up.set_resource("sort_up.png");
-            missing.set_resource("none.png");
-        }
-        ImageBox up{*this, "img_sort_up", true};
-        ImageBox missing{*this, "img_missing", false};
-    } form(windows);
-    form.show();
-    windows.render();
-    const QImage drawn = widget(form.up)->grab().toImage();
-    EXPECT_EQ(QColor(drawn.pixel(5, 5)), QColor(10, 20, 200));
 }
 
 TEST_F(QtBackendTest, KeysGoToTheFormHandlerWhenItHasOne) {

@@ -12,6 +12,7 @@
 
 #include "backend/backend_driver.h"
 #include "core/app.h"
+#include "support/temp_folder.h"
 #include "ui/form.h"
 #include "ui/keys.h"
 #include "win32/control_view.h"
@@ -107,6 +108,7 @@ SeenBox read_box(HWND box) {
 class Win32BackendDriver : public BackendDriver {
 public:
     WindowSystem& windows() override { return windows_; }
+    std::string program_folder() override { return windows_.program_folder(); }
     std::unique_ptr<FolderWatch> folder_watch() override { return std::make_unique<Win32FolderWatch>(&windows_); }
     std::unique_ptr<Http> http() override { return std::make_unique<win32::WinInetHttp>(); }
     std::unique_ptr<Prompts> prompts() override { return std::make_unique<win32::Win32Prompts>(windows_, kAppTitle); }
@@ -424,7 +426,8 @@ private:
         return r;
     }
 
-    win32::Win32WindowSystem windows_{"."};
+    TempFolder folder_;
+    win32::Win32WindowSystem windows_{folder_.path()};
     std::map<const Menu*, UINT> commands_;
 };
 
