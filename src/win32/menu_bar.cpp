@@ -1,5 +1,6 @@
 #include "win32/menu_bar.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -141,6 +142,7 @@ bool MenuBar::sync(HWND window, const std::vector<Menu*>& tops) {
         // DrawMenuBar would lay the whole window out anew, costly on a large window.
         if (bar_look != bar_look_) RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
         bar_look_ = bar_look;
+        make_accelerators();
         return false;
     }
     bar_look_ = bar_look;
@@ -152,12 +154,28 @@ bool MenuBar::sync(HWND window, const std::vector<Menu*>& tops) {
     SetMenu(window, nullptr);
     tree_.build(tops, true);
     SetMenu(window, tops.empty() ? nullptr : tree_.handle());
-    if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
-    int count = 0;
-    ACCEL* table = tree_.accelerator_table(count);
-    accelerators_ = count > 0 ? CreateAcceleratorTableW(table, count) : nullptr;
+    reachable_.clear();
+    make_accelerators();
     DrawMenuBar(window);
     return true;
+}
+
+void MenuBar::make_accelerators() {
+    int count = 0;
+    const ACCEL* table = tree_.accelerator_table(count);
+    std::vector<ACCEL> reachable;
+    for (int i = 0; i < count; ++i)
+        if (tree_.entry_of(table[i].cmd) != nullptr) reachable.push_back(table[i]);
+    const auto same = [](const ACCEL& a, const ACCEL& b) {
+        return a.cmd == b.cmd && a.key == b.key && a.fVirt == b.fVirt;
+    };
+    if (accelerators_ != nullptr &&
+        std::equal(reachable.begin(), reachable.end(), reachable_.begin(), reachable_.end(), same))
+        return;
+    if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
+    reachable_ = reachable;
+    accelerators_ =
+        reachable.empty() ? nullptr : CreateAcceleratorTableW(reachable.data(), static_cast<int>(reachable.size()));
 }
 
 }  // namespace vis::win32

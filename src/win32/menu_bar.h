@@ -59,12 +59,17 @@ public:
     Menu* entry_of(int command) const { return tree_.entry_of(command); }
 
 private:
+    // The accelerators of the entries the user can reach now: a disabled entry's key stays the
+    // focused control's.
+    void make_accelerators();
+
     std::uint64_t fingerprint_ = 0;
     std::uint64_t shape_ = 0;
     std::uint64_t bar_look_ = 0;
     std::size_t count_ = 0;
     MenuTree tree_;
     HACCEL accelerators_ = nullptr;
+    std::vector<ACCEL> reachable_;
 };
 
 }  // namespace vis::win32

@@ -1,6 +1,9 @@
 // A form's window on each system: its caption (at once), client size and labels as the model has
-// them; closing it with the frame asks the program first; a timer ticks through the event loop
-// until disabled, and again with a new interval.
+// them; the player's sizes; closing it with the frame asks the program first; a timer ticks
+// through the event loop until disabled, and again with a new interval.
+#include <memory>
+#include <vector>
+
 #include "backend/backend_driver.h"
 
 namespace vis::test {
@@ -34,6 +37,49 @@ TEST_F(BackendTest, AWindowShowsItsCaptionAtOnceItsClientSizeAndItsLabelsWhereTh
     EXPECT_FALSE(driver->window_shown(form));
 }
 
+// A label over a picture, as the viewer's counter: its back colour while opaque; see-through, what
+// lies beneath it, the picture or the form.
+TEST_F(BackendTest, ALabelShowsItsBackColourOrSeeThroughWhatLiesBeneath) {
+    Form form(windows, "ViewerWindow", "viewer");
+    form.set_client_size(1500, 1500);
+    form.set_back_colour(rgb(255, 255, 255));
+    ImageBox beneath(form, "beneath", true);
+    beneath.set_bounds({0, 0, 1500, 1500});
+    beneath.set_picture({2, 2, std::make_shared<std::vector<std::uint32_t>>(4, 0xFFFF0000u)});
+    Label counter(form, "counter", "1/5 (||････････)");
+    counter.set_bounds({150, 150, 1200, 600});
+    counter.set_back_colour(rgb(0, 0, 64));
+    counter.set_fore_colour(rgb(255, 255, 255));
+    form.show();
+    windows.do_events();
+    struct Row {
+        const char* what;
+        std::function<void()> change;
+        std::uint32_t colour;
+    };
+    const Row rows[] = {
+        {"opaque", [] {}, 0x000040},
+        {"see-through and blank, over the picture",
+         [&] {
+             counter.set_opaque(false);
+             counter.set_caption(std::string(16, ' '));
+         },
+         0xFF0000},
+        {"opaque again", [&] { counter.set_opaque(true); }, 0x000040},
+        {"see-through over the form",
+         [&] {
+             beneath.set_visible(false);
+             counter.set_opaque(false);
+         },
+         0xFFFFFF},
+    };
+    for (const Row& row : rows) {
+        row.change();
+        windows.do_events();
+        EXPECT_EQ(driver->pixel(counter, {1, 1}), row.colour) << row.what;
+    }
+}
+
 TEST_F(BackendTest, ClosingAWindowWithItsFrameAsksTheProgram) {
     Form form(windows, "AlbumWindow", "album");
     bool refuse = true;
@@ -54,6 +100,69 @@ TEST_F(BackendTest, ClosingAWindowWithItsFrameAsksTheProgram) {
     EXPECT_EQ(asked, 2);
     EXPECT_FALSE(form.visible());
     EXPECT_FALSE(driver->window_shown(form));
+}
+
+// The player sizes a sizable window by its frame or maximises it: the form learns each client size
+// the player makes, not its own; the frame stops at the form's least size; the form's next change
+// leaves the player's size as it is.
+TEST_F(BackendTest, ASizableWindowLearnsThePlayersSizeAndKeepsItsLeast) {
+    Form form(windows, "ThumbnailWindow", "サムネイル一覧");
+    form.set_client_size(6000, 3000);
+    form.set_min_client_size(3000, 1500);
+    int resizes = 0;
+    form.on_resize = [&] { ++resizes; };
+    form.show();
+    windows.do_events();
+    EXPECT_TRUE(driver->sizable_by_player(form));
+    ViewPoint maximised;
+    struct Row {
+        const char* what;
+        std::function<void()> act;
+        ViewPoint client;  // pixels; none for the maximised size
+        int resizes;
+    };
+    const Row rows[] = {
+        {"its own size", [] {}, {400, 200}, 0},
+        {"dragged larger",
+         [&] {
+             driver->drag_frame_to(form, {600, 350});
+         },
+         {600, 350},
+         1},
+        {"the form's next change", [&] { form.set_caption("サムネイル"); }, {600, 350}, 1},
+        {"dragged below its least",
+         [&] {
+             driver->drag_frame_to(form, {100, 50});
+         },
+         {200, 100},
+         2},
+        {"dragged back",
+         [&] {
+             driver->drag_frame_to(form, {600, 350});
+         },
+         {600, 350},
+         3},
+        {"maximised",
+         [&] {
+             driver->maximise(form, true);
+             maximised = driver->window_client_size(form);
+         },
+         {},
+         4},
+        {"maximised, the form's next change", [&] { form.set_caption("サムネイル一覧"); }, {}, 4},
+        {"restored", [&] { driver->maximise(form, false); }, {600, 350}, 5},
+    };
+    for (const Row& row : rows) {
+        row.act();
+        windows.do_events();
+        const ViewPoint client = row.client.x > 0 ? row.client : maximised;
+        EXPECT_EQ(driver->window_client_size(form).x, client.x) << row.what;
+        EXPECT_EQ(driver->window_client_size(form).y, client.y) << row.what;
+        EXPECT_EQ(form.client_width(), client.x * 15) << row.what;
+        EXPECT_EQ(form.client_height(), client.y * 15) << row.what;
+        EXPECT_EQ(resizes, row.resizes) << row.what;
+    }
+    EXPECT_GT(maximised.x, 600);
 }
 
 TEST_F(BackendTest, ATimerTicksThroughTheEventLoopUntilDisabled) {

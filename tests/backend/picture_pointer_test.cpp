@@ -1,7 +1,8 @@
 // The pointer over a picture on each system, for the viewer's image and the editor's picture box
 // alike: moves and presses reach the program in twips from the picture's corner with the button
 // and Shift held, a left press let go on the picture is a click, a double-click is a click and a
-// double-click, and a right press or a press let go elsewhere is no click.
+// double-click, and a right press or a press let go elsewhere is no click; held, a picture hears
+// the pointer outside it.
 #include <array>
 #include <memory>
 #include <vector>
@@ -76,6 +77,26 @@ TEST_F(BackendTest, ThePointerOverAPictureReachesTheProgramInTwips) {
             EXPECT_EQ(form.double_clicks, s.double_clicks);
         }
     }
+}
+
+// The editor draws on with the button held past the picture's edge: held, the picture keeps the
+// pointer, so the move and the release outside it reach it, in twips from its corner.
+TEST_F(BackendTest, APressedPictureHearsThePointerOutsideItUntilLetGo) {
+    Form form(windows, "EditorWindow", " 編集");
+    form.set_client_size(6000, 3000);
+    PictureBox canvas(form, "canvas");
+    canvas.set_bounds({1500, 750, 1500, 1500});
+    canvas.set_picture(grey(100, 100));
+    std::vector<std::array<int, 4>> heard;  // 'd', 'm' or 'u'; button, x, y
+    canvas.on_mouse_down = [&](int b, int, int x, int y) { heard.push_back({'d', b, x, y}); };
+    canvas.on_mouse_move = [&](int b, int, int x, int y) { heard.push_back({'m', b, x, y}); };
+    canvas.on_mouse_up = [&](int b, int, int x, int y) { heard.push_back({'u', b, x, y}); };
+    form.show();
+    windows.do_events();
+    driver->drag(canvas, {10, 20}, {-30, -4});
+    const int left = button::kLeft;
+    EXPECT_EQ(heard,
+              (std::vector<std::array<int, 4>>{{'d', left, 150, 300}, {'m', left, -450, -60}, {'u', left, -450, -60}}));
 }
 
 }  // namespace

@@ -1,11 +1,8 @@
-// The editor's controls as real widgets: a picture box in a clipping frame with overlays, a
-// picture repainted where it changed in place, the pointer while a button is held, the scroll
-// bar and a graphical button.
+// The editor's controls as real widgets: a picture box in a clipping frame with overlays that
+// let the pointer through, and a graphical button.
 #include <QDir>
 #include <QImage>
 #include <QKeyEvent>
-#include <QMouseEvent>
-#include <QScrollBar>
 #include <QToolButton>
 
 #include "qt_fixture.h"
@@ -32,27 +29,14 @@ struct CanvasForm : Form {
         lne.set_bounds({300, 300, 600, 0});
         lne.set_border_width(10);
         tool.set_icon({"tool.png", 16, 16});
-        pct.on_mouse_down = [this](int b, int, int x, int y) { events.push_back({'d', b, x, y}); };
-        pct.on_mouse_move = [this](int b, int, int x, int y) { events.push_back({'m', b, x, y}); };
-        pct.on_mouse_up = [this](int b, int, int x, int y) { events.push_back({'u', b, x, y}); };
-        scr.on_scroll = [this] { widths.push_back(-scr.value()); };
-        scr.on_change = [this] { widths.push_back(scr.value()); };
     }
     std::shared_ptr<std::vector<std::uint32_t>> pixels;
     Button tool{*this, "cmd_pnt_1", "鉛筆"};
-    ScrollBar scr{*this, "scr_width", 1, 30, 10};
     Frame frm{*this, "frm_pct", ""};
     PictureBox pct{*this, "pct_ss"};
     Shape sel{*this, "shp_sel"};
     Line lne{*this, "lne_str"};
     Label notice{*this, "Label2", "この機能は…"};
-    struct Event {
-        char kind;
-        int button, x, y;
-        bool operator==(const Event&) const = default;
-    };
-    std::vector<Event> events;
-    std::vector<int> widths;  // scrolls negative, changes positive
 };
 
 // The form shown and rendered, with its tool picture in the program's data folder.
@@ -70,13 +54,7 @@ protected:
     std::unique_ptr<CanvasForm> form;
 };
 
-void send_mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &event);
-}
-
-TEST_F(EditorWidgets, CanvasSitsClippedInItsFrameWithOverlaysInItsCoordinates) {
+TEST_F(EditorWidgets, CanvasAndOverlaysLieInTheirContainersAndLetThePointerThrough) {
     QWidget* frame = widget(form->frm);
     QWidget* canvas = widget(form->pct);
     QWidget* sel = widget(form->sel);
@@ -87,52 +65,12 @@ TEST_F(EditorWidgets, CanvasSitsClippedInItsFrameWithOverlaysInItsCoordinates) {
     EXPECT_TRUE(sel->testAttribute(Qt::WA_TransparentForMouseEvents));
     EXPECT_EQ(sel->geometry(), QRect(px(1800), px(900), px(600), px(300)));
     EXPECT_EQ(canvas->cursor().shape(), Qt::BitmapCursor);
-
-    // Scrolled to its far corner, the frame shows the canvas's bottom-right quarter, overlays too.
-    windows.dispatch([&] { form->pct.move(-1500, -750); });
-    EXPECT_EQ(canvas->pos(), QPoint(-px(1500), -px(750)));
-    const QImage shown = frame->grab().toImage();
-    EXPECT_EQ(shown.size(), QSize(px(1500), px(750)));
-    EXPECT_EQ(QColor(shown.pixel(px(1800) - px(1500) + 5, px(900) - px(750))), QColor(255, 0, 0));
-
-    // Pixels changed in place show after the model says where.
-    windows.dispatch([&] {
-        for (int y = 60; y < 70; ++y)
-            for (int x = 150; x < 160; ++x) (*form->pixels)[static_cast<std::size_t>(y) * 200 + x] = 0xFF0000FF;
-        form->pct.picture_changed({150, 60, 10, 10});
-    });
-    EXPECT_EQ(QColor(frame->grab().toImage().pixel(55, 15)), QColor(0, 0, 255));
 }
 
-TEST_F(EditorWidgets, CanvasKeepsReportingThePointerOutsideItselfWhileAButtonIsHeld) {
-    QWidget* canvas = widget(form->pct);
-    ASSERT_NE(canvas, nullptr);
-    send_mouse(canvas, QEvent::MouseButtonPress, QPoint(10, 20), Qt::LeftButton);
-    send_mouse(canvas, QEvent::MouseMove, QPoint(-30, -4), Qt::LeftButton);
-    send_mouse(canvas, QEvent::MouseButtonRelease, QPoint(-30, -4), Qt::NoButton);
-    const double t = windows.screen().twips_per_pixel_x;
-    const auto tw = [t](int p) { return static_cast<int>(std::lround(p * t)); };
-    EXPECT_EQ(form->events, (std::vector<CanvasForm::Event>{{'d', button::kLeft, tw(10), tw(20)},
-                                                            {'m', button::kLeft, tw(-30), tw(-4)},
-                                                            {'u', button::kLeft, tw(-30), tw(-4)}}));
-}
-
-TEST_F(EditorWidgets, ScrollBarAndGraphicalButton) {
-    auto* bar = qobject_cast<QScrollBar*>(widget(form->scr));
+TEST_F(EditorWidgets, AGraphicalButtonShowsItsIconFromTheDataFolder) {
     auto* tool = qobject_cast<QToolButton*>(widget(form->tool));
-    ASSERT_TRUE(bar && tool);
-    EXPECT_EQ(std::pair(bar->minimum(), bar->maximum()), std::pair(1, 30));
-    EXPECT_FALSE(tool->icon().isNull());  // read from the data folder
-
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(form->scr.value(), 11);
-    bar->setSliderDown(true);
-    bar->setValue(20);
-    bar->setSliderDown(false);
-    EXPECT_EQ(form->widths, (std::vector<int>{11, -20, 20}));
-
-    windows.dispatch([&] { form->scr.set_value(3); });
-    EXPECT_EQ(bar->value(), 3);
+    ASSERT_NE(tool, nullptr);
+    EXPECT_FALSE(tool->icon().isNull());
 }
 
 TEST_F(EditorWidgets, ShortcutsReachTheFormFromAFocusedControlAndTipsShow) {

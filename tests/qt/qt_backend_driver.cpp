@@ -3,11 +3,18 @@
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -82,9 +89,25 @@ MsgIcon program_icon(QMessageBox::Icon icon) {
     return MsgIcon::none;
 }
 
+// An entry's place among all of a form's menu entries, hidden ones and separators too, in the
+// order they appear: the way the menu bar binds its actions.
+inline int menu_place(const Form& f, const Menu& entry) {
+    int place = 0;
+    const std::function<bool(const std::vector<Menu*>&)> walk = [&](const std::vector<Menu*>& entries) {
+        for (const Menu* e : entries) {
+            if (e == &entry) return true;
+            ++place;
+            if (walk(e->entries())) return true;
+        }
+        return false;
+    };
+    return walk(f.menu_bar()) ? place : -1;
+}
+
 class QtBackendDriver : public BackendDriver {
 public:
     WindowSystem& windows() override { return windows_; }
+    std::string program_folder() override { return windows_.program_folder(); }
     std::unique_ptr<FolderWatch> folder_watch() override { return std::make_unique<QtFolderWatch>(windows_); }
     std::unique_ptr<Http> http() override { return std::make_unique<QtHttp>(windows_); }
     std::unique_ptr<Prompts> prompts() override { return std::make_unique<QtPrompts>(windows_); }
@@ -127,6 +150,12 @@ public:
         mouse(c, QEvent::MouseButtonPress, at, qt_button(button), shift);
         mouse(c, QEvent::MouseButtonRelease, let_go, qt_button(button), shift);
     }
+    // Qt grabs the mouse for the widget pressed: the move and release go to it.
+    void drag(const Control& c, ViewPoint from, ViewPoint to) override {
+        mouse(c, QEvent::MouseButtonPress, from, Qt::LeftButton, 0);
+        mouse(c, QEvent::MouseMove, to, Qt::LeftButton, 0);
+        mouse(c, QEvent::MouseButtonRelease, to, Qt::LeftButton, 0);
+    }
     // Qt tells a widget of moves with no button held only when it tracks the mouse.
     void move(const Control& c, ViewPoint at) override {
         if (input(c)->hasMouseTracking()) mouse(c, QEvent::MouseMove, at, Qt::NoButton, 0);
@@ -148,6 +177,70 @@ public:
         area(c)->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
     }
 
+    void type(const Control& c, const std::string& text, int at) override {
+        auto* combo = qobject_cast<QComboBox*>(widget(c));
+        QLineEdit* line = combo != nullptr ? combo->lineEdit() : qobject_cast<QLineEdit*>(widget(c));
+        if (line == nullptr) return;
+        line->setFocus();
+        line->setCursorPosition(at < 0 ? static_cast<int>(line->text().size()) : at);
+        if (text == "\r") {
+            QTest::keyClick(line, Qt::Key_Return);
+            return;
+        }
+        for (const QChar c : QString::fromStdString(text)) {
+            QKeyEvent event(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(line, &event);
+        }
+    }
+    // The list's choice: the combo shows the item and tells of the user's pick.
+    void choose_item(const ComboBox& c, int index) override {
+        auto* combo = qobject_cast<QComboBox*>(widget(c));
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    void step_right(const ScrollBar& b) override {
+        qobject_cast<QScrollBar*>(widget(b))->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    }
+    void drag_box(const ScrollBar& b, int value) override {
+        auto* bar = qobject_cast<QScrollBar*>(widget(b));
+        bar->setSliderDown(true);
+        bar->setSliderPosition(value);
+        bar->setSliderDown(false);
+    }
+
+    void shortcut_key(const Control& focused, int key_code, int shift) override {
+        QWidget* window = widget(focused)->window();
+        window->activateWindow();
+        run_until([window] { return window->isActiveWindow(); });
+        key(focused, key_code, shift);
+    }
+    void choose_menu(const Form& f, const Menu& entry) override {
+        std::vector<QAction*> actions;
+        all_actions(windows_.window_of(&f)->findChild<QMenuBar*>()->actions(), actions);
+        actions.at(static_cast<std::size_t>(menu_place(f, entry)))->trigger();
+    }
+    std::vector<std::string> shown_menus(const Form& f) override {
+        std::vector<std::string> lines;
+        shown_menus(windows_.window_of(&f)->findChild<QMenuBar*>()->actions(), "", lines);
+        return lines;
+    }
+
+    // A window manager's sizes arrive as events.
+    void drag_frame_to(const Form& f, ViewPoint size) override {
+        FormWindow* w = windows_.window_of(&f);
+        w->resize(QSize(size.x, size.y) + w->size() - w->client().size());
+        run_for(50);
+    }
+    void maximise(const Form& f, bool maximised) override {
+        FormWindow* w = windows_.window_of(&f);
+        w->setWindowState(maximised ? Qt::WindowMaximized : Qt::WindowNoState);
+        run_for(50);
+    }
+    bool sizable_by_player(const Form& f) override {
+        const FormWindow* w = windows_.window_of(&f);
+        return (w->windowFlags() & Qt::WindowMaximizeButtonHint) && w->minimumSize() != w->maximumSize();
+    }
+
     void close_by_frame(const Form& f) override { windows_.window_of(&f)->close(); }
     bool window_shown(const Form& f) override { return windows_.window_of(&f)->isVisible(); }
     std::string window_title(const Form& f) override { return windows_.window_of(&f)->windowTitle().toStdString(); }
@@ -164,10 +257,38 @@ public:
         return {r.left(), r.top(), r.width(), r.height()};
     }
     bool control_shown(const Control& c) override { return widget(c)->isVisible(); }
+    ShownControl shown_control(const Control& c) override {
+        QWidget* w = widget(c);
+        ShownControl s;
+        s.enabled = w->isEnabled();
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            s.text = button->text().toStdString();
+            s.checked = button->isChecked();
+        } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
+            s.text = line->text().toStdString();
+            s.read_only = line->isReadOnly();
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            s.text = combo->currentText().toStdString();
+            for (int i = 0; i < combo->count(); ++i) s.items.push_back(combo->itemText(i).toStdString());
+        } else if (auto* slider = qobject_cast<QAbstractSlider*>(w)) {
+            s = {.enabled = s.enabled, .value = slider->value(), .min = slider->minimum(), .max = slider->maximum()};
+        } else if (auto* progress = qobject_cast<QProgressBar*>(w)) {
+            s = {.enabled = s.enabled,
+                 .value = progress->value(),
+                 .min = progress->minimum(),
+                 .max = progress->maximum()};
+        } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+            s.text = group->title().toStdString();
+        }
+        return s;
+    }
 
     ViewPoint client_size(const Control& c) override { return {input(c)->width(), input(c)->height()}; }
+    // What the screen shows there: the window drawn with what lies under and over the control.
     std::uint32_t pixel(const Control& c, ViewPoint at) override {
-        return input(c)->grab().toImage().pixel(at.x, at.y) & 0xFFFFFFu;
+        QWidget* top = input(c)->window();
+        const QPoint p = input(c)->mapTo(top, QPoint(at.x, at.y));
+        return top->grab(QRect(p, QSize(1, 1))).toImage().pixel(0, 0) & 0xFFFFFFu;
     }
     std::string spoken(const Control& c) override { return widget(c)->accessibleName().toStdString(); }
     int scroll_position(const Control& c) override { return area(c)->verticalScrollBar()->value(); }
@@ -204,12 +325,33 @@ private:
     }
     QRect line_rect(const ListBox& l, int row) const { return list(l)->visualRect(list(l)->model()->index(row, 0)); }
 
+    static void all_actions(const QList<QAction*>& entries, std::vector<QAction*>& into) {
+        for (QAction* a : entries) {
+            into.push_back(a);
+            if (a->menu() != nullptr) all_actions(a->menu()->actions(), into);
+        }
+    }
+    static void shown_menus(const QList<QAction*>& entries, const std::string& indent,
+                            std::vector<std::string>& lines) {
+        for (const QAction* a : entries) {
+            if (!a->isVisible()) continue;
+            std::string line = indent + (a->isSeparator() ? "-" : a->text().toStdString());
+            if (!a->shortcut().isEmpty())
+                line += "\t" + a->shortcut().toString(QKeySequence::PortableText).toStdString();
+            if (a->isChecked()) line += " ✓";
+            if (!a->isEnabled()) line += " (grey)";
+            lines.push_back(line);
+            if (a->menu() != nullptr) shown_menus(a->menu()->actions(), indent + "  ", lines);
+        }
+    }
+
     void mouse(const Control& c, QEvent::Type type, ViewPoint at, Qt::MouseButton button, int shift) {
         QWidget* target = input(c);
         const QPoint p(at.x, at.y);
-        const Qt::MouseButtons held =
-            type == QEvent::MouseButtonRelease || type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButtons(button);
-        QMouseEvent event(type, p, target->mapToGlobal(p), button, held, qt_modifiers(shift));
+        // A move tells which buttons are held; it is no button's own event.
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent event(type, p, target->mapToGlobal(p), type == QEvent::MouseMove ? Qt::NoButton : button, held,
+                          qt_modifiers(shift));
         QCoreApplication::sendEvent(target, &event);
     }
 

@@ -1,5 +1,5 @@
-// What the Win32 backend draws itself: outlines and lines over what lies beneath them, the
-// program's icons on image controls and graphical buttons, and the editor's pointer. Pixels are
+// What the Win32 backend draws itself: a canvas kept inside its frame, lines over what lies
+// beneath them, the program's icons on graphical buttons, and the editor's pointer. Pixels are
 // read back from the form's window after it painted.
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "backend/tool_icon.h"
 #include "services/paths.h"
 #include "support/stored_png_bytes.h"
 #include "support/temp_folder.h"
@@ -26,23 +27,12 @@ namespace {
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-// A 16 x 16 tool icon: its top-left quarter opaque red, pixel (15, 15) black at half alpha, the
-// rest fully transparent.
-std::vector<std::uint32_t> tool_icon() {
-    std::vector<std::uint32_t> pixels(256, 0x00000000u);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x) pixels[static_cast<std::size_t>(y * 16 + x)] = 0xFFFF0000u;
-    pixels[255] = 0x80000000u;
-    return pixels;
-}
-
 class Win32Drawing : public ::testing::Test {
 protected:
     Win32Drawing() {
         const std::string data = join_path(root.path(), "data");
         CreateDirectoryW(widen(data).c_str(), nullptr);
-        test::write_file(join_path(data, "tool.png"), test::rgba_png_bytes(16, 16, tool_icon()));
-        test::write_file(join_path(data, "broken.png"), "\x89PNG\r\n\x1a\nnot a picture");
+        test::write_file(join_path(data, "tool.png"), test::rgba_png_bytes(16, 16, test::tool_icon()));
         form.set_back_colour(rgb(255, 255, 255));
         form.set_client_size(3000, 3000);
     }
@@ -103,37 +93,6 @@ TEST(LinePixels, CoverTheLineFromEndToEnd) {
             << c.x0 << "," << c.y0 << " to " << c.x1 << "," << c.y1 << " pen " << c.pen;
 }
 
-TEST_F(Win32Drawing, AnOutlineShowsThePictureItFramesAndLetsThePointerThrough) {
-    ImageBox image(form, "img", true);
-    image.set_bounds({150, 150, 1500, 1500});
-    image.set_picture(solid_picture(10, 10, 0x0000FFu));
-    Shape shape(form, "shp");
-    shape.set_bounds({150, 150, 1500, 1500});
-    shape.set_border_colour(rgb(255, 0, 0));
-    shape.set_border_width(3);
-    show();
-    // The border lies inside the bounds (10 to 109), three pixels wide; the picture shows within.
-    EXPECT_EQ(at(10, 10), kRed);
-    EXPECT_EQ(at(12, 60), kRed);
-    EXPECT_EQ(at(109, 109), kRed);
-    EXPECT_EQ(at(13, 13), RGB(0, 0, 255));
-    EXPECT_EQ(at(60, 60), RGB(0, 0, 255));
-    EXPECT_EQ(at(110, 60), kWhite);
-    EXPECT_EQ(at(9, 9), kWhite);
-    // A press on the border reaches the picture beneath.
-    POINT on_border{11, 60};
-    ClientToScreen(window().hwnd(), &on_border);
-    EXPECT_EQ(WindowFromPoint(on_border), hwnd_of(image));
-
-    shape.set_border_colour(rgb(0, 128, 0));
-    shape.set_border_width(1);
-    windows->render();
-    UpdateWindow(hwnd_of(shape));
-    RedrawWindow(window().hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    EXPECT_EQ(at(10, 10), RGB(0, 128, 0));
-    EXPECT_EQ(at(11, 11), RGB(0, 0, 255));
-}
-
 // The editor's viewport: a frame holding a larger canvas at its own size. The canvas covers the
 // frame's border wherever the navigator scrolls it, and nothing of it shows outside the frame.
 TEST_F(Win32Drawing, ACanvasInAFrameCoversItsBorderAndStaysInsideItWhenScrolled) {
@@ -177,49 +136,6 @@ TEST_F(Win32Drawing, ALineJoinsTheCornersOfItsBoundsEvenBackwards) {
     EXPECT_EQ(at(70, 53), green);
     EXPECT_EQ(at(70, 50), kWhite);
     EXPECT_EQ(at(18, 80), green);
-}
-
-TEST_F(Win32Drawing, AnImageShowsItsIconWithTransparencyAtNaturalSizeOrStretched) {
-    ImageBox natural(form, "img_cur", false);
-    natural.set_bounds({0, 0, 615, 615});
-    natural.set_resource("tool.png");
-    ImageBox stretched(form, "img_sort", true);
-    stretched.set_bounds({1500, 0, 480, 480});
-    stretched.set_resource("tool.png");
-    show();
-    // At natural size the box takes the icon's 16 x 16 pixels.
-    RECT r;
-    GetClientRect(hwnd_of(natural), &r);
-    EXPECT_EQ(r.right, 16);
-    EXPECT_EQ(r.bottom, 16);
-    EXPECT_EQ(count_of(kRed, {0, 0, 16, 16}), 64);
-    EXPECT_EQ(at(12, 3), kWhite);
-    // Half-transparent black over the white form: a middle grey.
-    const COLORREF grey = at(15, 15);
-    EXPECT_NEAR(GetRValue(grey), 127, 2);
-    EXPECT_EQ(GetRValue(grey), GetBValue(grey));
-    // Stretched to 32 x 32, the red quarter is 16 x 16.
-    EXPECT_EQ(count_of(kRed, {100, 0, 132, 32}), 256);
-}
-
-TEST_F(Win32Drawing, AMissingOrBrokenIconLeavesTheBoxEmpty) {
-    ImageBox missing(form, "missing", false);
-    missing.set_bounds({0, 0, 615, 615});
-    missing.set_resource("no_such.png");
-    ImageBox broken(form, "broken", true);
-    broken.set_bounds({1500, 0, 480, 480});
-    broken.set_resource("broken.png");
-    show();
-    RECT r;
-    GetClientRect(hwnd_of(missing), &r);
-    EXPECT_EQ(r.right, 41);
-    EXPECT_EQ(count_of(kWhite, {0, 0, 41, 41}), 41 * 41);
-    EXPECT_EQ(count_of(kWhite, {100, 0, 132, 32}), 32 * 32);
-    // Given a real icon later, the box shows it.
-    missing.set_resource("tool.png");
-    windows->render();
-    RedrawWindow(window().hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    EXPECT_EQ(count_of(kRed, {0, 0, 16, 16}), 64);
 }
 
 TEST_F(Win32Drawing, AGraphicalButtonShowsItsIconOnceAboveItsCaption) {

@@ -5,18 +5,21 @@
 
 #include <commctrl.h>
 
+#include <map>
 #include <string>
 #include <thread>
 #include <utility>
 
 #include "backend/backend_driver.h"
 #include "core/app.h"
+#include "support/temp_folder.h"
 #include "ui/form.h"
 #include "ui/keys.h"
 #include "win32/control_view.h"
 #include "win32/form_window.h"
 #include "win32/gdi_text_metrics.h"
 #include "win32/gdi_text_painter.h"
+#include "win32/menu_bar.h"
 #include "win32/mutex_instance_guard.h"
 #include "win32/wide.h"
 #include "win32/win32_clipboard.h"
@@ -105,6 +108,7 @@ SeenBox read_box(HWND box) {
 class Win32BackendDriver : public BackendDriver {
 public:
     WindowSystem& windows() override { return windows_; }
+    std::string program_folder() override { return windows_.program_folder(); }
     std::unique_ptr<FolderWatch> folder_watch() override { return std::make_unique<Win32FolderWatch>(&windows_); }
     std::unique_ptr<Http> http() override { return std::make_unique<win32::WinInetHttp>(); }
     std::unique_ptr<Prompts> prompts() override { return std::make_unique<win32::Win32Prompts>(windows_, kAppTitle); }
@@ -154,9 +158,24 @@ public:
     void press_and_let_go(const Control& c, ViewPoint at, int button, int shift, ViewPoint let_go) override {
         const bool right = button == button::kRight;
         const HWND h = hwnd(c);
+        if (!IsWindowEnabled(h)) return;  // the system sends a disabled window no mouse input
         SendMessageW(h, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, (right ? MK_RBUTTON : MK_LBUTTON) | held_keys(shift),
                      MAKELPARAM(at.x, at.y));
         SendMessageW(h, right ? WM_RBUTTONUP : WM_LBUTTONUP, held_keys(shift), MAKELPARAM(let_go.x, let_go.y));
+    }
+    void drag(const Control& c, ViewPoint from, ViewPoint to) override {
+        const HWND h = hwnd(c);
+        SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+        POINT on_screen{to.x, to.y};
+        ClientToScreen(h, &on_screen);
+        const auto send = [&on_screen](UINT msg, WPARAM held) {
+            const HWND target = GetCapture() != nullptr ? GetCapture() : WindowFromPoint(on_screen);
+            POINT local = on_screen;
+            ScreenToClient(target, &local);
+            SendMessageW(target, msg, held, MAKELPARAM(local.x, local.y));
+        };
+        send(WM_MOUSEMOVE, MK_LBUTTON);
+        send(WM_LBUTTONUP, 0);
     }
     void move(const Control& c, ViewPoint at) override {
         SendMessageW(hwnd(c), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
@@ -193,6 +212,71 @@ public:
             SendMessageW(h, WM_VSCROLL, SB_PAGEUP, 0);
     }
 
+    // Characters as the keyboard's messages bring them, into the combo's own edit where it has one.
+    void type(const Control& c, const std::string& text, int at) override {
+        HWND edit = FindWindowExW(hwnd(c), nullptr, L"Edit", nullptr);
+        if (edit == nullptr) edit = hwnd(c);
+        SetFocus(edit);
+        const auto caret = static_cast<WPARAM>(at < 0 ? GetWindowTextLengthW(edit) : at);
+        SendMessageW(edit, EM_SETSEL, caret, static_cast<LPARAM>(caret));
+        if (text == "\r") SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+        for (const wchar_t unit : win32::widen(text)) SendMessageW(edit, WM_CHAR, unit, 0);
+        if (text == "\r") SendMessageW(edit, WM_KEYUP, VK_RETURN, 0);
+    }
+    void choose_item(const ComboBox& c, int index) override {
+        const HWND combo = hwnd(c);
+        SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo));
+    }
+    void step_right(const ScrollBar& b) override { scroll(b, SB_LINERIGHT, 0); }
+    // While the system tracks a drag it tells where the box is; outside one, its position does.
+    void drag_box(const ScrollBar& b, int value) override {
+        SetScrollPos(hwnd(b), SB_CTL, value, FALSE);
+        scroll(b, SB_THUMBTRACK, value);
+        scroll(b, SB_THUMBPOSITION, value);
+        scroll(b, SB_ENDSCROLL, 0);
+    }
+
+    // Posted, the key goes through the program's message loop, where accelerators are looked for.
+    void shortcut_key(const Control& focused, int key_code, int shift) override {
+        const HWND h = hwnd(focused);
+        SetFocus(h);
+        const HeldShift holding(shift);
+        PostMessageW(h, WM_KEYDOWN, static_cast<WPARAM>(key_code), 0);
+        windows_.do_events();
+        PostMessageW(h, WM_KEYUP, static_cast<WPARAM>(key_code), 0);
+        windows_.do_events();
+    }
+    // The command a click on the entry's item sends; an entry with no item now sends the command
+    // its item had, as a click made just before the menu changed does.
+    void choose_menu(const Form& f, const Menu& entry) override {
+        const HWND h = windows_.window_of(&f)->hwnd();
+        if (const UINT shown = command_of(GetMenu(h), win32::menu_text(entry)); shown != 0) commands_[&entry] = shown;
+        if (commands_.count(&entry) == 0) return;
+        SendMessageW(h, WM_COMMAND, MAKEWPARAM(commands_[&entry], 0), 0);
+    }
+    std::vector<std::string> shown_menus(const Form& f) override {
+        std::vector<std::string> lines;
+        shown_menus(GetMenu(windows_.window_of(&f)->hwnd()), "", lines);
+        return lines;
+    }
+
+    void drag_frame_to(const Form& f, ViewPoint size) override {
+        const HWND h = windows_.window_of(&f)->hwnd();
+        RECT r{0, 0, size.x, size.y};
+        AdjustWindowRectExForDpi(&r, static_cast<DWORD>(GetWindowLongPtrW(h, GWL_STYLE)), GetMenu(h) != nullptr, 0,
+                                 GetDpiForWindow(h));
+        SetWindowPos(h, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
+    }
+    void maximise(const Form& f, bool maximised) override {
+        ShowWindow(windows_.window_of(&f)->hwnd(), maximised ? SW_MAXIMIZE : SW_RESTORE);
+    }
+    bool sizable_by_player(const Form& f) override {
+        const auto style = GetWindowLongPtrW(windows_.window_of(&f)->hwnd(), GWL_STYLE);
+        return (style & WS_THICKFRAME) && (style & WS_MAXIMIZEBOX);
+    }
+
     void close_by_frame(const Form& f) override { SendMessageW(windows_.window_of(&f)->hwnd(), WM_CLOSE, 0, 0); }
     bool window_shown(const Form& f) override { return IsWindowVisible(windows_.window_of(&f)->hwnd()); }
     std::string window_title(const Form& f) override { return text_of(windows_.window_of(&f)->hwnd()); }
@@ -214,6 +298,48 @@ public:
         return {r.left, r.top, r.right - r.left, r.bottom - r.top};
     }
     bool control_shown(const Control& c) override { return IsWindowVisible(hwnd(c)); }
+    ShownControl shown_control(const Control& c) override {
+        const HWND h = hwnd(c);
+        ShownControl s;
+        s.enabled = IsWindowEnabled(h);
+        switch (c.kind()) {
+            case ControlKind::check_box:
+                s.checked = SendMessageW(h, BM_GETCHECK, 0, 0) == BST_CHECKED;
+                s.text = text_of(h);
+                break;
+            case ControlKind::text_box:
+                s.read_only = (GetWindowLongW(h, GWL_STYLE) & ES_READONLY) != 0;
+                s.text = text_of(h);
+                break;
+            case ControlKind::combo_box:
+                for (int i = 0; i < SendMessageW(h, CB_GETCOUNT, 0, 0); ++i) {
+                    wchar_t item[256] = {};
+                    SendMessageW(h, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
+                    s.items.push_back(win32::narrow(item));
+                }
+                s.text = text_of(h);
+                break;
+            case ControlKind::progress_bar:
+                s.value = static_cast<int>(SendMessageW(h, PBM_GETPOS, 0, 0));
+                s.min = static_cast<int>(SendMessageW(h, PBM_GETRANGE, TRUE, 0));
+                s.max = static_cast<int>(SendMessageW(h, PBM_GETRANGE, FALSE, 0));
+                break;
+            case ControlKind::scroll_bar: {
+                SCROLLINFO info{sizeof(SCROLLINFO), SIF_RANGE | SIF_POS, 0, 0, 0, 0, 0};
+                GetScrollInfo(h, SB_CTL, &info);
+                s.value = info.nPos;
+                s.min = info.nMin;
+                s.max = info.nMax;
+                break;
+            }
+            case ControlKind::frame:  // the caption is its group box's
+                s.text = text_of(FindWindowExW(h, nullptr, L"BUTTON", nullptr));
+                break;
+            default:
+                s.text = text_of(h);
+        }
+        return s;
+    }
 
     ViewPoint client_size(const Control& c) override {
         RECT client;
@@ -262,6 +388,37 @@ public:
 
 private:
     HWND hwnd(const Control& c) const { return windows_.window_of(&c.form())->view_of(c)->hwnd(); }
+    static void shown_menus(HMENU menu, const std::string& indent, std::vector<std::string>& lines) {
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[256] = {};
+            MENUITEMINFOW item{};
+            item.cbSize = sizeof item;
+            item.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
+            item.dwTypeData = text;
+            item.cch = 256;
+            GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item);
+            std::string line = indent + ((item.fType & MFT_SEPARATOR) ? "-" : win32::narrow(text));
+            if (item.fState & MFS_CHECKED) line += " ✓";
+            if ((item.fState & MFS_GRAYED) && !(item.fType & MFT_SEPARATOR)) line += " (grey)";
+            lines.push_back(line);
+            if (item.hSubMenu != nullptr) shown_menus(item.hSubMenu, indent + "  ", lines);
+        }
+    }
+    static UINT command_of(HMENU menu, const std::wstring& text) {
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            if (HMENU sub = GetSubMenu(menu, i); sub != nullptr) {
+                if (const UINT found = command_of(sub, text); found != 0) return found;
+                continue;
+            }
+            wchar_t shown[256] = {};
+            GetMenuStringW(menu, static_cast<UINT>(i), shown, 256, MF_BYPOSITION);
+            if (text == shown) return GetMenuItemID(menu, i);
+        }
+        return 0;
+    }
+    void scroll(const ScrollBar& b, int code, int value) {
+        SendMessageW(GetParent(hwnd(b)), WM_HSCROLL, MAKEWPARAM(code, value), reinterpret_cast<LPARAM>(hwnd(b)));
+    }
     RECT line_rect(const ListBox& l, int row) const {
         RECT r{};
         r.left = LVIR_BOUNDS;
@@ -269,7 +426,9 @@ private:
         return r;
     }
 
-    win32::Win32WindowSystem windows_{"."};
+    TempFolder folder_;
+    win32::Win32WindowSystem windows_{folder_.path()};
+    std::map<const Menu*, UINT> commands_;
 };
 
 }  // namespace
