@@ -3,6 +3,7 @@
 
 #include "splash/splash_window.h"
 #include "support/app_fixture.h"
+#include "support/splash_surface.h"
 
 namespace vis {
 namespace {
@@ -10,17 +11,6 @@ namespace {
 using test::App;
 
 const std::string kQuery = "http://127.0.0.1:9/cgi-bin/soft/ver.cgi?mode=ver&file=pelmar_vistelle";
-
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t pos = 0;
-    for (;;) {
-        const auto end = text.find("\r\n", pos);
-        lines.push_back(text.substr(pos, end == std::string::npos ? std::string::npos : end - pos));
-        if (end == std::string::npos) return lines;
-        pos = end + 2;
-    }
-}
 
 // The main window loaded (splash shown) but no tick run yet.
 MainWindow& load(App& app) {
@@ -31,13 +21,13 @@ MainWindow& load(App& app) {
 
 TEST(Splash, BorderlessWhitePanelWithTheVersionAndNotices) {
     App app;
-    SplashWindow& s = test::win<SplashWindow>(load(app));
-    EXPECT_TRUE(s.visible());
-    EXPECT_EQ(s.border_style(), BorderStyle::none);
-    EXPECT_EQ(s.back_colour(), rgb(255, 255, 255));
-    EXPECT_FALSE(s.topmost());
+    test::SplashSurface s(test::win<SplashWindow>(load(app)));
+    EXPECT_TRUE(s.shown());
+    EXPECT_EQ(s.window().border_style(), BorderStyle::none);
+    EXPECT_EQ(s.window().back_colour(), rgb(255, 255, 255));
+    EXPECT_FALSE(s.on_top());
 
-    const auto info = lines_of(s.lbl_app_info.caption());
+    const auto info = s.information();
     ASSERT_EQ(info.size(), 6u);
     EXPECT_EQ(info[0], std::string(48, ' ') + "(v2.00)");
     EXPECT_EQ(info[1], "　");
@@ -46,35 +36,35 @@ TEST(Splash, BorderlessWhitePanelWithTheVersionAndNotices) {
     EXPECT_EQ(info[3], "　");
     EXPECT_EQ(info[4], "");
     EXPECT_EQ(info[5], "Copyright (C) Vistelle developers");
-    const auto notice = lines_of(s.lbl_copyright.caption());
+    const auto notice = s.notices();
     ASSERT_EQ(notice.size(), 3u);
     for (const auto& line : notice) EXPECT_FALSE(line.empty());
 
-    EXPECT_FALSE(s.topmost());
-    EXPECT_TRUE(s.tmr_pos.timer_enabled());
+    EXPECT_FALSE(s.on_top());
+    EXPECT_TRUE(s.still_to_change());
     EXPECT_TRUE(app.plat.http.urls.empty());
 }
 
 TEST(Splash, FirstTickPutsItOnTopSecondHidesItAndEachChecksTheVersion) {
     App app;
-    SplashWindow& s = test::win<SplashWindow>(load(app));
+    test::SplashSurface s(test::win<SplashWindow>(load(app)));
     app.plat.windows.advance(1);
-    EXPECT_TRUE(s.topmost());
-    EXPECT_TRUE(s.visible());
+    EXPECT_TRUE(s.on_top());
+    EXPECT_TRUE(s.shown());
     EXPECT_EQ(app.plat.http.urls, std::vector<std::string>{kQuery});
     EXPECT_EQ(app.plat.http.timeouts, std::vector<int>{5000});
 
     app.plat.windows.advance(2999);
-    EXPECT_TRUE(s.visible());
+    EXPECT_TRUE(s.shown());
     EXPECT_EQ(app.plat.http.urls.size(), 1u);
     app.plat.windows.advance(1);
-    EXPECT_FALSE(s.visible());
-    EXPECT_FALSE(s.tmr_pos.timer_enabled());
+    EXPECT_FALSE(s.shown());
+    EXPECT_FALSE(s.still_to_change());
     EXPECT_EQ(app.plat.http.urls, (std::vector<std::string>{kQuery, kQuery}));
 
     app.plat.windows.advance(20000);
     EXPECT_EQ(app.plat.http.urls.size(), 2u);
-    EXPECT_FALSE(s.visible());
+    EXPECT_FALSE(s.shown());
     // The up-to-date answer never asked anything.
     EXPECT_TRUE(app.plat.prompts.asked().empty());
 }
@@ -82,7 +72,7 @@ TEST(Splash, FirstTickPutsItOnTopSecondHidesItAndEachChecksTheVersion) {
 TEST(Splash, NoNetworkIsReportedAfterEachTick) {
     App app;
     app.plat.http.body = "";
-    SplashWindow& s = test::win<SplashWindow>(load(app));
+    test::SplashSurface s(test::win<SplashWindow>(load(app)));
     app.plat.prompts.answer_message(MsgResult::ok);
     app.plat.prompts.answer_message(MsgResult::ok);
     app.plat.windows.advance(3001);
@@ -92,26 +82,26 @@ TEST(Splash, NoNetworkIsReportedAfterEachTick) {
         EXPECT_EQ(a.box.text, "ネットワークに接続できませんでした。");
         EXPECT_EQ(a.box.title, kAppTitle);
         EXPECT_EQ(a.box.buttons, MsgButtons::ok);
-        EXPECT_EQ(a.box.owner, &s);
+        EXPECT_EQ(a.box.owner, &s.window());
     }
-    EXPECT_FALSE(s.visible());
+    EXPECT_FALSE(s.shown());
     EXPECT_TRUE(app.plat.shell.opened.empty());
 }
 
 TEST(Splash, NewerVersionHidesTheSplashAndOffersTheDownloadAtEachTick) {
     App app;
     app.plat.http.body = "2.1";
-    SplashWindow& s = test::win<SplashWindow>(load(app));
+    test::SplashSurface s(test::win<SplashWindow>(load(app)));
     app.plat.prompts.answer_message(MsgResult::yes);
     app.plat.windows.advance(1);
-    EXPECT_FALSE(s.visible());
+    EXPECT_FALSE(s.shown());
     ASSERT_EQ(app.plat.prompts.asked().size(), 1u);
     const MessageBox& box = app.plat.prompts.asked()[0].box;
     EXPECT_EQ(box.text, "新しいバージョン(Ver 2.10)が公開されています。\r\n[はい]を押すとダウンロードを開始します。");
     EXPECT_EQ(box.title, "確認");
     EXPECT_EQ(box.icon, MsgIcon::question);
     EXPECT_EQ(box.buttons, MsgButtons::yes_no);
-    EXPECT_EQ(box.owner, &s);
+    EXPECT_EQ(box.owner, &s.window());
     ASSERT_EQ(app.plat.shell.opened.size(), 1u);
     EXPECT_EQ(app.plat.shell.opened[0],
               "http://127.0.0.1:9/cgi-bin/soft/dl.cgi?mode=dl&file=pelmar_vistelle&ver_up=2.00");
@@ -122,7 +112,7 @@ TEST(Splash, NewerVersionHidesTheSplashAndOffersTheDownloadAtEachTick) {
     app.plat.windows.advance(3000);
     EXPECT_EQ(app.plat.prompts.asked().size(), 2u);
     EXPECT_EQ(app.plat.shell.opened.size(), 1u);
-    EXPECT_FALSE(s.tmr_pos.timer_enabled());
+    EXPECT_FALSE(s.still_to_change());
     EXPECT_TRUE(app.plat.prompts.all_answered());
 }
 
@@ -130,10 +120,10 @@ TEST(Splash, UpToDateOrUnusableAnswersStartSilently) {
     for (const char* answer : {"2.00", "2", "1.99", "abc", "v3.0", " 2.0 \r\n"}) {
         App app;
         app.plat.http.body = answer;
-        SplashWindow& s = test::win<SplashWindow>(load(app));
+        test::SplashSurface s(test::win<SplashWindow>(load(app)));
         app.plat.windows.advance(3001);
         EXPECT_TRUE(app.plat.prompts.asked().empty()) << answer;
-        EXPECT_FALSE(s.visible()) << answer;
+        EXPECT_FALSE(s.shown()) << answer;
         EXPECT_EQ(app.plat.http.urls.size(), 2u) << answer;
     }
 }
@@ -157,14 +147,14 @@ TEST(Splash, TheStartUpCheckAsksOnlyARealServer) {
         app.plat.http.body = "";
         const std::string query = c.server + "/cgi-bin/soft/ver.cgi?mode=ver&file=pelmar_vistelle";
         MainWindow& f = load(app);
-        SplashWindow& s = test::win<SplashWindow>(f);
+        test::SplashSurface s(test::win<SplashWindow>(f));
         if (c.asked_at_start) {
             app.plat.prompts.answer_message(MsgResult::ok);
             app.plat.prompts.answer_message(MsgResult::ok);
         }
         app.plat.windows.advance(3001);
-        EXPECT_FALSE(s.visible()) << c.server;
-        EXPECT_FALSE(s.tmr_pos.timer_enabled()) << c.server;
+        EXPECT_FALSE(s.shown()) << c.server;
+        EXPECT_FALSE(s.still_to_change()) << c.server;
         const std::vector<std::string> asked =
             c.asked_at_start ? std::vector<std::string>{query, query} : std::vector<std::string>{};
         EXPECT_EQ(app.plat.http.urls, asked) << c.server;
