@@ -19,5 +19,6 @@ vistelle_delay_load_library(DELAYED_WININET WININET.dll HttpOpenRequestW HttpSen
                             InternetConnectW InternetCrackUrlW InternetOpenW InternetReadFile InternetSetOptionW)
 vistelle_delay_load_library(DELAYED_WINMM WINMM.dll mciSendStringW)
 vistelle_delay_load_library(DELAYED_COMDLG32 comdlg32.dll ChooseColorW GetOpenFileNameW GetSaveFileNameW)
-vistelle_delay_load_library(DELAYED_SHELL32 SHELL32.dll SHBindToParent SHParseDisplayName ShellExecuteW)
+vistelle_delay_load_library(DELAYED_SHELL32 SHELL32.dll SHBindToParent SHGetFolderPathW SHParseDisplayName
+                            ShellExecuteW)
 set(VISTELLE_DELAYED_LIBRARIES ${DELAYED_WININET} ${DELAYED_WINMM} ${DELAYED_COMDLG32} ${DELAYED_SHELL32})

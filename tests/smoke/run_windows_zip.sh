@@ -32,7 +32,7 @@ reader=${2:-}
 [ -f "$reader" ] || fail "no window reader given (got '${reader}')"
 drop_target=${3:-}
 [ -f "$drop_target" ] || fail "no drop target given (got '${drop_target}')"
-for tool in Xvfb openbox xdotool xwd unzip python3; do
+for tool in Xvfb openbox xdotool xwd unzip python3 x86_64-w64-mingw32-objdump; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/setup.sh installs it)"
 done
 
@@ -71,6 +71,11 @@ for entry in vistelle.exe data/null.gif help/index.html; do
 done
 [ -d "$program/album" ] || fail "the zip holds no Vistelle/album/"
 [ ! -e "$program/data/setting.mto" ] || fail "the zip carries a settings file"
+# Under Wine every DLL loaded before the program runs costs each start: the others (the shell, the
+# network, music, file dialogs) are loaded when first called.
+imports=$(x86_64-w64-mingw32-objdump -p "$program/vistelle.exe" | sed -n 's/^\s*DLL Name: //p' | tr 'a-z' 'A-Z' | sort | tr '\n' ' ')
+[ "$imports" = "COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSIMG32.DLL MSVCRT.DLL OLE32.DLL USER32.DLL UXTHEME.DLL " ] ||
+    fail "vistelle.exe loads more than a start needs: $imports"
 
 shots="$drive_c/Program Files/QUORIX/Pelmar Online/Screen Save"
 mkdir -p "$shots"
