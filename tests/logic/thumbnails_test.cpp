@@ -484,6 +484,12 @@ TEST(ThumbnailPicture, DecodesAtTheSmallestScaleThatCoversTheBoxAndFitsItsShape)
     test::write_file(broken, test::read_file(wide).substr(0, 600));
     EXPECT_TRUE(decode_thumbnail(broken, 192, 108).empty());
     EXPECT_TRUE(decode_thumbnail(join_path(dir.path(), "none.jpg"), 192, 108).empty());
+    // One cut short right after the whole one is refused too: nothing of the bytes read before
+    // stands in for its missing end.
+    const std::string whole = test::read_file(wide);
+    test::write_file(broken, whole.substr(0, whole.size() / 2));
+    ASSERT_FALSE(decode_thumbnail(wide, 192, 108).empty());
+    EXPECT_TRUE(decode_thumbnail(broken, 192, 108).empty());
 }
 
 Picture solid(int width, int height, std::uint32_t colour) {
