@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -106,6 +107,11 @@ void report_thumbnails_memory(WindowOwner& windows, std::function<ProcessMemory(
             system.do_events();
             ++presses;
             if (grid.selection().current() == before) break;
+        }
+        // The key let go, the main window's preview follows once the choice rests.
+        for (int waited = 0; thumbs.tmr_preview.timer_enabled() && waited < 5000; waited += 10) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            system.do_events();
         }
         thumbs.thumbnails().thumbnails().decoder().wait_idle();
         main.decode_ahead().wait_idle();

@@ -32,6 +32,9 @@ public:
     // Preview, panel and File commands without moving the focus. A file that cannot be decoded
     // is described with no picture (and no command that needs one): false then.
     virtual bool show_selected(ListBox& list) = 0;
+    // As show_selected for a choice made in another window, which steps on in its own order: the
+    // list's neighbours are not decoded ahead.
+    virtual bool show_chosen_elsewhere(ListBox& list) = 0;
     // After a delete: the line now selected, as show_pre_info shows it; with none left, no
     // picture, the hints and no File command.
     virtual void show_remaining(ListBox& list) = 0;

@@ -96,7 +96,16 @@ std::optional<Picture> decode_jpeg_file(const std::string& path) {
 }
 
 std::optional<Picture> decode_jpeg_file_scaled(const std::string& path, int min_width, int min_height) {
-    return decode_file(path, min_width, min_height);
+    // Thumbnails are decoded by the thousand on a few worker threads: each thread reads into the
+    // same buffer every time rather than taking a screenshot's size from the heap at every one,
+    // which Wine's heap answers by growing. A rare huge file's buffer is not kept.
+    constexpr std::size_t kKeptBufferBytes = 8u << 20;
+    thread_local std::string bytes;
+    std::optional<Picture> picture;
+    if (read_whole_file_into(path, kMaxFileBytes, bytes) && !bytes.empty())
+        picture = decode(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), min_width, min_height);
+    if (bytes.capacity() > kKeptBufferBytes) std::string().swap(bytes);
+    return picture;
 }
 
 std::vector<unsigned char> encode_jpeg(const Picture& picture, int quality) {

@@ -21,13 +21,23 @@ void MainWindow::show_pre_info(ListBox& list) {
 }
 
 bool MainWindow::show_selected(ListBox& list) {
+    return show_line(list, true);
+}
+
+bool MainWindow::show_chosen_elsewhere(ListBox& list) {
+    // Requests still waiting were for the list's last choice.
+    decode_ahead_.request({});
+    return show_line(list, false);
+}
+
+bool MainWindow::show_line(ListBox& list, bool neighbours_ahead) {
     // A file that cannot be decoded shows as no picture: the previous one never stays on the
     // screen under another's name, nor goes to the clipboard or the editor in its place.
     preview_file_ = lists_.path_of(lists_.record(list, list.list_index()));
     auto picture = load_picture(preview_file_);
     img_pre.set_picture(picture ? std::move(*picture) : Picture{});
     describe_selected(list);
-    decode_neighbours(list);
+    if (neighbours_ahead) decode_neighbours(list);
     viewer_follows();
     return picture.has_value();
 }

@@ -103,6 +103,7 @@ public:
     std::string file_to_share() override;
     void show_pre_info(ListBox& list) override;
     bool show_selected(ListBox& list) override;
+    bool show_chosen_elsewhere(ListBox& list) override;
     void show_remaining(ListBox& list) override;
     void clear_preview() override;
     void relist() override;
@@ -129,6 +130,8 @@ private:
     std::optional<Picture> load_picture(const std::string& path);
     // Asks for the lines after and before the selected one, the next first: the way a user steps.
     void decode_neighbours(const ListBox& list);
+    // Preview, panel and File commands for the selected line, its neighbours decoded ahead or not.
+    bool show_line(ListBox& list, bool neighbours_ahead);
     // The panel for the selected line, and the File commands for what the preview now holds.
     void describe_selected(ListBox& list);
     // An open viewer shows what is selected now.

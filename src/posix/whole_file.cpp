@@ -8,15 +8,20 @@
 namespace vis {
 
 // An open file never stops a delete here.
-std::optional<std::string> read_whole_file(const std::string& path, std::uintmax_t max_bytes) {
+bool read_whole_file_into(const std::string& path, std::uintmax_t max_bytes, std::string& bytes) {
     std::ifstream in(to_fs_path(path), std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in) return false;
     in.seekg(0, std::ios::end);
     const auto end = in.tellg();
-    if (end < 0 || static_cast<std::uintmax_t>(end) > max_bytes) return std::nullopt;
+    if (end < 0 || static_cast<std::uintmax_t>(end) > max_bytes) return false;
     in.seekg(0, std::ios::beg);
-    std::string bytes(static_cast<std::size_t>(end), '\0');
-    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(end));
+    return static_cast<bool>(in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())));
+}
+
+std::optional<std::string> read_whole_file(const std::string& path, std::uintmax_t max_bytes) {
+    std::string bytes;
+    if (!read_whole_file_into(path, max_bytes, bytes)) return std::nullopt;
     return bytes;
 }
 

@@ -154,7 +154,7 @@ void ThumbnailWindow::show_count() {
                           std::to_string(items_.count()) + " 枚選択");
 }
 
-void ThumbnailWindow::choose_in_main(int item, bool preview_now) {
+void ThumbnailWindow::choose_in_main(int item, bool for_viewer) {
     MainWindowParts& main = windows_.main();
     ScreenshotLists& lists = main.lists();
     ListBox& list = lists.in_use();
@@ -170,19 +170,22 @@ void ThumbnailWindow::choose_in_main(int item, bool preview_now) {
     // A key held in the grid moves the choice many times a second: the main window decodes its
     // full-size preview once the choice rests, not at every step.
     tmr_preview.set_timer_enabled(false);
-    if (preview_now)
-        preview_in_main();
+    if (for_viewer)
+        preview_in_main(true);
     else
         tmr_preview.set_timer_enabled(true);
 }
 
-void ThumbnailWindow::preview_in_main() {
+void ThumbnailWindow::preview_in_main(bool for_viewer) {
     tmr_preview.set_timer_enabled(false);
     MainWindowParts& main = windows_.main();
     ListBox& list = main.lists().in_use();
     if (list.list_index() < 0 || main.lists().busy(list)) return;
     choosing_ = true;
-    main.show_selected(list);
+    if (for_viewer)
+        main.show_selected(list);
+    else
+        main.show_chosen_elsewhere(list);
     choosing_ = false;
 }
 

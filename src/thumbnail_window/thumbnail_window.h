@@ -59,11 +59,11 @@ private:
     // top row.
     void lay_out();
     void grid_key(int key_code, int shift);
-    // The main window shows item `item` as its selected screenshot.
-    // Chooses the screenshot in the main list; its preview follows at once or once the choice
-    // rests.
-    void choose_in_main(int item, bool preview_now);
-    void preview_in_main();
+    // Chooses the screenshot in the main list. Its preview follows once the choice rests, or at
+    // once for the viewer, which steps through the main list and so has its neighbours decoded
+    // ahead; the grid's own steps are not the list's, so otherwise none are.
+    void choose_in_main(int item, bool for_viewer);
+    void preview_in_main(bool for_viewer = false);
     void selection_changed();
     // "selected / listed 枚選択" over the grid.
     void show_count();

@@ -13,11 +13,6 @@ const Picture* ThumbnailCache::find(const ThumbKey& key) {
     return &entries_.front().picture;
 }
 
-bool ThumbnailCache::holds(const ThumbKey& key) const {
-    const auto it = by_path_.find(key.path);
-    return it != by_path_.end() && it->second->key == key;
-}
-
 void ThumbnailCache::put(const ThumbKey& key, Picture picture) {
     if (const auto it = by_path_.find(key.path); it != by_path_.end()) {
         bytes_ -= bytes_of(it->second->picture);

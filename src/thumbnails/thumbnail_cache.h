@@ -19,7 +19,6 @@ public:
     // The kept picture of that file as the key knows it, now the most recently seen; null when
     // none is kept (or only one of the file as it was before).
     const Picture* find(const ThumbKey& key);
-    bool holds(const ThumbKey& key) const;
     void put(const ThumbKey& key, Picture picture);
     void clear();
     void set_capacity(std::size_t capacity);

@@ -11,10 +11,10 @@ void ThumbnailView::arrange(int width, int height, double scale) {
         items_.count(), [this](int i) { return items_.day(i); }, width, GridMetrics::scaled(scale));
     const GridMetrics& m = layout_.metrics();
     thumbnails_.set_box(m.picture_width, m.picture_height);
-    // What is on screen, a page ahead and a page behind stay kept, so stepping back and forth
-    // decodes nothing again.
+    // What is on screen and the page ahead stay kept, and no more: a page left behind comes back
+    // from the disk cache in a fraction of a millisecond a thumbnail.
     const int page = layout_.columns() * (height_ / m.row_height() + 2);
-    thumbnails_.cache().set_capacity(static_cast<std::size_t>(std::max(3 * page, 64)));
+    thumbnails_.cache().set_capacity(static_cast<std::size_t>(2 * page));
     top_ = std::clamp(top_, 0, layout_.max_top(height_));
     ask();
 }

@@ -1,5 +1,6 @@
 #include "thumbnails/thumbnails.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vis {
@@ -31,10 +32,13 @@ Thumbnails::State Thumbnails::state(const ThumbKey& key, const Picture** picture
 }
 
 std::vector<ThumbKey> Thumbnails::want(const std::vector<ThumbKey>& keys) {
+    // The kept ones count as seen now, the most wanted last, so the decodes that come for the
+    // rest push out only thumbnails the view no longer wants, never a kept one it does.
     std::vector<ThumbKey> missing;
     missing.reserve(keys.size());
-    for (const ThumbKey& key : keys)
-        if (!cache_.holds(key)) missing.push_back(key);
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+        if (cache_.find(*key) == nullptr) missing.push_back(*key);
+    std::reverse(missing.begin(), missing.end());
     return decoder_.want(std::move(missing));
 }
 

@@ -19,8 +19,8 @@ public:
     void set_box(int width, int height);
     // What a cell shows now; `picture` is set when it is ready.
     State state(const ThumbKey& key, const Picture** picture = nullptr);
-    // The view wants these, most wanted first: those not kept are decoded, requests for others
-    // dropped. Returns the dropped ones.
+    // The view wants these, most wanted first: those kept stay kept before any other, those not
+    // kept are decoded, requests for others dropped. Returns the dropped ones.
     std::vector<ThumbKey> want(const std::vector<ThumbKey>& keys);
 
     // Told on the window's thread when a thumbnail has come.

@@ -9,9 +9,9 @@
 
 namespace vis {
 
-std::optional<std::string> read_whole_file(const std::string& path, std::uintmax_t max_bytes) {
+bool read_whole_file_into(const std::string& path, std::uintmax_t max_bytes, std::string& bytes) {
     const std::wstring name = win32::long_path(path);
-    if (name.empty()) return std::nullopt;
+    if (name.empty()) return false;
     // Shared for deleting too, so a read under way never makes a delete fail.
     const win32::Handle file(CreateFileW(name.c_str(), GENERIC_READ,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
@@ -19,15 +19,21 @@ std::optional<std::string> read_whole_file(const std::string& path, std::uintmax
     LARGE_INTEGER size{};
     if (!file.valid() || !GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
         static_cast<std::uintmax_t>(size.QuadPart) > max_bytes)
-        return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+        return false;
+    bytes.resize(static_cast<std::size_t>(size.QuadPart));
     std::size_t done = 0;
     while (done < bytes.size()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
         DWORD read = 0;
-        if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr) || read == 0) return std::nullopt;
+        if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr) || read == 0) return false;
         done += read;
     }
+    return true;
+}
+
+std::optional<std::string> read_whole_file(const std::string& path, std::uintmax_t max_bytes) {
+    std::string bytes;
+    if (!read_whole_file_into(path, max_bytes, bytes)) return std::nullopt;
     return bytes;
 }
 

@@ -20,6 +20,7 @@
 #include "thumbnails/thumbnail_disk_cache.h"
 #include "thumbnails/thumbnail_file.h"
 #include "thumbnails/thumbnail_picture.h"
+#include "thumbnails/thumbnail_view.h"
 #include "thumbnails/thumbnails.h"
 #include "thumbnails/visible_first.h"
 
@@ -223,16 +224,16 @@ TEST(ThumbnailCache, DropsTheLeastRecentlySeenAndNeverAnswersForAChangedFile) {
     cache.put(b, p);
     EXPECT_NE(cache.find(a), nullptr);  // a seen after b
     cache.put(c, Picture{});            // an unreadable file is kept too, costing no pixels
-    EXPECT_TRUE(cache.holds(a));
-    EXPECT_FALSE(cache.holds(b));
-    EXPECT_TRUE(cache.holds(c));
+    EXPECT_NE(cache.find(a), nullptr);
+    EXPECT_EQ(cache.find(b), nullptr);
+    EXPECT_NE(cache.find(c), nullptr);
     EXPECT_EQ(cache.bytes(), 8u);
     // The same file saved again: another length or time.
     EXPECT_EQ(cache.find({"a.jpg", 11, 20061105120000}), nullptr);
     EXPECT_EQ(cache.find({"a.jpg", 10, 20061105120001}), nullptr);
     cache.put({"a.jpg", 11, 20061105120000}, p);
     EXPECT_EQ(cache.size(), 2u);
-    EXPECT_FALSE(cache.holds(a));
+    EXPECT_EQ(cache.find(a), nullptr);
     cache.set_capacity(1);
     EXPECT_EQ(cache.size(), 1u);
     EXPECT_EQ(cache.bytes(), 8u);
@@ -363,6 +364,56 @@ TEST(Thumbnails, ALateResultIsNotKeptForAnotherBoxNorDeliveredAfterTheGridIsGone
     EXPECT_EQ(posts.run(), 1);
 }
 
+// Screenshots `per_day` to a day, newest first, each its own file.
+class ShotsByDay : public GridItems {
+public:
+    ShotsByDay(int count, int per_day) : count_(count), per_day_(per_day) {}
+    int count() const override { return count_; }
+    int day(int item) const override { return 20240701 - item / per_day_; }
+    ThumbKey key(int item) const override { return {"shot" + std::to_string(item), 1, 1}; }
+    std::string line(int item) const override { return key(item).path; }
+
+private:
+    int count_, per_day_;
+};
+
+TEST(ThumbnailView, WhatIsOnScreenAndAPageAheadStaysKeptPagingDownAndBackUp) {
+    // A view shorter than a row, and one of four rows and a half; days that end mid-row.
+    for (const int height : {100, 4 * 134 + 67}) {
+        const ShotsByDay items(200, 37);
+        PostBox posts;
+        Thumbnails thumbs(
+            posts.poster(), 1,
+            [](const ThumbKey&, int w, int h) {
+                Picture p;
+                p.width = w;
+                p.height = h;
+                p.pixels = std::make_shared<std::vector<std::uint32_t>>(static_cast<std::size_t>(w) * h, 7u);
+                return p;
+            },
+            1);
+        ThumbnailView view(items, thumbs);
+        view.arrange(8 + 3 * 200, height, 1.0);
+        const auto check = [&](ScrollDirection direction) {
+            thumbs.decoder().wait_idle();
+            posts.run();
+            for (int item : wanted_items(view.visible(), direction, items.count()))
+                EXPECT_EQ(thumbs.state(items.key(item)), Thumbnails::State::ready)
+                    << "item " << item << " with the view at " << view.top() << ", " << height << " high";
+        };
+        check(ScrollDirection::down);
+        const int end = view.layout().max_top(height);
+        while (view.top() < end) {
+            view.scroll(view.top() + height);
+            check(ScrollDirection::down);
+        }
+        while (view.top() > 0) {
+            view.scroll(view.top() - height);
+            check(ScrollDirection::up);
+        }
+    }
+}
+
 // Red, green, blue and white as print software stores inks (inverted: 255 for none).
 const test::Inks kRedInk{255, 0, 0, 255}, kGreenInk{0, 255, 0, 255}, kBlueInk{0, 0, 255, 255},
     kWhiteInk{255, 255, 255, 255};
@@ -433,6 +484,12 @@ TEST(ThumbnailPicture, DecodesAtTheSmallestScaleThatCoversTheBoxAndFitsItsShape)
     test::write_file(broken, test::read_file(wide).substr(0, 600));
     EXPECT_TRUE(decode_thumbnail(broken, 192, 108).empty());
     EXPECT_TRUE(decode_thumbnail(join_path(dir.path(), "none.jpg"), 192, 108).empty());
+    // One cut short right after the whole one is refused too: nothing of the bytes read before
+    // stands in for its missing end.
+    const std::string whole = test::read_file(wide);
+    test::write_file(broken, whole.substr(0, whole.size() / 2));
+    ASSERT_FALSE(decode_thumbnail(wide, 192, 108).empty());
+    EXPECT_TRUE(decode_thumbnail(broken, 192, 108).empty());
 }
 
 Picture solid(int width, int height, std::uint32_t colour) {
