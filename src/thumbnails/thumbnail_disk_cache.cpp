@@ -44,9 +44,13 @@ std::string ThumbnailDiskCache::pack_of(const ThumbKey& key, int box_width, int 
     return join_path(folder_, thumbnail_pack_name(key, box_width, box_height));
 }
 
+std::vector<ThumbnailDiskCache::OpenPack>::iterator ThumbnailDiskCache::opened(const std::string& path) {
+    return std::find_if(open_.begin(), open_.end(), [&](const OpenPack& p) { return p.path == path; });
+}
+
 std::shared_ptr<ThumbnailPack> ThumbnailDiskCache::pack(const std::string& path) {
     std::lock_guard lock(open_mutex_);
-    const auto open = std::find_if(open_.begin(), open_.end(), [&](const OpenPack& p) { return p.path == path; });
+    const auto open = opened(path);
     if (open != open_.end()) {
         open->last_use = ++uses_;
         return open->pack;
@@ -65,7 +69,7 @@ std::shared_ptr<ThumbnailPack> ThumbnailDiskCache::pack(const std::string& path)
 
 void ThumbnailDiskCache::renew(const std::string& path) {
     std::lock_guard lock(open_mutex_);
-    const auto open = std::find_if(open_.begin(), open_.end(), [&](const OpenPack& p) { return p.path == path; });
+    const auto open = opened(path);
     const auto now = std::chrono::steady_clock::now();
     if (open == open_.end() || (open->renewed && now - *open->renewed < kUseResolution)) return;
     open->renewed = now;
@@ -77,7 +81,7 @@ void ThumbnailDiskCache::renew(const std::string& path) {
 
 void ThumbnailDiskCache::close(const std::string& path) {
     std::lock_guard lock(open_mutex_);
-    std::erase_if(open_, [&](const OpenPack& p) { return p.path == path; });
+    if (const auto open = opened(path); open != open_.end()) open_.erase(open);
 }
 
 std::optional<Picture> ThumbnailDiskCache::find(const ThumbKey& key, int box_width, int box_height) {

@@ -58,6 +58,8 @@ private:
         // When its file's time was last looked at since it was opened.
         std::optional<std::chrono::steady_clock::time_point> renewed;
     };
+    // The open pack at that path, or the end; called with the lock held.
+    std::vector<OpenPack>::iterator opened(const std::string& path);
     // The pack, opened (and the folder made) when it is not open yet; nothing when it cannot be.
     std::shared_ptr<ThumbnailPack> pack(const std::string& path);
     // Counts a hit in the open pack as a use of its file.
