@@ -4,12 +4,13 @@
 #include <vector>
 
 #include "imaging/jpeg.h"
+#include "services/paths.h"
 
 namespace vis {
 
 namespace {
 
-// "VTHB", then the format's version, the key, the JPEG's length and hash, the path, the JPEG.
+// "VTHB", then the format's version, the JPEG's length and hash, the key, the JPEG.
 constexpr std::string_view kMagic = "VTHB";
 constexpr std::uint32_t kVersion = 1;
 constexpr int kQuality = 85;
@@ -44,6 +45,11 @@ private:
     std::string_view rest_;
 };
 
+// Before the key: the magic, the version, the JPEG's length and hash.
+constexpr std::size_t kHeaderBytes = 4 + 4 + 4 + 8;
+// The key's numbers before its path: the box, the length, the save time, the path's length.
+constexpr std::size_t kKeyNumberBytes = 4 + 4 + 8 + 8 + 4;
+
 // What names the thumbnail: the box, then the screenshot's length, save time and path.
 std::string key_bytes(const ThumbKey& key, int box_width, int box_height) {
     std::string out;
@@ -54,6 +60,23 @@ std::string key_bytes(const ThumbKey& key, int box_width, int box_height) {
     put(out, key.path.size(), 4);
     out += key.path;
     return out;
+}
+
+struct WholeRecord {
+    std::size_t length = 0;  // 0: no whole record
+    std::string_view key, payload;
+};
+
+// The whole record that begins the bytes, if one does.
+WholeRecord whole_record_at(std::string_view bytes) {
+    Reader in(bytes);
+    std::string_view magic, key_numbers, path, payload;
+    std::uint64_t version = 0, length = 0, hash = 0, path_length = 0;
+    if (!in.get(magic, kMagic.size()) || magic != kMagic || !in.get(version, 4) || version != kVersion ||
+        !in.get(length, 4) || length > kMaxPayload || !in.get(hash, 8) || !in.get(key_numbers, kKeyNumberBytes - 4) ||
+        !in.get(path_length, 4) || !in.get(path, path_length) || !in.get(payload, length) || fnv1a64(payload) != hash)
+        return {};
+    return {bytes.size() - in.rest().size(), bytes.substr(kHeaderBytes, kKeyNumberBytes + path.size()), payload};
 }
 
 }  // namespace
@@ -67,10 +90,17 @@ std::uint64_t fnv1a64(std::string_view bytes) {
     return hash;
 }
 
-std::string thumbnail_file_name(const ThumbKey& key, int box_width, int box_height) {
-    char name[32];
-    std::snprintf(name, sizeof name, "%016llx.thumb",
-                  static_cast<unsigned long long>(fnv1a64(key_bytes(key, box_width, box_height))));
+std::uint64_t thumbnail_key_hash(const ThumbKey& key, int box_width, int box_height) {
+    return fnv1a64(key_bytes(key, box_width, box_height));
+}
+
+std::string thumbnail_pack_name(const ThumbKey& key, int box_width, int box_height) {
+    std::string folder_and_box = parent_folder(key.path);
+    put(folder_and_box, static_cast<std::uint32_t>(box_width), 4);
+    put(folder_and_box, static_cast<std::uint32_t>(box_height), 4);
+    char name[48];
+    std::snprintf(name, sizeof name, "%016llx-%08lld.pack", static_cast<unsigned long long>(fnv1a64(folder_and_box)),
+                  static_cast<long long>(key.saved / 1000000 % 100000000));
     return name;
 }
 
@@ -89,20 +119,28 @@ std::string thumbnail_file_bytes(const ThumbKey& key, int box_width, int box_hei
 }
 
 std::optional<Picture> read_thumbnail_file(std::string_view bytes, const ThumbKey& key, int box_width, int box_height) {
-    Reader in(bytes);
-    std::string_view magic;
-    std::uint64_t version = 0, length = 0, hash = 0;
-    if (!in.get(magic, kMagic.size()) || magic != kMagic || !in.get(version, 4) || version != kVersion ||
-        !in.get(length, 4) || !in.get(hash, 8))
+    const WholeRecord record = whole_record_at(bytes);
+    if (record.length == 0 || record.length != bytes.size() || record.key != key_bytes(key, box_width, box_height))
         return std::nullopt;
-    const std::string wanted = key_bytes(key, box_width, box_height);
-    std::string_view stored;
-    if (!in.get(stored, wanted.size()) || stored != wanted) return std::nullopt;
-    const std::string_view payload = in.rest();
-    if (payload.size() != length || fnv1a64(payload) != hash) return std::nullopt;
+    const std::string_view payload = record.payload;
     auto picture = decode_jpeg(reinterpret_cast<const unsigned char*>(payload.data()), payload.size());
     if (!picture || picture->width > box_width || picture->height > box_height) return std::nullopt;
     return picture;
+}
+
+std::vector<ThumbnailRecordSpan> whole_thumbnail_records(std::string_view pack) {
+    std::vector<ThumbnailRecordSpan> records;
+    std::size_t at = pack.find(kMagic);
+    while (at != std::string_view::npos) {
+        const WholeRecord record = whole_record_at(pack.substr(at));
+        if (record.length == 0) {
+            at = pack.find(kMagic, at + 1);
+            continue;
+        }
+        records.push_back({fnv1a64(record.key), at, record.length});
+        at = pack.find(kMagic, at + record.length);
+    }
+    return records;
 }
 
 }  // namespace vis

@@ -12,7 +12,9 @@
 #include "services/paths.h"
 #include "support/album_surface.h"
 #include "support/ink_jpeg.h"
+#include "support/temp_folder.h"
 #include "support/thumbnail_surface.h"
+#include "thumbnails/thumbnail_file.h"
 #include "ui/keys.h"
 #include "viewer_fixture.h"
 
@@ -69,11 +71,12 @@ TEST(ThumbnailWindow, OpensNewestFirstAndDrawsEachThumbnailOnlyWhenItCame) {
     EXPECT_EQ(t.w->looks(), std::vector<Look>(4, Look::waiting));
     t.w->settle();
     EXPECT_EQ(t.w->looks(), (std::vector<Look>{Look::ready, Look::ready, Look::unreadable, Look::ready}));
-    // Kept in the cache folder for the next time, but for the damaged one.
-    int kept = 0;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(to_fs_path(join_path(cache, "thumbnails"))))
-        kept += entry.path().extension() == ".thumb";
-    EXPECT_EQ(kept, 3);
+    // Kept in the cache folder's packs for the next time, but for the damaged one.
+    std::size_t kept = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(to_fs_path(join_path(cache, "thumbnails"))))
+        if (entry.path().extension() == ".pack")
+            kept += whole_thumbnail_records(test::read_file(from_fs_path(entry.path()))).size();
+    EXPECT_EQ(kept, 3u);
     // The window opened on the main list's choice (the oldest, its first line).
     EXPECT_EQ(t.w->selected(), std::vector<int>{3});
     EXPECT_EQ(t.w->spoken(), t.line_of(3));

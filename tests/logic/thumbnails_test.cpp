@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <filesystem>
 #include <mutex>
+#include <thread>
 #include <utility>
 
 #include "imaging/jpeg.h"
@@ -525,21 +527,78 @@ struct CountedDecode {
     }
 };
 
-TEST(ThumbnailDiskCache, KeptUnderTheWholeKeyAndBoxAndADamagedOrForeignFileIsMadeAgain) {
+std::string record_of(const ThumbKey& key, std::uint32_t colour) {
+    return thumbnail_file_bytes(key, 16, 9, solid(16, 9, colour));
+}
+
+TEST(ThumbnailPack, TheWalkFindsEveryWholeRecordPastTornAndDamagedOnes) {
+    const ThumbKey b{"C:\\Pelmar Online\\Screen Save\\b.jpg", 1, kShot.saved};
+    const std::string a_red = record_of(kShot, kRed), b_red = record_of(b, kRed), a_blue = record_of(kShot, kBlue);
+    const std::uint64_t a = thumbnail_key_hash(kShot, 16, 9), bk = thumbnail_key_hash(b, 16, 9);
+    std::string flipped = a_red;
+    flipped[flipped.size() - 30] ^= 0x01;
+    std::string longer = a_red;  // claims a picture a byte longer than it holds
+    longer[8] = static_cast<char>(longer[8] + 1);
+    const std::size_t ar = a_red.size(), br = b_red.size();
+    const struct {
+        const char* what;
+        std::string pack;
+        std::vector<ThumbnailRecordSpan> records;
+    } packs[] = {
+        {"empty", "", {}},
+        {"two records", a_red + b_red, {{a, 0, ar}, {bk, ar, br}}},
+        {"a torn record, then one written later", a_red.substr(0, ar / 2) + b_red, {{bk, ar / 2, br}}},
+        {"a torn tail between two whole records", a_red + b_red.substr(0, 40) + a_blue, {{a, 0, ar}, {a, ar + 40, ar}}},
+        {"only the magic, then a record", "VTHB" + b_red, {{bk, 4, br}}},
+        {"foreign bytes, then a record", "JFIF junk" + b_red, {{bk, 9, br}}},
+        {"a bit of a picture flipped", flipped + b_red, {{bk, ar, br}}},
+        {"a length reaching into the next record", longer + b_red, {{bk, ar, br}}},
+        {"bytes after the last record", b_red + "x", {{bk, 0, br}}},
+    };
+    for (const auto& p : packs) EXPECT_EQ(whole_thumbnail_records(p.pack), p.records) << p.what;
+}
+
+TEST(ThumbnailPack, OnePackPerFolderBoxAndDay) {
+    const std::string here = join_path(join_path("D:", "Pelmar Online"), "Screen Save");
+    const ThumbKey shot{join_path(here, "a.jpg"), 288000, 20061105171500};
+    const std::string name = thumbnail_pack_name(shot, 16, 9);
+    EXPECT_EQ(name.size(), 30u) << name;
+    EXPECT_TRUE(name.ends_with("-20061105.pack")) << name;
+    EXPECT_EQ(name.find_first_not_of("0123456789abcdef"), 16u) << name;
+    const struct {
+        const char* what;
+        ThumbKey key;
+        int width;
+        bool same;
+    } keys[] = {
+        {"another screenshot of the day", {join_path(here, "b.jpg"), 5, 20061105000000}, 16, true},
+        {"saved again that day", {shot.path, shot.size + 9, 20061105235959}, 16, true},
+        {"the day before", {shot.path, shot.size, 20061104235959}, 16, false},
+        {"another folder", {join_path(join_path(here, "old"), "a.jpg"), shot.size, shot.saved}, 16, false},
+        {"another box", shot, 32, false},
+    };
+    for (const auto& k : keys) EXPECT_EQ(thumbnail_pack_name(k.key, k.width, 9) == name, k.same) << k.what;
+}
+
+TEST(ThumbnailDiskCache, KeptUnderTheWholeKeyAndBoxAndADamagedOrForeignPackIsMadeAgain) {
     test::TempFolder dir;
     test::FaultyFileSystem files;
-    const auto disk = std::make_shared<ThumbnailDiskCache>(files, join_path(dir.path(), "thumbnails"));
+    const std::string folder = join_path(dir.path(), "thumbnails");
+    auto disk = std::make_shared<ThumbnailDiskCache>(files, folder);
     CountedDecode counted;
-    const auto decode = through_disk_cache(disk, counted.fn());
+    EXPECT_EQ(through_disk_cache(disk, counted.fn())(kShot, 16, 9).width, 16);
+    EXPECT_EQ(files_under(folder), (std::vector<std::string>{thumbnail_pack_name(kShot, 16, 9)}));
+    const std::string path = disk->pack_of(kShot, 16, 9);
+    const std::string good = test::read_file(path);
+    EXPECT_EQ(good, record_of(kShot, kRed));
 
-    EXPECT_EQ(decode(kShot, 16, 9).width, 16);
-    const std::string name = thumbnail_file_name(kShot, 16, 9);
-    EXPECT_EQ(files_under(disk->folder()), (std::vector<std::string>{join_path(name.substr(0, 2), name)}));
+    // The next run finds it in the pack.
+    disk = std::make_shared<ThumbnailDiskCache>(files, folder);
     const auto hit = disk->find(kShot, 16, 9);
     ASSERT_TRUE(hit.has_value());
     EXPECT_EQ(std::make_pair(hit->width, hit->height), std::make_pair(16, 9));
     expect_near(hit->pixel(8, 4), kRed, "kept thumbnail");
-    EXPECT_EQ(decode(kShot, 16, 9).width, 16);
+    EXPECT_EQ(through_disk_cache(disk, counted.fn())(kShot, 16, 9).width, 16);
     EXPECT_EQ(counted.made, 1);
 
     const struct {
@@ -554,8 +613,6 @@ TEST(ThumbnailDiskCache, KeptUnderTheWholeKeyAndBoxAndADamagedOrForeignFileIsMad
     };
     for (const auto& m : misses) EXPECT_FALSE(disk->find(m.key, m.width, m.height).has_value()) << m.what;
 
-    const std::string path = disk->file_of(kShot, 16, 9);
-    const std::string good = test::read_file(path);
     const auto with = [&](std::size_t at, char byte) {
         std::string bytes = good;
         bytes[at] = byte;
@@ -566,104 +623,188 @@ TEST(ThumbnailDiskCache, KeptUnderTheWholeKeyAndBoxAndADamagedOrForeignFileIsMad
     const struct {
         const char* what;
         std::string bytes;
+        bool ours;  // false: a foreign file under the pack's name, left as it is
     } damaged[] = {
-        {"empty", ""},
-        {"cut in half", good.substr(0, good.size() / 2)},
-        {"one byte short", good.substr(0, good.size() - 1)},
-        {"one byte more", good + "x"},
-        {"a bit of the picture flipped", with(good.size() - 40, static_cast<char>(good[good.size() - 40] ^ 0x10))},
-        {"a later format", with(4, 2)},
-        {"a plain JPEG", std::string(plain_jpeg.begin(), plain_jpeg.end())},
-        {"another screenshot's thumbnail under this name", thumbnail_file_bytes(other, 16, 9, solid(16, 9, kBlue))},
-        {"a picture larger than the box", thumbnail_file_bytes(kShot, 16, 9, solid(32, 18, kRed))},
+        {"empty", "", true},
+        {"cut in half", good.substr(0, good.size() / 2), true},
+        {"one byte short", good.substr(0, good.size() - 1), true},
+        {"a bit of the picture flipped", with(good.size() - 40, static_cast<char>(good[good.size() - 40] ^ 0x10)),
+         true},
+        {"a later format", with(4, 2), true},
+        {"another screenshot's thumbnail", record_of(other, kBlue), true},
+        {"a picture larger than the box", thumbnail_file_bytes(kShot, 16, 9, solid(32, 18, kRed)), true},
+        {"a plain JPEG", std::string(plain_jpeg.begin(), plain_jpeg.end()), false},
     };
     for (const auto& d : damaged) {
         SCOPED_TRACE(d.what);
+        disk = nullptr;  // closes the pack
         test::write_file(path, d.bytes);
+        disk = std::make_shared<ThumbnailDiskCache>(files, folder);
+        const auto decode = through_disk_cache(disk, counted.fn());
         EXPECT_FALSE(disk->find(kShot, 16, 9).has_value());
         const int before = counted.made;
         expect_near(decode(kShot, 16, 9).pixel(0, 0), kRed, "made again");
         EXPECT_EQ(counted.made, before + 1);
-        EXPECT_TRUE(disk->find(kShot, 16, 9).has_value());  // replaced
+        // Appended after the damage, and found there by the next run; a foreign file is not touched.
+        EXPECT_EQ(test::read_file(path), d.ours ? d.bytes + good : d.bytes);
+        EXPECT_EQ(ThumbnailDiskCache(files, folder).find(kShot, 16, 9).has_value(), d.ours);
     }
+    // Another screenshot's record is found beside those appended after it; the last one of a key wins.
+    disk = std::make_shared<ThumbnailDiskCache>(files, folder);  // the pack closed
+    test::write_file(path, record_of(other, kBlue) + good + record_of(kShot, kBlue));
+    ThumbnailDiskCache next(files, folder);
+    expect_near(next.find(other, 16, 9)->pixel(0, 0), kBlue, "the other screenshot's");
+    expect_near(next.find(kShot, 16, 9)->pixel(0, 0), kBlue, "the later record of the same key");
 
     // A screenshot that cannot be read shows the cross and is tried again next time.
+    const auto decode = through_disk_cache(disk, counted.fn());
     const ThumbKey bad{"C:\\Pelmar Online\\Screen Save\\bad.jpg", 10, 1};
     EXPECT_TRUE(decode(bad, 16, 9).empty());
     EXPECT_TRUE(decode(bad, 16, 9).empty());
     EXPECT_FALSE(disk->find(bad, 16, 9).has_value());
 }
 
-TEST(ThumbnailDiskCache, AWriteThatFailsIsSilentLeavesNothingAndTheThumbnailStillComes) {
+TEST(ThumbnailDiskCache, AFullPackTakesNoMoreAndAnOpenPackCanStillBeRenamed) {
+    test::TempFolder dir;
+    test::FaultyFileSystem files;
+    const std::string folder = join_path(dir.path(), "thumbnails");
+    std::vector<ThumbKey> shots;
+    for (int i = 0; i < 3; ++i) shots.push_back({"shot" + std::to_string(i) + ".jpg", 1, 20070101000000 + i});
+    const std::size_t each = record_of(shots[0], kRed).size();
+    const std::string pack = join_path(folder, thumbnail_pack_name(shots[0], 16, 9));
+    {
+        const auto disk =
+            std::make_shared<ThumbnailDiskCache>(files, folder, ThumbnailDiskCache::kDefaultLimit, each * 5 / 2);
+        CountedDecode counted;
+        const auto decode = through_disk_cache(disk, counted.fn());
+        for (int round = 0; round < 2; ++round)
+            for (const ThumbKey& shot : shots) EXPECT_EQ(decode(shot, 16, 9).width, 16);
+        EXPECT_EQ(counted.made, 4);  // the third is made each time
+        EXPECT_EQ(test::read_file(pack), record_of(shots[0], kRed) + record_of(shots[1], kRed));
+
+        // Held open, it still lets another program move it away and back.
+        EXPECT_TRUE(files.rename(pack, pack + ".moved"));
+        EXPECT_TRUE(file_exists(pack + ".moved"));
+        EXPECT_FALSE(file_exists(pack));
+        EXPECT_TRUE(files.rename(pack + ".moved", pack));
+        EXPECT_TRUE(disk->find(shots[1], 16, 9).has_value());
+    }
+
+    // A pack grown past the cap by someone else is neither read nor written.
+    test::write_file(pack, record_of(shots[0], kRed) + record_of(shots[1], kRed) + record_of(shots[2], kRed));
+    ThumbnailDiskCache next(files, folder, ThumbnailDiskCache::kDefaultLimit, each * 5 / 2);
+    EXPECT_FALSE(next.find(shots[0], 16, 9).has_value());
+    next.store(shots[0], 16, 9, solid(16, 9, kRed));
+    EXPECT_EQ(files.size(pack), each * 3);
+}
+
+TEST(ThumbnailDiskCache, ThreadsStoringAndFindingAcrossManyDaysLoseNothing) {
+    test::TempFolder dir;
+    test::FaultyFileSystem files;
+    const std::string folder = join_path(dir.path(), "thumbnails");
+    const auto disk = std::make_shared<ThumbnailDiskCache>(files, folder);
+    // Twelve days: more than the packs held open at once.
+    const auto shot = [](int thread, int i) {
+        return ThumbKey{"t" + std::to_string(thread) + "-" + std::to_string(i) + ".jpg", 1,
+                        20070101000000 + i * 1000000};
+    };
+    std::vector<std::thread> threads;
+    std::atomic<int> found{0};
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < 12; ++i) disk->store(shot(t, i), 16, 9, solid(16, 9, kRed));
+            for (int i = 0; i < 12; ++i) found += disk->find(shot(t, i), 16, 9).has_value();
+        });
+    for (auto& t : threads) t.join();
+    EXPECT_EQ(found, 48);
+    EXPECT_EQ(files_under(folder).size(), 12u);
+    ThumbnailDiskCache next(files, folder);
+    int found_next = 0;
+    for (int t = 0; t < 4; ++t)
+        for (int i = 0; i < 12; ++i) found_next += next.find(shot(t, i), 16, 9).has_value();
+    EXPECT_EQ(found_next, 48);
+}
+
+TEST(ThumbnailDiskCache, WhereNothingCanBeKeptTheThumbnailStillComes) {
     const struct {
         const char* what;
-        void (*fault)(test::FaultyFileSystem&);
-        bool folder_under_a_file;
+        bool folder_under_a_file, pack_name_taken, no_folder;
     } faults[] = {
-        {"a full disk", [](test::FaultyFileSystem& f) { f.disk_space = 10; }, false},
-        {"the rename refused", [](test::FaultyFileSystem& f) { f.fail_rename = true; }, false},
-        {"every temporary name taken", [](test::FaultyFileSystem& f) { f.taken_names = 1000; }, false},
-        {"a folder that cannot be made", [](test::FaultyFileSystem&) {}, true},
-        {"no cache folder at all", nullptr, false},
+        {"a folder that cannot be made", true, false, false},
+        {"a folder where the pack should be", false, true, false},
+        {"no cache folder at all", false, false, true},
     };
     for (const auto& f : faults) {
         SCOPED_TRACE(f.what);
         test::TempFolder dir;
         test::FaultyFileSystem files;
-        if (f.fault != nullptr) f.fault(files);
         std::string folder = join_path(dir.path(), "thumbnails");
         if (f.folder_under_a_file) {
             test::write_file(join_path(dir.path(), "file"), "x");
             folder = join_path(join_path(dir.path(), "file"), "thumbnails");
         }
-        const auto disk = std::make_shared<ThumbnailDiskCache>(files, f.fault != nullptr ? folder : std::string());
+        const auto disk = std::make_shared<ThumbnailDiskCache>(files, f.no_folder ? std::string() : folder);
+        if (f.pack_name_taken) {
+            ASSERT_TRUE(make_folders(files, disk->pack_of(kShot, 16, 9)));
+        }
+        const auto before = files_under(dir.path());
         CountedDecode counted;
         const auto decode = through_disk_cache(disk, counted.fn());
         expect_near(decode(kShot, 16, 9).pixel(0, 0), kRed, "shown");
         expect_near(decode(kShot, 16, 9).pixel(0, 0), kRed, "shown again");
         EXPECT_EQ(counted.made, 2);
-        EXPECT_EQ(files_under(dir.path()),
-                  f.folder_under_a_file ? std::vector<std::string>{"file"} : std::vector<std::string>{});
+        EXPECT_EQ(files_under(dir.path()), before);
     }
 }
 
-TEST(ThumbnailDiskCache, PruningDropsTheLeastRecentlyUsedAndStaleTemporaryFiles) {
+TEST(ThumbnailDiskCache, PruningDropsTheLeastRecentlyUsedPacksAndTheOldLayout) {
     test::TempFolder dir;
     test::FaultyFileSystem files;
+    // One shot a day for six days, each in a pack of its own.
     std::vector<ThumbKey> shots;
-    for (int i = 0; i < 6; ++i) shots.push_back({"shot" + std::to_string(i) + ".jpg", 1, 20070101000000 + i});
-    const std::size_t each = thumbnail_file_bytes(shots[0], 16, 9, solid(16, 9, kRed)).size();
+    for (int i = 0; i < 6; ++i) shots.push_back({"shot" + std::to_string(i) + ".jpg", 1, 20070101000000 + i * 1000000});
+    const std::size_t each = record_of(shots[0], kRed).size();
     // Room for four and a half: pruning leaves at most seven eighths of that, three.
     ThumbnailDiskCache disk(files, join_path(dir.path(), "thumbnails"), each * 9 / 2);
+    ASSERT_TRUE(make_folders(files, disk.folder()));
     const std::time_t day = 86400, long_ago = 1'500'000'000;
     for (int i = 0; i < 6; ++i) {
-        const std::string path = disk.file_of(shots[i], 16, 9);
-        ASSERT_TRUE(make_folders(files, parent_folder(path)));
-        test::write_file(path, thumbnail_file_bytes(shots[i], 16, 9, solid(16, 9, kRed)));
-        test::set_modified(path, long_ago + i * day);  // shot0 the least recently used
+        const std::string pack = disk.pack_of(shots[i], 16, 9);
+        test::write_file(pack, record_of(shots[i], kRed));
+        test::set_modified(pack, long_ago + i * day);  // shot0's the least recently used
     }
-    const std::string stale = join_path(disk.folder(), "ab.thumb.1a2b3c4d.part");
-    const std::string fresh = join_path(disk.folder(), "cd.thumb.5e6f7a8b.part");
+    const std::string old_folder = join_path(disk.folder(), "ab");
+    const std::string kept_folder = join_path(disk.folder(), "cd");
     const std::string foreign = join_path(disk.folder(), "notes.txt");
-    test::write_file(stale, "half");
-    test::set_modified(stale, long_ago);
-    test::write_file(fresh, "half");
+    ASSERT_TRUE(make_folders(files, old_folder) && make_folders(files, join_path(disk.folder(), "mine")));
+    ASSERT_TRUE(make_folders(files, kept_folder));
+    test::write_file(join_path(old_folder, "ab01234567890123.thumb"), std::string(each * 20, 'x'));
+    test::write_file(join_path(old_folder, "ab01234567890123.thumb.1a2b3c4d.part"), "half");
+    test::write_file(join_path(kept_folder, "cd01234567890123.thumb"), "old");
+    test::write_file(join_path(kept_folder, "readme.txt"), "someone's");
+    test::write_file(join_path(join_path(disk.folder(), "mine"), "x.thumb"), "not in the old layout's folders");
     test::write_file(foreign, std::string(each * 10, 'x'));  // not ours: neither counted nor removed
     ASSERT_TRUE(disk.find(shots[0], 16, 9).has_value());     // used now
+    ASSERT_FALSE(disk.find({"unseen.jpg", 1, shots[1].saved}, 16, 9).has_value());  // open, not used
 
     disk.prune();
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(file_exists(disk.file_of(shots[i], 16, 9)), i == 0 || i >= 4) << shots[i].path;
-    EXPECT_FALSE(file_exists(stale));
-    EXPECT_TRUE(file_exists(fresh));
+        EXPECT_EQ(file_exists(disk.pack_of(shots[i], 16, 9)), i == 0 || i >= 4) << shots[i].path;
+    EXPECT_FALSE(folder_exists(old_folder));
+    EXPECT_EQ(files_under(kept_folder), (std::vector<std::string>{"readme.txt"}));
+    EXPECT_TRUE(file_exists(join_path(join_path(disk.folder(), "mine"), "x.thumb")));
     EXPECT_TRUE(file_exists(foreign));
+    // The pack pruned while open is made anew, not written into the removed file's handle.
+    disk.store(shots[1], 16, 9, solid(16, 9, kBlue));
+    EXPECT_TRUE(ThumbnailDiskCache(files, disk.folder()).find(shots[1], 16, 9).has_value());
 
     // Writing prunes too, now and then: the folder stays within its bound.
-    for (int i = 0; i < 6; ++i) disk.store({"new" + std::to_string(i) + ".jpg", 1, 1}, 16, 9, solid(16, 9, kBlue));
-    std::size_t thumbs = 0;
-    for (const std::string& f : files_under(disk.folder())) thumbs += f.ends_with(".thumb");
-    EXPECT_LE(thumbs * each, each * 9 / 2);
-    EXPECT_GE(thumbs, 3u);
+    for (int i = 0; i < 6; ++i)
+        disk.store({"new" + std::to_string(i) + ".jpg", 1, 20080101000000 + i * 1000000}, 16, 9, solid(16, 9, kBlue));
+    std::size_t packs = 0;
+    for (const std::string& f : files_under(disk.folder())) packs += f.ends_with(".pack");
+    EXPECT_LE(packs * each, each * 9 / 2);
+    EXPECT_GE(packs, 3u);
 }
 
 }  // namespace
