@@ -6,6 +6,7 @@
 
 #include "win32/dib_info.h"
 #include "win32/form_window.h"
+#include "win32/gdi_font.h"
 #include "win32/wide.h"
 #include "win32/window_classes.h"
 
@@ -13,6 +14,19 @@ namespace vis::win32 {
 
 GridView::GridView(FormWindow& window, PictureGrid& grid) : ControlView(window, grid) {
     create(kPictureClass, WS_VSCROLL | WS_TABSTOP | WS_CLIPSIBLINGS);
+}
+
+GridView::~GridView() {
+    if (header_font_ != nullptr) DeleteObject(header_font_);
+}
+
+void GridView::take_font(HFONT font) {
+    font_ = font;
+    LOGFONTW bold{};
+    GetObjectW(font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT), sizeof(bold), &bold);
+    bold.lfWeight = FW_BOLD;
+    if (header_font_ != nullptr) DeleteObject(header_font_);
+    header_font_ = CreateFontIndirectW(&bold);
 }
 
 void GridView::render() {
@@ -103,15 +117,25 @@ void GridView::paint(HDC dc, const RECT& client) {
         RECT r{piece.rect.left, piece.rect.top - top, piece.rect.left + piece.rect.width,
                piece.rect.top - top + piece.rect.height};
         if (piece.kind == GridPiece::Kind::header) {
-            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-            r.left += piece.rect.height / 4;
-            const std::wstring text = widen(piece.text);
-            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+            paint_header(dc, piece, r);
             continue;
         }
         paint_cell(dc, piece, r);
     }
     SelectObject(dc, old_font);
+}
+
+// A day's header in bold, struck twice where the system's bold is too faint to tell.
+void GridView::paint_header(HDC dc, const GridPiece& piece, RECT r) {
+    if (header_font_ == nullptr) take_font(font_);
+    const HGDIOBJ regular = SelectObject(dc, header_font_);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    r.left += piece.rect.height / 4;
+    const std::wstring text = widen(piece.text);
+    const int strikes = bold_too_faint(header_font_) ? 2 : 1;
+    for (int strike = 0; strike < strikes; ++strike, ++r.left)
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(dc, regular);
 }
 
 void GridView::paint_cell(HDC dc, const GridPiece& piece, const RECT& r) {
@@ -171,7 +195,7 @@ bool GridView::message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
             result = 1;
             return true;
         case WM_SETFONT:
-            font_ = reinterpret_cast<HFONT>(wp);
+            take_font(reinterpret_cast<HFONT>(wp));
             result = 0;
             return true;
         case WM_SIZE:

@@ -11,6 +11,9 @@ namespace vis::win32 {
 class GridView : public ControlView {
 public:
     GridView(FormWindow& window, PictureGrid& grid);
+    ~GridView() override;
+    GridView(const GridView&) = delete;
+    GridView& operator=(const GridView&) = delete;
 
 protected:
     void render() override;
@@ -19,13 +22,17 @@ protected:
 private:
     PictureGrid* grid() const { return static_cast<PictureGrid*>(control_); }
     void paint(HDC dc, const RECT& client);
+    void paint_header(HDC dc, const GridPiece& piece, RECT r);
     void paint_cell(HDC dc, const GridPiece& piece, const RECT& r);
+    // The cells' font, and its bold twin for the days' headers.
+    void take_font(HFONT font);
     void show_range();
     void scroll_by_bar(int code);
     void resized();
     void press(LPARAM lp, WPARAM wp, bool twice);
 
     HFONT font_ = nullptr;
+    HFONT header_font_ = nullptr;
     std::string spoken_;
 };
 

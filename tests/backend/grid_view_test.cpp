@@ -58,6 +58,44 @@ TEST_F(BackendTest, PictureGridDrawsItsPiecesAndHandsBackPressesScrollingAndSize
     EXPECT_EQ(driver->scroll_position(form.grid), 300 + view.y);
 }
 
+// A day's header above a cell whose caption is the same text.
+struct HeaderOverCaption : GridSource {
+    static constexpr const char* kText = "2006/11/05 (28 枚)";
+    int content_height() const override { return 200; }
+    std::vector<GridPiece> pieces(int, int) override {
+        GridPiece header;
+        header.kind = GridPiece::Kind::header;
+        header.rect = {0, 0, 300, 30};
+        header.text = kText;
+        GridPiece cell;
+        cell.rect = {0, 40, 300, 50};
+        cell.picture_height = 20;
+        cell.text = kText;
+        return {header, cell};
+    }
+    int item_at(int, int) const override { return -1; }
+};
+
+TEST_F(BackendTest, AGridsDayHeadersAreBolderThanItsCaptions) {
+    HeaderOverCaption source;
+    GridForm form(windows);
+    form.grid.set_source(&source);
+    form.show();
+    ASSERT_TRUE(driver->run_until([&] { return form.grid.view_width() > 0; }));
+    const auto ink = [&](int top, int bottom) {
+        int dark = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 0; x < 300; ++x) {
+                const std::uint32_t rgb = driver->pixel(form.grid, {x, y});
+                dark += ((rgb >> 16 & 0xFF) + (rgb >> 8 & 0xFF) + (rgb & 0xFF)) < 3 * 128;
+            }
+        return dark;
+    };
+    const int header = ink(0, 30), caption = ink(60, 90);
+    EXPECT_GT(caption, 30);
+    EXPECT_GT(header * 10, caption * 12) << "header " << header << ", caption " << caption;
+}
+
 TEST_F(BackendTest, ATaskPostedFromAWorkerRunsOnTheWindowsThread) {
     std::thread::id ran_on;
     std::thread worker([&] { windows.post([&] { ran_on = std::this_thread::get_id(); }); });
