@@ -1,5 +1,6 @@
 #include "thumbnails/thumbnail_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -141,6 +142,11 @@ std::vector<ThumbnailRecordSpan> whole_thumbnail_records(std::string_view pack) 
         at = pack.find(kMagic, at + record.length);
     }
     return records;
+}
+
+bool begins_like_a_pack(std::string_view bytes) {
+    const std::size_t n = std::min(bytes.size(), kMagic.size());
+    return bytes.substr(0, n) == kMagic.substr(0, n);
 }
 
 }  // namespace vis

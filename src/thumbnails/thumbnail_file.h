@@ -44,4 +44,7 @@ struct ThumbnailRecordSpan {
 // that begins a whole record, so it hides none of the records written after it.
 std::vector<ThumbnailRecordSpan> whole_thumbnail_records(std::string_view pack);
 
+// Whether the bytes begin as a pack does: with a record, or with the start of one cut short.
+bool begins_like_a_pack(std::string_view bytes);
+
 }  // namespace vis

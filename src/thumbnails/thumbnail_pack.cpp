@@ -1,6 +1,5 @@
 #include "thumbnails/thumbnail_pack.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "thumbnails/thumbnail_file.h"
@@ -24,13 +23,8 @@ std::optional<std::uintmax_t> ThumbnailPack::catch_up() {
     if (!size || *size <= end_ || *size > cap_) return size;
     std::string bytes;
     if (!file_->read_at(end_, static_cast<std::size_t>(*size - end_), bytes)) return std::nullopt;
-    if (end_ == 0) {
-        // A file of someone else's under a pack's name is left as it is; a first record cut
-        // short within its magic is still ours.
-        constexpr std::string_view kMagic = "VTHB";
-        const std::size_t n = std::min(bytes.size(), kMagic.size());
-        foreign_ = bytes.compare(0, n, kMagic.substr(0, n)) != 0;
-    }
+    // A file of someone else's under a pack's name is left as it is.
+    if (end_ == 0) foreign_ = !begins_like_a_pack(bytes);
     // A later record of the same key replaces the earlier one.
     for (const ThumbnailRecordSpan& r : whole_thumbnail_records(bytes))
         index_[r.key_hash] = {end_ + r.offset, r.length};
