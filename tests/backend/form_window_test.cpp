@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "backend/backend_driver.h"
+#include "backend/counter_over_picture.h"
 
 namespace vis::test {
 namespace {
@@ -41,15 +42,10 @@ TEST_F(BackendTest, AWindowShowsItsCaptionAtOnceItsClientSizeAndItsLabelsWhereTh
 // lies beneath it, the picture or the form.
 TEST_F(BackendTest, ALabelShowsItsBackColourOrSeeThroughWhatLiesBeneath) {
     Form form(windows, "ViewerWindow", "viewer");
-    form.set_client_size(1500, 1500);
     form.set_back_colour(rgb(255, 255, 255));
-    ImageBox beneath(form, "beneath", true);
-    beneath.set_bounds({0, 0, 1500, 1500});
-    beneath.set_picture({2, 2, std::make_shared<std::vector<std::uint32_t>>(4, 0xFFFF0000u)});
-    Label counter(form, "counter", "1/5 (||････････)");
-    counter.set_bounds({150, 150, 1200, 600});
-    counter.set_back_colour(rgb(0, 0, 64));
-    counter.set_fore_colour(rgb(255, 255, 255));
+    CounterOverPicture scene(form, rgb(0, 0, 64));
+    ImageBox& beneath = scene.picture;
+    Label& counter = scene.counter;
     form.show();
     windows.do_events();
     struct Row {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "backend/counter_over_picture.h"
 #include "backend_fixture.h"
 #include "win32/free_place.h"
 #include "win32/gdi_font.h"
@@ -22,14 +23,9 @@ namespace {
 // The viewer's counter over the picture, faded (see-through, blank) and shown again: its text
 // outlives a repaint of what lies beneath it. (Its colours are rows of the shared label table.)
 TEST_F(Win32Backend, AFadedLabelKeepsItsTextWhenWhatLiesBeneathIsDrawnAgain) {
-    form.set_client_size(1500, 1500);
-    ImageBox picture(form, "pic", true);
-    picture.set_bounds({0, 0, 1500, 1500});
-    picture.set_picture({2, 2, std::make_shared<std::vector<std::uint32_t>>(4, 0xFFFF0000u)});
-    Label counter(form, "cnt", "1/5 (||････････)");
-    counter.set_bounds({150, 150, 1200, 600});
-    counter.set_back_colour(rgb(0, 0, 0));
-    counter.set_fore_colour(rgb(255, 255, 255));
+    test::CounterOverPicture scene(form, rgb(0, 0, 0));
+    ImageBox& picture = scene.picture;
+    Label& counter = scene.counter;
     show();
     // The counter's pixels in a colour.
     const auto pixels_in = [&](COLORREF colour) {
@@ -46,7 +42,7 @@ TEST_F(Win32Backend, AFadedLabelKeepsItsTextWhenWhatLiesBeneathIsDrawnAgain) {
     counter.set_caption(std::string(16, ' '));
     windows.render();
     counter.set_opaque(true);
-    counter.set_caption("1/5 (||････････)");
+    counter.set_caption(test::CounterOverPicture::kText);
     windows.render();
 
     // Its text outlives a repaint of what lies beneath (a new picture, the form drawn again).
